@@ -1,0 +1,56 @@
+#include "Options.h"
+
+#include "QtSerialPort.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace velmor {
+
+std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Test bench for PC power supplies on a load-and-measurement unit."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("Device that serial port 1 maps to (default %1).").arg(platformPortDevice(1)),
+        QStringLiteral("DEVICE"));
+    const QCommandLineOption simulateOption(
+        QStringLiteral("simulate"),
+        QStringLiteral("Run against the built-in simulated unit instead of a real one."));
+    parser.addOption(portOption);
+    parser.addOption(simulateOption);
+
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        *exitCode = 2;
+        return std::nullopt;
+    }
+    if (parser.isSet(helpOption)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        *exitCode = 0;
+        return std::nullopt;
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        *exitCode = 0;
+        return std::nullopt;
+    }
+    if (parser.isSet(portOption) && parser.isSet(simulateOption)) {
+        std::fprintf(stderr, "--port and --simulate exclude each other\n");
+        *exitCode = 2;
+        return std::nullopt;
+    }
+
+    Options options;
+    options.port1Device = parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
+    options.simulate = parser.isSet(simulateOption);
+    return options;
+}
+
+} // namespace velmor

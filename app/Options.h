@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velmor {
+
+// What the command line may add around the bench: which device port 1 is, and whether to run
+// against the built-in simulated unit. Nothing of the bench's own behaviour is configurable.
+struct Options {
+    QString port1Device; // the platform's first serial port unless --port says otherwise
+    bool simulate = false;
+};
+
+// Parses the command line; on --help, --version or a bad option prints and returns the exit
+// status in *exitCode with nothing returned.
+std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode);
+
+} // namespace velmor

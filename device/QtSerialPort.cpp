@@ -1,0 +1,101 @@
+#include "QtSerialPort.h"
+
+#include "LineSettings.h"
+
+namespace velmor {
+
+namespace {
+
+QSerialPort::Parity toQt(Parity p) {
+    switch (p) {
+    case Parity::None:
+        return QSerialPort::NoParity;
+    case Parity::Even:
+        return QSerialPort::EvenParity;
+    case Parity::Odd:
+        return QSerialPort::OddParity;
+    case Parity::Mark:
+        return QSerialPort::MarkParity;
+    case Parity::Space:
+        return QSerialPort::SpaceParity;
+    }
+    return QSerialPort::NoParity;
+}
+
+QString cannotOpen(const QString& device, const QString& reason) {
+    return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+}
+
+} // namespace
+
+QString platformPortDevice(int portNumber) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(portNumber);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+#endif
+}
+
+QtSerialPort::QtSerialPort(QString port1Device, QObject* parent)
+    : QObject(parent), port1Device_(std::move(port1Device)) {
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+}
+
+QtSerialPort::~QtSerialPort() { port_.close(); }
+
+std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSettings) {
+    if (port_.isOpen())
+        return cannotOpen(port1Device_, QStringLiteral("the port is already open"));
+    const QString device = portNumber == unitPortNumber ? port1Device_ : platformPortDevice(portNumber);
+    port_.setPortName(device);
+    openedDevice_ = device;
+
+    const auto settings = parseLineSettings(lineSettings);
+    if (!settings)
+        return cannotOpen(device, QStringLiteral("malformed line settings \"%1\"").arg(lineSettings));
+    if (!port_.setBaudRate(settings->baud) || !port_.setParity(toQt(settings->parity)) ||
+        !port_.setDataBits(static_cast<QSerialPort::DataBits>(settings->dataBits)) ||
+        !port_.setStopBits(settings->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop))
+        return cannotOpen(device, port_.errorString());
+
+    if (!port_.open(QIODevice::ReadWrite))
+        return cannotOpen(device, port_.errorString());
+    lost_.reset();
+    return std::nullopt;
+}
+
+bool QtSerialPort::writeByte(quint8 byte) {
+    if (!port_.isOpen())
+        return false;
+    const char c = static_cast<char>(byte);
+    return port_.write(&c, 1) == 1;
+}
+
+QByteArray QtSerialPort::readAll() {
+    if (!port_.isOpen())
+        return {};
+    return port_.readAll();
+}
+
+void QtSerialPort::close() { port_.close(); }
+
+bool QtSerialPort::isOpen() const { return port_.isOpen(); }
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ResourceError:
+        // Left open, QSerialPort reports the same error again in a tight loop: close at once
+        // and remember why, so the window can show no link and try again later.
+        if (port_.isOpen()) {
+            lost_ = QStringLiteral("%1: %2").arg(openedDevice_, port_.errorString());
+            port_.close();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace velmor

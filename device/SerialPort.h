@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace velmor {
+
+// The four operations the windows use on the link to the load-and-measurement unit.
+// One object per window, created and destroyed with it. The real one is QtSerialPort;
+// tests use a scripted port that records writes and hands out queued replies.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // Applies the port number, then the line settings ("9600,N,8,1"), then opens.
+    // Returns an error text that names the device and the system's reason, or nothing.
+    virtual std::optional<QString> open(int portNumber, const QString& lineSettings) = 0;
+
+    // Queues one byte and returns at once; false when the byte could not be queued.
+    virtual bool writeByte(quint8 byte) = 0;
+
+    // Everything received since the previous read, in arrival order, without waiting;
+    // empty when nothing arrived or the port is not open.
+    virtual QByteArray readAll() = 0;
+
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Set when the port closed itself after a read, write or resource error (an unplugged
+    // adapter, the far side of a pseudo-terminal gone); cleared by the next successful open.
+    virtual std::optional<QString> lostReason() const = 0;
+};
+
+// Makes the port object a window owns; the program maps port 1 to a real device, tests to a
+// scripted port.
+using PortFactory = std::function<std::unique_ptr<SerialPort>()>;
+
+} // namespace velmor
