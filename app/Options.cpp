@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "PortList.h"
 #include "QtSerialPort.h"
 
 #include <QCommandLineParser>
@@ -17,13 +18,17 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("Device that serial port 1 maps to (default %1).").arg(platformPortDevice(1)),
+        QStringLiteral("Device that serial port 1 maps to (default %1).")
+            .arg(platformPortDevice(1)),
         QStringLiteral("DEVICE"));
     const QCommandLineOption simulateOption(
         QStringLiteral("simulate"),
         QStringLiteral("Run against the built-in simulated unit instead of a real one."));
+    const QCommandLineOption listPortsOption(
+        QStringLiteral("list-ports"), QStringLiteral("Print the machine's serial ports and exit."));
     parser.addOption(portOption);
     parser.addOption(simulateOption);
+    parser.addOption(listPortsOption);
 
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -41,6 +46,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         *exitCode = 0;
         return std::nullopt;
     }
+    if (parser.isSet(listPortsOption)) {
+        std::fputs(qPrintable(describeSerialPorts()), stdout);
+        *exitCode = 0;
+        return std::nullopt;
+    }
     if (parser.isSet(portOption) && parser.isSet(simulateOption)) {
         std::fprintf(stderr, "--port and --simulate exclude each other\n");
         *exitCode = 2;
@@ -48,7 +58,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     }
 
     Options options;
-    options.port1Device = parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
+    options.port1Device =
+        parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(simulateOption);
     return options;
 }

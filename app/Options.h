@@ -14,8 +14,8 @@ struct Options {
     bool simulate = false;
 };
 
-// Parses the command line; on --help, --version or a bad option prints and returns the exit
-// status in *exitCode with nothing returned.
+// Parses the command line; on --help, --version, --list-ports or a bad option prints, and returns
+// the exit status in *exitCode with nothing returned.
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode);
 
 } // namespace velmor

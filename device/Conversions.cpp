@@ -4,18 +4,26 @@
 
 namespace velmor {
 
-double volts12(int b3) { return (b3 * 4.8) / 255 + 9.6; }
+double volts12(int b3) {
+    return (b3 * 4.8) / 255 + 9.6;
+}
 
-double volts33(int b4) { return (b4 * 1.32) / 255 + 2.64; }
+double volts33(int b4) {
+    return (b4 * 1.32) / 255 + 2.64;
+}
 
-double volts5Graph(int b2) { return static_cast<double>(b2 * 2) / 255 + 4; }
+double volts5Graph(int b2) {
+    return static_cast<double>(b2 * 2) / 255 + 4;
+}
 
 double converterVolts(int b2) {
     const double x = static_cast<double>(b2 * 5) / 255;
     return std::round(x * 100) / 100;
 }
 
-double volts5Manual(int b2) { return converterVolts(b2) / 2.5 + 4; }
+double volts5Manual(int b2) {
+    return converterVolts(b2) / 2.5 + 4;
+}
 
 ConverterDigits converterDigits(double converterVolts) {
     const int n = static_cast<int>(std::lround(converterVolts * 100));
@@ -26,11 +34,17 @@ ConverterDigits converterDigits(double converterVolts) {
     return d;
 }
 
-double current5(int setting) { return static_cast<double>(setting * 40) / 255; }
+double current5(int setting) {
+    return static_cast<double>(setting * 40) / 255;
+}
 
-double current12(int setting) { return static_cast<double>(setting * 21) / 255; }
+double current12(int setting) {
+    return static_cast<double>(setting * 21) / 255;
+}
 
-double current33(int setting) { return (setting * 26.52) / 255; }
+double current33(int setting) {
+    return (setting * 26.52) / 255;
+}
 
 double totalPower(double shown5, double shown12, double shown33, int setting5, int setting12,
                   int setting33) {
@@ -40,7 +54,9 @@ double totalPower(double shown5, double shown12, double shown33, int setting5, i
     return (p5 + p12) + p33;
 }
 
-QString formatReading(double value) { return QString::number(value, 'f', 2); }
+QString formatReading(double value) {
+    return QString::number(value, 'f', 2);
+}
 
 double parseReading(const QString& shown, bool* ok) {
     QString text = shown.trimmed();

@@ -9,9 +9,9 @@ namespace velmor {
 // settings the host sends. A formula (a * k) / 255 + c is evaluated in exactly that order,
 // and the integer products (b2 * 5, b2 * 2, S * 40, S * 21) are formed as integers first.
 
-double volts12(int b3);      // 9.60 .. 14.40
-double volts33(int b4);      // 2.64 .. 3.96
-double volts5Graph(int b2);  // one step: (b2 * 2) / 255 + 4
+double volts12(int b3);     // 9.60 .. 14.40
+double volts33(int b4);     // 2.64 .. 3.96
+double volts5Graph(int b2); // one step: (b2 * 2) / 255 + 4
 
 // The +5 V converter voltage X = (b2 * 5) / 255 rounded to two decimals; the manual window
 // works on from the rounded value, which is why its +5 V differs from the one-step form by
@@ -37,7 +37,9 @@ double totalPower(double shown5, double shown12, double shown33, int setting5, i
                   int setting33);
 
 // The power limit is kept in units of 2 W.
-constexpr int powerLimitWatts(int powerLimit) { return 2 * powerLimit; }
+constexpr int powerLimitWatts(int powerLimit) {
+    return 2 * powerLimit;
+}
 
 // The readouts' number shape ("###0.00" for volts and amperes, "####0.00" for watts): at least
 // one integer digit, exactly two decimals, rounded to nearest, "." as the separator.

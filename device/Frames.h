@@ -33,7 +33,9 @@ enum class LoadChannel { V5, V12, V33 };
 inline constexpr int maxLoadSetting = 255;
 
 // The inverted load byte the unit expects for a load setting.
-constexpr quint8 loadCode(int setting) { return static_cast<quint8>(maxLoadSetting - setting); }
+constexpr quint8 loadCode(int setting) {
+    return static_cast<quint8>(maxLoadSetting - setting);
+}
 
 struct ControlFrame {
     quint8 supplySwitch = 0;
@@ -41,7 +43,9 @@ struct ControlFrame {
     quint8 load12Code = 255;
     quint8 load5Code = 255;
 
-    std::array<quint8, 4> bytes() const { return {supplySwitch, load33Code, load12Code, load5Code}; }
+    std::array<quint8, 4> bytes() const {
+        return {supplySwitch, load33Code, load12Code, load5Code};
+    }
     friend bool operator==(const ControlFrame&, const ControlFrame&) = default;
 };
 

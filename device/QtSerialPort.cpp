@@ -41,25 +41,36 @@ QtSerialPort::QtSerialPort(QString port1Device, QObject* parent)
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
 }
 
-QtSerialPort::~QtSerialPort() { port_.close(); }
+QtSerialPort::~QtSerialPort() {
+    port_.close();
+}
 
 std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSettings) {
     if (port_.isOpen())
         return cannotOpen(port1Device_, QStringLiteral("the port is already open"));
-    const QString device = portNumber == unitPortNumber ? port1Device_ : platformPortDevice(portNumber);
+    const QString device =
+        portNumber == unitPortNumber ? port1Device_ : platformPortDevice(portNumber);
     port_.setPortName(device);
     openedDevice_ = device;
 
     const auto settings = parseLineSettings(lineSettings);
     if (!settings)
-        return cannotOpen(device, QStringLiteral("malformed line settings \"%1\"").arg(lineSettings));
+        return cannotOpen(device,
+                          QStringLiteral("malformed line settings \"%1\"").arg(lineSettings));
     if (!port_.setBaudRate(settings->baud) || !port_.setParity(toQt(settings->parity)) ||
         !port_.setDataBits(static_cast<QSerialPort::DataBits>(settings->dataBits)) ||
         !port_.setStopBits(settings->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop))
         return cannotOpen(device, port_.errorString());
 
-    if (!port_.open(QIODevice::ReadWrite))
-        return cannotOpen(device, port_.errorString());
+    if (!port_.open(QIODevice::ReadWrite)) {
+        QString reason = port_.errorString();
+        if (port_.error() == QSerialPort::PermissionError)
+            reason +=
+                QStringLiteral(". Another program may hold the port; otherwise give your user "
+                               "access to it (Linux: sudo usermod -aG dialout $USER and log in "
+                               "again, or a udev rule for the adapter)");
+        return cannotOpen(device, reason);
+    }
     lost_.reset();
     return std::nullopt;
 }
@@ -77,9 +88,13 @@ QByteArray QtSerialPort::readAll() {
     return port_.readAll();
 }
 
-void QtSerialPort::close() { port_.close(); }
+void QtSerialPort::close() {
+    port_.close();
+}
 
-bool QtSerialPort::isOpen() const { return port_.isOpen(); }
+bool QtSerialPort::isOpen() const {
+    return port_.isOpen();
+}
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     switch (error) {

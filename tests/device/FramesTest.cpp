@@ -22,13 +22,12 @@ TEST_P(ControlFrameBuild, invertsLoadsInThreeThreeTwelveFiveOrder) {
     EXPECT_EQ(controlFrame(c.on, c.s5, c.s12, c.s33).bytes(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frames, ControlFrameBuild,
-    ::testing::Values(BuildCase{true, 10, 20, 30, {1, 225, 235, 245}},
-                      BuildCase{false, 50, 50, 50, {0, 205, 205, 205}},
-                      BuildCase{false, 0, 0, 0, {0, 255, 255, 255}},
-                      BuildCase{true, 255, 255, 255, {1, 0, 0, 0}},
-                      BuildCase{true, 80, 80, 70, {1, 185, 175, 175}}));
+INSTANTIATE_TEST_SUITE_P(Frames, ControlFrameBuild,
+                         ::testing::Values(BuildCase{true, 10, 20, 30, {1, 225, 235, 245}},
+                                           BuildCase{false, 50, 50, 50, {0, 205, 205, 205}},
+                                           BuildCase{false, 0, 0, 0, {0, 255, 255, 255}},
+                                           BuildCase{true, 255, 255, 255, {1, 0, 0, 0}},
+                                           BuildCase{true, 80, 80, 70, {1, 185, 175, 175}}));
 
 TEST(ReplyFrameTest, shortRepliesAndSingleBlankAreNoLink) {
     EXPECT_FALSE(replyFrame(QByteArray()));

@@ -48,7 +48,9 @@ void ScriptedPort::close() {
     open_ = false;
 }
 
-void ScriptedPort::queueReply(std::initializer_list<int> values) { queueReply(bytes(values)); }
+void ScriptedPort::queueReply(std::initializer_list<int> values) {
+    queueReply(bytes(values));
+}
 
 void ScriptedPort::failWritesFrom(int index, int count) {
     failFrom_ = index;
