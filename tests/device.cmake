@@ -2,4 +2,5 @@ velmor_add_test(device_tests
     device/FramesTest.cpp
     device/ConversionsTest.cpp
     device/LineSettingsTest.cpp
+    device/LinkTraceTest.cpp
     LIBS velmor_device)

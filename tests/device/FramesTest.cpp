@@ -27,7 +27,8 @@ INSTANTIATE_TEST_SUITE_P(Frames, ControlFrameBuild,
                                            BuildCase{false, 50, 50, 50, {0, 205, 205, 205}},
                                            BuildCase{false, 0, 0, 0, {0, 255, 255, 255}},
                                            BuildCase{true, 255, 255, 255, {1, 0, 0, 0}},
-                                           BuildCase{true, 80, 80, 70, {1, 185, 175, 175}}));
+                                           BuildCase{true, 80, 80, 70, {1, 185, 175, 175}}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(ReplyFrameTest, shortRepliesAndSingleBlankAreNoLink) {
     EXPECT_FALSE(replyFrame(QByteArray()));
