@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace velmor {
+
+// A colour value as the windows store it: red + 256 * green + 65536 * blue (0x00BBGGRR).
+using ColourValue = quint32;
+
+constexpr ColourValue colourValue(int red, int green, int blue) {
+    return static_cast<ColourValue>(red) + 256u * static_cast<ColourValue>(green) +
+           65536u * static_cast<ColourValue>(blue);
+}
+
+// How far an output sits from its nominal voltage, in whole percent, truncated: class 0 is
+// under 1 %, class 5 from 5 % to under 6 %, 6 and above is 6 % or more.
+int deviationClass5(int b2);  // from the +5 V reading
+int deviationClass12(int b3); // from the +12 V reading
+
+// The worse of the two classes colours the map cell.
+constexpr int cellClass(int k5, int k12) {
+    return k5 - k12 >= 0 ? k5 : k12;
+}
+
+// The one colour table of the indicator squares and the map cells.
+ColourValue classColour(int deviationClass);
+
+} // namespace velmor
