@@ -1,0 +1,7 @@
+#include "TextBox.h"
+
+namespace ui {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+} // namespace ui
