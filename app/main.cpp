@@ -1,10 +1,8 @@
-#include "LineSettings.h"
 #include "Options.h"
-#include "QtSerialPort.h"
+#include "SharedState.h"
+#include "Startup.h"
 
 #include <QApplication>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,10 +14,10 @@ int main(int argc, char** argv) {
     if (!options)
         return exitCode;
 
-    velmor::QtSerialPort port(options->port1Device);
-    if (const auto error = port.open(velmor::unitPortNumber, velmor::unitLineSettings)) {
-        std::fprintf(stderr, "%s\n", qPrintable(*error));
+    velmor::SharedState state;
+    auto manual = velmor::startManualWindow(state, velmor::devicePortFactory(options->port1Device));
+    if (!manual)
         return 1;
-    }
+    manual->show();
     return QApplication::exec();
 }

@@ -9,7 +9,7 @@ namespace ui {
 // setting of its own; "Arial" and "Times New Roman" resolve to their metric-compatible
 // Liberation faces where the originals are missing.
 struct Font {
-    QString face;
+    QString face{};
     double points = 8.25;
     bool bold = false;
 };

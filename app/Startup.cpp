@@ -1,0 +1,23 @@
+#include "Startup.h"
+
+#include "Form1Layout.h"
+#include "Operator.h"
+#include "QtSerialPort.h"
+
+namespace velmor {
+
+PortFactory devicePortFactory(const QString& port1Device) {
+    return [port1Device]() -> std::unique_ptr<SerialPort> {
+        return std::make_unique<QtSerialPort>(port1Device);
+    };
+}
+
+std::unique_ptr<Form1> startManualWindow(SharedState& state, const PortFactory& makePort) {
+    QString error;
+    auto form = Form1::load(state, makePort, &error);
+    if (!form)
+        ui::reportError(form1Caption, error);
+    return form;
+}
+
+} // namespace velmor
