@@ -18,15 +18,15 @@ int deviationClass12(int b3) {
     return static_cast<int>(std::lround(deviation)) / 12;
 }
 
-ColourValue classColour(int deviationClass) {
-    static constexpr std::array<ColourValue, 7> table{
-        colourValue(0, 255, 0),    // 0: under 1 %
-        colourValue(186, 255, 49), // 1
-        colourValue(255, 255, 0),  // 2: yellow
-        colourValue(255, 128, 0),  // 3: orange
-        colourValue(255, 0, 0),    // 4: red
-        colourValue(120, 90, 90),  // 5
-        colourValue(100, 100, 100) // 6 and above: grey
+ui::Colour classColour(int deviationClass) {
+    static constexpr std::array<ui::Colour, 7> table{
+        ui::rgb(0, 255, 0),    // 0: under 1 %
+        ui::rgb(186, 255, 49), // 1
+        ui::rgb(255, 255, 0),  // 2: yellow
+        ui::rgb(255, 128, 0),  // 3: orange
+        ui::rgb(255, 0, 0),    // 4: red
+        ui::rgb(120, 90, 90),  // 5
+        ui::rgb(100, 100, 100) // 6 and above: grey
     };
     const int last = static_cast<int>(table.size()) - 1;
     return table[static_cast<std::size_t>(std::min(deviationClass, last))];

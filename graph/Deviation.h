@@ -1,16 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "Colour.h"
 
 namespace velmor {
-
-// A colour value as the windows store it: red + 256 * green + 65536 * blue (0x00BBGGRR).
-using ColourValue = quint32;
-
-constexpr ColourValue colourValue(int red, int green, int blue) {
-    return static_cast<ColourValue>(red) + 256u * static_cast<ColourValue>(green) +
-           65536u * static_cast<ColourValue>(blue);
-}
 
 // How far an output sits from its nominal voltage, in whole percent, truncated: class 0 is
 // under 1 %, class 5 from 5 % to under 6 %, 6 and above is 6 % or more.
@@ -23,6 +15,6 @@ constexpr int cellClass(int k5, int k12) {
 }
 
 // The one colour table of the indicator squares and the map cells.
-ColourValue classColour(int deviationClass);
+ui::Colour classColour(int deviationClass);
 
 } // namespace velmor

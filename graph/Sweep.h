@@ -79,11 +79,11 @@ struct SweepTick {
         Ended    // indicators, end caption, save enabled, timer off, end frame
     };
     Outcome outcome = Outcome::NoLink;
-    ColourValue indicator5 = 0;  // Shape1 fill, unless NoLink
-    ColourValue indicator12 = 0; // Shape2 fill, unless NoLink
-    QString caption;             // Label1
-    TwipBox cell;                // Painted only
-    ColourValue cellColour = 0;  // Painted only
+    ui::Colour indicator5 = 0;  // Shape1 fill, unless NoLink
+    ui::Colour indicator12 = 0; // Shape2 fill, unless NoLink
+    QString caption;            // Label1
+    TwipBox cell;               // Painted only
+    ui::Colour cellColour = 0;  // Painted only
     std::optional<ControlFrame> frame;
     int load12Step = 0; // the steps after the tick
     int load5Step = 0;

@@ -186,9 +186,9 @@ TEST(SweepStepTest, twelveVoltStep128IsSentAsFullLoad) {
 
 TEST(SweepStepTest, worseClassColoursTheCellAndEachIndicatorItsOwn) {
     const SweepTick tick = sweepStep(limits(80, 80, 70), ReplyFrame{0, 143, 96, 128});
-    EXPECT_EQ(tick.indicator5, colourValue(255, 255, 0));
-    EXPECT_EQ(tick.indicator12, colourValue(255, 0, 0));
-    EXPECT_EQ(tick.cellColour, colourValue(255, 0, 0));
+    EXPECT_EQ(tick.indicator5, ui::rgb(255, 255, 0));
+    EXPECT_EQ(tick.indicator12, ui::rgb(255, 0, 0));
+    EXPECT_EQ(tick.cellColour, ui::rgb(255, 0, 0));
 }
 
 TEST(SweepStepTest, readoutShowsVoltsAndTheNominalCurrentsOfThePaintedCell) {

@@ -38,6 +38,7 @@ public:
     void queueReply(const QByteArray& reply) { replies_.push_back(reply); }
     void queueReply(std::initializer_list<int> bytes);
     void failOpenWith(const QString& error) { openError_ = error; }
+    void allowOpen() { openError_.reset(); }
     void failWritesFrom(int index, int count = 1); // writes number index.. fail (0-based)
     void loseLink(const QString& reason);          // as an unplugged adapter: closes, remembers
 

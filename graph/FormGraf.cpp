@@ -1,0 +1,201 @@
+#include "FormGraf.h"
+
+#include "CommandButton.h"
+#include "Files.h"
+#include "Frames.h"
+#include "GrafLayout.h"
+#include "Icons.h"
+#include "Label.h"
+#include "LineSettings.h"
+#include "MapFile.h"
+#include "Operator.h"
+#include "PictureBox.h"
+#include "Shape.h"
+#include "Sweep.h"
+#include "Timer.h"
+
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace velmor {
+
+namespace {
+
+const QString windowCaption = QStringLiteral("Grafik");
+constexpr int timer1Interval = 100;
+
+// Shown in the title bar while the port is gone, so the operator can tell a lost adapter from a
+// silent unit (both show "нет" / "Связи").
+const QString portLostCaption = QStringLiteral("Grafik — порт недоступен");
+
+QImage pictureOf(const QString& button) {
+    if (button == QLatin1String("Command5"))
+        return savePicture();
+    if (button == QLatin1String("Command4"))
+        return resetPicture();
+    if (button == QLatin1String("Command2"))
+        return pausePicture();
+    return startPicture();
+}
+
+} // namespace
+
+FormGraf::FormGraf(SharedState& state, const PortFactory& makePort, QWidget* parent)
+    : ui::Form(windowCaption, grafClientWidth, grafClientHeight, ui::Form::Frame::Sizable,
+               ui::sys::buttonFace, parent),
+      state_(state), port_(makePort()),
+      recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }) {
+    setObjectName(QStringLiteral("FormGraf"));
+    saveError_ = [this](const QString& message) { ui::reportError(windowCaption, message, this); };
+    setDefaultFont(ui::Font{QStringLiteral("Arial"), 8.25, false});
+    buildControls();
+}
+
+FormGraf::~FormGraf() = default;
+
+void FormGraf::buildControls() {
+    for (const GrafPlace& p : grafLayout) {
+        const QString name = QString::fromLatin1(p.name);
+        switch (p.kind) {
+        case GrafControl::PictureButton: {
+            auto* button = add<ui::CommandButton>(name, p.place, p.tabIndex);
+            button->setGraphical(true);
+            button->setPicture(QPixmap::fromImage(pictureOf(name)));
+            break;
+        }
+        case GrafControl::Button:
+            add<ui::CommandButton>(name, p.place, p.tabIndex)
+                ->setCaption(QStringLiteral("Ручной режим"));
+            break;
+        case GrafControl::Picture:
+            picture1_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
+            picture1_->setBackColour(ui::sys::menuText);
+            break;
+        case GrafControl::Square: {
+            auto* square = addInside<ui::Shape>(picture1_, name, p.place, p.tabIndex);
+            square->setKind(ui::Shape::Kind::Square);
+            square->setOutlineColour(ui::sys::window);
+            break;
+        }
+        case GrafControl::Label:
+            label1_ = addInside<ui::Label>(picture1_, name, p.place, p.tabIndex);
+            label1_->setCaption(QStringLiteral("Label1"));
+            label1_->setBackColour(ui::sys::buttonText);
+            label1_->setForeColour(ui::sys::highlightText);
+            label1_->setTextAlignment(ui::Alignment::Left);
+            break;
+        }
+    }
+    shape1_ = control<ui::Shape>(QStringLiteral("Shape1"));
+    shape2_ = control<ui::Shape>(QStringLiteral("Shape2"));
+    shape1_->setFillColour(ui::rgb(255, 0, 0));
+    shape2_->setFillColour(ui::rgb(255, 255, 0));
+    command1_ = control<ui::CommandButton>(QStringLiteral("Command1"));
+    command2_ = control<ui::CommandButton>(QStringLiteral("Command2"));
+    command3_ = control<ui::CommandButton>(QStringLiteral("Command3"));
+    command4_ = control<ui::CommandButton>(QStringLiteral("Command4"));
+    command5_ = control<ui::CommandButton>(QStringLiteral("Command5"));
+    applyTabOrder();
+
+    timer1_ = addTimer(QStringLiteral("Timer1"), timer1Interval, true);
+    timer1_->onTick([this] { tick(); });
+    command1_->onClick([this] { backToManual(); });
+    command2_->onClick([this] { pause(); });
+    command3_->onClick([this] { start(); });
+    command4_->onClick([this] { reset(); });
+    command5_->onClick([this] { save(); });
+}
+
+std::optional<QString> FormGraf::load() {
+    state_.load12Step = 0;
+    state_.load5Step = 0;
+    if (auto error = port_->open(unitPortNumber, unitLineSettings))
+        return error;
+    timer1_->setEnabled(false);
+    sendFrame(*port_, allOffFrame);
+    command5_->setEnabled(false);
+    return std::nullopt;
+}
+
+void FormGraf::closePort() {
+    timer1_->setEnabled(false);
+    port_->close();
+}
+
+void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
+    // The sweep stands still while the port is gone and goes on where it stood once it is back.
+    setCaption(lostReason ? portLostCaption : windowCaption);
+    if (lostReason)
+        std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
+                     qPrintable(*lostReason), timer1Interval);
+    else
+        std::fprintf(stderr, "velmor-test: serial port open again\n");
+    std::fflush(stderr);
+}
+
+void FormGraf::tick() {
+    state_.lastReply = recovery_.read();
+    const SweepTick step = sweepStep(state_, replyFrame(state_.lastReply));
+    if (step.outcome == SweepTick::Outcome::NoLink) {
+        label1_->setCaption(step.caption);
+        return;
+    }
+    shape1_->setFillColour(step.indicator5);
+    shape2_->setFillColour(step.indicator12);
+    state_.load12Step = step.load12Step;
+    state_.load5Step = step.load5Step;
+
+    if (step.outcome == SweepTick::Outcome::Ended) {
+        command5_->setEnabled(true);
+        label1_->setCaption(step.caption);
+        timer1_->setEnabled(false);
+        sendFrame(*port_, *step.frame);
+        return;
+    }
+    label1_->setCaption(step.caption);
+    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
+    sendFrame(*port_, *step.frame);
+}
+
+void FormGraf::start() {
+    timer1_->setEnabled(true);
+    command5_->setEnabled(false);
+    state_.graphSupplyOn = 1;
+}
+
+void FormGraf::pause() {
+    timer1_->setEnabled(false);
+}
+
+void FormGraf::reset() {
+    state_.load12Step = 0;
+    state_.load5Step = 0;
+    state_.graphSupplyOn = 0;
+    sendFrame(*port_, allOffFrame);
+    timer1_->setEnabled(false);
+    picture1_->clear();
+    command5_->setEnabled(false);
+}
+
+void FormGraf::save() {
+    const auto name = ui::prompt(QStringLiteral("Введите имя файла (без расширения)"),
+                                 QStringLiteral("Ввод"), QStringLiteral("1"), this);
+    if (!name)
+        return; // cancelled: nothing is saved
+    const auto target = mapFilePath(ui::programFolder(), *name);
+    if (const auto* refused = std::get_if<MapNameRefused>(&target)) {
+        saveError_(refused->reason);
+        return;
+    }
+    if (const auto error = ui::saveBitmap(picture1_->image(), std::get<MapPath>(target).path))
+        saveError_(*error);
+}
+
+void FormGraf::backToManual() {
+    closePort();
+    if (manualMode_)
+        manualMode_();
+}
+
+} // namespace velmor

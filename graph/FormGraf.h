@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Form.h"
+#include "PortRecovery.h"
+#include "SerialPort.h"
+#include "SharedState.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace ui {
+class CommandButton;
+class Label;
+class PictureBox;
+class Shape;
+class Timer;
+} // namespace ui
+
+namespace velmor {
+
+// The graph window: the cross-load map on Picture1 with the two deviation indicators and the
+// readout over it, the save, reset, pause and start buttons, and the way back to manual mode.
+// The sweep's steps and supply switch live in the shared state, so they outlive the window.
+class FormGraf : public ui::Form {
+    Q_OBJECT
+public:
+    // Creates the window as designed, with its own port object (closed until load()).
+    FormGraf(SharedState& state, const PortFactory& makePort, QWidget* parent = nullptr);
+    ~FormGraf() override;
+
+    // The load handler: both steps to 0, the port opened, Timer1 stopped, the all-off frame
+    // sent, save disabled. Returns the port's error when it cannot be opened; nothing after
+    // the open has run then.
+    std::optional<QString> load();
+
+    // The tick of Timer1: one step of the sweep.
+    void tick();
+
+    // What "Ручной режим" does once the window has closed its port: load the manual window
+    // and unload this one. Set by whoever switches between the windows.
+    void onManualMode(std::function<void()> handler) { manualMode_ = std::move(handler); }
+
+    // Stops the sweep timer and closes the window's port, before another window opens one.
+    void closePort();
+
+    // Tells the operator why a map was not saved; a message box by default.
+    void onSaveError(std::function<void(const QString&)> report) { saveError_ = std::move(report); }
+
+private:
+    void buildControls();
+    void linkChanged(const std::optional<QString>& lostReason);
+
+    void start();        // Command3
+    void pause();        // Command2
+    void reset();        // Command4
+    void save();         // Command5
+    void backToManual(); // Command1
+
+    SharedState& state_;
+    std::unique_ptr<SerialPort> port_;
+    PortRecovery recovery_;
+    std::function<void()> manualMode_;
+    std::function<void(const QString&)> saveError_;
+
+    ui::PictureBox* picture1_ = nullptr;
+    ui::Shape* shape1_ = nullptr;
+    ui::Shape* shape2_ = nullptr;
+    ui::Label* label1_ = nullptr;
+    ui::CommandButton* command1_ = nullptr;
+    ui::CommandButton* command2_ = nullptr;
+    ui::CommandButton* command3_ = nullptr;
+    ui::CommandButton* command4_ = nullptr;
+    ui::CommandButton* command5_ = nullptr;
+    ui::Timer* timer1_ = nullptr;
+};
+
+} // namespace velmor
