@@ -51,7 +51,8 @@ std::unique_ptr<Form1> Form1::load(SharedState& state, const PortFactory& makePo
 Form1::Form1(SharedState& state, std::unique_ptr<SerialPort> port)
     : ui::Form(form1Caption, form1ClientWidth, form1ClientHeight, Frame::FixedSingle,
                ui::sys::buttonFace),
-      state_(state), port_(std::move(port)) {
+      state_(state), port_(std::move(port)),
+      recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }) {
     setObjectName(QStringLiteral("Form1"));
     buildForm1Layout(*this);
 
@@ -195,7 +196,7 @@ void Form1::setVoltageColumn(bool visible) {
 
 void Form1::timer1Tick() {
     label12_->setBackColour(ui::white);
-    state_.lastReply = readReply();
+    state_.lastReply = recovery_.read();
     const auto reply = replyFrame(state_.lastReply);
     if (!reply) {
         showNoLink();
@@ -239,33 +240,14 @@ void Form1::showNoLink() {
     label5_->setCaption(noLink33);
 }
 
-QByteArray Form1::readReply() {
-    // A port that went away (an unplugged adapter) is opened again on every tick until it is
-    // back; until then the tick reads nothing and so shows no link.
-    if (!port_->isOpen()) {
-        if (!lostLink_)
-            noteLinkLost(port_->lostReason().value_or(QStringLiteral("the port is closed")));
-        if (port_->open(unitPortNumber, unitLineSettings))
-            return {};
-        noteLinkBack();
-    }
-    return port_->readAll();
-}
-
-void Form1::noteLinkLost(const QString& reason) {
-    lostLink_ = reason;
-    setCaption(portLostCaption);
-    std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
-                 qPrintable(reason), timer1Interval);
-    std::fflush(stderr);
-}
-
-void Form1::noteLinkBack() {
-    if (!lostLink_)
-        return;
-    lostLink_.reset();
-    setCaption(form1Caption);
-    std::fprintf(stderr, "velmor-test: serial port open again\n");
+void Form1::linkChanged(const std::optional<QString>& lostReason) {
+    // Told once when the port goes and once when it is back; the readouts meanwhile show no link.
+    setCaption(lostReason ? portLostCaption : form1Caption);
+    if (lostReason)
+        std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
+                     qPrintable(*lostReason), timer1Interval);
+    else
+        std::fprintf(stderr, "velmor-test: serial port open again\n");
     std::fflush(stderr);
 }
 

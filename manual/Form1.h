@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form.h"
+#include "PortRecovery.h"
 #include "SerialPort.h"
 #include "SharedState.h"
 
@@ -60,14 +61,12 @@ private:
     void setRowCaptions(bool visible);
     void setVoltageColumn(bool visible);
     void showNoLink();
-    QByteArray readReply();
-    void noteLinkLost(const QString& reason);
-    void noteLinkBack();
+    void linkChanged(const std::optional<QString>& lostReason);
 
     SharedState& state_;
     std::unique_ptr<SerialPort> port_;
+    PortRecovery recovery_; // reads, and opens the port again after an unplugged adapter
     std::function<void()> command2Handler_;
-    std::optional<QString> lostLink_; // why the port went away, until it opens again
 
     ui::CommandButton* command1_;
     ui::CommandButton* command2_;

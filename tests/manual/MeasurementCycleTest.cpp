@@ -1,0 +1,153 @@
+#include "ManualWindowFixture.h"
+
+#include "Frames.h"
+#include "MeasurementCycle.h"
+
+namespace velmor::testing {
+namespace {
+
+using Bytes = std::vector<quint8>;
+
+TEST(DiagnosticLine, showsBothCharactersTheirCodesAndTheConverterDigits) {
+    const QString line = diagnosticLine(ReplyFrame{65, 102, 128, 128});
+    EXPECT_EQ(line, QStringLiteral("A_f__65 102__2 _0_ 0"));
+    EXPECT_EQ(line.size(), 20);
+}
+
+TEST(DiagnosticLine, rendersBytesThatAreNoPrintableCharacterAsADot) {
+    EXPECT_EQ(diagnosticLine(ReplyFrame{0, 7, 0, 0}), QStringLiteral("·_·__0 7__0 _1_ 4"));
+    EXPECT_EQ(diagnosticLine(ReplyFrame{200, 255, 0, 0}), QStringLiteral("·_·__200 255__5 _0_ 0"));
+    EXPECT_EQ(diagnosticLine(ReplyFrame{' ', '~', 0, 0}), QStringLiteral(" _~__32 126__2 _4_ 7"));
+}
+
+TEST(Overload, isAPowerStrictlyAboveTwiceThePowerLimit) {
+    EXPECT_FALSE(isOverload(140.0, 70));
+    EXPECT_TRUE(isOverload(140.01, 70));
+    EXPECT_FALSE(isOverload(0.0, 0));
+}
+
+using MeasurementCycle = ManualWindow;
+
+TEST_F(MeasurementCycle, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
+    tickWith({65, 102, 128, 128});
+    EXPECT_EQ(text1(), QStringLiteral("A_f__65 102__2 _0_ 0"));
+    EXPECT_EQ(caption("Label1"), QStringLiteral("4.80"));
+    EXPECT_EQ(caption("Label3"), QStringLiteral("12.01"));
+    EXPECT_EQ(caption("Label5"), QStringLiteral("3.30"));
+    EXPECT_EQ(caption("Label12"), QStringLiteral("0.00"));
+    EXPECT_EQ(state.lastReply, bytes({65, 102, 128, 128}));
+}
+
+TEST_F(MeasurementCycle, roundsTheConverterVoltageBeforeTheFiveVoltReading) {
+    tickWith({65, 7, 128, 128});
+    EXPECT_EQ(caption("Label1"), QStringLiteral("4.06"));
+    EXPECT_TRUE(text1().endsWith(QStringLiteral("__0 _1_ 4"))) << text1().toStdString();
+}
+
+TEST_F(MeasurementCycle, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
+    tickWith({' ', 255, 0, 255, 9, 9});
+    EXPECT_EQ(caption("Label1"), QStringLiteral("6.00"));
+    EXPECT_EQ(caption("Label3"), QStringLiteral("9.60"));
+    EXPECT_EQ(caption("Label5"), QStringLiteral("3.96"));
+    EXPECT_EQ(sent(), (Bytes{0, 255, 255, 255}));
+}
+
+TEST_F(MeasurementCycle, sendsTheSupplyAsOffUntilSwitchedOnAndThenWithNoLoad) {
+    tickWith({0, 128, 128, 128});
+    EXPECT_EQ(sent(), (Bytes{0, 255, 255, 255}));
+    port->clearWritten();
+    button("Command1")->click();
+    tickWith({0, 128, 128, 128});
+    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 255}));
+}
+
+TEST_F(MeasurementCycle, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) {
+    switchOnWith(100, 0, 0);
+    tickWith({65, 128, 128, 128});
+    EXPECT_EQ(scroll("HScroll1")->value(), 80);
+    EXPECT_EQ(caption("Label2"), QStringLiteral("12.55"));
+    EXPECT_EQ(caption("Label12"), QStringLiteral("62.75")); // 5.00 V at the clamped setting
+    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 175}));
+}
+
+TEST_F(MeasurementCycle, cutsEveryLoadOnOverloadAndShowsThePowerOnRedForOneTick) {
+    switchOnWith(80, 80, 70);
+    tickWith({65, 128, 128, 128});
+    EXPECT_EQ(caption("Label12"), QStringLiteral("165.89"));
+    EXPECT_EQ(label("Label12")->backColour(), ui::red);
+    EXPECT_EQ(caption("Label2"), QStringLiteral("12.55")); // currents from before the cut
+    EXPECT_EQ(scroll("HScroll1")->value(), 0);
+    EXPECT_EQ(scroll("HScroll2")->value(), 0);
+    EXPECT_EQ(scroll("HScroll3")->value(), 0);
+    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 255}));
+
+    tickWith({65, 128, 128, 128});
+    EXPECT_EQ(label("Label12")->backColour(), ui::white);
+    EXPECT_EQ(caption("Label12"), QStringLiteral("0.00"));
+    EXPECT_EQ(caption("Label2"), QStringLiteral("0.00"));
+}
+
+TEST_F(MeasurementCycle, treatsAPowerExactlyAtTheLimitAsNoOverload) {
+    state.loadLimit1 = 255;
+    switchOnWith(210, 0, 0); // 4.25 V x 210 x 40 / 255 = 140 W, the preset limit
+    tickWith({0, 32, 128, 128});
+    EXPECT_EQ(caption("Label12"), QStringLiteral("140.00"));
+    EXPECT_EQ(label("Label12")->backColour(), ui::white);
+    EXPECT_EQ(scroll("HScroll1")->value(), 210);
+    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 45}));
+
+    port->clearWritten();
+    scroll("HScroll1")->setValue(211);
+    tickWith({0, 32, 128, 128});
+    EXPECT_EQ(label("Label12")->backColour(), ui::red);
+    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 255}));
+}
+
+TEST_F(MeasurementCycle, showsNoLinkAndSendsNothingForEveryUnusableReply) {
+    const QByteArray unusable[] = {QByteArray(), bytes({65}), bytes({65, 128}),
+                                   bytes({65, 128, 128}), QByteArray(" ")};
+    for (const QByteArray& reply : unusable) {
+        SCOPED_TRACE(reply.toHex().toStdString());
+        switchOnWith(80, 80, 70);
+        tickWith({65, 128, 128, 128}); // an overload tick: red, loads cut
+        ASSERT_EQ(label("Label12")->backColour(), ui::red);
+        const QString diagnostic = text1();
+        port->clearWritten();
+        button("Command1")->click(); // back to off for the next round
+
+        port->queueReply(reply);
+        form->timer1Tick();
+        EXPECT_EQ(caption("Label1"), QStringLiteral("нет"));
+        EXPECT_EQ(caption("Label3"), QStringLiteral("связи"));
+        EXPECT_EQ(caption("Label5"), QStringLiteral("---"));
+        EXPECT_TRUE(sent().empty());
+        EXPECT_EQ(label("Label12")->backColour(), ui::white);
+        EXPECT_EQ(caption("Label12"), QStringLiteral("165.89"));
+        EXPECT_EQ(caption("Label2"), QStringLiteral("12.55"));
+        EXPECT_EQ(text1(), diagnostic);
+        EXPECT_EQ(state.lastReply, reply);
+    }
+}
+
+TEST_F(MeasurementCycle, keepsTheFirstCaptionsUntilTheFirstUsableReply) {
+    form->timer1Tick(); // nothing has arrived
+    EXPECT_EQ(caption("Label12"), QStringLiteral("P, W"));
+    EXPECT_EQ(caption("Label2"), QStringLiteral("---"));
+    EXPECT_EQ(text1(), QStringLiteral("Text1"));
+}
+
+TEST_F(MeasurementCycle, sendsTheRestOfTheFrameAndUpdatesTheDisplayWhenAWriteFails) {
+    switchOnWith(10, 20, 30);
+    port->failWritesFrom(1); // the +3.3 V byte
+    tickWith({65, 128, 128, 128});
+    EXPECT_EQ(sent(), (Bytes{1, 235, 245}));
+    EXPECT_EQ(caption("Label2"), QStringLiteral("1.57"));
+    EXPECT_EQ(caption("Label6"), QStringLiteral("3.12"));
+
+    port->clearWritten();
+    tickWith({65, 128, 128, 128}); // the next tick sends the whole frame again
+    EXPECT_EQ(sent(), (Bytes{1, 225, 235, 245}));
+}
+
+} // namespace
+} // namespace velmor::testing

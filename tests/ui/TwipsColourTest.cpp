@@ -1,0 +1,47 @@
+#include "Colour.h"
+#include "Font.h"
+#include "Twips.h"
+
+#include <gtest/gtest.h>
+
+namespace ui {
+namespace {
+
+TEST(Twips, mapFifteenToAPixelRoundingToTheNearest) {
+    const std::pair<int, int> cases[] = {{0, 0},   {7, 0},    {8, 1},      {15, 1},
+                                         {80, 5},  {160, 11}, {6900, 460}, {10240, 683},
+                                         {-8, -1}, {-7, 0},   {11085, 739}};
+    for (const auto& [twips, pixels] : cases)
+        EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
+    EXPECT_EQ(toPixels(TwipsRect{6120, 600, 735, 495}), QRect(408, 40, 49, 33));
+}
+
+TEST(Colour, combinesRedGreenAndBlueAsTheWindowsStoreThem) {
+    EXPECT_EQ(rgb(255, 255, 255), 0xFFFFFFu);
+    EXPECT_EQ(rgb(255, 0, 0), 255u);
+    EXPECT_EQ(rgb(255, 128, 0), 0x0080FFu);
+    EXPECT_EQ(rgb(128, 128, 255), 0xFF8080u);
+    EXPECT_EQ(toQColor(rgb(100, 255, 30)), QColor(100, 255, 30));
+    EXPECT_EQ(toQColor(0x00FFFF), QColor(255, 255, 0));
+}
+
+TEST(Colour, mapsTheSchemeColoursOfTheStandardScheme) {
+    const QColor white(255, 255, 255), black(0, 0, 0), grey(192, 192, 192);
+    const std::pair<Colour, QColor> cases[] = {
+        {0x80000005u, white}, {0x80000009u, white}, {0x8000000Eu, white}, {0x80000007u, black},
+        {0x80000008u, black}, {0x80000012u, black}, {0x8000000Au, grey},  {0x8000000Fu, grey},
+    };
+    for (const auto& [colour, expected] : cases)
+        EXPECT_EQ(toQColor(colour), expected) << std::hex << colour;
+    EXPECT_EQ(sys::buttonFace, 0x8000000Fu);
+}
+
+TEST(Font, carriesFaceSizeAndWeight) {
+    const QFont f = toQFont(Font{QStringLiteral("Times New Roman"), 14.25, true});
+    EXPECT_EQ(f.family(), QStringLiteral("Times New Roman"));
+    EXPECT_DOUBLE_EQ(f.pointSizeF(), 14.25);
+    EXPECT_TRUE(f.bold());
+}
+
+} // namespace
+} // namespace ui
