@@ -71,6 +71,9 @@ std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSet
                                "again, or a udev rule for the adapter)");
         return cannotOpen(device, reason);
     }
+    // A fresh opening starts with nothing from before it: bytes the previous holder left
+    // unread (a pseudo-terminal keeps them across close and open) are not this window's.
+    port_.clear(QSerialPort::Input);
     lost_.reset();
     return std::nullopt;
 }

@@ -1,0 +1,224 @@
+#include "SimulatedUnit.h"
+
+#include "PseudoTerminal.h"
+
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace velmor::sim {
+
+namespace {
+
+// How often the unit looks whether a program has opened the port, while none holds it.
+constexpr int listenerWatchMs = 20;
+// How long the unit waits before it tries again when no new pseudo-terminal can be made.
+constexpr int restoreRetryMs = 1000;
+
+} // namespace
+
+SimulatedUnit::SimulatedUnit(QObject* parent)
+    : QObject(parent), unsolicited_(this), listenerWatch_(this), dropTimer_(this),
+      restoreTimer_(this) {
+    clock_.start();
+    unsolicited_.setTimerType(Qt::PreciseTimer);
+    unsolicited_.setInterval(unsolicitedMs_);
+    connect(&unsolicited_, &QTimer::timeout, this, &SimulatedUnit::reply);
+    listenerWatch_.setInterval(listenerWatchMs);
+    connect(&listenerWatch_, &QTimer::timeout, this, &SimulatedUnit::watchForListener);
+    dropTimer_.setInterval(dropEveryMs);
+    connect(&dropTimer_, &QTimer::timeout, this, [this] {
+        if (isLinkUp())
+            dropLink(dropForMs);
+    });
+    restoreTimer_.setSingleShot(true);
+    connect(&restoreTimer_, &QTimer::timeout, this, &SimulatedUnit::restoreLink);
+}
+
+SimulatedUnit::~SimulatedUnit() {
+    detach();
+}
+
+std::optional<QString> SimulatedUnit::start(const QString& linkPath) {
+    if (isLinkUp() || restoreTimer_.isActive())
+        return QStringLiteral("the simulated unit is already running on %1").arg(devicePath());
+    auto opened = openPtyMaster();
+    if (auto* error = std::get_if<QString>(&opened))
+        return QStringLiteral("Cannot make a pseudo-terminal: %1").arg(*error);
+    const PtyMaster pty = std::get<PtyMaster>(opened);
+    if (!linkPath.isEmpty()) {
+        if (auto error = pointSymlink(linkPath, pty.slavePath)) {
+            ::close(pty.fd);
+            return QStringLiteral("Cannot make the link: %1").arg(*error);
+        }
+    }
+    linkPath_ = linkPath;
+    attach(pty.fd, pty.slavePath);
+    return std::nullopt;
+}
+
+void SimulatedUnit::setFaultMode(FaultMode mode) {
+    mode_ = mode;
+    if (mode == FaultMode::Drop)
+        dropTimer_.start();
+    else
+        dropTimer_.stop();
+}
+
+void SimulatedUnit::setUnsolicitedInterval(int milliseconds) {
+    unsolicitedMs_ = std::max(milliseconds, 0);
+    if (unsolicitedMs_ == 0) {
+        unsolicited_.stop();
+        return;
+    }
+    unsolicited_.setInterval(unsolicitedMs_);
+    if (listener_)
+        unsolicited_.start();
+}
+
+void SimulatedUnit::dropLink(int milliseconds) {
+    if (!isLinkUp())
+        return;
+    detach();
+    emit linkDropped();
+    restoreTimer_.start(std::max(milliseconds, 0));
+}
+
+void SimulatedUnit::send(const QByteArray& bytes) {
+    if (!listener_ || bytes.isEmpty())
+        return;
+    if (unsent_.size() + bytes.size() > maxUnsentBytes)
+        return;
+    unsent_ += bytes;
+    flushUnsent();
+}
+
+void SimulatedUnit::attach(int masterFd, const QString& ptyPath) {
+    masterFd_ = masterFd;
+    ptyPath_ = ptyPath;
+    readable_ = new QSocketNotifier(masterFd_, QSocketNotifier::Read, this);
+    readable_->setEnabled(false);
+    connect(readable_, &QSocketNotifier::activated, this, &SimulatedUnit::readFromProgram);
+    writable_ = new QSocketNotifier(masterFd_, QSocketNotifier::Write, this);
+    writable_->setEnabled(false);
+    connect(writable_, &QSocketNotifier::activated, this, &SimulatedUnit::flushUnsent);
+    listenerWatch_.start();
+}
+
+void SimulatedUnit::detach() {
+    listenerGone();
+    listenerWatch_.stop();
+    if (masterFd_ < 0)
+        return;
+    delete readable_;
+    delete writable_;
+    readable_ = writable_ = nullptr;
+    ::close(masterFd_);
+    masterFd_ = -1;
+    // The device node is gone with the pseudo-terminal; so is the link to it, rather than
+    // pointing at whatever pseudo-terminal gets the number next.
+    if (!linkPath_.isEmpty())
+        removeSymlinkTo(linkPath_, ptyPath_);
+}
+
+void SimulatedUnit::restoreLink() {
+    auto opened = openPtyMaster();
+    if (auto* error = std::get_if<QString>(&opened)) {
+        qWarning("simulated unit: cannot make a pseudo-terminal: %s", qPrintable(*error));
+        restoreTimer_.start(restoreRetryMs);
+        return;
+    }
+    const PtyMaster pty = std::get<PtyMaster>(opened);
+    if (!linkPath_.isEmpty()) {
+        if (auto error = pointSymlink(linkPath_, pty.slavePath))
+            qWarning("simulated unit: cannot re-point the link: %s", qPrintable(*error));
+    }
+    attach(pty.fd, pty.slavePath);
+    emit linkRestored(ptyPath_);
+}
+
+void SimulatedUnit::watchForListener() {
+    if (masterFd_ < 0 || !slaveIsOpen(masterFd_))
+        return;
+    listenerWatch_.stop();
+    listener_ = true;
+    readable_->setEnabled(true);
+    if (unsolicitedMs_ > 0)
+        unsolicited_.start();
+}
+
+void SimulatedUnit::listenerGone() {
+    // With no program on the slave side the master reads as hung up: stop listening (or the
+    // notifier would fire without end), forget what was queued, and wait for the next opener.
+    listener_ = false;
+    if (readable_)
+        readable_->setEnabled(false);
+    if (writable_)
+        writable_->setEnabled(false);
+    unsolicited_.stop();
+    assembler_.clear();
+    unsent_.clear();
+    if (masterFd_ >= 0)
+        listenerWatch_.start();
+}
+
+void SimulatedUnit::readFromProgram() {
+    char buffer[4096];
+    // A handler of frameReceived may have dropped the link meanwhile.
+    while (listener_) {
+        const ssize_t n = ::read(masterFd_, buffer, sizeof buffer);
+        if (n > 0) {
+            takeFrames(QByteArray(buffer, static_cast<qsizetype>(n)));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return;
+        listenerGone(); // EIO: the program closed the port
+        return;
+    }
+}
+
+void SimulatedUnit::takeFrames(const QByteArray& bytes) {
+    const auto frames = assembler_.feed(bytes, clock_.elapsed());
+    for (const ControlFrame& frame : frames) {
+        if (!listener_)
+            return; // a handler of frameReceived dropped the link
+        const ReceivedFrame received{clock_.nsecsElapsed() / 1000, frame};
+        frames_.push_back(received);
+        model_.apply(frame);
+        emit frameReceived(received);
+        reply();
+    }
+    if (!frames.empty() && unsolicited_.isActive())
+        unsolicited_.start(); // the next reply of its own comes a full interval after this one
+}
+
+void SimulatedUnit::reply() {
+    send(shaper_.shape(mode_, model_.reply()));
+}
+
+void SimulatedUnit::flushUnsent() {
+    while (!unsent_.isEmpty()) {
+        const ssize_t n = ::write(masterFd_, unsent_.constData(), unsent_.size());
+        if (n > 0) {
+            unsent_.remove(0, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            writable_->setEnabled(true);
+            return;
+        }
+        listenerGone();
+        return;
+    }
+    if (writable_)
+        writable_->setEnabled(false);
+}
+
+} // namespace velmor::sim

@@ -1,0 +1,105 @@
+#include "SupplyModel.h"
+
+#include "Conversions.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmor::sim {
+
+namespace {
+
+// Relative drop per ampere of each output's own load (rectifier, choke, wiring).
+constexpr double drop5PerAmp = 0.0048;
+constexpr double drop12PerAmp = 0.0114;
+constexpr double drop33PerAmp = 0.0006;
+// Share of the +5 V output in the regulator's feedback; the +12 V output has the rest.
+constexpr double feedbackShare5 = 0.5;
+// Common sag of the group-regulated outputs with the total power (finite loop gain).
+constexpr double sagPerWatt = 0.00004;
+
+struct Ratios {
+    double v5 = 0;
+    double v12 = 0;
+    double v33 = 0;
+};
+
+// Each output's voltage relative to its nominal, on and under the given loads.
+Ratios ratiosUnderLoad(double amps5, double amps12, double amps33) {
+    const double own5 = drop5PerAmp * amps5;
+    const double own12 = drop12PerAmp * amps12;
+    // The regulator raises both outputs until the weighted average of the two is nominal.
+    const double raise = feedbackShare5 * own5 + (1 - feedbackShare5) * own12;
+    const double sag = sagPerWatt * (5 * amps5 + 12 * amps12);
+    return {1 + raise - own5 - sag, 1 + raise - own12 - sag, 1 - drop33PerAmp * amps33};
+}
+
+int setting(quint8 code) {
+    return maxLoadSetting - code;
+}
+
+double amps5(const ControlFrame& f) {
+    return current5(setting(f.load5Code));
+}
+double amps12(const ControlFrame& f) {
+    return current12(setting(f.load12Code));
+}
+double amps33(const ControlFrame& f) {
+    return current33(setting(f.load33Code));
+}
+
+} // namespace
+
+quint8 readingByte(double ratioToNominal) {
+    // (V - 0.8 nom) / (0.4 nom) * 255, written around nominal so nominal is exactly 127.5.
+    const double b = 127.5 + (ratioToNominal - 1) * 637.5;
+    return static_cast<quint8>(std::clamp(std::lround(b), 0L, 255L));
+}
+
+void SupplyModel::apply(const ControlFrame& frame) {
+    frame_ = frame;
+    switchedOn_ = frame.supplySwitch != 0;
+    if (!switchedOn_)
+        tripped_ = false; // switching off resets the protection
+    else if (!tripped_ && outputs().watts > overPowerWatts_)
+        tripped_ = true;
+}
+
+SupplyOutputs SupplyModel::outputs() const {
+    SupplyOutputs out;
+    if (!isOn())
+        return out;
+    out.amps5 = amps5(frame_);
+    out.amps12 = amps12(frame_);
+    out.amps33 = amps33(frame_);
+    const Ratios r = ratiosUnderLoad(out.amps5, out.amps12, out.amps33);
+    out.volts5 = 5 * r.v5;
+    out.volts12 = 12 * r.v12;
+    out.volts33 = 3.3 * r.v33;
+    out.watts = out.volts5 * out.amps5 + out.volts12 * out.amps12 + out.volts33 * out.amps33;
+    return out;
+}
+
+ReplyFrame SupplyModel::reply() {
+    ReplyFrame r;
+    r.b1 = static_cast<quint8>((isOn() ? statusOn : 0) | (tripped_ ? statusTripped : 0));
+    if (!isOn())
+        return r; // an unpowered supply reads 0 V, below every window
+    const Ratios ratio = ratiosUnderLoad(amps5(frame_), amps12(frame_), amps33(frame_));
+    r.b2 = readingByte(ratio.v5);
+    r.b3 = readingByte(ratio.v12);
+    r.b4 = readingByte(ratio.v33);
+    if (noiseLsb_ > 0) {
+        std::uniform_int_distribution<int> offset(-noiseLsb_, noiseLsb_);
+        for (quint8* b : {&r.b2, &r.b3, &r.b4})
+            *b = static_cast<quint8>(std::clamp(*b + offset(noise_), 0, 255));
+    }
+    return r;
+}
+
+void SupplyModel::setNoise(int lsb, unsigned seed) {
+    noiseLsb_ = std::max(lsb, 0);
+    noise_.seed(seed);
+}
+
+} // namespace velmor::sim

@@ -1,0 +1,131 @@
+// velmor-unit-sim: the load-and-measurement unit with a simulated supply behind it, on a
+// pseudo-terminal. Prints the device to open on its first line and runs until stopped.
+#include "FaultMode.h"
+#include "SimulatedUnit.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGTERM, SIGINT and SIGHUP end the event loop, so the unit's destructor removes its link.
+bool quitOnSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return false;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int s : {SIGTERM, SIGINT, SIGHUP})
+        if (::sigaction(s, &action, nullptr) != 0)
+            return false;
+    return true;
+}
+
+void logFrame(const velmor::sim::ReceivedFrame& received) {
+    const velmor::ControlFrame& f = received.frame;
+    std::printf("%12.3f ms  %02X %02X %02X %02X  switch %d, +5 V %d, +12 V %d, +3.3 V %d\n",
+                static_cast<double>(received.atMicroseconds) / 1000.0, f.supplySwitch, f.load33Code,
+                f.load12Code, f.load5Code, f.supplySwitch, velmor::maxLoadSetting - f.load5Code,
+                velmor::maxLoadSetting - f.load12Code, velmor::maxLoadSetting - f.load33Code);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace velmor::sim;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmor-unit-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated load-and-measurement unit on a pseudo-terminal. Prints the "
+                       "device to open as port 1, then runs until stopped."));
+    parser.addHelpOption();
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Keep a symbolic link at <path> pointing at the unit's device, across "
+                       "drops of the link."),
+        QStringLiteral("path"));
+    const QCommandLineOption fault(
+        QStringLiteral("fault"),
+        QStringLiteral("Misbehave: %1.").arg(faultModeNames().join(QStringLiteral(", "))),
+        QStringLiteral("mode"), QStringLiteral("normal"));
+    const QCommandLineOption ocp(
+        QStringLiteral("ocp"),
+        QStringLiteral("Switch the supply off above <watts> until it is switched off and on "
+                       "(default %1).")
+            .arg(SupplyModel::defaultOverPowerWatts),
+        QStringLiteral("watts"));
+    const QCommandLineOption noise(
+        QStringLiteral("noise"),
+        QStringLiteral("Add up to +-<lsb> of repeatable noise to each reading (default 0)."),
+        QStringLiteral("lsb"));
+    const QCommandLineOption log(QStringLiteral("log"),
+                                 QStringLiteral("Print each received frame with its time."));
+    parser.addOptions({link, fault, ocp, noise, log});
+    parser.process(app);
+
+    const auto mode = parseFaultMode(parser.value(fault));
+    if (!mode) {
+        std::fprintf(stderr, "velmor-unit-sim: unknown fault mode \"%s\" (one of: %s)\n",
+                     qPrintable(parser.value(fault)),
+                     qPrintable(faultModeNames().join(QStringLiteral(", "))));
+        return 2;
+    }
+    SimulatedUnit unit;
+    unit.setFaultMode(*mode);
+    if (parser.isSet(ocp)) {
+        bool ok = false;
+        const double watts = parser.value(ocp).toDouble(&ok);
+        if (!ok || watts <= 0) {
+            std::fprintf(stderr, "velmor-unit-sim: --ocp needs a positive number of watts\n");
+            return 2;
+        }
+        unit.model().setOverPowerWatts(watts);
+    }
+    if (parser.isSet(noise)) {
+        bool ok = false;
+        const int lsb = parser.value(noise).toInt(&ok);
+        if (!ok || lsb < 0) {
+            std::fprintf(stderr, "velmor-unit-sim: --noise needs a whole number from 0\n");
+            return 2;
+        }
+        unit.model().setNoise(lsb);
+    }
+    if (parser.isSet(log))
+        QObject::connect(&unit, &SimulatedUnit::frameReceived, &logFrame);
+    QObject::connect(&unit, &SimulatedUnit::linkDropped,
+                     [] { std::fprintf(stderr, "velmor-unit-sim: link dropped\n"); });
+    QObject::connect(&unit, &SimulatedUnit::linkRestored, [](const QString& path) {
+        std::fprintf(stderr, "velmor-unit-sim: link back on %s\n", qPrintable(path));
+    });
+
+    if (!quitOnSignals()) {
+        std::perror("velmor-unit-sim: signal handling");
+        return 1;
+    }
+    if (const auto error = unit.start(parser.value(link))) {
+        std::fprintf(stderr, "velmor-unit-sim: %s\n", qPrintable(*error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(unit.ptyPath()));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,11 @@
+if(TARGET velmor_sim)
+    velmor_add_test(sim_tests
+        sim/SupplyModelTest.cpp
+        sim/FaultModeTest.cpp
+        sim/PtyLinkTest.cpp
+        sim/UnitSimProgramTest.cpp
+        LIBS velmor_sim velmor_device)
+    target_compile_definitions(sim_tests PRIVATE
+        VELMOR_UNIT_SIM="$<TARGET_FILE:velmor-unit-sim>")
+    add_dependencies(sim_tests velmor-unit-sim)
+endif()
