@@ -26,9 +26,14 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         QStringLiteral("Run against the built-in simulated unit instead of a real one."));
     const QCommandLineOption listPortsOption(
         QStringLiteral("list-ports"), QStringLiteral("Print the machine's serial ports and exit."));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Record every byte in and out of the link, with timestamps, in FILE."),
+        QStringLiteral("FILE"));
     parser.addOption(portOption);
     parser.addOption(simulateOption);
     parser.addOption(listPortsOption);
+    parser.addOption(traceOption);
 
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -61,7 +66,17 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     options.port1Device =
         parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(simulateOption);
+    options.tracePath = parser.value(traceOption);
     return options;
+}
+
+bool wantsTextOnly(const QStringList& arguments) {
+    static const QStringList textOptions{"-h", "--help",    "-?",          "--help-all",
+                                         "-v", "--version", "--list-ports"};
+    for (const QString& a : arguments.mid(1))
+        if (textOptions.contains(a))
+            return true;
+    return false;
 }
 
 } // namespace velmor

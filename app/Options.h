@@ -12,7 +12,12 @@ namespace velmor {
 struct Options {
     QString port1Device; // the platform's first serial port unless --port says otherwise
     bool simulate = false;
+    QString tracePath; // empty: no link trace
 };
+
+// True when the command line only asks for text (help, version, the port list), which needs
+// no display.
+bool wantsTextOnly(const QStringList& arguments);
 
 // Parses the command line; on --help, --version, --list-ports or a bad option prints, and returns
 // the exit status in *exitCode with nothing returned.

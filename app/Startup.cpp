@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Form1Layout.h"
+#include "LinkTrace.h"
 #include "Operator.h"
 #include "QtSerialPort.h"
 
@@ -9,6 +10,14 @@ namespace velmor {
 PortFactory devicePortFactory(const QString& port1Device) {
     return [port1Device]() -> std::unique_ptr<SerialPort> {
         return std::make_unique<QtSerialPort>(port1Device);
+    };
+}
+
+PortFactory tracedPortFactory(PortFactory inner, const QString& tracePath) {
+    auto trace = std::make_shared<LinkTrace>(
+        tracePath, [](const QString& why) { ui::reportError(QStringLiteral("Link trace"), why); });
+    return [inner = std::move(inner), trace]() -> std::unique_ptr<SerialPort> {
+        return std::make_unique<TracingPort>(inner(), trace);
     };
 }
 

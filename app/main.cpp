@@ -4,22 +4,77 @@
 #include "Startup.h"
 #include "WindowSwitcher.h"
 
+#ifdef VELMOR_HAS_SIM
+#include "SimulatedUnit.h"
+#endif
+
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
+
+namespace {
+
+bool displayAvailable() {
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmor-test"));
-    QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("velmor-test"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
 
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     int exitCode = 0;
-    const auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
+    if (velmor::wantsTextOnly(arguments)) {
+        QCoreApplication app(argc, argv);
+        velmor::parseOptions(QCoreApplication::arguments(), &exitCode);
+        return exitCode;
+    }
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "velmor-test needs a display. Without one, run it under xvfb-run "
+                             "(xvfb-run -a ./run --simulate).\n");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
         return exitCode;
 
+#ifdef VELMOR_HAS_SIM
+    // The simulated unit lives in this process, on the same event loop, for as long as the bench.
+    std::unique_ptr<velmor::sim::SimulatedUnit> unit;
+    if (options->simulate) {
+        unit = std::make_unique<velmor::sim::SimulatedUnit>();
+        if (const auto error = unit->start()) {
+            ui::reportError(QStringLiteral("Simulated unit"), *error);
+            return 1;
+        }
+        options->port1Device = unit->devicePath();
+    }
+#else
+    if (options->simulate) {
+        std::fprintf(stderr, "The simulated unit is not available on this platform.\n");
+        return 1;
+    }
+#endif
+
     velmor::SharedState state;
-    const velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
+    velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
+    if (!options->tracePath.isEmpty())
+        makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
+
     auto manual = velmor::startManualWindow(state, makePort);
     if (!manual)
         return 1;
