@@ -10,3 +10,7 @@ velmor_add_test(graph_window_tests
     graph/SaveMapTest.cpp
     graph/GrafWindow.h
     LIBS velmor_graph)
+
+# Not a test: makes the picture of a finished sweep in docs/ (see the file's first lines).
+add_executable(graph_window_shot graph/GraphWindowShot.cpp)
+target_link_libraries(graph_window_shot PRIVATE velmor_app)
