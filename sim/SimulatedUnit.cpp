@@ -21,7 +21,7 @@ constexpr int restoreRetryMs = 1000;
 
 SimulatedUnit::SimulatedUnit(QObject* parent)
     : QObject(parent), unsolicited_(this), listenerWatch_(this), dropTimer_(this),
-      restoreTimer_(this) {
+      restoreTimer_(this), replayTimer_(this) {
     clock_.start();
     unsolicited_.setTimerType(Qt::PreciseTimer);
     unsolicited_.setInterval(unsolicitedMs_);
@@ -35,6 +35,9 @@ SimulatedUnit::SimulatedUnit(QObject* parent)
     });
     restoreTimer_.setSingleShot(true);
     connect(&restoreTimer_, &QTimer::timeout, this, &SimulatedUnit::restoreLink);
+    replayTimer_.setSingleShot(true);
+    replayTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&replayTimer_, &QTimer::timeout, this, &SimulatedUnit::playDueChunks);
 }
 
 SimulatedUnit::~SimulatedUnit() {
@@ -69,7 +72,7 @@ void SimulatedUnit::setFaultMode(FaultMode mode) {
 
 void SimulatedUnit::setUnsolicitedInterval(int milliseconds) {
     unsolicitedMs_ = std::max(milliseconds, 0);
-    if (unsolicitedMs_ == 0) {
+    if (unsolicitedMs_ == 0 || replaying_) {
         unsolicited_.stop();
         return;
     }
@@ -84,6 +87,34 @@ void SimulatedUnit::dropLink(int milliseconds) {
     detach();
     emit linkDropped();
     restoreTimer_.start(std::max(milliseconds, 0));
+}
+
+void SimulatedUnit::setReplay(Replay replay) {
+    replay_ = std::move(replay);
+    replaying_ = true;
+    nextSegment_ = 0;
+    unsolicited_.stop();
+    if (listener_)
+        playNextSegment();
+}
+
+void SimulatedUnit::playNextSegment() {
+    nextChunk_ = 0;
+    if (nextSegment_ >= replay_.segments.size())
+        return; // the recording is over: the unit falls silent
+    ++nextSegment_;
+    segmentClock_.start();
+    playDueChunks();
+}
+
+void SimulatedUnit::playDueChunks() {
+    if (!listener_ || nextSegment_ == 0)
+        return;
+    const ReplaySegment& segment = replay_.segments[nextSegment_ - 1];
+    while (nextChunk_ < segment.size() && segment[nextChunk_].atMs <= segmentClock_.elapsed())
+        send(segment[nextChunk_++].bytes);
+    if (nextChunk_ < segment.size())
+        replayTimer_.start(static_cast<int>(segment[nextChunk_].atMs - segmentClock_.elapsed()));
 }
 
 void SimulatedUnit::send(const QByteArray& bytes) {
@@ -145,7 +176,9 @@ void SimulatedUnit::watchForListener() {
     listenerWatch_.stop();
     listener_ = true;
     readable_->setEnabled(true);
-    if (unsolicitedMs_ > 0)
+    if (replaying_)
+        playNextSegment();
+    else if (unsolicitedMs_ > 0)
         unsolicited_.start();
 }
 
@@ -158,6 +191,7 @@ void SimulatedUnit::listenerGone() {
     if (writable_)
         writable_->setEnabled(false);
     unsolicited_.stop();
+    replayTimer_.stop();
     assembler_.clear();
     unsent_.clear();
     if (masterFd_ >= 0)
@@ -191,7 +225,8 @@ void SimulatedUnit::takeFrames(const QByteArray& bytes) {
         frames_.push_back(received);
         model_.apply(frame);
         emit frameReceived(received);
-        reply();
+        if (!replaying_)
+            reply();
     }
     if (!frames.empty() && unsolicited_.isActive())
         unsolicited_.start(); // the next reply of its own comes a full interval after this one

@@ -4,6 +4,7 @@
 #include "FrameAssembler.h"
 #include "Frames.h"
 #include "SupplyModel.h"
+#include "TraceReplay.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -67,6 +68,12 @@ public:
     // unit comes back on a new pseudo-terminal and re-points the symlink.
     void dropLink(int milliseconds);
 
+    // Plays back what a real unit sent in a recorded trace instead of answering from the
+    // model: each time the program opens the port the next segment of the trace starts, with
+    // its recorded timing. Frames are still recorded.
+    void setReplay(Replay replay);
+    bool isReplaying() const { return replaying_; }
+
     // Sends raw bytes to the program, past the model and the fault mode.
     void send(const QByteArray& bytes);
 
@@ -89,6 +96,8 @@ private:
     void takeFrames(const QByteArray& bytes);
     void reply();
     void flushUnsent();
+    void playNextSegment();
+    void playDueChunks();
 
     SupplyModel model_;
     ReplyShaper shaper_;
@@ -112,6 +121,13 @@ private:
 
     QElapsedTimer clock_;
     std::vector<ReceivedFrame> frames_;
+
+    bool replaying_ = false;
+    Replay replay_;
+    std::size_t nextSegment_ = 0;
+    std::size_t nextChunk_ = 0;
+    QElapsedTimer segmentClock_;
+    QTimer replayTimer_;
 };
 
 } // namespace velmor::sim

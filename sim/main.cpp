@@ -77,9 +77,14 @@ int main(int argc, char** argv) {
         QStringLiteral("noise"),
         QStringLiteral("Add up to +-<lsb> of repeatable noise to each reading (default 0)."),
         QStringLiteral("lsb"));
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("Play back what the unit sent in a trace recorded with velmor-test --trace, "
+                       "with its timing, instead of simulating a supply."),
+        QStringLiteral("file"));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Print each received frame with its time."));
-    parser.addOptions({link, fault, ocp, noise, log});
+    parser.addOptions({link, fault, ocp, noise, replay, log});
     parser.process(app);
 
     const auto mode = parseFaultMode(parser.value(fault));
@@ -108,6 +113,15 @@ int main(int argc, char** argv) {
             return 2;
         }
         unit.model().setNoise(lsb);
+    }
+    if (parser.isSet(replay)) {
+        QString error;
+        auto recorded = readTraceFile(parser.value(replay), &error);
+        if (!recorded) {
+            std::fprintf(stderr, "velmor-unit-sim: cannot replay %s\n", qPrintable(error));
+            return 2;
+        }
+        unit.setReplay(std::move(*recorded));
     }
     if (parser.isSet(log))
         QObject::connect(&unit, &SimulatedUnit::frameReceived, &logFrame);

@@ -4,8 +4,10 @@ if(TARGET velmor_sim)
         sim/FaultModeTest.cpp
         sim/PtyLinkTest.cpp
         sim/UnitSimProgramTest.cpp
-        LIBS velmor_sim velmor_device)
+        sim/TraceReplayTest.cpp
+        LIBS velmor_sim velmor_device velmor_manual)
     target_compile_definitions(sim_tests PRIVATE
-        VELMOR_UNIT_SIM="$<TARGET_FILE:velmor-unit-sim>")
+        VELMOR_UNIT_SIM="$<TARGET_FILE:velmor-unit-sim>"
+        VELMOR_TRACE_DATA="${CMAKE_CURRENT_SOURCE_DIR}/sim/data")
     add_dependencies(sim_tests velmor-unit-sim)
 endif()
