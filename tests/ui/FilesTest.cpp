@@ -96,7 +96,8 @@ TEST(Prompt, returnsTheTypedTextOrNothingWhenCancelled) {
 }
 
 TEST(ReportError, writesOneLineToStandardErrorWithoutADialogOffscreen) {
-    ASSERT_FALSE(hasDisplay());
+    if (hasDisplay())
+        GTEST_SKIP() << "a display would show a message box";
     ::testing::internal::CaptureStderr();
     reportError(QStringLiteral("Velmor test"), QStringLiteral("Cannot open serial port /dev/x"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
