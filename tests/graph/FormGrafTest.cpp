@@ -1,3 +1,4 @@
+#include "Eventually.h"
 #include "GrafWindow.h"
 
 #include "Sweep.h"
@@ -220,7 +221,7 @@ TEST_F(FormGrafTest, timerDrivesTheSweepFromTheMessageLoop) {
     for (int i = 0; i < 3; ++i)
         w.port->queueReply(nominal);
     w.button("Command3")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(w.state.load12Step, 3, 5000);
+    ASSERT_TRUE(velmor::testing::eventually([&] { return w.state.load12Step == 3; }));
     w.button("Command2")->click();
     EXPECT_EQ(w.port->written().size(), 12u);
 }

@@ -1,4 +1,5 @@
 #include "CommandButton.h"
+#include "Eventually.h"
 #include "Form.h"
 #include "HScrollBar.h"
 #include "Label.h"
@@ -114,7 +115,7 @@ TEST(Timer, ticksWhileEnabledAndStopsWhenDisabled) {
     EXPECT_FALSE(timer.enabled());
     timer.setEnabled(true);
     EXPECT_TRUE(timer.enabled());
-    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 2, 10000);
+    ASSERT_TRUE(velmor::testing::eventually([&] { return ticks >= 2; }, 10000));
     timer.setEnabled(false);
     const int stoppedAt = ticks;
     QTest::qWait(50);
