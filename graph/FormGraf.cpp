@@ -7,7 +7,9 @@
 #include "Icons.h"
 #include "Label.h"
 #include "LineSettings.h"
+#include "MapExport.h"
 #include "MapFile.h"
+#include "MapSave.h"
 #include "Operator.h"
 #include "PictureBox.h"
 #include "Shape.h"
@@ -136,7 +138,8 @@ void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
 
 void FormGraf::tick() {
     state_.lastReply = recovery_.read();
-    const SweepTick step = sweepStep(state_, replyFrame(state_.lastReply));
+    const auto reply = replyFrame(state_.lastReply);
+    const SweepTick step = sweepStep(state_, reply);
     if (step.outcome == SweepTick::Outcome::NoLink) {
         label1_->setCaption(step.caption);
         return;
@@ -155,6 +158,7 @@ void FormGraf::tick() {
     }
     label1_->setCaption(step.caption);
     picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
+    mapRecord_.push_back(paintedCell(*reply, step));
     sendFrame(*port_, *step.frame);
 }
 
@@ -175,6 +179,7 @@ void FormGraf::reset() {
     sendFrame(*port_, allOffFrame);
     timer1_->setEnabled(false);
     picture1_->clear();
+    mapRecord_.clear();
     command5_->setEnabled(false);
 }
 
@@ -188,7 +193,11 @@ void FormGraf::save() {
         saveError_(refused->reason);
         return;
     }
-    if (const auto error = ui::saveBitmap(picture1_->image(), std::get<MapPath>(target).path))
+    // The map, its cross-load data and a summary, all three or none.
+    const SweepLimits limits{state_.loadLimit1, state_.loadLimit2, state_.powerLimit};
+    if (const auto error =
+            saveMapFiles(mapFilesBeside(std::get<MapPath>(target).path), picture1_->image(),
+                         crossLoadCsv(mapRecord_), crossLoadSummary(mapRecord_, limits, *name)))
         saveError_(*error);
 }
 

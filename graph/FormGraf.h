@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form.h"
+#include "MapRecord.h"
 #include "PortRecovery.h"
 #include "SerialPort.h"
 #include "SharedState.h"
@@ -44,6 +45,9 @@ public:
     // Stops the sweep timer and closes the window's port, before another window opens one.
     void closePort();
 
+    // The cells painted since the window loaded or was reset, in painting order.
+    const MapRecord& mapRecord() const { return mapRecord_; }
+
     // Tells the operator why a map was not saved; a message box by default.
     void onSaveError(std::function<void(const QString&)> report) { saveError_ = std::move(report); }
 
@@ -62,6 +66,7 @@ private:
     PortRecovery recovery_;
     std::function<void()> manualMode_;
     std::function<void(const QString&)> saveError_;
+    MapRecord mapRecord_;
 
     ui::PictureBox* picture1_ = nullptr;
     ui::Shape* shape1_ = nullptr;

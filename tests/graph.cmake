@@ -3,11 +3,14 @@ velmor_add_test(graph_sweep_tests
     graph/SweepTest.cpp
     graph/MapFileTest.cpp
     graph/IconsTest.cpp
+    graph/MapExportTest.cpp
     LIBS velmor_graph)
 
 velmor_add_test(graph_window_tests
     graph/FormGrafTest.cpp
     graph/SaveMapTest.cpp
+    graph/CrossLoadDataTest.cpp
+    graph/AnswerPrompt.h
     graph/GrafWindow.h
     LIBS velmor_graph)
 

@@ -1,52 +1,18 @@
+#include "AnswerPrompt.h"
 #include "GrafWindow.h"
 
 #include "Sweep.h"
 #include "Twips.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QInputDialog>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace velmor;
 using namespace velmor::testing;
 
 namespace {
-
-struct PromptSeen {
-    QString title;
-    QString message;
-    QString preset;
-};
-
-// Answers the next modal prompt from a 5 ms poll: types the text and confirms it, or cancels
-// when there is none.
-std::shared_ptr<PromptSeen> answerPrompt(std::optional<QString> answer) {
-    auto seen = std::make_shared<PromptSeen>();
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, seen, answer] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        *seen = {dialog->windowTitle(), dialog->labelText(), dialog->textValue()};
-        if (answer) {
-            dialog->setTextValue(*answer);
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
-    });
-    poll->start();
-    return seen;
-}
 
 QString grafFolder() {
     return QCoreApplication::applicationDirPath() + "/Graf";
@@ -73,7 +39,14 @@ protected:
 
     void TearDown() override {
         for (const QString& file : created)
-            QFile::remove(file);
+            removeMapFiles(file);
+    }
+
+    // A saved map is three files: the bitmap, its cross-load data and its summary.
+    static void removeMapFiles(const QString& bmp) {
+        const QString stem = bmp.chopped(4);
+        for (const char* extension : {".bmp", ".csv", ".txt"})
+            QFile::remove(stem + extension);
     }
 
     QString expectCreated(const QString& relative) {
@@ -151,8 +124,8 @@ TEST_F(SaveMapTest, backslashAddressesAnExistingSubfolder) {
     w.button("Command5")->click();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_TRUE(errors.isEmpty());
-    QFile::remove(file);
-    QDir(grafFolder()).rmdir(sub);
+    removeMapFiles(file);
+    EXPECT_TRUE(QDir(grafFolder()).rmdir(sub));
 }
 
 TEST_F(SaveMapTest, failedSaveNamesTheFileAndTheReasonAndChangesNothing) {

@@ -1,0 +1,141 @@
+#include "MapExport.h"
+
+#include "Conversions.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace velmor {
+
+namespace {
+
+// QString::number never uses the locale: "." stays the decimal point.
+QString fixed(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+// The currents are multiples of 1/128 A: ten significant digits write them exactly and short.
+QString exact(double value) {
+    return QString::number(value, 'g', 10);
+}
+
+QString percentOf(double part, double whole) {
+    return fixed(part / whole * 100, 2);
+}
+
+QString signedFixed(double value, int decimals) {
+    return (value >= 0 ? QStringLiteral("+") : QString()) + fixed(value, decimals);
+}
+
+QString cellPlace(const MapCell& cell) {
+    return QStringLiteral("row %1, column %2 (+5 V %3 A, +12 V %4 A)")
+        .arg(cell.row)
+        .arg(cell.column)
+        .arg(fixed(cellCurrent5(cell), 2), fixed(cellCurrent12(cell), 2));
+}
+
+// "Worst +5 V: 4.745 V, -0.255 V (-5.10 %), class 5, at row 3, column 7 (...)", or "none".
+QString worstLine(const QString& output, const MapCell* cell, double volts, double nominal,
+                  int deviationClass) {
+    const QString label = QStringLiteral("Worst %1: ").arg(output);
+    if (!cell)
+        return label + QStringLiteral("none");
+    const double deviation = volts - nominal;
+    return label + QStringLiteral("%1 V, %2 V (%3 %), class %4, at %5")
+                       .arg(fixed(volts, 3), signedFixed(deviation, 3),
+                            signedFixed(deviation / nominal * 100, 2))
+                       .arg(deviationClass)
+                       .arg(cellPlace(*cell));
+}
+
+} // namespace
+
+const QByteArray crossLoadCsvHeader =
+    "row,column,load5_setting,load12_setting,current5_A,current12_A,b2,b3,b4,"
+    "volts5_V,volts12_V,volts33_V,k5,k12,cell_class";
+
+double cellCurrent5(const MapCell& cell) {
+    return static_cast<double>(cell.row * 40) / 128;
+}
+
+double cellCurrent12(const MapCell& cell) {
+    return static_cast<double>(cell.column * 21) / 128;
+}
+
+double cellDeviation5(const MapCell& cell) {
+    return volts5Graph(cell.b2) - 5;
+}
+
+double cellDeviation12(const MapCell& cell) {
+    return volts12(cell.b3) - 12;
+}
+
+QByteArray crossLoadCsv(const MapRecord& record) {
+    QByteArray csv = crossLoadCsvHeader + '\n';
+    csv.reserve(csv.size() + static_cast<qsizetype>(record.size()) * 80);
+    for (const MapCell& cell : record) {
+        const QStringList fields{QString::number(cell.row),
+                                 QString::number(cell.column),
+                                 QString::number(2 * cell.row),
+                                 QString::number(2 * cell.column),
+                                 exact(cellCurrent5(cell)),
+                                 exact(cellCurrent12(cell)),
+                                 QString::number(cell.b2),
+                                 QString::number(cell.b3),
+                                 QString::number(cell.b4),
+                                 fixed(volts5Graph(cell.b2), 4),
+                                 fixed(volts12(cell.b3), 4),
+                                 fixed(volts33(cell.b4), 4),
+                                 QString::number(cell.k5),
+                                 QString::number(cell.k12),
+                                 QString::number(cellClass(cell.k5, cell.k12))};
+        csv += fields.join(QLatin1Char(',')).toLatin1() + '\n';
+    }
+    return csv;
+}
+
+MapSummary summarize(const MapRecord& record) {
+    MapSummary summary;
+    summary.cells = static_cast<int>(record.size());
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const MapCell& cell = record[i];
+        summary.insideBand += insideAtxBand(cell) ? 1 : 0;
+        if (!summary.worst5 ||
+            std::abs(cellDeviation5(cell)) > std::abs(cellDeviation5(record[*summary.worst5])))
+            summary.worst5 = i;
+        if (!summary.worst12 ||
+            std::abs(cellDeviation12(cell)) > std::abs(cellDeviation12(record[*summary.worst12])))
+            summary.worst12 = i;
+    }
+    return summary;
+}
+
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
+                            const QString& name) {
+    const MapSummary summary = summarize(record);
+    QStringList lines;
+    lines << QStringLiteral("Cross-load map \"%1\"").arg(name);
+    lines << QStringLiteral("Limits: LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3 (%4 W)")
+                 .arg(limits.loadLimit1)
+                 .arg(limits.loadLimit2)
+                 .arg(limits.powerLimit)
+                 .arg(powerLimitWatts(limits.powerLimit));
+    lines << QStringLiteral("Cells: %1").arg(summary.cells);
+    const QString band = QStringLiteral("Inside the ATX ±5 % band on both +5 V and +12 V "
+                                        "(classes 0 to 4): ");
+    lines << band + (summary.cells == 0 ? QStringLiteral("no cells")
+                                        : QStringLiteral("%1 of %2 cells, %3 %")
+                                              .arg(summary.insideBand)
+                                              .arg(summary.cells)
+                                              .arg(percentOf(summary.insideBand, summary.cells)));
+    const MapCell* worst5 = summary.worst5 ? &record[*summary.worst5] : nullptr;
+    const MapCell* worst12 = summary.worst12 ? &record[*summary.worst12] : nullptr;
+    lines << worstLine(QStringLiteral("+5 V"), worst5, worst5 ? volts5Graph(worst5->b2) : 0, 5,
+                       worst5 ? worst5->k5 : 0);
+    lines << worstLine(QStringLiteral("+12 V"), worst12, worst12 ? volts12(worst12->b3) : 0, 12,
+                       worst12 ? worst12->k12 : 0);
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+} // namespace velmor

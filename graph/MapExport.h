@@ -1,0 +1,53 @@
+#pragma once
+
+#include "MapRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace velmor {
+
+// The cross-load data saved beside a map: one CSV row per painted cell and a short summary.
+// Numbers are written with "." as the decimal point whatever the locale.
+
+// The CSV's first line.
+extern const QByteArray crossLoadCsvHeader;
+
+// The header, then one line per cell in painting order, each line ending in "\n".
+QByteArray crossLoadCsv(const MapRecord& record);
+
+// Nominal load currents of a cell's steps and its voltages' distance from nominal.
+double cellCurrent5(const MapCell& cell);    // row * 40 / 128 A
+double cellCurrent12(const MapCell& cell);   // column * 21 / 128 A
+double cellDeviation5(const MapCell& cell);  // +5 V reading less 5 V
+double cellDeviation12(const MapCell& cell); // +12 V reading less 12 V
+
+// Inside the ATX regulation band: under 5 % off nominal on both +5 V and +12 V (classes 0 to 4).
+constexpr bool insideAtxBand(const MapCell& cell) {
+    return cell.k5 <= 4 && cell.k12 <= 4;
+}
+
+// What the summary reports, counted over the record. The worst cells are indexes into the
+// record: the largest distance from nominal, the first painted on a tie; none on an empty map.
+struct MapSummary {
+    int cells = 0;
+    int insideBand = 0;
+    std::optional<std::size_t> worst5;
+    std::optional<std::size_t> worst12;
+};
+MapSummary summarize(const MapRecord& record);
+
+// The limits the sweep ran with.
+struct SweepLimits {
+    int loadLimit1 = 0;
+    int loadLimit2 = 0;
+    int powerLimit = 0;
+};
+
+// The summary text of the map saved under the name, lines ending in "\n".
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
+                            const QString& name);
+
+} // namespace velmor

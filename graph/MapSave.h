@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+namespace velmor {
+
+// The three files of a saved map, side by side: the picture, the cross-load data and the
+// summary.
+struct MapFiles {
+    QString bmp;
+    QString csv;
+    QString txt;
+};
+
+// "<name>.bmp" gives "<name>.csv" and "<name>.txt" beside it.
+MapFiles mapFilesBeside(const QString& bmpPath);
+
+// Writes the map as a BMP, the CSV and the summary, each first to a temporary file beside its
+// final name. Only once all three are written are they put in place, in the order BMP, CSV,
+// summary, each in one step; so a failed write leaves every earlier file of those names as it
+// was. Returns what went wrong, naming the file and the reason, or nothing.
+std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
+                                    const QByteArray& summary);
+
+} // namespace velmor
