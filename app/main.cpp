@@ -9,7 +9,10 @@
 #endif
 
 #include <QApplication>
+#include <QTimer>
+#include <QWindow>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -25,6 +28,27 @@ bool displayAvailable() {
     return true;
 #endif
 }
+
+// With VELMOR_REPORT_SHOWN set, the program says on stderr when its first window has been drawn
+// on screen, as a steady-clock stamp in microseconds; the start-up benchmark reads it.
+class ShownReport final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [] { // once the exposed window has painted
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                std::fprintf(
+                    stderr, "velmor-test: shown at %lld us\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+                std::fflush(stderr);
+            });
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -86,5 +110,8 @@ int main(int argc, char** argv) {
                                         std::exit(1);
                                     });
     switcher.showManualWindow(std::move(manual));
+    if (qEnvironmentVariableIsSet("VELMOR_REPORT_SHOWN"))
+        if (QWindow* window = switcher.manualWindow()->windowHandle())
+            window->installEventFilter(new ShownReport(window));
     return QApplication::exec();
 }
