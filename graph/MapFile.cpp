@@ -12,6 +12,10 @@ std::variant<MapPath, MapNameRefused> mapFilePath(const QString& programFolder,
     const QStringList parts = relative.split(QLatin1Char('/'));
     if (relative.isEmpty() || parts.last().isEmpty())
         return MapNameRefused{QStringLiteral("Cannot save a map without a name")};
+    // The system would cut the name at a NUL and save the map under what comes before it.
+    if (relative.contains(QChar(0)))
+        return MapNameRefused{
+            QStringLiteral("Cannot save the map: a file name cannot hold the character NUL")};
     bool leavesFolder = QDir::isAbsolutePath(relative) || parts.contains(QStringLiteral(".."));
 #ifdef Q_OS_WIN
     leavesFolder = leavesFolder || relative.contains(QLatin1Char(':')); // "C:name" is on drive C

@@ -12,7 +12,7 @@ struct MapPath {
     QString path;
 };
 
-// Why a name is not taken: it is empty, or it would lead out of the "Graf" folder.
+// Why a name is not taken: it is empty, holds a NUL, or would lead out of the "Graf" folder.
 struct MapNameRefused {
     QString reason;
 };

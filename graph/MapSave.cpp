@@ -1,5 +1,6 @@
 #include "MapSave.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 
 #include <array>
@@ -12,26 +13,35 @@ QString cannotSave(const QSaveFile& file, const QString& reason) {
     return QStringLiteral("Cannot save %1: %2").arg(file.fileName(), reason);
 }
 
+// A medium that fills takes part of a write without an error; the next write gives the reason.
+bool writeAll(QSaveFile& file, const QByteArray& content) {
+    for (qsizetype done = 0; done < content.size();) {
+        const qint64 n = file.write(content.constData() + done, content.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 // Writes the whole content to the temporary file and hands it to the system, so that a full
 // disk shows here rather than when the file is put in place.
 std::optional<QString> write(QSaveFile& file, const QByteArray& content) {
     if (!file.open(QIODevice::WriteOnly))
         return cannotSave(file, file.errorString());
-    if (file.write(content) != content.size() || !file.flush())
+    if (!writeAll(file, content) || !file.flush())
         return cannotSave(file, file.errorString());
     return std::nullopt;
 }
 
+// Encoded in memory first: the encoder's small writes straight into the file lose the system's
+// reason when the medium fills ("Unknown error").
 std::optional<QString> write(QSaveFile& file, const QImage& image) {
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(file, file.errorString());
-    if (!image.save(&file, "BMP"))
-        return cannotSave(file, file.error() != QFileDevice::NoError
-                                    ? file.errorString()
-                                    : QStringLiteral("cannot encode the image"));
-    if (!file.flush())
-        return cannotSave(file, file.errorString());
-    return std::nullopt;
+    QByteArray bmp;
+    QBuffer encoded(&bmp);
+    if (!encoded.open(QIODevice::WriteOnly) || !image.save(&encoded, "BMP"))
+        return cannotSave(file, QStringLiteral("cannot encode the image"));
+    return write(file, bmp);
 }
 
 } // namespace

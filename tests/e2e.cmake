@@ -1,0 +1,17 @@
+# End-to-end and fault tests: the real windows, the real serial port class and timers, against
+# the simulated unit on a pseudo-terminal; the program itself where its exit status matters.
+if(TARGET velmor_sim)
+    velmor_add_test(e2e_tests
+        e2e/ManualBenchTest.cpp
+        e2e/GraphBenchTest.cpp
+        e2e/LinkFaultTest.cpp
+        e2e/OpenFaultTest.cpp
+        e2e/WriteFaultTest.cpp
+        e2e/SaveFaultTest.cpp
+        e2e/ScriptedGraph.h
+        e2e/Bench.h
+        e2e/SweepFrames.h
+        LIBS velmor_app velmor_sim)
+    target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+    add_dependencies(e2e_tests velmor-test)
+endif()

@@ -1,0 +1,168 @@
+// The hand-over to the graph window and a whole sweep against the simulated unit, through the
+// real port and timers.
+#include "Bench.h"
+#include "SweepFrames.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QTimer>
+
+namespace velmor::testing {
+namespace {
+
+using GraphBench = Bench;
+
+// Answers the next modal prompt from a 5 ms poll: types the name and confirms it.
+void answerPromptWith(const QString& name) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, name] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        dialog->setTextValue(name);
+        dialog->accept();
+    });
+    poll->start();
+}
+
+QStringList traceLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The word after the time stamp: IN, OUT, OPEN, CLOSE, LOST.
+QString kind(const QString& traceLine) {
+    return traceLine.section(' ', 1, 1);
+}
+
+TEST_F(GraphBench, handOverClosesThePortOpensItAgainAndSendsAllOffBeforeUsingAnyReply) {
+    const QString trace = dir.filePath("link.trace");
+    ASSERT_NO_FATAL_FAILURE(startProgram(trace));
+    ASSERT_TRUE(waitForFrames(2));
+    const size_t mark = frameCount();
+    ASSERT_NO_FATAL_FAILURE(toGraph());
+    ASSERT_TRUE(waitForFrames(mark + 1));
+    run(300); // the unit answers; the sweep is stopped, so nothing reads the answers
+    EXPECT_EQ(framesFrom(mark), std::vector<ControlFrame>{allOffFrame});
+    EXPECT_EQ(label(graph(), "Label1")->caption(), "Label1");
+    EXPECT_FALSE(button(graph(), "Command5")->isEnabled());
+
+    const QStringList lines = traceLines(trace);
+    const qsizetype close = lines.lastIndexOf(QRegularExpression(".* CLOSE$"));
+    ASSERT_GE(close, 0) << lines.join('\n').toStdString();
+    ASSERT_LT(close + 2, lines.size()) << lines.join('\n').toStdString();
+    EXPECT_EQ(kind(lines[close + 1]), "OPEN");
+    EXPECT_TRUE(lines[close + 1].endsWith("port 1 9600,N,8,1")) << lines[close + 1].toStdString();
+    EXPECT_EQ(lines[close + 2].section(' ', 1), "OUT 00 FF FF FF");
+    EXPECT_EQ(lines.size(), close + 3) << "nothing read before the sweep starts";
+}
+
+class SweepBench : public Bench {
+protected:
+    // The manual window's Limit mode sets the sweep's bounds, then the graph window opens.
+    void openGraphWithLimits(int limit1, int limit2, int power) {
+        ASSERT_NO_FATAL_FAILURE(startProgram());
+        ASSERT_TRUE(waitForFrames(1));
+        ASSERT_NO_FATAL_FAILURE(setLimits(limit1, limit2, 70, power));
+        ASSERT_NO_FATAL_FAILURE(toGraph());
+        ASSERT_TRUE(eventually(
+            [&] { return frameCount() > 0 && unit.receivedFrames().back().frame == allOffFrame; }));
+        run(150);
+        mark = frameCount();
+    }
+
+    bool ended() const {
+        return label(graph(), "Label1")->caption() == QStringLiteral("ТЕСТ\r\nЗАКОНЧЕН") &&
+               button(graph(), "Command5")->isEnabled();
+    }
+
+    size_t mark = 0;
+};
+
+TEST_F(SweepBench, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
+    ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(6, 6, 255));
+    click(graph(), "Command3");
+    ASSERT_TRUE(eventually([&] { return ended(); }, benchPatienceMs));
+    run(300);
+    EXPECT_EQ(framesFrom(mark), expectedSweepFrames(6, 6)); // 12 cells, then the end frame
+    EXPECT_EQ(framesFrom(mark).size(), 13u);
+    EXPECT_EQ(unpaintedCells(*find<ui::PictureBox>(graph(), "Picture1"), 4, 3), 0);
+
+    const QString name = QStringLiteral("e2e-%1").arg(QCoreApplication::applicationPid());
+    const QString file = QCoreApplication::applicationDirPath() + "/Graf/" + name + ".bmp";
+    QStringList errors;
+    graph()->onSaveError([&errors](const QString& message) { errors << message; });
+    answerPromptWith(name);
+    click(graph(), "Command5");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    const QImage saved(file, "BMP");
+    QFile::remove(file);
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(
+        saved.convertToFormat(QImage::Format_RGB32),
+        find<ui::PictureBox>(graph(), "Picture1")->image().convertToFormat(QImage::Format_RGB32));
+
+    // Back to manual mode: the graph window's port closes, the manual window's opens; the
+    // next frame is the manual window's, with every load off and the limits at their presets.
+    const size_t back = frameCount();
+    click(graph(), "Command1");
+    ASSERT_TRUE(eventually([&] { return manual() && manual()->isVisible() && !graph(); }));
+    EXPECT_TRUE(fatal.isEmpty());
+    ASSERT_TRUE(waitForFrames(back + 2));
+    EXPECT_EQ(framesFrom(back)[0], allOffFrame);
+    EXPECT_EQ(state.loadLimit1, 80);
+    EXPECT_EQ(state.powerLimit, 70);
+}
+
+TEST_F(SweepBench, pauseStopsTheTrafficAndStartGoesOnAtTheNextStep) {
+    ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(6, 6, 255));
+    click(graph(), "Command3");
+    ASSERT_TRUE(waitForFrames(mark + 4));
+    click(graph(), "Command2");
+    run(150); // a frame already on its way may still land
+    const size_t paused = frameCount();
+    const int step12 = state.load12Step;
+    const int step5 = state.load5Step;
+    run(800);
+    EXPECT_EQ(frameCount(), paused) << "nothing is sent while paused";
+    EXPECT_EQ(state.load12Step, step12);
+    EXPECT_EQ(state.load5Step, step5);
+
+    click(graph(), "Command3");
+    ASSERT_TRUE(eventually([&] { return ended(); }, benchPatienceMs));
+    run(300);
+    EXPECT_EQ(framesFrom(mark), expectedSweepFrames(6, 6)) << "no step twice, none left out";
+}
+
+TEST_F(SweepBench, resetSendsAllOffStopsTheSweepAndClearsTheMap) {
+    ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(80, 80, 70));
+    click(graph(), "Command3");
+    ASSERT_TRUE(waitForFrames(mark + 5));
+    click(graph(), "Command4");
+    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().back().frame == allOffFrame; }));
+    run(100);
+    const size_t afterReset = frameCount();
+    run(600);
+    EXPECT_EQ(frameCount(), afterReset);
+    EXPECT_EQ(state.load12Step, 0);
+    EXPECT_EQ(state.load5Step, 0);
+    EXPECT_EQ(state.graphSupplyOn, 0);
+    EXPECT_EQ(unpaintedCells(*find<ui::PictureBox>(graph(), "Picture1"), 1, 1), 1)
+        << "cell (0, 0) is blank again";
+    EXPECT_FALSE(button(graph(), "Command5")->isEnabled());
+
+    click(graph(), "Command3"); // a fresh sweep from the first cell
+    ASSERT_TRUE(waitForFrames(afterReset + 2));
+    EXPECT_EQ(framesFrom(afterReset)[0], (ControlFrame{1, 255, 253, 255}));
+    click(graph(), "Command2");
+}
+
+} // namespace
+} // namespace velmor::testing

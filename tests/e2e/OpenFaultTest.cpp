@@ -1,0 +1,266 @@
+// Port 1 that cannot be opened: at start-up and during a window hand-over the program tells
+// the operator why and ends with a failure status; it never hangs.
+#include "Bench.h"
+#include "Form1Layout.h"
+#include "GrafLayout.h"
+#include "LineSettings.h"
+#include "QtSerialPort.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace velmor::testing {
+namespace {
+
+constexpr int programPatienceMs = 30000;
+
+QString programPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmor-test");
+}
+
+// Runs the event loop (the simulated unit lives on it) until the process ends or the patience
+// runs out; a process still running then is killed.
+bool finishes(QProcess& process, int timeoutMs = programPatienceMs) {
+    const bool ended =
+        eventually([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    return ended;
+}
+
+struct Outcome {
+    bool ended = false;
+    int exitCode = -1;
+    QString told;
+};
+
+Outcome runProgram(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(programPath(), arguments);
+    Outcome outcome;
+    outcome.ended = finishes(process);
+    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.told = QString::fromLocal8Bit(process.readAllStandardError());
+    return outcome;
+}
+
+using StartUp = Bench;
+
+TEST_F(StartUp, missingDeviceIsReportedAndEndsTheProgram) {
+    const QString absent = dir.filePath("ttyUSB7");
+    const Outcome run = runProgram({"--port", absent});
+    ASSERT_TRUE(run.ended) << "still running after " << programPatienceMs << " ms";
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.told.contains(absent)) << run.told.toStdString();
+    EXPECT_TRUE(run.told.contains("No such file or directory")) << run.told.toStdString();
+}
+
+TEST_F(StartUp, fileThatIsNoSerialDeviceIsReportedAndEndsTheProgram) {
+    const QString plain = dir.filePath("not-a-tty");
+    {
+        QFile file(plain);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("plain file");
+    }
+    const Outcome run = runProgram({"--port", plain});
+    ASSERT_TRUE(run.ended) << "still running after " << programPatienceMs << " ms";
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.told.contains(plain)) << run.told.toStdString();
+}
+
+TEST_F(StartUp, deviceHeldByAnotherProgramIsReportedAndEndsTheProgram) {
+    ASSERT_FALSE(unit.start(linkPath()));
+    QtSerialPort holder(linkPath()); // the other program
+    const auto held = holder.open(unitPortNumber, unitLineSettings);
+    ASSERT_FALSE(held) << held->toStdString();
+
+    const Outcome run = runProgram({"--port", linkPath()});
+    ASSERT_TRUE(run.ended) << "still running after " << programPatienceMs << " ms";
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.told.contains(linkPath())) << run.told.toStdString();
+    EXPECT_TRUE(run.told.contains("Another program may hold the port")) << run.told.toStdString();
+    EXPECT_TRUE(unit.receivedFrames().empty());
+}
+
+// In this process, with the real ports: the hand-over reaches its failure report with the
+// window's caption and the device's error, and leaves no window behind.
+using HandOver = Bench;
+
+TEST_F(HandOver, toTheGraphWindowWithTheDeviceGoneIsFatal) {
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ASSERT_TRUE(waitForFrames(1));
+    ::testing::internal::CaptureStderr();
+    unit.dropLink(60000);
+    QPointer<Form1> left = manual();
+    click(manual(), "Command2");
+    ::testing::internal::GetCapturedStderr();
+    ASSERT_EQ(fatal.size(), 2);
+    EXPECT_EQ(fatal[0], "Grafik");
+    EXPECT_TRUE(fatal[1].contains(linkPath())) << fatal[1].toStdString();
+    EXPECT_TRUE(fatal[1].contains("No such file or directory")) << fatal[1].toStdString();
+    ASSERT_TRUE(eventually([&] { return left.isNull(); }));
+    EXPECT_FALSE(manual());
+    EXPECT_FALSE(graph());
+}
+
+TEST_F(HandOver, backToTheManualWindowWithTheDeviceHeldElsewhereIsFatal) {
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ASSERT_TRUE(waitForFrames(1));
+    ASSERT_NO_FATAL_FAILURE(toGraph());
+    // The adapter goes and comes back, and another program takes it before this one does: the
+    // graph window is stopped, so it does not try to open it again on its own.
+    ::testing::internal::CaptureStderr();
+    unit.dropLink(100);
+    ASSERT_TRUE(eventually([&] { return !unit.isLinkUp(); }));
+    ASSERT_TRUE(eventually([&] { return unit.isLinkUp(); }));
+    QtSerialPort holder(linkPath());
+    ASSERT_TRUE(eventually([&] { return !holder.open(unitPortNumber, unitLineSettings); }));
+
+    QPointer<FormGraf> left = graph();
+    click(graph(), "Command1");
+    ::testing::internal::GetCapturedStderr();
+    ASSERT_EQ(fatal.size(), 2);
+    EXPECT_EQ(fatal[0], "Velmor test");
+    EXPECT_TRUE(fatal[1].contains(linkPath())) << fatal[1].toStdString();
+    EXPECT_TRUE(fatal[1].contains("Another program may hold the port")) << fatal[1].toStdString();
+    ASSERT_TRUE(eventually([&] { return left.isNull(); }));
+    EXPECT_FALSE(manual());
+    EXPECT_FALSE(graph());
+}
+
+// The program itself on a virtual X display, clicked as the operator clicks it. Needs Xvfb and
+// xdotool; skipped without them.
+class ProgramOnDisplay : public Bench {
+protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+            QStandardPaths::findExecutable("xdotool").isEmpty())
+            GTEST_SKIP() << "needs Xvfb and xdotool";
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        ASSERT_TRUE(eventually(
+            [&] { return xvfb.state() == QProcess::NotRunning || xvfb.canReadLine(); }, 10000));
+        const QString number = QString::fromLatin1(xvfb.readLine()).trimmed();
+        ASSERT_FALSE(number.isEmpty()) << "Xvfb did not start";
+        display = ":" + number;
+    }
+
+    void TearDown() override {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished(5000);
+        }
+        if (xvfb.state() != QProcess::NotRunning) {
+            xvfb.terminate();
+            xvfb.waitForFinished(5000);
+        }
+        Bench::TearDown();
+    }
+
+    QString xdotool(const QStringList& arguments) {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        tool.setProcessEnvironment(env);
+        tool.start("xdotool", arguments);
+        tool.waitForFinished(10000);
+        return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+    }
+
+    // The first visible window whose title matches, once it is there.
+    QString window(const QString& titlePattern) {
+        QString id;
+        eventually(
+            [&] {
+                id = xdotool({"search", "--onlyvisible", "--name", titlePattern})
+                         .section('\n', 0, 0);
+                return !id.isEmpty();
+            },
+            programPatienceMs);
+        return id;
+    }
+
+    void clickAt(const QString& windowId, const ui::TwipsRect& place) {
+        const QPoint centre =
+            ui::toPixels(place.left + place.width / 2, place.top + place.height / 2);
+        xdotool({"mousemove", "--window", windowId, QString::number(centre.x()),
+                 QString::number(centre.y()), "click", "1"});
+    }
+
+    void startTheProgram() {
+        ASSERT_FALSE(unit.start(linkPath()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        program.setProcessEnvironment(env);
+        program.start(programPath(), {"--port", linkPath()});
+        ASSERT_TRUE(program.waitForStarted(programPatienceMs));
+        manualId = window("^Velmor test$");
+        ASSERT_FALSE(manualId.isEmpty()) << "the manual window did not appear";
+        ASSERT_TRUE(waitForFrames(1));
+    }
+
+    // The error box is up, names the device and why; dismissed, the program ends with 1.
+    void expectReportedAndEnded(const QString& boxTitle, const char* reason) {
+        const QString box = window("^" + boxTitle + "$");
+        ASSERT_FALSE(box.isEmpty())
+            << "no message box; the program said: " << program.readAllStandardError().toStdString();
+        xdotool({"key", "--window", box, "Return"});
+        ASSERT_TRUE(finishes(program)) << "the program did not end";
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 1);
+        const QString told = QString::fromLocal8Bit(program.readAllStandardError());
+        EXPECT_TRUE(told.contains(boxTitle + ": Cannot open serial port " + linkPath()))
+            << told.toStdString();
+        EXPECT_TRUE(told.contains(reason)) << told.toStdString();
+    }
+
+    // Where a button sits; the two windows reuse the names.
+    static ui::TwipsRect manualPlace(const char* name) {
+        for (const ControlRow& row : form1Layout())
+            if (row.name == QLatin1String(name))
+                return row.place;
+        return {};
+    }
+    static ui::TwipsRect graphPlace(const char* name) {
+        for (const GrafPlace& p : grafLayout)
+            if (QLatin1String(p.name) == QLatin1String(name))
+                return p.place;
+        return {};
+    }
+
+    QProcess xvfb;
+    QProcess program;
+    QString display;
+    QString manualId;
+};
+
+TEST_F(ProgramOnDisplay, deviceGoneBeforeTheGraphWindowOpensEndsTheProgram) {
+    ASSERT_NO_FATAL_FAILURE(startTheProgram());
+    unit.dropLink(60000);
+    clickAt(manualId, manualPlace("Command2")); // "График    КНХ"
+    expectReportedAndEnded("Grafik", "No such file or directory");
+}
+
+TEST_F(ProgramOnDisplay, deviceGoneBeforeTheManualWindowOpensAgainEndsTheProgram) {
+    ASSERT_NO_FATAL_FAILURE(startTheProgram());
+    const size_t before = frameCount();
+    clickAt(manualId, manualPlace("Command2"));
+    const QString graphId = window("^Grafik$");
+    ASSERT_FALSE(graphId.isEmpty()) << "the graph window did not appear";
+    ASSERT_TRUE(eventually([&] {
+        return frameCount() > before && unit.receivedFrames().back().frame == allOffFrame;
+    }));
+    unit.dropLink(60000);
+    clickAt(graphId, graphPlace("Command1")); // "Ручной режим"
+    expectReportedAndEnded("Velmor test", "No such file or directory");
+}
+
+} // namespace
+} // namespace velmor::testing

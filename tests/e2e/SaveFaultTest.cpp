@@ -1,0 +1,201 @@
+// Saving a finished map where it cannot be written: a message naming the file and the reason,
+// the plot and the sweep as they were, nothing half-written, an earlier map left byte for byte.
+#include "Files.h"
+#include "ScriptedGraph.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace velmor::testing {
+namespace {
+
+// Answers the next modal prompt from a 5 ms poll, typing the name as given.
+void answerPromptWith(const QString& name) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, name] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        dialog->setTextValue(name);
+        dialog->accept();
+    });
+    poll->start();
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString grafFolder() {
+    return ui::programFolder() + QStringLiteral("/Graf");
+}
+
+// An earlier map: bytes that no save of this plot would write.
+QByteArray earlierMap() {
+    QByteArray bytes("BM");
+    for (int i = 0; i < 10000; ++i)
+        bytes += static_cast<char>(i * 7 % 251);
+    return bytes;
+}
+
+class SaveFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(g.form->load());
+        g.form->onSaveError([this](const QString& message) { errors << message; });
+        g.runToTheEnd();
+        ASSERT_TRUE(g.button("Command5")->isEnabled());
+        map = g.picture().image();
+        steps = {g.state.load12Step, g.state.load5Step};
+    }
+
+    void TearDown() override {
+        for (const QString& mount : mounts) {
+            QProcess::execute("umount", {mount});
+            QDir().rmdir(mount);
+        }
+    }
+
+    // Saves under the typed name; the one message it gave, or an empty text.
+    QString saveAs(const QString& typed) {
+        errors.clear();
+        answerPromptWith(typed);
+        g.button("Command5")->click();
+        EXPECT_LE(errors.size(), 1);
+        return errors.value(0);
+    }
+
+    void expectNothingChanged() {
+        EXPECT_EQ(g.picture().image(), map);
+        EXPECT_EQ((std::pair{g.state.load12Step, g.state.load5Step}), steps);
+        EXPECT_TRUE(g.button("Command5")->isEnabled()) << "the map can be saved elsewhere";
+    }
+
+    // A tiny file system of its own inside the Graf folder, or a skip when mounting is not
+    // permitted here.
+    QString mountTinyFs(const char* stem, const char* options) {
+        const QString path = grafFolder() + QStringLiteral("/%1-%2").arg(stem).arg(
+                                                QCoreApplication::applicationPid());
+        if (!QDir().mkpath(path))
+            return {};
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", path}) != 0) {
+            QDir().rmdir(path);
+            return {};
+        }
+        mounts << path;
+        return path;
+    }
+
+    ScriptedGraph g{0, 2, 255}; // one cell, then the end
+    QStringList errors;
+    QStringList mounts;
+    QImage map;
+    std::pair<int, int> steps;
+};
+
+TEST_F(SaveFaults, readOnlyFolderIsReportedAndTheEarlierMapStaysAsItWas) {
+    const QString folder = mountTinyFs("readonly", "size=256k");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "cannot mount a file system here (needs root)";
+    const QString file = folder + "/map.bmp";
+    {
+        QFile earlier(file);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write(earlierMap());
+    }
+    ASSERT_EQ(QProcess::execute("mount", {"-o", "remount,ro", folder}), 0);
+
+    const QString told = saveAs(QFileInfo(folder).fileName() + "\\map");
+    EXPECT_TRUE(told.contains(file + ": Existing file")) << told.toStdString();
+    EXPECT_TRUE(told.contains("is not writable")) << told.toStdString();
+    EXPECT_EQ(contents(file), earlierMap());
+    expectNothingChanged();
+
+    const QString toldNew = saveAs(QFileInfo(folder).fileName() + "\\new");
+    EXPECT_TRUE(toldNew.contains(folder + "/new.bmp: Read-only file system"))
+        << toldNew.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"map.bmp"});
+    expectNothingChanged();
+}
+
+TEST_F(SaveFaults, fullDiskIsReportedLeavesNoPartFileAndTheEarlierMapStaysAsItWas) {
+    const QString folder = mountTinyFs("full", "size=64k");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "cannot mount a file system here (needs root)";
+    const QString file = folder + "/map.bmp";
+    for (const QString& earlier : {file, folder + "/map.csv"}) {
+        QFile f(earlier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(earlierMap());
+    }
+
+    const QString told = saveAs(QFileInfo(folder).fileName() + "\\map"); // 1.4 MB into 64 KiB
+    EXPECT_TRUE(told.contains(file)) << told.toStdString();
+    EXPECT_TRUE(told.contains("No space left on device")) << told.toStdString();
+    EXPECT_EQ(contents(file), earlierMap());
+    EXPECT_EQ(contents(folder + "/map.csv"), earlierMap());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"map.bmp", "map.csv"}))
+        << "nothing half-written is left to fill the disk";
+    expectNothingChanged();
+
+    // The toolkit's own bitmap save tells the same reason.
+    const auto error = ui::saveBitmap(map, file);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(file + ": No space left on device")) << error->toStdString();
+    EXPECT_EQ(contents(file), earlierMap());
+}
+
+TEST_F(SaveFaults, namesTheFileSystemRefusesAreReportedAndWriteNothing) {
+    const QStringList before = QDir(grafFolder()).entryList(QDir::Files | QDir::Hidden);
+    const QString tooLong(300, QLatin1Char('m'));
+    const QString withNul = QStringLiteral("map") + QChar(0) + QStringLiteral("x");
+    EXPECT_TRUE(saveAs(tooLong).contains("File name too long"));
+    expectNothingChanged();
+    EXPECT_TRUE(saveAs(withNul).contains("NUL")) << "saved as \"map\" without a word";
+    expectNothingChanged();
+    EXPECT_EQ(QDir(grafFolder()).entryList(QDir::Files | QDir::Hidden), before);
+}
+
+// The program's folder without a "Graf" beside it: this suite copied to a folder of its own,
+// running just this test there.
+TEST_F(SaveFaults, missingGrafFolderIsReportedAndNotCreated) {
+    if (qEnvironmentVariableIsSet("VELMOR_E2E_WITHOUT_GRAF")) {
+        ASSERT_FALSE(QDir(grafFolder()).exists());
+        const QString told = saveAs("1");
+        EXPECT_TRUE(told.contains(grafFolder() + "/1.bmp")) << told.toStdString();
+        EXPECT_TRUE(told.contains("No such file or directory")) << told.toStdString();
+        EXPECT_FALSE(QDir(grafFolder()).exists());
+        expectNothingChanged();
+        return;
+    }
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString copy = elsewhere.filePath("e2e_tests");
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VELMOR_E2E_WITHOUT_GRAF", "1");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(copy, {"--gtest_filter=SaveFaults.missingGrafFolderIsReportedAndNotCreated"});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+} // namespace
+} // namespace velmor::testing
