@@ -31,14 +31,14 @@ constexpr int timer1Interval = 100;
 // silent unit (both show "нет" / "Связи").
 const QString portLostCaption = QStringLiteral("Grafik — порт недоступен");
 
-QImage pictureOf(const QString& button) {
+QImage pictureOf(const QString& button, qreal ratio) {
     if (button == QLatin1String("Command5"))
-        return savePicture();
+        return savePicture(ratio);
     if (button == QLatin1String("Command4"))
-        return resetPicture();
+        return resetPicture(ratio);
     if (button == QLatin1String("Command2"))
-        return pausePicture();
-    return startPicture();
+        return pausePicture(ratio);
+    return startPicture(ratio);
 }
 
 } // namespace
@@ -63,7 +63,7 @@ void FormGraf::buildControls() {
         case GrafControl::PictureButton: {
             auto* button = add<ui::CommandButton>(name, p.place, p.tabIndex);
             button->setGraphical(true);
-            button->setPicture(QPixmap::fromImage(pictureOf(name)));
+            button->setPicture(QPixmap::fromImage(pictureOf(name, devicePixelRatioF())));
             break;
         }
         case GrafControl::Button:

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <cmath>
+
 namespace velmor {
 
 namespace {
@@ -12,8 +14,11 @@ const QColor grey(128, 128, 128);
 const QColor green(0, 255, 0);
 const QColor red(255, 0, 0);
 
-QImage blankPicture() {
-    QImage image(iconSize, iconSize, QImage::Format_RGB32);
+// The painter then works in logical pixels, whatever the ratio.
+QImage blankPicture(qreal ratio) {
+    const int side = static_cast<int>(std::ceil(iconSize * ratio));
+    QImage image(side, side, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(silver);
     return image;
 }
@@ -34,8 +39,8 @@ void drawRaisedBlock(QPainter& p, const QRect& outline) {
 
 } // namespace
 
-QImage savePicture() {
-    QImage image = blankPicture();
+QImage savePicture(qreal ratio) {
+    QImage image = blankPicture(ratio);
     QPainter p(&image);
     const QRect disc(5, 5, 18, 18);
     p.setPen(Qt::black);
@@ -48,23 +53,23 @@ QImage savePicture() {
     return image;
 }
 
-QImage resetPicture() {
-    QImage image = blankPicture();
+QImage resetPicture(qreal ratio) {
+    QImage image = blankPicture(ratio);
     QPainter p(&image);
     drawRaisedBlock(p, QRect(5, 5, 18, 18));
     return image;
 }
 
-QImage pausePicture() {
-    QImage image = blankPicture();
+QImage pausePicture(qreal ratio) {
+    QImage image = blankPicture(ratio);
     QPainter p(&image);
     drawRaisedBlock(p, QRect(6, 2, 7, 24));
     drawRaisedBlock(p, QRect(15, 2, 7, 24));
     return image;
 }
 
-QImage startPicture() {
-    QImage image = blankPicture();
+QImage startPicture(qreal ratio) {
+    QImage image = blankPicture(ratio);
     QPainter p(&image);
     // Left edge 26 pixels high two pixels in from the border, tip 24 pixels to its right.
     const QPolygon outline({QPoint(2, 1), QPoint(26, 13), QPoint(26, 14), QPoint(2, 26)});

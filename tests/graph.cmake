@@ -10,6 +10,7 @@ velmor_add_test(graph_window_tests
     graph/FormGrafTest.cpp
     graph/SaveMapTest.cpp
     graph/CrossLoadDataTest.cpp
+    graph/HighDpiTest.cpp
     graph/AnswerPrompt.h
     graph/GrafWindow.h
     LIBS velmor_graph)

@@ -24,6 +24,7 @@ public:
     void setBackColour(Colour colour);
     Colour backColour() const { return back_; }
     void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
 
     // The click handler; a disabled button raises no click. click() (from QAbstractButton)
     // raises it as the operator's click would.

@@ -6,36 +6,47 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace ui {
 
 namespace {
 
-// Paints the owner's retained image; the controls placed inside the box are its children.
+// Paints what its owner retains; the controls placed inside the box are its children.
 class Interior final : public QWidget {
 public:
-    Interior(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
+    using Paint = std::function<void(QPainter&)>;
+    Interior(Paint paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {}
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.drawImage(event->rect(), image_, event->rect());
+        paint_(painter);
     }
 
 private:
-    const QImage& image_;
+    Paint paint_;
 };
 
-// The pixel span [from, to) covered by a box edge from a to b twips, at least one pixel wide.
-std::pair<int, int> span(int a, int b) {
-    const int from = twipsToPixels(std::min(a, b));
-    const int to = twipsToPixels(std::max(a, b));
+// Twips to device pixels, to the nearest; at a ratio of 1 this is twipsToPixels.
+int twipsToDevicePixels(int twips, qreal ratio) {
+    return static_cast<int>(std::lround(twips * ratio / twipsPerPixel));
+}
+
+// The device pixel span [from, to) covered by a box edge from a to b twips, at least one pixel
+// wide.
+std::pair<int, int> span(int a, int b, qreal ratio) {
+    const int from = twipsToDevicePixels(std::min(a, b), ratio);
+    const int to = twipsToDevicePixels(std::max(a, b), ratio);
     return {from, std::max(to, from + 1)};
 }
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent), interior_(new Interior(image_, this)) {
+PictureBox::PictureBox(QWidget* parent)
+    : QFrame(parent),
+      interior_(new Interior([this](QPainter& painter) { paintInterior(painter); }, this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     interior_->setGeometry(contentsRect());
@@ -47,8 +58,15 @@ void PictureBox::setBackColour(Colour colour) {
     clear();
 }
 
+QSize PictureBox::deviceSize(qreal ratio) const {
+    const QSize logical = contentsRect().size().expandedTo(QSize(1, 1));
+    return {static_cast<int>(std::ceil(logical.width() * ratio)),
+            static_cast<int>(std::ceil(logical.height() * ratio))};
+}
+
 void PictureBox::clear() {
-    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+    ratio_ = devicePixelRatioF();
+    const QSize size = deviceSize(ratio_);
     if (image_.size() != size)
         image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(toQColor(back_));
@@ -56,25 +74,42 @@ void PictureBox::clear() {
 }
 
 void PictureBox::drawBox(int x1, int y1, int x2, int y2, Colour colour) {
-    const auto [left, right] = span(x1, x2);
-    const auto [top, bottom] = span(y1, y2);
+    fitImage();
+    const auto [left, right] = span(x1, x2, ratio_);
+    const auto [top, bottom] = span(y1, y2, ratio_);
     const QRect box(QPoint(left, top), QPoint(right - 1, bottom - 1));
     QPainter painter(&image_);
     painter.fillRect(box, toQColor(colour));
-    interior_->update(box);
+    interior_->update(
+        QRectF(QPointF(left, top) / ratio_, QPointF(right, bottom) / ratio_).toAlignedRect());
+}
+
+void PictureBox::fitImage() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = deviceSize(ratio);
+    if (image_.size() == size && ratio == ratio_)
+        return;
+    // Keep what is drawn (rescaled if the screen's ratio changed); new room shows the back
+    // colour.
+    QImage fitted(size, QImage::Format_RGB32);
+    fitted.fill(toQColor(back_));
+    const qreal scale = ratio / ratio_;
+    QPainter(&fitted).drawImage(QRectF(0, 0, image_.width() * scale, image_.height() * scale),
+                                image_);
+    image_ = fitted;
+    ratio_ = ratio;
+}
+
+void PictureBox::paintInterior(QPainter& painter) {
+    fitImage();
+    // Device pixel for device pixel: the painter is clipped to what needs painting.
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) / ratio_), image_);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     interior_->setGeometry(contentsRect());
-    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
-    if (image_.size() == size)
-        return;
-    // Keep what is drawn; new room shows the back colour.
-    QImage resized(size, QImage::Format_RGB32);
-    resized.fill(toQColor(back_));
-    QPainter(&resized).drawImage(0, 0, image_);
-    image_ = resized;
+    fitImage();
 }
 
 } // namespace ui

@@ -9,8 +9,10 @@ namespace ui {
 
 // A drawing surface with a sunken two-pixel border. Everything drawn goes into a retained image
 // of the interior, which is what the surface paints (so a covered plot comes back complete)
-// and what a save writes. Controls placed inside (Form::addInside) sit on the interior, over
-// the drawing, positioned from its top-left corner.
+// and what a save writes. The image holds the screen's own pixels: on a scaled display
+// (devicePixelRatio above 1) it has that many more, so the drawing stays as sharp as the
+// screen and boxes still meet without gaps. Controls placed inside (Form::addInside) sit on
+// the interior, over the drawing, positioned from its top-left corner.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -29,7 +31,8 @@ public:
     // twips meet without a gap or an overlap.
     void drawBox(int x1, int y1, int x2, int y2, Colour colour);
 
-    // The interior as drawn: the boxes, and the back colour where nothing is drawn.
+    // The interior as drawn, in the screen's pixels: the boxes, and the back colour where
+    // nothing is drawn.
     const QImage& image() const { return image_; }
 
     // The widget that holds the controls placed inside.
@@ -41,8 +44,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QSize deviceSize(qreal ratio) const;
+    // Fits the image to the interior's size at the screen's present ratio.
+    void fitImage();
+    void paintInterior(QPainter& painter);
+
     QWidget* interior_;
     QImage image_;
+    qreal ratio_ = 1; // device pixels of the image per logical pixel of the interior
     Colour back_ = sys::buttonFace;
 };
 
