@@ -18,18 +18,12 @@
 
 #include <QPixmap>
 
-#include <cstdio>
-
 namespace velmor {
 
 namespace {
 
 const QString windowCaption = QStringLiteral("Grafik");
 constexpr int timer1Interval = 100;
-
-// Shown in the title bar while the port is gone, so the operator can tell a lost adapter from a
-// silent unit (both show "нет" / "Связи").
-const QString portLostCaption = QStringLiteral("Grafik — порт недоступен");
 
 QImage pictureOf(const QString& button, qreal ratio) {
     if (button == QLatin1String("Command5"))
@@ -127,13 +121,7 @@ void FormGraf::closePort() {
 
 void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
     // The sweep stands still while the port is gone and goes on where it stood once it is back.
-    setCaption(lostReason ? portLostCaption : windowCaption);
-    if (lostReason)
-        std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
-                     qPrintable(*lostReason), timer1Interval);
-    else
-        std::fprintf(stderr, "velmor-test: serial port open again\n");
-    std::fflush(stderr);
+    ui::showLinkState(this, windowCaption, lostReason, timer1Interval);
 }
 
 void FormGraf::tick() {

@@ -9,11 +9,10 @@
 #include "LimitSetting.h"
 #include "LineSettings.h"
 #include "MeasurementCycle.h"
+#include "Operator.h"
 #include "Shape.h"
 #include "TextBox.h"
 #include "Timer.h"
-
-#include <cstdio>
 
 namespace velmor {
 
@@ -23,10 +22,6 @@ const QString switchedOff = QStringLiteral("Вкл"); // offers to switch on
 const QString switchedOn = QStringLiteral("Выкл");
 constexpr ui::Colour green = ui::rgb(100, 255, 100);
 constexpr ui::Colour pink = ui::rgb(255, 100, 100);
-
-// Shown in the title bar while the port is gone, so the operator can tell a lost adapter from
-// a silent unit (both show "нет связи" in the readouts).
-const QString portLostCaption = QStringLiteral("Velmor test — порт недоступен");
 
 template <class Control> Control* need(const ui::Form& form, const char* name) {
     auto* control = form.control<Control>(QString::fromLatin1(name));
@@ -242,13 +237,7 @@ void Form1::showNoLink() {
 
 void Form1::linkChanged(const std::optional<QString>& lostReason) {
     // Told once when the port goes and once when it is back; the readouts meanwhile show no link.
-    setCaption(lostReason ? portLostCaption : form1Caption);
-    if (lostReason)
-        std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
-                     qPrintable(*lostReason), timer1Interval);
-    else
-        std::fprintf(stderr, "velmor-test: serial port open again\n");
-    std::fflush(stderr);
+    ui::showLinkState(this, form1Caption, lostReason, timer1Interval);
 }
 
 void Form1::timer2Tick() {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -16,6 +17,17 @@ std::optional<QString> prompt(const QString& message, const QString& title,
     if (!accepted)
         return std::nullopt;
     return text;
+}
+
+void showLinkState(QWidget* window, const QString& caption,
+                   const std::optional<QString>& lostReason, int retryMs) {
+    window->setWindowTitle(lostReason ? caption + QStringLiteral(" — порт недоступен") : caption);
+    if (lostReason)
+        std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
+                     qPrintable(*lostReason), retryMs);
+    else
+        std::fprintf(stderr, "velmor-test: serial port open again\n");
+    std::fflush(stderr);
 }
 
 bool hasDisplay() {

@@ -17,6 +17,13 @@ std::optional<QString> prompt(const QString& message, const QString& title,
 // platform), where a dialog would only wait forever.
 bool hasDisplay();
 
+// Tells the operator once that a window's port went (with the reason) or came back (nothing):
+// while it is gone the window's title says so after its caption, so a lost adapter can be told
+// from a silent unit (both show no link in the readouts), and one line goes to stderr each way,
+// never a dialog per tick.
+void showLinkState(QWidget* window, const QString& caption,
+                   const std::optional<QString>& lostReason, int retryMs);
+
 // Tells the operator about an error: always one line on stderr, and a modal message box when
 // there is a display.
 void reportError(const QString& title, const QString& message, QWidget* parent = nullptr);
