@@ -15,3 +15,9 @@ if(TARGET velmor_sim)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
     add_dependencies(e2e_tests velmor-test)
 endif()
+
+# The reply fuzzer, in a clang tree of its own (tests/fuzz/run); never part of the normal build.
+option(VELMOR_FUZZ "Build the reply fuzzer (clang, libFuzzer)" OFF)
+if(VELMOR_FUZZ)
+    add_subdirectory(fuzz)
+endif()
