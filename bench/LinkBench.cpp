@@ -47,7 +47,7 @@ QString periodsPath;
 QString tracePath;
 
 void result(const char* key, double value) {
-    std::printf("RESULT %s %.6g\n", key, value);
+    std::printf("RESULT %s %.9g\n", key, value);
     std::fflush(stdout);
 }
 

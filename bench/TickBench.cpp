@@ -218,7 +218,8 @@ void saveMap(benchmark::State& st) {
     while (!w.ended())
         w.form->tick();
     const QImage& map = w.form->control<ui::PictureBox>(QStringLiteral("Picture1"))->image();
-    QTemporaryDir dir;
+    // Beside the program, on the disk its "Graf" folder is on.
+    QTemporaryDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/bench-map-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("1.bmp"));
     for (auto _ : st) {
         if (const auto error = ui::saveBitmap(map, path)) {
