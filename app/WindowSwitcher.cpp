@@ -4,6 +4,8 @@
 #include "Form1Layout.h"
 #include "FormGraf.h"
 
+#include <QPixmapCache>
+
 namespace velmor {
 
 namespace {
@@ -13,6 +15,10 @@ namespace {
 void unload(QWidget* window) {
     window->hide();
     window->deleteLater();
+    // The style keeps pictures of the window's controls in the pixmap cache under keys that no
+    // later window shares: left there, they piled up with each hand-over (about 35 KB) until
+    // the cache's 10 MB limit.
+    QPixmapCache::clear();
 }
 
 } // namespace

@@ -9,6 +9,7 @@ if(TARGET velmor_sim)
         e2e/WriteFaultTest.cpp
         e2e/SaveFaultTest.cpp
         e2e/ScriptedGraph.h
+        e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h
         LIBS velmor_app velmor_sim)

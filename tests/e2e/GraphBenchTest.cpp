@@ -1,6 +1,7 @@
 // The hand-over to the graph window and a whole sweep against the simulated unit, through the
 // real port and timers.
 #include "Bench.h"
+#include "ProcessMemory.h"
 #include "SweepFrames.h"
 
 #include <QApplication>
@@ -62,6 +63,31 @@ TEST_F(GraphBench, handOverClosesThePortOpensItAgainAndSendsAllOffBeforeUsingAny
     EXPECT_TRUE(lines[close + 1].endsWith("port 1 9600,N,8,1")) << lines[close + 1].toStdString();
     EXPECT_EQ(lines[close + 2].section(' ', 1), "OUT 00 FF FF FF");
     EXPECT_EQ(lines.size(), close + 3) << "nothing read before the sweep starts";
+}
+
+// Each window that goes leaves nothing behind: a hundred and twenty hand-overs, both windows
+// shown and painted, cost no memory once the first few have warmed the caches.
+TEST_F(GraphBench, handOversLeaveNoMemoryBehind) {
+    if (underAddressSanitizer)
+        GTEST_SKIP() << "resident memory means nothing under AddressSanitizer";
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ASSERT_TRUE(waitForFrames(1));
+    const auto roundTrip = [&] {
+        click(manual(), "Command2");
+        ASSERT_TRUE(eventually([&] { return !manual() && graph() && graph()->isVisible(); }));
+        run(20); // painted
+        click(graph(), "Command1");
+        ASSERT_TRUE(eventually([&] { return !graph() && manual() && manual()->isVisible(); }));
+        run(20);
+    };
+    for (int i = 0; i < 10; ++i)
+        ASSERT_NO_FATAL_FAILURE(roundTrip());
+    const long before = residentBytes();
+    for (int i = 0; i < 60; ++i)
+        ASSERT_NO_FATAL_FAILURE(roundTrip());
+    const long after = residentBytes();
+    EXPECT_LT(after - before, 1536L * 1024) << "RSS " << before << " -> " << after;
+    EXPECT_TRUE(fatal.isEmpty());
 }
 
 class SweepBench : public Bench {

@@ -4,11 +4,10 @@
 #include "Conversions.h"
 #include "Deviation.h"
 #include "MeasurementCycle.h"
+#include "ProcessMemory.h"
 #include "SweepFrames.h"
 
 #include <QDeadlineTimer>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -22,30 +21,6 @@ enum class Where { Manual, Sweep };
 std::string whereName(Where where) {
     return where == Where::Manual ? "Manual" : "Sweep";
 }
-
-// Resident memory of this process, in bytes.
-long residentBytes() {
-    long pages = 0;
-    long resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * ::sysconf(_SC_PAGESIZE);
-}
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool underAddressSanitizer = true; // its quarantine holds freed memory: RSS tells nothing
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool underAddressSanitizer = true;
-#else
-constexpr bool underAddressSanitizer = false;
-#endif
-#else
-constexpr bool underAddressSanitizer = false;
-#endif
 
 // The program running against the unit: the manual window switched on with some load, or a
 // sweep with the preset bounds under way.
