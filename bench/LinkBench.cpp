@@ -8,10 +8,11 @@
 //   manual --unit velmor-unit-sim [--frames N]
 //   sweep --unit velmor-unit-sim (--frames N | --full)
 //   limit --unit velmor-unit-sim [--seconds S]
-//   timer-floor [--seconds S]: an empty 10 ms timer on a shown window, for comparison.
 //       Runs the program's windows in this process, exactly as its main() puts them together,
 //       against velmor-unit-sim --log in a process of its own, whose receive times give the
 //       cadence. Also this process's CPU share and memory with the window in question.
+//   timer-floor [--seconds S]
+//       An empty 10 ms timer on a shown window: what waking a hundred times a second costs.
 #include "Cadence.h"
 #include "CommandButton.h"
 #include "Form1.h"
@@ -329,6 +330,7 @@ StartRun startOnce(const QString& program, bool simulate, int settleMs) {
     }
 
     QProcess child;
+    endWithParent(child);
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("VELMOR_REPORT_SHOWN"), QStringLiteral("1"));
     child.setProcessEnvironment(env);

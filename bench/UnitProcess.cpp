@@ -1,6 +1,8 @@
 #include "UnitProcess.h"
 
 #include <cmath>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace velmor::bench {
 
@@ -31,7 +33,12 @@ UnitProcess::~UnitProcess() {
     process_.waitForFinished(1000);
 }
 
+void endWithParent(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+
 std::optional<QString> UnitProcess::start(const QString& program) {
+    endWithParent(process_);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(program, {QStringLiteral("--log")});
     if (!process_.waitForStarted(5000))

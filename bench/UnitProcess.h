@@ -16,6 +16,9 @@ struct LoggedFrame {
     ControlFrame frame;
 };
 
+// Makes a child process end when the bench does, even when the bench stops half-way.
+void endWithParent(QProcess& process);
+
 // One line of `velmor-unit-sim --log`: "<ms, 3 decimals> ms  01 FF FD FF  switch 1, ...".
 std::optional<LoggedFrame> parseLogLine(const QByteArray& line);
 
