@@ -28,15 +28,20 @@
 #include <memory>
 #include <vector>
 
+namespace velmor {
+
+// Frames in failure messages as their four bytes.
+inline void PrintTo(const ControlFrame& f, std::ostream* os) {
+    *os << '{' << int{f.supplySwitch} << ", " << int{f.load33Code} << ", " << int{f.load12Code}
+        << ", " << int{f.load5Code} << '}';
+}
+
+} // namespace velmor
+
 namespace velmor::testing {
 
 // Long enough for a loaded machine; the tests never depend on how quickly it holds.
 inline constexpr int benchPatienceMs = 15000;
-
-inline std::ostream& operator<<(std::ostream& os, const ControlFrame& f) {
-    return os << '{' << int{f.supplySwitch} << ", " << int{f.load33Code} << ", "
-              << int{f.load12Code} << ", " << int{f.load5Code} << '}';
-}
 
 class Bench : public ::testing::Test {
 protected:

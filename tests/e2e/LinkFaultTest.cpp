@@ -22,6 +22,10 @@ std::string whereName(Where where) {
     return where == Where::Manual ? "Manual" : "Sweep";
 }
 
+void PrintTo(Where where, std::ostream* os) {
+    *os << whereName(where);
+}
+
 // The program running against the unit: the manual window switched on with some load, or a
 // sweep with the preset bounds under way.
 class Running : public Bench {
@@ -169,6 +173,10 @@ struct NoReplyCase {
     sim::FaultMode mode;
     Where where;
 };
+
+void PrintTo(const NoReplyCase& c, std::ostream* os) {
+    *os << faultModeName(c.mode).toStdString() << " during " << whereName(c.where);
+}
 
 class NoReply : public Running, public ::testing::WithParamInterface<NoReplyCase> {};
 
