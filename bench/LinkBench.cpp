@@ -252,18 +252,24 @@ int sweepMode(const QString& unitProgram, int frames, bool full) {
     return 0;
 }
 
+// Lets the event loop settle for a second, then runs it for the given time and returns the
+// share of one core this process used meanwhile, in percent.
+double cpuShareOver(int seconds) {
+    runFor(1000);
+    const double cpu0 = ownCpuSeconds();
+    const qint64 wall0 = steadyMicroseconds();
+    runFor(seconds * 1000);
+    return (ownCpuSeconds() - cpu0) / (static_cast<double>(steadyMicroseconds() - wall0) / 1e6) *
+           100.0;
+}
+
 // Limit mode: Timer2 every 10 ms and nothing on the link; the CPU it costs.
 int limitMode(const QString& unitProgram, int seconds) {
     DrivenProgram program(unitProgram);
     if (!program.waitForFrames(2, 5000))
         fail(QStringLiteral("the manual window sent no frame"));
     click(program.switcher->manualWindow(), "Command3"); // Limit mode
-    runFor(1000);
-    const double cpu0 = ownCpuSeconds();
-    const qint64 wall0 = steadyMicroseconds();
-    runFor(seconds * 1000);
-    const double cpuShare = (ownCpuSeconds() - cpu0) /
-                            (static_cast<double>(steadyMicroseconds() - wall0) / 1e6) * 100.0;
+    const double cpuShare = cpuShareOver(seconds);
     result("limit.cpu_pct", cpuShare);
     return 0;
 }
@@ -279,12 +285,7 @@ int timerFloorMode(int seconds) {
     timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [] {});
     timer.start();
-    runFor(1000);
-    const double cpu0 = ownCpuSeconds();
-    const qint64 wall0 = steadyMicroseconds();
-    runFor(seconds * 1000);
-    const double cpuShare = (ownCpuSeconds() - cpu0) /
-                            (static_cast<double>(steadyMicroseconds() - wall0) / 1e6) * 100.0;
+    const double cpuShare = cpuShareOver(seconds);
     result("limit.floor_cpu_pct", cpuShare);
     return 0;
 }

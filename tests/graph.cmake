@@ -11,7 +11,6 @@ velmor_add_test(graph_window_tests
     graph/SaveMapTest.cpp
     graph/CrossLoadDataTest.cpp
     graph/HighDpiTest.cpp
-    graph/AnswerPrompt.h
     graph/GrafWindow.h
     LIBS velmor_graph)
 

@@ -1,5 +1,6 @@
 // The hand-over to the graph window and a whole sweep against the simulated unit, through the
 // real port and timers.
+#include "AnswerPrompt.h"
 #include "Bench.h"
 #include "ProcessMemory.h"
 #include "SweepFrames.h"
@@ -14,22 +15,6 @@ namespace velmor::testing {
 namespace {
 
 using GraphBench = Bench;
-
-// Answers the next modal prompt from a 5 ms poll: types the name and confirms it.
-void answerPromptWith(const QString& name) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, name] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        dialog->setTextValue(name);
-        dialog->accept();
-    });
-    poll->start();
-}
 
 QStringList traceLines(const QString& path) {
     QFile file(path);
@@ -125,7 +110,7 @@ TEST_F(SweepBench, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
     const QString file = QCoreApplication::applicationDirPath() + "/Graf/" + name + ".bmp";
     QStringList errors;
     graph()->onSaveError([&errors](const QString& message) { errors << message; });
-    answerPromptWith(name);
+    answerPrompt(name);
     click(graph(), "Command5");
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     const QImage saved(file, "BMP");

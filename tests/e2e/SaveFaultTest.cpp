@@ -1,5 +1,6 @@
 // Saving a finished map where it cannot be written: a message naming the file and the reason,
 // the plot and the sweep as they were, nothing half-written, an earlier map left byte for byte.
+#include "AnswerPrompt.h"
 #include "Files.h"
 #include "ScriptedGraph.h"
 
@@ -15,22 +16,6 @@
 
 namespace velmor::testing {
 namespace {
-
-// Answers the next modal prompt from a 5 ms poll, typing the name as given.
-void answerPromptWith(const QString& name) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, name] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        dialog->setTextValue(name);
-        dialog->accept();
-    });
-    poll->start();
-}
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -70,7 +55,7 @@ protected:
     // Saves under the typed name; the one message it gave, or an empty text.
     QString saveAs(const QString& typed) {
         errors.clear();
-        answerPromptWith(typed);
+        answerPrompt(typed);
         g.button("Command5")->click();
         EXPECT_LE(errors.size(), 1);
         return errors.value(0);

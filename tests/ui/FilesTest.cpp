@@ -1,4 +1,5 @@
 #include "Files.h"
+#include "AnswerPrompt.h"
 #include "Operator.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 
 namespace ui {
 namespace {
+
+using velmor::testing::answerPrompt;
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -66,24 +69,6 @@ TEST(SaveBitmap, failsIntoAMissingFolderAndCreatesNothing) {
 
 TEST(ProgramFolder, isTheFolderOfTheRunningProgram) {
     EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
-}
-
-// Answers the next modal input dialog as an operator would.
-void answerPrompt(std::optional<QString> typed) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, typed] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->deleteLater();
-        if (!typed) {
-            dialog->reject();
-            return;
-        }
-        dialog->setTextValue(*typed);
-        dialog->accept();
-    });
-    poll->start(5);
 }
 
 TEST(Prompt, returnsTheTypedTextOrNothingWhenCancelled) {

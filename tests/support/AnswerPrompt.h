@@ -15,8 +15,8 @@ struct PromptSeen {
     QString preset;
 };
 
-// Answers the next modal prompt from a 5 ms poll: types the text and confirms it, or cancels
-// when there is none.
+// Answers the next modal prompt as an operator would, from a 5 ms poll (the prompt's own loop
+// runs it): types the text and confirms it, or cancels when there is none.
 inline std::shared_ptr<PromptSeen> answerPrompt(std::optional<QString> answer) {
     auto seen = std::make_shared<PromptSeen>();
     auto* poll = new QTimer;
