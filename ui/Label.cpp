@@ -49,7 +49,7 @@ void Label::setTextAlignment(Alignment alignment) {
         horizontal = Qt::AlignHCenter;
     else if (alignment == Alignment::Right)
         horizontal = Qt::AlignRight;
-    setAlignment(horizontal | Qt::AlignTop);
+    setAlignment(horizontal | Qt::AlignVCenter);
 }
 
 void Label::applyFont(const Font& font) {
