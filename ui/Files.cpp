@@ -10,30 +10,47 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-std::optional<QString> saveBitmap(const QImage& image, const QString& path) {
-    // Encoded in memory first: written straight into the file, the encoder's small writes lose
-    // the system's reason when the medium fills ("Unknown error").
+namespace {
+
+QString cannotSave(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot save %1: %2").arg(path, reason);
+}
+
+} // namespace
+
+std::optional<QByteArray> bitmapBytes(const QImage& image) {
     QByteArray bmp;
     QBuffer encoded(&bmp);
     if (!encoded.open(QIODevice::WriteOnly) || !image.save(&encoded, "BMP"))
-        return QStringLiteral("Cannot save %1: cannot encode the image").arg(path);
+        return std::nullopt;
+    return bmp;
+}
 
-    QSaveFile file(path);
-    const auto failed = [&](const QString& reason) {
-        file.cancelWriting();
-        return QStringLiteral("Cannot save %1: %2").arg(path, reason);
-    };
+std::optional<QString> stageWrite(QSaveFile& file, const QByteArray& content) {
     if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
+        return cannotSave(file.fileName(), file.errorString());
     // A full medium takes part of a write without an error; the next write gives the reason.
-    for (qsizetype done = 0; done < bmp.size();) {
-        const qint64 n = file.write(bmp.constData() + done, bmp.size() - done);
+    for (qsizetype done = 0; done < content.size();) {
+        const qint64 n = file.write(content.constData() + done, content.size() - done);
         if (n <= 0)
-            return failed(file.errorString());
+            return cannotSave(file.fileName(), file.errorString());
         done += n;
     }
+    if (!file.flush())
+        return cannotSave(file.fileName(), file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> saveBitmap(const QImage& image, const QString& path) {
+    const auto bmp = bitmapBytes(image);
+    if (!bmp)
+        return cannotSave(path, QStringLiteral("cannot encode the image"));
+    // Not committed, the save file removes its temporary file and leaves the old file alone.
+    QSaveFile file(path);
+    if (auto error = stageWrite(file, *bmp))
+        return error;
     if (!file.commit())
-        return QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        return cannotSave(path, file.errorString());
     return std::nullopt;
 }
 
