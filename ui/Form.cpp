@@ -67,8 +67,14 @@ void Form::applyTabOrder() {
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Qt leaves a pair alone when the second already follows the first among the widgets that
+    // take focus, counting round the end of the ring; the window standing in the ring as a stop
+    // while the chain is laid makes the first control of the order the first after it.
+    const Qt::FocusPolicy own = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    setFocusPolicy(own);
 }
 
 void Form::settle(QWidget* control, const QString& name, const TwipsRect& place, int tabIndex) {

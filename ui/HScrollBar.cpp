@@ -1,14 +1,49 @@
 #include "HScrollBar.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace ui {
 
-HScrollBar::HScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+HScrollBar::HScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    // A stop in the window's tab order: the keys move it as the mouse does.
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void HScrollBar::setValue(int value) {
     const QSignalBlocker quiet(this);
     QScrollBar::setValue(value);
+}
+
+void HScrollBar::keyPressEvent(QKeyEvent* event) {
+    // QScrollBar, made for scroll areas that take the keys themselves, turns Left and Right
+    // round; these are the keys of a scroll bar that stands on its own.
+    const SliderAction action = [&] {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return SliderSingleStepSub;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return SliderSingleStepAdd;
+        case Qt::Key_PageUp:
+            return SliderPageStepSub;
+        case Qt::Key_PageDown:
+            return SliderPageStepAdd;
+        case Qt::Key_Home:
+            return SliderToMinimum;
+        case Qt::Key_End:
+            return SliderToMaximum;
+        default:
+            return SliderNoAction;
+        }
+    }();
+    if (action == SliderNoAction) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
 }
 
 } // namespace ui

@@ -5,7 +5,9 @@
 namespace ui {
 
 // A horizontal scroll bar whose position the windows read in their timer ticks. Setting the
-// value from code raises nothing: no handler of the windows ever runs on a change.
+// value from code raises nothing: no handler of the windows ever runs on a change. It takes
+// keyboard focus: Left and Up step it down by SmallChange, Right and Down up; Page Up and Page
+// Down move it by LargeChange; Home and End to its ends.
 class HScrollBar : public QScrollBar {
     Q_OBJECT
 public:
@@ -20,6 +22,9 @@ public:
     int value() const { return QScrollBar::value(); }
 
     bool visible() const { return !isHidden(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace ui

@@ -49,6 +49,7 @@ PictureBox::PictureBox(QWidget* parent)
       interior_(new Interior([this](QPainter& painter) { paintInterior(painter); }, this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus); // a stop in the window's tab order, as every control
     interior_->setGeometry(contentsRect());
     clear();
 }
