@@ -1,7 +1,9 @@
 #include "HScrollBar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
 
 namespace ui {
 
@@ -44,6 +46,17 @@ void HScrollBar::keyPressEvent(QKeyEvent* event) {
     }
     triggerAction(action);
     event->accept();
+}
+
+void HScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return; // the style draws no focus on a scroll bar, made for scroll areas
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 } // namespace ui

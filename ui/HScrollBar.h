@@ -7,7 +7,8 @@ namespace ui {
 // A horizontal scroll bar whose position the windows read in their timer ticks. Setting the
 // value from code raises nothing: no handler of the windows ever runs on a change. It takes
 // keyboard focus: Left and Up step it down by SmallChange, Right and Down up; Page Up and Page
-// Down move it by LargeChange; Home and End to its ends.
+// Down move it by LargeChange; Home and End to its ends. The style's focus frame shows it has the
+// keys.
 class HScrollBar : public QScrollBar {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace ui
