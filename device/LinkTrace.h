@@ -47,6 +47,7 @@ public:
     std::optional<QString> open(int portNumber, const QString& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
+    void dropInput() override { inner_->dropInput(); }
     void close() override;
     bool isOpen() const override { return inner_->isOpen(); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }

@@ -73,7 +73,7 @@ std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSet
     }
     // A fresh opening starts with nothing from before it: bytes the previous holder left
     // unread (a pseudo-terminal keeps them across close and open) are not this window's.
-    port_.clear(QSerialPort::Input);
+    dropInput();
     lost_.reset();
     return std::nullopt;
 }
@@ -89,6 +89,11 @@ QByteArray QtSerialPort::readAll() {
     if (!port_.isOpen())
         return {};
     return port_.readAll();
+}
+
+void QtSerialPort::dropInput() {
+    // Also what the system holds and the event loop has not yet taken in.
+    port_.clear(QSerialPort::Input);
 }
 
 void QtSerialPort::close() {

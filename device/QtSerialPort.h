@@ -20,6 +20,7 @@ public:
     std::optional<QString> open(int portNumber, const QString& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
+    void dropInput() override;
     void close() override;
     bool isOpen() const override;
     std::optional<QString> lostReason() const override { return lost_; }

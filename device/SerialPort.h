@@ -27,6 +27,10 @@ public:
     // empty when nothing arrived or the port is not open.
     virtual QByteArray readAll() = 0;
 
+    // Throws away everything received and not yet read, so that the next read holds only what
+    // arrives after this.
+    virtual void dropInput() { readAll(); }
+
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 

@@ -164,6 +164,9 @@ void FormGraf::reset() {
     state_.load12Step = 0;
     state_.load5Step = 0;
     state_.graphSupplyOn = 0;
+    // The reply to the last frame of the sweep is not the unit's answer to the all-off frame,
+    // which colours the first cell of the next start.
+    port_->dropInput();
     sendFrame(*port_, allOffFrame);
     timer1_->setEnabled(false);
     picture1_->clear();

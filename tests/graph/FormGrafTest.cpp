@@ -1,6 +1,7 @@
 #include "Eventually.h"
 #include "GrafWindow.h"
 
+#include "Deviation.h"
 #include "Sweep.h"
 #include "Twips.h"
 
@@ -182,7 +183,8 @@ TEST_F(FormGrafTest, resetSendsAllOffBeforeStoppingAndClearsTheMap) {
     tickWith(nominal);
     w.log->events.clear();
     w.button("Command4")->click();
-    EXPECT_EQ(w.log->events, (QStringList{"write 0", "write 255", "write 255", "write 255"}));
+    EXPECT_EQ(w.log->events,
+              (QStringList{"drop", "write 0", "write 255", "write 255", "write 255"}));
     EXPECT_FALSE(w.timer1()->enabled());
     EXPECT_EQ(w.state.load12Step, 0);
     EXPECT_EQ(w.state.load5Step, 0);
@@ -193,6 +195,19 @@ TEST_F(FormGrafTest, resetSendsAllOffBeforeStoppingAndClearsTheMap) {
     w.port->clearWritten();
     tickWith(nominal);
     EXPECT_EQ(w.port->written(), frameBytes({0, 255, 253, 255}));
+}
+
+TEST_F(FormGrafTest, theFirstCellAfterAResetIsColouredByTheReplyToTheAllOffFrame) {
+    w.button("Command3")->click();
+    tickWith(nominal);
+    w.port->queueReply(bytes({0, 0, 0, 0})); // the reply to the last sweep frame, still unread
+    w.button("Command4")->click();
+    w.port->queueReply(nominal); // the reply to the all-off frame
+    w.button("Command3")->click();
+    w.form->tick();
+    ASSERT_EQ(w.form->mapRecord().size(), 1U);
+    EXPECT_EQ(w.form->mapRecord().front().b2, 128);
+    EXPECT_EQ(cellPixel(w.picture1()->image(), 0, 0), ui::toQColor(classColour(0)));
 }
 
 TEST_F(FormGrafTest, lostPortShowsNoLinkAndTheSweepGoesOnWhenItIsBack) {

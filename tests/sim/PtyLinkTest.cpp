@@ -144,6 +144,15 @@ TEST_F(PtyLinkTest, reopenedPortHoldsNothingThatCameBeforeIt) {
     EXPECT_TRUE(port->readAll().isEmpty());
 }
 
+TEST_F(PtyLinkTest, droppedInputLeavesOnlyWhatArrivesAfterIt) {
+    ASSERT_NO_FATAL_FAILURE(startAndOpen());
+    unit.send(QByteArrayLiteral("old!"));
+    QTest::qWait(50); // arrived, partly taken in by the event loop
+    port->dropInput();
+    sendFrame(*port, controlFrame(true, 0, 0, 0));
+    EXPECT_EQ(readAtLeast(*port, 4), QByteArray("\x01\x80\x80\x80", 4));
+}
+
 TEST_F(PtyLinkTest, missingDeviceGivesAnErrorNamingDeviceAndReason) {
     const QString missing = dir.filePath(QStringLiteral("no-such-tty"));
     QtSerialPort absent(missing);

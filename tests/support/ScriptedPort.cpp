@@ -43,6 +43,11 @@ QByteArray ScriptedPort::readAll() {
     return reply;
 }
 
+void ScriptedPort::dropInput() {
+    log_->events << QStringLiteral("drop");
+    replies_.clear();
+}
+
 void ScriptedPort::close() {
     log_->events << QStringLiteral("close");
     open_ = false;

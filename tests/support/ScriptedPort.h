@@ -30,6 +30,7 @@ public:
     std::optional<QString> open(int portNumber, const QString& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
+    void dropInput() override; // every queued reply
     void close() override;
     bool isOpen() const override { return open_; }
     std::optional<QString> lostReason() const override { return lost_; }
