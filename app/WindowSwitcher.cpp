@@ -11,9 +11,11 @@ namespace velmor {
 namespace {
 
 // Unloads a window whose click handler may still be running: no tick of it follows, and it is
-// destroyed once control is back in the message loop.
+// destroyed once control is back in the message loop. Until then it takes no click either: the
+// second click of a double click on the button that left it must not hand over again.
 void unload(QWidget* window) {
     window->hide();
+    window->setEnabled(false);
     window->deleteLater();
 }
 

@@ -89,6 +89,23 @@ TEST_F(WindowSwitcherTest, eachHandOverClosesThePortOnceBeforeTheOtherWindowOpen
     EXPECT_TRUE(fatal.isEmpty());
 }
 
+TEST_F(WindowSwitcherTest, aSecondClickBeforeTheHandOverHasFinishedIsIgnored) {
+    QPointer<Form1> manual = switcher.manualWindow();
+    click(manual, "Command2");
+    click(manual, "Command2"); // the window is not yet destroyed
+    QPointer<FormGraf> graph = switcher.graphWindow();
+    click(graph, "Command1");
+    click(graph, "Command1");
+    finishUnloads();
+    EXPECT_EQ(portSteps(), (QStringList{"close", "open 1 9600,N,8,1", "write 0", "write 255",
+                                        "write 255", "write 255", "close", "open 1 9600,N,8,1"}));
+    EXPECT_TRUE(manual.isNull());
+    EXPECT_TRUE(graph.isNull());
+    ASSERT_TRUE(switcher.manualWindow());
+    EXPECT_TRUE(switcher.manualWindow()->isVisible());
+    EXPECT_TRUE(fatal.isEmpty());
+}
+
 // The message loop ends the program when its last window closes; it must not take the moment
 // between two windows of a hand-over for that.
 TEST_F(WindowSwitcherTest, handOversInTheRunningProgramDoNotEndIt) {
