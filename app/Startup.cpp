@@ -5,6 +5,8 @@
 #include "Operator.h"
 #include "QtSerialPort.h"
 
+#include <QCoreApplication>
+
 namespace velmor {
 
 PortFactory devicePortFactory(const QString& port1Device) {
@@ -14,8 +16,9 @@ PortFactory devicePortFactory(const QString& port1Device) {
 }
 
 PortFactory tracedPortFactory(PortFactory inner, const QString& tracePath) {
-    auto trace = std::make_shared<LinkTrace>(
-        tracePath, [](const QString& why) { ui::reportError(QStringLiteral("Link trace"), why); });
+    auto trace = std::make_shared<LinkTrace>(tracePath, [](const QString& why) {
+        ui::reportError(QCoreApplication::translate("velmor::Startup", "Трасса связи"), why);
+    });
     return [inner = std::move(inner), trace]() -> std::unique_ptr<SerialPort> {
         return std::make_unique<TracingPort>(inner(), trace);
     };

@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "Operator.h"
 #include "Options.h"
 #include "SharedState.h"
@@ -75,6 +76,9 @@ int main(int argc, char** argv) {
     auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
         return exitCode;
+    if (!ui::useRussianQtTexts(app))
+        std::fprintf(stderr, "velmor-test: Qt's Russian translation is missing (Debian package "
+                             "qt6-translations-l10n); the dialogs' buttons stay English\n");
 
 #ifdef VELMOR_HAS_SIM
     // The simulated unit lives in this process, on the same event loop, for as long as the bench.
@@ -82,7 +86,7 @@ int main(int argc, char** argv) {
     if (options->simulate) {
         unit = std::make_unique<velmor::sim::SimulatedUnit>();
         if (const auto error = unit->start()) {
-            ui::reportError(QStringLiteral("Simulated unit"), *error);
+            ui::reportError(QCoreApplication::translate("main", "Имитатор блока"), *error);
             return 1;
         }
         options->port1Device = unit->devicePath();

@@ -1,5 +1,7 @@
 #include "LinkTrace.h"
 
+#include <QCoreApplication>
+
 namespace velmor {
 
 LinkTrace::LinkTrace(const QString& path, std::function<void(const QString&)> failed)
@@ -8,7 +10,8 @@ LinkTrace::LinkTrace(const QString& path, std::function<void(const QString&)> fa
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         broken_ = true;
         if (failed_)
-            failed_(QStringLiteral("Cannot write the link trace %1: %2")
+            failed_(QCoreApplication::translate("velmor::LinkTrace",
+                                                "Не удаётся записать трассу связи %1: %2")
                         .arg(path, file_.errorString()));
     }
 }
@@ -45,7 +48,8 @@ void LinkTrace::write(const char* direction, const QString& body) {
     if (file_.write(line) != line.size() || !file_.flush()) {
         broken_ = true;
         if (failed_)
-            failed_(QStringLiteral("Cannot write the link trace %1: %2")
+            failed_(QCoreApplication::translate("velmor::LinkTrace",
+                                                "Не удаётся записать трассу связи %1: %2")
                         .arg(file_.fileName(), file_.errorString()));
     }
 }

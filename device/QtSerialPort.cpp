@@ -23,7 +23,7 @@ QSerialPort::Parity toQt(Parity p) {
 }
 
 QString cannotOpen(const QString& device, const QString& reason) {
-    return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+    return QtSerialPort::tr("Не удаётся открыть последовательный порт %1: %2").arg(device, reason);
 }
 
 } // namespace
@@ -47,7 +47,7 @@ QtSerialPort::~QtSerialPort() {
 
 std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSettings) {
     if (port_.isOpen())
-        return cannotOpen(port1Device_, QStringLiteral("the port is already open"));
+        return cannotOpen(port1Device_, tr("порт уже открыт"));
     const QString device =
         portNumber == unitPortNumber ? port1Device_ : platformPortDevice(portNumber);
     port_.setPortName(device);
@@ -55,8 +55,7 @@ std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSet
 
     const auto settings = parseLineSettings(lineSettings);
     if (!settings)
-        return cannotOpen(device,
-                          QStringLiteral("malformed line settings \"%1\"").arg(lineSettings));
+        return cannotOpen(device, tr("неверные параметры линии \"%1\"").arg(lineSettings));
     if (!port_.setBaudRate(settings->baud) || !port_.setParity(toQt(settings->parity)) ||
         !port_.setDataBits(static_cast<QSerialPort::DataBits>(settings->dataBits)) ||
         !port_.setStopBits(settings->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop))
@@ -65,10 +64,9 @@ std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSet
     if (!port_.open(QIODevice::ReadWrite)) {
         QString reason = port_.errorString();
         if (port_.error() == QSerialPort::PermissionError)
-            reason +=
-                QStringLiteral(". Another program may hold the port; otherwise give your user "
-                               "access to it (Linux: sudo usermod -aG dialout $USER and log in "
-                               "again, or a udev rule for the adapter)");
+            reason += tr(". Возможно, порт занят другой программой; иначе дайте своему "
+                         "пользователю доступ к нему (Linux: sudo usermod -aG dialout $USER и "
+                         "войдите в систему заново, или правило udev для адаптера)");
         return cannotOpen(device, reason);
     }
     // A fresh opening starts with nothing from before it: bytes the previous holder left

@@ -61,8 +61,7 @@ void FormGraf::buildControls() {
             break;
         }
         case GrafControl::Button:
-            add<ui::CommandButton>(name, p.place, p.tabIndex)
-                ->setCaption(QStringLiteral("Ручной режим"));
+            add<ui::CommandButton>(name, p.place, p.tabIndex)->setCaption(tr("Ручной режим"));
             break;
         case GrafControl::Picture:
             picture1_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
@@ -175,8 +174,8 @@ void FormGraf::reset() {
 }
 
 void FormGraf::save() {
-    const auto name = ui::prompt(QStringLiteral("Введите имя файла (без расширения)"),
-                                 QStringLiteral("Ввод"), QStringLiteral("1"), this);
+    const auto name =
+        ui::prompt(tr("Введите имя файла (без расширения)"), tr("Ввод"), QStringLiteral("1"), this);
     if (!name)
         return; // cancelled: nothing is saved
     const auto target = mapFilePath(ui::programFolder(), *name);

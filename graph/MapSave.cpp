@@ -8,14 +8,6 @@
 
 namespace velmor {
 
-namespace {
-
-QString cannotSave(const QSaveFile& file, const QString& reason) {
-    return QStringLiteral("Cannot save %1: %2").arg(file.fileName(), reason);
-}
-
-} // namespace
-
 MapFiles mapFilesBeside(const QString& bmpPath) {
     const QString stem = bmpPath.endsWith(QLatin1String(".bmp")) ? bmpPath.chopped(4) : bmpPath;
     return {stem + QStringLiteral(".bmp"), stem + QStringLiteral(".csv"),
@@ -30,7 +22,7 @@ std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, co
     QSaveFile txtFile(files.txt);
     const auto bmp = ui::bitmapBytes(map);
     if (!bmp)
-        return cannotSave(bmpFile, QStringLiteral("cannot encode the image"));
+        return ui::cannotSave(bmpFile.fileName(), ui::cannotEncode());
     if (auto error = ui::stageWrite(bmpFile, *bmp))
         return error;
     if (auto error = ui::stageWrite(csvFile, csv))
@@ -39,7 +31,7 @@ std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, co
         return error;
     for (QSaveFile* file : std::array{&bmpFile, &csvFile, &txtFile})
         if (!file->commit())
-            return cannotSave(*file, file->errorString());
+            return ui::cannotSave(file->fileName(), file->errorString());
     return std::nullopt;
 }
 

@@ -10,13 +10,14 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-namespace {
-
 QString cannotSave(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot save %1: %2").arg(path, reason);
+    return QCoreApplication::translate("ui::Files", "Не удаётся сохранить %1: %2")
+        .arg(path, reason);
 }
 
-} // namespace
+QString cannotEncode() {
+    return QCoreApplication::translate("ui::Files", "не удаётся закодировать изображение");
+}
 
 std::optional<QByteArray> bitmapBytes(const QImage& image) {
     QByteArray bmp;
@@ -44,7 +45,7 @@ std::optional<QString> stageWrite(QSaveFile& file, const QByteArray& content) {
 std::optional<QString> saveBitmap(const QImage& image, const QString& path) {
     const auto bmp = bitmapBytes(image);
     if (!bmp)
-        return cannotSave(path, QStringLiteral("cannot encode the image"));
+        return cannotSave(path, cannotEncode());
     // Not committed, the save file removes its temporary file and leaves the old file alone.
     QSaveFile file(path);
     if (auto error = stageWrite(file, *bmp))

@@ -18,6 +18,11 @@ QString programFolder();
 // the file, or nothing.
 std::optional<QString> saveBitmap(const QImage& image, const QString& path);
 
+// "Cannot save <path>: <reason>", in the operator's words.
+QString cannotSave(const QString& path, const QString& reason);
+// Why an image could not be made into a BMP file.
+QString cannotEncode();
+
 // The image as the bytes of a BMP file, or nothing when it cannot be encoded. Encoding in memory
 // keeps the system's reason when the medium fills: the encoder's small writes straight into a
 // file lose it ("Unknown error").

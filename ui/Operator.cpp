@@ -1,5 +1,6 @@
 #include "Operator.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -21,7 +22,9 @@ std::optional<QString> prompt(const QString& message, const QString& title,
 
 void showLinkState(QWidget* window, const QString& caption,
                    const std::optional<QString>& lostReason, int retryMs) {
-    window->setWindowTitle(lostReason ? caption + QStringLiteral(" — порт недоступен") : caption);
+    window->setWindowTitle(
+        lostReason ? caption + QCoreApplication::translate("ui::Operator", " — порт недоступен")
+                   : caption);
     if (lostReason)
         std::fprintf(stderr, "velmor-test: serial port lost (%s); opening it again every %d ms\n",
                      qPrintable(*lostReason), retryMs);

@@ -61,7 +61,10 @@ TEST_F(StartUp, missingDeviceIsReportedAndEndsTheProgram) {
     ASSERT_TRUE(run.ended) << "still running after " << programPatienceMs << " ms";
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.told.contains(absent)) << run.told.toStdString();
-    EXPECT_TRUE(run.told.contains("No such file or directory")) << run.told.toStdString();
+    // The program speaks Russian, Qt's reasons included.
+    EXPECT_TRUE(run.told.contains("Не удаётся открыть последовательный порт " + absent +
+                                  ": Файл или каталог не существует"))
+        << run.told.toStdString();
 }
 
 TEST_F(StartUp, fileThatIsNoSerialDeviceIsReportedAndEndsTheProgram) {
@@ -87,7 +90,8 @@ TEST_F(StartUp, deviceHeldByAnotherProgramIsReportedAndEndsTheProgram) {
     ASSERT_TRUE(run.ended) << "still running after " << programPatienceMs << " ms";
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.told.contains(linkPath())) << run.told.toStdString();
-    EXPECT_TRUE(run.told.contains("Another program may hold the port")) << run.told.toStdString();
+    EXPECT_TRUE(run.told.contains("Возможно, порт занят другой программой"))
+        << run.told.toStdString();
     EXPECT_TRUE(unit.receivedFrames().empty());
 }
 
@@ -131,7 +135,8 @@ TEST_F(HandOver, backToTheManualWindowWithTheDeviceHeldElsewhereIsFatal) {
     ASSERT_EQ(fatal.size(), 2);
     EXPECT_EQ(fatal[0], "Velmor test");
     EXPECT_TRUE(fatal[1].contains(linkPath())) << fatal[1].toStdString();
-    EXPECT_TRUE(fatal[1].contains("Another program may hold the port")) << fatal[1].toStdString();
+    EXPECT_TRUE(fatal[1].contains("Возможно, порт занят другой программой"))
+        << fatal[1].toStdString();
     ASSERT_TRUE(eventually([&] { return left.isNull(); }));
     EXPECT_FALSE(manual());
     EXPECT_FALSE(graph());
@@ -237,7 +242,8 @@ protected:
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 1);
         const QString told = QString::fromLocal8Bit(program.readAllStandardError());
-        EXPECT_TRUE(told.contains(boxTitle + ": Cannot open serial port " + linkPath()))
+        EXPECT_TRUE(
+            told.contains(boxTitle + ": Не удаётся открыть последовательный порт " + linkPath()))
             << told.toStdString();
         EXPECT_TRUE(told.contains(reason)) << told.toStdString();
     }
@@ -267,7 +273,7 @@ TEST_F(ProgramOnDisplay, deviceGoneBeforeTheGraphWindowOpensEndsTheProgram) {
     unit.dropLink(60000);
     ASSERT_TRUE(clickUntil(manualId, manualPlace("Command2"), // "График    КНХ"
                            [&] { return reported("Grafik"); }));
-    expectReportedAndEnded("Grafik", "No such file or directory");
+    expectReportedAndEnded("Grafik", "Файл или каталог не существует");
 }
 
 TEST_F(ProgramOnDisplay, deviceGoneBeforeTheManualWindowOpensAgainEndsTheProgram) {
@@ -282,7 +288,7 @@ TEST_F(ProgramOnDisplay, deviceGoneBeforeTheManualWindowOpensAgainEndsTheProgram
     unit.dropLink(60000);
     ASSERT_TRUE(clickUntil(graphId, graphPlace("Command1"), // "Ручной режим"
                            [&] { return reported("Velmor test"); }));
-    expectReportedAndEnded("Velmor test", "No such file or directory");
+    expectReportedAndEnded("Velmor test", "Файл или каталог не существует");
 }
 
 } // namespace

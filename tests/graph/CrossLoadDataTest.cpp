@@ -179,7 +179,7 @@ TEST_F(CrossLoadDataTest, aFileThatCannotBeWrittenLeavesAllEarlierFilesAsTheyWer
         << "no temporary file is left behind";
     QDir().rmdir(stem + ".csv");
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors.first().startsWith("Cannot save " + stem + ".csv: "))
+    EXPECT_TRUE(errors.first().startsWith("Не удаётся сохранить " + stem + ".csv: "))
         << errors.first().toStdString();
     EXPECT_EQ(readFile(stem + ".bmp"), "an earlier file");
     EXPECT_EQ(readFile(stem + ".txt"), "an earlier file");
