@@ -1,7 +1,7 @@
 #include "CommandButton.h"
 
-#include <QPainter>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace ui {
 
@@ -31,43 +31,44 @@ void CommandButton::setBackColour(Colour colour) {
 }
 
 void CommandButton::setPicture(const QPixmap& picture) {
-    picture_ = picture;
-    update();
+    setIconSize(picture.deviceIndependentSize().toSize());
+    setIcon(QIcon(picture));
+}
+
+QPixmap CommandButton::picture() const {
+    return icon().pixmap(iconSize(), devicePixelRatioF());
 }
 
 void CommandButton::onClick(std::function<void()> handler) {
     handler_ = std::move(handler);
 }
 
+// The style's own button, drawn in its parts: the bevel, the flat face of graphical style over
+// it, the icon (greyed by the style while disabled) and the focus frame. The caption is drawn
+// here, as the style would not wrap it.
 void CommandButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.text.clear();
-    option.icon = QIcon();
-    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
-
-    const bool pressed = isDown();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const QRect face = rect().adjusted(3, 3, -3, -3);
     if (graphical_)
         painter.fillRect(face, toQColor(back_));
 
-    // A pressed face shifts its content by a pixel, as a raised button sinks.
-    const QRect content = pressed ? face.translated(1, 1) : face;
-    if (!picture_.isNull()) {
-        const QPixmap shown =
-            isEnabled() ? picture_
-                        : style()->generatedIconPixmap(QIcon::Disabled, picture_, &option);
-        style()->drawItemPixmap(&painter, content, Qt::AlignCenter, shown);
-    }
-    if (!text().isEmpty())
-        style()->drawItemText(&painter, content, Qt::AlignCenter | Qt::TextWordWrap, palette(),
-                              isEnabled(), text(), QPalette::ButtonText);
-    if (hasFocus()) {
+    // A pressed face shifts its content by a pixel, as a raised button sinks; the flat face
+    // hides the style's own pressed look.
+    QStyleOptionButton content = option;
+    content.rect = isDown() ? face.translated(1, 1) : face;
+    content.text.clear();
+    painter.drawControl(QStyle::CE_PushButtonLabel, content);
+    if (!option.text.isEmpty())
+        painter.drawItemText(content.rect, Qt::AlignCenter | Qt::TextWordWrap, palette(),
+                             isEnabled(), option.text, QPalette::ButtonText);
+    if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = face.adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
 

@@ -10,8 +10,9 @@
 namespace ui {
 
 // A push button. Its caption wraps at word breaks and a carriage return and line feed starts a
-// new line. In graphical style the back colour fills the face and a picture, if any, is drawn
-// in the middle; in standard style the face keeps the scheme's button colour.
+// new line. In graphical style the back colour fills the face flat; in standard style the face
+// keeps the scheme's button colour. A picture is the button's icon, in the middle of the face,
+// drawn by the style: greyed while the button is disabled, sunk with the face while pressed.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -24,7 +25,7 @@ public:
     void setBackColour(Colour colour);
     Colour backColour() const { return back_; }
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    QPixmap picture() const; // at the screen's ratio
 
     // The click handler; a disabled button raises no click. click() (from QAbstractButton)
     // raises it as the operator's click would.
@@ -39,7 +40,6 @@ private:
     QString caption_;
     Colour back_ = sys::buttonFace;
     bool graphical_ = false;
-    QPixmap picture_;
     std::function<void()> handler_;
 };
 

@@ -7,6 +7,7 @@
 #include "Timer.h"
 
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,23 @@ TEST(CommandButton, fillsItsFaceWithTheBackColourOnlyInGraphicalStyle) {
     EXPECT_NE(button.grab().toImage().pixelColor(5, 5), QColor(100, 255, 100));
     button.setGraphical(true);
     EXPECT_EQ(button.grab().toImage().pixelColor(5, 5), QColor(100, 255, 100));
+}
+
+TEST(CommandButton, showsItsPictureInTheMiddleAsTheStyleShowsAnIconEnabledOrNot) {
+    QPixmap picture(9, 9);
+    picture.fill(QColor(255, 0, 0));
+    CommandButton button;
+    button.resize(33, 33);
+    button.setGraphical(true);
+    button.setPicture(picture);
+    EXPECT_EQ(button.grab().toImage().pixelColor(16, 16), QColor(255, 0, 0));
+    button.setEnabled(false);
+    QStyleOption option;
+    option.initFrom(&button);
+    const QImage greyed =
+        button.style()->generatedIconPixmap(QIcon::Disabled, picture, &option).toImage();
+    EXPECT_EQ(button.grab().toImage().pixelColor(16, 16), greyed.pixelColor(4, 4));
+    EXPECT_NE(greyed.pixelColor(4, 4), QColor(255, 0, 0));
 }
 
 TEST(CommandButton, raisesItsClickOnlyWhileEnabled) {
