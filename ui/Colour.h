@@ -37,9 +37,12 @@ inline constexpr Colour buttonText = systemColour(18);
 inline constexpr Colour white = rgb(255, 255, 255);
 inline constexpr Colour red = rgb(255, 0, 0);
 
-// The standard scheme: window, caption text and highlight text white; menu text, window text
-// and button text black; button face and active border light grey (silver, 192, 192, 192, the
-// background of the picture buttons). Other scheme indexes map to light grey as well.
+// A scheme colour is the desktop's own, through the palette role that plays its part (window:
+// Base, menu text: WindowText, window text: Text, caption and highlight text: HighlightedText,
+// button face and active border: Button, button text: ButtonText). Where the desktop gives Qt no
+// scheme, and for other indexes, it is the standard scheme's: window, caption text and highlight
+// text white; menu text, window text and button text black; button face, active border and the
+// rest light grey (silver, 192, 192, 192, the background of the picture buttons).
 QColor toQColor(Colour colour);
 
 } // namespace ui

@@ -11,7 +11,7 @@ enum class Alignment { Left, Right, Centre };
 
 // A text on the window. The caption reads back exactly as it was set; a carriage return and
 // line feed in it starts a new line, and a text too wide for the label wraps at word breaks.
-// The text sits at the top of the label, aligned left, right or centred.
+// The text is centred vertically in the label and aligned left, right or centred across it.
 class Label : public QLabel {
     Q_OBJECT
 public:

@@ -2,6 +2,9 @@
 #include "Font.h"
 #include "Twips.h"
 
+#include <QApplication>
+#include <QPalette>
+
 #include <gtest/gtest.h>
 
 namespace ui {
@@ -34,6 +37,19 @@ TEST(Colour, mapsTheSchemeColoursOfTheStandardScheme) {
     for (const auto& [colour, expected] : cases)
         EXPECT_EQ(toQColor(colour), expected) << std::hex << colour;
     EXPECT_EQ(sys::buttonFace, 0x8000000Fu);
+}
+
+TEST(Colour, takesTheSchemeColoursFromTheDesktopsPaletteWhenItHasOne) {
+    const QPalette none = QApplication::palette(); // the style's own: no desktop scheme here
+    QPalette desktop = none;
+    desktop.setColor(QPalette::Button, QColor(10, 20, 30));
+    desktop.setColor(QPalette::Base, QColor(250, 240, 230));
+    QApplication::setPalette(desktop);
+    EXPECT_EQ(toQColor(sys::buttonFace), QColor(10, 20, 30));
+    EXPECT_EQ(toQColor(sys::window), QColor(250, 240, 230));
+    EXPECT_EQ(toQColor(rgb(1, 2, 3)), QColor(1, 2, 3));
+    QApplication::setPalette(none);
+    EXPECT_EQ(toQColor(sys::buttonFace), QColor(192, 192, 192));
 }
 
 TEST(Font, carriesFaceSizeAndWeight) {
