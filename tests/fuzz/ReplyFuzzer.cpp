@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary replies from the unit, with arbitrary limits and load settings
 // (0..255, as the scroll bars give them), through the reply parser, the measurement step, the
-// sweep's step, and the two windows' real tick handlers on a port that hands out the reply. A crash, a sanitizer report or a broken rule below is a finding.
+// sweep's step, and the two windows' real tick handlers on a port that hands out the reply. A
+// crash, a sanitizer report or a broken rule below is a finding.
 //
 // Input layout (missing bytes read as 0):
 //   0        flags: bit 0 supply on in the manual window, bit 1 GraphSupplyOn,
@@ -47,7 +48,7 @@ void require(bool holds, const char* rule) {
 // The port of both windows: one reply per read, every written byte kept until taken.
 class FuzzPort final : public SerialPort {
 public:
-    std::optional<QString> open(int, const QString&) override {
+    std::optional<QString> open(int, const LineSettings&) override {
         open_ = true;
         return std::nullopt;
     }
