@@ -7,8 +7,9 @@
 
 namespace velmor {
 
-// What the command line may add around the bench: which device port 1 is, and whether to run
-// against the built-in simulated unit. Nothing of the bench's own behaviour is configurable.
+// What the command line may add around the bench: which device port 1 is, whether to run against
+// the built-in simulated unit, and a file to trace the link into. Nothing of the bench's own
+// behaviour is configurable.
 struct Options {
     QString port1Device; // the platform's first serial port unless --port says otherwise
     bool simulate = false;

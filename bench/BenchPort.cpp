@@ -6,7 +6,7 @@ namespace velmor::bench {
 
 BenchPort::BenchPort(QList<QByteArray> replies) : replies_(std::move(replies)) {}
 
-std::optional<QString> BenchPort::open(int, const QString&) {
+std::optional<QString> BenchPort::open(int, const LineSettings&) {
     open_ = true;
     return std::nullopt;
 }

@@ -13,7 +13,7 @@ class BenchPort final : public SerialPort {
 public:
     explicit BenchPort(QList<QByteArray> replies);
 
-    std::optional<QString> open(int portNumber, const QString& lineSettings) override;
+    std::optional<QString> open(int portNumber, const LineSettings& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
     void close() override { open_ = false; }

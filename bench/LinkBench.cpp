@@ -263,7 +263,7 @@ double cpuShareOver(int seconds) {
            100.0;
 }
 
-// Limit mode: Timer2 every 10 ms and nothing on the link; the CPU it costs.
+// Limit mode at rest: no scroll bar moves and nothing on the link; the CPU it costs.
 int limitMode(const QString& unitProgram, int seconds) {
     DrivenProgram program(unitProgram);
     if (!program.waitForFrames(2, 5000))
@@ -274,8 +274,9 @@ int limitMode(const QString& unitProgram, int seconds) {
     return 0;
 }
 
-// The floor under Limit mode: a shown window and an empty 10 ms timer, nothing else, so the
-// cost of waking the event loop a hundred times a second shows on its own.
+// What a Limit mode that ticked every 10 ms could not go below: a shown window and an empty
+// 10 ms timer, nothing else, so the cost of waking the event loop a hundred times a second
+// shows on its own.
 int timerFloorMode(int seconds) {
     QWidget window;
     window.resize(400, 300);

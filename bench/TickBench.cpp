@@ -201,7 +201,7 @@ void sweepDecision(benchmark::State& st) {
     state.graphSupplyOn = 1;
     const ReplyFrame reply{1, 131, 124, 133};
     for (auto _ : st) {
-        const SweepTick step = sweepStep(state, reply);
+        const SweepTick step = sweepStep(state, state, reply);
         state.load12Step = step.load12Step;
         state.load5Step = step.load5Step;
         if (step.outcome == SweepTick::Outcome::Ended) {

@@ -61,10 +61,12 @@ TracingPort::~TracingPort() {
     flushOut();
 }
 
-std::optional<QString> TracingPort::open(int portNumber, const QString& lineSettings) {
+std::optional<QString> TracingPort::open(int portNumber, const LineSettings& lineSettings) {
     auto error = inner_->open(portNumber, lineSettings);
-    trace_->event("OPEN",
-                  error ? *error : QStringLiteral("port %1 %2").arg(portNumber).arg(lineSettings));
+    trace_->event(
+        "OPEN",
+        error ? *error
+              : QStringLiteral("port %1 %2").arg(portNumber).arg(lineSettingsText(lineSettings)));
     lostSeen_ = false;
     return error;
 }

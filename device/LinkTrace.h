@@ -44,7 +44,7 @@ public:
     TracingPort(std::unique_ptr<SerialPort> inner, std::shared_ptr<LinkTrace> trace);
     ~TracingPort() override;
 
-    std::optional<QString> open(int portNumber, const QString& lineSettings) override;
+    std::optional<QString> open(int portNumber, const LineSettings& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
     void dropInput() override { inner_->dropInput(); }

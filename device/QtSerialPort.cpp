@@ -45,7 +45,7 @@ QtSerialPort::~QtSerialPort() {
     port_.close();
 }
 
-std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSettings) {
+std::optional<QString> QtSerialPort::open(int portNumber, const LineSettings& lineSettings) {
     if (port_.isOpen())
         return cannotOpen(port1Device_, tr("порт уже открыт"));
     const QString device =
@@ -53,12 +53,10 @@ std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSet
     port_.setPortName(device);
     openedDevice_ = device;
 
-    const auto settings = parseLineSettings(lineSettings);
-    if (!settings)
-        return cannotOpen(device, tr("неверные параметры линии \"%1\"").arg(lineSettings));
-    if (!port_.setBaudRate(settings->baud) || !port_.setParity(toQt(settings->parity)) ||
-        !port_.setDataBits(static_cast<QSerialPort::DataBits>(settings->dataBits)) ||
-        !port_.setStopBits(settings->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop))
+    if (!port_.setBaudRate(lineSettings.baud) || !port_.setParity(toQt(lineSettings.parity)) ||
+        !port_.setDataBits(static_cast<QSerialPort::DataBits>(lineSettings.dataBits)) ||
+        !port_.setStopBits(lineSettings.stopBits == 2 ? QSerialPort::TwoStop
+                                                      : QSerialPort::OneStop))
         return cannotOpen(device, port_.errorString());
 
     if (!port_.open(QIODevice::ReadWrite)) {

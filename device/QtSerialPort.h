@@ -17,7 +17,7 @@ public:
     explicit QtSerialPort(QString port1Device, QObject* parent = nullptr);
     ~QtSerialPort() override;
 
-    std::optional<QString> open(int portNumber, const QString& lineSettings) override;
+    std::optional<QString> open(int portNumber, const LineSettings& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
     void dropInput() override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineSettings.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,9 +18,9 @@ class SerialPort {
 public:
     virtual ~SerialPort() = default;
 
-    // Applies the port number, then the line settings ("9600,N,8,1"), then opens.
+    // Applies the port number, then the line settings, then opens.
     // Returns an error text that names the device and the system's reason, or nothing.
-    virtual std::optional<QString> open(int portNumber, const QString& lineSettings) = 0;
+    virtual std::optional<QString> open(int portNumber, const LineSettings& lineSettings) = 0;
 
     // Queues one byte and returns at once; false when the byte could not be queued.
     virtual bool writeByte(quint8 byte) = 0;

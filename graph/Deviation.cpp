@@ -18,15 +18,15 @@ int deviationClass12(int b3) {
     return static_cast<int>(std::lround(deviation)) / 12;
 }
 
-ui::Colour classColour(int deviationClass) {
-    static constexpr std::array<ui::Colour, 7> table{
-        ui::rgb(0, 255, 0),    // 0: under 1 %
-        ui::rgb(186, 255, 49), // 1
-        ui::rgb(255, 255, 0),  // 2: yellow
-        ui::rgb(255, 128, 0),  // 3: orange
-        ui::rgb(255, 0, 0),    // 4: red
-        ui::rgb(120, 90, 90),  // 5
-        ui::rgb(100, 100, 100) // 6 and above: grey
+Rgb classColour(int deviationClass) {
+    static constexpr std::array<Rgb, 7> table{
+        Rgb{0, 255, 0},    // 0: under 1 %
+        Rgb{186, 255, 49}, // 1
+        Rgb{255, 255, 0},  // 2: yellow
+        Rgb{255, 128, 0},  // 3: orange
+        Rgb{255, 0, 0},    // 4: red
+        Rgb{120, 90, 90},  // 5
+        Rgb{100, 100, 100} // 6 and above: grey
     };
     const int last = static_cast<int>(table.size()) - 1;
     return table[static_cast<std::size_t>(std::min(deviationClass, last))];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Colour.h"
+#include "Rgb.h"
 
 namespace velmor {
 
@@ -15,6 +15,6 @@ constexpr int cellClass(int k5, int k12) {
 }
 
 // The one colour table of the indicator squares and the map cells.
-ui::Colour classColour(int deviationClass);
+Rgb classColour(int deviationClass);
 
 } // namespace velmor

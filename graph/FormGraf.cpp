@@ -126,13 +126,13 @@ void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
 void FormGraf::tick() {
     state_.lastReply = recovery_.read();
     const auto reply = replyFrame(state_.lastReply);
-    const SweepTick step = sweepStep(state_, reply);
+    const SweepTick step = sweepStep(state_, state_, reply);
     if (step.outcome == SweepTick::Outcome::NoLink) {
         label1_->setCaption(step.caption);
         return;
     }
-    shape1_->setFillColour(step.indicator5);
-    shape2_->setFillColour(step.indicator12);
+    shape1_->setFillColour(step.indicator5.value());
+    shape2_->setFillColour(step.indicator12.value());
     state_.load12Step = step.load12Step;
     state_.load5Step = step.load5Step;
 
@@ -144,7 +144,8 @@ void FormGraf::tick() {
         return;
     }
     label1_->setCaption(step.caption);
-    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
+    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2,
+                       step.cellColour.value());
     mapRecord_.push_back(paintedCell(*reply, step));
     sendFrame(*port_, *step.frame);
 }

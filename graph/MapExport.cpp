@@ -1,6 +1,7 @@
 #include "MapExport.h"
 
 #include "Conversions.h"
+#include "Sweep.h"
 
 #include <QStringList>
 
@@ -32,7 +33,7 @@ QString cellPlace(const MapCell& cell) {
     return QStringLiteral("row %1, column %2 (+5 V %3 A, +12 V %4 A)")
         .arg(cell.row)
         .arg(cell.column)
-        .arg(fixed(cellCurrent5(cell), 2), fixed(cellCurrent12(cell), 2));
+        .arg(fixed(nominalCurrent5(cell.row), 2), fixed(nominalCurrent12(cell.column), 2));
 }
 
 // "Worst +5 V: 4.745 V, -0.255 V (-5.10 %), class 5, at row 3, column 7 (...)", or "none".
@@ -55,14 +56,6 @@ const QByteArray crossLoadCsvHeader =
     "row,column,load5_setting,load12_setting,current5_A,current12_A,b2,b3,b4,"
     "volts5_V,volts12_V,volts33_V,k5,k12,cell_class";
 
-double cellCurrent5(const MapCell& cell) {
-    return static_cast<double>(cell.row * 40) / 128;
-}
-
-double cellCurrent12(const MapCell& cell) {
-    return static_cast<double>(cell.column * 21) / 128;
-}
-
 double cellDeviation5(const MapCell& cell) {
     return volts5Graph(cell.b2) - 5;
 }
@@ -79,8 +72,8 @@ QByteArray crossLoadCsv(const MapRecord& record) {
                                  QString::number(cell.column),
                                  QString::number(2 * cell.row),
                                  QString::number(2 * cell.column),
-                                 exact(cellCurrent5(cell)),
-                                 exact(cellCurrent12(cell)),
+                                 exact(nominalCurrent5(cell.row)),
+                                 exact(nominalCurrent12(cell.column)),
                                  QString::number(cell.b2),
                                  QString::number(cell.b3),
                                  QString::number(cell.b4),

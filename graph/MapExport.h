@@ -18,9 +18,7 @@ extern const QByteArray crossLoadCsvHeader;
 // The header, then one line per cell in painting order, each line ending in "\n".
 QByteArray crossLoadCsv(const MapRecord& record);
 
-// Nominal load currents of a cell's steps and its voltages' distance from nominal.
-double cellCurrent5(const MapCell& cell);    // row * 40 / 128 A
-double cellCurrent12(const MapCell& cell);   // column * 21 / 128 A
+// A cell's voltages' distance from nominal.
 double cellDeviation5(const MapCell& cell);  // +5 V reading less 5 V
 double cellDeviation12(const MapCell& cell); // +12 V reading less 12 V
 

@@ -12,14 +12,6 @@ quint8 sweepLoadCode(int step) {
     return loadCode(std::clamp(2 * step, 0, maxLoadSetting));
 }
 
-double nominalCurrent5(int load5Step) {
-    return static_cast<double>(load5Step * 40) / 128;
-}
-
-double nominalCurrent12(int load12Step) {
-    return static_cast<double>(load12Step * 21) / 128;
-}
-
 } // namespace
 
 const QString noLinkCaption = QStringLiteral("нет\r\nСвязи");
@@ -42,10 +34,11 @@ QString sweepReadout(const ReplyFrame& reply, int load12Step, int load5Step) {
            formatReading(volts33(reply.b4));
 }
 
-SweepTick sweepStep(const SharedState& state, const std::optional<ReplyFrame>& reply) {
+SweepTick sweepStep(const Limits& limits, const SweepPosition& position,
+                    const std::optional<ReplyFrame>& reply) {
     SweepTick tick;
-    tick.load12Step = state.load12Step;
-    tick.load5Step = state.load5Step;
+    tick.load12Step = position.load12Step;
+    tick.load5Step = position.load5Step;
     if (!reply) {
         tick.caption = noLinkCaption;
         return tick;
@@ -56,14 +49,14 @@ SweepTick sweepStep(const SharedState& state, const std::optional<ReplyFrame>& r
     tick.indicator5 = classColour(k5);
     tick.indicator12 = classColour(k12);
 
-    if (rowWraps(tick.load12Step, tick.load5Step, state.loadLimit2, state.powerLimit)) {
+    if (rowWraps(tick.load12Step, tick.load5Step, limits.loadLimit2, limits.powerLimit)) {
         tick.load12Step = 0;
         ++tick.load5Step;
     }
-    if (sweepEnds(tick.load5Step, state.loadLimit1)) {
+    if (sweepEnds(tick.load5Step, limits.loadLimit1)) {
         tick.outcome = SweepTick::Outcome::Ended;
         tick.caption = testEndCaption;
-        tick.frame = sweepEndFrame(state.graphSupplyOn);
+        tick.frame = sweepEndFrame(position.graphSupplyOn);
         return tick;
     }
 
@@ -72,7 +65,7 @@ SweepTick sweepStep(const SharedState& state, const std::optional<ReplyFrame>& r
     tick.cell = cellBox(tick.load12Step, tick.load5Step);
     tick.cellColour = classColour(cellClass(k5, k12));
     ++tick.load12Step;
-    tick.frame = sweepFrame(state.graphSupplyOn, tick.load12Step, tick.load5Step);
+    tick.frame = sweepFrame(position.graphSupplyOn, tick.load12Step, tick.load5Step);
     return tick;
 }
 

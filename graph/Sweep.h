@@ -2,7 +2,9 @@
 
 #include "Deviation.h"
 #include "Frames.h"
-#include "SharedState.h"
+#include "Limits.h"
+#include "Rgb.h"
+#include "SweepPosition.h"
 
 #include <QString>
 
@@ -13,6 +15,14 @@ namespace velmor {
 // The cross-load sweep: the +12 V load steps across a row, the +5 V load rises one step per
 // row. Step n on either axis is the load setting 2n, and the map cell of column Load12Step and
 // row Load5Step shows the worse deviation class measured at that load.
+
+// Nominal load currents of a step, in amperes: 40/128 A per +5 V step, 21/128 A per +12 V step.
+constexpr double nominalCurrent5(int load5Step) {
+    return static_cast<double>(load5Step * 40) / 128;
+}
+constexpr double nominalCurrent12(int load12Step) {
+    return static_cast<double>(load12Step * 21) / 128;
+}
 
 // Nominal load power of a step, in 1/128 W so that the comparisons are exact:
 // (load5Step * 40/128 A) * 5 V + (load12Step * 21/128 A) * 12 V.
@@ -71,7 +81,8 @@ QString sweepReadout(const ReplyFrame& reply, int load12Step, int load5Step);
 extern const QString noLinkCaption;  // "нет" / "Связи"
 extern const QString testEndCaption; // "ТЕСТ" / "ЗАКОНЧЕН"
 
-// Everything one sweep tick does, decided from the shared state and the reply it read.
+// Everything one sweep tick does, decided from the limits, where the sweep stands and the reply
+// it read.
 struct SweepTick {
     enum class Outcome {
         NoLink,  // only the caption changes
@@ -79,16 +90,17 @@ struct SweepTick {
         Ended    // indicators, end caption, save enabled, timer off, end frame
     };
     Outcome outcome = Outcome::NoLink;
-    ui::Colour indicator5 = 0;  // Shape1 fill, unless NoLink
-    ui::Colour indicator12 = 0; // Shape2 fill, unless NoLink
-    QString caption;            // Label1
-    TwipBox cell;               // Painted only
-    ui::Colour cellColour = 0;  // Painted only
+    Rgb indicator5;  // Shape1 fill, unless NoLink
+    Rgb indicator12; // Shape2 fill, unless NoLink
+    QString caption; // Label1
+    TwipBox cell;    // Painted only
+    Rgb cellColour;  // Painted only
     std::optional<ControlFrame> frame;
     int load12Step = 0; // the steps after the tick
     int load5Step = 0;
 };
 
-SweepTick sweepStep(const SharedState& state, const std::optional<ReplyFrame>& reply);
+SweepTick sweepStep(const Limits& limits, const SweepPosition& position,
+                    const std::optional<ReplyFrame>& reply);
 
 } // namespace velmor

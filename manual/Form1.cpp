@@ -8,7 +8,6 @@
 #include "Label.h"
 #include "LimitSetting.h"
 #include "LineSettings.h"
-#include "MeasurementCycle.h"
 #include "Operator.h"
 #include "Shape.h"
 #include "TextBox.h"
@@ -20,8 +19,8 @@ namespace {
 
 const QString switchedOff = QStringLiteral("Вкл"); // offers to switch on
 const QString switchedOn = QStringLiteral("Выкл");
-constexpr ui::Colour green = ui::rgb(100, 255, 100);
-constexpr ui::Colour pink = ui::rgb(255, 100, 100);
+constexpr Rgb green{100, 255, 100}; // offers to switch on
+constexpr Rgb pink{255, 100, 100};
 
 template <class Control> Control* need(const ui::Form& form, const char* name) {
     auto* control = form.control<Control>(QString::fromLatin1(name));
@@ -51,99 +50,93 @@ Form1::Form1(SharedState& state, std::unique_ptr<SerialPort> port)
     setObjectName(QStringLiteral("Form1"));
     buildForm1Layout(*this);
 
-    command1_ = need<ui::CommandButton>(*this, "Command1");
-    command2_ = need<ui::CommandButton>(*this, "Command2");
-    command3_ = need<ui::CommandButton>(*this, "Command3");
-    hScroll1_ = need<ui::HScrollBar>(*this, "HScroll1");
-    hScroll2_ = need<ui::HScrollBar>(*this, "HScroll2");
-    hScroll3_ = need<ui::HScrollBar>(*this, "HScroll3");
-    hScroll4_ = need<ui::HScrollBar>(*this, "HScroll4");
-    label1_ = need<ui::Label>(*this, "Label1");
-    label2_ = need<ui::Label>(*this, "Label2");
-    label3_ = need<ui::Label>(*this, "Label3");
-    label4_ = need<ui::Label>(*this, "Label4");
-    label5_ = need<ui::Label>(*this, "Label5");
-    label6_ = need<ui::Label>(*this, "Label6");
-    label7_ = need<ui::Label>(*this, "Label7");
-    label9_ = need<ui::Label>(*this, "Label9");
-    label10_ = need<ui::Label>(*this, "Label10");
-    label11_ = need<ui::Label>(*this, "Label11");
-    label12_ = need<ui::Label>(*this, "Label12");
-    shape1_ = need<ui::Shape>(*this, "Shape1");
-    shape2_ = need<ui::Shape>(*this, "Shape2");
-    shape3_ = need<ui::Shape>(*this, "Shape3");
-    shape4_ = need<ui::Shape>(*this, "Shape4");
-    text1_ = need<ui::TextBox>(*this, "Text1");
-    timer1_ = need<ui::Timer>(*this, "Timer1");
-    timer2_ = need<ui::Timer>(*this, "Timer2");
+    supplyButton_ = need<ui::CommandButton>(*this, "Command1");
+    graphButton_ = need<ui::CommandButton>(*this, "Command2");
+    limitButton_ = need<ui::CommandButton>(*this, "Command3");
+    load5Scroll_ = need<ui::HScrollBar>(*this, "HScroll1");
+    load12Scroll_ = need<ui::HScrollBar>(*this, "HScroll2");
+    load33Scroll_ = need<ui::HScrollBar>(*this, "HScroll3");
+    powerLimitScroll_ = need<ui::HScrollBar>(*this, "HScroll4");
+    volts5Readout_ = need<ui::Label>(*this, "Label1");
+    amps5Readout_ = need<ui::Label>(*this, "Label2");
+    volts12Readout_ = need<ui::Label>(*this, "Label3");
+    amps12Readout_ = need<ui::Label>(*this, "Label4");
+    volts33Readout_ = need<ui::Label>(*this, "Label5");
+    amps33Readout_ = need<ui::Label>(*this, "Label6");
+    voltageHeading_ = need<ui::Label>(*this, "Label7");
+    rowCaptions_ = {need<ui::Label>(*this, "Label9"), need<ui::Label>(*this, "Label10"),
+                    need<ui::Label>(*this, "Label11")};
+    powerReadout_ = need<ui::Label>(*this, "Label12");
+    bands_ = {need<ui::Shape>(*this, "Shape1"), need<ui::Shape>(*this, "Shape2"),
+              need<ui::Shape>(*this, "Shape3"), need<ui::Shape>(*this, "Shape4")};
+    diagnosticBox_ = need<ui::TextBox>(*this, "Text1");
+    measurementTimer_ = need<ui::Timer>(*this, "Timer1");
+    limitTimer_ = need<ui::Timer>(*this, "Timer2");
 
-    command1_->onClick([this] { command1Click(); });
-    command2_->onClick([this] { command2Click(); });
-    command3_->onClick([this] { command3Click(); });
-    timer1_->onTick([this] { timer1Tick(); });
-    timer2_->onTick([this] { timer2Tick(); });
+    supplyButton_->onClick([this] { command1Click(); });
+    graphButton_->onClick([this] { command2Click(); });
+    limitButton_->onClick([this] { command3Click(); });
+    measurementTimer_->onTick([this] { timer1Tick(); });
+    limitTimer_->onTick([this] { timer2Tick(); });
+    // Limit mode ticks only after a move, so the program sleeps while no scroll bar moves.
+    for (ui::HScrollBar* scroll : {load5Scroll_, load12Scroll_, load33Scroll_, powerLimitScroll_})
+        connect(scroll, &QAbstractSlider::valueChanged, this, [this] { limitScrollMoved(); });
 }
 
 Form1::~Form1() = default;
 
 std::optional<QString> Form1::loadHandler() {
-    label1_->setCaption(QStringLiteral("АЦП"));
-    timer1_->setEnabled(true);
+    volts5Readout_->setCaption(QStringLiteral("АЦП"));
+    measurementTimer_->setEnabled(true);
     if (auto error = port_->open(unitPortNumber, unitLineSettings)) {
-        timer1_->setEnabled(false);
+        measurementTimer_->setEnabled(false);
         return error;
     }
-    command1_->setBackColour(green);
-    state_.loadLimit1 = 80;
-    state_.loadLimit2 = 80;
-    state_.loadLimit3 = 70;
-    state_.powerLimit = 70;
+    supplyButton_->setBackColour(green.value());
+    static_cast<Limits&>(state_) = presetLimits;
     return std::nullopt;
 }
 
 void Form1::closePort() {
-    timer1_->setEnabled(false);
-    timer2_->setEnabled(false);
+    measurementTimer_->setEnabled(false);
+    limitTimer_->setEnabled(false);
+    settingLimits_ = false;
     port_->close();
 }
 
 void Form1::command1Click() {
-    timer1_->setEnabled(true);
-    timer2_->setEnabled(false);
-    const QString caption = command1_->caption();
-    if (caption == switchedOn)
+    measurementTimer_->setEnabled(true);
+    limitTimer_->setEnabled(false);
+    settingLimits_ = false;
+    if (supplyOn_)
         switchOff();
-    else if (caption == switchedOff)
+    else
         switchOn();
-    hScroll1_->setValue(0);
-    hScroll2_->setValue(0);
-    hScroll3_->setValue(0);
-    hScroll4_->setValue(0);
+    setLoadSettings({});
+    powerLimitScroll_->setValue(0);
 }
 
 void Form1::switchOff() {
-    command1_->setCaption(switchedOff);
-    command1_->setBackColour(green);
+    supplyOn_ = false;
+    supplyButton_->setCaption(switchedOff);
+    supplyButton_->setBackColour(green.value());
     setBands(false);
     setRowCaptions(false);
-    command3_->setEnabled(true);
-    command3_->setVisible(true);
-    hScroll1_->setVisible(false);
-    hScroll2_->setVisible(false);
-    hScroll3_->setVisible(false);
-    hScroll4_->setVisible(false);
+    limitButton_->setEnabled(true);
+    limitButton_->setVisible(true);
+    setLoadScrollsVisible(false);
+    powerLimitScroll_->setVisible(false);
 }
 
 void Form1::switchOn() {
-    command1_->setCaption(switchedOn);
-    command1_->setBackColour(pink);
-    command3_->setEnabled(false);
+    supplyOn_ = true;
+    supplyButton_->setCaption(switchedOn);
+    supplyButton_->setBackColour(pink.value());
+    limitButton_->setEnabled(false);
     setBands(true);
     setRowCaptions(true);
-    hScroll1_->setVisible(true);
-    hScroll2_->setVisible(true);
-    hScroll3_->setVisible(true);
-    hScroll4_->setVisible(false);
+    setLoadScrollsVisible(true);
+    powerLimitScroll_->setVisible(false);
     setVoltageColumn(true);
 }
 
@@ -153,86 +146,71 @@ void Form1::command2Click() {
 }
 
 void Form1::command3Click() {
-    hScroll1_->setValue(state_.loadLimit1);
-    hScroll2_->setValue(state_.loadLimit2);
-    hScroll3_->setValue(state_.loadLimit3);
-    hScroll4_->setValue(state_.powerLimit);
-    command3_->setEnabled(false);
-    timer2_->setEnabled(true);
-    timer1_->setEnabled(false);
+    setLoadSettings({state_.loadLimit1, state_.loadLimit2, state_.loadLimit3});
+    powerLimitScroll_->setValue(state_.powerLimit);
+    limitButton_->setEnabled(false);
+    settingLimits_ = true;
+    limitTimer_->setEnabled(true); // the first tick shows the limits as they stand
+    measurementTimer_->setEnabled(false);
     setBands(true);
     setRowCaptions(true);
-    hScroll1_->setVisible(true);
-    hScroll2_->setVisible(true);
-    hScroll3_->setVisible(true);
-    hScroll4_->setVisible(true);
+    setLoadScrollsVisible(true);
+    powerLimitScroll_->setVisible(true);
     setVoltageColumn(false);
 }
 
 void Form1::setBands(bool visible) {
-    shape1_->setVisible(visible);
-    shape2_->setVisible(visible);
-    shape3_->setVisible(visible);
-    shape4_->setVisible(visible);
+    for (ui::Shape* band : bands_)
+        band->setVisible(visible);
 }
 
 void Form1::setRowCaptions(bool visible) {
-    label9_->setVisible(visible);
-    label10_->setVisible(visible);
-    label11_->setVisible(visible);
+    for (ui::Label* caption : rowCaptions_)
+        caption->setVisible(visible);
 }
 
 void Form1::setVoltageColumn(bool visible) {
-    label1_->setVisible(visible);
-    label3_->setVisible(visible);
-    label5_->setVisible(visible);
-    label7_->setVisible(visible);
+    volts5Readout_->setVisible(visible);
+    volts12Readout_->setVisible(visible);
+    volts33Readout_->setVisible(visible);
+    voltageHeading_->setVisible(visible);
+}
+
+void Form1::setLoadScrollsVisible(bool visible) {
+    load5Scroll_->setVisible(visible);
+    load12Scroll_->setVisible(visible);
+    load33Scroll_->setVisible(visible);
+}
+
+void Form1::setLoadSettings(const LoadSettings& settings) {
+    load5Scroll_->setValue(settings.load5);
+    load12Scroll_->setValue(settings.load12);
+    load33Scroll_->setValue(settings.load33);
 }
 
 void Form1::timer1Tick() {
-    label12_->setBackColour(ui::white);
     state_.lastReply = recovery_.read();
-    const auto reply = replyFrame(state_.lastReply);
-    if (!reply) {
-        showNoLink();
-        return;
-    }
-
-    text1_->setText(diagnosticLine(*reply));
-    label1_->setCaption(formatReading(volts5Manual(reply->b2)));
-    label3_->setCaption(formatReading(volts12(reply->b3)));
-    label5_->setCaption(formatReading(volts33(reply->b4)));
-
-    hScroll1_->setValue(clampToLimit(hScroll1_->value(), state_.loadLimit1));
-    hScroll2_->setValue(clampToLimit(hScroll2_->value(), state_.loadLimit2));
-    hScroll3_->setValue(clampToLimit(hScroll3_->value(), state_.loadLimit3));
-
-    label2_->setCaption(formatReading(current5(hScroll1_->value())));
-    label4_->setCaption(formatReading(current12(hScroll2_->value())));
-    label6_->setCaption(formatReading(current33(hScroll3_->value())));
-
-    // The power is worked out from the voltages as shown, read back from the readouts.
-    const double power =
-        totalPower(parseReading(label1_->caption()), parseReading(label3_->caption()),
-                   parseReading(label5_->caption()), hScroll1_->value(), hScroll2_->value(),
-                   hScroll3_->value());
-    label12_->setCaption(formatReading(power));
-    if (isOverload(power, state_.powerLimit)) {
-        hScroll1_->setValue(0);
-        hScroll2_->setValue(0);
-        hScroll3_->setValue(0);
-        label12_->setBackColour(ui::red);
-    }
-
-    // Last, so the unit never gets more load than the clamp and the cut allow.
-    sendFrame(*port_, controlFrame(hScroll1_->visible(), hScroll1_->value(), hScroll2_->value(),
-                                   hScroll3_->value()));
+    const Measurement measured = measurementStep(
+        replyFrame(state_.lastReply),
+        {load5Scroll_->value(), load12Scroll_->value(), load33Scroll_->value()}, state_, supplyOn_);
+    showMeasured(measured);
+    if (measured.frame)
+        sendFrame(*port_, *measured.frame);
 }
 
-void Form1::showNoLink() {
-    label1_->setCaption(noLink5);
-    label3_->setCaption(noLink12);
-    label5_->setCaption(noLink33);
+void Form1::showMeasured(const Measurement& measured) {
+    powerReadout_->setBackColour(measured.powerBack.value());
+    volts5Readout_->setCaption(measured.volts5Caption);
+    volts12Readout_->setCaption(measured.volts12Caption);
+    volts33Readout_->setCaption(measured.volts33Caption);
+    if (!measured.linked)
+        return; // the rest stays as the last usable reply left it
+    diagnosticBox_->setText(measured.diagnostic);
+    amps5Readout_->setCaption(measured.amps5Caption);
+    amps12Readout_->setCaption(measured.amps12Caption);
+    amps33Readout_->setCaption(measured.amps33Caption);
+    powerReadout_->setCaption(measured.powerCaption);
+    setLoadSettings(measured.settings);
 }
 
 void Form1::linkChanged(const std::optional<QString>& lostReason) {
@@ -240,17 +218,23 @@ void Form1::linkChanged(const std::optional<QString>& lostReason) {
     ui::showLinkState(this, form1Caption, lostReason, timer1Interval);
 }
 
+void Form1::limitScrollMoved() {
+    if (settingLimits_)
+        limitTimer_->setEnabled(true); // a tick within 10 ms; further moves meanwhile join it
+}
+
 void Form1::timer2Tick() {
-    const LimitDisplays shown = limitDisplays(hScroll1_->value(), hScroll2_->value(),
-                                              hScroll3_->value(), hScroll4_->value());
-    label2_->setCaption(shown.current5);
-    label4_->setCaption(shown.current12);
-    label6_->setCaption(shown.current33);
-    label12_->setCaption(shown.powerWatts);
-    state_.loadLimit1 = static_cast<qint16>(hScroll1_->value());
-    state_.loadLimit2 = static_cast<qint16>(hScroll2_->value());
-    state_.loadLimit3 = static_cast<qint16>(hScroll3_->value());
-    state_.powerLimit = static_cast<qint16>(hScroll4_->value());
+    const LimitDisplays shown = limitDisplays(load5Scroll_->value(), load12Scroll_->value(),
+                                              load33Scroll_->value(), powerLimitScroll_->value());
+    amps5Readout_->setCaption(shown.current5);
+    amps12Readout_->setCaption(shown.current12);
+    amps33Readout_->setCaption(shown.current33);
+    powerReadout_->setCaption(shown.powerWatts);
+    state_.loadLimit1 = static_cast<qint16>(load5Scroll_->value());
+    state_.loadLimit2 = static_cast<qint16>(load12Scroll_->value());
+    state_.loadLimit3 = static_cast<qint16>(load33Scroll_->value());
+    state_.powerLimit = static_cast<qint16>(powerLimitScroll_->value());
+    limitTimer_->setEnabled(false); // until the next move
 }
 
 } // namespace velmor

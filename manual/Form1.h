@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Form.h"
+#include "MeasurementCycle.h"
 #include "PortRecovery.h"
 #include "SerialPort.h"
 #include "SharedState.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,9 +23,9 @@ class Timer;
 namespace velmor {
 
 // The manual test window: the On/Off button, a load scroll bar per output, the voltage,
-// current and power readouts, Limit mode and the way to the graph window. Its mode lives in
-// its controls: the caption of Command1, the visibility of the scroll bars and which timer
-// runs.
+// current and power readouts, Limit mode and the way to the graph window. It keeps whether the
+// supply is switched on and whether the limits are being set; the measurement cycle's decisions
+// come from measurementStep, and the window applies them to its controls and port.
 class Form1 final : public ui::Form {
     Q_OBJECT
 public:
@@ -49,7 +51,7 @@ public:
     void command2Click(); // to the graph window
     void command3Click(); // enter Limit mode
     void timer1Tick();    // the measurement cycle
-    void timer2Tick();    // Limit mode
+    void timer2Tick();    // Limit mode: the displays and the limits follow the scroll bars
 
 private:
     Form1(SharedState& state, std::unique_ptr<SerialPort> port);
@@ -60,39 +62,39 @@ private:
     void setBands(bool visible);
     void setRowCaptions(bool visible);
     void setVoltageColumn(bool visible);
-    void showNoLink();
+    void setLoadScrollsVisible(bool visible);
+    void setLoadSettings(const LoadSettings& settings);
+    void showMeasured(const Measurement& measured);
+    void limitScrollMoved();
     void linkChanged(const std::optional<QString>& lostReason);
 
     SharedState& state_;
     std::unique_ptr<SerialPort> port_;
     PortRecovery recovery_; // reads, and opens the port again after an unplugged adapter
     std::function<void()> command2Handler_;
+    bool supplyOn_ = false;
+    bool settingLimits_ = false;
 
-    ui::CommandButton* command1_;
-    ui::CommandButton* command2_;
-    ui::CommandButton* command3_;
-    ui::HScrollBar* hScroll1_;
-    ui::HScrollBar* hScroll2_;
-    ui::HScrollBar* hScroll3_;
-    ui::HScrollBar* hScroll4_;
-    ui::Label* label1_;
-    ui::Label* label2_;
-    ui::Label* label3_;
-    ui::Label* label4_;
-    ui::Label* label5_;
-    ui::Label* label6_;
-    ui::Label* label7_;
-    ui::Label* label9_;
-    ui::Label* label10_;
-    ui::Label* label11_;
-    ui::Label* label12_;
-    ui::Shape* shape1_;
-    ui::Shape* shape2_;
-    ui::Shape* shape3_;
-    ui::Shape* shape4_;
-    ui::TextBox* text1_;
-    ui::Timer* timer1_;
-    ui::Timer* timer2_;
+    ui::CommandButton* supplyButton_;       // Command1
+    ui::CommandButton* graphButton_;        // Command2
+    ui::CommandButton* limitButton_;        // Command3
+    ui::HScrollBar* load5Scroll_;           // HScroll1
+    ui::HScrollBar* load12Scroll_;          // HScroll2
+    ui::HScrollBar* load33Scroll_;          // HScroll3
+    ui::HScrollBar* powerLimitScroll_;      // HScroll4
+    ui::Label* volts5Readout_;              // Label1
+    ui::Label* amps5Readout_;               // Label2
+    ui::Label* volts12Readout_;             // Label3
+    ui::Label* amps12Readout_;              // Label4
+    ui::Label* volts33Readout_;             // Label5
+    ui::Label* amps33Readout_;              // Label6
+    ui::Label* voltageHeading_;             // Label7
+    std::array<ui::Label*, 3> rowCaptions_; // Label9, Label10, Label11: +5V, +12V, +3,3V
+    ui::Label* powerReadout_;               // Label12
+    std::array<ui::Shape*, 4> bands_;       // Shape1 to Shape4
+    ui::TextBox* diagnosticBox_;            // Text1
+    ui::Timer* measurementTimer_;           // Timer1
+    ui::Timer* limitTimer_;                 // Timer2
 };
 
 } // namespace velmor

@@ -22,4 +22,43 @@ bool isOverload(double power, int powerLimit) {
     return power > powerLimitWatts(powerLimit);
 }
 
+Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSettings& settings,
+                            const Limits& limits, bool supplyOn) {
+    Measurement m;
+    if (!reply) {
+        m.volts5Caption = noLink5;
+        m.volts12Caption = noLink12;
+        m.volts33Caption = noLink33;
+        return m;
+    }
+    m.linked = true;
+    m.diagnostic = diagnosticLine(*reply);
+    m.volts5Caption = formatReading(volts5Manual(reply->b2));
+    m.volts12Caption = formatReading(volts12(reply->b3));
+    m.volts33Caption = formatReading(volts33(reply->b4));
+    // The power works from the voltages as the operator sees them, not from the exact ones.
+    m.volts5 = parseReading(m.volts5Caption);
+    m.volts12 = parseReading(m.volts12Caption);
+    m.volts33 = parseReading(m.volts33Caption);
+
+    m.clamped = {clampToLimit(settings.load5, limits.loadLimit1),
+                 clampToLimit(settings.load12, limits.loadLimit2),
+                 clampToLimit(settings.load33, limits.loadLimit3)};
+    m.amps5Caption = formatReading(current5(m.clamped.load5));
+    m.amps12Caption = formatReading(current12(m.clamped.load12));
+    m.amps33Caption = formatReading(current33(m.clamped.load33));
+
+    m.power = totalPower(m.volts5, m.volts12, m.volts33, m.clamped.load5, m.clamped.load12,
+                         m.clamped.load33);
+    m.powerCaption = formatReading(m.power);
+    m.overload = isOverload(m.power, limits.powerLimit);
+    m.settings = m.overload ? LoadSettings{} : m.clamped;
+    if (m.overload)
+        m.powerBack = red;
+
+    // Last, so the unit never gets more load than the clamp and the cut allow.
+    m.frame = controlFrame(supplyOn, m.settings.load5, m.settings.load12, m.settings.load33);
+    return m;
+}
+
 } // namespace velmor

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "Frames.h"
+#include "Limits.h"
+#include "Rgb.h"
 
 #include <QChar>
 #include <QString>
+
+#include <optional>
 
 namespace velmor {
 
@@ -30,5 +34,43 @@ constexpr int clampToLimit(int setting, int limit) {
 
 // Overload is a power strictly above the limit of 2 W per unit of the power limit.
 bool isOverload(double power, int powerLimit);
+
+// The +5 V, +12 V and +3.3 V load settings, 0..255, as the load scroll bars hold them.
+struct LoadSettings {
+    int load5 = 0;
+    int load12 = 0;
+    int load33 = 0;
+    friend bool operator==(const LoadSettings&, const LoadSettings&) = default;
+};
+
+// Everything one measurement tick shows and sends. Without a usable reply only the voltage
+// readouts (the no-link texts) and the power readout's colour change, and nothing is sent.
+struct Measurement {
+    bool linked = false;
+    QString volts5Caption;  // Label1
+    QString volts12Caption; // Label3
+    QString volts33Caption; // Label5
+    Rgb powerBack = white;  // Label12: red only in the tick that finds an overload
+
+    // With a usable reply only.
+    QString diagnostic;    // Text1
+    QString amps5Caption;  // Label2, from the clamped settings
+    QString amps12Caption; // Label4
+    QString amps33Caption; // Label6
+    QString powerCaption;  // Label12
+    double volts5 = 0;     // the voltages as shown, two decimals
+    double volts12 = 0;
+    double volts33 = 0;
+    double power = 0;     // W, from the voltages as shown and the clamped settings
+    LoadSettings clamped; // held to the limits: what the currents and the power are from
+    bool overload = false;
+    LoadSettings settings; // what the load scroll bars take: clamped, all 0 on overload
+    std::optional<ControlFrame> frame;
+};
+
+// One tick, in the order the unit relies on: the voltages, the clamp, the currents and the power
+// from the clamped settings, the overload cut, and last the frame from the settings after both.
+Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSettings& settings,
+                            const Limits& limits, bool supplyOn);
 
 } // namespace velmor

@@ -8,7 +8,6 @@ if(TARGET velmor_sim)
         e2e/OpenFaultTest.cpp
         e2e/WriteFaultTest.cpp
         e2e/SaveFaultTest.cpp
-        e2e/ScriptedGraph.h
         e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h

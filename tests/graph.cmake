@@ -11,7 +11,6 @@ velmor_add_test(graph_window_tests
     graph/SaveMapTest.cpp
     graph/CrossLoadDataTest.cpp
     graph/HighDpiTest.cpp
-    graph/GrafWindow.h
     LIBS velmor_graph)
 
 # Not a test: makes the picture of a finished sweep in docs/ (see the file's first lines).

@@ -48,14 +48,14 @@ TEST(ReplyFrameTest, takesFirstFourBytesAndIgnoresTheRest) {
 
 TEST(SendFrameTest, writesFourSingleBytesInOrder) {
     ScriptedPort port;
-    ASSERT_FALSE(port.open(1, "9600,N,8,1"));
+    ASSERT_FALSE(port.open(unitPortNumber, unitLineSettings));
     EXPECT_EQ(sendFrame(port, controlFrame(true, 10, 20, 30)), 4);
     EXPECT_EQ(port.written(), (std::vector<quint8>{1, 225, 235, 245}));
 }
 
 TEST(SendFrameTest, failedByteIsSkippedAndTheRestStillGoOut) {
     ScriptedPort port;
-    ASSERT_FALSE(port.open(1, "9600,N,8,1"));
+    ASSERT_FALSE(port.open(unitPortNumber, unitLineSettings));
     port.failWritesFrom(1);
     EXPECT_EQ(sendFrame(port, controlFrame(true, 10, 20, 30)), 3);
     EXPECT_EQ(port.written(), (std::vector<quint8>{1, 235, 245}));

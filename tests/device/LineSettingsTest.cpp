@@ -4,18 +4,16 @@
 
 using namespace velmor;
 
-TEST(LineSettingsTest, parsesTheUnitsLine) {
-    const auto s = parseLineSettings(unitLineSettings);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->baud, 9600);
-    EXPECT_EQ(s->parity, Parity::None);
-    EXPECT_EQ(s->dataBits, 8);
-    EXPECT_EQ(s->stopBits, 1);
-    EXPECT_EQ(parseLineSettings("19200,e,7,2")->parity, Parity::Even);
+TEST(LineSettingsTest, theUnitsLineIsNinetySixHundredEightNoneOne) {
+    EXPECT_EQ(unitLineSettings, (LineSettings{9600, Parity::None, 8, 1}));
+    EXPECT_EQ(lineSettingsText(unitLineSettings), QStringLiteral("9600,N,8,1"));
 }
 
-TEST(LineSettingsTest, malformedTextIsRefused) {
-    for (const char* bad : {"", "9600", "9600,N,8", "9600,N,8,1,0", "fast,N,8,1", "9600,X,8,1",
-                            "9600,N,9,1", "9600,N,8,3", "-9600,N,8,1"})
-        EXPECT_FALSE(parseLineSettings(bad)) << bad;
+TEST(LineSettingsTest, textNamesEachParityByItsLetter) {
+    const std::pair<Parity, const char*> cases[] = {{Parity::Even, "19200,E,7,2"},
+                                                    {Parity::Odd, "19200,O,7,2"},
+                                                    {Parity::Mark, "19200,M,7,2"},
+                                                    {Parity::Space, "19200,S,7,2"}};
+    for (const auto& [parity, text] : cases)
+        EXPECT_EQ(lineSettingsText({19200, parity, 7, 2}), QString::fromLatin1(text));
 }

@@ -37,7 +37,7 @@ TEST(LinkTraceTest, recordsReadsAndWholeFramesInOrder) {
     inner->queueReply(bytes({0x41, 0x66, 0x80, 0x80, 0x00}));
     {
         TracingPort port(std::move(scripted), trace);
-        ASSERT_FALSE(port.open(1, "9600,N,8,1"));
+        ASSERT_FALSE(port.open(unitPortNumber, unitLineSettings));
         EXPECT_EQ(port.readAll(), bytes({0x41, 0x66, 0x80, 0x80, 0x00}));
         EXPECT_TRUE(port.readAll().isEmpty()); // nothing arrived: no line
         sendFrame(port, controlFrame(true, 0, 1, 0));
@@ -54,7 +54,7 @@ TEST(LinkTraceTest, unwritableTraceIsReportedOnceAndTheLinkGoesOn) {
     auto trace = std::make_shared<LinkTrace>("/nonexistent-folder/link.trace",
                                              [&](const QString& why) { reports << why; });
     TracingPort port(std::make_unique<ScriptedPort>(), trace);
-    ASSERT_FALSE(port.open(1, "9600,N,8,1"));
+    ASSERT_FALSE(port.open(unitPortNumber, unitLineSettings));
     EXPECT_EQ(sendFrame(port, allOffFrame), 4);
     port.readAll();
     ASSERT_EQ(reports.size(), 1);
@@ -68,7 +68,7 @@ TEST(LinkTraceTest, lostLinkIsRecordedOncePerLoss) {
     auto scripted = std::make_unique<ScriptedPort>();
     ScriptedPort* inner = scripted.get();
     TracingPort port(std::move(scripted), trace);
-    ASSERT_FALSE(port.open(1, "9600,N,8,1"));
+    ASSERT_FALSE(port.open(unitPortNumber, unitLineSettings));
     inner->loseLink("unplugged");
     port.readAll();
     port.readAll();

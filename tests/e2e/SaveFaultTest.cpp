@@ -2,7 +2,7 @@
 // the plot and the sweep as they were, nothing half-written, an earlier map left byte for byte.
 #include "AnswerPrompt.h"
 #include "Files.h"
-#include "ScriptedGraph.h"
+#include "GrafWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +41,7 @@ protected:
         g.form->onSaveError([this](const QString& message) { errors << message; });
         g.runToTheEnd();
         ASSERT_TRUE(g.button("Command5")->isEnabled());
-        map = g.picture().image();
+        map = g.picture1()->image();
         steps = {g.state.load12Step, g.state.load5Step};
     }
 
@@ -62,7 +62,7 @@ protected:
     }
 
     void expectNothingChanged() {
-        EXPECT_EQ(g.picture().image(), map);
+        EXPECT_EQ(g.picture1()->image(), map);
         EXPECT_EQ((std::pair{g.state.load12Step, g.state.load5Step}), steps);
         EXPECT_TRUE(g.button("Command5")->isEnabled()) << "the map can be saved elsewhere";
     }
@@ -82,7 +82,7 @@ protected:
         return path;
     }
 
-    ScriptedGraph g{0, 2, 255}; // one cell, then the end
+    GrafWindow g{0, 2, 255}; // one cell, then the end
     QStringList errors;
     QStringList mounts;
     QImage map;

@@ -1,8 +1,8 @@
 // A byte that cannot be written: the rest of the tick, and of the command, goes on.
 #include "Form1.h"
+#include "GrafWindow.h"
 #include "HScrollBar.h"
 #include "Label.h"
-#include "ScriptedGraph.h"
 #include "SweepFrames.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST_P(FailedWrite, manualTickStillShowsEverythingAndSendsTheOtherBytes) {
     EXPECT_EQ(port->written(), (std::vector<quint8>{1, 235, 215, 175}));
 }
 
-using Graph = ScriptedGraph;
+using Graph = GrafWindow;
 
 TEST_P(FailedWrite, sweepTickStillPaintsAdvancesAndSendsTheOtherBytes) {
     const int failing = GetParam();
@@ -64,8 +64,8 @@ TEST_P(FailedWrite, sweepTickStillPaintsAdvancesAndSendsTheOtherBytes) {
     g.form->tick();
     EXPECT_EQ(g.port->written(), without({1, 255, 253, 255}, failing));
     EXPECT_EQ(g.state.load12Step, 1);
-    EXPECT_EQ(unpaintedCells(g.picture(), 1, 1), 0);
-    EXPECT_TRUE(g.label1().startsWith("5.00")) << g.label1().toStdString();
+    EXPECT_EQ(unpaintedCells(*g.picture1(), 1, 1), 0);
+    EXPECT_TRUE(g.label1()->caption().startsWith("5.00")) << g.label1()->caption().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(EachByte, FailedWrite, ::testing::Values(0, 1, 2, 3),
@@ -81,9 +81,9 @@ TEST(FailedWrites, endOfSweepStillEnablesSaveAndStopsTheTimer) {
     g.state.load12Step = 40; // the row is done
     g.port->queueReply({0, 128, 128, 128});
     g.form->tick();
-    EXPECT_EQ(g.label1(), "ТЕСТ\r\nЗАКОНЧЕН");
+    EXPECT_EQ(g.label1()->caption(), "ТЕСТ\r\nЗАКОНЧЕН");
     EXPECT_TRUE(g.button("Command5")->isEnabled());
-    EXPECT_FALSE(g.timerOn());
+    EXPECT_FALSE(g.timer1()->enabled());
 }
 
 TEST(FailedWrites, loadAndResetStillDoEverythingElse) {
@@ -92,7 +92,7 @@ TEST(FailedWrites, loadAndResetStillDoEverythingElse) {
     g.port->failWritesFrom(0, 4); // the all-off frame of the load
     ASSERT_FALSE(g.form->load());
     EXPECT_TRUE(g.port->written().empty());
-    EXPECT_FALSE(g.timerOn());
+    EXPECT_FALSE(g.timer1()->enabled());
     EXPECT_FALSE(g.button("Command5")->isEnabled());
 
     g.button("Command3")->click();
@@ -102,8 +102,8 @@ TEST(FailedWrites, loadAndResetStillDoEverythingElse) {
     g.button("Command4")->click();
     EXPECT_EQ(g.state.load12Step, 0);
     EXPECT_EQ(g.state.graphSupplyOn, 0);
-    EXPECT_FALSE(g.timerOn());
-    EXPECT_EQ(unpaintedCells(g.picture(), 1, 1), 1);
+    EXPECT_FALSE(g.timer1()->enabled());
+    EXPECT_EQ(unpaintedCells(*g.picture1(), 1, 1), 1);
 }
 
 } // namespace

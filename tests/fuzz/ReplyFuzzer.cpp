@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary replies from the unit, with arbitrary limits and load settings
-// (0..255, as the scroll bars give them), through the reply parser, the measurement tick's
-// arithmetic, the sweep's step, and the two windows' real tick handlers on a port that hands
-// out the reply. A crash, a sanitizer report or a broken rule below is a finding.
+// (0..255, as the scroll bars give them), through the reply parser, the measurement step, the
+// sweep's step, and the two windows' real tick handlers on a port that hands out the reply. A
+// crash, a sanitizer report or a broken rule below is a finding.
 //
 // Input layout (missing bytes read as 0):
 //   0        flags: bit 0 supply on in the manual window, bit 1 GraphSupplyOn,
@@ -17,12 +17,15 @@
 #include "Frames.h"
 #include "HScrollBar.h"
 #include "LimitSetting.h"
+#include "Limits.h"
 #include "MeasurementCycle.h"
 #include "SerialPort.h"
 #include "SharedState.h"
 #include "Sweep.h"
 
 #include <QApplication>
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdio>
@@ -45,7 +48,7 @@ void require(bool holds, const char* rule) {
 // The port of both windows: one reply per read, every written byte kept until taken.
 class FuzzPort final : public SerialPort {
 public:
-    std::optional<QString> open(int, const QString&) override {
+    std::optional<QString> open(int, const LineSettings&) override {
         open_ = true;
         return std::nullopt;
     }
@@ -107,37 +110,48 @@ void checkReplyFrame(const QByteArray& reply) {
     }
 }
 
-// The measurement tick's arithmetic, apart from the window.
-void checkMeasurement(const Input& in, const ReplyFrame& reply) {
-    const QString shown5 = formatReading(volts5Manual(reply.b2));
-    const QString shown12 = formatReading(volts12(reply.b3));
-    const QString shown33 = formatReading(volts33(reply.b4));
+// The measurement step, apart from the window.
+void checkMeasurement(const Input& in, const std::optional<ReplyFrame>& reply) {
+    const Limits limits{static_cast<qint16>(in.limit1), static_cast<qint16>(in.limit2),
+                        static_cast<qint16>(in.limit3), static_cast<qint16>(in.power)};
+    const Measurement m = measurementStep(reply, {in.s1, in.s2, in.s3}, limits, in.supplyOn);
+    require(m.powerBack == (m.overload ? red : white), "the power readout is red on overload only");
+    if (!reply) {
+        require(!m.linked && !m.frame && m.volts5Caption == noLink5 &&
+                    m.volts12Caption == noLink12 && m.volts33Caption == noLink33,
+                "no link shows the no-link texts and sends nothing");
+        return;
+    }
+    require(m.linked && m.frame.has_value(), "a usable reply is shown and answered");
     bool ok5 = false, ok12 = false, ok33 = false;
-    const double u5 = parseReading(shown5, &ok5);
-    const double u12 = parseReading(shown12, &ok12);
-    const double u33 = parseReading(shown33, &ok33);
-    require(ok5 && ok12 && ok33, "every shown voltage reads back as a number");
-    require(u5 >= 4.0 && u5 <= 6.0 && u12 >= 9.6 && u12 <= 14.4 && u33 >= 2.64 && u33 <= 3.96,
+    require(parseReading(m.volts5Caption, &ok5) == m.volts5 &&
+                parseReading(m.volts12Caption, &ok12) == m.volts12 &&
+                parseReading(m.volts33Caption, &ok33) == m.volts33 && ok5 && ok12 && ok33,
+            "the power works from the voltages as shown");
+    require(m.volts5 >= 4.0 && m.volts5 <= 6.0 && m.volts12 >= 9.6 && m.volts12 <= 14.4 &&
+                m.volts33 >= 2.64 && m.volts33 <= 3.96,
             "voltages stay in their windows");
-    const ConverterDigits d = converterDigits(converterVolts(reply.b2));
+    const ConverterDigits d = converterDigits(converterVolts(reply->b2));
     require(d.units >= 0 && d.units <= 5 && d.tenths >= 0 && d.tenths <= 9 && d.hundredths >= 0 &&
                 d.hundredths <= 9,
             "the converter digits are single digits");
-    require(!diagnosticLine(reply).isEmpty(), "the diagnostic line is never empty");
+    require(!m.diagnostic.isEmpty(), "the diagnostic line is never empty");
 
-    int s1 = clampToLimit(in.s1, in.limit1);
-    int s2 = clampToLimit(in.s2, in.limit2);
-    int s3 = clampToLimit(in.s3, in.limit3);
-    require(s1 <= in.limit1 && s2 <= in.limit2 && s3 <= in.limit3, "the clamp holds the limits");
-    const double power = totalPower(u5, u12, u33, s1, s2, s3);
-    require(power >= 0.0 && power < 1000.0, "the power is a plausible number of watts");
-    if (isOverload(power, in.power))
-        s1 = s2 = s3 = 0;
-    const ControlFrame frame = controlFrame(in.supplyOn, s1, s2, s3);
-    require(frame.supplySwitch == (in.supplyOn ? 1 : 0), "the switch byte is 0 or 1");
-    require(maxLoadSetting - frame.load5Code <= in.limit1 &&
-                maxLoadSetting - frame.load12Code <= in.limit2 &&
-                maxLoadSetting - frame.load33Code <= in.limit3,
+    require(m.clamped == LoadSettings{std::min(in.s1, in.limit1), std::min(in.s2, in.limit2),
+                                      std::min(in.s3, in.limit3)},
+            "the clamp holds each setting to its limit and leaves the others");
+    require(m.power >= 0.0 && m.power < 1000.0, "the power is a plausible number of watts");
+    require(m.power == totalPower(m.volts5, m.volts12, m.volts33, m.clamped.load5, m.clamped.load12,
+                                  m.clamped.load33),
+            "the power is from the clamped settings");
+    require(m.overload == isOverload(m.power, in.power), "overload is the power above its limit");
+    require(m.settings == (m.overload ? LoadSettings{} : m.clamped), "overload cuts every load");
+    require(*m.frame ==
+                controlFrame(in.supplyOn, m.settings.load5, m.settings.load12, m.settings.load33),
+            "the frame carries the switch and the settings after the clamp and the cut");
+    require(maxLoadSetting - m.frame->load5Code <= in.limit1 &&
+                maxLoadSetting - m.frame->load12Code <= in.limit2 &&
+                maxLoadSetting - m.frame->load33Code <= in.limit3,
             "no frame asks for more load than the limits allow");
 }
 
@@ -149,7 +163,7 @@ void checkSweep(const Input& in, const std::optional<ReplyFrame>& reply) {
     state.load12Step = in.load12Step;
     state.load5Step = in.load5Step;
     state.graphSupplyOn = in.graphSupplyOn ? 1 : 0;
-    const SweepTick tick = sweepStep(state, reply);
+    const SweepTick tick = sweepStep(state, state, reply);
     if (!reply) {
         require(tick.outcome == SweepTick::Outcome::NoLink, "no reply is no link");
         require(!tick.frame && tick.load12Step == in.load12Step && tick.load5Step == in.load5Step,
@@ -287,8 +301,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const Input in = parse(data, size);
     checkReplyFrame(in.reply);
     const auto reply = replyFrame(in.reply);
-    if (reply)
-        checkMeasurement(in, *reply);
+    checkMeasurement(in, reply);
     checkSweep(in, reply);
     checkLimitDisplays(in);
     windows->run(in);

@@ -54,7 +54,7 @@ protected:
                 break;
             const ReplyFrame reply{0, static_cast<quint8>(r[0]), static_cast<quint8>(r[1]),
                                    static_cast<quint8>(r[2])};
-            const SweepTick expected = sweepStep(w.state, reply);
+            const SweepTick expected = sweepStep(w.state, w.state, reply);
             if (expected.outcome == SweepTick::Outcome::Painted)
                 painted.push_back( // the tick advanced the column after painting
                     {expected.load5Step, expected.load12Step - 1, reply, expected});
@@ -95,7 +95,7 @@ TEST_F(CrossLoadDataTest, recordHoldsEveryPaintedCellAsTheMapShowsIt) {
         EXPECT_EQ(cell.b4, painted[i].reply.b4);
         const QColor shown = w.picture1()->image().pixelColor(
             ui::toPixels((tick.cell.x1 + tick.cell.x2) / 2, (tick.cell.y1 + tick.cell.y2) / 2));
-        EXPECT_EQ(ui::rgb(shown.red(), shown.green(), shown.blue()), tick.cellColour);
+        EXPECT_EQ(ui::rgb(shown.red(), shown.green(), shown.blue()), tick.cellColour.value());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "Sweep.h"
 
 #include "ScriptedPort.h"
+#include "SharedState.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ struct SweepRun {
 SweepRun runSweep(SharedState state) {
     SweepRun run;
     while (run.ticks < 100000) {
-        const SweepTick tick = sweepStep(state, nominal);
+        const SweepTick tick = sweepStep(state, state, nominal);
         ++run.ticks;
         run.frames.push_back(*tick.frame);
         state.load12Step = tick.load12Step;
@@ -94,7 +95,8 @@ TEST(SweepStepTest, presetSweepPaintsFortyByFortyOneAndEndsOnTick1641) {
 }
 
 TEST(SweepStepTest, firstTickPaintsCellZeroAtTheBottomLeft) {
-    const SweepTick tick = sweepStep(limits(80, 80, 70), nominal);
+    const SharedState state = limits(80, 80, 70);
+    const SweepTick tick = sweepStep(state, state, nominal);
     EXPECT_EQ(tick.outcome, SweepTick::Outcome::Painted);
     EXPECT_EQ(tick.cell, (TwipBox{0, 10240, 80, 10160}));
     EXPECT_EQ(tick.cellColour, classColour(0));
@@ -185,21 +187,22 @@ TEST(SweepStepTest, twelveVoltStep128IsSentAsFullLoad) {
 }
 
 TEST(SweepStepTest, worseClassColoursTheCellAndEachIndicatorItsOwn) {
-    const SweepTick tick = sweepStep(limits(80, 80, 70), ReplyFrame{0, 143, 96, 128});
-    EXPECT_EQ(tick.indicator5, ui::rgb(255, 255, 0));
-    EXPECT_EQ(tick.indicator12, ui::rgb(255, 0, 0));
-    EXPECT_EQ(tick.cellColour, ui::rgb(255, 0, 0));
+    const SharedState state = limits(80, 80, 70);
+    const SweepTick tick = sweepStep(state, state, ReplyFrame{0, 143, 96, 128});
+    EXPECT_EQ(tick.indicator5, (Rgb{255, 255, 0}));
+    EXPECT_EQ(tick.indicator12, (Rgb{255, 0, 0}));
+    EXPECT_EQ(tick.cellColour, (Rgb{255, 0, 0}));
 }
 
 TEST(SweepStepTest, readoutShowsVoltsAndTheNominalCurrentsOfThePaintedCell) {
     SharedState state = limits(80, 80, 70);
     state.load5Step = 8;
     state.load12Step = 32;
-    const SweepTick tick = sweepStep(state, nominal);
+    const SweepTick tick = sweepStep(state, state, nominal);
     EXPECT_EQ(tick.caption, QStringLiteral("5.00     2.50\r\n12.01   5.25\r\n3.30"));
     // The currents are those after the row wrap.
     state.load12Step = 40;
-    EXPECT_EQ(sweepStep(state, nominal).caption,
+    EXPECT_EQ(sweepStep(state, state, nominal).caption,
               QStringLiteral("5.00     2.81\r\n12.01   0.00\r\n3.30"));
 }
 
@@ -209,7 +212,7 @@ TEST(SweepStepTest, missingReplyChangesNothingButTheCaption) {
     state.load12Step = 7;
     for (const QByteArray& reply :
          {QByteArray(), bytes({1, 2}), bytes({1, 2, 3}), QByteArray(" "), QByteArray()}) {
-        const SweepTick tick = sweepStep(state, replyFrame(reply));
+        const SweepTick tick = sweepStep(state, state, replyFrame(reply));
         EXPECT_EQ(tick.outcome, SweepTick::Outcome::NoLink);
         EXPECT_EQ(tick.caption, QStringLiteral("нет\r\nСвязи"));
         EXPECT_FALSE(tick.frame);
@@ -222,11 +225,11 @@ TEST(SweepStepTest, tickAfterTheEndEndsAgainAtOnce) {
     SharedState state = limits(80, 80, 70);
     state.load5Step = 41; // where a finished preset sweep stands
     state.load12Step = 0;
-    const SweepTick tick = sweepStep(state, nominal);
+    const SweepTick tick = sweepStep(state, state, nominal);
     EXPECT_EQ(tick.outcome, SweepTick::Outcome::Ended);
     EXPECT_EQ(tick.frame, (ControlFrame{1, 255, 255, 255}));
     state.graphSupplyOn = 0;
-    EXPECT_EQ(sweepStep(state, nominal).frame, (ControlFrame{0, 255, 255, 255}));
+    EXPECT_EQ(sweepStep(state, state, nominal).frame, (ControlFrame{0, 255, 255, 255}));
 }
 
 } // namespace

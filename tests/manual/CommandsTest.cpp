@@ -1,5 +1,7 @@
 #include "ManualWindowFixture.h"
 
+#include "Eventually.h"
+
 namespace velmor::testing {
 namespace {
 
@@ -152,6 +154,27 @@ TEST_F(LimitMode, newLimitsGovernTheMeasurementAfterSwitchingOn) {
     EXPECT_EQ(caption("Label2"), QStringLiteral("3.14")); // held to 20
     EXPECT_EQ(caption("Label12"), QStringLiteral("15.69"));
     EXPECT_EQ(port->written(), (std::vector<quint8>{1, 255, 255, 235}));
+}
+
+TEST_F(LimitMode, sleepsWhileNoScrollBarMovesAndFollowsEachMoveWithinOneTick) {
+    button("Command3")->click();
+    // The first tick shows the limits as they stand; then nothing ticks until a move.
+    ASSERT_TRUE(eventually([&] { return !timer("Timer2")->enabled(); }));
+    EXPECT_EQ(caption("Label12"), QStringLiteral("140.00"));
+
+    scroll("HScroll4")->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow click
+    scroll("HScroll1")->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_TRUE(timer("Timer2")->enabled());
+    ASSERT_TRUE(eventually([&] { return !timer("Timer2")->enabled(); }));
+    EXPECT_EQ(caption("Label12"), QStringLiteral("142.00"));
+    EXPECT_EQ(caption("Label2"), QStringLiteral("11.29")); // 72 x 40 / 255
+    EXPECT_EQ(state.powerLimit, 71);
+    EXPECT_EQ(state.loadLimit1, 72);
+
+    button("Command1")->click(); // measuring: a load move is no limit
+    scroll("HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_FALSE(timer("Timer2")->enabled());
+    EXPECT_EQ(state.loadLimit1, 72);
 }
 
 TEST_F(LimitMode, keepsThePowerReadoutColour) {

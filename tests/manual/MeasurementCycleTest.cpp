@@ -2,6 +2,7 @@
 
 #include "Frames.h"
 #include "MeasurementCycle.h"
+#include "Rgb.h"
 
 namespace velmor::testing {
 namespace {
@@ -26,9 +27,93 @@ TEST(Overload, isAPowerStrictlyAboveTwiceThePowerLimit) {
     EXPECT_FALSE(isOverload(0.0, 0));
 }
 
+// The worked examples of one measurement tick, on the step itself.
+
+const Limits presets = presetLimits;
+
+Measurement measure(std::initializer_list<int> reply, LoadSettings settings = {},
+                    const Limits& limits = presets, bool supplyOn = true) {
+    return measurementStep(replyFrame(bytes(reply)), settings, limits, supplyOn);
+}
+
+TEST(MeasurementStep, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
+    const Measurement m = measure({65, 102, 128, 128});
+    EXPECT_TRUE(m.linked);
+    EXPECT_EQ(m.diagnostic, QStringLiteral("A_f__65 102__2 _0_ 0"));
+    EXPECT_EQ(m.volts5Caption, QStringLiteral("4.80"));
+    EXPECT_EQ(m.volts12Caption, QStringLiteral("12.01"));
+    EXPECT_EQ(m.volts33Caption, QStringLiteral("3.30"));
+    EXPECT_EQ(m.powerCaption, QStringLiteral("0.00"));
+    EXPECT_EQ(m.powerBack, white);
+}
+
+TEST(MeasurementStep, roundsTheConverterVoltageBeforeTheFiveVoltReading) {
+    const Measurement m = measure({65, 7, 128, 128});
+    EXPECT_EQ(m.volts5Caption, QStringLiteral("4.06"));
+    EXPECT_EQ(m.volts5, 4.06);
+    EXPECT_TRUE(m.diagnostic.endsWith(QStringLiteral("__0 _1_ 4"))) << m.diagnostic.toStdString();
+}
+
+TEST(MeasurementStep, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
+    const Measurement m = measure({' ', 255, 0, 255, 9, 9}, {}, presets, false);
+    EXPECT_EQ(m.volts5Caption, QStringLiteral("6.00"));
+    EXPECT_EQ(m.volts12Caption, QStringLiteral("9.60"));
+    EXPECT_EQ(m.volts33Caption, QStringLiteral("3.96"));
+    EXPECT_EQ(m.frame, (ControlFrame{0, 255, 255, 255}));
+}
+
+TEST(MeasurementStep, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) {
+    const Measurement m = measure({65, 128, 128, 128}, {100, 0, 0});
+    EXPECT_EQ(m.clamped, (LoadSettings{80, 0, 0}));
+    EXPECT_EQ(m.settings, (LoadSettings{80, 0, 0}));
+    EXPECT_EQ(m.amps5Caption, QStringLiteral("12.55"));
+    EXPECT_EQ(m.powerCaption, QStringLiteral("62.75")); // 5.00 V at the clamped setting
+    EXPECT_EQ(m.frame, (ControlFrame{1, 255, 255, 175}));
+}
+
+TEST(MeasurementStep, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
+    const Measurement m = measure({65, 128, 128, 128}, {80, 80, 70});
+    EXPECT_TRUE(m.overload);
+    EXPECT_EQ(m.powerCaption, QStringLiteral("165.89"));
+    EXPECT_EQ(m.powerBack, red);
+    EXPECT_EQ(m.amps5Caption, QStringLiteral("12.55")); // currents from before the cut
+    EXPECT_EQ(m.clamped, (LoadSettings{80, 80, 70}));
+    EXPECT_EQ(m.settings, LoadSettings{});
+    EXPECT_EQ(m.frame, (ControlFrame{1, 255, 255, 255}));
+}
+
+TEST(MeasurementStep, treatsAPowerExactlyAtTheLimitAsNoOverload) {
+    Limits limits = presets;
+    limits.loadLimit1 = 255;
+    const Measurement at = measure({0, 32, 128, 128}, {210, 0, 0}, limits);
+    EXPECT_EQ(at.powerCaption, QStringLiteral("140.00")); // 4.25 V x 210 x 40 / 255
+    EXPECT_FALSE(at.overload);
+    EXPECT_EQ(at.powerBack, white);
+    EXPECT_EQ(at.frame, (ControlFrame{1, 255, 255, 45}));
+
+    const Measurement above = measure({0, 32, 128, 128}, {211, 0, 0}, limits);
+    EXPECT_TRUE(above.overload);
+    EXPECT_EQ(above.frame, (ControlFrame{1, 255, 255, 255}));
+}
+
+TEST(MeasurementStep, showsNoLinkAndSendsNothingForEveryUnusableReply) {
+    for (const QByteArray& reply :
+         {QByteArray(), bytes({65}), bytes({65, 128}), bytes({65, 128, 128}), QByteArray(" ")}) {
+        SCOPED_TRACE(reply.toHex().toStdString());
+        const Measurement m = measurementStep(replyFrame(reply), {80, 80, 70}, presets, true);
+        EXPECT_FALSE(m.linked);
+        EXPECT_EQ(m.volts5Caption, QStringLiteral("нет"));
+        EXPECT_EQ(m.volts12Caption, QStringLiteral("связи"));
+        EXPECT_EQ(m.volts33Caption, QStringLiteral("---"));
+        EXPECT_EQ(m.powerBack, white);
+        EXPECT_FALSE(m.frame);
+    }
+}
+
+// The window applies the step: what it shows, what the scroll bars take and what it sends.
 using MeasurementCycle = ManualWindow;
 
-TEST_F(MeasurementCycle, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
+TEST_F(MeasurementCycle, showsTheStepsReadingsAndKeepsWhatItRead) {
     tickWith({65, 102, 128, 128});
     EXPECT_EQ(text1(), QStringLiteral("A_f__65 102__2 _0_ 0"));
     EXPECT_EQ(caption("Label1"), QStringLiteral("4.80"));
@@ -36,20 +121,6 @@ TEST_F(MeasurementCycle, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
     EXPECT_EQ(caption("Label5"), QStringLiteral("3.30"));
     EXPECT_EQ(caption("Label12"), QStringLiteral("0.00"));
     EXPECT_EQ(state.lastReply, bytes({65, 102, 128, 128}));
-}
-
-TEST_F(MeasurementCycle, roundsTheConverterVoltageBeforeTheFiveVoltReading) {
-    tickWith({65, 7, 128, 128});
-    EXPECT_EQ(caption("Label1"), QStringLiteral("4.06"));
-    EXPECT_TRUE(text1().endsWith(QStringLiteral("__0 _1_ 4"))) << text1().toStdString();
-}
-
-TEST_F(MeasurementCycle, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
-    tickWith({' ', 255, 0, 255, 9, 9});
-    EXPECT_EQ(caption("Label1"), QStringLiteral("6.00"));
-    EXPECT_EQ(caption("Label3"), QStringLiteral("9.60"));
-    EXPECT_EQ(caption("Label5"), QStringLiteral("3.96"));
-    EXPECT_EQ(sent(), (Bytes{0, 255, 255, 255}));
 }
 
 TEST_F(MeasurementCycle, sendsTheSupplyAsOffUntilSwitchedOnAndThenWithNoLoad) {
@@ -61,12 +132,11 @@ TEST_F(MeasurementCycle, sendsTheSupplyAsOffUntilSwitchedOnAndThenWithNoLoad) {
     EXPECT_EQ(sent(), (Bytes{1, 255, 255, 255}));
 }
 
-TEST_F(MeasurementCycle, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) {
+TEST_F(MeasurementCycle, holdsALoadAboveItsLimitOnItsScrollBar) {
     switchOnWith(100, 0, 0);
     tickWith({65, 128, 128, 128});
     EXPECT_EQ(scroll("HScroll1")->value(), 80);
     EXPECT_EQ(caption("Label2"), QStringLiteral("12.55"));
-    EXPECT_EQ(caption("Label12"), QStringLiteral("62.75")); // 5.00 V at the clamped setting
     EXPECT_EQ(sent(), (Bytes{1, 255, 255, 175}));
 }
 
@@ -85,22 +155,6 @@ TEST_F(MeasurementCycle, cutsEveryLoadOnOverloadAndShowsThePowerOnRedForOneTick)
     EXPECT_EQ(label("Label12")->backColour(), ui::white);
     EXPECT_EQ(caption("Label12"), QStringLiteral("0.00"));
     EXPECT_EQ(caption("Label2"), QStringLiteral("0.00"));
-}
-
-TEST_F(MeasurementCycle, treatsAPowerExactlyAtTheLimitAsNoOverload) {
-    state.loadLimit1 = 255;
-    switchOnWith(210, 0, 0); // 4.25 V x 210 x 40 / 255 = 140 W, the preset limit
-    tickWith({0, 32, 128, 128});
-    EXPECT_EQ(caption("Label12"), QStringLiteral("140.00"));
-    EXPECT_EQ(label("Label12")->backColour(), ui::white);
-    EXPECT_EQ(scroll("HScroll1")->value(), 210);
-    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 45}));
-
-    port->clearWritten();
-    scroll("HScroll1")->setValue(211);
-    tickWith({0, 32, 128, 128});
-    EXPECT_EQ(label("Label12")->backColour(), ui::red);
-    EXPECT_EQ(sent(), (Bytes{1, 255, 255, 255}));
 }
 
 TEST_F(MeasurementCycle, showsNoLinkAndSendsNothingForEveryUnusableReply) {

@@ -11,8 +11,9 @@ QByteArray bytes(std::initializer_list<int> values) {
 
 ScriptedPort::ScriptedPort(std::shared_ptr<PortLog> log) : log_(std::move(log)) {}
 
-std::optional<QString> ScriptedPort::open(int portNumber, const QString& lineSettings) {
-    log_->events << QStringLiteral("open %1 %2").arg(portNumber).arg(lineSettings);
+std::optional<QString> ScriptedPort::open(int portNumber, const LineSettings& lineSettings) {
+    log_->events
+        << QStringLiteral("open %1 %2").arg(portNumber).arg(lineSettingsText(lineSettings));
     if (openError_)
         return openError_;
     if (open_)

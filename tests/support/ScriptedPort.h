@@ -27,7 +27,7 @@ class ScriptedPort final : public SerialPort {
 public:
     explicit ScriptedPort(std::shared_ptr<PortLog> log = std::make_shared<PortLog>());
 
-    std::optional<QString> open(int portNumber, const QString& lineSettings) override;
+    std::optional<QString> open(int portNumber, const LineSettings& lineSettings) override;
     bool writeByte(quint8 byte) override;
     QByteArray readAll() override;
     void dropInput() override; // every queued reply

@@ -12,7 +12,8 @@
 
 namespace velmor::testing {
 
-// A graph window on a scripted port, loaded as the manual window's switch would load it.
+// A graph window on a scripted port with the sweep's bounds; the test loads it and delivers the
+// ticks itself.
 struct GrafWindow {
     SharedState state;
     std::shared_ptr<PortLog> log = std::make_shared<PortLog>();
@@ -43,6 +44,15 @@ struct GrafWindow {
     ui::Shape* shape(const char* name) const { return get<ui::Shape>(name); }
     ui::PictureBox* picture1() const { return get<ui::PictureBox>("Picture1"); }
     ui::Timer* timer1() const { return form->findChild<ui::Timer*>(QStringLiteral("Timer1")); }
+
+    // Started, and ticked with nominal readings until the sweep has ended.
+    void runToTheEnd() {
+        button("Command3")->click();
+        for (int ticks = 0; ticks < 20000 && !button("Command5")->isEnabled(); ++ticks) {
+            port->queueReply({0, 128, 128, 128});
+            form->tick();
+        }
+    }
 };
 
 } // namespace velmor::testing
