@@ -1,7 +1,9 @@
 #include "Operator.h"
 #include "Options.h"
+#include "PortGuard.h"
 #include "SharedState.h"
 #include "Startup.h"
+#include "TerminationSignals.h"
 #include "WindowSwitcher.h"
 
 #ifdef VELMOR_HAS_SIM
@@ -98,6 +100,19 @@ int main(int argc, char** argv) {
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
+
+    // SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off where a window has the
+    // port open, the port closed (which removes its lock file), then the usual way out.
+    velmor::PortGuard ports;
+    makePort = ports.watch(std::move(makePort));
+    velmor::TerminationSignals stop;
+    if (stop.error())
+        std::fprintf(stderr, "velmor-test: cannot handle termination signals: %s\n",
+                     qPrintable(*stop.error()));
+    QObject::connect(&stop, &velmor::TerminationSignals::received, [&ports](int signalNumber) {
+        ports.loadsOffAndClose();
+        QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
+    });
 
     auto manual = velmor::startManualWindow(state, makePort);
     if (!manual)

@@ -49,6 +49,7 @@ public:
     QByteArray readAll() override;
     void close() override;
     bool isOpen() const override { return inner_->isOpen(); }
+    bool waitForWritten(int timeoutMs) override { return inner_->waitForWritten(timeoutMs); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "LineSettings.h"
 
+#include <QDeadlineTimer>
+
 namespace velmor {
 
 namespace {
@@ -93,6 +95,14 @@ QByteArray QtSerialPort::readAll() {
 
 void QtSerialPort::close() {
     port_.close();
+}
+
+bool QtSerialPort::waitForWritten(int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (port_.isOpen() && port_.bytesToWrite() > 0)
+        if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+            return false;
+    return true;
 }
 
 bool QtSerialPort::isOpen() const {

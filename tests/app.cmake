@@ -1,3 +1,4 @@
 velmor_add_test(app_tests
     app/WindowSwitcherTest.cpp
-    LIBS velmor_app)
+    app/TerminationTest.cpp
+    LIBS velmor_app velmor_signals)
