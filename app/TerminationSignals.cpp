@@ -30,7 +30,8 @@ extern "C" void onTerminationSignal(int signalNumber) {
 }
 
 QString systemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 } // namespace

@@ -45,7 +45,8 @@ class PortGuardTest : public ::testing::Test {
 protected:
     void SetUp() override {
         makePort = guard.watch([this] {
-            auto port = std::make_unique<ScriptedPort>(logs.emplace_back(std::make_shared<PortLog>()));
+            auto port =
+                std::make_unique<ScriptedPort>(logs.emplace_back(std::make_shared<PortLog>()));
             return port;
         });
         openPort = makePort();
@@ -64,8 +65,8 @@ protected:
 TEST_F(PortGuardTest, anOpenPortGetsTheAllOffFrameLastAndIsClosed) {
     EXPECT_EQ(guard.loadsOffAndClose(), 1);
     const auto loaded = controlFrame(true, 40, 30, 20).bytes();
-    EXPECT_EQ(logs[0]->written, (std::vector<quint8>{loaded[0], loaded[1], loaded[2], loaded[3],
-                                                     0, 255, 255, 255}));
+    EXPECT_EQ(logs[0]->written,
+              (std::vector<quint8>{loaded[0], loaded[1], loaded[2], loaded[3], 0, 255, 255, 255}));
     EXPECT_EQ(logs[0]->events.last(), "close");
     EXPECT_FALSE(openPort->isOpen());
     EXPECT_TRUE(logs[1]->events.isEmpty()) << "a closed port is left alone";

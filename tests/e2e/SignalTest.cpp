@@ -21,8 +21,7 @@ QStringList lockFilesOf(qint64 pid) {
         const QDir dir(QString::fromLatin1(folder));
         for (const QString& name : dir.entryList({"LCK..*"}, QDir::Files | QDir::System)) {
             QFile lock(dir.filePath(name));
-            if (lock.open(QIODevice::ReadOnly) &&
-                lock.readLine().trimmed().toLongLong() == pid)
+            if (lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed().toLongLong() == pid)
                 held << dir.canonicalPath() + "/" + name;
         }
     }
@@ -49,8 +48,8 @@ TEST_F(CleanEnd, aSignalSendsTheAllOffFrameAfterTheLoadedOnesAndClosesThePortFor
     click(manual(), "Command1");
     setLoads(manual(), 30, 40, 20);
     const ControlFrame loaded{1, 235, 215, 225};
-    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().back().frame == loaded; },
-                           benchPatienceMs));
+    ASSERT_TRUE(
+        eventually([&] { return unit.receivedFrames().back().frame == loaded; }, benchPatienceMs));
     ASSERT_EQ(lockFilesOf(QCoreApplication::applicationPid()).size(), 1);
 
     TerminationSignals stop;
@@ -105,8 +104,7 @@ TEST_P(SignalledProgram, endsWithTheLoadsOffThePortClosedAndItsLockFileGone) {
     ASSERT_GE(records.size(), 2);
     EXPECT_EQ(records.last(), "CLOSE");
     EXPECT_EQ(records[records.size() - 2], "OUT 00 FF FF FF");
-    EXPECT_EQ(static_cast<size_t>(records.filter(QRegularExpression("^OUT ")).size()),
-              frameCount())
+    EXPECT_EQ(static_cast<size_t>(records.filter(QRegularExpression("^OUT ")).size()), frameCount())
         << "every frame sent arrived: the last one was flushed before the port closed";
 }
 
