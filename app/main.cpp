@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         return 1;
     // A port that cannot be opened on the way to the other window ends the program, as it
     // does at start-up.
-    velmor::WindowSwitcher switcher(state, makePort,
+    velmor::WindowSwitcher switcher(state, makePort, velmor::mapsFolderOfThisProgram(),
                                     [](const QString& title, const QString& error) {
                                         ui::reportError(title, error);
                                         std::exit(1);

@@ -1,30 +1,45 @@
 #include "MapFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
 namespace velmor {
 
-std::variant<MapPath, MapNameRefused> mapFilePath(const QString& programFolder,
-                                                  const QString& name) {
-    QString relative = name;
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QStringList parts = relative.split(QLatin1Char('/'));
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("MapFile", text);
+}
+
+} // namespace
+
+std::variant<MapPath, MapNameRefused> mapFilePath(const QString& mapsFolder, const QString& name) {
+    QString separated = name;
+    separated.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QStringList parts = separated.split(QLatin1Char('/'));
+    for (QString& part : parts)
+        part = part.trimmed();
+    const QString relative = parts.join(QLatin1Char('/'));
     if (relative.isEmpty() || parts.last().isEmpty())
-        return MapNameRefused{QStringLiteral("Cannot save a map without a name")};
+        return MapNameRefused{tr("Cannot save a map without a name")};
     // The system would cut the name at a NUL and save the map under what comes before it.
     if (relative.contains(QChar(0)))
-        return MapNameRefused{
-            QStringLiteral("Cannot save the map: a file name cannot hold the character NUL")};
-    bool leavesFolder = QDir::isAbsolutePath(relative) || parts.contains(QStringLiteral(".."));
+        return MapNameRefused{tr("Cannot save the map: a file name cannot hold the character NUL")};
+    bool leavesFolder = separated.trimmed().startsWith(QLatin1Char('/')) ||
+                        QDir::isAbsolutePath(relative) || parts.contains(QStringLiteral(".."));
 #ifdef Q_OS_WIN
     leavesFolder = leavesFolder || relative.contains(QLatin1Char(':')); // "C:name" is on drive C
 #endif
     if (leavesFolder)
         return MapNameRefused{
-            QStringLiteral("Cannot save the map as \"%1\": the name leads out of the Graf folder")
-                .arg(name)};
-    return MapPath{programFolder + QStringLiteral("/Graf/") + relative + QStringLiteral(".bmp")};
+            tr("Cannot save the map as \"%1\": the name leads out of the Graf folder").arg(name)};
+    // "." names the folder itself: "." would save a hidden "..bmp", "a\.\b" is "a\b" in disguise.
+    if (parts.contains(QStringLiteral(".")))
+        return MapNameRefused{
+            tr("Cannot save the map as \"%1\": \".\" is not a name").arg(name.trimmed())};
+    return MapPath{mapsFolder + QLatin1Char('/') + relative + QStringLiteral(".bmp"),
+                   relative + QStringLiteral(".bmp"), parts.join(QLatin1Char('\\'))};
 }
 
 } // namespace velmor

@@ -1,20 +1,11 @@
 #include "MapSave.h"
 
 #include "Files.h"
+#include "SafeWrite.h"
 
-#include <QSaveFile>
-
-#include <array>
+#include <QCoreApplication>
 
 namespace velmor {
-
-namespace {
-
-QString cannotSave(const QSaveFile& file, const QString& reason) {
-    return QStringLiteral("Cannot save %1: %2").arg(file.fileName(), reason);
-}
-
-} // namespace
 
 MapFiles mapFilesBeside(const QString& bmpPath) {
     const QString stem = bmpPath.endsWith(QLatin1String(".bmp")) ? bmpPath.chopped(4) : bmpPath;
@@ -22,25 +13,15 @@ MapFiles mapFilesBeside(const QString& bmpPath) {
             stem + QStringLiteral(".txt")};
 }
 
-std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
+std::optional<QString> saveMapFiles(const QString& mapsFolder, const MapFiles& files,
+                                    const QImage& map, const QByteArray& csv,
                                     const QByteArray& summary) {
-    // A QSaveFile that is not committed removes its temporary file when it goes.
-    QSaveFile bmpFile(files.bmp);
-    QSaveFile csvFile(files.csv);
-    QSaveFile txtFile(files.txt);
     const auto bmp = ui::bitmapBytes(map);
     if (!bmp)
-        return cannotSave(bmpFile, QStringLiteral("cannot encode the image"));
-    if (auto error = ui::stageWrite(bmpFile, *bmp))
-        return error;
-    if (auto error = ui::stageWrite(csvFile, csv))
-        return error;
-    if (auto error = ui::stageWrite(txtFile, summary))
-        return error;
-    for (QSaveFile* file : std::array{&bmpFile, &csvFile, &txtFile})
-        if (!file->commit())
-            return cannotSave(*file, file->errorString());
-    return std::nullopt;
+        return ui::cannotSave(mapsFolder + QLatin1Char('/') + files.bmp,
+                              QCoreApplication::translate("MapSave", "cannot encode the image"));
+    return ui::writeFilesInFolder(mapsFolder,
+                                  {{files.bmp, *bmp}, {files.csv, csv}, {files.txt, summary}});
 }
 
 } // namespace velmor

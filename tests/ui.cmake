@@ -3,4 +3,5 @@ velmor_add_test(ui_tests
     ui/ControlsTest.cpp
     ui/PictureBoxTest.cpp
     ui/FilesTest.cpp
+    ui/SafeWriteTest.cpp
     LIBS velmor_ui)

@@ -20,6 +20,7 @@
 #include "WindowSwitcher.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -76,8 +77,9 @@ protected:
         if (!tracePath.isEmpty())
             makePort = tracedPortFactory(makePort, tracePath);
         makePort = ports.watch(makePort); // as the program does, for its termination signals
+        ASSERT_TRUE(QDir().mkpath(mapsFolder.path));
         switcher = std::make_unique<WindowSwitcher>(
-            state, makePort,
+            state, makePort, mapsFolder,
             [this](const QString& title, const QString& error) { fatal << title << error; });
         auto manual = startManualWindow(state, makePort);
         ASSERT_TRUE(manual);
@@ -171,6 +173,7 @@ protected:
     QTemporaryDir dir;
     sim::SimulatedUnit unit;
     SharedState state;
+    MapsFolder mapsFolder{dir.filePath(QStringLiteral("Graf")), false};
     PortGuard ports;
     PortFactory makePort;
     QStringList fatal;

@@ -7,22 +7,33 @@
 #include "ScriptedPort.h"
 #include "Timer.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <memory>
 
 namespace velmor::testing {
 
 // A graph window on a scripted port, with the sweep's bounds; the test loads it and delivers
-// the ticks itself.
+// the ticks itself. Its maps go into a Graf folder of its own: beside the program, there from
+// the start; or the user's, made on the first save.
 struct ScriptedGraph {
-    explicit ScriptedGraph(int limit1 = 80, int limit2 = 80, int power = 70) {
+    explicit ScriptedGraph(int limit1 = 80, int limit2 = 80, int power = 70,
+                           bool userFolder = false)
+        : mapsFolder{dir.filePath(QStringLiteral("data/Graf")), userFolder} {
         state.loadLimit1 = static_cast<qint16>(limit1);
         state.loadLimit2 = static_cast<qint16>(limit2);
         state.powerLimit = static_cast<qint16>(power);
-        form = std::make_unique<FormGraf>(state, [this] {
-            auto made = std::make_unique<ScriptedPort>();
-            port = made.get();
-            return made;
-        });
+        if (!userFolder)
+            QDir().mkpath(mapsFolder.path);
+        form = std::make_unique<FormGraf>(
+            state,
+            [this] {
+                auto made = std::make_unique<ScriptedPort>();
+                port = made.get();
+                return made;
+            },
+            mapsFolder);
     }
 
     ui::CommandButton* button(const char* name) const {
@@ -41,6 +52,8 @@ struct ScriptedGraph {
         }
     }
 
+    QTemporaryDir dir; // the Graf folder of its own
+    MapsFolder mapsFolder;
     SharedState state;
     ScriptedPort* port = nullptr;
     std::unique_ptr<FormGraf> form;

@@ -8,12 +8,18 @@
 #include "Shape.h"
 #include "Timer.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <memory>
 
 namespace velmor::testing {
 
-// A graph window on a scripted port, loaded as the manual window's switch would load it.
+// A graph window on a scripted port, loaded as the manual window's switch would load it. Its
+// maps go into a Graf folder of its own.
 struct GrafWindow {
+    QTemporaryDir dir;
+    MapsFolder mapsFolder{dir.filePath(QStringLiteral("Graf")), false};
     SharedState state;
     std::shared_ptr<PortLog> log = std::make_shared<PortLog>();
     ScriptedPort* port = nullptr;
@@ -26,13 +32,17 @@ struct GrafWindow {
         state.loadLimit1 = static_cast<qint16>(loadLimit1);
         state.loadLimit2 = static_cast<qint16>(loadLimit2);
         state.powerLimit = static_cast<qint16>(powerLimit);
-        form = std::make_unique<FormGraf>(state, [this] {
-            auto made = std::make_unique<ScriptedPort>(log);
-            port = made.get();
-            if (openError)
-                made->failOpenWith(*openError);
-            return made;
-        });
+        QDir().mkpath(mapsFolder.path);
+        form = std::make_unique<FormGraf>(
+            state,
+            [this] {
+                auto made = std::make_unique<ScriptedPort>(log);
+                port = made.get();
+                if (openError)
+                    made->failOpenWith(*openError);
+                return made;
+            },
+            mapsFolder);
     }
 
     template <class Control> Control* get(const char* name) const {
