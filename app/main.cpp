@@ -1,3 +1,4 @@
+#include "LinkTrace.h"
 #include "Operator.h"
 #include "Options.h"
 #include "PortGuard.h"
@@ -95,6 +96,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 #endif
+
+    if (!options->tracePath.isEmpty())
+        if (const auto refused =
+                velmor::traceTargetRefused(options->tracePath, options->port1Device)) {
+            std::fprintf(stderr, "velmor-test: --trace: %s\n", qPrintable(*refused));
+            return 2;
+        }
 
     velmor::SharedState state;
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
