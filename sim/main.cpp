@@ -95,6 +95,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "velmor-unit-sim: cannot replay %s\n", qPrintable(error));
             return 2;
         }
+        if (!recorded->hasUnitOutput())
+            std::fprintf(stderr,
+                         "velmor-unit-sim: warning: %s holds no unit output (no IN line); "
+                         "the unit will stay silent\n",
+                         qPrintable(parser.value(replay)));
         unit.setReplay(std::move(*recorded));
     }
     if (parser.isSet(log))
