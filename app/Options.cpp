@@ -68,6 +68,19 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     }
 
+    // Given twice, which one was meant is a guess; given empty, it names nothing.
+    for (const QCommandLineOption* option : {&portOption, &traceOption}) {
+        const QStringList values = parser.values(*option);
+        const QString name = QStringLiteral("--") + option->names().constFirst();
+        if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty())) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(values.size() > 1 ? name + QStringLiteral(" given twice")
+                                                      : name + QStringLiteral(" needs a name")));
+            *exitCode = 2;
+            return std::nullopt;
+        }
+    }
+
     Options options;
     options.port1Device =
         parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);

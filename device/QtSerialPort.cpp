@@ -3,6 +3,7 @@
 #include "LineSettings.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 
 namespace velmor {
 
@@ -26,6 +27,23 @@ QSerialPort::Parity toQt(Parity p) {
 
 QString cannotOpen(const QString& device, const QString& reason) {
     return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+}
+
+// The system takes no name part over 255 bytes, and Qt names the port's lock file after the
+// device ("LCK.." and the path after /dev/, each "/" as "_"), so a long path fails to lock,
+// which Qt reports as a permission error.
+bool nameTooLong(const QString& device) {
+    constexpr qsizetype nameMax = 255;
+    constexpr qsizetype pathMax = 4095;
+    const QByteArray path = QFile::encodeName(device);
+    if (path.size() > pathMax)
+        return true;
+    for (const QByteArray& part : path.split('/'))
+        if (part.size() > nameMax)
+            return true;
+    QByteArray lockName = path.startsWith("/dev/") ? path.mid(5) : path;
+    lockName.replace('/', '_');
+    return QByteArray("LCK..").append(lockName).size() > nameMax;
 }
 
 } // namespace
@@ -54,6 +72,8 @@ std::optional<QString> QtSerialPort::open(int portNumber, const QString& lineSet
         portNumber == unitPortNumber ? port1Device_ : platformPortDevice(portNumber);
     port_.setPortName(device);
     openedDevice_ = device;
+    if (nameTooLong(device))
+        return cannotOpen(device, QStringLiteral("name too long"));
 
     const auto settings = parseLineSettings(lineSettings);
     if (!settings)

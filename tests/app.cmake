@@ -1,4 +1,5 @@
 velmor_add_test(app_tests
     app/WindowSwitcherTest.cpp
     app/TerminationTest.cpp
+    app/OptionsTest.cpp
     LIBS velmor_app velmor_signals)

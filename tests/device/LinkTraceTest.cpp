@@ -1,5 +1,7 @@
 #include "LinkTrace.h"
 #include "Frames.h"
+#include "LineSettings.h"
+#include "QtSerialPort.h"
 #include "ScriptedPort.h"
 
 #include <QFile>
@@ -124,6 +126,21 @@ TEST(TraceTargetTest, aFifoOpensWithoutWaitingForItsReader) {
     ::close(reader);
     EXPECT_TRUE(failures.isEmpty());
     EXPECT_TRUE(n > 0 && QByteArray(text).endsWith(" CLOSE\n")) << text;
+}
+
+} // namespace
+
+namespace {
+
+// A path the system or the port's lock file cannot hold says so, not that access was refused.
+TEST(PortNameTest, aTooLongDeviceNameIsToldAsSuch) {
+    for (const QString& device :
+         {"/dev/" + QString(300, 'x'), "/tmp/" + QString(252, 'x'), QString(5000, 'x')}) {
+        QtSerialPort port(device);
+        const auto error = port.open(unitPortNumber, unitLineSettings);
+        ASSERT_TRUE(error);
+        EXPECT_TRUE(error->endsWith(": name too long")) << error->right(80).toStdString();
+    }
 }
 
 } // namespace
