@@ -11,6 +11,14 @@ namespace {
 
 class GuardedPort;
 
+constexpr int flushTimeoutMs = 2000;
+
+void loadsOff(SerialPort& port, int timeoutMs) {
+    sendFrame(port, allOffFrame);
+    port.waitForWritten(timeoutMs);
+    port.close();
+}
+
 } // namespace
 
 struct PortGuard::Watched {
@@ -26,7 +34,12 @@ public:
         : inner_(std::move(inner)), watched_(std::move(watched)) {
         watched_->ports.push_back(this);
     }
-    ~GuardedPort() override { std::erase(watched_->ports, this); }
+    // A window closed by its frame goes with its port: the unit is left with the loads off.
+    ~GuardedPort() override {
+        std::erase(watched_->ports, this);
+        if (inner_->isOpen())
+            loadsOff(*inner_, flushTimeoutMs);
+    }
 
     std::optional<QString> open(int portNumber, const QString& lineSettings) override {
         if (watched_->closedForGood)
@@ -59,7 +72,7 @@ PortFactory PortGuard::watch(PortFactory inner) const {
     };
 }
 
-int PortGuard::loadsOffAndClose(int flushTimeoutMs) {
+int PortGuard::loadsOffAndClose(int timeoutMs) {
     watched_->closedForGood = true;
     int open = 0;
     for (GuardedPort* port : watched_->ports) {
@@ -67,9 +80,7 @@ int PortGuard::loadsOffAndClose(int flushTimeoutMs) {
         if (!inner.isOpen())
             continue;
         ++open;
-        sendFrame(inner, allOffFrame);
-        inner.waitForWritten(flushTimeoutMs);
-        inner.close();
+        loadsOff(inner, timeoutMs);
     }
     return open;
 }

@@ -6,10 +6,12 @@
 
 namespace velmor {
 
-// Watches the ports a factory makes, so that a program on its way out (a termination signal)
-// can leave the unit safe: every port that is open gets the all-off frame (supply off, no
-// load), waits until it has left, and is closed, which also frees the serial lock file. From
-// then on the watched ports stay closed and send nothing, whatever a window still tries.
+// Watches the ports a factory makes, so that the unit is left safe however the program ends.
+// On a termination signal, every port that is open gets the all-off frame (supply off, no
+// load), waits until it has left, and is closed, which also frees the serial lock file; from
+// then on the watched ports stay closed and send nothing, whatever a window still tries. A
+// watched port destroyed while open (its window closed by the frame's close control, or left
+// at the program's end) sends the all-off frame the same way first.
 class PortGuard {
 public:
     PortGuard();

@@ -82,8 +82,13 @@ TEST_F(PortGuardTest, afterwardsNoPortOpensOrSendsAgain) {
     EXPECT_FALSE(openPort->isOpen());
 }
 
-TEST_F(PortGuardTest, portsGoneBeforeTheGuardActsAreForgotten) {
-    openPort.reset();
+TEST_F(PortGuardTest, aPortDestroyedOpenLeavesTheLoadsOffAndIsForgotten) {
+    openPort.reset(); // its window closed by the frame's close control
+    EXPECT_EQ(std::vector<quint8>(logs[0]->written.end() - 4, logs[0]->written.end()),
+              (std::vector<quint8>{0, 255, 255, 255}));
+    EXPECT_EQ(logs[0]->events.last(), "close");
+    closedPort.reset();
+    EXPECT_TRUE(logs[1]->events.isEmpty()) << "a closed port sends nothing";
     EXPECT_EQ(guard.loadsOffAndClose(), 0);
 }
 

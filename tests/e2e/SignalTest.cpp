@@ -71,6 +71,22 @@ TEST_F(CleanEnd, aSignalSendsTheAllOffFrameAfterTheLoadedOnesAndClosesThePortFor
     EXPECT_TRUE(lockFilesOf(QCoreApplication::applicationPid()).isEmpty());
 }
 
+TEST_F(CleanEnd, closingTheWindowByItsFrameLeavesTheLoadsOff) {
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ASSERT_TRUE(waitForFrames(1));
+    click(manual(), "Command1");
+    setLoads(manual(), 30, 40, 20);
+    ASSERT_TRUE(eventually(
+        [&] {
+            return unit.receivedFrames().back().frame == ControlFrame{1, 235, 215, 225};
+        },
+        benchPatienceMs));
+    manual()->close();
+    ASSERT_TRUE(eventually([&] { return !manual(); }));
+    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().back().frame == allOffFrame; }));
+    EXPECT_TRUE(lockFilesOf(QCoreApplication::applicationPid()).isEmpty());
+}
+
 // The program itself, ended by each of the three signals while its manual window talks to the
 // unit: the last frame the unit received is the all-off frame, every frame the program sent
 // arrived, the lock file is gone and the exit status says which signal ended it.
