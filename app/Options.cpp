@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "MapsFolder.h"
 #include "PortList.h"
 #include "QtSerialPort.h"
 
@@ -13,7 +14,12 @@ namespace velmor {
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Test bench for PC power supplies on a load-and-measurement unit."));
+        QStringLiteral(
+            "Test bench for PC power supplies on a load-and-measurement unit.\n\n"
+            "Saved maps go to %1 (Graf beside the program where the user may write its folder, "
+            "else Graf in the user's data folder, made for the user alone on the first save).\n"
+            "SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off, the port closed.")
+            .arg(mapsFolderOfThisProgram().path));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption portOption(
@@ -60,6 +66,19 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         std::fprintf(stderr, "--port and --simulate exclude each other\n");
         *exitCode = 2;
         return std::nullopt;
+    }
+
+    // Given twice, which one was meant is a guess; given empty, it names nothing.
+    for (const QCommandLineOption* option : {&portOption, &traceOption}) {
+        const QStringList values = parser.values(*option);
+        const QString name = QStringLiteral("--") + option->names().constFirst();
+        if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty())) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(values.size() > 1 ? name + QStringLiteral(" given twice")
+                                                      : name + QStringLiteral(" needs a name")));
+            *exitCode = 2;
+            return std::nullopt;
+        }
     }
 
     Options options;

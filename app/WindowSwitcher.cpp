@@ -21,8 +21,10 @@ void unload(QWidget* window) {
 
 } // namespace
 
-WindowSwitcher::WindowSwitcher(SharedState& state, PortFactory makePort, Fatal fatal)
-    : state_(state), makePort_(std::move(makePort)), fatal_(std::move(fatal)) {
+WindowSwitcher::WindowSwitcher(SharedState& state, PortFactory makePort, MapsFolder mapsFolder,
+                               Fatal fatal)
+    : state_(state), makePort_(std::move(makePort)), mapsFolder_(std::move(mapsFolder)),
+      fatal_(std::move(fatal)) {
     // The style caches pictures of the controls under keys that hold the window's palette, new
     // with every window. Qt keeps every such key even once its picture is evicted or the cache
     // cleared, so each hand-over left about 2 KB behind for good, besides some 35 KB of pictures
@@ -54,7 +56,7 @@ void WindowSwitcher::toGraph() {
     unload(manual);
     manual_ = nullptr;
 
-    auto* graph = new FormGraf(state_, makePort_);
+    auto* graph = new FormGraf(state_, makePort_, mapsFolder_);
     if (const auto error = graph->load()) {
         const QString title = graph->caption();
         delete graph;

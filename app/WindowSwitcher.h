@@ -24,7 +24,8 @@ public:
     // caption and the error; the program cannot go on (the old window is gone or closed its port).
     using Fatal = std::function<void(const QString& title, const QString& error)>;
 
-    WindowSwitcher(SharedState& state, PortFactory makePort, Fatal fatal);
+    // The graph window saves its maps into mapsFolder.
+    WindowSwitcher(SharedState& state, PortFactory makePort, MapsFolder mapsFolder, Fatal fatal);
     ~WindowSwitcher();
     WindowSwitcher(const WindowSwitcher&) = delete;
     WindowSwitcher& operator=(const WindowSwitcher&) = delete;
@@ -43,6 +44,7 @@ private:
 
     SharedState& state_;
     PortFactory makePort_;
+    MapsFolder mapsFolder_;
     Fatal fatal_;
     QPointer<Form1> manual_;
     QPointer<FormGraf> graph_;

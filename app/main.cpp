@@ -1,8 +1,11 @@
 #include "Language.h"
+#include "LinkTrace.h"
 #include "Operator.h"
 #include "Options.h"
+#include "PortGuard.h"
 #include "SharedState.h"
 #include "Startup.h"
+#include "TerminationSignals.h"
 #include "WindowSwitcher.h"
 
 #ifdef VELMOR_HAS_SIM
@@ -98,17 +101,37 @@ int main(int argc, char** argv) {
     }
 #endif
 
+    if (!options->tracePath.isEmpty())
+        if (const auto refused =
+                velmor::traceTargetRefused(options->tracePath, options->port1Device)) {
+            std::fprintf(stderr, "velmor-test: --trace: %s\n", qPrintable(*refused));
+            return 2;
+        }
+
     velmor::SharedState state;
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
+
+    // SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off where a window has the
+    // port open, the port closed (which removes its lock file), then the usual way out.
+    velmor::PortGuard ports;
+    makePort = ports.watch(std::move(makePort));
+    velmor::TerminationSignals stop;
+    if (stop.error())
+        std::fprintf(stderr, "velmor-test: cannot handle termination signals: %s\n",
+                     qPrintable(*stop.error()));
+    QObject::connect(&stop, &velmor::TerminationSignals::received, [&ports](int signalNumber) {
+        ports.loadsOffAndClose();
+        QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
+    });
 
     auto manual = velmor::startManualWindow(state, makePort);
     if (!manual)
         return 1;
     // A port that cannot be opened on the way to the other window ends the program, as it
     // does at start-up.
-    velmor::WindowSwitcher switcher(state, makePort,
+    velmor::WindowSwitcher switcher(state, makePort, velmor::mapsFolderOfThisProgram(),
                                     [](const QString& title, const QString& error) {
                                         ui::reportError(title, error);
                                         std::exit(1);

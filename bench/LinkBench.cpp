@@ -128,10 +128,11 @@ public:
         auto manual = startManualWindow(state, makePort);
         if (!manual)
             fail(QStringLiteral("the manual window did not load"));
-        switcher = std::make_unique<WindowSwitcher>(
-            state, makePort, [](const QString& title, const QString& error) {
-                fail(QStringLiteral("%1: %2").arg(title, error));
-            });
+        switcher =
+            std::make_unique<WindowSwitcher>(state, makePort, mapsFolderOfThisProgram(),
+                                             [](const QString& title, const QString& error) {
+                                                 fail(QStringLiteral("%1: %2").arg(title, error));
+                                             });
         switcher->showManualWindow(std::move(manual));
     }
 

@@ -74,11 +74,12 @@ public:
                 unit_.clearReceivedFrames(); // keeps its capacity: no growth of the soak's own
         });
         const PortFactory makePort = devicePortFactory(link_);
-        switcher_ = std::make_unique<WindowSwitcher>(
-            state_, makePort, [this](const QString& title, const QString& error) {
-                fail(title + QStringLiteral(": ") + error);
-                QCoreApplication::exit(2);
-            });
+        switcher_ =
+            std::make_unique<WindowSwitcher>(state_, makePort, mapsFolderOfThisProgram(),
+                                             [this](const QString& title, const QString& error) {
+                                                 fail(title + QStringLiteral(": ") + error);
+                                                 QCoreApplication::exit(2);
+                                             });
         auto manual = startManualWindow(state_, makePort);
         if (!manual)
             return fail("the manual window did not load");

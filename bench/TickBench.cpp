@@ -122,7 +122,7 @@ struct GraphWindow {
         state.loadLimit2 = 80;
         state.loadLimit3 = 70;
         state.powerLimit = 70;
-        form = std::make_unique<FormGraf>(state, bench::benchPortFactory(&port));
+        form = std::make_unique<FormGraf>(state, bench::benchPortFactory(&port), MapsFolder{});
         if (const auto error = form->load())
             qFatal("graph window: %s", qPrintable(*error));
         form->show();

@@ -1,12 +1,9 @@
-# Install layout: the programs and the "Graf" folder for saved maps sit together in
-# lib/velmor-test (the bench saves its maps beside its executable), with velmor-test linked
-# into bin. cpack builds a .deb of it.
+# Install layout: the programs in lib/velmor-test, linked into bin. Nothing installed is
+# writable by anyone but root: an installed bench saves its maps into each user's own data
+# folder (see graph/MapsFolder.h). cpack builds a .deb of it.
 set(VELMOR_PROGRAM_DIR lib/velmor-test)
 
 install(TARGETS velmor-test velmor-unit-sim RUNTIME DESTINATION ${VELMOR_PROGRAM_DIR})
-install(DIRECTORY DESTINATION ${VELMOR_PROGRAM_DIR}/Graf
-        DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
-                              GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
 install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
     file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-test

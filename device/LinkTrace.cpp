@@ -1,19 +1,81 @@
 #include "LinkTrace.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace velmor {
+
+namespace {
+
+QString cannotTrace(const QString& path, const QString& reason) {
+    return QCoreApplication::translate("velmor::LinkTrace", "Не удаётся записать трассу связи %1: %2")
+        .arg(path, reason);
+}
+
+} // namespace
+
+std::optional<QString> traceTargetRefused(const QString& tracePath, const QString& portDevice) {
+    const QFileInfo trace(tracePath);
+    const QFileInfo port(portDevice);
+    if (!portDevice.isEmpty() && (trace.absoluteFilePath() == port.absoluteFilePath() ||
+                                  (trace.exists() && port.exists() &&
+                                   trace.canonicalFilePath() == port.canonicalFilePath())))
+        return QStringLiteral("%1 is the serial port").arg(tracePath);
+    if (trace.isSymLink())
+        return QStringLiteral("%1 is a symbolic link").arg(tracePath);
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(tracePath).constData(), &st) == 0 &&
+        (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)))
+        return QStringLiteral("%1 is a device").arg(tracePath);
+#endif
+    return std::nullopt;
+}
 
 LinkTrace::LinkTrace(const QString& path, std::function<void(const QString&)> failed)
     : file_(path), failed_(std::move(failed)) {
     clock_.start();
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    if (const auto error = open(path)) {
         broken_ = true;
         if (failed_)
-            failed_(QCoreApplication::translate("velmor::LinkTrace",
-                                                "Не удаётся записать трассу связи %1: %2")
-                        .arg(path, file_.errorString()));
+            failed_(cannotTrace(path, *error));
     }
+}
+
+std::optional<QString> LinkTrace::open(const QString& path) {
+#ifdef Q_OS_UNIX
+    if (const auto refused = traceTargetRefused(path, QString()))
+        return refused;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(),
+               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == ENXIO)
+            return QStringLiteral("a FIFO with no reader");
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
+        ::close(fd);
+        return QStringLiteral("%1 is a device").arg(path);
+    }
+    if (file_.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle))
+        return std::nullopt;
+    ::close(fd);
+    return file_.errorString();
+#else
+    if (file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return std::nullopt;
+    return file_.errorString();
+#endif
 }
 
 QString LinkTrace::formatLine(double milliseconds, const char* direction, const QString& body) {
@@ -48,9 +110,7 @@ void LinkTrace::write(const char* direction, const QString& body) {
     if (file_.write(line) != line.size() || !file_.flush()) {
         broken_ = true;
         if (failed_)
-            failed_(QCoreApplication::translate("velmor::LinkTrace",
-                                                "Не удаётся записать трассу связи %1: %2")
-                        .arg(file_.fileName(), file_.errorString()));
+            failed_(cannotTrace(file_.fileName(), file_.errorString()));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace velmor {
 
@@ -18,7 +19,9 @@ namespace velmor {
 class LinkTrace {
 public:
     // failed is called once, the first time the file cannot be opened or written; the bench
-    // goes on without a trace after that.
+    // goes on without a trace after that. The file is never a symbolic link or a device, and a
+    // FIFO is opened without waiting for its reader (with none, the trace fails at once); its
+    // writes never wait either, so a stalled reader costs the trace, never a tick.
     LinkTrace(const QString& path, std::function<void(const QString&)> failed);
 
     void bytesIn(const QByteArray& data);
@@ -29,6 +32,7 @@ public:
     static QString hex(const QByteArray& data);
 
 private:
+    std::optional<QString> open(const QString& path);
     void write(const char* direction, const QString& body);
 
     QFile file_;
@@ -36,6 +40,11 @@ private:
     std::function<void(const QString&)> failed_;
     bool broken_ = false;
 };
+
+// Why a trace may not go to the path: it is the serial port itself (by name or as the same
+// file), a device, or a symbolic link; nothing when it may. Writing the trace into the port
+// would send its text to the unit as frames.
+std::optional<QString> traceTargetRefused(const QString& tracePath, const QString& portDevice);
 
 // A port that passes everything to another port and records it in a trace. Written bytes are
 // gathered into frames of four; a partial frame is recorded at the next read or close.
@@ -50,6 +59,7 @@ public:
     void dropInput() override { inner_->dropInput(); }
     void close() override;
     bool isOpen() const override { return inner_->isOpen(); }
+    bool waitForWritten(int timeoutMs) override { return inner_->waitForWritten(timeoutMs); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
 
 private:

@@ -2,6 +2,9 @@
 
 #include "LineSettings.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
+
 namespace velmor {
 
 namespace {
@@ -24,6 +27,23 @@ QSerialPort::Parity toQt(Parity p) {
 
 QString cannotOpen(const QString& device, const QString& reason) {
     return QtSerialPort::tr("Не удаётся открыть последовательный порт %1: %2").arg(device, reason);
+}
+
+// The system takes no name part over 255 bytes, and Qt names the port's lock file after the
+// device ("LCK.." and the path after /dev/, each "/" as "_"), so a long path fails to lock,
+// which Qt reports as a permission error.
+bool nameTooLong(const QString& device) {
+    constexpr qsizetype nameMax = 255;
+    constexpr qsizetype pathMax = 4095;
+    const QByteArray path = QFile::encodeName(device);
+    if (path.size() > pathMax)
+        return true;
+    for (const QByteArray& part : path.split('/'))
+        if (part.size() > nameMax)
+            return true;
+    QByteArray lockName = path.startsWith("/dev/") ? path.mid(5) : path;
+    lockName.replace('/', '_');
+    return QByteArray("LCK..").append(lockName).size() > nameMax;
 }
 
 } // namespace
@@ -52,6 +72,8 @@ std::optional<QString> QtSerialPort::open(int portNumber, const LineSettings& li
         portNumber == unitPortNumber ? port1Device_ : platformPortDevice(portNumber);
     port_.setPortName(device);
     openedDevice_ = device;
+    if (nameTooLong(device))
+        return cannotOpen(device, QStringLiteral("name too long"));
 
     if (!port_.setBaudRate(lineSettings.baud) || !port_.setParity(toQt(lineSettings.parity)) ||
         !port_.setDataBits(static_cast<QSerialPort::DataBits>(lineSettings.dataBits)) ||
@@ -94,6 +116,14 @@ void QtSerialPort::dropInput() {
 
 void QtSerialPort::close() {
     port_.close();
+}
+
+bool QtSerialPort::waitForWritten(int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (port_.isOpen() && port_.bytesToWrite() > 0)
+        if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+            return false;
+    return true;
 }
 
 bool QtSerialPort::isOpen() const {

@@ -23,6 +23,7 @@ public:
     void dropInput() override;
     void close() override;
     bool isOpen() const override;
+    bool waitForWritten(int timeoutMs) override;
     std::optional<QString> lostReason() const override { return lost_; }
 
     QString device() const { return port1Device_; }

@@ -36,6 +36,13 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
+    // Waits up to the time given until every queued byte has left for the device; false when
+    // some are still waiting then. A port that writes at once has nothing to wait for.
+    virtual bool waitForWritten(int timeoutMs) {
+        (void)timeoutMs;
+        return true;
+    }
+
     // Set when the port closed itself after a read, write or resource error (an unplugged
     // adapter, the far side of a pseudo-terminal gone); cleared by the next successful open.
     virtual std::optional<QString> lostReason() const = 0;

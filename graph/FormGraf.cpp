@@ -37,11 +37,13 @@ QImage pictureOf(const QString& button, qreal ratio) {
 
 } // namespace
 
-FormGraf::FormGraf(SharedState& state, const PortFactory& makePort, QWidget* parent)
+FormGraf::FormGraf(SharedState& state, const PortFactory& makePort, MapsFolder mapsFolder,
+                   QWidget* parent)
     : ui::Form(windowCaption, grafClientWidth, grafClientHeight, ui::Form::Frame::Sizable,
                ui::sys::buttonFace, parent),
       state_(state), port_(makePort()),
-      recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }) {
+      recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }),
+      mapsFolder_(std::move(mapsFolder)) {
     setObjectName(QStringLiteral("FormGraf"));
     saveError_ = [this](const QString& message) { ui::reportError(windowCaption, message, this); };
     setDefaultFont(ui::Font{QStringLiteral("Arial"), 8.25, false});
@@ -179,16 +181,21 @@ void FormGraf::save() {
         ui::prompt(tr("Введите имя файла (без расширения)"), tr("Ввод"), QStringLiteral("1"), this);
     if (!name)
         return; // cancelled: nothing is saved
-    const auto target = mapFilePath(ui::programFolder(), *name);
+    const auto target = mapFilePath(mapsFolder_.path, *name);
     if (const auto* refused = std::get_if<MapNameRefused>(&target)) {
         saveError_(refused->reason);
+        return;
+    }
+    const MapPath& map = std::get<MapPath>(target);
+    if (const auto error = prepareMapsFolder(mapsFolder_)) {
+        saveError_(*error);
         return;
     }
     // The map, its cross-load data and a summary, all three or none.
     const SweepLimits limits{state_.loadLimit1, state_.loadLimit2, state_.powerLimit};
     if (const auto error =
-            saveMapFiles(mapFilesBeside(std::get<MapPath>(target).path), picture1_->image(),
-                         crossLoadCsv(mapRecord_), crossLoadSummary(mapRecord_, limits, *name)))
+            saveMapFiles(mapsFolder_.path, mapFilesBeside(map.relative), picture1_->image(),
+                         crossLoadCsv(mapRecord_), crossLoadSummary(mapRecord_, limits, map.name)))
         saveError_(*error);
 }
 

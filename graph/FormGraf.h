@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "MapRecord.h"
+#include "MapsFolder.h"
 #include "PortRecovery.h"
 #include "SerialPort.h"
 #include "SharedState.h"
@@ -26,8 +27,10 @@ namespace velmor {
 class FormGraf : public ui::Form {
     Q_OBJECT
 public:
-    // Creates the window as designed, with its own port object (closed until load()).
-    FormGraf(SharedState& state, const PortFactory& makePort, QWidget* parent = nullptr);
+    // Creates the window as designed, with its own port object (closed until load()); saved
+    // maps go into the given folder.
+    FormGraf(SharedState& state, const PortFactory& makePort, MapsFolder mapsFolder,
+             QWidget* parent = nullptr);
     ~FormGraf() override;
 
     // The load handler: both steps to 0, the port opened, Timer1 stopped, the all-off frame
@@ -67,6 +70,7 @@ private:
     std::function<void()> manualMode_;
     std::function<void(const QString&)> saveError_;
     MapRecord mapRecord_;
+    MapsFolder mapsFolder_;
 
     ui::PictureBox* picture1_ = nullptr;
     ui::Shape* shape1_ = nullptr;

@@ -1,10 +1,9 @@
 #include "MapSave.h"
 
 #include "Files.h"
+#include "SafeWrite.h"
 
-#include <QSaveFile>
-
-#include <array>
+#include <QCoreApplication>
 
 namespace velmor {
 
@@ -14,25 +13,15 @@ MapFiles mapFilesBeside(const QString& bmpPath) {
             stem + QStringLiteral(".txt")};
 }
 
-std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
+std::optional<QString> saveMapFiles(const QString& mapsFolder, const MapFiles& files,
+                                    const QImage& map, const QByteArray& csv,
                                     const QByteArray& summary) {
-    // A QSaveFile that is not committed removes its temporary file when it goes.
-    QSaveFile bmpFile(files.bmp);
-    QSaveFile csvFile(files.csv);
-    QSaveFile txtFile(files.txt);
     const auto bmp = ui::bitmapBytes(map);
     if (!bmp)
-        return ui::cannotSave(bmpFile.fileName(), ui::cannotEncode());
-    if (auto error = ui::stageWrite(bmpFile, *bmp))
-        return error;
-    if (auto error = ui::stageWrite(csvFile, csv))
-        return error;
-    if (auto error = ui::stageWrite(txtFile, summary))
-        return error;
-    for (QSaveFile* file : std::array{&bmpFile, &csvFile, &txtFile})
-        if (!file->commit())
-            return ui::cannotSave(file->fileName(), file->errorString());
-    return std::nullopt;
+        return ui::cannotSave(mapsFolder + QLatin1Char('/') + files.bmp,
+                              ui::cannotEncode());
+    return ui::writeFilesInFolder(mapsFolder,
+                                  {{files.bmp, *bmp}, {files.csv, csv}, {files.txt, summary}});
 }
 
 } // namespace velmor

@@ -19,11 +19,14 @@ struct MapFiles {
 // "<name>.bmp" gives "<name>.csv" and "<name>.txt" beside it.
 MapFiles mapFilesBeside(const QString& bmpPath);
 
-// Writes the map as a BMP, the CSV and the summary, each first to a temporary file beside its
-// final name. Only once all three are written are they put in place, in the order BMP, CSV,
-// summary, each in one step; so a failed write leaves every earlier file of those names as it
-// was. Returns what went wrong, naming the file and the reason, or nothing.
-std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
+// Writes the map as a BMP, the CSV and the summary into the maps folder (the files named
+// relative to it), each first to a temporary file beside its final name. Only once all three
+// are written are they put in place, in the order BMP, CSV, summary, each in one step; so a
+// failed write leaves every earlier file of those names as it was. A symbolic link inside the
+// maps folder, at a file's name or on the way to it, is refused and nothing is written.
+// Returns what went wrong, naming the file and the reason, or nothing.
+std::optional<QString> saveMapFiles(const QString& mapsFolder, const MapFiles& files,
+                                    const QImage& map, const QByteArray& csv,
                                     const QByteArray& summary);
 
 } // namespace velmor

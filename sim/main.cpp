@@ -2,40 +2,14 @@
 // pseudo-terminal. Prints the device to open on its first line and runs until stopped.
 #include "FaultMode.h"
 #include "SimulatedUnit.h"
+#include "TerminationSignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
-}
-
-// SIGTERM, SIGINT and SIGHUP end the event loop, so the unit's destructor removes its link.
-bool quitOnSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return false;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int s : {SIGTERM, SIGINT, SIGHUP})
-        if (::sigaction(s, &action, nullptr) != 0)
-            return false;
-    return true;
-}
 
 void logFrame(const velmor::sim::ReceivedFrame& received) {
     const velmor::ControlFrame& f = received.frame;
@@ -121,6 +95,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "velmor-unit-sim: cannot replay %s\n", qPrintable(error));
             return 2;
         }
+        if (!recorded->hasUnitOutput())
+            std::fprintf(stderr,
+                         "velmor-unit-sim: warning: %s holds no unit output (no IN line); "
+                         "the unit will stay silent\n",
+                         qPrintable(parser.value(replay)));
         unit.setReplay(std::move(*recorded));
     }
     if (parser.isSet(log))
@@ -131,10 +110,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmor-unit-sim: link back on %s\n", qPrintable(path));
     });
 
-    if (!quitOnSignals()) {
-        std::perror("velmor-unit-sim: signal handling");
+    // SIGTERM, SIGINT and SIGHUP end the event loop, so the unit's destructor removes its link.
+    velmor::TerminationSignals stop;
+    if (stop.error()) {
+        std::fprintf(stderr, "velmor-unit-sim: signal handling: %s\n", qPrintable(*stop.error()));
         return 1;
     }
+    QObject::connect(&stop, &velmor::TerminationSignals::received, qApp, &QCoreApplication::quit);
     if (const auto error = unit.start(parser.value(link))) {
         std::fprintf(stderr, "velmor-unit-sim: %s\n", qPrintable(*error));
         return 1;

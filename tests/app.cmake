@@ -1,4 +1,6 @@
 velmor_add_test(app_tests
     app/WindowSwitcherTest.cpp
     app/KeyboardTest.cpp
-    LIBS velmor_app)
+    app/TerminationTest.cpp
+    app/OptionsTest.cpp
+    LIBS velmor_app velmor_signals)

@@ -8,10 +8,11 @@ if(TARGET velmor_sim)
         e2e/OpenFaultTest.cpp
         e2e/WriteFaultTest.cpp
         e2e/SaveFaultTest.cpp
+        e2e/SignalTest.cpp
         e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h
-        LIBS velmor_app velmor_sim)
+        LIBS velmor_app velmor_sim velmor_signals)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
     add_dependencies(e2e_tests velmor-test)
 endif()

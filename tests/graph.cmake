@@ -2,6 +2,7 @@ velmor_add_test(graph_sweep_tests
     graph/DeviationTest.cpp
     graph/SweepTest.cpp
     graph/MapFileTest.cpp
+    graph/MapsFolderTest.cpp
     graph/IconsTest.cpp
     graph/MapExportTest.cpp
     LIBS velmor_graph)

@@ -4,4 +4,5 @@ velmor_add_test(ui_tests
     ui/PictureBoxTest.cpp
     ui/FilesTest.cpp
     ui/LanguageTest.cpp
+    ui/SafeWriteTest.cpp
     LIBS velmor_ui)

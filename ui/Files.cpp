@@ -1,8 +1,10 @@
 #include "Files.h"
 
+#include "SafeWrite.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace ui {
 
@@ -27,32 +29,12 @@ std::optional<QByteArray> bitmapBytes(const QImage& image) {
     return bmp;
 }
 
-std::optional<QString> stageWrite(QSaveFile& file, const QByteArray& content) {
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(file.fileName(), file.errorString());
-    // A full medium takes part of a write without an error; the next write gives the reason.
-    for (qsizetype done = 0; done < content.size();) {
-        const qint64 n = file.write(content.constData() + done, content.size() - done);
-        if (n <= 0)
-            return cannotSave(file.fileName(), file.errorString());
-        done += n;
-    }
-    if (!file.flush())
-        return cannotSave(file.fileName(), file.errorString());
-    return std::nullopt;
-}
-
 std::optional<QString> saveBitmap(const QImage& image, const QString& path) {
     const auto bmp = bitmapBytes(image);
     if (!bmp)
         return cannotSave(path, cannotEncode());
-    // Not committed, the save file removes its temporary file and leaves the old file alone.
-    QSaveFile file(path);
-    if (auto error = stageWrite(file, *bmp))
-        return error;
-    if (!file.commit())
-        return cannotSave(path, file.errorString());
-    return std::nullopt;
+    const QFileInfo file(path);
+    return writeFilesInFolder(file.path(), {{file.fileName(), *bmp}});
 }
 
 } // namespace ui

@@ -4,8 +4,6 @@
 #include <QImage>
 #include <QString>
 
-class QSaveFile;
-
 #include <optional>
 
 namespace ui {
@@ -13,9 +11,12 @@ namespace ui {
 // The folder that holds the running program.
 QString programFolder();
 
+// The one message for a file that could not be saved: "Cannot save <path>: <reason>".
+QString cannotSave(const QString& path, const QString& reason);
+
 // Writes the image as a BMP file, replacing a file of that name in one step: either the new
-// file is complete or the old one is left exactly as it was. Returns what went wrong, naming
-// the file, or nothing.
+// file is complete or the old one is left exactly as it was. A symbolic link at the name is
+// refused, never written through. Returns what went wrong, naming the file, or nothing.
 std::optional<QString> saveBitmap(const QImage& image, const QString& path);
 
 // "Cannot save <path>: <reason>", in the operator's words.
@@ -27,10 +28,5 @@ QString cannotEncode();
 // keeps the system's reason when the medium fills: the encoder's small writes straight into a
 // file lose it ("Unknown error").
 std::optional<QByteArray> bitmapBytes(const QImage& image);
-
-// Opens the save file and writes the whole content into its temporary file, flushed, so that a
-// full medium shows here rather than when the file is put in place. The caller commits. Returns
-// what went wrong, naming the file, or nothing.
-std::optional<QString> stageWrite(QSaveFile& file, const QByteArray& content);
 
 } // namespace ui

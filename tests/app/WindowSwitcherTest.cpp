@@ -7,6 +7,7 @@
 #include "Timer.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -63,9 +64,10 @@ protected:
     };
     ScriptedPort* lastPort = nullptr;
     QStringList fatal;
-    WindowSwitcher switcher{state, makePort, [this](const QString& title, const QString& error) {
-                                fatal << title << error;
-                            }};
+    QTemporaryDir dir;
+    WindowSwitcher switcher{
+        state, makePort, MapsFolder{dir.filePath("Graf"), false},
+        [this](const QString& title, const QString& error) { fatal << title << error; }};
 };
 
 TEST_F(WindowSwitcherTest, eachHandOverClosesThePortOnceBeforeTheOtherWindowOpensIt) {

@@ -11,6 +11,7 @@
 #include "HScrollBar.h"
 #include "Label.h"
 #include "PictureBox.h"
+#include "PortGuard.h"
 #include "QtPrinters.h"
 #include "Shape.h"
 #include "SimulatedUnit.h"
@@ -19,7 +20,9 @@
 #include "WindowSwitcher.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +45,24 @@ namespace velmor::testing {
 
 // Long enough for a loaded machine; the tests never depend on how quickly it holds.
 inline constexpr int benchPatienceMs = 15000;
+inline constexpr int programPatienceMs = 30000;
+
+// The bench program itself, built beside the tests.
+inline QString programPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmor-test");
+}
+
+// Runs the event loop (the simulated unit lives on it) until the process ends or the patience
+// runs out; a process still running then is killed.
+inline bool finishes(QProcess& process, int timeoutMs = programPatienceMs) {
+    const bool ended =
+        eventually([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    return ended;
+}
 
 class Bench : public ::testing::Test {
 protected:
@@ -55,8 +76,10 @@ protected:
         makePort = devicePortFactory(linkPath());
         if (!tracePath.isEmpty())
             makePort = tracedPortFactory(makePort, tracePath);
+        makePort = ports.watch(makePort); // as the program does, for its termination signals
+        ASSERT_TRUE(QDir().mkpath(mapsFolder.path));
         switcher = std::make_unique<WindowSwitcher>(
-            state, makePort,
+            state, makePort, mapsFolder,
             [this](const QString& title, const QString& error) { fatal << title << error; });
         auto manual = startManualWindow(state, makePort);
         ASSERT_TRUE(manual);
@@ -150,6 +173,8 @@ protected:
     QTemporaryDir dir;
     sim::SimulatedUnit unit;
     SharedState state;
+    MapsFolder mapsFolder{dir.filePath(QStringLiteral("Graf")), false};
+    PortGuard ports;
     PortFactory makePort;
     QStringList fatal;
     std::unique_ptr<WindowSwitcher> switcher;

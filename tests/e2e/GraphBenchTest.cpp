@@ -107,7 +107,7 @@ TEST_F(SweepBench, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
     EXPECT_EQ(unpaintedCells(*find<ui::PictureBox>(graph(), "Picture1"), 4, 3), 0);
 
     const QString name = QStringLiteral("e2e-%1").arg(QCoreApplication::applicationPid());
-    const QString file = QCoreApplication::applicationDirPath() + "/Graf/" + name + ".bmp";
+    const QString file = mapsFolder.path + "/" + name + ".bmp";
     QStringList errors;
     graph()->onSaveError([&errors](const QString& message) { errors << message; });
     answerPrompt(name);

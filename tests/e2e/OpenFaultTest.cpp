@@ -16,24 +16,6 @@
 namespace velmor::testing {
 namespace {
 
-constexpr int programPatienceMs = 30000;
-
-QString programPath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmor-test");
-}
-
-// Runs the event loop (the simulated unit lives on it) until the process ends or the patience
-// runs out; a process still running then is killed.
-bool finishes(QProcess& process, int timeoutMs = programPatienceMs) {
-    const bool ended =
-        eventually([&] { return process.state() == QProcess::NotRunning; }, timeoutMs);
-    if (!ended) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-    return ended;
-}
-
 struct Outcome {
     bool ended = false;
     int exitCode = -1;

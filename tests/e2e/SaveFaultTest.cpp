@@ -22,10 +22,6 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString grafFolder() {
-    return ui::programFolder() + QStringLiteral("/Graf");
-}
-
 // An earlier map: bytes that no save of this plot would write.
 QByteArray earlierMap() {
     QByteArray bytes("BM");
@@ -67,6 +63,8 @@ protected:
         EXPECT_TRUE(g.button("Command5")->isEnabled()) << "the map can be saved elsewhere";
     }
 
+    QString grafFolder() const { return g.mapsFolder.path; }
+
     // A tiny file system of its own inside the Graf folder, or a skip when mounting is not
     // permitted here.
     QString mountTinyFs(const char* stem, const char* options) {
@@ -102,8 +100,7 @@ TEST_F(SaveFaults, readOnlyFolderIsReportedAndTheEarlierMapStaysAsItWas) {
     ASSERT_EQ(QProcess::execute("mount", {"-o", "remount,ro", folder}), 0);
 
     const QString told = saveAs(QFileInfo(folder).fileName() + "\\map");
-    EXPECT_TRUE(told.contains(file + ": Existing file")) << told.toStdString();
-    EXPECT_TRUE(told.contains("is not writable")) << told.toStdString();
+    EXPECT_TRUE(told.contains(file + ": Read-only file system")) << told.toStdString();
     EXPECT_EQ(contents(file), earlierMap());
     expectNothingChanged();
 
@@ -153,33 +150,33 @@ TEST_F(SaveFaults, namesTheFileSystemRefusesAreReportedAndWriteNothing) {
     EXPECT_EQ(QDir(grafFolder()).entryList(QDir::Files | QDir::Hidden), before);
 }
 
-// The program's folder without a "Graf" beside it: this suite copied to a folder of its own,
-// running just this test there.
-TEST_F(SaveFaults, missingGrafFolderIsReportedAndNotCreated) {
-    if (qEnvironmentVariableIsSet("VELMOR_E2E_WITHOUT_GRAF")) {
-        ASSERT_FALSE(QDir(grafFolder()).exists());
-        const QString told = saveAs("1");
-        EXPECT_TRUE(told.contains(grafFolder() + "/1.bmp")) << told.toStdString();
-        EXPECT_TRUE(told.contains("No such file or directory")) << told.toStdString();
-        EXPECT_FALSE(QDir(grafFolder()).exists());
-        expectNothingChanged();
-        return;
-    }
-    QTemporaryDir elsewhere;
-    ASSERT_TRUE(elsewhere.isValid());
-    const QString copy = elsewhere.filePath("e2e_tests");
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VELMOR_E2E_WITHOUT_GRAF", "1");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(copy, {"--gtest_filter=SaveFaults.missingGrafFolderIsReportedAndNotCreated"});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+// A Graf folder beside the program that is not there is reported and not made; the user's
+// own is made on the first save, for the user alone.
+TEST_F(SaveFaults, missingGrafFolderBesideTheProgramIsReportedAndNotCreated) {
+    ASSERT_TRUE(QDir(grafFolder()).removeRecursively());
+    const QString told = saveAs("1");
+    EXPECT_TRUE(told.contains(grafFolder() + "/1.bmp")) << told.toStdString();
+    EXPECT_TRUE(told.contains("No such file or directory")) << told.toStdString();
+    EXPECT_FALSE(QDir(grafFolder()).exists());
+    expectNothingChanged();
+}
+
+TEST(SaveIntoTheUsersFolder, firstSaveMakesTheFolderForTheUserAlone) {
+    GrafWindow user{0, 2, 255, true};
+    ASSERT_FALSE(user.form->load());
+    user.runToTheEnd();
+    ASSERT_FALSE(QDir(user.mapsFolder.path).exists());
+    QStringList errors;
+    user.form->onSaveError([&errors](const QString& message) { errors << message; });
+    answerPrompt(QStringLiteral("1"));
+    user.button("Command5")->click();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_TRUE(QFile::exists(user.mapsFolder.path + "/1.bmp"));
+    for (const QString& folder : {user.mapsFolder.path, user.dir.filePath("data")})
+        EXPECT_EQ(QFileInfo(folder).permissions() &
+                      ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+            << folder.toStdString();
 }
 
 } // namespace

@@ -220,11 +220,14 @@ struct Windows {
             },
             &error);
         require(manual != nullptr, "the manual window loads");
-        graph = std::make_unique<FormGraf>(state, [this] {
-            auto port = std::make_unique<FuzzPort>();
-            graphPort = port.get();
-            return port;
-        });
+        graph = std::make_unique<FormGraf>(
+            state,
+            [this] {
+                auto port = std::make_unique<FuzzPort>();
+                graphPort = port.get();
+                return port;
+            },
+            MapsFolder{}); // the fuzzer never saves
         require(!graph->load(), "the graph window loads");
         manual->onCommand2([] {}); // the hand-over is not fuzzed
         graph->onSaveError([](const QString&) {});

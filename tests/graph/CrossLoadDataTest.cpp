@@ -32,10 +32,6 @@ struct PaintedTick {
     SweepTick tick;
 };
 
-QString grafFolder() {
-    return QCoreApplication::applicationDirPath() + "/Graf";
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
@@ -79,6 +75,7 @@ protected:
     std::vector<PaintedTick> painted;
     QStringList errors;
     const QString name = QStringLiteral("cross-load-%1").arg(QCoreApplication::applicationPid());
+    QString grafFolder() const { return w.mapsFolder.path; }
     const QString stem = grafFolder() + "/" + name;
 };
 

@@ -71,11 +71,14 @@ TEST(FormGrafLoadTest, loadOpensThePortStopsTheTimerAndSendsAllOff) {
 TEST(FormGrafLoadTest, failedOpenIsReturnedAndNothingIsSent) {
     GrafWindow w;
     w.openError = "Cannot open serial port /dev/ttyS0: busy";
-    w.form = std::make_unique<FormGraf>(w.state, [&w] {
-        auto port = std::make_unique<ScriptedPort>(w.log);
-        port->failOpenWith(*w.openError);
-        return port;
-    });
+    w.form = std::make_unique<FormGraf>(
+        w.state,
+        [&w] {
+            auto port = std::make_unique<ScriptedPort>(w.log);
+            port->failOpenWith(*w.openError);
+            return port;
+        },
+        w.mapsFolder);
     EXPECT_EQ(w.form->load(), QString("Cannot open serial port /dev/ttyS0: busy"));
     EXPECT_TRUE(w.log->written.empty());
 }

@@ -26,10 +26,11 @@ int main(int argc, char** argv) {
     auto manual = startManualWindow(state, makePort);
     if (!manual)
         return 1;
-    WindowSwitcher switcher(state, makePort, [](const QString& title, const QString& error) {
-        ui::reportError(title, error);
-        std::exit(1);
-    });
+    WindowSwitcher switcher(state, makePort, mapsFolderOfThisProgram(),
+                            [](const QString& title, const QString& error) {
+                                ui::reportError(title, error);
+                                std::exit(1);
+                            });
     switcher.showManualWindow(std::move(manual));
 
     const auto button = [](QWidget* window, const char* name) {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,6 @@ using namespace velmor;
 using namespace velmor::testing;
 
 namespace {
-
-QString grafFolder() {
-    return QCoreApplication::applicationDirPath() + "/Graf";
-}
 
 QString uniqueName(const char* stem) {
     return QStringLiteral("%1-%2").arg(stem).arg(QCoreApplication::applicationPid());
@@ -26,7 +23,7 @@ QString uniqueName(const char* stem) {
 class SaveMapTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QDir(grafFolder()).exists()) << "the build puts Graf beside the program";
+        ASSERT_TRUE(QDir(grafFolder()).exists());
         ASSERT_FALSE(w.form->load());
         w.form->onSaveError([this](const QString& message) { errors << message; });
         w.button("Command3")->click();
@@ -48,6 +45,8 @@ protected:
         for (const char* extension : {".bmp", ".csv", ".txt"})
             QFile::remove(stem + extension);
     }
+
+    QString grafFolder() const { return w.mapsFolder.path; }
 
     QString expectCreated(const QString& relative) {
         created << grafFolder() + "/" + relative;
@@ -112,7 +111,7 @@ TEST_F(SaveMapTest, emptyNameAndNamesLeavingTheFolderAreRefusedWithAMessage) {
         EXPECT_EQ(errors.size(), 1) << name.toStdString();
     }
     EXPECT_FALSE(QFile::exists(grafFolder() + "/.bmp"));
-    EXPECT_FALSE(QFile::exists(QCoreApplication::applicationDirPath() + "/" + escape + ".bmp"));
+    EXPECT_FALSE(QFile::exists(w.dir.filePath(escape + ".bmp")));
     EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/" + escape + ".bmp"));
 }
 
@@ -126,6 +125,32 @@ TEST_F(SaveMapTest, backslashAddressesAnExistingSubfolder) {
     EXPECT_TRUE(errors.isEmpty());
     removeMapFiles(file);
     EXPECT_TRUE(QDir(grafFolder()).rmdir(sub));
+}
+
+// Another user's links in the Graf folder: the victim's file stays as it was.
+TEST_F(SaveMapTest, linksPlantedAtTheNameOrOnTheWayAreRefusedNotWrittenThrough) {
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath("file");
+    {
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the victim's own file");
+    }
+    ASSERT_TRUE(QFile::link(victim, grafFolder() + "/1.bmp"));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), grafFolder() + "/link"));
+    for (const char* name : {"1", "link\\planted"}) {
+        errors.clear();
+        answerPrompt(QString::fromLatin1(name));
+        w.button("Command5")->click();
+        ASSERT_EQ(errors.size(), 1) << name;
+        EXPECT_TRUE(errors.first().contains("symbolic link")) << errors.first().toStdString();
+    }
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "the victim's own file");
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
+    EXPECT_EQ(QDir(grafFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"1.bmp", "link"}));
 }
 
 TEST_F(SaveMapTest, failedSaveNamesTheFileAndTheReasonAndChangesNothing) {

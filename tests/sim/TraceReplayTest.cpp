@@ -8,8 +8,11 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include "Label.h"
 
@@ -50,6 +53,40 @@ TEST(TraceReplayTest, malformedLinesAreRefusedWithTheirNumber) {
     QString error;
     EXPECT_FALSE(readTraceFile("/nonexistent/trace", &error));
     EXPECT_TRUE(error.contains("/nonexistent/trace"));
+}
+
+TEST(TraceReplayTest, timesOutOfRangeAndOversizedReadsAreRefusedWithTheirNumber) {
+    const QString huge = "2.0 IN" + QString(" 41").repeated(maxChunkBytes + 1) + "\n";
+    for (const QString& bad :
+         {QString("1e12 IN 01\n"), QString("1e400 IN 01\n"), QString("0.5 IN 01\n"), huge}) {
+        QString error;
+        EXPECT_FALSE(parseTrace("1.0 OPEN port 1 x\n" + bad, &error)) << bad.left(20).toStdString();
+        EXPECT_TRUE(error.startsWith("line 2: ")) << error.left(80).toStdString();
+    }
+    QString error;
+    const auto silent = parseTrace("1.0 OPEN port 1 x\n2.0 OUT 00 FF FF FF\n", &error);
+    ASSERT_TRUE(silent);
+    EXPECT_FALSE(silent->hasUnitOutput());
+    EXPECT_TRUE(parseTrace("1.0 IN 01\n", &error)->hasUnitOutput());
+}
+
+TEST(TraceReplayTest, onlyARegularFileWithinTheCapIsRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {fifo, QString("/dev/zero"), dir.path()}) {
+        QString error;
+        EXPECT_FALSE(readTraceFile(path, &error)); // returns at once: no reader is waited for
+        EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+    }
+    const QString big = dir.filePath("big.trace");
+    QFile file(big);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(maxTraceBytes + 1));
+    file.close();
+    QString error;
+    EXPECT_FALSE(readTraceFile(big, &error));
+    EXPECT_TRUE(error.contains("MiB")) << error.toStdString();
 }
 
 TEST(TraceReplayTest, unitPlaysTheRecordingWithItsTimingOnceThePortIsOpened) {

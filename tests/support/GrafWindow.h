@@ -8,13 +8,19 @@
 #include "Shape.h"
 #include "Timer.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <memory>
 
 namespace velmor::testing {
 
-// A graph window on a scripted port with the sweep's bounds; the test loads it and delivers the
-// ticks itself.
+// A graph window on a scripted port, loaded as the manual window's switch would load it. Its
+// maps go into a Graf folder of its own: beside the program, there from the start; or the
+// user's, made on the first save.
 struct GrafWindow {
+    QTemporaryDir dir;
+    MapsFolder mapsFolder;
     SharedState state;
     std::shared_ptr<PortLog> log = std::make_shared<PortLog>();
     ScriptedPort* port = nullptr;
@@ -23,17 +29,24 @@ struct GrafWindow {
     // The port's open fails with this error when one is given.
     std::optional<QString> openError;
 
-    explicit GrafWindow(int loadLimit1 = 80, int loadLimit2 = 80, int powerLimit = 70) {
+    explicit GrafWindow(int loadLimit1 = 80, int loadLimit2 = 80, int powerLimit = 70,
+                        bool userFolder = false)
+        : mapsFolder{dir.filePath(QStringLiteral("data/Graf")), userFolder} {
         state.loadLimit1 = static_cast<qint16>(loadLimit1);
         state.loadLimit2 = static_cast<qint16>(loadLimit2);
         state.powerLimit = static_cast<qint16>(powerLimit);
-        form = std::make_unique<FormGraf>(state, [this] {
-            auto made = std::make_unique<ScriptedPort>(log);
-            port = made.get();
-            if (openError)
-                made->failOpenWith(*openError);
-            return made;
-        });
+        if (!userFolder)
+            QDir().mkpath(mapsFolder.path);
+        form = std::make_unique<FormGraf>(
+            state,
+            [this] {
+                auto made = std::make_unique<ScriptedPort>(log);
+                port = made.get();
+                if (openError)
+                    made->failOpenWith(*openError);
+                return made;
+            },
+            mapsFolder);
     }
 
     template <class Control> Control* get(const char* name) const {
