@@ -41,7 +41,7 @@ public:
             loadsOff(*inner_, flushTimeoutMs);
     }
 
-    std::optional<QString> open(int portNumber, const QString& lineSettings) override {
+    std::optional<QString> open(int portNumber, const LineSettings& lineSettings) override {
         if (watched_->closedForGood)
             return QStringLiteral("Cannot open the serial port: the program is ending");
         return inner_->open(portNumber, lineSettings);

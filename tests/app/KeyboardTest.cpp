@@ -3,10 +3,13 @@
 #include "CommandButton.h"
 #include "Form1.h"
 #include "FormGraf.h"
+#include "MapsFolder.h"
 #include "ScriptedPort.h"
 
 #include <QApplication>
 #include <QTest>
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -88,7 +91,8 @@ TEST_F(Keyboard, theManualWindowIsWorkedInTabOrderAndItsScrollBarsSetTheNextFram
 }
 
 TEST_F(Keyboard, theGraphWindowStartsOnItsPlotAndWalksItsButtonsInTabOrder) {
-    FormGraf form(state, makePort);
+    QTemporaryDir maps;
+    FormGraf form(state, makePort, MapsFolder{maps.path(), false});
     ASSERT_FALSE(form.load());
     activate(&form);
     // Save stays out of the walk until a sweep has ended.

@@ -51,7 +51,7 @@ protected:
         });
         openPort = makePort();
         closedPort = makePort();
-        ASSERT_FALSE(openPort->open(1, "9600,N,8,1"));
+        ASSERT_FALSE(openPort->open(1, unitLineSettings));
         sendFrame(*openPort, controlFrame(true, 40, 30, 20));
     }
 
@@ -75,9 +75,9 @@ TEST_F(PortGuardTest, anOpenPortGetsTheAllOffFrameLastAndIsClosed) {
 TEST_F(PortGuardTest, afterwardsNoPortOpensOrSendsAgain) {
     guard.loadsOffAndClose();
     const auto written = logs[0]->written;
-    EXPECT_TRUE(openPort->open(1, "9600,N,8,1")) << "a window's recovery cannot reopen it";
+    EXPECT_TRUE(openPort->open(1, unitLineSettings)) << "a window's recovery cannot reopen it";
     EXPECT_FALSE(openPort->writeByte(1));
-    EXPECT_TRUE(makePort()->open(1, "9600,N,8,1")) << "nor can a window loaded now";
+    EXPECT_TRUE(makePort()->open(1, unitLineSettings)) << "nor can a window loaded now";
     EXPECT_EQ(logs[0]->written, written);
     EXPECT_FALSE(openPort->isOpen());
 }
