@@ -49,6 +49,7 @@ public:
     QByteArray readAll() override;
     void close() override;
     bool isOpen() const override { return inner_->isOpen(); }
+    void holdInput(bool held) override { inner_->holdInput(held); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
 
 private:

@@ -92,6 +92,12 @@ void QtSerialPort::close() {
     port_.close();
 }
 
+void QtSerialPort::holdInput(bool held) {
+    // QSerialPort stops watching the device once its read buffer is full: one byte while held,
+    // unlimited (0) again on release, when it takes in everything that waited.
+    port_.setReadBufferSize(held ? 1 : 0);
+}
+
 bool QtSerialPort::isOpen() const {
     return port_.isOpen();
 }

@@ -22,6 +22,7 @@ public:
     QByteArray readAll() override;
     void close() override;
     bool isOpen() const override;
+    void holdInput(bool held) override;
     std::optional<QString> lostReason() const override { return lost_; }
 
     QString device() const { return port1Device_; }
