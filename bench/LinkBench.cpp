@@ -253,15 +253,20 @@ int sweepMode(const QString& unitProgram, int frames, bool full) {
     return 0;
 }
 
-// Lets the event loop settle for a second, then runs it for the given time and returns the
-// share of one core this process used meanwhile, in percent.
-double cpuShareOver(int seconds) {
+// Lets the event loop settle for a second, then runs it for the given time and reports, under
+// the key's name, the share of one core this process used meanwhile in percent and how often a
+// second it was woken.
+void cpuShareOver(int seconds, const char* key) {
     runFor(1000);
     const double cpu0 = ownCpuSeconds();
+    const qint64 sleeps0 = ownSleeps();
     const qint64 wall0 = steadyMicroseconds();
     runFor(seconds * 1000);
-    return (ownCpuSeconds() - cpu0) / (static_cast<double>(steadyMicroseconds() - wall0) / 1e6) *
-           100.0;
+    const double wallSeconds = static_cast<double>(steadyMicroseconds() - wall0) / 1e6;
+    result((QByteArray(key) + ".cpu_pct").constData(),
+           (ownCpuSeconds() - cpu0) / wallSeconds * 100.0);
+    result((QByteArray(key) + ".wakes_per_s").constData(),
+           static_cast<double>(ownSleeps() - sleeps0) / wallSeconds);
 }
 
 // Limit mode at rest: no scroll bar moves and nothing on the link; the CPU it costs.
@@ -270,8 +275,7 @@ int limitMode(const QString& unitProgram, int seconds) {
     if (!program.waitForFrames(2, 5000))
         fail(QStringLiteral("the manual window sent no frame"));
     click(program.switcher->manualWindow(), "Command3"); // Limit mode
-    const double cpuShare = cpuShareOver(seconds);
-    result("limit.cpu_pct", cpuShare);
+    cpuShareOver(seconds, "limit");
     return 0;
 }
 
@@ -287,8 +291,7 @@ int timerFloorMode(int seconds) {
     timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [] {});
     timer.start();
-    const double cpuShare = cpuShareOver(seconds);
-    result("limit.floor_cpu_pct", cpuShare);
+    cpuShareOver(seconds, "limit.floor");
     return 0;
 }
 

@@ -16,6 +16,10 @@ Memory ownMemory();
 // CPU time this process has used so far (user + system, all threads), in seconds.
 double ownCpuSeconds();
 
+// How often this process has gone to sleep waiting for something so far (voluntary context
+// switches, all threads): each one is a wake-up later.
+qint64 ownSleeps();
+
 // Microseconds on the steady clock, the same clock in every process of the machine.
 qint64 steadyMicroseconds();
 

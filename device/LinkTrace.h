@@ -60,6 +60,7 @@ public:
     void close() override;
     bool isOpen() const override { return inner_->isOpen(); }
     bool waitForWritten(int timeoutMs) override { return inner_->waitForWritten(timeoutMs); }
+    void holdInput(bool held) override { inner_->holdInput(held); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
 
 private:

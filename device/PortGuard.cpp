@@ -50,6 +50,8 @@ public:
         return !watched_->closedForGood && inner_->writeByte(byte);
     }
     QByteArray readAll() override { return inner_->readAll(); }
+    void dropInput() override { inner_->dropInput(); }
+    void holdInput(bool held) override { inner_->holdInput(held); }
     void close() override { inner_->close(); }
     bool isOpen() const override { return inner_->isOpen(); }
     bool waitForWritten(int timeoutMs) override { return inner_->waitForWritten(timeoutMs); }

@@ -126,6 +126,12 @@ bool QtSerialPort::waitForWritten(int timeoutMs) {
     return true;
 }
 
+void QtSerialPort::holdInput(bool held) {
+    // QSerialPort stops watching the device once its read buffer is full: one byte while held,
+    // unlimited (0) again on release, when it takes in everything that waited.
+    port_.setReadBufferSize(held ? 1 : 0);
+}
+
 bool QtSerialPort::isOpen() const {
     return port_.isOpen();
 }

@@ -24,6 +24,7 @@ public:
     void close() override;
     bool isOpen() const override;
     bool waitForWritten(int timeoutMs) override;
+    void holdInput(bool held) override;
     std::optional<QString> lostReason() const override { return lost_; }
 
     QString device() const { return port1Device_; }

@@ -43,6 +43,12 @@ public:
         return true;
     }
 
+    // While held, what arrives waits in the system's buffer instead of being taken in at once,
+    // so a window that reads nothing for a while is not woken by every byte; the first read
+    // after the release still gets everything since the read before. A port without a buffer
+    // of its own has nothing to hold.
+    virtual void holdInput(bool /*held*/) {}
+
     // Set when the port closed itself after a read, write or resource error (an unplugged
     // adapter, the far side of a pseudo-terminal gone); cleared by the next successful open.
     virtual std::optional<QString> lostReason() const = 0;

@@ -108,6 +108,7 @@ void Form1::command1Click() {
     measurementTimer_->setEnabled(true);
     limitTimer_->setEnabled(false);
     settingLimits_ = false;
+    port_->holdInput(false);
     if (supplyOn_)
         switchOff();
     else
@@ -150,6 +151,7 @@ void Form1::command3Click() {
     powerLimitScroll_->setValue(state_.powerLimit);
     limitButton_->setEnabled(false);
     settingLimits_ = true;
+    port_->holdInput(true);        // nothing is read until the measurement resumes
     limitTimer_->setEnabled(true); // the first tick shows the limits as they stand
     measurementTimer_->setEnabled(false);
     setBands(true);

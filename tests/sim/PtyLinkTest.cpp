@@ -102,6 +102,19 @@ TEST_F(PtyLinkTest, unitSendsNothingWhileNoProgramHoldsThePort) {
     EXPECT_TRUE(port->readAll().isEmpty());
 }
 
+TEST_F(PtyLinkTest, heldInputWaitsAndTheFirstReadAfterTheReleaseGetsAllOfIt) {
+    ASSERT_NO_FATAL_FAILURE(startAndOpen());
+    port->holdInput(true);
+    for (int i = 0; i < 5; ++i)
+        ASSERT_EQ(sendFrame(*port, controlFrame(true, 10 * i, 0, 0)), 4);
+    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() == size_t{5}; }));
+    QTest::qWait(50); // the five replies are on their way or waiting
+    port->holdInput(false);
+    const QByteArray heard = readAtLeast(*port, 20);
+    QTest::qWait(20);
+    EXPECT_EQ(heard.size() + port->readAll().size(), 20);
+}
+
 TEST_F(PtyLinkTest, everyByteValuePassesUnchangedBothWays) {
     unit.setFaultMode(FaultMode::Silent);
     ASSERT_NO_FATAL_FAILURE(startAndOpen());
