@@ -50,6 +50,7 @@ public:
     void close() override;
     bool isOpen() const override { return inner_->isOpen(); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
+    QString device() const override { return inner_->device(); }
 
 private:
     void flushOut();

@@ -7,13 +7,13 @@
 #include "Icons.h"
 #include "Label.h"
 #include "LineSettings.h"
-#include "MapExport.h"
 #include "MapFile.h"
-#include "MapSave.h"
 #include "Operator.h"
 #include "PictureBox.h"
 #include "Shape.h"
 #include "Sweep.h"
+#include "SweepCourse.h"
+#include "SweepSave.h"
 #include "Timer.h"
 
 #include <QPixmap>
@@ -126,27 +126,18 @@ void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
 
 void FormGraf::tick() {
     state_.lastReply = recovery_.read();
-    const auto reply = replyFrame(state_.lastReply);
-    const SweepTick step = sweepStep(state_, reply);
-    if (step.outcome == SweepTick::Outcome::NoLink) {
-        label1_->setCaption(step.caption);
+    const SweepTick step = advanceSweep(state_, replyFrame(state_.lastReply), mapRecord_);
+    label1_->setCaption(step.caption);
+    if (step.outcome == SweepTick::Outcome::NoLink)
         return;
-    }
     shape1_->setFillColour(step.indicator5);
     shape2_->setFillColour(step.indicator12);
-    state_.load12Step = step.load12Step;
-    state_.load5Step = step.load5Step;
-
     if (step.outcome == SweepTick::Outcome::Ended) {
         command5_->setEnabled(true);
-        label1_->setCaption(step.caption);
         timer1_->setEnabled(false);
-        sendFrame(*port_, *step.frame);
-        return;
+    } else {
+        picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     }
-    label1_->setCaption(step.caption);
-    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
-    mapRecord_.push_back(paintedCell(*reply, step));
     sendFrame(*port_, *step.frame);
 }
 
@@ -181,11 +172,15 @@ void FormGraf::save() {
         saveError_(refused->reason);
         return;
     }
-    // The map, its cross-load data and a summary, all three or none.
-    const SweepLimits limits{state_.loadLimit1, state_.loadLimit2, state_.powerLimit};
-    if (const auto error =
-            saveMapFiles(mapFilesBeside(std::get<MapPath>(target).path), picture1_->image(),
-                         crossLoadCsv(mapRecord_), crossLoadSummary(mapRecord_, limits, *name)))
+    // The map, its cross-load data, a summary and the report, all four or none.
+    const FinishedSweep sweep{*name,
+                              picture1_->image(),
+                              picture1_->devicePixelRatioF(),
+                              mapRecord_,
+                              {state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
+                              port_->device(),
+                              QDateTime::currentDateTime()};
+    if (const auto error = saveSweep(std::get<MapPath>(target).path, sweep))
         saveError_(*error);
 }
 

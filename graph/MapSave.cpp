@@ -19,15 +19,16 @@ QString cannotSave(const QSaveFile& file, const QString& reason) {
 MapFiles mapFilesBeside(const QString& bmpPath) {
     const QString stem = bmpPath.endsWith(QLatin1String(".bmp")) ? bmpPath.chopped(4) : bmpPath;
     return {stem + QStringLiteral(".bmp"), stem + QStringLiteral(".csv"),
-            stem + QStringLiteral(".txt")};
+            stem + QStringLiteral(".txt"), stem + QStringLiteral(".pdf")};
 }
 
 std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
-                                    const QByteArray& summary) {
+                                    const QByteArray& summary, const QByteArray& report) {
     // A QSaveFile that is not committed removes its temporary file when it goes.
     QSaveFile bmpFile(files.bmp);
     QSaveFile csvFile(files.csv);
     QSaveFile txtFile(files.txt);
+    QSaveFile pdfFile(files.pdf);
     const auto bmp = ui::bitmapBytes(map);
     if (!bmp)
         return cannotSave(bmpFile, QStringLiteral("cannot encode the image"));
@@ -37,7 +38,9 @@ std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, co
         return error;
     if (auto error = ui::stageWrite(txtFile, summary))
         return error;
-    for (QSaveFile* file : std::array{&bmpFile, &csvFile, &txtFile})
+    if (auto error = ui::stageWrite(pdfFile, report))
+        return error;
+    for (QSaveFile* file : std::array{&bmpFile, &csvFile, &txtFile, &pdfFile})
         if (!file->commit())
             return cannotSave(*file, file->errorString());
     return std::nullopt;

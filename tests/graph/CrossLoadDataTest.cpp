@@ -66,7 +66,7 @@ protected:
     }
 
     void TearDown() override {
-        for (const char* extension : {".bmp", ".csv", ".txt"})
+        for (const char* extension : {".bmp", ".csv", ".txt", ".pdf"})
             QFile::remove(stem + extension);
     }
 

@@ -94,6 +94,7 @@ TEST(MapFilesTest, dataAndSummaryLieBesideTheBitmap) {
     EXPECT_EQ(files.bmp, "/opt/bench/Graf/may/psu 1.bmp");
     EXPECT_EQ(files.csv, "/opt/bench/Graf/may/psu 1.csv");
     EXPECT_EQ(files.txt, "/opt/bench/Graf/may/psu 1.txt");
+    EXPECT_EQ(files.pdf, "/opt/bench/Graf/may/psu 1.pdf");
 }
 
 } // namespace
