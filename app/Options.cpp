@@ -30,10 +30,27 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         QStringLiteral("trace"),
         QStringLiteral("Record every byte in and out of the link, with timestamps, in FILE."),
         QStringLiteral("FILE"));
+    const QCommandLineOption sweepOption(
+        QStringLiteral("sweep"),
+        QStringLiteral("Run the cross-load sweep without a window and save it as NAME in the Graf "
+                       "folder. Exit status 0 passed, 2 failed, 1 not run or interrupted."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption limitsOption(
+        QStringLiteral("limits"),
+        QStringLiteral("With --sweep: LoadLimit1, LoadLimit2 and PowerLimit, 0..255 each "
+                       "(default 80,80,70)."),
+        QStringLiteral("L1,L2,P"));
+    const QCommandLineOption reportOption(
+        QStringLiteral("report"), QStringLiteral("With --sweep: also write the PDF report."));
+    const QCommandLineOption linkTimeoutOption(
+        QStringLiteral("link-timeout"),
+        QStringLiteral("With --sweep: give up after SECONDS without a reply (default 30)."),
+        QStringLiteral("SECONDS"));
     parser.addOption(portOption);
     parser.addOption(simulateOption);
     parser.addOption(listPortsOption);
     parser.addOption(traceOption);
+    parser.addOptions({sweepOption, limitsOption, reportOption, linkTimeoutOption});
 
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -62,12 +79,46 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     }
 
+    const auto refuse = [exitCode](const QString& why) {
+        std::fprintf(stderr, "%s\n", qPrintable(why));
+        *exitCode = 2;
+        return std::nullopt;
+    };
+    for (const QCommandLineOption* o : {&limitsOption, &reportOption, &linkTimeoutOption})
+        if (parser.isSet(*o) && !parser.isSet(sweepOption))
+            return refuse(QStringLiteral("--%1 goes with --sweep").arg(o->names().first()));
+
     Options options;
+    if (parser.isSet(sweepOption)) {
+        SweepRequest sweep;
+        sweep.name = parser.value(sweepOption);
+        sweep.report = parser.isSet(reportOption);
+        if (parser.isSet(limitsOption)) {
+            auto limits = parseSweepLimits(parser.value(limitsOption));
+            if (const auto* why = std::get_if<QString>(&limits))
+                return refuse(*why);
+            sweep.limits = std::get<SweepLimits>(limits);
+        }
+        if (parser.isSet(linkTimeoutOption)) {
+            auto seconds = parseLinkTimeout(parser.value(linkTimeoutOption));
+            if (const auto* why = std::get_if<QString>(&seconds))
+                return refuse(*why);
+            sweep.linkTimeoutSeconds = std::get<int>(seconds);
+        }
+        options.sweep = sweep;
+    }
     options.port1Device =
         parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(simulateOption);
     options.tracePath = parser.value(traceOption);
     return options;
+}
+
+bool wantsUnattendedSweep(const QStringList& arguments) {
+    for (const QString& a : arguments.mid(1))
+        if (a == QLatin1String("--sweep") || a.startsWith(QLatin1String("--sweep=")))
+            return true;
+    return false;
 }
 
 bool wantsTextOnly(const QStringList& arguments) {

@@ -1,7 +1,9 @@
 #include "Operator.h"
 #include "Options.h"
+#include "RunSweep.h"
 #include "SharedState.h"
 #include "Startup.h"
+#include "UnattendedSweep.h"
 #include "WindowSwitcher.h"
 
 #ifdef VELMOR_HAS_SIM
@@ -65,7 +67,10 @@ int main(int argc, char** argv) {
         velmor::parseOptions(QCoreApplication::arguments(), &exitCode);
         return exitCode;
     }
-    if (!displayAvailable()) {
+    const bool unattended = velmor::wantsUnattendedSweep(arguments);
+    if (unattended)
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window, so no display either
+    else if (!displayAvailable()) {
         std::fprintf(stderr, "velmor-test needs a display. Without one, run it under xvfb-run "
                              "(xvfb-run -a ./run --simulate).\n");
         return 1;
@@ -74,7 +79,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
-        return exitCode;
+        return unattended && exitCode != 0 ? velmor::sweepCouldNotRun : exitCode;
 
 #ifdef VELMOR_HAS_SIM
     // The simulated unit lives in this process, on the same event loop, for as long as the bench.
@@ -98,6 +103,8 @@ int main(int argc, char** argv) {
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
+    if (options->sweep)
+        return velmor::runUnattendedSweep(*options->sweep, makePort);
 
     auto manual = velmor::startManualWindow(state, makePort);
     if (!manual)

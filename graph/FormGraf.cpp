@@ -66,7 +66,7 @@ void FormGraf::buildControls() {
             break;
         case GrafControl::Picture:
             picture1_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
-            picture1_->setBackColour(ui::sys::menuText);
+            picture1_->setBackColour(mapBackColour);
             break;
         case GrafControl::Square: {
             auto* square = addInside<ui::Shape>(picture1_, name, p.place, p.tabIndex);
@@ -180,7 +180,7 @@ void FormGraf::save() {
                               {state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
                               port_->device(),
                               QDateTime::currentDateTime()};
-    if (const auto error = saveSweep(std::get<MapPath>(target).path, sweep))
+    if (const auto error = saveSweep(std::get<MapPath>(target).path, sweep, true))
         saveError_(*error);
 }
 

@@ -23,7 +23,8 @@ MapFiles mapFilesBeside(const QString& bmpPath) {
 }
 
 std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
-                                    const QByteArray& summary, const QByteArray& report) {
+                                    const QByteArray& summary,
+                                    const std::optional<QByteArray>& report) {
     // A QSaveFile that is not committed removes its temporary file when it goes.
     QSaveFile bmpFile(files.bmp);
     QSaveFile csvFile(files.csv);
@@ -38,10 +39,11 @@ std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, co
         return error;
     if (auto error = ui::stageWrite(txtFile, summary))
         return error;
-    if (auto error = ui::stageWrite(pdfFile, report))
-        return error;
+    if (report)
+        if (auto error = ui::stageWrite(pdfFile, *report))
+            return error;
     for (QSaveFile* file : std::array{&bmpFile, &csvFile, &txtFile, &pdfFile})
-        if (!file->commit())
+        if (file->isOpen() && !file->commit())
             return cannotSave(*file, file->errorString());
     return std::nullopt;
 }

@@ -20,11 +20,12 @@ struct MapFiles {
 // "<name>.bmp" gives "<name>.csv", "<name>.txt" and "<name>.pdf" beside it.
 MapFiles mapFilesBeside(const QString& bmpPath);
 
-// Writes the map as a BMP, the CSV, the summary and the report, each first to a temporary file
-// beside its final name. Only once all four are written are they put in place, in the order BMP,
-// CSV, summary, report, each in one step; so a failed write leaves every earlier file of those
-// names as it was. Returns what went wrong, naming the file and the reason, or nothing.
+// Writes the map as a BMP, the CSV, the summary and the report if there is one, each first to a
+// temporary file beside its final name. Only once all are written are they put in place, in the
+// order BMP, CSV, summary, report, each in one step; so a failed write leaves every earlier file of
+// those names as it was. Returns what went wrong, naming the file and the reason, or nothing.
 std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
-                                    const QByteArray& summary, const QByteArray& report);
+                                    const QByteArray& summary,
+                                    const std::optional<QByteArray>& report);
 
 } // namespace velmor

@@ -5,10 +5,11 @@
 
 namespace velmor {
 
-std::optional<QString> saveSweep(const QString& bmpPath, const FinishedSweep& sweep) {
+std::optional<QString> saveSweep(const QString& bmpPath, const FinishedSweep& sweep,
+                                 bool withReport) {
     return saveMapFiles(mapFilesBeside(bmpPath), sweep.map, crossLoadCsv(sweep.record),
                         crossLoadSummary(sweep.record, sweep.limits, sweep.name),
-                        sweepReportPdf(sweep));
+                        withReport ? std::optional(sweepReportPdf(sweep)) : std::nullopt);
 }
 
 } // namespace velmor

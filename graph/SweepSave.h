@@ -24,8 +24,9 @@ struct FinishedSweep {
 };
 
 // Saves the sweep under its map's path ("<name>.bmp"): the map, the cross-load data, the summary
-// and the one-page report ("<name>.pdf"), all four or none (see saveMapFiles). Returns what went
-// wrong, naming the file and the reason, or nothing.
-std::optional<QString> saveSweep(const QString& bmpPath, const FinishedSweep& sweep);
+// and, with the report, the one-page report ("<name>.pdf"), all or none (see saveMapFiles).
+// Returns what went wrong, naming the file and the reason, or nothing.
+std::optional<QString> saveSweep(const QString& bmpPath, const FinishedSweep& sweep,
+                                 bool withReport);
 
 } // namespace velmor

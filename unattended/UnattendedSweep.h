@@ -1,0 +1,79 @@
+#pragma once
+
+#include "MapRecord.h"
+#include "PortRecovery.h"
+#include "SerialPort.h"
+#include "SharedState.h"
+#include "SweepProgress.h"
+#include "SweepRequest.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace ui {
+class PictureBox;
+}
+
+namespace velmor {
+
+// How an unattended sweep ends, as the program's exit status.
+enum SweepExit { sweepPassed = 0, sweepCouldNotRun = 1, sweepFailed = 2 };
+
+// The cross-load sweep without a window: what the graph window does from its load to the save,
+// with the limits given. The port opens and takes the all-off frame, the supply goes on, and every
+// 100 ms a tick reads the reply, advances the sweep, paints the cell on a map of the graph
+// window's size and sends the next frame; the end frame comes last. Then the map, its data, the
+// summary and, if asked, the report are saved, and finished() gives the exit status.
+class UnattendedSweep : public QObject {
+    Q_OBJECT
+public:
+    // Progress goes to the stream: redrawn in place on a terminal, one line per row otherwise.
+    struct Output {
+        std::FILE* stream = stdout;
+        bool terminal = false;
+    };
+
+    UnattendedSweep(SweepRequest request, QString bmpPath, const PortFactory& makePort,
+                    Output output);
+    ~UnattendedSweep() override;
+
+    // Opens the port and sends the all-off frame; the ticks follow. Returns why the port cannot
+    // be opened, or nothing.
+    std::optional<QString> start();
+
+    // Stops the sweep: the loads go off, the port closes, and the exit status is 1.
+    void interrupt();
+
+signals:
+    void finished(int status);
+
+private:
+    void tick();
+    void linkChanged(const std::optional<QString>& lostReason);
+    // Redraws the bar, or writes the line of the row the tick finished.
+    void showProgress(const std::optional<ReplyFrame>& reply, std::optional<int> rowDone);
+    int save();
+    // Sends the end frame unless it went already, lets it leave, closes the port, and finishes.
+    void finish(int status, bool sendEndFrame);
+
+    SweepRequest request_;
+    QString bmpPath_;
+    Output output_;
+    SharedState state_;
+    std::unique_ptr<SerialPort> port_;
+    PortRecovery recovery_;
+    std::unique_ptr<ui::PictureBox> map_;
+    MapRecord record_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    QElapsedTimer lastHeard_; // since the last reply, or since the start
+    SweepProgress progress_;
+    bool finishing_ = false;
+};
+
+} // namespace velmor
