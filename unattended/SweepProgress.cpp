@@ -13,7 +13,7 @@ QString tr(const char* text) {
 }
 
 QString reading(const std::optional<double>& volts) {
-    return volts ? QString::number(*volts, 'f', 2) + QStringLiteral(" V") : QStringLiteral("-");
+    return volts ? QString::number(*volts, 'f', 2) : QStringLiteral("-");
 }
 
 } // namespace
@@ -24,13 +24,13 @@ QString minutesSeconds(qint64 milliseconds) {
 }
 
 QString progressBar(const SweepProgress& p) {
-    constexpr int width = 30;
+    constexpr int width = 16; // the whole line stays within 80 columns
     const int filled = p.cellsExpected > 0
                            ? width * std::min(p.cellsDone, p.cellsExpected) / p.cellsExpected
                            : width;
     const QString bar =
         QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
-    return tr("[%1] %2/%3 cells  %4 elapsed  %5 left  +5 V %6  +12 V %7")
+    return tr("[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7")
         .arg(bar)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)
@@ -39,7 +39,7 @@ QString progressBar(const SweepProgress& p) {
 }
 
 QString progressRowLine(const SweepProgress& p) {
-    return tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6, +12 V %7")
+    return tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V")
         .arg(p.row)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)

@@ -93,17 +93,19 @@ void UnattendedSweep::tick() {
     if (step.outcome == SweepTick::Outcome::Ended) {
         timer_.stop();
         sendFrame(*port_, *step.frame);
-        showProgress(reply, row);
+        showProgress(reply, row, static_cast<int>(record_.size()));
         finish(save(), false);
         return;
     }
     map_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     sendFrame(*port_, *step.frame);
-    showProgress(reply, state_.load5Step != row ? std::optional<int>(row) : std::nullopt);
+    // A wrap paints the first cell of the next row.
+    showProgress(reply, state_.load5Step != row ? std::optional<int>(row) : std::nullopt,
+                 static_cast<int>(record_.size()) - 1);
 }
 
 void UnattendedSweep::showProgress(const std::optional<ReplyFrame>& reply,
-                                   std::optional<int> rowDone) {
+                                   std::optional<int> rowDone, int cellsThroughRow) {
     SweepProgress& p = progress_;
     p.cellsDone = static_cast<int>(record_.size());
     p.elapsedMs = clock_.elapsed();
@@ -115,8 +117,10 @@ void UnattendedSweep::showProgress(const std::optional<ReplyFrame>& reply,
     if (output_.terminal) {
         std::fprintf(output_.stream, "\r%s", qPrintable(progressBar(p)));
     } else if (rowDone) {
-        p.row = *rowDone;
-        std::fprintf(output_.stream, "%s\n", qPrintable(progressRowLine(p)));
+        SweepProgress line = p;
+        line.row = *rowDone;
+        line.cellsDone = cellsThroughRow;
+        std::fprintf(output_.stream, "%s\n", qPrintable(progressRowLine(line)));
     }
     std::fflush(output_.stream);
 }

@@ -55,8 +55,10 @@ signals:
 private:
     void tick();
     void linkChanged(const std::optional<QString>& lostReason);
-    // Redraws the bar, or writes the line of the row the tick finished.
-    void showProgress(const std::optional<ReplyFrame>& reply, std::optional<int> rowDone);
+    // Redraws the bar, or writes the line of the row the tick finished, which holds the cells up
+    // to the given count.
+    void showProgress(const std::optional<ReplyFrame>& reply, std::optional<int> rowDone,
+                      int cellsThroughRow);
     int save();
     // Sends the end frame unless it went already, lets it leave, closes the port, and finishes.
     void finish(int status, bool sendEndFrame);
