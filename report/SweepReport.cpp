@@ -29,14 +29,57 @@ QString signedFixed(double value, int decimals) {
            fixed(std::abs(value), decimals);
 }
 
-// The map in page units (one logical screen pixel each): twips of the plot surface over 15.
-constexpr double unitsPerTwip = 1.0 / 15;
 constexpr double amps12PerColumn = 21.0 / 128;
 constexpr double amps5PerRow = 40.0 / 128;
+constexpr int cellsPerSide = 128;
 
-QPointF mapPoint(double amps12, double amps5) {
-    return {amps12 / amps12PerColumn * cellTwips * unitsPerTwip,
-            (mapBaseTwips - amps5 / amps5PerRow * cellTwips) * unitsPerTwip};
+// The part of the map the sweep reached, enlarged by a whole factor so that every cell stays a
+// sharp block of the map's own pixels.
+struct MapView {
+    QRect source;    // in the map's pixels
+    int scale = 1;   // page units per map pixel
+    qreal ratio = 1; // map pixels per twip * 15
+
+    // Where a load lands, in page units from the view's top-left corner.
+    QPointF at(double amps12, double amps5) const {
+        const double x = amps12 / amps12PerColumn * cellTwips * ratio / 15;
+        const double y = (mapBaseTwips - amps5 / amps5PerRow * cellTwips) * ratio / 15;
+        return (QPointF(x, y) - QPointF(source.topLeft())) * scale;
+    }
+    QSizeF size() const { return QSizeF(source.size()) * scale; }
+    double amps12Span() const { return source.width() * 15 / ratio / cellTwips * amps12PerColumn; }
+    double amps5Span() const { return source.height() * 15 / ratio / cellTwips * amps5PerRow; }
+};
+
+// The rows and columns the limits allow and the cells painted, and two cells more each way.
+MapView mapView(const FinishedSweep& sweep, const QSizeF& room) {
+    int rows = sweep.limits.loadLimit1 / 2 + 1;
+    int columns = (sweep.limits.loadLimit2 + 1) / 2;
+    for (const MapCell& cell : sweep.record) {
+        rows = std::max(rows, cell.row + 1);
+        columns = std::max(columns, cell.column + 1);
+    }
+    rows = std::min(rows + 2, cellsPerSide);
+    columns = std::min(columns + 2, cellsPerSide);
+    MapView view;
+    view.ratio = sweep.mapPixelRatio;
+    const auto pixel = [&view](int twips) { return qRound(twips * view.ratio / 15); };
+    const QRect reached(QPoint(0, pixel(mapBaseTwips - cellTwips * rows)),
+                        QPoint(pixel(cellTwips * columns) - 1, pixel(mapBaseTwips) - 1));
+    view.source = reached.intersected(sweep.map.rect());
+    if (view.source.isEmpty())
+        view.source = sweep.map.rect();
+    view.scale = std::max(1, static_cast<int>(std::min(room.width() / view.source.width(),
+                                                       room.height() / view.source.height())));
+    return view;
+}
+
+// A step for axis ticks that puts at most ten of them on the span.
+double tickStep(double span) {
+    for (const double step : {0.25, 0.5, 1.0, 2.0, 5.0})
+        if (span / step <= 10)
+            return step;
+    return 10;
 }
 
 constexpr std::array<const char*, 7> classRanges{
@@ -55,7 +98,8 @@ std::array<int, 7> cellsPerClass(const MapRecord& record) {
 class SweepPage {
 public:
     SweepPage(QPainter& painter, const FinishedSweep& sweep)
-        : p_(painter), sweep_(sweep), verdict_(judgeSweep(sweep.record)) {}
+        : p_(painter), sweep_(sweep), verdict_(judgeSweep(sweep.record)),
+          view_(mapView(sweep, mapRoom)) {}
 
     void draw() {
         title();
@@ -65,11 +109,12 @@ public:
     }
 
 private:
-    static constexpr double mapLeft = 80;
-    static constexpr double mapTop = 150;
+    static constexpr double mapLeft = 90;
+    static constexpr double mapTop = 140;
+    static constexpr QSizeF mapRoom{680, 700};
 
-    double mapWidth() const { return sweep_.map.width() / sweep_.mapPixelRatio; }
-    double mapHeight() const { return sweep_.map.height() / sweep_.mapPixelRatio; }
+    double mapWidth() const { return view_.size().width(); }
+    double mapHeight() const { return view_.size().height(); }
 
     void text(double x, double y, const QString& line, const QFont& font,
               const QColor& colour = Qt::black) {
@@ -88,20 +133,26 @@ private:
     }
 
     void map() {
-        const QRectF frame(mapLeft, mapTop, mapWidth(), mapHeight());
-        p_.drawImage(frame, sweep_.map);
+        const QRectF frame(QPointF(mapLeft, mapTop), view_.size());
+        // Enlarged here, pixel by pixel: a viewer would smooth the cells' edges.
+        p_.drawImage(frame.topLeft(), sweep_.map.copy(view_.source)
+                                          .scaled(view_.size().toSize(), Qt::IgnoreAspectRatio,
+                                                  Qt::FastTransformation));
         p_.save();
         p_.translate(mapLeft, mapTop);
-        p_.setClipRect(QRectF(0, 0, mapWidth(), mapHeight()));
+        p_.setClipRect(QRectF(QPointF(0, 0), view_.size()));
         // The power bound: 5 V * I5 + 12 V * I12 = 2 * PowerLimit W.
         const double watts = powerLimitWatts(sweep_.limits.powerLimit);
-        p_.setPen(QPen(Qt::white, 2, Qt::DashLine));
-        p_.drawLine(mapPoint(0, watts / 5), mapPoint(watts / 12, 0));
+        const QLineF bound(view_.at(0, watts / 5), view_.at(watts / 12, 0));
+        p_.setPen(QPen(Qt::black, 6));
+        p_.drawLine(bound);
+        p_.setPen(QPen(Qt::white, 3, Qt::DashLine));
+        p_.drawLine(bound);
         p_.restore();
-        const QPointF label =
-            mapPoint(std::min(watts / 12, 20.0) / 2, watts / 10) + QPointF(mapLeft + 8, mapTop - 8);
-        if (frame.contains(label))
-            text(label.x(), label.y(), tr("%1 W").arg(watts), reportFont(9, true), Qt::white);
+        const QPointF label = frame.topLeft() + view_.at(watts / 24, watts / 10) + QPointF(10, -10);
+        if (frame.adjusted(0, 40, -200, 0).contains(label))
+            text(label.x(), label.y(), tr("%1 W bound").arg(watts), reportFont(10, true),
+                 Qt::white);
         axes();
     }
 
@@ -110,19 +161,21 @@ private:
         p_.setPen(Qt::black);
         p_.drawRect(QRectF(mapLeft, mapTop, mapWidth(), mapHeight()));
         const double bottom = mapTop + mapHeight();
-        for (int amps = 0; amps <= 20; amps += 2) {
-            const double x = mapLeft + mapPoint(amps, 0).x();
+        const double step12 = tickStep(view_.amps12Span());
+        for (double amps = 0; amps <= view_.amps12Span(); amps += step12) {
+            const double x = mapLeft + view_.at(amps, 0).x();
             p_.drawLine(QPointF(x, bottom), QPointF(x, bottom + 8));
-            text(x - 8, bottom + 28, QString::number(amps), font);
+            text(x - 10, bottom + 30, QString::number(amps), font);
         }
-        for (int amps = 0; amps <= 40; amps += 5) {
-            const double y = mapTop + mapPoint(0, amps).y();
+        const double step5 = tickStep(view_.amps5Span());
+        for (double amps = 0; amps <= view_.amps5Span(); amps += step5) {
+            const double y = mapTop + view_.at(0, amps).y();
             p_.drawLine(QPointF(mapLeft - 8, y), QPointF(mapLeft, y));
-            text(mapLeft - 40, y + 6, QString::number(amps), font);
+            text(mapLeft - 48, y + 6, QString::number(amps), font);
         }
-        text(mapLeft + mapWidth() / 2 - 90, bottom + 58, tr("+12 V current, A"), reportFont(9));
+        text(mapLeft + mapWidth() / 2 - 90, bottom + 62, tr("+12 V current, A"), reportFont(9));
         p_.save();
-        p_.translate(mapLeft - 50, mapTop + mapHeight() / 2 + 80);
+        p_.translate(mapLeft - 58, mapTop + mapHeight() / 2 + 80);
         p_.rotate(-90);
         text(0, 0, tr("+5 V current, A"), reportFont(9));
         p_.restore();
@@ -141,6 +194,13 @@ private:
             text(left + 40, y + 21, tr(classRanges[k]), reportFont(9));
             text(left + 200, y + 21, QString::number(counts[k]), reportFont(9));
         }
+        const double y = mapTop + 45 + 38 * static_cast<double>(counts.size()) + 14;
+        p_.setPen(QPen(Qt::black, 6));
+        p_.drawLine(QPointF(left, y), QPointF(left + 28, y));
+        p_.setPen(QPen(Qt::white, 3, Qt::DashLine));
+        p_.drawLine(QPointF(left, y), QPointF(left + 28, y));
+        text(left + 40, y + 7,
+             tr("%1 W power bound").arg(powerLimitWatts(sweep_.limits.powerLimit)), reportFont(9));
     }
 
     QString worstLine(const char* output, const std::optional<std::size_t>& index, bool five) {
@@ -159,7 +219,7 @@ private:
     }
 
     void verdictAndFigures() {
-        double y = mapTop + mapHeight() + 140;
+        double y = mapTop + std::max(mapHeight(), 330.0) + 150;
         const MapSummary& s = verdict_.summary;
         const bool passed = verdict_.passed();
         text(0, y, passed ? tr("PASS") : tr("FAIL"), reportFont(36, true),
@@ -171,9 +231,9 @@ private:
                                .arg(s.insideBand)
                                .arg(s.cells)
                                .arg(fixed(100.0 * s.insideBand / s.cells, 2));
-        text(250, y - 14, share, reportFont(10));
+        text(0, y += 45, share, reportFont(10));
         const QFont body = reportFont(10);
-        y += 70;
+        y += 60;
         const SweepLimits& l = sweep_.limits;
         text(0, y,
              tr("Limits: LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3 (%4 W)")
@@ -204,6 +264,7 @@ private:
     QPainter& p_;
     const FinishedSweep& sweep_;
     SweepVerdict verdict_;
+    MapView view_;
 };
 
 } // namespace
