@@ -3,7 +3,6 @@
 #include "RunSweep.h"
 #include "SharedState.h"
 #include "Startup.h"
-#include "UnattendedSweep.h"
 #include "WindowSwitcher.h"
 
 #ifdef VELMOR_HAS_SIM

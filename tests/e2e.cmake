@@ -8,6 +8,7 @@ if(TARGET velmor_sim)
         e2e/OpenFaultTest.cpp
         e2e/WriteFaultTest.cpp
         e2e/SaveFaultTest.cpp
+        e2e/UnattendedSweepTest.cpp
         e2e/ScriptedGraph.h
         e2e/ProcessMemory.h
         e2e/Bench.h

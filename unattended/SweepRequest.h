@@ -17,6 +17,9 @@ struct SweepRequest {
     int linkTimeoutSeconds = 30;    // how long to wait for a lost or silent unit
 };
 
+// How an unattended sweep ends, as the program's exit status.
+enum SweepExit { sweepPassed = 0, sweepCouldNotRun = 1, sweepFailed = 2 };
+
 // "L1,L2,P", each 0..255; or why not, naming the option.
 std::variant<SweepLimits, QString> parseSweepLimits(const QString& text);
 

@@ -21,9 +21,6 @@ class PictureBox;
 
 namespace velmor {
 
-// How an unattended sweep ends, as the program's exit status.
-enum SweepExit { sweepPassed = 0, sweepCouldNotRun = 1, sweepFailed = 2 };
-
 // The cross-load sweep without a window: what the graph window does from its load to the save,
 // with the limits given. The port opens and takes the all-off frame, the supply goes on, and every
 // 100 ms a tick reads the reply, advances the sweep, paints the cell on a map of the graph
