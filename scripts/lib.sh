@@ -9,6 +9,7 @@ VELMOR_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-liberation fonts-dejavu-core
+    poppler-utils
 )
 
 as_root() {

@@ -24,7 +24,7 @@ QString minutesSeconds(qint64 milliseconds) {
 }
 
 QString progressBar(const SweepProgress& p) {
-    constexpr int width = 16; // the whole line stays within 80 columns
+    constexpr int width = 14; // the whole line stays within 79 columns
     const int filled = p.cellsExpected > 0
                            ? width * std::min(p.cellsDone, p.cellsExpected) / p.cellsExpected
                            : width;

@@ -1,0 +1,4 @@
+# The PDF reports, read back with pdftotext.
+velmor_add_test(report_tests
+    report/SweepReportTest.cpp
+    LIBS velmor_graph)
