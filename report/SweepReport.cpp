@@ -4,7 +4,6 @@
 #include "Deviation.h"
 #include "ReportPage.h"
 #include "Sweep.h"
-#include "SweepVerdict.h"
 
 #include <QCoreApplication>
 #include <QSysInfo>
@@ -98,7 +97,7 @@ std::array<int, 7> cellsPerClass(const MapRecord& record) {
 class SweepPage {
 public:
     SweepPage(QPainter& painter, const FinishedSweep& sweep)
-        : p_(painter), sweep_(sweep), verdict_(judgeSweep(sweep.record)),
+        : p_(painter), sweep_(sweep), summary_(summarize(sweep.record)),
           view_(mapView(sweep, mapRoom)) {}
 
     void draw() {
@@ -207,7 +206,7 @@ private:
         QString line = tr("Worst %1: ").arg(QString::fromUtf8(output));
         if (!index)
             return line + tr("none");
-        const MapCell& cell = verdict_.judged[*index];
+        const MapCell& cell = sweep_.record[*index];
         const double volts = five ? volts5Graph(cell.b2) : volts12(cell.b3);
         const double nominal = five ? 5 : 12;
         return line + tr("%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)")
@@ -220,17 +219,17 @@ private:
 
     void verdictAndFigures() {
         double y = mapTop + std::max(mapHeight(), 330.0) + 150;
-        const MapSummary& s = verdict_.summary;
-        const bool passed = verdict_.passed();
+        const MapSummary& s = summary_;
+        const bool passed = s.pass();
         text(0, y, passed ? tr("PASS") : tr("FAIL"), reportFont(36, true),
              passed ? QColor(0, 140, 0) : QColor(200, 0, 0));
         const QString share =
-            s.cells == 0 ? tr("no judged cells")
-                         : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "
-                              "+12 V, %3 %")
-                               .arg(s.insideBand)
-                               .arg(s.cells)
-                               .arg(fixed(100.0 * s.insideBand / s.cells, 2));
+            s.judged == 0 ? tr("no judged cells")
+                          : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "
+                               "+12 V, %3 %")
+                                .arg(s.insideBand)
+                                .arg(s.judged)
+                                .arg(fixed(100.0 * s.insideBand / s.judged, 2));
         text(0, y += 45, share, reportFont(10));
         const QFont body = reportFont(10);
         y += 60;
@@ -252,18 +251,22 @@ private:
     }
 
     QString range33() const {
-        if (verdict_.judged.empty())
+        std::optional<int> low;
+        std::optional<int> high;
+        for (const MapCell& cell : sweep_.record)
+            if (judgedCell(cell)) {
+                low = std::min<int>(low.value_or(cell.b4), cell.b4);
+                high = std::max<int>(high.value_or(cell.b4), cell.b4);
+            }
+        if (!low)
             return tr("+3.3 V seen: none");
-        const auto [low, high] =
-            std::minmax_element(verdict_.judged.begin(), verdict_.judged.end(),
-                                [](const MapCell& a, const MapCell& b) { return a.b4 < b.b4; });
         return tr("+3.3 V seen: %1 V to %2 V")
-            .arg(fixed(volts33(low->b4), 3), fixed(volts33(high->b4), 3));
+            .arg(fixed(volts33(*low), 3), fixed(volts33(*high), 3));
     }
 
     QPainter& p_;
     const FinishedSweep& sweep_;
-    SweepVerdict verdict_;
+    MapSummary summary_;
     MapView view_;
 };
 

@@ -3,10 +3,10 @@
 #include "Conversions.h"
 #include "GrafLayout.h"
 #include "LineSettings.h"
+#include "MapExport.h"
 #include "PictureBox.h"
 #include "SweepCourse.h"
 #include "SweepSave.h"
-#include "SweepVerdict.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -150,18 +150,17 @@ int UnattendedSweep::save() {
         say(*error);
         return sweepCouldNotRun;
     }
-    const SweepVerdict verdict = judgeSweep(record_);
-    const MapSummary& s = verdict.summary;
+    const MapSummary s = summarize(record_);
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("%1: %2 of %3 judged cells inside the ATX ±5 % band")
-                                .arg(verdict.passed() ? tr("PASS") : tr("FAIL"))
+                                .arg(s.pass() ? tr("PASS") : tr("FAIL"))
                                 .arg(s.insideBand)
-                                .arg(s.cells)));
+                                .arg(s.judged)));
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("Saved %1 with its .csv and .txt%2")
                                 .arg(bmpPath_, request_.report ? tr(" and .pdf") : QString())));
     std::fflush(output_.stream);
-    return verdict.passed() ? sweepPassed : sweepFailed;
+    return s.pass() ? sweepPassed : sweepFailed;
 }
 
 void UnattendedSweep::interrupt() {

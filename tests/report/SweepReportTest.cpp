@@ -1,7 +1,6 @@
 // The sweep report's text, as pdftotext reads it off the page.
 #include "SweepReport.h"
 #include "GrafLayout.h"
-#include "SweepVerdict.h"
 
 #include <QFile>
 #include <QProcess>
@@ -75,11 +74,11 @@ TEST(SweepReportTest, failedSweepNamesItsLimitsVerdictAndWorstCellsButNotTheAllO
 
 TEST(SweepReportTest, sweepInsideTheBandPasses) {
     const FinishedSweep sweep = sweepOf({cell(0, 1, 128, 128), cell(1, 0, 133, 122)});
-    EXPECT_TRUE(judgeSweep(sweep.record).passed());
+    EXPECT_TRUE(summarize(sweep.record).pass());
     const QString text = pageText(sweep);
     EXPECT_TRUE(text.contains("PASS")) << text.toStdString();
     EXPECT_TRUE(text.contains("2 of 2 judged cells")) << text.toStdString();
-    EXPECT_FALSE(judgeSweep(sweepOf({}).record).passed()) << "nothing judged passes nothing";
+    EXPECT_FALSE(summarize(sweepOf({}).record).pass()) << "nothing judged passes nothing";
 }
 
 } // namespace
