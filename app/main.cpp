@@ -1,5 +1,6 @@
 #include "Operator.h"
 #include "Options.h"
+#include "Recording.h"
 #include "SharedState.h"
 #include "Startup.h"
 #include "WindowSwitcher.h"
@@ -99,6 +100,13 @@ int main(int argc, char** argv) {
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
 
+    auto recording = velmor::results::Recording::start(options->resultsUrl, options->port1Device);
+    if (const auto* error = std::get_if<QString>(&recording)) {
+        std::fprintf(stderr, "velmor-test: --results: %s\n", qPrintable(*error));
+        return 2;
+    }
+    auto& recorder = std::get<0>(recording);
+
     auto manual = velmor::startManualWindow(state, makePort);
     if (!manual)
         return 1;
@@ -109,6 +117,8 @@ int main(int argc, char** argv) {
                                         ui::reportError(title, error);
                                         std::exit(1);
                                     });
+    if (recorder)
+        switcher.setRecorders(&recorder->recorder(), &recorder->recorder());
     switcher.showManualWindow(std::move(manual));
     if (qEnvironmentVariableIsSet("VELMOR_REPORT_SHOWN"))
         if (QWindow* window = switcher.manualWindow()->windowHandle())

@@ -48,7 +48,9 @@ FormGraf::FormGraf(SharedState& state, const PortFactory& makePort, QWidget* par
     buildControls();
 }
 
-FormGraf::~FormGraf() = default;
+FormGraf::~FormGraf() {
+    endRecordedSweep(linkDown_ ? SweepEnd::LinkLost : SweepEnd::Abandoned);
+}
 
 void FormGraf::buildControls() {
     for (const GrafPlace& p : grafLayout) {
@@ -121,6 +123,7 @@ void FormGraf::closePort() {
 
 void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
     // The sweep stands still while the port is gone and goes on where it stood once it is back.
+    linkDown_ = lostReason.has_value();
     ui::showLinkState(this, windowCaption, lostReason, timer1Interval);
 }
 
@@ -142,18 +145,28 @@ void FormGraf::tick() {
         label1_->setCaption(step.caption);
         timer1_->setEnabled(false);
         sendFrame(*port_, *step.frame);
+        endRecordedSweep(SweepEnd::Completed);
         return;
     }
     label1_->setCaption(step.caption);
     picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     mapRecord_.push_back(paintedCell(*reply, step));
     sendFrame(*port_, *step.frame);
+    if (sweepRecorded_)
+        recorder_->cellPainted(mapRecord_.back());
 }
 
 void FormGraf::start() {
     timer1_->setEnabled(true);
     command5_->setEnabled(false);
     state_.graphSupplyOn = 1;
+    // A start from Ready begins a record; a start after a pause goes on with the open one.
+    const bool ready = mapRecord_.empty() && state_.load5Step == 0 && state_.load12Step == 0;
+    if (recorder_ && ready && !sweepRecorded_) {
+        recorder_->sweepStarted({state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
+                                picture1_->image().size(), picture1_->devicePixelRatioF());
+        sweepRecorded_ = true;
+    }
 }
 
 void FormGraf::pause() {
@@ -169,6 +182,7 @@ void FormGraf::reset() {
     picture1_->clear();
     mapRecord_.clear();
     command5_->setEnabled(false);
+    endRecordedSweep(SweepEnd::Reset);
 }
 
 void FormGraf::save() {
@@ -183,10 +197,18 @@ void FormGraf::save() {
     }
     // The map, its cross-load data and a summary, all three or none.
     const SweepLimits limits{state_.loadLimit1, state_.loadLimit2, state_.powerLimit};
-    if (const auto error =
-            saveMapFiles(mapFilesBeside(std::get<MapPath>(target).path), picture1_->image(),
-                         crossLoadCsv(mapRecord_), crossLoadSummary(mapRecord_, limits, *name)))
+    const MapFiles files = mapFilesBeside(std::get<MapPath>(target).path);
+    if (const auto error = saveMapFiles(files, picture1_->image(), crossLoadCsv(mapRecord_),
+                                        crossLoadSummary(mapRecord_, limits, *name)))
         saveError_(*error);
+    else if (recorder_)
+        recorder_->sweepSaved(*name, files);
+}
+
+void FormGraf::endRecordedSweep(SweepEnd end) {
+    if (sweepRecorded_)
+        recorder_->sweepEnded(end);
+    sweepRecorded_ = false;
 }
 
 void FormGraf::backToManual() {
