@@ -9,6 +9,7 @@
 #include "LineSettings.h"
 #include "MapExport.h"
 #include "MapFile.h"
+#include "MapPicture.h"
 #include "MapSave.h"
 #include "Operator.h"
 #include "PictureBox.h"
@@ -68,7 +69,7 @@ void FormGraf::buildControls() {
             break;
         case GrafControl::Picture:
             picture1_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
-            picture1_->setBackColour(ui::sys::menuText);
+            picture1_->setBackColour(mapBackColour);
             break;
         case GrafControl::Square: {
             auto* square = addInside<ui::Shape>(picture1_, name, p.place, p.tabIndex);

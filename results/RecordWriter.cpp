@@ -158,6 +158,7 @@ public:
         timer_ = new QTimer(this);
         QObject::connect(timer_, &QTimer::timeout, this, [this] { pass(); });
         timer_->start(deliveryIntervalMs);
+        pass();
     }
 
     void end() {
@@ -188,6 +189,10 @@ private:
                 return error;
             }
         }
+        // Opened even with nothing to deliver, so the store exists and its schema is checked
+        // from the start.
+        if (auto error = openStore())
+            return error;
         for (;;) {
             auto waiting = waitingRecords(*spool_.get(), deliveryBatch);
             if (const auto* error = std::get_if<QString>(&waiting))
@@ -195,8 +200,6 @@ private:
             const auto& batch = std::get<std::vector<SpooledRecord>>(waiting);
             if (batch.empty())
                 return std::nullopt;
-            if (auto error = openStore())
-                return error;
             std::vector<Record> records;
             records.reserve(batch.size());
             for (const SpooledRecord& r : batch)
