@@ -207,6 +207,7 @@ private:
             if (auto error = storeRecords(*store_.get(), records)) {
                 store_.close(); // a server that restarted needs a new connection
                 sinceAttempt_.start();
+                lastError_ = error;
                 return error;
             }
             // Stored before it is forgotten: a crash in between delivers it again, harmlessly.
@@ -309,7 +310,7 @@ void RecordWriter::reportTrouble(int source, const std::optional<QString>& reaso
         std::fprintf(stderr,
                      "velmor-test: test records not stored yet (%s); they wait in the spool and "
                      "are tried again every %d s\n",
-                     qPrintable(*after), reconnectIntervalMs / 1000);
+                     qPrintable(after->simplified()), reconnectIntervalMs / 1000);
     else
         std::fprintf(stderr, "velmor-test: test records stored again\n");
     std::fflush(stderr);

@@ -44,34 +44,33 @@ QString newRecordId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-Recorder::Recorder(RecordWriter& writer, QString port)
-    : writer_(writer), host_(QSysInfo::machineHostName()), port_(std::move(port)) {}
+Recorder::Recorder(Post post, QString port)
+    : post_(std::move(post)), host_(QSysInfo::machineHostName()), port_(std::move(port)) {}
 
 void Recorder::sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) {
     sweep_ = lastSweep_ = newRecordId();
     cellSeq_ = 0;
-    writer_.post(SweepBegan{sweep_, recordTime(), host_, port_, limits.loadLimit1,
-                            limits.loadLimit2, limits.powerLimit, mapPixels.width(),
-                            mapPixels.height(), ratio});
+    post_(SweepBegan{sweep_, recordTime(), host_, port_, limits.loadLimit1, limits.loadLimit2,
+                     limits.powerLimit, mapPixels.width(), mapPixels.height(), ratio});
 }
 
 void Recorder::cellPainted(const MapCell& cell) {
     if (sweep_.isEmpty())
         return;
-    writer_.post(CellPainted{sweep_, cellSeq_++, recordTime(), cell.row, cell.column, cell.b2,
-                             cell.b3, cell.b4, cell.k5, cell.k12});
+    post_(CellPainted{sweep_, cellSeq_++, recordTime(), cell.row, cell.column, cell.b2, cell.b3,
+                      cell.b4, cell.k5, cell.k12});
 }
 
 void Recorder::sweepEnded(SweepEnd end) {
     if (sweep_.isEmpty())
         return;
-    writer_.post(RecordEnded{sweep_, true, recordTime(), sweepEndState(end)});
+    post_(RecordEnded{sweep_, true, recordTime(), sweepEndState(end)});
     sweep_.clear();
 }
 
 void Recorder::sweepSaved(const QString& name, const MapFiles& files) {
     if (!lastSweep_.isEmpty())
-        writer_.post(SweepSaved{lastSweep_, name, files.bmp, files.csv, files.txt});
+        post_(SweepSaved{lastSweep_, name, files.bmp, files.csv, files.txt});
 }
 
 void Recorder::sessionStarted() {
@@ -79,15 +78,15 @@ void Recorder::sessionStarted() {
         return;
     session_ = newRecordId();
     tickSeq_ = eventSeq_ = 0;
-    writer_.post(SessionBegan{session_, recordTime(), host_, port_});
+    post_(SessionBegan{session_, recordTime(), host_, port_});
 }
 
 void Recorder::reading(const SessionReading& r) {
     if (session_.isEmpty())
         return;
     const QString at = recordTime();
-    writer_.post(TickRead{session_, tickSeq_++, at, r.reply.b1, r.reply.b2, r.reply.b3, r.reply.b4,
-                          r.load5, r.load12, r.load33, r.power, r.overload});
+    post_(TickRead{session_, tickSeq_++, at, r.reply.b1, r.reply.b2, r.reply.b3, r.reply.b4,
+                   r.load5, r.load12, r.load33, r.power, r.overload});
     if (r.clamped)
         event(at, QStringLiteral("clamp"));
     if (r.overload)
@@ -104,12 +103,12 @@ void Recorder::linkChanged(const std::optional<QString>& lostReason) {
 void Recorder::sessionEnded(SessionEnd how) {
     if (session_.isEmpty())
         return;
-    writer_.post(RecordEnded{session_, false, recordTime(), sessionEndState(how)});
+    post_(RecordEnded{session_, false, recordTime(), sessionEndState(how)});
     session_.clear();
 }
 
 void Recorder::event(const QString& at, const QString& kind, const QString& detail) {
-    writer_.post(SessionEvent{session_, eventSeq_++, at, kind, detail});
+    post_(SessionEvent{session_, eventSeq_++, at, kind, detail});
 }
 
 } // namespace velmor::results

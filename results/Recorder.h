@@ -1,8 +1,10 @@
 #pragma once
 
-#include "RecordWriter.h"
+#include "Records.h"
 #include "SessionRecorder.h"
 #include "SweepRecorder.h"
+
+#include <functional>
 
 namespace velmor::results {
 
@@ -10,8 +12,10 @@ namespace velmor::results {
 // number and time, and hands it to the writer. Runs on the windows' thread and never waits.
 class Recorder final : public SweepRecorder, public SessionRecorder {
 public:
-    // The bench is named by the machine's host name; port is the unit's device.
-    Recorder(RecordWriter& writer, QString port);
+    // Records go to post, usually RecordWriter::post. The bench is named by the machine's host
+    // name; port is the unit's device.
+    using Post = std::function<void(Record)>;
+    Recorder(Post post, QString port);
 
     void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) override;
     void cellPainted(const MapCell& cell) override;
@@ -30,7 +34,7 @@ public:
 private:
     void event(const QString& at, const QString& kind, const QString& detail = {});
 
-    RecordWriter& writer_;
+    Post post_;
     QString host_;
     QString port_;
     QString sweep_; // the open sweep

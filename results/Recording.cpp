@@ -42,7 +42,8 @@ Recording::start(const std::optional<QString>& resultsUrl, const QString& port) 
 }
 
 Recording::Recording(const StoreAddress& store, const QString& spoolPath, const QString& port)
-    : writer_(store, spoolPath), recorder_(writer_, port) {
+    : writer_(store, spoolPath),
+      recorder_([this](Record record) { writer_.post(std::move(record)); }, port) {
     connect(&writer_, &RecordWriter::troubleChanged, this,
             [this](const std::optional<QString>& reason) { showTrouble(reason); });
     qApp->installEventFilter(this);

@@ -28,6 +28,12 @@ QString describe(const QSqlDatabase& db) {
 
 std::optional<QString> run(QSqlDatabase& db, const QString& statement, const QVariantList& values) {
     QSqlQuery query(db);
+    // PostgreSQL prepares no schema statements; they run as they are.
+    if (values.isEmpty()) {
+        if (!query.exec(statement))
+            return failure(db, query.lastError());
+        return std::nullopt;
+    }
     if (!query.prepare(statement))
         return failure(db, query.lastError());
     return run(query, values);
