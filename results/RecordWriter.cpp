@@ -35,12 +35,16 @@ public:
     std::optional<QString> open(bool withSchema) {
         if (db_)
             return std::nullopt;
-        auto opened = openStore(address_, name_);
-        if (const auto* error = std::get_if<QString>(&opened)) {
-            QSqlDatabase::removeDatabase(name_);
-            return *error;
-        }
-        db_ = std::get<QSqlDatabase>(std::move(opened));
+        {
+            auto opened = openStore(address_, name_);
+            if (const auto* error = std::get_if<QString>(&opened)) {
+                const QString reason = *error;
+                opened = QString();
+                QSqlDatabase::removeDatabase(name_);
+                return reason;
+            }
+            db_ = std::get<QSqlDatabase>(opened);
+        } // no other handle on the connection is left, so close() can remove it
         if (auto error = withSchema ? prepareSchema(*db_) : std::nullopt) {
             close();
             return error;

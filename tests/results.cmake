@@ -2,6 +2,7 @@
 # (initdb and pg_ctl from Debian's postgresql package).
 velmor_add_test(results_tests
     results/DeliveryTest.cpp
+    results/SchemaTest.cpp
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli)
