@@ -40,8 +40,12 @@ std::optional<QString> run(QSqlDatabase& db, const QString& statement, const QVa
 }
 
 std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values) {
+    // A null text would be stored as NULL; the records' texts are never NULL, at most empty.
     for (int i = 0; i < values.size(); ++i)
-        prepared.bindValue(i, values[i]);
+        prepared.bindValue(i,
+                           values[i].typeId() == QMetaType::QString && values[i].toString().isNull()
+                               ? QVariant(QStringLiteral(""))
+                               : values[i]);
     if (!prepared.exec())
         return QStringLiteral("%1: %2").arg(prepared.lastError().text(), prepared.lastQuery());
     return std::nullopt;

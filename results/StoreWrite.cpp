@@ -89,15 +89,13 @@ private:
 } // namespace
 
 std::optional<QString> storeRecords(QSqlDatabase& db, const std::vector<Record>& records) {
+    Statements statements(db); // outlives the transaction: freed only after a rollback
     Transaction transaction(db);
     if (auto error = transaction.begin())
         return error;
-    {
-        Statements statements(db);
-        for (const Record& record : records)
-            if (auto error = std::visit(statements, record))
-                return QStringLiteral("%1: %2").arg(describe(db), *error);
-    }
+    for (const Record& record : records)
+        if (auto error = std::visit(statements, record))
+            return QStringLiteral("%1: %2").arg(describe(db), *error);
     return transaction.commit();
 }
 

@@ -6,3 +6,11 @@ velmor_add_test(results_tests
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli)
+
+# The bench with recording on, against the simulated unit.
+if(TARGET velmor_sim)
+    velmor_add_test(results_bench_tests
+        results/BenchRecordTest.cpp
+        LIBS velmor_app velmor_sim velmor_results_cli)
+    target_include_directories(results_bench_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+endif()
