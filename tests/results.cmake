@@ -3,9 +3,11 @@
 velmor_add_test(results_tests
     results/DeliveryTest.cpp
     results/SchemaTest.cpp
+    results/ResultsCliTest.cpp
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli)
+add_dependencies(results_tests velmor-results)
 
 # The bench with recording on, against the simulated unit.
 if(TARGET velmor_sim)
