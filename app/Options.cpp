@@ -46,7 +46,15 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         QStringLiteral("link-timeout"),
         QStringLiteral("With --sweep: give up after SECONDS without a reply (default 30)."),
         QStringLiteral("SECONDS"));
+    const QCommandLineOption resultsOption(
+        QStringLiteral("results"),
+        QStringLiteral("Where test records go: postgresql://user@host:port/database (a server "
+                       "the lab's benches share), sqlite:/path/file.sqlite, or off. Default: the "
+                       "\"results\" key of velmor-test.conf in the user's configuration folder, "
+                       "else results.sqlite in the user's data folder."),
+        QStringLiteral("URL"));
     parser.addOption(portOption);
+    parser.addOption(resultsOption);
     parser.addOption(simulateOption);
     parser.addOption(listPortsOption);
     parser.addOption(traceOption);
@@ -111,6 +119,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(simulateOption);
     options.tracePath = parser.value(traceOption);
+    if (parser.isSet(resultsOption))
+        options.resultsUrl = parser.value(resultsOption);
     return options;
 }
 

@@ -1,5 +1,6 @@
 #include "Operator.h"
 #include "Options.h"
+#include "Recording.h"
 #include "RunSweep.h"
 #include "SharedState.h"
 #include "Startup.h"
@@ -102,8 +103,16 @@ int main(int argc, char** argv) {
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
+
+    auto recording = velmor::results::Recording::start(options->resultsUrl, options->port1Device);
+    if (const auto* error = std::get_if<QString>(&recording)) {
+        std::fprintf(stderr, "velmor-test: --results: %s\n", qPrintable(*error));
+        return options->sweep ? velmor::sweepCouldNotRun : 2;
+    }
+    auto& recorder = std::get<0>(recording);
     if (options->sweep)
-        return velmor::runUnattendedSweep(*options->sweep, makePort);
+        return velmor::runUnattendedSweep(*options->sweep, makePort,
+                                          recorder ? &recorder->recorder() : nullptr);
 
     auto manual = velmor::startManualWindow(state, makePort);
     if (!manual)
@@ -115,6 +124,8 @@ int main(int argc, char** argv) {
                                         ui::reportError(title, error);
                                         std::exit(1);
                                     });
+    if (recorder)
+        switcher.setRecorders(&recorder->recorder(), &recorder->recorder());
     switcher.showManualWindow(std::move(manual));
     if (qEnvironmentVariableIsSet("VELMOR_REPORT_SHOWN"))
         if (QWindow* window = switcher.manualWindow()->windowHandle())

@@ -3,7 +3,7 @@
 # into bin. cpack builds a .deb of it.
 set(VELMOR_PROGRAM_DIR lib/velmor-test)
 
-install(TARGETS velmor-test velmor-unit-sim RUNTIME DESTINATION ${VELMOR_PROGRAM_DIR})
+install(TARGETS velmor-test velmor-results velmor-unit-sim RUNTIME DESTINATION ${VELMOR_PROGRAM_DIR})
 install(DIRECTORY DESTINATION ${VELMOR_PROGRAM_DIR}/Graf
         DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
                               GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
@@ -12,7 +12,9 @@ install(CODE "
     file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-test
          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-test\" SYMBOLIC)
     file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-unit-sim
-         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-unit-sim\" SYMBOLIC)")
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-unit-sim\" SYMBOLIC)
+    file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-results
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-results\" SYMBOLIC)")
 install(FILES ${PROJECT_SOURCE_DIR}/app/desktop/velmor-test.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/app/desktop/velmor-test.svg
         DESTINATION share/icons/hicolor/scalable/apps)
@@ -26,6 +28,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The SQL drivers are plugins, which shlibdeps does not see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 include(CPack)

@@ -8,6 +8,8 @@
 #include "Label.h"
 #include "LineSettings.h"
 #include "MapFile.h"
+#include "MapPicture.h"
+#include "MapSave.h"
 #include "Operator.h"
 #include "PictureBox.h"
 #include "Shape.h"
@@ -48,7 +50,9 @@ FormGraf::FormGraf(SharedState& state, const PortFactory& makePort, QWidget* par
     buildControls();
 }
 
-FormGraf::~FormGraf() = default;
+FormGraf::~FormGraf() {
+    endRecordedSweep(linkDown_ ? SweepEnd::LinkLost : SweepEnd::Abandoned);
+}
 
 void FormGraf::buildControls() {
     for (const GrafPlace& p : grafLayout) {
@@ -121,6 +125,7 @@ void FormGraf::closePort() {
 
 void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
     // The sweep stands still while the port is gone and goes on where it stood once it is back.
+    linkDown_ = lostReason.has_value();
     ui::showLinkState(this, windowCaption, lostReason, timer1Interval);
 }
 
@@ -135,16 +140,27 @@ void FormGraf::tick() {
     if (step.outcome == SweepTick::Outcome::Ended) {
         command5_->setEnabled(true);
         timer1_->setEnabled(false);
-    } else {
-        picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
+        sendFrame(*port_, *step.frame);
+        endRecordedSweep(SweepEnd::Completed);
+        return;
     }
+    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     sendFrame(*port_, *step.frame);
+    if (sweepRecorded_)
+        recorder_->cellPainted(mapRecord_.back());
 }
 
 void FormGraf::start() {
     timer1_->setEnabled(true);
     command5_->setEnabled(false);
     state_.graphSupplyOn = 1;
+    // A start from Ready begins a record; a start after a pause goes on with the open one.
+    const bool ready = mapRecord_.empty() && state_.load5Step == 0 && state_.load12Step == 0;
+    if (recorder_ && ready && !sweepRecorded_) {
+        recorder_->sweepStarted({state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
+                                picture1_->image().size(), picture1_->devicePixelRatioF());
+        sweepRecorded_ = true;
+    }
 }
 
 void FormGraf::pause() {
@@ -160,6 +176,7 @@ void FormGraf::reset() {
     picture1_->clear();
     mapRecord_.clear();
     command5_->setEnabled(false);
+    endRecordedSweep(SweepEnd::Reset);
 }
 
 void FormGraf::save() {
@@ -180,8 +197,17 @@ void FormGraf::save() {
                               {state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
                               port_->device(),
                               QDateTime::currentDateTime()};
-    if (const auto error = saveSweep(std::get<MapPath>(target).path, sweep, true))
+    const QString bmpPath = std::get<MapPath>(target).path;
+    if (const auto error = saveSweep(bmpPath, sweep, true))
         saveError_(*error);
+    else if (recorder_)
+        recorder_->sweepSaved(*name, mapFilesBeside(bmpPath));
+}
+
+void FormGraf::endRecordedSweep(SweepEnd end) {
+    if (sweepRecorded_)
+        recorder_->sweepEnded(end);
+    sweepRecorded_ = false;
 }
 
 void FormGraf::backToManual() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Colour.h"
 #include "Twips.h"
 
 #include <array>
@@ -18,9 +17,6 @@ struct GrafPlace {
     int tabIndex; // -1: takes no focus
     bool insidePicture;
 };
-
-// Picture1's back colour, where no cell is painted.
-inline constexpr ui::Colour mapBackColour = ui::sys::menuText;
 
 inline constexpr int grafClientWidth = 10665;
 inline constexpr int grafClientHeight = 11085;

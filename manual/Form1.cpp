@@ -84,7 +84,10 @@ Form1::Form1(SharedState& state, std::unique_ptr<SerialPort> port)
     timer2_->onTick([this] { timer2Tick(); });
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    if (recorder_)
+        recorder_->sessionEnded(SessionEnd::Exited);
+}
 
 std::optional<QString> Form1::loadHandler() {
     label1_->setCaption(QStringLiteral("АЦП"));
@@ -122,6 +125,8 @@ void Form1::command1Click() {
 }
 
 void Form1::switchOff() {
+    if (recorder_)
+        recorder_->sessionEnded(SessionEnd::SwitchedOff);
     command1_->setCaption(switchedOff);
     command1_->setBackColour(green);
     setBands(false);
@@ -135,6 +140,8 @@ void Form1::switchOff() {
 }
 
 void Form1::switchOn() {
+    if (recorder_)
+        recorder_->sessionStarted();
     command1_->setCaption(switchedOn);
     command1_->setBackColour(pink);
     command3_->setEnabled(false);
@@ -148,6 +155,8 @@ void Form1::switchOn() {
 }
 
 void Form1::command2Click() {
+    if (recorder_)
+        recorder_->sessionEnded(SessionEnd::HandedOver);
     if (command2Handler_)
         command2Handler_();
 }
@@ -203,6 +212,9 @@ void Form1::timer1Tick() {
     label3_->setCaption(formatReading(volts12(reply->b3)));
     label5_->setCaption(formatReading(volts33(reply->b4)));
 
+    const bool clamped = hScroll1_->value() > state_.loadLimit1 ||
+                         hScroll2_->value() > state_.loadLimit2 ||
+                         hScroll3_->value() > state_.loadLimit3;
     hScroll1_->setValue(clampToLimit(hScroll1_->value(), state_.loadLimit1));
     hScroll2_->setValue(clampToLimit(hScroll2_->value(), state_.loadLimit2));
     hScroll3_->setValue(clampToLimit(hScroll3_->value(), state_.loadLimit3));
@@ -217,6 +229,7 @@ void Form1::timer1Tick() {
                    parseReading(label5_->caption()), hScroll1_->value(), hScroll2_->value(),
                    hScroll3_->value());
     label12_->setCaption(formatReading(power));
+    recordReading(*reply, power, clamped); // the settings before an overload cut
     if (isOverload(power, state_.powerLimit)) {
         hScroll1_->setValue(0);
         hScroll2_->setValue(0);
@@ -238,6 +251,14 @@ void Form1::showNoLink() {
 void Form1::linkChanged(const std::optional<QString>& lostReason) {
     // Told once when the port goes and once when it is back; the readouts meanwhile show no link.
     ui::showLinkState(this, form1Caption, lostReason, timer1Interval);
+    if (recorder_)
+        recorder_->linkChanged(lostReason);
+}
+
+void Form1::recordReading(const ReplyFrame& reply, double power, bool clamped) {
+    if (recorder_)
+        recorder_->reading({reply, hScroll1_->value(), hScroll2_->value(), hScroll3_->value(),
+                            power, isOverload(power, state_.powerLimit), clamped});
 }
 
 void Form1::timer2Tick() {

@@ -3,6 +3,7 @@
 #include "Form.h"
 #include "PortRecovery.h"
 #include "SerialPort.h"
+#include "SessionRecorder.h"
 #include "SharedState.h"
 
 #include <functional>
@@ -40,6 +41,9 @@ public:
     // handler runs inside the click, so it must not destroy this window directly (deleteLater).
     void onCommand2(std::function<void()> handler) { command2Handler_ = std::move(handler); }
 
+    // Who keeps the test record of each session; none by default. It must outlive the window.
+    void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
+
     // Stops both timers and closes the port; the first step of handing the port to the graph
     // window.
     void closePort();
@@ -62,11 +66,13 @@ private:
     void setVoltageColumn(bool visible);
     void showNoLink();
     void linkChanged(const std::optional<QString>& lostReason);
+    void recordReading(const ReplyFrame& reply, double power, bool clamped);
 
     SharedState& state_;
     std::unique_ptr<SerialPort> port_;
     PortRecovery recovery_; // reads, and opens the port again after an unplugged adapter
     std::function<void()> command2Handler_;
+    SessionRecorder* recorder_ = nullptr;
 
     ui::CommandButton* command1_;
     ui::CommandButton* command2_;

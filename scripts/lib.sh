@@ -10,6 +10,7 @@ VELMOR_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth fonts-liberation fonts-dejavu-core
     poppler-utils
+    postgresql libqt6sql6-sqlite libqt6sql6-psql
 )
 
 as_root() {

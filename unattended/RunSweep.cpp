@@ -24,7 +24,8 @@ int refuse(const QString& why) {
 
 } // namespace
 
-int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort) {
+int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
+                       SweepRecorder* recorder) {
     const auto target = mapFilePath(ui::programFolder(), request.name);
     if (const auto* refused = std::get_if<MapNameRefused>(&target))
         return refuse(refused->reason);
@@ -35,7 +36,8 @@ int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort)
             QCoreApplication::translate("RunSweep", "Cannot save the map in %1: no such folder")
                 .arg(folder.path()));
 
-    UnattendedSweep sweep(request, bmpPath, makePort, {stdout, ::isatty(::fileno(stdout)) == 1});
+    UnattendedSweep sweep(request, bmpPath, makePort, {stdout, ::isatty(::fileno(stdout)) == 1},
+                          recorder);
     if (const auto error = sweep.start())
         return refuse(*error);
     QEventLoop loop;

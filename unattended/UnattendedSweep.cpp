@@ -4,6 +4,8 @@
 #include "GrafLayout.h"
 #include "LineSettings.h"
 #include "MapExport.h"
+#include "MapPicture.h"
+#include "MapSave.h"
 #include "PictureBox.h"
 #include "SweepCourse.h"
 #include "SweepSave.h"
@@ -43,11 +45,11 @@ std::unique_ptr<ui::PictureBox> graphWindowMap() {
 } // namespace
 
 UnattendedSweep::UnattendedSweep(SweepRequest request, QString bmpPath, const PortFactory& makePort,
-                                 Output output)
+                                 Output output, SweepRecorder* recorder)
     : request_(std::move(request)), bmpPath_(std::move(bmpPath)), output_(output),
       port_(makePort()),
       recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }),
-      map_(graphWindowMap()) {
+      map_(graphWindowMap()), recorder_(recorder) {
     state_.loadLimit1 = static_cast<qint16>(request_.limits.loadLimit1);
     state_.loadLimit2 = static_cast<qint16>(request_.limits.loadLimit2);
     state_.powerLimit = static_cast<qint16>(request_.limits.powerLimit);
@@ -65,6 +67,8 @@ std::optional<QString> UnattendedSweep::start() {
         return error;
     sendFrame(*port_, allOffFrame);
     state_.graphSupplyOn = 1;
+    if (recorder_)
+        recorder_->sweepStarted(request_.limits, map_->image().size(), map_->devicePixelRatioF());
     clock_.start();
     lastHeard_.start();
     QTimer::singleShot(startAfterLoadMs, Qt::PreciseTimer, this, [this] {
@@ -85,7 +89,7 @@ void UnattendedSweep::tick() {
                     .arg(request_.linkTimeoutSeconds));
             if (!port_->isOpen())
                 port_->open(unitPortNumber, unitLineSettings); // loads off if it is back
-            finish(sweepCouldNotRun, true);
+            finish(sweepCouldNotRun, true, SweepEnd::LinkLost);
         }
         return;
     }
@@ -94,11 +98,15 @@ void UnattendedSweep::tick() {
         timer_.stop();
         sendFrame(*port_, *step.frame);
         showProgress(reply, row, static_cast<int>(record_.size()));
-        finish(save(), false);
+        if (recorder_)
+            recorder_->sweepEnded(SweepEnd::Completed);
+        finish(save(), false, std::nullopt);
         return;
     }
     map_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     sendFrame(*port_, *step.frame);
+    if (recorder_)
+        recorder_->cellPainted(record_.back());
     // A wrap paints the first cell of the next row.
     showProgress(reply, state_.load5Step != row ? std::optional<int>(row) : std::nullopt,
                  static_cast<int>(record_.size()) - 1);
@@ -150,6 +158,8 @@ int UnattendedSweep::save() {
         say(*error);
         return sweepCouldNotRun;
     }
+    if (recorder_)
+        recorder_->sweepSaved(request_.name, mapFilesBeside(bmpPath_));
     const MapSummary s = summarize(record_);
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("%1: %2 of %3 judged cells inside the ATX ±5 % band")
@@ -169,11 +179,13 @@ void UnattendedSweep::interrupt() {
     if (output_.terminal)
         std::fputc('\n', output_.stream);
     say(tr("interrupted; loads off"));
-    finish(sweepCouldNotRun, true);
+    finish(sweepCouldNotRun, true, SweepEnd::Abandoned);
 }
 
-void UnattendedSweep::finish(int status, bool sendEndFrame) {
+void UnattendedSweep::finish(int status, bool sendEndFrame, std::optional<SweepEnd> recordEnd) {
     finishing_ = true;
+    if (recorder_ && recordEnd)
+        recorder_->sweepEnded(*recordEnd);
     timer_.stop();
     if (sendEndFrame && port_->isOpen())
         velmor::sendFrame(*port_, sweepEndFrame(state_.graphSupplyOn));

@@ -5,6 +5,7 @@
 #include "SerialPort.h"
 #include "SharedState.h"
 #include "SweepProgress.h"
+#include "SweepRecorder.h"
 #include "SweepRequest.h"
 
 #include <QElapsedTimer>
@@ -35,8 +36,9 @@ public:
         bool terminal = false;
     };
 
+    // The recorder, if any, keeps the sweep's test record as the graph window's does.
     UnattendedSweep(SweepRequest request, QString bmpPath, const PortFactory& makePort,
-                    Output output);
+                    Output output, SweepRecorder* recorder = nullptr);
     ~UnattendedSweep() override;
 
     // Opens the port and sends the all-off frame; the ticks follow. Returns why the port cannot
@@ -57,8 +59,9 @@ private:
     void showProgress(const std::optional<ReplyFrame>& reply, std::optional<int> rowDone,
                       int cellsThroughRow);
     int save();
-    // Sends the end frame unless it went already, lets it leave, closes the port, and finishes.
-    void finish(int status, bool sendEndFrame);
+    // Sends the end frame unless it went already, lets it leave, closes the port, and finishes;
+    // the record, if one is open, ends as given.
+    void finish(int status, bool sendEndFrame, std::optional<SweepEnd> recordEnd);
 
     SweepRequest request_;
     QString bmpPath_;
@@ -72,6 +75,7 @@ private:
     QElapsedTimer clock_;
     QElapsedTimer lastHeard_; // since the last reply, or since the start
     SweepProgress progress_;
+    SweepRecorder* recorder_;
     bool finishing_ = false;
 };
 
