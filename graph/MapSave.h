@@ -26,6 +26,6 @@ MapFiles mapFilesBeside(const QString& bmpPath);
 // those names as it was. Returns what went wrong, naming the file and the reason, or nothing.
 std::optional<QString> saveMapFiles(const MapFiles& files, const QImage& map, const QByteArray& csv,
                                     const QByteArray& summary,
-                                    const std::optional<QByteArray>& report);
+                                    const std::optional<QByteArray>& report = std::nullopt);
 
 } // namespace velmor

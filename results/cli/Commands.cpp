@@ -4,6 +4,8 @@
 #include "Files.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "SessionReport.h"
+#include "SweepReport.h"
 #include "Table.h"
 
 #include <QCoreApplication>
@@ -131,6 +133,49 @@ std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const Q
                                   crossLoadSummary(sweep.cells, h.limits, name)))
         return *error;
     return QStringList{files.bmp, files.csv, files.txt};
+}
+
+std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const QString& folder) {
+    const SweepHeader& h = sweep.header;
+    if (h.mapWidth <= 0 || h.mapHeight <= 0)
+        return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
+    FinishedSweep finished;
+    finished.name = h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
+    finished.map = drawMap(sweep.cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
+    finished.mapPixelRatio = h.mapRatio;
+    finished.record = sweep.cells;
+    finished.limits = h.limits;
+    finished.port = h.port;
+    finished.finishedAt =
+        QDateTime::fromString(h.endedAt.isEmpty() ? h.startedAt : h.endedAt, Qt::ISODateWithMs)
+            .toLocalTime();
+    const QString path = stemIn(folder, finished.name) + QStringLiteral(".pdf");
+    if (auto error = writeFile(path, sweepReportPdf(finished)))
+        return *error;
+    return QStringList{path};
+}
+
+std::variant<QStringList, QString> reportSession(const StoredSession& s, const QString& folder) {
+    const QDateTime began = QDateTime::fromString(s.startedAt, Qt::ISODateWithMs);
+    const auto since = [&began](const QString& at) {
+        return began.msecsTo(QDateTime::fromString(at, Qt::ISODateWithMs));
+    };
+    SessionSheet sheet{s.id, began.toLocalTime(), s.host, s.port, shownState(s.endState), {}, {}};
+    for (const StoredTick& t : s.ticks)
+        sheet.samples.push_back({since(t.at), volts5Manual(t.b2), volts12(t.b3), volts33(t.b4),
+                                 t.load5, t.load12, t.load33, t.power});
+    const std::map<QString, SessionMark::Kind> marked{
+        {QStringLiteral("overload-cut"), SessionMark::Kind::OverloadCut},
+        {QStringLiteral("link-lost"), SessionMark::Kind::LinkLost},
+        {QStringLiteral("link-back"), SessionMark::Kind::LinkBack}};
+    for (const StoredEvent& e : s.events)
+        if (const auto kind = marked.find(e.kind); kind != marked.end())
+            sheet.marks.push_back({since(e.at), kind->second});
+    const QString path =
+        stemIn(folder, QStringLiteral("session-") + shortId(s.id)) + QStringLiteral(".pdf");
+    if (auto error = writeFile(path, sessionReportPdf(sheet)))
+        return *error;
+    return QStringList{path};
 }
 
 std::variant<QStringList, QString> exportSession(const StoredSession& s, const QString& folder) {

@@ -21,6 +21,12 @@ std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const Q
 std::variant<QStringList, QString> exportSession(const StoredSession& session,
                                                  const QString& folder);
 
+// Writes the record's one-page PDF report into the folder: a sweep's under its saved name (or its
+// short id), a session's as "session-<short id>.pdf"; returns the file written or why not.
+std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const QString& folder);
+std::variant<QStringList, QString> reportSession(const StoredSession& session,
+                                                 const QString& folder);
+
 // Compares two sweeps of the same limits cell by cell: the text, and a difference map written
 // into the folder, each cell coloured by how many classes it moved (green: none).
 struct Comparison {

@@ -28,6 +28,8 @@ Commands:
                           session min/max/mean of each voltage and the overload cuts
   export ID --to DIR      a sweep's .bmp, .csv and .txt as the save button writes them,
                           or a session's readings as CSV
+  report ID [--to DIR]    the record's one-page PDF report: a sweep's map, verdict and worst
+                          cells, or a session's voltages, loads and power over time
   compare ID1 ID2 [--to DIR]
                           two sweeps of the same limits cell by cell, with a difference
                           map (BMP) in DIR (default: the current folder)
@@ -91,7 +93,7 @@ int main(int argc, char** argv) {
     const qsizetype wanted = command == QLatin1String("list")      ? 1
                              : command == QLatin1String("compare") ? 3
                                                                    : 2;
-    if (!QStringList{"list", "show", "export", "compare"}.contains(command) ||
+    if (!QStringList{"list", "show", "export", "report", "compare"}.contains(command) ||
         args.size() != wanted || (command == QLatin1String("export") && !parser.isSet(to))) {
         std::fputs(usage, stderr);
         return 2;
@@ -164,6 +166,8 @@ int main(int argc, char** argv) {
         const auto* s = valueOf(sweep, &exitCode);
         if (!s)
             return exitCode;
+        if (command == QLatin1String("report"))
+            return written(reportSweep(*s, folder));
         return command == QLatin1String("show") ? print(sweepText(*s))
                                                 : written(exportSweep(*s, folder));
     }
@@ -171,6 +175,8 @@ int main(int argc, char** argv) {
     const auto* s = valueOf(session, &exitCode);
     if (!s)
         return exitCode;
+    if (command == QLatin1String("report"))
+        return written(reportSession(*s, folder));
     return command == QLatin1String("show") ? print(sessionText(*s))
                                             : written(exportSession(*s, folder));
 }
