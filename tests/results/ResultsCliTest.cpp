@@ -89,3 +89,29 @@ TEST_F(ResultsCliTest, showsASessionsVoltagesAndOverloadCuts) {
 }
 
 } // namespace
+
+namespace {
+
+QString pdfText(const QString& path) {
+    QProcess reader;
+    reader.start("pdftotext", {path, "-"});
+    return reader.waitForFinished(30000)
+               ? QString::fromUtf8(reader.readAllStandardOutput()).simplified()
+               : QString();
+}
+
+TEST_F(ResultsCliTest, reportsASweepAndASessionAsPdf) {
+    const QString sweepPdf = results({"report", ids[1].left(8), "--to", home.file("")}).trimmed();
+    EXPECT_TRUE(sweepPdf.endsWith(ids[1].left(8) + ".pdf")) << sweepPdf.toStdString();
+    const QString sweep = pdfText(sweepPdf);
+    EXPECT_TRUE(sweep.contains("FAIL")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("2 of 3 judged cells")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("Worst +5 V: 4.471 V")) << sweep.toStdString();
+
+    const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);
+    const QString session = pdfText(results({"report", id, "--to", home.file("")}).trimmed());
+    EXPECT_TRUE(session.contains("Manual session " + id)) << session.toStdString();
+    EXPECT_TRUE(session.contains("Overload cuts: 1")) << session.toStdString();
+}
+
+} // namespace
