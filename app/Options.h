@@ -12,8 +12,9 @@ namespace velmor {
 struct Options {
     QString port1Device; // the platform's first serial port unless --port says otherwise
     bool simulate = false;
-    QString tracePath;                 // empty: no link trace
-    std::optional<QString> resultsUrl; // where test records go, when given on the command line
+    QString tracePath; // empty: no link trace
+    // Where test records go, when given on the command line.
+    std::optional<QString> resultsUrl;
 };
 
 // True when the command line only asks for text (help, version, the port list), which needs
