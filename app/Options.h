@@ -16,7 +16,8 @@ struct Options {
     bool simulate = false;
     QString tracePath;                 // empty: no link trace
     std::optional<SweepRequest> sweep; // --sweep: the cross-load sweep without a window
-    std::optional<QString> resultsUrl; // where test records go, when given on the command line
+    // Where test records go, when given on the command line.
+    std::optional<QString> resultsUrl;
 };
 
 // True when the command line only asks for text (help, version, the port list), which needs

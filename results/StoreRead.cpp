@@ -47,12 +47,12 @@ std::variant<std::vector<Listed>, QString> listRecords(QSqlDatabase& db, const L
     std::vector<Listed> listed;
     if (filter.kind != QLatin1String("session")) {
         QSqlQuery query(db);
-        if (auto error =
-                select(db, query,
-                       QStringLiteral("SELECT id, started_at, COALESCE(end_state, ''), host, "
-                                      "COALESCE(saved_name, '') FROM sweeps WHERE started_at >= ? "
-                                      "AND COALESCE(saved_name, '') LIKE ?"),
-                       {filter.since, QStringLiteral("%") + filter.name + QStringLiteral("%")}))
+        if (auto error = select(
+                db, query,
+                QStringLiteral("SELECT id, started_at, COALESCE(end_state, ''), host, "
+                               "COALESCE(saved_name, '') FROM sweeps WHERE started_at >= ? "
+                               "AND LOWER(COALESCE(saved_name, '')) LIKE ?"),
+                {filter.since, QStringLiteral("%") + filter.name.toLower() + QStringLiteral("%")}))
             return *error;
         while (query.next()) {
             auto sweep = loadSweep(db, query.value(0).toString());

@@ -4,6 +4,7 @@ velmor_add_test(results_tests
     results/DeliveryTest.cpp
     results/SchemaTest.cpp
     results/ResultsCliTest.cpp
+    results/RecordingTest.cpp
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli)

@@ -38,11 +38,12 @@ int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
 
     UnattendedSweep sweep(request, bmpPath, makePort, {stdout, ::isatty(::fileno(stdout)) == 1},
                           recorder);
+    // Caught from before the first frame, so a stop always ends with the loads off.
+    const StopSignals stop([&sweep](int) { sweep.interrupt(); });
     if (const auto error = sweep.start())
         return refuse(*error);
     QEventLoop loop;
     QObject::connect(&sweep, &UnattendedSweep::finished, &loop, &QEventLoop::exit);
-    const StopSignals stop([&sweep](int) { sweep.interrupt(); });
     return loop.exec();
 }
 

@@ -265,8 +265,9 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
                     .arg(volts(volts5Graph(c.from->b2)), volts(volts5Graph(c.to->b2)),
                          volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
     }
-    return text +
-           tr("Difference map: %1 (green: same class; warmer: more classes moved)\n").arg(path);
+    return Comparison{
+        text +
+        tr("Difference map: %1 (green: same class; warmer: more classes moved)\n").arg(path)};
 }
 
 } // namespace velmor::results

@@ -2,7 +2,11 @@
 #include "Recorder.h"
 #include "RecordsTest.h"
 
+#include "Twips.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QThread>
 
@@ -86,6 +90,31 @@ TEST_F(ResultsCliTest, showsASessionsVoltagesAndOverloadCuts) {
     EXPECT_TRUE(shown.contains("+12 V   12.009  12.009  12.009")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("Overload cuts: 1")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("150.5 W"));
+}
+
+TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
+    QTemporaryDir out;
+    const QString compared =
+        results({"compare", ids[0].left(8), ids[1].left(8), "--to", out.path()});
+    EXPECT_TRUE(compared.contains("3 judged cells in both sweeps, 1 changed class"))
+        << compared.toStdString();
+    EXPECT_TRUE(compared.contains("Verdict: pass before, fail after"));
+    EXPECT_TRUE(compared.contains("row 1, column 1: class 0 -> 10"));
+    const QImage difference(
+        out.filePath("compare-" + ids[0].left(8) + "-" + ids[1].left(8) + ".bmp"));
+    ASSERT_EQ(difference.size(), QSize(693, 685));
+    // The changed cell (row 1, column 1) is grey, an unchanged one (row 0, column 1) green.
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 120)), QColor(100, 100, 100));
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), QColor(0, 255, 0));
+
+    const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);
+    const QString written = results({"export", id, "--to", out.path()}).trimmed();
+    QFile csv(written);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << written.toStdString();
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 3); // header, one reading, ""
+    EXPECT_TRUE(lines[1].endsWith(",128,128,128,5.0040,12.0094,3.3026,20,20,10,150.50,1"))
+        << lines[1].toStdString();
 }
 
 } // namespace
