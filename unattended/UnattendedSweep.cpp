@@ -147,13 +147,8 @@ void UnattendedSweep::linkChanged(const std::optional<QString>& lostReason) {
 int UnattendedSweep::save() {
     if (output_.terminal)
         std::fputc('\n', output_.stream);
-    FinishedSweep sweep{request_.name,
-                        map_->image(),
-                        1.0,
-                        record_,
-                        request_.limits,
-                        port_->device(),
-                        QDateTime::currentDateTime()};
+    FinishedSweep sweep{request_.name,   map_->image(),   map_->devicePixelRatioF(),   record_,
+                        request_.limits, port_->device(), QDateTime::currentDateTime()};
     if (const auto error = saveSweep(bmpPath_, sweep, request_.report)) {
         say(*error);
         return sweepCouldNotRun;
