@@ -100,7 +100,10 @@ class SweepProgram : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.dir.isValid());
-        ASSERT_FALSE(unit.start());
+        // Behind a link of its own name, so it can come back after a drop and no other test's
+        // port lock meets it.
+        ASSERT_FALSE(unit.start(folder.dir.filePath(
+            QStringLiteral("unit-%1").arg(QCoreApplication::applicationPid()))));
     }
 
     void launch(QStringList arguments, const QString& port) {
@@ -159,6 +162,18 @@ TEST_F(SweepProgram, interruptTurnsTheLoadsOffAndExitsWithOne) {
         EXPECT_TRUE(lastFrameTurnsLoadsOff()) << signal;
         EXPECT_FALSE(QFile::exists(folder.file("interrupted", ".bmp")));
     }
+}
+
+TEST_F(SweepProgram, lostLinkIsWaitedForAndTheSweepGoesOnToItsEnd) {
+    launch({"--sweep", folder.name("dropped"), "--limits", "10,10,255"}, unit.devicePath());
+    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 6; }, 15000));
+    unit.dropLink(500);
+    EXPECT_EQ(exitStatus(), 0);
+    const QByteArray told = process.readAllStandardError();
+    EXPECT_TRUE(told.contains("serial port lost")) << told.toStdString();
+    EXPECT_TRUE(told.contains("serial port open again")) << told.toStdString();
+    EXPECT_TRUE(QFile::exists(folder.file("dropped", ".bmp")));
+    EXPECT_TRUE(lastFrameTurnsLoadsOff());
 }
 
 TEST_F(SweepProgram, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) {
