@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace ui {
@@ -27,6 +28,11 @@ std::optional<QByteArray> bitmapBytes(const QImage& image) {
 }
 
 std::optional<QString> stageWrite(QSaveFile& file, const QByteArray& content) {
+    // A save file writes through a symbolic link to whatever it points at; one planted at the
+    // name must not redirect the save.
+    if (QFileInfo(file.fileName()).isSymLink())
+        return cannotSave(file.fileName(),
+                          QStringLiteral("it is a symbolic link, which a save does not follow"));
     if (!file.open(QIODevice::WriteOnly))
         return cannotSave(file.fileName(), file.errorString());
     // A full medium takes part of a write without an error; the next write gives the reason.

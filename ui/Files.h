@@ -24,7 +24,8 @@ std::optional<QString> saveBitmap(const QImage& image, const QString& path);
 std::optional<QByteArray> bitmapBytes(const QImage& image);
 
 // Opens the save file and writes the whole content into its temporary file, flushed, so that a
-// full medium shows here rather than when the file is put in place. The caller commits. Returns
+// full medium shows here rather than when the file is put in place. A symbolic link at the name
+// is refused, not followed. The caller commits. Returns
 // what went wrong, naming the file, or nothing.
 std::optional<QString> stageWrite(QSaveFile& file, const QByteArray& content);
 
