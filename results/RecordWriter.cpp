@@ -4,8 +4,6 @@
 #include "Spool.h"
 #include "StoreWrite.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QTimer>
 

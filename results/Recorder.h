@@ -27,10 +27,6 @@ public:
     void linkChanged(const std::optional<QString>& lostReason) override;
     void sessionEnded(SessionEnd how) override;
 
-    // The id of the sweep recorded last, or of the open session; empty if none.
-    const QString& lastSweepId() const { return lastSweep_; }
-    const QString& sessionId() const { return session_; }
-
 private:
     void event(const QString& at, const QString& kind, const QString& detail = {});
 
