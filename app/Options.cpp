@@ -36,10 +36,35 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         QStringLiteral("trace"),
         QStringLiteral("Record every byte in and out of the link, with timestamps, in FILE."),
         QStringLiteral("FILE"));
+    const QCommandLineOption sweepOption(
+        QStringLiteral("sweep"),
+        QStringLiteral("Run the cross-load sweep without a window and save it as NAME in the Graf "
+                       "folder. Exit status 0 passed, 2 failed, 1 not run or interrupted."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption limitsOption(
+        QStringLiteral("limits"),
+        QStringLiteral("With --sweep: LoadLimit1, LoadLimit2 and PowerLimit, 0..255 each "
+                       "(default 80,80,70)."),
+        QStringLiteral("L1,L2,P"));
+    const QCommandLineOption reportOption(
+        QStringLiteral("report"), QStringLiteral("With --sweep: also write the PDF report."));
+    const QCommandLineOption linkTimeoutOption(
+        QStringLiteral("link-timeout"),
+        QStringLiteral("With --sweep: give up after SECONDS without a reply (default 30)."),
+        QStringLiteral("SECONDS"));
+    const QCommandLineOption resultsOption(
+        QStringLiteral("results"),
+        QStringLiteral("Where test records go: postgresql://user@host:port/database (a server "
+                       "the lab's benches share), sqlite:/path/file.sqlite, or off. Default: the "
+                       "\"results\" key of velmor-test.conf in the user's configuration folder, "
+                       "else results.sqlite in the user's data folder."),
+        QStringLiteral("URL"));
     parser.addOption(portOption);
+    parser.addOption(resultsOption);
     parser.addOption(simulateOption);
     parser.addOption(listPortsOption);
     parser.addOption(traceOption);
+    parser.addOptions({sweepOption, limitsOption, reportOption, linkTimeoutOption});
 
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -68,25 +93,56 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     }
 
+    const auto refuse = [exitCode](const QString& why) {
+        std::fprintf(stderr, "%s\n", qPrintable(why));
+        *exitCode = 2;
+        return std::nullopt;
+    };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
     for (const QCommandLineOption* option : {&portOption, &traceOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
-        if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty())) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(values.size() > 1 ? name + QStringLiteral(" given twice")
-                                                      : name + QStringLiteral(" needs a name")));
-            *exitCode = 2;
-            return std::nullopt;
-        }
+        if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
+            return refuse(values.size() > 1 ? name + QStringLiteral(" given twice")
+                                            : name + QStringLiteral(" needs a name"));
     }
+    for (const QCommandLineOption* o : {&limitsOption, &reportOption, &linkTimeoutOption})
+        if (parser.isSet(*o) && !parser.isSet(sweepOption))
+            return refuse(QStringLiteral("--%1 goes with --sweep").arg(o->names().first()));
 
     Options options;
+    if (parser.isSet(sweepOption)) {
+        SweepRequest sweep;
+        sweep.name = parser.value(sweepOption);
+        sweep.report = parser.isSet(reportOption);
+        if (parser.isSet(limitsOption)) {
+            auto limits = parseSweepLimits(parser.value(limitsOption));
+            if (const auto* why = std::get_if<QString>(&limits))
+                return refuse(*why);
+            sweep.limits = std::get<SweepLimits>(limits);
+        }
+        if (parser.isSet(linkTimeoutOption)) {
+            auto seconds = parseLinkTimeout(parser.value(linkTimeoutOption));
+            if (const auto* why = std::get_if<QString>(&seconds))
+                return refuse(*why);
+            sweep.linkTimeoutSeconds = std::get<int>(seconds);
+        }
+        options.sweep = sweep;
+    }
     options.port1Device =
         parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(simulateOption);
     options.tracePath = parser.value(traceOption);
+    if (parser.isSet(resultsOption))
+        options.resultsUrl = parser.value(resultsOption);
     return options;
+}
+
+bool wantsUnattendedSweep(const QStringList& arguments) {
+    for (const QString& a : arguments.mid(1))
+        if (a == QLatin1String("--sweep") || a.startsWith(QLatin1String("--sweep=")))
+            return true;
+    return false;
 }
 
 bool wantsTextOnly(const QStringList& arguments) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SweepRequest.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,12 +15,18 @@ namespace velmor {
 struct Options {
     QString port1Device; // the platform's first serial port unless --port says otherwise
     bool simulate = false;
-    QString tracePath; // empty: no link trace
+    QString tracePath;                 // empty: no link trace
+    std::optional<SweepRequest> sweep; // --sweep: the cross-load sweep without a window
+    // Where test records go, when given on the command line.
+    std::optional<QString> resultsUrl;
 };
 
 // True when the command line only asks for text (help, version, the port list), which needs
 // no display.
 bool wantsTextOnly(const QStringList& arguments);
+
+// True when the command line asks for the sweep without a window, which needs no display.
+bool wantsUnattendedSweep(const QStringList& arguments);
 
 // Parses the command line; on --help, --version, --list-ports or a bad option prints, and returns
 // the exit status in *exitCode with nothing returned.

@@ -46,6 +46,7 @@ void WindowSwitcher::adopt(QWidget* window) {
 void WindowSwitcher::showManualWindow(std::unique_ptr<Form1> manual) {
     manual_ = manual.release();
     adopt(manual_);
+    manual_->setRecorder(sessionRecorder_);
     manual_->onCommand2([this] { toGraph(); });
     manual_->show();
 }
@@ -65,6 +66,7 @@ void WindowSwitcher::toGraph() {
     }
     graph_ = graph;
     adopt(graph);
+    graph->setRecorder(sweepRecorder_);
     graph->onManualMode([this] { toManual(); });
     graph->show();
 }

@@ -30,6 +30,12 @@ public:
     WindowSwitcher(const WindowSwitcher&) = delete;
     WindowSwitcher& operator=(const WindowSwitcher&) = delete;
 
+    // Who keeps the test records of the windows made from now on; none by default.
+    void setRecorders(SessionRecorder* sessions, SweepRecorder* sweeps) {
+        sessionRecorder_ = sessions;
+        sweepRecorder_ = sweeps;
+    }
+
     // Takes the loaded start-up window and shows it.
     void showManualWindow(std::unique_ptr<Form1> manual);
 
@@ -48,6 +54,8 @@ private:
     Fatal fatal_;
     QPointer<Form1> manual_;
     QPointer<FormGraf> graph_;
+    SessionRecorder* sessionRecorder_ = nullptr;
+    SweepRecorder* sweepRecorder_ = nullptr;
 };
 
 } // namespace velmor

@@ -3,6 +3,8 @@
 #include "Operator.h"
 #include "Options.h"
 #include "PortGuard.h"
+#include "Recording.h"
+#include "RunSweep.h"
 #include "SharedState.h"
 #include "Startup.h"
 #include "TerminationSignals.h"
@@ -69,7 +71,10 @@ int main(int argc, char** argv) {
         velmor::parseOptions(QCoreApplication::arguments(), &exitCode);
         return exitCode;
     }
-    if (!displayAvailable()) {
+    const bool unattended = velmor::wantsUnattendedSweep(arguments);
+    if (unattended)
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window, so no display either
+    else if (!displayAvailable()) {
         std::fprintf(stderr, "velmor-test needs a display. Without one, run it under xvfb-run "
                              "(xvfb-run -a ./run --simulate).\n");
         return 1;
@@ -78,8 +83,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
-        return exitCode;
-    if (!ui::useRussianQtTexts(app))
+        return unattended && exitCode != 0 ? velmor::sweepCouldNotRun : exitCode;
+    if (!unattended && !ui::useRussianQtTexts(app))
         std::fprintf(stderr, "velmor-test: Qt's Russian translation is missing (Debian package "
                              "qt6-translations-l10n); the dialogs' buttons stay English\n");
 
@@ -105,13 +110,24 @@ int main(int argc, char** argv) {
         if (const auto refused =
                 velmor::traceTargetRefused(options->tracePath, options->port1Device)) {
             std::fprintf(stderr, "velmor-test: --trace: %s\n", qPrintable(*refused));
-            return 2;
+            return unattended ? velmor::sweepCouldNotRun : 2;
         }
 
     velmor::SharedState state;
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
+
+    auto recording = velmor::results::Recording::start(options->resultsUrl, options->port1Device);
+    if (const auto* error = std::get_if<QString>(&recording)) {
+        std::fprintf(stderr, "velmor-test: --results: %s\n", qPrintable(*error));
+        return options->sweep ? velmor::sweepCouldNotRun : 2;
+    }
+    auto& recorder = std::get<0>(recording);
+    if (options->sweep)
+        return velmor::runUnattendedSweep(*options->sweep, makePort,
+                                          velmor::mapsFolderOfThisProgram(),
+                                          recorder ? &recorder->recorder() : nullptr);
 
     // SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off where a window has the
     // port open, the port closed (which removes its lock file), then the usual way out.
@@ -136,6 +152,8 @@ int main(int argc, char** argv) {
                                         ui::reportError(title, error);
                                         std::exit(1);
                                     });
+    if (recorder)
+        switcher.setRecorders(&recorder->recorder(), &recorder->recorder());
     switcher.showManualWindow(std::move(manual));
     if (qEnvironmentVariableIsSet("VELMOR_REPORT_SHOWN"))
         if (QWindow* window = switcher.manualWindow()->windowHandle())

@@ -11,6 +11,8 @@
 //       Runs the program's windows in this process, exactly as its main() puts them together,
 //       against velmor-unit-sim --log in a process of its own, whose receive times give the
 //       cadence. Also this process's CPU share and memory with the window in question.
+//   manual and sweep also take --results URL (record as velmor-test --results does) and
+//   --prefix NAME (the figures' key prefix instead of "manual" or "sweep").
 //   timer-floor [--seconds S]
 //       An empty 10 ms timer on a shown window: what waking a hundred times a second costs.
 #include "Cadence.h"
@@ -19,6 +21,7 @@
 #include "FormGraf.h"
 #include "HScrollBar.h"
 #include "ProcessStats.h"
+#include "Recording.h"
 #include "SimulatedUnit.h"
 #include "Startup.h"
 #include "UnitProcess.h"
@@ -46,6 +49,10 @@ namespace {
 QString periodsPath;
 // Where --trace asks for the program's link trace; empty: no trace.
 QString tracePath;
+// Where --results asks for the test records; empty: no recording.
+QString resultsUrl;
+// --prefix: the key prefix of the cadence figures; empty: the mode's name.
+QByteArray prefix;
 
 void result(const char* key, double value) {
     std::printf("RESULT %s %.9g\n", key, value);
@@ -133,7 +140,22 @@ public:
                                              [](const QString& title, const QString& error) {
                                                  fail(QStringLiteral("%1: %2").arg(title, error));
                                              });
+        if (!resultsUrl.isEmpty()) {
+            auto started = results::Recording::start(resultsUrl, unit.devicePath());
+            if (const auto* error = std::get_if<QString>(&started))
+                fail(*error);
+            recording = std::move(std::get<0>(started));
+            if (recording)
+                switcher->setRecorders(&recording->recorder(), &recording->recorder());
+        }
         switcher->showManualWindow(std::move(manual));
+    }
+
+    // Everything recorded is in the store, or the figures would not count it.
+    ~DrivenProgram() {
+        switcher.reset();
+        if (recording && !recording->writer().drain(30000))
+            fail(QStringLiteral("the records did not reach the store"));
     }
 
     // Waits until the unit has logged at least count frames in all.
@@ -145,6 +167,7 @@ public:
 
     UnitProcess unit;
     SharedState state;
+    std::unique_ptr<results::Recording> recording;
     std::unique_ptr<WindowSwitcher> switcher;
 };
 
@@ -190,9 +213,10 @@ int manualMode(const QString& unitProgram, int frames) {
 
     const auto stamps = stampsOf(program.unit.frames(), 0, wanted);
     writePeriods(stamps);
-    resultCadence("manual", cadence(stamps, 200.0));
-    result("manual.cpu_pct", cpuShare);
-    resultMemory("manual", ownMemory());
+    const QByteArray key = prefix.isEmpty() ? "manual" : prefix;
+    resultCadence(key, cadence(stamps, 200.0));
+    result((key + ".cpu_pct").constData(), cpuShare);
+    resultMemory(key, ownMemory());
     return 0;
 }
 
@@ -242,14 +266,15 @@ int sweepMode(const QString& unitProgram, int frames, bool full) {
         if (isSweepFrame(program.unit.frames()[i]) && stamps.size() < wanted)
             stamps.push_back(program.unit.frames()[i].atMicroseconds);
     writePeriods(stamps);
-    resultCadence("sweep", cadence(stamps, 100.0));
+    const QByteArray key = prefix.isEmpty() ? "sweep" : prefix;
+    resultCadence(key, cadence(stamps, 100.0));
     if (full) {
         const double seconds = static_cast<double>(endUs - clickUs) / 1e6;
         result("sweep.duration_s", seconds);
         result("sweep.duration_error_pct", (seconds - 164.1) / 164.1 * 100.0);
     }
-    result("sweep.cpu_pct", cpuShare);
-    resultMemory("sweep", ownMemory());
+    result((key + ".cpu_pct").constData(), cpuShare);
+    resultMemory(key, ownMemory());
     return 0;
 }
 
@@ -457,9 +482,17 @@ int main(int argc, char** argv) {
         QStringLiteral("trace"),
         QStringLiteral("Manual, sweep, limit: record the program's side of the link in file."),
         QStringLiteral("file"));
+    const QCommandLineOption resultsOption(
+        QStringLiteral("results"), QStringLiteral("Manual, sweep: record the test records there."),
+        QStringLiteral("url"));
+    const QCommandLineOption prefixOption(QStringLiteral("prefix"),
+                                          QStringLiteral("Manual, sweep: the figures' key prefix."),
+                                          QStringLiteral("name"));
     parser.addOptions({programOption, unitOption, runsOption, framesOption, fullOption,
-                       secondsOption, periodsOption, traceOption});
+                       secondsOption, periodsOption, traceOption, resultsOption, prefixOption});
     parser.process(app);
+    resultsUrl = parser.value(resultsOption);
+    prefix = parser.value(prefixOption).toUtf8();
     periodsPath = parser.value(periodsOption);
     tracePath = parser.value(traceOption);
 

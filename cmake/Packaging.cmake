@@ -3,13 +3,15 @@
 # folder (see graph/MapsFolder.h). cpack builds a .deb of it.
 set(VELMOR_PROGRAM_DIR lib/velmor-test)
 
-install(TARGETS velmor-test velmor-unit-sim RUNTIME DESTINATION ${VELMOR_PROGRAM_DIR})
+install(TARGETS velmor-test velmor-results velmor-unit-sim RUNTIME DESTINATION ${VELMOR_PROGRAM_DIR})
 install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
     file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-test
          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-test\" SYMBOLIC)
     file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-unit-sim
-         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-unit-sim\" SYMBOLIC)")
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-unit-sim\" SYMBOLIC)
+    file(CREATE_LINK ../${VELMOR_PROGRAM_DIR}/velmor-results
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/velmor-results\" SYMBOLIC)")
 install(FILES ${PROJECT_SOURCE_DIR}/app/desktop/velmor-test.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/app/desktop/velmor-test.svg
         DESTINATION share/icons/hicolor/scalable/apps)
@@ -23,7 +25,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's Russian translation: the dialogs' buttons in the language of the windows.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# Qt's Russian translation (the dialogs' buttons in the language of the windows) and the SQL
+# drivers, which are plugins that shlibdeps does not see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 include(CPack)

@@ -62,6 +62,7 @@ public:
     bool waitForWritten(int timeoutMs) override { return inner_->waitForWritten(timeoutMs); }
     void holdInput(bool held) override { inner_->holdInput(held); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
+    QString device() const override { return inner_->device(); }
 
 private:
     void flushOut();

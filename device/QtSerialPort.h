@@ -27,7 +27,7 @@ public:
     void holdInput(bool held) override;
     std::optional<QString> lostReason() const override { return lost_; }
 
-    QString device() const { return port1Device_; }
+    QString device() const override { return port1Device_; }
 
 private:
     void onError(QSerialPort::SerialPortError error);

@@ -52,6 +52,9 @@ public:
     // Set when the port closed itself after a read, write or resource error (an unplugged
     // adapter, the far side of a pseudo-terminal gone); cleared by the next successful open.
     virtual std::optional<QString> lostReason() const = 0;
+
+    // The device port 1 maps to, for reports; empty where there is none.
+    virtual QString device() const { return {}; }
 };
 
 // Makes the port object a window owns; the program maps port 1 to a real device, tests to a

@@ -7,13 +7,15 @@
 #include "Icons.h"
 #include "Label.h"
 #include "LineSettings.h"
-#include "MapExport.h"
 #include "MapFile.h"
+#include "MapPicture.h"
 #include "MapSave.h"
 #include "Operator.h"
 #include "PictureBox.h"
 #include "Shape.h"
 #include "Sweep.h"
+#include "SweepCourse.h"
+#include "SweepSave.h"
 #include "Timer.h"
 
 #include <QPixmap>
@@ -50,7 +52,9 @@ FormGraf::FormGraf(SharedState& state, const PortFactory& makePort, MapsFolder m
     buildControls();
 }
 
-FormGraf::~FormGraf() = default;
+FormGraf::~FormGraf() {
+    endRecordedSweep(linkDown_ ? SweepEnd::LinkLost : SweepEnd::Abandoned);
+}
 
 void FormGraf::buildControls() {
     for (const GrafPlace& p : grafLayout) {
@@ -67,7 +71,7 @@ void FormGraf::buildControls() {
             break;
         case GrafControl::Picture:
             picture1_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
-            picture1_->setBackColour(ui::sys::menuText);
+            picture1_->setBackColour(mapBackColour);
             break;
         case GrafControl::Square: {
             auto* square = addInside<ui::Shape>(picture1_, name, p.place, p.tabIndex);
@@ -122,40 +126,42 @@ void FormGraf::closePort() {
 
 void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
     // The sweep stands still while the port is gone and goes on where it stood once it is back.
+    linkDown_ = lostReason.has_value();
     ui::showLinkState(this, windowCaption, lostReason, timer1Interval);
 }
 
 void FormGraf::tick() {
     state_.lastReply = recovery_.read();
-    const auto reply = replyFrame(state_.lastReply);
-    const SweepTick step = sweepStep(state_, state_, reply);
-    if (step.outcome == SweepTick::Outcome::NoLink) {
-        label1_->setCaption(step.caption);
+    const SweepTick step = advanceSweep(state_, replyFrame(state_.lastReply), mapRecord_);
+    label1_->setCaption(step.caption);
+    if (step.outcome == SweepTick::Outcome::NoLink)
         return;
-    }
     shape1_->setFillColour(step.indicator5.value());
     shape2_->setFillColour(step.indicator12.value());
-    state_.load12Step = step.load12Step;
-    state_.load5Step = step.load5Step;
-
     if (step.outcome == SweepTick::Outcome::Ended) {
         command5_->setEnabled(true);
-        label1_->setCaption(step.caption);
         timer1_->setEnabled(false);
         sendFrame(*port_, *step.frame);
+        endRecordedSweep(SweepEnd::Completed);
         return;
     }
-    label1_->setCaption(step.caption);
-    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2,
-                       step.cellColour.value());
-    mapRecord_.push_back(paintedCell(*reply, step));
+    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour.value());
     sendFrame(*port_, *step.frame);
+    if (sweepRecorded_)
+        recorder_->cellPainted(mapRecord_.back());
 }
 
 void FormGraf::start() {
     timer1_->setEnabled(true);
     command5_->setEnabled(false);
     state_.graphSupplyOn = 1;
+    // A start from Ready begins a record; a start after a pause goes on with the open one.
+    const bool ready = mapRecord_.empty() && state_.load5Step == 0 && state_.load12Step == 0;
+    if (recorder_ && ready && !sweepRecorded_) {
+        recorder_->sweepStarted({state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
+                                picture1_->image().size(), picture1_->devicePixelRatioF());
+        sweepRecorded_ = true;
+    }
 }
 
 void FormGraf::pause() {
@@ -174,6 +180,7 @@ void FormGraf::reset() {
     picture1_->clear();
     mapRecord_.clear();
     command5_->setEnabled(false);
+    endRecordedSweep(SweepEnd::Reset);
 }
 
 void FormGraf::save() {
@@ -191,12 +198,24 @@ void FormGraf::save() {
         saveError_(*error);
         return;
     }
-    // The map, its cross-load data and a summary, all three or none.
-    const SweepLimits limits{state_.loadLimit1, state_.loadLimit2, state_.powerLimit};
-    if (const auto error =
-            saveMapFiles(mapsFolder_.path, mapFilesBeside(map.relative), picture1_->image(),
-                         crossLoadCsv(mapRecord_), crossLoadSummary(mapRecord_, limits, map.name)))
+    // The map, its cross-load data, a summary and the report, all four or none.
+    const FinishedSweep sweep{map.name,
+                              picture1_->image(),
+                              picture1_->devicePixelRatioF(),
+                              mapRecord_,
+                              {state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
+                              port_->device(),
+                              QDateTime::currentDateTime()};
+    if (const auto error = saveSweep(mapsFolder_.path, map.relative, sweep, true))
         saveError_(*error);
+    else if (recorder_)
+        recorder_->sweepSaved(map.name, mapFilesBeside(map.path));
+}
+
+void FormGraf::endRecordedSweep(SweepEnd end) {
+    if (sweepRecorded_)
+        recorder_->sweepEnded(end);
+    sweepRecorded_ = false;
 }
 
 void FormGraf::backToManual() {

@@ -6,6 +6,7 @@
 #include "PortRecovery.h"
 #include "SerialPort.h"
 #include "SharedState.h"
+#include "SweepRecorder.h"
 
 #include <functional>
 #include <memory>
@@ -51,6 +52,9 @@ public:
     // The cells painted since the window loaded or was reset, in painting order.
     const MapRecord& mapRecord() const { return mapRecord_; }
 
+    // Who keeps the test record of each sweep; none by default. It must outlive the window.
+    void setRecorder(SweepRecorder* recorder) { recorder_ = recorder; }
+
     // Tells the operator why a map was not saved; a message box by default.
     void onSaveError(std::function<void(const QString&)> report) { saveError_ = std::move(report); }
 
@@ -63,6 +67,7 @@ private:
     void reset();        // Command4
     void save();         // Command5
     void backToManual(); // Command1
+    void endRecordedSweep(SweepEnd end);
 
     SharedState& state_;
     std::unique_ptr<SerialPort> port_;
@@ -71,6 +76,9 @@ private:
     std::function<void(const QString&)> saveError_;
     MapRecord mapRecord_;
     MapsFolder mapsFolder_;
+    SweepRecorder* recorder_ = nullptr;
+    bool sweepRecorded_ = false; // a recorded sweep is open
+    bool linkDown_ = false;
 
     ui::PictureBox* picture1_ = nullptr;
     ui::Shape* shape1_ = nullptr;

@@ -93,6 +93,9 @@ MapSummary summarize(const MapRecord& record) {
     summary.cells = static_cast<int>(record.size());
     for (std::size_t i = 0; i < record.size(); ++i) {
         const MapCell& cell = record[i];
+        if (!judgedCell(cell))
+            continue;
+        ++summary.judged;
         summary.insideBand += insideAtxBand(cell) ? 1 : 0;
         if (!summary.worst5 ||
             std::abs(cellDeviation5(cell)) > std::abs(cellDeviation5(record[*summary.worst5])))
@@ -114,20 +117,25 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
                  .arg(limits.loadLimit2)
                  .arg(limits.powerLimit)
                  .arg(powerLimitWatts(limits.powerLimit));
-    lines << QStringLiteral("Cells: %1").arg(summary.cells);
+    lines << QStringLiteral("Cells: %1, judged %2 (cell (0, 0) shows the reply to the all-off "
+                            "frame and is not judged)")
+                 .arg(summary.cells)
+                 .arg(summary.judged);
     const QString band = QStringLiteral("Inside the ATX ±5 % band on both +5 V and +12 V "
                                         "(classes 0 to 4): ");
-    lines << band + (summary.cells == 0 ? QStringLiteral("no cells")
-                                        : QStringLiteral("%1 of %2 cells, %3 %")
-                                              .arg(summary.insideBand)
-                                              .arg(summary.cells)
-                                              .arg(percentOf(summary.insideBand, summary.cells)));
+    lines << band + (summary.judged == 0 ? QStringLiteral("no judged cells")
+                                         : QStringLiteral("%1 of %2 judged cells, %3 %")
+                                               .arg(summary.insideBand)
+                                               .arg(summary.judged)
+                                               .arg(percentOf(summary.insideBand, summary.judged)));
     const MapCell* worst5 = summary.worst5 ? &record[*summary.worst5] : nullptr;
     const MapCell* worst12 = summary.worst12 ? &record[*summary.worst12] : nullptr;
     lines << worstLine(QStringLiteral("+5 V"), worst5, worst5 ? volts5Graph(worst5->b2) : 0, 5,
                        worst5 ? worst5->k5 : 0);
     lines << worstLine(QStringLiteral("+12 V"), worst12, worst12 ? volts12(worst12->b3) : 0, 12,
                        worst12 ? worst12->k12 : 0);
+    lines << QStringLiteral("Verdict (ATX ±5 %): ") +
+                 (summary.pass() ? QStringLiteral("pass") : QStringLiteral("fail"));
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 

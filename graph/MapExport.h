@@ -27,13 +27,23 @@ constexpr bool insideAtxBand(const MapCell& cell) {
     return cell.k5 <= 4 && cell.k12 <= 4;
 }
 
-// What the summary reports, counted over the record. The worst cells are indexes into the
-// record: the largest distance from nominal, the first painted on a tie; none on an empty map.
+// Cell (0, 0) is coloured by the reply to the all-off frame sent before the supply is switched
+// on, so it is shown but not judged: only readings of a switched-on supply count.
+constexpr bool judgedCell(const MapCell& cell) {
+    return cell.row != 0 || cell.column != 0;
+}
+
+// What the summary reports, counted over the judged cells of the record. The worst cells are
+// indexes into the record: the largest distance from nominal, the first painted on a tie; none
+// when no cell is judged. The ATX ±5 % verdict passes when there are judged cells and every one
+// of them lies inside the band.
 struct MapSummary {
     int cells = 0;
+    int judged = 0;
     int insideBand = 0;
     std::optional<std::size_t> worst5;
     std::optional<std::size_t> worst12;
+    bool pass() const { return judged > 0 && insideBand == judged; }
 };
 MapSummary summarize(const MapRecord& record);
 

@@ -10,18 +10,20 @@ namespace velmor {
 MapFiles mapFilesBeside(const QString& bmpPath) {
     const QString stem = bmpPath.endsWith(QLatin1String(".bmp")) ? bmpPath.chopped(4) : bmpPath;
     return {stem + QStringLiteral(".bmp"), stem + QStringLiteral(".csv"),
-            stem + QStringLiteral(".txt")};
+            stem + QStringLiteral(".txt"), stem + QStringLiteral(".pdf")};
 }
 
 std::optional<QString> saveMapFiles(const QString& mapsFolder, const MapFiles& files,
                                     const QImage& map, const QByteArray& csv,
-                                    const QByteArray& summary) {
+                                    const QByteArray& summary,
+                                    const std::optional<QByteArray>& report) {
     const auto bmp = ui::bitmapBytes(map);
     if (!bmp)
-        return ui::cannotSave(mapsFolder + QLatin1Char('/') + files.bmp,
-                              ui::cannotEncode());
-    return ui::writeFilesInFolder(mapsFolder,
-                                  {{files.bmp, *bmp}, {files.csv, csv}, {files.txt, summary}});
+        return ui::cannotSave(mapsFolder + QLatin1Char('/') + files.bmp, ui::cannotEncode());
+    std::vector<ui::FileToWrite> written{{files.bmp, *bmp}, {files.csv, csv}, {files.txt, summary}};
+    if (report)
+        written.push_back({files.pdf, *report});
+    return ui::writeFilesInFolder(mapsFolder, written);
 }
 
 } // namespace velmor

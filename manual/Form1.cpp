@@ -83,7 +83,10 @@ Form1::Form1(SharedState& state, std::unique_ptr<SerialPort> port)
         connect(scroll, &QAbstractSlider::valueChanged, this, [this] { limitScrollMoved(); });
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    if (recorder_)
+        recorder_->sessionEnded(SessionEnd::Exited);
+}
 
 std::optional<QString> Form1::loadHandler() {
     volts5Readout_->setCaption(QStringLiteral("АЦП"));
@@ -118,6 +121,8 @@ void Form1::command1Click() {
 }
 
 void Form1::switchOff() {
+    if (recorder_)
+        recorder_->sessionEnded(SessionEnd::SwitchedOff);
     supplyOn_ = false;
     supplyButton_->setCaption(switchedOff);
     supplyButton_->setBackColour(green.value());
@@ -130,6 +135,8 @@ void Form1::switchOff() {
 }
 
 void Form1::switchOn() {
+    if (recorder_)
+        recorder_->sessionStarted();
     supplyOn_ = true;
     supplyButton_->setCaption(switchedOn);
     supplyButton_->setBackColour(pink.value());
@@ -142,6 +149,8 @@ void Form1::switchOn() {
 }
 
 void Form1::command2Click() {
+    if (recorder_)
+        recorder_->sessionEnded(SessionEnd::HandedOver);
     if (command2Handler_)
         command2Handler_();
 }
@@ -192,10 +201,13 @@ void Form1::setLoadSettings(const LoadSettings& settings) {
 
 void Form1::timer1Tick() {
     state_.lastReply = recovery_.read();
-    const Measurement measured = measurementStep(
-        replyFrame(state_.lastReply),
-        {load5Scroll_->value(), load12Scroll_->value(), load33Scroll_->value()}, state_, supplyOn_);
+    const LoadSettings settings{load5Scroll_->value(), load12Scroll_->value(),
+                                load33Scroll_->value()};
+    const Measurement measured =
+        measurementStep(replyFrame(state_.lastReply), settings, state_, supplyOn_);
     showMeasured(measured);
+    if (measured.linked)
+        recordReading(*replyFrame(state_.lastReply), measured, settings != measured.clamped);
     if (measured.frame)
         sendFrame(*port_, *measured.frame);
 }
@@ -218,6 +230,15 @@ void Form1::showMeasured(const Measurement& measured) {
 void Form1::linkChanged(const std::optional<QString>& lostReason) {
     // Told once when the port goes and once when it is back; the readouts meanwhile show no link.
     ui::showLinkState(this, form1Caption, lostReason, timer1Interval);
+    if (recorder_)
+        recorder_->linkChanged(lostReason);
+}
+
+void Form1::recordReading(const ReplyFrame& reply, const Measurement& measured, bool clamped) {
+    // The settings the power was worked out from: clamped, before an overload cut.
+    if (recorder_)
+        recorder_->reading({reply, measured.clamped.load5, measured.clamped.load12,
+                            measured.clamped.load33, measured.power, measured.overload, clamped});
 }
 
 void Form1::limitScrollMoved() {

@@ -4,6 +4,7 @@
 #include "MeasurementCycle.h"
 #include "PortRecovery.h"
 #include "SerialPort.h"
+#include "SessionRecorder.h"
 #include "SharedState.h"
 
 #include <array>
@@ -42,6 +43,9 @@ public:
     // handler runs inside the click, so it must not destroy this window directly (deleteLater).
     void onCommand2(std::function<void()> handler) { command2Handler_ = std::move(handler); }
 
+    // Who keeps the test record of each session; none by default. It must outlive the window.
+    void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
+
     // Stops both timers and closes the port; the first step of handing the port to the graph
     // window.
     void closePort();
@@ -67,6 +71,7 @@ private:
     void showMeasured(const Measurement& measured);
     void limitScrollMoved();
     void linkChanged(const std::optional<QString>& lostReason);
+    void recordReading(const ReplyFrame& reply, const Measurement& measured, bool clamped);
 
     SharedState& state_;
     std::unique_ptr<SerialPort> port_;
@@ -74,6 +79,7 @@ private:
     std::function<void()> command2Handler_;
     bool supplyOn_ = false;
     bool settingLimits_ = false;
+    SessionRecorder* recorder_ = nullptr;
 
     ui::CommandButton* supplyButton_;       // Command1
     ui::CommandButton* graphButton_;        // Command2

@@ -9,6 +9,8 @@ VELMOR_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-liberation fonts-dejavu-core
+    poppler-utils
+    postgresql libqt6sql6-sqlite libqt6sql6-psql
 )
 
 as_root() {

@@ -44,6 +44,14 @@ std::pair<int, int> span(int a, int b, qreal ratio) {
 
 } // namespace
 
+QRect paintBox(QImage& image, int x1, int y1, int x2, int y2, Colour colour, qreal ratio) {
+    const auto [left, right] = span(x1, x2, ratio);
+    const auto [top, bottom] = span(y1, y2, ratio);
+    const QRect box(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    QPainter(&image).fillRect(box, toQColor(colour));
+    return box;
+}
+
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent),
       interior_(new Interior([this](QPainter& painter) { paintInterior(painter); }, this)) {
@@ -76,13 +84,10 @@ void PictureBox::clear() {
 
 void PictureBox::drawBox(int x1, int y1, int x2, int y2, Colour colour) {
     fitImage();
-    const auto [left, right] = span(x1, x2, ratio_);
-    const auto [top, bottom] = span(y1, y2, ratio_);
-    const QRect box(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    QPainter painter(&image_);
-    painter.fillRect(box, toQColor(colour));
+    const QRect box = paintBox(image_, x1, y1, x2, y2, colour, ratio_);
     interior_->update(
-        QRectF(QPointF(left, top) / ratio_, QPointF(right, bottom) / ratio_).toAlignedRect());
+        QRectF(QPointF(box.topLeft()) / ratio_, QPointF(box.bottomRight() + QPoint(1, 1)) / ratio_)
+            .toAlignedRect());
 }
 
 void PictureBox::fitImage() {

@@ -28,12 +28,14 @@ const char* const fourCellsCsv =
 const char* const fourCellsSummary =
     "Cross-load map \"psu 1\"\n"
     "Limits: LoadLimit1 4, LoadLimit2 6, PowerLimit 255 (510 W)\n"
-    "Cells: 4\n"
-    "Inside the ATX ±5 % band on both +5 V and +12 V (classes 0 to 4): 1 of 4 cells, 25.00 %\n"
+    "Cells: 4, judged 3 (cell (0, 0) shows the reply to the all-off frame and is not judged)\n"
+    "Inside the ATX ±5 % band on both +5 V and +12 V (classes 0 to 4): 0 of 3 judged cells, "
+    "0.00 %\n"
     "Worst +5 V: 4.706 V, -0.294 V (-5.88 %), class 5, at row 0, column 1 (+5 V 0.00 A, "
     "+12 V 0.16 A)\n"
     "Worst +12 V: 11.275 V, -0.725 V (-6.04 %), class 6, at row 1, column 0 (+5 V 0.31 A, "
-    "+12 V 0.00 A)\n";
+    "+12 V 0.00 A)\n"
+    "Verdict (ATX ±5 %): fail\n";
 
 const SweepLimits smallLimits{4, 6, 255};
 
@@ -55,7 +57,8 @@ TEST(CrossLoadSummaryTest, limitsCountBandShareAndWorstCells) {
 TEST(CrossLoadSummaryTest, worstIsTheLargestDistanceEitherWayAndTheFirstPaintedOnATie) {
     const MapSummary summary = summarize(fourCells);
     EXPECT_EQ(summary.cells, 4);
-    EXPECT_EQ(summary.insideBand, 1);
+    EXPECT_EQ(summary.judged, 3);
+    EXPECT_EQ(summary.insideBand, 0);
     EXPECT_EQ(summary.worst5, 1u);  // 4.71 V lies further off than 5.22 V
     EXPECT_EQ(summary.worst12, 2u); // cells 2 and 3 read the same
 
@@ -64,14 +67,32 @@ TEST(CrossLoadSummaryTest, worstIsTheLargestDistanceEitherWayAndTheFirstPaintedO
     EXPECT_EQ(summarize(high).worst12, 1u);
 }
 
+TEST(CrossLoadSummaryTest, cellZeroZeroIsShownButNeitherWorstNorJudged) {
+    // The all-off reply reads 0 V on both outputs; every reading of the switched-on supply is in
+    // the band.
+    const MapRecord sweep{
+        {0, 0, 0, 0, 0, 20, 20}, {0, 1, 130, 130, 128, 0, 0}, {1, 0, 126, 127, 128, 0, 0}};
+    const MapSummary summary = summarize(sweep);
+    EXPECT_EQ(summary.cells, 3);
+    EXPECT_EQ(summary.judged, 2);
+    EXPECT_TRUE(summary.pass());
+    EXPECT_EQ(summary.worst5, 1u); // 5.04 V, not the 0 V of cell (0, 0)
+    EXPECT_EQ(summary.worst12, 1u);
+    EXPECT_TRUE(crossLoadSummary(sweep, smallLimits, "ok").endsWith("Verdict (ATX ±5 %): pass\n"));
+
+    EXPECT_FALSE(summarize({sweep[0]}).pass()); // nothing judged proves nothing
+}
+
 TEST(CrossLoadSummaryTest, anEmptyMapSaysSo) {
     EXPECT_EQ(crossLoadSummary({}, {0, 0, 70}, "1").toStdString(),
               "Cross-load map \"1\"\n"
               "Limits: LoadLimit1 0, LoadLimit2 0, PowerLimit 70 (140 W)\n"
-              "Cells: 0\n"
-              "Inside the ATX ±5 % band on both +5 V and +12 V (classes 0 to 4): no cells\n"
+              "Cells: 0, judged 0 (cell (0, 0) shows the reply to the all-off frame and is not "
+              "judged)\n"
+              "Inside the ATX ±5 % band on both +5 V and +12 V (classes 0 to 4): no judged cells\n"
               "Worst +5 V: none\n"
-              "Worst +12 V: none\n");
+              "Worst +12 V: none\n"
+              "Verdict (ATX ±5 %): fail\n");
 }
 
 class DecimalPointTest : public ::testing::TestWithParam<QLocale::Language> {
@@ -94,6 +115,7 @@ TEST(MapFilesTest, dataAndSummaryLieBesideTheBitmap) {
     EXPECT_EQ(files.bmp, "/opt/bench/Graf/may/psu 1.bmp");
     EXPECT_EQ(files.csv, "/opt/bench/Graf/may/psu 1.csv");
     EXPECT_EQ(files.txt, "/opt/bench/Graf/may/psu 1.txt");
+    EXPECT_EQ(files.pdf, "/opt/bench/Graf/may/psu 1.pdf");
 }
 
 } // namespace

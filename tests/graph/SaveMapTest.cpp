@@ -39,10 +39,10 @@ protected:
             removeMapFiles(file);
     }
 
-    // A saved map is three files: the bitmap, its cross-load data and its summary.
+    // A saved map is four files: the bitmap, its cross-load data, its summary and its report.
     static void removeMapFiles(const QString& bmp) {
         const QString stem = bmp.chopped(4);
-        for (const char* extension : {".bmp", ".csv", ".txt"})
+        for (const char* extension : {".bmp", ".csv", ".txt", ".pdf"})
             QFile::remove(stem + extension);
     }
 

@@ -67,6 +67,22 @@ TEST(SaveBitmap, failsIntoAMissingFolderAndCreatesNothing) {
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("Graf"))).exists());
 }
 
+TEST(SaveBitmap, refusesASymbolicLinkAtTheNameAndLeavesWhatItPointsAt) {
+    QTemporaryDir dir;
+    const QString victim = dir.filePath(QStringLiteral("elsewhere.txt"));
+    const QString path = dir.filePath(QStringLiteral("map.bmp"));
+    {
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a map");
+    }
+    ASSERT_TRUE(QFile::link(victim, path));
+    const auto error = saveBitmap(plot(), path);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(path + ": it is a symbolic link")) << error->toStdString();
+    EXPECT_EQ(contents(victim), "not a map");
+}
+
 TEST(ProgramFolder, isTheFolderOfTheRunningProgram) {
     EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
 }

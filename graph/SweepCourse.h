@@ -1,0 +1,25 @@
+#pragma once
+
+#include "MapExport.h"
+#include "MapRecord.h"
+#include "SharedState.h"
+#include "Sweep.h"
+
+#include <optional>
+
+namespace velmor {
+
+// What every sweep tick does to the sweep's own state, for the graph window and the sweep run
+// from the command line alike: the steps advance and a painted cell joins the record. The caller
+// shows the outcome, paints the cell and sends the frame.
+SweepTick advanceSweep(SharedState& state, const std::optional<ReplyFrame>& reply,
+                       MapRecord& record);
+
+// How many cells a whole sweep with these limits paints: one per tick, the tick after the last
+// one ends the sweep.
+int expectedSweepCells(const SweepLimits& limits);
+
+// The rows such a sweep paints, from row 0 up.
+int expectedSweepRows(const SweepLimits& limits);
+
+} // namespace velmor

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+
+namespace velmor {
+
+// One A4 page drawn at reportDpi with QPainter into a PDF, its content from the top-left corner
+// of the printable area (12 mm margins).
+inline constexpr int reportDpi = 150;
+QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>& draw);
+
+// A sans-serif font of the given size in points, bold or not.
+QFont reportFont(qreal points, bool bold = false);
+
+} // namespace velmor

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+namespace velmor {
+
+// A manual-window session as its report shows it: the readings tick by tick and what happened.
+struct SessionSample {
+    qint64 ms = 0; // since the session began
+    double volts5 = 0;
+    double volts12 = 0;
+    double volts33 = 0;
+    int load5 = 0; // load settings 0..255
+    int load12 = 0;
+    int load33 = 0;
+    double power = 0; // W
+};
+
+struct SessionMark {
+    enum class Kind { OverloadCut, LinkLost, LinkBack };
+    qint64 ms = 0;
+    Kind kind = Kind::OverloadCut;
+};
+
+struct SessionSheet {
+    QString id;
+    QDateTime startedAt;
+    QString host;
+    QString port;
+    QString endState;
+    std::vector<SessionSample> samples; // in time order
+    std::vector<SessionMark> marks;     // in time order
+};
+
+// Lowest, highest and mean of one output, and how long it was outside ±5 % of nominal: each
+// sample counts until the next one.
+struct OutputFigures {
+    double min = 0;
+    double max = 0;
+    double mean = 0;
+    qint64 msOutside = 0;
+};
+OutputFigures outputFigures(const std::vector<SessionSample>& samples, double SessionSample::*volts,
+                            double nominal);
+
+// The one-page PDF report: the three voltages over time with their ±5 % bands, the load settings
+// and the power beneath, overload cuts and link losses marked on every chart, and the figures
+// of each output.
+QByteArray sessionReportPdf(const SessionSheet& session);
+
+} // namespace velmor

@@ -1,0 +1,322 @@
+#include "RecordWriter.h"
+
+#include "Schema.h"
+#include "Spool.h"
+#include "StoreWrite.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace velmor::results {
+
+namespace {
+
+constexpr int spoolIntervalMs = 200;
+constexpr int deliveryIntervalMs = 250;
+constexpr int reconnectIntervalMs = 2000;
+constexpr int deliveryBatch = 2000;
+
+enum TroubleSource { spoolTrouble = 0, storeTrouble = 1 };
+
+QString connectionName(const char* role, const void* owner) {
+    return QStringLiteral("velmor-%1-%2").arg(QLatin1String(role)).arg(quintptr(owner), 0, 16);
+}
+
+// A connection of the thread that calls open(), closed and removed by close() on that thread.
+class Connection {
+public:
+    Connection(StoreAddress address, QString name) : address_(std::move(address)), name_(name) {}
+    ~Connection() { close(); }
+    QSqlDatabase* get() { return db_ ? &*db_ : nullptr; }
+    std::optional<QString> open(bool withSchema) {
+        if (db_)
+            return std::nullopt;
+        {
+            auto opened = openStore(address_, name_);
+            if (const auto* error = std::get_if<QString>(&opened)) {
+                const QString reason = *error;
+                opened = QString();
+                QSqlDatabase::removeDatabase(name_);
+                return reason;
+            }
+            db_ = std::get<QSqlDatabase>(opened);
+        } // no other handle on the connection is left, so close() can remove it
+        if (auto error = withSchema ? prepareSchema(*db_) : std::nullopt) {
+            close();
+            return error;
+        }
+        return std::nullopt;
+    }
+    void close() {
+        if (!db_)
+            return;
+        db_->close();
+        db_.reset();
+        QSqlDatabase::removeDatabase(name_);
+    }
+
+private:
+    StoreAddress address_;
+    QString name_;
+    std::optional<QSqlDatabase> db_;
+};
+
+StoreAddress spoolAddress(const QString& path) {
+    StoreAddress address;
+    address.path = path;
+    return address;
+}
+
+} // namespace
+
+// Moves queued records into the journal.
+class Spooler final : public QObject {
+public:
+    Spooler(RecordWriter& writer, const QString& spoolPath)
+        : writer_(writer), spool_(spoolAddress(spoolPath), connectionName("spool", this)) {}
+
+    void begin() {
+        timer_ = new QTimer(this);
+        timer_->setTimerType(Qt::PreciseTimer);
+        QObject::connect(timer_, &QTimer::timeout, this, [this] { pass(); });
+        timer_->start(spoolIntervalMs);
+        pass();
+    }
+
+    void end() {
+        pass();
+        timer_->stop();
+        spool_.close();
+    }
+
+private:
+    void pass() {
+        std::vector<Record> taken = writer_.takeQueued();
+        const auto count = static_cast<qint64>(taken.size());
+        pending_.insert(pending_.end(), std::make_move_iterator(taken.begin()),
+                        std::make_move_iterator(taken.end()));
+        if (auto error = openSpool()) {
+            writer_.reportTrouble(spoolTrouble, error);
+            pendingCount_ += count;
+            return;
+        }
+        if (pending_.empty())
+            return;
+        if (auto error = spoolRecords(*spool_.get(), pending_)) {
+            writer_.reportTrouble(spoolTrouble, error);
+            spool_.close(); // opened afresh next time, in case the file was replaced
+            pendingCount_ += count;
+            return;
+        }
+        pending_.clear();
+        writer_.spooled_ += pendingCount_ + count;
+        pendingCount_ = 0;
+        writer_.reportTrouble(spoolTrouble, std::nullopt);
+    }
+
+    // Opens the journal; the first time, ends what a crash left open.
+    std::optional<QString> openSpool() {
+        if (spool_.get())
+            return std::nullopt;
+        if (auto error = spool_.open(false))
+            return error;
+        if (auto error = prepareSpool(*spool_.get())) {
+            spool_.close();
+            return error;
+        }
+        if (!crashChecked_) {
+            auto open = openRecords(*spool_.get());
+            if (const auto* error = std::get_if<QString>(&open))
+                return *error;
+            std::vector<Record> endings;
+            for (const OpenRecord& r : std::get<std::vector<OpenRecord>>(open))
+                endings.push_back(
+                    RecordEnded{r.id, r.sweep, r.lastAt, QStringLiteral("abandoned")});
+            if (auto error = spoolRecords(*spool_.get(), endings))
+                return error;
+            crashChecked_ = true;
+        }
+        return std::nullopt;
+    }
+
+    RecordWriter& writer_;
+    Connection spool_;
+    QTimer* timer_ = nullptr;
+    std::vector<Record> pending_; // taken from the queue, not yet in the journal
+    qint64 pendingCount_ = 0;
+    bool crashChecked_ = false;
+};
+
+// Moves records from the journal into the store, oldest first.
+class Deliverer final : public QObject {
+public:
+    Deliverer(RecordWriter& writer, const StoreAddress& store, const QString& spoolPath)
+        : writer_(writer), spool_(spoolAddress(spoolPath), connectionName("journal", this)),
+          store_(store, connectionName("store", this)) {}
+
+    void begin() {
+        timer_ = new QTimer(this);
+        QObject::connect(timer_, &QTimer::timeout, this, [this] { pass(); });
+        timer_->start(deliveryIntervalMs);
+        pass();
+    }
+
+    void end() {
+        timer_->stop();
+        if (store_.get()) // one last pass, unless the store is already known to be away
+            pass();
+        spool_.close();
+        store_.close();
+    }
+
+private:
+    void pass() {
+        const qint64 spooled = writer_.spooled_;
+        if (auto error = deliver()) {
+            writer_.reportTrouble(storeTrouble, error);
+            return;
+        }
+        writer_.delivered_ = spooled;
+        writer_.reportTrouble(storeTrouble, std::nullopt);
+    }
+
+    std::optional<QString> deliver() {
+        if (!spool_.get()) {
+            if (auto error = spool_.open(false))
+                return error;
+            if (auto error = prepareSpool(*spool_.get())) {
+                spool_.close();
+                return error;
+            }
+        }
+        // Opened even with nothing to deliver, so the store exists and its schema is checked
+        // from the start.
+        if (auto error = openStore())
+            return error;
+        for (;;) {
+            auto waiting = waitingRecords(*spool_.get(), deliveryBatch);
+            if (const auto* error = std::get_if<QString>(&waiting))
+                return *error;
+            const auto& batch = std::get<std::vector<SpooledRecord>>(waiting);
+            if (batch.empty())
+                return std::nullopt;
+            std::vector<Record> records;
+            records.reserve(batch.size());
+            for (const SpooledRecord& r : batch)
+                records.push_back(r.record);
+            if (auto error = storeRecords(*store_.get(), records)) {
+                store_.close(); // a server that restarted needs a new connection
+                sinceAttempt_.start();
+                lastError_ = error;
+                return error;
+            }
+            // Stored before it is forgotten: a crash in between delivers it again, harmlessly.
+            if (auto error = forgetUpTo(*spool_.get(), batch.back().seq))
+                return error;
+        }
+    }
+
+    std::optional<QString> openStore() {
+        if (store_.get())
+            return std::nullopt;
+        if (sinceAttempt_.isValid() && sinceAttempt_.elapsed() < reconnectIntervalMs)
+            return lastError_;
+        sinceAttempt_.start();
+        lastError_ = store_.open(true);
+        return lastError_;
+    }
+
+    RecordWriter& writer_;
+    Connection spool_;
+    Connection store_;
+    QTimer* timer_ = nullptr;
+    QElapsedTimer sinceAttempt_;
+    std::optional<QString> lastError_;
+};
+
+RecordWriter::RecordWriter(const StoreAddress& store, const QString& spoolPath, QObject* parent)
+    : QObject(parent), spooler_(new Spooler(*this, spoolPath)),
+      deliverer_(new Deliverer(*this, store, spoolPath)) {
+    spoolThread_.setObjectName(QStringLiteral("velmor-spool"));
+    deliveryThread_.setObjectName(QStringLiteral("velmor-delivery"));
+    spooler_->moveToThread(&spoolThread_);
+    deliverer_->moveToThread(&deliveryThread_);
+    spoolThread_.start();
+    deliveryThread_.start();
+    QMetaObject::invokeMethod(spooler_, [this] { spooler_->begin(); });
+    QMetaObject::invokeMethod(deliverer_, [this] { deliverer_->begin(); });
+}
+
+RecordWriter::~RecordWriter() {
+    QMetaObject::invokeMethod(
+        spooler_, [this] { spooler_->end(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        deliverer_, [this] { deliverer_->end(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        spooler_, [this] { delete spooler_; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        deliverer_, [this] { delete deliverer_; }, Qt::BlockingQueuedConnection);
+    spoolThread_.quit();
+    deliveryThread_.quit();
+    spoolThread_.wait();
+    deliveryThread_.wait();
+}
+
+void RecordWriter::post(Record record) {
+    const std::lock_guard lock(mutex_);
+    queue_.push_back(std::move(record));
+    ++posted_;
+}
+
+std::vector<Record> RecordWriter::takeQueued() {
+    std::vector<Record> taken;
+    const std::lock_guard lock(mutex_);
+    taken.swap(queue_);
+    return taken;
+}
+
+bool RecordWriter::drain(int timeoutMs) {
+    const qint64 target = posted_;
+    QElapsedTimer waited;
+    waited.start();
+    while (spooled_ < target || delivered_ < target) {
+        if (waited.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+std::optional<QString> RecordWriter::trouble() const {
+    const std::lock_guard lock(mutex_);
+    return troubles_[spoolTrouble] ? troubles_[spoolTrouble] : troubles_[storeTrouble];
+}
+
+void RecordWriter::reportTrouble(int source, const std::optional<QString>& reason) {
+    std::optional<QString> before;
+    std::optional<QString> after;
+    {
+        const std::lock_guard lock(mutex_);
+        before = troubles_[spoolTrouble] ? troubles_[spoolTrouble] : troubles_[storeTrouble];
+        if (troubles_[source] == reason)
+            return;
+        troubles_[source] = reason;
+        after = troubles_[spoolTrouble] ? troubles_[spoolTrouble] : troubles_[storeTrouble];
+    }
+    if (before == after)
+        return;
+    // Said once per new reason, not once per attempt.
+    if (after)
+        std::fprintf(stderr,
+                     "velmor-test: test records not stored yet (%s); they wait in the spool and "
+                     "are tried again every %d s\n",
+                     qPrintable(after->simplified()), reconnectIntervalMs / 1000);
+    else
+        std::fprintf(stderr, "velmor-test: test records stored again\n");
+    std::fflush(stderr);
+    emit troubleChanged(after);
+}
+
+} // namespace velmor::results

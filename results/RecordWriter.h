@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Records.h"
+#include "StoreAddress.h"
+
+#include <QObject>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace velmor::results {
+
+class Spooler;
+class Deliverer;
+
+// Takes records from the bench and keeps them: a spooler thread appends them to the local journal
+// every 200 ms (so a crash loses at most that much), a delivery thread moves them from the journal
+// into the store in order, in batches. Neither runs on the caller's thread; post() only queues.
+// A store that is down or full delays delivery and loses nothing: the records wait in the
+// journal and go when it is back. Records a crash left open are ended as "abandoned" at start.
+class RecordWriter final : public QObject {
+    Q_OBJECT
+public:
+    RecordWriter(const StoreAddress& store, const QString& spoolPath, QObject* parent = nullptr);
+    // Spools what is queued and delivers what it can in one last pass.
+    ~RecordWriter() override;
+
+    // Thread-safe and cheap: the record joins a queue.
+    void post(Record record);
+
+    // Waits until everything posted so far is in the store; false on timeout.
+    bool drain(int timeoutMs);
+
+    // Why records are not being stored, or nothing once they are.
+    std::optional<QString> trouble() const;
+
+signals:
+    // Emitted on the writer's own thread when the trouble starts, changes or ends.
+    void troubleChanged(const std::optional<QString>& reason);
+
+private:
+    friend class Spooler;
+    friend class Deliverer;
+    std::vector<Record> takeQueued();
+    void reportTrouble(int source, const std::optional<QString>& reason);
+
+    mutable std::mutex mutex_;
+    std::vector<Record> queue_;
+    std::optional<QString> troubles_[2]; // the spool's, the store's
+    std::atomic<qint64> posted_{0};
+    std::atomic<qint64> spooled_{0};
+    std::atomic<qint64> delivered_{0}; // everything spooled up to this count is stored
+
+    QThread spoolThread_;
+    QThread deliveryThread_;
+    Spooler* spooler_;
+    Deliverer* deliverer_;
+};
+
+} // namespace velmor::results

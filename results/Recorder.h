@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Records.h"
+#include "SessionRecorder.h"
+#include "SweepRecorder.h"
+
+#include <functional>
+
+namespace velmor::results {
+
+// What the windows record through: turns each happening into a record with its id, sequence
+// number and time, and hands it to the writer. Runs on the windows' thread and never waits.
+class Recorder final : public SweepRecorder, public SessionRecorder {
+public:
+    // Records go to post, usually RecordWriter::post. The bench is named by the machine's host
+    // name; port is the unit's device.
+    using Post = std::function<void(Record)>;
+    Recorder(Post post, QString port);
+
+    void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) override;
+    void cellPainted(const MapCell& cell) override;
+    void sweepEnded(SweepEnd end) override;
+    void sweepSaved(const QString& name, const MapFiles& files) override;
+
+    void sessionStarted() override;
+    void reading(const SessionReading& reading) override;
+    void linkChanged(const std::optional<QString>& lostReason) override;
+    void sessionEnded(SessionEnd how) override;
+
+private:
+    void event(const QString& at, const QString& kind, const QString& detail = {});
+
+    Post post_;
+    QString host_;
+    QString port_;
+    QString sweep_; // the open sweep
+    QString lastSweep_;
+    int cellSeq_ = 0;
+    QString session_; // the open session
+    int tickSeq_ = 0;
+    int eventSeq_ = 0;
+};
+
+// Now, as the records write times.
+QString recordTime();
+
+// A new record id.
+QString newRecordId();
+
+} // namespace velmor::results

@@ -1,0 +1,82 @@
+#include "Recording.h"
+
+#include "Spool.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace velmor::results {
+
+QString troubleNote() {
+    return QCoreApplication::translate("results", " — записи ждут доставки");
+}
+
+std::variant<std::unique_ptr<Recording>, QString>
+Recording::start(const std::optional<QString>& resultsUrl, const QString& port) {
+    auto chosen = chooseStore(resultsUrl);
+    if (const auto* error = std::get_if<QString>(&chosen))
+        return *error;
+    const StoreAddress& store = std::get<StoreAddress>(chosen);
+    if (store.kind == StoreAddress::Kind::Off)
+        return std::unique_ptr<Recording>();
+    // One bench per spool: a second program of the same user would end the first one's open
+    // records as abandoned.
+    const QString spool = defaultSpoolPath();
+    QDir().mkpath(QFileInfo(spool).absolutePath());
+    auto lock = std::make_unique<QLockFile>(spool + QStringLiteral(".lock"));
+    if (!lock->tryLock(0)) {
+        std::fprintf(stderr,
+                     "velmor-test: test records are off: another velmor-test of this user is "
+                     "recording (%s is held)\n",
+                     qPrintable(lock->fileName()));
+        return std::unique_ptr<Recording>();
+    }
+    std::unique_ptr<Recording> recording(new Recording(store, spool, port));
+    recording->lock_ = std::move(lock);
+    return recording;
+}
+
+Recording::Recording(const StoreAddress& store, const QString& spoolPath, const QString& port)
+    : writer_(store, spoolPath),
+      recorder_([this](Record record) { writer_.post(std::move(record)); }, port) {
+    connect(&writer_, &RecordWriter::troubleChanged, this,
+            [this](const std::optional<QString>& reason) { showTrouble(reason); });
+    qApp->installEventFilter(this);
+}
+
+Recording::~Recording() {
+    qApp->removeEventFilter(this);
+}
+
+void Recording::showTrouble(const std::optional<QString>& reason) {
+    note_ = reason ? troubleNote() : QString();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        title(window);
+}
+
+void Recording::title(QWidget* window) {
+    QString title = window->windowTitle();
+    if (title.isEmpty())
+        return;
+    const QString note = troubleNote();
+    if (title.endsWith(note))
+        title.chop(note.size());
+    title += note_;
+    if (title != window->windowTitle())
+        window->setWindowTitle(title);
+}
+
+bool Recording::eventFilter(QObject* watched, QEvent* event) {
+    // A window that sets its own title (a lost port, a new window) keeps the note.
+    if ((event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+        title(static_cast<QWidget*>(watched));
+    return false;
+}
+
+} // namespace velmor::results

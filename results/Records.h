@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace velmor::results {
+
+// What the bench hands to the results store, one value per happening, in the order they happen.
+// Times are UTC, ISO 8601 with milliseconds ("2026-12-07T14:32:05.120Z"): they sort as text and
+// read the same in every engine. Ids are UUIDs made on the bench, so a record delivered twice is
+// stored once; seq numbers a record's cells, ticks and events from 0.
+
+struct SweepBegan {
+    QString id;
+    QString at;
+    QString host;
+    QString port;
+    int loadLimit1 = 0;
+    int loadLimit2 = 0;
+    int powerLimit = 0;
+    int mapWidth = 0; // the map picture in device pixels, and device pixels per logical pixel
+    int mapHeight = 0;
+    double mapRatio = 1;
+};
+
+struct CellPainted {
+    QString sweepId;
+    int seq = 0;
+    QString at;
+    int row = 0;
+    int column = 0;
+    int b2 = 0;
+    int b3 = 0;
+    int b4 = 0;
+    int k5 = 0;
+    int k12 = 0;
+};
+
+struct SweepSaved {
+    QString sweepId;
+    QString name;
+    QString bmp;
+    QString csv;
+    QString txt;
+};
+
+struct SessionBegan {
+    QString id;
+    QString at;
+    QString host;
+    QString port;
+};
+
+struct TickRead {
+    QString sessionId;
+    int seq = 0;
+    QString at;
+    int b1 = 0;
+    int b2 = 0;
+    int b3 = 0;
+    int b4 = 0;
+    int load5 = 0;
+    int load12 = 0;
+    int load33 = 0;
+    double power = 0;
+    bool overload = false;
+};
+
+// "clamp", "overload-cut", "link-lost" (detail: why) or "link-back".
+struct SessionEvent {
+    QString sessionId;
+    int seq = 0;
+    QString at;
+    QString kind;
+    QString detail;
+};
+
+// The end of a sweep or a session: "completed", "reset", "abandoned", "link-lost" for a sweep;
+// "switched-off", "hand-over", "exit", "abandoned" for a session.
+struct RecordEnded {
+    QString id;
+    bool sweep = true;
+    QString at;
+    QString state;
+};
+
+using Record = std::variant<SweepBegan, CellPainted, SweepSaved, SessionBegan, TickRead,
+                            SessionEvent, RecordEnded>;
+
+// A record as bytes for the spool, and back; nothing when the bytes are not one.
+QByteArray encode(const Record& record);
+std::optional<Record> decode(const QByteArray& bytes);
+
+// The sweep or session a record belongs to.
+QString recordId(const Record& record);
+
+} // namespace velmor::results

@@ -1,0 +1,98 @@
+#include "Schema.h"
+
+#include "Sql.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <array>
+
+namespace velmor::results {
+
+namespace {
+
+// The statements that take version n - 1 to version n. Types are spelt so that both engines
+// read them alike; times are ISO 8601 text in UTC.
+const std::array<QStringList, schemaVersion> migrations{{
+    {
+        QStringLiteral("CREATE TABLE sweeps (id TEXT PRIMARY KEY, started_at TEXT NOT NULL, "
+                       "ended_at TEXT, end_state TEXT, host TEXT NOT NULL, port TEXT NOT NULL, "
+                       "load_limit1 INTEGER NOT NULL, load_limit2 INTEGER NOT NULL, "
+                       "power_limit INTEGER NOT NULL, saved_name TEXT, bmp_path TEXT, "
+                       "csv_path TEXT, txt_path TEXT)"),
+        QStringLiteral("CREATE TABLE sweep_cells (sweep_id TEXT NOT NULL REFERENCES sweeps(id), "
+                       "seq INTEGER NOT NULL, at TEXT NOT NULL, cell_row INTEGER NOT NULL, "
+                       "cell_column INTEGER NOT NULL, b2 INTEGER NOT NULL, b3 INTEGER NOT NULL, "
+                       "b4 INTEGER NOT NULL, k5 INTEGER NOT NULL, k12 INTEGER NOT NULL, "
+                       "cell_class INTEGER NOT NULL, PRIMARY KEY (sweep_id, seq))"),
+        QStringLiteral("CREATE TABLE sessions (id TEXT PRIMARY KEY, started_at TEXT NOT NULL, "
+                       "ended_at TEXT, end_state TEXT, host TEXT NOT NULL, port TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE session_ticks (session_id TEXT NOT NULL REFERENCES "
+                       "sessions(id), seq INTEGER NOT NULL, at TEXT NOT NULL, b1 INTEGER NOT NULL, "
+                       "b2 INTEGER NOT NULL, b3 INTEGER NOT NULL, b4 INTEGER NOT NULL, "
+                       "load5 INTEGER NOT NULL, load12 INTEGER NOT NULL, load33 INTEGER NOT NULL, "
+                       "power DOUBLE PRECISION NOT NULL, overload INTEGER NOT NULL, "
+                       "PRIMARY KEY (session_id, seq))"),
+        QStringLiteral("CREATE TABLE session_events (session_id TEXT NOT NULL REFERENCES "
+                       "sessions(id), seq INTEGER NOT NULL, at TEXT NOT NULL, kind TEXT NOT NULL, "
+                       "detail TEXT NOT NULL, PRIMARY KEY (session_id, seq))"),
+    },
+    {
+        // The map's size and pixel ratio, so an export draws it pixel for pixel.
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN map_width INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN map_height INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral(
+            "ALTER TABLE sweeps ADD COLUMN map_ratio DOUBLE PRECISION NOT NULL DEFAULT 1"),
+        QStringLiteral("CREATE INDEX sweeps_started ON sweeps (started_at)"),
+        QStringLiteral("CREATE INDEX sessions_started ON sessions (started_at)"),
+    },
+}};
+
+} // namespace
+
+int storedSchemaVersion(const QSqlDatabase& db) {
+    if (!db.tables().contains(QStringLiteral("schema_version")))
+        return 0;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+std::optional<QString> prepareSchema(QSqlDatabase& db, int target) {
+    Transaction transaction(db);
+    if (auto error = transaction.begin())
+        return error;
+    // Two benches starting together on one server: the second waits for the first's schema.
+    if (isPostgres(db))
+        if (auto error = run(db, QStringLiteral("SELECT pg_advisory_xact_lock(7219460)")))
+            return error;
+    const int stored = storedSchemaVersion(db);
+    if (stored > schemaVersion)
+        return QCoreApplication::translate(
+                   "results",
+                   "The results database %1 has schema version %2, newer than this program "
+                   "knows (%3); it is left as it is. Use a newer velmor-test or another database.")
+            .arg(describe(db))
+            .arg(stored)
+            .arg(schemaVersion);
+    if (stored >= target)
+        return std::nullopt;
+    if (stored == 0)
+        if (auto error = run(db, QStringLiteral("CREATE TABLE schema_version (version INTEGER "
+                                                "NOT NULL)")))
+            return error;
+    for (int version = stored + 1; version <= target; ++version)
+        for (const QString& statement : migrations[static_cast<std::size_t>(version - 1)])
+            if (auto error = run(db, statement))
+                return error;
+    if (auto error = run(db, QStringLiteral("DELETE FROM schema_version")))
+        return error;
+    if (auto error =
+            run(db, QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(target)))
+        return error;
+    return transaction.commit();
+}
+
+} // namespace velmor::results

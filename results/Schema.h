@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+namespace velmor::results {
+
+// The schema the program writes and reads, the same for SQLite and PostgreSQL. Its version is
+// kept in schema_version; each version adds to the one before.
+inline constexpr int schemaVersion = 2;
+
+// The schema version of the database: 0 when it holds none yet.
+int storedSchemaVersion(const QSqlDatabase& db);
+
+// Creates the schema, or brings an older one up to `target`, in one transaction. A database of a
+// newer schema than the program knows is refused and left as it is. Returns what went wrong.
+std::optional<QString> prepareSchema(QSqlDatabase& db, int target = schemaVersion);
+
+} // namespace velmor::results

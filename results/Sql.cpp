@@ -1,0 +1,76 @@
+#include "Sql.h"
+
+#include <QSqlDriver>
+#include <QSqlError>
+
+namespace velmor::results {
+
+namespace {
+
+QString failure(const QSqlDatabase& db, const QSqlError& error) {
+    return QStringLiteral("%1: %2").arg(describe(db), error.text());
+}
+
+} // namespace
+
+bool isPostgres(const QSqlDatabase& db) {
+    return db.driverName() == QLatin1String("QPSQL");
+}
+
+QString describe(const QSqlDatabase& db) {
+    if (!isPostgres(db))
+        return db.databaseName();
+    return QStringLiteral("postgresql://%1@%2:%3/%4")
+        .arg(db.userName(), db.hostName())
+        .arg(db.port())
+        .arg(db.databaseName());
+}
+
+std::optional<QString> run(QSqlDatabase& db, const QString& statement, const QVariantList& values) {
+    QSqlQuery query(db);
+    // PostgreSQL prepares no schema statements; they run as they are.
+    if (values.isEmpty()) {
+        if (!query.exec(statement))
+            return failure(db, query.lastError());
+        return std::nullopt;
+    }
+    if (!query.prepare(statement))
+        return failure(db, query.lastError());
+    return run(query, values);
+}
+
+std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values) {
+    // A null text would be stored as NULL; the records' texts are never NULL, at most empty.
+    for (int i = 0; i < values.size(); ++i)
+        prepared.bindValue(i,
+                           values[i].typeId() == QMetaType::QString && values[i].toString().isNull()
+                               ? QVariant(QStringLiteral(""))
+                               : values[i]);
+    if (!prepared.exec())
+        return QStringLiteral("%1: %2").arg(prepared.lastError().text(), prepared.lastQuery());
+    return std::nullopt;
+}
+
+Transaction::~Transaction() {
+    if (open_)
+        db_.rollback();
+}
+
+std::optional<QString> Transaction::begin() {
+    if (!db_.transaction())
+        return failure(db_, db_.lastError());
+    open_ = true;
+    return std::nullopt;
+}
+
+std::optional<QString> Transaction::commit() {
+    open_ = false;
+    if (!db_.commit()) {
+        const QSqlError error = db_.lastError();
+        db_.rollback();
+        return failure(db_, error);
+    }
+    return std::nullopt;
+}
+
+} // namespace velmor::results

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+#include <optional>
+
+namespace velmor::results {
+
+// Small helpers over Qt SQL that turn a failure into a sentence naming the database.
+
+bool isPostgres(const QSqlDatabase& db);
+
+// "/home/op/.local/share/velmor-test/results.sqlite" or "bench@host:5432/results".
+QString describe(const QSqlDatabase& db);
+
+// Runs one statement with its bound values; the error, if any.
+std::optional<QString> run(QSqlDatabase& db, const QString& statement,
+                           const QVariantList& values = {});
+std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values);
+
+// A transaction rolled back unless committed.
+class Transaction {
+public:
+    explicit Transaction(QSqlDatabase& db) : db_(db) {}
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    std::optional<QString> begin();
+    std::optional<QString> commit();
+
+private:
+    QSqlDatabase& db_;
+    bool open_ = false;
+};
+
+} // namespace velmor::results

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Records.h"
+
+#include <QSqlDatabase>
+
+#include <optional>
+
+namespace velmor::results {
+
+// Stores the records, in order, in one transaction: all or none. A record stored before (the same
+// id, or the same id and seq) is left as it was, and a record's first end stays its end, so
+// delivering a batch again changes nothing. Returns what went wrong.
+std::optional<QString> storeRecords(QSqlDatabase& db, const std::vector<Record>& records);
+
+} // namespace velmor::results

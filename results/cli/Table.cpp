@@ -1,0 +1,35 @@
+#include "Table.h"
+
+#include <algorithm>
+
+namespace velmor::results {
+
+QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows) {
+    std::vector<qsizetype> widths(static_cast<std::size_t>(header.size()));
+    const auto measure = [&](const QStringList& row) {
+        for (qsizetype i = 0; i < row.size() && i < header.size(); ++i)
+            widths[static_cast<std::size_t>(i)] =
+                std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+    };
+    measure(header);
+    for (const QStringList& row : rows)
+        measure(row);
+    const auto line = [&](const QStringList& row) {
+        QString text;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            text += i + 1 < row.size()
+                        ? row[i].leftJustified(widths[static_cast<std::size_t>(i)] + 2)
+                        : row[i];
+        return text + QLatin1Char('\n');
+    };
+    QString table = line(header);
+    for (const QStringList& row : rows)
+        table += line(row);
+    return table;
+}
+
+QString shortId(const QString& id) {
+    return id.left(8);
+}
+
+} // namespace velmor::results

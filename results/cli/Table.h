@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace velmor::results {
+
+// Rows under a header, each column as wide as its widest cell, two spaces apart.
+QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows);
+
+// The first 8 characters of an id, as the list shows it.
+QString shortId(const QString& id);
+
+} // namespace velmor::results

@@ -1,0 +1,182 @@
+// velmor-results: reads the test records the bench keeps.
+#include "Commands.h"
+#include "Schema.h"
+#include "StoreAddress.h"
+#include "StoreRead.h"
+#include "Table.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace velmor::results;
+
+namespace {
+
+const char* const usage = R"(Usage: velmor-results [--results URL] COMMAND ...
+
+Reads the test records of velmor-test: every sweep of the graph window and every switched-on
+session of the manual window.
+
+Commands:
+  list [--since DATE] [--name TEXT] [--verdict pass|fail] [--kind sweep|session]
+                          one line per record, newest first
+  show ID                 a record's bench, times, limits, verdict and worst cells; for a
+                          session min/max/mean of each voltage and the overload cuts
+  export ID --to DIR      a sweep's .bmp, .csv and .txt as the save button writes them,
+                          or a session's readings as CSV
+  report ID [--to DIR]    the record's one-page PDF report: a sweep's map, verdict and worst
+                          cells, or a session's voltages, loads and power over time
+  compare ID1 ID2 [--to DIR]
+                          two sweeps of the same limits cell by cell, with a difference
+                          map (BMP) in DIR (default: the current folder)
+
+ID is a record's id or its first characters (at least 4), as list shows them.
+
+Options:
+  --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
+                  the "results" key of ~/.config/velmor-test/velmor-test.conf, else
+                  ~/.local/share/velmor-test/results.sqlite
+  -h, --help      this text
+)";
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "velmor-results: %s\n", qPrintable(message));
+    return 1;
+}
+
+int print(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
+template <typename T> const T* valueOf(const std::variant<T, QString>& v, int* exitCode) {
+    if (const auto* error = std::get_if<QString>(&v)) {
+        *exitCode = fail(*error);
+        return nullptr;
+    }
+    return &std::get<T>(v);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Drawing maps needs no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
+
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption verdict(QStringLiteral("verdict"), QString(), QStringLiteral("V"));
+    const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
+    parser.addOptions({help, results, since, name, verdict, kind, to});
+    if (!parser.parse(QCoreApplication::arguments())) {
+        fail(parser.errorText());
+        return 2;
+    }
+    const QStringList args = parser.positionalArguments();
+    if (parser.isSet(help) || args.isEmpty()) {
+        std::fputs(usage, args.isEmpty() && !parser.isSet(help) ? stderr : stdout);
+        return parser.isSet(help) ? 0 : 2;
+    }
+    const QString command = args.first();
+    const qsizetype wanted = command == QLatin1String("list")      ? 1
+                             : command == QLatin1String("compare") ? 3
+                                                                   : 2;
+    if (!QStringList{"list", "show", "export", "report", "compare"}.contains(command) ||
+        args.size() != wanted || (command == QLatin1String("export") && !parser.isSet(to))) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+
+    int exitCode = 0;
+    const auto chosen = chooseStore(
+        parser.isSet(results) ? std::optional<QString>(parser.value(results)) : std::nullopt);
+    const StoreAddress* store = valueOf(chosen, &exitCode);
+    if (!store)
+        return exitCode;
+    if (store->kind == StoreAddress::Kind::Off)
+        return fail(QStringLiteral("recording is off: there are no records to read"));
+    if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
+        return fail(QStringLiteral("%1: no records yet").arg(store->path));
+    auto opened = openStore(*store, QStringLiteral("velmor-results"));
+    QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
+    if (!db)
+        return exitCode;
+    const int version = storedSchemaVersion(*db);
+    if (version != schemaVersion)
+        return fail(
+            QStringLiteral("%1 has schema version %2; this program reads version %3")
+                .arg(store->kind == StoreAddress::Kind::SQLite ? store->path : store->database)
+                .arg(version)
+                .arg(schemaVersion));
+
+    if (command == QLatin1String("list")) {
+        ListFilter filter{QString(), parser.value(name), parser.value(verdict), parser.value(kind)};
+        if (parser.isSet(since)) {
+            const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
+            if (!date.isValid())
+                return fail(QStringLiteral("--since takes a date as YYYY-MM-DD"));
+            filter.since = date.toString(Qt::ISODate);
+        }
+        const auto listed = listRecords(*db, filter);
+        const auto* records = valueOf(listed, &exitCode);
+        return records ? print(listText(*records)) : exitCode;
+    }
+
+    std::vector<std::pair<QString, bool>> ids;
+    for (const QString& prefix : args.mid(1)) {
+        const auto found = findRecord(*db, prefix);
+        const auto* id = valueOf(found, &exitCode);
+        if (!id)
+            return exitCode;
+        ids.push_back(*id);
+    }
+    const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
+    const auto [id, isSweep] = ids.front();
+    if (command == QLatin1String("compare")) {
+        if (!isSweep || !ids.back().second)
+            return fail(QStringLiteral("compare takes two sweeps"));
+        const auto a = loadSweep(*db, id);
+        const auto b = loadSweep(*db, ids.back().first);
+        const auto* first = valueOf(a, &exitCode);
+        const auto* second = first ? valueOf(b, &exitCode) : nullptr;
+        if (!second)
+            return exitCode;
+        const auto compared = compareSweeps(*first, *second, folder);
+        const auto* text = valueOf(compared, &exitCode);
+        return text ? print(text->text) : exitCode;
+    }
+    const auto written = [&](const std::variant<QStringList, QString>& files) {
+        const auto* list = valueOf(files, &exitCode);
+        return list ? print(list->join(QLatin1Char('\n')) + QLatin1Char('\n')) : exitCode;
+    };
+    if (isSweep) {
+        const auto sweep = loadSweep(*db, id);
+        const auto* s = valueOf(sweep, &exitCode);
+        if (!s)
+            return exitCode;
+        if (command == QLatin1String("report"))
+            return written(reportSweep(*s, folder));
+        return command == QLatin1String("show") ? print(sweepText(*s))
+                                                : written(exportSweep(*s, folder));
+    }
+    const auto session = loadSession(*db, id);
+    const auto* s = valueOf(session, &exitCode);
+    if (!s)
+        return exitCode;
+    if (command == QLatin1String("report"))
+        return written(reportSession(*s, folder));
+    return command == QLatin1String("show") ? print(sessionText(*s))
+                                            : written(exportSession(*s, folder));
+}

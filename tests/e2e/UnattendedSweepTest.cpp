@@ -1,0 +1,198 @@
+// The sweep without a window: against the simulated unit it sends what the graph window sends
+// and saves the same files; the program's exit status tells pass, fail, interrupted and no port,
+// and every way out leaves the loads off.
+#include "AnswerPrompt.h"
+#include "Bench.h"
+#include "RunSweep.h"
+#include "SweepFrames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <csignal>
+
+namespace velmor::testing {
+namespace {
+
+constexpr ControlFrame loadsOff{1, 255, 255, 255};
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll()
+                                          : QByteArray("missing: ") + path.toUtf8();
+}
+
+// A folder of this test's own inside Graf, and the name that saves into it.
+struct SaveFolder {
+    QTemporaryDir dir{QCoreApplication::applicationDirPath() + "/Graf/unattended-XXXXXX"};
+    QString name(const char* stem) const {
+        return QFileInfo(dir.path()).fileName() + "\\" + QString::fromLatin1(stem);
+    }
+    QString file(const char* stem, const char* extension) const {
+        return dir.filePath(QString::fromLatin1(stem) + QString::fromLatin1(extension));
+    }
+};
+
+std::vector<ControlFrame> framesOf(const sim::SimulatedUnit& unit) {
+    std::vector<ControlFrame> frames;
+    for (const auto& received : unit.receivedFrames())
+        frames.push_back(received.frame);
+    return frames;
+}
+
+TEST(UnattendedSweep, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
+    const SweepLimits limits{6, 7, 255};
+    SaveFolder folder;
+    ASSERT_TRUE(folder.dir.isValid());
+
+    // The graph window: loaded, started, ended, saved.
+    sim::SimulatedUnit windowUnit;
+    windowUnit.setUnsolicitedInterval(0); // replies to frames only, so both runs read the same
+    ASSERT_FALSE(windowUnit.start());
+    SharedState state;
+    state.loadLimit1 = static_cast<qint16>(limits.loadLimit1);
+    state.loadLimit2 = static_cast<qint16>(limits.loadLimit2);
+    state.powerLimit = static_cast<qint16>(limits.powerLimit);
+    FormGraf window(state, devicePortFactory(windowUnit.devicePath()));
+    ASSERT_FALSE(window.load());
+    QTest::qWait(150);
+    auto* start = window.findChild<ui::CommandButton*>("Command3");
+    auto* save = window.findChild<ui::CommandButton*>("Command5");
+    start->click();
+    ASSERT_TRUE(eventually([&] { return save->isEnabled(); }, benchPatienceMs));
+    QStringList errors;
+    window.onSaveError([&errors](const QString& e) { errors << e; });
+    answerPrompt(folder.name("window"));
+    save->click();
+    ASSERT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    QTest::qWait(150);
+
+    // The same sweep from the command line, on a unit of its own.
+    sim::SimulatedUnit unit;
+    unit.setUnsolicitedInterval(0);
+    ASSERT_FALSE(unit.start());
+    SweepRequest request;
+    request.name = folder.name("unattended");
+    request.limits = limits;
+    EXPECT_EQ(runUnattendedSweep(request, devicePortFactory(unit.devicePath())), sweepPassed);
+
+    std::vector<ControlFrame> expected{allOffFrame};
+    for (const ControlFrame& f : expectedSweepFrames(limits.loadLimit1, limits.loadLimit2))
+        expected.push_back(f);
+    EXPECT_EQ(framesOf(windowUnit), expected);
+    EXPECT_EQ(framesOf(unit), expected);
+    for (const char* extension : {".bmp", ".csv"})
+        EXPECT_EQ(contents(folder.file("unattended", extension)),
+                  contents(folder.file("window", extension)))
+            << extension;
+    // The summary's first line names its map; the rest is the same.
+    const QString summary = QString::fromUtf8(contents(folder.file("unattended", ".txt")));
+    EXPECT_TRUE(summary.startsWith("Cross-load map \"" + request.name + "\"\n"));
+    EXPECT_EQ(summary.section('\n', 1),
+              QString::fromUtf8(contents(folder.file("window", ".txt"))).section('\n', 1));
+    EXPECT_TRUE(QFile::exists(folder.file("window", ".pdf")));
+    EXPECT_FALSE(QFile::exists(folder.file("unattended", ".pdf"))) << "asked for no report";
+}
+
+// The program itself on the test's unit, whose event loop runs while it waits.
+class SweepProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.dir.isValid());
+        // Behind a link of its own name, so it can come back after a drop and no other test's
+        // port lock meets it.
+        ASSERT_FALSE(unit.start(folder.dir.filePath(
+            QStringLiteral("unit-%1").arg(QCoreApplication::applicationPid()))));
+    }
+
+    void launch(QStringList arguments, const QString& port) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM"); // the program picks what it needs
+        process.setProcessEnvironment(env);
+        arguments << "--port" << port;
+        process.start(QCoreApplication::applicationDirPath() + "/velmor-test", arguments);
+        ASSERT_TRUE(process.waitForStarted());
+    }
+
+    int exitStatus() {
+        if (!eventually([&] { return process.state() == QProcess::NotRunning; }, 60000)) {
+            process.kill();
+            process.waitForFinished();
+            return -1;
+        }
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    }
+
+    bool lastFrameTurnsLoadsOff() {
+        return eventually([&] {
+            return !unit.receivedFrames().empty() && unit.receivedFrames().back().frame == loadsOff;
+        });
+    }
+
+    SaveFolder folder;
+    sim::SimulatedUnit unit;
+    QProcess process;
+};
+
+TEST_F(SweepProgram, passingSweepExitsWithZeroAndLeavesFourFiles) {
+    launch({"--sweep", folder.name("pass"), "--limits", "4,4,255", "--report"}, unit.devicePath());
+    EXPECT_EQ(exitStatus(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(process.readAllStandardOutput()).contains("row 2 done: 6/6 cells"));
+    for (const char* extension : {".bmp", ".csv", ".txt", ".pdf"})
+        EXPECT_TRUE(QFile::exists(folder.file("pass", extension))) << extension;
+}
+
+TEST_F(SweepProgram, supplyThatTripsFailsTheSweepWithTwo) {
+    unit.model().setOverPowerWatts(1); // off at the first load: every reading far below nominal
+    launch({"--sweep", folder.name("fail"), "--limits", "4,4,255"}, unit.devicePath());
+    EXPECT_EQ(exitStatus(), 2) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).contains("FAIL"));
+}
+
+TEST_F(SweepProgram, interruptTurnsTheLoadsOffAndExitsWithOne) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        unit.clearReceivedFrames();
+        launch({"--sweep", folder.name("interrupted")}, unit.devicePath());
+        ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 5; }, 15000));
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        EXPECT_EQ(exitStatus(), 1) << signal;
+        EXPECT_TRUE(lastFrameTurnsLoadsOff()) << signal;
+        EXPECT_FALSE(QFile::exists(folder.file("interrupted", ".bmp")));
+    }
+}
+
+TEST_F(SweepProgram, lostLinkIsWaitedForAndTheSweepGoesOnToItsEnd) {
+    launch({"--sweep", folder.name("dropped"), "--limits", "10,10,255"}, unit.devicePath());
+    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 6; }, 15000));
+    unit.dropLink(500);
+    EXPECT_EQ(exitStatus(), 0);
+    const QByteArray told = process.readAllStandardError();
+    EXPECT_TRUE(told.contains("serial port lost")) << told.toStdString();
+    EXPECT_TRUE(told.contains("serial port open again")) << told.toStdString();
+    EXPECT_TRUE(QFile::exists(folder.file("dropped", ".bmp")));
+    EXPECT_TRUE(lastFrameTurnsLoadsOff());
+}
+
+TEST_F(SweepProgram, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) {
+    launch({"--sweep", folder.name("silent"), "--link-timeout", "1"}, unit.devicePath());
+    ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 3; }, 15000));
+    unit.setFaultMode(sim::FaultMode::Silent);
+    EXPECT_EQ(exitStatus(), 1);
+    EXPECT_TRUE(lastFrameTurnsLoadsOff());
+    EXPECT_TRUE(process.readAllStandardError().contains("no reply from the unit for 1 s"));
+}
+
+TEST_F(SweepProgram, missingPortAndBadLimitsExitWithOneAndSayWhy) {
+    launch({"--sweep", folder.name("x")}, folder.dir.filePath("ttyUSB9"));
+    EXPECT_EQ(exitStatus(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("No such file or directory"));
+    launch({"--sweep", folder.name("x"), "--limits", "80,256,70"}, unit.devicePath());
+    EXPECT_EQ(exitStatus(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("--limits: LoadLimit2"));
+}
+
+} // namespace
+} // namespace velmor::testing

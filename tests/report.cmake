@@ -1,0 +1,5 @@
+# The PDF reports, read back with pdftotext.
+velmor_add_test(report_tests
+    report/SweepReportTest.cpp
+    report/SessionReportTest.cpp
+    LIBS velmor_graph)

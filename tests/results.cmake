@@ -1,0 +1,19 @@
+# The test records against real engines: SQLite files and PostgreSQL servers of each test's own
+# (initdb and pg_ctl from Debian's postgresql package).
+velmor_add_test(results_tests
+    results/DeliveryTest.cpp
+    results/SchemaTest.cpp
+    results/ResultsCliTest.cpp
+    results/RecordingTest.cpp
+    results/PgServer.h
+    results/RecordsTest.h
+    LIBS velmor_results_cli)
+add_dependencies(results_tests velmor-results)
+
+# The bench with recording on, against the simulated unit.
+if(TARGET velmor_sim)
+    velmor_add_test(results_bench_tests
+        results/BenchRecordTest.cpp
+        LIBS velmor_app velmor_sim velmor_results_cli)
+    target_include_directories(results_bench_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+endif()

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+#include <optional>
+
+namespace velmor::testing {
+
+// A throw-away PostgreSQL 15 server of the test's own: its data and its Unix socket in a
+// temporary folder, no TCP at all, run as the postgres user when the test runs as root (the
+// server refuses root). Stopped and removed with the object.
+class PgServer {
+public:
+    static constexpr int port = 5433; // names the socket file in the private folder only
+
+    PgServer() {
+        if (geteuid() == 0)
+            QProcess::execute(QStringLiteral("chown"), {QStringLiteral("postgres"), dir_.path()});
+    }
+    ~PgServer() { stop(); }
+
+    // Creates the cluster on the first call; the error when it cannot.
+    std::optional<QString> start() {
+        if (!QFile::exists(dataDir()))
+            if (auto error =
+                    pg(QStringLiteral("initdb"),
+                       {QStringLiteral("-D"), dataDir(), QStringLiteral("-A"),
+                        QStringLiteral("trust"), QStringLiteral("-U"), QStringLiteral("bench")}))
+                return error;
+        return pg(QStringLiteral("pg_ctl"),
+                  {QStringLiteral("-D"), dataDir(), QStringLiteral("-o"),
+                   QStringLiteral("-k %1 -c listen_addresses='' -p %2").arg(dir_.path()).arg(port),
+                   QStringLiteral("-l"), dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"),
+                   QStringLiteral("start")});
+    }
+
+    void stop() {
+        if (QFile::exists(dataDir() + QStringLiteral("/postmaster.pid")))
+            pg(QStringLiteral("pg_ctl"),
+               {QStringLiteral("-D"), dataDir(), QStringLiteral("-m"), QStringLiteral("fast"),
+                QStringLiteral("-w"), QStringLiteral("stop")});
+    }
+
+    // Runs SQL through psql as the bench user; the error when it fails.
+    std::optional<QString> sql(const QString& statement) {
+        return pg(QStringLiteral("psql"),
+                  {QStringLiteral("-h"), dir_.path(), QStringLiteral("-p"), QString::number(port),
+                   QStringLiteral("-U"), QStringLiteral("bench"), QStringLiteral("-d"),
+                   QStringLiteral("postgres"), QStringLiteral("-v"),
+                   QStringLiteral("ON_ERROR_STOP=1"),
+                   // so that a read-only database can be made writable again
+                   QStringLiteral("-c"), QStringLiteral("SET default_transaction_read_only = off"),
+                   QStringLiteral("-c"), statement});
+    }
+
+    QString url() const {
+        return QStringLiteral("postgresql://bench@localhost:%1/postgres?host=%2")
+            .arg(port)
+            .arg(dir_.path());
+    }
+
+private:
+    QString dataDir() const { return dir_.filePath(QStringLiteral("data")); }
+
+    std::optional<QString> pg(const QString& tool, const QStringList& arguments) {
+        const QString program = QStringLiteral("/usr/lib/postgresql/15/bin/") + tool;
+        QProcess process;
+        process.setWorkingDirectory(dir_.path());
+        if (geteuid() == 0)
+            process.start(QStringLiteral("runuser"),
+                          QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
+                                      QStringLiteral("--"), program} +
+                              arguments);
+        else
+            process.start(program, arguments);
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            return QStringLiteral("%1 failed: %2%3")
+                .arg(tool, QString::fromLocal8Bit(process.readAllStandardError()),
+                     process.errorString());
+        return std::nullopt;
+    }
+
+    QTemporaryDir dir_;
+};
+
+} // namespace velmor::testing

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "PgServer.h"
+#include "RecordWriter.h"
+#include "StoreAddress.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmor::testing {
+
+// A home of the test's own: the user's data and configuration folders in a temporary folder,
+// so the spool and the default store are the test's alone.
+struct PrivateHome {
+    PrivateHome() {
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    results::StoreAddress sqliteStore() const {
+        return std::get<results::StoreAddress>(
+            results::parseResultsUrl(QStringLiteral("sqlite:") + file("results.sqlite")));
+    }
+    QTemporaryDir dir;
+};
+
+inline results::StoreAddress pgStore(const PgServer& server) {
+    return std::get<results::StoreAddress>(results::parseResultsUrl(server.url()));
+}
+
+// Runs the work on a connection to the store of its own, closed after.
+template <typename Work> void withStore(const results::StoreAddress& store, Work work) {
+    const QString name = QStringLiteral("probe");
+    {
+        auto opened = results::openStore(store, name);
+        if (auto* db = std::get_if<QSqlDatabase>(&opened)) {
+            work(*db);
+            db->close();
+        } else {
+            ADD_FAILURE() << std::get<QString>(opened).toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Every row of every table of the store, ordered, as text: two stores holding the same records
+// dump the same.
+inline QString dump(const results::StoreAddress& store) {
+    QString text;
+    withStore(store, [&](QSqlDatabase& db) {
+        for (const char* table :
+             {"sweeps ORDER BY started_at", "sweep_cells ORDER BY sweep_id, seq",
+              "sessions ORDER BY started_at", "session_ticks ORDER BY session_id, seq",
+              "session_events ORDER BY session_id, seq"}) {
+            QSqlQuery query(db);
+            EXPECT_TRUE(query.exec(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
+                << table;
+            while (query.next()) {
+                for (int i = 0; i < query.record().count(); ++i)
+                    text += query.value(i).toString() + QLatin1Char('|');
+                text += QLatin1Char('\n');
+            }
+        }
+    });
+    return text;
+}
+
+// The first value of a query's first row.
+inline QVariant scalar(const results::StoreAddress& store, const QString& statement) {
+    QVariant value;
+    withStore(store, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (query.exec(statement) && query.next())
+            value = query.value(0);
+    });
+    return value;
+}
+
+} // namespace velmor::testing

@@ -1,0 +1,146 @@
+// velmor-results as the operator runs it, on a store the writer filled.
+#include "Recorder.h"
+#include "RecordsTest.h"
+
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QThread>
+
+using namespace velmor;
+using namespace velmor::results;
+using namespace velmor::testing;
+
+namespace {
+
+class ResultsCliTest : public ::testing::Test {
+protected:
+    // Two sweeps of 4 cells, the second with one cell out of the band, and a session.
+    void SetUp() override {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        for (const int b2 : {128, 60}) {
+            const QString id = newRecordId();
+            ids << id;
+            writer.post(
+                SweepBegan{id, recordTime(), "bench-1", "/dev/ttyS0", 4, 6, 255, 693, 685, 1});
+            for (int seq = 0; seq < 4; ++seq) {
+                const int reading = seq == 3 ? b2 : 128;
+                writer.post(CellPainted{id, seq, recordTime(), seq / 2, seq % 2, reading, 128, 128,
+                                        deviationClass5(reading), 0});
+            }
+            writer.post(RecordEnded{id, true, recordTime(), "completed"});
+            QThread::msleep(5); // started apart
+        }
+        const QString session = newRecordId();
+        writer.post(SessionBegan{session, recordTime(), "bench-1", "/dev/ttyS0"});
+        writer.post(TickRead{session, 0, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, true});
+        writer.post(SessionEvent{session, 0, recordTime(), "overload-cut", "150.5 W"});
+        writer.post(RecordEnded{session, false, recordTime(), "switched-off"});
+        ASSERT_TRUE(writer.drain(10000));
+    }
+
+    // The program's output, or its error and status.
+    QString results(const QStringList& arguments, int expectedStatus = 0) {
+        QProcess program;
+        program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
+                      QStringList{"--results", "sqlite:" + home.sqliteStore().path} + arguments);
+        EXPECT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), expectedStatus)
+            << program.readAllStandardError().toStdString();
+        return QString::fromLocal8Bit(program.readAllStandardOutput() +
+                                      program.readAllStandardError());
+    }
+
+    PrivateHome home;
+    QStringList ids;
+};
+
+TEST_F(ResultsCliTest, listsNewestFirstFiltersAndFindsRecordsByIdPrefix) {
+    const QStringList lines = results({"list"}).split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("id ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains("session")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(ids[1].left(8) + "  sweep")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("fail")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].endsWith("pass")) << lines[3].toStdString();
+    // The columns line up under the header.
+    EXPECT_EQ(lines[2].indexOf("completed"), lines[0].indexOf("end"));
+
+    const QString passing = results({"list", "--verdict", "pass"});
+    EXPECT_TRUE(passing.contains(ids[0].left(8)));
+    EXPECT_FALSE(passing.contains(ids[1].left(8)));
+    EXPECT_FALSE(results({"list", "--kind", "sweep"}).contains("session"));
+
+    const QString shown = results({"show", ids[1].left(6)});
+    EXPECT_TRUE(shown.contains("Sweep " + ids[1])) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Limits: LoadLimit1 4, LoadLimit2 6, PowerLimit 255 (510 W)"));
+    EXPECT_TRUE(shown.contains("Verdict (ATX ±5 %): fail"));
+
+    EXPECT_TRUE(results({"show", "zzzz"}, 1).contains("no record has an id starting with"));
+    EXPECT_TRUE(results({"show", "abc"}, 1).contains("at least 4 characters"));
+}
+
+TEST_F(ResultsCliTest, showsASessionsVoltagesAndOverloadCuts) {
+    const QString list = results({"list", "--kind", "session"});
+    const QString id = list.split('\n').at(1).left(8);
+    const QString shown = results({"show", id});
+    EXPECT_TRUE(shown.contains("+12 V   12.009  12.009  12.009")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Overload cuts: 1")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("150.5 W"));
+}
+
+TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
+    QTemporaryDir out;
+    const QString compared =
+        results({"compare", ids[0].left(8), ids[1].left(8), "--to", out.path()});
+    EXPECT_TRUE(compared.contains("3 judged cells in both sweeps, 1 changed class"))
+        << compared.toStdString();
+    EXPECT_TRUE(compared.contains("Verdict: pass before, fail after"));
+    EXPECT_TRUE(compared.contains("row 1, column 1: class 0 -> 10"));
+    const QImage difference(
+        out.filePath("compare-" + ids[0].left(8) + "-" + ids[1].left(8) + ".bmp"));
+    ASSERT_EQ(difference.size(), QSize(693, 685));
+    // The changed cell (row 1, column 1) is grey, an unchanged one (row 0, column 1) green.
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 120)), QColor(100, 100, 100));
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), QColor(0, 255, 0));
+
+    const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);
+    const QString written = results({"export", id, "--to", out.path()}).trimmed();
+    QFile csv(written);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << written.toStdString();
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 3); // header, one reading, ""
+    EXPECT_TRUE(lines[1].endsWith(",128,128,128,5.0040,12.0094,3.3026,20,20,10,150.50,1"))
+        << lines[1].toStdString();
+}
+
+} // namespace
+
+namespace {
+
+QString pdfText(const QString& path) {
+    QProcess reader;
+    reader.start("pdftotext", {path, "-"});
+    return reader.waitForFinished(30000)
+               ? QString::fromUtf8(reader.readAllStandardOutput()).simplified()
+               : QString();
+}
+
+TEST_F(ResultsCliTest, reportsASweepAndASessionAsPdf) {
+    const QString sweepPdf = results({"report", ids[1].left(8), "--to", home.file("")}).trimmed();
+    EXPECT_TRUE(sweepPdf.endsWith(ids[1].left(8) + ".pdf")) << sweepPdf.toStdString();
+    const QString sweep = pdfText(sweepPdf);
+    EXPECT_TRUE(sweep.contains("FAIL")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("2 of 3 judged cells")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("Worst +5 V: 4.471 V")) << sweep.toStdString();
+
+    const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);
+    const QString session = pdfText(results({"report", id, "--to", home.file("")}).trimmed());
+    EXPECT_TRUE(session.contains("Manual session " + id)) << session.toStdString();
+    EXPECT_TRUE(session.contains("Overload cuts: 1")) << session.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+// The schema's versions on a real SQLite file: an older one is brought up to date with its
+// records kept, a newer one is refused and left exactly as it was.
+#include "Schema.h"
+#include "Recorder.h"
+#include "RecordsTest.h"
+#include "Sql.h"
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+using namespace velmor;
+using namespace velmor::results;
+using namespace velmor::testing;
+
+namespace {
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+class SchemaTest : public ::testing::Test {
+protected:
+    // A store made by a program that knew only the given version, with one sweep in it.
+    void makeStoreOfVersion(int version) {
+        withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
+            ASSERT_EQ(prepareSchema(db, std::min(version, schemaVersion)), std::nullopt);
+            ASSERT_EQ(run(db, QStringLiteral("INSERT INTO sweeps (id, started_at, host, port, "
+                                             "load_limit1, load_limit2, power_limit) VALUES "
+                                             "('old', '2026-01-01T00:00:00.000Z', 'b', 'p', 80, "
+                                             "80, 70)")),
+                      std::nullopt);
+            if (version > schemaVersion) {
+                ASSERT_EQ(
+                    run(db, QStringLiteral("UPDATE schema_version SET version = %1").arg(version)),
+                    std::nullopt);
+            }
+        });
+    }
+
+    PrivateHome home;
+};
+
+TEST_F(SchemaTest, olderStoreIsMigratedWithItsRecordsAndTakesNewOnes) {
+    makeStoreOfVersion(1);
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        writer.post(SweepBegan{newRecordId(), recordTime(), "b", "p", 80, 80, 70, 693, 685, 1.5});
+        ASSERT_TRUE(writer.drain(10000));
+        EXPECT_EQ(writer.trouble(), std::nullopt);
+    }
+    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT MAX(version) FROM schema_version").toInt(),
+              schemaVersion);
+    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT COUNT(*) FROM sweeps").toInt(), 2);
+    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT map_width FROM sweeps WHERE id = 'old'").toInt(),
+              0);
+    EXPECT_EQ(
+        scalar(home.sqliteStore(), "SELECT map_ratio FROM sweeps WHERE id <> 'old'").toDouble(),
+        1.5);
+}
+
+TEST_F(SchemaTest, newerStoreIsRefusedLeftAsItWasAndTheRecordsWait) {
+    makeStoreOfVersion(schemaVersion + 1);
+    const QString file = home.sqliteStore().path;
+    const QByteArray before = fileHash(file);
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        writer.post(SweepBegan{newRecordId(), recordTime(), "b", "p", 80, 80, 70, 693, 685, 1});
+        EXPECT_FALSE(writer.drain(1500));
+        ASSERT_TRUE(writer.trouble().has_value());
+        EXPECT_TRUE(writer.trouble()->contains(QStringLiteral("schema version %1, newer than this "
+                                                              "program knows (%2)")
+                                                   .arg(schemaVersion + 1)
+                                                   .arg(schemaVersion)))
+            << writer.trouble()->toStdString();
+    }
+    EXPECT_EQ(fileHash(file), before);
+    // The record is kept in the spool for a program that knows the schema.
+    EXPECT_EQ(scalar(std::get<StoreAddress>(parseResultsUrl("sqlite:" + home.file("spool.sqlite"))),
+                     "SELECT COUNT(*) FROM journal")
+                  .toInt(),
+              1);
+}
+
+} // namespace

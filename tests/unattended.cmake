@@ -1,0 +1,4 @@
+# The sweep from the command line, its plain parts; the whole program is in e2e/.
+velmor_add_test(unattended_tests
+    unattended/SweepRequestTest.cpp
+    LIBS velmor_unattended)

@@ -1,0 +1,55 @@
+#include "RunSweep.h"
+
+#include "MapFile.h"
+#include "MapsFolder.h"
+#include "TerminationSignals.h"
+#include "UnattendedSweep.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace velmor {
+
+namespace {
+
+int refuse(const QString& why) {
+    std::fprintf(stderr, "velmor-test: %s\n", qPrintable(why));
+    return sweepCouldNotRun;
+}
+
+} // namespace
+
+int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
+                       const MapsFolder& maps,
+                       SweepRecorder* recorder) {
+    const auto target = mapFilePath(maps.path, request.name);
+    if (const auto* refused = std::get_if<MapNameRefused>(&target))
+        return refuse(refused->reason);
+    if (const auto error = prepareMapsFolder(maps))
+        return refuse(*error);
+    const MapPath& map = std::get<MapPath>(target);
+    // Checked before the sweep, not after its minutes of running.
+    const QDir folder = QFileInfo(map.path).dir();
+    if (!folder.exists())
+        return refuse(
+            QCoreApplication::translate("RunSweep", "Cannot save the map in %1: no such folder")
+                .arg(folder.path()));
+
+    UnattendedSweep sweep(request, maps.path, map, makePort,
+                          {stdout, ::isatty(::fileno(stdout)) == 1}, recorder);
+    // Caught from before the first frame, so a stop always ends with the loads off.
+    TerminationSignals stop;
+    QObject::connect(&stop, &TerminationSignals::received, &sweep, &UnattendedSweep::interrupt);
+    if (const auto error = sweep.start())
+        return refuse(*error);
+    QEventLoop loop;
+    QObject::connect(&sweep, &UnattendedSweep::finished, &loop, &QEventLoop::exit);
+    return loop.exec();
+}
+
+} // namespace velmor

@@ -1,0 +1,50 @@
+#include "SweepProgress.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace velmor {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("SweepProgress", text);
+}
+
+QString reading(const std::optional<double>& volts) {
+    return volts ? QString::number(*volts, 'f', 2) : QStringLiteral("-");
+}
+
+} // namespace
+
+QString minutesSeconds(qint64 milliseconds) {
+    const qint64 seconds = std::max<qint64>(0, milliseconds) / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString progressBar(const SweepProgress& p) {
+    constexpr int width = 14; // the whole line stays within 79 columns
+    const int filled = p.cellsExpected > 0
+                           ? width * std::min(p.cellsDone, p.cellsExpected) / p.cellsExpected
+                           : width;
+    const QString bar =
+        QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
+    return tr("[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7")
+        .arg(bar)
+        .arg(p.cellsDone)
+        .arg(p.cellsExpected)
+        .arg(minutesSeconds(p.elapsedMs), minutesSeconds(p.remainingMs), reading(p.volts5),
+             reading(p.volts12));
+}
+
+QString progressRowLine(const SweepProgress& p) {
+    return tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V")
+        .arg(p.row)
+        .arg(p.cellsDone)
+        .arg(p.cellsExpected)
+        .arg(minutesSeconds(p.elapsedMs), minutesSeconds(p.remainingMs), reading(p.volts5),
+             reading(p.volts12));
+}
+
+} // namespace velmor

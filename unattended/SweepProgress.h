@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace velmor {
+
+// Where an unattended sweep stands, for its progress output.
+struct SweepProgress {
+    int cellsDone = 0;
+    int cellsExpected = 0;
+    int row = 0; // the row just finished, for the plain lines
+    qint64 elapsedMs = 0;
+    qint64 remainingMs = 0;
+    std::optional<double> volts5; // the latest readings; none before the first reply
+    std::optional<double> volts12;
+};
+
+// One line for a terminal, redrawn in place: a bar, cells done of cells expected, elapsed and
+// remaining time, the present +5 V and +12 V readings.
+QString progressBar(const SweepProgress& progress);
+
+// One plain line for a finished row, for a log.
+QString progressRowLine(const SweepProgress& progress);
+
+// "1:05" for 65 s.
+QString minutesSeconds(qint64 milliseconds);
+
+} // namespace velmor
