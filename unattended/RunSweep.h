@@ -1,17 +1,17 @@
 #pragma once
 
+#include "MapsFolder.h"
 #include "SerialPort.h"
 #include "SweepRecorder.h"
 #include "SweepRequest.h"
 
 namespace velmor {
 
-// Runs the requested sweep on port 1 to its end, or until SIGINT or SIGTERM, and returns the
-// exit status: 0 passed, 2 failed, 1 when it could not run, was given up or was interrupted.
-// The map is saved in the Graf folder beside the program, as the graph window saves it; a name
-// that cannot be saved there is refused before the sweep starts. The recorder, if any, keeps the
-// sweep's test record.
+// Runs the requested sweep on port 1 to its end, or until SIGINT, SIGTERM or SIGHUP, and returns
+// the exit status: 0 passed, 2 failed, 1 when it could not run, was given up or was interrupted.
+// The map is saved in the maps folder, as the graph window saves it; a name that cannot be saved
+// there is refused before the sweep starts. The recorder, if any, keeps the sweep's test record.
 int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
-                       SweepRecorder* recorder = nullptr);
+                       const MapsFolder& maps, SweepRecorder* recorder = nullptr);
 
 } // namespace velmor

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "Files.h"
+#include "SafeWrite.h"
 #include "MapPicture.h"
 #include "MapSave.h"
 #include "SessionReport.h"
@@ -10,7 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -28,20 +29,21 @@ QString shownState(const QString& state) {
     return state.isEmpty() ? QStringLiteral("open") : state;
 }
 
-// The place a record's files go: "<folder>/<name>" with the name's folders flattened.
-QString stemIn(const QString& folder, const QString& name) {
+// The name a record's files take in the folder: the record's name with its folders flattened.
+QString flatName(const QString& name) {
     QString safe = name;
     safe.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return QDir(folder).filePath(safe);
+    return safe;
 }
 
+QString stemIn(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(flatName(name));
+}
+
+// Written whole or not at all, and never through a link planted at the name.
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (auto error = ui::stageWrite(file, bytes))
-        return error;
-    if (!file.commit())
-        return tr("Cannot save %1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    const QFileInfo file(path);
+    return ui::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
 }
 
 QString volts(double value) {
@@ -127,12 +129,14 @@ std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const Q
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
         return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
     const QString name = h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
-    const MapFiles files = mapFilesBeside(stemIn(folder, name) + QStringLiteral(".bmp"));
+    const MapFiles files = mapFilesBeside(flatName(name) + QStringLiteral(".bmp"));
     const QImage map = drawMap(sweep.cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
-    if (auto error = saveMapFiles(files, map, crossLoadCsv(sweep.cells),
+    if (auto error = saveMapFiles(folder, files, map, crossLoadCsv(sweep.cells),
                                   crossLoadSummary(sweep.cells, h.limits, name)))
         return *error;
-    return QStringList{files.bmp, files.csv, files.txt};
+    const QDir into(folder);
+    return QStringList{into.filePath(files.bmp), into.filePath(files.csv),
+                       into.filePath(files.txt)};
 }
 
 std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const QString& folder) {

@@ -23,9 +23,10 @@ QByteArray contents(const QString& path) {
                                           : QByteArray("missing: ") + path.toUtf8();
 }
 
-// A folder of this test's own inside Graf, and the name that saves into it.
+// A folder of this test's own inside Graf beside the program, and the name that saves into it.
 struct SaveFolder {
-    QTemporaryDir dir{QCoreApplication::applicationDirPath() + "/Graf/unattended-XXXXXX"};
+    MapsFolder maps{QCoreApplication::applicationDirPath() + "/Graf", false};
+    QTemporaryDir dir{maps.path + "/unattended-XXXXXX"};
     QString name(const char* stem) const {
         return QFileInfo(dir.path()).fileName() + "\\" + QString::fromLatin1(stem);
     }
@@ -54,7 +55,7 @@ TEST(UnattendedSweep, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
     state.loadLimit1 = static_cast<qint16>(limits.loadLimit1);
     state.loadLimit2 = static_cast<qint16>(limits.loadLimit2);
     state.powerLimit = static_cast<qint16>(limits.powerLimit);
-    FormGraf window(state, devicePortFactory(windowUnit.devicePath()));
+    FormGraf window(state, devicePortFactory(windowUnit.devicePath()), folder.maps);
     ASSERT_FALSE(window.load());
     QTest::qWait(150);
     auto* start = window.findChild<ui::CommandButton*>("Command3");
@@ -75,7 +76,8 @@ TEST(UnattendedSweep, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
     SweepRequest request;
     request.name = folder.name("unattended");
     request.limits = limits;
-    EXPECT_EQ(runUnattendedSweep(request, devicePortFactory(unit.devicePath())), sweepPassed);
+    EXPECT_EQ(runUnattendedSweep(request, devicePortFactory(unit.devicePath()), folder.maps),
+              sweepPassed);
 
     std::vector<ControlFrame> expected{allOffFrame};
     for (const ControlFrame& f : expectedSweepFrames(limits.loadLimit1, limits.loadLimit2))
