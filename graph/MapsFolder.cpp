@@ -33,7 +33,7 @@ std::optional<QString> prepareMapsFolder(const MapsFolder& folder) {
             continue;
         if (!QDir().mkdir(made, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             return QCoreApplication::translate("MapsFolder",
-                                               "Cannot make the folder %1 for the maps")
+                                               "Не удаётся создать папку %1 для карт")
                 .arg(made);
     }
     return std::nullopt;

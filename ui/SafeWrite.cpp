@@ -31,7 +31,7 @@ QString tr(const char* text) {
 }
 
 QString isALink(const QString& path) {
-    return tr("%1 is a symbolic link").arg(path);
+    return tr("%1 — символическая ссылка").arg(path);
 }
 
 } // namespace
@@ -102,7 +102,7 @@ std::optional<QString> stage(Staged& file, const QByteArray& content) {
         if (S_ISLNK(st.st_mode))
             return cannotSave(file.path, isALink(file.path));
         if (!S_ISREG(st.st_mode))
-            return cannotSave(file.path, tr("something other than a file stands there"));
+            return cannotSave(file.path, tr("на этом месте стоит не файл"));
         keepMode = st.st_mode & 07777; // the new file replaces the old one as it was
     } else if (errno != ENOENT) {
         return cannotSave(file.path, systemReason(errno));

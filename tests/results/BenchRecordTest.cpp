@@ -75,7 +75,7 @@ TEST_F(RecordedBench, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndExpor
     const QString name = QStringLiteral("records-%1").arg(QCoreApplication::applicationPid());
     answerPrompt(name);
     click(graph(), "Command5");
-    const QString stem = QCoreApplication::applicationDirPath() + "/Graf/" + name;
+    const QString stem = mapsFolder.path + "/" + name;
     click(graph(), "Command1");
     ASSERT_TRUE(eventually([&] { return manual() && !graph(); }));
 

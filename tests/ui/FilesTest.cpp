@@ -79,7 +79,7 @@ TEST(SaveBitmap, refusesASymbolicLinkAtTheNameAndLeavesWhatItPointsAt) {
     ASSERT_TRUE(QFile::link(victim, path));
     const auto error = saveBitmap(plot(), path);
     ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->contains(path + ": it is a symbolic link")) << error->toStdString();
+    EXPECT_TRUE(error->contains(path + " — символическая ссылка")) << error->toStdString();
     EXPECT_EQ(contents(victim), "not a map");
 }
 
