@@ -7,7 +7,7 @@ VELMOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-liberation fonts-dejavu-core
 )
 
@@ -36,4 +36,22 @@ build_tree() {
     shift
     cmake -S "$VELMOR_ROOT" -B "$VELMOR_ROOT/$dir" -G Ninja "$@" >/dev/null
     cmake --build "$VELMOR_ROOT/$dir" --parallel "$(nproc)"
+}
+
+# The ASan+UBSan tree: clang, unoptimised, with the reply fuzzer built beside the tests from the
+# same instrumented libraries (./test and tests/fuzz/run share it).
+VELMOR_SANITIZER_TREE=(
+    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++
+    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
+    -DVELMOR_SANITIZE=ON -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF
+)
+
+# configure_sanitizer_tree DIR: a tree made by an earlier compiler is started afresh, since CMake
+# cannot switch compilers in place.
+configure_sanitizer_tree() {
+    local dir="$VELMOR_ROOT/$1"
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_CXX_COMPILER:.*clang' "$dir/CMakeCache.txt"; then
+        rm -rf "$dir"
+    fi
+    cmake -S "$VELMOR_ROOT" -B "$dir" -G Ninja "${VELMOR_SANITIZER_TREE[@]}" >/dev/null
 }
