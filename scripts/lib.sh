@@ -55,3 +55,23 @@ configure_sanitizer_tree() {
     fi
     cmake -S "$VELMOR_ROOT" -B "$dir" -G Ninja "${VELMOR_SANITIZER_TREE[@]}" >/dev/null
 }
+
+# run_fuzzer DIR [SECONDS [libFuzzer options...]]: becomes the built reply fuzzer of tree DIR, for
+# 30 s by default (0: no time limit). New inputs go to a corpus of the tree's own; the seeds in the
+# repository stay as they are.
+run_fuzzer() {
+    local tree="$VELMOR_ROOT/$1"
+    local seconds="${2:-30}"
+    shift $(($# < 2 ? $# : 2))
+    mkdir -p "$tree/corpus" "$tree/findings"
+    local limit=()
+    if [ "$seconds" != 0 ]; then
+        limit=(-max_total_time="$seconds")
+    fi
+    export QT_QPA_PLATFORM=offscreen
+    # A smaller quarantine keeps a long run well below the RSS limit; use-after-free is still caught.
+    export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:quarantine_size_mb=64
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    exec "$tree/bin/reply_fuzzer" "${limit[@]}" -print_final_stats=1 \
+        -artifact_prefix="$tree/findings/" "$@" "$tree/corpus" "$VELMOR_ROOT/tests/fuzz/corpus"
+}

@@ -19,7 +19,8 @@ if(TARGET velmor_sim)
     velmor_lock_tests(e2e_tests graf_folder "^(SaveFaults\\.|SweepBench\\.shortSweep)")
 endif()
 
-# The reply fuzzer, in a clang tree of its own (tests/fuzz/run); never part of the normal build.
+# The reply fuzzer, in the clang sanitizer tree (scripts/lib.sh, tests/fuzz/run); never part of the
+# normal build.
 option(VELMOR_FUZZ "Build the reply fuzzer (clang, libFuzzer)" OFF)
 if(VELMOR_FUZZ)
     add_subdirectory(fuzz)
