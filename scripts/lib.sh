@@ -7,7 +7,7 @@ VELMOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-liberation fonts-dejavu-core
     poppler-utils
     postgresql libqt6sql6-sqlite libqt6sql6-psql
@@ -38,4 +38,42 @@ build_tree() {
     shift
     cmake -S "$VELMOR_ROOT" -B "$VELMOR_ROOT/$dir" -G Ninja "$@" >/dev/null
     cmake --build "$VELMOR_ROOT/$dir" --parallel "$(nproc)"
+}
+
+# The ASan+UBSan tree: clang, unoptimised, with the reply fuzzer built beside the tests from the
+# same instrumented libraries (./test and tests/fuzz/run share it).
+VELMOR_SANITIZER_TREE=(
+    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++
+    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
+    -DVELMOR_SANITIZE=ON -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF
+)
+
+# configure_sanitizer_tree DIR: a tree made by an earlier compiler is started afresh, since CMake
+# cannot switch compilers in place.
+configure_sanitizer_tree() {
+    local dir="$VELMOR_ROOT/$1"
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_CXX_COMPILER:.*clang' "$dir/CMakeCache.txt"; then
+        rm -rf "$dir"
+    fi
+    cmake -S "$VELMOR_ROOT" -B "$dir" -G Ninja "${VELMOR_SANITIZER_TREE[@]}" >/dev/null
+}
+
+# run_fuzzer DIR [SECONDS [libFuzzer options...]]: becomes the built reply fuzzer of tree DIR, for
+# 30 s by default (0: no time limit). New inputs go to a corpus of the tree's own; the seeds in the
+# repository stay as they are.
+run_fuzzer() {
+    local tree="$VELMOR_ROOT/$1"
+    local seconds="${2:-30}"
+    shift $(($# < 2 ? $# : 2))
+    mkdir -p "$tree/corpus" "$tree/findings"
+    local limit=()
+    if [ "$seconds" != 0 ]; then
+        limit=(-max_total_time="$seconds")
+    fi
+    export QT_QPA_PLATFORM=offscreen
+    # A smaller quarantine keeps a long run well below the RSS limit; use-after-free is still caught.
+    export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:quarantine_size_mb=64
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    exec "$tree/bin/reply_fuzzer" "${limit[@]}" -print_final_stats=1 \
+        -artifact_prefix="$tree/findings/" "$@" "$tree/corpus" "$VELMOR_ROOT/tests/fuzz/corpus"
 }
