@@ -16,7 +16,8 @@ namespace velmor {
 namespace {
 
 QString cannotTrace(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("velmor::LinkTrace", "Не удаётся записать трассу связи %1: %2")
+    return QCoreApplication::translate("velmor::LinkTrace",
+                                       "Не удаётся записать трассу связи %1: %2")
         .arg(path, reason);
 }
 

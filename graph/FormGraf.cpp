@@ -145,7 +145,8 @@ void FormGraf::tick() {
         endRecordedSweep(SweepEnd::Completed);
         return;
     }
-    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour.value());
+    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2,
+                       step.cellColour.value());
     sendFrame(*port_, *step.frame);
     if (sweepRecorded_)
         recorder_->cellPainted(mapRecord_.back());

@@ -25,7 +25,8 @@ std::variant<MapPath, MapNameRefused> mapFilePath(const QString& mapsFolder, con
         return MapNameRefused{refused("Не удаётся сохранить карту без имени")};
     // The system would cut the name at a NUL and save the map under what comes before it.
     if (relative.contains(QChar(0)))
-        return MapNameRefused{refused("Не удаётся сохранить карту: имя файла не может содержать символ NUL")};
+        return MapNameRefused{
+            refused("Не удаётся сохранить карту: имя файла не может содержать символ NUL")};
     bool leavesFolder = separated.trimmed().startsWith(QLatin1Char('/')) ||
                         QDir::isAbsolutePath(relative) || parts.contains(QStringLiteral(".."));
 #ifdef Q_OS_WIN
@@ -33,11 +34,13 @@ std::variant<MapPath, MapNameRefused> mapFilePath(const QString& mapsFolder, con
 #endif
     if (leavesFolder)
         return MapNameRefused{
-            refused("Не удаётся сохранить карту как \"%1\": имя ведёт за пределы папки Graf").arg(name)};
+            refused("Не удаётся сохранить карту как \"%1\": имя ведёт за пределы папки Graf")
+                .arg(name)};
     // "." names the folder itself: "." would save a hidden "..bmp", "a\.\b" is "a\b" in disguise.
     if (parts.contains(QStringLiteral(".")))
         return MapNameRefused{
-            refused("Не удаётся сохранить карту как \"%1\": \".\" не может быть именем").arg(name.trimmed())};
+            refused("Не удаётся сохранить карту как \"%1\": \".\" не может быть именем")
+                .arg(name.trimmed())};
     return MapPath{mapsFolder + QLatin1Char('/') + relative + QStringLiteral(".bmp"),
                    relative + QStringLiteral(".bmp"), parts.join(QLatin1Char('\\'))};
 }

@@ -11,8 +11,8 @@ QImage drawMap(const MapRecord& cells, QSize pixels, qreal ratio) {
     map.fill(ui::toQColor(mapBackColour));
     for (const MapCell& cell : cells) {
         const TwipBox box = cellBox(cell.column, cell.row);
-        ui::paintBox(map, box.x1, box.y1, box.x2, box.y2, classColour(cellClass(cell.k5, cell.k12)).value(),
-                     ratio);
+        ui::paintBox(map, box.x1, box.y1, box.x2, box.y2,
+                     classColour(cellClass(cell.k5, cell.k12)).value(), ratio);
     }
     return map;
 }

@@ -32,8 +32,7 @@ std::optional<QString> prepareMapsFolder(const MapsFolder& folder) {
         if (QFileInfo(made).isDir())
             continue;
         if (!QDir().mkdir(made, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-            return QCoreApplication::translate("MapsFolder",
-                                               "Не удаётся создать папку %1 для карт")
+            return QCoreApplication::translate("MapsFolder", "Не удаётся создать папку %1 для карт")
                 .arg(made);
     }
     return std::nullopt;

@@ -7,7 +7,8 @@ namespace velmor {
 
 std::optional<QString> saveSweep(const QString& mapsFolder, const QString& relativeBmpPath,
                                  const FinishedSweep& sweep, bool withReport) {
-    return saveMapFiles(mapsFolder, mapFilesBeside(relativeBmpPath), sweep.map, crossLoadCsv(sweep.record),
+    return saveMapFiles(mapsFolder, mapFilesBeside(relativeBmpPath), sweep.map,
+                        crossLoadCsv(sweep.record),
                         crossLoadSummary(sweep.record, sweep.limits, sweep.name),
                         withReport ? std::optional(sweepReportPdf(sweep)) : std::nullopt);
 }

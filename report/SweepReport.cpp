@@ -188,7 +188,8 @@ private:
         const auto counts = cellsPerClass(sweep_.record);
         for (std::size_t k = 0; k < counts.size(); ++k) {
             const double y = mapTop + 45 + 38 * static_cast<double>(k);
-            p_.fillRect(QRectF(left, y, 28, 28), ui::toQColor(classColour(static_cast<int>(k)).value()));
+            p_.fillRect(QRectF(left, y, 28, 28),
+                        ui::toQColor(classColour(static_cast<int>(k)).value()));
             p_.setPen(Qt::black);
             p_.drawRect(QRectF(left, y, 28, 28));
             text(left + 40, y + 21, tr(classRanges[k]), reportFont(9));
@@ -213,7 +214,8 @@ private:
         return line + tr("%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)")
                           .arg(fixed(volts, 3), signedFixed(volts - nominal, 3),
                                signedFixed((volts - nominal) / nominal * 100, 2),
-                               fixed(nominalCurrent5(cell.row), 2), fixed(nominalCurrent12(cell.column), 2))
+                               fixed(nominalCurrent5(cell.row), 2),
+                               fixed(nominalCurrent12(cell.column), 2))
                           .arg(cell.row)
                           .arg(cell.column);
     }

@@ -25,8 +25,7 @@ int refuse(const QString& why) {
 } // namespace
 
 int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
-                       const MapsFolder& maps,
-                       SweepRecorder* recorder) {
+                       const MapsFolder& maps, SweepRecorder* recorder) {
     const auto target = mapFilePath(maps.path, request.name);
     if (const auto* refused = std::get_if<MapNameRefused>(&target))
         return refuse(refused->reason);

@@ -47,9 +47,8 @@ std::unique_ptr<ui::PictureBox> graphWindowMap() {
 UnattendedSweep::UnattendedSweep(SweepRequest request, QString mapsFolder, MapPath target,
                                  const PortFactory& makePort, Output output,
                                  SweepRecorder* recorder)
-    : request_(std::move(request)), mapsFolder_(std::move(mapsFolder)),
-      target_(std::move(target)), output_(output),
-      port_(makePort()),
+    : request_(std::move(request)), mapsFolder_(std::move(mapsFolder)), target_(std::move(target)),
+      output_(output), port_(makePort()),
       recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }),
       map_(graphWindowMap()), recorder_(recorder) {
     state_.loadLimit1 = static_cast<qint16>(request_.limits.loadLimit1);

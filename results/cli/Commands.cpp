@@ -2,9 +2,9 @@
 
 #include "Conversions.h"
 #include "Files.h"
-#include "SafeWrite.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "SafeWrite.h"
 #include "SessionReport.h"
 #include "SweepReport.h"
 #include "Table.h"

@@ -143,7 +143,8 @@ TEST_F(SaveMapTest, linksPlantedAtTheNameOrOnTheWayAreRefusedNotWrittenThrough) 
         answerPrompt(QString::fromLatin1(name));
         w.button("Command5")->click();
         ASSERT_EQ(errors.size(), 1) << name;
-        EXPECT_TRUE(errors.first().contains("символическая ссылка")) << errors.first().toStdString();
+        EXPECT_TRUE(errors.first().contains("символическая ссылка"))
+            << errors.first().toStdString();
     }
     QFile file(victim);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -52,7 +52,8 @@ TEST_F(SafeWriteTest, aLinkPlantedAtANameIsRefusedAndNothingIsWritten) {
     ASSERT_TRUE(QFile::link(victim, folder + "/1.csv"));
     const auto error = writeFilesInFolder(folder, {{"1.bmp", "BM"}, {"1.csv", "data"}});
     ASSERT_TRUE(error);
-    EXPECT_TRUE(error->startsWith("Не удаётся сохранить " + folder + "/1.csv: ")) << error->toStdString();
+    EXPECT_TRUE(error->startsWith("Не удаётся сохранить " + folder + "/1.csv: "))
+        << error->toStdString();
     EXPECT_TRUE(error->contains("символическая ссылка")) << error->toStdString();
     EXPECT_EQ(contents(victim), "the victim's own file");
     EXPECT_EQ(listing(), (QStringList{".", "..", "1.csv", "may"})) << "no BMP, no temporary file";
@@ -72,7 +73,8 @@ TEST_F(SafeWriteTest, aFolderStandingAtALaterNameStopsEveryFileBeforeAnyIsPutInP
     ASSERT_TRUE(QDir(folder).mkdir("m.txt"));
     const auto error = writeFilesInFolder(folder, {{"m.bmp", "BM new"}, {"m.txt", "summary"}});
     ASSERT_TRUE(error);
-    EXPECT_TRUE(error->startsWith("Не удаётся сохранить " + folder + "/m.txt: ")) << error->toStdString();
+    EXPECT_TRUE(error->startsWith("Не удаётся сохранить " + folder + "/m.txt: "))
+        << error->toStdString();
     EXPECT_EQ(contents(folder + "/m.bmp"), "earlier map");
     EXPECT_EQ(listing(), (QStringList{".", "..", "m.bmp", "m.txt", "may"}));
 }
