@@ -30,6 +30,8 @@ QFont reportFont(qreal points, bool bold) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // No ligatures: an id or name copied out of the report ("…bff") must read as it was typed.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
