@@ -19,10 +19,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("SessionReport", text);
 }
 
-QString fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
 QString clock(qint64 ms) {
     const qint64 s = std::max<qint64>(ms, 0) / 1000;
     return s >= 3600 ? QStringLiteral("%1:%2:%3")

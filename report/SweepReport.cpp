@@ -20,10 +20,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("SweepReport", text);
 }
 
-QString fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
 QString signedFixed(double value, int decimals) {
     return (value >= 0 ? QStringLiteral("+") : QStringLiteral("−")) +
            fixed(std::abs(value), decimals);
