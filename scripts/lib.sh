@@ -1,4 +1,4 @@
-# Shared by ./run and ./test: install what is missing, then configure and build.
+# Shared by ./run, ./test and tests/fuzz/run: install what is missing, configure, build, fuzz.
 # Sourced, not run.
 
 VELMOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
