@@ -16,8 +16,6 @@ if(TARGET velmor_sim)
         LIBS velmor_app velmor_sim velmor_signals)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
     add_dependencies(e2e_tests velmor-test)
-    # These save into the one "Graf" folder beside the test binaries.
-    velmor_lock_tests(e2e_tests graf_folder "^(SaveFaults\\.|SweepBench\\.shortSweep)")
 endif()
 
 # The reply fuzzer, in the clang sanitizer tree (scripts/lib.sh, tests/fuzz/run); never part of the

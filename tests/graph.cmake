@@ -13,8 +13,6 @@ velmor_add_test(graph_window_tests
     graph/CrossLoadDataTest.cpp
     graph/HighDpiTest.cpp
     LIBS velmor_graph)
-# These save into the one "Graf" folder beside the test binaries.
-velmor_lock_tests(graph_window_tests graf_folder "^(SaveMapTest|CrossLoadDataTest)\\.")
 
 # Not a test: makes the picture of a finished sweep in docs/ (see the file's first lines).
 add_executable(graph_window_shot graph/GraphWindowShot.cpp)
