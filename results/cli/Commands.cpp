@@ -63,7 +63,7 @@ QString listText(const std::vector<Listed>& records) {
                          QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("name"),
                          QStringLiteral("cells/ticks"), QStringLiteral("verdict")},
                         rows) +
-           tr("(%1 records)\n").arg(records.size());
+           (records.size() == 1 ? tr("(1 record)\n") : tr("(%1 records)\n").arg(records.size()));
 }
 
 QString sweepText(const StoredSweep& sweep) {
