@@ -7,7 +7,8 @@ target_precompile_headers(velmor_ui PRIVATE
     <QWidget> <QPainter> <QImage> <QPixmap> <QTimer> <QPushButton> <QScrollBar> <QLabel>
     <QLineEdit> <QMessageBox> <QInputDialog>
     <QByteArray> <QString> <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
-foreach(target velmor_manual velmor_graph velmor_app velmor-test)
+foreach(target velmor_manual velmor_graph velmor_results velmor_results_cli velmor-results
+               velmor_unattended velmor_app velmor-test)
     target_precompile_headers(${target} REUSE_FROM velmor_ui)
 endforeach()
 if(TARGET velmor_sim)
