@@ -159,8 +159,8 @@ void FormGraf::start() {
     // A start from Ready begins a record; a start after a pause goes on with the open one.
     const bool ready = mapRecord_.empty() && state_.load5Step == 0 && state_.load12Step == 0;
     if (recorder_ && ready && !sweepRecorded_) {
-        recorder_->sweepStarted({state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
-                                picture1_->image().size(), picture1_->devicePixelRatioF());
+        recorder_->sweepStarted(sweepLimitsOf(state_), picture1_->image().size(),
+                                picture1_->devicePixelRatioF());
         sweepRecorded_ = true;
     }
 }
@@ -204,7 +204,7 @@ void FormGraf::save() {
                               picture1_->image(),
                               picture1_->devicePixelRatioF(),
                               mapRecord_,
-                              {state_.loadLimit1, state_.loadLimit2, state_.powerLimit},
+                              sweepLimitsOf(state_),
                               port_->device(),
                               QDateTime::currentDateTime()};
     if (const auto error = saveSweep(mapsFolder_.path, map.relative, sweep, true))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Limits.h"
 #include "MapRecord.h"
 
 #include <QByteArray>
@@ -53,6 +54,11 @@ struct SweepLimits {
     int loadLimit2 = 0;
     int powerLimit = 0;
 };
+
+// The limits a sweep takes from those the windows share.
+constexpr SweepLimits sweepLimitsOf(const Limits& limits) {
+    return {limits.loadLimit1, limits.loadLimit2, limits.powerLimit};
+}
 
 // The summary text of the map saved under the name, lines ending in "\n".
 QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,

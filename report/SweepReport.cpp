@@ -25,8 +25,9 @@ QString signedFixed(double value, int decimals) {
            fixed(std::abs(value), decimals);
 }
 
-constexpr double amps12PerColumn = 21.0 / 128;
-constexpr double amps5PerRow = 40.0 / 128;
+// The current one map cell spans on each axis: that of one load step.
+constexpr double amps12PerColumn = nominalCurrent12(1);
+constexpr double amps5PerRow = nominalCurrent5(1);
 constexpr int cellsPerSide = 128;
 
 // The part of the map the sweep reached, enlarged by a whole factor so that every cell stays a

@@ -12,9 +12,9 @@ namespace velmor {
 // name, as the graph window saves a map.
 struct SweepRequest {
     QString name;
-    SweepLimits limits{80, 80, 70}; // the manual window's presets
-    bool report = false;            // also write "<name>.pdf"
-    int linkTimeoutSeconds = 30;    // how long to wait for a lost or silent unit
+    SweepLimits limits = sweepLimitsOf(presetLimits); // the manual window's presets
+    bool report = false;                              // also write "<name>.pdf"
+    int linkTimeoutSeconds = 30;                      // how long to wait for a lost or silent unit
 };
 
 // How an unattended sweep ends, as the program's exit status.
