@@ -5,6 +5,7 @@
 #include "StoreWrite.h"
 
 #include <QElapsedTimer>
+#include <QSqlDatabase>
 #include <QTimer>
 
 #include <cstdio>
@@ -117,9 +118,10 @@ private:
             return;
         }
         pending_.clear();
+        // Trouble ends before the progress shows, so whoever sees drain() done sees no trouble.
+        writer_.reportTrouble(spoolTrouble, std::nullopt);
         writer_.spooled_ += pendingCount_ + count;
         pendingCount_ = 0;
-        writer_.reportTrouble(spoolTrouble, std::nullopt);
     }
 
     // Opens the journal; the first time, ends what a crash left open.
@@ -184,8 +186,8 @@ private:
             writer_.reportTrouble(storeTrouble, error);
             return;
         }
-        writer_.delivered_ = spooled;
         writer_.reportTrouble(storeTrouble, std::nullopt);
+        writer_.delivered_ = spooled;
     }
 
     std::optional<QString> deliver() {
@@ -257,6 +259,10 @@ void yieldToTheTicks() {
 RecordWriter::RecordWriter(const StoreAddress& store, const QString& spoolPath, QObject* parent)
     : QObject(parent), spooler_(new Spooler(*this, spoolPath)),
       deliverer_(new Deliverer(*this, store, spoolPath)) {
+    // Qt 6.4 registers its SQL clean-up on the first use of its driver list, unlocked: two threads
+    // doing that at once register it twice, and the program then spins forever at exit. The first
+    // use happens here, before the threads start.
+    QSqlDatabase::drivers();
     spoolThread_.setObjectName(QStringLiteral("velmor-spool"));
     deliveryThread_.setObjectName(QStringLiteral("velmor-delivery"));
     spooler_->moveToThread(&spoolThread_);
