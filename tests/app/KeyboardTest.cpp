@@ -16,7 +16,7 @@
 namespace velmor::testing {
 namespace {
 
-class Keyboard : public ::testing::Test {
+class KeyboardTest : public ::testing::Test {
 protected:
     PortFactory makePort = [this] {
         auto made = std::make_unique<ScriptedPort>();
@@ -54,7 +54,7 @@ protected:
     ScriptedPort* port = nullptr;
 };
 
-TEST_F(Keyboard, theManualWindowIsWorkedInTabOrderAndItsScrollBarsSetTheNextFrame) {
+TEST_F(KeyboardTest, theManualWindowIsWorkedInTabOrderAndItsScrollBarsSetTheNextFrame) {
     QString error;
     auto form = Form1::load(state, makePort, &error);
     ASSERT_TRUE(form) << error.toStdString();
@@ -90,7 +90,7 @@ TEST_F(Keyboard, theManualWindowIsWorkedInTabOrderAndItsScrollBarsSetTheNextFram
                                        "Command2", "HScroll4", "Text1"}));
 }
 
-TEST_F(Keyboard, theGraphWindowStartsOnItsPlotAndWalksItsButtonsInTabOrder) {
+TEST_F(KeyboardTest, theGraphWindowStartsOnItsPlotAndWalksItsButtonsInTabOrder) {
     QTemporaryDir maps;
     FormGraf form(state, makePort, MapsFolder{maps.path(), false});
     ASSERT_FALSE(form.load());

@@ -15,14 +15,14 @@ struct BuildCase {
     std::array<quint8, 4> expected;
 };
 
-class ControlFrameBuild : public ::testing::TestWithParam<BuildCase> {};
+class ControlFrameBuildTest : public ::testing::TestWithParam<BuildCase> {};
 
-TEST_P(ControlFrameBuild, invertsLoadsInThreeThreeTwelveFiveOrder) {
+TEST_P(ControlFrameBuildTest, invertsLoadsInThreeThreeTwelveFiveOrder) {
     const auto& c = GetParam();
     EXPECT_EQ(controlFrame(c.on, c.s5, c.s12, c.s33).bytes(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Frames, ControlFrameBuild,
+INSTANTIATE_TEST_SUITE_P(Frames, ControlFrameBuildTest,
                          ::testing::Values(BuildCase{true, 10, 20, 30, {1, 225, 235, 245}},
                                            BuildCase{false, 50, 50, 50, {0, 205, 205, 205}},
                                            BuildCase{false, 0, 0, 0, {0, 255, 255, 255}},

@@ -14,7 +14,7 @@
 namespace velmor::testing {
 namespace {
 
-using GraphBench = Bench;
+using GraphBenchTest = Bench;
 
 QStringList traceLines(const QString& path) {
     QFile file(path);
@@ -28,7 +28,7 @@ QString kind(const QString& traceLine) {
     return traceLine.section(' ', 1, 1);
 }
 
-TEST_F(GraphBench, handOverClosesThePortOpensItAgainAndSendsAllOffBeforeUsingAnyReply) {
+TEST_F(GraphBenchTest, handOverClosesThePortOpensItAgainAndSendsAllOffBeforeUsingAnyReply) {
     const QString trace = dir.filePath("link.trace");
     ASSERT_NO_FATAL_FAILURE(startProgram(trace));
     ASSERT_TRUE(waitForFrames(2));
@@ -52,7 +52,7 @@ TEST_F(GraphBench, handOverClosesThePortOpensItAgainAndSendsAllOffBeforeUsingAny
 
 // Each window that goes leaves nothing behind: a hundred and twenty hand-overs, both windows
 // shown and painted, cost no memory once the first few have warmed the caches.
-TEST_F(GraphBench, handOversLeaveNoMemoryBehind) {
+TEST_F(GraphBenchTest, handOversLeaveNoMemoryBehind) {
     if (underAddressSanitizer)
         GTEST_SKIP() << "resident memory means nothing under AddressSanitizer";
     ASSERT_NO_FATAL_FAILURE(startProgram());
@@ -75,7 +75,7 @@ TEST_F(GraphBench, handOversLeaveNoMemoryBehind) {
     EXPECT_TRUE(fatal.isEmpty());
 }
 
-class SweepBench : public Bench {
+class SweepBenchTest : public Bench {
 protected:
     // The manual window's Limit mode sets the sweep's bounds, then the graph window opens.
     void openGraphWithLimits(int limit1, int limit2, int power) {
@@ -97,7 +97,7 @@ protected:
     size_t mark = 0;
 };
 
-TEST_F(SweepBench, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
+TEST_F(SweepBenchTest, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
     ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(6, 6, 255));
     click(graph(), "Command3");
     ASSERT_TRUE(eventually([&] { return ended(); }, benchPatienceMs));
@@ -132,7 +132,7 @@ TEST_F(SweepBench, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
     EXPECT_EQ(state.powerLimit, 70);
 }
 
-TEST_F(SweepBench, pauseStopsTheTrafficAndStartGoesOnAtTheNextStep) {
+TEST_F(SweepBenchTest, pauseStopsTheTrafficAndStartGoesOnAtTheNextStep) {
     ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(6, 6, 255));
     click(graph(), "Command3");
     ASSERT_TRUE(waitForFrames(mark + 4));
@@ -152,7 +152,7 @@ TEST_F(SweepBench, pauseStopsTheTrafficAndStartGoesOnAtTheNextStep) {
     EXPECT_EQ(framesFrom(mark), expectedSweepFrames(6, 6)) << "no step twice, none left out";
 }
 
-TEST_F(SweepBench, resetSendsAllOffStopsTheSweepAndClearsTheMap) {
+TEST_F(SweepBenchTest, resetSendsAllOffStopsTheSweepAndClearsTheMap) {
     ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(80, 80, 70));
     click(graph(), "Command3");
     ASSERT_TRUE(waitForFrames(mark + 5));

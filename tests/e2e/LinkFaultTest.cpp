@@ -178,9 +178,9 @@ void PrintTo(const NoReplyCase& c, std::ostream* os) {
     *os << faultModeName(c.mode).toStdString() << " during " << whereName(c.where);
 }
 
-class NoReply : public Running, public ::testing::WithParamInterface<NoReplyCase> {};
+class NoReplyTest : public Running, public ::testing::WithParamInterface<NoReplyCase> {};
 
-TEST_P(NoReply, showsNoLinkSendsNothingChangesNothingAndRecovers) {
+TEST_P(NoReplyTest, showsNoLinkSendsNothingChangesNothingAndRecovers) {
     const auto [mode, where] = GetParam();
     ASSERT_NO_FATAL_FAILURE(startRunning(where));
     unit.setUnsolicitedInterval(700); // at most one reply between two ticks
@@ -227,7 +227,7 @@ TEST_P(NoReply, showsNoLinkSendsNothingChangesNothingAndRecovers) {
     stopSweep();
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, NoReply,
+INSTANTIATE_TEST_SUITE_P(Faults, NoReplyTest,
                          ::testing::Values(NoReplyCase{sim::FaultMode::Silent, Where::Manual},
                                            NoReplyCase{sim::FaultMode::Short, Where::Manual},
                                            NoReplyCase{sim::FaultMode::Blank, Where::Manual},
@@ -239,11 +239,11 @@ INSTANTIATE_TEST_SUITE_P(Faults, NoReply,
                                     whereName(info.param.where);
                          });
 
-class Garbage : public Running, public ::testing::WithParamInterface<Where> {};
+class GarbageTest : public Running, public ::testing::WithParamInterface<Where> {};
 
 // Random bytes in random lengths: each reply of four bytes or more is converted from its first
 // four like any other; the frames stay within the limits or keep to the sweep.
-TEST_P(Garbage, randomRepliesAreConvertedLikeAnyOther) {
+TEST_P(GarbageTest, randomRepliesAreConvertedLikeAnyOther) {
     ASSERT_NO_FATAL_FAILURE(startRunning(GetParam()));
     unit.setFaultMode(sim::FaultMode::Random);
     const size_t before = frameCount();
@@ -271,7 +271,7 @@ TEST_P(Garbage, randomRepliesAreConvertedLikeAnyOther) {
 
 // 64 KiB and more arriving between two ticks: the tick reads it all at once, uses its first
 // four bytes, and keeps nothing of it for the next tick.
-TEST_P(Garbage, floodBetweenTwoTicksIsReadWholeAndOnlyItsFirstFourBytesUsed) {
+TEST_P(GarbageTest, floodBetweenTwoTicksIsReadWholeAndOnlyItsFirstFourBytesUsed) {
     ASSERT_NO_FATAL_FAILURE(startRunning(GetParam()));
     // The reply proper, then 64 KiB that read differently: a tick that used any byte past the
     // fourth would show other values.
@@ -322,14 +322,14 @@ TEST_P(Garbage, floodBetweenTwoTicksIsReadWholeAndOnlyItsFirstFourBytesUsed) {
     stopSweep();
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, Garbage, ::testing::Values(Where::Manual, Where::Sweep),
+INSTANTIATE_TEST_SUITE_P(Faults, GarbageTest, ::testing::Values(Where::Manual, Where::Sweep),
                          [](const auto& info) { return "During" + whereName(info.param); });
 
-class DroppedLink : public Running, public ::testing::WithParamInterface<Where> {};
+class DroppedLinkTest : public Running, public ::testing::WithParamInterface<Where> {};
 
 // The adapter pulled and put back: no link while it is gone, the program opens the device
 // again by itself and carries on where it stood.
-TEST_P(DroppedLink, isShownAsNoLinkAndTheProgramCarriesOnOnceItIsBack) {
+TEST_P(DroppedLinkTest, isShownAsNoLinkAndTheProgramCarriesOnOnceItIsBack) {
     const Where where = GetParam();
     if (where == Where::Sweep) {
         ASSERT_NO_FATAL_FAILURE(startProgram());
@@ -380,7 +380,7 @@ TEST_P(DroppedLink, isShownAsNoLinkAndTheProgramCarriesOnOnceItIsBack) {
     EXPECT_EQ(unpaintedCells(*find<ui::PictureBox>(graph(), "Picture1"), 6, 5), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, DroppedLink, ::testing::Values(Where::Manual, Where::Sweep),
+INSTANTIATE_TEST_SUITE_P(Faults, DroppedLinkTest, ::testing::Values(Where::Manual, Where::Sweep),
                          [](const auto& info) { return "During" + whereName(info.param); });
 
 } // namespace

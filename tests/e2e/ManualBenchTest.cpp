@@ -4,7 +4,7 @@
 namespace velmor::testing {
 namespace {
 
-using ManualBench = Bench;
+using ManualBenchTest = Bench;
 
 // True when no frame from the given index on asks for more load than the limits allow.
 bool withinLimits(const std::vector<ControlFrame>& frames, int limit5, int limit12, int limit33) {
@@ -15,7 +15,7 @@ bool withinLimits(const std::vector<ControlFrame>& frames, int limit5, int limit
     return true;
 }
 
-TEST_F(ManualBench, sendsNothingBeforeTheUnitFirstAnswersThenAllOffEvery200Ms) {
+TEST_F(ManualBenchTest, sendsNothingBeforeTheUnitFirstAnswersThenAllOffEvery200Ms) {
     unit.setUnsolicitedInterval(0); // the unit waits to be spoken to
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(eventually([&] { return label(manual(), "Label3")->caption() == "связи"; }));
@@ -35,7 +35,7 @@ TEST_F(ManualBench, sendsNothingBeforeTheUnitFirstAnswersThenAllOffEvery200Ms) {
     EXPECT_EQ(label(manual(), "Label1")->caption(), "4.00"); // the supply is off: it reads 0
 }
 
-TEST_F(ManualBench, switchedOnFramesCarryTheLoadsHeldToTheirLimits) {
+TEST_F(ManualBenchTest, switchedOnFramesCarryTheLoadsHeldToTheirLimits) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(1));
     click(manual(), "Command1");
@@ -69,7 +69,7 @@ TEST_F(ManualBench, switchedOnFramesCarryTheLoadsHeldToTheirLimits) {
     EXPECT_EQ(label(manual(), "Label2")->caption(), "12.55");
 }
 
-TEST_F(ManualBench, overloadIsAnsweredWithAllThreeLoadsOff) {
+TEST_F(ManualBenchTest, overloadIsAnsweredWithAllThreeLoadsOff) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(1));
     click(manual(), "Command1");
@@ -96,7 +96,7 @@ TEST_F(ManualBench, overloadIsAnsweredWithAllThreeLoadsOff) {
     EXPECT_TRUE(eventually([&] { return label(manual(), "Label12")->caption() == "0.00"; }));
 }
 
-TEST_F(ManualBench, limitModeIsSilentAndItsLimitsBoundTheLoadsOnceSwitchedOn) {
+TEST_F(ManualBenchTest, limitModeIsSilentAndItsLimitsBoundTheLoadsOnceSwitchedOn) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(2));
     ASSERT_NO_FATAL_FAILURE(setLimits(20, 30, 10, 255));

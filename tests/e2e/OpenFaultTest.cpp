@@ -35,9 +35,9 @@ Outcome runProgram(const QStringList& arguments) {
     return outcome;
 }
 
-using StartUp = Bench;
+using StartupFaultTest = Bench;
 
-TEST_F(StartUp, missingDeviceIsReportedAndEndsTheProgram) {
+TEST_F(StartupFaultTest, missingDeviceIsReportedAndEndsTheProgram) {
     const QString absent = dir.filePath("ttyUSB7");
     const Outcome run = runProgram({"--port", absent});
     ASSERT_TRUE(run.ended) << "still running after " << programPatienceMs << " ms";
@@ -49,7 +49,7 @@ TEST_F(StartUp, missingDeviceIsReportedAndEndsTheProgram) {
         << run.told.toStdString();
 }
 
-TEST_F(StartUp, fileThatIsNoSerialDeviceIsReportedAndEndsTheProgram) {
+TEST_F(StartupFaultTest, fileThatIsNoSerialDeviceIsReportedAndEndsTheProgram) {
     const QString plain = dir.filePath("not-a-tty");
     {
         QFile file(plain);
@@ -62,7 +62,7 @@ TEST_F(StartUp, fileThatIsNoSerialDeviceIsReportedAndEndsTheProgram) {
     EXPECT_TRUE(run.told.contains(plain)) << run.told.toStdString();
 }
 
-TEST_F(StartUp, deviceHeldByAnotherProgramIsReportedAndEndsTheProgram) {
+TEST_F(StartupFaultTest, deviceHeldByAnotherProgramIsReportedAndEndsTheProgram) {
     ASSERT_FALSE(unit.start(linkPath()));
     QtSerialPort holder(linkPath()); // the other program
     const auto held = holder.open(unitPortNumber, unitLineSettings);
@@ -79,9 +79,9 @@ TEST_F(StartUp, deviceHeldByAnotherProgramIsReportedAndEndsTheProgram) {
 
 // In this process, with the real ports: the hand-over reaches its failure report with the
 // window's caption and the device's error, and leaves no window behind.
-using HandOver = Bench;
+using HandOverTest = Bench;
 
-TEST_F(HandOver, toTheGraphWindowWithTheDeviceGoneIsFatal) {
+TEST_F(HandOverTest, toTheGraphWindowWithTheDeviceGoneIsFatal) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(1));
     ::testing::internal::CaptureStderr();
@@ -98,7 +98,7 @@ TEST_F(HandOver, toTheGraphWindowWithTheDeviceGoneIsFatal) {
     EXPECT_FALSE(graph());
 }
 
-TEST_F(HandOver, backToTheManualWindowWithTheDeviceHeldElsewhereIsFatal) {
+TEST_F(HandOverTest, backToTheManualWindowWithTheDeviceHeldElsewhereIsFatal) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(1));
     ASSERT_NO_FATAL_FAILURE(toGraph());
@@ -126,7 +126,7 @@ TEST_F(HandOver, backToTheManualWindowWithTheDeviceHeldElsewhereIsFatal) {
 
 // The program itself on a virtual X display, clicked as the operator clicks it. Needs Xvfb and
 // xdotool; skipped without them.
-class ProgramOnDisplay : public Bench {
+class ProgramOnDisplayTest : public Bench {
 protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
@@ -250,7 +250,7 @@ protected:
     QString manualId;
 };
 
-TEST_F(ProgramOnDisplay, deviceGoneBeforeTheGraphWindowOpensEndsTheProgram) {
+TEST_F(ProgramOnDisplayTest, deviceGoneBeforeTheGraphWindowOpensEndsTheProgram) {
     ASSERT_NO_FATAL_FAILURE(startTheProgram());
     unit.dropLink(60000);
     ASSERT_TRUE(clickUntil(manualId, manualPlace("Command2"), // "График    КНХ"
@@ -258,7 +258,7 @@ TEST_F(ProgramOnDisplay, deviceGoneBeforeTheGraphWindowOpensEndsTheProgram) {
     expectReportedAndEnded("Grafik", "Файл или каталог не существует");
 }
 
-TEST_F(ProgramOnDisplay, deviceGoneBeforeTheManualWindowOpensAgainEndsTheProgram) {
+TEST_F(ProgramOnDisplayTest, deviceGoneBeforeTheManualWindowOpensAgainEndsTheProgram) {
     ASSERT_NO_FATAL_FAILURE(startTheProgram());
     const size_t before = frameCount();
     ASSERT_TRUE(clickUntil(manualId, manualPlace("Command2"), [&] { return visible("^Grafik$"); }));

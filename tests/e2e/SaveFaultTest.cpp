@@ -30,7 +30,7 @@ QByteArray earlierMap() {
     return bytes;
 }
 
-class SaveFaults : public ::testing::Test {
+class SaveFaultTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(g.form->load());
@@ -87,7 +87,7 @@ protected:
     std::pair<int, int> steps;
 };
 
-TEST_F(SaveFaults, readOnlyFolderIsReportedAndTheEarlierMapStaysAsItWas) {
+TEST_F(SaveFaultTest, readOnlyFolderIsReportedAndTheEarlierMapStaysAsItWas) {
     const QString folder = mountTinyFs("readonly", "size=256k");
     if (folder.isEmpty())
         GTEST_SKIP() << "cannot mount a file system here (needs root)";
@@ -111,7 +111,7 @@ TEST_F(SaveFaults, readOnlyFolderIsReportedAndTheEarlierMapStaysAsItWas) {
     expectNothingChanged();
 }
 
-TEST_F(SaveFaults, fullDiskIsReportedLeavesNoPartFileAndTheEarlierMapStaysAsItWas) {
+TEST_F(SaveFaultTest, fullDiskIsReportedLeavesNoPartFileAndTheEarlierMapStaysAsItWas) {
     const QString folder = mountTinyFs("full", "size=64k");
     if (folder.isEmpty())
         GTEST_SKIP() << "cannot mount a file system here (needs root)";
@@ -139,7 +139,7 @@ TEST_F(SaveFaults, fullDiskIsReportedLeavesNoPartFileAndTheEarlierMapStaysAsItWa
     EXPECT_EQ(contents(file), earlierMap());
 }
 
-TEST_F(SaveFaults, namesTheFileSystemRefusesAreReportedAndWriteNothing) {
+TEST_F(SaveFaultTest, namesTheFileSystemRefusesAreReportedAndWriteNothing) {
     const QStringList before = QDir(grafFolder()).entryList(QDir::Files | QDir::Hidden);
     const QString tooLong(300, QLatin1Char('m'));
     const QString withNul = QStringLiteral("map") + QChar(0) + QStringLiteral("x");
@@ -152,7 +152,7 @@ TEST_F(SaveFaults, namesTheFileSystemRefusesAreReportedAndWriteNothing) {
 
 // A Graf folder beside the program that is not there is reported and not made; the user's
 // own is made on the first save, for the user alone.
-TEST_F(SaveFaults, missingGrafFolderBesideTheProgramIsReportedAndNotCreated) {
+TEST_F(SaveFaultTest, missingGrafFolderBesideTheProgramIsReportedAndNotCreated) {
     ASSERT_TRUE(QDir(grafFolder()).removeRecursively());
     const QString told = saveAs("1");
     EXPECT_TRUE(told.contains(grafFolder() + "/1.bmp")) << told.toStdString();
@@ -161,7 +161,7 @@ TEST_F(SaveFaults, missingGrafFolderBesideTheProgramIsReportedAndNotCreated) {
     expectNothingChanged();
 }
 
-TEST(SaveIntoTheUsersFolder, firstSaveMakesTheFolderForTheUserAlone) {
+TEST(SaveIntoTheUsersFolderTest, firstSaveMakesTheFolderForTheUserAlone) {
     GrafWindow user{0, 2, 255, true};
     ASSERT_FALSE(user.form->load());
     user.runToTheEnd();

@@ -39,10 +39,10 @@ QStringList traceRecords(const QString& path) {
     return records;
 }
 
-using CleanEnd = Bench;
+using CleanEndTest = Bench;
 
 // In this process, as the program wires it: a switched-on manual window with loads set.
-TEST_F(CleanEnd, aSignalSendsTheAllOffFrameAfterTheLoadedOnesAndClosesThePortForGood) {
+TEST_F(CleanEndTest, aSignalSendsTheAllOffFrameAfterTheLoadedOnesAndClosesThePortForGood) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(1));
     click(manual(), "Command1");
@@ -71,7 +71,7 @@ TEST_F(CleanEnd, aSignalSendsTheAllOffFrameAfterTheLoadedOnesAndClosesThePortFor
     EXPECT_TRUE(lockFilesOf(QCoreApplication::applicationPid()).isEmpty());
 }
 
-TEST_F(CleanEnd, closingTheWindowByItsFrameLeavesTheLoadsOff) {
+TEST_F(CleanEndTest, closingTheWindowByItsFrameLeavesTheLoadsOff) {
     ASSERT_NO_FATAL_FAILURE(startProgram());
     ASSERT_TRUE(waitForFrames(1));
     click(manual(), "Command1");
@@ -90,9 +90,9 @@ TEST_F(CleanEnd, closingTheWindowByItsFrameLeavesTheLoadsOff) {
 // The program itself, ended by each of the three signals while its manual window talks to the
 // unit: the last frame the unit received is the all-off frame, every frame the program sent
 // arrived, the lock file is gone and the exit status says which signal ended it.
-class SignalledProgram : public Bench, public ::testing::WithParamInterface<int> {};
+class SignalledProgramTest : public Bench, public ::testing::WithParamInterface<int> {};
 
-TEST_P(SignalledProgram, endsWithTheLoadsOffThePortClosedAndItsLockFileGone) {
+TEST_P(SignalledProgramTest, endsWithTheLoadsOffThePortClosedAndItsLockFileGone) {
     const int signalNumber = GetParam();
     ASSERT_TRUE(dir.isValid());
     ASSERT_FALSE(unit.start(linkPath()));
@@ -124,7 +124,7 @@ TEST_P(SignalledProgram, endsWithTheLoadsOffThePortClosedAndItsLockFileGone) {
         << "every frame sent arrived: the last one was flushed before the port closed";
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, SignalledProgram, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+INSTANTIATE_TEST_SUITE_P(Signals, SignalledProgramTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::string(info.param == SIGTERM  ? "SIGTERM"
                                                 : info.param == SIGINT ? "SIGINT"

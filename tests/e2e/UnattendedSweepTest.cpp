@@ -42,7 +42,7 @@ std::vector<ControlFrame> framesOf(const sim::SimulatedUnit& unit) {
     return frames;
 }
 
-TEST(UnattendedSweep, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
+TEST(UnattendedSweepTest, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
     const SweepLimits limits{6, 7, 255};
     SaveFolder folder;
     ASSERT_TRUE(folder.dir.isValid());
@@ -98,7 +98,7 @@ TEST(UnattendedSweep, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
 }
 
 // The program itself on the test's unit, whose event loop runs while it waits.
-class SweepProgram : public ::testing::Test {
+class SweepProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.dir.isValid());
@@ -138,7 +138,7 @@ protected:
     QProcess process;
 };
 
-TEST_F(SweepProgram, passingSweepExitsWithZeroAndLeavesFourFiles) {
+TEST_F(SweepProgramTest, passingSweepExitsWithZeroAndLeavesFourFiles) {
     launch({"--sweep", folder.name("pass"), "--limits", "4,4,255", "--report"}, unit.devicePath());
     EXPECT_EQ(exitStatus(), 0) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(
@@ -147,14 +147,14 @@ TEST_F(SweepProgram, passingSweepExitsWithZeroAndLeavesFourFiles) {
         EXPECT_TRUE(QFile::exists(folder.file("pass", extension))) << extension;
 }
 
-TEST_F(SweepProgram, supplyThatTripsFailsTheSweepWithTwo) {
+TEST_F(SweepProgramTest, supplyThatTripsFailsTheSweepWithTwo) {
     unit.model().setOverPowerWatts(1); // off at the first load: every reading far below nominal
     launch({"--sweep", folder.name("fail"), "--limits", "4,4,255"}, unit.devicePath());
     EXPECT_EQ(exitStatus(), 2) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).contains("FAIL"));
 }
 
-TEST_F(SweepProgram, interruptTurnsTheLoadsOffAndExitsWithOne) {
+TEST_F(SweepProgramTest, interruptTurnsTheLoadsOffAndExitsWithOne) {
     for (const int signal : {SIGINT, SIGTERM}) {
         unit.clearReceivedFrames();
         launch({"--sweep", folder.name("interrupted")}, unit.devicePath());
@@ -166,7 +166,7 @@ TEST_F(SweepProgram, interruptTurnsTheLoadsOffAndExitsWithOne) {
     }
 }
 
-TEST_F(SweepProgram, lostLinkIsWaitedForAndTheSweepGoesOnToItsEnd) {
+TEST_F(SweepProgramTest, lostLinkIsWaitedForAndTheSweepGoesOnToItsEnd) {
     launch({"--sweep", folder.name("dropped"), "--limits", "10,10,255"}, unit.devicePath());
     ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 6; }, 15000));
     unit.dropLink(500);
@@ -178,7 +178,7 @@ TEST_F(SweepProgram, lostLinkIsWaitedForAndTheSweepGoesOnToItsEnd) {
     EXPECT_TRUE(lastFrameTurnsLoadsOff());
 }
 
-TEST_F(SweepProgram, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) {
+TEST_F(SweepProgramTest, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) {
     launch({"--sweep", folder.name("silent"), "--link-timeout", "1"}, unit.devicePath());
     ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 3; }, 15000));
     unit.setFaultMode(sim::FaultMode::Silent);
@@ -187,7 +187,7 @@ TEST_F(SweepProgram, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) {
     EXPECT_TRUE(process.readAllStandardError().contains("no reply from the unit for 1 s"));
 }
 
-TEST_F(SweepProgram, missingPortAndBadLimitsExitWithOneAndSayWhy) {
+TEST_F(SweepProgramTest, missingPortAndBadLimitsExitWithOneAndSayWhy) {
     launch({"--sweep", folder.name("x")}, folder.dir.filePath("ttyUSB9"));
     EXPECT_EQ(exitStatus(), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("No such file or directory"));

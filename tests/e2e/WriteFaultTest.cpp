@@ -15,9 +15,9 @@ std::vector<quint8> without(std::vector<quint8> frame, int index) {
     return frame;
 }
 
-class FailedWrite : public ::testing::TestWithParam<int> {};
+class FailedByteWriteTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(FailedWrite, manualTickStillShowsEverythingAndSendsTheOtherBytes) {
+TEST_P(FailedByteWriteTest, manualTickStillShowsEverythingAndSendsTheOtherBytes) {
     const int failing = GetParam();
     SharedState state;
     ScriptedPort* port = nullptr;
@@ -53,7 +53,7 @@ TEST_P(FailedWrite, manualTickStillShowsEverythingAndSendsTheOtherBytes) {
 
 using Graph = GrafWindow;
 
-TEST_P(FailedWrite, sweepTickStillPaintsAdvancesAndSendsTheOtherBytes) {
+TEST_P(FailedByteWriteTest, sweepTickStillPaintsAdvancesAndSendsTheOtherBytes) {
     const int failing = GetParam();
     Graph g;
     ASSERT_FALSE(g.form->load());
@@ -68,10 +68,10 @@ TEST_P(FailedWrite, sweepTickStillPaintsAdvancesAndSendsTheOtherBytes) {
     EXPECT_TRUE(g.label1()->caption().startsWith("5.00")) << g.label1()->caption().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EachByte, FailedWrite, ::testing::Values(0, 1, 2, 3),
+INSTANTIATE_TEST_SUITE_P(EachByte, FailedByteWriteTest, ::testing::Values(0, 1, 2, 3),
                          [](const auto& info) { return "byte" + std::to_string(info.param + 1); });
 
-TEST(FailedWrites, endOfSweepStillEnablesSaveAndStopsTheTimer) {
+TEST(FailedWriteTest, endOfSweepStillEnablesSaveAndStopsTheTimer) {
     Graph g(0, 80, 70); // the first row wrap ends the sweep
     ASSERT_FALSE(g.form->load());
     g.button("Command3")->click();
@@ -86,7 +86,7 @@ TEST(FailedWrites, endOfSweepStillEnablesSaveAndStopsTheTimer) {
     EXPECT_FALSE(g.timer1()->enabled());
 }
 
-TEST(FailedWrites, loadAndResetStillDoEverythingElse) {
+TEST(FailedWriteTest, loadAndResetStillDoEverythingElse) {
     Graph g;
     ASSERT_TRUE(g.port);
     g.port->failWritesFrom(0, 4); // the all-off frame of the load

@@ -113,9 +113,9 @@ struct ExtentCase {
     std::map<int, std::vector<int>> checkedRows;
 };
 
-class MapExtent : public ::testing::TestWithParam<ExtentCase> {};
+class MapExtentTest : public ::testing::TestWithParam<ExtentCase> {};
 
-TEST_P(MapExtent, rowsAndColumnsFollowTheLimits) {
+TEST_P(MapExtentTest, rowsAndColumnsFollowTheLimits) {
     const ExtentCase& c = GetParam();
     const SweepRun run = runSweep(limits(c.l1, c.l2, c.power));
     EXPECT_EQ(run.cellCount, c.cellCount);
@@ -130,7 +130,7 @@ TEST_P(MapExtent, rowsAndColumnsFollowTheLimits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Sweep, MapExtent,
+    Sweep, MapExtentTest,
     ::testing::Values(
         ExtentCase{"halfStepTwelveVoltLimit",
                    80,

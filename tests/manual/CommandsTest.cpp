@@ -5,12 +5,12 @@
 namespace velmor::testing {
 namespace {
 
-using Commands = ManualWindow;
+using CommandsTest = ManualWindow;
 
 const QString on = QStringLiteral("Выкл");
 const QString off = QStringLiteral("Вкл");
 
-TEST_F(Commands, loadOpensPortOneThenPresetsTheLimitsAndLeavesTheWindowReady) {
+TEST_F(CommandsTest, loadOpensPortOneThenPresetsTheLimitsAndLeavesTheWindowReady) {
     EXPECT_EQ(port->log()->events, QStringList{QStringLiteral("open 1 9600,N,8,1")});
     EXPECT_EQ(caption("Label1"), QStringLiteral("АЦП"));
     EXPECT_EQ(button("Command1")->caption(), off);
@@ -23,7 +23,7 @@ TEST_F(Commands, loadOpensPortOneThenPresetsTheLimitsAndLeavesTheWindowReady) {
     EXPECT_EQ(state.powerLimit, 70);
 }
 
-TEST_F(Commands, switchOnShowsTheBandsAndLoadBarsAndLocksTheLimitCommand) {
+TEST_F(CommandsTest, switchOnShowsTheBandsAndLoadBarsAndLocksTheLimitCommand) {
     button("Command1")->click();
     EXPECT_EQ(button("Command1")->caption(), on);
     EXPECT_EQ(button("Command1")->backColour(), ui::rgb(255, 100, 100));
@@ -37,7 +37,7 @@ TEST_F(Commands, switchOnShowsTheBandsAndLoadBarsAndLocksTheLimitCommand) {
         EXPECT_TRUE(label(name)->visible()) << name;
 }
 
-TEST_F(Commands, clickingOnOffTwiceFromOffEndsSwitchedOffWithEveryLoadAtZero) {
+TEST_F(CommandsTest, clickingOnOffTwiceFromOffEndsSwitchedOffWithEveryLoadAtZero) {
     button("Command1")->click();
     scroll("HScroll1")->setValue(40);
     scroll("HScroll3")->setValue(12);
@@ -57,7 +57,7 @@ TEST_F(Commands, clickingOnOffTwiceFromOffEndsSwitchedOffWithEveryLoadAtZero) {
     EXPECT_TRUE(label("Label1")->visible());
 }
 
-TEST_F(Commands, theLimitCommandDoesNothingWhileSwitchedOn) {
+TEST_F(CommandsTest, theLimitCommandDoesNothingWhileSwitchedOn) {
     button("Command1")->click();
     button("Command3")->click();
     EXPECT_TRUE(timer("Timer1")->enabled());
@@ -66,7 +66,7 @@ TEST_F(Commands, theLimitCommandDoesNothingWhileSwitchedOn) {
     EXPECT_EQ(scroll("HScroll1")->value(), 0);
 }
 
-TEST_F(Commands, limitModeShowsTheLimitsOnTheBarsAndStopsTheMeasurement) {
+TEST_F(CommandsTest, limitModeShowsTheLimitsOnTheBarsAndStopsTheMeasurement) {
     button("Command3")->click();
     EXPECT_EQ(scroll("HScroll1")->value(), 80);
     EXPECT_EQ(scroll("HScroll2")->value(), 80);
@@ -82,7 +82,7 @@ TEST_F(Commands, limitModeShowsTheLimitsOnTheBarsAndStopsTheMeasurement) {
     EXPECT_EQ(button("Command1")->caption(), off);
 }
 
-TEST_F(Commands, onOffDuringLimitModeSwitchesOnWithNoLoadAndHidesThePowerBar) {
+TEST_F(CommandsTest, onOffDuringLimitModeSwitchesOnWithNoLoadAndHidesThePowerBar) {
     button("Command3")->click();
     button("Command1")->click();
     EXPECT_EQ(button("Command1")->caption(), on);
@@ -95,7 +95,7 @@ TEST_F(Commands, onOffDuringLimitModeSwitchesOnWithNoLoadAndHidesThePowerBar) {
         EXPECT_TRUE(label(name)->visible()) << name;
 }
 
-TEST_F(Commands, theGraphButtonOnlyCallsItsHook) {
+TEST_F(CommandsTest, theGraphButtonOnlyCallsItsHook) {
     int calls = 0;
     form->onCommand2([&] { ++calls; });
     button("Command2")->click();
@@ -103,21 +103,21 @@ TEST_F(Commands, theGraphButtonOnlyCallsItsHook) {
     EXPECT_EQ(port->log()->events.size(), 1); // the load's open, nothing since
 }
 
-TEST_F(Commands, closePortStopsBothTimersAndReleasesThePort) {
+TEST_F(CommandsTest, closePortStopsBothTimersAndReleasesThePort) {
     form->closePort();
     EXPECT_FALSE(timer("Timer1")->enabled());
     EXPECT_FALSE(timer("Timer2")->enabled());
     EXPECT_FALSE(port->isOpen());
 }
 
-using LimitMode = ManualWindow;
+using LimitModeTest = ManualWindow;
 
 struct LimitCase {
     int p1, p2, p3, p4;
     const char *shown2, *shown4, *shown6, *shown12;
 };
 
-TEST_F(LimitMode, showsEachPositionAsTheLimitItStandsForAndStoresIt) {
+TEST_F(LimitModeTest, showsEachPositionAsTheLimitItStandsForAndStoresIt) {
     const LimitCase cases[] = {
         {80, 80, 70, 70, "12.55", "6.59", "7.28", "140.00"},
         {255, 255, 255, 255, "40.00", "21.00", "26.52", "510.00"},
@@ -143,7 +143,7 @@ TEST_F(LimitMode, showsEachPositionAsTheLimitItStandsForAndStoresIt) {
     EXPECT_EQ(port->log()->events.size(), 1); // no read or write in Limit mode
 }
 
-TEST_F(LimitMode, newLimitsGovernTheMeasurementAfterSwitchingOn) {
+TEST_F(LimitModeTest, newLimitsGovernTheMeasurementAfterSwitchingOn) {
     button("Command3")->click();
     scroll("HScroll1")->setValue(20);
     scroll("HScroll4")->setValue(10); // 20 W
@@ -156,7 +156,7 @@ TEST_F(LimitMode, newLimitsGovernTheMeasurementAfterSwitchingOn) {
     EXPECT_EQ(port->written(), (std::vector<quint8>{1, 255, 255, 235}));
 }
 
-TEST_F(LimitMode, sleepsWhileNoScrollBarMovesAndFollowsEachMoveWithinOneTick) {
+TEST_F(LimitModeTest, sleepsWhileNoScrollBarMovesAndFollowsEachMoveWithinOneTick) {
     button("Command3")->click();
     // The first tick shows the limits as they stand; then nothing ticks until a move.
     ASSERT_TRUE(eventually([&] { return !timer("Timer2")->enabled(); }));
@@ -177,7 +177,7 @@ TEST_F(LimitMode, sleepsWhileNoScrollBarMovesAndFollowsEachMoveWithinOneTick) {
     EXPECT_EQ(state.loadLimit1, 72);
 }
 
-TEST_F(LimitMode, keepsThePowerReadoutColour) {
+TEST_F(LimitModeTest, keepsThePowerReadoutColour) {
     switchOnWith(80, 80, 70);
     tickWith({65, 128, 128, 128});
     button("Command1")->click();

@@ -5,7 +5,7 @@
 namespace velmor::testing {
 namespace {
 
-using Layout = ManualWindow;
+using LayoutTest = ManualWindow;
 
 struct Placed {
     const char* name;
@@ -31,13 +31,13 @@ const Placed placed[] = {
     {"Shape4", {8, 176, 393, 41}},
 };
 
-TEST_F(Layout, isAFixedWindowOfTheDesignedClientSize) {
+TEST_F(LayoutTest, isAFixedWindowOfTheDesignedClientSize) {
     EXPECT_EQ(form->caption(), QStringLiteral("Velmor test"));
     EXPECT_EQ(form->minimumSize(), QSize(460, 220));
     EXPECT_EQ(form->maximumSize(), QSize(460, 220));
 }
 
-TEST_F(Layout, placesEveryControlAtItsTwipsInPixels) {
+TEST_F(LayoutTest, placesEveryControlAtItsTwipsInPixels) {
     for (const Placed& p : placed) {
         const auto* control = form->control<QWidget>(QString::fromLatin1(p.name));
         ASSERT_NE(control, nullptr) << p.name;
@@ -45,7 +45,7 @@ TEST_F(Layout, placesEveryControlAtItsTwipsInPixels) {
     }
 }
 
-TEST_F(Layout, stacksTheControlsFrontToBackInTheDesignedOrder) {
+TEST_F(LayoutTest, stacksTheControlsFrontToBackInTheDesignedOrder) {
     QStringList frontToBack;
     const QObjectList children = form->children();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
@@ -57,7 +57,7 @@ TEST_F(Layout, stacksTheControlsFrontToBackInTheDesignedOrder) {
     EXPECT_EQ(frontToBack, expected);
 }
 
-TEST_F(Layout, keepsTheDiagnosticBoxAndTheLinesOutsideTheClientArea) {
+TEST_F(LayoutTest, keepsTheDiagnosticBoxAndTheLinesOutsideTheClientArea) {
     for (const char* name : {"Text1", "Line1", "Line3", "Line4", "Line5"})
         EXPECT_FALSE(form->rect().intersects(form->control<QWidget>(name)->geometry())) << name;
 }
@@ -73,7 +73,7 @@ struct LabelDesign {
     bool border;
 };
 
-TEST_F(Layout, givesEveryLabelItsCaptionFontBackgroundAndBorder) {
+TEST_F(LayoutTest, givesEveryLabelItsCaptionFontBackgroundAndBorder) {
     const LabelDesign labels[] = {
         {"Label2", "---", "Arial", 20.25, true, ui::sys::highlightText, true, true},
         {"Label3", "---", "Arial", 20.25, true, ui::sys::highlightText, true, true},
@@ -105,7 +105,7 @@ TEST_F(Layout, givesEveryLabelItsCaptionFontBackgroundAndBorder) {
     }
 }
 
-TEST_F(Layout, startsWithTheBandsAndBarsHiddenAndTheButtonsCaptioned) {
+TEST_F(LayoutTest, startsWithTheBandsAndBarsHiddenAndTheButtonsCaptioned) {
     for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape4"})
         EXPECT_FALSE(shape(name)->visible()) << name;
     for (const char* name : {"HScroll1", "HScroll2", "HScroll3", "HScroll4"}) {
@@ -125,7 +125,7 @@ TEST_F(Layout, startsWithTheBandsAndBarsHiddenAndTheButtonsCaptioned) {
     EXPECT_EQ(timer("Timer2")->interval(), 10);
 }
 
-TEST_F(Layout, showsTheRowCaptionsOverTheirBandsWhenSwitchedOn) {
+TEST_F(LayoutTest, showsTheRowCaptionsOverTheirBandsWhenSwitchedOn) {
     button("Command1")->click();
     const QImage shot = form->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(460, 220));

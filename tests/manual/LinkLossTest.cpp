@@ -3,9 +3,9 @@
 namespace velmor::testing {
 namespace {
 
-using LinkLoss = ManualWindow;
+using LinkLossTest = ManualWindow;
 
-TEST_F(LinkLoss, showsNoLinkAndSendsNothingUntilThePortOpensAgain) {
+TEST_F(LinkLossTest, showsNoLinkAndSendsNothingUntilThePortOpensAgain) {
     switchOnWith(10, 0, 0);
     tickWith({65, 128, 128, 128});
     port->clearWritten();
@@ -36,7 +36,7 @@ TEST_F(LinkLoss, showsNoLinkAndSendsNothingUntilThePortOpensAgain) {
     EXPECT_EQ(sent(), (std::vector<quint8>{1, 255, 255, 245}));
 }
 
-TEST_F(LinkLoss, aPortBackAtOnceCostsOnlyOneTick) {
+TEST_F(LinkLossTest, aPortBackAtOnceCostsOnlyOneTick) {
     port->loseLink(QStringLiteral("gone"));
     ::testing::internal::CaptureStderr();
     form->timer1Tick(); // opens again, nothing has arrived yet

@@ -9,19 +9,19 @@ namespace {
 
 using Bytes = std::vector<quint8>;
 
-TEST(DiagnosticLine, showsBothCharactersTheirCodesAndTheConverterDigits) {
+TEST(DiagnosticLineTest, showsBothCharactersTheirCodesAndTheConverterDigits) {
     const QString line = diagnosticLine(ReplyFrame{65, 102, 128, 128});
     EXPECT_EQ(line, QStringLiteral("A_f__65 102__2 _0_ 0"));
     EXPECT_EQ(line.size(), 20);
 }
 
-TEST(DiagnosticLine, rendersBytesThatAreNoPrintableCharacterAsADot) {
+TEST(DiagnosticLineTest, rendersBytesThatAreNoPrintableCharacterAsADot) {
     EXPECT_EQ(diagnosticLine(ReplyFrame{0, 7, 0, 0}), QStringLiteral("·_·__0 7__0 _1_ 4"));
     EXPECT_EQ(diagnosticLine(ReplyFrame{200, 255, 0, 0}), QStringLiteral("·_·__200 255__5 _0_ 0"));
     EXPECT_EQ(diagnosticLine(ReplyFrame{' ', '~', 0, 0}), QStringLiteral(" _~__32 126__2 _4_ 7"));
 }
 
-TEST(Overload, isAPowerStrictlyAboveTwiceThePowerLimit) {
+TEST(OverloadTest, isAPowerStrictlyAboveTwiceThePowerLimit) {
     EXPECT_FALSE(isOverload(140.0, 70));
     EXPECT_TRUE(isOverload(140.01, 70));
     EXPECT_FALSE(isOverload(0.0, 0));
@@ -36,7 +36,7 @@ Measurement measure(std::initializer_list<int> reply, LoadSettings settings = {}
     return measurementStep(replyFrame(bytes(reply)), settings, limits, supplyOn);
 }
 
-TEST(MeasurementStep, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
+TEST(MeasurementStepTest, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
     const Measurement m = measure({65, 102, 128, 128});
     EXPECT_TRUE(m.linked);
     EXPECT_EQ(m.diagnostic, QStringLiteral("A_f__65 102__2 _0_ 0"));
@@ -47,14 +47,14 @@ TEST(MeasurementStep, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
     EXPECT_EQ(m.powerBack, white);
 }
 
-TEST(MeasurementStep, roundsTheConverterVoltageBeforeTheFiveVoltReading) {
+TEST(MeasurementStepTest, roundsTheConverterVoltageBeforeTheFiveVoltReading) {
     const Measurement m = measure({65, 7, 128, 128});
     EXPECT_EQ(m.volts5Caption, QStringLiteral("4.06"));
     EXPECT_EQ(m.volts5, 4.06);
     EXPECT_TRUE(m.diagnostic.endsWith(QStringLiteral("__0 _1_ 4"))) << m.diagnostic.toStdString();
 }
 
-TEST(MeasurementStep, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
+TEST(MeasurementStepTest, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
     const Measurement m = measure({' ', 255, 0, 255, 9, 9}, {}, presets, false);
     EXPECT_EQ(m.volts5Caption, QStringLiteral("6.00"));
     EXPECT_EQ(m.volts12Caption, QStringLiteral("9.60"));
@@ -62,7 +62,7 @@ TEST(MeasurementStep, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
     EXPECT_EQ(m.frame, (ControlFrame{0, 255, 255, 255}));
 }
 
-TEST(MeasurementStep, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) {
+TEST(MeasurementStepTest, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) {
     const Measurement m = measure({65, 128, 128, 128}, {100, 0, 0});
     EXPECT_EQ(m.clamped, (LoadSettings{80, 0, 0}));
     EXPECT_EQ(m.settings, (LoadSettings{80, 0, 0}));
@@ -71,7 +71,7 @@ TEST(MeasurementStep, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) 
     EXPECT_EQ(m.frame, (ControlFrame{1, 255, 255, 175}));
 }
 
-TEST(MeasurementStep, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
+TEST(MeasurementStepTest, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
     const Measurement m = measure({65, 128, 128, 128}, {80, 80, 70});
     EXPECT_TRUE(m.overload);
     EXPECT_EQ(m.powerCaption, QStringLiteral("165.89"));
@@ -82,7 +82,7 @@ TEST(MeasurementStep, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
     EXPECT_EQ(m.frame, (ControlFrame{1, 255, 255, 255}));
 }
 
-TEST(MeasurementStep, treatsAPowerExactlyAtTheLimitAsNoOverload) {
+TEST(MeasurementStepTest, treatsAPowerExactlyAtTheLimitAsNoOverload) {
     Limits limits = presets;
     limits.loadLimit1 = 255;
     const Measurement at = measure({0, 32, 128, 128}, {210, 0, 0}, limits);
@@ -96,7 +96,7 @@ TEST(MeasurementStep, treatsAPowerExactlyAtTheLimitAsNoOverload) {
     EXPECT_EQ(above.frame, (ControlFrame{1, 255, 255, 255}));
 }
 
-TEST(MeasurementStep, showsNoLinkAndSendsNothingForEveryUnusableReply) {
+TEST(MeasurementStepTest, showsNoLinkAndSendsNothingForEveryUnusableReply) {
     for (const QByteArray& reply :
          {QByteArray(), bytes({65}), bytes({65, 128}), bytes({65, 128, 128}), QByteArray(" ")}) {
         SCOPED_TRACE(reply.toHex().toStdString());
@@ -111,9 +111,9 @@ TEST(MeasurementStep, showsNoLinkAndSendsNothingForEveryUnusableReply) {
 }
 
 // The window applies the step: what it shows, what the scroll bars take and what it sends.
-using MeasurementCycle = ManualWindow;
+using MeasurementCycleTest = ManualWindow;
 
-TEST_F(MeasurementCycle, showsTheStepsReadingsAndKeepsWhatItRead) {
+TEST_F(MeasurementCycleTest, showsTheStepsReadingsAndKeepsWhatItRead) {
     tickWith({65, 102, 128, 128});
     EXPECT_EQ(text1(), QStringLiteral("A_f__65 102__2 _0_ 0"));
     EXPECT_EQ(caption("Label1"), QStringLiteral("4.80"));
@@ -123,7 +123,7 @@ TEST_F(MeasurementCycle, showsTheStepsReadingsAndKeepsWhatItRead) {
     EXPECT_EQ(state.lastReply, bytes({65, 102, 128, 128}));
 }
 
-TEST_F(MeasurementCycle, sendsTheSupplyAsOffUntilSwitchedOnAndThenWithNoLoad) {
+TEST_F(MeasurementCycleTest, sendsTheSupplyAsOffUntilSwitchedOnAndThenWithNoLoad) {
     tickWith({0, 128, 128, 128});
     EXPECT_EQ(sent(), (Bytes{0, 255, 255, 255}));
     port->clearWritten();
@@ -132,7 +132,7 @@ TEST_F(MeasurementCycle, sendsTheSupplyAsOffUntilSwitchedOnAndThenWithNoLoad) {
     EXPECT_EQ(sent(), (Bytes{1, 255, 255, 255}));
 }
 
-TEST_F(MeasurementCycle, holdsALoadAboveItsLimitOnItsScrollBar) {
+TEST_F(MeasurementCycleTest, holdsALoadAboveItsLimitOnItsScrollBar) {
     switchOnWith(100, 0, 0);
     tickWith({65, 128, 128, 128});
     EXPECT_EQ(scroll("HScroll1")->value(), 80);
@@ -140,7 +140,7 @@ TEST_F(MeasurementCycle, holdsALoadAboveItsLimitOnItsScrollBar) {
     EXPECT_EQ(sent(), (Bytes{1, 255, 255, 175}));
 }
 
-TEST_F(MeasurementCycle, cutsEveryLoadOnOverloadAndShowsThePowerOnRedForOneTick) {
+TEST_F(MeasurementCycleTest, cutsEveryLoadOnOverloadAndShowsThePowerOnRedForOneTick) {
     switchOnWith(80, 80, 70);
     tickWith({65, 128, 128, 128});
     EXPECT_EQ(caption("Label12"), QStringLiteral("165.89"));
@@ -157,7 +157,7 @@ TEST_F(MeasurementCycle, cutsEveryLoadOnOverloadAndShowsThePowerOnRedForOneTick)
     EXPECT_EQ(caption("Label2"), QStringLiteral("0.00"));
 }
 
-TEST_F(MeasurementCycle, showsNoLinkAndSendsNothingForEveryUnusableReply) {
+TEST_F(MeasurementCycleTest, showsNoLinkAndSendsNothingForEveryUnusableReply) {
     const QByteArray unusable[] = {QByteArray(), bytes({65}), bytes({65, 128}),
                                    bytes({65, 128, 128}), QByteArray(" ")};
     for (const QByteArray& reply : unusable) {
@@ -183,14 +183,14 @@ TEST_F(MeasurementCycle, showsNoLinkAndSendsNothingForEveryUnusableReply) {
     }
 }
 
-TEST_F(MeasurementCycle, keepsTheFirstCaptionsUntilTheFirstUsableReply) {
+TEST_F(MeasurementCycleTest, keepsTheFirstCaptionsUntilTheFirstUsableReply) {
     form->timer1Tick(); // nothing has arrived
     EXPECT_EQ(caption("Label12"), QStringLiteral("P, W"));
     EXPECT_EQ(caption("Label2"), QStringLiteral("---"));
     EXPECT_EQ(text1(), QStringLiteral("Text1"));
 }
 
-TEST_F(MeasurementCycle, sendsTheRestOfTheFrameAndUpdatesTheDisplayWhenAWriteFails) {
+TEST_F(MeasurementCycleTest, sendsTheRestOfTheFrameAndUpdatesTheDisplayWhenAWriteFails) {
     switchOnWith(10, 20, 30);
     port->failWritesFrom(1); // the +3.3 V byte
     tickWith({65, 128, 128, 128});

@@ -11,7 +11,7 @@
 namespace velmor::testing {
 namespace {
 
-TEST(Startup, aPortThatCannotBeOpenedFailsTheLoadWithTheDeviceAndReason) {
+TEST(StartupTest, aPortThatCannotBeOpenedFailsTheLoadWithTheDeviceAndReason) {
     SharedState state;
     QString error;
     const auto form =
@@ -22,7 +22,7 @@ TEST(Startup, aPortThatCannotBeOpenedFailsTheLoadWithTheDeviceAndReason) {
     EXPECT_EQ(state.loadLimit1, 0); // the presets come after the open
 }
 
-TEST(Startup, tellsTheOperatorWhenTheManualWindowCannotLoad) {
+TEST(StartupTest, tellsTheOperatorWhenTheManualWindowCannotLoad) {
     if (ui::hasDisplay())
         GTEST_SKIP() << "a display would show a message box and wait for a click";
     SharedState state;
@@ -38,7 +38,7 @@ TEST(Startup, tellsTheOperatorWhenTheManualWindowCannotLoad) {
     EXPECT_NE(told.find("/dev/ttyS0: Permission error"), std::string::npos) << told;
 }
 
-TEST(Startup, theProgramEndsWithAFailureWhenItsPortIsMissing) {
+TEST(StartupTest, theProgramEndsWithAFailureWhenItsPortIsMissing) {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/velmor-test");
     ASSERT_TRUE(QFileInfo::exists(program)) << program.toStdString();
     QProcess process;

@@ -19,7 +19,7 @@ QByteArray contentOf(const QString& path) {
     return file.readAll();
 }
 
-class RecordedBench : public Bench {
+class RecordedBenchTest : public Bench {
 protected:
     void SetUp() override {
         ASSERT_EQ(server.start(), std::nullopt);
@@ -55,7 +55,7 @@ protected:
     std::unique_ptr<Recorder> recorder;
 };
 
-TEST_F(RecordedBench, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndExportAsSaved) {
+TEST_F(RecordedBenchTest, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndExportAsSaved) {
     ASSERT_NO_FATAL_FAILURE(startRecordedProgram());
 
     // A session: switched on, a +5 V load over its limit of 80 (clamped), switched off.

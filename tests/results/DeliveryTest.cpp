@@ -143,7 +143,7 @@ TEST_F(DeliveryTest, recordLeftOpenByACrashEndsAbandonedAtTheNextStart) {
 }
 
 // Run by twoBenchesWriteToOneServerAtOnce as a bench process of its own.
-TEST(TwoBenches, benchProcess) {
+TEST(TwoBenchesTest, benchProcess) {
     const QString url = qEnvironmentVariable("VELMOR_BENCH_RESULTS");
     if (url.isEmpty())
         GTEST_SKIP() << "run as a bench process by twoBenchesWriteToOneServerAtOnce";
@@ -165,7 +165,7 @@ TEST_F(DeliveryTest, twoBenchesWriteToOneServerAtOnce) {
         env.insert(QStringLiteral("VELMOR_BENCH_RESULTS"), server.url());
         bench.setProcessEnvironment(env);
         bench.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=TwoBenches.benchProcess")});
+                    {QStringLiteral("--gtest_filter=TwoBenchesTest.benchProcess")});
     }
     for (QProcess& bench : benches) {
         ASSERT_TRUE(bench.waitForFinished(patienceMs));

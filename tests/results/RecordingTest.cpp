@@ -10,7 +10,8 @@ using namespace velmor::testing;
 
 namespace {
 
-TEST(RecordingTitle, storeTroubleShowsInEveryTitleKeepsThroughTitleChangesAndBadUrlsAreRefused) {
+TEST(RecordingTitleTest,
+     storeTroubleShowsInEveryTitleKeepsThroughTitleChangesAndBadUrlsAreRefused) {
     PrivateHome home;
     QWidget window;
     window.setWindowTitle(QStringLiteral("Velmor test"));

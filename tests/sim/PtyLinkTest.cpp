@@ -258,9 +258,9 @@ void PrintTo(const FaultCase& c, std::ostream* os) {
     *os << faultModeName(c.mode).toStdString() << ", " << c.frames << " frames";
 }
 
-class FaultModeOverPty : public PtyLinkTest, public ::testing::WithParamInterface<FaultCase> {};
+class FaultModeOverPtyTest : public PtyLinkTest, public ::testing::WithParamInterface<FaultCase> {};
 
-TEST_P(FaultModeOverPty, repliesHaveTheFaultsSize) {
+TEST_P(FaultModeOverPtyTest, repliesHaveTheFaultsSize) {
     const FaultCase c = GetParam();
     unit.setFaultMode(c.mode);
     ASSERT_NO_FATAL_FAILURE(startAndOpen());
@@ -276,7 +276,7 @@ TEST_P(FaultModeOverPty, repliesHaveTheFaultsSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sim, FaultModeOverPty,
+INSTANTIATE_TEST_SUITE_P(Sim, FaultModeOverPtyTest,
                          ::testing::Values(FaultCase{FaultMode::Normal, 2, 8},
                                            FaultCase{FaultMode::Silent, 2, 0},
                                            FaultCase{FaultMode::Short, 3, 1 + 2 + 3},

@@ -19,7 +19,7 @@ Form makeForm() {
     return Form(QStringLiteral("Test"), 3000, 1500, Form::Frame::Sizable, sys::buttonFace);
 }
 
-TEST(Form, stacksEachControlBehindThoseAddedBeforeAndFindsThemByName) {
+TEST(FormTest, stacksEachControlBehindThoseAddedBeforeAndFindsThemByName) {
     Form form(QStringLiteral("Test"), 3000, 1500, Form::Frame::FixedSingle, sys::buttonFace);
     auto* front = form.add<Label>(QStringLiteral("Front"), {0, 0, 600, 300});
     auto* back = form.add<Shape>(QStringLiteral("Back"), {0, 0, 1500, 750});
@@ -35,7 +35,7 @@ TEST(Form, stacksEachControlBehindThoseAddedBeforeAndFindsThemByName) {
     EXPECT_EQ(form.maximumSize(), QSize(200, 100));
 }
 
-TEST(Form, letsASizableWindowGrowWithoutMovingItsControls) {
+TEST(FormTest, letsASizableWindowGrowWithoutMovingItsControls) {
     Form form = makeForm();
     auto* label = form.add<Label>(QStringLiteral("L"), {150, 150, 600, 300});
     form.resize(400, 300);
@@ -43,14 +43,14 @@ TEST(Form, letsASizableWindowGrowWithoutMovingItsControls) {
     EXPECT_EQ(label->geometry(), QRect(10, 10, 40, 20));
 }
 
-TEST(Label, readsBackItsCaptionExactlyAndBreaksLinesAtCarriageReturnLineFeed) {
+TEST(LabelTest, readsBackItsCaptionExactlyAndBreaksLinesAtCarriageReturnLineFeed) {
     Label label;
     label.setCaption(QStringLiteral("ТЕСТ\r\nЗАКОНЧЕН"));
     EXPECT_EQ(label.caption(), QStringLiteral("ТЕСТ\r\nЗАКОНЧЕН"));
     EXPECT_EQ(label.text(), QStringLiteral("ТЕСТ\nЗАКОНЧЕН"));
 }
 
-TEST(Label, showsWhatLiesBehindWhenTransparent) {
+TEST(LabelTest, showsWhatLiesBehindWhenTransparent) {
     Form form = makeForm();
     auto* label = form.add<Label>(QStringLiteral("L"), {0, 0, 600, 300});
     auto* band = form.add<Shape>(QStringLiteral("S"), {0, 0, 600, 300});
@@ -62,7 +62,7 @@ TEST(Label, showsWhatLiesBehindWhenTransparent) {
     EXPECT_EQ(form.grab().toImage().pixelColor(20, 15), QColor(0, 0, 255));
 }
 
-TEST(CommandButton, fillsItsFaceWithTheBackColourOnlyInGraphicalStyle) {
+TEST(CommandButtonTest, fillsItsFaceWithTheBackColourOnlyInGraphicalStyle) {
     CommandButton button;
     button.resize(49, 25);
     button.setBackColour(rgb(100, 255, 100));
@@ -71,7 +71,7 @@ TEST(CommandButton, fillsItsFaceWithTheBackColourOnlyInGraphicalStyle) {
     EXPECT_EQ(button.grab().toImage().pixelColor(5, 5), QColor(100, 255, 100));
 }
 
-TEST(CommandButton, showsItsPictureInTheMiddleAsTheStyleShowsAnIconEnabledOrNot) {
+TEST(CommandButtonTest, showsItsPictureInTheMiddleAsTheStyleShowsAnIconEnabledOrNot) {
     QPixmap picture(9, 9);
     picture.fill(QColor(255, 0, 0));
     CommandButton button;
@@ -88,7 +88,7 @@ TEST(CommandButton, showsItsPictureInTheMiddleAsTheStyleShowsAnIconEnabledOrNot)
     EXPECT_NE(greyed.pixelColor(4, 4), QColor(255, 0, 0));
 }
 
-TEST(CommandButton, raisesItsClickOnlyWhileEnabled) {
+TEST(CommandButtonTest, raisesItsClickOnlyWhileEnabled) {
     CommandButton button;
     button.resize(49, 33);
     int clicks = 0;
@@ -101,7 +101,7 @@ TEST(CommandButton, raisesItsClickOnlyWhileEnabled) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(HScrollBar, takesAValueFromCodeQuietlyWithinItsRange) {
+TEST(HScrollBarTest, takesAValueFromCodeQuietlyWithinItsRange) {
     HScrollBar bar;
     bar.setMin(0);
     bar.setMax(255);
@@ -113,7 +113,7 @@ TEST(HScrollBar, takesAValueFromCodeQuietlyWithinItsRange) {
     EXPECT_EQ(changed.count(), 0);
 }
 
-TEST(Shape, paintsASquareAsTheLargestCentredSquare) {
+TEST(ShapeTest, paintsASquareAsTheLargestCentredSquare) {
     Shape shape;
     shape.resize(30, 10);
     shape.setKind(Shape::Kind::Square);
@@ -125,7 +125,7 @@ TEST(Shape, paintsASquareAsTheLargestCentredSquare) {
     EXPECT_EQ(shot.pixelColor(10, 0), QColor(255, 255, 255));
 }
 
-TEST(Timer, ticksWhileEnabledAndStopsWhenDisabled) {
+TEST(TimerTest, ticksWhileEnabledAndStopsWhenDisabled) {
     Timer timer;
     timer.setInterval(10);
     int ticks = 0;

@@ -29,7 +29,7 @@ QImage plot() {
     return image;
 }
 
-TEST(SaveBitmap, writesABmpThatReadsBackPixelForPixel) {
+TEST(SaveBitmapTest, writesABmpThatReadsBackPixelForPixel) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("1.bmp"));
     EXPECT_EQ(saveBitmap(plot(), path), std::nullopt);
@@ -41,7 +41,7 @@ TEST(SaveBitmap, writesABmpThatReadsBackPixelForPixel) {
     EXPECT_EQ(back.pixelColor(0, 0), QColor(0, 0, 0));
 }
 
-TEST(SaveBitmap, replacesAnEarlierFileAndLeavesItWholeWhenASaveFails) {
+TEST(SaveBitmapTest, replacesAnEarlierFileAndLeavesItWholeWhenASaveFails) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("map.bmp"));
     QImage first(10, 10, QImage::Format_RGB32);
@@ -58,7 +58,7 @@ TEST(SaveBitmap, replacesAnEarlierFileAndLeavesItWholeWhenASaveFails) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("map.bmp")});
 }
 
-TEST(SaveBitmap, failsIntoAMissingFolderAndCreatesNothing) {
+TEST(SaveBitmapTest, failsIntoAMissingFolderAndCreatesNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Graf/1.bmp"));
     const auto error = saveBitmap(plot(), path);
@@ -67,7 +67,7 @@ TEST(SaveBitmap, failsIntoAMissingFolderAndCreatesNothing) {
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("Graf"))).exists());
 }
 
-TEST(SaveBitmap, refusesASymbolicLinkAtTheNameAndLeavesWhatItPointsAt) {
+TEST(SaveBitmapTest, refusesASymbolicLinkAtTheNameAndLeavesWhatItPointsAt) {
     QTemporaryDir dir;
     const QString victim = dir.filePath(QStringLiteral("elsewhere.txt"));
     const QString path = dir.filePath(QStringLiteral("map.bmp"));
@@ -83,11 +83,11 @@ TEST(SaveBitmap, refusesASymbolicLinkAtTheNameAndLeavesWhatItPointsAt) {
     EXPECT_EQ(contents(victim), "not a map");
 }
 
-TEST(ProgramFolder, isTheFolderOfTheRunningProgram) {
+TEST(ProgramFolderTest, isTheFolderOfTheRunningProgram) {
     EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
 }
 
-TEST(Prompt, returnsTheTypedTextOrNothingWhenCancelled) {
+TEST(PromptTest, returnsTheTypedTextOrNothingWhenCancelled) {
     answerPrompt(QStringLiteral("карта"));
     EXPECT_EQ(prompt(QStringLiteral("Имя файла"), QStringLiteral("Save"), QStringLiteral("1")),
               std::optional<QString>(QStringLiteral("карта")));
@@ -96,7 +96,7 @@ TEST(Prompt, returnsTheTypedTextOrNothingWhenCancelled) {
               std::nullopt);
 }
 
-TEST(ReportError, writesOneLineToStandardErrorWithoutADialogOffscreen) {
+TEST(ReportErrorTest, writesOneLineToStandardErrorWithoutADialogOffscreen) {
     if (hasDisplay())
         GTEST_SKIP() << "a display would show a message box";
     ::testing::internal::CaptureStderr();

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(RussianQtTexts, theDialogsButtonsAndThePortsReasonsReadRussian) {
+TEST(RussianQtTextsTest, theDialogsButtonsAndThePortsReasonsReadRussian) {
     QCoreApplication& app = *QCoreApplication::instance();
     ASSERT_TRUE(ui::useRussianQtTexts(app)) << "Debian package qt6-translations-l10n";
     const QDialogButtonBox prompt(QDialogButtonBox::Ok | QDialogButtonBox::Cancel); // "OK" as it is

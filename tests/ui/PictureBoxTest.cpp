@@ -13,7 +13,7 @@ namespace {
 const QColor black(0, 0, 0);
 const QColor red(255, 0, 0);
 
-class APictureBox : public ::testing::Test {
+class PictureBoxTest : public ::testing::Test {
 protected:
     Form form{QStringLiteral("Test"), 4500, 3000, Form::Frame::Sizable, sys::buttonFace};
     PictureBox* box = form.add<PictureBox>(QStringLiteral("Picture1"), {120, 120, 3000, 2400});
@@ -21,14 +21,14 @@ protected:
     void SetUp() override { box->setBackColour(sys::menuText); }
 };
 
-TEST_F(APictureBox, keepsAnImageOfItsInteriorInTheBackColour) {
+TEST_F(PictureBoxTest, keepsAnImageOfItsInteriorInTheBackColour) {
     EXPECT_EQ(box->image().size(), box->contentsRect().size());
     EXPECT_EQ(box->image().size(), QSize(196, 156)); // 200 x 160 less the border
     EXPECT_EQ(box->image().pixelColor(0, 0), black);
     EXPECT_EQ(box->image().pixelColor(195, 155), black);
 }
 
-TEST_F(APictureBox, drawsBoxesInTwipsThatMeetWithoutGapOrOverlap) {
+TEST_F(PictureBoxTest, drawsBoxesInTwipsThatMeetWithoutGapOrOverlap) {
     // Two cells of 80 twips (5 1/3 pixels) side by side, the second drawn corner-first.
     box->drawBox(0, 240, 80, 160, rgb(255, 0, 0));
     box->drawBox(160, 160, 80, 240, rgb(0, 255, 0));
@@ -42,13 +42,13 @@ TEST_F(APictureBox, drawsBoxesInTwipsThatMeetWithoutGapOrOverlap) {
     EXPECT_EQ(image.pixelColor(0, 16), black);
 }
 
-TEST_F(APictureBox, drawsAtLeastOnePixelForABoxSmallerThanAPixel) {
+TEST_F(PictureBoxTest, drawsAtLeastOnePixelForABoxSmallerThanAPixel) {
     box->drawBox(15, 15, 15, 15, rgb(255, 0, 0));
     EXPECT_EQ(box->image().pixelColor(1, 1), red);
     EXPECT_EQ(box->image().pixelColor(2, 1), black);
 }
 
-TEST_F(APictureBox, showsItsDrawingAgainAfterBeingCovered) {
+TEST_F(PictureBoxTest, showsItsDrawingAgainAfterBeingCovered) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     box->drawBox(0, 0, 300, 300, rgb(255, 0, 0));
@@ -65,7 +65,7 @@ TEST_F(APictureBox, showsItsDrawingAgainAfterBeingCovered) {
     EXPECT_EQ(shot.pixelColor(inside + QPoint(25, 25)), black);
 }
 
-TEST_F(APictureBox, clearFillsTheInteriorAndEmptiesTheImage) {
+TEST_F(PictureBoxTest, clearFillsTheInteriorAndEmptiesTheImage) {
     box->drawBox(0, 0, 1500, 1500, rgb(255, 0, 0));
     box->clear();
     EXPECT_EQ(box->image().pixelColor(10, 10), black);
@@ -73,7 +73,7 @@ TEST_F(APictureBox, clearFillsTheInteriorAndEmptiesTheImage) {
     EXPECT_EQ(form.grab().toImage().pixelColor(inside + QPoint(10, 10)), black);
 }
 
-TEST_F(APictureBox, placesControlsFromTheTopLeftOfItsInteriorOverTheDrawing) {
+TEST_F(PictureBoxTest, placesControlsFromTheTopLeftOfItsInteriorOverTheDrawing) {
     auto* square = form.addInside<Shape>(box, QStringLiteral("Shape1"), {1500, 0, 135, 135});
     square->setKind(Shape::Kind::Square);
     square->setFillColour(rgb(255, 255, 0));

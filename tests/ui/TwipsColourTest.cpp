@@ -10,7 +10,7 @@
 namespace ui {
 namespace {
 
-TEST(Twips, mapFifteenToAPixelRoundingToTheNearest) {
+TEST(TwipsTest, mapFifteenToAPixelRoundingToTheNearest) {
     const std::pair<int, int> cases[] = {{0, 0},   {7, 0},    {8, 1},      {15, 1},
                                          {80, 5},  {160, 11}, {6900, 460}, {10240, 683},
                                          {-8, -1}, {-7, 0},   {11085, 739}};
@@ -19,7 +19,7 @@ TEST(Twips, mapFifteenToAPixelRoundingToTheNearest) {
     EXPECT_EQ(toPixels(TwipsRect{6120, 600, 735, 495}), QRect(408, 40, 49, 33));
 }
 
-TEST(Colour, combinesRedGreenAndBlueAsTheWindowsStoreThem) {
+TEST(ColourTest, combinesRedGreenAndBlueAsTheWindowsStoreThem) {
     EXPECT_EQ(rgb(255, 255, 255), 0xFFFFFFu);
     EXPECT_EQ(rgb(255, 0, 0), 255u);
     EXPECT_EQ(rgb(255, 128, 0), 0x0080FFu);
@@ -28,7 +28,7 @@ TEST(Colour, combinesRedGreenAndBlueAsTheWindowsStoreThem) {
     EXPECT_EQ(toQColor(0x00FFFF), QColor(255, 255, 0));
 }
 
-TEST(Colour, mapsTheSchemeColoursOfTheStandardScheme) {
+TEST(ColourTest, mapsTheSchemeColoursOfTheStandardScheme) {
     const QColor white(255, 255, 255), black(0, 0, 0), grey(192, 192, 192);
     const std::pair<Colour, QColor> cases[] = {
         {0x80000005u, white}, {0x80000009u, white}, {0x8000000Eu, white}, {0x80000007u, black},
@@ -39,7 +39,7 @@ TEST(Colour, mapsTheSchemeColoursOfTheStandardScheme) {
     EXPECT_EQ(sys::buttonFace, 0x8000000Fu);
 }
 
-TEST(Colour, takesTheSchemeColoursFromTheDesktopsPaletteWhenItHasOne) {
+TEST(ColourTest, takesTheSchemeColoursFromTheDesktopsPaletteWhenItHasOne) {
     const QPalette none = QApplication::palette(); // the style's own: no desktop scheme here
     QPalette desktop = none;
     desktop.setColor(QPalette::Button, QColor(10, 20, 30));
@@ -52,7 +52,7 @@ TEST(Colour, takesTheSchemeColoursFromTheDesktopsPaletteWhenItHasOne) {
     EXPECT_EQ(toQColor(sys::buttonFace), QColor(192, 192, 192));
 }
 
-TEST(Font, carriesFaceSizeAndWeight) {
+TEST(FontTest, carriesFaceSizeAndWeight) {
     const QFont f = toQFont(Font{QStringLiteral("Times New Roman"), 14.25, true});
     EXPECT_EQ(f.family(), QStringLiteral("Times New Roman"));
     EXPECT_DOUBLE_EQ(f.pointSizeF(), 14.25);
