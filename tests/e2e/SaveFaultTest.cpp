@@ -1,6 +1,7 @@
 // Saving a finished map where it cannot be written: a message naming the file and the reason,
 // the plot and the sweep as they were, nothing half-written, an earlier map left byte for byte.
 #include "AnswerPrompt.h"
+#include "FileContents.h"
 #include "Files.h"
 #include "GrafWindow.h"
 
@@ -16,11 +17,6 @@
 
 namespace velmor::testing {
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // An earlier map: bytes that no save of this plot would write.
 QByteArray earlierMap() {
@@ -101,7 +97,7 @@ TEST_F(SaveFaultTest, readOnlyFolderIsReportedAndTheEarlierMapStaysAsItWas) {
 
     const QString told = saveAs(QFileInfo(folder).fileName() + "\\map");
     EXPECT_TRUE(told.contains(file + ": Read-only file system")) << told.toStdString();
-    EXPECT_EQ(contents(file), earlierMap());
+    EXPECT_EQ(fileContents(file), earlierMap());
     expectNothingChanged();
 
     const QString toldNew = saveAs(QFileInfo(folder).fileName() + "\\new");
@@ -125,8 +121,8 @@ TEST_F(SaveFaultTest, fullDiskIsReportedLeavesNoPartFileAndTheEarlierMapStaysAsI
     const QString told = saveAs(QFileInfo(folder).fileName() + "\\map"); // 1.4 MB into 64 KiB
     EXPECT_TRUE(told.contains(file)) << told.toStdString();
     EXPECT_TRUE(told.contains("No space left on device")) << told.toStdString();
-    EXPECT_EQ(contents(file), earlierMap());
-    EXPECT_EQ(contents(folder + "/map.csv"), earlierMap());
+    EXPECT_EQ(fileContents(file), earlierMap());
+    EXPECT_EQ(fileContents(folder + "/map.csv"), earlierMap());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"map.bmp", "map.csv"}))
         << "nothing half-written is left to fill the disk";
@@ -136,7 +132,7 @@ TEST_F(SaveFaultTest, fullDiskIsReportedLeavesNoPartFileAndTheEarlierMapStaysAsI
     const auto error = ui::saveBitmap(map, file);
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(file + ": No space left on device")) << error->toStdString();
-    EXPECT_EQ(contents(file), earlierMap());
+    EXPECT_EQ(fileContents(file), earlierMap());
 }
 
 TEST_F(SaveFaultTest, namesTheFileSystemRefusesAreReportedAndWriteNothing) {

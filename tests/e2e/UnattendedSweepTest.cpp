@@ -3,6 +3,7 @@
 // and every way out leaves the loads off.
 #include "AnswerPrompt.h"
 #include "Bench.h"
+#include "FileContents.h"
 #include "RunSweep.h"
 #include "SweepFrames.h"
 
@@ -16,12 +17,6 @@ namespace velmor::testing {
 namespace {
 
 constexpr ControlFrame loadsOff{1, 255, 255, 255};
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll()
-                                          : QByteArray("missing: ") + path.toUtf8();
-}
 
 // A folder of this test's own inside Graf beside the program, and the name that saves into it.
 struct SaveFolder {
@@ -85,14 +80,14 @@ TEST(UnattendedSweepTest, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
     EXPECT_EQ(framesOf(windowUnit), expected);
     EXPECT_EQ(framesOf(unit), expected);
     for (const char* extension : {".bmp", ".csv"})
-        EXPECT_EQ(contents(folder.file("unattended", extension)),
-                  contents(folder.file("window", extension)))
+        EXPECT_EQ(fileContents(folder.file("unattended", extension)),
+                  fileContents(folder.file("window", extension)))
             << extension;
     // The summary's first line names its map; the rest is the same.
-    const QString summary = QString::fromUtf8(contents(folder.file("unattended", ".txt")));
+    const QString summary = QString::fromUtf8(fileContents(folder.file("unattended", ".txt")));
     EXPECT_TRUE(summary.startsWith("Cross-load map \"" + request.name + "\"\n"));
     EXPECT_EQ(summary.section('\n', 1),
-              QString::fromUtf8(contents(folder.file("window", ".txt"))).section('\n', 1));
+              QString::fromUtf8(fileContents(folder.file("window", ".txt"))).section('\n', 1));
     EXPECT_TRUE(QFile::exists(folder.file("window", ".pdf")));
     EXPECT_FALSE(QFile::exists(folder.file("unattended", ".pdf"))) << "asked for no report";
 }

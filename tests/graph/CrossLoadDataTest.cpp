@@ -3,6 +3,7 @@
 
 #include "Conversions.h"
 #include "Deviation.h"
+#include "FileContents.h"
 #include "Sweep.h"
 #include "Twips.h"
 
@@ -31,11 +32,6 @@ struct PaintedTick {
     ReplyFrame reply;
     SweepTick tick;
 };
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // A sweep of 3 x 3 cells (LoadLimit1 4, LoadLimit2 6) on a scripted port, each tick
 // checked against the pure sweep on the same state and reply.
@@ -101,7 +97,7 @@ TEST_F(CrossLoadDataTest, saveWritesTheDataAndSummaryBesideTheMap) {
     ASSERT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     EXPECT_FALSE(QImage(stem + ".bmp", "BMP").isNull());
 
-    const QList<QByteArray> lines = readFile(stem + ".csv").split('\n');
+    const QList<QByteArray> lines = fileContents(stem + ".csv").split('\n');
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(painted.size()) + 2); // header, rows, ""
     EXPECT_EQ(lines.front().toStdString(),
               "row,column,load5_setting,load12_setting,current5_A,current12_A,b2,b3,b4,"
@@ -142,7 +138,7 @@ TEST_F(CrossLoadDataTest, saveWritesTheDataAndSummaryBesideTheMap) {
         if (std::abs(volts12(r.b3) - 12) > std::abs(volts12(painted[worst12].reply.b3) - 12))
             worst12 = i;
     }
-    const QStringList summary = QString::fromUtf8(readFile(stem + ".txt")).split('\n');
+    const QStringList summary = QString::fromUtf8(fileContents(stem + ".txt")).split('\n');
     ASSERT_GE(summary.size(), 6) << summary.join('\n').toStdString();
     EXPECT_EQ(summary[1], "Limits: LoadLimit1 4, LoadLimit2 6, PowerLimit 255 (510 W)");
     EXPECT_TRUE(summary[2].startsWith("Cells: 9, judged 8 ")) << summary[2].toStdString();
@@ -180,8 +176,8 @@ TEST_F(CrossLoadDataTest, aFileThatCannotBeWrittenLeavesAllEarlierFilesAsTheyWer
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.first().startsWith("Не удаётся сохранить " + stem + ".csv: "))
         << errors.first().toStdString();
-    EXPECT_EQ(readFile(stem + ".bmp"), "an earlier file");
-    EXPECT_EQ(readFile(stem + ".txt"), "an earlier file");
+    EXPECT_EQ(fileContents(stem + ".bmp"), "an earlier file");
+    EXPECT_EQ(fileContents(stem + ".txt"), "an earlier file");
 }
 
 TEST_F(CrossLoadDataTest, resetClearsTheRecordWithTheMap) {

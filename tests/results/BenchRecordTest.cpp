@@ -3,6 +3,7 @@
 #include "AnswerPrompt.h"
 #include "Bench.h"
 #include "Commands.h"
+#include "FileContents.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
 
@@ -12,12 +13,6 @@ namespace velmor::testing {
 namespace {
 
 using namespace results;
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
 
 class RecordedBenchTest : public Bench {
 protected:
@@ -107,7 +102,7 @@ TEST_F(RecordedBenchTest, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndE
     ASSERT_TRUE(std::holds_alternative<QStringList>(written))
         << std::get<QString>(written).toStdString();
     for (const char* extension : {".bmp", ".csv", ".txt"}) {
-        EXPECT_EQ(contentOf(exported.filePath(name + extension)), contentOf(stem + extension))
+        EXPECT_EQ(fileContents(exported.filePath(name + extension)), fileContents(stem + extension))
             << extension;
         QFile::remove(stem + extension);
     }

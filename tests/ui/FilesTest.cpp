@@ -1,5 +1,6 @@
 #include "Files.h"
 #include "AnswerPrompt.h"
+#include "FileContents.h"
 #include "Operator.h"
 
 #include <QApplication>
@@ -14,12 +15,9 @@
 namespace ui {
 namespace {
 
-using velmor::testing::answerPrompt;
+using velmor::testing::fileContents;
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using velmor::testing::answerPrompt;
 
 QImage plot() {
     QImage image(97, 61, QImage::Format_RGB32);
@@ -33,7 +31,7 @@ TEST(SaveBitmapTest, writesABmpThatReadsBackPixelForPixel) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("1.bmp"));
     EXPECT_EQ(saveBitmap(plot(), path), std::nullopt);
-    EXPECT_TRUE(contents(path).startsWith("BM"));
+    EXPECT_TRUE(fileContents(path).startsWith("BM"));
     const QImage back(path);
     ASSERT_EQ(back.size(), QSize(97, 61));
     EXPECT_EQ(back.pixelColor(3, 4), QColor(255, 0, 0));
@@ -48,13 +46,13 @@ TEST(SaveBitmapTest, replacesAnEarlierFileAndLeavesItWholeWhenASaveFails) {
     first.fill(Qt::white);
     ASSERT_EQ(saveBitmap(first, path), std::nullopt);
     ASSERT_EQ(saveBitmap(plot(), path), std::nullopt);
-    const QByteArray saved = contents(path);
+    const QByteArray saved = fileContents(path);
     EXPECT_EQ(QImage(path).size(), QSize(97, 61));
 
     const auto error = saveBitmap(QImage(), path); // nothing to encode
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(path)) << error->toStdString();
-    EXPECT_EQ(contents(path), saved);
+    EXPECT_EQ(fileContents(path), saved);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("map.bmp")});
 }
 
@@ -80,7 +78,7 @@ TEST(SaveBitmapTest, refusesASymbolicLinkAtTheNameAndLeavesWhatItPointsAt) {
     const auto error = saveBitmap(plot(), path);
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(path + " — символическая ссылка")) << error->toStdString();
-    EXPECT_EQ(contents(victim), "not a map");
+    EXPECT_EQ(fileContents(victim), "not a map");
 }
 
 TEST(ProgramFolderTest, isTheFolderOfTheRunningProgram) {

@@ -1,4 +1,5 @@
 #include "SafeWrite.h"
+#include "FileContents.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,7 @@
 namespace ui {
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
+using velmor::testing::fileContents;
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -43,8 +41,8 @@ TEST_F(SafeWriteTest, writesAllFilesAndReplacesEarlierOnesWithNothingLeftOver) {
     write(folder + "/may/a.csv", "earlier");
     EXPECT_EQ(writeFilesInFolder(folder, {{"may/a.bmp", "BM1"}, {"may/a.csv", "x,y\n"}}),
               std::nullopt);
-    EXPECT_EQ(contents(folder + "/may/a.bmp"), "BM1");
-    EXPECT_EQ(contents(folder + "/may/a.csv"), "x,y\n");
+    EXPECT_EQ(fileContents(folder + "/may/a.bmp"), "BM1");
+    EXPECT_EQ(fileContents(folder + "/may/a.csv"), "x,y\n");
     EXPECT_EQ(listing("Graf/may"), (QStringList{".", "..", "a.bmp", "a.csv"}));
 }
 
@@ -55,7 +53,7 @@ TEST_F(SafeWriteTest, aLinkPlantedAtANameIsRefusedAndNothingIsWritten) {
     EXPECT_TRUE(error->startsWith("Не удаётся сохранить " + folder + "/1.csv: "))
         << error->toStdString();
     EXPECT_TRUE(error->contains("символическая ссылка")) << error->toStdString();
-    EXPECT_EQ(contents(victim), "the victim's own file");
+    EXPECT_EQ(fileContents(victim), "the victim's own file");
     EXPECT_EQ(listing(), (QStringList{".", "..", "1.csv", "may"})) << "no BMP, no temporary file";
     EXPECT_TRUE(QFileInfo(folder + "/1.csv").isSymLink());
 }
@@ -75,7 +73,7 @@ TEST_F(SafeWriteTest, aFolderStandingAtALaterNameStopsEveryFileBeforeAnyIsPutInP
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->startsWith("Не удаётся сохранить " + folder + "/m.txt: "))
         << error->toStdString();
-    EXPECT_EQ(contents(folder + "/m.bmp"), "earlier map");
+    EXPECT_EQ(fileContents(folder + "/m.bmp"), "earlier map");
     EXPECT_EQ(listing(), (QStringList{".", "..", "m.bmp", "m.txt", "may"}));
 }
 
