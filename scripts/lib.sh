@@ -8,7 +8,7 @@ VELMOR_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth fonts-liberation fonts-dejavu-core
+    xvfb xauth xdotool fonts-liberation fonts-dejavu-core
     poppler-utils
     postgresql libqt6sql6-sqlite libqt6sql6-psql
 )

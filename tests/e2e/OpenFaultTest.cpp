@@ -132,7 +132,10 @@ protected:
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
             QStandardPaths::findExecutable("xdotool").isEmpty())
             GTEST_SKIP() << "needs Xvfb and xdotool";
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        // -noreset: by default the server starts afresh whenever its last client leaves, and a
+        // program connecting just then, while xdotool polls for its window, is turned away.
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                            "-noreset"});
         ASSERT_TRUE(eventually(
             [&] { return xvfb.state() == QProcess::NotRunning || xvfb.canReadLine(); }, 10000));
         const QString number = QString::fromLatin1(xvfb.readLine()).trimmed();
@@ -209,7 +212,10 @@ protected:
         program.start(programPath(), {"--port", linkPath()});
         ASSERT_TRUE(program.waitForStarted(programPatienceMs));
         manualId = window("^Velmor test$");
-        ASSERT_FALSE(manualId.isEmpty()) << "the manual window did not appear";
+        ASSERT_FALSE(manualId.isEmpty())
+            << "the manual window did not appear; the program "
+            << (program.state() == QProcess::NotRunning ? "ended" : "runs")
+            << " and said: " << program.readAllStandardError().toStdString();
         ASSERT_TRUE(waitForFrames(1));
     }
 
