@@ -20,7 +20,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -146,11 +145,14 @@ int main(int argc, char** argv) {
     if (!manual)
         return 1;
     // A port that cannot be opened on the way to the other window ends the program, as it
-    // does at start-up.
+    // does at start-up. It leaves through the event loop, not exit(): the record writer's threads
+    // must stop before the libraries they use are torn down.
+    int fatalStatus = 0;
     velmor::WindowSwitcher switcher(state, makePort, velmor::mapsFolderOfThisProgram(),
-                                    [](const QString& title, const QString& error) {
+                                    [&fatalStatus](const QString& title, const QString& error) {
                                         ui::reportError(title, error);
-                                        std::exit(1);
+                                        fatalStatus = 1;
+                                        QApplication::exit(fatalStatus);
                                     });
     if (recorder)
         switcher.setRecorders(&recorder->recorder(), &recorder->recorder());
@@ -158,5 +160,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("VELMOR_REPORT_SHOWN"))
         if (QWindow* window = switcher.manualWindow()->windowHandle())
             window->installEventFilter(new ShownReport(window));
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return fatalStatus != 0 ? fatalStatus : status;
 }
