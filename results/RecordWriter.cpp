@@ -2,6 +2,7 @@
 
 #include "Schema.h"
 #include "Spool.h"
+#include "Sql.h"
 #include "StoreWrite.h"
 
 #include <QElapsedTimer>
@@ -204,7 +205,7 @@ private:
         if (auto error = openStore())
             return error;
         for (;;) {
-            auto waiting = waitingRecords(*spool_.get(), deliveryBatch);
+            auto waiting = waitingRecords(*spool_.get(), batchLimit_);
             if (const auto* error = std::get_if<QString>(&waiting))
                 return *error;
             const auto& batch = std::get<std::vector<SpooledRecord>>(waiting);
@@ -214,16 +215,43 @@ private:
             records.reserve(batch.size());
             for (const SpooledRecord& r : batch)
                 records.push_back(r.record);
-            if (auto error = storeRecords(*store_.get(), records)) {
+            if (auto failure = storeRecords(*store_.get(), records)) {
+                if (failure->refused) {
+                    if (auto error = narrowDown(batch, failure->reason))
+                        return error;
+                    continue;
+                }
                 store_.close(); // a server that restarted needs a new connection
                 sinceAttempt_.start();
-                lastError_ = error;
-                return error;
+                lastError_ = failure->reason;
+                return lastError_;
             }
             // Stored before it is forgotten: a crash in between delivers it again, harmlessly.
             if (auto error = forgetUpTo(*spool_.get(), batch.back().seq))
                 return error;
         }
+    }
+
+    // A batch the store refused holds a record it will never take. The batch is halved until that
+    // record is alone; then it is set aside, so that the records after it are delivered.
+    std::optional<QString> narrowDown(const std::vector<SpooledRecord>& batch,
+                                      const QString& reason) {
+        if (batch.size() > 1) {
+            batchLimit_ = static_cast<int>(batch.size() / 2);
+            return std::nullopt;
+        }
+        if (auto error = setAside(*spool_.get(), batch.front().seq, reason))
+            return error;
+        batchLimit_ = deliveryBatch;
+        if (reason != lastRefusal_) { // said once per reason, not once per record
+            std::fprintf(stderr,
+                         "velmor-test: the store refused a test record (%s); it is kept in %s, "
+                         "table refused\n",
+                         qPrintable(reason.simplified()), qPrintable(describe(*spool_.get())));
+            std::fflush(stderr);
+            lastRefusal_ = reason;
+        }
+        return std::nullopt;
     }
 
     std::optional<QString> openStore() {
@@ -242,6 +270,8 @@ private:
     QTimer* timer_ = nullptr;
     QElapsedTimer sinceAttempt_;
     std::optional<QString> lastError_;
+    int batchLimit_ = deliveryBatch;
+    QString lastRefusal_;
 };
 
 namespace {

@@ -20,7 +20,9 @@ class Deliverer;
 // every 200 ms (so a crash loses at most that much), a delivery thread moves them from the journal
 // into the store in order, in batches. Neither runs on the caller's thread; post() only queues.
 // A store that is down or full delays delivery and loses nothing: the records wait in the
-// journal and go when it is back. Records a crash left open are ended as "abandoned" at start.
+// journal and go when it is back. A record the store refuses for good (a constraint it breaks) is
+// set aside in the journal, so those after it go on. Records a crash left open are ended as
+// "abandoned" at start.
 class RecordWriter final : public QObject {
     Q_OBJECT
 public:

@@ -29,7 +29,9 @@ std::optional<QString> prepareSpool(QSqlDatabase& spool) {
          {"CREATE TABLE IF NOT EXISTS journal (seq INTEGER PRIMARY KEY AUTOINCREMENT, "
           "body BLOB NOT NULL)",
           "CREATE TABLE IF NOT EXISTS open_records (id TEXT PRIMARY KEY, sweep INTEGER NOT NULL, "
-          "last_at TEXT NOT NULL)"})
+          "last_at TEXT NOT NULL)",
+          "CREATE TABLE IF NOT EXISTS refused (seq INTEGER PRIMARY KEY, body BLOB NOT NULL, "
+          "reason TEXT NOT NULL)"})
         if (auto error = run(spool, QString::fromLatin1(statement)))
             return error;
     return std::nullopt;
@@ -88,6 +90,20 @@ std::variant<std::vector<SpooledRecord>, QString> waitingRecords(QSqlDatabase& s
 
 std::optional<QString> forgetUpTo(QSqlDatabase& spool, qint64 seq) {
     return run(spool, QStringLiteral("DELETE FROM journal WHERE seq <= ?"), {seq});
+}
+
+std::optional<QString> setAside(QSqlDatabase& spool, qint64 seq, const QString& reason) {
+    Transaction transaction(spool);
+    if (auto error = transaction.begin())
+        return error;
+    if (auto error = run(spool,
+                         QStringLiteral("INSERT OR REPLACE INTO refused SELECT seq, body, ? FROM "
+                                        "journal WHERE seq = ?"),
+                         {reason, seq}))
+        return error;
+    if (auto error = run(spool, QStringLiteral("DELETE FROM journal WHERE seq = ?"), {seq}))
+        return error;
+    return transaction.commit();
 }
 
 std::variant<std::vector<OpenRecord>, QString> openRecords(QSqlDatabase& spool) {

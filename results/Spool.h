@@ -36,6 +36,10 @@ std::variant<std::vector<SpooledRecord>, QString> waitingRecords(QSqlDatabase& s
 // Forgets the records up to seq, once they are stored.
 std::optional<QString> forgetUpTo(QSqlDatabase& spool, qint64 seq);
 
+// Moves a record the store refused out of the journal into the table refused, with the reason,
+// so that the records after it are delivered; it stays there for whoever looks into it.
+std::optional<QString> setAside(QSqlDatabase& spool, qint64 seq, const QString& reason);
+
 // The records begun and not ended.
 std::variant<std::vector<OpenRecord>, QString> openRecords(QSqlDatabase& spool);
 

@@ -17,6 +17,16 @@ bool isPostgres(const QSqlDatabase& db) {
     return db.driverName() == QLatin1String("QPSQL");
 }
 
+bool refusesValues(const QSqlDatabase& db, const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    if (isPostgres(db)) // SQLSTATE classes 22, data exception, and 23, constraint violation
+        return code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23"));
+    // SQLite's primary result codes (the low byte of an extended one): SQLITE_TOOBIG,
+    // SQLITE_CONSTRAINT, SQLITE_MISMATCH.
+    const int primary = code.toInt() & 0xff;
+    return primary == 18 || primary == 19 || primary == 20;
+}
+
 QString describe(const QSqlDatabase& db) {
     if (!isPostgres(db))
         return db.databaseName();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
@@ -15,6 +16,11 @@ bool isPostgres(const QSqlDatabase& db);
 
 // "/home/op/.local/share/velmor-test/results.sqlite" or "bench@host:5432/results".
 QString describe(const QSqlDatabase& db);
+
+// Whether the database refused the values themselves (a constraint they break, a value it cannot
+// hold), which no later attempt changes, rather than failing for a reason of its own (down,
+// read-only, full, busy).
+bool refusesValues(const QSqlDatabase& db, const QSqlError& error);
 
 // Runs one statement with its bound values; the error, if any.
 std::optional<QString> run(QSqlDatabase& db, const QString& statement,

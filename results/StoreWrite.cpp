@@ -70,6 +70,9 @@ public:
                     {r.at, r.state, r.id});
     }
 
+    // Whether the last statement failed on its values.
+    bool refused() const { return refused_; }
+
 private:
     std::optional<QString> exec(std::size_t slot, const char* statement,
                                 const QVariantList& values) {
@@ -79,24 +82,30 @@ private:
             if (!query->prepare(QString::fromLatin1(statement)))
                 return QStringLiteral("%1: cannot prepare %2").arg(describe(db_), statement);
         }
-        return run(*query, values);
+        auto error = run(*query, values);
+        refused_ = error && refusesValues(db_, query->lastError());
+        return error;
     }
 
     QSqlDatabase& db_;
     std::array<std::optional<QSqlQuery>, 8> queries_;
+    bool refused_ = false;
 };
 
 } // namespace
 
-std::optional<QString> storeRecords(QSqlDatabase& db, const std::vector<Record>& records) {
+std::optional<StoreFailure> storeRecords(QSqlDatabase& db, const std::vector<Record>& records) {
     Statements statements(db); // outlives the transaction: freed only after a rollback
     Transaction transaction(db);
     if (auto error = transaction.begin())
-        return error;
+        return StoreFailure{*error};
     for (const Record& record : records)
         if (auto error = std::visit(statements, record))
-            return QStringLiteral("%1: %2").arg(describe(db), *error);
-    return transaction.commit();
+            return StoreFailure{QStringLiteral("%1: %2").arg(describe(db), *error),
+                                statements.refused()};
+    if (auto error = transaction.commit())
+        return StoreFailure{*error};
+    return std::nullopt;
 }
 
 } // namespace velmor::results

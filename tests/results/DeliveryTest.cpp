@@ -1,5 +1,6 @@
-// The store's faults: a server stopped mid-sweep, a read-only database, a crash, two benches on
-// one server. Real SQLite files and real PostgreSQL servers of the test's own.
+// The store's faults: a server stopped mid-sweep, a read-only database, a record it refuses, a
+// crash, two benches on one server. Real SQLite files and real PostgreSQL servers of the test's
+// own.
 #include "Recorder.h"
 #include "RecordsTest.h"
 
@@ -117,6 +118,27 @@ TEST_F(DeliveryTest, readOnlyDatabaseLeavesTheBenchGoingTellsOnceAndDeliversLate
     ASSERT_TRUE(writer.drain(patienceMs));
     EXPECT_EQ(told, 2); // and once more when it is over
     EXPECT_EQ(storedCells(pgStore(server), id), expectedCells(50));
+}
+
+TEST_F(DeliveryTest, recordTheStoreRefusesIsSetAsideAndTheOthersGoOn) {
+    const StoreAddress store = home.sqliteStore();
+    const QString spool = home.file("spool.sqlite");
+    { RecordWriter creates(store, spool); } // the schema
+    scalar(store, "CREATE TRIGGER refuse BEFORE INSERT ON sweep_cells WHEN NEW.seq = 5 "
+                  "BEGIN SELECT RAISE(ABORT, 'cell 5 refused'); END");
+    const QString id = newRecordId();
+    {
+        RecordWriter writer(store, spool);
+        writer.post(sweepBegan(id));
+        for (int i = 0; i < 12; ++i)
+            writer.post(cell(id, i));
+        ASSERT_TRUE(writer.drain(patienceMs));
+        EXPECT_EQ(writer.trouble(), std::nullopt);
+    }
+    EXPECT_EQ(storedCells(store, id), expectedCells(12).remove("5=5 "));
+    const auto kept = std::get<StoreAddress>(parseResultsUrl("sqlite:" + spool));
+    EXPECT_EQ(scalar(kept, "SELECT count(*) FROM journal").toInt(), 0);
+    EXPECT_TRUE(scalar(kept, "SELECT reason FROM refused").toString().contains("cell 5 refused"));
 }
 
 TEST_F(DeliveryTest, recordLeftOpenByACrashEndsAbandonedAtTheNextStart) {
