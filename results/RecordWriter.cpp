@@ -146,6 +146,7 @@ private:
             if (auto error = spoolRecords(*spool_.get(), endings))
                 return error;
             crashChecked_ = true;
+            writer_.spoolReady_ = true;
         }
         return std::nullopt;
     }
@@ -174,7 +175,8 @@ public:
 
     void end() {
         timer_->stop();
-        if (store_.get()) // one last pass, unless the store is already known to be away
+        // One last pass, unless the store is already known to be away.
+        if (store_.get() || !sinceAttempt_.isValid())
             pass();
         spool_.close();
         store_.close();
@@ -193,6 +195,10 @@ private:
 
     std::optional<QString> deliver() {
         if (!spool_.get()) {
+            // The spooler makes the journal first: two connections turning a new file to WAL at
+            // once can fail with "database is locked" without waiting.
+            if (!writer_.spoolReady_)
+                return std::nullopt;
             if (auto error = spool_.open(false))
                 return error;
             if (auto error = prepareSpool(*spool_.get())) {

@@ -54,7 +54,8 @@ private:
     std::optional<QString> troubles_[2]; // the spool's, the store's
     std::atomic<qint64> posted_{0};
     std::atomic<qint64> spooled_{0};
-    std::atomic<qint64> delivered_{0}; // everything spooled up to this count is stored
+    std::atomic<qint64> delivered_{0};    // everything spooled up to this count is stored
+    std::atomic<bool> spoolReady_{false}; // the journal exists, made by the spooler
 
     QThread spoolThread_;
     QThread deliveryThread_;
