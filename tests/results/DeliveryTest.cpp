@@ -124,8 +124,12 @@ TEST_F(DeliveryTest, recordTheStoreRefusesIsSetAsideAndTheOthersGoOn) {
     const StoreAddress store = home.sqliteStore();
     const QString spool = home.file("spool.sqlite");
     { RecordWriter creates(store, spool); } // the schema
-    scalar(store, "CREATE TRIGGER refuse BEFORE INSERT ON sweep_cells WHEN NEW.seq = 5 "
-                  "BEGIN SELECT RAISE(ABORT, 'cell 5 refused'); END");
+    withStore(store, [](QSqlDatabase& db) {
+        QSqlQuery refuse(db);
+        EXPECT_TRUE(
+            refuse.exec("CREATE TRIGGER refuse BEFORE INSERT ON sweep_cells WHEN NEW.seq = 5 "
+                        "BEGIN SELECT RAISE(ABORT, 'cell 5 refused'); END"));
+    });
     const QString id = newRecordId();
     {
         RecordWriter writer(store, spool);
