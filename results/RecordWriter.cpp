@@ -71,6 +71,17 @@ private:
     std::optional<QSqlDatabase> db_;
 };
 
+// Opens the journal and makes its tables if need be; closed again if they cannot be made.
+std::optional<QString> openJournal(Connection& journal) {
+    if (auto error = journal.open(false))
+        return error;
+    if (auto error = prepareSpool(*journal.get())) {
+        journal.close();
+        return error;
+    }
+    return std::nullopt;
+}
+
 StoreAddress spoolAddress(const QString& path) {
     StoreAddress address;
     address.path = path;
@@ -129,12 +140,8 @@ private:
     std::optional<QString> openSpool() {
         if (spool_.get())
             return std::nullopt;
-        if (auto error = spool_.open(false))
+        if (auto error = openJournal(spool_))
             return error;
-        if (auto error = prepareSpool(*spool_.get())) {
-            spool_.close();
-            return error;
-        }
         if (!crashChecked_) {
             auto open = openRecords(*spool_.get());
             if (const auto* error = std::get_if<QString>(&open))
@@ -199,12 +206,8 @@ private:
             // once can fail with "database is locked" without waiting.
             if (!writer_.spoolReady_)
                 return std::nullopt;
-            if (auto error = spool_.open(false))
+            if (auto error = openJournal(spool_))
                 return error;
-            if (auto error = prepareSpool(*spool_.get())) {
-                spool_.close();
-                return error;
-            }
         }
         // Opened even with nothing to deliver, so the store exists and its schema is checked
         // from the start.
