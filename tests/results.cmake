@@ -2,6 +2,7 @@
 # (initdb and pg_ctl from Debian's postgresql package).
 velmor_add_test(results_tests
     results/DeliveryTest.cpp
+    results/JournalTest.cpp
     results/SchemaTest.cpp
     results/ResultsCliTest.cpp
     results/RecordingTest.cpp

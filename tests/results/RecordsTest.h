@@ -2,6 +2,7 @@
 
 #include "PgServer.h"
 #include "RecordWriter.h"
+#include "Recorder.h"
 #include "StoreAddress.h"
 
 #include <QSqlQuery>
@@ -13,6 +14,26 @@
 #include <memory>
 
 namespace velmor::testing {
+
+// How long a test waits for records to be delivered.
+constexpr int recordsPatienceMs = 30000;
+
+inline results::SweepBegan sweepBegan(const QString& id) {
+    return {id,
+            results::recordTime(),
+            QStringLiteral("bench-1"),
+            QStringLiteral("/dev/ttyS0"),
+            80,
+            80,
+            70,
+            693,
+            685,
+            1.0};
+}
+
+inline results::CellPainted cell(const QString& id, int seq) {
+    return {id, seq, results::recordTime(), seq / 40, seq % 40, 128, 128, 128, 0, 0};
+}
 
 // A home of the test's own: the user's data and configuration folders in a temporary folder,
 // so the spool and the default store are the test's alone.
