@@ -17,4 +17,5 @@ if(TARGET velmor_sim)
         results/BenchRecordTest.cpp
         LIBS velmor_app velmor_sim velmor_results_cli)
     target_include_directories(results_bench_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+    add_dependencies(results_bench_tests velmor-test)
 endif()

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -173,28 +172,6 @@ TEST(JournalTest, damagedJournalIsSetAsideAndWhatCanBeReadIsDelivered) {
         }
     }
 }
-
-// A tmpfs of 2 MiB of the test's own, as root; nothing otherwise.
-struct SmallDisk {
-    SmallDisk() {
-        if (::geteuid() != 0 ||
-            ::mount("tmpfs", qPrintable(dir.path()), "tmpfs", 0, "size=2m") != 0)
-            return;
-        mounted = true;
-    }
-    ~SmallDisk() {
-        if (mounted)
-            ::umount(qPrintable(dir.path()));
-    }
-    // Fills it until `room` bytes are left.
-    void fill(qint64 room) const {
-        QFile filler(dir.filePath("filler"));
-        filler.open(QIODevice::WriteOnly);
-        filler.write(QByteArray(2 * 1024 * 1024 - room, 'x'));
-    }
-    QTemporaryDir dir;
-    bool mounted = false;
-};
 
 TEST(JournalTest, fullJournalFolderSaysSoAndCountsTheRecordsLostAtExit) {
     PrivateHome home;

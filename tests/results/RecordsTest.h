@@ -13,6 +13,9 @@
 
 #include <memory>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 namespace velmor::testing {
 
 // How long a test waits for records to be delivered.
@@ -48,6 +51,28 @@ struct PrivateHome {
             results::parseResultsUrl(QStringLiteral("sqlite:") + file("results.sqlite")));
     }
     QTemporaryDir dir;
+};
+
+// A tmpfs of 2 MiB of the test's own, as root; nothing otherwise.
+struct SmallDisk {
+    SmallDisk() {
+        if (::geteuid() != 0 ||
+            ::mount("tmpfs", qPrintable(dir.path()), "tmpfs", 0, "size=2m") != 0)
+            return;
+        mounted = true;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            ::umount(qPrintable(dir.path()));
+    }
+    // Fills it until `room` bytes are left.
+    void fill(qint64 room) const {
+        QFile filler(dir.filePath("filler"));
+        filler.open(QIODevice::WriteOnly);
+        filler.write(QByteArray(2 * 1024 * 1024 - room, 'x'));
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
 };
 
 inline results::StoreAddress pgStore(const PgServer& server) {
