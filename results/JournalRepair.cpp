@@ -64,8 +64,11 @@ std::optional<QString> journalDamage(const QString& path) {
                 found << check.value(0).toString();
             if (check.lastError().isValid() && isDamage(check.lastError()))
                 found << check.lastError().text();
+            // Its first findings are enough to say what is wrong; a page torn apart gives hundreds.
+            constexpr int shown = 200;
+            const QString said = found.join(QStringLiteral("; ")).simplified();
             if (found != QStringList{QStringLiteral("ok")} && !found.isEmpty())
-                damage = found.mid(0, 3).join(QStringLiteral("; "));
+                damage = said.size() > shown ? said.left(shown) + QStringLiteral(" …") : said;
         }
     }
     return damage;
