@@ -123,10 +123,13 @@ int main(int argc, char** argv) {
         return options->sweep ? velmor::sweepCouldNotRun : 2;
     }
     auto& recorder = std::get<0>(recording);
-    if (options->sweep)
-        return velmor::runUnattendedSweep(*options->sweep, makePort,
-                                          velmor::mapsFolderOfThisProgram(),
-                                          recorder ? &recorder->recorder() : nullptr);
+    if (options->sweep) {
+        const int status =
+            velmor::runUnattendedSweep(*options->sweep, makePort, velmor::mapsFolderOfThisProgram(),
+                                       recorder ? &recorder->recorder() : nullptr);
+        // Records lost fail the run, whatever its verdict: stderr has said how many.
+        return recorder && recorder->finish() > 0 ? velmor::sweepCouldNotRun : status;
+    }
 
     // SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off where a window has the
     // port open, the port closed (which removes its lock file), then the usual way out.

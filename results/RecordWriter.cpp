@@ -1,5 +1,6 @@
 #include "RecordWriter.h"
 
+#include "JournalRepair.h"
 #include "Schema.h"
 #include "Spool.h"
 #include "Sql.h"
@@ -71,11 +72,11 @@ private:
     std::optional<QSqlDatabase> db_;
 };
 
-// Opens the journal and makes its tables if need be; closed again if they cannot be made.
-std::optional<QString> openJournal(Connection& journal) {
+// Opens the store's journal and makes its tables if need be; closed again if they cannot be made.
+std::optional<QString> openJournal(Connection& journal, const StoreAddress& store) {
     if (auto error = journal.open(false))
         return error;
-    if (auto error = prepareSpool(*journal.get())) {
+    if (auto error = prepareSpool(*journal.get(), store)) {
         journal.close();
         return error;
     }
@@ -93,8 +94,9 @@ StoreAddress spoolAddress(const QString& path) {
 // Moves queued records into the journal.
 class Spooler final : public QObject {
 public:
-    Spooler(RecordWriter& writer, const QString& spoolPath)
-        : writer_(writer), spool_(spoolAddress(spoolPath), connectionName("spool", this)) {}
+    Spooler(RecordWriter& writer, const StoreAddress& store, const QString& spoolPath)
+        : writer_(writer), store_(store), path_(spoolPath),
+          spool_(spoolAddress(spoolPath), connectionName("spool", this)) {}
 
     void begin() {
         timer_ = new QTimer(this);
@@ -116,16 +118,21 @@ private:
         const auto count = static_cast<qint64>(taken.size());
         pending_.insert(pending_.end(), std::make_move_iterator(taken.begin()),
                         std::make_move_iterator(taken.end()));
+        if (writer_.journalSuspect_.exchange(false)) { // the delivery thread could not read it
+            spool_.close();
+            checked_ = false;
+        }
         if (auto error = openSpool()) {
-            writer_.reportTrouble(spoolTrouble, error);
+            writer_.reportTrouble(spoolTrouble, journalTrouble(path_, *error));
             pendingCount_ += count;
             return;
         }
         if (pending_.empty())
             return;
         if (auto error = spoolRecords(*spool_.get(), pending_)) {
-            writer_.reportTrouble(spoolTrouble, error);
-            spool_.close(); // opened afresh next time, in case the file was replaced
+            writer_.reportTrouble(spoolTrouble, journalTrouble(path_, *error));
+            spool_.close(); // opened and checked afresh next time, in case it was damaged
+            checked_ = false;
             pendingCount_ += count;
             return;
         }
@@ -136,12 +143,20 @@ private:
         pendingCount_ = 0;
     }
 
-    // Opens the journal; the first time, ends what a crash left open.
+    // Opens the journal, after a check that it is sound; the first time, ends what a crash left
+    // open.
     std::optional<QString> openSpool() {
         if (spool_.get())
             return std::nullopt;
-        if (auto error = openJournal(spool_))
-            return error;
+        if (!checked_) {
+            if (auto damage = journalDamage(path_))
+                if (auto error = replaceDamaged(*damage))
+                    return error;
+            checked_ = true;
+        }
+        if (!spool_.get())
+            if (auto error = openJournal(spool_, store_))
+                return error;
         if (!crashChecked_) {
             auto open = openRecords(*spool_.get());
             if (const auto* error = std::get_if<QString>(&open))
@@ -158,11 +173,42 @@ private:
         return std::nullopt;
     }
 
+    // Sets the damaged journal aside, starts a new one and moves into it what can still be read.
+    std::optional<QString> replaceDamaged(const QString& damage) {
+        auto moved = setDamagedJournalAside(path_);
+        if (const auto* error = std::get_if<QString>(&moved))
+            return *error;
+        const QString keptAs = std::get<KeptAs>(moved).path;
+        ++writer_.journalGeneration_; // the delivery thread lets go of the old file
+        std::optional<QString> error = openJournal(spool_, store_);
+        std::variant<Salvage, QString> salvaged = error ? *error : QString();
+        if (!error)
+            salvaged = salvageJournal(keptAs, *spool_.get());
+        if (const auto* s = std::get_if<Salvage>(&salvaged))
+            std::fprintf(stderr,
+                         "velmor-test: the journal %s is damaged (%s); it is kept as %s, a new "
+                         "journal is started, and the %lld entries still readable in it are "
+                         "delivered from the new one\n",
+                         qPrintable(path_), qPrintable(damage.simplified()), qPrintable(keptAs),
+                         static_cast<long long>(s->entries));
+        else
+            std::fprintf(stderr,
+                         "velmor-test: the journal %s is damaged (%s); it is kept as %s and a new "
+                         "journal is started, but nothing could be read from it (%s)\n",
+                         qPrintable(path_), qPrintable(damage.simplified()), qPrintable(keptAs),
+                         qPrintable(std::get<QString>(salvaged).simplified()));
+        std::fflush(stderr);
+        return error;
+    }
+
     RecordWriter& writer_;
+    StoreAddress store_;
+    QString path_;
     Connection spool_;
     QTimer* timer_ = nullptr;
     std::vector<Record> pending_; // taken from the queue, not yet in the journal
     qint64 pendingCount_ = 0;
+    bool checked_ = false; // the journal passed its check since it was last in trouble
     bool crashChecked_ = false;
 };
 
@@ -170,7 +216,8 @@ private:
 class Deliverer final : public QObject {
 public:
     Deliverer(RecordWriter& writer, const StoreAddress& store, const QString& spoolPath)
-        : writer_(writer), spool_(spoolAddress(spoolPath), connectionName("journal", this)),
+        : writer_(writer), address_(store),
+          spool_(spoolAddress(spoolPath), connectionName("journal", this)),
           store_(store, connectionName("store", this)) {}
 
     void begin() {
@@ -185,6 +232,7 @@ public:
         // One last pass, unless the store is already known to be away.
         if (store_.get() || !sinceAttempt_.isValid())
             pass();
+        tellWhatWaits();
         spool_.close();
         store_.close();
     }
@@ -201,13 +249,16 @@ private:
     }
 
     std::optional<QString> deliver() {
+        if (generation_ != writer_.journalGeneration_) // set aside as damaged
+            spool_.close();
         if (!spool_.get()) {
             // The spooler makes the journal first: two connections turning a new file to WAL at
             // once can fail with "database is locked" without waiting.
             if (!writer_.spoolReady_)
                 return std::nullopt;
-            if (auto error = openJournal(spool_))
-                return error;
+            generation_ = writer_.journalGeneration_;
+            if (auto error = openJournal(spool_, address_))
+                return journalFailed(*error);
         }
         // Opened even with nothing to deliver, so the store exists and its schema is checked
         // from the start.
@@ -216,8 +267,10 @@ private:
         for (;;) {
             auto waiting = waitingRecords(*spool_.get(), batchLimit_);
             if (const auto* error = std::get_if<QString>(&waiting))
-                return *error;
-            const auto& batch = std::get<std::vector<SpooledRecord>>(waiting);
+                return journalFailed(*error);
+            for (const QString& reason : std::get<Waiting>(waiting).unreadable)
+                tellSetAside(reason);
+            const auto& batch = std::get<Waiting>(waiting).records;
             if (batch.empty())
                 return std::nullopt;
             std::vector<Record> records;
@@ -237,7 +290,7 @@ private:
             }
             // Stored before it is forgotten: a crash in between delivers it again, harmlessly.
             if (auto error = forgetUpTo(*spool_.get(), batch.back().seq))
-                return error;
+                return journalFailed(*error);
         }
     }
 
@@ -250,17 +303,42 @@ private:
             return std::nullopt;
         }
         if (auto error = setAside(*spool_.get(), batch.front().seq, reason))
-            return error;
+            return journalFailed(*error);
         batchLimit_ = deliveryBatch;
-        if (reason != lastRefusal_) { // said once per reason, not once per record
-            std::fprintf(stderr,
-                         "velmor-test: the store refused a test record (%s); it is kept in %s, "
-                         "table refused\n",
-                         qPrintable(reason.simplified()), qPrintable(describe(*spool_.get())));
-            std::fflush(stderr);
-            lastRefusal_ = reason;
-        }
+        tellSetAside(QStringLiteral("the store refused a test record (%1)").arg(reason));
         return std::nullopt;
+    }
+
+    void tellSetAside(const QString& reason) {
+        if (reason == lastRefusal_) // said once per reason, not once per record
+            return;
+        std::fprintf(stderr, "velmor-test: %s; it is kept in %s, table refused\n",
+                     qPrintable(reason.simplified()), qPrintable(describe(*spool_.get())));
+        std::fflush(stderr);
+        lastRefusal_ = reason;
+    }
+
+    // The journal, not the store, failed: the spooler checks it before it is used again.
+    QString journalFailed(const QString& error) {
+        spool_.close();
+        writer_.journalSuspect_ = true;
+        return error;
+    }
+
+    // What the program leaves in the journal waits there on disk for the next run into this
+    // store.
+    void tellWhatWaits() {
+        if (!spool_.get())
+            return;
+        const auto waiting = waitingCount(*spool_.get());
+        if (const auto* count = std::get_if<qint64>(&waiting); count && *count > 0) {
+            std::fprintf(stderr,
+                         "velmor-test: %lld test records wait in the journal %s; they go to %s "
+                         "when velmor-test next records there\n",
+                         static_cast<long long>(*count), qPrintable(describe(*spool_.get())),
+                         qPrintable(addressText(address_)));
+            std::fflush(stderr);
+        }
     }
 
     std::optional<QString> openStore() {
@@ -274,8 +352,10 @@ private:
     }
 
     RecordWriter& writer_;
+    StoreAddress address_;
     Connection spool_;
     Connection store_;
+    int generation_ = 0;
     QTimer* timer_ = nullptr;
     QElapsedTimer sinceAttempt_;
     std::optional<QString> lastError_;
@@ -296,7 +376,7 @@ void yieldToTheTicks() {
 } // namespace
 
 RecordWriter::RecordWriter(const StoreAddress& store, const QString& spoolPath, QObject* parent)
-    : QObject(parent), spooler_(new Spooler(*this, spoolPath)),
+    : QObject(parent), spoolPath_(spoolPath), spooler_(new Spooler(*this, store, spoolPath)),
       deliverer_(new Deliverer(*this, store, spoolPath)) {
     // Qt 6.4 registers its SQL clean-up on the first use of its driver list, unlocked: two threads
     // doing that at once register it twice, and the program then spins forever at exit. The first
@@ -319,6 +399,12 @@ RecordWriter::RecordWriter(const StoreAddress& store, const QString& spoolPath, 
 }
 
 RecordWriter::~RecordWriter() {
+    finish();
+}
+
+qint64 RecordWriter::finish() {
+    if (lost_)
+        return *lost_;
     QMetaObject::invokeMethod(
         spooler_, [this] { spooler_->end(); }, Qt::BlockingQueuedConnection);
     QMetaObject::invokeMethod(
@@ -331,6 +417,16 @@ RecordWriter::~RecordWriter() {
     deliveryThread_.quit();
     spoolThread_.wait();
     deliveryThread_.wait();
+    lost_ = posted_ - spooled_;
+    if (*lost_ > 0) {
+        std::fprintf(stderr,
+                     "velmor-test: %lld test records could not be written to the journal %s (%s) "
+                     "and are lost\n",
+                     static_cast<long long>(*lost_), qPrintable(spoolPath_),
+                     qPrintable(troubles_[spoolTrouble].value_or(QString()).simplified()));
+        std::fflush(stderr);
+    }
+    return *lost_;
 }
 
 void RecordWriter::post(Record record) {
@@ -366,22 +462,31 @@ std::optional<QString> RecordWriter::trouble() const {
 void RecordWriter::reportTrouble(int source, const std::optional<QString>& reason) {
     std::optional<QString> before;
     std::optional<QString> after;
+    bool notOnDisk = false;
     {
         const std::lock_guard lock(mutex_);
         before = troubles_[spoolTrouble] ? troubles_[spoolTrouble] : troubles_[storeTrouble];
         if (troubles_[source] == reason)
             return;
         troubles_[source] = reason;
-        after = troubles_[spoolTrouble] ? troubles_[spoolTrouble] : troubles_[storeTrouble];
+        notOnDisk = troubles_[spoolTrouble].has_value();
+        after = notOnDisk ? troubles_[spoolTrouble] : troubles_[storeTrouble];
     }
     if (before == after)
         return;
     // Said once per new reason, not once per attempt.
-    if (after)
+    if (after && notOnDisk)
         std::fprintf(stderr,
-                     "velmor-test: test records not stored yet (%s); they wait in the spool and "
-                     "are tried again every %d s\n",
-                     qPrintable(after->simplified()), reconnectIntervalMs / 1000);
+                     "velmor-test: test records cannot be written to the journal (%s); they are "
+                     "held in memory only, tried again every %.1f s, and lost if the program "
+                     "ends before they are written\n",
+                     qPrintable(after->simplified()), spoolIntervalMs / 1000.0);
+    else if (after)
+        std::fprintf(stderr,
+                     "velmor-test: test records not stored yet (%s); they wait in the journal %s "
+                     "and are tried again every %d s\n",
+                     qPrintable(after->simplified()), qPrintable(spoolPath_),
+                     reconnectIntervalMs / 1000);
     else
         std::fprintf(stderr, "velmor-test: test records stored again\n");
     std::fflush(stderr);

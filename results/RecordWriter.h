@@ -22,13 +22,19 @@ class Deliverer;
 // A store that is down or full delays delivery and loses nothing: the records wait in the
 // journal and go when it is back. A record the store refuses for good (a constraint it breaks) is
 // set aside in the journal, so those after it go on. Records a crash left open are ended as
-// "abandoned" at start.
+// "abandoned" at start. The journal is the store's own (journalPath), so its records reach that
+// store whatever a later run records into; one found damaged is set aside and salvaged.
 class RecordWriter final : public QObject {
     Q_OBJECT
 public:
     RecordWriter(const StoreAddress& store, const QString& spoolPath, QObject* parent = nullptr);
-    // Spools what is queued and delivers what it can in one last pass.
+    // Spools what is queued and delivers what it can in one last pass (finish).
     ~RecordWriter() override;
+
+    // Spools what is queued, delivers what it can in one last pass and stops the threads;
+    // the number of records posted that could not be written to the journal and are lost, which
+    // stderr gives too. Nothing can be posted after.
+    qint64 finish();
 
     // Thread-safe and cheap: the record joins a queue.
     void post(Record record);
@@ -54,8 +60,12 @@ private:
     std::optional<QString> troubles_[2]; // the spool's, the store's
     std::atomic<qint64> posted_{0};
     std::atomic<qint64> spooled_{0};
-    std::atomic<qint64> delivered_{0};    // everything spooled up to this count is stored
-    std::atomic<bool> spoolReady_{false}; // the journal exists, made by the spooler
+    std::atomic<qint64> delivered_{0};        // everything spooled up to this count is stored
+    std::atomic<bool> spoolReady_{false};     // the journal exists, made by the spooler
+    std::atomic<bool> journalSuspect_{false}; // the delivery thread failed on the journal
+    std::atomic<int> journalGeneration_{0};   // counts the damaged journals set aside
+    QString spoolPath_;
+    std::optional<qint64> lost_; // once finished
 
     QThread spoolThread_;
     QThread deliveryThread_;

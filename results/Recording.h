@@ -17,13 +17,17 @@ namespace velmor::results {
 // title while records are not being stored.
 class Recording final : public QObject {
 public:
-    // Nothing when recording is off; an error for a results URL that cannot be used.
+    // Nothing when recording is off (or another program records into the store); an error for a
+    // results URL that cannot be used or a journal that cannot be locked.
     static std::variant<std::unique_ptr<Recording>, QString>
     start(const std::optional<QString>& resultsUrl, const QString& port);
     ~Recording() override;
 
     Recorder& recorder() { return recorder_; }
     RecordWriter& writer() { return writer_; }
+
+    // Ends recording (RecordWriter::finish): the number of records lost.
+    qint64 finish();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -92,9 +92,10 @@ struct RecordEnded {
 using Record = std::variant<SweepBegan, CellPainted, SweepSaved, SessionBegan, TickRead,
                             SessionEvent, RecordEnded>;
 
-// A record as bytes for the spool, and back; nothing when the bytes are not one.
+// A record as a journal entry (its layout is in Records.cpp), and back; why not, when the bytes
+// are not one this program can read. Entries of earlier programs are read too.
 QByteArray encode(const Record& record);
-std::optional<Record> decode(const QByteArray& bytes);
+std::variant<Record, QString> decode(const QByteArray& bytes);
 
 // The sweep or session a record belongs to.
 QString recordId(const Record& record);

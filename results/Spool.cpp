@@ -2,9 +2,13 @@
 
 #include "Sql.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace velmor::results {
 
@@ -19,21 +23,52 @@ template <typename T> QString latestAt(const T& r) {
 
 } // namespace
 
-QString defaultSpoolPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/spool.sqlite");
+bool diskFull(const QString& folder) {
+    constexpr qint64 roomNeeded = 64 * 1024; // a few pages of the file, its -wal and -shm
+    const QStorageInfo disk(folder);
+    return disk.isValid() && disk.bytesAvailable() < roomNeeded;
 }
 
-std::optional<QString> prepareSpool(QSqlDatabase& spool) {
+QString journalTrouble(const QString& path, const QString& error) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!diskFull(folder))
+        return error;
+    return QCoreApplication::translate("results", "the disk holding %1 is full: %2")
+        .arg(folder, error);
+}
+
+QString journalPath(const StoreAddress& store) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (store == defaultStore())
+        return folder + QStringLiteral("/spool.sqlite");
+    const QByteArray hash =
+        QCryptographicHash::hash(addressText(store).toUtf8(), QCryptographicHash::Sha256);
+    return folder + QStringLiteral("/spool-%1.sqlite").arg(QLatin1String(hash.toHex().left(16)));
+}
+
+std::optional<QString> prepareSpool(QSqlDatabase& spool, const StoreAddress& store) {
     for (const char* statement :
          {"CREATE TABLE IF NOT EXISTS journal (seq INTEGER PRIMARY KEY AUTOINCREMENT, "
           "body BLOB NOT NULL)",
           "CREATE TABLE IF NOT EXISTS open_records (id TEXT PRIMARY KEY, sweep INTEGER NOT NULL, "
           "last_at TEXT NOT NULL)",
           "CREATE TABLE IF NOT EXISTS refused (seq INTEGER PRIMARY KEY, body BLOB NOT NULL, "
-          "reason TEXT NOT NULL)"})
+          "reason TEXT NOT NULL)",
+          "CREATE TABLE IF NOT EXISTS destination (address TEXT NOT NULL)"})
         if (auto error = run(spool, QString::fromLatin1(statement)))
             return error;
+    // A journal of an earlier program, which kept one for all stores, is taken to be the one of
+    // the store it is opened for.
+    const QString address = addressText(store);
+    QSqlQuery query(spool);
+    if (!query.exec(QStringLiteral("SELECT address FROM destination")))
+        return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
+    if (!query.next())
+        return run(spool, QStringLiteral("INSERT INTO destination VALUES (?)"), {address});
+    if (query.value(0).toString() != address)
+        return QCoreApplication::translate("results",
+                                           "%1 is the journal of the store %2, not of %3")
+            .arg(describe(spool), query.value(0).toString(), address);
     return std::nullopt;
 }
 
@@ -69,23 +104,48 @@ std::optional<QString> spoolRecords(QSqlDatabase& spool, const std::vector<Recor
     return transaction.commit();
 }
 
-std::variant<std::vector<SpooledRecord>, QString> waitingRecords(QSqlDatabase& spool, int limit) {
-    QSqlQuery query(spool);
-    query.setForwardOnly(true);
-    if (!query.exec(
-            QStringLiteral("SELECT seq, body FROM journal ORDER BY seq LIMIT %1").arg(limit)))
-        return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
-    std::vector<SpooledRecord> waiting;
-    while (query.next()) {
-        const qint64 seq = query.value(0).toLongLong();
-        auto record = decode(query.value(1).toByteArray());
-        if (!record)
-            return QStringLiteral("%1: journal entry %2 cannot be read")
-                .arg(describe(spool))
-                .arg(seq);
-        waiting.push_back({seq, std::move(*record)});
+std::variant<Waiting, QString> waitingRecords(QSqlDatabase& spool, int limit) {
+    Waiting waiting;
+    // A batch of entries none of which can be read is set aside whole, and the next one read.
+    while (waiting.records.empty()) {
+        std::vector<std::pair<qint64, QString>> unreadable;
+        {
+            QSqlQuery query(spool);
+            query.setForwardOnly(true);
+            if (!query.exec(QStringLiteral("SELECT seq, body FROM journal ORDER BY seq LIMIT %1")
+                                .arg(limit)))
+                return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
+            while (query.next()) {
+                const qint64 seq = query.value(0).toLongLong();
+                auto record = decode(query.value(1).toByteArray());
+                if (auto* r = std::get_if<Record>(&record))
+                    waiting.records.push_back({seq, std::move(*r)});
+                else
+                    unreadable.emplace_back(seq, std::get<QString>(record));
+            }
+            // A read that fails part-way ends the loop like the end of the rows does.
+            if (query.lastError().isValid())
+                return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
+        }
+        for (const auto& [seq, reason] : unreadable) {
+            const QString why =
+                QCoreApplication::translate("results", "a journal entry cannot be read (%1)")
+                    .arg(reason);
+            if (auto error = setAside(spool, seq, why))
+                return *error;
+            waiting.unreadable << why;
+        }
+        if (unreadable.empty())
+            break;
     }
     return waiting;
+}
+
+std::variant<qint64, QString> waitingCount(QSqlDatabase& spool) {
+    QSqlQuery query(spool);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM journal")) || !query.next())
+        return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
+    return query.value(0).toLongLong();
 }
 
 std::optional<QString> forgetUpTo(QSqlDatabase& spool, qint64 seq) {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QSqlError>
@@ -27,6 +28,17 @@ std::optional<QString> pragma(QSqlDatabase& db, const QString& statement) {
 }
 
 } // namespace
+
+bool makePrivateFolder(const QString& path) {
+    const QFileInfo folder(path);
+    if (folder.isDir())
+        return true;
+    if (!makePrivateFolder(folder.absolutePath()))
+        return false;
+    return QDir().mkdir(path,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner) ||
+           QFileInfo(path).isDir();
+}
 
 std::variant<StoreAddress, QString> parseResultsUrl(const QString& text) {
     if (text == QLatin1String("off"))
@@ -56,6 +68,22 @@ std::variant<StoreAddress, QString> parseResultsUrl(const QString& text) {
                   "postgresql://user@host:port/database")
             .arg(text);
     return address;
+}
+
+QString addressText(const StoreAddress& address) {
+    switch (address.kind) {
+    case StoreAddress::Kind::Off:
+        return QStringLiteral("off");
+    case StoreAddress::Kind::SQLite:
+        return QStringLiteral("sqlite:") +
+               QDir::cleanPath(QFileInfo(address.path).absoluteFilePath());
+    case StoreAddress::Kind::Postgres:
+        break;
+    }
+    return QStringLiteral("postgresql://%1@%2:%3/%4")
+        .arg(address.user, address.host)
+        .arg(address.port)
+        .arg(address.database);
 }
 
 StoreAddress defaultStore() {
@@ -98,8 +126,13 @@ std::variant<QSqlDatabase, QString> openStore(const StoreAddress& address,
         return tr("%1: a symbolic link stands in the place of the results database; it is not "
                   "followed")
             .arg(address.path);
-    if (!QDir().mkpath(file.absolutePath()))
+    if (!makePrivateFolder(file.absolutePath()))
         return tr("%1: cannot create the folder").arg(file.absolutePath());
+    // Made here readable by this user alone; SQLite gives its -wal and -shm files the same mode.
+    QFile created(address.path);
+    if (!file.exists() && !created.open(QIODevice::NewOnly, privateFile) &&
+        !QFileInfo::exists(address.path))
+        return tr("%1: cannot create the file: %2").arg(address.path, created.errorString());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(address.path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));

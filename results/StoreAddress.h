@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -27,6 +28,10 @@ struct StoreAddress {
 
 std::variant<StoreAddress, QString> parseResultsUrl(const QString& url);
 
+// The store as one line of text, with nothing secret in it: "sqlite:/path/file.sqlite",
+// "postgresql://user@host:port/database". Two addresses of one store give the same text.
+QString addressText(const StoreAddress& address);
+
 // The default store: results.sqlite in QStandardPaths::AppDataLocation.
 StoreAddress defaultStore();
 
@@ -38,6 +43,13 @@ std::variant<StoreAddress, QString> chooseStore(const std::optional<QString>& co
 // folder on first use and written in WAL mode; a symbolic link in its place is refused.
 std::variant<QSqlDatabase, QString> openStore(const StoreAddress& address,
                                               const QString& connectionName);
+
+// Makes the folder and those missing above it, each readable by this user alone (0700).
+bool makePrivateFolder(const QString& path);
+
+// A file of this user alone (0600).
+inline constexpr QFileDevice::Permissions privateFile{QFileDevice::ReadOwner |
+                                                      QFileDevice::WriteOwner};
 
 // The configuration file chooseStore reads.
 QString configFilePath();

@@ -2,6 +2,7 @@
 # (initdb and pg_ctl from Debian's postgresql package).
 velmor_add_test(results_tests
     results/DeliveryTest.cpp
+    results/JournalTest.cpp
     results/SchemaTest.cpp
     results/ResultsCliTest.cpp
     results/RecordingTest.cpp
@@ -16,4 +17,5 @@ if(TARGET velmor_sim)
         results/BenchRecordTest.cpp
         LIBS velmor_app velmor_sim velmor_results_cli)
     target_include_directories(results_bench_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+    add_dependencies(results_bench_tests velmor-test)
 endif()

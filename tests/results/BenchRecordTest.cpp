@@ -8,6 +8,8 @@
 #include "RecordsTest.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 
 namespace velmor::testing {
 namespace {
@@ -106,6 +108,33 @@ TEST_F(RecordedBenchTest, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndE
             << extension;
         QFile::remove(stem + extension);
     }
+}
+
+// The program itself, its journal on a disk with room for the lock file and no more.
+TEST(RecordedSweepProgramTest, recordsLostToAFullDiskFailTheSweepWithOne) {
+    SmallDisk disk;
+    if (!disk.mounted)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    QDir().mkdir(disk.dir.filePath("data"));
+    disk.fill(4096);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", disk.dir.filePath("data"));
+    env.remove("DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(env);
+    const QString name = QStringLiteral("full-disk-%1").arg(QCoreApplication::applicationPid());
+    program.start(QCoreApplication::applicationDirPath() + "/velmor-test",
+                  {"--sweep", name, "--simulate", "--limits", "4,4,255"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    const QString told = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(program.exitCode(), 1) << told.toStdString();
+    EXPECT_TRUE(told.contains(QRegularExpression("\\d+ test records could not be written to the "
+                                                 "journal .* is full")))
+        << told.toStdString();
+    EXPECT_FALSE(told.contains("wait")) << told.toStdString();
+    for (const char* extension : {".bmp", ".csv", ".txt"})
+        QFile::remove(QCoreApplication::applicationDirPath() + "/Graf/" + name + extension);
 }
 
 } // namespace

@@ -17,18 +17,6 @@ using namespace velmor::testing;
 
 namespace {
 
-constexpr int patienceMs = 30000;
-
-SweepBegan sweepBegan(const QString& id) {
-    return {
-        id,  recordTime(), QStringLiteral("bench-1"), QStringLiteral("/dev/ttyS0"), 80, 80, 70, 693,
-        685, 1.0};
-}
-
-CellPainted cell(const QString& id, int seq) {
-    return {id, seq, recordTime(), seq / 40, seq % 40, 128, 128, 128, 0, 0};
-}
-
 // The cells of the sweep as the store holds them: seq and column, in stored order.
 QString storedCells(const StoreAddress& store, const QString& id) {
     QString cells;
@@ -51,7 +39,7 @@ QString expectedCells(int count) {
     return cells;
 }
 
-bool eventually(const std::function<bool()>& condition, int timeoutMs = patienceMs) {
+bool eventually(const std::function<bool()>& condition, int timeoutMs = recordsPatienceMs) {
     QElapsedTimer waited;
     waited.start();
     while (!condition()) {
@@ -75,7 +63,7 @@ TEST_F(DeliveryTest, serverStoppedMidSweepGetsEveryCellOnceInOrderWhenBack) {
     writer.post(sweepBegan(id));
     for (int i = 0; i < 100; ++i)
         writer.post(cell(id, i));
-    ASSERT_TRUE(writer.drain(patienceMs));
+    ASSERT_TRUE(writer.drain(recordsPatienceMs));
 
     server.stop();
     QElapsedTimer posting;
@@ -87,7 +75,7 @@ TEST_F(DeliveryTest, serverStoppedMidSweepGetsEveryCellOnceInOrderWhenBack) {
     EXPECT_FALSE(writer.drain(500));
 
     ASSERT_EQ(server.start(), std::nullopt);
-    ASSERT_TRUE(writer.drain(patienceMs));
+    ASSERT_TRUE(writer.drain(recordsPatienceMs));
     EXPECT_EQ(writer.trouble(), std::nullopt);
     EXPECT_EQ(storedCells(pgStore(server), id), expectedCells(300));
 }
@@ -115,7 +103,7 @@ TEST_F(DeliveryTest, readOnlyDatabaseLeavesTheBenchGoingTellsOnceAndDeliversLate
 
     ASSERT_EQ(server.sql("ALTER DATABASE postgres SET default_transaction_read_only = off"),
               std::nullopt);
-    ASSERT_TRUE(writer.drain(patienceMs));
+    ASSERT_TRUE(writer.drain(recordsPatienceMs));
     EXPECT_EQ(told, 2); // and once more when it is over
     EXPECT_EQ(storedCells(pgStore(server), id), expectedCells(50));
 }
@@ -136,7 +124,7 @@ TEST_F(DeliveryTest, recordTheStoreRefusesIsSetAsideAndTheOthersGoOn) {
         writer.post(sweepBegan(id));
         for (int i = 0; i < 12; ++i)
             writer.post(cell(id, i));
-        ASSERT_TRUE(writer.drain(patienceMs));
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
         EXPECT_EQ(writer.trouble(), std::nullopt);
     }
     EXPECT_EQ(storedCells(store, id), expectedCells(12).remove("5=5 "));
@@ -157,7 +145,7 @@ TEST_F(DeliveryTest, recordLeftOpenByACrashEndsAbandonedAtTheNextStart) {
             lastAt = painted.at;
             crashed.post(painted);
         }
-        ASSERT_TRUE(crashed.drain(patienceMs));
+        ASSERT_TRUE(crashed.drain(recordsPatienceMs));
     } // gone without an end, as in a crash
     EXPECT_TRUE(scalar(store, "SELECT end_state FROM sweeps").isNull());
 
@@ -180,7 +168,7 @@ TEST(TwoBenchesTest, benchProcess) {
     for (int i = 0; i < 1000; ++i)
         writer.post(cell(id, i));
     writer.post(RecordEnded{id, true, recordTime(), QStringLiteral("completed")});
-    ASSERT_TRUE(writer.drain(patienceMs));
+    ASSERT_TRUE(writer.drain(recordsPatienceMs));
 }
 
 TEST_F(DeliveryTest, twoBenchesWriteToOneServerAtOnce) {
@@ -194,7 +182,7 @@ TEST_F(DeliveryTest, twoBenchesWriteToOneServerAtOnce) {
                     {QStringLiteral("--gtest_filter=TwoBenchesTest.benchProcess")});
     }
     for (QProcess& bench : benches) {
-        ASSERT_TRUE(bench.waitForFinished(patienceMs));
+        ASSERT_TRUE(bench.waitForFinished(recordsPatienceMs));
         EXPECT_EQ(bench.exitCode(), 0) << bench.readAllStandardOutput().toStdString();
     }
     const StoreAddress store = pgStore(server);

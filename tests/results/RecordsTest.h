@@ -2,6 +2,7 @@
 
 #include "PgServer.h"
 #include "RecordWriter.h"
+#include "Recorder.h"
 #include "StoreAddress.h"
 
 #include <QSqlQuery>
@@ -12,7 +13,30 @@
 
 #include <memory>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 namespace velmor::testing {
+
+// How long a test waits for records to be delivered.
+constexpr int recordsPatienceMs = 30000;
+
+inline results::SweepBegan sweepBegan(const QString& id) {
+    return {id,
+            results::recordTime(),
+            QStringLiteral("bench-1"),
+            QStringLiteral("/dev/ttyS0"),
+            80,
+            80,
+            70,
+            693,
+            685,
+            1.0};
+}
+
+inline results::CellPainted cell(const QString& id, int seq) {
+    return {id, seq, results::recordTime(), seq / 40, seq % 40, 128, 128, 128, 0, 0};
+}
 
 // A home of the test's own: the user's data and configuration folders in a temporary folder,
 // so the spool and the default store are the test's alone.
@@ -27,6 +51,28 @@ struct PrivateHome {
             results::parseResultsUrl(QStringLiteral("sqlite:") + file("results.sqlite")));
     }
     QTemporaryDir dir;
+};
+
+// A tmpfs of 2 MiB of the test's own, as root; nothing otherwise.
+struct SmallDisk {
+    SmallDisk() {
+        if (::geteuid() != 0 ||
+            ::mount("tmpfs", qPrintable(dir.path()), "tmpfs", 0, "size=2m") != 0)
+            return;
+        mounted = true;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            ::umount(qPrintable(dir.path()));
+    }
+    // Fills it until `room` bytes are left.
+    void fill(qint64 room) const {
+        QFile filler(dir.filePath("filler"));
+        filler.open(QIODevice::WriteOnly);
+        filler.write(QByteArray(2 * 1024 * 1024 - room, 'x'));
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
 };
 
 inline results::StoreAddress pgStore(const PgServer& server) {
