@@ -1,5 +1,7 @@
 // GoogleTest main for suites that need a QApplication. Runs headless unless told otherwise,
-// and does not create the application when ctest only lists the tests at build time.
+// and does not create the application when ctest only lists the tests at build time. Each test
+// process (and every program it starts) gets data, config and cache folders of its own, so no
+// test reads or leaves records, journals or settings in the user's real folders.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,6 +24,13 @@ int main(int argc, char** argv) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     }
+    QTemporaryDir home;
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+        if (qEnvironmentVariableIsEmpty(name) && home.isValid()) {
+            const QString folder = home.filePath(QString::fromLatin1(name));
+            QDir().mkpath(folder);
+            qputenv(name, QFile::encodeName(folder));
+        }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
