@@ -3,11 +3,13 @@
 #include "MapsFolder.h"
 #include "PortList.h"
 #include "QtSerialPort.h"
+#include "UnitOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <tuple>
 
 namespace velmor {
 
@@ -59,8 +61,23 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
                        "\"results\" key of velmor-test.conf in the user's configuration folder, "
                        "else results.sqlite in the user's data folder."),
         QStringLiteral("URL"));
+    const QCommandLineOption unitOption(
+        QStringLiteral("unit"),
+        QStringLiteral("Serial number of the unit under test, kept in its test records (1 to 64 "
+                       "printable characters). Default: the \"unit\" line of velmor-test.conf "
+                       "for the windows."),
+        QStringLiteral("SERIAL"));
+    const QCommandLineOption modelOption(
+        QStringLiteral("model"),
+        QStringLiteral("Model of the unit under test (likewise; config line \"model\")."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption operatorOption(
+        QStringLiteral("operator"),
+        QStringLiteral("Who runs the test (likewise; config line \"operator\")."),
+        QStringLiteral("NAME"));
     parser.addOption(portOption);
     parser.addOption(resultsOption);
+    parser.addOptions({unitOption, modelOption, operatorOption});
     parser.addOption(simulateOption);
     parser.addOption(listPortsOption);
     parser.addOption(traceOption);
@@ -106,14 +123,29 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
             return refuse(values.size() > 1 ? name + QStringLiteral(" given twice")
                                             : name + QStringLiteral(" needs a name"));
     }
+    Options options;
+    for (const auto& [option, field, value] :
+         {std::tuple{&unitOption, IdentityField::Serial, &options.unit.serial},
+          std::tuple{&modelOption, IdentityField::Model, &options.unit.model},
+          std::tuple{&operatorOption, IdentityField::Operator, &options.unit.operatorName}}) {
+        const QStringList values = parser.values(*option);
+        const QString name = QStringLiteral("--") + option->names().constFirst();
+        if (values.size() > 1)
+            return refuse(name + QStringLiteral(" given twice"));
+        if (values.isEmpty())
+            continue;
+        if (const auto why = identityRefused(field, values.constFirst()))
+            return refuse(QStringLiteral("%1: %2").arg(name, *why));
+        *value = values.constFirst();
+    }
     for (const QCommandLineOption* o : {&limitsOption, &reportOption, &linkTimeoutOption})
         if (parser.isSet(*o) && !parser.isSet(sweepOption))
             return refuse(QStringLiteral("--%1 goes with --sweep").arg(o->names().first()));
 
-    Options options;
     if (parser.isSet(sweepOption)) {
         SweepRequest sweep;
         sweep.name = parser.value(sweepOption);
+        sweep.unit = options.unit;
         sweep.report = parser.isSet(reportOption);
         if (parser.isSet(limitsOption)) {
             auto limits = parseSweepLimits(parser.value(limitsOption));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SweepRequest.h"
+#include "UnitIdentity.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,9 @@ struct Options {
     std::optional<SweepRequest> sweep; // --sweep: the cross-load sweep without a window
     // Where test records go, when given on the command line.
     std::optional<QString> resultsUrl;
+    // The unit under test and the operator as given on the command line (--unit, --model,
+    // --operator); empty where not given.
+    UnitIdentity unit;
 };
 
 // True when the command line only asks for text (help, version, the port list), which needs

@@ -4,10 +4,12 @@
 #include "Options.h"
 #include "PortGuard.h"
 #include "Recording.h"
+#include "RepeatTest.h"
 #include "RunSweep.h"
 #include "SharedState.h"
 #include "Startup.h"
 #include "TerminationSignals.h"
+#include "UnitOptions.h"
 #include "WindowSwitcher.h"
 
 #ifdef VELMOR_HAS_SIM
@@ -112,7 +114,21 @@ int main(int argc, char** argv) {
             return unattended ? velmor::sweepCouldNotRun : 2;
         }
 
+    // The windows take the unit from the configuration file where the command line names none;
+    // the command-line sweep only from the command line, so that a line left in the file from
+    // another unit never names this one.
+    velmor::UnitIdentity underTest = options->unit;
+    if (!options->sweep) {
+        const auto configured = velmor::configuredUnit(velmor::results::configFilePath());
+        if (const auto* error = std::get_if<QString>(&configured)) {
+            std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*error));
+            return 2;
+        }
+        underTest = velmor::givenOver(underTest, std::get<velmor::UnitIdentity>(configured));
+    }
+
     velmor::SharedState state;
+    state.unit = underTest;
     velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
@@ -123,7 +139,20 @@ int main(int argc, char** argv) {
         return options->sweep ? velmor::sweepCouldNotRun : 2;
     }
     auto& recorder = std::get<0>(recording);
+    if (recorder)
+        recorder->recorder().setUnit(underTest);
     if (options->sweep) {
+        // Looked up before the first frame, and the sweep goes on whatever it finds.
+        std::unique_ptr<velmor::results::RepeatTestCheck> repeat;
+        const auto store = velmor::results::chooseStore(options->resultsUrl);
+        if (const auto* address = std::get_if<velmor::results::StoreAddress>(&store);
+            address && address->kind != velmor::results::StoreAddress::Kind::Off &&
+            !underTest.serial.isEmpty()) {
+            repeat = std::make_unique<velmor::results::RepeatTestCheck>(*address, underTest.serial,
+                                                                        options->sweep->limits);
+            if (const auto warning = repeat->warning())
+                std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*warning));
+        }
         const int status =
             velmor::runUnattendedSweep(*options->sweep, makePort, velmor::mapsFolderOfThisProgram(),
                                        recorder ? &recorder->recorder() : nullptr);

@@ -19,6 +19,7 @@
 #include "Timer.h"
 
 #include <QPixmap>
+#include <QSysInfo>
 
 namespace velmor {
 
@@ -206,7 +207,9 @@ void FormGraf::save() {
                               mapRecord_,
                               sweepLimitsOf(state_),
                               port_->device(),
-                              QDateTime::currentDateTime()};
+                              QDateTime::currentDateTime(),
+                              QSysInfo::machineHostName(),
+                              state_.unit};
     if (const auto error = saveSweep(mapsFolder_.path, map.relative, sweep, true))
         saveError_(*error);
     else if (recorder_)

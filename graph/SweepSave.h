@@ -2,6 +2,7 @@
 
 #include "MapExport.h"
 #include "MapRecord.h"
+#include "UnitIdentity.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -12,7 +13,7 @@
 namespace velmor {
 
 // A finished sweep as it is saved: the name it is saved under, the map as drawn, its cells, the
-// limits it ran with, and when and where it ran.
+// limits it ran with, when and where it ran, and the unit it tested.
 struct FinishedSweep {
     QString name;
     QImage map;
@@ -21,6 +22,8 @@ struct FinishedSweep {
     SweepLimits limits;
     QString port; // the unit's device
     QDateTime finishedAt;
+    QString bench{}; // the host it ran on
+    UnitIdentity unit{};
 };
 
 // Saves the sweep in the maps folder under its map's path inside it ("<name>.bmp"): the map, the

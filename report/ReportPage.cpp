@@ -5,6 +5,8 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
+#include <cstdlib>
+
 namespace velmor {
 
 QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>& draw) {
@@ -33,6 +35,24 @@ QFont reportFont(qreal points, bool bold) {
     // No ligatures: an id or name copied out of the report ("…bff") must read as it was typed.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
+}
+
+QString unitLine(const UnitIdentity& unit) {
+    const auto shown = [](const QString& given) {
+        return given.isEmpty() ? QStringLiteral("-") : given;
+    };
+    return QCoreApplication::translate("ReportPage", "Unit %1    Model %2    Operator %3")
+        .arg(shown(unit.serial), shown(unit.model), shown(unit.operatorName));
+}
+
+QString localTimeText(const QDateTime& time) {
+    const QDateTime local = time.toLocalTime();
+    const int offset = local.offsetFromUtc() / 60;
+    return local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) +
+           (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+           QStringLiteral("%1:%2")
+               .arg(std::abs(offset) / 60, 2, 10, QLatin1Char('0'))
+               .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace velmor

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "UnitIdentity.h"
+
 #include <QByteArray>
+#include <QDateTime>
 #include <QFont>
 #include <QPainter>
 #include <QString>
@@ -21,5 +24,12 @@ QFont reportFont(qreal points, bool bold = false);
 inline QString fixed(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
+
+// "Unit PSU-0001    Model ATX-500    Operator A. Petrov", with a dash for what was not given.
+QString unitLine(const UnitIdentity& unit);
+
+// A time as people read it: local, to the second, with its offset from UTC, so that benches in
+// different zones read alike ("2026-12-07 17:54:50 +01:00"). Stored times stay UTC.
+QString localTimeText(const QDateTime& time);
 
 } // namespace velmor

@@ -164,10 +164,10 @@ void drawSession(QPainter& p, const SessionSheet& session) {
     p.setFont(reportFont(16, true));
     p.drawText(QPointF(0, 36), tr("Manual session %1").arg(session.id.left(8)));
     p.setFont(reportFont(9));
-    p.drawText(QPointF(0, 70),
-               tr("%1    Bench %2    Port %3    %4 long, ended: %5")
-                   .arg(session.startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                        session.host, session.port, clock(span), session.endState));
+    p.drawText(QPointF(0, 70), tr("%1    Bench %2    Port %3    %4 long, ended: %5")
+                                   .arg(localTimeText(session.startedAt), session.host,
+                                        session.port, clock(span), session.endState));
+    p.drawText(QPointF(0, 96), unitLine(session.unit));
     constexpr double left = 110;
     constexpr double width = 1098 - left - 10;
     double top = 120;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitIdentity.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -34,6 +36,7 @@ struct SessionSheet {
     QString endState;
     std::vector<SessionSample> samples; // in time order
     std::vector<SessionMark> marks;     // in time order
+    UnitIdentity unit{};
 };
 
 // Lowest, highest and mean of one output, and how long it was outside ±5 % of nominal: each

@@ -7,7 +7,6 @@
 #include "Sweep.h"
 
 #include <QCoreApplication>
-#include <QSysInfo>
 
 #include <algorithm>
 #include <array>
@@ -124,9 +123,9 @@ private:
         text(0, 40, tr("Cross-load test \"%1\"").arg(sweep_.name), reportFont(18, true));
         text(0, 80,
              tr("%1    Bench %2    Port %3")
-                 .arg(sweep_.finishedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                      QSysInfo::machineHostName(), sweep_.port),
+                 .arg(localTimeText(sweep_.finishedAt), sweep_.bench, sweep_.port),
              reportFont(10));
+        text(0, 110, unitLine(sweep_.unit), reportFont(10));
     }
 
     void map() {

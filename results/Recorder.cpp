@@ -51,7 +51,7 @@ void Recorder::sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ra
     sweep_ = lastSweep_ = newRecordId();
     cellSeq_ = 0;
     post_(SweepBegan{sweep_, recordTime(), host_, port_, limits.loadLimit1, limits.loadLimit2,
-                     limits.powerLimit, mapPixels.width(), mapPixels.height(), ratio});
+                     limits.powerLimit, mapPixels.width(), mapPixels.height(), ratio, unit_});
 }
 
 void Recorder::cellPainted(const MapCell& cell) {
@@ -78,7 +78,7 @@ void Recorder::sessionStarted() {
         return;
     session_ = newRecordId();
     tickSeq_ = eventSeq_ = 0;
-    post_(SessionBegan{session_, recordTime(), host_, port_});
+    post_(SessionBegan{session_, recordTime(), host_, port_, unit_});
 }
 
 void Recorder::reading(const SessionReading& r) {

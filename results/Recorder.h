@@ -17,6 +17,9 @@ public:
     using Post = std::function<void(Record)>;
     Recorder(Post post, QString port);
 
+    // The unit under test and the operator, for the sweeps and sessions that begin from now on.
+    void setUnit(const UnitIdentity& unit) { unit_ = unit; }
+
     void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) override;
     void cellPainted(const MapCell& cell) override;
     void sweepEnded(SweepEnd end) override;
@@ -33,6 +36,7 @@ private:
     Post post_;
     QString host_;
     QString port_;
+    UnitIdentity unit_;
     QString sweep_; // the open sweep
     QString lastSweep_;
     int cellSeq_ = 0;

@@ -13,7 +13,8 @@ namespace {
 // Each record's fields in the order they are spooled.
 auto fields(SweepBegan& r) {
     return std::tie(r.id, r.at, r.host, r.port, r.loadLimit1, r.loadLimit2, r.powerLimit,
-                    r.mapWidth, r.mapHeight, r.mapRatio);
+                    r.mapWidth, r.mapHeight, r.mapRatio, r.unit.serial, r.unit.model,
+                    r.unit.operatorName);
 }
 auto fields(CellPainted& r) {
     return std::tie(r.sweepId, r.seq, r.at, r.row, r.column, r.b2, r.b3, r.b4, r.k5, r.k12);
@@ -22,7 +23,7 @@ auto fields(SweepSaved& r) {
     return std::tie(r.sweepId, r.name, r.bmp, r.csv, r.txt);
 }
 auto fields(SessionBegan& r) {
-    return std::tie(r.id, r.at, r.host, r.port);
+    return std::tie(r.id, r.at, r.host, r.port, r.unit.serial, r.unit.model, r.unit.operatorName);
 }
 auto fields(TickRead& r) {
     return std::tie(r.sessionId, r.seq, r.at, r.b1, r.b2, r.b3, r.b4, r.load5, r.load12, r.load33,

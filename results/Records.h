@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitIdentity.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -26,6 +28,7 @@ struct SweepBegan {
     int mapWidth = 0; // the map picture in device pixels, and device pixels per logical pixel
     int mapHeight = 0;
     double mapRatio = 1;
+    UnitIdentity unit{}; // the unit under test and the operator, empty where not given
 };
 
 struct CellPainted {
@@ -54,6 +57,7 @@ struct SessionBegan {
     QString at;
     QString host;
     QString port;
+    UnitIdentity unit{};
 };
 
 struct TickRead {

@@ -47,6 +47,17 @@ const std::array<QStringList, schemaVersion> migrations{{
         QStringLiteral("CREATE INDEX sweeps_started ON sweeps (started_at)"),
         QStringLiteral("CREATE INDEX sessions_started ON sessions (started_at)"),
     },
+    {
+        // The unit under test and the operator; empty in records made before.
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN unit_serial TEXT"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN unit_model TEXT"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN operator TEXT"),
+        QStringLiteral("ALTER TABLE sessions ADD COLUMN unit_serial TEXT"),
+        QStringLiteral("ALTER TABLE sessions ADD COLUMN unit_model TEXT"),
+        QStringLiteral("ALTER TABLE sessions ADD COLUMN operator TEXT"),
+        QStringLiteral("CREATE INDEX sweeps_unit ON sweeps (unit_serial)"),
+        QStringLiteral("CREATE INDEX sessions_unit ON sessions (unit_serial)"),
+    },
 }};
 
 } // namespace

@@ -9,7 +9,7 @@ namespace velmor::results {
 
 // The schema the program writes and reads, the same for SQLite and PostgreSQL. Its version is
 // kept in schema_version; each version adds to the one before.
-inline constexpr int schemaVersion = 2;
+inline constexpr int schemaVersion = 3;
 
 // The schema version of the database: 0 when it holds none yet.
 int storedSchemaVersion(const QSqlDatabase& db);

@@ -6,6 +6,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <tuple>
+
 namespace velmor::results {
 
 namespace {
@@ -45,14 +48,26 @@ std::variant<StoredSweep, QString> sweepCells(QSqlDatabase& db, StoredSweep swee
 
 std::variant<std::vector<Listed>, QString> listRecords(QSqlDatabase& db, const ListFilter& filter) {
     std::vector<Listed> listed;
+    // The unit and model match exactly, as a barcode reads them, not as a pattern.
+    QString ofUnit;
+    QVariantList unitValues;
+    for (const auto& [column, value] :
+         {std::pair{"unit_serial", &filter.unit}, std::pair{"unit_model", &filter.model}})
+        if (!value->isEmpty()) {
+            ofUnit += QStringLiteral(" AND %1 = ?").arg(QLatin1String(column));
+            unitValues << *value;
+        }
     if (filter.kind != QLatin1String("session")) {
         QSqlQuery query(db);
         if (auto error = select(
                 db, query,
                 QStringLiteral("SELECT id, started_at, COALESCE(end_state, ''), host, "
-                               "COALESCE(saved_name, '') FROM sweeps WHERE started_at >= ? "
-                               "AND LOWER(COALESCE(saved_name, '')) LIKE ?"),
-                {filter.since, QStringLiteral("%") + filter.name.toLower() + QStringLiteral("%")}))
+                               "COALESCE(saved_name, ''), COALESCE(unit_serial, '') FROM sweeps "
+                               "WHERE started_at >= ? AND LOWER(COALESCE(saved_name, '')) LIKE ?") +
+                    ofUnit,
+                QVariantList{filter.since,
+                             QStringLiteral("%") + filter.name.toLower() + QStringLiteral("%")} +
+                    unitValues))
             return *error;
         while (query.next()) {
             auto sweep = loadSweep(db, query.value(0).toString());
@@ -66,7 +81,8 @@ std::variant<std::vector<Listed>, QString> listRecords(QSqlDatabase& db, const L
                      query.value(3).toString(),
                      query.value(4).toString(),
                      static_cast<int>(cells.size()),
-                     summarize(cells).pass() ? QStringLiteral("pass") : QStringLiteral("fail")};
+                     summarize(cells).pass() ? QStringLiteral("pass") : QStringLiteral("fail"),
+                     query.value(5).toString()};
             if (filter.verdict.isEmpty() || filter.verdict == l.verdict)
                 listed.push_back(l);
         }
@@ -78,14 +94,16 @@ std::variant<std::vector<Listed>, QString> listRecords(QSqlDatabase& db, const L
         if (auto error = select(
                 db, query,
                 QStringLiteral("SELECT s.id, s.started_at, COALESCE(s.end_state, ''), s.host, "
-                               "(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = s.id) "
-                               "FROM sessions s WHERE s.started_at >= ?"),
-                {filter.since}))
+                               "(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = s.id), "
+                               "COALESCE(s.unit_serial, '') FROM sessions s "
+                               "WHERE s.started_at >= ?") +
+                    ofUnit,
+                QVariantList{filter.since} + unitValues))
             return *error;
         while (query.next())
             listed.push_back({query.value(0).toString(), false, query.value(1).toString(),
                               query.value(2).toString(), query.value(3).toString(), QString(),
-                              query.value(4).toInt(), QString()});
+                              query.value(4).toInt(), QString(), query.value(5).toString()});
     }
     std::stable_sort(listed.begin(), listed.end(),
                      [](const Listed& a, const Listed& b) { return a.startedAt > b.startedAt; });
@@ -125,8 +143,9 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
                                   "COALESCE(end_state, ''), host, port, load_limit1, load_limit2, "
                                   "power_limit, map_width, map_height, map_ratio, "
                                   "COALESCE(saved_name, ''), COALESCE(bmp_path, ''), "
-                                  "COALESCE(csv_path, ''), COALESCE(txt_path, '') "
-                                  "FROM sweeps WHERE id = ?"),
+                                  "COALESCE(csv_path, ''), COALESCE(txt_path, ''), "
+                                  "COALESCE(unit_serial, ''), COALESCE(unit_model, ''), "
+                                  "COALESCE(operator, '') FROM sweeps WHERE id = ?"),
                    {id}))
         return *error;
     if (!query.next())
@@ -147,7 +166,8 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
          text(12),
          text(13),
          text(14),
-         text(15)};
+         text(15),
+         {text(16), text(17), text(18)}};
     return sweepCells(db, std::move(sweep));
 }
 
@@ -155,20 +175,23 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
     QSqlQuery query(db);
     if (auto error = select(db, query,
                             QStringLiteral("SELECT id, started_at, COALESCE(ended_at, ''), "
-                                           "COALESCE(end_state, ''), host, port FROM sessions "
-                                           "WHERE id = ?"),
+                                           "COALESCE(end_state, ''), host, port, "
+                                           "COALESCE(unit_serial, ''), COALESCE(unit_model, ''), "
+                                           "COALESCE(operator, '') FROM sessions WHERE id = ?"),
                             {id}))
         return *error;
     if (!query.next())
         return tr("no session %1").arg(id);
-    StoredSession session{query.value(0).toString(),
-                          query.value(1).toString(),
-                          query.value(2).toString(),
-                          query.value(3).toString(),
-                          query.value(4).toString(),
-                          query.value(5).toString(),
-                          {},
-                          {}};
+    StoredSession session{
+        query.value(0).toString(),
+        query.value(1).toString(),
+        query.value(2).toString(),
+        query.value(3).toString(),
+        query.value(4).toString(),
+        query.value(5).toString(),
+        {},
+        {},
+        {query.value(6).toString(), query.value(7).toString(), query.value(8).toString()}};
     if (auto error = select(db, query,
                             QStringLiteral("SELECT at, b1, b2, b3, b4, load5, load12, load33, "
                                            "power, overload FROM session_ticks "
@@ -190,6 +213,48 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
         session.events.push_back(
             {query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
     return session;
+}
+
+std::variant<std::vector<std::pair<QString, bool>>, QString> unitRecords(QSqlDatabase& db,
+                                                                         const QString& serial) {
+    std::vector<std::tuple<QString, QString, bool>> found; // start, id, sweep
+    for (const bool sweep : {true, false}) {
+        QSqlQuery query(db);
+        if (auto error =
+                select(db, query,
+                       QStringLiteral("SELECT started_at, id FROM %1 WHERE unit_serial = ?")
+                           .arg(sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
+                       {serial}))
+            return *error;
+        while (query.next())
+            found.emplace_back(query.value(0).toString(), query.value(1).toString(), sweep);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
+    std::vector<std::pair<QString, bool>> records;
+    for (const auto& [at, id, sweep] : found)
+        records.emplace_back(id, sweep);
+    return records;
+}
+
+std::variant<std::optional<StoredSweep>, QString>
+lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limits) {
+    QSqlQuery query(db);
+    if (auto error = select(db, query,
+                            QStringLiteral("SELECT id FROM sweeps WHERE unit_serial = ? AND "
+                                           "end_state = 'completed' AND load_limit1 = ? AND "
+                                           "load_limit2 = ? AND power_limit = ? "
+                                           "ORDER BY started_at DESC"),
+                            {serial, limits.loadLimit1, limits.loadLimit2, limits.powerLimit}))
+        return *error;
+    while (query.next()) {
+        auto sweep = loadSweep(db, query.value(0).toString());
+        if (const auto* error = std::get_if<QString>(&sweep))
+            return *error;
+        if (summarize(std::get<StoredSweep>(sweep).cells).pass())
+            return std::optional<StoredSweep>(std::get<StoredSweep>(std::move(sweep)));
+    }
+    return std::optional<StoredSweep>();
 }
 
 } // namespace velmor::results

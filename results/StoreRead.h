@@ -2,6 +2,7 @@
 
 #include "MapExport.h"
 #include "MapRecord.h"
+#include "UnitIdentity.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -29,6 +30,7 @@ struct SweepHeader {
     QString bmp;
     QString csv;
     QString txt;
+    UnitIdentity unit{};
 };
 
 struct StoredSweep {
@@ -60,6 +62,7 @@ struct StoredSession {
     QString port;
     std::vector<StoredTick> ticks;
     std::vector<StoredEvent> events;
+    UnitIdentity unit{};
 };
 
 // One line of the list.
@@ -72,13 +75,16 @@ struct Listed {
     QString name;    // a sweep's saved name
     int count = 0;   // cells or ticks
     QString verdict; // a sweep's "pass" or "fail"
+    QString unit{};  // the unit's serial number, or empty
 };
 
 struct ListFilter {
     QString since; // records started at or after this time (ISO 8601), or empty
     QString name;  // saved names containing this, or empty
     QString verdict;
-    QString kind; // "sweep", "session" or empty for both
+    QString kind;    // "sweep", "session" or empty for both
+    QString unit{};  // records of the unit of exactly this serial number, or empty
+    QString model{}; // records of units of exactly this model, or empty
 };
 
 // Newest first.
@@ -90,5 +96,13 @@ std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db, con
 
 std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id);
 std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id);
+
+// The ids of every sweep (true) and session (false) of the unit, oldest first.
+std::variant<std::vector<std::pair<QString, bool>>, QString> unitRecords(QSqlDatabase& db,
+                                                                         const QString& serial);
+
+// The latest completed sweep of the unit with these limits whose verdict was pass, if any.
+std::variant<std::optional<StoredSweep>, QString>
+lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limits);
 
 } // namespace velmor::results

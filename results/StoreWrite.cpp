@@ -11,6 +11,14 @@ namespace velmor::results {
 
 namespace {
 
+// The unit's serial number, model and operator, NULL where not given.
+QVariantList unitValues(const UnitIdentity& unit) {
+    QVariantList values;
+    for (const QString* field : {&unit.serial, &unit.model, &unit.operatorName})
+        values << (field->isEmpty() ? QVariant(QMetaType::fromType<QString>()) : *field);
+    return values;
+}
+
 // One prepared statement per kind of record, prepared once per batch.
 class Statements {
 public:
@@ -19,10 +27,12 @@ public:
     std::optional<QString> operator()(const SweepBegan& r) {
         return exec(0,
                     "INSERT INTO sweeps (id, started_at, host, port, load_limit1, load_limit2, "
-                    "power_limit, map_width, map_height, map_ratio) VALUES "
-                    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING",
-                    {r.id, r.at, r.host, r.port, r.loadLimit1, r.loadLimit2, r.powerLimit,
-                     r.mapWidth, r.mapHeight, r.mapRatio});
+                    "power_limit, map_width, map_height, map_ratio, unit_serial, unit_model, "
+                    "operator) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                    "ON CONFLICT DO NOTHING",
+                    QVariantList{r.id, r.at, r.host, r.port, r.loadLimit1, r.loadLimit2,
+                                 r.powerLimit, r.mapWidth, r.mapHeight, r.mapRatio} +
+                        unitValues(r.unit));
     }
     std::optional<QString> operator()(const CellPainted& r) {
         return exec(1,
@@ -40,9 +50,9 @@ public:
     }
     std::optional<QString> operator()(const SessionBegan& r) {
         return exec(3,
-                    "INSERT INTO sessions (id, started_at, host, port) VALUES (?, ?, ?, ?) "
-                    "ON CONFLICT DO NOTHING",
-                    {r.id, r.at, r.host, r.port});
+                    "INSERT INTO sessions (id, started_at, host, port, unit_serial, unit_model, "
+                    "operator) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING",
+                    QVariantList{r.id, r.at, r.host, r.port} + unitValues(r.unit));
     }
     std::optional<QString> operator()(const TickRead& r) {
         return exec(4,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MapExport.h"
+#include "UnitIdentity.h"
 
 #include <QString>
 
@@ -15,6 +16,7 @@ struct SweepRequest {
     SweepLimits limits = sweepLimitsOf(presetLimits); // the manual window's presets
     bool report = false;                              // also write "<name>.pdf"
     int linkTimeoutSeconds = 30;                      // how long to wait for a lost or silent unit
+    UnitIdentity unit{};                              // --unit, --model, --operator
 };
 
 // How an unattended sweep ends, as the program's exit status.

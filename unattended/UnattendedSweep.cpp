@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSysInfo>
 
 #include <algorithm>
 
@@ -148,8 +149,10 @@ void UnattendedSweep::linkChanged(const std::optional<QString>& lostReason) {
 int UnattendedSweep::save() {
     if (output_.terminal)
         std::fputc('\n', output_.stream);
-    FinishedSweep sweep{target_.name,    map_->image(),   map_->devicePixelRatioF(),   record_,
-                        request_.limits, port_->device(), QDateTime::currentDateTime()};
+    const FinishedSweep sweep{
+        target_.name,    map_->image(),   map_->devicePixelRatioF(),    record_,
+        request_.limits, port_->device(), QDateTime::currentDateTime(), QSysInfo::machineHostName(),
+        request_.unit};
     if (const auto error = saveSweep(mapsFolder_, target_.relative, sweep, request_.report)) {
         say(*error);
         return sweepCouldNotRun;

@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "ReportPage.h"
 #include "SafeWrite.h"
 #include "SessionReport.h"
 #include "SweepReport.h"
@@ -56,12 +57,13 @@ QString listText(const std::vector<Listed>& records) {
     std::vector<QStringList> rows;
     for (const Listed& r : records)
         rows.push_back({shortId(r.id),
-                        r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"), r.startedAt,
-                        shownState(r.endState), r.host, r.name, QString::number(r.count),
-                        r.verdict});
+                        r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
+                        shownTime(r.startedAt), shownState(r.endState), r.host, r.unit, r.name,
+                        QString::number(r.count), r.verdict});
     return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
-                         QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("name"),
-                         QStringLiteral("cells/ticks"), QStringLiteral("verdict")},
+                         QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
+                         QStringLiteral("name"), QStringLiteral("cells/ticks"),
+                         QStringLiteral("verdict")},
                         rows) +
            (records.size() == 1 ? tr("(1 record)\n") : tr("(%1 records)\n").arg(records.size()));
 }
@@ -70,9 +72,9 @@ QString sweepText(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
     QString text = tr("Sweep %1\n").arg(h.id);
     text += tr("Started %1, ended %2 (%3)\n")
-                .arg(h.startedAt, h.endedAt.isEmpty() ? QStringLiteral("-") : h.endedAt,
-                     shownState(h.endState));
+                .arg(shownTime(h.startedAt), shownTime(h.endedAt), shownState(h.endState));
     text += tr("Bench %1, port %2\n").arg(h.host, h.port);
+    text += unitLine(h.unit) + QLatin1Char('\n');
     if (!h.savedName.isEmpty())
         text += tr("Saved as \"%1\": %2, %3, %4\n").arg(h.savedName, h.bmp, h.csv, h.txt);
     // The limits, counts, worst cells and verdict exactly as the saved summary states them.
@@ -85,9 +87,9 @@ QString sweepText(const StoredSweep& sweep) {
 QString sessionText(const StoredSession& s) {
     QString text = tr("Session %1\n").arg(s.id);
     text += tr("Started %1, ended %2 (%3)\n")
-                .arg(s.startedAt, s.endedAt.isEmpty() ? QStringLiteral("-") : s.endedAt,
-                     shownState(s.endState));
+                .arg(shownTime(s.startedAt), shownTime(s.endedAt), shownState(s.endState));
     text += tr("Bench %1, port %2\n").arg(s.host, s.port);
+    text += unitLine(s.unit) + QLatin1Char('\n');
     text += tr("Readings: %1\n").arg(s.ticks.size());
     if (!s.ticks.empty()) {
         std::vector<QStringList> rows;
@@ -112,7 +114,7 @@ QString sessionText(const StoredSession& s) {
     for (const StoredEvent& e : s.events) {
         ++counts[e.kind];
         if (e.kind == QLatin1String("overload-cut"))
-            cuts << QStringLiteral("  %1  %2").arg(e.at, e.detail);
+            cuts << QStringLiteral("  %1  %2").arg(shownTime(e.at), e.detail);
     }
     text += tr("Overload cuts: %1\n").arg(counts["overload-cut"]);
     for (const QString& cut : cuts)
@@ -153,18 +155,21 @@ std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const Q
     finished.finishedAt =
         QDateTime::fromString(h.endedAt.isEmpty() ? h.startedAt : h.endedAt, Qt::ISODateWithMs)
             .toLocalTime();
+    finished.bench = h.host;
+    finished.unit = h.unit;
     const QString path = stemIn(folder, finished.name) + QStringLiteral(".pdf");
     if (auto error = writeFile(path, sweepReportPdf(finished)))
         return *error;
     return QStringList{path};
 }
 
-std::variant<QStringList, QString> reportSession(const StoredSession& s, const QString& folder) {
+SessionSheet sessionSheet(const StoredSession& s) {
     const QDateTime began = QDateTime::fromString(s.startedAt, Qt::ISODateWithMs);
     const auto since = [&began](const QString& at) {
         return began.msecsTo(QDateTime::fromString(at, Qt::ISODateWithMs));
     };
-    SessionSheet sheet{s.id, began.toLocalTime(), s.host, s.port, shownState(s.endState), {}, {}};
+    SessionSheet sheet{s.id,  began.toLocalTime(), s.host, s.port, shownState(s.endState), {}, {},
+                       s.unit};
     for (const StoredTick& t : s.ticks)
         sheet.samples.push_back({since(t.at), volts5Manual(t.b2), volts12(t.b3), volts33(t.b4),
                                  t.load5, t.load12, t.load33, t.power});
@@ -175,6 +180,11 @@ std::variant<QStringList, QString> reportSession(const StoredSession& s, const Q
     for (const StoredEvent& e : s.events)
         if (const auto kind = marked.find(e.kind); kind != marked.end())
             sheet.marks.push_back({since(e.at), kind->second});
+    return sheet;
+}
+
+std::variant<QStringList, QString> reportSession(const StoredSession& s, const QString& folder) {
+    const SessionSheet sheet = sessionSheet(s);
     const QString path =
         stemIn(folder, QStringLiteral("session-") + shortId(s.id)) + QStringLiteral(".pdf");
     if (auto error = writeFile(path, sessionReportPdf(sheet)))

@@ -1,5 +1,9 @@
 #include "Table.h"
 
+#include "ReportPage.h"
+
+#include <QDateTime>
+
 #include <algorithm>
 
 namespace velmor::results {
@@ -30,6 +34,13 @@ QString alignedTable(const QStringList& header, const std::vector<QStringList>& 
 
 QString shortId(const QString& id) {
     return id.left(8);
+}
+
+QString shownTime(const QString& stored) {
+    if (stored.isEmpty())
+        return QStringLiteral("-");
+    const QDateTime time = QDateTime::fromString(stored, Qt::ISODateWithMs);
+    return time.isValid() ? localTimeText(time) : stored;
 }
 
 } // namespace velmor::results

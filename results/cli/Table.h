@@ -13,4 +13,7 @@ QString alignedTable(const QStringList& header, const std::vector<QStringList>& 
 // The first 8 characters of an id, as the list shows it.
 QString shortId(const QString& id);
 
+// A stored time (UTC, ISO 8601) as people read it: local, with its offset from UTC; "-" for none.
+QString shownTime(const QString& stored);
+
 } // namespace velmor::results

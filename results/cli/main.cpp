@@ -1,5 +1,6 @@
 // velmor-results: reads the test records the bench keeps.
 #include "Commands.h"
+#include "History.h"
 #include "Schema.h"
 #include "StoreAddress.h"
 #include "StoreRead.h"
@@ -23,8 +24,12 @@ session of the manual window.
 
 Commands:
   list [--since DATE] [--name TEXT] [--verdict pass|fail] [--kind sweep|session]
-                          one line per record, newest first
-  show ID                 a record's bench, times, limits, verdict and worst cells; for a
+       [--unit SERIAL] [--model NAME]
+                          one line per record, newest first; --unit and --model
+                          match exactly
+  history SERIAL          every run of one unit, oldest first, with its outcome and
+                          key figures
+  show ID                 a record's bench, unit, times, limits, verdict and worst cells; for a
                           session min/max/mean of each voltage and the overload cuts
   export ID --to DIR      a sweep's .bmp, .csv and .txt as the save button writes them,
                           or a session's readings as CSV
@@ -34,7 +39,8 @@ Commands:
                           two sweeps of the same limits cell by cell, with a difference
                           map (BMP) in DIR (default: the current folder)
 
-ID is a record's id or its first characters (at least 4), as list shows them.
+ID is a record's id or its first characters (at least 4), as list shows them. Times are
+shown in local time with their offset from UTC.
 
 Options:
   --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
@@ -79,7 +85,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption verdict(QStringLiteral("verdict"), QString(), QStringLiteral("V"));
     const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({help, results, since, name, verdict, kind, to});
+    const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("SERIAL"));
+    const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("NAME"));
+    parser.addOptions({help, results, since, name, verdict, kind, to, unit, model});
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
         return 2;
@@ -93,7 +101,7 @@ int main(int argc, char** argv) {
     const qsizetype wanted = command == QLatin1String("list")      ? 1
                              : command == QLatin1String("compare") ? 3
                                                                    : 2;
-    if (!QStringList{"list", "show", "export", "report", "compare"}.contains(command) ||
+    if (!QStringList{"list", "history", "show", "export", "report", "compare"}.contains(command) ||
         args.size() != wanted || (command == QLatin1String("export") && !parser.isSet(to))) {
         std::fputs(usage, stderr);
         return 2;
@@ -122,7 +130,8 @@ int main(int argc, char** argv) {
                 .arg(schemaVersion));
 
     if (command == QLatin1String("list")) {
-        ListFilter filter{QString(), parser.value(name), parser.value(verdict), parser.value(kind)};
+        ListFilter filter{QString(),          parser.value(name), parser.value(verdict),
+                          parser.value(kind), parser.value(unit), parser.value(model)};
         if (parser.isSet(since)) {
             const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
             if (!date.isValid())
@@ -132,6 +141,12 @@ int main(int argc, char** argv) {
         const auto listed = listRecords(*db, filter);
         const auto* records = valueOf(listed, &exitCode);
         return records ? print(listText(*records)) : exitCode;
+    }
+
+    if (command == QLatin1String("history")) {
+        const auto history = unitHistory(*db, args.at(1));
+        const auto* text = valueOf(history, &exitCode);
+        return text ? print(text->text) : exitCode;
     }
 
     std::vector<std::pair<QString, bool>> ids;

@@ -1,4 +1,8 @@
 #include "Options.h"
+#include "UnitOptions.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +29,59 @@ TEST(OptionsTest, portAndTraceGivenTwiceOrEmptyAreRefused) {
     const auto options = parseOptions({"velmor-test", "--port", "/dev/ttyUSB0"}, &exitCode);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->port1Device, "/dev/ttyUSB0");
+}
+
+// What a barcode scanner types is taken; a control character (which could drive the terminal the
+// message goes to), a 65th character or nothing is refused naming the option or the file's line,
+// and the command line's fields win over the file's.
+TEST(OptionsTest, unitModelAndOperatorAreCheckedOnTheCommandLineAndInTheConfigFile) {
+    const QString longest(maxIdentityLength, QLatin1Char('7'));
+    int exitCode = -1;
+    const auto options = parseOptions(
+        {"velmor-test", "--unit", longest, "--model", "ATX 500, rev. B", "--operator", "Пётр"},
+        &exitCode);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->unit, (UnitIdentity{longest, "ATX 500, rev. B", "Пётр"}));
+
+    for (const auto& [bad, told] :
+         {std::pair{QStringList{"--unit", "PSU\x1b[2J"}, "--unit: a serial number is 1 to 64 "
+                                                         "printable characters; this one has "
+                                                         "the unprintable character U+001B at "
+                                                         "character 4"},
+          std::pair{QStringList{"--unit", longest + "8"}, "--unit: a serial number is 1 to 64 "
+                                                          "printable characters; this one has "
+                                                          "65 characters"},
+          std::pair{QStringList{"--model", "\t"}, "--model: a model name is"},
+          std::pair{QStringList{"--operator="}, "this one is empty"},
+          std::pair{QStringList{"--unit", "A", "--unit", "B"}, "--unit given twice"}}) {
+        exitCode = -1;
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(parseOptions(QStringList{"velmor-test"} + bad, &exitCode));
+        const std::string stderrText = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(exitCode, 2);
+        EXPECT_NE(stderrText.find(told), std::string::npos) << stderrText;
+        EXPECT_EQ(stderrText.find('\x1b'), std::string::npos) << "printed raw";
+    }
+
+    QTemporaryDir dir;
+    const QString config = dir.filePath("velmor-test.conf");
+    const auto write = [&config](const QByteArray& text) {
+        QFile file(config);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("results=off\r\nunit = PSU-0815\r\n[General]\r\nmodel=ATX "
+          "500\r\n[other]\r\noperator=x\r\n");
+    const auto configured = configuredUnit(config);
+    ASSERT_TRUE(std::holds_alternative<UnitIdentity>(configured));
+    EXPECT_EQ(std::get<UnitIdentity>(configured), (UnitIdentity{"PSU-0815", "ATX 500", ""}));
+    EXPECT_EQ(givenOver({"", "", "Ivanov"}, std::get<UnitIdentity>(configured)),
+              (UnitIdentity{"PSU-0815", "ATX 500", "Ivanov"}));
+    write("results=off\noperator=Ivanov\x07\n");
+    const auto refused = configuredUnit(config);
+    ASSERT_TRUE(std::holds_alternative<QString>(refused));
+    EXPECT_TRUE(std::get<QString>(refused).startsWith(config + ", line 2 (operator=): an operator"))
+        << std::get<QString>(refused).toStdString();
 }
 
 } // namespace

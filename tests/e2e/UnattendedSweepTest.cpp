@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <csignal>
 
@@ -180,6 +181,47 @@ TEST_F(SweepProgramTest, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) 
     EXPECT_EQ(exitStatus(), 1);
     EXPECT_TRUE(lastFrameTurnsLoadsOff());
     EXPECT_TRUE(process.readAllStandardError().contains("no reply from the unit for 1 s"));
+}
+
+// The unit's second pass of the same limits is told as a repeat, against the store the first one
+// went to; a failed run or other limits are no such pass. The report names the unit.
+TEST_F(SweepProgramTest, unitThatPassedTheSameSweepBeforeIsToldOfTheRepeat) {
+    // The journal and the store this test's own.
+    qputenv("XDG_DATA_HOME", folder.dir.filePath("data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", folder.dir.filePath("config").toLocal8Bit());
+    const QStringList recorded{"--results",  "sqlite:" + folder.dir.filePath("results.sqlite"),
+                               "--unit",     "PSU-0001",
+                               "--operator", "Ivanov"};
+    unit.model().setOverPowerWatts(1);
+    launch(QStringList{"--sweep", folder.name("fails"), "--limits", "4,4,255"} + recorded,
+           unit.devicePath());
+    EXPECT_EQ(exitStatus(), 2);
+    EXPECT_FALSE(process.readAllStandardError().contains("repeat test"));
+    unit.model().setOverPowerWatts(300);
+    QString told;
+    for (const char* name : {"first", "second"}) {
+        launch(QStringList{"--sweep", folder.name(name), "--limits", "4,4,255", "--report"} +
+                   recorded,
+               unit.devicePath());
+        EXPECT_EQ(exitStatus(), 0);
+        told += QString::fromLocal8Bit(process.readAllStandardError());
+    }
+    EXPECT_TRUE(told.contains(QRegularExpression(
+        "velmor-test: repeat test: PSU-0001 passed this sweep \\(limits 4,4,255\\) on "
+        "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d\\d:\\d\\d, record [0-9a-f]{8}\n")))
+        << told.toStdString();
+    EXPECT_EQ(told.count("repeat test"), 1) << "the second run only";
+    launch(QStringList{"--sweep", folder.name("other"), "--limits", "4,2,255"} + recorded,
+           unit.devicePath());
+    EXPECT_EQ(exitStatus(), 0);
+    EXPECT_FALSE(process.readAllStandardError().contains("repeat test"));
+
+    QProcess reader;
+    reader.start("pdftotext", {folder.file("second", ".pdf"), "-"});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(reader.readAllStandardOutput())
+                    .simplified()
+                    .contains("Unit PSU-0001 Model - Operator Ivanov"));
 }
 
 TEST_F(SweepProgramTest, missingPortAndBadLimitsExitWithOneAndSayWhy) {

@@ -29,6 +29,7 @@ protected:
                 toServer->post(record);
             },
             QStringLiteral("simulated"));
+        recorder->setUnit({"PSU-0815", "ATX-500", "Ivanov"});
     }
 
     void TearDown() override {
@@ -82,6 +83,14 @@ TEST_F(RecordedBenchTest, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndE
     const QString stored = dump(sqlite);
     EXPECT_EQ(stored.toStdString(), dump(pgStore(server)).toStdString());
 
+    for (const char* table : {"sessions", "sweeps"})
+        EXPECT_EQ(
+            scalar(pgStore(server), QStringLiteral("SELECT unit_serial || ',' || unit_model || "
+                                                   "',' || operator FROM %1")
+                                        .arg(table))
+                .toString(),
+            "PSU-0815,ATX-500,Ivanov")
+            << table;
     EXPECT_EQ(scalar(sqlite, "SELECT end_state FROM sessions").toString(), "switched-off");
     const int ticks = scalar(sqlite, "SELECT COUNT(*) FROM session_ticks").toInt();
     EXPECT_GE(ticks, 3);

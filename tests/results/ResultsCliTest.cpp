@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QThread>
+#include <QTimeZone>
 
 using namespace velmor;
 using namespace velmor::results;
@@ -18,14 +19,15 @@ namespace {
 
 class ResultsCliTest : public ::testing::Test {
 protected:
-    // Two sweeps of 4 cells, the second with one cell out of the band, and a session.
+    // Two sweeps of 4 cells, the first of unit PSU-0001, the second of no unit named and with one
+    // cell out of the band, and a session of PSU-0001.
     void SetUp() override {
         RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
         for (const int b2 : {128, 60}) {
             const QString id = newRecordId();
             ids << id;
-            writer.post(
-                SweepBegan{id, recordTime(), "bench-1", "/dev/ttyS0", 4, 6, 255, 693, 685, 1});
+            writer.post(SweepBegan{id, recordTime(), "bench-1", "/dev/ttyS0", 4, 6, 255, 693, 685,
+                                   1, b2 == 128 ? unit : UnitIdentity{}});
             for (int seq = 0; seq < 4; ++seq) {
                 const int reading = seq == 3 ? b2 : 128;
                 writer.post(CellPainted{id, seq, recordTime(), seq / 2, seq % 2, reading, 128, 128,
@@ -35,7 +37,7 @@ protected:
             QThread::msleep(5); // started apart
         }
         const QString session = newRecordId();
-        writer.post(SessionBegan{session, recordTime(), "bench-1", "/dev/ttyS0"});
+        writer.post(SessionBegan{session, recordTime(), "bench-1", "/dev/ttyS0", unit});
         writer.post(TickRead{session, 0, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, true});
         writer.post(SessionEvent{session, 0, recordTime(), "overload-cut", "150.5 W"});
         writer.post(RecordEnded{session, false, recordTime(), "switched-off"});
@@ -45,6 +47,10 @@ protected:
     // The program's output, or its error and status.
     QString results(const QStringList& arguments, int expectedStatus = 0) {
         QProcess program;
+        // Three hours east of UTC all year round.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TZ", "Europe/Moscow");
+        program.setProcessEnvironment(environment);
         program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
                       QStringList{"--results", "sqlite:" + home.sqliteStore().path} + arguments);
         EXPECT_TRUE(program.waitForFinished(20000));
@@ -54,6 +60,7 @@ protected:
                                       program.readAllStandardError());
     }
 
+    const UnitIdentity unit{"PSU-0001", "ATX-500", "A. Petrov"};
     PrivateHome home;
     QStringList ids;
 };
@@ -81,6 +88,46 @@ TEST_F(ResultsCliTest, listsNewestFirstFiltersAndFindsRecordsByIdPrefix) {
 
     EXPECT_TRUE(results({"show", "zzzz"}, 1).contains("no record has an id starting with"));
     EXPECT_TRUE(results({"show", "abc"}, 1).contains("at least 4 characters"));
+}
+
+TEST_F(ResultsCliTest, findsAUnitsRecordsShowsItsHistoryAndShowsTimesInLocalTime) {
+    const QString stored =
+        scalar(home.sqliteStore(), "SELECT started_at FROM sweeps WHERE id = '" + ids[0] + "'")
+            .toString();
+    const QString local = QDateTime::fromString(stored, Qt::ISODateWithMs)
+                              .toTimeZone(QTimeZone("Europe/Moscow"))
+                              .toString("yyyy-MM-dd HH:mm:ss +03:00");
+    const QStringList lines = results({"list", "--unit", "PSU-0001"}).split('\n');
+    ASSERT_EQ(lines.size(), 5) << lines.join('\n').toStdString(); // header, 2 records, count, ""
+    EXPECT_TRUE(lines[1].contains("session")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(ids[0].left(8) + "  sweep    " + local + "  completed"))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[2].indexOf("PSU-0001"), lines[0].indexOf("unit"));
+    EXPECT_FALSE(results({"list", "--unit", "PSU-000"}).contains("PSU-0001")) << "not a pattern";
+    EXPECT_FALSE(results({"list", "--model", "atx-500"}).contains("PSU-0001")) << "nor any case";
+    EXPECT_TRUE(
+        results({"list", "--model", "ATX-500", "--kind", "sweep"}).contains(ids[0].left(8)));
+
+    const QString shown = results({"show", ids[0].left(8)});
+    EXPECT_TRUE(shown.contains("Started " + local + ", ended ")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Unit PSU-0001    Model ATX-500    Operator A. Petrov\n"));
+    EXPECT_TRUE(results({"show", ids[1].left(8)}).contains("Unit -    Model -    Operator -\n"));
+
+    // Oldest first, the figures of each kind of run.
+    const QStringList history = results({"history", "PSU-0001"}).split('\n');
+    ASSERT_EQ(history.size(), 5) << history.join('\n').toStdString();
+    EXPECT_TRUE(history[0].startsWith("id ") && history[0].contains("operator"));
+    EXPECT_TRUE(history[1].startsWith(ids[0].left(8) + "  sweep    " + local +
+                                      "  bench-1  "
+                                      "A. Petrov  completed"))
+        << history[1].toStdString();
+    EXPECT_TRUE(history[1].endsWith("  pass     limits 4,6,255, 4 cells, 100.00 % inside"))
+        << history[1].toStdString();
+    EXPECT_TRUE(history[2].contains("  session  ") &&
+                history[2].endsWith("  switched-off  -        1 ticks, lowest +12 V 12.009 V"))
+        << history[2].toStdString();
+    EXPECT_EQ(history[3], "(2 records)");
+    EXPECT_EQ(results({"history", "PSU-0002"}), "no records of this unit\n");
 }
 
 TEST_F(ResultsCliTest, showsASessionsVoltagesAndOverloadCuts) {
@@ -136,11 +183,17 @@ TEST_F(ResultsCliTest, reportsASweepAndASessionAsPdf) {
     EXPECT_TRUE(sweep.contains("FAIL")) << sweep.toStdString();
     EXPECT_TRUE(sweep.contains("2 of 3 judged cells")) << sweep.toStdString();
     EXPECT_TRUE(sweep.contains("Worst +5 V: 4.471 V")) << sweep.toStdString();
+    // The record's bench, not the one the report is made on.
+    EXPECT_TRUE(sweep.contains("+03:00")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("Bench bench-1 Port /dev/ttyS0")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("Unit - Model - Operator -")) << sweep.toStdString();
 
     const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);
     const QString session = pdfText(results({"report", id, "--to", home.file("")}).trimmed());
     EXPECT_TRUE(session.contains("Manual session " + id)) << session.toStdString();
     EXPECT_TRUE(session.contains("Overload cuts: 1")) << session.toStdString();
+    EXPECT_TRUE(session.contains("Unit PSU-0001 Model ATX-500 Operator A. Petrov"))
+        << session.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "UnitIdentity.h"
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+namespace velmor {
+
+// The unit's serial number, its model and the operator's name each take 1 to this many printable
+// characters: what a barcode scanner or a keyboard types, nothing that could move a terminal's
+// cursor or break a report's line.
+inline constexpr int maxIdentityLength = 64;
+
+enum class IdentityField { Serial, Model, Operator };
+
+// Why the value cannot stand for the field, or nothing when it can.
+std::optional<QString> identityRefused(IdentityField field, const QString& value);
+
+// The "unit", "model" and "operator" lines of the configuration file (key=value, outside any
+// section but [General]); nothing for a missing file or line. A value that cannot stand is
+// refused naming the file and its line.
+std::variant<UnitIdentity, QString> configuredUnit(const QString& configFile);
+
+// The command line's identity, each field given there replacing the configuration file's.
+UnitIdentity givenOver(const UnitIdentity& commandLine, const UnitIdentity& configured);
+
+} // namespace velmor

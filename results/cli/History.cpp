@@ -1,0 +1,101 @@
+#include "History.h"
+
+#include "Commands.h"
+#include "ReportPage.h"
+#include "StoreRead.h"
+#include "Table.h"
+
+#include <QCoreApplication>
+
+namespace velmor::results {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("results", text);
+}
+
+QString orDash(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("-") : text;
+}
+
+// Only a completed sweep that judged some cell has a verdict.
+QString outcome(const SweepHeader& h, const MapSummary& s) {
+    if (h.endState != QLatin1String("completed"))
+        return QStringLiteral("incomplete");
+    if (s.judged == 0)
+        return QStringLiteral("no verdict");
+    return s.pass() ? QStringLiteral("pass") : QStringLiteral("fail");
+}
+
+QStringList sweepRow(const StoredSweep& sweep) {
+    const SweepHeader& h = sweep.header;
+    const MapSummary s = summarize(sweep.cells);
+    const QString inside =
+        s.judged == 0 ? QStringLiteral("-") : fixed(100.0 * s.insideBand / s.judged, 2) + " %";
+    return {shortId(h.id),
+            QStringLiteral("sweep"),
+            shownTime(h.startedAt),
+            h.host,
+            orDash(h.unit.operatorName),
+            h.endState.isEmpty() ? QStringLiteral("open") : h.endState,
+            outcome(h, s),
+            tr("limits %1,%2,%3, %4 cells, %5 inside")
+                .arg(h.limits.loadLimit1)
+                .arg(h.limits.loadLimit2)
+                .arg(h.limits.powerLimit)
+                .arg(s.cells)
+                .arg(inside)};
+}
+
+QStringList sessionRow(const StoredSession& session) {
+    const SessionSheet sheet = sessionSheet(session);
+    const QString lowest =
+        sheet.samples.empty()
+            ? QStringLiteral("-")
+            : fixed(outputFigures(sheet.samples, &SessionSample::volts12, 12).min, 3) + " V";
+    return {shortId(session.id),
+            QStringLiteral("session"),
+            shownTime(session.startedAt),
+            session.host,
+            orDash(session.unit.operatorName),
+            sheet.endState,
+            QStringLiteral("-"),
+            tr("%1 ticks, lowest +12 V %2").arg(session.ticks.size()).arg(lowest)};
+}
+
+} // namespace
+
+std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, const QString& serial) {
+    const auto found = unitRecords(db, serial);
+    if (const auto* error = std::get_if<QString>(&found))
+        return *error;
+    std::vector<QStringList> rows;
+    // One record in memory at a time: a burn-in session holds a reading per 200 ms.
+    for (const auto& [id, sweep] : std::get<0>(found)) {
+        if (sweep) {
+            const auto loaded = loadSweep(db, id);
+            if (const auto* error = std::get_if<QString>(&loaded))
+                return *error;
+            rows.push_back(sweepRow(std::get<StoredSweep>(loaded)));
+        } else {
+            const auto loaded = loadSession(db, id);
+            if (const auto* error = std::get_if<QString>(&loaded))
+                return *error;
+            rows.push_back(sessionRow(std::get<StoredSession>(loaded)));
+        }
+    }
+    // The serial number is not echoed: typed by hand it may hold anything.
+    if (rows.empty())
+        return UnitHistory{tr("no records of this unit\n")};
+    const QString count =
+        rows.size() == 1 ? tr("(1 record)\n") : tr("(%1 records)\n").arg(rows.size());
+    return UnitHistory{
+        alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
+                      QStringLiteral("bench"), QStringLiteral("operator"), QStringLiteral("end"),
+                      QStringLiteral("outcome"), QStringLiteral("figures")},
+                     rows) +
+        count};
+}
+
+} // namespace velmor::results
