@@ -41,7 +41,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     const QCommandLineOption sweepOption(
         QStringLiteral("sweep"),
         QStringLiteral("Run the cross-load sweep without a window and save it as NAME in the Graf "
-                       "folder. Exit status 0 passed, 2 failed, 1 not run or interrupted."),
+                       "folder. Exit status 0 passed, 2 failed, 3 no reading judged (no "
+                       "verdict), 1 not run or interrupted."),
         QStringLiteral("NAME"));
     const QCommandLineOption limitsOption(
         QStringLiteral("limits"),

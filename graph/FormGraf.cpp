@@ -26,7 +26,7 @@ namespace velmor {
 namespace {
 
 const QString windowCaption = QStringLiteral("Grafik");
-constexpr int timer1Interval = 100;
+constexpr int timer1Interval = sweepTickMs;
 
 QImage pictureOf(const QString& button, qreal ratio) {
     if (button == QLatin1String("Command5"))

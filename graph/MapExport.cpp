@@ -88,14 +88,60 @@ QByteArray crossLoadCsv(const MapRecord& record) {
     return csv;
 }
 
-MapSummary summarize(const MapRecord& record) {
-    MapSummary summary;
-    summary.cells = static_cast<int>(record.size());
+std::vector<RunReading> sweepReadings(const MapRecord& record) {
+    std::vector<RunReading> readings;
+    readings.reserve(record.size());
     for (std::size_t i = 0; i < record.size(); ++i) {
         const MapCell& cell = record[i];
-        if (!judgedCell(cell))
+        RunReading r{static_cast<qint64>(i) * sweepTickMs,
+                     i > 0,
+                     0,
+                     0,
+                     0,
+                     volts5Graph(cell.b2) / 5,
+                     volts12(cell.b3) / 12,
+                     volts33(cell.b4) / 3.3};
+        if (i > 0) {
+            const MapCell& before = record[i - 1];
+            const ControlFrame frame = sweepFrame(1, before.column + 1, before.row);
+            r.load5 = maxLoadSetting - frame.load5Code;
+            r.load12 = maxLoadSetting - frame.load12Code;
+            r.load33 = maxLoadSetting - frame.load33Code;
+        }
+        readings.push_back(r);
+    }
+    return readings;
+}
+
+SettledRun settleSweep(const MapRecord& record) {
+    return settleRun(sweepReadings(record));
+}
+
+QString verdictName(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Pass:
+        return QStringLiteral("pass");
+    case Verdict::Fail:
+        return QStringLiteral("fail");
+    case Verdict::None:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+MapSummary summarize(const MapRecord& record) {
+    const SettledRun run = settleSweep(record);
+    MapSummary summary;
+    summary.cells = static_cast<int>(record.size());
+    summary.judged = run.judged;
+    summary.supplyOff = run.supplyOff;
+    summary.poweringUp = run.poweringUp;
+    summary.loadJump = run.loadJump;
+    summary.didNotPowerOn = run.didNotPowerOn;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const MapCell& cell = record[i];
+        if (run.settling[i] != Settling::Judged)
             continue;
-        ++summary.judged;
         summary.insideBand += insideAtxBand(cell) ? 1 : 0;
         if (!summary.worst5 ||
             std::abs(cellDeviation5(cell)) > std::abs(cellDeviation5(record[*summary.worst5])))
@@ -104,7 +150,24 @@ MapSummary summarize(const MapRecord& record) {
             std::abs(cellDeviation12(cell)) > std::abs(cellDeviation12(record[*summary.worst12])))
             summary.worst12 = i;
     }
+    if (summary.didNotPowerOn || summary.insideBand < summary.judged)
+        summary.verdict = Verdict::Fail;
+    else if (summary.judged > 0)
+        summary.verdict = Verdict::Pass;
     return summary;
+}
+
+QString unjudgedReasons(const MapSummary& summary) {
+    QStringList reasons;
+    if (summary.supplyOff > 0)
+        reasons << QStringLiteral("%1 answer%2 the all-off frame")
+                       .arg(summary.supplyOff)
+                       .arg(summary.supplyOff == 1 ? QStringLiteral("s") : QString());
+    if (summary.poweringUp > 0)
+        reasons << QStringLiteral("%1 before the supply was up").arg(summary.poweringUp);
+    if (summary.loadJump > 0)
+        reasons << QStringLiteral("%1 just after a load jump").arg(summary.loadJump);
+    return reasons.isEmpty() ? QStringLiteral("none") : reasons.join(QStringLiteral(", "));
 }
 
 QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
@@ -117,10 +180,11 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
                  .arg(limits.loadLimit2)
                  .arg(limits.powerLimit)
                  .arg(powerLimitWatts(limits.powerLimit));
-    lines << QStringLiteral("Cells: %1, judged %2 (cell (0, 0) shows the reply to the all-off "
-                            "frame and is not judged)")
+    lines << QStringLiteral("Cells: %1, judged %2, not judged %3: %4")
                  .arg(summary.cells)
-                 .arg(summary.judged);
+                 .arg(summary.judged)
+                 .arg(summary.unjudged())
+                 .arg(unjudgedReasons(summary));
     const QString band = QStringLiteral("Inside the ATX ±5 % band on both +5 V and +12 V "
                                         "(classes 0 to 4): ");
     lines << band + (summary.judged == 0 ? QStringLiteral("no judged cells")
@@ -134,8 +198,11 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
                        worst5 ? worst5->k5 : 0);
     lines << worstLine(QStringLiteral("+12 V"), worst12, worst12 ? volts12(worst12->b3) : 0, 12,
                        worst12 ? worst12->k12 : 0);
-    lines << QStringLiteral("Verdict (ATX ±5 %): ") +
-                 (summary.pass() ? QStringLiteral("pass") : QStringLiteral("fail"));
+    if (summary.didNotPowerOn)
+        lines << QStringLiteral("Power-on: the supply did not power on (not all three outputs "
+                                "within ±10 % %1 s after switch-on)")
+                     .arg(powerOnTimeoutMs / 1000);
+    lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(summary.verdict);
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 

@@ -2,11 +2,13 @@
 
 #include "Limits.h"
 #include "MapRecord.h"
+#include "Settling.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace velmor {
 
@@ -28,25 +30,41 @@ constexpr bool insideAtxBand(const MapCell& cell) {
     return cell.k5 <= 4 && cell.k12 <= 4;
 }
 
-// Cell (0, 0) is coloured by the reply to the all-off frame sent before the supply is switched
-// on, so it is shown but not judged: only readings of a switched-on supply count.
-constexpr bool judgedCell(const MapCell& cell) {
-    return cell.row != 0 || cell.column != 0;
-}
+// The cells as readings for the settled rule (Settling.h), with the frame each one answers:
+// the first cell the all-off frame sent on loading or reset, every later cell the frame the
+// tick before it sent, one +12 V step on from the cell before. Time runs at one tick per cell.
+std::vector<RunReading> sweepReadings(const MapRecord& record);
+
+// The settled rule over the cells: which are judged, and why the others are not.
+SettledRun settleSweep(const MapRecord& record);
+
+// A run's verdict: none when nothing was judged and the supply did not fail to power on.
+enum class Verdict { None, Pass, Fail };
+QString verdictName(Verdict verdict); // "none", "pass", "fail"
 
 // What the summary reports, counted over the judged cells of the record. The worst cells are
 // indexes into the record: the largest distance from nominal, the first painted on a tie; none
-// when no cell is judged. The ATX ±5 % verdict passes when there are judged cells and every one
-// of them lies inside the band.
+// when no cell is judged. The ATX ±5 % verdict fails when the supply did not power on or a judged
+// cell lies outside the band, and passes when every judged cell lies inside it.
 struct MapSummary {
     int cells = 0;
     int judged = 0;
+    int supplyOff = 0;  // not judged: the reply to the all-off frame
+    int poweringUp = 0; // not judged: read before the supply was up
+    int loadJump = 0;   // not judged: the reply to a load jump (a row wrap)
+    bool didNotPowerOn = false;
     int insideBand = 0;
     std::optional<std::size_t> worst5;
     std::optional<std::size_t> worst12;
-    bool pass() const { return judged > 0 && insideBand == judged; }
+    Verdict verdict = Verdict::None;
+    int unjudged() const { return cells - judged; }
+    bool pass() const { return verdict == Verdict::Pass; }
 };
 MapSummary summarize(const MapRecord& record);
+
+// The summary's line of unjudged cells, e.g. "1 answers the all-off frame, 3 before the supply
+// was up, 40 just after a load jump", or "none".
+QString unjudgedReasons(const MapSummary& summary);
 
 // The limits the sweep ran with.
 struct SweepLimits {

@@ -16,6 +16,9 @@ namespace velmor {
 // row. Step n on either axis is the load setting 2n, and the map cell of column Load12Step and
 // row Load5Step shows the worse deviation class measured at that load.
 
+// The sweep advances one step per tick of the graph window's Timer1.
+inline constexpr int sweepTickMs = 100;
+
 // Nominal load currents of a step, in amperes: 40/128 A per +5 V step, 21/128 A per +12 V step.
 constexpr double nominalCurrent5(int load5Step) {
     return static_cast<double>(load5Step * 40) / 128;

@@ -14,17 +14,34 @@ SweepTick advanceSweep(SharedState& state, const std::optional<ReplyFrame>& repl
     return tick;
 }
 
-int expectedSweepCells(const SweepLimits& limits) {
-    // The tick's own wrap and end tests, without the replies.
-    int cells = 0;
-    for (int load12Step = 0, load5Step = 0;; ++load12Step, ++cells) {
+namespace {
+
+// The places of the cells a whole sweep paints, in painting order, by the tick's own wrap and end
+// tests without the replies: one per tick, the tick after the last one ends the sweep.
+std::vector<MapCell> sweepPlaces(const SweepLimits& limits) {
+    std::vector<MapCell> places;
+    for (int load12Step = 0, load5Step = 0;; ++load12Step) {
         if (rowWraps(load12Step, load5Step, limits.loadLimit2, limits.powerLimit)) {
             load12Step = 0;
             ++load5Step;
         }
         if (sweepEnds(load5Step, limits.loadLimit1))
-            return cells;
+            return places;
+        places.push_back({static_cast<qint16>(load5Step), static_cast<qint16>(load12Step)});
     }
+}
+
+} // namespace
+
+int expectedSweepCells(const SweepLimits& limits) {
+    return static_cast<int>(sweepPlaces(limits).size());
+}
+
+int judgeableSweepCells(const SweepLimits& limits) {
+    MapRecord nominal = sweepPlaces(limits);
+    for (MapCell& cell : nominal)
+        cell.b2 = cell.b3 = cell.b4 = 128;
+    return settleSweep(nominal).judged;
 }
 
 int expectedSweepRows(const SweepLimits& limits) {

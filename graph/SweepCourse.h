@@ -19,6 +19,10 @@ SweepTick advanceSweep(SharedState& state, const std::optional<ReplyFrame>& repl
 // one ends the sweep.
 int expectedSweepCells(const SweepLimits& limits);
 
+// How many of those cells the settled rule would judge were every reading nominal: none means
+// the sweep cannot give a verdict whatever the supply.
+int judgeableSweepCells(const SweepLimits& limits);
+
 // The rows such a sweep paints, from row 0 up.
 int expectedSweepRows(const SweepLimits& limits);
 

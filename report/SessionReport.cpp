@@ -228,8 +228,8 @@ void drawSession(QPainter& p, const SessionSheet& session) {
     for (const Output& o : outputs) {
         top += 34;
         const OutputFigures f = outputFigures(session.samples, o.volts, o.nominal);
-        const QStringList cells{QLatin1String(o.name), fixed(f.min, 3) + " V",
-                                fixed(f.max, 3) + " V", fixed(f.mean, 3) + " V",
+        const auto shown = [&f](double v) { return f.judged ? fixed(v, 3) + " V" : tr("none"); };
+        const QStringList cells{QLatin1String(o.name), shown(f.min), shown(f.max), shown(f.mean),
                                 clock(f.msOutside)};
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QPointF(columns[c], top), cells[c]);
@@ -243,26 +243,57 @@ void drawSession(QPainter& p, const SessionSheet& session) {
                       [](const SessionMark& m) { return m.kind == SessionMark::Kind::LinkLost; });
     p.drawText(QPointF(0, top + 50),
                tr("Overload cuts: %1    Link losses: %2").arg(cuts).arg(losses));
+    const SettledRun settled = settleSession(session.samples);
+    p.drawText(QPointF(0, top + 90),
+               tr("Figures from %1 of %2 readings; not judged: %3 supply off, %4 before the "
+                  "supply was up, %5 after a load jump%6")
+                   .arg(settled.judged)
+                   .arg(session.samples.size())
+                   .arg(settled.supplyOff)
+                   .arg(settled.poweringUp)
+                   .arg(settled.loadJump)
+                   .arg(settled.didNotPowerOn ? tr("; the supply did not power on") : QString()));
 }
 
 } // namespace
 
+SettledRun settleSession(const std::vector<SessionSample>& samples) {
+    std::vector<RunReading> readings;
+    readings.reserve(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const SessionSample& s = samples[i];
+        RunReading r{s.ms, i > 0, 0, 0, 0, s.volts5 / 5, s.volts12 / 12, s.volts33 / 3.3};
+        if (i > 0 && !samples[i - 1].overload) {
+            r.load5 = samples[i - 1].load5;
+            r.load12 = samples[i - 1].load12;
+            r.load33 = samples[i - 1].load33;
+        }
+        readings.push_back(r);
+    }
+    return settleRun(readings);
+}
+
 OutputFigures outputFigures(const std::vector<SessionSample>& samples, double SessionSample::*volts,
                             double nominal) {
     OutputFigures f;
-    if (samples.empty())
+    const SettledRun settled = settleSession(samples);
+    if (settled.judged == 0)
         return f;
-    f.min = f.max = samples.front().*volts;
+    bool first = true;
     double sum = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (settled.settling[i] != Settling::Judged)
+            continue;
         const double v = samples[i].*volts;
-        f.min = std::min(f.min, v);
-        f.max = std::max(f.max, v);
+        f.min = first ? v : std::min(f.min, v);
+        f.max = first ? v : std::max(f.max, v);
+        first = false;
         sum += v;
         if (i + 1 < samples.size() && outsideBand(v, nominal))
             f.msOutside += samples[i + 1].ms - samples[i].ms;
     }
-    f.mean = sum / static_cast<double>(samples.size());
+    f.judged = settled.judged;
+    f.mean = sum / settled.judged;
     return f;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitIdentity.h"
+#include "Settling.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -19,7 +20,8 @@ struct SessionSample {
     int load5 = 0; // load settings 0..255
     int load12 = 0;
     int load33 = 0;
-    double power = 0; // W
+    double power = 0;      // W
+    bool overload = false; // the tick cut every load: its frame carried none
 };
 
 struct SessionMark {
@@ -39,13 +41,18 @@ struct SessionSheet {
     UnitIdentity unit{};
 };
 
-// Lowest, highest and mean of one output, and how long it was outside ±5 % of nominal: each
-// sample counts until the next one.
+// The settled rule (Settling.h) over a session's readings: the first answers the frame sent
+// before the switch-on, each later one the frame the tick before it sent.
+SettledRun settleSession(const std::vector<SessionSample>& samples);
+
+// Lowest, highest and mean of one output over the judged samples, and how long it was outside
+// ±5 % of nominal: each judged sample counts until the next sample.
 struct OutputFigures {
     double min = 0;
     double max = 0;
     double mean = 0;
     qint64 msOutside = 0;
+    int judged = 0; // samples the figures are from
 };
 OutputFigures outputFigures(const std::vector<SessionSample>& samples, double SessionSample::*volts,
                             double nominal);

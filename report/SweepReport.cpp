@@ -219,16 +219,23 @@ private:
     void verdictAndFigures() {
         double y = mapTop + std::max(mapHeight(), 330.0) + 150;
         const MapSummary& s = summary_;
-        const bool passed = s.pass();
-        text(0, y, passed ? tr("PASS") : tr("FAIL"), reportFont(36, true),
-             passed ? QColor(0, 140, 0) : QColor(200, 0, 0));
+        const QString verdict = s.verdict == Verdict::Pass   ? tr("PASS")
+                                : s.verdict == Verdict::Fail ? tr("FAIL")
+                                                             : tr("NO VERDICT");
+        const QColor colour = s.verdict == Verdict::Pass   ? QColor(0, 140, 0)
+                              : s.verdict == Verdict::Fail ? QColor(200, 0, 0)
+                                                           : QColor(110, 110, 110);
+        text(0, y, verdict, reportFont(36, true), colour);
         const QString share =
-            s.judged == 0 ? tr("no judged cells")
-                          : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "
-                               "+12 V, %3 %")
-                                .arg(s.insideBand)
-                                .arg(s.judged)
-                                .arg(fixed(100.0 * s.insideBand / s.judged, 2));
+            s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
+                                 "±10 % %1 s after switch-on")
+                                  .arg(powerOnTimeoutMs / 1000)
+            : s.judged == 0 ? tr("no judged cells")
+                            : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "
+                                 "+12 V, %3 %")
+                                  .arg(s.insideBand)
+                                  .arg(s.judged)
+                                  .arg(fixed(100.0 * s.insideBand / s.judged, 2));
         text(0, y += 45, share, reportFont(10));
         const QFont body = reportFont(10);
         y += 60;
@@ -244,16 +251,20 @@ private:
         text(0, y += 40, worstLine("+12 V", s.worst12, false), body);
         text(0, y += 40, range33(), body);
         text(0, y += 60,
-             tr("Cell (0, 0) shows the reply to the all-off frame sent before the supply is "
-                "switched on; it is on the map but not judged."),
+             tr("On the map but not judged: %1 answering the all-off frame, %2 read before "
+                "the supply was up, %3 just after a load jump (a row wrap).")
+                 .arg(s.supplyOff)
+                 .arg(s.poweringUp)
+                 .arg(s.loadJump),
              reportFont(8), Qt::darkGray);
     }
 
     QString range33() const {
         std::optional<int> low;
         std::optional<int> high;
-        for (const MapCell& cell : sweep_.record)
-            if (judgedCell(cell)) {
+        const SettledRun settled = settleSweep(sweep_.record);
+        for (std::size_t i = 0; i < sweep_.record.size(); ++i)
+            if (const MapCell& cell = sweep_.record[i]; settled.settling[i] == Settling::Judged) {
                 low = std::min<int>(low.value_or(cell.b4), cell.b4);
                 high = std::max<int>(high.value_or(cell.b4), cell.b4);
             }

@@ -223,7 +223,7 @@ void SimulatedUnit::takeFrames(const QByteArray& bytes) {
             return; // a handler of frameReceived dropped the link
         const ReceivedFrame received{clock_.nsecsElapsed() / 1000, frame};
         frames_.push_back(received);
-        model_.apply(frame);
+        model_.apply(frame, clock_.elapsed());
         emit frameReceived(received);
         if (!replaying_)
             reply();
@@ -233,7 +233,7 @@ void SimulatedUnit::takeFrames(const QByteArray& bytes) {
 }
 
 void SimulatedUnit::reply() {
-    send(shaper_.shape(mode_, model_.reply()));
+    send(shaper_.shape(mode_, model_.reply(clock_.elapsed())));
 }
 
 void SimulatedUnit::flushUnsent() {

@@ -17,12 +17,10 @@ constexpr double drop33PerAmp = 0.0006;
 constexpr double feedbackShare5 = 0.5;
 // Common sag of the group-regulated outputs with the total power (finite loop gain).
 constexpr double sagPerWatt = 0.00004;
+// How close to its steady value a settling output counts as settled, relative to nominal.
+constexpr double settledWithin = 0.0001;
 
-struct Ratios {
-    double v5 = 0;
-    double v12 = 0;
-    double v33 = 0;
-};
+using Ratios = SupplyModel::Ratios;
 
 // Each output's voltage relative to its nominal, on and under the given loads.
 Ratios ratiosUnderLoad(double amps5, double amps12, double amps33) {
@@ -56,13 +54,37 @@ quint8 readingByte(double ratioToNominal) {
     return static_cast<quint8>(std::clamp(std::lround(b), 0L, 255L));
 }
 
-void SupplyModel::apply(const ControlFrame& frame) {
+void SupplyModel::apply(const ControlFrame& frame, qint64 atMs) {
+    const bool wasOn = isOn();
+    from_ = ratiosAt(atMs);
+    movingAtMs_ = std::max(atMs, movingAtMs_);
     frame_ = frame;
     switchedOn_ = frame.supplySwitch != 0;
     if (!switchedOn_)
         tripped_ = false; // switching off resets the protection
     else if (!tripped_ && outputs().watts > overPowerWatts_)
         tripped_ = true;
+    if (!wasOn && isOn()) {
+        from_ = {};
+        movingAtMs_ = atMs + powerOnMs_;
+    }
+}
+
+Ratios SupplyModel::ratiosAt(qint64 atMs) const {
+    if (!isOn() || atMs < movingAtMs_)
+        return isOn() ? from_ : Ratios{};
+    const Ratios target = ratiosUnderLoad(amps5(frame_), amps12(frame_), amps33(frame_));
+    if (settleMs_ == 0)
+        return target;
+    const double left = std::exp(-static_cast<double>(atMs - movingAtMs_) / settleMs_);
+    // Within a ten-thousandth of nominal (a fifteenth of a reading step) the output has settled:
+    // the reading of a settled output is its steady reading, whatever the rounding.
+    const auto follow = [left](double from, double to) {
+        const double now = to + (from - to) * left;
+        return std::abs(now - to) < settledWithin ? to : now;
+    };
+    return {follow(from_.v5, target.v5), follow(from_.v12, target.v12),
+            follow(from_.v33, target.v33)};
 }
 
 SupplyOutputs SupplyModel::outputs() const {
@@ -80,12 +102,12 @@ SupplyOutputs SupplyModel::outputs() const {
     return out;
 }
 
-ReplyFrame SupplyModel::reply() {
+ReplyFrame SupplyModel::reply(qint64 atMs) {
     ReplyFrame r;
     r.b1 = static_cast<quint8>((isOn() ? statusOn : 0) | (tripped_ ? statusTripped : 0));
     if (!isOn())
         return r; // an unpowered supply reads 0 V, below every window
-    const Ratios ratio = ratiosUnderLoad(amps5(frame_), amps12(frame_), amps33(frame_));
+    const Ratios ratio = ratiosAt(atMs);
     r.b2 = readingByte(ratio.v5);
     r.b3 = readingByte(ratio.v12);
     r.b4 = readingByte(ratio.v33);

@@ -2,6 +2,7 @@
 
 #include "Frames.h"
 
+#include <algorithm>
 #include <random>
 
 namespace velmor::sim {
@@ -31,12 +32,20 @@ class SupplyModel {
 public:
     static constexpr double defaultOverPowerWatts = 300;
 
-    // Takes a control frame: the supply switch and the three inverted load codes.
-    void apply(const ControlFrame& frame);
+    // Takes a control frame, at a time in milliseconds on any steady clock: the supply switch
+    // and the three inverted load codes.
+    void apply(const ControlFrame& frame, qint64 atMs = 0);
 
-    // The unit's reply: b1 the status byte (statusOn, statusTripped), b2..b4 the +5 V, +12 V
-    // and +3.3 V readings on their 80 %..120 % windows. Draws noise when noise is set.
-    ReplyFrame reply();
+    // The unit's reply at a time on the same clock: b1 the status byte (statusOn,
+    // statusTripped), b2..b4 the +5 V, +12 V and +3.3 V readings on their 80 %..120 % windows,
+    // as the outputs stand then. Draws noise when noise is set.
+    ReplyFrame reply(qint64 atMs = 0);
+
+    // How the outputs follow: they stay at 0 V for powerOnMs after switch-on, then rise, and
+    // move after every load change, each time as a first-order response with the time
+    // constant settleMs. Both 0 (the default) is an ideal supply, at its steady outputs at once.
+    void setPowerOnMs(int ms) { powerOnMs_ = std::max(ms, 0); }
+    void setSettleMs(int ms) { settleMs_ = std::max(ms, 0); }
 
     SupplyOutputs outputs() const;
     bool isOn() const { return switchedOn_ && !tripped_; }
@@ -53,8 +62,21 @@ public:
     static constexpr quint8 statusOn = 0x01;
     static constexpr quint8 statusTripped = 0x02;
 
+    // Each output relative to its nominal voltage.
+    struct Ratios {
+        double v5 = 0;
+        double v12 = 0;
+        double v33 = 0;
+    };
+
 private:
+    Ratios ratiosAt(qint64 atMs) const;
+
     ControlFrame frame_ = allOffFrame;
+    int powerOnMs_ = 0;
+    int settleMs_ = 0;
+    Ratios from_;           // where the outputs stood at the last change
+    qint64 movingAtMs_ = 0; // when they began to move from there
     bool switchedOn_ = false;
     bool tripped_ = false;
     double overPowerWatts_ = defaultOverPowerWatts;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -51,6 +52,17 @@ int main(int argc, char** argv) {
         QStringLiteral("noise"),
         QStringLiteral("Add up to +-<lsb> of repeatable noise to each reading (default 0)."),
         QStringLiteral("lsb"));
+    const QCommandLineOption powerOn(
+        QStringLiteral("power-on-ms"),
+        QStringLiteral("Keep the outputs at 0 V for <ms> after switch-on, as a real supply does "
+                       "for 100 to 500 ms (default 0: at once; 100000 and more: never)."),
+        QStringLiteral("ms"));
+    const QCommandLineOption settle(
+        QStringLiteral("settle-ms"),
+        QStringLiteral("Let the outputs rise after power-on and follow each load change as a "
+                       "first-order response with this time constant (default 0: at once; "
+                       "tens of ms is realistic)."),
+        QStringLiteral("ms"));
     const QCommandLineOption replay(
         QStringLiteral("replay"),
         QStringLiteral("Play back what the unit sent in a trace recorded with velmor-test --trace, "
@@ -58,7 +70,7 @@ int main(int argc, char** argv) {
         QStringLiteral("file"));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Print each received frame with its time."));
-    parser.addOptions({link, fault, ocp, noise, replay, log});
+    parser.addOptions({link, fault, ocp, noise, powerOn, settle, replay, log});
     parser.process(app);
 
     const auto mode = parseFaultMode(parser.value(fault));
@@ -87,6 +99,19 @@ int main(int argc, char** argv) {
             return 2;
         }
         unit.model().setNoise(lsb);
+    }
+    for (const auto& [option, set] :
+         {std::pair{&powerOn, &SupplyModel::setPowerOnMs}, {&settle, &SupplyModel::setSettleMs}}) {
+        if (!parser.isSet(*option))
+            continue;
+        bool ok = false;
+        const int ms = parser.value(*option).toInt(&ok);
+        if (!ok || ms < 0) {
+            std::fprintf(stderr, "velmor-unit-sim: --%s needs a whole number of milliseconds\n",
+                         qPrintable(option->names().constFirst()));
+            return 2;
+        }
+        (unit.model().*set)(ms);
     }
     if (parser.isSet(replay)) {
         QString error;

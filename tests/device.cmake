@@ -3,4 +3,5 @@ velmor_add_test(device_tests
     device/ConversionsTest.cpp
     device/LineSettingsTest.cpp
     device/LinkTraceTest.cpp
+    device/SettlingTest.cpp
     LIBS velmor_device)

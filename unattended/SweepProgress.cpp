@@ -18,6 +18,19 @@ QString reading(const std::optional<double>& volts) {
 
 } // namespace
 
+QString verdictLine(const MapSummary& s) {
+    const QString unjudged = tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
+    if (s.didNotPowerOn)
+        return tr("FAIL: the supply did not power on (%1)").arg(unjudged);
+    if (s.verdict == Verdict::None)
+        return tr("NO VERDICT: no reading was judged (%1)").arg(unjudged);
+    return tr("%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)")
+        .arg(s.pass() ? tr("PASS") : tr("FAIL"))
+        .arg(s.insideBand)
+        .arg(s.judged)
+        .arg(unjudged);
+}
+
 QString minutesSeconds(qint64 milliseconds) {
     const qint64 seconds = std::max<qint64>(0, milliseconds) / 1000;
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));

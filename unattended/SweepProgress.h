@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MapExport.h"
+
 #include <QString>
 
 #include <optional>
@@ -23,6 +25,10 @@ QString progressBar(const SweepProgress& progress);
 
 // One plain line for a finished row, for a log.
 QString progressRowLine(const SweepProgress& progress);
+
+// The verdict line printed at the end: "PASS: 1598 of 1598 judged cells inside the ATX ±5 % band
+// (42 of 1640 not judged)", "FAIL: the supply did not power on (...)" or "NO VERDICT: ...".
+QString verdictLine(const MapSummary& summary);
 
 // "1:05" for 65 s.
 QString minutesSeconds(qint64 milliseconds);

@@ -1,5 +1,7 @@
 #include "SweepRequest.h"
 
+#include "SweepCourse.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -26,7 +28,14 @@ std::variant<SweepLimits, QString> parseSweepLimits(const QString& text) {
             return tr("--limits: %1 \"%2\" is not a whole number from 0 to 255")
                 .arg(QLatin1String(names[i]), parts[i]);
     }
-    return SweepLimits{values[0], values[1], values[2]};
+    const SweepLimits limits{values[0], values[1], values[2]};
+    if (judgeableSweepCells(limits) == 0)
+        return tr("--limits %1: that sweep paints %2 cells and could judge none of them, even of "
+                  "a perfect supply (the first answers the all-off frame, the next is read as the "
+                  "supply comes up, the second of a row just after the load jump of its wrap)")
+            .arg(text)
+            .arg(expectedSweepCells(limits));
+    return limits;
 }
 
 std::variant<int, QString> parseLinkTimeout(const QString& text) {

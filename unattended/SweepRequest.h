@@ -20,9 +20,9 @@ struct SweepRequest {
 };
 
 // How an unattended sweep ends, as the program's exit status.
-enum SweepExit { sweepPassed = 0, sweepCouldNotRun = 1, sweepFailed = 2 };
+enum SweepExit { sweepPassed = 0, sweepCouldNotRun = 1, sweepFailed = 2, sweepNoVerdict = 3 };
 
-// "L1,L2,P", each 0..255; or why not, naming the option.
+// "L1,L2,P", each 0..255, of a sweep that can judge a reading; or why not, naming the option.
 std::variant<SweepLimits, QString> parseSweepLimits(const QString& text);
 
 // Whole seconds, at least 1; or why not, naming the option.

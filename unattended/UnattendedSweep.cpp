@@ -160,16 +160,14 @@ int UnattendedSweep::save() {
     if (recorder_)
         recorder_->sweepSaved(target_.name, mapFilesBeside(target_.path));
     const MapSummary s = summarize(record_);
-    std::fprintf(output_.stream, "%s\n",
-                 qPrintable(tr("%1: %2 of %3 judged cells inside the ATX ±5 % band")
-                                .arg(s.pass() ? tr("PASS") : tr("FAIL"))
-                                .arg(s.insideBand)
-                                .arg(s.judged)));
+    std::fprintf(output_.stream, "%s\n", qPrintable(verdictLine(s)));
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("Saved %1 with its .csv and .txt%2")
                                 .arg(target_.path, request_.report ? tr(" and .pdf") : QString())));
     std::fflush(output_.stream);
-    return s.pass() ? sweepPassed : sweepFailed;
+    return s.verdict == Verdict::Pass   ? sweepPassed
+           : s.verdict == Verdict::Fail ? sweepFailed
+                                        : sweepNoVerdict;
 }
 
 void UnattendedSweep::interrupt() {

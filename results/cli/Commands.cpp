@@ -51,6 +51,26 @@ QString volts(double value) {
     return QString::number(value, 'f', 3);
 }
 
+qint64 msBetween(const QString& from, const QString& to) {
+    return QDateTime::fromString(from, Qt::ISODateWithMs)
+        .msecsTo(QDateTime::fromString(to, Qt::ISODateWithMs));
+}
+
+// The session's readings as its report and its statistics take them.
+std::vector<SessionSample> samplesOf(const StoredSession& s) {
+    std::vector<SessionSample> samples;
+    samples.reserve(s.ticks.size());
+    for (const StoredTick& t : s.ticks)
+        samples.push_back({msBetween(s.startedAt, t.at), volts5Manual(t.b2), volts12(t.b3),
+                           volts33(t.b4), t.load5, t.load12, t.load33, t.power, t.overload});
+    return samples;
+}
+
+// Two readings of a cell no further apart than the unit's resolution, one step on each output.
+bool withinOneStep(const MapCell& a, const MapCell& b) {
+    return std::abs(a.b2 - b.b2) <= 1 && std::abs(a.b3 - b.b3) <= 1;
+}
+
 } // namespace
 
 QString listText(const std::vector<Listed>& records) {
@@ -90,23 +110,28 @@ QString sessionText(const StoredSession& s) {
                 .arg(shownTime(s.startedAt), shownTime(s.endedAt), shownState(s.endState));
     text += tr("Bench %1, port %2\n").arg(s.host, s.port);
     text += unitLine(s.unit) + QLatin1Char('\n');
-    text += tr("Readings: %1\n").arg(s.ticks.size());
-    if (!s.ticks.empty()) {
+    const std::vector<SessionSample> samples = samplesOf(s);
+    const SettledRun settled = settleSession(samples);
+    text += tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before "
+               "the supply was up, %5 just after a load jump\n")
+                .arg(samples.size())
+                .arg(settled.judged)
+                .arg(settled.supplyOff)
+                .arg(settled.poweringUp)
+                .arg(settled.loadJump);
+    if (settled.didNotPowerOn)
+        text += tr("The supply did not power on: not all three outputs within ±10 % %1 s after "
+                   "switch-on\n")
+                    .arg(powerOnTimeoutMs / 1000);
+    if (settled.judged > 0) {
         std::vector<QStringList> rows;
-        const auto output = [&](const QString& name, auto toVolts) {
-            double low = 1e9, high = -1e9, sum = 0;
-            for (const StoredTick& t : s.ticks) {
-                const double v = toVolts(t);
-                low = std::min(low, v);
-                high = std::max(high, v);
-                sum += v;
-            }
-            rows.push_back(
-                {name, volts(low), volts(high), volts(sum / static_cast<double>(s.ticks.size()))});
+        const auto output = [&](const QString& name, double SessionSample::*v, double nominal) {
+            const OutputFigures f = outputFigures(samples, v, nominal);
+            rows.push_back({name, volts(f.min), volts(f.max), volts(f.mean)});
         };
-        output(QStringLiteral("+5 V"), [](const StoredTick& t) { return volts5Manual(t.b2); });
-        output(QStringLiteral("+12 V"), [](const StoredTick& t) { return volts12(t.b3); });
-        output(QStringLiteral("+3.3 V"), [](const StoredTick& t) { return volts33(t.b4); });
+        output(QStringLiteral("+5 V"), &SessionSample::volts5, 5);
+        output(QStringLiteral("+12 V"), &SessionSample::volts12, 12);
+        output(QStringLiteral("+3.3 V"), &SessionSample::volts33, 3.3);
         text += alignedTable({tr("output"), tr("min V"), tr("max V"), tr("mean V")}, rows);
     }
     std::map<QString, int> counts;
@@ -165,21 +190,16 @@ std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const Q
 
 SessionSheet sessionSheet(const StoredSession& s) {
     const QDateTime began = QDateTime::fromString(s.startedAt, Qt::ISODateWithMs);
-    const auto since = [&began](const QString& at) {
-        return began.msecsTo(QDateTime::fromString(at, Qt::ISODateWithMs));
-    };
-    SessionSheet sheet{s.id,  began.toLocalTime(), s.host, s.port, shownState(s.endState), {}, {},
-                       s.unit};
-    for (const StoredTick& t : s.ticks)
-        sheet.samples.push_back({since(t.at), volts5Manual(t.b2), volts12(t.b3), volts33(t.b4),
-                                 t.load5, t.load12, t.load33, t.power});
+    SessionSheet sheet{
+        s.id,  began.toLocalTime(), s.host, s.port, shownState(s.endState), samplesOf(s), {},
+        s.unit};
     const std::map<QString, SessionMark::Kind> marked{
         {QStringLiteral("overload-cut"), SessionMark::Kind::OverloadCut},
         {QStringLiteral("link-lost"), SessionMark::Kind::LinkLost},
         {QStringLiteral("link-back"), SessionMark::Kind::LinkBack}};
     for (const StoredEvent& e : s.events)
         if (const auto kind = marked.find(e.kind); kind != marked.end())
-            sheet.marks.push_back({since(e.at), kind->second});
+            sheet.marks.push_back({msBetween(s.startedAt, e.at), kind->second});
     return sheet;
 }
 
@@ -226,10 +246,16 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
     if (la.loadLimit1 != lb.loadLimit1 || la.loadLimit2 != lb.loadLimit2 ||
         la.powerLimit != lb.powerLimit)
         return tr("the sweeps ran with different limits; only sweeps of the same limits compare");
+    // Only cells judged in both sweeps compare: an unjudged reading says nothing of the supply.
+    const SettledRun settledA = settleSweep(a.cells);
+    const SettledRun settledB = settleSweep(b.cells);
     std::map<std::pair<int, int>, const MapCell*> before;
-    for (const MapCell& cell : a.cells)
-        before[{cell.row, cell.column}] = &cell;
-    // A difference map: each cell's class moves on +5 V and +12 V, coloured as classes are.
+    for (std::size_t i = 0; i < a.cells.size(); ++i)
+        if (settledA.settling[i] == Settling::Judged)
+            before[{a.cells[i].row, a.cells[i].column}] = &a.cells[i];
+    // A difference map coloured as classes are: green where the class stayed, pale green where
+    // it moved within one step of the reading, then yellow onwards for 1, 2, ... classes moved
+    // by more than that.
     MapRecord moves;
     struct Change {
         const MapCell* from;
@@ -237,17 +263,22 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
         int by;
     };
     std::vector<Change> changes;
-    for (const MapCell& cell : b.cells) {
+    int withinStep = 0;
+    for (std::size_t i = 0; i < b.cells.size(); ++i) {
+        const MapCell& cell = b.cells[i];
         const auto found = before.find({cell.row, cell.column});
-        if (found == before.end() || !judgedCell(cell))
+        if (found == before.end() || settledB.settling[i] != Settling::Judged)
             continue;
         const MapCell& old = *found->second;
-        MapCell move = cell;
-        move.k5 = static_cast<quint8>(std::abs(cell.k5 - old.k5));
-        move.k12 = static_cast<quint8>(std::abs(cell.k12 - old.k12));
-        moves.push_back(move);
         const int by = cellClass(cell.k5, cell.k12) - cellClass(old.k5, old.k12);
-        if (by != 0)
+        const bool resolution = by != 0 && withinOneStep(old, cell);
+        MapCell move = cell;
+        move.k5 = static_cast<quint8>(resolution ? 1 : by != 0 ? std::abs(by) + 1 : 0);
+        move.k12 = 0;
+        moves.push_back(move);
+        if (resolution)
+            ++withinStep;
+        else if (by != 0)
             changes.push_back({&old, &cell, by});
     }
     const int width = a.header.mapWidth > 0 ? a.header.mapWidth : b.header.mapWidth;
@@ -263,12 +294,15 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
     std::stable_sort(changes.begin(), changes.end(), [](const Change& x, const Change& y) {
         return std::abs(x.by) > std::abs(y.by);
     });
-    QString text = tr("%1 judged cells in both sweeps, %2 changed class\n")
+    QString text = tr("%1 judged cells in both sweeps, %2 changed class: %3 within one step of "
+                      "the reading (1 LSB of b2 and b3, the unit's resolution), %4 by more\n")
                        .arg(moves.size())
+                       .arg(withinStep + changes.size())
+                       .arg(withinStep)
                        .arg(changes.size());
-    text += tr("Verdict: %1 before, %2 after\n")
-                .arg(summarize(a.cells).pass() ? QStringLiteral("pass") : QStringLiteral("fail"),
-                     summarize(b.cells).pass() ? QStringLiteral("pass") : QStringLiteral("fail"));
+    text +=
+        tr("Verdict: %1 before, %2 after\n")
+            .arg(verdictName(summarize(a.cells).verdict), verdictName(summarize(b.cells).verdict));
     for (std::size_t i = 0; i < changes.size() && i < 5; ++i) {
         const Change& c = changes[i];
         text += tr("  row %1, column %2: class %3 -> %4 (+5 V %5 -> %6 V, +12 V %7 -> %8 V)\n")
@@ -280,8 +314,9 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
                          volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
     }
     return Comparison{
-        text +
-        tr("Difference map: %1 (green: same class; warmer: more classes moved)\n").arg(path)};
+        text + tr("Difference map: %1 (green: same class; pale green: moved within one step of the "
+                  "reading; yellow and warmer: 1, 2, ... classes moved by more)\n")
+                   .arg(path)};
 }
 
 } // namespace velmor::results

@@ -2,6 +2,7 @@
 // real port and timers.
 #include "AnswerPrompt.h"
 #include "Bench.h"
+#include "MapExport.h"
 #include "ProcessMemory.h"
 #include "SweepFrames.h"
 
@@ -130,6 +131,23 @@ TEST_F(SweepBenchTest, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
     EXPECT_EQ(framesFrom(back)[0], allOffFrame);
     EXPECT_EQ(state.loadLimit1, 80);
     EXPECT_EQ(state.powerLimit, 70);
+}
+
+TEST_F(SweepBenchTest, aSupplyThatTakes300MsToComeUpPassesWithItsFramesUnchanged) {
+    unit.model().setPowerOnMs(300);
+    unit.model().setSettleMs(30);
+    ASSERT_NO_FATAL_FAILURE(openGraphWithLimits(8, 20, 255));
+    click(graph(), "Command3");
+    ASSERT_TRUE(eventually([&] { return ended(); }, benchPatienceMs));
+    run(300);
+    EXPECT_EQ(framesFrom(mark), expectedSweepFrames(8, 20));
+    const MapSummary summary = summarize(graph()->mapRecord());
+    EXPECT_EQ(summary.cells, 50);
+    EXPECT_GE(summary.poweringUp, 3) << "300 ms of 0 V after the switch-on";
+    EXPECT_EQ(summary.loadJump, 4); // column 1 of rows 1 to 4
+    EXPECT_EQ(summary.verdict, Verdict::Pass)
+        << crossLoadSummary(graph()->mapRecord(), {8, 20, 255}, "delayed").toStdString();
+    EXPECT_TRUE(fatal.isEmpty());
 }
 
 TEST_F(SweepBenchTest, pauseStopsTheTrafficAndStartGoesOnAtTheNextStep) {

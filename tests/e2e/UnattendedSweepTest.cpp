@@ -144,10 +144,26 @@ TEST_F(SweepProgramTest, passingSweepExitsWithZeroAndLeavesFourFiles) {
 }
 
 TEST_F(SweepProgramTest, supplyThatTripsFailsTheSweepWithTwo) {
-    unit.model().setOverPowerWatts(1); // off at the first load: every reading far below nominal
-    launch({"--sweep", folder.name("fail"), "--limits", "4,4,255"}, unit.devicePath());
+    // Off at the first load: every reading far below nominal, for the 2.5 s of row 0.
+    unit.model().setOverPowerWatts(1);
+    launch({"--sweep", folder.name("fail"), "--limits", "0,50,255"}, unit.devicePath());
     EXPECT_EQ(exitStatus(), 2) << process.readAllStandardError().toStdString();
-    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).contains("FAIL"));
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput())
+                    .contains("FAIL: the supply did not power on (25 of 25 not judged)"));
+}
+
+TEST_F(SweepProgramTest, supplyThatNeverComesUpFailsWithThatReasonOrHasNoVerdictIfCutShort) {
+    unit.model().setPowerOnMs(100000);
+    launch({"--sweep", folder.name("short"), "--limits", "4,4,255"}, unit.devicePath());
+    EXPECT_EQ(exitStatus(), 3) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput())
+                    .contains("NO VERDICT: no reading was judged (6 of 6 not judged)"));
+
+    launch({"--sweep", folder.name("dead"), "--limits", "0,50,255"}, unit.devicePath());
+    EXPECT_EQ(exitStatus(), 2) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(fileContents(folder.file("dead", ".txt"))
+                    .contains("Power-on: the supply did not power on (not all three outputs "
+                              "within ±10 % 2 s after switch-on)\nVerdict (ATX ±5 %): fail\n"));
 }
 
 TEST_F(SweepProgramTest, interruptTurnsTheLoadsOffAndExitsWithOne) {
@@ -193,9 +209,11 @@ TEST_F(SweepProgramTest, unitThatPassedTheSameSweepBeforeIsToldOfTheRepeat) {
                                "--unit",     "PSU-0001",
                                "--operator", "Ivanov"};
     unit.model().setOverPowerWatts(1);
+    // The supply trips at once and this short sweep ends before the power-on timeout: no verdict,
+    // so no pass to repeat.
     launch(QStringList{"--sweep", folder.name("fails"), "--limits", "4,4,255"} + recorded,
            unit.devicePath());
-    EXPECT_EQ(exitStatus(), 2);
+    EXPECT_EQ(exitStatus(), 3);
     EXPECT_FALSE(process.readAllStandardError().contains("repeat test"));
     unit.model().setOverPowerWatts(300);
     QString told;

@@ -11,8 +11,9 @@ using namespace velmor;
 
 namespace {
 
-// Ten seconds at 200 ms: +12 V sags to 11.3 V (outside ±5 %) from 4 s to 6 s, an overload cut
-// at 5 s, the link away from 7 s to 8 s.
+// Ten seconds at 200 ms: +12 V sags to 11.3 V (outside ±5 %) from 4 s to 6 s under a heavier
+// +12 V load, an overload cut at 5 s, the link away from 7 s to 8 s. The first reading answers
+// the frame before the switch-on, the second the switch-on itself.
 SessionSheet burnIn() {
     SessionSheet session;
     session.id = QStringLiteral("5e551011-aaaa-bbbb-cccc-000000000001");
@@ -31,15 +32,34 @@ SessionSheet burnIn() {
     return session;
 }
 
-TEST(SessionReportTest, figuresCountEachSampleUntilTheNext) {
+TEST(SessionReportTest, figuresCountEachJudgedSampleUntilTheNext) {
     const SessionSheet session = burnIn();
     const OutputFigures v12 = outputFigures(session.samples, &SessionSample::volts12, 12);
     EXPECT_DOUBLE_EQ(v12.min, 11.3);
     EXPECT_DOUBLE_EQ(v12.max, 12.05);
-    EXPECT_EQ(v12.msOutside, 2000);
-    EXPECT_NEAR(v12.mean, (41 * 12.05 + 10 * 11.3) / 51, 1e-9);
+    // Not judged: the first two readings, and those at 4.2 s and 6.2 s, each the reply to the
+    // frame that moved the +12 V load by 80.
+    EXPECT_EQ(v12.judged, 47);
+    EXPECT_EQ(v12.msOutside, 1800);
+    EXPECT_NEAR(v12.mean, (38 * 12.05 + 9 * 11.3) / 47, 1e-9);
     EXPECT_EQ(outputFigures(session.samples, &SessionSample::volts5, 5).msOutside, 0);
     EXPECT_EQ(outputFigures({}, &SessionSample::volts5, 5).msOutside, 0);
+}
+
+TEST(SessionReportTest, ticksBeforeTheSupplyCameUpAreNotCounted) {
+    // The supply reads 0 V for its first 400 ms, then sits at nominal.
+    std::vector<SessionSample> samples;
+    for (qint64 ms = 0; ms <= 2000; ms += 200) {
+        const bool up = ms >= 600;
+        samples.push_back({ms, up ? 5.0 : 4.0, up ? 12.0 : 9.6, up ? 3.3 : 2.64, 0, 0, 0, 0});
+    }
+    const SettledRun settled = settleSession(samples);
+    EXPECT_EQ(settled.supplyOff, 1);
+    EXPECT_EQ(settled.poweringUp, 3); // 200, 400 and the first power-good reading at 600 ms
+    EXPECT_EQ(settled.judged, 7);
+    const OutputFigures v12 = outputFigures(samples, &SessionSample::volts12, 12);
+    EXPECT_DOUBLE_EQ(v12.min, 12.0);
+    EXPECT_EQ(v12.msOutside, 0);
 }
 
 TEST(SessionReportTest, pageCarriesTheFiguresAndTheEvents) {
@@ -53,7 +73,10 @@ TEST(SessionReportTest, pageCarriesTheFiguresAndTheEvents) {
     ASSERT_TRUE(reader.waitForFinished(30000));
     const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
     EXPECT_TRUE(text.contains("Manual session 5e551011")) << text.toStdString();
-    EXPECT_TRUE(text.contains("+12 V 11.300 V 12.050 V 11.903 V 0:02")) << text.toStdString();
+    EXPECT_TRUE(text.contains("+12 V 11.300 V 12.050 V 11.906 V 0:01")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Figures from 47 of 51 readings; not judged: 1 supply off, 1 "
+                              "before the supply was up, 2 after a load jump"))
+        << text.toStdString();
     EXPECT_TRUE(text.contains("Overload cuts: 1 Link losses: 1")) << text.toStdString();
 }
 

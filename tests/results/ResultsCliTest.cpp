@@ -2,6 +2,7 @@
 #include "Recorder.h"
 #include "RecordsTest.h"
 
+#include "MapPicture.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,9 @@ namespace {
 
 class ResultsCliTest : public ::testing::Test {
 protected:
-    // Two sweeps of 4 cells, the first of unit PSU-0001, the second of no unit named and with one
-    // cell out of the band, and a session of PSU-0001.
+    // Two sweeps of 4 cells, the first of unit PSU-0001, the second of no unit named, with one
+    // cell out of the band and one a step of the reading over a class boundary, and a session of
+    // PSU-0001.
     void SetUp() override {
         RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
         for (const int b2 : {128, 60}) {
@@ -29,7 +31,7 @@ protected:
             writer.post(SweepBegan{id, recordTime(), "bench-1", "/dev/ttyS0", 4, 6, 255, 693, 685,
                                    1, b2 == 128 ? unit : UnitIdentity{}});
             for (int seq = 0; seq < 4; ++seq) {
-                const int reading = seq == 3 ? b2 : 128;
+                const int reading = seq == 3 ? b2 : seq == 2 ? (b2 == 128 ? 133 : 134) : 128;
                 writer.post(CellPainted{id, seq, recordTime(), seq / 2, seq % 2, reading, 128, 128,
                                         deviationClass5(reading), 0});
             }
@@ -38,7 +40,11 @@ protected:
         }
         const QString session = newRecordId();
         writer.post(SessionBegan{session, recordTime(), "bench-1", "/dev/ttyS0", unit});
-        writer.post(TickRead{session, 0, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, true});
+        // The first reading answers the frame before the switch-on, the second the switch-on.
+        writer.post(TickRead{session, 0, recordTime(), 65, 0, 0, 0, 20, 20, 10, 0, false});
+        writer.post(
+            TickRead{session, 1, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, false});
+        writer.post(TickRead{session, 2, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, true});
         writer.post(SessionEvent{session, 0, recordTime(), "overload-cut", "150.5 W"});
         writer.post(RecordEnded{session, false, recordTime(), "switched-off"});
         ASSERT_TRUE(writer.drain(10000));
@@ -124,7 +130,7 @@ TEST_F(ResultsCliTest, findsAUnitsRecordsShowsItsHistoryAndShowsTimesInLocalTime
     EXPECT_TRUE(history[1].endsWith("  pass     limits 4,6,255, 4 cells, 100.00 % inside"))
         << history[1].toStdString();
     EXPECT_TRUE(history[2].contains("  session  ") &&
-                history[2].endsWith("  switched-off  -        1 ticks, lowest +12 V 12.009 V"))
+                history[2].endsWith("  switched-off  -        3 ticks, lowest +12 V 12.009 V"))
         << history[2].toStdString();
     EXPECT_EQ(history[3], "(2 records)");
     EXPECT_EQ(results({"history", "PSU-0002"}), "no records of this unit\n");
@@ -134,6 +140,9 @@ TEST_F(ResultsCliTest, showsASessionsVoltagesAndOverloadCuts) {
     const QString list = results({"list", "--kind", "session"});
     const QString id = list.split('\n').at(1).left(8);
     const QString shown = results({"show", id});
+    EXPECT_TRUE(shown.contains("Readings: 3, judged 1; not judged: 1 answering a supply-off "
+                               "frame, 1 before the supply was up, 0 just after a load jump"))
+        << shown.toStdString();
     EXPECT_TRUE(shown.contains("+12 V   12.009  12.009  12.009")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("Overload cuts: 1")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("150.5 W"));
@@ -143,25 +152,30 @@ TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
     QTemporaryDir out;
     const QString compared =
         results({"compare", ids[0].left(8), ids[1].left(8), "--to", out.path()});
-    EXPECT_TRUE(compared.contains("3 judged cells in both sweeps, 1 changed class"))
+    EXPECT_TRUE(compared.contains("2 judged cells in both sweeps, 2 changed class: 1 within one "
+                                  "step of the reading (1 LSB of b2 and b3, the unit's "
+                                  "resolution), 1 by more"))
         << compared.toStdString();
     EXPECT_TRUE(compared.contains("Verdict: pass before, fail after"));
     EXPECT_TRUE(compared.contains("row 1, column 1: class 0 -> 10"));
     const QImage difference(
         out.filePath("compare-" + ids[0].left(8) + "-" + ids[1].left(8) + ".bmp"));
     ASSERT_EQ(difference.size(), QSize(693, 685));
-    // The changed cell (row 1, column 1) is grey, an unchanged one (row 0, column 1) green.
+    // The changed cell (row 1, column 1) is grey, the one a step of the reading moved (row 1,
+    // column 0) pale green; the reply to the switch-on (row 0, column 1) is not compared.
     EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 120)), QColor(100, 100, 100));
-    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), QColor(0, 255, 0));
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(40, 10240 - 120)), QColor(186, 255, 49));
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), ui::toQColor(mapBackColour));
+    EXPECT_FALSE(compared.contains("row 1, column 0:")) << "not among the real changes";
 
     const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);
     const QString written = results({"export", id, "--to", out.path()}).trimmed();
     QFile csv(written);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << written.toStdString();
     const QList<QByteArray> lines = csv.readAll().split('\n');
-    ASSERT_EQ(lines.size(), 3); // header, one reading, ""
-    EXPECT_TRUE(lines[1].endsWith(",128,128,128,5.0040,12.0094,3.3026,20,20,10,150.50,1"))
-        << lines[1].toStdString();
+    ASSERT_EQ(lines.size(), 5); // header, three readings, ""
+    EXPECT_TRUE(lines[3].endsWith(",128,128,128,5.0040,12.0094,3.3026,20,20,10,150.50,1"))
+        << lines[3].toStdString();
 }
 
 } // namespace
@@ -181,7 +195,7 @@ TEST_F(ResultsCliTest, reportsASweepAndASessionAsPdf) {
     EXPECT_TRUE(sweepPdf.endsWith(ids[1].left(8) + ".pdf")) << sweepPdf.toStdString();
     const QString sweep = pdfText(sweepPdf);
     EXPECT_TRUE(sweep.contains("FAIL")) << sweep.toStdString();
-    EXPECT_TRUE(sweep.contains("2 of 3 judged cells")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("1 of 2 judged cells")) << sweep.toStdString();
     EXPECT_TRUE(sweep.contains("Worst +5 V: 4.471 V")) << sweep.toStdString();
     // The record's bench, not the one the report is made on.
     EXPECT_TRUE(sweep.contains("+03:00")) << sweep.toStdString();

@@ -145,3 +145,36 @@ TEST(SupplyModelTest, noiseIsBoundedAndRepeatableFromItsSeed) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SupplyModelTest, delayedSupplyReadsZeroUntilItComesUpThenFollowsEachLoadChange) {
+    SupplyModel model;
+    model.setPowerOnMs(300);
+    model.setSettleMs(30);
+    const ControlFrame idle{1, 255, 255, 255};
+    const ControlFrame heavy12{1, 255, loadCode(200), 255};
+    model.apply(idle, 1000);
+    EXPECT_EQ(model.reply(1000).b2, 0);
+    EXPECT_EQ(model.reply(1299).b3, 0);
+    EXPECT_EQ(model.reply(1299).b1, SupplyModel::statusOn) << "switched on, not yet up";
+    EXPECT_LT(model.reply(1310).b3, 100) << "rising";
+    EXPECT_EQ(model.reply(1600), (ReplyFrame{1, 128, 128, 128})) << "settled";
+
+    // A load step: the reply at once still shows the old load, 10 time constants later the new.
+    SupplyModel ideal;
+    const ReplyFrame loaded = replyTo(ideal, heavy12);
+    model.apply(heavy12, 2000);
+    EXPECT_EQ(model.reply(2000), (ReplyFrame{1, 128, 128, 128}));
+    const ReplyFrame midway = model.reply(2020);
+    EXPECT_LT(midway.b3, 128);
+    EXPECT_GT(midway.b3, loaded.b3);
+    EXPECT_EQ(model.reply(2300), loaded);
+
+    // Switched off and on again, it waits anew.
+    model.apply(allOffFrame, 3000);
+    model.apply(idle, 3100);
+    EXPECT_EQ(model.reply(3350).b2, 0);
+}
+
+} // namespace

@@ -32,6 +32,16 @@ TEST(SweepLimitsTest, takeThreeBytesAndNameTheOneRefused) {
         EXPECT_TRUE(std::get<QString>(refused).startsWith("--limits")) << text;
         EXPECT_TRUE(std::get<QString>(refused).contains(named)) << text;
     }
+    // Limits whose sweep could judge no reading at all are refused with the reason.
+    for (const char* text : {"0,0,0", "0,4,70"}) {
+        const auto refused = parseSweepLimits(text);
+        ASSERT_TRUE(std::holds_alternative<QString>(refused)) << text;
+        EXPECT_TRUE(std::get<QString>(refused).contains("could judge none of them")) << text;
+    }
+    EXPECT_TRUE(std::get<QString>(parseSweepLimits("0,0,0")).contains("paints 0 cells"));
+    EXPECT_EQ(judgeableSweepCells({0, 6, 70}), 1);
+    EXPECT_EQ(judgeableSweepCells({80, 80, 70}), 1598); // 1640 less (0, 0), (0, 1) and 40 wraps
+    EXPECT_EQ(judgeableSweepCells({80, 0, 70}), 38);    // every step moves both loads by one step
     EXPECT_TRUE(std::holds_alternative<QString>(parseLinkTimeout("0")));
     EXPECT_EQ(std::get<int>(parseLinkTimeout("45")), 45);
 }

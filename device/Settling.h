@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <vector>
+
+namespace velmor {
+
+// Which readings of a run a verdict may judge. A reading is judged only when it shows a powered,
+// settled supply; the others are kept and shown, counted by why they are not judged.
+
+// One reading and the frame it answers: what the unit had been told when it measured.
+struct RunReading {
+    qint64 ms = 0;         // when it was read, from the run's first reading
+    bool supplyOn = false; // the frame it answers had the supply switched on
+    int load5 = 0;         // that frame's load settings, 0..255
+    int load12 = 0;
+    int load33 = 0;
+    double ratio5 = 0; // the +5 V, +12 V and +3.3 V readings over their nominal voltages
+    double ratio12 = 0;
+    double ratio33 = 0;
+};
+
+enum class Settling {
+    Judged,
+    SupplyOff,  // it answers a frame with the supply switched off
+    PoweringUp, // the supply was not yet up: no earlier reading since switch-on was power-good
+    LoadJump    // it answers a frame that moved a load by more than one sweep step
+};
+
+// Power-good: all three outputs within ±10 % of nominal.
+constexpr bool powerGood(const RunReading& r) {
+    const auto inside = [](double ratio) { return ratio >= 0.9 && ratio <= 1.1; };
+    return inside(r.ratio5) && inside(r.ratio12) && inside(r.ratio33);
+}
+
+// A supply not power-good within this long after the reply to its switch-on frame did not power on.
+inline constexpr qint64 powerOnTimeoutMs = 2000;
+// More than this many load settings on any output between two frames is a load jump; the sweep
+// steps by 2.
+inline constexpr int loadJumpSettings = 2;
+
+struct SettledRun {
+    std::vector<Settling> settling; // one per reading, in order
+    int judged = 0;
+    int supplyOff = 0;
+    int poweringUp = 0;
+    int loadJump = 0;
+    bool didNotPowerOn = false; // switched on, and not power-good within the timeout
+};
+
+// The settled rule, applied to a run's readings in the order they were read.
+SettledRun settleRun(const std::vector<RunReading>& readings);
+
+} // namespace velmor

@@ -1,0 +1,74 @@
+// The settled rule on plain lists of readings: which a verdict may judge, and why not the others.
+#include "Settling.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmor;
+
+namespace {
+
+// A reading every 200 ms of a supply at the given share of nominal on all three outputs,
+// answering a frame with the supply on (unless off) and the given +12 V load.
+struct Reads {
+    std::vector<RunReading> list;
+    Reads& add(double ratio, int load12 = 0, bool on = true) {
+        list.push_back(
+            {static_cast<qint64>(list.size()) * 200, on, 0, load12, 0, ratio, ratio, ratio});
+        return *this;
+    }
+};
+
+TEST(SettlingTest, readingsBeforeTheSupplyIsUpAndAfterALoadJumpAreNotJudged) {
+    Reads r;
+    r.add(0, 0, false) // the frame before the switch-on
+        .add(0)        // the reply to the switch-on
+        .add(0.5)      // rising
+        .add(0.93)     // the first power-good reading: perhaps still rising
+        .add(1.0)
+        .add(1.0, 2)  // one sweep step
+        .add(1.0, 40) // a jump
+        .add(1.0, 40)
+        .add(0.7, 40); // a supply that sags once up is judged, and fails
+    const SettledRun run = settleRun(r.list);
+    EXPECT_EQ(run.settling, (std::vector<Settling>{
+                                Settling::SupplyOff, Settling::PoweringUp, Settling::PoweringUp,
+                                Settling::PoweringUp, Settling::Judged, Settling::Judged,
+                                Settling::LoadJump, Settling::Judged, Settling::Judged}));
+    EXPECT_EQ(run.judged, 4);
+    EXPECT_EQ(run.supplyOff, 1);
+    EXPECT_EQ(run.poweringUp, 3);
+    EXPECT_EQ(run.loadJump, 1);
+    EXPECT_FALSE(run.didNotPowerOn);
+}
+
+TEST(SettlingTest, aSupplyNotUpTwoSecondsAfterSwitchOnDidNotPowerOn) {
+    Reads slow;
+    slow.add(0, 0, false);
+    for (int i = 0; i < 11; ++i) // the reply to the switch-on at 200 ms, the last at 2.2 s
+        slow.add(0.85);
+    EXPECT_FALSE(settleRun(slow.list).didNotPowerOn) << "2 s after the switch-on's reply";
+    slow.add(0.85);
+    EXPECT_TRUE(settleRun(slow.list).didNotPowerOn);
+    slow.add(1.0).add(1.0).add(1.0); // up at last: judged, the failure stands
+    const SettledRun late = settleRun(slow.list);
+    EXPECT_TRUE(late.didNotPowerOn);
+    EXPECT_EQ(late.judged, 2);
+
+    // One output low is enough to be not yet up.
+    std::vector<RunReading> oneLow{{0, true, 0, 0, 0, 1.0, 1.0, 0.0}};
+    for (qint64 ms = 100; ms <= 2200; ms += 100)
+        oneLow.push_back({ms, true, 0, 0, 0, 1.0, 1.0, 0.0});
+    EXPECT_TRUE(settleRun(oneLow).didNotPowerOn);
+    EXPECT_EQ(settleRun(oneLow).judged, 0);
+}
+
+TEST(SettlingTest, switchingOffAndOnAgainWaitsForTheSupplyAnew) {
+    Reads r;
+    r.add(1.0).add(1.0).add(0, 0, false).add(1.0).add(1.0);
+    EXPECT_EQ(settleRun(r.list).settling,
+              (std::vector<Settling>{Settling::PoweringUp, Settling::Judged, Settling::SupplyOff,
+                                     Settling::PoweringUp, Settling::Judged}));
+    EXPECT_EQ(settleRun({}).judged, 0);
+}
+
+} // namespace
