@@ -107,8 +107,30 @@ MapSummary summarize(const MapRecord& record) {
     return summary;
 }
 
-QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
-                            const QString& name) {
+Verdict verdictOf(const MapSummary& summary, bool completed) {
+    if (!completed)
+        return Verdict::Incomplete;
+    if (summary.judged == 0)
+        return Verdict::None;
+    return summary.pass() ? Verdict::Pass : Verdict::Fail;
+}
+
+QString verdictName(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Pass:
+        return QStringLiteral("pass");
+    case Verdict::Fail:
+        return QStringLiteral("fail");
+    case Verdict::None:
+        return QStringLiteral("none");
+    case Verdict::Incomplete:
+        break;
+    }
+    return QStringLiteral("incomplete");
+}
+
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
+                            bool completed) {
     const MapSummary summary = summarize(record);
     QStringList lines;
     lines << QStringLiteral("Cross-load map \"%1\"").arg(name);
@@ -134,8 +156,7 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
                        worst5 ? worst5->k5 : 0);
     lines << worstLine(QStringLiteral("+12 V"), worst12, worst12 ? volts12(worst12->b3) : 0, 12,
                        worst12 ? worst12->k12 : 0);
-    lines << QStringLiteral("Verdict (ATX ±5 %): ") +
-                 (summary.pass() ? QStringLiteral("pass") : QStringLiteral("fail"));
+    lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(verdictOf(summary, completed));
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 

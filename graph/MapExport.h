@@ -48,6 +48,13 @@ struct MapSummary {
 };
 MapSummary summarize(const MapRecord& record);
 
+// A test result: only a completed run has one, and only when it judged a reading.
+enum class Verdict { Pass, Fail, None, Incomplete };
+Verdict verdictOf(const MapSummary& summary, bool completed);
+
+// "pass", "fail", "none" or "incomplete", as the records and the summary write it.
+QString verdictName(Verdict verdict);
+
 // The limits the sweep ran with.
 struct SweepLimits {
     int loadLimit1 = 0;
@@ -60,8 +67,9 @@ constexpr SweepLimits sweepLimitsOf(const Limits& limits) {
     return {limits.loadLimit1, limits.loadLimit2, limits.powerLimit};
 }
 
-// The summary text of the map saved under the name, lines ending in "\n".
-QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
-                            const QString& name);
+// The summary text of the map saved under the name, lines ending in "\n"; the verdict is
+// "incomplete" for a sweep that did not complete.
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
+                            bool completed = true);
 
 } // namespace velmor

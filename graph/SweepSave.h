@@ -21,6 +21,7 @@ struct FinishedSweep {
     SweepLimits limits;
     QString port; // the unit's device
     QDateTime finishedAt;
+    bool completed = true; // a sweep that did not complete has no verdict
 };
 
 // Saves the sweep in the maps folder under its map's path inside it ("<name>.bmp"): the map, the

@@ -220,9 +220,15 @@ private:
     void verdictAndFigures() {
         double y = mapTop + std::max(mapHeight(), 330.0) + 150;
         const MapSummary& s = summary_;
-        const bool passed = s.pass();
-        text(0, y, passed ? tr("PASS") : tr("FAIL"), reportFont(36, true),
-             passed ? QColor(0, 140, 0) : QColor(200, 0, 0));
+        const Verdict verdict = verdictOf(s, sweep_.completed);
+        const QString word = verdict == Verdict::Pass   ? tr("PASS")
+                             : verdict == Verdict::Fail ? tr("FAIL")
+                             : verdict == Verdict::None ? tr("NO VERDICT")
+                                                        : tr("INCOMPLETE");
+        text(0, y, word, reportFont(36, true),
+             verdict == Verdict::Pass   ? QColor(0, 140, 0)
+             : verdict == Verdict::Fail ? QColor(200, 0, 0)
+                                        : QColor(110, 110, 110));
         const QString share =
             s.judged == 0 ? tr("no judged cells")
                           : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "

@@ -155,7 +155,7 @@ int UnattendedSweep::save() {
         return sweepCouldNotRun;
     }
     if (recorder_)
-        recorder_->sweepSaved(target_.name, mapFilesBeside(target_.path));
+        recorder_->sweepSaved(target_.name, mapFilesBeside(target_.shown));
     const MapSummary s = summarize(record_);
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("%1: %2 of %3 judged cells inside the ATX ±5 % band")

@@ -1,6 +1,8 @@
 // velmor-results: reads the test records the bench keeps.
 #include "Commands.h"
+#include "Printable.h"
 #include "Schema.h"
+#include "Sql.h"
 #include "StoreAddress.h"
 #include "StoreRead.h"
 #include "Table.h"
@@ -22,8 +24,10 @@ Reads the test records of velmor-test: every sweep of the graph window and every
 session of the manual window.
 
 Commands:
-  list [--since DATE] [--name TEXT] [--verdict pass|fail] [--kind sweep|session]
-                          one line per record, newest first
+  list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session]
+                          one line per record, newest first; V is pass, fail, none (a
+                          completed sweep that judged no cell) or incomplete (reset,
+                          abandoned, link lost or still open: no verdict)
   show ID                 a record's bench, times, limits, verdict and worst cells; for a
                           session min/max/mean of each voltage and the overload cuts
   export ID --to DIR      a sweep's .bmp, .csv and .txt as the save button writes them,
@@ -35,6 +39,7 @@ Commands:
                           map (BMP) in DIR (default: the current folder)
 
 ID is a record's id or its first characters (at least 4), as list shows them.
+Control characters in stored texts are shown escaped (\n, \x1b).
 
 Options:
   --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
@@ -44,7 +49,7 @@ Options:
 )";
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "velmor-results: %s\n", qPrintable(message));
+    std::fprintf(stderr, "velmor-results: %s\n", qPrintable(printable(message)));
     return 1;
 }
 
@@ -114,15 +119,22 @@ int main(int argc, char** argv) {
     if (!db)
         return exitCode;
     const int version = storedSchemaVersion(*db);
-    if (version != schemaVersion)
-        return fail(
-            QStringLiteral("%1 has schema version %2; this program reads version %3")
-                .arg(store->kind == StoreAddress::Kind::SQLite ? store->path : store->database)
-                .arg(version)
-                .arg(schemaVersion));
+    if (version > schemaVersion)
+        return fail(newerSchemaRefused(*db, version));
+    if (version < oldestReadableVersion)
+        return fail(QStringLiteral("%1 holds no velmor-test records").arg(describe(*db)));
+    if (version < schemaVersion)
+        std::fprintf(stderr,
+                     "velmor-results: %s has schema version %d of an older velmor-test; it is "
+                     "read as it is. velmor-test brings it up to date (version %d) the next time "
+                     "it records into it.\n",
+                     qPrintable(printable(describe(*db))), version, schemaVersion);
 
     if (command == QLatin1String("list")) {
         ListFilter filter{QString(), parser.value(name), parser.value(verdict), parser.value(kind)};
+        if (!filter.verdict.isEmpty() &&
+            !QStringList{"pass", "fail", "none", "incomplete"}.contains(filter.verdict))
+            return fail(QStringLiteral("--verdict takes pass, fail, none or incomplete"));
         if (parser.isSet(since)) {
             const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
             if (!date.isValid())
@@ -130,8 +142,15 @@ int main(int argc, char** argv) {
             filter.since = date.toString(Qt::ISODate);
         }
         const auto listed = listRecords(*db, filter);
-        const auto* records = valueOf(listed, &exitCode);
-        return records ? print(listText(*records)) : exitCode;
+        const auto* listing = valueOf(listed, &exitCode);
+        if (!listing)
+            return exitCode;
+        print(listText(listing->records));
+        // The records that could be read are listed; each refused one is named, and the status
+        // says the list is not whole.
+        for (const QString& refused : listing->refused)
+            exitCode = fail(refused);
+        return exitCode;
     }
 
     std::vector<std::pair<QString, bool>> ids;
