@@ -65,7 +65,9 @@ std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values) {
 std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QString& statement,
                                                    const QVariantList& values) {
     QSqlQuery query(db);
-    query.setForwardOnly(true);
+    // Every row is read anyway: PostgreSQL hands them over in one result (forward-only, it
+    // hands over one result per row, several times slower), SQLite steps through them.
+    query.setForwardOnly(!isPostgres(db));
     if (!query.prepare(statement))
         return failure(db, query.lastError());
     if (auto error = run(query, values))
