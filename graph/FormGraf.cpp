@@ -213,7 +213,7 @@ void FormGraf::save() {
     if (const auto error = saveSweep(mapsFolder_.path, map.relative, sweep, true))
         saveError_(*error);
     else if (recorder_)
-        recorder_->sweepSaved(map.name, mapFilesBeside(map.path));
+        recorder_->sweepSaved(map.name, mapFilesBeside(map.shown));
 }
 
 void FormGraf::endRecordedSweep(SweepEnd end) {

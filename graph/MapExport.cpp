@@ -124,9 +124,11 @@ QString verdictName(Verdict verdict) {
     case Verdict::Fail:
         return QStringLiteral("fail");
     case Verdict::None:
+        return QStringLiteral("none");
+    case Verdict::Incomplete:
         break;
     }
-    return QStringLiteral("none");
+    return QStringLiteral("incomplete");
 }
 
 MapSummary summarize(const MapRecord& record) {
@@ -170,8 +172,12 @@ QString unjudgedReasons(const MapSummary& summary) {
     return reasons.isEmpty() ? QStringLiteral("none") : reasons.join(QStringLiteral(", "));
 }
 
-QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
-                            const QString& name) {
+Verdict verdictOf(const MapSummary& summary, bool completed) {
+    return completed ? summary.verdict : Verdict::Incomplete;
+}
+
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
+                            bool completed) {
     const MapSummary summary = summarize(record);
     QStringList lines;
     lines << QStringLiteral("Cross-load map \"%1\"").arg(name);
@@ -202,7 +208,7 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
         lines << QStringLiteral("Power-on: the supply did not power on (not all three outputs "
                                 "within ±10 % %1 s after switch-on)")
                      .arg(powerOnTimeoutMs / 1000);
-    lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(summary.verdict);
+    lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(verdictOf(summary, completed));
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 

@@ -38,9 +38,11 @@ std::vector<RunReading> sweepReadings(const MapRecord& record);
 // The settled rule over the cells: which are judged, and why the others are not.
 SettledRun settleSweep(const MapRecord& record);
 
-// A run's verdict: none when nothing was judged and the supply did not fail to power on.
-enum class Verdict { None, Pass, Fail };
-QString verdictName(Verdict verdict); // "none", "pass", "fail"
+// A run's verdict: none when nothing was judged and the supply did not fail to power on;
+// incomplete for a run that did not complete, which has no verdict.
+enum class Verdict { None, Pass, Fail, Incomplete };
+// "none", "pass", "fail" or "incomplete", as the records and the summary write it.
+QString verdictName(Verdict verdict);
 
 // What the summary reports, counted over the judged cells of the record. The worst cells are
 // indexes into the record: the largest distance from nominal, the first painted on a tie; none
@@ -66,6 +68,9 @@ MapSummary summarize(const MapRecord& record);
 // was up, 40 just after a load jump", or "none".
 QString unjudgedReasons(const MapSummary& summary);
 
+// A test result: only a completed run has one; otherwise the summary's.
+Verdict verdictOf(const MapSummary& summary, bool completed);
+
 // The limits the sweep ran with.
 struct SweepLimits {
     int loadLimit1 = 0;
@@ -78,8 +83,9 @@ constexpr SweepLimits sweepLimitsOf(const Limits& limits) {
     return {limits.loadLimit1, limits.loadLimit2, limits.powerLimit};
 }
 
-// The summary text of the map saved under the name, lines ending in "\n".
-QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits,
-                            const QString& name);
+// The summary text of the map saved under the name, lines ending in "\n"; the verdict is
+// "incomplete" for a sweep that did not complete.
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
+                            bool completed = true);
 
 } // namespace velmor

@@ -41,8 +41,9 @@ std::variant<MapPath, MapNameRefused> mapFilePath(const QString& mapsFolder, con
         return MapNameRefused{
             refused("Не удаётся сохранить карту как \"%1\": \".\" не может быть именем")
                 .arg(name.trimmed())};
-    return MapPath{mapsFolder + QLatin1Char('/') + relative + QStringLiteral(".bmp"),
-                   relative + QStringLiteral(".bmp"), parts.join(QLatin1Char('\\'))};
+    const QString file = relative + QStringLiteral(".bmp");
+    return MapPath{mapsFolder + QLatin1Char('/') + file, file, parts.join(QLatin1Char('\\')),
+                   QDir(mapsFolder).dirName() + QLatin1Char('/') + file};
 }
 
 } // namespace velmor

@@ -13,6 +13,8 @@ struct MapPath {
     QString path;     // the BMP file
     QString relative; // the BMP file inside the maps folder: "may/psu1.bmp"
     QString name;     // the name as saved, blanks trimmed: "may\psu1"
+    QString shown;    // the maps folder's name and the file in it: "Graf/may/psu1.bmp", as the
+                      // records keep it (never the operator's home folder)
 };
 
 // Why a name is not taken: it is empty, holds a NUL, has a part "." or "..", or would lead out

@@ -24,6 +24,7 @@ struct FinishedSweep {
     QDateTime finishedAt;
     QString bench{}; // the host it ran on
     UnitIdentity unit{};
+    bool completed = true; // a sweep that did not complete has no verdict
 };
 
 // Saves the sweep in the maps folder under its map's path inside it ("<name>.bmp"): the map, the

@@ -144,7 +144,9 @@ qint64 timeStep(qint64 spanMs) {
     for (const qint64 s : {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600, 7200})
         if (spanMs / (s * 1000) <= 10)
             return s * 1000;
-    return 14400 * 1000;
+    // Longer sessions: whole multiples of four hours, still about ten labels.
+    const qint64 block = 14400 * 1000;
+    return std::max<qint64>(1, (spanMs / 10 + block - 1) / block) * block;
 }
 
 struct Output {

@@ -219,13 +219,15 @@ private:
     void verdictAndFigures() {
         double y = mapTop + std::max(mapHeight(), 330.0) + 150;
         const MapSummary& s = summary_;
-        const QString verdict = s.verdict == Verdict::Pass   ? tr("PASS")
-                                : s.verdict == Verdict::Fail ? tr("FAIL")
-                                                             : tr("NO VERDICT");
-        const QColor colour = s.verdict == Verdict::Pass   ? QColor(0, 140, 0)
-                              : s.verdict == Verdict::Fail ? QColor(200, 0, 0)
-                                                           : QColor(110, 110, 110);
-        text(0, y, verdict, reportFont(36, true), colour);
+        const Verdict verdict = verdictOf(s, sweep_.completed);
+        const QString word = verdict == Verdict::Pass   ? tr("PASS")
+                             : verdict == Verdict::Fail ? tr("FAIL")
+                             : verdict == Verdict::None ? tr("NO VERDICT")
+                                                        : tr("INCOMPLETE");
+        text(0, y, word, reportFont(36, true),
+             verdict == Verdict::Pass   ? QColor(0, 140, 0)
+             : verdict == Verdict::Fail ? QColor(200, 0, 0)
+                                        : QColor(110, 110, 110));
         const QString share =
             s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
                                  "±10 % %1 s after switch-on")

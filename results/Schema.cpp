@@ -57,6 +57,15 @@ const std::array<QStringList, schemaVersion> migrations{{
         QStringLiteral("ALTER TABLE sessions ADD COLUMN operator TEXT"),
         QStringLiteral("CREATE INDEX sweeps_unit ON sweeps (unit_serial)"),
         QStringLiteral("CREATE INDEX sessions_unit ON sessions (unit_serial)"),
+        // Each record's summary, kept in its row when it ends so that a list reads no cells: a
+        // sweep's cells, judged cells, those inside the band and its verdict; a session's ticks.
+        // NULL while the record is open, and in rows that ended before these columns existed.
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN cell_count INTEGER"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN judged_cells INTEGER"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN inside_band INTEGER"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN verdict TEXT"),
+        QStringLiteral("ALTER TABLE sessions ADD COLUMN tick_count INTEGER"),
+        QStringLiteral("CREATE INDEX sweeps_verdict ON sweeps (verdict, started_at)"),
     },
 }};
 
@@ -71,6 +80,16 @@ int storedSchemaVersion(const QSqlDatabase& db) {
     return query.value(0).toInt();
 }
 
+QString newerSchemaRefused(const QSqlDatabase& db, int stored) {
+    return QCoreApplication::translate(
+               "results",
+               "The results database %1 has schema version %2, newer than this program "
+               "knows (%3); it is left as it is. Use a newer velmor-test or another database.")
+        .arg(describe(db))
+        .arg(stored)
+        .arg(schemaVersion);
+}
+
 std::optional<QString> prepareSchema(QSqlDatabase& db, int target) {
     Transaction transaction(db);
     if (auto error = transaction.begin())
@@ -81,13 +100,7 @@ std::optional<QString> prepareSchema(QSqlDatabase& db, int target) {
             return error;
     const int stored = storedSchemaVersion(db);
     if (stored > schemaVersion)
-        return QCoreApplication::translate(
-                   "results",
-                   "The results database %1 has schema version %2, newer than this program "
-                   "knows (%3); it is left as it is. Use a newer velmor-test or another database.")
-            .arg(describe(db))
-            .arg(stored)
-            .arg(schemaVersion);
+        return newerSchemaRefused(db, stored);
     if (stored >= target)
         return std::nullopt;
     if (stored == 0)

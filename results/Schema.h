@@ -11,8 +11,14 @@ namespace velmor::results {
 // kept in schema_version; each version adds to the one before.
 inline constexpr int schemaVersion = 3;
 
+// The versions velmor-results reads as they are (each one's columns as they were).
+inline constexpr int oldestReadableVersion = 1;
+
 // The schema version of the database: 0 when it holds none yet.
 int storedSchemaVersion(const QSqlDatabase& db);
+
+// Why a database of a newer schema than the program knows is left alone.
+QString newerSchemaRefused(const QSqlDatabase& db, int stored);
 
 // Creates the schema, or brings an older one up to `target`, in one transaction. A database of a
 // newer schema than the program knows is refused and left as it is. Returns what went wrong.

@@ -2,6 +2,7 @@
 
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlRecord>
 
 namespace velmor::results {
 
@@ -59,6 +60,40 @@ std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values) {
     if (!prepared.exec())
         return QStringLiteral("%1: %2").arg(prepared.lastError().text(), prepared.lastQuery());
     return std::nullopt;
+}
+
+std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QString& statement,
+                                                   const QVariantList& values) {
+    QSqlQuery query(db);
+    // Every row is read anyway: PostgreSQL hands them over in one result (forward-only, it
+    // hands over one result per row, several times slower), SQLite steps through them.
+    query.setForwardOnly(!isPostgres(db));
+    if (!query.prepare(statement))
+        return failure(db, query.lastError());
+    if (auto error = run(query, values))
+        return QStringLiteral("%1: %2").arg(describe(db), *error);
+    std::vector<Row> rows;
+    const int columns = query.record().count();
+    while (query.next()) {
+        Row row;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row.push_back(query.value(i));
+        rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        return failure(db, query.lastError());
+    return rows;
+}
+
+QString likePrefix(const QString& prefix) {
+    QString pattern;
+    for (const QChar c : prefix) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('!'))
+            pattern += QLatin1Char('!');
+        pattern += c;
+    }
+    return pattern + QLatin1Char('%');
 }
 
 Transaction::~Transaction() {

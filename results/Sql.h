@@ -7,6 +7,8 @@
 #include <QVariantList>
 
 #include <optional>
+#include <variant>
+#include <vector>
 
 namespace velmor::results {
 
@@ -26,6 +28,18 @@ bool refusesValues(const QSqlDatabase& db, const QSqlError& error);
 std::optional<QString> run(QSqlDatabase& db, const QString& statement,
                            const QVariantList& values = {});
 std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values);
+
+// Runs a query with its bound values and reads every row before it returns, so the connection is
+// free for the next query (PostgreSQL hands a forward-only query's rows over one at a time, and a
+// second query on the connection meanwhile loses the rest). A query that fails part-way is an
+// error, never a shorter answer.
+using Row = QVariantList;
+std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QString& statement,
+                                                   const QVariantList& values = {});
+
+// A LIKE pattern matching text that starts with the prefix, its wildcards taken literally; the
+// statement says "LIKE ? ESCAPE '!'".
+QString likePrefix(const QString& prefix);
 
 // A transaction rolled back unless committed.
 class Transaction {

@@ -6,6 +6,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -13,7 +14,9 @@
 
 namespace velmor::results {
 
-// What velmor-results reads back from a store.
+// What velmor-results reads back from a store, of any schema version it reads. Every value is
+// checked against what the bench can write; a record that breaks that is refused by name, never
+// shown or drawn.
 
 struct SweepHeader {
     QString id;
@@ -31,6 +34,7 @@ struct SweepHeader {
     QString csv;
     QString txt;
     UnitIdentity unit{};
+    bool completed() const { return endState == QLatin1String("completed"); }
 };
 
 struct StoredSweep {
@@ -74,24 +78,38 @@ struct Listed {
     QString host;
     QString name;    // a sweep's saved name
     int count = 0;   // cells or ticks
-    QString verdict; // a sweep's "pass" or "fail"
+    QString verdict; // a sweep's verdictName
     QString unit{};  // the unit's serial number, or empty
 };
 
 struct ListFilter {
-    QString since; // records started at or after this time (ISO 8601), or empty
-    QString name;  // saved names containing this, or empty
-    QString verdict;
+    QString since;   // records started at or after this time (ISO 8601), or empty
+    QString name;    // saved names containing this, in any case, or empty
+    QString verdict; // a verdictName, or empty
     QString kind;    // "sweep", "session" or empty for both
     QString unit{};  // records of the unit of exactly this serial number, or empty
     QString model{}; // records of units of exactly this model, or empty
 };
 
-// Newest first.
-std::variant<std::vector<Listed>, QString> listRecords(QSqlDatabase& db, const ListFilter& filter);
+// The records listed, newest first, and why each record left out was refused.
+struct Listing {
+    std::vector<Listed> records;
+    QStringList refused;
+};
 
-// The one record whose id starts with the prefix (at least 4 characters): its id and whether it
-// is a sweep; an error when none or several match.
+// The summary a sweep's row keeps once it has ended.
+struct SweepTally {
+    int cells = 0;
+    int judged = 0;
+    int insideBand = 0;
+    QString verdict;
+};
+SweepTally tallyOf(const StoredSweep& sweep);
+
+std::variant<Listing, QString> listRecords(QSqlDatabase& db, const ListFilter& filter);
+
+// The one record whose id starts with the prefix (4 to 36 hex digits and dashes): its id and
+// whether it is a sweep; an error when none or several match.
 std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db, const QString& prefix);
 
 std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id);

@@ -2,6 +2,7 @@
 
 #include "Deviation.h"
 #include "Sql.h"
+#include "StoreRead.h"
 
 #include <QSqlQuery>
 
@@ -69,15 +70,30 @@ public:
                     {r.sessionId, r.seq, r.at, r.kind, r.detail});
     }
     std::optional<QString> operator()(const RecordEnded& r) {
-        if (r.sweep)
-            return exec(6,
-                        "UPDATE sweeps SET ended_at = ?, end_state = ? "
+        if (!r.sweep)
+            return exec(7,
+                        "UPDATE sessions SET ended_at = ?, end_state = ?, tick_count = "
+                        "(SELECT COUNT(*) FROM session_ticks WHERE session_id = ?) "
                         "WHERE id = ? AND end_state IS NULL",
-                        {r.at, r.state, r.id});
-        return exec(7,
-                    "UPDATE sessions SET ended_at = ?, end_state = ? "
-                    "WHERE id = ? AND end_state IS NULL",
-                    {r.at, r.state, r.id});
+                        {r.at, r.state, r.id, r.id});
+        if (auto error = exec(6,
+                              "UPDATE sweeps SET ended_at = ?, end_state = ? "
+                              "WHERE id = ? AND end_state IS NULL",
+                              {r.at, r.state, r.id}))
+            return error;
+        if (queries_[6]->numRowsAffected() != 1)
+            return std::nullopt; // ended before: its summary is kept already
+        // The summary the list shows, worked out as the saved summary is. A sweep whose values
+        // the bench could not have written keeps none, and is refused when it is read.
+        const auto sweep = loadSweep(db_, r.id);
+        const auto* stored = std::get_if<StoredSweep>(&sweep);
+        if (!stored)
+            return std::nullopt;
+        const SweepTally tally = tallyOf(*stored);
+        return exec(8,
+                    "UPDATE sweeps SET cell_count = ?, judged_cells = ?, inside_band = ?, "
+                    "verdict = ? WHERE id = ?",
+                    {tally.cells, tally.judged, tally.insideBand, tally.verdict, r.id});
     }
 
     // Whether the last statement failed on its values.
@@ -98,7 +114,7 @@ private:
     }
 
     QSqlDatabase& db_;
-    std::array<std::optional<QSqlQuery>, 8> queries_;
+    std::array<std::optional<QSqlQuery>, 9> queries_;
     bool refused_ = false;
 };
 

@@ -5,6 +5,8 @@ velmor_add_test(results_tests
     results/JournalTest.cpp
     results/SchemaTest.cpp
     results/ResultsCliTest.cpp
+    results/ResultsEnginesTest.cpp
+    results/HostileStoreTest.cpp
     results/RecordingTest.cpp
     results/PgServer.h
     results/RecordsTest.h

@@ -158,7 +158,7 @@ int UnattendedSweep::save() {
         return sweepCouldNotRun;
     }
     if (recorder_)
-        recorder_->sweepSaved(target_.name, mapFilesBeside(target_.path));
+        recorder_->sweepSaved(target_.name, mapFilesBeside(target_.shown));
     const MapSummary s = summarize(record_);
     std::fprintf(output_.stream, "%s\n", qPrintable(verdictLine(s)));
     std::fprintf(output_.stream, "%s\n",

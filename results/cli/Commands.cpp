@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "Printable.h"
 #include "ReportPage.h"
 #include "SafeWrite.h"
 #include "SessionReport.h"
@@ -39,6 +40,22 @@ QString flatName(const QString& name) {
 
 QString stemIn(const QString& folder, const QString& name) {
     return QDir(folder).filePath(flatName(name));
+}
+
+// The name a sweep's files take: its saved name, else its short id.
+QString fileStem(const SweepHeader& h) {
+    return h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
+}
+
+// Why the sweep's files cannot take its name: a control character (a NUL would cut the name short
+// and every file would land at the same wrong name).
+std::optional<QString> unsafeFileStem(const SweepHeader& h) {
+    const QString name = fileStem(h);
+    if (printable(name) == name)
+        return std::nullopt;
+    return tr("sweep %1 is saved as \"%2\", which holds control characters and cannot name a "
+              "file; nothing is written")
+        .arg(shortId(h.id), printable(name));
 }
 
 // Written whole or not at all, and never through a link planted at the name.
@@ -78,8 +95,8 @@ QString listText(const std::vector<Listed>& records) {
     for (const Listed& r : records)
         rows.push_back({shortId(r.id),
                         r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
-                        shownTime(r.startedAt), shownState(r.endState), r.host, r.unit, r.name,
-                        QString::number(r.count), r.verdict});
+                        shownTime(r.startedAt), shownState(r.endState), printable(r.host),
+                        printable(r.unit), printable(r.name), QString::number(r.count), r.verdict});
     return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                          QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
                          QStringLiteral("name"), QStringLiteral("cells/ticks"),
@@ -93,13 +110,16 @@ QString sweepText(const StoredSweep& sweep) {
     QString text = tr("Sweep %1\n").arg(h.id);
     text += tr("Started %1, ended %2 (%3)\n")
                 .arg(shownTime(h.startedAt), shownTime(h.endedAt), shownState(h.endState));
-    text += tr("Bench %1, port %2\n").arg(h.host, h.port);
-    text += unitLine(h.unit) + QLatin1Char('\n');
+    text += tr("Bench %1, port %2\n").arg(printable(h.host), printable(h.port));
+    text += printable(unitLine(h.unit)) + QLatin1Char('\n');
     if (!h.savedName.isEmpty())
-        text += tr("Saved as \"%1\": %2, %3, %4\n").arg(h.savedName, h.bmp, h.csv, h.txt);
+        text +=
+            tr("Saved as \"%1\": %2, %3, %4\n")
+                .arg(printable(h.savedName), printable(h.bmp), printable(h.csv), printable(h.txt));
     // The limits, counts, worst cells and verdict exactly as the saved summary states them.
-    QStringList summary = QString::fromUtf8(crossLoadSummary(sweep.cells, h.limits, h.savedName))
-                              .split(QLatin1Char('\n'));
+    QStringList summary =
+        QString::fromUtf8(crossLoadSummary(sweep.cells, h.limits, h.savedName, h.completed()))
+            .split(QLatin1Char('\n'));
     summary.removeFirst();
     return text + summary.join(QLatin1Char('\n'));
 }
@@ -108,8 +128,8 @@ QString sessionText(const StoredSession& s) {
     QString text = tr("Session %1\n").arg(s.id);
     text += tr("Started %1, ended %2 (%3)\n")
                 .arg(shownTime(s.startedAt), shownTime(s.endedAt), shownState(s.endState));
-    text += tr("Bench %1, port %2\n").arg(s.host, s.port);
-    text += unitLine(s.unit) + QLatin1Char('\n');
+    text += tr("Bench %1, port %2\n").arg(printable(s.host), printable(s.port));
+    text += printable(unitLine(s.unit)) + QLatin1Char('\n');
     const std::vector<SessionSample> samples = samplesOf(s);
     const SettledRun settled = settleSession(samples);
     text += tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before "
@@ -139,7 +159,7 @@ QString sessionText(const StoredSession& s) {
     for (const StoredEvent& e : s.events) {
         ++counts[e.kind];
         if (e.kind == QLatin1String("overload-cut"))
-            cuts << QStringLiteral("  %1  %2").arg(shownTime(e.at), e.detail);
+            cuts << QStringLiteral("  %1  %2").arg(shownTime(e.at), printable(e.detail));
     }
     text += tr("Overload cuts: %1\n").arg(counts["overload-cut"]);
     for (const QString& cut : cuts)
@@ -155,11 +175,13 @@ std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const Q
     const SweepHeader& h = sweep.header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
         return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
-    const QString name = h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
+    if (auto unsafe = unsafeFileStem(h))
+        return *unsafe;
+    const QString name = fileStem(h);
     const MapFiles files = mapFilesBeside(flatName(name) + QStringLiteral(".bmp"));
     const QImage map = drawMap(sweep.cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
     if (auto error = saveMapFiles(folder, files, map, crossLoadCsv(sweep.cells),
-                                  crossLoadSummary(sweep.cells, h.limits, name)))
+                                  crossLoadSummary(sweep.cells, h.limits, name, h.completed())))
         return *error;
     const QDir into(folder);
     return QStringList{into.filePath(files.bmp), into.filePath(files.csv),
@@ -170,8 +192,11 @@ std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const Q
     const SweepHeader& h = sweep.header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
         return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
+    if (auto unsafe = unsafeFileStem(h))
+        return *unsafe;
     FinishedSweep finished;
-    finished.name = h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
+    finished.name = fileStem(h);
+    finished.completed = h.completed();
     finished.map = drawMap(sweep.cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
     finished.mapPixelRatio = h.mapRatio;
     finished.record = sweep.cells;
@@ -300,9 +325,7 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
                        .arg(withinStep + changes.size())
                        .arg(withinStep)
                        .arg(changes.size());
-    text +=
-        tr("Verdict: %1 before, %2 after\n")
-            .arg(verdictName(summarize(a.cells).verdict), verdictName(summarize(b.cells).verdict));
+    text += tr("Verdict: %1 before, %2 after\n").arg(tallyOf(a).verdict, tallyOf(b).verdict);
     for (std::size_t i = 0; i < changes.size() && i < 5; ++i) {
         const Change& c = changes[i];
         text += tr("  row %1, column %2: class %3 -> %4 (+5 V %5 -> %6 V, +12 V %7 -> %8 V)\n")

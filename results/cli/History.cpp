@@ -1,6 +1,7 @@
 #include "History.h"
 
 #include "Commands.h"
+#include "Printable.h"
 #include "ReportPage.h"
 #include "StoreRead.h"
 #include "Table.h"
@@ -19,15 +20,6 @@ QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : text;
 }
 
-// Only a completed sweep that judged some cell has a verdict.
-QString outcome(const SweepHeader& h, const MapSummary& s) {
-    if (h.endState != QLatin1String("completed"))
-        return QStringLiteral("incomplete");
-    if (s.judged == 0)
-        return QStringLiteral("no verdict");
-    return s.pass() ? QStringLiteral("pass") : QStringLiteral("fail");
-}
-
 QStringList sweepRow(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
     const MapSummary s = summarize(sweep.cells);
@@ -36,10 +28,10 @@ QStringList sweepRow(const StoredSweep& sweep) {
     return {shortId(h.id),
             QStringLiteral("sweep"),
             shownTime(h.startedAt),
-            h.host,
-            orDash(h.unit.operatorName),
+            printable(h.host),
+            printable(orDash(h.unit.operatorName)),
             h.endState.isEmpty() ? QStringLiteral("open") : h.endState,
-            outcome(h, s),
+            tallyOf(sweep).verdict,
             tr("limits %1,%2,%3, %4 cells, %5 inside")
                 .arg(h.limits.loadLimit1)
                 .arg(h.limits.loadLimit2)
@@ -57,8 +49,8 @@ QStringList sessionRow(const StoredSession& session) {
     return {shortId(session.id),
             QStringLiteral("session"),
             shownTime(session.startedAt),
-            session.host,
-            orDash(session.unit.operatorName),
+            printable(session.host),
+            printable(orDash(session.unit.operatorName)),
             sheet.endState,
             QStringLiteral("-"),
             tr("%1 ticks, lowest +12 V %2").arg(session.ticks.size()).arg(lowest)};

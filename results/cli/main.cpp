@@ -1,7 +1,9 @@
 // velmor-results: reads the test records the bench keeps.
 #include "Commands.h"
 #include "History.h"
+#include "Printable.h"
 #include "Schema.h"
+#include "Sql.h"
 #include "StoreAddress.h"
 #include "StoreRead.h"
 #include "Table.h"
@@ -23,10 +25,12 @@ Reads the test records of velmor-test: every sweep of the graph window and every
 session of the manual window.
 
 Commands:
-  list [--since DATE] [--name TEXT] [--verdict pass|fail] [--kind sweep|session]
+  list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session]
        [--unit SERIAL] [--model NAME]
-                          one line per record, newest first; --unit and --model
-                          match exactly
+                          one line per record, newest first; V is pass, fail, none (a
+                          completed sweep that judged no cell) or incomplete (reset,
+                          abandoned, link lost or still open: no verdict); --unit and
+                          --model match exactly
   history SERIAL          every run of one unit, oldest first, with its outcome and
                           key figures
   show ID                 a record's bench, unit, times, limits, verdict and worst cells; for a
@@ -40,7 +44,8 @@ Commands:
                           map (BMP) in DIR (default: the current folder)
 
 ID is a record's id or its first characters (at least 4), as list shows them. Times are
-shown in local time with their offset from UTC.
+shown in local time with their offset from UTC. Control characters in stored texts are
+shown escaped (\n, \x1b).
 
 Options:
   --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
@@ -50,7 +55,7 @@ Options:
 )";
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "velmor-results: %s\n", qPrintable(message));
+    std::fprintf(stderr, "velmor-results: %s\n", qPrintable(printable(message)));
     return 1;
 }
 
@@ -121,17 +126,29 @@ int main(int argc, char** argv) {
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
         return exitCode;
+    // The server compiles a query it thinks costly before it runs it (200 ms for a list of
+    // 10,000 records); these queries are small, and the program reads and exits.
+    if (isPostgres(*db))
+        if (auto error = run(*db, QStringLiteral("SET jit = off")))
+            return fail(*error);
     const int version = storedSchemaVersion(*db);
-    if (version != schemaVersion)
-        return fail(
-            QStringLiteral("%1 has schema version %2; this program reads version %3")
-                .arg(store->kind == StoreAddress::Kind::SQLite ? store->path : store->database)
-                .arg(version)
-                .arg(schemaVersion));
+    if (version > schemaVersion)
+        return fail(newerSchemaRefused(*db, version));
+    if (version < oldestReadableVersion)
+        return fail(QStringLiteral("%1 holds no velmor-test records").arg(describe(*db)));
+    if (version < schemaVersion)
+        std::fprintf(stderr,
+                     "velmor-results: %s has schema version %d of an older velmor-test; it is "
+                     "read as it is. velmor-test brings it up to date (version %d) the next time "
+                     "it records into it.\n",
+                     qPrintable(printable(describe(*db))), version, schemaVersion);
 
     if (command == QLatin1String("list")) {
         ListFilter filter{QString(),          parser.value(name), parser.value(verdict),
                           parser.value(kind), parser.value(unit), parser.value(model)};
+        if (!filter.verdict.isEmpty() &&
+            !QStringList{"pass", "fail", "none", "incomplete"}.contains(filter.verdict))
+            return fail(QStringLiteral("--verdict takes pass, fail, none or incomplete"));
         if (parser.isSet(since)) {
             const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
             if (!date.isValid())
@@ -139,8 +156,15 @@ int main(int argc, char** argv) {
             filter.since = date.toString(Qt::ISODate);
         }
         const auto listed = listRecords(*db, filter);
-        const auto* records = valueOf(listed, &exitCode);
-        return records ? print(listText(*records)) : exitCode;
+        const auto* listing = valueOf(listed, &exitCode);
+        if (!listing)
+            return exitCode;
+        print(listText(listing->records));
+        // The records that could be read are listed; each refused one is named, and the status
+        // says the list is not whole.
+        for (const QString& refused : listing->refused)
+            exitCode = fail(refused);
+        return exitCode;
     }
 
     if (command == QLatin1String("history")) {

@@ -148,7 +148,7 @@ TEST(CrossLoadSummaryTest, anEmptyMapSaysSo) {
               "Inside the ATX ±5 % band on both +5 V and +12 V (classes 0 to 4): no judged cells\n"
               "Worst +5 V: none\n"
               "Worst +12 V: none\n"
-              "Verdict (ATX ±5 %): none\n");
+              "Verdict (ATX ±5 %): none\n"); // nothing judged: no verdict
 }
 
 class DecimalPointTest : public ::testing::TestWithParam<QLocale::Language> {

@@ -5,9 +5,11 @@
 #include "RecordsTest.h"
 #include "Sql.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QThread>
 
 using namespace velmor;
@@ -83,6 +85,70 @@ TEST_F(SchemaTest, newerStoreIsRefusedLeftAsItWasAndTheRecordsWait) {
                      "SELECT COUNT(*) FROM journal")
                   .toInt(),
               1);
+}
+
+QString velmorResults(const QString& store, const QStringList& arguments, int* status,
+                      QString* err) {
+    QProcess program;
+    program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
+                  QStringList{"--results", "sqlite:" + store} + arguments);
+    EXPECT_TRUE(program.waitForFinished(20000));
+    *status = program.exitCode();
+    *err = QString::fromUtf8(program.readAllStandardError());
+    return QString::fromUtf8(program.readAllStandardOutput());
+}
+
+TEST_F(SchemaTest, velmorResultsReadsOlderVersionsAsTheyAreAndRefusesNewerOnes) {
+    // Version 2 rows as the bench left them: a completed sweep with a judged cell out of the band
+    // (cell 0 answers the all-off frame, cell 1 the switch-on) and a reset one, neither with a summary in its row.
+    makeStoreOfVersion(2);
+    withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
+        for (const char* statement :
+             {"UPDATE sweeps SET id = 'aaaa0000', ended_at = '2026-01-01T00:01:00.000Z', "
+              "end_state = 'completed'",
+              "INSERT INTO sweeps (id, started_at, ended_at, end_state, host, port, load_limit1, "
+              "load_limit2, power_limit) VALUES ('bbbb0000', '2026-01-02T00:00:00.000Z', "
+              "'2026-01-02T00:01:00.000Z', 'reset', 'b', 'p', 80, 80, 70)",
+              "INSERT INTO sweep_cells VALUES ('aaaa0000', 0, '2026-01-01T00:00:01.000Z', 0, 0, "
+              "128, 128, 128, 0, 0, 0)",
+              "INSERT INTO sweep_cells VALUES ('aaaa0000', 1, '2026-01-01T00:00:01.100Z', 0, 1, "
+              "128, 128, 128, 0, 0, 0)",
+              "INSERT INTO sweep_cells VALUES ('aaaa0000', 2, '2026-01-01T00:00:01.200Z', 0, 2, "
+              "60, 128, 128, 10, 0, 10)",
+              "INSERT INTO sweep_cells VALUES ('bbbb0000', 0, '2026-01-02T00:00:01.000Z', 0, 1, "
+              "128, 128, 128, 0, 0, 0)"})
+            ASSERT_EQ(run(db, QString::fromLatin1(statement)), std::nullopt);
+    });
+    const QString file = home.sqliteStore().path;
+    int status = -1;
+    QString err;
+    const auto verdicts = [&] {
+        const QString list = velmorResults(file, {"list"}, &status, &err);
+        EXPECT_EQ(status, 0) << err.toStdString();
+        return list.contains("bbbb0000  sweep") && list.contains("incomplete") &&
+               list.contains("aaaa0000  sweep") && list.contains("3            fail");
+    };
+    EXPECT_TRUE(verdicts());
+    EXPECT_TRUE(err.contains("schema version 2 of an older velmor-test; it is read as it is"))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains("velmor-test brings it up to date"));
+    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT MAX(version) FROM schema_version").toInt(), 2);
+
+    // Brought up to date by the bench, the rows without a summary still list rightly.
+    withStore(home.sqliteStore(),
+              [](QSqlDatabase& db) { ASSERT_EQ(prepareSchema(db), std::nullopt); });
+    EXPECT_TRUE(verdicts());
+    EXPECT_EQ(err, "");
+
+    withStore(home.sqliteStore(), [](QSqlDatabase& db) {
+        ASSERT_EQ(
+            run(db,
+                QStringLiteral("UPDATE schema_version SET version = %1").arg(schemaVersion + 1)),
+            std::nullopt);
+    });
+    EXPECT_EQ(velmorResults(file, {"list"}, &status, &err), "");
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(err.contains("newer than this program knows")) << err.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Sql.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace velmor::results {
+
+// Reads the values of one stored row, each checked against what the bench can write; the first
+// value that breaks that is kept as the problem, naming the field and the value.
+class StoredValues {
+public:
+    StoredValues(const Row& row, QString* problem) : row_(row), problem_(problem) {}
+
+    // An integer within low..high.
+    int number(int column, const char* field, int low, int high);
+    // A finite number within low..high.
+    double real(int column, const char* field, double low, double high);
+    // A text, empty for NULL.
+    QString text(int column) const;
+    // An id as the bench makes them: hex digits and dashes, at most 36.
+    QString id(int column);
+    // A time as the records write them (UTC, ISO 8601 with milliseconds) from this century up
+    // to a day ahead of this machine's clock; empty for NULL when it may be missing.
+    QString time(int column, const char* field, bool mayBeMissing = false);
+    // An end state: empty while open, else lower-case words joined by dashes.
+    QString state(int column);
+
+    bool null(int column) const { return row_.value(column).isNull(); }
+
+private:
+    bool fail(const QString& problem);
+
+    const Row& row_;
+    QString* problem_;
+};
+
+// Whether `at` lies within the record that started and ended (empty while open) at these times.
+bool withinRecord(const QString& at, const QString& started, const QString& ended);
+
+} // namespace velmor::results

@@ -1,0 +1,208 @@
+// velmor-results over an SQLite file and a PostgreSQL server holding the same few hundred
+// records: every command answers alike, and only a completed sweep has a verdict.
+#include "Recorder.h"
+#include "RecordsTest.h"
+#include "Schema.h"
+#include "StoreWrite.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <map>
+
+using namespace velmor;
+using namespace velmor::results;
+using namespace velmor::testing;
+
+namespace {
+
+struct Answer {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Answer velmorResults(const QString& url, const QStringList& arguments) {
+    QProcess program;
+    program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
+                  QStringList{"--results", url} + arguments);
+    EXPECT_TRUE(program.waitForFinished(30000));
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+QString fileText(const QString& path) {
+    if (path.endsWith(".pdf")) {
+        QProcess reader;
+        reader.start("pdftotext", {path, "-"});
+        return reader.waitForFinished(30000) ? QString::fromUtf8(reader.readAllStandardOutput())
+                                             : QString();
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toHex()) : QString();
+}
+
+// One record in ten names one of two units, of one model.
+UnitIdentity unitOf(int record) {
+    if (record % 10 != 0)
+        return {};
+    return {QStringLiteral("PSU-%1").arg(record % 20 == 0 ? 1 : 2), "ATX-500", "A. Petrov"};
+}
+
+// Sweeps of every end state, some passing, some failing, some judging nothing, and sessions
+// with readings and events; started a second apart an hour ago.
+class Records {
+public:
+    Records() {
+        const QDateTime base = QDateTime::currentDateTimeUtc().addSecs(-3600);
+        const auto at = [&](int record, int ms) {
+            return base.addMSecs(record * 1000 + ms).toString(Qt::ISODateWithMs);
+        };
+        const QStringList ends{"completed", "completed", "completed", "reset",
+                               "abandoned", "link-lost", ""};
+        for (int i = 0; i < 300; ++i) {
+            const QString id =
+                QStringLiteral("%1-0000-4000-8000-000000000000").arg(i, 8, 16, QChar('0'));
+            const int kind = i % 7;
+            sweeps.push_back(id);
+            list.push_back(SweepBegan{id, at(i, 0), "bench-" + QString::number(i % 3), "/dev/ttyS0",
+                                      4, 6, 70, 693, 685, 1, unitOf(i)});
+            // A sweep that judged nothing painted only cell (0, 0); the others judge from cell 2
+            // on (cell 1 answers the switch-on), and a failing one fails there.
+            const int cells = kind == 2 ? 1 : 3 + i % 5;
+            for (int seq = 0; seq < cells; ++seq) {
+                const int b2 = kind == 1 && seq == 2 ? 60 : 128 + i % 3;
+                list.push_back(CellPainted{id, seq, at(i, 10 + seq), seq / 2, seq % 2, b2, 128, 128,
+                                           deviationClass5(b2), 0});
+            }
+            if (i % 4 == 0)
+                list.push_back(SweepSaved{id, i % 8 == 0 ? "БП-" + QString::number(i) : "psu",
+                                          "Graf/x.bmp", "Graf/x.csv", "Graf/x.txt"});
+            if (i == 5)
+                list.push_back(SweepSaved{id, "a_b%c", "Graf/y.bmp", "Graf/y.csv", "Graf/y.txt"});
+            if (!ends[kind].isEmpty())
+                list.push_back(RecordEnded{id, true, at(i, 500), ends[kind]});
+            const QString verdict = kind == 0   ? "pass"
+                                    : kind == 1 ? "fail"
+                                    : kind == 2 ? "none"
+                                                : "incomplete";
+            ++verdicts[verdict];
+        }
+        for (int i = 300; i < 360; ++i) {
+            const QString id =
+                QStringLiteral("%1-0000-4000-8000-000000000000").arg(i, 8, 16, QChar('0'));
+            sessions.push_back(id);
+            list.push_back(SessionBegan{id, at(i, 0), "bench-1", "/dev/ttyUSB0", unitOf(i)});
+            for (int seq = 0; seq < 5; ++seq)
+                list.push_back(TickRead{id, seq, at(i, 10 * seq + 10), 65, 120 + seq, 128, 130, 20,
+                                        20, 10, 100.25 + seq, seq == 4});
+            list.push_back(SessionEvent{id, 0, at(i, 20), "clamp", ""});
+            list.push_back(SessionEvent{id, 1, at(i, 50), "overload-cut", "104.2 W"});
+            if (i % 5 != 0)
+                list.push_back(RecordEnded{id, false, at(i, 900), "switched-off"});
+        }
+    }
+    std::vector<Record> list;
+    QStringList sweeps;
+    QStringList sessions;
+    std::map<QString, int> verdicts;
+};
+
+class ResultsEnginesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(server.start(), std::nullopt);
+        for (const StoreAddress& store : {home.sqliteStore(), pgStore(server)})
+            withStore(store, [&](QSqlDatabase& db) {
+                ASSERT_EQ(prepareSchema(db), std::nullopt);
+                const auto failed = storeRecords(db, records.list);
+                ASSERT_FALSE(failed) << failed->reason.toStdString();
+            });
+    }
+
+    // The command over both stores: both succeed and answer alike; the files written compared
+    // by their contents (a report by its text).
+    QString alike(QStringList arguments) {
+        QDir(home.file("")).mkpath("out-sqlite");
+        QDir(home.file("")).mkpath("out-pg");
+        const bool writes = arguments.contains("--to");
+        const auto run = [&](const QString& url, const QString& folder) {
+            QStringList args = arguments;
+            if (writes)
+                args << folder;
+            Answer answer = velmorResults(url, args);
+            EXPECT_EQ(answer.status, 0) << answer.err.toStdString();
+            answer.out.replace(folder, "OUT");
+            return answer;
+        };
+        const Answer sqlite = run("sqlite:" + home.sqliteStore().path, home.file("out-sqlite"));
+        const Answer pg = run(server.url(), home.file("out-pg"));
+        EXPECT_EQ(sqlite.out.toStdString(), pg.out.toStdString())
+            << arguments.join(' ').toStdString();
+        EXPECT_EQ(sqlite.err, pg.err);
+        for (const QString& name : QDir(home.file("out-sqlite")).entryList(QDir::Files))
+            EXPECT_EQ(fileText(home.file("out-sqlite") + "/" + name),
+                      fileText(home.file("out-pg") + "/" + name))
+                << name.toStdString();
+        return sqlite.out;
+    }
+
+    PrivateHome home;
+    PgServer server;
+    Records records;
+};
+
+int rows(const QString& list) {
+    return static_cast<int>(list.count('\n')) - 2; // the header and the count
+}
+
+TEST_F(ResultsEnginesTest, everyCommandAnswersAlikeOverSqliteAndPostgresql) {
+    EXPECT_TRUE(alike({"list"}).endsWith("(360 records)\n"));
+    for (const char* verdict : {"pass", "fail", "none", "incomplete"}) {
+        const QString listed = alike({"list", "--verdict", verdict});
+        EXPECT_EQ(rows(listed), records.verdicts[verdict]) << verdict;
+        // Only a completed sweep has a verdict; every other one is incomplete.
+        EXPECT_EQ(listed.count(" completed "),
+                  QString(verdict) == "incomplete" ? 0 : records.verdicts[verdict])
+            << verdict;
+    }
+    EXPECT_EQ(rows(alike({"list", "--kind", "session"})), 60);
+    EXPECT_EQ(rows(alike({"list", "--name", "бп"})), 38); // any case, Cyrillic too
+    // LIKE's wildcards are plain characters.
+    EXPECT_EQ(rows(alike({"list", "--name", "_"})), 1);
+    EXPECT_EQ(rows(alike({"list", "--name", "%"})), 1);
+    alike({"list", "--since", QDate::currentDate().addDays(-1).toString(Qt::ISODate)});
+
+    for (const int i : {0, 1, 2, 3, 6, 8}) {
+        const QString shown = alike({"show", records.sweeps[i].left(8)});
+        EXPECT_TRUE(shown.contains(i % 7 == 0   ? "Verdict (ATX ±5 %): pass"
+                                   : i % 7 == 1 ? "Verdict (ATX ±5 %): fail"
+                                   : i % 7 == 2 ? "Verdict (ATX ±5 %): none"
+                                                : "Verdict (ATX ±5 %): incomplete"))
+            << shown.toStdString();
+        alike({"export", records.sweeps[i].left(8), "--to"});
+        alike({"report", records.sweeps[i].left(8), "--to"});
+    }
+    EXPECT_EQ(rows(alike({"list", "--unit", "PSU-0001"})), 0); // exactly, not as a pattern
+    EXPECT_EQ(rows(alike({"list", "--unit", "PSU-1"})), 18);
+    EXPECT_EQ(rows(alike({"list", "--model", "ATX-500"})), 36);
+    EXPECT_EQ(rows(alike({"history", "PSU-2"})), 18);
+    alike({"compare", records.sweeps[0].left(8), records.sweeps[1].left(8), "--to"});
+    alike({"show", records.sessions[0].left(8)});
+    alike({"export", records.sessions[1].left(8), "--to"});
+    alike({"report", records.sessions[0].left(8), "--to"});
+}
+
+TEST_F(ResultsEnginesTest, aFailedQueryIsAnErrorNeverAShorterList) {
+    // The cells' table gone: a list that must count an open sweep's cells cannot be made.
+    ASSERT_EQ(server.sql("DROP TABLE sweep_cells"), std::nullopt);
+    const Answer answer = velmorResults(server.url(), {"list"});
+    EXPECT_EQ(answer.status, 1);
+    EXPECT_EQ(answer.out, "");
+    EXPECT_TRUE(answer.err.contains("sweep_cells")) << answer.err.toStdString();
+}
+
+} // namespace
