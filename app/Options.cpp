@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "Language.h"
 #include "MapsFolder.h"
 #include "PortList.h"
 #include "QtSerialPort.h"
@@ -10,6 +11,15 @@
 #include <cstdio>
 
 namespace velmor {
+
+namespace {
+
+// This file's texts, looked up in the catalogue under "Options".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Options)
+};
+
+} // namespace
 
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
     QCommandLineParser parser;
@@ -59,7 +69,14 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
                        "\"results\" key of velmor-test.conf in the user's configuration folder, "
                        "else results.sqlite in the user's data folder."),
         QStringLiteral("URL"));
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Language of the reports and of the command line's messages: ru or en "
+                       "(default ru; en where LC_ALL, LC_MESSAGES or LANG starts with \"en\"). "
+                       "The windows are Russian."),
+        QStringLiteral("LANG"));
     parser.addOption(portOption);
+    parser.addOption(languageOption);
     parser.addOption(resultsOption);
     parser.addOption(simulateOption);
     parser.addOption(listPortsOption);
@@ -88,7 +105,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     }
     if (parser.isSet(portOption) && parser.isSet(simulateOption)) {
-        std::fprintf(stderr, "--port and --simulate exclude each other\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Text::tr("--port and --simulate exclude each other")));
         *exitCode = 2;
         return std::nullopt;
     }
@@ -99,16 +117,18 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
-    for (const QCommandLineOption* option : {&portOption, &traceOption}) {
+    for (const QCommandLineOption* option : {&portOption, &traceOption, &languageOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
-            return refuse(values.size() > 1 ? name + QStringLiteral(" given twice")
-                                            : name + QStringLiteral(" needs a name"));
+            return refuse(values.size() > 1 ? Text::tr("%1 given twice").arg(name)
+                                            : Text::tr("%1 needs a name").arg(name));
     }
     for (const QCommandLineOption* o : {&limitsOption, &reportOption, &linkTimeoutOption})
         if (parser.isSet(*o) && !parser.isSet(sweepOption))
-            return refuse(QStringLiteral("--%1 goes with --sweep").arg(o->names().first()));
+            return refuse(Text::tr("--%1 goes with --sweep").arg(o->names().first()));
+    if (parser.isSet(languageOption) && !ui::isLanguageName(parser.value(languageOption)))
+        return refuse(ui::languageRefused(parser.value(languageOption)));
 
     Options options;
     if (parser.isSet(sweepOption)) {

@@ -15,10 +15,6 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SessionReport", text);
-}
-
 QString clock(qint64 ms) {
     const qint64 s = std::max<qint64>(ms, 0) / 1000;
     return s >= 3600 ? QStringLiteral("%1:%2:%3")
@@ -158,7 +154,15 @@ const std::array<Output, 3> outputs{{{"+5 V", &SessionSample::volts5, 5, QColor(
                                      {"+12 V", &SessionSample::volts12, 12, QColor(200, 140, 0)},
                                      {"+3.3 V", &SessionSample::volts33, 3.3, QColor(0, 90, 200)}}};
 
-void drawSession(QPainter& p, const SessionSheet& session) {
+// The page; its texts are looked up in the catalogue under "SessionReport".
+struct SessionPage {
+    Q_DECLARE_TR_FUNCTIONS(SessionReport)
+
+public:
+    static void draw(QPainter& p, const SessionSheet& session);
+};
+
+void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     const qint64 span = session.samples.empty() ? 1 : session.samples.back().ms;
     p.setPen(Qt::black);
     p.setFont(reportFont(16, true));
@@ -267,8 +271,8 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
 }
 
 QByteArray sessionReportPdf(const SessionSheet& session) {
-    return onePagePdf(tr("Manual session %1").arg(session.id),
-                      [&session](QPainter& painter) { drawSession(painter, session); });
+    return onePagePdf(SessionPage::tr("Manual session %1").arg(session.id),
+                      [&session](QPainter& painter) { SessionPage::draw(painter, session); });
 }
 
 } // namespace velmor

@@ -16,10 +16,6 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SweepReport", text);
-}
-
 QString signedFixed(double value, int decimals) {
     return (value >= 0 ? QStringLiteral("+") : QStringLiteral("−")) +
            fixed(std::abs(value), decimals);
@@ -93,6 +89,8 @@ std::array<int, 7> cellsPerClass(const MapRecord& record) {
 }
 
 class SweepPage {
+    Q_DECLARE_TR_FUNCTIONS(SweepReport)
+
 public:
     SweepPage(QPainter& painter, const FinishedSweep& sweep)
         : p_(painter), sweep_(sweep), summary_(summarize(sweep.record)),
@@ -273,7 +271,7 @@ private:
 } // namespace
 
 QByteArray sweepReportPdf(const FinishedSweep& sweep) {
-    return onePagePdf(tr("Cross-load test \"%1\"").arg(sweep.name),
+    return onePagePdf(SweepPage::tr("Cross-load test \"%1\"").arg(sweep.name),
                       [&sweep](QPainter& painter) { SweepPage(painter, sweep).draw(); });
 }
 

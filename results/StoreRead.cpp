@@ -10,9 +10,10 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 std::optional<QString> select(QSqlDatabase& db, QSqlQuery& query, const QString& statement,
                               const QVariantList& values = {}) {
@@ -95,7 +96,7 @@ std::variant<std::vector<Listed>, QString> listRecords(QSqlDatabase& db, const L
 std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
                                                            const QString& prefix) {
     if (prefix.size() < 4)
-        return tr("\"%1\": give at least 4 characters of the id").arg(prefix);
+        return Text::tr("\"%1\": give at least 4 characters of the id").arg(prefix);
     std::vector<std::pair<QString, bool>> found;
     for (const bool sweep : {true, false}) {
         QSqlQuery query(db);
@@ -108,10 +109,10 @@ std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
             found.emplace_back(query.value(0).toString(), sweep);
     }
     if (found.empty())
-        return tr("no record has an id starting with \"%1\"").arg(prefix);
+        return Text::tr("no record has an id starting with \"%1\"").arg(prefix);
     if (found.size() > 1)
-        return tr("\"%1\" is ambiguous: %2 records have ids starting with it; give more "
-                  "characters")
+        return Text::tr("\"%1\" is ambiguous: %2 records have ids starting with it; give more "
+                        "characters")
             .arg(prefix)
             .arg(found.size());
     return found.front();
@@ -130,7 +131,7 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
                    {id}))
         return *error;
     if (!query.next())
-        return tr("no sweep %1").arg(id);
+        return Text::tr("no sweep %1").arg(id);
     StoredSweep sweep;
     SweepHeader& h = sweep.header;
     const auto text = [&](int i) { return query.value(i).toString(); };
@@ -160,7 +161,7 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
                             {id}))
         return *error;
     if (!query.next())
-        return tr("no session %1").arg(id);
+        return Text::tr("no session %1").arg(id);
     StoredSession session{query.value(0).toString(),
                           query.value(1).toString(),
                           query.value(2).toString(),

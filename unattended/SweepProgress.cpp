@@ -8,9 +8,10 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SweepProgress", text);
-}
+// This file's texts, looked up in the catalogue under "SweepProgress".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SweepProgress)
+};
 
 QString reading(const std::optional<double>& volts) {
     return volts ? QString::number(*volts, 'f', 2) : QStringLiteral("-");
@@ -30,7 +31,7 @@ QString progressBar(const SweepProgress& p) {
                            : width;
     const QString bar =
         QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
-    return tr("[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7")
+    return Text::tr("[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7")
         .arg(bar)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)
@@ -39,7 +40,7 @@ QString progressBar(const SweepProgress& p) {
 }
 
 QString progressRowLine(const SweepProgress& p) {
-    return tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V")
+    return Text::tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V")
         .arg(p.row)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)

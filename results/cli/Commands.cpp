@@ -21,9 +21,10 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 QString shownState(const QString& state) {
     return state.isEmpty() ? QStringLiteral("open") : state;
@@ -63,18 +64,19 @@ QString listText(const std::vector<Listed>& records) {
                          QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("name"),
                          QStringLiteral("cells/ticks"), QStringLiteral("verdict")},
                         rows) +
-           (records.size() == 1 ? tr("(1 record)\n") : tr("(%1 records)\n").arg(records.size()));
+           (records.size() == 1 ? Text::tr("(1 record)\n")
+                                : Text::tr("(%1 records)\n").arg(records.size()));
 }
 
 QString sweepText(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
-    QString text = tr("Sweep %1\n").arg(h.id);
-    text += tr("Started %1, ended %2 (%3)\n")
+    QString text = Text::tr("Sweep %1\n").arg(h.id);
+    text += Text::tr("Started %1, ended %2 (%3)\n")
                 .arg(h.startedAt, h.endedAt.isEmpty() ? QStringLiteral("-") : h.endedAt,
                      shownState(h.endState));
-    text += tr("Bench %1, port %2\n").arg(h.host, h.port);
+    text += Text::tr("Bench %1, port %2\n").arg(h.host, h.port);
     if (!h.savedName.isEmpty())
-        text += tr("Saved as \"%1\": %2, %3, %4\n").arg(h.savedName, h.bmp, h.csv, h.txt);
+        text += Text::tr("Saved as \"%1\": %2, %3, %4\n").arg(h.savedName, h.bmp, h.csv, h.txt);
     // The limits, counts, worst cells and verdict exactly as the saved summary states them.
     QStringList summary = QString::fromUtf8(crossLoadSummary(sweep.cells, h.limits, h.savedName))
                               .split(QLatin1Char('\n'));
@@ -83,12 +85,12 @@ QString sweepText(const StoredSweep& sweep) {
 }
 
 QString sessionText(const StoredSession& s) {
-    QString text = tr("Session %1\n").arg(s.id);
-    text += tr("Started %1, ended %2 (%3)\n")
+    QString text = Text::tr("Session %1\n").arg(s.id);
+    text += Text::tr("Started %1, ended %2 (%3)\n")
                 .arg(s.startedAt, s.endedAt.isEmpty() ? QStringLiteral("-") : s.endedAt,
                      shownState(s.endState));
-    text += tr("Bench %1, port %2\n").arg(s.host, s.port);
-    text += tr("Readings: %1\n").arg(s.ticks.size());
+    text += Text::tr("Bench %1, port %2\n").arg(s.host, s.port);
+    text += Text::tr("Readings: %1\n").arg(s.ticks.size());
     if (!s.ticks.empty()) {
         std::vector<QStringList> rows;
         const auto output = [&](const QString& name, auto toVolts) {
@@ -105,7 +107,8 @@ QString sessionText(const StoredSession& s) {
         output(QStringLiteral("+5 V"), [](const StoredTick& t) { return volts5Manual(t.b2); });
         output(QStringLiteral("+12 V"), [](const StoredTick& t) { return volts12(t.b3); });
         output(QStringLiteral("+3.3 V"), [](const StoredTick& t) { return volts33(t.b4); });
-        text += alignedTable({tr("output"), tr("min V"), tr("max V"), tr("mean V")}, rows);
+        text += alignedTable(
+            {Text::tr("output"), Text::tr("min V"), Text::tr("max V"), Text::tr("mean V")}, rows);
     }
     std::map<QString, int> counts;
     QStringList cuts;
@@ -114,10 +117,10 @@ QString sessionText(const StoredSession& s) {
         if (e.kind == QLatin1String("overload-cut"))
             cuts << QStringLiteral("  %1  %2").arg(e.at, e.detail);
     }
-    text += tr("Overload cuts: %1\n").arg(counts["overload-cut"]);
+    text += Text::tr("Overload cuts: %1\n").arg(counts["overload-cut"]);
     for (const QString& cut : cuts)
         text += cut + QLatin1Char('\n');
-    text += tr("Clamps: %1, link lost: %2, link back: %3\n")
+    text += Text::tr("Clamps: %1, link lost: %2, link back: %3\n")
                 .arg(counts["clamp"])
                 .arg(counts["link-lost"])
                 .arg(counts["link-back"]);
@@ -127,7 +130,7 @@ QString sessionText(const StoredSession& s) {
 std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const QString& folder) {
     const SweepHeader& h = sweep.header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
-        return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
+        return Text::tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
     const QString name = h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
     const MapFiles files = mapFilesBeside(flatName(name) + QStringLiteral(".bmp"));
     const QImage map = drawMap(sweep.cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
@@ -142,7 +145,7 @@ std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const Q
 std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const QString& folder) {
     const SweepHeader& h = sweep.header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
-        return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
+        return Text::tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
     FinishedSweep finished;
     finished.name = h.savedName.isEmpty() ? shortId(h.id) : h.savedName;
     finished.map = drawMap(sweep.cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
@@ -215,7 +218,8 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
     const SweepLimits& lb = b.header.limits;
     if (la.loadLimit1 != lb.loadLimit1 || la.loadLimit2 != lb.loadLimit2 ||
         la.powerLimit != lb.powerLimit)
-        return tr("the sweeps ran with different limits; only sweeps of the same limits compare");
+        return Text::tr(
+            "the sweeps ran with different limits; only sweeps of the same limits compare");
     std::map<std::pair<int, int>, const MapCell*> before;
     for (const MapCell& cell : a.cells)
         before[{cell.row, cell.column}] = &cell;
@@ -246,32 +250,33 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
         QStringLiteral("compare-%1-%2.bmp").arg(shortId(a.header.id), shortId(b.header.id)));
     const auto bmp = ui::bitmapBytes(drawMap(moves, QSize(width, height), a.header.mapRatio));
     if (!bmp)
-        return tr("Cannot save %1: cannot encode the image").arg(path);
+        return Text::tr("Cannot save %1: cannot encode the image").arg(path);
     if (auto error = writeFile(path, *bmp))
         return *error;
 
     std::stable_sort(changes.begin(), changes.end(), [](const Change& x, const Change& y) {
         return std::abs(x.by) > std::abs(y.by);
     });
-    QString text = tr("%1 judged cells in both sweeps, %2 changed class\n")
+    QString text = Text::tr("%1 judged cells in both sweeps, %2 changed class\n")
                        .arg(moves.size())
                        .arg(changes.size());
-    text += tr("Verdict: %1 before, %2 after\n")
-                .arg(summarize(a.cells).pass() ? QStringLiteral("pass") : QStringLiteral("fail"),
-                     summarize(b.cells).pass() ? QStringLiteral("pass") : QStringLiteral("fail"));
+    text += Text::tr("Verdict: %1 before, %2 after\n")
+                .arg(summarize(a.cells).pass() ? Text::tr("pass") : Text::tr("fail"),
+                     summarize(b.cells).pass() ? Text::tr("pass") : Text::tr("fail"));
     for (std::size_t i = 0; i < changes.size() && i < 5; ++i) {
         const Change& c = changes[i];
-        text += tr("  row %1, column %2: class %3 -> %4 (+5 V %5 -> %6 V, +12 V %7 -> %8 V)\n")
-                    .arg(c.to->row)
-                    .arg(c.to->column)
-                    .arg(cellClass(c.from->k5, c.from->k12))
-                    .arg(cellClass(c.to->k5, c.to->k12))
-                    .arg(volts(volts5Graph(c.from->b2)), volts(volts5Graph(c.to->b2)),
-                         volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
+        text +=
+            Text::tr("  row %1, column %2: class %3 -> %4 (+5 V %5 -> %6 V, +12 V %7 -> %8 V)\n")
+                .arg(c.to->row)
+                .arg(c.to->column)
+                .arg(cellClass(c.from->k5, c.from->k12))
+                .arg(cellClass(c.to->k5, c.to->k12))
+                .arg(volts(volts5Graph(c.from->b2)), volts(volts5Graph(c.to->b2)),
+                     volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
     }
     return Comparison{
         text +
-        tr("Difference map: %1 (green: same class; warmer: more classes moved)\n").arg(path)};
+        Text::tr("Difference map: %1 (green: same class; warmer: more classes moved)\n").arg(path)};
 }
 
 } // namespace velmor::results

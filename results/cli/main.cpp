@@ -1,5 +1,6 @@
 // velmor-results: reads the test records the bench keeps.
 #include "Commands.h"
+#include "Language.h"
 #include "Schema.h"
 #include "StoreAddress.h"
 #include "StoreRead.h"
@@ -15,6 +16,11 @@
 using namespace velmor::results;
 
 namespace {
+
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 const char* const usage = R"(Usage: velmor-results [--results URL] COMMAND ...
 
@@ -37,6 +43,8 @@ Commands:
 ID is a record's id or its first characters (at least 4), as list shows them.
 
 Options:
+  --language ru|en  the language of the messages and reports (default ru; en where LC_ALL,
+                  LC_MESSAGES or LANG starts with "en"); this text is English
   --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
                   the "results" key of ~/.config/velmor-test/velmor-test.conf, else
                   ~/.local/share/velmor-test/results.sqlite
@@ -69,6 +77,12 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
+    // Russian unless the locale or --language says English; Qt's own texts follow, so that a
+    // file's reason for a failed write reads in the same language as the sentence around it.
+    const ui::Language language = ui::chosenLanguage(QCoreApplication::arguments());
+    ui::useProgramTexts(app, language, false);
+    if (language == ui::Language::Russian)
+        ui::useRussianQtTexts(app);
 
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -79,9 +93,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption verdict(QStringLiteral("verdict"), QString(), QStringLiteral("V"));
     const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({help, results, since, name, verdict, kind, to});
+    const QCommandLineOption languageOption(QStringLiteral("language"), QString(),
+                                            QStringLiteral("LANG"));
+    parser.addOptions({help, results, since, name, verdict, kind, to, languageOption});
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(languageOption) && !ui::isLanguageName(parser.value(languageOption))) {
+        fail(ui::languageRefused(parser.value(languageOption)));
         return 2;
     }
     const QStringList args = parser.positionalArguments();
@@ -106,9 +126,9 @@ int main(int argc, char** argv) {
     if (!store)
         return exitCode;
     if (store->kind == StoreAddress::Kind::Off)
-        return fail(QStringLiteral("recording is off: there are no records to read"));
+        return fail(Text::tr("recording is off: there are no records to read"));
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
-        return fail(QStringLiteral("%1: no records yet").arg(store->path));
+        return fail(Text::tr("%1: no records yet").arg(store->path));
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
@@ -116,7 +136,7 @@ int main(int argc, char** argv) {
     const int version = storedSchemaVersion(*db);
     if (version != schemaVersion)
         return fail(
-            QStringLiteral("%1 has schema version %2; this program reads version %3")
+            Text::tr("%1 has schema version %2; this program reads version %3")
                 .arg(store->kind == StoreAddress::Kind::SQLite ? store->path : store->database)
                 .arg(version)
                 .arg(schemaVersion));
@@ -126,7 +146,7 @@ int main(int argc, char** argv) {
         if (parser.isSet(since)) {
             const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
             if (!date.isValid())
-                return fail(QStringLiteral("--since takes a date as YYYY-MM-DD"));
+                return fail(Text::tr("--since takes a date as YYYY-MM-DD"));
             filter.since = date.toString(Qt::ISODate);
         }
         const auto listed = listRecords(*db, filter);
@@ -146,7 +166,7 @@ int main(int argc, char** argv) {
     const auto [id, isSweep] = ids.front();
     if (command == QLatin1String("compare")) {
         if (!isSweep || !ids.back().second)
-            return fail(QStringLiteral("compare takes two sweeps"));
+            return fail(Text::tr("compare takes two sweeps"));
         const auto a = loadSweep(*db, id);
         const auto b = loadSweep(*db, ids.back().first);
         const auto* first = valueOf(a, &exitCode);
