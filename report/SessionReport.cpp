@@ -150,9 +150,12 @@ struct Output {
     QColor colour;
 };
 
-const std::array<Output, 3> outputs{{{"+5 V", &SessionSample::volts5, 5, QColor(140, 0, 170)},
-                                     {"+12 V", &SessionSample::volts12, 12, QColor(200, 140, 0)},
-                                     {"+3.3 V", &SessionSample::volts33, 3.3, QColor(0, 90, 200)}}};
+const std::array<Output, 3> outputs{
+    {{QT_TRANSLATE_NOOP("SessionReport", "+5 V"), &SessionSample::volts5, 5, QColor(140, 0, 170)},
+     {QT_TRANSLATE_NOOP("SessionReport", "+12 V"), &SessionSample::volts12, 12,
+      QColor(200, 140, 0)},
+     {QT_TRANSLATE_NOOP("SessionReport", "+3.3 V"), &SessionSample::volts33, 3.3,
+      QColor(0, 90, 200)}}};
 
 // The page; its texts are looked up in the catalogue under "SessionReport".
 struct SessionPage {
@@ -185,7 +188,7 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
         }
         Chart chart(p, QRectF(left, top, width, 170), low, high, span);
         chart.band(o.nominal);
-        chart.frame(tr("%1, V").arg(QLatin1String(o.name)), QString(),
+        chart.frame(tr("%1, V").arg(tr(o.name)), QString(),
                     o.nominal < 4   ? 0.1
                     : o.nominal < 6 ? 0.25
                                     : 0.5);
@@ -232,8 +235,8 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     for (const Output& o : outputs) {
         top += 34;
         const OutputFigures f = outputFigures(session.samples, o.volts, o.nominal);
-        const QStringList cells{QLatin1String(o.name), fixed(f.min, 3) + " V",
-                                fixed(f.max, 3) + " V", fixed(f.mean, 3) + " V",
+        const QStringList cells{tr(o.name), tr("%1 V").arg(fixed(f.min, 3)),
+                                tr("%1 V").arg(fixed(f.max, 3)), tr("%1 V").arg(fixed(f.mean, 3)),
                                 clock(f.msOutside)};
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QPointF(columns[c], top), cells[c]);

@@ -199,8 +199,8 @@ private:
              tr("%1 W power bound").arg(powerLimitWatts(sweep_.limits.powerLimit)), reportFont(9));
     }
 
-    QString worstLine(const char* output, const std::optional<std::size_t>& index, bool five) {
-        QString line = tr("Worst %1: ").arg(QString::fromUtf8(output));
+    QString worstLine(const QString& output, const std::optional<std::size_t>& index, bool five) {
+        QString line = tr("Worst %1: ").arg(output);
         if (!index)
             return line + tr("none");
         const MapCell& cell = sweep_.record[*index];
@@ -239,8 +239,8 @@ private:
                  .arg(l.powerLimit)
                  .arg(powerLimitWatts(l.powerLimit)),
              body);
-        text(0, y += 40, worstLine("+5 V", s.worst5, true), body);
-        text(0, y += 40, worstLine("+12 V", s.worst12, false), body);
+        text(0, y += 40, worstLine(tr("+5 V"), s.worst5, true), body);
+        text(0, y += 40, worstLine(tr("+12 V"), s.worst12, false), body);
         text(0, y += 40, range33(), body);
         text(0, y += 60,
              tr("Cell (0, 0) shows the reply to the all-off frame sent before the supply is "

@@ -95,6 +95,22 @@
         <source>Overload cuts: %1    Link losses: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>+5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SweepProgress</name>
@@ -211,6 +227,14 @@
     </message>
     <message>
         <source>+3.3 V seen: %1 V to %2 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

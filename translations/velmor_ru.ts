@@ -95,6 +95,22 @@
         <source>Overload cuts: %1    Link losses: %2</source>
         <translation>Сбросов по перегрузке: %1    Потерь связи: %2</translation>
     </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3,3 В</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
 </context>
 <context>
     <name>SweepProgress</name>
@@ -171,7 +187,7 @@
     </message>
     <message>
         <source>Worst %1: </source>
-        <translation>Худшая клетка %1: </translation>
+        <translation>Худшая по %1: </translation>
     </message>
     <message>
         <source>none</source>
@@ -179,7 +195,7 @@
     </message>
     <message>
         <source>%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)</source>
-        <translation>%1 В, %2 В (%3 %) при +5 В %4 А, +12 В %5 А (строка %6, столбец %7)</translation>
+        <translation>%1 В, %2 В (%3 %) при +5 В %4 А, +12 В %5 А (стр. %6, стлб. %7)</translation>
     </message>
     <message>
         <source>PASS</source>
@@ -203,7 +219,7 @@
     </message>
     <message>
         <source>Cell (0, 0) shows the reply to the all-off frame sent before the supply is switched on; it is on the map but not judged.</source>
-        <translation>Клетка (0, 0) показывает ответ на кадр «всё выключено», посланный до включения блока питания; она есть на карте, но не оценивается.</translation>
+        <translation>Клетка (0, 0) — ответ на кадр «всё выключено» до включения блока; она на карте, но не оценивается.</translation>
     </message>
     <message>
         <source>+3.3 V seen: none</source>
@@ -212,6 +228,14 @@
     <message>
         <source>+3.3 V seen: %1 V to %2 V</source>
         <translation>+3,3 В: от %1 В до %2 В</translation>
+    </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 В</translation>
     </message>
 </context>
 <context>
