@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Shaded green: ±5 % of nominal. Red lines: overload cuts. Grey: link to the unit lost.</source>
-        <translation>Зелёная полоса: ±5 % от номинала. Красные линии: сбросы нагрузки по перегрузке. Серое: связь с блоком потеряна.</translation>
+        <translation>Зелёным: ±5 % от номинала. Красные линии: сбросы по перегрузке. Серым: связь с блоком потеряна.</translation>
     </message>
     <message>
         <source>Output</source>
