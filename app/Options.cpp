@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "Language.h"
 #include "MapsFolder.h"
 #include "PortList.h"
 #include "QtSerialPort.h"
@@ -12,6 +13,15 @@
 #include <tuple>
 
 namespace velmor {
+
+namespace {
+
+// This file's texts, looked up in the catalogue under "Options".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Options)
+};
+
+} // namespace
 
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
     QCommandLineParser parser;
@@ -76,7 +86,14 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         QStringLiteral("operator"),
         QStringLiteral("Who runs the test (likewise; config line \"operator\")."),
         QStringLiteral("NAME"));
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Language of the reports and of the command line's messages: ru or en "
+                       "(default ru; en where LC_ALL, LC_MESSAGES or LANG starts with \"en\"). "
+                       "The windows are Russian."),
+        QStringLiteral("LANG"));
     parser.addOption(portOption);
+    parser.addOption(languageOption);
     parser.addOption(resultsOption);
     parser.addOptions({unitOption, modelOption, operatorOption});
     parser.addOption(simulateOption);
@@ -106,7 +123,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     }
     if (parser.isSet(portOption) && parser.isSet(simulateOption)) {
-        std::fprintf(stderr, "--port and --simulate exclude each other\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Text::tr("--port and --simulate exclude each other")));
         *exitCode = 2;
         return std::nullopt;
     }
@@ -117,12 +135,12 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
-    for (const QCommandLineOption* option : {&portOption, &traceOption}) {
+    for (const QCommandLineOption* option : {&portOption, &traceOption, &languageOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
-            return refuse(values.size() > 1 ? name + QStringLiteral(" given twice")
-                                            : name + QStringLiteral(" needs a name"));
+            return refuse(values.size() > 1 ? Text::tr("%1 given twice").arg(name)
+                                            : Text::tr("%1 needs a name").arg(name));
     }
     Options options;
     for (const auto& [option, field, value] :
@@ -141,7 +159,9 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     }
     for (const QCommandLineOption* o : {&limitsOption, &reportOption, &linkTimeoutOption})
         if (parser.isSet(*o) && !parser.isSet(sweepOption))
-            return refuse(QStringLiteral("--%1 goes with --sweep").arg(o->names().first()));
+            return refuse(Text::tr("--%1 goes with --sweep").arg(o->names().first()));
+    if (parser.isSet(languageOption) && !ui::isLanguageName(parser.value(languageOption)))
+        return refuse(ui::languageRefused(parser.value(languageOption)));
 
     if (parser.isSet(sweepOption)) {
         SweepRequest sweep;

@@ -10,20 +10,20 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("UnitOptions", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(UnitOptions)
+};
 
 QString describe(IdentityField field) {
     switch (field) {
     case IdentityField::Serial:
-        return tr("a serial number");
+        return Text::tr("a serial number");
     case IdentityField::Model:
-        return tr("a model name");
+        return Text::tr("a model name");
     case IdentityField::Operator:
         break;
     }
-    return tr("an operator's name");
+    return Text::tr("an operator's name");
 }
 
 constexpr std::array<std::pair<IdentityField, const char*>, 3> configKeys{
@@ -47,21 +47,21 @@ QString& fieldOf(UnitIdentity& unit, IdentityField field) {
 
 std::optional<QString> identityRefused(IdentityField field, const QString& value) {
     const QString rule =
-        tr("%1 is 1 to %2 printable characters").arg(describe(field)).arg(maxIdentityLength);
+        Text::tr("%1 is 1 to %2 printable characters").arg(describe(field)).arg(maxIdentityLength);
     const QList<uint> characters = value.toUcs4();
     for (qsizetype i = 0; i < characters.size(); ++i)
         if (!QChar::isPrint(characters[i]))
             // Named by its code, never printed: it could be a terminal's control sequence.
-            return tr("%1; this one has the unprintable character U+%2 at character %3")
+            return Text::tr("%1; this one has the unprintable character U+%2 at character %3")
                 .arg(rule)
                 .arg(QString::number(characters[i], 16)
                          .toUpper()
                          .rightJustified(4, QLatin1Char('0')))
                 .arg(i + 1);
     if (value.trimmed().isEmpty())
-        return tr("%1; this one is empty").arg(rule);
+        return Text::tr("%1; this one is empty").arg(rule);
     if (characters.size() > maxIdentityLength)
-        return tr("%1; this one has %2 characters").arg(rule).arg(characters.size());
+        return Text::tr("%1; this one has %2 characters").arg(rule).arg(characters.size());
     return std::nullopt;
 }
 
@@ -73,7 +73,7 @@ std::variant<UnitIdentity, QString> configuredUnit(const QString& configFile) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(file.readAll());
     if (utf8.hasError())
-        return tr("%1: not UTF-8 text").arg(configFile);
+        return Text::tr("%1: not UTF-8 text").arg(configFile);
     bool inGeneral = true;
     int number = 0;
     for (const QString& raw : text.split(QLatin1Char('\n'))) {
@@ -95,7 +95,7 @@ std::variant<UnitIdentity, QString> configuredUnit(const QString& configFile) {
                 continue;
             const QString value = line.mid(equals + 1).trimmed();
             if (const auto why = identityRefused(field, value))
-                return tr("%1, line %2 (%3=): %4").arg(configFile).arg(number).arg(key, *why);
+                return Text::tr("%1, line %2 (%3=): %4").arg(configFile).arg(number).arg(key, *why);
             fieldOf(unit, field) = value;
         }
     }

@@ -82,10 +82,18 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // One language for the run's reports and messages. In a Russian run Qt's own texts are
+    // Russian before the options are read, so that its complaints about them are too; the
+    // windows have them Russian in any run.
+    const ui::Language language = ui::chosenLanguage(arguments);
+    ui::useProgramTexts(app, language, !unattended);
+    bool qtRussian = language == ui::Language::Russian && ui::useRussianQtTexts(app);
     auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
         return unattended && exitCode != 0 ? velmor::sweepCouldNotRun : exitCode;
-    if (!unattended && !ui::useRussianQtTexts(app))
+    if (!unattended && language == ui::Language::English)
+        qtRussian = ui::useRussianQtTexts(app);
+    if (!unattended && !qtRussian)
         std::fprintf(stderr, "velmor-test: Qt's Russian translation is missing (Debian package "
                              "qt6-translations-l10n); the dialogs' buttons stay English\n");
 

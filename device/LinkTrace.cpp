@@ -29,14 +29,16 @@ std::optional<QString> traceTargetRefused(const QString& tracePath, const QStrin
     if (!portDevice.isEmpty() && (trace.absoluteFilePath() == port.absoluteFilePath() ||
                                   (trace.exists() && port.exists() &&
                                    trace.canonicalFilePath() == port.canonicalFilePath())))
-        return QStringLiteral("%1 is the serial port").arg(tracePath);
+        return QCoreApplication::translate("velmor::LinkTrace", "%1 is the serial port")
+            .arg(tracePath);
     if (trace.isSymLink())
-        return QStringLiteral("%1 is a symbolic link").arg(tracePath);
+        return QCoreApplication::translate("velmor::LinkTrace", "%1 is a symbolic link")
+            .arg(tracePath);
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(QFile::encodeName(tracePath).constData(), &st) == 0 &&
         (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)))
-        return QStringLiteral("%1 is a device").arg(tracePath);
+        return QCoreApplication::translate("velmor::LinkTrace", "%1 is a device").arg(tracePath);
 #endif
     return std::nullopt;
 }
@@ -60,13 +62,13 @@ std::optional<QString> LinkTrace::open(const QString& path) {
                O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == ENXIO)
-            return QStringLiteral("a FIFO with no reader");
+            return QCoreApplication::translate("velmor::LinkTrace", "a FIFO with no reader");
         return QString::fromLocal8Bit(std::strerror(errno));
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
         ::close(fd);
-        return QStringLiteral("%1 is a device").arg(path);
+        return QCoreApplication::translate("velmor::LinkTrace", "%1 is a device").arg(path);
     }
     if (file_.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle))
         return std::nullopt;

@@ -73,7 +73,7 @@ std::optional<QString> QtSerialPort::open(int portNumber, const LineSettings& li
     port_.setPortName(device);
     openedDevice_ = device;
     if (nameTooLong(device))
-        return cannotOpen(device, QStringLiteral("name too long"));
+        return cannotOpen(device, tr("name too long"));
 
     if (!port_.setBaudRate(lineSettings.baud) || !port_.setParity(toQt(lineSettings.parity)) ||
         !port_.setDataBits(static_cast<QSerialPort::DataBits>(lineSettings.dataBits)) ||

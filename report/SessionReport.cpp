@@ -15,10 +15,6 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SessionReport", text);
-}
-
 QString clock(qint64 ms) {
     const qint64 s = std::max<qint64>(ms, 0) / 1000;
     return s >= 3600 ? QStringLiteral("%1:%2:%3")
@@ -156,11 +152,22 @@ struct Output {
     QColor colour;
 };
 
-const std::array<Output, 3> outputs{{{"+5 V", &SessionSample::volts5, 5, QColor(140, 0, 170)},
-                                     {"+12 V", &SessionSample::volts12, 12, QColor(200, 140, 0)},
-                                     {"+3.3 V", &SessionSample::volts33, 3.3, QColor(0, 90, 200)}}};
+const std::array<Output, 3> outputs{
+    {{QT_TRANSLATE_NOOP("SessionReport", "+5 V"), &SessionSample::volts5, 5, QColor(140, 0, 170)},
+     {QT_TRANSLATE_NOOP("SessionReport", "+12 V"), &SessionSample::volts12, 12,
+      QColor(200, 140, 0)},
+     {QT_TRANSLATE_NOOP("SessionReport", "+3.3 V"), &SessionSample::volts33, 3.3,
+      QColor(0, 90, 200)}}};
 
-void drawSession(QPainter& p, const SessionSheet& session) {
+// The page; its texts are looked up in the catalogue under "SessionReport".
+struct SessionPage {
+    Q_DECLARE_TR_FUNCTIONS(SessionReport)
+
+public:
+    static void draw(QPainter& p, const SessionSheet& session);
+};
+
+void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     const qint64 span = session.samples.empty() ? 1 : session.samples.back().ms;
     p.setPen(Qt::black);
     p.setFont(reportFont(16, true));
@@ -183,7 +190,7 @@ void drawSession(QPainter& p, const SessionSheet& session) {
         }
         Chart chart(p, QRectF(left, top, width, 170), low, high, span);
         chart.band(o.nominal);
-        chart.frame(tr("%1, V").arg(QLatin1String(o.name)), QString(),
+        chart.frame(tr("%1, V").arg(tr(o.name)), QString(),
                     o.nominal < 4   ? 0.1
                     : o.nominal < 6 ? 0.25
                                     : 0.5);
@@ -230,8 +237,10 @@ void drawSession(QPainter& p, const SessionSheet& session) {
     for (const Output& o : outputs) {
         top += 34;
         const OutputFigures f = outputFigures(session.samples, o.volts, o.nominal);
-        const auto shown = [&f](double v) { return f.judged ? fixed(v, 3) + " V" : tr("none"); };
-        const QStringList cells{QLatin1String(o.name), shown(f.min), shown(f.max), shown(f.mean),
+        const auto shown = [&f](double v) {
+            return f.judged ? tr("%1 V").arg(fixed(v, 3)) : tr("none");
+        };
+        const QStringList cells{tr(o.name), shown(f.min), shown(f.max), shown(f.mean),
                                 clock(f.msOutside)};
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QPointF(columns[c], top), cells[c]);
@@ -300,8 +309,8 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
 }
 
 QByteArray sessionReportPdf(const SessionSheet& session) {
-    return onePagePdf(tr("Manual session %1").arg(session.id),
-                      [&session](QPainter& painter) { drawSession(painter, session); });
+    return onePagePdf(SessionPage::tr("Manual session %1").arg(session.id),
+                      [&session](QPainter& painter) { SessionPage::draw(painter, session); });
 }
 
 } // namespace velmor

@@ -15,10 +15,6 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SweepReport", text);
-}
-
 QString signedFixed(double value, int decimals) {
     return (value >= 0 ? QStringLiteral("+") : QStringLiteral("−")) +
            fixed(std::abs(value), decimals);
@@ -92,6 +88,8 @@ std::array<int, 7> cellsPerClass(const MapRecord& record) {
 }
 
 class SweepPage {
+    Q_DECLARE_TR_FUNCTIONS(SweepReport)
+
 public:
     SweepPage(QPainter& painter, const FinishedSweep& sweep)
         : p_(painter), sweep_(sweep), summary_(summarize(sweep.record)),
@@ -200,8 +198,8 @@ private:
              tr("%1 W power bound").arg(powerLimitWatts(sweep_.limits.powerLimit)), reportFont(9));
     }
 
-    QString worstLine(const char* output, const std::optional<std::size_t>& index, bool five) {
-        QString line = tr("Worst %1: ").arg(QString::fromUtf8(output));
+    QString worstLine(const QString& output, const std::optional<std::size_t>& index, bool five) {
+        QString line = tr("Worst %1: ").arg(output);
         if (!index)
             return line + tr("none");
         const MapCell& cell = sweep_.record[*index];
@@ -249,8 +247,8 @@ private:
                  .arg(l.powerLimit)
                  .arg(powerLimitWatts(l.powerLimit)),
              body);
-        text(0, y += 40, worstLine("+5 V", s.worst5, true), body);
-        text(0, y += 40, worstLine("+12 V", s.worst12, false), body);
+        text(0, y += 40, worstLine(tr("+5 V"), s.worst5, true), body);
+        text(0, y += 40, worstLine(tr("+12 V"), s.worst12, false), body);
         text(0, y += 40, range33(), body);
         text(0, y += 60,
              tr("On the map but not judged: %1 answering the all-off frame, %2 read before "
@@ -285,7 +283,7 @@ private:
 } // namespace
 
 QByteArray sweepReportPdf(const FinishedSweep& sweep) {
-    return onePagePdf(tr("Cross-load test \"%1\"").arg(sweep.name),
+    return onePagePdf(SweepPage::tr("Cross-load test \"%1\"").arg(sweep.name),
                       [&sweep](QPainter& painter) { SweepPage(painter, sweep).draw(); });
 }
 

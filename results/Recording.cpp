@@ -13,6 +13,14 @@
 
 namespace velmor::results {
 
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
+
+} // namespace
+
 QString troubleNote() {
     return QCoreApplication::translate("results", " — записи ждут доставки");
 }
@@ -23,7 +31,6 @@ Recording::start(const std::optional<QString>& resultsUrl, const QString& port) 
     if (const auto* error = std::get_if<QString>(&chosen))
         return *error;
     const StoreAddress& store = std::get<StoreAddress>(chosen);
-    const auto tr = [](const char* text) { return QCoreApplication::translate("results", text); };
     if (store.kind == StoreAddress::Kind::Off)
         return std::unique_ptr<Recording>();
     // One bench per journal: a second program of the same user recording into the same store
@@ -34,16 +41,18 @@ Recording::start(const std::optional<QString>& resultsUrl, const QString& port) 
     if (!makePrivateFolder(folder) ||
         !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ExeOwner))
-        return tr("%1: cannot create the folder for the journal of test records").arg(folder);
+        return Text::tr("%1: cannot create the folder for the journal of test records").arg(folder);
     auto lock = std::make_unique<QLockFile>(spool + QStringLiteral(".lock"));
     if (!lock->tryLock(0)) {
         if (lock->error() != QLockFile::LockFailedError && diskFull(folder))
-            return tr("the lock file %1 of the journal cannot be made: the disk holding %2 is "
-                      "full; free some room there, or run with --results off")
+            return Text::tr(
+                       "the lock file %1 of the journal cannot be made: the disk holding %2 is "
+                       "full; free some room there, or run with --results off")
                 .arg(lock->fileName(), folder);
         if (lock->error() != QLockFile::LockFailedError)
-            return tr("the lock file %1 of the journal cannot be made; run with --results off "
-                      "to go on without test records")
+            return Text::tr(
+                       "the lock file %1 of the journal cannot be made; run with --results off "
+                       "to go on without test records")
                 .arg(lock->fileName());
         std::fprintf(stderr,
                      "velmor-test: test records are off: another velmor-test of this user is "

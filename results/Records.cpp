@@ -71,9 +71,9 @@ constexpr quint8 layoutVersion = 1;
 constexpr int headerBytes = 7;
 constexpr int streamVersion = QDataStream::Qt_6_4;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 // Reads the fields the stream holds, in order; those after its end keep their defaults.
 template <typename Value> std::optional<QString> readFields(QDataStream& in, Value& value) {
@@ -86,9 +86,9 @@ template <typename Value> std::optional<QString> readFields(QDataStream& in, Val
     };
     std::apply([&](auto&... field) { (readOne(field), ...); }, fields(value));
     if (in.status() != QDataStream::Ok)
-        return tr("field %1 is cut short").arg(read);
+        return Text::tr("field %1 is cut short").arg(read);
     if (read < requiredFields(value))
-        return tr("it holds %1 of its %2 fields").arg(read).arg(requiredFields(value));
+        return Text::tr("it holds %1 of its %2 fields").arg(read).arg(requiredFields(value));
     return std::nullopt;
 }
 
@@ -101,7 +101,7 @@ template <std::size_t I = 0> std::variant<Record, QString> decodeAs(quint8 kind,
             return *error;
         return Record{std::move(value)};
     } else {
-        return tr("unknown kind of record %1").arg(kind);
+        return Text::tr("unknown kind of record %1").arg(kind);
     }
 }
 
@@ -130,7 +130,7 @@ std::variant<Record, QString> decode(const QByteArray& bytes) {
     quint8 first = 0;
     in >> first;
     if (in.status() != QDataStream::Ok)
-        return tr("the entry is empty");
+        return Text::tr("the entry is empty");
     if (first != versionedMark) // an entry of an earlier program
         return decodeAs(first, in);
     quint8 version = 0;
@@ -138,13 +138,13 @@ std::variant<Record, QString> decode(const QByteArray& bytes) {
     quint32 length = 0;
     in >> version >> kind >> length;
     if (in.status() != QDataStream::Ok)
-        return tr("its header is cut short");
+        return Text::tr("its header is cut short");
     if (version > layoutVersion)
-        return tr("its layout %1 is newer than this program reads (%2)")
+        return Text::tr("its layout %1 is newer than this program reads (%2)")
             .arg(version)
             .arg(layoutVersion);
     if (length != static_cast<quint64>(bytes.size() - headerBytes))
-        return tr("its header gives %1 bytes of fields, it holds %2")
+        return Text::tr("its header gives %1 bytes of fields, it holds %2")
             .arg(length)
             .arg(bytes.size() - headerBytes);
     QDataStream fieldsIn(bytes.mid(headerBytes));

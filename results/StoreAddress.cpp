@@ -16,9 +16,10 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 std::optional<QString> pragma(QSqlDatabase& db, const QString& statement) {
     QSqlQuery query(db);
@@ -46,14 +47,14 @@ std::variant<StoreAddress, QString> parseResultsUrl(const QString& text) {
     if (text.startsWith(QLatin1String("sqlite:"))) {
         const QString path = text.mid(7);
         if (!QDir::isAbsolutePath(path))
-            return tr("The SQLite path in \"%1\" must be absolute").arg(text);
+            return Text::tr("The SQLite path in \"%1\" must be absolute").arg(text);
         return StoreAddress{StoreAddress::Kind::SQLite, QDir::cleanPath(path), {}, {}, 0, {}};
     }
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() ||
         (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres")))
-        return tr("\"%1\" is not a results URL: use postgresql://user@host:port/database, "
-                  "sqlite:/path/file.sqlite or off")
+        return Text::tr("\"%1\" is not a results URL: use postgresql://user@host:port/database, "
+                        "sqlite:/path/file.sqlite or off")
             .arg(text);
     StoreAddress address;
     address.kind = StoreAddress::Kind::Postgres;
@@ -64,8 +65,8 @@ std::variant<StoreAddress, QString> parseResultsUrl(const QString& text) {
     address.port = url.port(5432);
     address.database = url.path().mid(1);
     if (address.host.isEmpty() || address.database.isEmpty() || address.database.contains('/'))
-        return tr("\"%1\" names no server or no database: use "
-                  "postgresql://user@host:port/database")
+        return Text::tr("\"%1\" names no server or no database: use "
+                        "postgresql://user@host:port/database")
             .arg(text);
     return address;
 }
@@ -123,16 +124,17 @@ std::variant<QSqlDatabase, QString> openStore(const StoreAddress& address,
     }
     const QFileInfo file(address.path);
     if (file.isSymLink())
-        return tr("%1: a symbolic link stands in the place of the results database; it is not "
-                  "followed")
+        return Text::tr(
+                   "%1: a symbolic link stands in the place of the results database; it is not "
+                   "followed")
             .arg(address.path);
     if (!makePrivateFolder(file.absolutePath()))
-        return tr("%1: cannot create the folder").arg(file.absolutePath());
+        return Text::tr("%1: cannot create the folder").arg(file.absolutePath());
     // Made here readable by this user alone; SQLite gives its -wal and -shm files the same mode.
     QFile created(address.path);
     if (!file.exists() && !created.open(QIODevice::NewOnly, privateFile) &&
         !QFileInfo::exists(address.path))
-        return tr("%1: cannot create the file: %2").arg(address.path, created.errorString());
+        return Text::tr("%1: cannot create the file: %2").arg(address.path, created.errorString());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(address.path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));

@@ -16,9 +16,10 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 // What the bench can write: the unit's raw bytes and the limits are bytes, the deviation classes
 // run from 0 to 20 (100 % off nominal), the sweep's steps from 0 to 127, and the map is at most
@@ -65,7 +66,7 @@ std::optional<Failed> queryFailed(const QString& error) {
 }
 
 QString refusal(const QString& kind, const QString& id, const QString& problem) {
-    return tr("%1 %2 is refused: %3 (not a value the bench writes; the record is not read)")
+    return Text::tr("%1 %2 is refused: %3 (not a value the bench writes; the record is not read)")
         .arg(kind, printable(id), problem);
 }
 
@@ -100,9 +101,9 @@ std::optional<QString> readHeader(const Row& row, SweepHeader& h) {
     h.txt = v.text(15);
     h.unit = unitAt(v, 16);
     if (problem.isEmpty() && !h.endedAt.isEmpty() && h.endedAt < h.startedAt)
-        problem = tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt);
+        problem = Text::tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt);
     if (problem.isEmpty() && h.endedAt.isEmpty() != h.endState.isEmpty())
-        problem = tr("it has an end time without an end state, or the other way round");
+        problem = Text::tr("it has an end time without an end state, or the other way round");
     return problem.isEmpty() ? std::nullopt : std::optional(problem);
 }
 
@@ -118,7 +119,7 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
         return queryFailed(*error);
     const auto& cells = std::get<std::vector<Row>>(rows);
     if (cells.size() > static_cast<std::size_t>(maxCells))
-        return Failed{tr("it has more than %1 cells").arg(maxCells)};
+        return Failed{Text::tr("it has more than %1 cells").arg(maxCells)};
     QString problem;
     QString previous = h.startedAt;
     for (std::size_t i = 0; i < cells.size() && problem.isEmpty(); ++i) {
@@ -134,11 +135,12 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
         cell.k5 = static_cast<quint8>(v.number(7, "k5", 0, maxClass));
         cell.k12 = static_cast<quint8>(v.number(8, "k12", 0, maxClass));
         if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem = tr("its cells are numbered with a gap (%1 where %2 belongs)").arg(seq).arg(i);
+            problem =
+                Text::tr("its cells are numbered with a gap (%1 where %2 belongs)").arg(seq).arg(i);
         if (problem.isEmpty() && (at < previous || !withinRecord(at, h.startedAt, h.endedAt)))
-            problem = tr("painted at %1, out of order or outside the sweep's times").arg(at);
+            problem = Text::tr("painted at %1, out of order or outside the sweep's times").arg(at);
         if (!problem.isEmpty())
-            return Failed{tr("cell %1: %2").arg(i).arg(problem)};
+            return Failed{Text::tr("cell %1: %2").arg(i).arg(problem)};
         previous = at;
         sweep.cells.push_back(cell);
         sweep.cellTimes.push_back(at);
@@ -171,14 +173,15 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
                      v.real(9, "power", 0, maxPowerWatts),
                      v.number(10, "overload", 0, 1) != 0};
         if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem =
-                tr("its readings are numbered with a gap (%1 where %2 belongs)").arg(seq).arg(i);
+            problem = Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
+                          .arg(seq)
+                          .arg(i);
         if (problem.isEmpty() &&
             (t.at < previous || !withinRecord(t.at, session.startedAt, session.endedAt)))
-            problem =
-                tr("it was read at %1, out of order or outside the session's times").arg(t.at);
+            problem = Text::tr("it was read at %1, out of order or outside the session's times")
+                          .arg(t.at);
         if (!problem.isEmpty())
-            return Failed{tr("reading %1: %2").arg(i).arg(problem)};
+            return Failed{Text::tr("reading %1: %2").arg(i).arg(problem)};
         previous = t.at;
         session.ticks.push_back(t);
     }
@@ -201,13 +204,14 @@ std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
         const int seq = v.number(0, "seq", 0, std::numeric_limits<int>::max());
         StoredEvent e{v.time(1, "at"), v.text(2), v.text(3)};
         if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem = tr("its events are numbered with a gap");
+            problem = Text::tr("its events are numbered with a gap");
         if (problem.isEmpty() && !kinds.contains(e.kind))
-            problem = tr("kind \"%1\" is not one the bench writes").arg(printable(e.kind.left(40)));
+            problem =
+                Text::tr("kind \"%1\" is not one the bench writes").arg(printable(e.kind.left(40)));
         if (problem.isEmpty() && !withinRecord(e.at, session.startedAt, session.endedAt))
-            problem = tr("it happened at %1, outside the session's times").arg(e.at);
+            problem = Text::tr("it happened at %1, outside the session's times").arg(e.at);
         if (!problem.isEmpty())
-            return Failed{tr("event %1: %2").arg(i).arg(problem)};
+            return Failed{Text::tr("event %1: %2").arg(i).arg(problem)};
         session.events.push_back(e);
     }
     return std::nullopt;
@@ -230,7 +234,7 @@ std::optional<QString> readTally(StoredValues& v, int column, StoredTally& tally
             tally.verdict = verdict;
             return std::nullopt;
         }
-    return tr("verdict \"%1\" is not one the bench writes").arg(printable(verdict.left(40)));
+    return Text::tr("verdict \"%1\" is not one the bench writes").arg(printable(verdict.left(40)));
 }
 
 std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilter& filter,
@@ -263,7 +267,7 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         if (auto error = readTally(v, 5, tally, true); error && problem.isEmpty())
             problem = *error;
         if (!problem.isEmpty()) {
-            listing.refused << refusal(tr("sweep"), l.id, problem);
+            listing.refused << refusal(Text::tr("sweep"), l.id, problem);
             continue;
         }
         if (!filter.name.isEmpty() && !l.name.contains(filter.name, Qt::CaseInsensitive))
@@ -313,7 +317,7 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
         if (problem.isEmpty())
             listing.records.push_back(l);
         else
-            listing.refused << refusal(tr("session"), l.id, problem);
+            listing.refused << refusal(Text::tr("session"), l.id, problem);
     }
     return std::nullopt;
 }
@@ -346,12 +350,12 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, const ListFilter& f
 std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
                                                            const QString& prefix) {
     if (prefix.size() < 4)
-        return tr("\"%1\": give at least 4 characters of the id").arg(printable(prefix));
+        return Text::tr("\"%1\": give at least 4 characters of the id").arg(printable(prefix));
     const bool hex = std::all_of(prefix.begin(), prefix.end(), [](QChar c) {
         return std::isxdigit(c.unicode() < 0x80 ? c.toLatin1() : 'x') || c == QLatin1Char('-');
     });
     if (!hex || prefix.size() > 36)
-        return tr("\"%1\" is no id: an id is up to 36 hex digits and dashes")
+        return Text::tr("\"%1\" is no id: an id is up to 36 hex digits and dashes")
             .arg(printable(prefix));
     std::vector<std::pair<QString, bool>> found;
     for (const bool sweep : {true, false}) {
@@ -366,10 +370,10 @@ std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
             found.emplace_back(row.value(0).toString(), sweep);
     }
     if (found.empty())
-        return tr("no record has an id starting with \"%1\"").arg(prefix);
+        return Text::tr("no record has an id starting with \"%1\"").arg(prefix);
     if (found.size() > 1)
-        return tr("\"%1\" is ambiguous: %2 records have ids starting with it; give more "
-                  "characters")
+        return Text::tr("\"%1\" is ambiguous: %2 records have ids starting with it; give more "
+                        "characters")
             .arg(prefix)
             .arg(found.size());
     return found.front();
@@ -383,12 +387,12 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
         return *error;
     const auto& found = std::get<std::vector<Row>>(rows);
     if (found.empty())
-        return tr("no sweep %1").arg(printable(id));
+        return Text::tr("no sweep %1").arg(printable(id));
     StoredSweep sweep;
     if (auto problem = readHeader(found.front(), sweep.header))
-        return refusal(tr("sweep"), id, *problem);
+        return refusal(Text::tr("sweep"), id, *problem);
     if (auto failed = readCells(db, sweep))
-        return failed->refused ? refusal(tr("sweep"), id, failed->message) : failed->message;
+        return failed->refused ? refusal(Text::tr("sweep"), id, failed->message) : failed->message;
     return sweep;
 }
 
@@ -402,7 +406,7 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
         return *error;
     const auto& found = std::get<std::vector<Row>>(rows);
     if (found.empty())
-        return tr("no session %1").arg(printable(id));
+        return Text::tr("no session %1").arg(printable(id));
     QString problem;
     StoredValues v(found.front(), &problem);
     StoredSession session{v.id(0),
@@ -415,13 +419,14 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
                           {},
                           unitAt(v, 6)};
     if (problem.isEmpty() && !session.endedAt.isEmpty() && session.endedAt < session.startedAt)
-        problem =
-            tr("it ended (%1) before it started (%2)").arg(session.endedAt, session.startedAt);
+        problem = Text::tr("it ended (%1) before it started (%2)")
+                      .arg(session.endedAt, session.startedAt);
     if (!problem.isEmpty())
-        return refusal(tr("session"), id, problem);
+        return refusal(Text::tr("session"), id, problem);
     for (const auto read : {readTicks, readEvents})
         if (auto failed = read(db, session))
-            return failed->refused ? refusal(tr("session"), id, failed->message) : failed->message;
+            return failed->refused ? refusal(Text::tr("session"), id, failed->message)
+                                   : failed->message;
     return session;
 }
 

@@ -10,9 +10,9 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 // A text that may be anything, shortened for a message.
 QString quoted(const QVariant& value) {
@@ -35,11 +35,15 @@ int StoredValues::number(int column, const char* field, int low, int high) {
     const qlonglong n = value.toLongLong(&ok);
     // SQLite keeps whatever was put in a column: a text or a fraction is no integer.
     if (!ok || value.isNull() || value.toString() != QString::number(n)) {
-        fail(tr("%1 = %2 is not an integer").arg(QLatin1String(field), quoted(value)));
+        fail(Text::tr("%1 = %2 is not an integer").arg(QLatin1String(field), quoted(value)));
         return low;
     }
     if (n < low || n > high) {
-        fail(tr("%1 = %2, outside %3..%4").arg(QLatin1String(field)).arg(n).arg(low).arg(high));
+        fail(Text::tr("%1 = %2, outside %3..%4")
+                 .arg(QLatin1String(field))
+                 .arg(n)
+                 .arg(low)
+                 .arg(high));
         return low;
     }
     return static_cast<int>(n);
@@ -50,7 +54,7 @@ double StoredValues::real(int column, const char* field, double low, double high
     bool ok = false;
     const double x = value.toDouble(&ok);
     if (!ok || value.isNull() || !std::isfinite(x) || x < low || x > high) {
-        fail(tr("%1 = %2, outside %3..%4")
+        fail(Text::tr("%1 = %2, outside %3..%4")
                  .arg(QLatin1String(field), quoted(value))
                  .arg(low)
                  .arg(high));
@@ -70,7 +74,7 @@ QString StoredValues::id(int column) {
                (c >= QLatin1Char('a') && c <= QLatin1Char('f')) || c == QLatin1Char('-');
     });
     if (id.isEmpty() || id.size() > 36 || !hex)
-        fail(tr("id %1 is not one the bench makes").arg(quoted(id)));
+        fail(Text::tr("id %1 is not one the bench makes").arg(quoted(id)));
     return id;
 }
 
@@ -83,7 +87,8 @@ QString StoredValues::time(int column, const char* field, bool mayBeMissing) {
     const QDateTime latest = QDateTime::currentDateTimeUtc().addDays(1);
     if (at.size() != 24 || !at.endsWith(QLatin1Char('Z')) || !parsed.isValid() ||
         parsed < earliest || parsed > latest)
-        fail(tr("%1 = %2 is not a time the bench writes").arg(QLatin1String(field), quoted(at)));
+        fail(Text::tr("%1 = %2 is not a time the bench writes")
+                 .arg(QLatin1String(field), quoted(at)));
     return at;
 }
 
@@ -93,7 +98,7 @@ QString StoredValues::state(int column) {
         return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('-');
     });
     if (state.size() > 32 || !words)
-        fail(tr("end state %1 is not one the bench writes").arg(quoted(state)));
+        fail(Text::tr("end state %1 is not one the bench writes").arg(quoted(state)));
     return state;
 }
 

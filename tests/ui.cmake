@@ -6,3 +6,6 @@ velmor_add_test(ui_tests
     ui/LanguageTest.cpp
     ui/SafeWriteTest.cpp
     LIBS velmor_ui)
+# The Russian catalogue is checked for texts left untranslated.
+target_compile_definitions(ui_tests PRIVATE
+    VELMOR_RUSSIAN_CATALOGUE="${PROJECT_SOURCE_DIR}/translations/velmor_ru.ts")

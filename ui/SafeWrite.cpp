@@ -26,12 +26,13 @@ namespace ui {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SafeWrite", text);
-}
+// This file's texts, looked up in the catalogue under "SafeWrite".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SafeWrite)
+};
 
 QString isALink(const QString& path) {
-    return tr("%1 — символическая ссылка").arg(path);
+    return Text::tr("%1 — символическая ссылка").arg(path);
 }
 
 } // namespace
@@ -102,7 +103,7 @@ std::optional<QString> stage(Staged& file, const QByteArray& content) {
         if (S_ISLNK(st.st_mode))
             return cannotSave(file.path, isALink(file.path));
         if (!S_ISREG(st.st_mode))
-            return cannotSave(file.path, tr("на этом месте стоит не файл"));
+            return cannotSave(file.path, Text::tr("на этом месте стоит не файл"));
         keepMode = st.st_mode & 07777; // the new file replaces the old one as it was
     } else if (errno != ENOENT) {
         return cannotSave(file.path, systemReason(errno));

@@ -8,9 +8,10 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SweepProgress", text);
-}
+// This file's texts, looked up in the catalogue under "SweepProgress".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SweepProgress)
+};
 
 QString reading(const std::optional<double>& volts) {
     return volts ? QString::number(*volts, 'f', 2) : QStringLiteral("-");
@@ -19,13 +20,13 @@ QString reading(const std::optional<double>& volts) {
 } // namespace
 
 QString verdictLine(const MapSummary& s) {
-    const QString unjudged = tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
+    const QString unjudged = Text::tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
     if (s.didNotPowerOn)
-        return tr("FAIL: the supply did not power on (%1)").arg(unjudged);
+        return Text::tr("FAIL: the supply did not power on (%1)").arg(unjudged);
     if (s.verdict == Verdict::None)
-        return tr("NO VERDICT: no reading was judged (%1)").arg(unjudged);
-    return tr("%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)")
-        .arg(s.pass() ? tr("PASS") : tr("FAIL"))
+        return Text::tr("NO VERDICT: no reading was judged (%1)").arg(unjudged);
+    return Text::tr("%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)")
+        .arg(s.pass() ? Text::tr("PASS") : Text::tr("FAIL"))
         .arg(s.insideBand)
         .arg(s.judged)
         .arg(unjudged);
@@ -43,7 +44,7 @@ QString progressBar(const SweepProgress& p) {
                            : width;
     const QString bar =
         QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
-    return tr("[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7")
+    return Text::tr("[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7")
         .arg(bar)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)
@@ -52,7 +53,7 @@ QString progressBar(const SweepProgress& p) {
 }
 
 QString progressRowLine(const SweepProgress& p) {
-    return tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V")
+    return Text::tr("row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V")
         .arg(p.row)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)

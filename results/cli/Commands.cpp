@@ -23,9 +23,10 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 QString shownState(const QString& state) {
     return state.isEmpty() ? QStringLiteral("open") : state;
@@ -53,8 +54,8 @@ std::optional<QString> unsafeFileStem(const SweepHeader& h) {
     const QString name = fileStem(h);
     if (printable(name) == name)
         return std::nullopt;
-    return tr("sweep %1 is saved as \"%2\", which holds control characters and cannot name a "
-              "file; nothing is written")
+    return Text::tr("sweep %1 is saved as \"%2\", which holds control characters and cannot name a "
+                    "file; nothing is written")
         .arg(shortId(h.id), printable(name));
 }
 
@@ -102,19 +103,20 @@ QString listText(const std::vector<Listed>& records) {
                          QStringLiteral("name"), QStringLiteral("cells/ticks"),
                          QStringLiteral("verdict")},
                         rows) +
-           (records.size() == 1 ? tr("(1 record)\n") : tr("(%1 records)\n").arg(records.size()));
+           (records.size() == 1 ? Text::tr("(1 record)\n")
+                                : Text::tr("(%1 records)\n").arg(records.size()));
 }
 
 QString sweepText(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
-    QString text = tr("Sweep %1\n").arg(h.id);
-    text += tr("Started %1, ended %2 (%3)\n")
+    QString text = Text::tr("Sweep %1\n").arg(h.id);
+    text += Text::tr("Started %1, ended %2 (%3)\n")
                 .arg(shownTime(h.startedAt), shownTime(h.endedAt), shownState(h.endState));
-    text += tr("Bench %1, port %2\n").arg(printable(h.host), printable(h.port));
+    text += Text::tr("Bench %1, port %2\n").arg(printable(h.host), printable(h.port));
     text += printable(unitLine(h.unit)) + QLatin1Char('\n');
     if (!h.savedName.isEmpty())
         text +=
-            tr("Saved as \"%1\": %2, %3, %4\n")
+            Text::tr("Saved as \"%1\": %2, %3, %4\n")
                 .arg(printable(h.savedName), printable(h.bmp), printable(h.csv), printable(h.txt));
     // The limits, counts, worst cells and verdict exactly as the saved summary states them.
     QStringList summary =
@@ -125,24 +127,26 @@ QString sweepText(const StoredSweep& sweep) {
 }
 
 QString sessionText(const StoredSession& s) {
-    QString text = tr("Session %1\n").arg(s.id);
-    text += tr("Started %1, ended %2 (%3)\n")
+    QString text = Text::tr("Session %1\n").arg(s.id);
+    text += Text::tr("Started %1, ended %2 (%3)\n")
                 .arg(shownTime(s.startedAt), shownTime(s.endedAt), shownState(s.endState));
-    text += tr("Bench %1, port %2\n").arg(printable(s.host), printable(s.port));
+    text += Text::tr("Bench %1, port %2\n").arg(printable(s.host), printable(s.port));
     text += printable(unitLine(s.unit)) + QLatin1Char('\n');
     const std::vector<SessionSample> samples = samplesOf(s);
     const SettledRun settled = settleSession(samples);
-    text += tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before "
-               "the supply was up, %5 just after a load jump\n")
-                .arg(samples.size())
-                .arg(settled.judged)
-                .arg(settled.supplyOff)
-                .arg(settled.poweringUp)
-                .arg(settled.loadJump);
+    text +=
+        Text::tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before "
+                 "the supply was up, %5 just after a load jump\n")
+            .arg(samples.size())
+            .arg(settled.judged)
+            .arg(settled.supplyOff)
+            .arg(settled.poweringUp)
+            .arg(settled.loadJump);
     if (settled.didNotPowerOn)
-        text += tr("The supply did not power on: not all three outputs within ±10 % %1 s after "
-                   "switch-on\n")
-                    .arg(powerOnTimeoutMs / 1000);
+        text +=
+            Text::tr("The supply did not power on: not all three outputs within ±10 % %1 s after "
+                     "switch-on\n")
+                .arg(powerOnTimeoutMs / 1000);
     if (settled.judged > 0) {
         std::vector<QStringList> rows;
         const auto output = [&](const QString& name, double SessionSample::*v, double nominal) {
@@ -152,7 +156,8 @@ QString sessionText(const StoredSession& s) {
         output(QStringLiteral("+5 V"), &SessionSample::volts5, 5);
         output(QStringLiteral("+12 V"), &SessionSample::volts12, 12);
         output(QStringLiteral("+3.3 V"), &SessionSample::volts33, 3.3);
-        text += alignedTable({tr("output"), tr("min V"), tr("max V"), tr("mean V")}, rows);
+        text += alignedTable(
+            {Text::tr("output"), Text::tr("min V"), Text::tr("max V"), Text::tr("mean V")}, rows);
     }
     std::map<QString, int> counts;
     QStringList cuts;
@@ -161,10 +166,10 @@ QString sessionText(const StoredSession& s) {
         if (e.kind == QLatin1String("overload-cut"))
             cuts << QStringLiteral("  %1  %2").arg(shownTime(e.at), printable(e.detail));
     }
-    text += tr("Overload cuts: %1\n").arg(counts["overload-cut"]);
+    text += Text::tr("Overload cuts: %1\n").arg(counts["overload-cut"]);
     for (const QString& cut : cuts)
         text += cut + QLatin1Char('\n');
-    text += tr("Clamps: %1, link lost: %2, link back: %3\n")
+    text += Text::tr("Clamps: %1, link lost: %2, link back: %3\n")
                 .arg(counts["clamp"])
                 .arg(counts["link-lost"])
                 .arg(counts["link-back"]);
@@ -174,7 +179,7 @@ QString sessionText(const StoredSession& s) {
 std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const QString& folder) {
     const SweepHeader& h = sweep.header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
-        return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
+        return Text::tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
     if (auto unsafe = unsafeFileStem(h))
         return *unsafe;
     const QString name = fileStem(h);
@@ -191,7 +196,7 @@ std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const Q
 std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const QString& folder) {
     const SweepHeader& h = sweep.header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
-        return tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
+        return Text::tr("sweep %1 was recorded without its map's size").arg(shortId(h.id));
     if (auto unsafe = unsafeFileStem(h))
         return *unsafe;
     FinishedSweep finished;
@@ -270,7 +275,8 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
     const SweepLimits& lb = b.header.limits;
     if (la.loadLimit1 != lb.loadLimit1 || la.loadLimit2 != lb.loadLimit2 ||
         la.powerLimit != lb.powerLimit)
-        return tr("the sweeps ran with different limits; only sweeps of the same limits compare");
+        return Text::tr(
+            "the sweeps ran with different limits; only sweeps of the same limits compare");
     // Only cells judged in both sweeps compare: an unjudged reading says nothing of the supply.
     const SettledRun settledA = settleSweep(a.cells);
     const SettledRun settledB = settleSweep(b.cells);
@@ -312,34 +318,37 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
         QStringLiteral("compare-%1-%2.bmp").arg(shortId(a.header.id), shortId(b.header.id)));
     const auto bmp = ui::bitmapBytes(drawMap(moves, QSize(width, height), a.header.mapRatio));
     if (!bmp)
-        return tr("Cannot save %1: cannot encode the image").arg(path);
+        return Text::tr("Cannot save %1: cannot encode the image").arg(path);
     if (auto error = writeFile(path, *bmp))
         return *error;
 
     std::stable_sort(changes.begin(), changes.end(), [](const Change& x, const Change& y) {
         return std::abs(x.by) > std::abs(y.by);
     });
-    QString text = tr("%1 judged cells in both sweeps, %2 changed class: %3 within one step of "
-                      "the reading (1 LSB of b2 and b3, the unit's resolution), %4 by more\n")
-                       .arg(moves.size())
-                       .arg(withinStep + changes.size())
-                       .arg(withinStep)
-                       .arg(changes.size());
-    text += tr("Verdict: %1 before, %2 after\n").arg(tallyOf(a).verdict, tallyOf(b).verdict);
+    QString text =
+        Text::tr("%1 judged cells in both sweeps, %2 changed class: %3 within one step of "
+                 "the reading (1 LSB of b2 and b3, the unit's resolution), %4 by more\n")
+            .arg(moves.size())
+            .arg(withinStep + changes.size())
+            .arg(withinStep)
+            .arg(changes.size());
+    text += Text::tr("Verdict: %1 before, %2 after\n").arg(tallyOf(a).verdict, tallyOf(b).verdict);
     for (std::size_t i = 0; i < changes.size() && i < 5; ++i) {
         const Change& c = changes[i];
-        text += tr("  row %1, column %2: class %3 -> %4 (+5 V %5 -> %6 V, +12 V %7 -> %8 V)\n")
-                    .arg(c.to->row)
-                    .arg(c.to->column)
-                    .arg(cellClass(c.from->k5, c.from->k12))
-                    .arg(cellClass(c.to->k5, c.to->k12))
-                    .arg(volts(volts5Graph(c.from->b2)), volts(volts5Graph(c.to->b2)),
-                         volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
+        text +=
+            Text::tr("  row %1, column %2: class %3 -> %4 (+5 V %5 -> %6 V, +12 V %7 -> %8 V)\n")
+                .arg(c.to->row)
+                .arg(c.to->column)
+                .arg(cellClass(c.from->k5, c.from->k12))
+                .arg(cellClass(c.to->k5, c.to->k12))
+                .arg(volts(volts5Graph(c.from->b2)), volts(volts5Graph(c.to->b2)),
+                     volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
     }
     return Comparison{
-        text + tr("Difference map: %1 (green: same class; pale green: moved within one step of the "
-                  "reading; yellow and warmer: 1, 2, ... classes moved by more)\n")
-                   .arg(path)};
+        text +
+        Text::tr("Difference map: %1 (green: same class; pale green: moved within one step of the "
+                 "reading; yellow and warmer: 1, 2, ... classes moved by more)\n")
+            .arg(path)};
 }
 
 } // namespace velmor::results

@@ -12,9 +12,9 @@ namespace velmor::results {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("results", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : text;
@@ -32,7 +32,7 @@ QStringList sweepRow(const StoredSweep& sweep) {
             printable(orDash(h.unit.operatorName)),
             h.endState.isEmpty() ? QStringLiteral("open") : h.endState,
             tallyOf(sweep).verdict,
-            tr("limits %1,%2,%3, %4 cells, %5 inside")
+            Text::tr("limits %1,%2,%3, %4 cells, %5 inside")
                 .arg(h.limits.loadLimit1)
                 .arg(h.limits.loadLimit2)
                 .arg(h.limits.powerLimit)
@@ -53,7 +53,7 @@ QStringList sessionRow(const StoredSession& session) {
             printable(orDash(session.unit.operatorName)),
             sheet.endState,
             QStringLiteral("-"),
-            tr("%1 ticks, lowest +12 V %2").arg(session.ticks.size()).arg(lowest)};
+            Text::tr("%1 ticks, lowest +12 V %2").arg(session.ticks.size()).arg(lowest)};
 }
 
 } // namespace
@@ -79,9 +79,9 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, const QString& 
     }
     // The serial number is not echoed: typed by hand it may hold anything.
     if (rows.empty())
-        return UnitHistory{tr("no records of this unit\n")};
+        return UnitHistory{Text::tr("no records of this unit\n")};
     const QString count =
-        rows.size() == 1 ? tr("(1 record)\n") : tr("(%1 records)\n").arg(rows.size());
+        rows.size() == 1 ? Text::tr("(1 record)\n") : Text::tr("(%1 records)\n").arg(rows.size());
     return UnitHistory{
         alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                       QStringLiteral("bench"), QStringLiteral("operator"), QStringLiteral("end"),

@@ -1,6 +1,7 @@
 // velmor-results: reads the test records the bench keeps.
 #include "Commands.h"
 #include "History.h"
+#include "Language.h"
 #include "Printable.h"
 #include "Schema.h"
 #include "Sql.h"
@@ -18,6 +19,11 @@
 using namespace velmor::results;
 
 namespace {
+
+// This file's texts, looked up in the catalogue under "results".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(results)
+};
 
 const char* const usage = R"(Usage: velmor-results [--results URL] COMMAND ...
 
@@ -48,6 +54,8 @@ shown in local time with their offset from UTC. Control characters in stored tex
 shown escaped (\n, \x1b).
 
 Options:
+  --language ru|en  the language of the messages and reports (default ru; en where LC_ALL,
+                  LC_MESSAGES or LANG starts with "en"); this text is English
   --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
                   the "results" key of ~/.config/velmor-test/velmor-test.conf, else
                   ~/.local/share/velmor-test/results.sqlite
@@ -80,6 +88,12 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
+    // Russian unless the locale or --language says English; Qt's own texts follow, so that a
+    // file's reason for a failed write reads in the same language as the sentence around it.
+    const ui::Language language = ui::chosenLanguage(QCoreApplication::arguments());
+    ui::useProgramTexts(app, language, false);
+    if (language == ui::Language::Russian)
+        ui::useRussianQtTexts(app);
 
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -92,9 +106,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("SERIAL"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("NAME"));
-    parser.addOptions({help, results, since, name, verdict, kind, to, unit, model});
+    const QCommandLineOption languageOption(QStringLiteral("language"), QString(),
+                                            QStringLiteral("LANG"));
+    parser.addOptions({help, results, since, name, verdict, kind, to, unit, model, languageOption});
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
+        return 2;
+    }
+    if (parser.isSet(languageOption) && !ui::isLanguageName(parser.value(languageOption))) {
+        fail(ui::languageRefused(parser.value(languageOption)));
         return 2;
     }
     const QStringList args = parser.positionalArguments();
@@ -119,9 +139,9 @@ int main(int argc, char** argv) {
     if (!store)
         return exitCode;
     if (store->kind == StoreAddress::Kind::Off)
-        return fail(QStringLiteral("recording is off: there are no records to read"));
+        return fail(Text::tr("recording is off: there are no records to read"));
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
-        return fail(QStringLiteral("%1: no records yet").arg(store->path));
+        return fail(Text::tr("%1: no records yet").arg(store->path));
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
@@ -135,13 +155,16 @@ int main(int argc, char** argv) {
     if (version > schemaVersion)
         return fail(newerSchemaRefused(*db, version));
     if (version < oldestReadableVersion)
-        return fail(QStringLiteral("%1 holds no velmor-test records").arg(describe(*db)));
+        return fail(Text::tr("%1 holds no velmor-test records").arg(describe(*db)));
     if (version < schemaVersion)
-        std::fprintf(stderr,
-                     "velmor-results: %s has schema version %d of an older velmor-test; it is "
-                     "read as it is. velmor-test brings it up to date (version %d) the next time "
-                     "it records into it.\n",
-                     qPrintable(printable(describe(*db))), version, schemaVersion);
+        std::fprintf(stderr, "velmor-results: %s\n",
+                     qPrintable(printable(
+                         Text::tr("%1 has schema version %2 of an older velmor-test; it is read as "
+                                  "it is. velmor-test brings it up to date (version %3) the next "
+                                  "time it records into it.")
+                             .arg(describe(*db))
+                             .arg(version)
+                             .arg(schemaVersion))));
 
     if (command == QLatin1String("list")) {
         ListFilter filter{QString(),          parser.value(name), parser.value(verdict),
@@ -152,7 +175,7 @@ int main(int argc, char** argv) {
         if (parser.isSet(since)) {
             const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
             if (!date.isValid())
-                return fail(QStringLiteral("--since takes a date as YYYY-MM-DD"));
+                return fail(Text::tr("--since takes a date as YYYY-MM-DD"));
             filter.since = date.toString(Qt::ISODate);
         }
         const auto listed = listRecords(*db, filter);
@@ -185,7 +208,7 @@ int main(int argc, char** argv) {
     const auto [id, isSweep] = ids.front();
     if (command == QLatin1String("compare")) {
         if (!isSweep || !ids.back().second)
-            return fail(QStringLiteral("compare takes two sweeps"));
+            return fail(Text::tr("compare takes two sweeps"));
         const auto a = loadSweep(*db, id);
         const auto b = loadSweep(*db, ids.back().first);
         const auto* first = valueOf(a, &exitCode);

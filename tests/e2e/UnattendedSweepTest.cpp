@@ -109,7 +109,8 @@ protected:
         env.remove("DISPLAY");
         env.remove("QT_QPA_PLATFORM"); // the program picks what it needs
         process.setProcessEnvironment(env);
-        arguments << "--port" << port;
+        arguments << "--port" << port << "--language"
+                  << "en"; // the cases read English words
         process.start(QCoreApplication::applicationDirPath() + "/velmor-test", arguments);
         ASSERT_TRUE(process.waitForStarted());
     }
@@ -249,6 +250,35 @@ TEST_F(SweepProgramTest, missingPortAndBadLimitsExitWithOneAndSayWhy) {
     launch({"--sweep", folder.name("x"), "--limits", "80,256,70"}, unit.devicePath());
     EXPECT_EQ(exitStatus(), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("--limits: LoadLimit2"));
+}
+
+// The name check the run shares with the graph window and the run's own folder check speak the
+// run's language, Russian unless the locale or --language says English.
+TEST(SweepProgramLanguageTest, oneRunsMessagesAreAllInOneLanguage) {
+    const auto said = [](QStringList arguments, const QString& lang) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG", "DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(variable);
+        if (!lang.isEmpty())
+            env.insert("LANG", lang);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationDirPath() + "/velmor-test", arguments);
+        EXPECT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitCode(), sweepCouldNotRun);
+        return QString::fromUtf8(process.readAllStandardError());
+    };
+    for (const QString name : {"../x", "no-such-folder/x"}) {
+        const QString russian = said({"--sweep", name}, QString());
+        EXPECT_TRUE(russian.contains("Не удаётся сохранить карту")) << russian.toStdString();
+        EXPECT_FALSE(russian.contains("Cannot")) << russian.toStdString();
+        for (const QString& english : {said({"--sweep", name, "--language", "en"}, QString()),
+                                       said({"--sweep", name}, "en_GB.UTF-8")}) {
+            EXPECT_TRUE(english.contains("Cannot save the map")) << english.toStdString();
+            EXPECT_FALSE(english.contains("Не удаётся")) << english.toStdString();
+        }
+    }
+    EXPECT_TRUE(said({"--sweep", "x", "--language", "de"}, QString()).contains("--language"));
 }
 
 } // namespace

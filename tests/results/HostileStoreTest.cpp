@@ -51,8 +51,10 @@ protected:
     };
     Answer results(const QStringList& arguments) {
         QProcess program;
-        program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
-                      QStringList{"--results", "sqlite:" + home.sqliteStore().path} + arguments);
+        program.start(
+            QCoreApplication::applicationDirPath() + "/velmor-results",
+            QStringList{"--language", "en", "--results", "sqlite:" + home.sqliteStore().path} +
+                arguments);
         EXPECT_TRUE(program.waitForFinished(30000));
         return {program.exitCode(), program.readAllStandardOutput(),
                 QString::fromUtf8(program.readAllStandardError())};

@@ -51,7 +51,11 @@ protected:
     }
 
     // The program's output, or its error and status.
-    QString results(const QStringList& arguments, int expectedStatus = 0) {
+    // In English unless the arguments choose the language.
+    QString results(QStringList arguments, int expectedStatus = 0) {
+        if (!arguments.contains("--language"))
+            arguments << "--language"
+                      << "en";
         QProcess program;
         // Three hours east of UTC all year round.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -208,6 +212,17 @@ TEST_F(ResultsCliTest, reportsASweepAndASessionAsPdf) {
     EXPECT_TRUE(session.contains("Overload cuts: 1")) << session.toStdString();
     EXPECT_TRUE(session.contains("Unit PSU-0001 Model ATX-500 Operator A. Petrov"))
         << session.toStdString();
+}
+
+TEST_F(ResultsCliTest, reportsAndMessagesComeInRussianWhenChosen) {
+    const QString sweep = pdfText(
+        results({"report", ids[1].left(8), "--to", home.file(""), "--language", "ru"}).trimmed());
+    EXPECT_TRUE(sweep.contains("Кросс-нагрузочный тест")) << sweep.toStdString();
+    EXPECT_TRUE(sweep.contains("НЕ ГОДЕН")) << sweep.toStdString();
+    EXPECT_FALSE(sweep.contains("judged")) << sweep.toStdString();
+    const QString refused = results({"show", "ffffffff", "--language", "ru"}, 1);
+    EXPECT_TRUE(refused.contains("нет записи")) << refused.toStdString();
+    EXPECT_TRUE(results({"list", "--language", "fr"}, 2).contains("--language"));
 }
 
 } // namespace

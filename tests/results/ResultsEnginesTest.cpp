@@ -28,7 +28,7 @@ struct Answer {
 Answer velmorResults(const QString& url, const QStringList& arguments) {
     QProcess program;
     program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
-                  QStringList{"--results", url} + arguments);
+                  QStringList{"--language", "en", "--results", url} + arguments);
     EXPECT_TRUE(program.waitForFinished(30000));
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};

@@ -91,7 +91,7 @@ QString velmorResults(const QString& store, const QStringList& arguments, int* s
                       QString* err) {
     QProcess program;
     program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
-                  QStringList{"--results", "sqlite:" + store} + arguments);
+                  QStringList{"--language", "en", "--results", "sqlite:" + store} + arguments);
     EXPECT_TRUE(program.waitForFinished(20000));
     *status = program.exitCode();
     *err = QString::fromUtf8(program.readAllStandardError());
@@ -100,7 +100,8 @@ QString velmorResults(const QString& store, const QStringList& arguments, int* s
 
 TEST_F(SchemaTest, velmorResultsReadsOlderVersionsAsTheyAreAndRefusesNewerOnes) {
     // Version 2 rows as the bench left them: a completed sweep with a judged cell out of the band
-    // (cell 0 answers the all-off frame, cell 1 the switch-on) and a reset one, neither with a summary in its row.
+    // (cell 0 answers the all-off frame, cell 1 the switch-on) and a reset one, neither with a
+    // summary in its row.
     makeStoreOfVersion(2);
     withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
         for (const char* statement :

@@ -1,0 +1,850 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>MapsFolder</name>
+    <message>
+        <source>Не удаётся создать папку %1 для карт</source>
+        <translation>Cannot create the maps folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>--port and --simulate exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --sweep</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Unit %1    Model %2    Operator %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunSweep</name>
+    <message>
+        <source>Cannot save the map in %1: no such folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafeWrite</name>
+    <message>
+        <source>%1 — символическая ссылка</source>
+        <translation>%1 is a symbolic link</translation>
+    </message>
+    <message>
+        <source>на этом месте стоит не файл</source>
+        <translation>something other than a file stands in its place</translation>
+    </message>
+</context>
+<context>
+    <name>SessionReport</name>
+    <message>
+        <source>Manual session %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1    Bench %2    Port %3    %4 long, ended: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power, W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shaded green: ±5 % of nominal. Red lines: overload cuts. Grey: link to the unit lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outside ±5 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overload cuts: %1    Link losses: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures from %1 of %2 readings; not judged: %3 supply off, %4 before the supply was up, %5 after a load jump%6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the supply did not power on</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SweepProgress</name>
+    <message>
+        <source>[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 not judged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL: the supply did not power on (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO VERDICT: no reading was judged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SweepReport</name>
+    <message>
+        <source>under 1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 to 2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 to 3 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 to 4 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 to 5 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 to 6 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6 % and more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross-load test &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1    Bench %2    Port %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 W bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V current, A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V current, A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 W power bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worst %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no judged cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and +12 V, %3 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits: LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3 (%4 W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V seen: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V seen: %1 V to %2 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO VERDICT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the supply did not power on: not all three outputs within ±10 % %1 s after switch-on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SweepRequest</name>
+    <message>
+        <source>--limits takes three numbers L1,L2,P, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limits: %1 &quot;%2&quot; is not a whole number from 0 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--link-timeout: &quot;%1&quot; is not a whole number of seconds from 1 to 86400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limits %1: that sweep paints %2 cells and could judge none of them, even of a perfect supply (the first answers the all-off frame, the next is read as the supply comes up, the second of a row just after the load jump of its wrap)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>unknown kind of record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnitOptions</name>
+    <message>
+        <source>a serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a model name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an operator&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is 1 to %2 printable characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; this one has the unprintable character U+%2 at character %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; this one is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; this one has %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2 (%3=): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Имитатор блока</source>
+        <translation>Simulated unit</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>(1 record)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 records)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweep %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2 (%3)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bench %1, port %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as &quot;%1&quot;: %2, %3, %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overload cuts: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clamps: %1, link lost: %2, link back: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweep %1 was recorded without its map&apos;s size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sweeps ran with different limits; only sweeps of the same limits compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: cannot encode the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict: %1 before, %2 after
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  row %1, column %2: class %3 -&gt; %4 (+5 V %5 -&gt; %6 V, +12 V %7 -&gt; %8 V)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recording is off: there are no records to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no records yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--since takes a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compare takes two sweeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — записи ждут доставки</source>
+        <translation>: records are waiting for delivery</translation>
+    </message>
+    <message>
+        <source>The results database %1 has schema version %2, newer than this program knows (%3); it is left as it is. Use a newer velmor-test or another database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SQLite path in &quot;%1&quot; must be absolute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a results URL: use postgresql://user@host:port/database, sqlite:/path/file.sqlite or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no server or no database: use postgresql://user@host:port/database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot create the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: give at least 4 characters of the id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no record has an id starting with &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ambiguous: %2 records have ids starting with it; give more characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no sweep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no session %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweep %1 is saved as &quot;%2&quot;, which holds control characters and cannot name a file; nothing is written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The supply did not power on: not all three outputs within ±10 % %1 s after switch-on
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 judged cells in both sweeps, %2 changed class: %3 within one step of the reading (1 LSB of b2 and b3, the unit&apos;s resolution), %4 by more
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference map: %1 (green: same class; pale green: moved within one step of the reading; yellow and warmer: 1, 2, ... classes moved by more)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>limits %1,%2,%3, %4 cells, %5 inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ticks, lowest +12 V %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no records of this unit
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no velmor-test records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has schema version %2 of an older velmor-test; it is read as it is. velmor-test brings it up to date (version %3) the next time it records into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the damaged journal cannot be renamed to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot create the folder for the journal of test records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file %1 of the journal cannot be made: the disk holding %2 is full; free some room there, or run with --results off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file %1 of the journal cannot be made; run with --results off to go on without test records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 of its %2 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its layout %1 is newer than this program reads (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header gives %1 bytes of fields, it holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeat test: %1 passed this sweep (limits %2,%3,%4) on %5, record %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the journal of the store %2, not of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a journal entry cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot create the file: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not an integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2, outside %3..%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id %1 is not one the bench makes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a time the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end state %1 is not one the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is refused: %3 (not a value the bench writes; the record is not read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ended (%1) before it started (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has an end time without an end state, or the other way round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its cells are numbered with a gap (%1 where %2 belongs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>painted at %1, out of order or outside the sweep&apos;s times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its readings are numbered with a gap (%1 where %2 belongs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was read at %1, out of order or outside the session&apos;s times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its events are numbered with a gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kind &quot;%1&quot; is not one the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it happened at %1, outside the session&apos;s times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>event %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verdict &quot;%1&quot; is not one the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no id: an id is up to 36 hex digits and dashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::Files</name>
+    <message>
+        <source>Не удаётся сохранить %1: %2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>не удаётся закодировать изображение</source>
+        <translation>cannot encode the image</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Language</name>
+    <message>
+        <source>--language takes ru (Russian) or en (English), not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::Operator</name>
+    <message>
+        <source> — порт недоступен</source>
+        <translation>: the port is unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::FormGraf</name>
+    <message>
+        <source>Ручной режим</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Введите имя файла (без расширения)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ввод</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmor::LinkTrace</name>
+    <message>
+        <source>Не удаётся записать трассу связи %1: %2</source>
+        <translation>Cannot write the link trace %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a FIFO with no reader</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmor::MapFile</name>
+    <message>
+        <source>Не удаётся сохранить карту без имени</source>
+        <translation>Cannot save the map without a name</translation>
+    </message>
+    <message>
+        <source>Не удаётся сохранить карту: имя файла не может содержать символ NUL</source>
+        <translation>Cannot save the map: a file name cannot contain a NUL character</translation>
+    </message>
+    <message>
+        <source>Не удаётся сохранить карту как &quot;%1&quot;: имя ведёт за пределы папки Graf</source>
+        <translation>Cannot save the map as &quot;%1&quot;: the name leads out of the Graf folder</translation>
+    </message>
+    <message>
+        <source>Не удаётся сохранить карту как &quot;%1&quot;: &quot;.&quot; не может быть именем</source>
+        <translation>Cannot save the map as &quot;%1&quot;: &quot;.&quot; cannot be a name</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::QtSerialPort</name>
+    <message>
+        <source>Не удаётся открыть последовательный порт %1: %2</source>
+        <translation>Cannot open the serial port %1: %2</translation>
+    </message>
+    <message>
+        <source>порт уже открыт</source>
+        <translation>the port is open already</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Возможно, порт занят другой программой; иначе дайте своему пользователю доступ к нему (Linux: sudo usermod -aG dialout $USER и войдите в систему заново, или правило udev для адаптера)</source>
+        <translation>. Another program may hold the port; otherwise give your user access to it (Linux: sudo usermod -aG dialout $USER and log in again, or a udev rule for the adapter)</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::Startup</name>
+    <message>
+        <source>Трасса связи</source>
+        <translation>Link trace</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::UnattendedSweep</name>
+    <message>
+        <source>no reply from the unit for %1 s; the sweep is given up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial port open again; the sweep goes on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1 with its .csv and .txt%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and .pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interrupted; loads off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
