@@ -5,6 +5,7 @@ velmor_add_test(results_tests
     results/SchemaTest.cpp
     results/ResultsCliTest.cpp
     results/RecordingTest.cpp
+    results/StoreAddressTest.cpp
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli)
