@@ -3,7 +3,7 @@
 # tree) and OUTPUT (the .1.gz) come in as -D definitions. The page names the folder an
 # installed program uses instead of the build tree's.
 execute_process(
-    COMMAND help2man --no-info --no-discard-stderr --version-string=${VERSION} --name=${SUMMARY}
+    COMMAND help2man --no-info --version-string=${VERSION} --name=${SUMMARY}
             ${PROGRAM}
     OUTPUT_VARIABLE page
     RESULT_VARIABLE failed
