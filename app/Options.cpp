@@ -30,7 +30,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
             "Test bench for PC power supplies on a load-and-measurement unit.\n\n"
             "Saved maps go to %1 (Graf beside the program where the user may write its folder, "
             "else Graf in the user's data folder, made for the user alone on the first save).\n"
-            "SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off, the port closed.")
+            "SIGTERM, SIGINT and SIGHUP end the program cleanly: the supply and the loads off, the "
+            "port closed.")
             .arg(mapsFolderOfThisProgram().path));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();

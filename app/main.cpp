@@ -147,6 +147,9 @@ int main(int argc, char** argv) {
         return options->sweep ? velmor::sweepCouldNotRun : 2;
     }
     auto& recorder = std::get<0>(recording);
+    // A port left open however the program ends gets the all-off frame before it closes.
+    velmor::PortGuard ports;
+    makePort = ports.watch(std::move(makePort));
     if (recorder)
         recorder->recorder().setUnit(underTest);
     if (options->sweep) {
@@ -170,8 +173,6 @@ int main(int argc, char** argv) {
 
     // SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off where a window has the
     // port open, the port closed (which removes its lock file), then the usual way out.
-    velmor::PortGuard ports;
-    makePort = ports.watch(std::move(makePort));
     velmor::TerminationSignals stop;
     if (stop.error())
         std::fprintf(stderr, "velmor-test: cannot handle termination signals: %s\n",

@@ -56,6 +56,7 @@ public:
     bool isOpen() const override { return inner_->isOpen(); }
     bool waitForWritten(int timeoutMs) override { return inner_->waitForWritten(timeoutMs); }
     std::optional<QString> lostReason() const override { return inner_->lostReason(); }
+    QString device() const override { return inner_->device(); }
 
     SerialPort& inner() { return *inner_; }
 

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <algorithm>
+
 namespace velmor::results {
 
 namespace {
@@ -28,6 +30,63 @@ std::optional<QString> pragma(QSqlDatabase& db, const QString& statement) {
     return std::nullopt;
 }
 
+// The libpq connection parameters a URL may carry besides host, in the order the message
+// lists them. Left out: what the URL says itself (user, port, dbname), the passwords, and what
+// the driver sets on its own (client_encoding) or a bench has no use for (replication).
+const char* const passedParameters =
+    "hostaddr sslmode sslrootcert sslcert sslkey sslcrl sslcrldir sslsni ssl_min_protocol_version "
+    "ssl_max_protocol_version channel_binding gssencmode krbsrvname gsslib requirepeer passfile "
+    "service target_session_attrs connect_timeout tcp_user_timeout keepalives keepalives_idle "
+    "keepalives_interval keepalives_count application_name fallback_application_name options";
+
+QStringList passedParameterNames() {
+    return QString::fromLatin1(passedParameters).split(QLatin1Char(' '));
+}
+
+QString passwordRefused() {
+    return Text::tr(
+        "The results URL holds a password, which every user of this machine could read in "
+        "the process list: leave it out and put it in ~/.pgpass (a line "
+        "host:port:database:user:password, mode 0600) or in the environment variable "
+        "PGPASSWORD");
+}
+
+// The URL's query, but host, as parameters to pass on; or why not, naming the parameter as the
+// URL spells it (still percent-encoded, so nothing unprintable reaches the terminal).
+std::variant<QList<std::pair<QString, QString>>, QString> connectionParameters(const QUrl& url) {
+    QList<std::pair<QString, QString>> parameters;
+    for (const auto& [encodedName, encodedValue] : QUrlQuery(url).queryItems(QUrl::FullyEncoded)) {
+        const QString name = QUrl::fromPercentEncoding(encodedName.toUtf8());
+        const QString value = QUrl::fromPercentEncoding(encodedValue.toUtf8());
+        if (name == QLatin1String("host"))
+            continue;
+        if (name == QLatin1String("password") || name == QLatin1String("sslpassword"))
+            return passwordRefused();
+        if (!passedParameterNames().contains(name))
+            return Text::tr("The results URL's parameter \"%1\" is not one this program passes to "
+                            "PostgreSQL; it passes host, %2")
+                .arg(encodedName, passedParameterNames().join(QStringLiteral(", ")));
+        if (std::any_of(parameters.cbegin(), parameters.cend(),
+                        [&name](const auto& given) { return given.first == name; }))
+            return Text::tr("The results URL gives its parameter \"%1\" twice").arg(name);
+        // The driver turns every ';' of its options into a blank.
+        if (value.contains(QLatin1Char(';')) ||
+            std::any_of(value.cbegin(), value.cend(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; }))
+            return Text::tr("The results URL's parameter \"%1\" holds a ';' or a control character")
+                .arg(name);
+        parameters.append({name, value});
+    }
+    return parameters;
+}
+
+// A value as libpq's connection strings quote it.
+QString quoted(QString value) {
+    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    value.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
 } // namespace
 
 bool makePrivateFolder(const QString& path) {
@@ -42,13 +101,18 @@ bool makePrivateFolder(const QString& path) {
 }
 
 std::variant<StoreAddress, QString> parseResultsUrl(const QString& text) {
-    if (text == QLatin1String("off"))
-        return StoreAddress{StoreAddress::Kind::Off, {}, {}, {}, 0, {}};
+    StoreAddress address;
+    address.port = 0;
+    if (text == QLatin1String("off")) {
+        address.kind = StoreAddress::Kind::Off;
+        return address;
+    }
     if (text.startsWith(QLatin1String("sqlite:"))) {
         const QString path = text.mid(7);
         if (!QDir::isAbsolutePath(path))
             return Text::tr("The SQLite path in \"%1\" must be absolute").arg(text);
-        return StoreAddress{StoreAddress::Kind::SQLite, QDir::cleanPath(path), {}, {}, 0, {}};
+        address.path = QDir::cleanPath(path);
+        return address;
     }
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() ||
@@ -56,8 +120,13 @@ std::variant<StoreAddress, QString> parseResultsUrl(const QString& text) {
         return Text::tr("\"%1\" is not a results URL: use postgresql://user@host:port/database, "
                         "sqlite:/path/file.sqlite or off")
             .arg(text);
-    StoreAddress address;
+    if (!url.password().isEmpty())
+        return passwordRefused();
+    auto parameters = connectionParameters(url);
+    if (const auto* refused = std::get_if<QString>(&parameters))
+        return *refused;
     address.kind = StoreAddress::Kind::Postgres;
+    address.parameters = std::move(std::get<0>(parameters));
     address.user = url.userName();
     address.host = QUrlQuery(url).queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
     if (address.host.isEmpty())
@@ -85,6 +154,18 @@ QString addressText(const StoreAddress& address) {
         .arg(address.user, address.host)
         .arg(address.port)
         .arg(address.database);
+}
+
+QString postgresConnectOptions(const StoreAddress& address) {
+    QStringList options;
+    bool timeoutGiven = false;
+    for (const auto& [name, value] : address.parameters) {
+        options << name + QLatin1Char('=') + quoted(value);
+        timeoutGiven = timeoutGiven || name == QLatin1String("connect_timeout");
+    }
+    if (!timeoutGiven)
+        options << QStringLiteral("connect_timeout=3");
+    return options.join(QLatin1Char(' '));
 }
 
 StoreAddress defaultStore() {
@@ -117,7 +198,7 @@ std::variant<QSqlDatabase, QString> openStore(const StoreAddress& address,
         db.setPort(address.port);
         db.setUserName(address.user);
         db.setDatabaseName(address.database);
-        db.setConnectOptions(QStringLiteral("connect_timeout=3"));
+        db.setConnectOptions(postgresConnectOptions(address));
         if (!db.open())
             return QStringLiteral("%1: %2").arg(describe(db), db.lastError().text());
         return db;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 #include <variant>
 
 namespace velmor::results {
@@ -13,6 +14,8 @@ namespace velmor::results {
 //   "off"                                      no recording
 //   "postgresql://user@host:port/db"           a PostgreSQL server shared by a lab's benches
 //   "postgresql://user@:port/db?host=/run/dir" the same over a Unix socket in /run/dir
+//   "postgresql://user@host/db?sslmode=require&application_name=bench-3"
+//                                              with further libpq connection parameters
 //   "sqlite:/path/results.sqlite"              an SQLite file
 // The default is the SQLite file results.sqlite in the user's data folder.
 struct StoreAddress {
@@ -23,14 +26,23 @@ struct StoreAddress {
     QString host;
     int port = 5432;
     QString database;
+    // The URL's other libpq parameters (sslmode, sslrootcert, connect_timeout, ...), decoded,
+    // in the URL's order.
+    QList<std::pair<QString, QString>> parameters;
     friend bool operator==(const StoreAddress&, const StoreAddress&) = default;
 };
 
+// A URL holding a password is refused (it would show in the process list): libpq finds it in
+// ~/.pgpass or PGPASSWORD. So is a parameter this program does not pass on, named.
 std::variant<StoreAddress, QString> parseResultsUrl(const QString& url);
 
 // The store as one line of text, with nothing secret in it: "sqlite:/path/file.sqlite",
 // "postgresql://user@host:port/database". Two addresses of one store give the same text.
 QString addressText(const StoreAddress& address);
+
+// The connect options for Qt's PostgreSQL driver: the address's parameters as libpq keyword and
+// quoted value pairs, with a connect_timeout of 3 s unless the address gives its own.
+QString postgresConnectOptions(const StoreAddress& address);
 
 // The default store: results.sqlite in QStandardPaths::AppDataLocation.
 StoreAddress defaultStore();

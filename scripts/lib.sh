@@ -12,6 +12,7 @@ VELMOR_PACKAGES=(
     xvfb xauth xdotool fonts-liberation fonts-dejavu-core
     poppler-utils
     postgresql libqt6sql6-sqlite libqt6sql6-psql
+    help2man lintian
 )
 
 as_root() {

@@ -8,6 +8,7 @@ velmor_add_test(results_tests
     results/ResultsEnginesTest.cpp
     results/HostileStoreTest.cpp
     results/RecordingTest.cpp
+    results/StoreAddressTest.cpp
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli)

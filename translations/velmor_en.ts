@@ -711,6 +711,22 @@
         <source>&quot;%1&quot; is no id: an id is up to 36 hex digits and dashes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The results URL holds a password, which every user of this machine could read in the process list: leave it out and put it in ~/.pgpass (a line host:port:database:user:password, mode 0600) or in the environment variable PGPASSWORD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results URL&apos;s parameter &quot;%1&quot; is not one this program passes to PostgreSQL; it passes host, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results URL gives its parameter &quot;%1&quot; twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results URL&apos;s parameter &quot;%1&quot; holds a &apos;;&apos; or a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -843,7 +859,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>interrupted; loads off</source>
+        <source>interrupted; supply and loads off</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -99,6 +99,7 @@ void UnattendedSweep::tick() {
     if (step.outcome == SweepTick::Outcome::Ended) {
         timer_.stop();
         sendFrame(*port_, *step.frame);
+        switchOff(false); // before the save, which may take a while
         showProgress(reply, row, static_cast<int>(record_.size()));
         if (recorder_)
             recorder_->sweepEnded(SweepEnd::Completed);
@@ -175,8 +176,19 @@ void UnattendedSweep::interrupt() {
         return;
     if (output_.terminal)
         std::fputc('\n', output_.stream);
-    say(tr("interrupted; loads off"));
+    say(tr("interrupted; supply and loads off"));
     finish(sweepCouldNotRun, true, SweepEnd::Abandoned);
+}
+
+void UnattendedSweep::switchOff(bool sendEndFrame) {
+    if (switchedOff_ || !port_->isOpen())
+        return;
+    switchedOff_ = true;
+    if (sendEndFrame)
+        sendFrame(*port_, sweepEndFrame(state_.graphSupplyOn));
+    // The graph window keeps the supply on after its end frame while it stays open; a run from
+    // the command line ends here, so the supply goes off with the loads.
+    sendFrame(*port_, allOffFrame);
 }
 
 void UnattendedSweep::finish(int status, bool sendEndFrame, std::optional<SweepEnd> recordEnd) {
@@ -184,8 +196,7 @@ void UnattendedSweep::finish(int status, bool sendEndFrame, std::optional<SweepE
     if (recorder_ && recordEnd)
         recorder_->sweepEnded(*recordEnd);
     timer_.stop();
-    if (sendEndFrame && port_->isOpen())
-        velmor::sendFrame(*port_, sweepEndFrame(state_.graphSupplyOn));
+    switchOff(sendEndFrame);
     QTimer::singleShot(drainMs, this, [this, status] {
         port_->close();
         emit finished(status);

@@ -27,7 +27,8 @@ namespace velmor {
 // with the limits given. The port opens and takes the all-off frame, the supply goes on, and every
 // 100 ms a tick reads the reply, advances the sweep, paints the cell on a map of the graph
 // window's size and sends the next frame; the end frame comes last. Then the map, its data, the
-// summary and, if asked, the report are saved, and finished() gives the exit status.
+// summary and, if asked, the report are saved, and finished() gives the exit status. Every way out
+// with the port open ends with the all-off frame (supply off, no load) before the port closes.
 class UnattendedSweep : public QObject {
     Q_OBJECT
 public:
@@ -47,7 +48,7 @@ public:
     // be opened, or nothing.
     std::optional<QString> start();
 
-    // Stops the sweep: the loads go off, the port closes, and the exit status is 1.
+    // Stops the sweep: the loads and the supply go off, the port closes, and the exit status is 1.
     void interrupt();
 
 signals:
@@ -61,8 +62,10 @@ private:
     void showProgress(const std::optional<ReplyFrame>& reply, std::optional<int> rowDone,
                       int cellsThroughRow);
     int save();
-    // Sends the end frame unless it went already, lets it leave, closes the port, and finishes;
-    // the record, if one is open, ends as given.
+    // Once, while the port is open: the end frame if asked, then the all-off frame.
+    void switchOff(bool sendEndFrame);
+    // Switches off (the end frame too unless it went already), lets the frames leave, closes the
+    // port, and finishes; the record, if one is open, ends as given.
     void finish(int status, bool sendEndFrame, std::optional<SweepEnd> recordEnd);
 
     SweepRequest request_;
@@ -80,6 +83,7 @@ private:
     SweepProgress progress_;
     SweepRecorder* recorder_;
     bool finishing_ = false;
+    bool switchedOff_ = false;
 };
 
 } // namespace velmor

@@ -120,6 +120,12 @@ TEST_F(SweepBenchTest, shortSweepSendsExactlyItsFramesEndsAndSavesItsMap) {
     EXPECT_EQ(
         saved.convertToFormat(QImage::Format_RGB32),
         find<ui::PictureBox>(graph(), "Picture1")->image().convertToFormat(QImage::Format_RGB32));
+    // The report names the port the window's guarded port stands for.
+    QProcess reader;
+    reader.start("pdftotext", {mapsFolder.path + "/" + name + ".pdf", "-"});
+    ASSERT_TRUE(reader.waitForFinished(programPatienceMs));
+    const QString reportText = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(reportText.contains("Port " + linkPath())) << reportText.toStdString();
 
     // Back to manual mode: the graph window's port closes, the manual window's opens; the
     // next frame is the manual window's, with every load off and the limits at their presets.

@@ -1,6 +1,6 @@
-// The sweep without a window: against the simulated unit it sends what the graph window sends
-// and saves the same files; the program's exit status tells pass, fail, interrupted and no port,
-// and every way out leaves the loads off.
+// The sweep without a window: against the simulated unit it sends what the graph window sends,
+// then switches the supply off, and saves the same files; the program's exit status tells pass,
+// fail, interrupted and no port, and every way out leaves the supply and the loads off.
 #include "AnswerPrompt.h"
 #include "Bench.h"
 #include "FileContents.h"
@@ -17,7 +17,7 @@
 namespace velmor::testing {
 namespace {
 
-constexpr ControlFrame loadsOff{1, 255, 255, 255};
+constexpr ControlFrame endFrame{1, 255, 255, 255}; // the loads off, the supply still on
 
 // A folder of this test's own inside Graf beside the program, and the name that saves into it.
 struct SaveFolder {
@@ -78,7 +78,8 @@ TEST(UnattendedSweepTest, sendsTheGraphWindowsFramesAndSavesTheSameFiles) {
     std::vector<ControlFrame> expected{allOffFrame};
     for (const ControlFrame& f : expectedSweepFrames(limits.loadLimit1, limits.loadLimit2))
         expected.push_back(f);
-    EXPECT_EQ(framesOf(windowUnit), expected);
+    EXPECT_EQ(framesOf(windowUnit), expected); // the window stays open with the supply on
+    expected.push_back(allOffFrame);
     EXPECT_EQ(framesOf(unit), expected);
     for (const char* extension : {".bmp", ".csv"})
         EXPECT_EQ(fileContents(folder.file("unattended", extension)),
@@ -124,9 +125,12 @@ protected:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     }
 
-    bool lastFrameTurnsLoadsOff() {
+    // The end frame, then the all-off frame, and nothing after them.
+    bool endsSwitchedOff() {
+        const auto& frames = unit.receivedFrames();
         return eventually([&] {
-            return !unit.receivedFrames().empty() && unit.receivedFrames().back().frame == loadsOff;
+            return frames.size() >= 2 && frames[frames.size() - 2].frame == endFrame &&
+                   frames.back().frame == allOffFrame;
         });
     }
 
@@ -142,6 +146,7 @@ TEST_F(SweepProgramTest, passingSweepExitsWithZeroAndLeavesFourFiles) {
         QString::fromUtf8(process.readAllStandardOutput()).contains("row 2 done: 6/6 cells"));
     for (const char* extension : {".bmp", ".csv", ".txt", ".pdf"})
         EXPECT_TRUE(QFile::exists(folder.file("pass", extension))) << extension;
+    EXPECT_TRUE(endsSwitchedOff());
 }
 
 TEST_F(SweepProgramTest, supplyThatTripsFailsTheSweepWithTwo) {
@@ -167,14 +172,14 @@ TEST_F(SweepProgramTest, supplyThatNeverComesUpFailsWithThatReasonOrHasNoVerdict
                               "within ±10 % 2 s after switch-on)\nVerdict (ATX ±5 %): fail\n"));
 }
 
-TEST_F(SweepProgramTest, interruptTurnsTheLoadsOffAndExitsWithOne) {
+TEST_F(SweepProgramTest, interruptSwitchesTheSupplyOffAndExitsWithOne) {
     for (const int signal : {SIGINT, SIGTERM}) {
         unit.clearReceivedFrames();
         launch({"--sweep", folder.name("interrupted")}, unit.devicePath());
         ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 5; }, 15000));
         ::kill(static_cast<pid_t>(process.processId()), signal);
         EXPECT_EQ(exitStatus(), 1) << signal;
-        EXPECT_TRUE(lastFrameTurnsLoadsOff()) << signal;
+        EXPECT_TRUE(endsSwitchedOff()) << signal;
         EXPECT_FALSE(QFile::exists(folder.file("interrupted", ".bmp")));
     }
 }
@@ -188,15 +193,15 @@ TEST_F(SweepProgramTest, lostLinkIsWaitedForAndTheSweepGoesOnToItsEnd) {
     EXPECT_TRUE(told.contains("serial port lost")) << told.toStdString();
     EXPECT_TRUE(told.contains("serial port open again")) << told.toStdString();
     EXPECT_TRUE(QFile::exists(folder.file("dropped", ".bmp")));
-    EXPECT_TRUE(lastFrameTurnsLoadsOff());
+    EXPECT_TRUE(endsSwitchedOff());
 }
 
-TEST_F(SweepProgramTest, silentUnitIsGivenUpAfterTheLinkTimeoutWithTheLoadsOff) {
+TEST_F(SweepProgramTest, silentUnitIsGivenUpAfterTheLinkTimeoutSwitchedOff) {
     launch({"--sweep", folder.name("silent"), "--link-timeout", "1"}, unit.devicePath());
     ASSERT_TRUE(eventually([&] { return unit.receivedFrames().size() >= 3; }, 15000));
     unit.setFaultMode(sim::FaultMode::Silent);
     EXPECT_EQ(exitStatus(), 1);
-    EXPECT_TRUE(lastFrameTurnsLoadsOff());
+    EXPECT_TRUE(endsSwitchedOff());
     EXPECT_TRUE(process.readAllStandardError().contains("no reply from the unit for 1 s"));
 }
 
