@@ -179,7 +179,7 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     p.drawText(QPointF(0, 96), unitLine(session.unit));
     constexpr double left = 110;
     constexpr double width = 1098 - left - 10;
-    double top = 120;
+    double top = 140;
     const qint64 step = timeStep(span);
     for (const Output& o : outputs) {
         double low = o.nominal * 0.92;
