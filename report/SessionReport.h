@@ -1,7 +1,7 @@
 #pragma once
 
-#include "UnitIdentity.h"
 #include "Settling.h"
+#include "UnitIdentity.h"
 
 #include <QByteArray>
 #include <QDateTime>
