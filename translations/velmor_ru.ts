@@ -31,7 +31,7 @@
     <name>ReportPage</name>
     <message>
         <source>Unit %1    Model %2    Operator %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок %1    Модель %2    Оператор %3</translation>
     </message>
 </context>
 <context>
@@ -120,15 +120,15 @@
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">нет</translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Figures from %1 of %2 readings; not judged: %3 supply off, %4 before the supply was up, %5 after a load jump%6</source>
-        <translation type="unfinished"></translation>
+        <translation>По %1 из %2 измерений; не оценены: %3 при выключенном БП, %4 до выхода БП на режим, %5 после скачка нагрузки%6</translation>
     </message>
     <message>
         <source>; the supply did not power on</source>
-        <translation type="unfinished"></translation>
+        <translation>; БП не включился</translation>
     </message>
 </context>
 <context>
@@ -143,27 +143,27 @@
     </message>
     <message>
         <source>%1 of %2 not judged</source>
-        <translation type="unfinished"></translation>
+        <translation>не оценено %1 из %2</translation>
     </message>
     <message>
         <source>FAIL: the supply did not power on (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕ ГОДЕН: БП не включился (%1)</translation>
     </message>
     <message>
         <source>NO VERDICT: no reading was judged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕТ ВЕРДИКТА: ни одно измерение не оценено (%1)</translation>
     </message>
     <message>
         <source>%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 из %3 оценённых клеток в допуске ATX ±5 % (%4)</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished">ГОДЕН</translation>
+        <translation>ГОДЕН</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished">НЕ ГОДЕН</translation>
+        <translation>НЕ ГОДЕН</translation>
     </message>
 </context>
 <context>
@@ -278,19 +278,19 @@
     </message>
     <message>
         <source>NO VERDICT</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕТ ВЕРДИКТА</translation>
     </message>
     <message>
         <source>INCOMPLETE</source>
-        <translation type="unfinished"></translation>
+        <translation>НЕ ЗАВЕРШЁН</translation>
     </message>
     <message>
         <source>the supply did not power on: not all three outputs within ±10 % %1 s after switch-on</source>
-        <translation type="unfinished"></translation>
+        <translation>БП не включился: не все три выхода в пределах ±10 % через %1 с после включения</translation>
     </message>
     <message>
         <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</source>
-        <translation type="unfinished"></translation>
+        <translation>На карте, но не оценены: %1 — ответ на кадр «всё выключено», %2 — до выхода БП на режим, %3 — сразу после скачка нагрузки (переход строки).</translation>
     </message>
 </context>
 <context>
@@ -309,53 +309,53 @@
     </message>
     <message>
         <source>--limits %1: that sweep paints %2 cells and could judge none of them, even of a perfect supply (the first answers the all-off frame, the next is read as the supply comes up, the second of a row just after the load jump of its wrap)</source>
-        <translation type="unfinished"></translation>
+        <translation>--limits %1: такая развёртка закрашивает %2 клеток и не смогла бы оценить ни одной даже у идеального БП (первая — ответ на кадр «всё выключено», следующая снята при выходе БП на режим, вторая в строке — сразу после скачка нагрузки при переходе строки)</translation>
     </message>
 </context>
 <context>
     <name>Text</name>
     <message>
         <source>unknown kind of record %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный вид записи %1</translation>
     </message>
 </context>
 <context>
     <name>UnitOptions</name>
     <message>
         <source>a serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>серийный номер</translation>
     </message>
     <message>
         <source>a model name</source>
-        <translation type="unfinished"></translation>
+        <translation>название модели</translation>
     </message>
     <message>
         <source>an operator&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>имя оператора</translation>
     </message>
     <message>
         <source>%1 is 1 to %2 printable characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — от 1 до %2 печатных символов</translation>
     </message>
     <message>
         <source>%1; this one has the unprintable character U+%2 at character %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; здесь непечатный символ U+%2 на позиции %3</translation>
     </message>
     <message>
         <source>%1; this one is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; здесь пусто</translation>
     </message>
     <message>
         <source>%1; this one has %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; здесь символов: %2</translation>
     </message>
     <message>
         <source>%1: not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не текст в UTF-8</translation>
     </message>
     <message>
         <source>%1, line %2 (%3=): %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, строка %2 (%3=): %4</translation>
     </message>
 </context>
 <context>
@@ -527,216 +527,221 @@
     </message>
     <message>
         <source>sweep %1 is saved as &quot;%2&quot;, which holds control characters and cannot name a file; nothing is written</source>
-        <translation type="unfinished"></translation>
+        <translation>развёртка %1 сохранена как «%2»: в имени управляющие символы, оно не может быть именем файла; ничего не записано</translation>
     </message>
     <message>
         <source>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Измерений: %1, оценено %2; не оценены: %3 — ответ на кадр с выключенным БП, %4 — до выхода БП на режим, %5 — сразу после скачка нагрузки
+</translation>
     </message>
     <message>
         <source>The supply did not power on: not all three outputs within ±10 % %1 s after switch-on
 </source>
-        <translation type="unfinished"></translation>
+        <translation>БП не включился: не все три выхода в пределах ±10 % через %1 с после включения
+</translation>
     </message>
     <message>
         <source>%1 judged cells in both sweeps, %2 changed class: %3 within one step of the reading (1 LSB of b2 and b3, the unit&apos;s resolution), %4 by more
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Оценённых в обеих развёртках клеток: %1, класс сменили %2: %3 в пределах одного шага отсчёта (1 МЗР b2 и b3, разрешение блока), %4 — больше
+</translation>
     </message>
     <message>
         <source>Difference map: %1 (green: same class; pale green: moved within one step of the reading; yellow and warmer: 1, 2, ... classes moved by more)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Карта различий: %1 (зелёный — класс тот же; бледно-зелёный — сдвиг в пределах шага отсчёта; жёлтый и теплее — сдвиг на 1, 2, ... класса сверх того)
+</translation>
     </message>
     <message>
         <source>limits %1,%2,%3, %4 cells, %5 inside</source>
-        <translation type="unfinished"></translation>
+        <translation>пределы %1,%2,%3, клеток %4, в допуске %5</translation>
     </message>
     <message>
         <source>%1 ticks, lowest +12 V %2</source>
-        <translation type="unfinished"></translation>
+        <translation>измерений %1, минимум +12 В %2</translation>
     </message>
     <message>
         <source>no records of this unit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>записей этого блока нет
+</translation>
     </message>
     <message>
         <source>%1 holds no velmor-test records</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 нет записей velmor-test</translation>
     </message>
     <message>
         <source>%1 has schema version %2 of an older velmor-test; it is read as it is. velmor-test brings it up to date (version %3) the next time it records into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>у %1 версия схемы %2 от прежнего velmor-test; она читается как есть. velmor-test обновит её (до версии %3), когда в следующий раз будет вести в неё запись.</translation>
     </message>
     <message>
         <source>%1: the damaged journal cannot be renamed to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: повреждённый журнал не удаётся переименовать в %2</translation>
     </message>
     <message>
         <source>%1: cannot create the folder for the journal of test records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся создать папку для журнала записей испытаний</translation>
     </message>
     <message>
         <source>the lock file %1 of the journal cannot be made: the disk holding %2 is full; free some room there, or run with --results off</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать файл блокировки журнала %1: диск с %2 заполнен; освободите место или запустите с --results off</translation>
     </message>
     <message>
         <source>the lock file %1 of the journal cannot be made; run with --results off to go on without test records</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать файл блокировки журнала %1; запустите с --results off, чтобы работать без записей испытаний</translation>
     </message>
     <message>
         <source>field %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>поле %1 обрезано</translation>
     </message>
     <message>
         <source>it holds %1 of its %2 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>в ней %1 из %2 полей</translation>
     </message>
     <message>
         <source>the entry is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>запись пуста</translation>
     </message>
     <message>
         <source>its header is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>её заголовок обрезан</translation>
     </message>
     <message>
         <source>its layout %1 is newer than this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>её формат %1 новее того, что читает эта программа (%2)</translation>
     </message>
     <message>
         <source>its header gives %1 bytes of fields, it holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в заголовке %1 байт полей, а в ней %2</translation>
     </message>
     <message>
         <source>repeat test: %1 passed this sweep (limits %2,%3,%4) on %5, record %6</source>
-        <translation type="unfinished"></translation>
+        <translation>повторное испытание: %1 уже прошёл эту развёртку (пределы %2,%3,%4) %5, запись %6</translation>
     </message>
     <message>
         <source>the disk holding %1 is full: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>диск с %1 заполнен: %2</translation>
     </message>
     <message>
         <source>%1 is the journal of the store %2, not of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — журнал хранилища %2, а не %3</translation>
     </message>
     <message>
         <source>a journal entry cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>запись журнала не читается (%1)</translation>
     </message>
     <message>
         <source>%1: cannot create the file: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся создать файл: %2</translation>
     </message>
     <message>
         <source>%1 = %2 is not an integer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 — не целое число</translation>
     </message>
     <message>
         <source>%1 = %2, outside %3..%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2, вне %3..%4</translation>
     </message>
     <message>
         <source>id %1 is not one the bench makes</source>
-        <translation type="unfinished"></translation>
+        <translation>идентификатор %1 не из тех, что создаёт стенд</translation>
     </message>
     <message>
         <source>%1 = %2 is not a time the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 — не время в формате стенда</translation>
     </message>
     <message>
         <source>end state %1 is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>состояние завершения %1 стенд не записывает</translation>
     </message>
     <message>
         <source>%1 %2 is refused: %3 (not a value the bench writes; the record is not read)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 отклонена: %3 (такого значения стенд не записывает; запись не читается)</translation>
     </message>
     <message>
         <source>it ended (%1) before it started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>она завершилась (%1) раньше, чем началась (%2)</translation>
     </message>
     <message>
         <source>it has an end time without an end state, or the other way round</source>
-        <translation type="unfinished"></translation>
+        <translation>у неё есть время завершения без состояния завершения или наоборот</translation>
     </message>
     <message>
         <source>it has more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>в ней больше %1 клеток</translation>
     </message>
     <message>
         <source>its cells are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>в нумерации её клеток пропуск (%1 вместо %2)</translation>
     </message>
     <message>
         <source>painted at %1, out of order or outside the sweep&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>закрашена в %1, не по порядку или вне времени развёртки</translation>
     </message>
     <message>
         <source>cell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>клетка %1: %2</translation>
     </message>
     <message>
         <source>its readings are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>в нумерации её измерений пропуск (%1 вместо %2)</translation>
     </message>
     <message>
         <source>it was read at %1, out of order or outside the session&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>снято в %1, не по порядку или вне времени сеанса</translation>
     </message>
     <message>
         <source>reading %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>измерение %1: %2</translation>
     </message>
     <message>
         <source>its events are numbered with a gap</source>
-        <translation type="unfinished"></translation>
+        <translation>в нумерации её событий пропуск</translation>
     </message>
     <message>
         <source>kind &quot;%1&quot; is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>вид «%1» стенд не записывает</translation>
     </message>
     <message>
         <source>it happened at %1, outside the session&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>произошло в %1, вне времени сеанса</translation>
     </message>
     <message>
         <source>event %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>событие %1: %2</translation>
     </message>
     <message>
         <source>verdict &quot;%1&quot; is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>вердикт «%1» стенд не записывает</translation>
     </message>
     <message>
         <source>sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>развёртка</translation>
     </message>
     <message>
         <source>session</source>
-        <translation type="unfinished"></translation>
+        <translation>сеанс</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no id: an id is up to 36 hex digits and dashes</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не идентификатор: это до 36 шестнадцатеричных цифр и дефисов</translation>
     </message>
     <message>
         <source>The results URL holds a password, which every user of this machine could read in the process list: leave it out and put it in ~/.pgpass (a line host:port:database:user:password, mode 0600) or in the environment variable PGPASSWORD</source>
-        <translation type="unfinished"></translation>
+        <translation>В адресе хранилища записей пароль, который любой пользователь этой машины увидит в списке процессов: уберите его и запишите в ~/.pgpass (строка host:port:database:user:password, права 0600) или в переменную окружения PGPASSWORD</translation>
     </message>
     <message>
         <source>The results URL&apos;s parameter &quot;%1&quot; is not one this program passes to PostgreSQL; it passes host, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр «%1» адреса хранилища записей эта программа не передаёт PostgreSQL; она передаёт host, %2</translation>
     </message>
     <message>
         <source>The results URL gives its parameter &quot;%1&quot; twice</source>
-        <translation type="unfinished"></translation>
+        <translation>В адресе хранилища записей параметр «%1» задан дважды</translation>
     </message>
     <message>
         <source>The results URL&apos;s parameter &quot;%1&quot; holds a &apos;;&apos; or a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>В параметре «%1» адреса хранилища записей есть «;» или управляющий символ</translation>
     </message>
 </context>
 <context>
@@ -871,7 +876,7 @@
     </message>
     <message>
         <source>interrupted; supply and loads off</source>
-        <translation type="unfinished"></translation>
+        <translation>прервано; БП и нагрузки выключены</translation>
     </message>
 </context>
 </TS>
