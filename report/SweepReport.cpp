@@ -250,13 +250,16 @@ private:
         text(0, y += 40, worstLine(tr("+5 V"), s.worst5, true), body);
         text(0, y += 40, worstLine(tr("+12 V"), s.worst12, false), body);
         text(0, y += 40, range33(), body);
-        text(0, y += 60,
-             tr("On the map but not judged: %1 answering the all-off frame, %2 read before "
-                "the supply was up, %3 just after a load jump (a row wrap).")
-                 .arg(s.supplyOff)
-                 .arg(s.poweringUp)
-                 .arg(s.loadJump),
-             reportFont(8), Qt::darkGray);
+        // Wrapped at the page's edge: the Russian runs longer than the English.
+        p_.setFont(reportFont(8));
+        p_.setPen(Qt::darkGray);
+        const double top = (y += 60) - p_.fontMetrics().ascent();
+        p_.drawText(QRectF(0, top, p_.window().width(), 120), Qt::TextWordWrap,
+                    tr("On the map but not judged: %1 answering the all-off frame, %2 read before "
+                       "the supply was up, %3 just after a load jump (a row wrap).")
+                        .arg(s.supplyOff)
+                        .arg(s.poweringUp)
+                        .arg(s.loadJump));
     }
 
     QString range33() const {
