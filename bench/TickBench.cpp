@@ -13,6 +13,7 @@
 #include "LimitSetting.h"
 #include "MeasurementCycle.h"
 #include "PictureBox.h"
+#include "SafeWrite.h"
 #include "Sweep.h"
 #include "Timer.h"
 
@@ -220,9 +221,15 @@ void saveMap(benchmark::State& st) {
     const QImage& map = w.form->control<ui::PictureBox>(QStringLiteral("Picture1"))->image();
     // Beside the program, on the disk its "Graf" folder is on.
     QTemporaryDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/bench-map-XXXXXX"));
-    const QString path = dir.filePath(QStringLiteral("1.bmp"));
+    const QString name = QStringLiteral("1.bmp");
+    const QString path = dir.filePath(name);
     for (auto _ : st) {
-        if (const auto error = ui::saveBitmap(map, path)) {
+        const auto bmp = ui::bitmapBytes(map);
+        if (!bmp) {
+            st.SkipWithError("the map cannot be encoded");
+            break;
+        }
+        if (const auto error = ui::writeFilesInFolder(dir.path(), {{name, *bmp}})) {
             st.SkipWithError(qPrintable(*error));
             break;
         }

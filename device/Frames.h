@@ -27,9 +27,7 @@ class SerialPort;
 //   3       1       +3.3 V reading, raw 0..255
 //   4..     -       ignored
 
-// The three loaded outputs. Load settings run from 0 (no load) to 255 (full load).
-enum class LoadChannel { V5, V12, V33 };
-
+// Load settings run from 0 (no load) to 255 (full load).
 inline constexpr int maxLoadSetting = 255;
 
 // The inverted load byte the unit expects for a load setting.

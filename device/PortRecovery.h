@@ -22,7 +22,6 @@ public:
     PortRecovery(SerialPort& port, LinkChange changed);
 
     QByteArray read();
-    bool lost() const { return lost_.has_value(); }
 
 private:
     SerialPort& port_;

@@ -44,8 +44,4 @@ int judgeableSweepCells(const SweepLimits& limits) {
     return settleSweep(nominal).judged;
 }
 
-int expectedSweepRows(const SweepLimits& limits) {
-    return limits.loadLimit1 / 2 + 1;
-}
-
 } // namespace velmor

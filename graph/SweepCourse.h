@@ -23,7 +23,4 @@ int expectedSweepCells(const SweepLimits& limits);
 // the sweep cannot give a verdict whatever the supply.
 int judgeableSweepCells(const SweepLimits& limits);
 
-// The rows such a sweep paints, from row 0 up.
-int expectedSweepRows(const SweepLimits& limits);
-
 } // namespace velmor

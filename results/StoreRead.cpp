@@ -143,7 +143,6 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
             return Failed{Text::tr("cell %1: %2").arg(i).arg(problem)};
         previous = at;
         sweep.cells.push_back(cell);
-        sweep.cellTimes.push_back(at);
     }
     return std::nullopt;
 }

@@ -40,7 +40,6 @@ struct SweepHeader {
 struct StoredSweep {
     SweepHeader header;
     MapRecord cells; // in painting order
-    std::vector<QString> cellTimes;
 };
 
 struct StoredTick {

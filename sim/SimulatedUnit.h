@@ -72,7 +72,6 @@ public:
     // model: each time the program opens the port the next segment of the trace starts, with
     // its recorded timing. Frames are still recorded.
     void setReplay(Replay replay);
-    bool isReplaying() const { return replaying_; }
 
     // Sends raw bytes to the program, past the model and the fault mode.
     void send(const QByteArray& bytes);

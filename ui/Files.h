@@ -8,18 +8,8 @@
 
 namespace ui {
 
-// The folder that holds the running program.
-QString programFolder();
-
-// The one message for a file that could not be saved: "Cannot save <path>: <reason>".
-QString cannotSave(const QString& path, const QString& reason);
-
-// Writes the image as a BMP file, replacing a file of that name in one step: either the new
-// file is complete or the old one is left exactly as it was. A symbolic link at the name is
-// refused, never written through. Returns what went wrong, naming the file, or nothing.
-std::optional<QString> saveBitmap(const QImage& image, const QString& path);
-
-// "Cannot save <path>: <reason>", in the operator's words.
+// The one message for a file that could not be saved: "Cannot save <path>: <reason>", in the
+// operator's words.
 QString cannotSave(const QString& path, const QString& reason);
 // Why an image could not be made into a BMP file.
 QString cannotEncode();
