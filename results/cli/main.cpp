@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -86,6 +87,11 @@ int main(int argc, char** argv) {
     // Drawing maps needs no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // With TZ unset, the C library looks at /etc/localtime again for every time it turns local:
+    // two file look-ups per record listed, a third of a list of 10,000. Named once, it reads it
+    // once; the times shown are the same.
+    if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        qputenv("TZ", ":/etc/localtime");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
     // Russian unless the locale or --language says English; Qt's own texts follow, so that a
