@@ -28,10 +28,6 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(results)
 };
 
-QString shownState(const QString& state) {
-    return state.isEmpty() ? QStringLiteral("open") : state;
-}
-
 // The name a record's files take in the folder: the record's name with its folders flattened.
 QString flatName(const QString& name) {
     QString safe = name;

@@ -22,7 +22,8 @@ QString orDash(const QString& text) {
 
 QStringList sweepRow(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
-    const MapSummary s = summarize(sweep.cells);
+    // The summary the list shows, worked out once.
+    const SweepTally s = tallyOf(sweep);
     const QString inside =
         s.judged == 0 ? QStringLiteral("-") : fixed(100.0 * s.insideBand / s.judged, 2) + " %";
     return {shortId(h.id),
@@ -30,8 +31,8 @@ QStringList sweepRow(const StoredSweep& sweep) {
             shownTime(h.startedAt),
             printable(h.host),
             printable(orDash(h.unit.operatorName)),
-            h.endState.isEmpty() ? QStringLiteral("open") : h.endState,
-            tallyOf(sweep).verdict,
+            shownState(h.endState),
+            s.verdict,
             Text::tr("limits %1,%2,%3, %4 cells, %5 inside")
                 .arg(h.limits.loadLimit1)
                 .arg(h.limits.loadLimit2)

@@ -43,4 +43,8 @@ QString shownTime(const QString& stored) {
     return time.isValid() ? localTimeText(time) : stored;
 }
 
+QString shownState(const QString& state) {
+    return state.isEmpty() ? QStringLiteral("open") : state;
+}
+
 } // namespace velmor::results

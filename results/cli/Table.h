@@ -16,4 +16,7 @@ QString shortId(const QString& id);
 // A stored time (UTC, ISO 8601) as people read it: local, with its offset from UTC; "-" for none.
 QString shownTime(const QString& stored);
 
+// A record's end state as people read it: "open" while it has none.
+QString shownState(const QString& state);
+
 } // namespace velmor::results
