@@ -1,4 +1,5 @@
 #include "Recording.h"
+#include "Text.h"
 
 #include "Spool.h"
 
@@ -12,14 +13,6 @@
 #include <cstdio>
 
 namespace velmor::results {
-
-namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
-
-} // namespace
 
 QString troubleNote() {
     return QCoreApplication::translate("results", " — записи ждут доставки");

@@ -1,4 +1,5 @@
 #include "Records.h"
+#include "Text.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -70,10 +71,6 @@ constexpr quint8 versionedMark = 0xff;
 constexpr quint8 layoutVersion = 1;
 constexpr int headerBytes = 7;
 constexpr int streamVersion = QDataStream::Qt_6_4;
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 // Reads the fields the stream holds, in order; those after its end keep their defaults.
 template <typename Value> std::optional<QString> readFields(QDataStream& in, Value& value) {

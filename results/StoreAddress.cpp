@@ -1,4 +1,5 @@
 #include "StoreAddress.h"
+#include "Text.h"
 
 #include "Sql.h"
 
@@ -17,11 +18,6 @@
 namespace velmor::results {
 
 namespace {
-
-// This file's texts, looked up in the catalogue under "results".
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 std::optional<QString> pragma(QSqlDatabase& db, const QString& statement) {
     QSqlQuery query(db);

@@ -1,4 +1,5 @@
 #include "StoreRead.h"
+#include "Text.h"
 
 #include "Printable.h"
 #include "Schema.h"
@@ -15,11 +16,6 @@
 namespace velmor::results {
 
 namespace {
-
-// This file's texts, looked up in the catalogue under "results".
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 // What the bench can write: the unit's raw bytes and the limits are bytes, the deviation classes
 // run from 0 to 20 (100 % off nominal), the sweep's steps from 0 to 127, and the map is at most

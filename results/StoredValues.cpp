@@ -1,4 +1,5 @@
 #include "StoredValues.h"
+#include "Text.h"
 
 #include "Printable.h"
 
@@ -9,10 +10,6 @@
 namespace velmor::results {
 
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 // A text that may be anything, shortened for a message.
 QString quoted(const QVariant& value) {

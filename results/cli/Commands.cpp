@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Text.h"
 
 #include "Conversions.h"
 #include "Files.h"
@@ -22,11 +23,6 @@
 namespace velmor::results {
 
 namespace {
-
-// This file's texts, looked up in the catalogue under "results".
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 // The name a record's files take in the folder: the record's name with its folders flattened.
 QString flatName(const QString& name) {

@@ -1,4 +1,5 @@
 #include "History.h"
+#include "Text.h"
 
 #include "Commands.h"
 #include "Printable.h"
@@ -11,10 +12,6 @@
 namespace velmor::results {
 
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : text;

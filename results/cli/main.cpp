@@ -8,6 +8,7 @@
 #include "StoreAddress.h"
 #include "StoreRead.h"
 #include "Table.h"
+#include "Text.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -20,11 +21,6 @@
 using namespace velmor::results;
 
 namespace {
-
-// This file's texts, looked up in the catalogue under "results".
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(results)
-};
 
 const char* const usage = R"(Usage: velmor-results [--results URL] COMMAND ...
 
