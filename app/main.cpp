@@ -9,6 +9,7 @@
 #include "SharedState.h"
 #include "Startup.h"
 #include "TerminationSignals.h"
+#include "TitleNote.h"
 #include "UnitOptions.h"
 #include "WindowSwitcher.h"
 
@@ -141,6 +142,8 @@ int main(int argc, char** argv) {
     if (!options->tracePath.isEmpty())
         makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
 
+    // While records wait to be stored, every window's title says so.
+    ui::TitleNote recordsWaiting(velmor::results::troubleNote());
     auto recording = velmor::results::Recording::start(options->resultsUrl, options->port1Device);
     if (const auto* error = std::get_if<QString>(&recording)) {
         std::fprintf(stderr, "velmor-test: --results: %s\n", qPrintable(*error));
@@ -150,8 +153,10 @@ int main(int argc, char** argv) {
     // A port left open however the program ends gets the all-off frame before it closes.
     velmor::PortGuard ports;
     makePort = ports.watch(std::move(makePort));
-    if (recorder)
+    if (recorder) {
         recorder->recorder().setUnit(underTest);
+        recorder->onTrouble([&recordsWaiting](bool waiting) { recordsWaiting.show(waiting); });
+    }
     if (options->sweep) {
         // Looked up before the first frame, and the sweep goes on whatever it finds.
         std::unique_ptr<velmor::results::RepeatTestCheck> repeat;

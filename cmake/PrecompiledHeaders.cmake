@@ -1,14 +1,21 @@
-# Qt's headers are most of each source file's compile time: each tree parses them once, in the
-# library at the bottom of each layer, and the libraries above reuse that.
+# Qt's headers are most of each source file's compile time: each tree parses them once per kind of
+# library (Qt Core only; Qt Gui without widgets; widgets), in the lowest library of that kind, and
+# the libraries above reuse that. A precompiled header is only reused by targets built with the
+# same Qt modules' definitions, so the widget one serves the windows alone.
 target_precompile_headers(velmor_device PRIVATE
     <QByteArray> <QFile> <QObject> <QString> <QStringList>
     <functional> <memory> <optional> <vector>)
+target_precompile_headers(velmor_platform PRIVATE
+    <QByteArray> <QCoreApplication> <QDateTime> <QFile> <QImage> <QObject> <QPainter> <QString>
+    <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
+foreach(target velmor_sweep velmor_report velmor_results velmor_results_cli velmor-results)
+    target_precompile_headers(${target} REUSE_FROM velmor_platform)
+endforeach()
 target_precompile_headers(velmor_ui PRIVATE
     <QWidget> <QPainter> <QImage> <QPixmap> <QTimer> <QPushButton> <QScrollBar> <QLabel>
     <QLineEdit> <QMessageBox> <QInputDialog>
     <QByteArray> <QString> <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
-foreach(target velmor_manual velmor_graph velmor_results velmor_results_cli velmor-results
-               velmor_unattended velmor_app velmor-test)
+foreach(target velmor_manual velmor_graph velmor_unattended velmor_app velmor-test)
     target_precompile_headers(${target} REUSE_FROM velmor_ui)
 endforeach()
 if(TARGET velmor_sim)

@@ -137,8 +137,8 @@ void FormGraf::tick() {
     label1_->setCaption(step.caption);
     if (step.outcome == SweepTick::Outcome::NoLink)
         return;
-    shape1_->setFillColour(step.indicator5.value());
-    shape2_->setFillColour(step.indicator12.value());
+    shape1_->setFillColour(step.indicator5);
+    shape2_->setFillColour(step.indicator12);
     if (step.outcome == SweepTick::Outcome::Ended) {
         command5_->setEnabled(true);
         timer1_->setEnabled(false);
@@ -146,8 +146,7 @@ void FormGraf::tick() {
         endRecordedSweep(SweepEnd::Completed);
         return;
     }
-    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2,
-                       step.cellColour.value());
+    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     sendFrame(*port_, *step.frame);
     if (sweepRecorded_)
         recorder_->cellPainted(mapRecord_.back());

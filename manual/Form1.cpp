@@ -19,8 +19,8 @@ namespace {
 
 const QString switchedOff = QStringLiteral("Вкл"); // offers to switch on
 const QString switchedOn = QStringLiteral("Выкл");
-constexpr Rgb green{100, 255, 100}; // offers to switch on
-constexpr Rgb pink{255, 100, 100};
+constexpr Colour green = rgb(100, 255, 100); // offers to switch on
+constexpr Colour pink = rgb(255, 100, 100);
 
 template <class Control> Control* need(const ui::Form& form, const char* name) {
     auto* control = form.control<Control>(QString::fromLatin1(name));
@@ -95,7 +95,7 @@ std::optional<QString> Form1::loadHandler() {
         measurementTimer_->setEnabled(false);
         return error;
     }
-    supplyButton_->setBackColour(green.value());
+    supplyButton_->setBackColour(green);
     static_cast<Limits&>(state_) = presetLimits;
     return std::nullopt;
 }
@@ -125,7 +125,7 @@ void Form1::switchOff() {
         recorder_->sessionEnded(SessionEnd::SwitchedOff);
     supplyOn_ = false;
     supplyButton_->setCaption(switchedOff);
-    supplyButton_->setBackColour(green.value());
+    supplyButton_->setBackColour(green);
     setBands(false);
     setRowCaptions(false);
     limitButton_->setEnabled(true);
@@ -139,7 +139,7 @@ void Form1::switchOn() {
         recorder_->sessionStarted();
     supplyOn_ = true;
     supplyButton_->setCaption(switchedOn);
-    supplyButton_->setBackColour(pink.value());
+    supplyButton_->setBackColour(pink);
     limitButton_->setEnabled(false);
     setBands(true);
     setRowCaptions(true);
@@ -213,7 +213,7 @@ void Form1::timer1Tick() {
 }
 
 void Form1::showMeasured(const Measurement& measured) {
-    powerReadout_->setBackColour(measured.powerBack.value());
+    powerReadout_->setBackColour(measured.powerBack);
     volts5Readout_->setCaption(measured.volts5Caption);
     volts12Readout_->setCaption(measured.volts12Caption);
     volts33Readout_->setCaption(measured.volts33Caption);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ColourValue.h"
 #include "Frames.h"
 #include "Limits.h"
-#include "Rgb.h"
 
 #include <QChar>
 #include <QString>
@@ -47,10 +47,10 @@ struct LoadSettings {
 // readouts (the no-link texts) and the power readout's colour change, and nothing is sent.
 struct Measurement {
     bool linked = false;
-    QString volts5Caption;  // Label1
-    QString volts12Caption; // Label3
-    QString volts33Caption; // Label5
-    Rgb powerBack = white;  // Label12: red only in the tick that finds an overload
+    QString volts5Caption;    // Label1
+    QString volts12Caption;   // Label3
+    QString volts33Caption;   // Label5
+    Colour powerBack = white; // Label12: red only in the tick that finds an overload
 
     // With a usable reply only.
     QString diagnostic;    // Text1

@@ -1,6 +1,6 @@
 #include "SweepReport.h"
 
-#include "Colour.h"
+#include "BoxPaint.h"
 #include "Conversions.h"
 #include "Deviation.h"
 #include "ReportPage.h"
@@ -182,8 +182,7 @@ private:
         const auto counts = cellsPerClass(sweep_.record);
         for (std::size_t k = 0; k < counts.size(); ++k) {
             const double y = mapTop + 45 + 38 * static_cast<double>(k);
-            p_.fillRect(QRectF(left, y, 28, 28),
-                        ui::toQColor(classColour(static_cast<int>(k)).value()));
+            p_.fillRect(QRectF(left, y, 28, 28), standardQColor(classColour(static_cast<int>(k))));
             p_.setPen(Qt::black);
             p_.drawRect(QRectF(left, y, 28, 28));
             text(left + 40, y + 21, tr(classRanges[k]), reportFont(9));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SweepSave.h"
+#include "FinishedSweep.h"
 
 #include <QByteArray>
 

@@ -3,12 +3,9 @@
 
 #include "Spool.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -61,44 +58,16 @@ Recording::start(const std::optional<QString>& resultsUrl, const QString& port) 
 
 Recording::Recording(const StoreAddress& store, const QString& spoolPath, const QString& port)
     : writer_(store, spoolPath),
-      recorder_([this](Record record) { writer_.post(std::move(record)); }, port) {
-    connect(&writer_, &RecordWriter::troubleChanged, this,
-            [this](const std::optional<QString>& reason) { showTrouble(reason); });
-    qApp->installEventFilter(this);
-}
+      recorder_([this](Record record) { writer_.post(std::move(record)); }, port) {}
 
-Recording::~Recording() {
-    qApp->removeEventFilter(this);
+void Recording::onTrouble(std::function<void(bool)> show) {
+    QObject::connect(&writer_, &RecordWriter::troubleChanged, &writer_,
+                     [show](const std::optional<QString>& reason) { show(bool(reason)); });
+    show(bool(writer_.trouble()));
 }
 
 qint64 Recording::finish() {
     return writer_.finish();
-}
-
-void Recording::showTrouble(const std::optional<QString>& reason) {
-    note_ = reason ? troubleNote() : QString();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        title(window);
-}
-
-void Recording::title(QWidget* window) {
-    QString title = window->windowTitle();
-    if (title.isEmpty())
-        return;
-    const QString note = troubleNote();
-    if (title.endsWith(note))
-        title.chop(note.size());
-    title += note_;
-    if (title != window->windowTitle())
-        window->setWindowTitle(title);
-}
-
-bool Recording::eventFilter(QObject* watched, QEvent* event) {
-    // A window that sets its own title (a lost port, a new window) keeps the note.
-    if ((event->type() == QEvent::WindowTitleChange || event->type() == QEvent::Show) &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
-        title(static_cast<QWidget*>(watched));
-    return false;
 }
 
 } // namespace velmor::results

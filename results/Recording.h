@@ -4,8 +4,8 @@
 #include "Recorder.h"
 
 #include <QLockFile>
-#include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -13,34 +13,31 @@
 namespace velmor::results {
 
 // The bench's recording as the program runs it: the store chosen from the command line or the
-// configuration file, the writer, the recorder the windows use, and one line in every window's
-// title while records are not being stored.
-class Recording final : public QObject {
+// configuration file, the writer and the recorder the windows use. While records are not being
+// stored the writer says so (RecordWriter::troubleChanged), and the windows' titles end in
+// troubleNote().
+class Recording final {
 public:
     // Nothing when recording is off (or another program records into the store); an error for a
     // results URL that cannot be used or a journal that cannot be locked.
     static std::variant<std::unique_ptr<Recording>, QString>
     start(const std::optional<QString>& resultsUrl, const QString& port);
-    ~Recording() override;
-
     Recorder& recorder() { return recorder_; }
     RecordWriter& writer() { return writer_; }
+
+    // Calls `show` now and on this thread whenever it changes: true while records are not being
+    // stored, false once they are.
+    void onTrouble(std::function<void(bool)> show);
 
     // Ends recording (RecordWriter::finish): the number of records lost.
     qint64 finish();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     Recording(const StoreAddress& store, const QString& spoolPath, const QString& port);
-    void showTrouble(const std::optional<QString>& reason);
-    void title(QWidget* window);
 
     RecordWriter writer_;
     Recorder recorder_;
     std::unique_ptr<QLockFile> lock_;
-    QString note_; // what the titles end in now, or empty
 };
 
 // The words added to the window titles while records wait to be stored.

@@ -3,4 +3,4 @@ velmor_add_test(app_tests
     app/KeyboardTest.cpp
     app/TerminationTest.cpp
     app/OptionsTest.cpp
-    LIBS velmor_app velmor_signals)
+    LIBS velmor_app velmor_platform)

@@ -13,7 +13,7 @@ if(TARGET velmor_sim)
         e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h
-        LIBS velmor_app velmor_sim velmor_signals)
+        LIBS velmor_app velmor_sim velmor_platform)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
     add_dependencies(e2e_tests velmor-test)
 endif()

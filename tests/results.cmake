@@ -11,7 +11,7 @@ velmor_add_test(results_tests
     results/StoreAddressTest.cpp
     results/PgServer.h
     results/RecordsTest.h
-    LIBS velmor_results_cli)
+    LIBS velmor_results_cli velmor_ui)
 add_dependencies(results_tests velmor-results)
 
 # The bench with recording on, against the simulated unit.

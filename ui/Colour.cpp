@@ -10,20 +10,8 @@ namespace ui {
 
 namespace {
 
-// The standard scheme's colour for an index.
-QColor standardColour(quint32 index) {
-    switch (index) {
-    case 5:  // window
-    case 9:  // caption text
-    case 14: // highlight text
-        return QColor(255, 255, 255);
-    case 7:  // menu text
-    case 8:  // window text
-    case 18: // button text
-        return QColor(0, 0, 0);
-    default: // button face, active border and the rest of the scheme
-        return QColor(192, 192, 192);
-    }
+QColor plainColour(Colour colour) {
+    return QColor(velmor::redOf(colour), velmor::greenOf(colour), velmor::blueOf(colour));
 }
 
 // The palette role that plays the part of a scheme index.
@@ -60,7 +48,7 @@ QColor schemeColour(quint32 index) {
     const auto role = paletteRole(index);
     if (role && platformHasScheme())
         return QApplication::palette().color(QPalette::Active, *role);
-    return standardColour(index);
+    return plainColour(velmor::standardColour(systemColour(static_cast<int>(index))));
 }
 
 } // namespace
@@ -68,8 +56,7 @@ QColor schemeColour(quint32 index) {
 QColor toQColor(Colour colour) {
     if (isSystemColour(colour))
         return schemeColour(colour & ~systemColourBase);
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    return plainColour(colour);
 }
 
 } // namespace ui

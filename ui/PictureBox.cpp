@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include "BoxPaint.h"
 #include "Twips.h"
 
 #include <QPaintEvent>
@@ -29,28 +30,7 @@ private:
     Paint paint_;
 };
 
-// Twips to device pixels, to the nearest; at a ratio of 1 this is twipsToPixels.
-int twipsToDevicePixels(int twips, qreal ratio) {
-    return static_cast<int>(std::lround(twips * ratio / twipsPerPixel));
-}
-
-// The device pixel span [from, to) covered by a box edge from a to b twips, at least one pixel
-// wide.
-std::pair<int, int> span(int a, int b, qreal ratio) {
-    const int from = twipsToDevicePixels(std::min(a, b), ratio);
-    const int to = twipsToDevicePixels(std::max(a, b), ratio);
-    return {from, std::max(to, from + 1)};
-}
-
 } // namespace
-
-QRect paintBox(QImage& image, int x1, int y1, int x2, int y2, Colour colour, qreal ratio) {
-    const auto [left, right] = span(x1, x2, ratio);
-    const auto [top, bottom] = span(y1, y2, ratio);
-    const QRect box(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    QPainter(&image).fillRect(box, toQColor(colour));
-    return box;
-}
 
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent),
@@ -84,7 +64,7 @@ void PictureBox::clear() {
 
 void PictureBox::drawBox(int x1, int y1, int x2, int y2, Colour colour) {
     fitImage();
-    const QRect box = paintBox(image_, x1, y1, x2, y2, colour, ratio_);
+    const QRect box = velmor::paintBox(image_, x1, y1, x2, y2, toQColor(colour), ratio_);
     interior_->update(
         QRectF(QPointF(box.topLeft()) / ratio_, QPointF(box.bottomRight() + QPoint(1, 1)) / ratio_)
             .toAlignedRect());

@@ -106,7 +106,7 @@ void UnattendedSweep::tick() {
         finish(save(), false, std::nullopt);
         return;
     }
-    map_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour.value());
+    map_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     sendFrame(*port_, *step.frame);
     if (recorder_)
         recorder_->cellPainted(record_.back());

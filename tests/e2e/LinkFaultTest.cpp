@@ -117,8 +117,8 @@ protected:
         }
         const ui::Colour shape1 = find<ui::Shape>(graph(), "Shape1")->fillColour();
         const ui::Colour shape2 = find<ui::Shape>(graph(), "Shape2")->fillColour();
-        if (shape1 == classColour(deviationClass5(reply->b2)).value() &&
-            shape2 == classColour(deviationClass12(reply->b3)).value())
+        if (shape1 == classColour(deviationClass5(reply->b2)) &&
+            shape2 == classColour(deviationClass12(reply->b3)))
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "indicators do not match the reply's first bytes";
     }

@@ -36,14 +36,14 @@ TEST(DeviationClassTest, theWorseClassColoursTheCell) {
 }
 
 TEST(ClassColourTest, tableRunsGreenToGreyAndStaysGreyBeyondSix) {
-    EXPECT_EQ(classColour(0).value(), 0x00FF00u);
-    EXPECT_EQ(classColour(1), (Rgb{186, 255, 49}));
-    EXPECT_EQ(classColour(2).value(), 0x00FFFFu); // yellow, stored blue-green-red
-    EXPECT_EQ(classColour(3).value(), 0x0080FFu); // orange
-    EXPECT_EQ(classColour(4).value(), 0x0000FFu); // red
-    EXPECT_EQ(classColour(5), (Rgb{120, 90, 90}));
+    EXPECT_EQ(classColour(0), 0x00FF00u);
+    EXPECT_EQ(classColour(1), rgb(186, 255, 49));
+    EXPECT_EQ(classColour(2), 0x00FFFFu); // yellow, stored blue-green-red
+    EXPECT_EQ(classColour(3), 0x0080FFu); // orange
+    EXPECT_EQ(classColour(4), 0x0000FFu); // red
+    EXPECT_EQ(classColour(5), rgb(120, 90, 90));
     for (const int k : {6, 7, 16, 20})
-        EXPECT_EQ(classColour(k), (Rgb{100, 100, 100})) << k;
+        EXPECT_EQ(classColour(k), rgb(100, 100, 100)) << k;
 }
 
 } // namespace

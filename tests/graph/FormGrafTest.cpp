@@ -210,7 +210,7 @@ TEST_F(FormGrafTest, theFirstCellAfterAResetIsColouredByTheReplyToTheAllOffFrame
     w.form->tick();
     ASSERT_EQ(w.form->mapRecord().size(), 1U);
     EXPECT_EQ(w.form->mapRecord().front().b2, 128);
-    EXPECT_EQ(cellPixel(w.picture1()->image(), 0, 0), ui::toQColor(classColour(0).value()));
+    EXPECT_EQ(cellPixel(w.picture1()->image(), 0, 0), ui::toQColor(classColour(0)));
 }
 
 TEST_F(FormGrafTest, lostPortShowsNoLinkAndTheSweepGoesOnWhenItIsBack) {

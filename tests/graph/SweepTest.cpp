@@ -189,9 +189,9 @@ TEST(SweepStepTest, twelveVoltStep128IsSentAsFullLoad) {
 TEST(SweepStepTest, worseClassColoursTheCellAndEachIndicatorItsOwn) {
     const SharedState state = limits(80, 80, 70);
     const SweepTick tick = sweepStep(state, state, ReplyFrame{0, 143, 96, 128});
-    EXPECT_EQ(tick.indicator5, (Rgb{255, 255, 0}));
-    EXPECT_EQ(tick.indicator12, (Rgb{255, 0, 0}));
-    EXPECT_EQ(tick.cellColour, (Rgb{255, 0, 0}));
+    EXPECT_EQ(tick.indicator5, rgb(255, 255, 0));
+    EXPECT_EQ(tick.indicator12, rgb(255, 0, 0));
+    EXPECT_EQ(tick.cellColour, rgb(255, 0, 0));
 }
 
 TEST(SweepStepTest, readoutShowsVoltsAndTheNominalCurrentsOfThePaintedCell) {

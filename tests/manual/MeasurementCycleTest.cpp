@@ -1,8 +1,8 @@
 #include "ManualWindowFixture.h"
 
+#include "ColourValue.h"
 #include "Frames.h"
 #include "MeasurementCycle.h"
-#include "Rgb.h"
 
 namespace velmor::testing {
 namespace {

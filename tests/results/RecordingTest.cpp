@@ -1,6 +1,7 @@
 // What the operator sees while records cannot be stored: one note in the window titles.
 #include "Recording.h"
 #include "RecordsTest.h"
+#include "TitleNote.h"
 
 #include <QTest>
 #include <QWidget>
@@ -21,6 +22,8 @@ TEST(RecordingTitleTest,
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Recording>>(started));
     const auto& recording = std::get<std::unique_ptr<Recording>>(started);
     ASSERT_TRUE(recording);
+    ui::TitleNote waiting(troubleNote());
+    recording->onTrouble([&](bool shown) { waiting.show(shown); });
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window.windowTitle() == QStringLiteral("Velmor test") + troubleNote(); },
         10000))

@@ -2,6 +2,7 @@
 #include "Recorder.h"
 #include "RecordsTest.h"
 
+#include "BoxPaint.h"
 #include "MapPicture.h"
 #include "Twips.h"
 
@@ -169,7 +170,7 @@ TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
     // column 0) pale green; the reply to the switch-on (row 0, column 1) is not compared.
     EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 120)), QColor(100, 100, 100));
     EXPECT_EQ(difference.pixelColor(ui::toPixels(40, 10240 - 120)), QColor(186, 255, 49));
-    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), ui::toQColor(mapBackColour));
+    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), standardQColor(mapBackColour));
     EXPECT_FALSE(compared.contains("row 1, column 0:")) << "not among the real changes";
 
     const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);

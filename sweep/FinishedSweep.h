@@ -8,8 +8,6 @@
 #include <QImage>
 #include <QString>
 
-#include <optional>
-
 namespace velmor {
 
 // A finished sweep as it is saved: the name it is saved under, the map as drawn, its cells, the
@@ -26,11 +24,5 @@ struct FinishedSweep {
     UnitIdentity unit{};
     bool completed = true; // a sweep that did not complete has no verdict
 };
-
-// Saves the sweep in the maps folder under its map's path inside it ("<name>.bmp"): the map, the
-// cross-load data, the summary and, with the report, the one-page report ("<name>.pdf"), all or
-// none (see saveMapFiles). Returns what went wrong, naming the file and the reason, or nothing.
-std::optional<QString> saveSweep(const QString& mapsFolder, const QString& relativeBmpPath,
-                                 const FinishedSweep& sweep, bool withReport);
 
 } // namespace velmor

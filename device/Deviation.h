@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Rgb.h"
+#include "ColourValue.h"
 
 namespace velmor {
 
@@ -15,6 +15,6 @@ constexpr int cellClass(int k5, int k12) {
 }
 
 // The one colour table of the indicator squares and the map cells.
-Rgb classColour(int deviationClass);
+Colour classColour(int deviationClass);
 
 } // namespace velmor

@@ -18,15 +18,15 @@ int deviationClass12(int b3) {
     return static_cast<int>(std::lround(deviation)) / 12;
 }
 
-Rgb classColour(int deviationClass) {
-    static constexpr std::array<Rgb, 7> table{
-        Rgb{0, 255, 0},    // 0: under 1 %
-        Rgb{186, 255, 49}, // 1
-        Rgb{255, 255, 0},  // 2: yellow
-        Rgb{255, 128, 0},  // 3: orange
-        Rgb{255, 0, 0},    // 4: red
-        Rgb{120, 90, 90},  // 5
-        Rgb{100, 100, 100} // 6 and above: grey
+Colour classColour(int deviationClass) {
+    static constexpr std::array<Colour, 7> table{
+        rgb(0, 255, 0),    // 0: under 1 %
+        rgb(186, 255, 49), // 1
+        rgb(255, 255, 0),  // 2: yellow
+        rgb(255, 128, 0),  // 3: orange
+        rgb(255, 0, 0),    // 4: red
+        rgb(120, 90, 90),  // 5
+        rgb(100, 100, 100) // 6 and above: grey
     };
     const int last = static_cast<int>(table.size()) - 1;
     return table[static_cast<std::size_t>(std::min(deviationClass, last))];

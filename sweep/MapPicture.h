@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Colour.h"
+#include "ColourValue.h"
 #include "MapRecord.h"
 
 #include <QImage>
@@ -8,10 +8,10 @@
 namespace velmor {
 
 // What an empty map shows.
-inline constexpr ui::Colour mapBackColour = ui::sys::menuText;
+inline constexpr Colour mapBackColour = sys::menuText;
 
 // The map of the cells as Picture1 draws it, on an image of the given device pixels at `ratio`
-// device pixels per logical pixel: pixel for pixel what the window saves.
+// device pixels per logical pixel: pixel for pixel what the window saves, in the standard scheme.
 QImage drawMap(const MapRecord& cells, QSize pixels, qreal ratio);
 
 } // namespace velmor

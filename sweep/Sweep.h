@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ColourValue.h"
 #include "Deviation.h"
 #include "Frames.h"
 #include "Limits.h"
-#include "Rgb.h"
 #include "SweepPosition.h"
 
 #include <QString>
@@ -93,11 +93,11 @@ struct SweepTick {
         Ended    // indicators, end caption, save enabled, timer off, end frame
     };
     Outcome outcome = Outcome::NoLink;
-    Rgb indicator5;  // Shape1 fill, unless NoLink
-    Rgb indicator12; // Shape2 fill, unless NoLink
-    QString caption; // Label1
-    TwipBox cell;    // Painted only
-    Rgb cellColour;  // Painted only
+    Colour indicator5{};  // Shape1 fill, unless NoLink
+    Colour indicator12{}; // Shape2 fill, unless NoLink
+    QString caption;      // Label1
+    TwipBox cell;         // Painted only
+    Colour cellColour{};  // Painted only
     std::optional<ControlFrame> frame;
     int load12Step = 0; // the steps after the tick
     int load5Step = 0;

@@ -1,18 +1,18 @@
 #include "MapPicture.h"
 
+#include "BoxPaint.h"
 #include "Deviation.h"
-#include "PictureBox.h"
 #include "Sweep.h"
 
 namespace velmor {
 
 QImage drawMap(const MapRecord& cells, QSize pixels, qreal ratio) {
     QImage map(pixels, QImage::Format_RGB32);
-    map.fill(ui::toQColor(mapBackColour));
+    map.fill(standardQColor(mapBackColour));
     for (const MapCell& cell : cells) {
         const TwipBox box = cellBox(cell.column, cell.row);
-        ui::paintBox(map, box.x1, box.y1, box.x2, box.y2,
-                     classColour(cellClass(cell.k5, cell.k12)).value(), ratio);
+        paintBox(map, box.x1, box.y1, box.x2, box.y2,
+                 standardQColor(classColour(cellClass(cell.k5, cell.k12))), ratio);
     }
     return map;
 }
