@@ -1,0 +1,8 @@
+# The layers of the source stay as README.md's table says: no include goes up a layer.
+add_test(NAME layering
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+        -P ${PROJECT_SOURCE_DIR}/scripts/check-layers.cmake)
+# velmor-results needs no display: it links no widget library, not even through another one.
+add_test(NAME results_program_links_no_widgets
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:velmor-results>
+        -P ${PROJECT_SOURCE_DIR}/scripts/check-no-widgets.cmake)
