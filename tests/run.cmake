@@ -1,4 +1,5 @@
-# The test-run engine over a scripted port with a scripted step.
+# The test-run engine over a scripted port, and the sweep step on it driven by a list of readings.
 velmor_add_test(run_tests
     run/TestRunTest.cpp
-    LIBS velmor_run)
+    run/SweepRunStepTest.cpp
+    LIBS velmor_sweep)
