@@ -8,14 +8,15 @@ target_precompile_headers(velmor_device PRIVATE
 target_precompile_headers(velmor_platform PRIVATE
     <QByteArray> <QCoreApplication> <QDateTime> <QFile> <QImage> <QObject> <QPainter> <QString>
     <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
-foreach(target velmor_sweep velmor_report velmor_results velmor_results_cli velmor-results)
+foreach(target velmor_sweep velmor_report velmor_results velmor_results_cli velmor-results
+               velmor_unattended)
     target_precompile_headers(${target} REUSE_FROM velmor_platform)
 endforeach()
 target_precompile_headers(velmor_ui PRIVATE
     <QWidget> <QPainter> <QImage> <QPixmap> <QTimer> <QPushButton> <QScrollBar> <QLabel>
     <QLineEdit> <QMessageBox> <QInputDialog>
     <QByteArray> <QString> <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
-foreach(target velmor_manual velmor_graph velmor_unattended velmor_app velmor-test)
+foreach(target velmor_manual velmor_graph velmor_app velmor-test)
     target_precompile_headers(${target} REUSE_FROM velmor_ui)
 endforeach()
 if(TARGET velmor_sim)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MapPicture.h"
 #include "Twips.h"
 
 #include <array>
@@ -32,5 +33,13 @@ inline constexpr std::array<GrafPlace, 9> grafLayout{{
     {"Shape1", GrafControl::Square, {8880, 0, 135, 135}, -1},
     {"Label1", GrafControl::Label, {9240, 0, 1095, 615}, 2},
 }};
+
+// Picture1's interior, inside the picture box's two-pixel border, is where the map is drawn.
+inline constexpr int grafPictureBorder = 2;
+static_assert(grafLayout[5].kind == GrafControl::Picture &&
+              ui::twipsToPixels(grafLayout[5].place.width) - 2 * grafPictureBorder ==
+                  mapPictureSize.width() &&
+              ui::twipsToPixels(grafLayout[5].place.height) - 2 * grafPictureBorder ==
+                  mapPictureSize.height());
 
 } // namespace velmor

@@ -4,6 +4,8 @@
 #include "Deviation.h"
 #include "Sweep.h"
 
+#include <cmath>
+
 namespace velmor {
 
 QImage drawMap(const MapRecord& cells, QSize pixels, qreal ratio) {
@@ -15,6 +17,11 @@ QImage drawMap(const MapRecord& cells, QSize pixels, qreal ratio) {
                  standardQColor(classColour(cellClass(cell.k5, cell.k12))), ratio);
     }
     return map;
+}
+
+QSize mapPicturePixels(qreal ratio) {
+    return {static_cast<int>(std::ceil(mapPictureSize.width() * ratio)),
+            static_cast<int>(std::ceil(mapPictureSize.height() * ratio))};
 }
 
 } // namespace velmor

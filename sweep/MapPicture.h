@@ -14,4 +14,10 @@ inline constexpr Colour mapBackColour = sys::menuText;
 // device pixels per logical pixel: pixel for pixel what the window saves, in the standard scheme.
 QImage drawMap(const MapRecord& cells, QSize pixels, qreal ratio);
 
+// The graph window's Picture1 inside its two-pixel border, in logical pixels: the map's size.
+inline constexpr QSize mapPictureSize{693, 685};
+
+// That size in device pixels at `ratio` device pixels per logical pixel, as the window keeps it.
+QSize mapPicturePixels(qreal ratio);
+
 } // namespace velmor

@@ -1,17 +1,15 @@
 #include "UnattendedSweep.h"
 
 #include "Conversions.h"
-#include "GrafLayout.h"
-#include "LineSettings.h"
 #include "MapExport.h"
 #include "MapPicture.h"
 #include "MapSave.h"
-#include "PictureBox.h"
 #include "SweepCourse.h"
 #include "SweepSave.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -20,27 +18,16 @@ namespace velmor {
 
 namespace {
 
-constexpr int tickMs = 100;  // the graph window's Timer1
-constexpr int drainMs = 100; // lets the last frame leave before the port closes
-// The start follows the load half a tick later, as a click on start follows the window's load:
-// a unit that speaks on its own every 100 ms after a frame then does so before the first tick
-// rather than between the first and the second, where its reply to the all-off frame would
-// colour cell (0, 1).
-constexpr int startAfterLoadMs = 50;
-
 void say(const QString& line) {
     std::fprintf(stderr, "velmor-test: %s\n", qPrintable(line));
     std::fflush(stderr);
 }
 
-// A map of the graph window's Picture1, never shown.
-std::unique_ptr<ui::PictureBox> graphWindowMap() {
-    auto map = std::make_unique<ui::PictureBox>();
-    for (const GrafPlace& place : grafLayout)
-        if (place.kind == GrafControl::Picture)
-            map->setGeometry(ui::toPixels(place.place));
-    map->setBackColour(mapBackColour);
-    return map;
+std::unique_ptr<SweepRunRecorder> recording(SweepRecorder* recorder, const SweepRunStep& step,
+                                            qreal ratio) {
+    if (!recorder)
+        return nullptr;
+    return std::make_unique<SweepRunRecorder>(*recorder, step, mapPicturePixels(ratio), ratio);
 }
 
 } // namespace
@@ -49,82 +36,48 @@ UnattendedSweep::UnattendedSweep(SweepRequest request, QString mapsFolder, MapPa
                                  const PortFactory& makePort, Output output,
                                  SweepRecorder* recorder)
     : request_(std::move(request)), mapsFolder_(std::move(mapsFolder)), target_(std::move(target)),
-      output_(output), port_(makePort()),
-      recovery_(*port_, [this](const std::optional<QString>& lost) { linkChanged(lost); }),
-      map_(graphWindowMap()), recorder_(recorder) {
-    state_.loadLimit1 = static_cast<qint16>(request_.limits.loadLimit1);
-    state_.loadLimit2 = static_cast<qint16>(request_.limits.loadLimit2);
-    state_.powerLimit = static_cast<qint16>(request_.limits.powerLimit);
+      output_(output), ratio_(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0), step_(request_.limits),
+      recorder_(recorder), recording_(velmor::recording(recorder, step_, ratio_)),
+      run_(step_, makePort, request_.linkTimeoutSeconds, recording_.get()) {
     progress_.cellsExpected = expectedSweepCells(request_.limits);
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(tickMs);
-    connect(&timer_, &QTimer::timeout, this, &UnattendedSweep::tick);
+    connect(&run_, &TestRun::ticked, this, &UnattendedSweep::ticked);
+    connect(&run_, &TestRun::linkChanged, this, &UnattendedSweep::linkChanged);
+    connect(&run_, &TestRun::switchedOff, this, &UnattendedSweep::switchedOff);
+    connect(&run_, &TestRun::finished, this, [this] { emit finished(status_); });
 }
 
 UnattendedSweep::~UnattendedSweep() = default;
 
 std::optional<QString> UnattendedSweep::start() {
-    // The graph window's load, then its start.
-    if (auto error = port_->open(unitPortNumber, unitLineSettings))
-        return error;
-    sendFrame(*port_, allOffFrame);
-    state_.graphSupplyOn = 1;
-    if (recorder_)
-        recorder_->sweepStarted(request_.limits, map_->image().size(), map_->devicePixelRatioF());
-    clock_.start();
-    lastHeard_.start();
-    QTimer::singleShot(startAfterLoadMs, Qt::PreciseTimer, this, [this] {
-        if (!finishing_)
-            timer_.start();
-    });
-    return std::nullopt;
+    return run_.start();
 }
 
-void UnattendedSweep::tick() {
-    state_.lastReply = recovery_.read();
-    const auto reply = replyFrame(state_.lastReply);
-    const int row = state_.load5Step;
-    const SweepTick step = advanceSweep(state_, reply, record_);
-    if (step.outcome == SweepTick::Outcome::NoLink) {
-        if (lastHeard_.hasExpired(1000LL * request_.linkTimeoutSeconds)) {
-            say(tr("no reply from the unit for %1 s; the sweep is given up")
-                    .arg(request_.linkTimeoutSeconds));
-            if (!port_->isOpen())
-                port_->open(unitPortNumber, unitLineSettings); // loads off if it is back
-            finish(sweepCouldNotRun, true, SweepEnd::LinkLost);
-        }
-        return;
-    }
-    lastHeard_.restart();
-    if (step.outcome == SweepTick::Outcome::Ended) {
-        timer_.stop();
-        sendFrame(*port_, *step.frame);
-        switchOff(false); // before the save, which may take a while
-        showProgress(reply, row, static_cast<int>(record_.size()));
-        if (recorder_)
-            recorder_->sweepEnded(SweepEnd::Completed);
-        finish(save(), false, std::nullopt);
-        return;
-    }
-    map_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
-    sendFrame(*port_, *step.frame);
-    if (recorder_)
-        recorder_->cellPainted(record_.back());
-    // A wrap paints the first cell of the next row.
-    showProgress(reply, state_.load5Step != row ? std::optional<int>(row) : std::nullopt,
-                 static_cast<int>(record_.size()) - 1);
+void UnattendedSweep::interrupt() {
+    run_.interrupt();
 }
 
-void UnattendedSweep::showProgress(const std::optional<ReplyFrame>& reply,
-                                   std::optional<int> rowDone, int cellsThroughRow) {
+void UnattendedSweep::ticked(const StepReading& reading, const StepAnswer& answer) {
+    if (!reading.reply)
+        return;
+    const int row = row_;
+    row_ = step_.position().load5Step;
+    const int cells = static_cast<int>(step_.record().size());
+    // The tick that ends the sweep finishes its last row; a wrap paints the first cell of the
+    // next row.
+    if (answer.done)
+        showProgress(reading, row, cells);
+    else
+        showProgress(reading, row_ != row ? std::optional<int>(row) : std::nullopt, cells - 1);
+}
+
+void UnattendedSweep::showProgress(const StepReading& reading, std::optional<int> rowDone,
+                                   int cellsThroughRow) {
     SweepProgress& p = progress_;
-    p.cellsDone = static_cast<int>(record_.size());
-    p.elapsedMs = clock_.elapsed();
-    p.remainingMs = qint64{tickMs} * (std::max(p.cellsExpected - p.cellsDone, 0) + 1);
-    if (reply) {
-        p.volts5 = volts5Graph(reply->b2);
-        p.volts12 = volts12(reply->b3);
-    }
+    p.cellsDone = static_cast<int>(step_.record().size());
+    p.elapsedMs = reading.sinceStartMs;
+    p.remainingMs = qint64{sweepTickMs} * (std::max(p.cellsExpected - p.cellsDone, 0) + 1);
+    p.volts5 = volts5Graph(reading.reply->b2);
+    p.volts12 = volts12(reading.reply->b3);
     if (output_.terminal) {
         std::fprintf(output_.stream, "\r%s", qPrintable(progressBar(p)));
     } else if (rowDone) {
@@ -147,20 +100,43 @@ void UnattendedSweep::linkChanged(const std::optional<QString>& lostReason) {
         say(tr("serial port open again; the sweep goes on"));
 }
 
+void UnattendedSweep::switchedOff(RunEnd end) {
+    switch (end) {
+    case RunEnd::Completed:
+        status_ = save(); // while the last frames leave
+        return;
+    case RunEnd::Aborted:
+        if (output_.terminal)
+            std::fputc('\n', output_.stream);
+        say(tr("interrupted; supply and loads off"));
+        return;
+    case RunEnd::LinkLost:
+        say(tr("no reply from the unit for %1 s; the sweep is given up")
+                .arg(request_.linkTimeoutSeconds));
+        return;
+    }
+}
+
 int UnattendedSweep::save() {
     if (output_.terminal)
         std::fputc('\n', output_.stream);
-    const FinishedSweep sweep{
-        target_.name,    map_->image(),   map_->devicePixelRatioF(),    record_,
-        request_.limits, port_->device(), QDateTime::currentDateTime(), QSysInfo::machineHostName(),
-        request_.unit};
+    const MapRecord& record = step_.record();
+    const FinishedSweep sweep{target_.name,
+                              drawMap(record, mapPicturePixels(ratio_), ratio_),
+                              ratio_,
+                              record,
+                              request_.limits,
+                              run_.device(),
+                              QDateTime::currentDateTime(),
+                              QSysInfo::machineHostName(),
+                              request_.unit};
     if (const auto error = saveSweep(mapsFolder_, target_.relative, sweep, request_.report)) {
         say(*error);
         return sweepCouldNotRun;
     }
     if (recorder_)
         recorder_->sweepSaved(target_.name, mapFilesBeside(target_.shown));
-    const MapSummary s = summarize(record_);
+    const MapSummary s = summarize(record);
     std::fprintf(output_.stream, "%s\n", qPrintable(verdictLine(s)));
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("Saved %1 with its .csv and .txt%2")
@@ -169,38 +145,6 @@ int UnattendedSweep::save() {
     return s.verdict == Verdict::Pass   ? sweepPassed
            : s.verdict == Verdict::Fail ? sweepFailed
                                         : sweepNoVerdict;
-}
-
-void UnattendedSweep::interrupt() {
-    if (finishing_)
-        return;
-    if (output_.terminal)
-        std::fputc('\n', output_.stream);
-    say(tr("interrupted; supply and loads off"));
-    finish(sweepCouldNotRun, true, SweepEnd::Abandoned);
-}
-
-void UnattendedSweep::switchOff(bool sendEndFrame) {
-    if (switchedOff_ || !port_->isOpen())
-        return;
-    switchedOff_ = true;
-    if (sendEndFrame)
-        sendFrame(*port_, sweepEndFrame(state_.graphSupplyOn));
-    // The graph window keeps the supply on after its end frame while it stays open; a run from
-    // the command line ends here, so the supply goes off with the loads.
-    sendFrame(*port_, allOffFrame);
-}
-
-void UnattendedSweep::finish(int status, bool sendEndFrame, std::optional<SweepEnd> recordEnd) {
-    finishing_ = true;
-    if (recorder_ && recordEnd)
-        recorder_->sweepEnded(*recordEnd);
-    timer_.stop();
-    switchOff(sendEndFrame);
-    QTimer::singleShot(drainMs, this, [this, status] {
-        port_->close();
-        emit finished(status);
-    });
 }
 
 } // namespace velmor

@@ -1,0 +1,38 @@
+#include "SweepRunStep.h"
+
+#include "SweepCourse.h"
+
+namespace velmor {
+
+SweepRunStep::SweepRunStep(const SweepLimits& limits) : limits_(limits) {
+    state_.loadLimit1 = static_cast<qint16>(limits.loadLimit1);
+    state_.loadLimit2 = static_cast<qint16>(limits.loadLimit2);
+    state_.powerLimit = static_cast<qint16>(limits.powerLimit);
+    state_.graphSupplyOn = 1; // the start switches the supply on with the first cell's frame
+}
+
+StepAnswer SweepRunStep::take(const StepReading& reading) {
+    const SweepTick tick = advanceSweep(state_, reading.reply, record_);
+    StepAnswer answer;
+    switch (tick.outcome) {
+    case SweepTick::Outcome::NoLink:
+        break;
+    case SweepTick::Outcome::Ended:
+        answer.done = true; // the end frame comes from endFrame()
+        break;
+    case SweepTick::Outcome::Painted:
+        answer.frame = tick.frame;
+        // The settled rule looks back only, so the newest cell's class is final at once.
+        answer.use = settleSweep(record_).settling.back() == Settling::Judged
+                         ? ReadingUse::Judged
+                         : ReadingUse::Unsettled;
+        break;
+    }
+    return answer;
+}
+
+std::optional<ControlFrame> SweepRunStep::endFrame() const {
+    return sweepEndFrame(state_.graphSupplyOn);
+}
+
+} // namespace velmor

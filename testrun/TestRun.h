@@ -1,0 +1,72 @@
+#pragma once
+
+#include "PortRecovery.h"
+#include "RunRecorder.h"
+#include "RunStep.h"
+#include "SerialPort.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+namespace velmor {
+
+// One automatic test run on the unit: the engine every unattended test is a step of. start()
+// opens the port and sends the all-off frame (then the step's first frame); half a tick later the
+// ticks begin, each reading the reply, handing it to the step and sending the step's frame.
+// However the run ends (the step done, interrupt(), no reply for the link timeout) the step's
+// end frame and then the all-off frame go out once, the bytes get time to leave, and the port
+// closes. A port that goes away is opened again at each tick until it is back.
+class TestRun : public QObject {
+    Q_OBJECT
+public:
+    // The step and the recorder, if any, must outlive the run.
+    TestRun(RunStep& step, const PortFactory& makePort, int linkTimeoutSeconds,
+            RunRecorder* recorder = nullptr);
+    ~TestRun() override;
+
+    // Returns why the port cannot be opened (then nothing was sent and no signal follows), or
+    // nothing.
+    std::optional<QString> start();
+
+    // Ends the run as Aborted; nothing once it is ending.
+    void interrupt();
+
+    // The device the run's port maps to, for its report.
+    QString device() const { return port_->device(); }
+
+    // Lets the last frames leave before the port closes.
+    static constexpr int drainMs = 100;
+
+signals:
+    // Once when the link goes (with the reason), once when it is back (with nothing).
+    void linkChanged(const std::optional<QString>& lostReason);
+    // Each tick, after the step's frame went out.
+    void ticked(const StepReading& reading, const StepAnswer& answer);
+    // The unit has its all-off frame; the port closes drainMs later.
+    void switchedOff(RunEnd end);
+    // The port is closed.
+    void finished(RunEnd end);
+
+private:
+    void tick();
+    void send(const ControlFrame& frame);
+    void end(RunEnd how);
+
+    RunStep& step_;
+    std::unique_ptr<SerialPort> port_;
+    PortRecovery recovery_;
+    int linkTimeoutSeconds_;
+    RunRecorder* recorder_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    QElapsedTimer lastHeard_; // since the last reply, or since the start
+    ControlFrame lastSent_ = allOffFrame;
+    bool started_ = false;
+    bool ending_ = false;
+};
+
+} // namespace velmor

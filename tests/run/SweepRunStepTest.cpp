@@ -1,0 +1,47 @@
+// The sweep step driven by a list of readings, without a port or a timer: the graph window's
+// frames, one cell per reply, and which readings the settled rule judges.
+#include "SweepRunStep.h"
+#include "../e2e/SweepFrames.h"
+#include "SweepCourse.h"
+
+namespace velmor::testing {
+namespace {
+
+TEST(SweepRunStepTest, aListOfRepliesGivesTheGraphWindowsFramesAndCells) {
+    const SweepLimits limits{6, 7, 255};
+    SweepRunStep step(limits);
+    const ReplyFrame nominal{1, 128, 128, 128};
+    std::vector<ControlFrame> frames;
+    std::vector<ReadingUse> uses;
+    ControlFrame sent = allOffFrame;
+    qint64 ms = 0;
+    for (int tick = 0; tick < 100; ++tick, ms += 100) {
+        // Every third tick the link is down: nothing changes and nothing is sent.
+        if (tick % 3 == 2) {
+            const StepAnswer silent = step.take({std::nullopt, ms, sent});
+            EXPECT_FALSE(silent.frame);
+            EXPECT_FALSE(silent.done);
+            EXPECT_EQ(silent.use, ReadingUse::Ignored);
+            continue;
+        }
+        const StepAnswer answer = step.take({nominal, ms, sent});
+        if (answer.done) {
+            EXPECT_FALSE(answer.frame) << "the end frame is the step's end frame";
+            break;
+        }
+        ASSERT_TRUE(answer.frame);
+        frames.push_back(sent = *answer.frame);
+        uses.push_back(answer.use);
+    }
+    frames.push_back(*step.endFrame());
+    EXPECT_EQ(frames, expectedSweepFrames(limits.loadLimit1, limits.loadLimit2));
+    EXPECT_EQ(step.record().size(), static_cast<std::size_t>(expectedSweepCells(limits)));
+    // The first reply answers the all-off frame; the rest are judged as the summary judges them.
+    ASSERT_EQ(uses.size(), step.record().size());
+    EXPECT_EQ(uses.front(), ReadingUse::Unsettled);
+    EXPECT_EQ(static_cast<int>(std::count(uses.begin(), uses.end(), ReadingUse::Judged)),
+              settleSweep(step.record()).judged);
+}
+
+} // namespace
+} // namespace velmor::testing
