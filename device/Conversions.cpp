@@ -1,23 +1,25 @@
 #include "Conversions.h"
 
+#include "Unit.h"
+
 #include <cmath>
 
 namespace velmor {
 
 double volts12(int b3) {
-    return (b3 * 4.8) / 255 + 9.6;
+    return output12.volts(b3);
 }
 
 double volts33(int b4) {
-    return (b4 * 1.32) / 255 + 2.64;
+    return output33.volts(b4);
 }
 
 double volts5Graph(int b2) {
-    return static_cast<double>(b2 * 2) / 255 + 4;
+    return output5.volts(b2);
 }
 
 double converterVolts(int b2) {
-    const double x = static_cast<double>(b2 * 5) / 255;
+    const double x = static_cast<double>(b2 * 5) / maxReading;
     return std::round(x * 100) / 100;
 }
 
@@ -35,22 +37,22 @@ ConverterDigits converterDigits(double converterVolts) {
 }
 
 double current5(int setting) {
-    return static_cast<double>(setting * 40) / 255;
+    return output5.amps(setting);
 }
 
 double current12(int setting) {
-    return static_cast<double>(setting * 21) / 255;
+    return output12.amps(setting);
 }
 
 double current33(int setting) {
-    return (setting * 26.52) / 255;
+    return output33.amps(setting);
 }
 
 double totalPower(double shown5, double shown12, double shown33, int setting5, int setting12,
                   int setting33) {
-    const double p5 = (shown5 * (setting5 * 40)) / 255;
-    const double p12 = (shown12 * (setting12 * 21)) / 255;
-    const double p33 = (shown33 * (setting33 * 26.52)) / 255;
+    const double p5 = (shown5 * (setting5 * output5.fullScaleAmps)) / maxLoadSetting;
+    const double p12 = (shown12 * (setting12 * output12.fullScaleAmps)) / maxLoadSetting;
+    const double p33 = (shown33 * (setting33 * output33.fullScaleAmps)) / maxLoadSetting;
     return (p5 + p12) + p33;
 }
 

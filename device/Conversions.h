@@ -4,10 +4,10 @@
 
 namespace velmor {
 
-// Raw reply bytes to volts, load settings to amperes, both to watts. Each voltage maps its
-// byte onto 80 %..120 % of nominal. Currents are not measured: they follow from the load
-// settings the host sends. A formula (a * k) / 255 + c is evaluated in exactly that order,
-// and the integer products (b2 * 5, b2 * 2, S * 40, S * 21) are formed as integers first.
+// Raw reply bytes to volts, load settings to amperes, both to watts, from the unit's figures
+// (Unit.h). Each voltage maps its byte onto 80 %..120 % of nominal. Currents are not measured:
+// they follow from the load settings the host sends. A formula (a * k) / 255 + c is evaluated
+// in exactly that order. Outside the device, a reply is taken in through Reading.h.
 
 double volts12(int b3);     // 9.60 .. 14.40
 double volts33(int b4);     // 2.64 .. 3.96

@@ -6,16 +6,27 @@
 
 namespace velmor {
 
+namespace {
+
+// Hundredths of a volt away from nominal (rounded), in steps of 1 % of nominal: 0.05 V for
+// +5 V, 0.12 V for +12 V.
+int deviationClass(const UnitOutput& output, int reading) {
+    const double hundredths = std::abs(output.volts(reading) - output.nominalVolts) * 100;
+    return static_cast<int>(std::lround(hundredths)) / static_cast<int>(output.nominalVolts);
+}
+
+} // namespace
+
 int deviationClass5(int b2) {
-    // Hundredths of a volt away from 5 V, in steps of 0.05 V (1 % of 5 V).
-    const double deviation = std::abs(static_cast<double>(b2 * 2) / 255 - 1) * 100;
-    return static_cast<int>(std::lround(deviation)) / 5;
+    return deviationClass(output5, b2);
 }
 
 int deviationClass12(int b3) {
-    // Hundredths of a volt away from 12 V, in steps of 0.12 V (1 % of 12 V).
-    const double deviation = std::abs(b3 * 4.8 / 255 + 9.6 - 12) * 100;
-    return static_cast<int>(std::lround(deviation)) / 12;
+    return deviationClass(output12, b3);
+}
+
+DeviationClasses deviationClasses(const ReplyFrame& reply) {
+    return {deviationClass5(reply.b2), deviationClass12(reply.b3)};
 }
 
 Colour classColour(int deviationClass) {

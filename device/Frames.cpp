@@ -9,11 +9,34 @@ ControlFrame controlFrame(bool supplyOn, int setting5, int setting12, int settin
                         loadCode(setting12), loadCode(setting5)};
 }
 
+ControlFrame controlFrame(bool supplyOn, const LoadSettings& settings) {
+    return controlFrame(supplyOn, settings.load5, settings.load12, settings.load33);
+}
+
+LoadSettings loadSettings(const ControlFrame& frame) {
+    return {loadSetting(frame.load5Code), loadSetting(frame.load12Code),
+            loadSetting(frame.load33Code)};
+}
+
+ControlFrame controlFrameOf(QByteArrayView fourBytes) {
+    const auto byte = [&](int i) { return static_cast<quint8>(fourBytes[i]); };
+    return ControlFrame{byte(0), byte(1), byte(2), byte(3)};
+}
+
 std::optional<ReplyFrame> replyFrame(const QByteArray& reply) {
     if (reply.size() < 4 || reply == QByteArrayLiteral(" "))
         return std::nullopt;
     const auto byte = [&](int i) { return static_cast<quint8>(reply[i]); };
     return ReplyFrame{byte(0), byte(1), byte(2), byte(3)};
+}
+
+QByteArray replyBytes(const ReplyFrame& reply) {
+    QByteArray bytes(4, '\0');
+    bytes[0] = static_cast<char>(reply.b1);
+    bytes[1] = static_cast<char>(reply.b2);
+    bytes[2] = static_cast<char>(reply.b3);
+    bytes[3] = static_cast<char>(reply.b4);
+    return bytes;
 }
 
 int sendFrame(SerialPort& port, const ControlFrame& frame) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Unit.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <array>
 #include <optional>
@@ -27,13 +30,21 @@ class SerialPort;
 //   3       1       +3.3 V reading, raw 0..255
 //   4..     -       ignored
 
-// Load settings run from 0 (no load) to 255 (full load).
-inline constexpr int maxLoadSetting = 255;
-
-// The inverted load byte the unit expects for a load setting.
+// The inverted load byte the unit expects for a load setting, and back.
 constexpr quint8 loadCode(int setting) {
     return static_cast<quint8>(maxLoadSetting - setting);
 }
+constexpr int loadSetting(quint8 code) {
+    return maxLoadSetting - code;
+}
+
+// The +5 V, +12 V and +3.3 V load settings, 0..255.
+struct LoadSettings {
+    int load5 = 0;
+    int load12 = 0;
+    int load33 = 0;
+    friend bool operator==(const LoadSettings&, const LoadSettings&) = default;
+};
 
 struct ControlFrame {
     quint8 supplySwitch = 0;
@@ -49,6 +60,13 @@ struct ControlFrame {
 
 // Builds the frame from the supply switch and the three load settings (each 0..255).
 ControlFrame controlFrame(bool supplyOn, int setting5, int setting12, int setting33);
+ControlFrame controlFrame(bool supplyOn, const LoadSettings& settings);
+
+// The load settings a frame asks for.
+LoadSettings loadSettings(const ControlFrame& frame);
+
+// A frame as the unit takes it from four received bytes.
+ControlFrame controlFrameOf(QByteArrayView fourBytes);
 
 // Supply off, no load on any output.
 inline constexpr ControlFrame allOffFrame{0, 255, 255, 255};
@@ -64,6 +82,9 @@ struct ReplyFrame {
 // Takes a reply apart: nothing (no link) for fewer than four bytes or for a single blank,
 // which the unit never sends as a reading.
 std::optional<ReplyFrame> replyFrame(const QByteArray& reply);
+
+// The four bytes the unit sends for a reply.
+QByteArray replyBytes(const ReplyFrame& reply);
 
 // Sends the frame as four single-byte writes, one directly after the other. A byte that
 // cannot be written is skipped and the rest still go out; returns how many were written.

@@ -1,12 +1,13 @@
 #include "LimitSetting.h"
 
 #include "Conversions.h"
+#include "LoadFrame.h"
 
 namespace velmor {
 
 LimitDisplays limitDisplays(int position5, int position12, int position33, int positionPower) {
-    return {formatReading(current5(position5)), formatReading(current12(position12)),
-            formatReading(current33(position33)),
+    const LoadAmps amps = loadAmps({position5, position12, position33});
+    return {formatReading(amps.amps5), formatReading(amps.amps12), formatReading(amps.amps33),
             formatReading(static_cast<double>(powerLimitWatts(positionPower)))};
 }
 

@@ -1,6 +1,8 @@
 #include "MeasurementCycle.h"
 
 #include "Conversions.h"
+#include "LoadFrame.h"
+#include "Reading.h"
 
 namespace velmor {
 
@@ -33,9 +35,10 @@ Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSe
     }
     m.linked = true;
     m.diagnostic = diagnosticLine(*reply);
-    m.volts5Caption = formatReading(volts5Manual(reply->b2));
-    m.volts12Caption = formatReading(volts12(reply->b3));
-    m.volts33Caption = formatReading(volts33(reply->b4));
+    const Reading reading = manualReading(*reply);
+    m.volts5Caption = formatReading(reading.volts5);
+    m.volts12Caption = formatReading(reading.volts12);
+    m.volts33Caption = formatReading(reading.volts33);
     // The power works from the voltages as the operator sees them, not from the exact ones.
     m.volts5 = parseReading(m.volts5Caption);
     m.volts12 = parseReading(m.volts12Caption);
@@ -44,9 +47,10 @@ Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSe
     m.clamped = {clampToLimit(settings.load5, limits.loadLimit1),
                  clampToLimit(settings.load12, limits.loadLimit2),
                  clampToLimit(settings.load33, limits.loadLimit3)};
-    m.amps5Caption = formatReading(current5(m.clamped.load5));
-    m.amps12Caption = formatReading(current12(m.clamped.load12));
-    m.amps33Caption = formatReading(current33(m.clamped.load33));
+    const LoadAmps amps = loadAmps(m.clamped);
+    m.amps5Caption = formatReading(amps.amps5);
+    m.amps12Caption = formatReading(amps.amps12);
+    m.amps33Caption = formatReading(amps.amps33);
 
     m.power = totalPower(m.volts5, m.volts12, m.volts33, m.clamped.load5, m.clamped.load12,
                          m.clamped.load33);
@@ -57,7 +61,7 @@ Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSe
         m.powerBack = red;
 
     // Last, so the unit never gets more load than the clamp and the cut allow.
-    m.frame = controlFrame(supplyOn, m.settings.load5, m.settings.load12, m.settings.load33);
+    m.frame = controlFrame(supplyOn, m.settings);
     return m;
 }
 

@@ -35,14 +35,6 @@ constexpr int clampToLimit(int setting, int limit) {
 // Overload is a power strictly above the limit of 2 W per unit of the power limit.
 bool isOverload(double power, int powerLimit);
 
-// The +5 V, +12 V and +3.3 V load settings, 0..255, as the load scroll bars hold them.
-struct LoadSettings {
-    int load5 = 0;
-    int load12 = 0;
-    int load33 = 0;
-    friend bool operator==(const LoadSettings&, const LoadSettings&) = default;
-};
-
 // Everything one measurement tick shows and sends. Without a usable reply only the voltage
 // readouts (the no-link texts) and the power readout's colour change, and nothing is sent.
 struct Measurement {

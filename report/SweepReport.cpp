@@ -202,8 +202,9 @@ private:
         if (!index)
             return line + tr("none");
         const MapCell& cell = sweep_.record[*index];
-        const double volts = five ? volts5Graph(cell.b2) : volts12(cell.b3);
-        const double nominal = five ? 5 : 12;
+        const Reading reading = cellReading(cell);
+        const double volts = five ? reading.volts5 : reading.volts12;
+        const double nominal = five ? output5.nominalVolts : output12.nominalVolts;
         return line + tr("%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)")
                           .arg(fixed(volts, 3), signedFixed(volts - nominal, 3),
                                signedFixed((volts - nominal) / nominal * 100, 2),
@@ -262,18 +263,18 @@ private:
     }
 
     QString range33() const {
-        std::optional<int> low;
-        std::optional<int> high;
+        std::optional<double> low;
+        std::optional<double> high;
         const SettledRun settled = settleSweep(sweep_.record);
         for (std::size_t i = 0; i < sweep_.record.size(); ++i)
-            if (const MapCell& cell = sweep_.record[i]; settled.settling[i] == Settling::Judged) {
-                low = std::min<int>(low.value_or(cell.b4), cell.b4);
-                high = std::max<int>(high.value_or(cell.b4), cell.b4);
+            if (settled.settling[i] == Settling::Judged) {
+                const double volts = cellReading(sweep_.record[i]).volts33;
+                low = std::min(low.value_or(volts), volts);
+                high = std::max(high.value_or(volts), volts);
             }
         if (!low)
             return tr("+3.3 V seen: none");
-        return tr("+3.3 V seen: %1 V to %2 V")
-            .arg(fixed(volts33(*low), 3), fixed(volts33(*high), 3));
+        return tr("+3.3 V seen: %1 V to %2 V").arg(fixed(*low, 3), fixed(*high, 3));
     }
 
     QPainter& p_;

@@ -40,15 +40,6 @@ QStringList faultModeNames() {
     return list;
 }
 
-QByteArray replyBytes(const ReplyFrame& reply) {
-    QByteArray bytes(4, '\0');
-    bytes[0] = static_cast<char>(reply.b1);
-    bytes[1] = static_cast<char>(reply.b2);
-    bytes[2] = static_cast<char>(reply.b3);
-    bytes[3] = static_cast<char>(reply.b4);
-    return bytes;
-}
-
 QByteArray ReplyShaper::shape(FaultMode mode, const ReplyFrame& reply) {
     switch (mode) {
     case FaultMode::Normal:

@@ -43,6 +43,4 @@ private:
     int shortLength_ = 0;
 };
 
-QByteArray replyBytes(const ReplyFrame& reply);
-
 } // namespace velmor::sim

@@ -11,10 +11,8 @@ std::vector<ControlFrame> FrameAssembler::feed(const QByteArray& bytes, qint64 n
 
     std::vector<ControlFrame> frames;
     qsizetype i = 0;
-    for (; partial_.size() - i >= 4; i += 4) {
-        const auto byte = [&](qsizetype k) { return static_cast<quint8>(partial_[i + k]); };
-        frames.push_back(ControlFrame{byte(0), byte(1), byte(2), byte(3)});
-    }
+    for (; partial_.size() - i >= 4; i += 4)
+        frames.push_back(controlFrameOf(QByteArrayView(partial_).sliced(i, 4)));
     partial_.remove(0, i);
     return frames;
 }

@@ -1,6 +1,6 @@
 #include "SupplyModel.h"
 
-#include "Conversions.h"
+#include "LoadFrame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,30 +28,17 @@ Ratios ratiosUnderLoad(double amps5, double amps12, double amps33) {
     const double own12 = drop12PerAmp * amps12;
     // The regulator raises both outputs until the weighted average of the two is nominal.
     const double raise = feedbackShare5 * own5 + (1 - feedbackShare5) * own12;
-    const double sag = sagPerWatt * (5 * amps5 + 12 * amps12);
+    const double sag = sagPerWatt * (output5.nominalVolts * amps5 + output12.nominalVolts * amps12);
     return {1 + raise - own5 - sag, 1 + raise - own12 - sag, 1 - drop33PerAmp * amps33};
-}
-
-int setting(quint8 code) {
-    return maxLoadSetting - code;
-}
-
-double amps5(const ControlFrame& f) {
-    return current5(setting(f.load5Code));
-}
-double amps12(const ControlFrame& f) {
-    return current12(setting(f.load12Code));
-}
-double amps33(const ControlFrame& f) {
-    return current33(setting(f.load33Code));
 }
 
 } // namespace
 
 quint8 readingByte(double ratioToNominal) {
     // (V - 0.8 nom) / (0.4 nom) * 255, written around nominal so nominal is exactly 127.5.
-    const double b = 127.5 + (ratioToNominal - 1) * 637.5;
-    return static_cast<quint8>(std::clamp(std::lround(b), 0L, 255L));
+    constexpr double perNominal = maxReading * 100.0 / (readingHighPercent - readingLowPercent);
+    const double b = maxReading / 2.0 + (ratioToNominal - 1) * perNominal;
+    return static_cast<quint8>(std::clamp(std::lround(b), 0L, long{maxReading}));
 }
 
 void SupplyModel::apply(const ControlFrame& frame, qint64 atMs) {
@@ -73,7 +60,8 @@ void SupplyModel::apply(const ControlFrame& frame, qint64 atMs) {
 Ratios SupplyModel::ratiosAt(qint64 atMs) const {
     if (!isOn() || atMs < movingAtMs_)
         return isOn() ? from_ : Ratios{};
-    const Ratios target = ratiosUnderLoad(amps5(frame_), amps12(frame_), amps33(frame_));
+    const LoadAmps amps = loadAmps(loadSettings(frame_));
+    const Ratios target = ratiosUnderLoad(amps.amps5, amps.amps12, amps.amps33);
     if (settleMs_ == 0)
         return target;
     const double left = std::exp(-static_cast<double>(atMs - movingAtMs_) / settleMs_);
@@ -91,13 +79,14 @@ SupplyOutputs SupplyModel::outputs() const {
     SupplyOutputs out;
     if (!isOn())
         return out;
-    out.amps5 = amps5(frame_);
-    out.amps12 = amps12(frame_);
-    out.amps33 = amps33(frame_);
+    const LoadAmps amps = loadAmps(loadSettings(frame_));
+    out.amps5 = amps.amps5;
+    out.amps12 = amps.amps12;
+    out.amps33 = amps.amps33;
     const Ratios r = ratiosUnderLoad(out.amps5, out.amps12, out.amps33);
-    out.volts5 = 5 * r.v5;
-    out.volts12 = 12 * r.v12;
-    out.volts33 = 3.3 * r.v33;
+    out.volts5 = output5.nominalVolts * r.v5;
+    out.volts12 = output12.nominalVolts * r.v12;
+    out.volts33 = output33.nominalVolts * r.v33;
     out.watts = out.volts5 * out.amps5 + out.volts12 * out.amps12 + out.volts33 * out.amps33;
     return out;
 }

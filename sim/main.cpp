@@ -14,10 +14,10 @@ namespace {
 
 void logFrame(const velmor::sim::ReceivedFrame& received) {
     const velmor::ControlFrame& f = received.frame;
+    const velmor::LoadSettings loads = velmor::loadSettings(f);
     std::printf("%12.3f ms  %02X %02X %02X %02X  switch %d, +5 V %d, +12 V %d, +3.3 V %d\n",
                 static_cast<double>(received.atMicroseconds) / 1000.0, f.supplySwitch, f.load33Code,
-                f.load12Code, f.load5Code, f.supplySwitch, velmor::maxLoadSetting - f.load5Code,
-                velmor::maxLoadSetting - f.load12Code, velmor::maxLoadSetting - f.load33Code);
+                f.load12Code, f.load5Code, f.supplySwitch, loads.load5, loads.load12, loads.load33);
     std::fflush(stdout);
 }
 

@@ -57,17 +57,18 @@ const QByteArray crossLoadCsvHeader =
     "volts5_V,volts12_V,volts33_V,k5,k12,cell_class";
 
 double cellDeviation5(const MapCell& cell) {
-    return volts5Graph(cell.b2) - 5;
+    return cellReading(cell).volts5 - output5.nominalVolts;
 }
 
 double cellDeviation12(const MapCell& cell) {
-    return volts12(cell.b3) - 12;
+    return cellReading(cell).volts12 - output12.nominalVolts;
 }
 
 QByteArray crossLoadCsv(const MapRecord& record) {
     QByteArray csv = crossLoadCsvHeader + '\n';
     csv.reserve(csv.size() + static_cast<qsizetype>(record.size()) * 80);
     for (const MapCell& cell : record) {
+        const Reading reading = cellReading(cell);
         const QStringList fields{QString::number(cell.row),
                                  QString::number(cell.column),
                                  QString::number(2 * cell.row),
@@ -77,9 +78,9 @@ QByteArray crossLoadCsv(const MapRecord& record) {
                                  QString::number(cell.b2),
                                  QString::number(cell.b3),
                                  QString::number(cell.b4),
-                                 fixed(volts5Graph(cell.b2), 4),
-                                 fixed(volts12(cell.b3), 4),
-                                 fixed(volts33(cell.b4), 4),
+                                 fixed(reading.volts5, 4),
+                                 fixed(reading.volts12, 4),
+                                 fixed(reading.volts33, 4),
                                  QString::number(cell.k5),
                                  QString::number(cell.k12),
                                  QString::number(cellClass(cell.k5, cell.k12))};
@@ -92,21 +93,21 @@ std::vector<RunReading> sweepReadings(const MapRecord& record) {
     std::vector<RunReading> readings;
     readings.reserve(record.size());
     for (std::size_t i = 0; i < record.size(); ++i) {
-        const MapCell& cell = record[i];
+        const Reading reading = cellReading(record[i]);
         RunReading r{static_cast<qint64>(i) * sweepTickMs,
                      i > 0,
                      0,
                      0,
                      0,
-                     volts5Graph(cell.b2) / 5,
-                     volts12(cell.b3) / 12,
-                     volts33(cell.b4) / 3.3};
+                     reading.volts5 / output5.nominalVolts,
+                     reading.volts12 / output12.nominalVolts,
+                     reading.volts33 / output33.nominalVolts};
         if (i > 0) {
             const MapCell& before = record[i - 1];
-            const ControlFrame frame = sweepFrame(1, before.column + 1, before.row);
-            r.load5 = maxLoadSetting - frame.load5Code;
-            r.load12 = maxLoadSetting - frame.load12Code;
-            r.load33 = maxLoadSetting - frame.load33Code;
+            const LoadSettings loads = loadSettings(sweepFrame(1, before.column + 1, before.row));
+            r.load5 = loads.load5;
+            r.load12 = loads.load12;
+            r.load33 = loads.load33;
         }
         readings.push_back(r);
     }
@@ -200,10 +201,10 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, 
                                                .arg(percentOf(summary.insideBand, summary.judged)));
     const MapCell* worst5 = summary.worst5 ? &record[*summary.worst5] : nullptr;
     const MapCell* worst12 = summary.worst12 ? &record[*summary.worst12] : nullptr;
-    lines << worstLine(QStringLiteral("+5 V"), worst5, worst5 ? volts5Graph(worst5->b2) : 0, 5,
+    lines << worstLine(QStringLiteral("+5 V"), worst5, worst5 ? cellReading(*worst5).volts5 : 0, 5,
                        worst5 ? worst5->k5 : 0);
-    lines << worstLine(QStringLiteral("+12 V"), worst12, worst12 ? volts12(worst12->b3) : 0, 12,
-                       worst12 ? worst12->k12 : 0);
+    lines << worstLine(QStringLiteral("+12 V"), worst12,
+                       worst12 ? cellReading(*worst12).volts12 : 0, 12, worst12 ? worst12->k12 : 0);
     if (summary.didNotPowerOn)
         lines << QStringLiteral("Power-on: the supply did not power on (not all three outputs "
                                 "within ±10 % %1 s after switch-on)")

@@ -5,15 +5,16 @@
 namespace velmor {
 
 MapCell paintedCell(const ReplyFrame& reply, const SweepTick& tick) {
+    const DeviationClasses k = deviationClasses(reply);
     const int column = std::min(tick.cell.x1, tick.cell.x2) / cellTwips;
     const int row = (mapBaseTwips - std::max(tick.cell.y1, tick.cell.y2)) / cellTwips;
-    return MapCell{static_cast<qint16>(row),
-                   static_cast<qint16>(column),
-                   reply.b2,
-                   reply.b3,
-                   reply.b4,
-                   static_cast<quint8>(deviationClass5(reply.b2)),
-                   static_cast<quint8>(deviationClass12(reply.b3))};
+    return MapCell{
+        static_cast<qint16>(row),  static_cast<qint16>(column), reply.b2, reply.b3, reply.b4,
+        static_cast<quint8>(k.k5), static_cast<quint8>(k.k12)};
+}
+
+Reading cellReading(const MapCell& cell) {
+    return graphReading(ReplyFrame{0, cell.b2, cell.b3, cell.b4});
 }
 
 } // namespace velmor

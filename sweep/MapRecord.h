@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frames.h"
+#include "Reading.h"
 #include "Sweep.h"
 
 #include <QtGlobal>
@@ -29,5 +30,8 @@ using MapRecord = std::vector<MapCell>;
 // The cell a painting tick put on the map, from the reply the tick read. The place is read off
 // the painted box, so the record cannot disagree with the map.
 MapCell paintedCell(const ReplyFrame& reply, const SweepTick& tick);
+
+// The cell's reading in the graph window's volts.
+Reading cellReading(const MapCell& cell);
 
 } // namespace velmor

@@ -1,6 +1,6 @@
 #include "Sweep.h"
 
-#include "Conversions.h"
+#include "Reading.h"
 
 #include <algorithm>
 
@@ -8,8 +8,9 @@ namespace velmor {
 
 namespace {
 
-quint8 sweepLoadCode(int step) {
-    return loadCode(std::clamp(2 * step, 0, maxLoadSetting));
+// Step n of either axis is load setting 2n, the last one held at full load.
+int sweepSetting(int step) {
+    return std::clamp(2 * step, 0, maxLoadSetting);
 }
 
 } // namespace
@@ -18,20 +19,20 @@ const QString noLinkCaption = QStringLiteral("нет\r\nСвязи");
 const QString testEndCaption = QStringLiteral("ТЕСТ\r\nЗАКОНЧЕН");
 
 ControlFrame sweepFrame(int graphSupplyOn, int load12Step, int load5Step) {
-    return ControlFrame{static_cast<quint8>(graphSupplyOn), 255, sweepLoadCode(load12Step),
-                        sweepLoadCode(load5Step)};
+    return controlFrame(graphSupplyOn != 0, sweepSetting(load5Step), sweepSetting(load12Step), 0);
 }
 
 ControlFrame sweepEndFrame(int graphSupplyOn) {
-    return ControlFrame{static_cast<quint8>(graphSupplyOn), 255, 255, 255};
+    return controlFrame(graphSupplyOn != 0, LoadSettings{});
 }
 
 QString sweepReadout(const ReplyFrame& reply, int load12Step, int load5Step) {
-    return formatReading(volts5Graph(reply.b2)) + QStringLiteral("     ") +
+    const Reading r = graphReading(reply);
+    return formatReading(r.volts5) + QStringLiteral("     ") +
            formatReading(nominalCurrent5(load5Step)) + QStringLiteral("\r\n") +
-           formatReading(volts12(reply.b3)) + QStringLiteral("   ") +
+           formatReading(r.volts12) + QStringLiteral("   ") +
            formatReading(nominalCurrent12(load12Step)) + QStringLiteral("\r\n") +
-           formatReading(volts33(reply.b4));
+           formatReading(r.volts33);
 }
 
 SweepTick sweepStep(const Limits& limits, const SweepPosition& position,
@@ -44,8 +45,7 @@ SweepTick sweepStep(const Limits& limits, const SweepPosition& position,
         return tick;
     }
 
-    const int k5 = deviationClass5(reply->b2);
-    const int k12 = deviationClass12(reply->b3);
+    const auto [k5, k12] = deviationClasses(*reply);
     tick.indicator5 = classColour(k5);
     tick.indicator12 = classColour(k12);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourValue.h"
+#include "Conversions.h"
 #include "Deviation.h"
 #include "Frames.h"
 #include "Limits.h"
@@ -19,23 +20,22 @@ namespace velmor {
 // The sweep advances one step per tick of the graph window's Timer1.
 inline constexpr int sweepTickMs = 100;
 
-// Nominal load currents of a step, in amperes: 40/128 A per +5 V step, 21/128 A per +12 V step.
-constexpr double nominalCurrent5(int load5Step) {
-    return static_cast<double>(load5Step * 40) / 128;
+// An output's full-scale power in whole watts: 200 W on +5 V, 252 W on +12 V.
+constexpr int fullScaleWatts(const UnitOutput& output) {
+    return static_cast<int>(output.fullScaleAmps * output.nominalVolts);
 }
-constexpr double nominalCurrent12(int load12Step) {
-    return static_cast<double>(load12Step * 21) / 128;
-}
+static_assert(fullScaleWatts(output5) == output5.fullScaleAmps * output5.nominalVolts &&
+              fullScaleWatts(output12) == output12.fullScaleAmps * output12.nominalVolts);
 
-// Nominal load power of a step, in 1/128 W so that the comparisons are exact:
-// (load5Step * 40/128 A) * 5 V + (load12Step * 21/128 A) * 12 V.
+// Nominal load power of a step (nominalCurrent5 and nominalCurrent12, Unit.h), in 1/128 W so
+// that the comparisons are exact: (load5Step * 40/128 A) * 5 V + (load12Step * 21/128 A) * 12 V.
 constexpr int sweepPower128(int load5Step, int load12Step) {
-    return load5Step * 40 * 5 + load12Step * 21 * 12;
+    return load5Step * fullScaleWatts(output5) + load12Step * fullScaleWatts(output12);
 }
 
 // The power bound 2 * powerLimit W in the same 1/128 W units.
 constexpr int powerBound128(int powerLimit) {
-    return 2 * powerLimit * 128;
+    return powerLimitWatts(powerLimit) * sweepStepsFullScale;
 }
 
 // The row ends when the +12 V step reaches half its limit (true division) or the step's power

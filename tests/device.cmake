@@ -4,4 +4,5 @@ velmor_add_test(device_tests
     device/LineSettingsTest.cpp
     device/LinkTraceTest.cpp
     device/SettlingTest.cpp
+    device/UnitTest.cpp
     LIBS velmor_device)

@@ -1,6 +1,6 @@
 #include "UnattendedSweep.h"
 
-#include "Conversions.h"
+#include "Reading.h"
 #include "MapExport.h"
 #include "MapPicture.h"
 #include "MapSave.h"
@@ -76,8 +76,9 @@ void UnattendedSweep::showProgress(const StepReading& reading, std::optional<int
     p.cellsDone = static_cast<int>(step_.record().size());
     p.elapsedMs = reading.sinceStartMs;
     p.remainingMs = qint64{sweepTickMs} * (std::max(p.cellsExpected - p.cellsDone, 0) + 1);
-    p.volts5 = volts5Graph(reading.reply->b2);
-    p.volts12 = volts12(reading.reply->b3);
+    const Reading volts = graphReading(*reading.reply);
+    p.volts5 = volts.volts5;
+    p.volts12 = volts.volts12;
     if (output_.terminal) {
         std::fprintf(output_.stream, "\r%s", qPrintable(progressBar(p)));
     } else if (rowDone) {

@@ -6,6 +6,7 @@
 #include "MapPicture.h"
 #include "MapSave.h"
 #include "Printable.h"
+#include "Reading.h"
 #include "ReportPage.h"
 #include "SafeWrite.h"
 #include "SessionReport.h"
@@ -66,13 +67,21 @@ qint64 msBetween(const QString& from, const QString& to) {
         .msecsTo(QDateTime::fromString(to, Qt::ISODateWithMs));
 }
 
+// A stored tick in the manual window's volts; the store checked its bytes are 0..255.
+Reading tickReading(const StoredTick& t) {
+    const auto byte = [](int b) { return static_cast<quint8>(b); };
+    return manualReading(ReplyFrame{byte(t.b1), byte(t.b2), byte(t.b3), byte(t.b4)});
+}
+
 // The session's readings as its report and its statistics take them.
 std::vector<SessionSample> samplesOf(const StoredSession& s) {
     std::vector<SessionSample> samples;
     samples.reserve(s.ticks.size());
-    for (const StoredTick& t : s.ticks)
-        samples.push_back({msBetween(s.startedAt, t.at), volts5Manual(t.b2), volts12(t.b3),
-                           volts33(t.b4), t.load5, t.load12, t.load33, t.power, t.overload});
+    for (const StoredTick& t : s.ticks) {
+        const Reading r = tickReading(t);
+        samples.push_back({msBetween(s.startedAt, t.at), r.volts5, r.volts12, r.volts33, t.load5,
+                           t.load12, t.load33, t.power, t.overload});
+    }
     return samples;
 }
 
@@ -237,15 +246,16 @@ std::variant<QStringList, QString> reportSession(const StoredSession& s, const Q
 std::variant<QStringList, QString> exportSession(const StoredSession& s, const QString& folder) {
     QByteArray csv = "at,b1,b2,b3,b4,volts5_V,volts12_V,volts33_V,load5_setting,load12_setting,"
                      "load33_setting,power_W,overload\n";
-    for (const StoredTick& t : s.ticks)
+    for (const StoredTick& t : s.ticks) {
+        const Reading r = tickReading(t);
         csv += QStringList{t.at,
                            QString::number(t.b1),
                            QString::number(t.b2),
                            QString::number(t.b3),
                            QString::number(t.b4),
-                           QString::number(volts5Manual(t.b2), 'f', 4),
-                           QString::number(volts12(t.b3), 'f', 4),
-                           QString::number(volts33(t.b4), 'f', 4),
+                           QString::number(r.volts5, 'f', 4),
+                           QString::number(r.volts12, 'f', 4),
+                           QString::number(r.volts33, 'f', 4),
                            QString::number(t.load5),
                            QString::number(t.load12),
                            QString::number(t.load33),
@@ -254,6 +264,7 @@ std::variant<QStringList, QString> exportSession(const StoredSession& s, const Q
                    .join(QLatin1Char(','))
                    .toUtf8() +
                '\n';
+    }
     const QString path =
         stemIn(folder, QStringLiteral("session-") + shortId(s.id)) + QStringLiteral(".csv");
     if (auto error = writeFile(path, csv))
@@ -333,8 +344,8 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
                 .arg(c.to->column)
                 .arg(cellClass(c.from->k5, c.from->k12))
                 .arg(cellClass(c.to->k5, c.to->k12))
-                .arg(volts(volts5Graph(c.from->b2)), volts(volts5Graph(c.to->b2)),
-                     volts(volts12(c.from->b3)), volts(volts12(c.to->b3)));
+                .arg(volts(cellReading(*c.from).volts5), volts(cellReading(*c.to).volts5),
+                     volts(cellReading(*c.from).volts12), volts(cellReading(*c.to).volts12));
     }
     return Comparison{
         text +

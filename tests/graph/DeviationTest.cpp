@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace velmor;
 
 namespace {
@@ -44,6 +46,20 @@ TEST(ClassColourTest, tableRunsGreenToGreyAndStaysGreyBeyondSix) {
     EXPECT_EQ(classColour(5), rgb(120, 90, 90));
     for (const int k : {6, 7, 16, 20})
         EXPECT_EQ(classColour(k), rgb(100, 100, 100)) << k;
+}
+
+// The classes as the map first worked them out, from volts of their own.
+TEST(DeviationClassTest, classesEqualTheirFirstDerivationForEveryByte) {
+    for (int b = 0; b <= 255; ++b) {
+        const int k5 =
+            static_cast<int>(std::lround(std::abs(static_cast<double>(b * 2) / 255 - 1) * 100)) / 5;
+        const int k12 =
+            static_cast<int>(std::lround(std::abs(b * 4.8 / 255 + 9.6 - 12) * 100)) / 12;
+        const auto q = static_cast<quint8>(b);
+        const DeviationClasses k = deviationClasses(ReplyFrame{0, q, q, 0});
+        EXPECT_EQ(k.k5, k5) << b;
+        EXPECT_EQ(k.k12, k12) << b;
+    }
 }
 
 } // namespace
