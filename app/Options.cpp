@@ -21,10 +21,95 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(Options)
 };
 
+// The command line's options, one table for parsing and for the help text, and for the look
+// at the arguments before there is an application.
+class CommandLine {
+public:
+    CommandLine() {
+        parser.addOption(portOption);
+        parser.addOption(languageOption);
+        parser.addOption(resultsOption);
+        parser.addOptions({unitOption, modelOption, operatorOption});
+        parser.addOption(simulateOption);
+        parser.addOption(listPortsOption);
+        parser.addOption(traceOption);
+        parser.addOptions({sweepOption, limitsOption, reportOption, linkTimeoutOption});
+    }
+
+    // Parsed quietly: what a complaint is about is for parseOptions to say.
+    explicit CommandLine(const QStringList& arguments) : CommandLine() { parser.parse(arguments); }
+
+    bool helpWanted() const { return parser.isSet(helpOption) || parser.isSet(helpAllOption); }
+
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption helpAllOption{QStringLiteral("help-all")}; // added with --help
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption portOption{
+        QStringLiteral("port"),
+        QStringLiteral("Device that serial port 1 maps to (default %1).")
+            .arg(platformPortDevice(1)),
+        QStringLiteral("DEVICE")};
+    const QCommandLineOption simulateOption{
+        QStringLiteral("simulate"),
+        QStringLiteral("Run against the built-in simulated unit instead of a real one.")};
+    const QCommandLineOption listPortsOption{
+        QStringLiteral("list-ports"), QStringLiteral("Print the machine's serial ports and exit.")};
+    const QCommandLineOption traceOption{
+        QStringLiteral("trace"),
+        QStringLiteral("Record every byte in and out of the link, with timestamps, in FILE."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption sweepOption{
+        QStringLiteral("sweep"),
+        QStringLiteral("Run the cross-load sweep without a window and save it as NAME in the Graf "
+                       "folder. Exit status 0 passed, 2 failed, 3 no reading judged (no "
+                       "verdict), 1 not run or interrupted."),
+        QStringLiteral("NAME")};
+    const QCommandLineOption limitsOption{
+        QStringLiteral("limits"),
+        QStringLiteral("With --sweep: LoadLimit1, LoadLimit2 and PowerLimit, 0..255 each "
+                       "(default 80,80,70)."),
+        QStringLiteral("L1,L2,P")};
+    const QCommandLineOption reportOption{
+        QStringLiteral("report"), QStringLiteral("With --sweep: also write the PDF report.")};
+    const QCommandLineOption linkTimeoutOption{
+        QStringLiteral("link-timeout"),
+        QStringLiteral("With --sweep: give up after SECONDS without a reply (default 30)."),
+        QStringLiteral("SECONDS")};
+    const QCommandLineOption resultsOption{
+        QStringLiteral("results"),
+        QStringLiteral("Where test records go: postgresql://user@host:port/database (a server "
+                       "the lab's benches share), sqlite:/path/file.sqlite, or off. Default: the "
+                       "\"results\" key of velmor-test.conf in the user's configuration folder, "
+                       "else results.sqlite in the user's data folder."),
+        QStringLiteral("URL")};
+    const QCommandLineOption unitOption{
+        QStringLiteral("unit"),
+        QStringLiteral("Serial number of the unit under test, kept in its test records (1 to 64 "
+                       "printable characters). Default: the \"unit\" line of velmor-test.conf "
+                       "for the windows."),
+        QStringLiteral("SERIAL")};
+    const QCommandLineOption modelOption{
+        QStringLiteral("model"),
+        QStringLiteral("Model of the unit under test (likewise; config line \"model\")."),
+        QStringLiteral("NAME")};
+    const QCommandLineOption operatorOption{
+        QStringLiteral("operator"),
+        QStringLiteral("Who runs the test (likewise; config line \"operator\")."),
+        QStringLiteral("NAME")};
+    const QCommandLineOption languageOption{
+        QStringLiteral("language"),
+        QStringLiteral("Language of the reports and of the command line's messages: ru or en "
+                       "(default ru; en where LC_ALL, LC_MESSAGES or LANG starts with \"en\"). "
+                       "The windows are Russian."),
+        QStringLiteral("LANG")};
+};
+
 } // namespace
 
 std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode) {
-    QCommandLineParser parser;
+    CommandLine c;
+    QCommandLineParser& parser = c.parser;
     parser.setApplicationDescription(
         QStringLiteral(
             "Test bench for PC power supplies on a load-and-measurement unit.\n\n"
@@ -33,97 +118,28 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
             "SIGTERM, SIGINT and SIGHUP end the program cleanly: the supply and the loads off, the "
             "port closed.")
             .arg(mapsFolderOfThisProgram().path));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption portOption(
-        QStringLiteral("port"),
-        QStringLiteral("Device that serial port 1 maps to (default %1).")
-            .arg(platformPortDevice(1)),
-        QStringLiteral("DEVICE"));
-    const QCommandLineOption simulateOption(
-        QStringLiteral("simulate"),
-        QStringLiteral("Run against the built-in simulated unit instead of a real one."));
-    const QCommandLineOption listPortsOption(
-        QStringLiteral("list-ports"), QStringLiteral("Print the machine's serial ports and exit."));
-    const QCommandLineOption traceOption(
-        QStringLiteral("trace"),
-        QStringLiteral("Record every byte in and out of the link, with timestamps, in FILE."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption sweepOption(
-        QStringLiteral("sweep"),
-        QStringLiteral("Run the cross-load sweep without a window and save it as NAME in the Graf "
-                       "folder. Exit status 0 passed, 2 failed, 3 no reading judged (no "
-                       "verdict), 1 not run or interrupted."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption limitsOption(
-        QStringLiteral("limits"),
-        QStringLiteral("With --sweep: LoadLimit1, LoadLimit2 and PowerLimit, 0..255 each "
-                       "(default 80,80,70)."),
-        QStringLiteral("L1,L2,P"));
-    const QCommandLineOption reportOption(
-        QStringLiteral("report"), QStringLiteral("With --sweep: also write the PDF report."));
-    const QCommandLineOption linkTimeoutOption(
-        QStringLiteral("link-timeout"),
-        QStringLiteral("With --sweep: give up after SECONDS without a reply (default 30)."),
-        QStringLiteral("SECONDS"));
-    const QCommandLineOption resultsOption(
-        QStringLiteral("results"),
-        QStringLiteral("Where test records go: postgresql://user@host:port/database (a server "
-                       "the lab's benches share), sqlite:/path/file.sqlite, or off. Default: the "
-                       "\"results\" key of velmor-test.conf in the user's configuration folder, "
-                       "else results.sqlite in the user's data folder."),
-        QStringLiteral("URL"));
-    const QCommandLineOption unitOption(
-        QStringLiteral("unit"),
-        QStringLiteral("Serial number of the unit under test, kept in its test records (1 to 64 "
-                       "printable characters). Default: the \"unit\" line of velmor-test.conf "
-                       "for the windows."),
-        QStringLiteral("SERIAL"));
-    const QCommandLineOption modelOption(
-        QStringLiteral("model"),
-        QStringLiteral("Model of the unit under test (likewise; config line \"model\")."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption operatorOption(
-        QStringLiteral("operator"),
-        QStringLiteral("Who runs the test (likewise; config line \"operator\")."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption languageOption(
-        QStringLiteral("language"),
-        QStringLiteral("Language of the reports and of the command line's messages: ru or en "
-                       "(default ru; en where LC_ALL, LC_MESSAGES or LANG starts with \"en\"). "
-                       "The windows are Russian."),
-        QStringLiteral("LANG"));
-    parser.addOption(portOption);
-    parser.addOption(languageOption);
-    parser.addOption(resultsOption);
-    parser.addOptions({unitOption, modelOption, operatorOption});
-    parser.addOption(simulateOption);
-    parser.addOption(listPortsOption);
-    parser.addOption(traceOption);
-    parser.addOptions({sweepOption, limitsOption, reportOption, linkTimeoutOption});
-
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         *exitCode = 2;
         return std::nullopt;
     }
-    if (parser.isSet(helpOption)) {
+    if (c.helpWanted()) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         *exitCode = 0;
         return std::nullopt;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(c.versionOption)) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
         *exitCode = 0;
         return std::nullopt;
     }
-    if (parser.isSet(listPortsOption)) {
+    if (parser.isSet(c.listPortsOption)) {
         std::fputs(qPrintable(describeSerialPorts()), stdout);
         *exitCode = 0;
         return std::nullopt;
     }
-    if (parser.isSet(portOption) && parser.isSet(simulateOption)) {
+    if (parser.isSet(c.portOption) && parser.isSet(c.simulateOption)) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(Text::tr("--port and --simulate exclude each other")));
         *exitCode = 2;
@@ -136,7 +152,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
-    for (const QCommandLineOption* option : {&portOption, &traceOption, &languageOption}) {
+    for (const QCommandLineOption* option : {&c.portOption, &c.traceOption, &c.languageOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
@@ -145,9 +161,9 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     }
     Options options;
     for (const auto& [option, field, value] :
-         {std::tuple{&unitOption, IdentityField::Serial, &options.unit.serial},
-          std::tuple{&modelOption, IdentityField::Model, &options.unit.model},
-          std::tuple{&operatorOption, IdentityField::Operator, &options.unit.operatorName}}) {
+         {std::tuple{&c.unitOption, IdentityField::Serial, &options.unit.serial},
+          std::tuple{&c.modelOption, IdentityField::Model, &options.unit.model},
+          std::tuple{&c.operatorOption, IdentityField::Operator, &options.unit.operatorName}}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1)
@@ -158,25 +174,25 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
             return refuse(QStringLiteral("%1: %2").arg(name, *why));
         *value = values.constFirst();
     }
-    for (const QCommandLineOption* o : {&limitsOption, &reportOption, &linkTimeoutOption})
-        if (parser.isSet(*o) && !parser.isSet(sweepOption))
+    for (const QCommandLineOption* o : {&c.limitsOption, &c.reportOption, &c.linkTimeoutOption})
+        if (parser.isSet(*o) && !parser.isSet(c.sweepOption))
             return refuse(Text::tr("--%1 goes with --sweep").arg(o->names().first()));
-    if (parser.isSet(languageOption) && !ui::isLanguageName(parser.value(languageOption)))
-        return refuse(ui::languageRefused(parser.value(languageOption)));
+    if (parser.isSet(c.languageOption) && !ui::isLanguageName(parser.value(c.languageOption)))
+        return refuse(ui::languageRefused(parser.value(c.languageOption)));
 
-    if (parser.isSet(sweepOption)) {
+    if (parser.isSet(c.sweepOption)) {
         SweepRequest sweep;
-        sweep.name = parser.value(sweepOption);
+        sweep.name = parser.value(c.sweepOption);
         sweep.unit = options.unit;
-        sweep.report = parser.isSet(reportOption);
-        if (parser.isSet(limitsOption)) {
-            auto limits = parseSweepLimits(parser.value(limitsOption));
+        sweep.report = parser.isSet(c.reportOption);
+        if (parser.isSet(c.limitsOption)) {
+            auto limits = parseSweepLimits(parser.value(c.limitsOption));
             if (const auto* why = std::get_if<QString>(&limits))
                 return refuse(*why);
             sweep.limits = std::get<SweepLimits>(limits);
         }
-        if (parser.isSet(linkTimeoutOption)) {
-            auto seconds = parseLinkTimeout(parser.value(linkTimeoutOption));
+        if (parser.isSet(c.linkTimeoutOption)) {
+            auto seconds = parseLinkTimeout(parser.value(c.linkTimeoutOption));
             if (const auto* why = std::get_if<QString>(&seconds))
                 return refuse(*why);
             sweep.linkTimeoutSeconds = std::get<int>(seconds);
@@ -184,28 +200,22 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         options.sweep = sweep;
     }
     options.port1Device =
-        parser.isSet(portOption) ? parser.value(portOption) : platformPortDevice(1);
-    options.simulate = parser.isSet(simulateOption);
-    options.tracePath = parser.value(traceOption);
-    if (parser.isSet(resultsOption))
-        options.resultsUrl = parser.value(resultsOption);
+        parser.isSet(c.portOption) ? parser.value(c.portOption) : platformPortDevice(1);
+    options.simulate = parser.isSet(c.simulateOption);
+    options.tracePath = parser.value(c.traceOption);
+    if (parser.isSet(c.resultsOption))
+        options.resultsUrl = parser.value(c.resultsOption);
     return options;
 }
 
 bool wantsUnattendedSweep(const QStringList& arguments) {
-    for (const QString& a : arguments.mid(1))
-        if (a == QLatin1String("--sweep") || a.startsWith(QLatin1String("--sweep=")))
-            return true;
-    return false;
+    const CommandLine c(arguments);
+    return c.parser.isSet(c.sweepOption);
 }
 
 bool wantsTextOnly(const QStringList& arguments) {
-    static const QStringList textOptions{"-h", "--help",    "-?",          "--help-all",
-                                         "-v", "--version", "--list-ports"};
-    for (const QString& a : arguments.mid(1))
-        if (textOptions.contains(a))
-            return true;
-    return false;
+    const CommandLine c(arguments);
+    return c.helpWanted() || c.parser.isSet(c.versionOption) || c.parser.isSet(c.listPortsOption);
 }
 
 } // namespace velmor

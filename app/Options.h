@@ -10,9 +10,9 @@
 
 namespace velmor {
 
-// What the command line may add around the bench: which device port 1 is, whether to run against
-// the built-in simulated unit, and a file to trace the link into. Nothing of the bench's own
-// behaviour is configurable.
+// What the command line chooses: which device port 1 is or the built-in simulated unit, a file to
+// trace the link into, the sweep without a window and its limits, where test records go and the
+// unit under test. The windows' own behaviour (their ticks, presets and limits' ranges) is fixed.
 struct Options {
     QString port1Device; // the platform's first serial port unless --port says otherwise
     bool simulate = false;

@@ -1,17 +1,13 @@
 #include "Language.h"
-#include "LinkTrace.h"
 #include "Operator.h"
 #include "Options.h"
-#include "PortGuard.h"
 #include "Recording.h"
 #include "RepeatTest.h"
 #include "RunSweep.h"
 #include "SharedState.h"
-#include "Startup.h"
 #include "TerminationSignals.h"
-#include "TitleNote.h"
 #include "UnitOptions.h"
-#include "WindowSwitcher.h"
+#include "Wiring.h"
 
 #ifdef VELMOR_HAS_SIM
 #include "SimulatedUnit.h"
@@ -116,13 +112,6 @@ int main(int argc, char** argv) {
     }
 #endif
 
-    if (!options->tracePath.isEmpty())
-        if (const auto refused =
-                velmor::traceTargetRefused(options->tracePath, options->port1Device)) {
-            std::fprintf(stderr, "velmor-test: --trace: %s\n", qPrintable(*refused));
-            return unattended ? velmor::sweepCouldNotRun : 2;
-        }
-
     // The windows take the unit from the configuration file where the command line names none;
     // the command-line sweep only from the command line, so that a line left in the file from
     // another unit never names this one.
@@ -136,27 +125,16 @@ int main(int argc, char** argv) {
         underTest = velmor::givenOver(underTest, std::get<velmor::UnitIdentity>(configured));
     }
 
-    velmor::SharedState state;
-    state.unit = underTest;
-    velmor::PortFactory makePort = velmor::devicePortFactory(options->port1Device);
-    if (!options->tracePath.isEmpty())
-        makePort = velmor::tracedPortFactory(std::move(makePort), options->tracePath);
-
-    // While records wait to be stored, every window's title says so.
-    ui::TitleNote recordsWaiting(velmor::results::troubleNote());
-    auto recording = velmor::results::Recording::start(options->resultsUrl, options->port1Device);
-    if (const auto* error = std::get_if<QString>(&recording)) {
-        std::fprintf(stderr, "velmor-test: --results: %s\n", qPrintable(*error));
-        return options->sweep ? velmor::sweepCouldNotRun : 2;
+    velmor::SharedState state; // outlives the windows
+    auto wired = velmor::Program::wire(
+        {options->port1Device, options->tracePath, options->resultsUrl, underTest});
+    if (const auto* error = std::get_if<QString>(&wired)) {
+        std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*error));
+        return unattended ? velmor::sweepCouldNotRun : 2;
     }
-    auto& recorder = std::get<0>(recording);
-    // A port left open however the program ends gets the all-off frame before it closes.
-    velmor::PortGuard ports;
-    makePort = ports.watch(std::move(makePort));
-    if (recorder) {
-        recorder->recorder().setUnit(underTest);
-        recorder->onTrouble([&recordsWaiting](bool waiting) { recordsWaiting.show(waiting); });
-    }
+    velmor::Program& program = *std::get<0>(wired);
+    const velmor::PortFactory& makePort = program.makePort();
+    velmor::results::Recording* recorder = program.recording();
     if (options->sweep) {
         // Looked up before the first frame, and the sweep goes on whatever it finds.
         std::unique_ptr<velmor::results::RepeatTestCheck> repeat;
@@ -182,27 +160,23 @@ int main(int argc, char** argv) {
     if (stop.error())
         std::fprintf(stderr, "velmor-test: cannot handle termination signals: %s\n",
                      qPrintable(*stop.error()));
-    QObject::connect(&stop, &velmor::TerminationSignals::received, [&ports](int signalNumber) {
-        ports.loadsOffAndClose();
+    QObject::connect(&stop, &velmor::TerminationSignals::received, [&program](int signalNumber) {
+        program.ports().loadsOffAndClose();
         QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
     });
 
-    auto manual = velmor::startManualWindow(state, makePort);
-    if (!manual)
-        return 1;
     // A port that cannot be opened on the way to the other window ends the program, as it
     // does at start-up. It leaves through the event loop, not exit(): the record writer's threads
     // must stop before the libraries they use are torn down.
     int fatalStatus = 0;
-    velmor::WindowSwitcher switcher(state, makePort, velmor::mapsFolderOfThisProgram(),
-                                    [&fatalStatus](const QString& title, const QString& error) {
-                                        ui::reportError(title, error);
-                                        fatalStatus = 1;
-                                        QApplication::exit(fatalStatus);
-                                    });
-    if (recorder)
-        switcher.setRecorders(&recorder->recorder(), &recorder->recorder());
-    switcher.showManualWindow(std::move(manual));
+    if (!program.openWindows(state, velmor::mapsFolderOfThisProgram(),
+                             [&fatalStatus](const QString& title, const QString& error) {
+                                 ui::reportError(title, error);
+                                 fatalStatus = 1;
+                                 QApplication::exit(fatalStatus);
+                             }))
+        return 1;
+    velmor::WindowSwitcher& switcher = *program.switcher();
     if (qEnvironmentVariableIsSet("VELMOR_REPORT_SHOWN"))
         if (QWindow* window = switcher.manualWindow()->windowHandle())
             window->installEventFilter(new ShownReport(window));

@@ -8,7 +8,7 @@
 //   manual --unit velmor-unit-sim [--frames N]
 //   sweep --unit velmor-unit-sim (--frames N | --full)
 //   limit --unit velmor-unit-sim [--seconds S]
-//       Runs the program's windows in this process, exactly as its main() puts them together,
+//       Runs the program's windows in this process, put together by the Program main() uses,
 //       against velmor-unit-sim --log in a process of its own, whose receive times give the
 //       cadence. Also this process's CPU share and memory with the window in question.
 //   manual and sweep also take --results URL (record as velmor-test --results does) and
@@ -21,11 +21,9 @@
 #include "FormGraf.h"
 #include "HScrollBar.h"
 #include "ProcessStats.h"
-#include "Recording.h"
 #include "SimulatedUnit.h"
-#include "Startup.h"
 #include "UnitProcess.h"
-#include "WindowSwitcher.h"
+#include "Wiring.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -123,37 +121,32 @@ public:
     }
 };
 
-// The program's windows as main() puts them together, on the unit in its own process.
+// The program's windows as main() puts them together (Program), on the unit in its own process.
 class DrivenProgram {
 public:
     explicit DrivenProgram(const QString& unitProgram) {
         if (const auto error = unit.start(unitProgram))
             fail(*error);
-        PortFactory makePort = devicePortFactory(unit.devicePath());
-        if (!tracePath.isEmpty())
-            makePort = tracedPortFactory(std::move(makePort), tracePath);
-        auto manual = startManualWindow(state, makePort);
-        if (!manual)
+        // No --results: no recording, rather than the user's own store.
+        auto wired = Program::wire({unit.devicePath(),
+                                    tracePath,
+                                    resultsUrl.isEmpty() ? QStringLiteral("off") : resultsUrl,
+                                    {}});
+        if (const auto* error = std::get_if<QString>(&wired))
+            fail(*error);
+        program = std::move(std::get<0>(wired));
+        if (!program->openWindows(state, mapsFolderOfThisProgram(),
+                                  [](const QString& title, const QString& error) {
+                                      fail(QStringLiteral("%1: %2").arg(title, error));
+                                  }))
             fail(QStringLiteral("the manual window did not load"));
-        switcher =
-            std::make_unique<WindowSwitcher>(state, makePort, mapsFolderOfThisProgram(),
-                                             [](const QString& title, const QString& error) {
-                                                 fail(QStringLiteral("%1: %2").arg(title, error));
-                                             });
-        if (!resultsUrl.isEmpty()) {
-            auto started = results::Recording::start(resultsUrl, unit.devicePath());
-            if (const auto* error = std::get_if<QString>(&started))
-                fail(*error);
-            recording = std::move(std::get<0>(started));
-            if (recording)
-                switcher->setRecorders(&recording->recorder(), &recording->recorder());
-        }
-        switcher->showManualWindow(std::move(manual));
+        switcher = program->switcher();
     }
 
     // Everything recorded is in the store, or the figures would not count it.
     ~DrivenProgram() {
-        switcher.reset();
+        results::Recording* recording = program->recording();
+        program->closeWindows();
         if (recording && !recording->writer().drain(30000))
             fail(QStringLiteral("the records did not reach the store"));
     }
@@ -167,8 +160,8 @@ public:
 
     UnitProcess unit;
     SharedState state;
-    std::unique_ptr<results::Recording> recording;
-    std::unique_ptr<WindowSwitcher> switcher;
+    std::unique_ptr<Program> program;
+    WindowSwitcher* switcher = nullptr;
 };
 
 void writePeriods(const std::vector<qint64>& stampsUs) {

@@ -7,8 +7,7 @@
 #include "HScrollBar.h"
 #include "ProcessStats.h"
 #include "SimulatedUnit.h"
-#include "Startup.h"
-#include "WindowSwitcher.h"
+#include "Wiring.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,17 +72,17 @@ public:
             if (unit_.receivedFrames().size() >= 1000)
                 unit_.clearReceivedFrames(); // keeps its capacity: no growth of the soak's own
         });
-        const PortFactory makePort = devicePortFactory(link_);
-        switcher_ =
-            std::make_unique<WindowSwitcher>(state_, makePort, mapsFolderOfThisProgram(),
-                                             [this](const QString& title, const QString& error) {
-                                                 fail(title + QStringLiteral(": ") + error);
-                                                 QCoreApplication::exit(2);
-                                             });
-        auto manual = startManualWindow(state_, makePort);
-        if (!manual)
+        auto wired = Program::wire({link_, {}, QStringLiteral("off"), {}});
+        if (const auto* error = std::get_if<QString>(&wired))
+            return fail(*error);
+        program_ = std::move(std::get<0>(wired));
+        if (!program_->openWindows(state_, mapsFolderOfThisProgram(),
+                                   [this](const QString& title, const QString& error) {
+                                       fail(title + QStringLiteral(": ") + error);
+                                       QCoreApplication::exit(2);
+                                   }))
             return fail("the manual window did not load");
-        switcher_->showManualWindow(std::move(manual));
+        switcher_ = program_->switcher();
         startFresh_ = measure();
         clock_.start();
         nextTripMs_ = spacingMs_;
@@ -199,7 +198,8 @@ private:
     QString link_;
     sim::SimulatedUnit unit_;
     SharedState state_;
-    std::unique_ptr<WindowSwitcher> switcher_;
+    std::unique_ptr<Program> program_; // as velmor-test puts it together
+    WindowSwitcher* switcher_ = nullptr;
     QTimer timer_;
     QElapsedTimer clock_;
     std::mt19937 random_{7};

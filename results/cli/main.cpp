@@ -16,48 +16,94 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace velmor::results;
 
 namespace {
 
-const char* const usage = R"(Usage: velmor-results [--results URL] COMMAND ...
+// The commands, each with what follows its name; the help is made from this table and from the
+// parser's options, so that neither can say what the program does not take.
+struct Command {
+    const char* name;
+    const char* synopsis;
+    int ids; // the arguments after the name
+    const char* description;
+};
+const Command commands[] = {
+    {"list",
+     "list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session]\n"
+     "     [--unit SERIAL] [--model NAME]",
+     0,
+     "one line per record, newest first; V is pass, fail, none (a completed sweep that judged "
+     "no cell) or incomplete (reset, abandoned, link lost or still open: no verdict); --unit "
+     "and --model match exactly"},
+    {"history", "history SERIAL", 1,
+     "every run of one unit, oldest first, with its outcome and key figures"},
+    {"show", "show ID", 1,
+     "a record's bench, unit, times, limits, verdict and worst cells; for a session "
+     "min/max/mean of each voltage and the overload cuts"},
+    {"export", "export ID --to DIR", 1,
+     "a sweep's .bmp, .csv and .txt as the save button writes them, or a session's readings "
+     "as CSV"},
+    {"report", "report ID [--to DIR]", 1,
+     "the record's one-page PDF report: a sweep's map, verdict and worst cells, or a "
+     "session's voltages, loads and power over time"},
+    {"compare", "compare ID1 ID2 [--to DIR]", 2,
+     "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
+     "(default: the current folder)"},
+};
 
-Reads the test records of velmor-test: every sweep of the graph window and every switched-on
-session of the manual window.
+// text in lines of at most width characters, each after indent blanks.
+QString wrapped(const QString& text, int indent, int width = 92) {
+    QString out;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+            out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+}
 
-Commands:
-  list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session]
-       [--unit SERIAL] [--model NAME]
-                          one line per record, newest first; V is pass, fail, none (a
-                          completed sweep that judged no cell) or incomplete (reset,
-                          abandoned, link lost or still open: no verdict); --unit and
-                          --model match exactly
-  history SERIAL          every run of one unit, oldest first, with its outcome and
-                          key figures
-  show ID                 a record's bench, unit, times, limits, verdict and worst cells; for a
-                          session min/max/mean of each voltage and the overload cuts
-  export ID --to DIR      a sweep's .bmp, .csv and .txt as the save button writes them,
-                          or a session's readings as CSV
-  report ID [--to DIR]    the record's one-page PDF report: a sweep's map, verdict and worst
-                          cells, or a session's voltages, loads and power over time
-  compare ID1 ID2 [--to DIR]
-                          two sweeps of the same limits cell by cell, with a difference
-                          map (BMP) in DIR (default: the current folder)
+// An entry of the help: the name, and the description beside it or, where the name is long,
+// below it.
+QString entry(const QString& name, const QString& description) {
+    constexpr int column = 26;
+    const QString text = wrapped(description, column);
+    if (name.contains(QLatin1Char('\n')) || name.size() + 4 > column)
+        return QStringLiteral("  ") + name + QLatin1Char('\n') + text;
+    return QStringLiteral("  ") + name.leftJustified(column - 2) + text.mid(column);
+}
 
-ID is a record's id or its first characters (at least 4), as list shows them. Times are
-shown in local time with their offset from UTC. Control characters in stored texts are
-shown escaped (\n, \x1b).
-
-Options:
-  --language ru|en  the language of the messages and reports (default ru; en where LC_ALL,
-                  LC_MESSAGES or LANG starts with "en"); this text is English
-  --results URL   postgresql://user@host:port/database, sqlite:/path/file.sqlite; default:
-                  the "results" key of ~/.config/velmor-test/velmor-test.conf, else
-                  ~/.local/share/velmor-test/results.sqlite
-  -h, --help      this text
-)";
+QString usageText(const QList<QCommandLineOption>& options) {
+    QString text = QStringLiteral(
+        "Usage: velmor-results [--results URL] COMMAND ...\n\n"
+        "Reads the test records of velmor-test: every sweep of the graph window and every\n"
+        "switched-on session of the manual window.\n\nCommands:\n");
+    for (const Command& c : commands)
+        text += entry(
+            QString::fromLatin1(c.synopsis).replace(QLatin1Char('\n'), QStringLiteral("\n  ")),
+            QString::fromLatin1(c.description));
+    text += QStringLiteral(
+        "\nID is a record's id or its first characters (at least 4), as list shows them. Times "
+        "are\nshown in local time with their offset from UTC. Control characters in stored "
+        "texts are\nshown escaped (\\n, \\x1b).\n\nOptions:\n");
+    for (const QCommandLineOption& o : options) {
+        if (o.description().isEmpty())
+            continue; // a command's own, shown with it
+        QStringList names;
+        for (const QString& n : o.names())
+            names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+        text += entry(names.join(QStringLiteral(", ")) +
+                          (o.valueName().isEmpty() ? QString() : QLatin1Char(' ') + o.valueName()),
+                      o.description());
+    }
+    return text;
+}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "velmor-results: %s\n", qPrintable(printable(message)));
@@ -99,8 +145,14 @@ int main(int argc, char** argv) {
 
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("this text"));
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        QStringLiteral("postgresql://user@host:port/database, sqlite:/path/file.sqlite; default: "
+                       "the \"results\" key of ~/.config/velmor-test/velmor-test.conf, else "
+                       "~/.local/share/velmor-test/results.sqlite"),
+        QStringLiteral("URL"));
     const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption verdict(QStringLiteral("verdict"), QString(), QStringLiteral("V"));
@@ -108,9 +160,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("SERIAL"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption languageOption(QStringLiteral("language"), QString(),
-                                            QStringLiteral("LANG"));
-    parser.addOptions({help, results, since, name, verdict, kind, to, unit, model, languageOption});
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("the language of the messages and reports (default ru; en where LC_ALL, "
+                       "LC_MESSAGES or LANG starts with \"en\"); this text is English"),
+        QStringLiteral("ru|en"));
+    const QList<QCommandLineOption> options{languageOption, results, since, name,  verdict,
+                                            kind,           to,      unit,  model, help};
+    parser.addOptions(options);
+    const QString usage = usageText(options);
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
         return 2;
@@ -121,16 +179,16 @@ int main(int argc, char** argv) {
     }
     const QStringList args = parser.positionalArguments();
     if (parser.isSet(help) || args.isEmpty()) {
-        std::fputs(usage, args.isEmpty() && !parser.isSet(help) ? stderr : stdout);
+        std::fputs(qPrintable(usage), args.isEmpty() && !parser.isSet(help) ? stderr : stdout);
         return parser.isSet(help) ? 0 : 2;
     }
     const QString command = args.first();
-    const qsizetype wanted = command == QLatin1String("list")      ? 1
-                             : command == QLatin1String("compare") ? 3
-                                                                   : 2;
-    if (!QStringList{"list", "history", "show", "export", "report", "compare"}.contains(command) ||
-        args.size() != wanted || (command == QLatin1String("export") && !parser.isSet(to))) {
-        std::fputs(usage, stderr);
+    const auto known =
+        std::find_if(std::begin(commands), std::end(commands),
+                     [&](const Command& c) { return command == QLatin1String(c.name); });
+    if (known == std::end(commands) || args.size() != 1 + known->ids ||
+        (command == QLatin1String("export") && !parser.isSet(to))) {
+        std::fputs(qPrintable(usage), stderr);
         return 2;
     }
 

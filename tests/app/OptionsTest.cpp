@@ -84,4 +84,25 @@ TEST(OptionsTest, unitModelAndOperatorAreCheckedOnTheCommandLineAndInTheConfigFi
         << std::get<QString>(refused).toStdString();
 }
 
+// The look at the arguments before there is an application reads them as the parser does: a
+// value is not an option, and every spelling of help is text only.
+TEST(OptionsTest, theLookBeforeStartingReadsTheArgumentsAsTheParserDoes) {
+    const auto args = [](QStringList rest) { return QStringList{"velmor-test"} + rest; };
+    EXPECT_TRUE(wantsUnattendedSweep(args({"--sweep=a"})));
+    EXPECT_TRUE(wantsUnattendedSweep(args({"--port", "/dev/ttyS1", "--sweep", "a"})));
+    EXPECT_FALSE(wantsUnattendedSweep(args({"--trace", "--sweep"}))); // a trace file's name
+    EXPECT_FALSE(wantsUnattendedSweep(args({"--unit", "--sweep"})));
+    for (const char* text : {"-h", "--help", "--help-all", "-v", "--version", "--list-ports"})
+        EXPECT_TRUE(wantsTextOnly(args({"--sweep", "a", QString::fromLatin1(text)}))) << text;
+    EXPECT_FALSE(wantsTextOnly(args({"--operator", "--help"})));
+
+    // --help-all is help too, not a silent start of nothing.
+    int exitCode = -1;
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(parseOptions(args({"--help-all"}), &exitCode));
+    const std::string help = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_NE(help.find("--link-timeout <SECONDS>"), std::string::npos) << help;
+}
+
 } // namespace

@@ -11,13 +11,11 @@
 #include "HScrollBar.h"
 #include "Label.h"
 #include "PictureBox.h"
-#include "PortGuard.h"
 #include "QtPrinters.h"
 #include "Shape.h"
 #include "SimulatedUnit.h"
-#include "Startup.h"
 #include "TextBox.h"
-#include "WindowSwitcher.h"
+#include "Wiring.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,28 +65,25 @@ inline bool finishes(QProcess& process, int timeoutMs = programPatienceMs) {
 class Bench : public ::testing::Test {
 protected:
     // Starts the unit behind a symlink (so it can come back after a drop) and the program with
-    // port 1 on that link; the manual window is loaded and shown. With a trace path, every port
-    // records its traffic there, as --trace does.
+    // port 1 on that link, put together as velmor-test does; the manual window is loaded and
+    // shown. With a trace path, every port records its traffic there, as --trace does.
     void startProgram(const QString& tracePath = {}) {
         ASSERT_TRUE(dir.isValid());
         const auto started = unit.start(linkPath());
         ASSERT_FALSE(started) << started->toStdString();
-        makePort = devicePortFactory(linkPath());
-        if (!tracePath.isEmpty())
-            makePort = tracedPortFactory(makePort, tracePath);
-        makePort = ports.watch(makePort); // as the program does, for its termination signals
+        auto wired = Program::wire({linkPath(), tracePath, QStringLiteral("off"), {}});
+        ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired))
+            << std::get<QString>(wired).toStdString();
+        program = std::move(std::get<0>(wired));
         ASSERT_TRUE(QDir().mkpath(mapsFolder.path));
-        switcher = std::make_unique<WindowSwitcher>(
-            state, makePort, mapsFolder,
-            [this](const QString& title, const QString& error) { fatal << title << error; });
-        auto manual = startManualWindow(state, makePort);
-        ASSERT_TRUE(manual);
-        switcher->showManualWindow(std::move(manual));
+        ASSERT_TRUE(program->openWindows(
+            state, mapsFolder,
+            [this](const QString& title, const QString& error) { fatal << title << error; }));
         ASSERT_TRUE(eventually([&] { return unit.hasListener(); }, benchPatienceMs));
     }
 
     void TearDown() override {
-        switcher.reset(); // the windows go before the unit
+        program.reset(); // the windows go before the unit
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -98,8 +93,8 @@ protected:
             QStringLiteral("velmor-e2e-%1").arg(QCoreApplication::applicationPid()));
     }
 
-    Form1* manual() const { return switcher->manualWindow(); }
-    FormGraf* graph() const { return switcher->graphWindow(); }
+    Form1* manual() const { return program->switcher()->manualWindow(); }
+    FormGraf* graph() const { return program->switcher()->graphWindow(); }
 
     template <class Control> static Control* find(QWidget* window, const char* name) {
         auto* control = window ? window->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
@@ -174,10 +169,8 @@ protected:
     sim::SimulatedUnit unit;
     SharedState state;
     MapsFolder mapsFolder{dir.filePath(QStringLiteral("Graf")), false};
-    PortGuard ports;
-    PortFactory makePort;
     QStringList fatal;
-    std::unique_ptr<WindowSwitcher> switcher;
+    std::unique_ptr<Program> program;
 };
 
 } // namespace velmor::testing

@@ -56,7 +56,7 @@ TEST_F(CleanEndTest, aSignalSendsTheAllOffFrameAfterTheLoadedOnesAndClosesThePor
     ASSERT_FALSE(stop.error());
     int ended = 0;
     QObject::connect(&stop, &TerminationSignals::received, [&](int signalNumber) {
-        ports.loadsOffAndClose();
+        program->ports().loadsOffAndClose();
         ended = signalNumber;
     });
     ASSERT_EQ(std::raise(SIGTERM), 0);

@@ -5,6 +5,7 @@
 #include "Bench.h"
 #include "FileContents.h"
 #include "RunSweep.h"
+#include "Startup.h"
 #include "SweepFrames.h"
 
 #include <QDir>

@@ -3,8 +3,7 @@
 // docs/graph-window.png against velmor-unit-sim; not a test.
 #include "CommandButton.h"
 #include "Operator.h"
-#include "Startup.h"
-#include "WindowSwitcher.h"
+#include "Wiring.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -22,16 +21,19 @@ int main(int argc, char** argv) {
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
     SharedState state;
-    const PortFactory makePort = devicePortFactory(QString::fromLocal8Bit(argv[1]));
-    auto manual = startManualWindow(state, makePort);
-    if (!manual)
+    auto wired = Program::wire({QString::fromLocal8Bit(argv[1]), {}, QStringLiteral("off"), {}});
+    if (const auto* error = std::get_if<QString>(&wired)) {
+        std::fprintf(stderr, "%s\n", qPrintable(*error));
         return 1;
-    WindowSwitcher switcher(state, makePort, mapsFolderOfThisProgram(),
-                            [](const QString& title, const QString& error) {
-                                ui::reportError(title, error);
-                                std::exit(1);
-                            });
-    switcher.showManualWindow(std::move(manual));
+    }
+    Program& program = *std::get<0>(wired);
+    if (!program.openWindows(state, mapsFolderOfThisProgram(),
+                             [](const QString& title, const QString& error) {
+                                 ui::reportError(title, error);
+                                 std::exit(1);
+                             }))
+        return 1;
+    WindowSwitcher& switcher = *program.switcher();
 
     const auto button = [](QWidget* window, const char* name) {
         return window->findChild<ui::CommandButton*>(QString::fromLatin1(name));

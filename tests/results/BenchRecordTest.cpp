@@ -41,7 +41,7 @@ protected:
 
     void startRecordedProgram() {
         ASSERT_NO_FATAL_FAILURE(startProgram());
-        switcher->setRecorders(recorder.get(), recorder.get());
+        program->switcher()->setRecorders(recorder.get(), recorder.get());
         manual()->setRecorder(recorder.get());
         ASSERT_TRUE(waitForFrames(1));
     }

@@ -227,3 +227,23 @@ TEST_F(ResultsCliTest, reportsAndMessagesComeInRussianWhenChosen) {
 }
 
 } // namespace
+
+namespace {
+
+// The help is made from the commands and the options the program parses: it fits a screen, and a
+// command given too few or too many ids gets it with status 2.
+TEST_F(ResultsCliTest, helpFitsAScreenAndAWrongCommandLineGetsIt) {
+    const QStringList help = results({"--help"}).split('\n');
+    EXPECT_LE(help.size(), 42);
+    for (const QString& line : help)
+        EXPECT_LE(line.size(), 92) << line.toStdString();
+    for (const char* shown : {"  list [--since DATE]", "  compare ID1 ID2 [--to DIR]",
+                              "  --language ru|en  ", "  --results URL  ", "  -h, --help  "})
+        EXPECT_TRUE(help.join('\n').contains(QLatin1String(shown))) << shown;
+    for (const QStringList& wrong : {QStringList{"show"}, QStringList{"compare", ids[0]},
+                                     QStringList{"history", "a", "b"}, QStringList{"lists"}})
+        EXPECT_TRUE(results(wrong, 2).contains("Usage: velmor-results"))
+            << wrong.join(' ').toStdString();
+}
+
+} // namespace
