@@ -5,6 +5,7 @@
 #include "Deviation.h"
 #include "ReportPage.h"
 #include "Sweep.h"
+#include "TwipScale.h"
 
 #include <QCoreApplication>
 
@@ -30,17 +31,21 @@ constexpr int cellsPerSide = 128;
 struct MapView {
     QRect source;    // in the map's pixels
     int scale = 1;   // page units per map pixel
-    qreal ratio = 1; // map pixels per twip * 15
+    qreal ratio = 1; // map pixels per logical pixel
 
     // Where a load lands, in page units from the view's top-left corner.
     QPointF at(double amps12, double amps5) const {
-        const double x = amps12 / amps12PerColumn * cellTwips * ratio / 15;
-        const double y = (mapBaseTwips - amps5 / amps5PerRow * cellTwips) * ratio / 15;
+        const double x = amps12 / amps12PerColumn * cellTwips * ratio / twipsPerPixel;
+        const double y = (mapBaseTwips - amps5 / amps5PerRow * cellTwips) * ratio / twipsPerPixel;
         return (QPointF(x, y) - QPointF(source.topLeft())) * scale;
     }
     QSizeF size() const { return QSizeF(source.size()) * scale; }
-    double amps12Span() const { return source.width() * 15 / ratio / cellTwips * amps12PerColumn; }
-    double amps5Span() const { return source.height() * 15 / ratio / cellTwips * amps5PerRow; }
+    double amps12Span() const {
+        return source.width() * twipsPerPixel / ratio / cellTwips * amps12PerColumn;
+    }
+    double amps5Span() const {
+        return source.height() * twipsPerPixel / ratio / cellTwips * amps5PerRow;
+    }
 };
 
 // The rows and columns the limits allow and the cells painted, and two cells more each way.
@@ -55,7 +60,7 @@ MapView mapView(const FinishedSweep& sweep, const QSizeF& room) {
     columns = std::min(columns + 2, cellsPerSide);
     MapView view;
     view.ratio = sweep.mapPixelRatio;
-    const auto pixel = [&view](int twips) { return qRound(twips * view.ratio / 15); };
+    const auto pixel = [&view](int twips) { return qRound(twips * view.ratio / twipsPerPixel); };
     const QRect reached(QPoint(0, pixel(mapBaseTwips - cellTwips * rows)),
                         QPoint(pixel(cellTwips * columns) - 1, pixel(mapBaseTwips) - 1));
     view.source = reached.intersected(sweep.map.rect());
