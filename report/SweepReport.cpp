@@ -3,6 +3,7 @@
 #include "Colour.h"
 #include "Conversions.h"
 #include "Deviation.h"
+#include "MapExport.h"
 #include "ReportPage.h"
 #include "Sweep.h"
 #include "TwipScale.h"
@@ -16,10 +17,8 @@ namespace velmor {
 
 namespace {
 
-QString signedFixed(double value, int decimals) {
-    return (value >= 0 ? QStringLiteral("+") : QStringLiteral("−")) +
-           fixed(std::abs(value), decimals);
-}
+// The page's minus sign, which a reader tells from a dash.
+constexpr QChar typographicMinus{0x2212};
 
 // The current one map cell spans on each axis: that of one load step.
 constexpr double amps12PerColumn = nominalCurrent12(1);
@@ -203,31 +202,26 @@ private:
              tr("%1 W power bound").arg(powerLimitWatts(sweep_.limits.powerLimit)), reportFont(9));
     }
 
-    QString worstLine(const QString& output, const std::optional<std::size_t>& index, bool five) {
-        QString line = tr("Worst %1: ").arg(output);
-        if (!index)
+    QString worstLine(const QString& label, Output output) {
+        QString line = tr("Worst %1: ").arg(label);
+        const MapCell* cell = worstCell(sweep_.record, summary_, output);
+        if (!cell)
             return line + tr("none");
-        const MapCell& cell = sweep_.record[*index];
-        const double volts = five ? volts5Graph(cell.b2) : volts12(cell.b3);
-        const double nominal = five ? 5 : 12;
+        const OutputReading r = outputReading(*cell, output);
         return line + tr("%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)")
-                          .arg(fixed(volts, 3), signedFixed(volts - nominal, 3),
-                               signedFixed((volts - nominal) / nominal * 100, 2),
-                               fixed(nominalCurrent5(cell.row), 2),
-                               fixed(nominalCurrent12(cell.column), 2))
-                          .arg(cell.row)
-                          .arg(cell.column);
+                          .arg(fixed(r.volts, 3), signedFixed(r.deviation(), 3, typographicMinus),
+                               signedFixed(r.percent(), 2, typographicMinus),
+                               fixed(nominalCurrent5(cell->row), 2),
+                               fixed(nominalCurrent12(cell->column), 2))
+                          .arg(cell->row)
+                          .arg(cell->column);
     }
 
     void verdictAndFigures() {
         double y = mapTop + std::max(mapHeight(), 330.0) + 150;
         const MapSummary& s = summary_;
         const Verdict verdict = verdictOf(s, sweep_.completed);
-        const QString word = verdict == Verdict::Pass   ? tr("PASS")
-                             : verdict == Verdict::Fail ? tr("FAIL")
-                             : verdict == Verdict::None ? tr("NO VERDICT")
-                                                        : tr("INCOMPLETE");
-        text(0, y, word, reportFont(36, true),
+        text(0, y, verdictWord(verdict), reportFont(36, true),
              verdict == Verdict::Pass   ? QColor(0, 140, 0)
              : verdict == Verdict::Fail ? QColor(200, 0, 0)
                                         : QColor(110, 110, 110));
@@ -240,7 +234,7 @@ private:
                                  "+12 V, %3 %")
                                   .arg(s.insideBand)
                                   .arg(s.judged)
-                                  .arg(fixed(100.0 * s.insideBand / s.judged, 2));
+                                  .arg(percentOf(s.insideBand, s.judged));
         text(0, y += 45, share, reportFont(10));
         const QFont body = reportFont(10);
         y += 60;
@@ -252,8 +246,8 @@ private:
                  .arg(l.powerLimit)
                  .arg(powerLimitWatts(l.powerLimit)),
              body);
-        text(0, y += 40, worstLine(tr("+5 V"), s.worst5, true), body);
-        text(0, y += 40, worstLine(tr("+12 V"), s.worst12, false), body);
+        text(0, y += 40, worstLine(tr("+5 V"), Output::Plus5), body);
+        text(0, y += 40, worstLine(tr("+12 V"), Output::Plus12), body);
         text(0, y += 40, range33(), body);
         // Wrapped at the page's edge: the Russian runs longer than the English.
         p_.setFont(reportFont(8));
