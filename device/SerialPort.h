@@ -11,8 +11,9 @@
 
 namespace velmor {
 
-// The four operations the windows use on the link to the load-and-measurement unit.
-// One object per window, created and destroyed with it. The real one is QtSerialPort;
+// The link to the load-and-measurement unit as the program uses it: open, write a byte, read
+// what arrived, close, and the few waits, holds and questions around them. One object per
+// window or command-line sweep, created and destroyed with it. The real one is QtSerialPort;
 // tests use a scripted port that records writes and hands out queued replies.
 class SerialPort {
 public:

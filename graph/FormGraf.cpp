@@ -71,42 +71,42 @@ void FormGraf::buildControls() {
             add<ui::CommandButton>(name, p.place, p.tabIndex)->setCaption(tr("Ручной режим"));
             break;
         case GrafControl::Picture:
-            picture1_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
-            picture1_->setBackColour(mapBackColour);
+            mapPicture_ = add<ui::PictureBox>(name, p.place, p.tabIndex);
+            mapPicture_->setBackColour(mapBackColour);
             break;
         case GrafControl::Square: {
-            auto* square = addInside<ui::Shape>(picture1_, name, p.place, p.tabIndex);
+            auto* square = addInside<ui::Shape>(mapPicture_, name, p.place, p.tabIndex);
             square->setKind(ui::Shape::Kind::Square);
             square->setOutlineColour(ui::sys::window);
             break;
         }
         case GrafControl::Label:
-            label1_ = addInside<ui::Label>(picture1_, name, p.place, p.tabIndex);
-            label1_->setCaption(QStringLiteral("Label1"));
-            label1_->setBackColour(ui::sys::buttonText);
-            label1_->setForeColour(ui::sys::highlightText);
-            label1_->setTextAlignment(ui::Alignment::Left);
+            readout_ = addInside<ui::Label>(mapPicture_, name, p.place, p.tabIndex);
+            readout_->setCaption(QStringLiteral("Label1"));
+            readout_->setBackColour(ui::sys::buttonText);
+            readout_->setForeColour(ui::sys::highlightText);
+            readout_->setTextAlignment(ui::Alignment::Left);
             break;
         }
     }
-    shape1_ = control<ui::Shape>(QStringLiteral("Shape1"));
-    shape2_ = control<ui::Shape>(QStringLiteral("Shape2"));
-    shape1_->setFillColour(ui::rgb(255, 0, 0));
-    shape2_->setFillColour(ui::rgb(255, 255, 0));
-    command1_ = control<ui::CommandButton>(QStringLiteral("Command1"));
-    command2_ = control<ui::CommandButton>(QStringLiteral("Command2"));
-    command3_ = control<ui::CommandButton>(QStringLiteral("Command3"));
-    command4_ = control<ui::CommandButton>(QStringLiteral("Command4"));
-    command5_ = control<ui::CommandButton>(QStringLiteral("Command5"));
+    indicator5_ = control<ui::Shape>(QStringLiteral("Shape1"));
+    indicator12_ = control<ui::Shape>(QStringLiteral("Shape2"));
+    indicator5_->setFillColour(ui::rgb(255, 0, 0));
+    indicator12_->setFillColour(ui::rgb(255, 255, 0));
+    manualButton_ = control<ui::CommandButton>(QStringLiteral("Command1"));
+    pauseButton_ = control<ui::CommandButton>(QStringLiteral("Command2"));
+    startButton_ = control<ui::CommandButton>(QStringLiteral("Command3"));
+    resetButton_ = control<ui::CommandButton>(QStringLiteral("Command4"));
+    saveButton_ = control<ui::CommandButton>(QStringLiteral("Command5"));
     applyTabOrder();
 
-    timer1_ = addTimer(QStringLiteral("Timer1"), timer1Interval, true);
-    timer1_->onTick([this] { tick(); });
-    command1_->onClick([this] { backToManual(); });
-    command2_->onClick([this] { pause(); });
-    command3_->onClick([this] { start(); });
-    command4_->onClick([this] { reset(); });
-    command5_->onClick([this] { save(); });
+    sweepTimer_ = addTimer(QStringLiteral("Timer1"), timer1Interval, true);
+    sweepTimer_->onTick([this] { tick(); });
+    manualButton_->onClick([this] { backToManual(); });
+    pauseButton_->onClick([this] { pause(); });
+    startButton_->onClick([this] { start(); });
+    resetButton_->onClick([this] { reset(); });
+    saveButton_->onClick([this] { save(); });
 }
 
 std::optional<QString> FormGraf::load() {
@@ -114,14 +114,14 @@ std::optional<QString> FormGraf::load() {
     state_.load5Step = 0;
     if (auto error = port_->open(unitPortNumber, unitLineSettings))
         return error;
-    timer1_->setEnabled(false);
+    sweepTimer_->setEnabled(false);
     sendFrame(*port_, allOffFrame);
-    command5_->setEnabled(false);
+    saveButton_->setEnabled(false);
     return std::nullopt;
 }
 
 void FormGraf::closePort() {
-    timer1_->setEnabled(false);
+    sweepTimer_->setEnabled(false);
     port_->close();
 }
 
@@ -134,39 +134,40 @@ void FormGraf::linkChanged(const std::optional<QString>& lostReason) {
 void FormGraf::tick() {
     state_.lastReply = recovery_.read();
     const SweepTick step = advanceSweep(state_, replyFrame(state_.lastReply), mapRecord_);
-    label1_->setCaption(step.caption);
+    readout_->setCaption(step.caption);
     if (step.outcome == SweepTick::Outcome::NoLink)
         return;
-    shape1_->setFillColour(step.indicator5);
-    shape2_->setFillColour(step.indicator12);
+    indicator5_->setFillColour(step.indicator5);
+    indicator12_->setFillColour(step.indicator12);
     if (step.outcome == SweepTick::Outcome::Ended) {
-        command5_->setEnabled(true);
-        timer1_->setEnabled(false);
+        saveButton_->setEnabled(true);
+        sweepTimer_->setEnabled(false);
         sendFrame(*port_, *step.frame);
         endRecordedSweep(SweepEnd::Completed);
         return;
     }
-    picture1_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
+    mapPicture_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2,
+                         step.cellColour);
     sendFrame(*port_, *step.frame);
     if (sweepRecorded_)
         recorder_->cellPainted(mapRecord_.back());
 }
 
 void FormGraf::start() {
-    timer1_->setEnabled(true);
-    command5_->setEnabled(false);
+    sweepTimer_->setEnabled(true);
+    saveButton_->setEnabled(false);
     state_.graphSupplyOn = 1;
     // A start from Ready begins a record; a start after a pause goes on with the open one.
     const bool ready = mapRecord_.empty() && state_.load5Step == 0 && state_.load12Step == 0;
     if (recorder_ && ready && !sweepRecorded_) {
-        recorder_->sweepStarted(sweepLimitsOf(state_), picture1_->image().size(),
-                                picture1_->devicePixelRatioF());
+        recorder_->sweepStarted(sweepLimitsOf(state_), mapPicture_->image().size(),
+                                mapPicture_->devicePixelRatioF());
         sweepRecorded_ = true;
     }
 }
 
 void FormGraf::pause() {
-    timer1_->setEnabled(false);
+    sweepTimer_->setEnabled(false);
 }
 
 void FormGraf::reset() {
@@ -177,10 +178,10 @@ void FormGraf::reset() {
     // which colours the first cell of the next start.
     port_->dropInput();
     sendFrame(*port_, allOffFrame);
-    timer1_->setEnabled(false);
-    picture1_->clear();
+    sweepTimer_->setEnabled(false);
+    mapPicture_->clear();
     mapRecord_.clear();
-    command5_->setEnabled(false);
+    saveButton_->setEnabled(false);
     endRecordedSweep(SweepEnd::Reset);
 }
 
@@ -201,8 +202,8 @@ void FormGraf::save() {
     }
     // The map, its cross-load data, a summary and the report, all four or none.
     const FinishedSweep sweep{map.name,
-                              picture1_->image(),
-                              picture1_->devicePixelRatioF(),
+                              mapPicture_->image(),
+                              mapPicture_->devicePixelRatioF(),
                               mapRecord_,
                               sweepLimitsOf(state_),
                               port_->device(),

@@ -80,16 +80,16 @@ private:
     bool sweepRecorded_ = false; // a recorded sweep is open
     bool linkDown_ = false;
 
-    ui::PictureBox* picture1_ = nullptr;
-    ui::Shape* shape1_ = nullptr;
-    ui::Shape* shape2_ = nullptr;
-    ui::Label* label1_ = nullptr;
-    ui::CommandButton* command1_ = nullptr;
-    ui::CommandButton* command2_ = nullptr;
-    ui::CommandButton* command3_ = nullptr;
-    ui::CommandButton* command4_ = nullptr;
-    ui::CommandButton* command5_ = nullptr;
-    ui::Timer* timer1_ = nullptr;
+    ui::PictureBox* mapPicture_ = nullptr;      // Picture1
+    ui::Shape* indicator5_ = nullptr;           // Shape1: the +5 V deviation's colour
+    ui::Shape* indicator12_ = nullptr;          // Shape2: the +12 V deviation's colour
+    ui::Label* readout_ = nullptr;              // Label1
+    ui::CommandButton* manualButton_ = nullptr; // Command1
+    ui::CommandButton* pauseButton_ = nullptr;  // Command2
+    ui::CommandButton* startButton_ = nullptr;  // Command3
+    ui::CommandButton* resetButton_ = nullptr;  // Command4
+    ui::CommandButton* saveButton_ = nullptr;   // Command5
+    ui::Timer* sweepTimer_ = nullptr;           // Timer1
 };
 
 } // namespace velmor

@@ -20,11 +20,6 @@ QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>
 // A sans-serif font of the given size in points, bold or not.
 QFont reportFont(qreal points, bool bold = false);
 
-// A number with the given decimals and "." as the decimal point, as every report prints it.
-inline QString fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
 // "Unit PSU-0001    Model ATX-500    Operator A. Petrov", with a dash for what was not given.
 QString unitLine(const UnitIdentity& unit);
 

@@ -1,5 +1,6 @@
 #include "SessionReport.h"
 
+#include "MapExport.h"
 #include "ReportPage.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,10 @@
 #include "BoxPaint.h"
 #include "Conversions.h"
 #include "Deviation.h"
+#include "MapExport.h"
 #include "ReportPage.h"
 #include "Sweep.h"
+#include "Twips.h"
 
 #include <QCoreApplication>
 
@@ -15,10 +17,8 @@ namespace velmor {
 
 namespace {
 
-QString signedFixed(double value, int decimals) {
-    return (value >= 0 ? QStringLiteral("+") : QStringLiteral("−")) +
-           fixed(std::abs(value), decimals);
-}
+// The page's minus sign, which a reader tells from a dash.
+constexpr QChar typographicMinus{0x2212};
 
 // The current one map cell spans on each axis: that of one load step.
 constexpr double amps12PerColumn = nominalCurrent12(1);
@@ -30,17 +30,21 @@ constexpr int cellsPerSide = 128;
 struct MapView {
     QRect source;    // in the map's pixels
     int scale = 1;   // page units per map pixel
-    qreal ratio = 1; // map pixels per twip * 15
+    qreal ratio = 1; // map pixels per logical pixel
 
     // Where a load lands, in page units from the view's top-left corner.
     QPointF at(double amps12, double amps5) const {
-        const double x = amps12 / amps12PerColumn * cellTwips * ratio / 15;
-        const double y = (mapBaseTwips - amps5 / amps5PerRow * cellTwips) * ratio / 15;
+        const double x = amps12 / amps12PerColumn * cellTwips * ratio / twipsPerPixel;
+        const double y = (mapBaseTwips - amps5 / amps5PerRow * cellTwips) * ratio / twipsPerPixel;
         return (QPointF(x, y) - QPointF(source.topLeft())) * scale;
     }
     QSizeF size() const { return QSizeF(source.size()) * scale; }
-    double amps12Span() const { return source.width() * 15 / ratio / cellTwips * amps12PerColumn; }
-    double amps5Span() const { return source.height() * 15 / ratio / cellTwips * amps5PerRow; }
+    double amps12Span() const {
+        return source.width() * twipsPerPixel / ratio / cellTwips * amps12PerColumn;
+    }
+    double amps5Span() const {
+        return source.height() * twipsPerPixel / ratio / cellTwips * amps5PerRow;
+    }
 };
 
 // The rows and columns the limits allow and the cells painted, and two cells more each way.
@@ -55,7 +59,7 @@ MapView mapView(const FinishedSweep& sweep, const QSizeF& room) {
     columns = std::min(columns + 2, cellsPerSide);
     MapView view;
     view.ratio = sweep.mapPixelRatio;
-    const auto pixel = [&view](int twips) { return qRound(twips * view.ratio / 15); };
+    const auto pixel = [&view](int twips) { return qRound(twips * view.ratio / twipsPerPixel); };
     const QRect reached(QPoint(0, pixel(mapBaseTwips - cellTwips * rows)),
                         QPoint(pixel(cellTwips * columns) - 1, pixel(mapBaseTwips) - 1));
     view.source = reached.intersected(sweep.map.rect());
@@ -197,32 +201,26 @@ private:
              tr("%1 W power bound").arg(powerLimitWatts(sweep_.limits.powerLimit)), reportFont(9));
     }
 
-    QString worstLine(const QString& output, const std::optional<std::size_t>& index, bool five) {
-        QString line = tr("Worst %1: ").arg(output);
-        if (!index)
+    QString worstLine(const QString& label, Output output) {
+        QString line = tr("Worst %1: ").arg(label);
+        const MapCell* cell = worstCell(sweep_.record, summary_, output);
+        if (!cell)
             return line + tr("none");
-        const MapCell& cell = sweep_.record[*index];
-        const Reading reading = cellReading(cell);
-        const double volts = five ? reading.volts5 : reading.volts12;
-        const double nominal = five ? output5.nominalVolts : output12.nominalVolts;
+        const OutputReading r = outputReading(*cell, output);
         return line + tr("%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)")
-                          .arg(fixed(volts, 3), signedFixed(volts - nominal, 3),
-                               signedFixed((volts - nominal) / nominal * 100, 2),
-                               fixed(nominalCurrent5(cell.row), 2),
-                               fixed(nominalCurrent12(cell.column), 2))
-                          .arg(cell.row)
-                          .arg(cell.column);
+                          .arg(fixed(r.volts, 3), signedFixed(r.deviation(), 3, typographicMinus),
+                               signedFixed(r.percent(), 2, typographicMinus),
+                               fixed(nominalCurrent5(cell->row), 2),
+                               fixed(nominalCurrent12(cell->column), 2))
+                          .arg(cell->row)
+                          .arg(cell->column);
     }
 
     void verdictAndFigures() {
         double y = mapTop + std::max(mapHeight(), 330.0) + 150;
         const MapSummary& s = summary_;
         const Verdict verdict = verdictOf(s, sweep_.completed);
-        const QString word = verdict == Verdict::Pass   ? tr("PASS")
-                             : verdict == Verdict::Fail ? tr("FAIL")
-                             : verdict == Verdict::None ? tr("NO VERDICT")
-                                                        : tr("INCOMPLETE");
-        text(0, y, word, reportFont(36, true),
+        text(0, y, verdictWord(verdict), reportFont(36, true),
              verdict == Verdict::Pass   ? QColor(0, 140, 0)
              : verdict == Verdict::Fail ? QColor(200, 0, 0)
                                         : QColor(110, 110, 110));
@@ -235,7 +233,7 @@ private:
                                  "+12 V, %3 %")
                                   .arg(s.insideBand)
                                   .arg(s.judged)
-                                  .arg(fixed(100.0 * s.insideBand / s.judged, 2));
+                                  .arg(percentOf(s.insideBand, s.judged));
         text(0, y += 45, share, reportFont(10));
         const QFont body = reportFont(10);
         y += 60;
@@ -247,8 +245,8 @@ private:
                  .arg(l.powerLimit)
                  .arg(powerLimitWatts(l.powerLimit)),
              body);
-        text(0, y += 40, worstLine(tr("+5 V"), s.worst5, true), body);
-        text(0, y += 40, worstLine(tr("+12 V"), s.worst12, false), body);
+        text(0, y += 40, worstLine(tr("+5 V"), Output::Plus5), body);
+        text(0, y += 40, worstLine(tr("+12 V"), Output::Plus12), body);
         text(0, y += 40, range33(), body);
         // Wrapped at the page's edge: the Russian runs longer than the English.
         p_.setFont(reportFont(8));

@@ -2,7 +2,9 @@
 
 #include "Conversions.h"
 #include "Sweep.h"
+#include "Unit.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -11,22 +13,14 @@ namespace velmor {
 
 namespace {
 
-// QString::number never uses the locale: "." stays the decimal point.
-QString fixed(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
+// The verdict words' texts, looked up in the catalogue under "Verdict".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Verdict)
+};
 
 // The currents are multiples of 1/128 A: ten significant digits write them exactly and short.
 QString exact(double value) {
     return QString::number(value, 'g', 10);
-}
-
-QString percentOf(double part, double whole) {
-    return fixed(part / whole * 100, 2);
-}
-
-QString signedFixed(double value, int decimals) {
-    return (value >= 0 ? QStringLiteral("+") : QString()) + fixed(value, decimals);
 }
 
 QString cellPlace(const MapCell& cell) {
@@ -37,20 +31,32 @@ QString cellPlace(const MapCell& cell) {
 }
 
 // "Worst +5 V: 4.745 V, -0.255 V (-5.10 %), class 5, at row 3, column 7 (...)", or "none".
-QString worstLine(const QString& output, const MapCell* cell, double volts, double nominal,
-                  int deviationClass) {
-    const QString label = QStringLiteral("Worst %1: ").arg(output);
+QString worstLine(const QString& label, const MapCell* cell, Output output) {
+    const QString line = QStringLiteral("Worst %1: ").arg(label);
     if (!cell)
-        return label + QStringLiteral("none");
-    const double deviation = volts - nominal;
-    return label + QStringLiteral("%1 V, %2 V (%3 %), class %4, at %5")
-                       .arg(fixed(volts, 3), signedFixed(deviation, 3),
-                            signedFixed(deviation / nominal * 100, 2))
-                       .arg(deviationClass)
-                       .arg(cellPlace(*cell));
+        return line + QStringLiteral("none");
+    const OutputReading r = outputReading(*cell, output);
+    return line +
+           QStringLiteral("%1 V, %2 V (%3 %), class %4, at %5")
+               .arg(fixed(r.volts, 3), signedFixed(r.deviation(), 3), signedFixed(r.percent(), 2))
+               .arg(r.deviationClass)
+               .arg(cellPlace(*cell));
 }
 
 } // namespace
+
+QString fixed(double value, int decimals) {
+    // QString::number never uses the locale: "." stays the decimal point.
+    return QString::number(value, 'f', decimals);
+}
+
+QString signedFixed(double value, int decimals, QChar minus) {
+    return (value >= 0 ? QStringLiteral("+") : QString(minus)) + fixed(std::abs(value), decimals);
+}
+
+QString percentOf(double part, double whole) {
+    return fixed(part / whole * 100, 2);
+}
 
 const QByteArray crossLoadCsvHeader =
     "row,column,load5_setting,load12_setting,current5_A,current12_A,b2,b3,b4,"
@@ -118,6 +124,27 @@ SettledRun settleSweep(const MapRecord& record) {
     return settleRun(sweepReadings(record));
 }
 
+OutputReading outputReading(const MapCell& cell, Output output) {
+    const Reading reading = cellReading(cell);
+    if (output == Output::Plus5)
+        return {reading.volts5, output5.nominalVolts, cell.k5};
+    return {reading.volts12, output12.nominalVolts, cell.k12};
+}
+
+QString verdictWord(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Pass:
+        return Text::tr("PASS");
+    case Verdict::Fail:
+        return Text::tr("FAIL");
+    case Verdict::None:
+        return Text::tr("NO VERDICT");
+    case Verdict::Incomplete:
+        break;
+    }
+    return Text::tr("INCOMPLETE");
+}
+
 QString verdictName(Verdict verdict) {
     switch (verdict) {
     case Verdict::Pass:
@@ -130,6 +157,13 @@ QString verdictName(Verdict verdict) {
         break;
     }
     return QStringLiteral("incomplete");
+}
+
+std::optional<Verdict> verdictNamed(const QString& name) {
+    for (const Verdict known : {Verdict::Pass, Verdict::Fail, Verdict::None, Verdict::Incomplete})
+        if (name == verdictName(known))
+            return known;
+    return std::nullopt;
 }
 
 MapSummary summarize(const MapRecord& record) {
@@ -158,6 +192,12 @@ MapSummary summarize(const MapRecord& record) {
     else if (summary.judged > 0)
         summary.verdict = Verdict::Pass;
     return summary;
+}
+
+const MapCell* worstCell(const MapRecord& record, const MapSummary& summary, Output output) {
+    const std::optional<std::size_t>& worst =
+        output == Output::Plus5 ? summary.worst5 : summary.worst12;
+    return worst ? &record[*worst] : nullptr;
 }
 
 QString unjudgedReasons(const MapSummary& summary) {
@@ -199,12 +239,10 @@ QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, 
                                                .arg(summary.insideBand)
                                                .arg(summary.judged)
                                                .arg(percentOf(summary.insideBand, summary.judged)));
-    const MapCell* worst5 = summary.worst5 ? &record[*summary.worst5] : nullptr;
-    const MapCell* worst12 = summary.worst12 ? &record[*summary.worst12] : nullptr;
-    lines << worstLine(QStringLiteral("+5 V"), worst5, worst5 ? cellReading(*worst5).volts5 : 0, 5,
-                       worst5 ? worst5->k5 : 0);
-    lines << worstLine(QStringLiteral("+12 V"), worst12,
-                       worst12 ? cellReading(*worst12).volts12 : 0, 12, worst12 ? worst12->k12 : 0);
+    lines << worstLine(QStringLiteral("+5 V"), worstCell(record, summary, Output::Plus5),
+                       Output::Plus5);
+    lines << worstLine(QStringLiteral("+12 V"), worstCell(record, summary, Output::Plus12),
+                       Output::Plus12);
     if (summary.didNotPowerOn)
         lines << QStringLiteral("Power-on: the supply did not power on (not all three outputs "
                                 "within ±10 % %1 s after switch-on)")

@@ -15,6 +15,17 @@ namespace velmor {
 // The cross-load data saved beside a map: one CSV row per painted cell and a short summary.
 // Numbers are written with "." as the decimal point whatever the locale.
 
+// A number with the given decimals and "." as the decimal point, as the summary, the reports
+// and velmor-results print it.
+QString fixed(double value, int decimals);
+
+// The same with its sign: "+" for zero and above, `minus` below (the summary's "-", the report's
+// typographic "−").
+QString signedFixed(double value, int decimals, QChar minus = QLatin1Char('-'));
+
+// The share of part in whole in per cent, with two decimals ("99.75").
+QString percentOf(double part, double whole);
+
 // The CSV's first line.
 extern const QByteArray crossLoadCsvHeader;
 
@@ -38,11 +49,29 @@ std::vector<RunReading> sweepReadings(const MapRecord& record);
 // The settled rule over the cells: which are judged, and why the others are not.
 SettledRun settleSweep(const MapRecord& record);
 
+// Which output a worst cell is taken on.
+enum class Output { Plus5, Plus12 };
+
+// One output's reading in a cell and its distance from nominal, as a worst-cell line states it.
+struct OutputReading {
+    double volts = 0;
+    double nominal = 0;
+    int deviationClass = 0;
+    double deviation() const { return volts - nominal; }
+    double percent() const { return deviation() / nominal * 100; }
+};
+OutputReading outputReading(const MapCell& cell, Output output);
+
 // A run's verdict: none when nothing was judged and the supply did not fail to power on;
 // incomplete for a run that did not complete, which has no verdict.
 enum class Verdict { None, Pass, Fail, Incomplete };
 // "none", "pass", "fail" or "incomplete", as the records and the summary write it.
 QString verdictName(Verdict verdict);
+// The verdict a name of verdictName's stands for, or nothing.
+std::optional<Verdict> verdictNamed(const QString& name);
+// The verdict as the report and the command-line sweep's last line show it, in the run's
+// language: "PASS", "FAIL", "NO VERDICT" or "INCOMPLETE".
+QString verdictWord(Verdict verdict);
 
 // What the summary reports, counted over the judged cells of the record. The worst cells are
 // indexes into the record: the largest distance from nominal, the first painted on a tie; none
@@ -63,6 +92,10 @@ struct MapSummary {
     bool pass() const { return verdict == Verdict::Pass; }
 };
 MapSummary summarize(const MapRecord& record);
+
+// The judged cell of the summary farthest from nominal on the output, or nothing when no cell
+// is judged.
+const MapCell* worstCell(const MapRecord& record, const MapSummary& summary, Output output);
 
 // The summary's line of unjudged cells, e.g. "1 answers the all-off frame, 3 before the supply
 // was up, 40 just after a load jump", or "none".

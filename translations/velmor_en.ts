@@ -146,23 +146,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FAIL: the supply did not power on (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NO VERDICT: no reading was judged (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PASS</source>
+        <source>%1: the supply did not power on (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FAIL</source>
+        <source>%1: no reading was judged (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -241,14 +233,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PASS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>FAIL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>no judged cells</source>
         <translation type="unfinished"></translation>
     </message>
@@ -274,14 +258,6 @@
     </message>
     <message>
         <source>+12 V</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NO VERDICT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>INCOMPLETE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -355,6 +331,25 @@
     </message>
     <message>
         <source>%1, line %2 (%3=): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO VERDICT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

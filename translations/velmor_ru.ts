@@ -146,24 +146,16 @@
         <translation>не оценено %1 из %2</translation>
     </message>
     <message>
-        <source>FAIL: the supply did not power on (%1)</source>
-        <translation>НЕ ГОДЕН: БП не включился (%1)</translation>
-    </message>
-    <message>
-        <source>NO VERDICT: no reading was judged (%1)</source>
-        <translation>НЕТ ВЕРДИКТА: ни одно измерение не оценено (%1)</translation>
-    </message>
-    <message>
         <source>%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)</source>
         <translation>%1: %2 из %3 оценённых клеток в допуске ATX ±5 % (%4)</translation>
     </message>
     <message>
-        <source>PASS</source>
-        <translation>ГОДЕН</translation>
+        <source>%1: the supply did not power on (%2)</source>
+        <translation>%1: БП не включился (%2)</translation>
     </message>
     <message>
-        <source>FAIL</source>
-        <translation>НЕ ГОДЕН</translation>
+        <source>%1: no reading was judged (%2)</source>
+        <translation>%1: ни одно измерение не оценено (%2)</translation>
     </message>
 </context>
 <context>
@@ -241,14 +233,6 @@
         <translation>%1 В, %2 В (%3 %) при +5 В %4 А, +12 В %5 А (стр. %6, стлб. %7)</translation>
     </message>
     <message>
-        <source>PASS</source>
-        <translation>ГОДЕН</translation>
-    </message>
-    <message>
-        <source>FAIL</source>
-        <translation>НЕ ГОДЕН</translation>
-    </message>
-    <message>
         <source>no judged cells</source>
         <translation>нет оценённых клеток</translation>
     </message>
@@ -275,14 +259,6 @@
     <message>
         <source>+12 V</source>
         <translation>+12 В</translation>
-    </message>
-    <message>
-        <source>NO VERDICT</source>
-        <translation>НЕТ ВЕРДИКТА</translation>
-    </message>
-    <message>
-        <source>INCOMPLETE</source>
-        <translation>НЕ ЗАВЕРШЁН</translation>
     </message>
     <message>
         <source>the supply did not power on: not all three outputs within ±10 % %1 s after switch-on</source>
@@ -356,6 +332,25 @@
     <message>
         <source>%1, line %2 (%3=): %4</source>
         <translation>%1, строка %2 (%3=): %4</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>PASS</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message>
+        <source>NO VERDICT</source>
+        <translation>НЕТ ВЕРДИКТА</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>НЕ ЗАВЕРШЁН</translation>
     </message>
 </context>
 <context>

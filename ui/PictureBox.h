@@ -7,6 +7,10 @@
 
 namespace ui {
 
+// Fills the box between two corners in twips on an image of `ratio` device pixels per logical
+// pixel, as PictureBox::drawBox does; returns the device pixels filled.
+QRect paintBox(QImage& image, int x1, int y1, int x2, int y2, Colour colour, qreal ratio);
+
 // A drawing surface with a sunken two-pixel border. Everything drawn goes into a retained image
 // of the interior, which is what the surface paints (so a covered plot comes back complete)
 // and what a save writes. The image holds the screen's own pixels: on a scaled display

@@ -21,12 +21,13 @@ QString reading(const std::optional<double>& volts) {
 
 QString verdictLine(const MapSummary& s) {
     const QString unjudged = Text::tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
+    const QString word = verdictWord(s.verdict);
     if (s.didNotPowerOn)
-        return Text::tr("FAIL: the supply did not power on (%1)").arg(unjudged);
+        return Text::tr("%1: the supply did not power on (%2)").arg(word, unjudged);
     if (s.verdict == Verdict::None)
-        return Text::tr("NO VERDICT: no reading was judged (%1)").arg(unjudged);
+        return Text::tr("%1: no reading was judged (%2)").arg(word, unjudged);
     return Text::tr("%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)")
-        .arg(s.pass() ? Text::tr("PASS") : Text::tr("FAIL"))
+        .arg(word)
         .arg(s.insideBand)
         .arg(s.judged)
         .arg(unjudged);

@@ -2,8 +2,8 @@
 #include "Text.h"
 
 #include "Commands.h"
+#include "MapExport.h"
 #include "Printable.h"
-#include "ReportPage.h"
 #include "StoreRead.h"
 #include "Table.h"
 
@@ -22,7 +22,7 @@ QStringList sweepRow(const StoredSweep& sweep) {
     // The summary the list shows, worked out once.
     const SweepTally s = tallyOf(sweep);
     const QString inside =
-        s.judged == 0 ? QStringLiteral("-") : fixed(100.0 * s.insideBand / s.judged, 2) + " %";
+        s.judged == 0 ? QStringLiteral("-") : percentOf(s.insideBand, s.judged) + " %";
     return {shortId(h.id),
             QStringLiteral("sweep"),
             shownTime(h.startedAt),

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "History.h"
 #include "Language.h"
+#include "MapExport.h"
 #include "Printable.h"
 #include "Schema.h"
 #include "Sql.h"
@@ -229,8 +230,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("list")) {
         ListFilter filter{QString(),          parser.value(name), parser.value(verdict),
                           parser.value(kind), parser.value(unit), parser.value(model)};
-        if (!filter.verdict.isEmpty() &&
-            !QStringList{"pass", "fail", "none", "incomplete"}.contains(filter.verdict))
+        if (!filter.verdict.isEmpty() && !velmor::verdictNamed(filter.verdict))
             return fail(QStringLiteral("--verdict takes pass, fail, none or incomplete"));
         if (parser.isSet(since)) {
             const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);

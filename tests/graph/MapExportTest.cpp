@@ -166,6 +166,18 @@ TEST_P(DecimalPointTest, staysAPointWhateverTheLocale) {
 INSTANTIATE_TEST_SUITE_P(CommaLocales, DecimalPointTest,
                          ::testing::Values(QLocale::German, QLocale::Russian));
 
+TEST(NumberFormTest, signsAsTheSummaryAndTheReportWriteThemAndVerdictNamesReadBack) {
+    EXPECT_EQ(signedFixed(0, 2), "+0.00");
+    EXPECT_EQ(signedFixed(0.1694, 3), "+0.169");
+    EXPECT_EQ(signedFixed(-0.48, 3), "-0.480");
+    EXPECT_EQ(signedFixed(-4.0, 2, QChar(0x2212)), QString::fromUtf8("−4.00"));
+    EXPECT_EQ(percentOf(1597, 1598), "99.94");
+    for (const Verdict v : {Verdict::Pass, Verdict::Fail, Verdict::None, Verdict::Incomplete})
+        EXPECT_EQ(verdictNamed(verdictName(v)), v);
+    EXPECT_EQ(verdictNamed("PASS"), std::nullopt); // the shown word is not a stored name
+    EXPECT_EQ(verdictNamed(""), std::nullopt);
+}
+
 TEST(MapFilesTest, dataAndSummaryLieBesideTheBitmap) {
     const MapFiles files = mapFilesBeside("/opt/bench/Graf/may/psu 1.bmp");
     EXPECT_EQ(files.bmp, "/opt/bench/Graf/may/psu 1.bmp");

@@ -44,7 +44,7 @@ TEST(RunLanguageTest, theBuiltInCataloguesGiveRussianReportsAndEnglishCommandLin
     QCoreApplication& app = *QCoreApplication::instance();
     const char* mapName = "Не удаётся сохранить карту без имени"; // a window's text
     ui::useProgramTexts(app, ui::Language::Russian, false);
-    EXPECT_EQ(QCoreApplication::translate("SweepReport", "FAIL"), "НЕ ГОДЕН");
+    EXPECT_EQ(QCoreApplication::translate("Verdict", "FAIL"), "НЕ ГОДЕН");
     EXPECT_EQ(QCoreApplication::translate("velmor::MapFile", mapName), mapName);
     qDeleteAll(app.findChildren<QTranslator*>());
     ui::useProgramTexts(app, ui::Language::English, true); // the windows stay Russian
