@@ -146,8 +146,7 @@ void FormGraf::tick() {
         endRecordedSweep(SweepEnd::Completed);
         return;
     }
-    mapPicture_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2,
-                         step.cellColour);
+    mapPicture_->drawBox(step.cell.x1, step.cell.y1, step.cell.x2, step.cell.y2, step.cellColour);
     sendFrame(*port_, *step.frame);
     if (sweepRecorded_)
         recorder_->cellPainted(mapRecord_.back());

@@ -1,9 +1,9 @@
 #include "UnattendedSweep.h"
 
-#include "Reading.h"
 #include "MapExport.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "Reading.h"
 #include "SweepCourse.h"
 #include "SweepSave.h"
 
