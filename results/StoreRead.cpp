@@ -499,8 +499,11 @@ std::variant<std::vector<std::pair<QString, bool>>, QString> unitRecords(QSqlDat
                            {serial});
             if (const auto* error = std::get_if<QString>(&rows))
                 return *error;
-            for (const Row& row : std::get<Rows>(rows).rows)
-                found.emplace_back(row.value(0).toString(), row.value(1).toString(), sweep);
+            const Rows& answer = std::get<Rows>(rows);
+            const Column startedAt = answer.column("started_at"), id = answer.column("id");
+            for (const Row& row : answer.rows)
+                found.emplace_back(row.value(startedAt.index).toString(),
+                                   row.value(id.index).toString(), sweep);
         }
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
