@@ -62,8 +62,13 @@ std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values) {
     return std::nullopt;
 }
 
-std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QString& statement,
-                                                   const QVariantList& values) {
+Column Rows::column(const char* name) const {
+    const QString wanted = QLatin1String(name);
+    return {static_cast<int>(columns.indexOf(wanted)), wanted};
+}
+
+std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statement,
+                                       const QVariantList& values) {
     QSqlQuery query(db);
     // Every row is read anyway: PostgreSQL hands them over in one result (forward-only, it
     // hands over one result per row, several times slower), SQLite steps through them.
@@ -72,18 +77,21 @@ std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QStri
         return failure(db, query.lastError());
     if (auto error = run(query, values))
         return QStringLiteral("%1: %2").arg(describe(db), *error);
-    std::vector<Row> rows;
-    const int columns = query.record().count();
+    Rows answer;
+    const QSqlRecord record = query.record();
+    const int columns = record.count();
+    for (int i = 0; i < columns; ++i)
+        answer.columns << record.fieldName(i);
     while (query.next()) {
         Row row;
         row.reserve(columns);
         for (int i = 0; i < columns; ++i)
             row.push_back(query.value(i));
-        rows.push_back(std::move(row));
+        answer.rows.push_back(std::move(row));
     }
     if (query.lastError().isValid())
         return failure(db, query.lastError());
-    return rows;
+    return answer;
 }
 
 QString likePrefix(const QString& prefix) {

@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <optional>
@@ -29,13 +30,28 @@ std::optional<QString> run(QSqlDatabase& db, const QString& statement,
                            const QVariantList& values = {});
 std::optional<QString> run(QSqlQuery& prepared, const QVariantList& values);
 
+// A column of a query's answer, found by its name once per query. A column the answer lacks (one
+// an older schema version has not got) has no index, and every row reads NULL there.
+struct Column {
+    int index = -1;
+    QString name;
+    bool present() const { return index >= 0; }
+};
+
+// A query's answer: its columns' names and its rows.
+using Row = QVariantList;
+struct Rows {
+    QStringList columns;
+    std::vector<Row> rows;
+    Column column(const char* name) const;
+};
+
 // Runs a query with its bound values and reads every row before it returns, so the connection is
 // free for the next query (PostgreSQL hands a forward-only query's rows over one at a time, and a
 // second query on the connection meanwhile loses the rest). A query that fails part-way is an
 // error, never a shorter answer.
-using Row = QVariantList;
-std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QString& statement,
-                                                   const QVariantList& values = {});
+std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statement,
+                                       const QVariantList& values = {});
 
 // A LIKE pattern matching text that starts with the prefix, its wildcards taken literally; the
 // statement says "LIKE ? ESCAPE '!'".

@@ -28,15 +28,21 @@ constexpr double maxMapRatio = 4;
 constexpr int maxMapPixels = 2800;
 constexpr double maxPowerWatts = 10000;
 
-// The unit under test, its model and the operator: NULL before version 3.
-QString unitColumns(int version) {
-    return version >= 3 ? QStringLiteral("unit_serial, unit_model, operator")
-                        : QStringLiteral("NULL, NULL, NULL");
-}
-
-UnitIdentity unitAt(StoredValues& v, int column) {
-    return {v.text(column), v.text(column + 1), v.text(column + 2)};
-}
+// The unit under test, its model and the operator, which rows have from version 3 on; empty in
+// older ones.
+struct UnitColumns {
+    explicit UnitColumns(const Rows& rows)
+        : serial(rows.column("unit_serial")), model(rows.column("unit_model")),
+          operatorName(rows.column("operator")) {}
+    UnitIdentity read(const StoredValues& v) const {
+        UnitIdentity unit;
+        unit.serial = v.text(serial);
+        unit.model = v.text(model);
+        unit.operatorName = v.text(operatorName);
+        return unit;
+    }
+    Column serial, model, operatorName;
+};
 
 // The unit and model a list asks for match exactly, as a barcode reads them, not as a pattern.
 void matchUnit(int version, const ListFilter& filter, QString& statement, QVariantList& values) {
@@ -66,36 +72,29 @@ QString refusal(const QString& kind, const QString& id, const QString& problem) 
         .arg(kind, printable(id), problem);
 }
 
-// The columns a schema version has: the map's size from version 2, the summaries and the unit
-// under test from 3.
-QString sweepColumns(int version) {
-    return QStringLiteral("id, started_at, ended_at, end_state, host, port, load_limit1, "
-                          "load_limit2, power_limit, %1, saved_name, bmp_path, csv_path, txt_path, "
-                          "%2")
-        .arg(version >= 2 ? QStringLiteral("map_width, map_height, map_ratio")
-                          : QStringLiteral("0, 0, 1"),
-             unitColumns(version));
-}
-
-std::optional<QString> readHeader(const Row& row, SweepHeader& h) {
+std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
     QString problem;
-    StoredValues v(row, &problem);
-    h.id = v.id(0);
-    h.startedAt = v.time(1, "started_at");
-    h.endedAt = v.time(2, "ended_at", true);
-    h.endState = v.state(3);
-    h.host = v.text(4);
-    h.port = v.text(5);
-    h.limits = {v.number(6, "load_limit1", 0, maxByte), v.number(7, "load_limit2", 0, maxByte),
-                v.number(8, "power_limit", 0, maxByte)};
-    h.mapWidth = v.number(9, "map_width", 0, maxMapPixels);
-    h.mapHeight = v.number(10, "map_height", 0, maxMapPixels);
-    h.mapRatio = v.real(11, "map_ratio", 0.25, maxMapRatio);
-    h.savedName = v.text(12);
-    h.bmp = v.text(13);
-    h.csv = v.text(14);
-    h.txt = v.text(15);
-    h.unit = unitAt(v, 16);
+    StoredValues v(rows.rows.front(), &problem);
+    h.id = v.id(rows.column("id"));
+    h.startedAt = v.time(rows.column("started_at"));
+    h.endedAt = v.time(rows.column("ended_at"), true);
+    h.endState = v.state(rows.column("end_state"));
+    h.host = v.text(rows.column("host"));
+    h.port = v.text(rows.column("port"));
+    h.limits.loadLimit1 = v.number(rows.column("load_limit1"), 0, maxByte);
+    h.limits.loadLimit2 = v.number(rows.column("load_limit2"), 0, maxByte);
+    h.limits.powerLimit = v.number(rows.column("power_limit"), 0, maxByte);
+    // The map's size, which rows have from version 2 on: unknown (0 × 0 at 1) in older ones.
+    if (const Column width = rows.column("map_width"); width.present()) {
+        h.mapWidth = v.number(width, 0, maxMapPixels);
+        h.mapHeight = v.number(rows.column("map_height"), 0, maxMapPixels);
+        h.mapRatio = v.real(rows.column("map_ratio"), 0.25, maxMapRatio);
+    }
+    h.savedName = v.text(rows.column("saved_name"));
+    h.bmp = v.text(rows.column("bmp_path"));
+    h.csv = v.text(rows.column("csv_path"));
+    h.txt = v.text(rows.column("txt_path"));
+    h.unit = UnitColumns(rows).read(v);
     if (problem.isEmpty() && !h.endedAt.isEmpty() && h.endedAt < h.startedAt)
         problem = Text::tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt);
     if (problem.isEmpty() && h.endedAt.isEmpty() != h.endState.isEmpty())
@@ -113,23 +112,35 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
                            {h.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
-    const auto& cells = std::get<std::vector<Row>>(rows);
+    const Rows& answer = std::get<Rows>(rows);
+    const auto& cells = answer.rows;
     if (cells.size() > static_cast<std::size_t>(maxCells))
         return Failed{Text::tr("it has more than %1 cells").arg(maxCells)};
+    const struct {
+        Column seq, at, row, column, b2, b3, b4, k5, k12;
+    } c{.seq = answer.column("seq"),
+        .at = answer.column("at"),
+        .row = answer.column("cell_row"),
+        .column = answer.column("cell_column"),
+        .b2 = answer.column("b2"),
+        .b3 = answer.column("b3"),
+        .b4 = answer.column("b4"),
+        .k5 = answer.column("k5"),
+        .k12 = answer.column("k12")};
     QString problem;
     QString previous = h.startedAt;
     for (std::size_t i = 0; i < cells.size() && problem.isEmpty(); ++i) {
         StoredValues v(cells[i], &problem);
-        const int seq = v.number(0, "seq", 0, maxCells);
-        const QString at = v.time(1, "at");
+        const int seq = v.number(c.seq, 0, maxCells);
+        const QString at = v.time(c.at);
         MapCell cell;
-        cell.row = static_cast<qint16>(v.number(2, "cell_row", 0, maxStep));
-        cell.column = static_cast<qint16>(v.number(3, "cell_column", 0, maxStep));
-        cell.b2 = static_cast<quint8>(v.number(4, "b2", 0, maxByte));
-        cell.b3 = static_cast<quint8>(v.number(5, "b3", 0, maxByte));
-        cell.b4 = static_cast<quint8>(v.number(6, "b4", 0, maxByte));
-        cell.k5 = static_cast<quint8>(v.number(7, "k5", 0, maxClass));
-        cell.k12 = static_cast<quint8>(v.number(8, "k12", 0, maxClass));
+        cell.row = static_cast<qint16>(v.number(c.row, 0, maxStep));
+        cell.column = static_cast<qint16>(v.number(c.column, 0, maxStep));
+        cell.b2 = static_cast<quint8>(v.number(c.b2, 0, maxByte));
+        cell.b3 = static_cast<quint8>(v.number(c.b3, 0, maxByte));
+        cell.b4 = static_cast<quint8>(v.number(c.b4, 0, maxByte));
+        cell.k5 = static_cast<quint8>(v.number(c.k5, 0, maxClass));
+        cell.k12 = static_cast<quint8>(v.number(c.k12, 0, maxClass));
         if (problem.isEmpty() && seq != static_cast<int>(i))
             problem =
                 Text::tr("its cells are numbered with a gap (%1 where %2 belongs)").arg(seq).arg(i);
@@ -153,20 +164,35 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
         return queryFailed(*error);
     QString problem;
     QString previous = session.startedAt;
-    const auto& ticks = std::get<std::vector<Row>>(rows);
+    const Rows& answer = std::get<Rows>(rows);
+    const auto& ticks = answer.rows;
+    const struct {
+        Column seq, at, b1, b2, b3, b4, load5, load12, load33, power, overload;
+    } c{.seq = answer.column("seq"),
+        .at = answer.column("at"),
+        .b1 = answer.column("b1"),
+        .b2 = answer.column("b2"),
+        .b3 = answer.column("b3"),
+        .b4 = answer.column("b4"),
+        .load5 = answer.column("load5"),
+        .load12 = answer.column("load12"),
+        .load33 = answer.column("load33"),
+        .power = answer.column("power"),
+        .overload = answer.column("overload")};
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         StoredValues v(ticks[i], &problem);
-        const int seq = v.number(0, "seq", 0, std::numeric_limits<int>::max());
-        StoredTick t{v.time(1, "at"),
-                     v.number(2, "b1", 0, maxByte),
-                     v.number(3, "b2", 0, maxByte),
-                     v.number(4, "b3", 0, maxByte),
-                     v.number(5, "b4", 0, maxByte),
-                     v.number(6, "load5", 0, maxByte),
-                     v.number(7, "load12", 0, maxByte),
-                     v.number(8, "load33", 0, maxByte),
-                     v.real(9, "power", 0, maxPowerWatts),
-                     v.number(10, "overload", 0, 1) != 0};
+        const int seq = v.number(c.seq, 0, std::numeric_limits<int>::max());
+        StoredTick t;
+        t.at = v.time(c.at);
+        t.b1 = v.number(c.b1, 0, maxByte);
+        t.b2 = v.number(c.b2, 0, maxByte);
+        t.b3 = v.number(c.b3, 0, maxByte);
+        t.b4 = v.number(c.b4, 0, maxByte);
+        t.load5 = v.number(c.load5, 0, maxByte);
+        t.load12 = v.number(c.load12, 0, maxByte);
+        t.load33 = v.number(c.load33, 0, maxByte);
+        t.power = v.real(c.power, 0, maxPowerWatts);
+        t.overload = v.number(c.overload, 0, 1) != 0;
         if (problem.isEmpty() && seq != static_cast<int>(i))
             problem = Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
                           .arg(seq)
@@ -193,11 +219,21 @@ std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
     static const QStringList kinds{QStringLiteral("clamp"), QStringLiteral("overload-cut"),
                                    QStringLiteral("link-lost"), QStringLiteral("link-back")};
     QString problem;
-    const auto& events = std::get<std::vector<Row>>(rows);
+    const Rows& answer = std::get<Rows>(rows);
+    const auto& events = answer.rows;
+    const struct {
+        Column seq, at, kind, detail;
+    } c{.seq = answer.column("seq"),
+        .at = answer.column("at"),
+        .kind = answer.column("kind"),
+        .detail = answer.column("detail")};
     for (std::size_t i = 0; i < events.size(); ++i) {
         StoredValues v(events[i], &problem);
-        const int seq = v.number(0, "seq", 0, std::numeric_limits<int>::max());
-        StoredEvent e{v.time(1, "at"), v.text(2), v.text(3)};
+        const int seq = v.number(c.seq, 0, std::numeric_limits<int>::max());
+        StoredEvent e;
+        e.at = v.time(c.at);
+        e.kind = v.text(c.kind);
+        e.detail = v.text(c.detail);
         if (problem.isEmpty() && seq != static_cast<int>(i))
             problem = Text::tr("its events are numbered with a gap");
         if (problem.isEmpty() && !kinds.contains(e.kind))
@@ -218,12 +254,13 @@ struct StoredTally {
     std::optional<QString> verdict;
 };
 
-std::optional<QString> readTally(StoredValues& v, int column, StoredTally& tally,
-                                 bool withVerdict) {
-    tally.count = v.number(column, "count", 0, std::numeric_limits<int>::max());
-    if (!withVerdict || v.null(column + 1))
+// A verdict column the answer lacks reads as none kept.
+std::optional<QString> readTally(StoredValues& v, const Column& count, const Column& verdictAt,
+                                 StoredTally& tally) {
+    tally.count = v.number(count, 0, std::numeric_limits<int>::max());
+    if (v.null(verdictAt))
         return std::nullopt;
-    const QString verdict = v.text(column + 1);
+    const QString verdict = v.text(verdictAt);
     for (const Verdict known : {Verdict::Pass, Verdict::Fail, Verdict::None, Verdict::Incomplete})
         if (verdict == verdictName(known)) {
             tally.verdict = verdict;
@@ -239,11 +276,12 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM sweep_cells c WHERE c.sweep_id = sweeps.id)");
     QString statement =
-        QStringLiteral("SELECT id, started_at, end_state, host, saved_name, %1, %2 FROM sweeps "
+        QStringLiteral("SELECT id, started_at, end_state, host, saved_name, %1 FROM sweeps "
                        "WHERE started_at >= ?")
-            .arg(version >= 3 ? QStringLiteral("COALESCE(cell_count, %1), verdict").arg(counted)
-                              : counted + QStringLiteral(", NULL"),
-                 unitColumns(version));
+            .arg(version >= 3
+                     ? QStringLiteral("COALESCE(cell_count, %1) AS count, verdict, unit_serial")
+                           .arg(counted)
+                     : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     if (version >= 3 && !filter.verdict.isEmpty()) {
@@ -253,13 +291,30 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
     auto rows = selectRows(db, statement, values);
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
-    for (const Row& row : std::get<std::vector<Row>>(rows)) {
+    const Rows& answer = std::get<Rows>(rows);
+    const struct {
+        Column id, startedAt, endState, host, name, count, verdict, unit;
+    } c{.id = answer.column("id"),
+        .startedAt = answer.column("started_at"),
+        .endState = answer.column("end_state"),
+        .host = answer.column("host"),
+        .name = answer.column("saved_name"),
+        .count = answer.column("count"),
+        .verdict = answer.column("verdict"),
+        .unit = answer.column("unit_serial")};
+    for (const Row& row : answer.rows) {
         QString problem;
         StoredValues v(row, &problem);
-        Listed l{v.id(0), true, v.time(1, "started_at"), v.state(2), v.text(3), v.text(4), 0, {}};
-        l.unit = v.text(7);
+        Listed l;
+        l.id = v.id(c.id);
+        l.sweep = true;
+        l.startedAt = v.time(c.startedAt);
+        l.endState = v.state(c.endState);
+        l.host = v.text(c.host);
+        l.name = v.text(c.name);
+        l.unit = v.text(c.unit);
         StoredTally tally;
-        if (auto error = readTally(v, 5, tally, true); error && problem.isEmpty())
+        if (auto error = readTally(v, c.count, c.verdict, tally); error && problem.isEmpty())
             problem = *error;
         if (!problem.isEmpty()) {
             listing.refused << refusal(Text::tr("sweep"), l.id, problem);
@@ -292,23 +347,36 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = sessions.id)");
     QString statement =
-        QStringLiteral("SELECT id, started_at, end_state, host, %1, %2 FROM sessions "
+        QStringLiteral("SELECT id, started_at, end_state, host, %1 FROM sessions "
                        "WHERE started_at >= ?")
-            .arg(version >= 3 ? QStringLiteral("COALESCE(tick_count, %1)").arg(counted) : counted,
-                 unitColumns(version));
+            .arg(version >= 3
+                     ? QStringLiteral("COALESCE(tick_count, %1) AS count, unit_serial").arg(counted)
+                     : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     auto rows = selectRows(db, statement, values);
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
-    for (const Row& row : std::get<std::vector<Row>>(rows)) {
+    const Rows& answer = std::get<Rows>(rows);
+    const struct {
+        Column id, startedAt, endState, host, count, unit;
+    } c{.id = answer.column("id"),
+        .startedAt = answer.column("started_at"),
+        .endState = answer.column("end_state"),
+        .host = answer.column("host"),
+        .count = answer.column("count"),
+        .unit = answer.column("unit_serial")};
+    for (const Row& row : answer.rows) {
         QString problem;
         StoredValues v(row, &problem);
-        Listed l{v.id(0), false, v.time(1, "started_at"), v.state(2), v.text(3), {}, 0, {}};
-        l.unit = v.text(5);
-        StoredTally tally;
-        readTally(v, 4, tally, false);
-        l.count = tally.count;
+        Listed l;
+        l.id = v.id(c.id);
+        l.sweep = false;
+        l.startedAt = v.time(c.startedAt);
+        l.endState = v.state(c.endState);
+        l.host = v.text(c.host);
+        l.unit = v.text(c.unit);
+        l.count = v.number(c.count, 0, std::numeric_limits<int>::max());
         if (problem.isEmpty())
             listing.records.push_back(l);
         else
@@ -361,7 +429,7 @@ std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
                        {likePrefix(prefix.toLower())});
         if (const auto* error = std::get_if<QString>(&rows))
             return *error;
-        for (const Row& row : std::get<std::vector<Row>>(rows))
+        for (const Row& row : std::get<Rows>(rows).rows)
             found.emplace_back(row.value(0).toString(), sweep);
     }
     if (found.empty())
@@ -375,16 +443,14 @@ std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
 }
 
 std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id) {
-    const int version = storedSchemaVersion(db);
-    auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(sweepColumns(version)), {id});
+    auto rows = selectRows(db, QStringLiteral("SELECT * FROM sweeps WHERE id = ?"), {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
-    const auto& found = std::get<std::vector<Row>>(rows);
-    if (found.empty())
+    const Rows& found = std::get<Rows>(rows);
+    if (found.rows.empty())
         return Text::tr("no sweep %1").arg(printable(id));
     StoredSweep sweep;
-    if (auto problem = readHeader(found.front(), sweep.header))
+    if (auto problem = readHeader(found, sweep.header))
         return refusal(Text::tr("sweep"), id, *problem);
     if (auto failed = readCells(db, sweep))
         return failed->refused ? refusal(Text::tr("sweep"), id, failed->message) : failed->message;
@@ -392,27 +458,22 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
 }
 
 std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT id, started_at, ended_at, end_state, host, port, "
-                                          "%1 FROM sessions WHERE id = ?")
-                               .arg(unitColumns(storedSchemaVersion(db))),
-                           {id});
+    auto rows = selectRows(db, QStringLiteral("SELECT * FROM sessions WHERE id = ?"), {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
-    const auto& found = std::get<std::vector<Row>>(rows);
-    if (found.empty())
+    const Rows& found = std::get<Rows>(rows);
+    if (found.rows.empty())
         return Text::tr("no session %1").arg(printable(id));
     QString problem;
-    StoredValues v(found.front(), &problem);
-    StoredSession session{v.id(0),
-                          v.time(1, "started_at"),
-                          v.time(2, "ended_at", true),
-                          v.state(3),
-                          v.text(4),
-                          v.text(5),
-                          {},
-                          {},
-                          unitAt(v, 6)};
+    StoredValues v(found.rows.front(), &problem);
+    StoredSession session;
+    session.id = v.id(found.column("id"));
+    session.startedAt = v.time(found.column("started_at"));
+    session.endedAt = v.time(found.column("ended_at"), true);
+    session.endState = v.state(found.column("end_state"));
+    session.host = v.text(found.column("host"));
+    session.port = v.text(found.column("port"));
+    session.unit = UnitColumns(found).read(v);
     if (problem.isEmpty() && !session.endedAt.isEmpty() && session.endedAt < session.startedAt)
         problem = Text::tr("it ended (%1) before it started (%2)")
                       .arg(session.endedAt, session.startedAt);
@@ -438,8 +499,11 @@ std::variant<std::vector<std::pair<QString, bool>>, QString> unitRecords(QSqlDat
                            {serial});
             if (const auto* error = std::get_if<QString>(&rows))
                 return *error;
-            for (const Row& row : std::get<std::vector<Row>>(rows))
-                found.emplace_back(row.value(0).toString(), row.value(1).toString(), sweep);
+            const Rows& answer = std::get<Rows>(rows);
+            const Column startedAt = answer.column("started_at"), id = answer.column("id");
+            for (const Row& row : answer.rows)
+                found.emplace_back(row.value(startedAt.index).toString(),
+                                   row.value(id.index).toString(), sweep);
         }
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
@@ -464,7 +528,7 @@ lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limi
                            {serial, limits.loadLimit1, limits.loadLimit2, limits.powerLimit});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
-    for (const Row& row : std::get<std::vector<Row>>(rows)) {
+    for (const Row& row : std::get<Rows>(rows).rows) {
         auto sweep = loadSweep(db, row.value(0).toString());
         if (const auto* error = std::get_if<QString>(&sweep))
             return *error;

@@ -26,45 +26,40 @@ bool StoredValues::fail(const QString& problem) {
     return false;
 }
 
-int StoredValues::number(int column, const char* field, int low, int high) {
-    const QVariant& value = row_.value(column);
+int StoredValues::number(const Column& column, int low, int high) {
+    const QVariant& value = row_.value(column.index);
     bool ok = false;
     const qlonglong n = value.toLongLong(&ok);
     // SQLite keeps whatever was put in a column: a text or a fraction is no integer.
     if (!ok || value.isNull() || value.toString() != QString::number(n)) {
-        fail(Text::tr("%1 = %2 is not an integer").arg(QLatin1String(field), quoted(value)));
+        fail(Text::tr("%1 = %2 is not an integer").arg(column.name, quoted(value)));
         return low;
     }
     if (n < low || n > high) {
-        fail(Text::tr("%1 = %2, outside %3..%4")
-                 .arg(QLatin1String(field))
-                 .arg(n)
-                 .arg(low)
-                 .arg(high));
+        fail(Text::tr("%1 = %2, outside %3..%4").arg(column.name).arg(n).arg(low).arg(high));
         return low;
     }
     return static_cast<int>(n);
 }
 
-double StoredValues::real(int column, const char* field, double low, double high) {
-    const QVariant& value = row_.value(column);
+double StoredValues::real(const Column& column, double low, double high) {
+    const QVariant& value = row_.value(column.index);
     bool ok = false;
     const double x = value.toDouble(&ok);
     if (!ok || value.isNull() || !std::isfinite(x) || x < low || x > high) {
-        fail(Text::tr("%1 = %2, outside %3..%4")
-                 .arg(QLatin1String(field), quoted(value))
-                 .arg(low)
-                 .arg(high));
+        fail(
+            Text::tr("%1 = %2, outside %3..%4").arg(column.name, quoted(value)).arg(low).arg(high));
         return low;
     }
     return x;
 }
 
-QString StoredValues::text(int column) const {
-    return row_.value(column).isNull() ? QString() : row_.value(column).toString();
+QString StoredValues::text(const Column& column) const {
+    const QVariant& value = row_.value(column.index);
+    return value.isNull() ? QString() : value.toString();
 }
 
-QString StoredValues::id(int column) {
+QString StoredValues::id(const Column& column) {
     const QString id = text(column);
     const bool hex = std::all_of(id.begin(), id.end(), [](QChar c) {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
@@ -75,7 +70,7 @@ QString StoredValues::id(int column) {
     return id;
 }
 
-QString StoredValues::time(int column, const char* field, bool mayBeMissing) {
+QString StoredValues::time(const Column& column, bool mayBeMissing) {
     const QString at = text(column);
     if (at.isEmpty() && mayBeMissing)
         return at;
@@ -84,12 +79,11 @@ QString StoredValues::time(int column, const char* field, bool mayBeMissing) {
     const QDateTime latest = QDateTime::currentDateTimeUtc().addDays(1);
     if (at.size() != 24 || !at.endsWith(QLatin1Char('Z')) || !parsed.isValid() ||
         parsed < earliest || parsed > latest)
-        fail(Text::tr("%1 = %2 is not a time the bench writes")
-                 .arg(QLatin1String(field), quoted(at)));
+        fail(Text::tr("%1 = %2 is not a time the bench writes").arg(column.name, quoted(at)));
     return at;
 }
 
-QString StoredValues::state(int column) {
+QString StoredValues::state(const Column& column) {
     const QString state = text(column);
     const bool words = std::all_of(state.begin(), state.end(), [](QChar c) {
         return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('-');

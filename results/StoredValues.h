@@ -10,26 +10,26 @@
 namespace velmor::results {
 
 // Reads the values of one stored row, each checked against what the bench can write; the first
-// value that breaks that is kept as the problem, naming the field and the value.
+// value that breaks that is kept as the problem, naming the column and the value.
 class StoredValues {
 public:
     StoredValues(const Row& row, QString* problem) : row_(row), problem_(problem) {}
 
     // An integer within low..high.
-    int number(int column, const char* field, int low, int high);
+    int number(const Column& column, int low, int high);
     // A finite number within low..high.
-    double real(int column, const char* field, double low, double high);
+    double real(const Column& column, double low, double high);
     // A text, empty for NULL.
-    QString text(int column) const;
+    QString text(const Column& column) const;
     // An id as the bench makes them: hex digits and dashes, at most 36.
-    QString id(int column);
+    QString id(const Column& column);
     // A time as the records write them (UTC, ISO 8601 with milliseconds) from this century up
     // to a day ahead of this machine's clock; empty for NULL when it may be missing.
-    QString time(int column, const char* field, bool mayBeMissing = false);
+    QString time(const Column& column, bool mayBeMissing = false);
     // An end state: empty while open, else lower-case words joined by dashes.
-    QString state(int column);
+    QString state(const Column& column);
 
-    bool null(int column) const { return row_.value(column).isNull(); }
+    bool null(const Column& column) const { return row_.value(column.index).isNull(); }
 
 private:
     bool fail(const QString& problem);

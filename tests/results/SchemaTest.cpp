@@ -152,4 +152,20 @@ TEST_F(SchemaTest, velmorResultsReadsOlderVersionsAsTheyAreAndRefusesNewerOnes) 
     EXPECT_TRUE(err.contains("newer than this program knows")) << err.toStdString();
 }
 
+TEST_F(SchemaTest, velmorResultsReadsAFirstVersionStoreWithoutTheColumnsAddedSince) {
+    // No map size, unit or summary columns: a sweep of then lists and shows, never refused.
+    makeStoreOfVersion(1);
+    withStore(home.sqliteStore(), [](QSqlDatabase& db) {
+        ASSERT_EQ(run(db, QStringLiteral("UPDATE sweeps SET id = 'cccc0000'")), std::nullopt);
+    });
+    int status = -1;
+    QString err;
+    for (const QStringList& arguments : {QStringList{"list"}, QStringList{"show", "cccc"}}) {
+        const QString out = velmorResults(home.sqliteStore().path, arguments, &status, &err);
+        EXPECT_EQ(status, 0) << arguments.front().toStdString() << ": " << err.toStdString();
+        EXPECT_TRUE(out.contains("cccc0000")) << out.toStdString();
+        EXPECT_FALSE(err.contains("refused")) << err.toStdString();
+    }
+}
+
 } // namespace
