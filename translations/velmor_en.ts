@@ -722,6 +722,18 @@
         <source>The results URL&apos;s parameter &quot;%1&quot; holds a &apos;;&apos; or a control character</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no command &quot;%1&quot;; the commands are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ids after %1: %2 given, %3 wanted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export needs --to DIR, the folder to write into</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

@@ -738,6 +738,18 @@
         <source>The results URL&apos;s parameter &quot;%1&quot; holds a &apos;;&apos; or a control character</source>
         <translation>В параметре «%1» адреса хранилища записей есть «;» или управляющий символ</translation>
     </message>
+    <message>
+        <source>no command &quot;%1&quot;; the commands are %2</source>
+        <translation>нет команды &quot;%1&quot;; команды: %2</translation>
+    </message>
+    <message>
+        <source>ids after %1: %2 given, %3 wanted</source>
+        <translation>идентификаторов после %1: дано %2, нужно %3</translation>
+    </message>
+    <message>
+        <source>export needs --to DIR, the folder to write into</source>
+        <translation>export требует --to DIR, папку, куда писать</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 using namespace velmor::results;
 
@@ -106,6 +107,24 @@ QString usageText(const QList<QCommandLineOption>& options) {
     return text;
 }
 
+// Why a command line names no command it knows, or not as the command takes it; nothing when it
+// does.
+std::optional<QString> usageRefused(const QString& command, const Command* known, qsizetype ids,
+                                    bool toGiven) {
+    if (known == std::end(commands)) {
+        QStringList names;
+        for (const Command& c : commands)
+            names << QString::fromLatin1(c.name);
+        return Text::tr("no command \"%1\"; the commands are %2")
+            .arg(command, names.join(QStringLiteral(", ")));
+    }
+    if (ids != known->ids)
+        return Text::tr("ids after %1: %2 given, %3 wanted").arg(command).arg(ids).arg(known->ids);
+    if (command == QLatin1String("export") && !toGiven)
+        return Text::tr("export needs --to DIR, the folder to write into");
+    return std::nullopt;
+}
+
 int fail(const QString& message) {
     std::fprintf(stderr, "velmor-results: %s\n", qPrintable(printable(message)));
     return 1;
@@ -187,9 +206,11 @@ int main(int argc, char** argv) {
     const auto known =
         std::find_if(std::begin(commands), std::end(commands),
                      [&](const Command& c) { return command == QLatin1String(c.name); });
-    if (known == std::end(commands) || args.size() != 1 + known->ids ||
-        (command == QLatin1String("export") && !parser.isSet(to))) {
-        std::fputs(qPrintable(usage), stderr);
+    if (const auto reason = usageRefused(command, known, args.size() - 1, parser.isSet(to))) {
+        fail(*reason);
+        std::fprintf(stderr, "Usage: velmor-results [--results URL] %s\n%s\n",
+                     known == std::end(commands) ? "COMMAND ..." : known->synopsis,
+                     "(velmor-results --help lists the commands and options)");
         return 2;
     }
 

@@ -240,10 +240,18 @@ TEST_F(ResultsCliTest, helpFitsAScreenAndAWrongCommandLineGetsIt) {
     for (const char* shown : {"  list [--since DATE]", "  compare ID1 ID2 [--to DIR]",
                               "  --language ru|en  ", "  --results URL  ", "  -h, --help  "})
         EXPECT_TRUE(help.join('\n').contains(QLatin1String(shown))) << shown;
-    for (const QStringList& wrong : {QStringList{"show"}, QStringList{"compare", ids[0]},
-                                     QStringList{"history", "a", "b"}, QStringList{"lists"}})
-        EXPECT_TRUE(results(wrong, 2).contains("Usage: velmor-results"))
-            << wrong.join(' ').toStdString();
+    // Each wrong command line is told why, and how the command is given.
+    const std::pair<QStringList, const char*> wrongs[] = {
+        {{"show"}, "ids after show: 0 given, 1 wanted"},
+        {{"compare", ids[0]}, "ids after compare: 1 given, 2 wanted"},
+        {{"history", "a", "b"}, "ids after history: 2 given, 1 wanted"},
+        {{"lists"}, "no command \"lists\"; the commands are list, history"},
+        {{"export", ids[0]}, "export needs --to DIR"}};
+    for (const auto& [wrong, reason] : wrongs) {
+        const QString answer = results(wrong, 2);
+        EXPECT_TRUE(answer.contains(QLatin1String(reason))) << answer.toStdString();
+        EXPECT_TRUE(answer.contains("Usage: velmor-results")) << answer.toStdString();
+    }
 }
 
 } // namespace
