@@ -5,20 +5,39 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
 #include <tuple>
 
 namespace velmor::results {
 
 namespace {
 
-// Each record's fields in the order they are spooled.
+template <std::size_t N> struct Columns {
+    const char* table;
+    std::array<const char*, N> names;
+};
+
+// Each record's fields in the order they are spooled and, for a record that adds a row to the
+// store, beside them the table and each field's column in the same order. A new field goes at the
+// end of both lists (the journal reads older entries without it; see below).
 auto fields(SweepBegan& r) {
     return std::tie(r.id, r.at, r.host, r.port, r.loadLimit1, r.loadLimit2, r.powerLimit,
                     r.mapWidth, r.mapHeight, r.mapRatio, r.unit.serial, r.unit.model,
                     r.unit.operatorName);
 }
+Columns<13> columns(const SweepBegan&) {
+    return {"sweeps",
+            {"id", "started_at", "host", "port", "load_limit1", "load_limit2", "power_limit",
+             "map_width", "map_height", "map_ratio", "unit_serial", "unit_model", "operator"}};
+}
 auto fields(CellPainted& r) {
     return std::tie(r.sweepId, r.seq, r.at, r.row, r.column, r.b2, r.b3, r.b4, r.k5, r.k12);
+}
+Columns<10> columns(const CellPainted&) {
+    return {"sweep_cells",
+            {"sweep_id", "seq", "at", "cell_row", "cell_column", "b2", "b3", "b4", "k5", "k12"}};
 }
 auto fields(SweepSaved& r) {
     return std::tie(r.sweepId, r.name, r.bmp, r.csv, r.txt);
@@ -26,15 +45,42 @@ auto fields(SweepSaved& r) {
 auto fields(SessionBegan& r) {
     return std::tie(r.id, r.at, r.host, r.port, r.unit.serial, r.unit.model, r.unit.operatorName);
 }
+Columns<7> columns(const SessionBegan&) {
+    return {"sessions",
+            {"id", "started_at", "host", "port", "unit_serial", "unit_model", "operator"}};
+}
 auto fields(TickRead& r) {
     return std::tie(r.sessionId, r.seq, r.at, r.b1, r.b2, r.b3, r.b4, r.load5, r.load12, r.load33,
                     r.power, r.overload);
 }
+Columns<12> columns(const TickRead&) {
+    return {"session_ticks",
+            {"session_id", "seq", "at", "b1", "b2", "b3", "b4", "load5", "load12", "load33",
+             "power", "overload"}};
+}
 auto fields(SessionEvent& r) {
     return std::tie(r.sessionId, r.seq, r.at, r.kind, r.detail);
 }
+Columns<5> columns(const SessionEvent&) {
+    return {"session_events", {"session_id", "seq", "at", "kind", "detail"}};
+}
 auto fields(RecordEnded& r) {
     return std::tie(r.id, r.sweep, r.at, r.state);
+}
+
+// A field as the store keeps it: a flag as 0 or 1, the unit's fields NULL where not given.
+QVariant storedValue(bool flag, const char*) {
+    return flag ? 1 : 0;
+}
+QVariant storedValue(const QString& text, const char* column) {
+    static constexpr std::string_view nullWhenEmpty[] = {"unit_serial", "unit_model", "operator"};
+    if (text.isEmpty() && std::find(std::begin(nullWhenEmpty), std::end(nullWhenEmpty),
+                                    std::string_view(column)) != std::end(nullWhenEmpty))
+        return QVariant(QMetaType::fromType<QString>());
+    return text;
+}
+template <typename Value> QVariant storedValue(const Value& value, const char*) {
+    return QVariant::fromValue(value);
 }
 
 // The number of fields each record had in the first layout: an entry must hold at least these.
@@ -147,6 +193,31 @@ std::variant<Record, QString> decode(const QByteArray& bytes) {
     QDataStream fieldsIn(bytes.mid(headerBytes));
     fieldsIn.setVersion(streamVersion);
     return decodeAs(kind, fieldsIn);
+}
+
+std::optional<StoreRow> storeRow(const Record& record) {
+    return std::visit(
+        [](auto value) -> std::optional<StoreRow> {
+            if constexpr (requires { columns(value); }) {
+                const auto [table, names] = columns(value);
+                auto values = fields(value);
+                static_assert(std::tuple_size_v<decltype(values)> == names.size(),
+                              "a record's columns follow its fields one for one");
+                StoreRow row{QString::fromLatin1(table), {}, {}};
+                std::size_t i = 0;
+                std::apply(
+                    [&](const auto&... field) {
+                        ((row.columns << QString::fromLatin1(names[i]),
+                          row.values << storedValue(field, names[i]), ++i),
+                         ...);
+                    },
+                    values);
+                return row;
+            } else {
+                return std::nullopt;
+            }
+        },
+        record);
 }
 
 QString recordId(const Record& record) {

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <QtGlobal>
 
 #include <optional>
@@ -100,6 +102,16 @@ using Record = std::variant<SweepBegan, CellPainted, SweepSaved, SessionBegan, T
 // are not one this program can read. Entries of earlier programs are read too.
 QByteArray encode(const Record& record);
 std::variant<Record, QString> decode(const QByteArray& bytes);
+
+// The row a record adds to the store: its table, and each field's column and value in the
+// order of the record's fields. Nothing for a record that changes a row (SweepSaved,
+// RecordEnded).
+struct StoreRow {
+    QString table;
+    QStringList columns;
+    QVariantList values;
+};
+std::optional<StoreRow> storeRow(const Record& record);
 
 // The sweep or session a record belongs to.
 QString recordId(const Record& record);

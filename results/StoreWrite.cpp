@@ -12,36 +12,14 @@ namespace velmor::results {
 
 namespace {
 
-// The unit's serial number, model and operator, NULL where not given.
-QVariantList unitValues(const UnitIdentity& unit) {
-    QVariantList values;
-    for (const QString* field : {&unit.serial, &unit.model, &unit.operatorName})
-        values << (field->isEmpty() ? QVariant(QMetaType::fromType<QString>()) : *field);
-    return values;
-}
-
 // One prepared statement per kind of record, prepared once per batch.
 class Statements {
 public:
     explicit Statements(QSqlDatabase& db) : db_(db) {}
 
-    std::optional<QString> operator()(const SweepBegan& r) {
-        return exec(0,
-                    "INSERT INTO sweeps (id, started_at, host, port, load_limit1, load_limit2, "
-                    "power_limit, map_width, map_height, map_ratio, unit_serial, unit_model, "
-                    "operator) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                    "ON CONFLICT DO NOTHING",
-                    QVariantList{r.id, r.at, r.host, r.port, r.loadLimit1, r.loadLimit2,
-                                 r.powerLimit, r.mapWidth, r.mapHeight, r.mapRatio} +
-                        unitValues(r.unit));
-    }
+    std::optional<QString> operator()(const SweepBegan& r) { return insert(0, r); }
     std::optional<QString> operator()(const CellPainted& r) {
-        return exec(1,
-                    "INSERT INTO sweep_cells (sweep_id, seq, at, cell_row, cell_column, b2, b3, "
-                    "b4, k5, k12, cell_class) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                    "ON CONFLICT DO NOTHING",
-                    {r.sweepId, r.seq, r.at, r.row, r.column, r.b2, r.b3, r.b4, r.k5, r.k12,
-                     cellClass(r.k5, r.k12)});
+        return insert(1, r, QStringLiteral("cell_class"), cellClass(r.k5, r.k12));
     }
     std::optional<QString> operator()(const SweepSaved& r) {
         return exec(2,
@@ -49,26 +27,9 @@ public:
                     "WHERE id = ?",
                     {r.name, r.bmp, r.csv, r.txt, r.sweepId});
     }
-    std::optional<QString> operator()(const SessionBegan& r) {
-        return exec(3,
-                    "INSERT INTO sessions (id, started_at, host, port, unit_serial, unit_model, "
-                    "operator) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING",
-                    QVariantList{r.id, r.at, r.host, r.port} + unitValues(r.unit));
-    }
-    std::optional<QString> operator()(const TickRead& r) {
-        return exec(4,
-                    "INSERT INTO session_ticks (session_id, seq, at, b1, b2, b3, b4, load5, "
-                    "load12, load33, power, overload) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                    "ON CONFLICT DO NOTHING",
-                    {r.sessionId, r.seq, r.at, r.b1, r.b2, r.b3, r.b4, r.load5, r.load12, r.load33,
-                     r.power, r.overload ? 1 : 0});
-    }
-    std::optional<QString> operator()(const SessionEvent& r) {
-        return exec(5,
-                    "INSERT INTO session_events (session_id, seq, at, kind, detail) VALUES "
-                    "(?, ?, ?, ?, ?) ON CONFLICT DO NOTHING",
-                    {r.sessionId, r.seq, r.at, r.kind, r.detail});
-    }
+    std::optional<QString> operator()(const SessionBegan& r) { return insert(3, r); }
+    std::optional<QString> operator()(const TickRead& r) { return insert(4, r); }
+    std::optional<QString> operator()(const SessionEvent& r) { return insert(5, r); }
     std::optional<QString> operator()(const RecordEnded& r) {
         if (!r.sweep)
             return exec(7,
@@ -100,12 +61,35 @@ public:
     bool refused() const { return refused_; }
 
 private:
+    // A record that adds a row, in the columns Records.cpp lists for it, and a column the store
+    // works out from its values if there is one.
+    std::optional<QString> insert(std::size_t slot, const Record& record,
+                                  const QString& workedOut = {}, const QVariant& value = {}) {
+        StoreRow row = *storeRow(record);
+        if (!workedOut.isEmpty()) {
+            row.columns << workedOut;
+            row.values << value;
+        }
+        // The statement is made once per batch, when it is first prepared.
+        QString statement;
+        if (!queries_[slot])
+            statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT DO NOTHING")
+                            .arg(row.table, row.columns.join(QStringLiteral(", ")),
+                                 QStringList(row.columns.size(), QStringLiteral("?"))
+                                     .join(QStringLiteral(", ")));
+        return exec(slot, statement, row.values);
+    }
+
     std::optional<QString> exec(std::size_t slot, const char* statement,
+                                const QVariantList& values) {
+        return exec(slot, QString::fromLatin1(statement), values);
+    }
+    std::optional<QString> exec(std::size_t slot, const QString& statement,
                                 const QVariantList& values) {
         std::optional<QSqlQuery>& query = queries_[slot];
         if (!query) {
             query.emplace(db_);
-            if (!query->prepare(QString::fromLatin1(statement)))
+            if (!query->prepare(statement))
                 return QStringLiteral("%1: cannot prepare %2").arg(describe(db_), statement);
         }
         auto error = run(*query, values);
