@@ -3,6 +3,7 @@
 
 #include "Conversions.h"
 #include "Files.h"
+#include "MapExport.h"
 #include "MapPicture.h"
 #include "MapSave.h"
 #include "Printable.h"
@@ -56,10 +57,6 @@ std::optional<QString> unsafeFileStem(const SweepHeader& h) {
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo file(path);
     return ui::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
-}
-
-QString volts(double value) {
-    return QString::number(value, 'f', 3);
 }
 
 qint64 msBetween(const QString& from, const QString& to) {
@@ -152,7 +149,7 @@ QString sessionText(const StoredSession& s) {
         std::vector<QStringList> rows;
         const auto output = [&](const QString& name, double SessionSample::*v, double nominal) {
             const OutputFigures f = outputFigures(samples, v, nominal);
-            rows.push_back({name, volts(f.min), volts(f.max), volts(f.mean)});
+            rows.push_back({name, fixed(f.min, 3), fixed(f.max, 3), fixed(f.mean, 3)});
         };
         output(QStringLiteral("+5 V"), &SessionSample::volts5, 5);
         output(QStringLiteral("+12 V"), &SessionSample::volts12, 12);
@@ -344,8 +341,8 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
                 .arg(c.to->column)
                 .arg(cellClass(c.from->k5, c.from->k12))
                 .arg(cellClass(c.to->k5, c.to->k12))
-                .arg(volts(cellReading(*c.from).volts5), volts(cellReading(*c.to).volts5),
-                     volts(cellReading(*c.from).volts12), volts(cellReading(*c.to).volts12));
+                .arg(fixed(cellReading(*c.from).volts5, 3), fixed(cellReading(*c.to).volts5, 3),
+                     fixed(cellReading(*c.from).volts12, 3), fixed(cellReading(*c.to).volts12, 3));
     }
     return Comparison{
         text +
