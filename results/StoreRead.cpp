@@ -261,11 +261,10 @@ std::optional<QString> readTally(StoredValues& v, const Column& count, const Col
     if (v.null(verdictAt))
         return std::nullopt;
     const QString verdict = v.text(verdictAt);
-    for (const Verdict known : {Verdict::Pass, Verdict::Fail, Verdict::None, Verdict::Incomplete})
-        if (verdict == verdictName(known)) {
-            tally.verdict = verdict;
-            return std::nullopt;
-        }
+    if (verdictNamed(verdict)) {
+        tally.verdict = verdict;
+        return std::nullopt;
+    }
     return Text::tr("verdict \"%1\" is not one the bench writes").arg(printable(verdict.left(40)));
 }
 
