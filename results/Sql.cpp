@@ -73,6 +73,9 @@ std::variant<std::vector<Row>, QString> selectRows(QSqlDatabase& db, const QStri
     if (auto error = run(query, values))
         return QStringLiteral("%1: %2").arg(describe(db), *error);
     std::vector<Row> rows;
+    // PostgreSQL's one result knows its size; SQLite's steps say -1.
+    if (query.size() > 0)
+        rows.reserve(static_cast<std::size_t>(query.size()));
     const int columns = query.record().count();
     while (query.next()) {
         Row row;
