@@ -82,6 +82,9 @@ std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statemen
     const int columns = record.count();
     for (int i = 0; i < columns; ++i)
         answer.columns << record.fieldName(i);
+    // PostgreSQL's one result knows its size; SQLite's steps say -1.
+    if (query.size() > 0)
+        answer.rows.reserve(static_cast<std::size_t>(query.size()));
     while (query.next()) {
         Row row;
         row.reserve(columns);

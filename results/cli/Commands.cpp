@@ -91,6 +91,7 @@ bool withinOneStep(const MapCell& a, const MapCell& b) {
 
 QString listText(const std::vector<Listed>& records) {
     std::vector<QStringList> rows;
+    rows.reserve(records.size());
     for (const Listed& r : records)
         rows.push_back({shortId(r.id),
                         r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),

@@ -18,17 +18,26 @@ QString alignedTable(const QStringList& header, const std::vector<QStringList>& 
     measure(header);
     for (const QStringList& row : rows)
         measure(row);
+    // One string of the whole table's size, each cell padded in place.
+    qsizetype lineSize = 1;
+    for (const qsizetype width : widths)
+        lineSize += width + 2;
+    QString table;
+    table.reserve(lineSize * static_cast<qsizetype>(rows.size() + 1));
     const auto line = [&](const QStringList& row) {
-        QString text;
-        for (qsizetype i = 0; i < row.size(); ++i)
-            text += i + 1 < row.size()
-                        ? row[i].leftJustified(widths[static_cast<std::size_t>(i)] + 2)
-                        : row[i];
-        return text + QLatin1Char('\n');
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            table += row[i];
+            if (i + 1 < row.size())
+                table.resize(table.size() +
+                                 std::max<qsizetype>(
+                                     widths[static_cast<std::size_t>(i)] + 2 - row[i].size(), 0),
+                             QLatin1Char(' '));
+        }
+        table += QLatin1Char('\n');
     };
-    QString table = line(header);
+    line(header);
     for (const QStringList& row : rows)
-        table += line(row);
+        line(row);
     return table;
 }
 

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 using namespace velmor::results;
@@ -154,15 +155,6 @@ int main(int argc, char** argv) {
     // once; the times shown are the same.
     if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
         qputenv("TZ", ":/etc/localtime");
-    QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
-    // Russian unless the locale or --language says English; Qt's own texts follow, so that a
-    // file's reason for a failed write reads in the same language as the sentence around it.
-    const ui::Language language = ui::chosenLanguage(QCoreApplication::arguments());
-    ui::useProgramTexts(app, language, false);
-    if (language == ui::Language::Russian)
-        ui::useRussianQtTexts(app);
-
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -189,6 +181,30 @@ int main(int argc, char** argv) {
                                             kind,           to,      unit,  model, help};
     parser.addOptions(options);
     const QString usage = usageText(options);
+
+    // Only the commands that draw a map or a page need the graphical application, with its
+    // platform plugin and fonts; the others start faster without, and where no display plugin
+    // would start at all (over ssh). The command is looked up before the application exists and
+    // parsed again below, so that a refusal comes in the messages' language.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    parser.parse(raw);
+    const QStringList early = parser.positionalArguments();
+    const bool draws = !early.isEmpty() && (early.first() == QLatin1String("export") ||
+                                            early.first() == QLatin1String("report") ||
+                                            early.first() == QLatin1String("compare"));
+    const std::unique_ptr<QCoreApplication> app =
+        draws ? std::make_unique<QGuiApplication>(argc, argv)
+              : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
+    // Russian unless the locale or --language says English; Qt's own texts follow, so that a
+    // file's reason for a failed write reads in the same language as the sentence around it.
+    const ui::Language language = ui::chosenLanguage(QCoreApplication::arguments());
+    ui::useProgramTexts(*app, language, false);
+    if (language == ui::Language::Russian)
+        ui::useRussianQtTexts(*app);
+
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
         return 2;

@@ -61,6 +61,8 @@ protected:
         // Three hours east of UTC all year round.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TZ", "Europe/Moscow");
+        if (!platform.isEmpty())
+            environment.insert("QT_QPA_PLATFORM", platform);
         program.setProcessEnvironment(environment);
         program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
                       QStringList{"--results", "sqlite:" + home.sqliteStore().path} + arguments);
@@ -72,6 +74,7 @@ protected:
     }
 
     const UnitIdentity unit{"PSU-0001", "ATX-500", "A. Petrov"};
+    QString platform; // the display plugin the program is given, where not the suite's
     PrivateHome home;
     QStringList ids;
 };
@@ -151,6 +154,15 @@ TEST_F(ResultsCliTest, showsASessionsVoltagesAndOverloadCuts) {
     EXPECT_TRUE(shown.contains("+12 V   12.009  12.009  12.009")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("Overload cuts: 1")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("150.5 W"));
+}
+
+// Reading and printing needs no display: over ssh without one, where no display plugin starts,
+// the commands that draw nothing still work.
+TEST_F(ResultsCliTest, listsShowsAndTellsHistoryWithoutADisplayPlugin) {
+    platform = "none";
+    EXPECT_TRUE(results({"list"}).contains("(3 records)"));
+    EXPECT_TRUE(results({"show", ids[0].left(8)}).contains("Sweep " + ids[0]));
+    EXPECT_TRUE(results({"history", "PSU-0001"}).contains("(2 records)"));
 }
 
 TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
