@@ -199,11 +199,13 @@ std::optional<StoreRow> storeRow(const Record& record) {
     return std::visit(
         [](auto value) -> std::optional<StoreRow> {
             if constexpr (requires { columns(value); }) {
-                const auto [table, names] = columns(value);
+                const auto listed = columns(value);
+                const auto& names = listed.names;
                 auto values = fields(value);
-                static_assert(std::tuple_size_v<decltype(values)> == names.size(),
+                static_assert(std::tuple_size_v<decltype(values)> ==
+                                  std::tuple_size_v<std::remove_cvref_t<decltype(names)>>,
                               "a record's columns follow its fields one for one");
-                StoreRow row{QString::fromLatin1(table), {}, {}};
+                StoreRow row{QString::fromLatin1(listed.table), {}, {}};
                 std::size_t i = 0;
                 std::apply(
                     [&](const auto&... field) {

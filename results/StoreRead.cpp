@@ -391,8 +391,8 @@ SweepTally tallyOf(const StoredSweep& sweep) {
     return {s.cells, s.judged, s.insideBand, verdictName(verdictOf(s, sweep.header.completed()))};
 }
 
-std::variant<Listing, QString> listRecords(QSqlDatabase& db, const ListFilter& filter) {
-    const int version = storedSchemaVersion(db);
+std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version,
+                                           const ListFilter& filter) {
     Listing listing;
     if (filter.kind != QLatin1String("session"))
         if (auto error = listSweeps(db, version, filter, listing))

@@ -105,7 +105,9 @@ struct SweepTally {
 };
 SweepTally tallyOf(const StoredSweep& sweep);
 
-std::variant<Listing, QString> listRecords(QSqlDatabase& db, const ListFilter& filter);
+// `version` is the store's schema version as the caller read it (looking it up costs a query of
+// the server's catalogue).
+std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const ListFilter& filter);
 
 // The one record whose id starts with the prefix (4 to 36 hex digits and dashes): its id and
 // whether it is a sweep; an error when none or several match.

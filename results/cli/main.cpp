@@ -275,7 +275,7 @@ int main(int argc, char** argv) {
                 return fail(Text::tr("--since takes a date as YYYY-MM-DD"));
             filter.since = date.toString(Qt::ISODate);
         }
-        const auto listed = listRecords(*db, filter);
+        const auto listed = listRecords(*db, version, filter);
         const auto* listing = valueOf(listed, &exitCode);
         if (!listing)
             return exitCode;
