@@ -14,29 +14,34 @@ bool loadJumped(const RunReading& from, const RunReading& to) {
 
 } // namespace
 
+Settling SettleTracker::next(const RunReading& r) {
+    Settling s = Settling::Judged;
+    if (!r.supplyOn) {
+        s = Settling::SupplyOff;
+        up_ = false;
+    } else if (!hasBefore_ || !before_.supplyOn) {
+        s = Settling::PoweringUp; // the reply to the switch-on frame itself
+        switchedOnMs_ = r.ms;
+        up_ = powerGood(r);
+    } else if (!up_) {
+        s = Settling::PoweringUp;
+        up_ = powerGood(r);
+        if (!up_ && r.ms - switchedOnMs_ > powerOnTimeoutMs)
+            didNotPowerOn_ = true;
+    } else if (loadJumped(before_, r)) {
+        s = Settling::LoadJump;
+    }
+    before_ = r;
+    hasBefore_ = true;
+    return s;
+}
+
 SettledRun settleRun(const std::vector<RunReading>& readings) {
     SettledRun run;
     run.settling.reserve(readings.size());
-    bool up = false;         // a reading since the last switch-on was power-good
-    qint64 switchedOnMs = 0; // the reply to the switch-on frame
-    const RunReading* before = nullptr;
+    SettleTracker tracker;
     for (const RunReading& r : readings) {
-        Settling s = Settling::Judged;
-        if (!r.supplyOn) {
-            s = Settling::SupplyOff;
-            up = false;
-        } else if (!before || !before->supplyOn) {
-            s = Settling::PoweringUp; // the reply to the switch-on frame itself
-            switchedOnMs = r.ms;
-            up = powerGood(r);
-        } else if (!up) {
-            s = Settling::PoweringUp;
-            up = powerGood(r);
-            if (!up && r.ms - switchedOnMs > powerOnTimeoutMs)
-                run.didNotPowerOn = true;
-        } else if (loadJumped(*before, r)) {
-            s = Settling::LoadJump;
-        }
+        const Settling s = tracker.next(r);
         run.settling.push_back(s);
         switch (s) {
         case Settling::Judged:
@@ -52,8 +57,8 @@ SettledRun settleRun(const std::vector<RunReading>& readings) {
             ++run.loadJump;
             break;
         }
-        before = &r;
     }
+    run.didNotPowerOn = tracker.didNotPowerOn();
     return run;
 }
 

@@ -52,4 +52,19 @@ struct SettledRun {
 // The settled rule, applied to a run's readings in the order they were read.
 SettledRun settleRun(const std::vector<RunReading>& readings);
 
+// The same rule one reading at a time, for a run under way.
+class SettleTracker {
+public:
+    Settling next(const RunReading& reading);
+    // Switched on, and not power-good within the timeout.
+    bool didNotPowerOn() const { return didNotPowerOn_; }
+
+private:
+    bool up_ = false;         // a reading since the last switch-on was power-good
+    qint64 switchedOnMs_ = 0; // the reply to the switch-on frame
+    bool hasBefore_ = false;
+    RunReading before_{};
+    bool didNotPowerOn_ = false;
+};
+
 } // namespace velmor

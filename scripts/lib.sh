@@ -13,6 +13,7 @@ VELMOR_PACKAGES=(
     poppler-utils
     postgresql libqt6sql6-sqlite libqt6sql6-psql
     help2man lintian
+    libtomlplusplus-dev
 )
 
 as_root() {

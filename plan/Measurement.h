@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Outcome.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace velmor {
+
+// What a measured value is judged against. Inside [guardLow, guardHigh] it passes; outside that
+// guard band but inside [low, high] it is marginal; outside [low, high] it fails. A missing bound
+// does not judge that side; a value with no bounds at all is only recorded and passes.
+struct Limits {
+    std::optional<double> low;
+    std::optional<double> high;
+    std::optional<double> guardLow;
+    std::optional<double> guardHigh;
+    friend bool operator==(const Limits&, const Limits&) = default;
+};
+
+Outcome judge(double value, const Limits& limits);
+
+// One measured or recorded value of a step, as test-record frameworks keep it.
+struct Measurement {
+    QString name; // "+12 V at P3", "regulation +5 V", "trip power"
+    double value = 0;
+    QString unit; // "V", "A", "W", "%", "s"
+    Limits limits{};
+    Outcome outcome = Outcome::Pass;
+    std::optional<double> asked; // for a value the plan set (a load): what it asked for
+    friend bool operator==(const Measurement&, const Measurement&) = default;
+};
+
+// The measurement judged against its limits.
+Measurement measured(QString name, double value, QString unit, const Limits& limits = {});
+
+// The worst outcome of the measurements; Pass for none.
+Outcome worstOf(const std::vector<Measurement>& measurements);
+
+} // namespace velmor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PlanError.h"
+#include "PlanStep.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <variant>
+#include <vector>
+
+namespace velmor {
+
+// A test plan as read from its file, checked in full before anything is sent to the unit.
+struct Plan {
+    QString name;    // the plan's own name, or the file's base name
+    QString file;    // as given
+    QByteArray text; // the file's bytes, kept with every run record
+    PlanContext context{};
+    std::vector<std::shared_ptr<const StepSpec>> steps;
+
+    qint64 estimatedMs() const;
+};
+
+// Plans bigger than this are refused unread.
+inline constexpr qint64 maxPlanBytes = 1 << 20;
+
+// Reads and checks a plan file: a regular file of at most maxPlanBytes, valid TOML, every key
+// known and every value in range. The error names the file, line and column.
+std::variant<Plan, PlanError> readPlan(const QString& path);
+std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& file);
+
+} // namespace velmor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace velmor {
+
+// Why a plan file is refused, where: "plans/quick.toml:12:7: load p12 = 140 % is above the
+// +12 V full scale (21 A)".
+struct PlanError {
+    QString file;
+    int line = 0; // 1-based; 0 for the file as a whole (cannot be read, too big)
+    int column = 0;
+    QString what;
+    QString text() const;
+};
+
+// The first error of a plan being read.
+struct PlanErrors {
+    std::optional<PlanError> first;
+    void add(PlanError error) {
+        if (!first)
+            first = std::move(error);
+    }
+};
+
+} // namespace velmor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Plan.h"
+#include "UnitIdentity.h"
+
+namespace velmor {
+
+// What a plan run tells whoever keeps its test record: one record per run of a plan on a unit.
+// Every call returns at once.
+class PlanRecorder {
+public:
+    virtual ~PlanRecorder() = default;
+    // The port is open and has the all-off frame.
+    virtual void runStarted(const Plan& plan, const UnitIdentity& unit) = 0;
+    virtual void stepStarted(int index, const StepSpec& step) = 0;
+    // Every reading of the run, judged or not, with the step it belongs to.
+    virtual void readingTaken(int stepIndex, const StepReading& reading, Settling settling) = 0;
+    virtual void stepEnded(int index, const StepResult& result) = 0;
+    // After the all-off frame; outcome is the run's (Aborted, Error, or the worst of its steps).
+    virtual void runEnded(Outcome outcome) = 0;
+};
+
+} // namespace velmor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Plan.h"
+#include "PlanRecorder.h"
+#include "RunRecorder.h"
+#include "RunStep.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace velmor {
+
+// A plan as one step of the test-run engine: its steps one after the other, each reading put
+// through the settled rule before the step sees it. A supply that does not power on ends the
+// run as Error; so does the link lost (the engine's RunEnd::LinkLost). Also the engine's
+// recorder, so that the plan's record gets every reading and the run's end.
+class PlanRun final : public RunStep, public RunRecorder {
+public:
+    // The recorder, if any, must outlive the run.
+    PlanRun(Plan plan, UnitIdentity unit, PlanRecorder* recorder = nullptr);
+    ~PlanRun() override;
+
+    std::optional<ControlFrame> firstFrame() const override;
+    StepAnswer take(const StepReading& reading) override;
+    std::optional<ControlFrame> endFrame() const override; // loads off, supply on
+    int tickMs() const override;
+
+    void runStarted() override;
+    void readingTaken(const StepReading& reading, const StepAnswer& answer) override;
+    void runEnded(RunEnd end) override;
+
+    const Plan& plan() const { return plan_; }
+    int stepIndex() const { return index_; } // the step under way
+    const StepSpec& stepSpec(int index) const { return *plan_.steps.at(index); }
+    double stepProgress() const; // of the step under way, 0..1
+    const std::vector<StepResult>& results() const { return results_; } // of the steps ended
+    // Once the run has ended: its outcome.
+    std::optional<Outcome> outcome() const { return outcome_; }
+
+private:
+    Plan plan_;
+    UnitIdentity unit_;
+    PlanRecorder* recorder_;
+    std::unique_ptr<PlanStep> step_;
+    int index_ = 0;
+    SettleTracker settle_;
+    std::vector<StepResult> results_;
+    std::optional<Outcome> outcome_;
+};
+
+} // namespace velmor
