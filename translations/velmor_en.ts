@@ -35,6 +35,245 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>+5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shaded green: the profile&apos;s limits, darker inside the guard band. Grey: readings not judged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1    page %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load points: loads asked / set; volts in green pass, amber marginal, red fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 limits: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1 has %2 measurements; a report draws at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1: measurement &quot;%2&quot; holds a value or limit that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 has a load setting outside 0 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 at %3 ms is out of order or beyond 31 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile %1: %2, %3, %4; guard band %5 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not complete (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The worst outcome of its steps (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan run &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bench %1    Port %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run has %1 steps; a report draws at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run has %1 readings; a report draws at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a tolerance that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a guard band that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, unit %2, run %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(guard %1 – %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3 &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 load, A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load, W at nominal volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shaded green: the window, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The supply did not trip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red: the first reading not power-good, %1 after the step began, with the load at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunSweep</name>
     <message>
         <source>Cannot save the map in %1: no such folder</source>

@@ -35,6 +35,245 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3,3 В</translation>
+    </message>
+    <message>
+        <source>%1, V</source>
+        <translation>%1, В</translation>
+    </message>
+    <message>
+        <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
+        <translation>Уставки нагрузки (0–255): +5 В фиолетовая, +12 В оранжевая, +3,3 В синяя</translation>
+    </message>
+    <message>
+        <source>Shaded green: the profile&apos;s limits, darker inside the guard band. Grey: readings not judged.</source>
+        <translation>Зелёным: пределы профиля, темнее — внутри защитной полосы. Серым: измерения без оценки.</translation>
+    </message>
+    <message>
+        <source>%1    page %2 of %3</source>
+        <translation>%1    стр. %2 из %3</translation>
+    </message>
+    <message>
+        <source>Load points: loads asked / set; volts in green pass, amber marginal, red fail</source>
+        <translation>Точки нагрузки: нагрузка заданная / установленная; напряжения зелёным — годен, жёлтым — на грани, красным — не годен</translation>
+    </message>
+    <message>
+        <source>%1 limits: %2</source>
+        <translation>Пределы %1: %2</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>НЕ ЗАВЕРШЁН</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation>ГОДЕН (НА ГРАНИ)</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation>ПРЕРВАН</translation>
+    </message>
+    <message>
+        <source>step %1 has %2 measurements; a report draws at most %3</source>
+        <translation>у шага %1 %2 измерений; отчёт показывает не более %3</translation>
+    </message>
+    <message>
+        <source>step %1: measurement &quot;%2&quot; holds a value or limit that is not a finite number</source>
+        <translation>шаг %1: измерение «%2» содержит значение или предел, не являющийся конечным числом</translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 has a load setting outside 0 to 255</source>
+        <translation>шаг %1: у измерения %2 уставка нагрузки вне 0–255</translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 at %3 ms is out of order or beyond 31 days</source>
+        <translation>шаг %1: измерение %2 на %3 мс идёт не по порядку или позже 31 суток</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2, %3, %4; guard band %5 points</source>
+        <translation>Профиль %1: %2, %3, %4; защитная полоса %5 п. п.</translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not end.</source>
+        <translation>Без заключения: прогон не завершён.</translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not complete (%1).</source>
+        <translation>Без заключения: прогон не доведён до конца (%1).</translation>
+    </message>
+    <message>
+        <source>The worst outcome of its steps (%1).</source>
+        <translation>Худший итог из его шагов (%1).</translation>
+    </message>
+    <message>
+        <source>Plan run &quot;%1&quot;</source>
+        <translation>Прогон плана «%1»</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (продолжение)</translation>
+    </message>
+    <message>
+        <source>Plan %1 (%2)</source>
+        <translation>План %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bench %1    Port %2</source>
+        <translation>Стенд %1    Порт %2</translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2 (%3)</source>
+        <translation>Начало %1, конец %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Прогон %1</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Key figure</source>
+        <translation>Главный показатель</translation>
+    </message>
+    <message>
+        <source>the run has %1 steps; a report draws at most %2</source>
+        <translation>в прогоне %1 шагов; отчёт показывает не более %2</translation>
+    </message>
+    <message>
+        <source>the run has %1 readings; a report draws at most %2</source>
+        <translation>в прогоне %1 измерений; отчёт показывает не более %2</translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a tolerance that is not a finite number</source>
+        <translation>профиль «%1» содержит допуск, не являющийся конечным числом</translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a guard band that is not a finite number</source>
+        <translation>профиль «%1» содержит защитную полосу, не являющуюся конечным числом</translation>
+    </message>
+    <message>
+        <source>%1, unit %2, run %3</source>
+        <translation>%1, блок %2, прогон %3</translation>
+    </message>
+    <message>
+        <source>(guard %1 – %2)</source>
+        <translation>(защитная полоса %1 – %2)</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3 &quot;%4&quot;</source>
+        <translation>Шаг %1 из %2: %3 «%4»</translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2</source>
+        <translation>Начало %1, конец %2</translation>
+    </message>
+    <message>
+        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
+        <translation>Измерений %1: оценено %2, не оценено %3 (%4 при выключенном БП, %5 до выхода БП на режим, %6 после скачка нагрузки)</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Задано</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Пределы</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>%1 load, A</source>
+        <translation>Нагрузка %1, А</translation>
+    </message>
+    <message>
+        <source>Load, W at nominal volts</source>
+        <translation>Нагрузка, Вт при номинальных напряжениях</translation>
+    </message>
+    <message>
+        <source>Shaded green: the window, %1 to %2</source>
+        <translation>Зелёным: окно срабатывания, от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The supply did not trip.</source>
+        <translation>Защита БП не сработала.</translation>
+    </message>
+    <message>
+        <source>Red: the first reading not power-good, %1 after the step began, with the load at %2</source>
+        <translation>Красным: первое измерение без power-good, через %1 от начала шага, при нагрузке %2</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>А</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Вт</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+</context>
+<context>
     <name>RunSweep</name>
     <message>
         <source>Cannot save the map in %1: no such folder</source>
