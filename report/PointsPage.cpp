@@ -30,9 +30,9 @@ struct Table {
 };
 
 constexpr double pointWidth = 80;
-constexpr double loadWidth = 165;
+constexpr double loadWidth = 160;
 constexpr double valueWidth = 110;
-constexpr double outcomeWidth = 160;
+constexpr double outcomeWidth = 200;
 
 double widthOf(const Column& c) {
     return c.load ? loadWidth : valueWidth;
@@ -109,14 +109,15 @@ void addPointsPages(PageFlow& flow, const RunReportStep& step) {
         for (const Column& column : table->columns)
             valueColumns += !column.load;
         const double limitsHeight = 26.0 * static_cast<double>(valueColumns);
-        flow.add(130 + limitsHeight, [table, limitsHeight](QPainter& p, double top) {
+        flow.add(156 + limitsHeight, [table, limitsHeight](QPainter& p, double top) {
             p.setFont(reportFont(11, true));
             p.setPen(Qt::black);
-            p.drawText(QPointF(0, top + 40),
-                       RunText::tr("Load points: loads asked / set; volts in green pass, amber "
-                                   "marginal, red fail"));
+            p.drawText(QPointF(0, top + 40), RunText::tr("Load points"));
             p.setFont(reportFont(8));
-            double y = top + 70;
+            drawLine(p, 0, top + 70, reportPageWidth,
+                     RunText::tr("Loads asked / set; volts in green pass, amber marginal, red "
+                                 "fail."));
+            double y = top + 96;
             for (const Column& c : table->columns)
                 if (!c.load) {
                     drawLine(
@@ -125,7 +126,7 @@ void addPointsPages(PageFlow& flow, const RunReportStep& step) {
                             .arg(pageText(c.quantity), limitsText(c.first->limits, c.first->unit)));
                     y += 26;
                 }
-            y = top + 100 + limitsHeight;
+            y = top + 126 + limitsHeight;
             p.setFont(reportFont(8, true));
             cell(p, 0, y, pointWidth, RunText::tr("Point"));
             double x = pointWidth;

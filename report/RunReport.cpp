@@ -67,17 +67,22 @@ std::optional<QString> refusedStep(const RunReportStep& step, qint64& lastMs) {
     return std::nullopt;
 }
 
+// A percentage as short as it stays exact to two decimals: "5", "-7", "1.5".
+QString percentText(double value, bool withSign) {
+    const int decimals = value == std::round(value) ? 0 : 2;
+    return withSign ? signedFixed(value, decimals, QChar(0x2212)) : fixed(value, decimals);
+}
+
 QString toleranceText(const QString& output, const Tolerance& t) {
     return QStringLiteral("%1 %2 … %3 %")
-        .arg(output, signedFixed(t.lowPercent, 1, QChar(0x2212)),
-             signedFixed(t.highPercent, 1, QChar(0x2212)));
+        .arg(output, percentText(t.lowPercent, true), percentText(t.highPercent, true));
 }
 
 QString profileText(const Profile& p) {
     return RunText::tr("Profile %1: %2, %3, %4; guard band %5 points")
         .arg(pageText(p.name), toleranceText(RunText::tr("+5 V"), p.out5),
              toleranceText(RunText::tr("+12 V"), p.out12),
-             toleranceText(RunText::tr("+3.3 V"), p.out33), fixed(p.guardPercent, 1));
+             toleranceText(RunText::tr("+3.3 V"), p.out33), percentText(p.guardPercent, false));
 }
 
 void text(QPainter& p, double x, double y, const QString& line, const QFont& font,
@@ -104,7 +109,7 @@ void addFirstPage(PageFlow& flow, const RunReportInput& run) {
     });
     flow.add(430, [&run, title](QPainter& p, double top) {
         text(p, 0, top + 40, title, reportFont(18, true));
-        const QFont body = reportFont(10);
+        const QFont body = reportFont(9.5);
         UnitIdentity unit = run.unit;
         for (QString* field : {&unit.serial, &unit.model, &unit.operatorName})
             *field = pageText(*field);

@@ -128,7 +128,7 @@ void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps
     flow.newPart(60, [title](QPainter& p, double top) {
         text(p, 0, top + 30, RunText::tr("%1 (continued)").arg(title), reportFont(12, true));
     });
-    flow.add(190, [&step, title](QPainter& p, double top) {
+    flow.add(200, [&step, title](QPainter& p, double top) {
         text(p, 0, top + 36, title, reportFont(16, true));
         const QString word = outcomeWord(step.outcome);
         text(p, 0, top + 86, word, reportFont(20, true), outcomeColour(step.outcome));
@@ -140,23 +140,24 @@ void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps
              RunText::tr("Started %1, ended %2")
                  .arg(timeText(step.startedAt), timeText(step.endedAt)),
              reportFont(9));
-        text(p, 0, top + 152,
-             RunText::tr("Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the "
-                         "supply was up, %6 after a load jump)")
-                 .arg(step.readings.size())
-                 .arg(step.judged)
-                 .arg(step.unsettled)
-                 .arg(countOf(step, Settling::SupplyOff))
-                 .arg(countOf(step, Settling::PoweringUp))
-                 .arg(countOf(step, Settling::LoadJump)),
-             reportFont(9));
+        p.setFont(reportFont(9));
+        p.drawText(
+            QRectF(0, top + 132, reportPageWidth, 60), Qt::TextWordWrap,
+            RunText::tr("Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the "
+                        "supply was up, %6 after a load jump)")
+                .arg(step.readings.size())
+                .arg(step.judged)
+                .arg(step.unsettled)
+                .arg(countOf(step, Settling::SupplyOff))
+                .arg(countOf(step, Settling::PoweringUp))
+                .arg(countOf(step, Settling::LoadJump)));
     });
 }
 
 void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& measurements) {
     if (measurements.empty())
         return;
-    static constexpr std::array<double, 6> columns{0, 300, 430, 540, 938, reportPageWidth};
+    static constexpr std::array<double, 6> columns{0, 300, 430, 530, 900, reportPageWidth};
     const auto heads = [](QPainter& p, double top) {
         p.setFont(reportFont(8, true));
         p.setPen(Qt::black);

@@ -15,7 +15,7 @@ void addSweepPages(PageFlow& flow, const RunReportStep& step) {
     sweep->limits = step.sweepLimits;
     sweep->finishedAt = step.endedAt;
     // The map's room on the page: at most 700 high, the axes' labels beneath.
-    flow.add(860, [sweep](QPainter& p, double top) { drawSweepMap(p, *sweep, top + 20); });
+    flow.add(880, [sweep](QPainter& p, double top) { drawSweepMap(p, *sweep, top + 40); });
     addMeasurementList(flow, allMeasurements(step));
 }
 

@@ -65,10 +65,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Load points: loads asked / set; volts in green pass, amber marginal, red fail</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 limits: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -270,6 +266,14 @@
     </message>
     <message>
         <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

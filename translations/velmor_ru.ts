@@ -65,10 +65,6 @@
         <translation>%1    стр. %2 из %3</translation>
     </message>
     <message>
-        <source>Load points: loads asked / set; volts in green pass, amber marginal, red fail</source>
-        <translation>Точки нагрузки: нагрузка заданная / установленная; напряжения зелёным — годен, жёлтым — на грани, красным — не годен</translation>
-    </message>
-    <message>
         <source>%1 limits: %2</source>
         <translation>Пределы %1: %2</translation>
     </message>
@@ -271,6 +267,14 @@
     <message>
         <source>s</source>
         <translation>с</translation>
+    </message>
+    <message>
+        <source>Load points</source>
+        <translation>Точки нагрузки</translation>
+    </message>
+    <message>
+        <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
+        <translation>Нагрузка заданная / установленная; напряжения зелёным — годен, жёлтым — на грани, красным — не годен.</translation>
     </message>
 </context>
 <context>

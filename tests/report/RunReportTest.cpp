@@ -80,15 +80,20 @@ RunReportStep tripStep(qint64 from) {
     return s;
 }
 
+// The supply is switched off and on half-way: its readings until it is up again are not judged.
 RunReportStep holdStep(qint64 from, int count) {
     RunReportStep s{QStringLiteral("hold"), QStringLiteral("burn-in")};
-    for (int i = 0; i < count; ++i)
-        s.readings.push_back(
-            reading(from + i * 100LL, 80, 120, 40, static_cast<quint8>(120 + (i / 50) % 10)));
+    for (int i = 0; i < count; ++i) {
+        const bool off = i >= count / 2 && i < count / 2 + 20;
+        s.readings.push_back(reading(from + i * 100LL, 80, 120, 40,
+                                     off ? quint8(0) : static_cast<quint8>(120 + (i / 50) % 10),
+                                     off ? Settling::PoweringUp : Settling::Judged));
+    }
     s.measurements.push_back(measured("+12 V lowest", 11.86, "V", volts(12)));
     s.outcome = Outcome::Marginal;
     s.keyFigure = QStringLiteral("+12 V 11.86 to 12.10 V");
-    s.judged = count;
+    s.judged = count - 20;
+    s.unsettled = 20;
     return s;
 }
 
@@ -142,7 +147,7 @@ TEST(RunReportTest, aRunOfEveryKindHasAPagePerStepWithItsOutcomeAndKeyFigures) {
     const std::string text = drawn.text.toStdString();
     for (const char* expected :
          {"Plan run \"quick\"", "Unit PSU-0042 Model ATX-650 Operator A. Petrov", "FAIL",
-          "Profile atx3: +5 V −5.0 … +5.0 %, +12 V −7.0 … +5.0 %", "regulation +12 V 4.58 %",
+          "Profile atx3: +5 V −5 … +5 %, +12 V −7 … +5 %", "regulation +12 V 4.58 %",
           "40 of 40 cells inside", "trip at 452 W", "+12 V 11.86 to 12.10 V", "MARGINAL",
           "Step 3 of 4: trip \"over-power\"", "Readings 320: judged 300, not judged 20",
           "the first reading not power-good, 0:30 after", "page 5 of 5"})
