@@ -2,6 +2,7 @@
 // pdfinfo and pdftotext, and runs it must refuse rather than draw.
 #include "RunReport.h"
 #include "Deviation.h"
+#include "RunReportCollector.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -204,6 +205,48 @@ TEST(RunReportTest, hostileValuesAreRefusedOrDrawnInBounds) {
     ASSERT_TRUE(std::holds_alternative<QByteArray>(drawn))
         << std::get<QString>(drawn).toStdString();
     EXPECT_GT(std::get<QByteArray>(drawn).size(), 1000);
+}
+
+// A hold step as PlanRun tells its recorder: the collector keeps each reading with the frame it
+// answers, none for a tick without a link, and the step's result.
+struct HoldSpec final : StepSpec {
+    QString kind() const override { return QStringLiteral("hold"); }
+    qint64 estimatedMs(const PlanContext&) const override { return 0; }
+    QString describe() const override { return {}; }
+    std::unique_ptr<PlanStep> make(const PlanContext&) const override { return nullptr; }
+};
+
+TEST(RunReportTest, theCollectorKeepsARunAsItsRecorderIsToldIt) {
+    Plan plan;
+    plan.name = QStringLiteral("soak");
+    plan.file = QStringLiteral("soak.toml");
+    plan.context.profile = *namedProfile(u"atx");
+    HoldSpec hold;
+    hold.name = QStringLiteral("half load");
+    RunReportCollector collector;
+    collector.runStarted(plan, {QStringLiteral("PSU-7"), {}, {}});
+    collector.stepStarted(0, hold);
+    const ControlFrame on{1, loadCode(40), loadCode(120), loadCode(80)};
+    collector.readingTaken(0, {ReplyFrame{1, 128, 127, 129}, 100, on}, Settling::PoweringUp);
+    collector.readingTaken(0, {std::nullopt, 200, on}, Settling::Judged);
+    collector.readingTaken(0, {ReplyFrame{1, 128, 127, 129}, 300, on}, Settling::Judged);
+    collector.stepEnded(0, {Outcome::Pass, {}, QStringLiteral("held 0:00"), 1, 1});
+    collector.runEnded(Outcome::Pass);
+
+    const RunReportInput& run = collector.input();
+    EXPECT_EQ(run.planName, "soak");
+    EXPECT_EQ(run.unit.serial, "PSU-7");
+    ASSERT_EQ(run.steps.size(), 1u);
+    const RunReportStep& step = run.steps[0];
+    EXPECT_EQ(step.kind, "hold");
+    EXPECT_EQ(step.keyFigure, "held 0:00");
+    ASSERT_EQ(step.readings.size(), 2u);
+    const RunReportReading& r = step.readings[0];
+    EXPECT_TRUE(r.supplyOn);
+    EXPECT_EQ(std::tuple(r.load5, r.load12, r.load33, r.b3), std::tuple(80, 120, 40, 127));
+    EXPECT_EQ(r.settling, Settling::PoweringUp);
+    EXPECT_EQ(run.outcome, Outcome::Pass);
+    EXPECT_EQ(refusedRunReport(run), std::nullopt);
 }
 
 } // namespace
