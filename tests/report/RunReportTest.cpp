@@ -191,6 +191,9 @@ TEST(RunReportTest, hostileValuesAreRefusedOrDrawnInBounds) {
     RunReportInput huge = everyKind();
     huge.steps[3].readings.resize(maxReportReadings, huge.steps[3].readings.back());
     EXPECT_NE(refused(huge).find("readings"), std::string::npos) << refused(huge);
+    RunReportInput cell = everyKind();
+    cell.steps[1].cells[3].row = 128;
+    EXPECT_NE(refused(cell).find("row 128"), std::string::npos) << refused(cell);
     RunReportInput guard = everyKind();
     guard.profile.guardPercent = std::nan("");
     EXPECT_FALSE(refused(guard).empty());
