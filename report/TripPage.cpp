@@ -50,10 +50,14 @@ bool powerGoodReading(const RunReportReading& r) {
 
 Ramp rampOf(const RunReportStep& step) {
     Ramp ramp;
+    // The trip's measurement is the first in watts or amperes with a window; else the first.
     for (const Measurement& m : step.measurements)
         if (m.unit == QLatin1String("W") || m.unit == QLatin1String("A")) {
-            ramp.trip = &m;
-            break;
+            const bool window = m.limits.low && m.limits.high;
+            if (!ramp.trip || window)
+                ramp.trip = &m;
+            if (window)
+                break;
         }
     ramp.unit = ramp.trip ? ramp.trip->unit : QStringLiteral("W");
     if (ramp.unit == QLatin1String("A")) {
