@@ -30,7 +30,7 @@ RunReportStep pointsStep() {
     RunReportStep s{QStringLiteral("points"), QStringLiteral("corners")};
     for (const QString& point :
          {QStringLiteral("P1"), QStringLiteral("P2"), QStringLiteral("P3")}) {
-        Measurement load = measured(QStringLiteral("load +12 V at ") + point, 9.96, "A");
+        Measurement load = measured(QStringLiteral("+12 V load at ") + point, 9.96, "A");
         load.asked = 10;
         s.measurements.push_back(load);
         s.measurements.push_back(measured("+5 V at " + point, 5.02, "V", volts(5)));
