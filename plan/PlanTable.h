@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmor {
@@ -34,6 +35,9 @@ public:
     std::optional<bool> flag(std::string_view key, Need need = Need::Required);
     // Seconds as a number (0.1 .. 10^6), returned in milliseconds.
     std::optional<qint64> seconds(std::string_view key, Need need = Need::Required);
+    // Two numbers [low, high], each within min..max, low not above high.
+    std::optional<std::pair<double, double>> range(std::string_view key, double min, double max,
+                                                   Need need = Need::Required);
 
     // A load: a table { a5 = …, a12 = …, a33 = … } in amperes, or { p5 = …, p12 = …, p33 = … } in
     // percent of the label's rating per output, or { percent = … } for all three; a missing output
