@@ -78,12 +78,12 @@ qint64 SweepStepSpec::estimatedMs(const PlanContext& context) const {
 
 QString SweepStepSpec::describe() const {
     const int cells = static_cast<int>(sweepPlaces(limits_).size());
-    const QString map = Text::tr("cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3: "
-                                 "%n cell(s)",
-                                 nullptr, cells)
-                            .arg(limits_.loadLimit1)
-                            .arg(limits_.loadLimit2)
-                            .arg(limits_.powerLimit);
+    const QString map =
+        Text::tr("cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4")
+            .arg(limits_.loadLimit1)
+            .arg(limits_.loadLimit2)
+            .arg(limits_.powerLimit)
+            .arg(cells);
     if (!dwellMs_)
         return map;
     return Text::tr("%1, %2 s each").arg(map, QString::number(*dwellMs_ / 1000.0, 'g', 6));
