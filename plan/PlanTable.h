@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -46,7 +47,9 @@ public:
     // The same for each element of an array of such tables.
     std::optional<std::vector<AskedLoad>> loads(std::string_view key, Need need = Need::Required);
 
-    // The tables of an array of tables (each its own PlanTable, sharing this one's errors).
+    // A table, or the tables of an array of tables (each its own PlanTable, sharing this one's
+    // errors).
+    std::optional<PlanTable> table(std::string_view key, Need need = Need::Required);
     std::optional<std::vector<PlanTable>> tables(std::string_view key, Need need = Need::Required);
 
     // An error of the kind's own (one value against another) at the key, or at the table.
@@ -62,10 +65,15 @@ public:
     PlanTable(const void* table, const PlanContext& context, PlanErrors& errors);
 
 private:
+    const void* find(std::string_view key, Need need); // a toml::node, marked read
+    void failAt(const void* node, const QString& what);
+    std::optional<AskedLoad> loadOf(const void* node, std::string_view key);
+
     const void* table_; // a toml::table
     const PlanContext* context_;
     PlanErrors* errors_;
     std::vector<std::string> read_;
+    bool failed_ = false;
 };
 
 } // namespace velmor
