@@ -23,7 +23,7 @@ ControlFrame cellFrame(const MapCell& place) {
 
 // The plan's dwell, or what a cell takes without one.
 qint64 cellDwellMs(std::optional<qint64> dwellMs, bool pacedByReplies) {
-    return dwellMs.value_or(pacedByReplies ? 0 : sweepTickMs);
+    return dwellMs.value_or(pacedByReplies ? 0 : planTickMs);
 }
 
 // How far a reading strays towards the limit on its side, as a share of that side's tolerance.
@@ -67,13 +67,13 @@ SweepStepSpec::SweepStepSpec(const SweepLimits& limits, std::optional<qint64> dw
 qint64 SweepStepSpec::estimatedMs(const PlanContext& context) const {
     const std::vector<MapCell> places = sweepPlaces(limits_);
     const qint64 dwell = cellDwellMs(dwellMs_, context.paceByReplies);
-    const qint64 ticksPerCell = std::max<qint64>(1, (dwell + sweepTickMs / 2) / sweepTickMs);
+    const qint64 ticksPerCell = std::max<qint64>(1, (dwell + planTickMs / 2) / planTickMs);
     // Each row after the first begins with a load jump, which costs a tick more.
     const auto rows = std::count_if(places.begin(), places.end(),
                                     [](const MapCell& place) { return place.column == 0; });
     const qint64 ticks =
         static_cast<qint64>(places.size()) * ticksPerCell + std::max<qint64>(0, rows - 1);
-    return ticks * sweepTickMs;
+    return ticks * planTickMs;
 }
 
 QString SweepStepSpec::describe() const {
@@ -96,7 +96,7 @@ std::unique_ptr<PlanStep> SweepStepSpec::make(const PlanContext& context) const 
 
 SweepStep::SweepStep(const SweepLimits& limits, qint64 dwellMs, const PlanContext& context)
     : places_(sweepPlaces(limits)), profile_(context.profile),
-      hold_(dwellMs, context.paceByReplies, sweepTickMs) {
+      hold_(dwellMs, context.paceByReplies, planTickMs), paced_(context.paceByReplies) {
     record_.reserve(places_.size());
 }
 
@@ -113,6 +113,10 @@ StepAnswer SweepStep::take(const StepReading& reading, Settling settling) {
     if (settling != Settling::Judged || !held || reading.answers != cellFrame(place)) {
         ++unsettled_;
         answer.use = ReadingUse::Unsettled;
+        // The cell's frame again: on ticks a frame every tick, as the graph window sends; paced
+        // by replies it fetches the next reply at once, while a dwell waits for the unit's own.
+        if (!paced_ || settling != Settling::Judged)
+            answer.frame = cellFrame(place);
         return answer;
     }
     record_.push_back(mapCell(place.row, place.column, *reading.reply));

@@ -12,7 +12,8 @@ namespace velmor {
 
 // The cross-load sweep as a step of a plan: the graph window's cells (sweepPlaces) in its order,
 // each painted from the first reading the settled rule judges once the cell's frame has been held
-// for the dwell, so every cell of the map is judged. The readings before it are kept, unsettled.
+// for the dwell, so every cell of the map is judged. The readings before it are kept, unsettled,
+// and answered with the cell's frame again.
 // Only +5 V and +12 V are loaded and judged, as on the graph window's map.
 class SweepStepSpec final : public StepSpec {
 public:
@@ -47,6 +48,7 @@ private:
     std::vector<MapCell> places_;
     Profile profile_;
     FrameHold hold_;
+    bool paced_;
     MapRecord record_;
     int judged_ = 0;
     int unsettled_ = 0;

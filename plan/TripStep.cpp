@@ -149,8 +149,8 @@ std::unique_ptr<PlanStep> TripStepSpec::make(const PlanContext& context) const {
 TripStep::TripStep(const TripStepSpec::Ramp& ramp, std::vector<LoadAmps> levels,
                    const PlanContext& context)
     : spec_(ramp), levels_(std::move(levels)), label_(context.label),
-      hold_(ramp.dwellMs, context.paceByReplies, sweepTickMs),
-      offHold_(tripOffMs, context.paceByReplies, sweepTickMs) {}
+      hold_(ramp.dwellMs, context.paceByReplies, planTickMs),
+      offHold_(tripOffMs, context.paceByReplies, planTickMs) {}
 
 ControlFrame TripStep::firstFrame() {
     return levels_.empty() ? controlFrame(true, LoadSettings{}) : levelFrame(levels_.front());

@@ -1,12 +1,11 @@
 #pragma once
 
-// One step at a time on the test-run engine, over the real serial port class to the simulated
-// unit on a pseudo-terminal of the test's own.
+// A plan run on the test-run engine, over the real serial port class to the simulated unit on a
+// pseudo-terminal of the test's own.
 
 #include "Eventually.h"
-#include "PlanStep.h"
+#include "PlanRun.h"
 #include "QtSerialPort.h"
-#include "Reading.h"
 #include "SimulatedUnit.h"
 #include "SweepStep.h"
 #include "TestRun.h"
@@ -22,40 +21,20 @@
 
 namespace velmor::testing {
 
-// A plan step alone on the engine, each reading put through the settled rule first, as a plan
-// run does; every reading is kept as the run record keeps it.
-class OneStep final : public RunStep {
+// Keeps what a plan run records: every reading as the run record keeps it, and the steps' results.
+class KeptRun final : public PlanRecorder {
 public:
-    OneStep(std::unique_ptr<PlanStep> step, bool paced)
-        : step_(std::move(step)), first_(step_->firstFrame()), paced_(paced) {}
-
-    std::optional<ControlFrame> firstFrame() const override { return first_; }
-    StepAnswer take(const StepReading& reading) override {
-        if (!reading.reply)
-            return {};
-        const LoadSettings loads = loadSettings(reading.answers);
-        const Reading volts = graphReading(*reading.reply);
-        const bool on = reading.answers.supplySwitch != 0;
-        const Settling settling = settle_.next({reading.sinceStartMs, on, loads.load5, loads.load12,
-                                                loads.load33, volts.volts5 / output5.nominalVolts,
-                                                volts.volts12 / output12.nominalVolts,
-                                                volts.volts33 / output33.nominalVolts});
-        kept.push_back({on, loads, reading.reply, settling});
-        return step_->take(reading, settling);
+    void runStarted(const Plan&, const UnitIdentity&) override {}
+    void stepStarted(int, const StepSpec&) override {}
+    void readingTaken(int, const StepReading& reading, Settling settling) override {
+        kept.push_back({reading.answers.supplySwitch != 0, loadSettings(reading.answers),
+                        reading.reply, settling});
     }
-    std::optional<ControlFrame> endFrame() const override {
-        return controlFrame(true, LoadSettings{});
-    }
-    bool pacedByReplies() const override { return paced_; }
+    void stepEnded(int, const StepResult& result) override { results.push_back(result); }
+    void runEnded(Outcome) override {}
 
-    PlanStep& step() { return *step_; }
     std::vector<KeptReading> kept;
-
-private:
-    std::unique_ptr<PlanStep> step_;
-    ControlFrame first_;
-    bool paced_;
-    SettleTracker settle_;
+    std::vector<StepResult> results;
 };
 
 class UnitRun : public ::testing::Test {
@@ -68,18 +47,31 @@ protected:
     }
 
     // Runs the step to its end; how the run ended.
-    std::optional<RunEnd> run(RunStep& step, int patienceMs = 60000) {
+    std::optional<RunEnd> run(RunStep& step, RunRecorder* recorder = nullptr) {
         const QString device = unit.devicePath();
         TestRun engine(
-            step, [device] { return std::make_unique<QtSerialPort>(device); }, 5);
+            step, [device] { return std::make_unique<QtSerialPort>(device); }, 5, recorder);
         std::optional<RunEnd> ended;
         QObject::connect(&engine, &TestRun::finished, [&](RunEnd end) { ended = end; });
         if (const auto error = engine.start()) {
             ADD_FAILURE() << error->toStdString();
             return std::nullopt;
         }
-        eventually([&] { return ended.has_value(); }, patienceMs);
+        eventually([&] { return ended.has_value(); }, 60000);
         return ended;
+    }
+
+    // A plan of the one step, run to its end; what it recorded.
+    KeptRun runPlan(std::shared_ptr<const StepSpec> step, const PlanContext& context) {
+        Plan plan;
+        plan.name = QStringLiteral("test");
+        plan.context = context;
+        plan.steps.push_back(std::move(step));
+        KeptRun kept;
+        PlanRun planRun(plan, UnitIdentity{}, &kept);
+        EXPECT_EQ(run(planRun, &planRun), RunEnd::Completed);
+        EXPECT_EQ(kept.results.size(), 1u);
+        return kept;
     }
 
     QTemporaryDir dir;
