@@ -50,13 +50,6 @@ std::optional<QString> refusedStep(const RunReportStep& step, qint64& lastMs) {
             return RunText::tr("step %1: measurement \"%2\" holds a value or limit that is not a "
                                "finite number")
                 .arg(which, pageText(m.name));
-    for (const MapCell& cell : step.cells)
-        if (cell.row < 0 || cell.row >= sweepStepsFullScale || cell.column < 0 ||
-            cell.column >= sweepStepsFullScale)
-            return RunText::tr("step %1: a map cell at row %2, column %3 lies outside the map")
-                .arg(which)
-                .arg(cell.row)
-                .arg(cell.column);
     for (std::size_t i = 0; i < step.readings.size(); ++i) {
         const RunReportReading& r = step.readings[i];
         const auto setting = [](int s) { return s >= 0 && s <= maxLoadSetting; };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "MapExport.h"
-#include "MapRecord.h"
 #include "Measurement.h"
 #include "Outcome.h"
 #include "Profile.h"
@@ -46,9 +45,8 @@ struct RunReportStep {
     int judged = 0;
     int unsettled = 0;
     std::vector<RunReportReading> readings{}; // in time order
-    // A sweep step's map as it was painted from its readings, and the limits it ran with (all 0
-    // when not known: the power bound is then not drawn).
-    MapRecord cells{};
+    // A sweep step's limits (all 0 when not known: the power bound is then not drawn); its map is
+    // rebuilt from its readings.
     SweepLimits sweepLimits{};
 };
 

@@ -276,10 +276,6 @@
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>step %1: a map cell at row %2, column %3 lies outside the map</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>RunSweep</name>

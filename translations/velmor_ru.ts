@@ -276,10 +276,6 @@
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
         <translation>Нагрузка заданная / установленная; напряжения зелёным — годен, жёлтым — на грани, красным — не годен.</translation>
     </message>
-    <message>
-        <source>step %1: a map cell at row %2, column %3 lies outside the map</source>
-        <translation>шаг %1: клетка карты в строке %2, столбце %3 лежит вне карты</translation>
-    </message>
 </context>
 <context>
     <name>RunSweep</name>
