@@ -22,21 +22,19 @@ QString outputName(int i) {
     return QLatin1String(names[i]);
 }
 
-// "8 h", "1 h 30 min", "30 min", "1 min 30 s", "0.5 s".
-QString duration(qint64 ms) {
+// Measurement names and key figures are record data and stay English, as the data files'
+// summaries do: "8 h", "1 h 30 min", "30 min", "1 min 30 s", "0.5 s".
+QString heldFor(qint64 ms) {
     if (ms < 1000)
-        return Text::tr("%1 s").arg(ms / 1000.0);
+        return QStringLiteral("%1 s").arg(static_cast<double>(ms) / 1000);
     const qint64 s = ms / 1000;
-    const qint64 h = s / 3600;
-    const qint64 min = s % 3600 / 60;
-    const qint64 sec = s % 60;
     QStringList parts;
-    if (h)
-        parts << Text::tr("%1 h").arg(h);
-    if (min)
-        parts << Text::tr("%1 min").arg(min);
-    if (sec && !h)
-        parts << Text::tr("%1 s").arg(sec);
+    if (s >= 3600)
+        parts << QStringLiteral("%1 h").arg(s / 3600);
+    if (s % 3600 >= 60)
+        parts << QStringLiteral("%1 min").arg(s % 3600 / 60);
+    if (s % 60 && s < 3600)
+        parts << QStringLiteral("%1 s").arg(s % 60);
     return parts.join(QLatin1Char(' '));
 }
 
@@ -65,14 +63,14 @@ qint64 HoldSpec::estimatedMs(const PlanContext&) const {
 }
 
 QString HoldSpec::describe() const {
-    QString text = levels.size() == 1 ? Text::tr("1 level for %1").arg(duration(levels.front().ms))
+    QString text = levels.size() == 1 ? Text::tr("1 level for %1").arg(heldFor(levels.front().ms))
                                       : Text::tr("%1 levels, %2 in all")
                                             .arg(levels.size())
-                                            .arg(duration(heldMs(*this) / repeat));
+                                            .arg(heldFor(heldMs(*this) / repeat));
     if (repeat > 1)
         text += Text::tr(", %1 times").arg(repeat);
     if (powerCycle)
-        text += Text::tr(", the supply switched off %1 between levels").arg(duration(offMs));
+        text += Text::tr(", the supply switched off %1 between levels").arg(heldFor(offMs));
     return text;
 }
 
@@ -165,28 +163,30 @@ StepResult HoldStep::result() const {
     if (judged_ > 0) {
         for (std::size_t i = 0; i < 3; ++i) {
             const QString name = outputName(static_cast<int>(i));
-            r.measurements.push_back(measured(Text::tr("%1 lowest").arg(name), outputs_[i].lowest,
-                                              QStringLiteral("V"), limits_[i]));
-            r.measurements.push_back(measured(Text::tr("%1 highest").arg(name), outputs_[i].highest,
-                                              QStringLiteral("V"), limits_[i]));
-            r.measurements.push_back(measured(Text::tr("%1 readings outside").arg(name),
+            r.measurements.push_back(measured(QStringLiteral("%1 lowest").arg(name),
+                                              outputs_[i].lowest, QStringLiteral("V"), limits_[i]));
+            r.measurements.push_back(measured(QStringLiteral("%1 highest").arg(name),
+                                              outputs_[i].highest, QStringLiteral("V"),
+                                              limits_[i]));
+            r.measurements.push_back(measured(QStringLiteral("%1 readings outside").arg(name),
                                               outputs_[i].outside, QString(),
                                               {std::nullopt, 0, std::nullopt, std::nullopt}));
         }
     }
-    r.measurements.push_back(measured(Text::tr("readings judged"), judged_, QString()));
-    r.measurements.push_back(measured(Text::tr("readings not judged"), unsettled_, QString()));
-    const QString held = duration(doneMs_ + (done_ ? 0 : lastMs_ - phaseStartMs_));
+    r.measurements.push_back(measured(QStringLiteral("readings judged"), judged_, QString()));
+    r.measurements.push_back(
+        measured(QStringLiteral("readings not judged"), unsettled_, QString()));
+    const QString held = heldFor(doneMs_ + (done_ ? 0 : lastMs_ - phaseStartMs_));
     if (judged_ == 0) {
         r.outcome = Outcome::Error; // nothing to judge the supply by
-        r.keyFigure = Text::tr("%1, no reading judged").arg(held);
+        r.keyFigure = QStringLiteral("%1, no reading judged").arg(held);
         return r;
     }
     r.outcome = worstOf(r.measurements);
-    r.keyFigure =
-        outside_ == 0
-            ? Text::tr("%1, %2 judged, none outside").arg(held, count(judged_))
-            : Text::tr("%1, %2 judged, %3 outside").arg(held, count(judged_), count(outside_));
+    r.keyFigure = outside_ == 0
+                      ? QStringLiteral("%1, %2 judged, none outside").arg(held, count(judged_))
+                      : QStringLiteral("%1, %2 judged, %3 outside")
+                            .arg(held, count(judged_), count(outside_));
     return r;
 }
 
@@ -218,7 +218,7 @@ std::shared_ptr<const StepSpec> readHoldStep(PlanTable& table) {
                 spec->levels.push_back({*ms, *load});
         }
     }
-    if (!good || !levels || spec->levels.size() != levels->size())
+    if (!table.finish() || !good || !levels || spec->levels.size() != levels->size())
         return nullptr;
     spec->repeat = repeat.value_or(1);
     spec->powerCycle = powerCycle.value_or(false);
