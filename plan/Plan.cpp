@@ -22,10 +22,6 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("velmor::Plan", text);
-}
-
 using Need = PlanTable::Need;
 
 void readHeading(PlanTable& root, Plan& plan) {
@@ -39,7 +35,9 @@ void readHeading(PlanTable& root, Plan& plan) {
             plan.context.paceByReplies = true;
         else if (*pace != QLatin1String("ticks"))
             heading->fail("pace",
-                          tr("pace must be \"ticks\" or \"replies\", not \"%1\"").arg(*pace));
+                          QCoreApplication::translate(
+                              "velmor::Plan", "pace must be \"ticks\" or \"replies\", not \"%1\"")
+                              .arg(*pace));
     }
     heading->finish();
 }
@@ -83,10 +81,13 @@ void readProfile(PlanTable& root, Profile& profile) {
     if (given == 0) {
         const auto named = namedProfile(name.value_or(QString()));
         if (!named) {
-            const QString what = name ? tr("unknown profile \"%1\" (known: atx, atx3; or give "
+            const QString what =
+                name ? QCoreApplication::translate(
+                           "velmor::Plan", "unknown profile \"%1\" (known: atx, atx3; or give "
                                            "out5, out12 and out33)")
-                                            .arg(*name)
-                                      : tr("the profile needs a name (atx, atx3) or out5, out12 "
+                           .arg(*name)
+                     : QCoreApplication::translate(
+                           "velmor::Plan", "the profile needs a name (atx, atx3) or out5, out12 "
                                            "and out33");
             if (name)
                 table->fail("name", what);
@@ -96,18 +97,23 @@ void readProfile(PlanTable& root, Profile& profile) {
         }
         profile = *named;
     } else if (given < 3) {
-        table->fail(tr("a profile of its own gives out5, out12 and out33"));
+        table->fail(QCoreApplication::translate(
+            "velmor::Plan", "a profile of its own gives out5, out12 and out33"));
         return;
     } else if (name && namedProfile(*name)) {
-        table->fail("name", tr("\"%1\" is a built-in profile: name a profile of your own "
-                               "differently")
-                                .arg(*name));
+        table->fail("name",
+                    QCoreApplication::translate(
+                        "velmor::Plan", "\"%1\" is a built-in profile: name a profile of your own "
+                                        "differently")
+                        .arg(*name));
         return;
     } else {
         profile.name = name.value_or(QStringLiteral("own"));
         for (const Band& band : bands) {
             if (band.given->first > 0 || band.given->second < 0) {
-                table->fail(band.key, tr("%1 must hold nominal: low at most 0, high at least 0")
+                table->fail(band.key, QCoreApplication::translate(
+                                          "velmor::Plan",
+                                          "%1 must hold nominal: low at most 0, high at least 0")
                                           .arg(QString::fromLatin1(band.key)));
                 return;
             }
@@ -118,7 +124,9 @@ void readProfile(PlanTable& root, Profile& profile) {
     for (const Band& band : bands) {
         const Tolerance& t = profile.*band.tolerance;
         if (2 * profile.guardPercent >= t.highPercent - t.lowPercent && profile.guardPercent > 0) {
-            table->fail("guard", tr("a guard band of %1 points leaves nothing of %2 (%3 to %4 %)")
+            table->fail("guard", QCoreApplication::translate(
+                                     "velmor::Plan",
+                                     "a guard band of %1 points leaves nothing of %2 (%3 to %4 %)")
                                      .arg(profile.guardPercent)
                                      .arg(QString::fromLatin1(band.key))
                                      .arg(t.lowPercent)
@@ -146,7 +154,9 @@ void readSteps(std::vector<PlanTable>& tables, Plan& plan) {
             return *kind == QLatin1String(k.name);
         });
         if (found == kinds.end()) {
-            table.fail("kind", tr("unknown step kind \"%1\" (known: %2)").arg(*kind, knownKinds()));
+            table.fail("kind", QCoreApplication::translate("velmor::Plan",
+                                                           "unknown step kind \"%1\" (known: %2)")
+                                   .arg(*kind, knownKinds()));
             continue;
         }
         auto spec = found->read(table);
@@ -175,7 +185,8 @@ std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& f
     } catch (const toml::parse_error& error) {
         const toml::source_position at = error.source().begin;
         return PlanError{file, static_cast<int>(at.line), static_cast<int>(at.column),
-                         tr("not valid TOML: %1").arg(planText(error.description()))};
+                         QCoreApplication::translate("velmor::Plan", "not valid TOML: %1")
+                             .arg(planText(error.description()))};
     }
     Plan plan;
     plan.name = QFileInfo(file).completeBaseName();
@@ -191,9 +202,10 @@ std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& f
         if (auto steps = root.tables("step", Need::Optional)) {
             readSteps(*steps, plan);
             if (steps->empty())
-                root.fail(tr("the plan has no steps"));
+                root.fail(QCoreApplication::translate("velmor::Plan", "the plan has no steps"));
         } else if (!errors.first) {
-            root.fail(tr("the plan has no steps ([[step]] tables)"));
+            root.fail(QCoreApplication::translate("velmor::Plan",
+                                                  "the plan has no steps ([[step]] tables)"));
         }
     }
     root.finish();
@@ -210,22 +222,27 @@ std::variant<Plan, PlanError> readPlan(const QString& path) {
     // a FIFO cannot hang the read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return fail(tr("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return fail(QCoreApplication::translate("velmor::Plan", "cannot be read: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
     QFile file;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(tr("not a regular file"));
+        return fail(QCoreApplication::translate("velmor::Plan", "not a regular file"));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(tr("cannot be read: %1").arg(file.errorString()));
+        return fail(QCoreApplication::translate("velmor::Plan", "cannot be read: %1")
+                        .arg(file.errorString()));
     }
     const QByteArray text = file.read(maxPlanBytes + 1); // the file may grow meanwhile
     if (file.error() != QFileDevice::NoError)
-        return fail(tr("cannot be read: %1").arg(file.errorString()));
+        return fail(QCoreApplication::translate("velmor::Plan", "cannot be read: %1")
+                        .arg(file.errorString()));
     if (text.size() > maxPlanBytes)
-        return fail(tr("larger than the %1 KiB a plan may have").arg(maxPlanBytes / 1024));
+        return fail(
+            QCoreApplication::translate("velmor::Plan", "larger than the %1 KiB a plan may have")
+                .arg(maxPlanBytes / 1024));
     return parsePlan(text, path);
 }
 

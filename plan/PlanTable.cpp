@@ -13,10 +13,6 @@ namespace velmor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("velmor::Plan", text);
-}
-
 const toml::table& tableAt(const void* table) {
     return *static_cast<const toml::table*>(table);
 }
@@ -79,7 +75,7 @@ const void* PlanTable::find(std::string_view key, Need need) {
     read_.emplace_back(key);
     const toml::node* node = tableAt(table_).get(key);
     if (!node && need == Need::Required)
-        fail(tr("missing key %1").arg(keyText(key)));
+        fail(QCoreApplication::translate("velmor::Plan", "missing key %1").arg(keyText(key)));
     return node;
 }
 
@@ -90,12 +86,15 @@ std::optional<double> PlanTable::number(std::string_view key, double min, double
     const std::optional<double> value =
         nodeAt(node).is_number() ? nodeAt(node).value<double>() : std::optional<double>();
     if (!value) {
-        failAt(node, tr("%1 must be a number").arg(keyText(key)));
+        failAt(
+            node,
+            QCoreApplication::translate("velmor::Plan", "%1 must be a number").arg(keyText(key)));
         return std::nullopt;
     }
     if (!(*value >= min && *value <= max)) { // also NaN
-        failAt(node, tr("%1 = %2 is out of range (%3 to %4)")
-                         .arg(keyText(key), figure(*value), figure(min), figure(max)));
+        failAt(node,
+               QCoreApplication::translate("velmor::Plan", "%1 = %2 is out of range (%3 to %4)")
+                   .arg(keyText(key), figure(*value), figure(min), figure(max)));
         return std::nullopt;
     }
     return value;
@@ -106,16 +105,18 @@ std::optional<int> PlanTable::integer(std::string_view key, int min, int max, Ne
     if (!node)
         return std::nullopt;
     if (!nodeAt(node).is_integer()) {
-        failAt(node, tr("%1 must be a whole number").arg(keyText(key)));
+        failAt(node, QCoreApplication::translate("velmor::Plan", "%1 must be a whole number")
+                         .arg(keyText(key)));
         return std::nullopt;
     }
     const std::int64_t value = *nodeAt(node).value<std::int64_t>();
     if (value < min || value > max) {
-        failAt(node, tr("%1 = %2 is out of range (%3 to %4)")
-                         .arg(keyText(key))
-                         .arg(value)
-                         .arg(min)
-                         .arg(max));
+        failAt(node,
+               QCoreApplication::translate("velmor::Plan", "%1 = %2 is out of range (%3 to %4)")
+                   .arg(keyText(key))
+                   .arg(value)
+                   .arg(min)
+                   .arg(max));
         return std::nullopt;
     }
     return static_cast<int>(value);
@@ -126,13 +127,16 @@ std::optional<QString> PlanTable::text(std::string_view key, Need need) {
     if (!node)
         return std::nullopt;
     if (!nodeAt(node).is_string()) {
-        failAt(node, tr("%1 must be a string").arg(keyText(key)));
+        failAt(
+            node,
+            QCoreApplication::translate("velmor::Plan", "%1 must be a string").arg(keyText(key)));
         return std::nullopt;
     }
     const std::string_view utf8 = *nodeAt(node).value<std::string_view>();
     QString value = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     if (hasControl(value)) {
-        failAt(node, tr("%1 has a control character").arg(keyText(key)));
+        failAt(node, QCoreApplication::translate("velmor::Plan", "%1 has a control character")
+                         .arg(keyText(key)));
         return std::nullopt;
     }
     return value;
@@ -143,7 +147,8 @@ std::optional<bool> PlanTable::flag(std::string_view key, Need need) {
     if (!node)
         return std::nullopt;
     if (!nodeAt(node).is_boolean()) {
-        failAt(node, tr("%1 must be true or false").arg(keyText(key)));
+        failAt(node, QCoreApplication::translate("velmor::Plan", "%1 must be true or false")
+                         .arg(keyText(key)));
         return std::nullopt;
     }
     return nodeAt(node).value<bool>();
@@ -163,7 +168,9 @@ std::optional<std::pair<double, double>> PlanTable::range(std::string_view key, 
         return std::nullopt;
     const toml::array* pair = nodeAt(node).as_array();
     if (!pair || pair->size() != 2 || !(*pair)[0].is_number() || !(*pair)[1].is_number()) {
-        failAt(node, tr("%1 must be two numbers [low, high]").arg(keyText(key)));
+        failAt(node,
+               QCoreApplication::translate("velmor::Plan", "%1 must be two numbers [low, high]")
+                   .arg(keyText(key)));
         return std::nullopt;
     }
     const double low = *(*pair)[0].value<double>();
@@ -171,14 +178,15 @@ std::optional<std::pair<double, double>> PlanTable::range(std::string_view key, 
     for (const toml::node* end : {&(*pair)[0], &(*pair)[1]}) {
         const double value = *end->value<double>();
         if (!(value >= min && value <= max)) {
-            failAt(end, tr("%1: %2 is out of range (%3 to %4)")
-                            .arg(keyText(key), figure(value), figure(min), figure(max)));
+            failAt(end,
+                   QCoreApplication::translate("velmor::Plan", "%1: %2 is out of range (%3 to %4)")
+                       .arg(keyText(key), figure(value), figure(min), figure(max)));
             return std::nullopt;
         }
     }
     if (low > high) {
-        failAt(node,
-               tr("%1: low %2 is above high %3").arg(keyText(key), figure(low), figure(high)));
+        failAt(node, QCoreApplication::translate("velmor::Plan", "%1: low %2 is above high %3")
+                         .arg(keyText(key), figure(low), figure(high)));
         return std::nullopt;
     }
     return std::pair{low, high};
@@ -187,7 +195,9 @@ std::optional<std::pair<double, double>> PlanTable::range(std::string_view key, 
 std::optional<AskedLoad> PlanTable::loadOf(const void* node, std::string_view key) {
     const toml::table* table = nodeAt(node).as_table();
     if (!table) {
-        failAt(node, tr("%1 must be a load, e.g. { a5 = 10, a12 = 8 } or { percent = 50 }")
+        failAt(node, QCoreApplication::translate(
+                         "velmor::Plan",
+                         "%1 must be a load, e.g. { a5 = 10, a12 = 8 } or { percent = 50 }")
                          .arg(keyText(key)));
         return std::nullopt;
     }
@@ -220,15 +230,19 @@ std::optional<AskedLoad> PlanTable::loadOf(const void* node, std::string_view ke
         return std::nullopt;
     }
     if (kinds > 1) {
-        failAt(node, tr("%1 mixes amperes (a5, a12, a33), percent per output (p5, p12, p33) and "
-                        "percent of all three: give one of them")
+        failAt(node, QCoreApplication::translate(
+                         "velmor::Plan",
+                         "%1 mixes amperes (a5, a12, a33), percent per output (p5, p12, p33) and "
+                         "percent of all three: give one of them")
                          .arg(keyText(key)));
         return std::nullopt;
     }
     for (const LoadOutput& out : loadOutputs) {
         const double amps = asked.amps.*out.amps;
         if (amps > out.unit->fullScaleAmps) {
-            failAt(node, tr("%1 asks for %2 A on %3, above the unit's full scale of %4 A")
+            failAt(node, QCoreApplication::translate(
+                             "velmor::Plan",
+                             "%1 asks for %2 A on %3, above the unit's full scale of %4 A")
                              .arg(keyText(key), figure(amps), QString::fromLatin1(out.name),
                                   figure(out.unit->fullScaleAmps)));
             return std::nullopt;
@@ -236,7 +250,9 @@ std::optional<AskedLoad> PlanTable::loadOf(const void* node, std::string_view ke
     }
     const double watts = nominalWatts(asked.amps);
     if (watts > context_->powerBoundWatts) {
-        failAt(node, tr("%1 draws %2 W at nominal volts, above the plan's power bound of %3 W")
+        failAt(node, QCoreApplication::translate(
+                         "velmor::Plan",
+                         "%1 draws %2 W at nominal volts, above the plan's power bound of %3 W")
                          .arg(keyText(key), figure(watts), figure(context_->powerBoundWatts)));
         return std::nullopt;
     }
@@ -256,7 +272,8 @@ std::optional<std::vector<AskedLoad>> PlanTable::loads(std::string_view key, Nee
         return std::nullopt;
     const toml::array* array = nodeAt(node).as_array();
     if (!array) {
-        failAt(node, tr("%1 must be an array of loads").arg(keyText(key)));
+        failAt(node, QCoreApplication::translate("velmor::Plan", "%1 must be an array of loads")
+                         .arg(keyText(key)));
         return std::nullopt;
     }
     std::vector<AskedLoad> loads;
@@ -276,7 +293,8 @@ std::optional<PlanTable> PlanTable::table(std::string_view key, Need need) {
         return std::nullopt;
     const toml::table* table = nodeAt(node).as_table();
     if (!table) {
-        failAt(node, tr("%1 must be a table").arg(keyText(key)));
+        failAt(node,
+               QCoreApplication::translate("velmor::Plan", "%1 must be a table").arg(keyText(key)));
         return std::nullopt;
     }
     return PlanTable(table, *context_, *errors_);
@@ -288,7 +306,9 @@ std::optional<std::vector<PlanTable>> PlanTable::tables(std::string_view key, Ne
         return std::nullopt;
     const toml::array* array = nodeAt(node).as_array();
     if (!array || (!array->empty() && !array->is_array_of_tables())) {
-        failAt(node, tr("%1 must be an array of tables ([[%1]])").arg(keyText(key)));
+        failAt(node,
+               QCoreApplication::translate("velmor::Plan", "%1 must be an array of tables ([[%1]])")
+                   .arg(keyText(key)));
         return std::nullopt;
     }
     std::vector<PlanTable> tables;
@@ -304,8 +324,9 @@ bool PlanTable::finish() {
         if (std::find(read_.begin(), read_.end(), key) == read_.end()) {
             failed_ = true;
             const toml::source_position at = it->first.source().begin;
-            errors_->add({QString(), static_cast<int>(at.line), static_cast<int>(at.column),
-                          tr("unknown key %1").arg(keyText(key))});
+            errors_->add(
+                {QString(), static_cast<int>(at.line), static_cast<int>(at.column),
+                 QCoreApplication::translate("velmor::Plan", "unknown key %1").arg(keyText(key))});
         }
     }
     return !failed_;
