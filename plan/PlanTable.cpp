@@ -319,15 +319,19 @@ std::optional<std::vector<PlanTable>> PlanTable::tables(std::string_view key, Ne
 }
 
 bool PlanTable::finish() {
+    // The table is ordered by key: the first unknown key in the file is the one to name.
+    const toml::key* first = nullptr;
     for (auto it = tableAt(table_).cbegin(); it != tableAt(table_).cend(); ++it) {
-        const std::string_view key = it->first.str();
-        if (std::find(read_.begin(), read_.end(), key) == read_.end()) {
-            failed_ = true;
-            const toml::source_position at = it->first.source().begin;
-            errors_->add(
-                {QString(), static_cast<int>(at.line), static_cast<int>(at.column),
-                 QCoreApplication::translate("velmor::Plan", "unknown key %1").arg(keyText(key))});
-        }
+        if (std::find(read_.begin(), read_.end(), it->first.str()) == read_.end() &&
+            (!first || it->first.source().begin < first->source().begin))
+            first = &it->first;
+    }
+    if (first) {
+        failed_ = true;
+        const toml::source_position at = first->source().begin;
+        errors_->add({QString(), static_cast<int>(at.line), static_cast<int>(at.column),
+                      QCoreApplication::translate("velmor::Plan", "unknown key %1")
+                          .arg(keyText(first->str()))});
     }
     return !failed_;
 }
