@@ -39,7 +39,8 @@ TEST(PlanFileTest, aFaultyPlanIsRefusedAtItsLineAndColumn) {
         {"syntax", head + "[[step]]\nkind = \"points\"\ndwell = 1\npoints = [{ percent = 10 }\n",
          11, 28, "not valid TOML"},
         {"unknown key",
-         head + "[[step]]\nkind = \"points\"\n  dwel = 1\ndwell = 1\npoints = [{ percent = 10 }]\n",
+         head + "[[step]]\nkind = \"points\"\n  dwel = 1\ndwell = 1\npoints = [{ percent = 10 "
+                "}]\nabc = 1\n",
          10, 3, "unknown key dwel"},
         {"unknown key in a load",
          head + "[[step]]\nkind = \"points\"\ndwell = 1\npoints = [{ a6 = 1 }]\n", 11, 13,
