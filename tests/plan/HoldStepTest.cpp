@@ -59,7 +59,7 @@ struct Supply {
     }
 };
 
-const Measurement& named(const StepResult& r, const QString& name) {
+const Measurement& measurementOf(const StepResult& r, const QString& name) {
     for (const Measurement& m : r.measurements)
         if (m.name == name)
             return m;
@@ -84,17 +84,17 @@ TEST(HoldStepTest, judgesEveryReadingOfEveryLevelAndRepetitionAsItComes) {
 
     const StepResult r = step->result();
     EXPECT_EQ(r.outcome, Outcome::Fail);
-    EXPECT_EQ(named(r, "+12 V lowest").value, low12);
-    EXPECT_EQ(named(r, "+12 V lowest").outcome, Outcome::Fail);
-    EXPECT_EQ(named(r, "+12 V readings outside").value, 1);
-    EXPECT_EQ(named(r, "+5 V readings outside").outcome, Outcome::Pass);
-    EXPECT_EQ(named(r, "+5 V highest").value, graphReading(nominal).volts5);
-    EXPECT_EQ(named(r, "+5 V highest").limits, voltsLimits(output5, {-5, 5}, 0));
+    EXPECT_EQ(measurementOf(r, "+12 V lowest").value, low12);
+    EXPECT_EQ(measurementOf(r, "+12 V lowest").outcome, Outcome::Fail);
+    EXPECT_EQ(measurementOf(r, "+12 V readings outside").value, 1);
+    EXPECT_EQ(measurementOf(r, "+5 V readings outside").outcome, Outcome::Pass);
+    EXPECT_EQ(measurementOf(r, "+5 V highest").value, graphReading(nominal).volts5);
+    EXPECT_EQ(measurementOf(r, "+5 V highest").limits, voltsLimits(output5, {-5, 5}, 0));
     // The reply to the first frame still counts as powering up; the level changes are load
     // jumps of more than two settings.
     EXPECT_EQ(r.unsettled, 4);
     EXPECT_EQ(r.judged, 31 - 4);
-    EXPECT_EQ(named(r, "readings not judged").value, r.unsettled);
+    EXPECT_EQ(measurementOf(r, "readings not judged").value, r.unsettled);
     EXPECT_EQ(r.keyFigure, "3 s, 27 judged, 1 outside");
     EXPECT_DOUBLE_EQ(step->progress(), 1);
 }
@@ -115,7 +115,7 @@ TEST(HoldStepTest, powerCycleSwitchesOffBetweenLevelsAndItsReadingsAreNotJudged)
     EXPECT_EQ(r.unsettled, 22);
     EXPECT_EQ(r.judged, 31 - 22);
     EXPECT_EQ(r.outcome, Outcome::Pass);
-    EXPECT_EQ(named(r, "+12 V lowest").value, graphReading(nominal).volts12);
+    EXPECT_EQ(measurementOf(r, "+12 V lowest").value, graphReading(nominal).volts12);
     const auto off = std::count(supply.uses.begin(), supply.uses.end(), ReadingUse::Unsettled);
     EXPECT_EQ(off, 22);
 }
