@@ -1,6 +1,7 @@
 #include "HoldStep.h"
 
 #include "LoadFrame.h"
+#include "PlanSummary.h"
 #include "Reading.h"
 
 #include <QCoreApplication>
@@ -63,14 +64,15 @@ qint64 HoldSpec::estimatedMs(const PlanContext&) const {
 }
 
 QString HoldSpec::describe() const {
-    QString text = levels.size() == 1 ? Text::tr("1 level for %1").arg(heldFor(levels.front().ms))
-                                      : Text::tr("%1 levels, %2 in all")
-                                            .arg(levels.size())
-                                            .arg(heldFor(heldMs(*this) / repeat));
+    QString text = levels.size() == 1
+                       ? Text::tr("1 level for %1").arg(durationText(levels.front().ms))
+                       : Text::tr("%1 levels, %2 in all")
+                             .arg(levels.size())
+                             .arg(durationText(heldMs(*this) / repeat));
     if (repeat > 1)
         text += Text::tr(", %1 times").arg(repeat);
     if (powerCycle)
-        text += Text::tr(", the supply switched off %1 between levels").arg(heldFor(offMs));
+        text += Text::tr(", the supply switched off %1 between levels").arg(durationText(offMs));
     return text;
 }
 
