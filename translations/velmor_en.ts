@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>HoldStep</name>
+    <message>
+        <source>1 level for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 levels, %2 in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, the supply switched off %1 between levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a hold needs at least one level</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MapsFolder</name>
     <message>
         <source>Не удаётся создать папку %1 для карт</source>
@@ -26,11 +49,65 @@
         <source>--%1 goes with --sweep</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--sweep, --plan and --check-plan exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --sweep or --plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--plan needs --unit SERIAL: a plan run always names its unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanProgress</name>
+    <message>
+        <source>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Unit %1    Model %2    Operator %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunPlan</name>
+    <message>
+        <source>test plan &quot;%1&quot; on %2 under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -274,7 +351,7 @@
     </message>
     <message>
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1485,52 @@
     <message>
         <source>Трасса связи</source>
         <translation>Link trace</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::UnattendedPlan</name>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial port open again; the plan goes on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reply from the unit for %1 s; the plan run is given up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) passed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>step &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link was lost at step %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped at step %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

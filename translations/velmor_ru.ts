@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>HoldStep</name>
+    <message>
+        <source>1 level for %1</source>
+        <translation>1 уровень на %1</translation>
+    </message>
+    <message>
+        <source>%1 levels, %2 in all</source>
+        <translation>уровней: %1, всего %2</translation>
+    </message>
+    <message>
+        <source>, %1 times</source>
+        <translation>, %1 раз(а)</translation>
+    </message>
+    <message>
+        <source>, the supply switched off %1 between levels</source>
+        <translation>, БП выключается на %1 между уровнями</translation>
+    </message>
+    <message>
+        <source>a hold needs at least one level</source>
+        <translation>выдержке нужен хотя бы один уровень</translation>
+    </message>
+</context>
+<context>
     <name>MapsFolder</name>
     <message>
         <source>Не удаётся создать папку %1 для карт</source>
@@ -26,12 +49,66 @@
         <source>--%1 goes with --sweep</source>
         <translation>--%1 используется только с --sweep</translation>
     </message>
+    <message>
+        <source>--sweep, --plan and --check-plan exclude each other</source>
+        <translation>--sweep, --plan и --check-plan исключают друг друга</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --sweep or --plan</source>
+        <translation>--%1 используется только с --sweep или --plan</translation>
+    </message>
+    <message>
+        <source>--plan needs --unit SERIAL: a plan run always names its unit</source>
+        <translation>--plan требует --unit SERIAL: прогон плана всегда называет свой блок</translation>
+    </message>
+</context>
+<context>
+    <name>PlanProgress</name>
+    <message>
+        <source>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</source>
+        <translation>%1/%2 %3 [%4] прошло %5 осталось %6  +5 В %7  +12 В %8  +3,3 В %9</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation>НА ГРАНИЦЕ</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation>ПРЕРВАН</translation>
+    </message>
+    <message>
+        <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
+        <translation>шаг %1 из %2 «%3»: %4, %5</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Unit %1    Model %2    Operator %3</source>
         <translation>Блок %1    Модель %2    Оператор %3</translation>
+    </message>
+</context>
+<context>
+    <name>RunPlan</name>
+    <message>
+        <source>test plan &quot;%1&quot; on %2 under way</source>
+        <translation>идёт план испытаний «%1» на %2</translation>
+    </message>
+    <message>
+        <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
+        <translation>не удаётся запретить машине засыпать (%1); план всё равно выполняется</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1508,53 @@
     <message>
         <source>Трасса связи</source>
         <translation>Трасса связи</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::UnattendedPlan</name>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation>последовательный порт потерян (%1); ожидание до %2 с</translation>
+    </message>
+    <message>
+        <source>serial port open again; the plan goes on</source>
+        <translation>последовательный порт снова открыт; план продолжается</translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</source>
+        <translation>%1: план «%2» на %3 остановлен на шаге %4 из %5; БП и нагрузки выключены</translation>
+    </message>
+    <message>
+        <source>no reply from the unit for %1 s; the plan run is given up</source>
+        <translation>блок не отвечает %1 с; прогон плана прекращён</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) passed</source>
+        <translation>
+            <numerusform>пройден %n шаг</numerusform>
+            <numerusform>пройдено %n шага</numerusform>
+            <numerusform>пройдено %n шагов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>step &quot;%1&quot;: %2</source>
+        <translation>шаг «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the link was lost at step %1 of %2</source>
+        <translation>связь потеряна на шаге %1 из %2</translation>
+    </message>
+    <message>
+        <source>stopped at step %1 of %2</source>
+        <translation>остановлен на шаге %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3: %4</source>
+        <translation>%1: план «%2» на %3: %4</translation>
+    </message>
+    <message>
+        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
+        <translation>эта сборка ещё не рисует PDF-отчёт прогона плана; отчёт не записан</translation>
     </message>
 </context>
 <context>
