@@ -68,6 +68,7 @@ QByteArray styleSheet() {
         ".pass { color: #176b1f; font-weight: bold; } .fail { color: #a31515; "
         "font-weight: bold; }\n"
         ".refused { color: #a31515; }\n"
+        ".record { display: flex; gap: 2em; align-items: flex-start; flex-wrap: wrap; }\n"
         "img.map { border: 1px solid #888; image-rendering: pixelated; }\n");
 }
 

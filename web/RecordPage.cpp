@@ -102,15 +102,16 @@ Reply sweepPage(const results::StoredSweep& sweep) {
                                                  .arg(h.limits.loadLimit2)
                                                  .arg(h.limits.powerLimit)});
     fields.push_back({WebText::tr("Verdict"), html(results::tallyOf(sweep).verdict)});
-    QString body = headerTable(fields) + fileLinks(h.id);
+    QString body = QStringLiteral("<div class=\"record\"><div>") + headerTable(fields) +
+                   fileLinks(h.id) + QStringLiteral("</div>\n");
     if (h.mapWidth > 0 && h.mapHeight > 0)
-        body += QStringLiteral("<p><img class=\"map\" src=\"/record/%1/map.png\" width=\"%2\" "
-                               "height=\"%3\" alt=\"%4\"></p>\n")
+        body += QStringLiteral("<img class=\"map\" src=\"/record/%1/map.png\" width=\"%2\" "
+                               "height=\"%3\" alt=\"%4\">\n")
                     .arg(h.id)
                     .arg(qRound(h.mapWidth / h.mapRatio))
                     .arg(qRound(h.mapHeight / h.mapRatio))
                     .arg(html(WebText::tr("the cross-load map")));
-    body += preformatted(results::sweepText(sweep));
+    body += QStringLiteral("</div>\n") + preformatted(results::sweepText(sweep));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Sweep %1").arg(results::shortId(h.id)), body)};
 }

@@ -50,7 +50,13 @@ inline std::optional<QString> fillStore(const results::StoreAddress& address) {
                 UnitIdentity{QStringLiteral("PSU-%1").arg(i % 4),
                              i % 2 ? QStringLiteral("ATX-650") : QStringLiteral("ATX-500"),
                              QStringLiteral("A. Petrov")}});
-            for (int seq = 0; seq < 12; ++seq)
+            // The first a whole map of 40 by 40 cells, drifting with the load.
+            if (i == 0)
+                for (int seq = 0; seq < 1600; ++seq)
+                    records.push_back(CellPainted{id, seq, at(0, 10 + seq / 4), seq / 40, seq % 40,
+                                                  128 - seq / 40, 128 - seq % 40, 128, seq / 40 / 6,
+                                                  seq % 40 / 7});
+            for (int seq = 0; seq < (i == 0 ? 0 : 12); ++seq)
                 records.push_back(CellPainted{id, seq, at(i % 3, i * 1000 + 10 + seq), seq / 4,
                                               seq % 4, i % 3 == 0 ? 85 : 128, 128, 128,
                                               i % 3 == 0 ? 6 : 0, 0});
