@@ -11,7 +11,7 @@ namespace velmor {
 // What lives as long as the program and both windows reach: the limits, the sweep position,
 // what the last tick of either window read from the port, and the unit under test. Everything
 // starts at zero.
-struct SharedState : Limits, SweepPosition {
+struct SharedState : LoadLimits, SweepPosition {
     QByteArray lastReply;
     UnitIdentity unit;
 };

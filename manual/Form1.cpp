@@ -96,7 +96,7 @@ std::optional<QString> Form1::loadHandler() {
         return error;
     }
     supplyButton_->setBackColour(green);
-    static_cast<Limits&>(state_) = presetLimits;
+    static_cast<LoadLimits&>(state_) = presetLimits;
     return std::nullopt;
 }
 

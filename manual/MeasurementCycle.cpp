@@ -25,7 +25,7 @@ bool isOverload(double power, int powerLimit) {
 }
 
 Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSettings& settings,
-                            const Limits& limits, bool supplyOn) {
+                            const LoadLimits& limits, bool supplyOn) {
     Measurement m;
     if (!reply) {
         m.volts5Caption = noLink5;

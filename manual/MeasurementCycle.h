@@ -63,6 +63,6 @@ struct Measurement {
 // One tick, in the order the unit relies on: the voltages, the clamp, the currents and the power
 // from the clamped settings, the overload cut, and last the frame from the settings after both.
 Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSettings& settings,
-                            const Limits& limits, bool supplyOn);
+                            const LoadLimits& limits, bool supplyOn);
 
 } // namespace velmor

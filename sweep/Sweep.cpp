@@ -35,7 +35,7 @@ QString sweepReadout(const ReplyFrame& reply, int load12Step, int load5Step) {
            formatReading(r.volts33);
 }
 
-SweepTick sweepStep(const Limits& limits, const SweepPosition& position,
+SweepTick sweepStep(const LoadLimits& limits, const SweepPosition& position,
                     const std::optional<ReplyFrame>& reply) {
     SweepTick tick;
     tick.load12Step = position.load12Step;

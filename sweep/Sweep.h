@@ -103,7 +103,7 @@ struct SweepTick {
     int load5Step = 0;
 };
 
-SweepTick sweepStep(const Limits& limits, const SweepPosition& position,
+SweepTick sweepStep(const LoadLimits& limits, const SweepPosition& position,
                     const std::optional<ReplyFrame>& reply);
 
 } // namespace velmor

@@ -29,10 +29,10 @@ TEST(OverloadTest, isAPowerStrictlyAboveTwiceThePowerLimit) {
 
 // The worked examples of one measurement tick, on the step itself.
 
-const Limits presets = presetLimits;
+const LoadLimits presets = presetLimits;
 
 Measurement measure(std::initializer_list<int> reply, LoadSettings settings = {},
-                    const Limits& limits = presets, bool supplyOn = true) {
+                    const LoadLimits& limits = presets, bool supplyOn = true) {
     return measurementStep(replyFrame(bytes(reply)), settings, limits, supplyOn);
 }
 
@@ -83,7 +83,7 @@ TEST(MeasurementStepTest, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
 }
 
 TEST(MeasurementStepTest, treatsAPowerExactlyAtTheLimitAsNoOverload) {
-    Limits limits = presets;
+    LoadLimits limits = presets;
     limits.loadLimit1 = 255;
     const Measurement at = measure({0, 32, 128, 128}, {210, 0, 0}, limits);
     EXPECT_EQ(at.powerCaption, QStringLiteral("140.00")); // 4.25 V x 210 x 40 / 255
