@@ -112,7 +112,7 @@ struct SweepLimits {
 };
 
 // The limits a sweep takes from those the windows share.
-constexpr SweepLimits sweepLimitsOf(const Limits& limits) {
+constexpr SweepLimits sweepLimitsOf(const LoadLimits& limits) {
     return {limits.loadLimit1, limits.loadLimit2, limits.powerLimit};
 }
 
