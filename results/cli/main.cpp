@@ -58,10 +58,8 @@ const Command commands[] = {
      "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
      "(default: the current folder)"},
     {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE]", 0,
-     "the store's read-only web view: the records with filters, each record with its map, "
-     "report and CSV, a unit's history and a summary by model, bench and day (default "
-     "127.0.0.1:8080; another address than loopback needs --token-file, a 0600 file whose "
-     "token each request shows)"},
+     "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
+     "--token-file, a 0600 file"},
 };
 
 // text in lines of at most width characters, each after indent blanks.
