@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace velmor {
 
@@ -15,6 +16,10 @@ struct PlanError {
     QString what;
     QString text() const;
 };
+
+// A piece of the plan file (UTF-8) as a message quotes it: control characters as escapes, so a
+// key or a value cannot move a terminal's cursor or fake a line.
+QString planText(std::string_view utf8);
 
 // The first error of a plan being read.
 struct PlanErrors {

@@ -13,7 +13,8 @@ public:
     // The port is open and has the all-off frame.
     virtual void runStarted(const Plan& plan, const UnitIdentity& unit) = 0;
     virtual void stepStarted(int index, const StepSpec& step) = 0;
-    // Every reading of the run, judged or not, with the step it belongs to.
+    // Every reading of the run, judged or not, with the step it belongs to; a tick without a reply
+    // is no reading.
     virtual void readingTaken(int stepIndex, const StepReading& reading, Settling settling) = 0;
     virtual void stepEnded(int index, const StepResult& result) = 0;
     // After the all-off frame; outcome is the run's (Aborted, Error, or the worst of its steps).

@@ -11,6 +11,10 @@
 
 namespace velmor {
 
+// How a plan run came out: Aborted when stopped from outside, Error when the link was lost,
+// else the worst of its steps (a supply that did not power on made its step Error).
+Outcome planOutcome(RunEnd end, const std::vector<StepResult>& steps);
+
 // A plan as one step of the test-run engine: its steps one after the other, each reading put
 // through the settled rule before the step sees it. A supply that does not power on ends the
 // run as Error; so does the link lost (the engine's RunEnd::LinkLost). Also the engine's
@@ -23,7 +27,7 @@ public:
 
     std::optional<ControlFrame> firstFrame() const override;
     StepAnswer take(const StepReading& reading) override;
-    std::optional<ControlFrame> endFrame() const override; // loads off, supply on
+    std::optional<ControlFrame> endFrame() const override; // loads off, the supply as it was
     int tickMs() const override;
 
     void runStarted() override;
@@ -39,6 +43,14 @@ public:
     std::optional<Outcome> outcome() const { return outcome_; }
 
 private:
+    // What take() did, told to the recorder once the answer's frame went out.
+    struct Taken {
+        int step = 0;
+        Settling settling = Settling::Judged;
+        bool stepEnded = false;
+    };
+    void endStep(StepResult result);
+
     Plan plan_;
     UnitIdentity unit_;
     PlanRecorder* recorder_;
@@ -47,6 +59,9 @@ private:
     SettleTracker settle_;
     std::vector<StepResult> results_;
     std::optional<Outcome> outcome_;
+    std::optional<ControlFrame> first_;
+    ControlFrame lastSent_ = allOffFrame;
+    std::optional<Taken> taken_;
 };
 
 } // namespace velmor

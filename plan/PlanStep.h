@@ -13,6 +13,9 @@
 
 namespace velmor {
 
+// The time between two readings of a plan run.
+inline constexpr int planTickMs = 100;
+
 // What every step of a plan knows of the run: the supply under test, the profile it is judged by
 // and the plan's bounds.
 struct PlanContext {

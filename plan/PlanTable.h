@@ -6,7 +6,9 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmor {
@@ -34,6 +36,9 @@ public:
     std::optional<bool> flag(std::string_view key, Need need = Need::Required);
     // Seconds as a number (0.1 .. 10^6), returned in milliseconds.
     std::optional<qint64> seconds(std::string_view key, Need need = Need::Required);
+    // Two numbers [low, high], each within min..max, low not above high.
+    std::optional<std::pair<double, double>> range(std::string_view key, double min, double max,
+                                                   Need need = Need::Required);
 
     // A load: a table { a5 = …, a12 = …, a33 = … } in amperes, or { p5 = …, p12 = …, p33 = … } in
     // percent of the label's rating per output, or { percent = … } for all three; a missing output
@@ -42,7 +47,9 @@ public:
     // The same for each element of an array of such tables.
     std::optional<std::vector<AskedLoad>> loads(std::string_view key, Need need = Need::Required);
 
-    // The tables of an array of tables (each its own PlanTable, sharing this one's errors).
+    // A table, or the tables of an array of tables (each its own PlanTable, sharing this one's
+    // errors).
+    std::optional<PlanTable> table(std::string_view key, Need need = Need::Required);
     std::optional<std::vector<PlanTable>> tables(std::string_view key, Need need = Need::Required);
 
     // An error of the kind's own (one value against another) at the key, or at the table.
@@ -58,10 +65,15 @@ public:
     PlanTable(const void* table, const PlanContext& context, PlanErrors& errors);
 
 private:
+    const void* find(std::string_view key, Need need); // a toml::node, marked read
+    void failAt(const void* node, const QString& what);
+    std::optional<AskedLoad> loadOf(const void* node, std::string_view key);
+
     const void* table_; // a toml::table
     const PlanContext* context_;
     PlanErrors* errors_;
     std::vector<std::string> read_;
+    bool failed_ = false;
 };
 
 } // namespace velmor

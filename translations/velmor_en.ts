@@ -818,6 +818,196 @@
     </message>
 </context>
 <context>
+    <name>velmor::Plan</name>
+    <message>
+        <source>pace must be &quot;ticks&quot; or &quot;replies&quot;, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown profile &quot;%1&quot; (known: atx, atx3; or give out5, out12 and out33)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the profile needs a name (atx, atx3) or out5, out12 and out33</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a profile of its own gives out5, out12 and out33</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in profile: name a profile of your own differently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must hold nominal: low at most 0, high at least 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a guard band of %1 points leaves nothing of %2 (%3 to %4 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown step kind &quot;%1&quot; (known: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid TOML: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan has no steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan has no steps ([[step]] tables)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than the %1 KiB a plan may have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2..%3 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan %1 (%2)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>supply: %1 W; +5 V %2 A, +12 V %3 A, +3.3 V %4 A; power bound %5 W
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile: %1 (%2, %3, %4), guard band %5 points
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pace: replies
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pace: ticks
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 &quot;%3&quot;: %4; about %5
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>steps: %1, about %2 in all
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is out of range (%3 to %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be two numbers [low, high]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range (%3 to %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: low %2 is above high %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a load, e.g. { a5 = 10, a12 = 8 } or { percent = 50 }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mixes amperes (a5, a12, a33), percent per output (p5, p12, p33) and percent of all three: give one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 asks for %2 A on %3, above the unit&apos;s full scale of %4 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 draws %2 W at nominal volts, above the plan&apos;s power bound of %3 W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an array of loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an array of tables ([[%1]])</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>load points: %1, %2 s each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no load points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velmor::QtSerialPort</name>
     <message>
         <source>Не удаётся открыть последовательный порт %1: %2</source>

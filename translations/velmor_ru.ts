@@ -834,6 +834,203 @@
     </message>
 </context>
 <context>
+    <name>velmor::Plan</name>
+    <message>
+        <source>pace must be &quot;ticks&quot; or &quot;replies&quot;, not &quot;%1&quot;</source>
+        <translation>pace — «ticks» или «replies», а не «%1»</translation>
+    </message>
+    <message>
+        <source>unknown profile &quot;%1&quot; (known: atx, atx3; or give out5, out12 and out33)</source>
+        <translation>неизвестный профиль «%1» (известны: atx, atx3; или задайте out5, out12 и out33)</translation>
+    </message>
+    <message>
+        <source>the profile needs a name (atx, atx3) or out5, out12 and out33</source>
+        <translation>профилю нужно имя (atx, atx3) или out5, out12 и out33</translation>
+    </message>
+    <message>
+        <source>a profile of its own gives out5, out12 and out33</source>
+        <translation>свой профиль задаёт out5, out12 и out33</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in profile: name a profile of your own differently</source>
+        <translation>«%1» — встроенный профиль: назовите свой профиль иначе</translation>
+    </message>
+    <message>
+        <source>%1 must hold nominal: low at most 0, high at least 0</source>
+        <translation>%1 должен включать номинал: нижняя граница не больше 0, верхняя не меньше 0</translation>
+    </message>
+    <message>
+        <source>a guard band of %1 points leaves nothing of %2 (%3 to %4 %)</source>
+        <translation>защитная полоса %1 п. п. не оставляет ничего от %2 (от %3 до %4 %)</translation>
+    </message>
+    <message>
+        <source>unknown step kind &quot;%1&quot; (known: %2)</source>
+        <translation>неизвестный вид шага «%1» (известны: %2)</translation>
+    </message>
+    <message>
+        <source>not valid TOML: %1</source>
+        <translation>не TOML: %1</translation>
+    </message>
+    <message>
+        <source>the plan has no steps</source>
+        <translation>в плане нет шагов</translation>
+    </message>
+    <message>
+        <source>the plan has no steps ([[step]] tables)</source>
+        <translation>в плане нет шагов (таблиц [[step]])</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не читается: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>larger than the %1 KiB a plan may have</source>
+        <translation>больше допустимых для плана %1 КиБ</translation>
+    </message>
+    <message>
+        <source>%1 %2..%3 %</source>
+        <translation>%1 %2..%3 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 мин %2 с</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>plan %1 (%2)
+</source>
+        <translation>план %1 (%2)
+</translation>
+    </message>
+    <message>
+        <source>supply: %1 W; +5 V %2 A, +12 V %3 A, +3.3 V %4 A; power bound %5 W
+</source>
+        <translation>БП: %1 Вт; +5 В %2 А, +12 В %3 А, +3,3 В %4 А; граница мощности %5 Вт
+</translation>
+    </message>
+    <message>
+        <source>profile: %1 (%2, %3, %4), guard band %5 points
+</source>
+        <translation>профиль: %1 (%2, %3, %4), защитная полоса %5 п. п.
+</translation>
+    </message>
+    <message>
+        <source>pace: replies
+</source>
+        <translation>темп: по ответам
+</translation>
+    </message>
+    <message>
+        <source>pace: ticks
+</source>
+        <translation>темп: по тактам
+</translation>
+    </message>
+    <message>
+        <source>%1. %2 &quot;%3&quot;: %4; about %5
+</source>
+        <translation>%1. %2 «%3»: %4; около %5
+</translation>
+    </message>
+    <message>
+        <source>steps: %1, about %2 in all
+</source>
+        <translation>шагов: %1, всего около %2
+</translation>
+    </message>
+    <message>
+        <source>missing key %1</source>
+        <translation>нет ключа %1</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 должен быть числом</translation>
+    </message>
+    <message>
+        <source>%1 = %2 is out of range (%3 to %4)</source>
+        <translation>%1 = %2 вне диапазона (от %3 до %4)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation>%1 должен быть целым числом</translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation>%1 должен быть строкой</translation>
+    </message>
+    <message>
+        <source>%1 has a control character</source>
+        <translation>в %1 управляющий символ</translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation>%1 должен быть true или false</translation>
+    </message>
+    <message>
+        <source>%1 must be two numbers [low, high]</source>
+        <translation>%1 должен быть парой чисел [нижнее, верхнее]</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range (%3 to %4)</source>
+        <translation>%1: %2 вне диапазона (от %3 до %4)</translation>
+    </message>
+    <message>
+        <source>%1: low %2 is above high %3</source>
+        <translation>%1: нижнее %2 больше верхнего %3</translation>
+    </message>
+    <message>
+        <source>%1 must be a load, e.g. { a5 = 10, a12 = 8 } or { percent = 50 }</source>
+        <translation>%1 должен быть нагрузкой, например { a5 = 10, a12 = 8 } или { percent = 50 }</translation>
+    </message>
+    <message>
+        <source>%1 mixes amperes (a5, a12, a33), percent per output (p5, p12, p33) and percent of all three: give one of them</source>
+        <translation>%1 смешивает амперы (a5, a12, a33), проценты по выходам (p5, p12, p33) и проценты для всех трёх: задайте что-то одно</translation>
+    </message>
+    <message>
+        <source>%1 asks for %2 A on %3, above the unit&apos;s full scale of %4 A</source>
+        <translation>%1 требует %2 А по %3, больше полной шкалы блока %4 А</translation>
+    </message>
+    <message>
+        <source>%1 draws %2 W at nominal volts, above the plan&apos;s power bound of %3 W</source>
+        <translation>%1 потребляет %2 Вт при номинальных напряжениях, больше границы мощности плана %3 Вт</translation>
+    </message>
+    <message>
+        <source>%1 must be an array of loads</source>
+        <translation>%1 должен быть массивом нагрузок</translation>
+    </message>
+    <message>
+        <source>%1 must be a table</source>
+        <translation>%1 должен быть таблицей</translation>
+    </message>
+    <message>
+        <source>%1 must be an array of tables ([[%1]])</source>
+        <translation>%1 должен быть массивом таблиц ([[%1]])</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>неизвестный ключ %1</translation>
+    </message>
+    <message>
+        <source>load points: %1, %2 s each</source>
+        <translation>точек нагрузки: %1, по %2 с</translation>
+    </message>
+    <message>
+        <source>no load points</source>
+        <translation>нет точек нагрузки</translation>
+    </message>
+</context>
+<context>
     <name>velmor::QtSerialPort</name>
     <message>
         <source>Не удаётся открыть последовательный порт %1: %2</source>

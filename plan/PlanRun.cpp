@@ -1,0 +1,153 @@
+#include "PlanRun.h"
+
+#include "Reading.h"
+
+namespace velmor {
+
+namespace {
+
+// A reply as the settled rule sees it: the frame it answers and its volts over nominal.
+RunReading runReading(const StepReading& reading) {
+    const LoadSettings loads = loadSettings(reading.answers);
+    const Reading volts = graphReading(*reading.reply);
+    return {reading.sinceStartMs,
+            reading.answers.supplySwitch != 0,
+            loads.load5,
+            loads.load12,
+            loads.load33,
+            volts.volts5 / output5.nominalVolts,
+            volts.volts12 / output12.nominalVolts,
+            volts.volts33 / output33.nominalVolts};
+}
+
+} // namespace
+
+Outcome planOutcome(RunEnd end, const std::vector<StepResult>& steps) {
+    switch (end) {
+    case RunEnd::Aborted:
+        return Outcome::Aborted;
+    case RunEnd::LinkLost:
+        return Outcome::Error;
+    case RunEnd::Completed:
+        break;
+    }
+    Outcome worst = Outcome::Pass;
+    for (const StepResult& step : steps)
+        worst = worse(worst, step.outcome);
+    return worst;
+}
+
+PlanRun::PlanRun(Plan plan, UnitIdentity unit, PlanRecorder* recorder)
+    : plan_(std::move(plan)), unit_(std::move(unit)), recorder_(recorder) {
+    if (!plan_.steps.empty()) {
+        step_ = plan_.steps.front()->make(plan_.context);
+        first_ = step_->firstFrame();
+        lastSent_ = *first_;
+    }
+}
+
+PlanRun::~PlanRun() = default;
+
+std::optional<ControlFrame> PlanRun::firstFrame() const {
+    return first_;
+}
+
+std::optional<ControlFrame> PlanRun::endFrame() const {
+    return controlFrame(lastSent_.supplySwitch != 0, 0, 0, 0);
+}
+
+int PlanRun::tickMs() const {
+    return planTickMs;
+}
+
+double PlanRun::stepProgress() const {
+    return step_ && index_ < static_cast<int>(plan_.steps.size()) ? step_->progress() : 1;
+}
+
+void PlanRun::endStep(StepResult result) {
+    results_.push_back(std::move(result));
+    ++index_;
+    step_ = index_ < static_cast<int>(plan_.steps.size()) ? stepSpec(index_).make(plan_.context)
+                                                          : nullptr;
+}
+
+StepAnswer PlanRun::take(const StepReading& reading) {
+    taken_.reset();
+    StepAnswer answer;
+    if (!step_) {
+        answer.done = true;
+        return answer;
+    }
+    if (!reading.reply)
+        return answer; // no reading: nothing for the settled rule or the step
+    const Settling settling = settle_.next(runReading(reading));
+    taken_ = Taken{index_, settling, false};
+    if (settle_.didNotPowerOn()) {
+        StepResult result = step_->result();
+        result.measurements.push_back({QStringLiteral("supply did not power on"),
+                                       0,
+                                       QString(),
+                                       {},
+                                       Outcome::Error,
+                                       std::nullopt});
+        result.outcome = Outcome::Error;
+        result.keyFigure = QStringLiteral("the supply did not power on within %1 s")
+                               .arg(powerOnTimeoutMs / 1000.0);
+        ++result.unsettled;
+        results_.push_back(std::move(result));
+        index_ = static_cast<int>(plan_.steps.size()); // nothing more is run
+        step_.reset();
+        taken_->stepEnded = true;
+        answer.use = ReadingUse::Unsettled;
+        answer.done = true;
+        return answer;
+    }
+    answer = step_->take(reading, settling);
+    if (answer.done) {
+        taken_->stepEnded = true;
+        endStep(step_->result());
+        if (step_) {
+            answer.frame = step_->firstFrame();
+            answer.done = false;
+        }
+    }
+    if (answer.frame)
+        lastSent_ = *answer.frame;
+    return answer;
+}
+
+void PlanRun::runStarted() {
+    if (recorder_) {
+        recorder_->runStarted(plan_, unit_);
+        if (!plan_.steps.empty())
+            recorder_->stepStarted(0, stepSpec(0));
+    }
+}
+
+void PlanRun::readingTaken(const StepReading& reading, const StepAnswer&) {
+    if (!recorder_ || !taken_)
+        return;
+    recorder_->readingTaken(taken_->step, reading, taken_->settling);
+    if (taken_->stepEnded) {
+        recorder_->stepEnded(taken_->step, results_.at(static_cast<std::size_t>(taken_->step)));
+        if (step_)
+            recorder_->stepStarted(index_, stepSpec(index_));
+    }
+    taken_.reset();
+}
+
+void PlanRun::runEnded(RunEnd end) {
+    if (step_) { // the step under way keeps what it has, with the run's outcome
+        StepResult partial = step_->result();
+        partial.outcome = worse(partial.outcome, planOutcome(end, {}));
+        results_.push_back(std::move(partial));
+        step_.reset();
+        if (recorder_)
+            recorder_->stepEnded(index_, results_.back());
+    }
+    outcome_ = planOutcome(end, results_);
+    if (recorder_)
+        recorder_->runEnded(*outcome_);
+}
+
+} // namespace velmor

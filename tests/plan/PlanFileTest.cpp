@@ -1,0 +1,124 @@
+// Plan files read and refused: each refusal names the line and column where the fault is, and a
+// file that is not a regular file is never read.
+#include "Plan.h"
+#include "PlanSummary.h"
+#include "PointsStep.h"
+
+#include <sys/stat.h>
+
+namespace velmor::testing {
+namespace {
+
+const QByteArray head = R"([supply]
+watts = 300
+a5 = 20
+a12 = 10
+a33 = 10
+[profile]
+name = "atx"
+)";
+
+PlanError refusal(const QByteArray& text) {
+    auto read = parsePlan(text, QStringLiteral("bad.toml"));
+    if (auto* plan = std::get_if<Plan>(&read)) {
+        ADD_FAILURE() << "read with " << plan->steps.size() << " steps";
+        return {};
+    }
+    return std::get<PlanError>(read);
+}
+
+TEST(PlanFileTest, aFaultyPlanIsRefusedAtItsLineAndColumn) {
+    struct Case {
+        const char* what;
+        QByteArray text;
+        int line;
+        int column;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"syntax", head + "[[step]]\nkind = \"points\"\ndwell = 1\npoints = [{ percent = 10 }\n",
+         11, 28, "not valid TOML"},
+        {"unknown key",
+         head + "[[step]]\nkind = \"points\"\n  dwel = 1\ndwell = 1\npoints = [{ percent = 10 "
+                "}]\nabc = 1\n",
+         10, 3, "unknown key dwel"},
+        {"unknown key in a load",
+         head + "[[step]]\nkind = \"points\"\ndwell = 1\npoints = [{ a6 = 1 }]\n", 11, 13,
+         "unknown key a6"},
+        {"above full scale",
+         head +
+             "[[step]]\nkind = \"points\"\ndwell = 1\npoints = [{ percent = 10 }, { p12 = 220 }]\n",
+         11, 29, "22 A on +12 V, above the unit's full scale of 21 A"},
+        {"over the power bound",
+         head +
+             "[[step]]\nkind = \"points\"\ndwell = 1\npoints = [{ a5 = 20, a12 = 14, a33 = 10 }]\n",
+         11, 11, "301 W at nominal volts, above the plan's power bound of 300 W"},
+        {"out of range",
+         head + "[[step]]\nkind = \"points\"\ndwell = 0\npoints = [{ percent = 10 }]\n", 10, 9,
+         "dwell = 0 is out of range"},
+        {"wrong type",
+         head + "[[step]]\nkind = \"points\"\ndwell = \"1\"\npoints = [{ percent = 10 }]\n", 10, 9,
+         "dwell must be a number"},
+        {"unknown kind", head + "[[step]]\nkind = \"soak\"\n", 9, 8,
+         "unknown step kind \"soak\" (known: points"},
+        {"no steps", head, 1, 1, "the plan has no steps"},
+        {"unknown profile", QByteArray(head).replace("\"atx\"", "\"ibm\"") + "[[step]]\n", 7, 8,
+         "unknown profile \"ibm\""},
+        {"invalid UTF-8", head + "# \xff\n[[step]]\n", 8, 2, "not valid TOML"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PlanError error = refusal(c.text);
+        EXPECT_EQ(error.file, QStringLiteral("bad.toml"));
+        EXPECT_EQ(error.line, c.line);
+        EXPECT_EQ(error.column, c.column);
+        EXPECT_TRUE(error.what.contains(QString::fromUtf8(c.says))) << error.text().toStdString();
+    }
+}
+
+TEST(PlanFileTest, theQuickPlanReadsWithItsLoadsInAmperes) {
+    auto read = readPlan(QStringLiteral(VELMOR_PLANS "/quick.toml"));
+    ASSERT_TRUE(std::holds_alternative<Plan>(read))
+        << std::get<PlanError>(read).text().toStdString();
+    const Plan& plan = std::get<Plan>(read);
+    EXPECT_EQ(plan.name, QStringLiteral("quick"));
+    EXPECT_EQ(plan.context.profile.name, QStringLiteral("atx3"));
+    EXPECT_EQ(plan.context.powerBoundWatts, 220);
+    ASSERT_EQ(plan.steps.size(), 3u);
+    const auto& corners = dynamic_cast<const PointsSpec&>(*plan.steps[1]);
+    EXPECT_EQ(corners.name, QStringLiteral("corners"));
+    ASSERT_EQ(corners.points.size(), 4u);
+    EXPECT_EQ(corners.points[2].amps, (LoadAmps{1.5, 8, 5}));
+    EXPECT_EQ(corners.dwellMs, 7000);
+    // About a minute, every step listed with its time.
+    EXPECT_GE(plan.estimatedMs(), 50000);
+    EXPECT_LE(plan.estimatedMs(), 70000);
+    const QString summary = describePlan(plan);
+    EXPECT_EQ(summary.count(QLatin1Char('\n')), 8) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(
+        QStringLiteral("2. points \"corners\": load points: 4, 7 s each; about 28 s")))
+        << summary.toStdString();
+}
+
+TEST(PlanFileTest, onlyARegularFileIsRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("plan.toml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {fifo, dir.path(), QStringLiteral("/dev/zero")}) {
+        auto read = readPlan(path);
+        ASSERT_TRUE(std::holds_alternative<PlanError>(read)) << path.toStdString();
+        EXPECT_EQ(std::get<PlanError>(read).what, QStringLiteral("not a regular file"));
+    }
+    const QString big = dir.filePath(QStringLiteral("big.toml"));
+    QFile file(big);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(maxPlanBytes + 1, '#'));
+    file.close();
+    auto read = readPlan(big);
+    ASSERT_TRUE(std::holds_alternative<PlanError>(read));
+    EXPECT_TRUE(std::get<PlanError>(read).what.startsWith(QStringLiteral("larger than")));
+}
+
+} // namespace
+} // namespace velmor::testing
