@@ -289,9 +289,143 @@
     </message>
 </context>
 <context>
+    <name>SweepStep</name>
+    <message>
+        <source>cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 s each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells judged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells outside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worst +5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worst +12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>these limits give a map without cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map&apos;s heaviest cell draws %1 W, above the plan&apos;s power bound of %2 W</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Text</name>
     <message>
         <source>unknown kind of record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TripStep</name>
+    <message>
+        <source>%1 power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 current %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over-power trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over-current trip on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip at %1 W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip at %1 A on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no trip up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no trip up to %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V before the trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V before the trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V before the trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step adds no power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step adds nothing to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the end (%1 %2) is below the start (%3 %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step is too small: more than %1 levels up to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the label rates nothing the window could be a share of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp passes the %1 full scale (%2 A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp&apos;s last load draws %1 W, above the plan&apos;s power bound of %2 W</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -289,10 +289,144 @@
     </message>
 </context>
 <context>
+    <name>SweepStep</name>
+    <message>
+        <source>cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4</source>
+        <translation>карта перекрёстной нагрузки, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, ячеек: %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 s each</source>
+        <translation>%1, по %2 с на ячейку</translation>
+    </message>
+    <message>
+        <source>cells judged</source>
+        <translation>ячеек оценено</translation>
+    </message>
+    <message>
+        <source>cells inside</source>
+        <translation>ячеек в допуске</translation>
+    </message>
+    <message>
+        <source>cells outside</source>
+        <translation>ячеек вне допуска</translation>
+    </message>
+    <message>
+        <source>worst +5 V</source>
+        <translation>худшее +5 В</translation>
+    </message>
+    <message>
+        <source>worst +12 V</source>
+        <translation>худшее +12 В</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells inside</source>
+        <translation>%1 из %2 ячеек в допуске</translation>
+    </message>
+    <message>
+        <source>these limits give a map without cells</source>
+        <translation>при этих пределах в карте нет ни одной ячейки</translation>
+    </message>
+    <message>
+        <source>the map&apos;s heaviest cell draws %1 W, above the plan&apos;s power bound of %2 W</source>
+        <translation>самая нагруженная ячейка карты потребляет %1 Вт, больше предела мощности плана %2 Вт</translation>
+    </message>
+</context>
+<context>
     <name>Text</name>
     <message>
         <source>unknown kind of record %1</source>
         <translation>неизвестный вид записи %1</translation>
+    </message>
+</context>
+<context>
+    <name>TripStep</name>
+    <message>
+        <source>%1 power</source>
+        <translation>%1: мощность</translation>
+    </message>
+    <message>
+        <source>%1 current %2</source>
+        <translation>%1: ток %2</translation>
+    </message>
+    <message>
+        <source>over-power trip</source>
+        <translation>защита по мощности</translation>
+    </message>
+    <message>
+        <source>over-current trip on %1</source>
+        <translation>защита по току на %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
+        <translation>%1: от %2 %3 с шагом %4 %3 каждые %5 с до %6 %3, окно %7..%8 %</translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation>срабатывание</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>удержано</translation>
+    </message>
+    <message>
+        <source>trip at %1 W</source>
+        <translation>срабатывание при %1 Вт</translation>
+    </message>
+    <message>
+        <source>trip at %1 A on %2</source>
+        <translation>срабатывание при %1 А на %2</translation>
+    </message>
+    <message>
+        <source>no trip up to</source>
+        <translation>нет срабатывания до</translation>
+    </message>
+    <message>
+        <source>no trip up to %1 %2</source>
+        <translation>нет срабатывания до %1 %2</translation>
+    </message>
+    <message>
+        <source>+5 V before the trip</source>
+        <translation>+5 В до срабатывания</translation>
+    </message>
+    <message>
+        <source>+12 V before the trip</source>
+        <translation>+12 В до срабатывания</translation>
+    </message>
+    <message>
+        <source>+3.3 V before the trip</source>
+        <translation>+3,3 В до срабатывания</translation>
+    </message>
+    <message>
+        <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
+        <translation>output: &quot;all&quot;, &quot;5&quot;, &quot;12&quot; или &quot;33&quot;</translation>
+    </message>
+    <message>
+        <source>the step adds no power</source>
+        <translation>шаг не добавляет мощности</translation>
+    </message>
+    <message>
+        <source>the step adds nothing to %1</source>
+        <translation>шаг ничего не добавляет к %1</translation>
+    </message>
+    <message>
+        <source>the end (%1 %2) is below the start (%3 %2)</source>
+        <translation>конец (%1 %2) ниже начала (%3 %2)</translation>
+    </message>
+    <message>
+        <source>the step is too small: more than %1 levels up to the end</source>
+        <translation>шаг слишком мал: до конца больше %1 ступеней</translation>
+    </message>
+    <message>
+        <source>the label rates nothing the window could be a share of</source>
+        <translation>на этикетке нет номинала, долей которого было бы окно</translation>
+    </message>
+    <message>
+        <source>the ramp passes the %1 full scale (%2 A)</source>
+        <translation>нагрузка выходит за полную шкалу %1 (%2 А)</translation>
+    </message>
+    <message>
+        <source>the ramp&apos;s last load draws %1 W, above the plan&apos;s power bound of %2 W</source>
+        <translation>последняя нагрузка потребляет %1 Вт, больше предела мощности плана %2 Вт</translation>
     </message>
 </context>
 <context>
