@@ -1560,4 +1560,344 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>web</name>
+    <message>
+        <source>--listen takes ADDRESS:PORT, e.g. 127.0.0.1:8080 or [::1]:8080, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot open the token file: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the token file is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the token file must be this user&apos;s and readable by no one else (chmod 600)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the token file must hold one line of 16 to 256 visible ASCII characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the pages, as HTML names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the verdict is one of pass, fail, none and incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the kind is sweep or session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a day is given as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page is a number from 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells/ticks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>older</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no records yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cross-load map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 file was not made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a session has no map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweep %1 was recorded without its map&apos;s size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file of a record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no temporary folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Token needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot show this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a loopback address: serving the records there needs --token-file FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no velmor-test records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serving %1 at http://%2:%3/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this store is of schema version %1, which keeps no sweep&apos;s verdict in its row; the summary needs version 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its verdict &quot;%1&quot; is none this program writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweep %1 is left out: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No completed sweeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first-pass yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>most frequent failing step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit is given as ?serial=SERIAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its records in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the records are only read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
