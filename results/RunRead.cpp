@@ -231,77 +231,91 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
     return std::nullopt;
 }
 
+// The readings are read a page at a time: an eight-hour hold has 288,000 of them, and a page's
+// rows take several times the memory of the readings made from them.
+constexpr int readingsPage = 20000;
+
 std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, step_seq, supply_on, load5, load12, "
-                                          "load33, b1, b2, b3, b4, settling FROM run_readings "
-                                          "WHERE run_id = ? ORDER BY seq"),
-                           {run.id});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return Failed{*error, false};
-    const Rows& answer = std::get<Rows>(rows);
-    const struct {
-        Column seq, at, stepSeq, supplyOn, load5, load12, load33, b1, b2, b3, b4, settling;
-    } c{.seq = answer.column("seq"),
-        .at = answer.column("at"),
-        .stepSeq = answer.column("step_seq"),
-        .supplyOn = answer.column("supply_on"),
-        .load5 = answer.column("load5"),
-        .load12 = answer.column("load12"),
-        .load33 = answer.column("load33"),
-        .b1 = answer.column("b1"),
-        .b2 = answer.column("b2"),
-        .b3 = answer.column("b3"),
-        .b4 = answer.column("b4"),
-        .settling = answer.column("settling")};
     // An ended run's readings belong to its steps; an open one's may belong to the step under way.
     const int lastStep = run.endState.isEmpty() ? maxCount : static_cast<int>(run.steps.size()) - 1;
     std::vector<int> perStep(run.steps.size(), 0);
-    run.readings.reserve(answer.rows.size());
     QString previous = run.startedAt;
     int previousStep = 0;
-    for (std::size_t i = 0; i < answer.rows.size(); ++i) {
-        QString problem;
-        StoredValues v(answer.rows[i], &problem);
-        const int seq = v.number(c.seq, 0, maxCount);
-        StoredRunReading r;
-        r.at = v.time(c.at);
-        r.stepSeq = v.number(c.stepSeq, 0, std::max(0, lastStep));
-        r.supplyOn = v.number(c.supplyOn, 0, 1) != 0;
-        r.load5 = v.number(c.load5, 0, maxByte);
-        r.load12 = v.number(c.load12, 0, maxByte);
-        r.load33 = v.number(c.load33, 0, maxByte);
-        r.b1 = v.number(c.b1, 0, maxByte);
-        r.b2 = v.number(c.b2, 0, maxByte);
-        r.b3 = v.number(c.b3, 0, maxByte);
-        r.b4 = v.number(c.b4, 0, maxByte);
-        r.settling = v.text(c.settling);
-        if (problem.isEmpty() && lastStep < 0)
-            problem = Text::tr("it belongs to no step of the run");
-        if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem = Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
-                          .arg(seq)
-                          .arg(i);
-        if (problem.isEmpty() && !settlingWords().contains(r.settling))
-            problem =
-                Text::tr("settling %1 is not one the bench writes").arg(quotedWord(r.settling));
-        if (problem.isEmpty() && r.settling == settlingWords().first() && !r.supplyOn)
-            problem = Text::tr("it is judged, yet answers a frame with the supply switched off");
-        if (problem.isEmpty() && r.stepSeq < previousStep)
-            problem = Text::tr("it belongs to step %1, after a reading of step %2")
-                          .arg(r.stepSeq)
-                          .arg(previousStep);
-        if (problem.isEmpty() &&
-            (r.at < previous || !withinRecord(r.at, run.startedAt, run.endedAt)))
-            problem =
-                Text::tr("it was read at %1, out of order or outside the run's times").arg(r.at);
-        if (!problem.isEmpty())
-            return Failed{Text::tr("reading %1: %2").arg(i).arg(problem)};
-        if (static_cast<std::size_t>(r.stepSeq) < perStep.size())
-            ++perStep[static_cast<std::size_t>(r.stepSeq)];
-        previous = r.at;
-        previousStep = r.stepSeq;
-        run.readings.push_back(r);
+    for (;;) {
+        auto rows = selectRows(db,
+                               QStringLiteral("SELECT seq, at, step_seq, supply_on, load5, load12, "
+                                              "load33, b1, b2, b3, b4, settling FROM run_readings "
+                                              "WHERE run_id = ? AND seq >= ? ORDER BY seq LIMIT %1")
+                                   .arg(readingsPage),
+                               {run.id, static_cast<qint64>(run.readings.size())});
+        if (const auto* error = std::get_if<QString>(&rows))
+            return Failed{*error, false};
+        const Rows& answer = std::get<Rows>(rows);
+        const struct {
+            Column seq, at, stepSeq, supplyOn, load5, load12, load33, b1, b2, b3, b4, settling;
+        } c{.seq = answer.column("seq"),
+            .at = answer.column("at"),
+            .stepSeq = answer.column("step_seq"),
+            .supplyOn = answer.column("supply_on"),
+            .load5 = answer.column("load5"),
+            .load12 = answer.column("load12"),
+            .load33 = answer.column("load33"),
+            .b1 = answer.column("b1"),
+            .b2 = answer.column("b2"),
+            .b3 = answer.column("b3"),
+            .b4 = answer.column("b4"),
+            .settling = answer.column("settling")};
+        run.readings.reserve(run.readings.size() + answer.rows.size());
+        for (const Row& row : answer.rows) {
+            const std::size_t i = run.readings.size();
+            QString problem;
+            StoredValues v(row, &problem);
+            const int seq = v.number(c.seq, 0, maxCount);
+            StoredRunReading r;
+            r.at = v.time(c.at);
+            r.stepSeq = v.number(c.stepSeq, 0, std::max(0, lastStep));
+            r.supplyOn = v.number(c.supplyOn, 0, 1) != 0;
+            r.load5 = v.number(c.load5, 0, maxByte);
+            r.load12 = v.number(c.load12, 0, maxByte);
+            r.load33 = v.number(c.load33, 0, maxByte);
+            r.b1 = v.number(c.b1, 0, maxByte);
+            r.b2 = v.number(c.b2, 0, maxByte);
+            r.b3 = v.number(c.b3, 0, maxByte);
+            r.b4 = v.number(c.b4, 0, maxByte);
+            r.settling = v.text(c.settling);
+            if (problem.isEmpty() && lastStep < 0)
+                problem = Text::tr("it belongs to no step of the run");
+            if (problem.isEmpty() && seq != static_cast<int>(i))
+                problem = Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
+                              .arg(seq)
+                              .arg(i);
+            // Each reading shares the one copy of its word.
+            if (const auto word = settlingWords().indexOf(r.settling); word >= 0)
+                r.settling = settlingWords()[word];
+            else if (problem.isEmpty())
+                problem =
+                    Text::tr("settling %1 is not one the bench writes").arg(quotedWord(r.settling));
+            if (problem.isEmpty() && r.settling == settlingWords().first() && !r.supplyOn)
+                problem =
+                    Text::tr("it is judged, yet answers a frame with the supply switched off");
+            if (problem.isEmpty() && r.stepSeq < previousStep)
+                problem = Text::tr("it belongs to step %1, after a reading of step %2")
+                              .arg(r.stepSeq)
+                              .arg(previousStep);
+            if (problem.isEmpty() &&
+                (r.at < previous || !withinRecord(r.at, run.startedAt, run.endedAt)))
+                problem = Text::tr("it was read at %1, out of order or outside the run's times")
+                              .arg(r.at);
+            if (!problem.isEmpty())
+                return Failed{Text::tr("reading %1: %2").arg(i).arg(problem)};
+            if (static_cast<std::size_t>(r.stepSeq) < perStep.size())
+                ++perStep[static_cast<std::size_t>(r.stepSeq)];
+            previous = r.at;
+            previousStep = r.stepSeq;
+            run.readings.push_back(std::move(r));
+        }
+        if (answer.rows.size() < static_cast<std::size_t>(readingsPage))
+            break;
     }
     // A step judges, or keeps unjudged, only readings it was given.
     for (const StoredRunStep& s : run.steps)
