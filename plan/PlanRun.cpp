@@ -147,7 +147,7 @@ void PlanRun::runEnded(RunEnd end) {
     }
     outcome_ = planOutcome(end, results_);
     if (recorder_)
-        recorder_->runEnded(*outcome_);
+        recorder_->runEnded(*outcome_, end);
 }
 
 } // namespace velmor

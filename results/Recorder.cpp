@@ -51,10 +51,10 @@ QString settlingName(Settling settling) {
     return QStringLiteral("load-jump");
 }
 
-// A run with a verdict completed; one without stopped, for want of a link when its last tick had
-// none.
-QString runEndState(Outcome outcome, bool linkLost) {
-    if (outcome == Outcome::Error && linkLost)
+// A run with a verdict completed; one without stopped, for want of a link or because it could not
+// go on.
+QString runEndState(Outcome outcome, RunEnd how) {
+    if (how == RunEnd::LinkLost)
         return QStringLiteral("link-lost");
     if (outcome == Outcome::Error || outcome == Outcome::Aborted)
         return QStringLiteral("aborted");
@@ -137,7 +137,6 @@ void Recorder::sessionEnded(SessionEnd how) {
 void Recorder::runStarted(const Plan& plan, const UnitIdentity& unit) {
     run_ = newRecordId();
     readingSeq_ = 0;
-    lastTickHadReply_ = true;
     step_ = {};
     stepsEnded_.clear();
     post_(RunBegan{run_, recordTime(), host_, port_, plan.name, plan.file,
@@ -150,7 +149,6 @@ void Recorder::stepStarted(int index, const StepSpec& step) {
 }
 
 void Recorder::readingTaken(int stepIndex, const StepReading& reading, Settling settling) {
-    lastTickHadReply_ = reading.reply.has_value();
     // A tick without a reply is no reading: the link's loss shows in the run's end.
     if (run_.isEmpty() || !reading.reply)
         return;
@@ -185,7 +183,7 @@ void Recorder::stepEnded(int index, const StepResult& result) {
     step_ = {};
 }
 
-void Recorder::runEnded(Outcome outcome) {
+void Recorder::runEnded(Outcome outcome, RunEnd how) {
     if (run_.isEmpty())
         return;
     const QString at = recordTime();
@@ -215,8 +213,8 @@ void Recorder::runEnded(Outcome outcome) {
                 figures << s.keyFigure;
         keyFigure = figures.join(QStringLiteral("; "));
     }
-    post_(RunEnded{run_, at, runEndState(outcome, !lastTickHadReply_), outcomeName(outcome),
-                   failingStep, keyFigure});
+    post_(RunEnded{run_, at, runEndState(outcome, how), outcomeName(outcome), failingStep,
+                   keyFigure});
     run_.clear();
     step_ = {};
 }

@@ -36,7 +36,7 @@ public:
     void stepStarted(int index, const StepSpec& step) override;
     void readingTaken(int stepIndex, const StepReading& reading, Settling settling) override;
     void stepEnded(int index, const StepResult& result) override;
-    void runEnded(Outcome outcome) override;
+    void runEnded(Outcome outcome, RunEnd how) override;
 
 private:
     void event(const QString& at, const QString& kind, const QString& detail = {});
@@ -68,7 +68,6 @@ private:
     };
     QString run_;
     int readingSeq_ = 0;
-    bool lastTickHadReply_ = true;
     RunStepSoFar step_;
     std::vector<StepOutcome> stepsEnded_;
 };

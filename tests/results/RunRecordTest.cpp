@@ -86,13 +86,13 @@ void recordRuns(PlanRecorder& r) {
                     "trip at 520 W",
                     1,
                     0});
-    r.runEnded(Outcome::Fail);
+    r.runEnded(Outcome::Fail, RunEnd::Completed);
 
     QThread::msleep(2); // started apart, so they sort by start
     r.runStarted(plan, unit);
     r.stepStarted(0, *plan.steps[0]);
     r.readingTaken(0, reading(true, 10), Settling::Judged);
-    r.runEnded(Outcome::Aborted);
+    r.runEnded(Outcome::Aborted, RunEnd::Aborted);
 }
 
 QByteArray fileBytes(const QString& path) {
