@@ -353,6 +353,10 @@
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
         <translation></translation>
     </message>
+    <message>
+        <source>%1, unit %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -1201,10 +1205,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a plan run has no report here yet; export it instead</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--format is for plan runs; a sweep or session exports as it is</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1384,6 +1384,10 @@
     </message>
     <message>
         <source>no run %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1727,7 +1731,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
+        <source>the report was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,6 +6,7 @@
 #include "Outcome.h"
 #include "Printable.h"
 #include "RunCommands.h"
+#include "RunReportOf.h"
 #include "Schema.h"
 #include "Serve.h"
 #include "Sql.h"
@@ -372,7 +373,7 @@ int main(int argc, char** argv) {
         if (!r)
             return exitCode;
         if (command == QLatin1String("report"))
-            return fail(Text::tr("a plan run has no report here yet; export it instead"));
+            return written(reportRun(*r, folder));
         return command == QLatin1String("show")
                    ? print(runText(*r))
                    : written(exportRun(
