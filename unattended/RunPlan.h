@@ -1,9 +1,9 @@
 #pragma once
 
+#include "MapsFolder.h"
 #include "Plan.h"
 #include "PlanRecorder.h"
 #include "PlanRequest.h"
-#include "MapsFolder.h"
 #include "SerialPort.h"
 
 #include <QString>
