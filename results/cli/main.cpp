@@ -48,8 +48,8 @@ const Command commands[] = {
     {"history", "history SERIAL", 1,
      "every record of one unit, oldest first, with outcome and figures"},
     {"show", "show ID", 1,
-     "a record's bench, unit, times and verdict; a sweep's limits and worst cells, a "
-     "session's voltages and cuts, a run's steps and measurements"},
+     "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
+     "voltages, a run's steps and measurements"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
      "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
      "as CSV, a run as JSON (default) or JUnit XML"},
