@@ -114,7 +114,7 @@ void checkReplyFrame(const QByteArray& reply) {
 void checkMeasurement(const Input& in, const std::optional<ReplyFrame>& reply) {
     const LoadLimits limits{static_cast<qint16>(in.limit1), static_cast<qint16>(in.limit2),
                             static_cast<qint16>(in.limit3), static_cast<qint16>(in.power)};
-    const Measurement m = measurementStep(reply, {in.s1, in.s2, in.s3}, limits, in.supplyOn);
+    const ManualMeasurement m = measurementStep(reply, {in.s1, in.s2, in.s3}, limits, in.supplyOn);
     require(m.powerBack == (m.overload ? red : white), "the power readout is red on overload only");
     if (!reply) {
         require(!m.linked && !m.frame && m.volts5Caption == noLink5 &&
