@@ -34,6 +34,7 @@ public:
         parser.addOption(listPortsOption);
         parser.addOption(traceOption);
         parser.addOptions({sweepOption, limitsOption, reportOption, linkTimeoutOption});
+        parser.addOptions({stationOption, planOption});
     }
 
     // Parsed quietly: what a complaint is about is for parseOptions to say.
@@ -70,6 +71,13 @@ public:
         QStringLiteral("With --sweep: LoadLimit1, LoadLimit2 and PowerLimit, 0..255 each "
                        "(default 80,80,70)."),
         QStringLiteral("L1,L2,P")};
+    const QCommandLineOption stationOption{
+        QStringLiteral("station"),
+        QStringLiteral("Open the operator's station: a scanned serial number runs the test plan of "
+                       "the model (from models.toml in the configuration folder, or --plan).")};
+    const QCommandLineOption planOption{
+        QStringLiteral("plan"), QStringLiteral("With --station: the test plan of every unit."),
+        QStringLiteral("FILE")};
     const QCommandLineOption reportOption{
         QStringLiteral("report"), QStringLiteral("With --sweep: also write the PDF report.")};
     const QCommandLineOption linkTimeoutOption{
@@ -152,7 +160,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         return std::nullopt;
     };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
-    for (const QCommandLineOption* option : {&c.portOption, &c.traceOption, &c.languageOption}) {
+    for (const QCommandLineOption* option :
+         {&c.portOption, &c.traceOption, &c.languageOption, &c.planOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
@@ -177,6 +186,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     for (const QCommandLineOption* o : {&c.limitsOption, &c.reportOption, &c.linkTimeoutOption})
         if (parser.isSet(*o) && !parser.isSet(c.sweepOption))
             return refuse(Text::tr("--%1 goes with --sweep").arg(o->names().first()));
+    if (parser.isSet(c.stationOption) && parser.isSet(c.sweepOption))
+        return refuse(Text::tr("--station and --sweep exclude each other"));
+    if (parser.isSet(c.planOption) && !parser.isSet(c.stationOption))
+        return refuse(Text::tr("--plan goes with --station"));
     if (parser.isSet(c.languageOption) && !ui::isLanguageName(parser.value(c.languageOption)))
         return refuse(ui::languageRefused(parser.value(c.languageOption)));
 
@@ -202,6 +215,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     options.port1Device =
         parser.isSet(c.portOption) ? parser.value(c.portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(c.simulateOption);
+    if (parser.isSet(c.stationOption))
+        options.station = parser.value(c.planOption);
     options.tracePath = parser.value(c.traceOption);
     if (parser.isSet(c.resultsOption))
         options.resultsUrl = parser.value(c.resultsOption);

@@ -18,6 +18,8 @@ struct Options {
     bool simulate = false;
     QString tracePath;                 // empty: no link trace
     std::optional<SweepRequest> sweep; // --sweep: the cross-load sweep without a window
+    // --station: the operator's station, with the plan of every unit (empty: by model).
+    std::optional<QString> station;
     // Where test records go, when given on the command line.
     std::optional<QString> resultsUrl;
     // The unit under test and the operator as given on the command line (--unit, --model,

@@ -5,6 +5,7 @@
 #include "RepeatTest.h"
 #include "RunSweep.h"
 #include "SharedState.h"
+#include "StationWindow.h"
 #include "TerminationSignals.h"
 #include "UnitOptions.h"
 #include "Wiring.h"
@@ -165,6 +166,11 @@ int main(int argc, char** argv) {
         QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
     });
 
+    if (options->station) {
+        velmor::StationWindow station(makePort, *options->station);
+        station.show();
+        return QApplication::exec();
+    }
     // A port that cannot be opened on the way to the other window ends the program, as it
     // does at start-up. It leaves through the event loop, not exit(): the record writer's threads
     // must stop before the libraries they use are torn down.
