@@ -13,6 +13,10 @@
 //       cadence. Also this process's CPU share and memory with the window in question.
 //   manual and sweep also take --results URL (record as velmor-test --results does) and
 //   --prefix NAME (the figures' key prefix instead of "manual" or "sweep").
+//   plan --unit velmor-unit-sim (--frames N | --full) [--paced]
+//       A plan of one cross-load sweep with the preset limits on the test-run engine (PlanRun),
+//       against the unit in a process of its own: on ticks the cadence of its frames, paced by
+//       replies how long its 1,640 settled cells take.
 //   timer-floor [--seconds S]
 //       An empty 10 ms timer on a shown window: what waking a hundred times a second costs.
 #include "Cadence.h"
@@ -20,8 +24,12 @@
 #include "Form1.h"
 #include "FormGraf.h"
 #include "HScrollBar.h"
+#include "PlanRun.h"
 #include "ProcessStats.h"
+#include "QtSerialPort.h"
 #include "SimulatedUnit.h"
+#include "SweepStep.h"
+#include "TestRun.h"
 #include "UnitProcess.h"
 #include "Wiring.h"
 
@@ -271,6 +279,75 @@ int sweepMode(const QString& unitProgram, int frames, bool full) {
     return 0;
 }
 
+// A plan of the preset sweep on the engine. On ticks the first frames' cadence (the run stopped
+// after them unless full); paced by replies the whole map's wall time from the start to its end.
+int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
+    UnitProcess unit;
+    if (const auto error = unit.start(unitProgram))
+        fail(*error);
+    Plan plan;
+    plan.name = QStringLiteral("bench");
+    plan.context.label = {450, {20, 18, 20}};
+    plan.context.profile = *namedProfile(u"atx");
+    plan.context.powerBoundWatts = 1000;
+    plan.context.paceByReplies = paced;
+    plan.steps.push_back(
+        std::make_shared<SweepStepSpec>(sweepLimitsOf(presetLimits), std::nullopt));
+    PlanRun run(plan, UnitIdentity{});
+    const QString device = unit.devicePath();
+    TestRun engine(
+        run, [device] { return std::make_unique<QtSerialPort>(device); }, 5, &run);
+    std::optional<RunEnd> ended;
+    QObject::connect(&engine, &TestRun::finished, [&](RunEnd end) { ended = end; });
+
+    const std::size_t before = unit.frames().size();
+    const auto sweepFrames = [&] {
+        const auto& all = unit.frames();
+        return static_cast<std::size_t>(std::count_if(
+            all.begin() + static_cast<std::ptrdiff_t>(before), all.end(), isSweepFrame));
+    };
+    const std::size_t wanted = static_cast<std::size_t>(frames) + 1;
+    const double cpu0 = ownCpuSeconds();
+    const qint64 startUs = steadyMicroseconds();
+    if (const auto error = engine.start())
+        fail(*error);
+    if (!paced && !full) {
+        if (!runUntil(
+                &unit, &UnitProcess::framesLogged, [&] { return sweepFrames() >= wanted; },
+                static_cast<int>(wanted) * 100 * 2 + 5000))
+            fail(QStringLiteral("only %1 plan frames came").arg(sweepFrames()));
+        engine.interrupt();
+    }
+    const qint64 stopUs = steadyMicroseconds();
+    if (!runUntil(
+            &engine, &TestRun::finished, [&] { return ended.has_value(); }, 400000))
+        fail(QStringLiteral("the plan run did not end"));
+    const qint64 endUs = paced || full ? steadyMicroseconds() : stopUs;
+    const double cpuShare =
+        (ownCpuSeconds() - cpu0) / (static_cast<double>(endUs - startUs) / 1e6) * 100.0;
+    runFor(300); // the last frames logged
+
+    const QByteArray key = prefix.isEmpty() ? QByteArray(paced ? "plan_paced" : "plan") : prefix;
+    std::vector<qint64> stamps;
+    for (std::size_t i = before; i < unit.frames().size(); ++i)
+        if (isSweepFrame(unit.frames()[i]) && (paced || full || stamps.size() < wanted))
+            stamps.push_back(unit.frames()[i].atMicroseconds);
+    writePeriods(stamps);
+    if (!paced)
+        resultCadence(key, cadence(stamps, 100.0));
+    if (paced || full) {
+        if (*ended != RunEnd::Completed || run.results().empty())
+            fail(QStringLiteral("the plan run did not complete"));
+        const int cells = run.results().front().judged;
+        const double seconds = static_cast<double>(endUs - startUs) / 1e6;
+        result((key + ".cells").constData(), cells);
+        result((key + ".duration_s").constData(), seconds);
+        result((key + ".ms_per_cell").constData(), seconds * 1000.0 / cells);
+    }
+    result((key + ".cpu_pct").constData(), cpuShare);
+    return 0;
+}
+
 // Lets the event loop settle for a second, then runs it for the given time and reports, under
 // the key's name, the share of one core this process used meanwhile in percent and how often a
 // second it was woken.
@@ -451,8 +528,9 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Times the program against the simulated unit (see bench/run)."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("mode"),
-                                 QStringLiteral("startup, manual, sweep, limit or timer-floor"));
+    parser.addPositionalArgument(
+        QStringLiteral("mode"),
+        QStringLiteral("startup, manual, sweep, plan, limit or timer-floor"));
     const QCommandLineOption programOption(
         QStringLiteral("program"), QStringLiteral("velmor-test to start."), QStringLiteral("path"));
     const QCommandLineOption unitOption(QStringLiteral("unit"),
@@ -464,7 +542,9 @@ int main(int argc, char** argv) {
                                           QStringLiteral("Periods to time (300)."),
                                           QStringLiteral("n"), QStringLiteral("300"));
     const QCommandLineOption fullOption(QStringLiteral("full"),
-                                        QStringLiteral("Sweep: run the whole preset sweep."));
+                                        QStringLiteral("Sweep, plan: run the whole preset sweep."));
+    const QCommandLineOption pacedOption(QStringLiteral("paced"),
+                                         QStringLiteral("Plan: pace the run by the replies."));
     const QCommandLineOption secondsOption(QStringLiteral("seconds"),
                                            QStringLiteral("Limit: seconds to measure (20)."),
                                            QStringLiteral("s"), QStringLiteral("20"));
@@ -481,7 +561,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption prefixOption(QStringLiteral("prefix"),
                                           QStringLiteral("Manual, sweep: the figures' key prefix."),
                                           QStringLiteral("name"));
-    parser.addOptions({programOption, unitOption, runsOption, framesOption, fullOption,
+    parser.addOptions({programOption, unitOption, runsOption, framesOption, fullOption, pacedOption,
                        secondsOption, periodsOption, traceOption, resultsOption, prefixOption});
     parser.process(app);
     resultsUrl = parser.value(resultsOption);
@@ -498,6 +578,9 @@ int main(int argc, char** argv) {
         return manualMode(parser.value(unitOption), frames);
     if (mode == QLatin1String("sweep"))
         return sweepMode(parser.value(unitOption), frames, parser.isSet(fullOption));
+    if (mode == QLatin1String("plan"))
+        return planMode(parser.value(unitOption), frames, parser.isSet(fullOption),
+                        parser.isSet(pacedOption));
     if (mode == QLatin1String("limit"))
         return limitMode(parser.value(unitOption),
                          std::max(parser.value(secondsOption).toInt(), 1));

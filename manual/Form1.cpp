@@ -203,7 +203,7 @@ void Form1::timer1Tick() {
     state_.lastReply = recovery_.read();
     const LoadSettings settings{load5Scroll_->value(), load12Scroll_->value(),
                                 load33Scroll_->value()};
-    const Measurement measured =
+    const ManualMeasurement measured =
         measurementStep(replyFrame(state_.lastReply), settings, state_, supplyOn_);
     showMeasured(measured);
     if (measured.linked)
@@ -212,7 +212,7 @@ void Form1::timer1Tick() {
         sendFrame(*port_, *measured.frame);
 }
 
-void Form1::showMeasured(const Measurement& measured) {
+void Form1::showMeasured(const ManualMeasurement& measured) {
     powerReadout_->setBackColour(measured.powerBack);
     volts5Readout_->setCaption(measured.volts5Caption);
     volts12Readout_->setCaption(measured.volts12Caption);
@@ -234,7 +234,8 @@ void Form1::linkChanged(const std::optional<QString>& lostReason) {
         recorder_->linkChanged(lostReason);
 }
 
-void Form1::recordReading(const ReplyFrame& reply, const Measurement& measured, bool clamped) {
+void Form1::recordReading(const ReplyFrame& reply, const ManualMeasurement& measured,
+                          bool clamped) {
     // The settings the power was worked out from: clamped, before an overload cut.
     if (recorder_)
         recorder_->reading({reply, measured.clamped.load5, measured.clamped.load12,

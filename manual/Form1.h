@@ -68,10 +68,10 @@ private:
     void setVoltageColumn(bool visible);
     void setLoadScrollsVisible(bool visible);
     void setLoadSettings(const LoadSettings& settings);
-    void showMeasured(const Measurement& measured);
+    void showMeasured(const ManualMeasurement& measured);
     void limitScrollMoved();
     void linkChanged(const std::optional<QString>& lostReason);
-    void recordReading(const ReplyFrame& reply, const Measurement& measured, bool clamped);
+    void recordReading(const ReplyFrame& reply, const ManualMeasurement& measured, bool clamped);
 
     SharedState& state_;
     std::unique_ptr<SerialPort> port_;

@@ -24,9 +24,10 @@ bool isOverload(double power, int powerLimit) {
     return power > powerLimitWatts(powerLimit);
 }
 
-Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSettings& settings,
-                            const LoadLimits& limits, bool supplyOn) {
-    Measurement m;
+ManualMeasurement measurementStep(const std::optional<ReplyFrame>& reply,
+                                  const LoadSettings& settings, const LoadLimits& limits,
+                                  bool supplyOn) {
+    ManualMeasurement m;
     if (!reply) {
         m.volts5Caption = noLink5;
         m.volts12Caption = noLink12;

@@ -37,7 +37,7 @@ bool isOverload(double power, int powerLimit);
 
 // Everything one measurement tick shows and sends. Without a usable reply only the voltage
 // readouts (the no-link texts) and the power readout's colour change, and nothing is sent.
-struct Measurement {
+struct ManualMeasurement {
     bool linked = false;
     QString volts5Caption;    // Label1
     QString volts12Caption;   // Label3
@@ -62,7 +62,8 @@ struct Measurement {
 
 // One tick, in the order the unit relies on: the voltages, the clamp, the currents and the power
 // from the clamped settings, the overload cut, and last the frame from the settings after both.
-Measurement measurementStep(const std::optional<ReplyFrame>& reply, const LoadSettings& settings,
-                            const LoadLimits& limits, bool supplyOn);
+ManualMeasurement measurementStep(const std::optional<ReplyFrame>& reply,
+                                  const LoadSettings& settings, const LoadLimits& limits,
+                                  bool supplyOn);
 
 } // namespace velmor

@@ -29,6 +29,7 @@ public:
     StepAnswer take(const StepReading& reading) override;
     std::optional<ControlFrame> endFrame() const override; // loads off, the supply as it was
     int tickMs() const override;
+    bool pacedByReplies() const override { return plan_.context.paceByReplies; }
 
     void runStarted() override;
     void readingTaken(const StepReading& reading, const StepAnswer& answer) override;

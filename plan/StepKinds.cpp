@@ -9,6 +9,8 @@ namespace {
 // One line per kind.
 constexpr std::array kinds{
     StepKind{"points", readPointsStep},
+    StepKind{"sweep", readSweepStep},
+    StepKind{"trip", readTripStep},
 };
 
 } // namespace

@@ -10,6 +10,11 @@
 namespace velmor {
 
 QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>& draw) {
+    return pagesPdf(title, 1, [&draw](QPainter& painter, int) { draw(painter); });
+}
+
+QByteArray pagesPdf(const QString& title, int pages,
+                    const std::function<void(QPainter&, int)>& draw) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -22,7 +27,13 @@ QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>
         writer.setCreator(QCoreApplication::applicationName());
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0)
+                writer.newPage();
+            painter.save();
+            draw(painter, page);
+            painter.restore();
+        }
     }
     return pdf;
 }

@@ -16,6 +16,12 @@ namespace velmor {
 // of the printable area (12 mm margins).
 inline constexpr int reportDpi = 150;
 QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>& draw);
+// The same with `pages` pages, each drawn by draw(painter, page) from page 0.
+QByteArray pagesPdf(const QString& title, int pages,
+                    const std::function<void(QPainter&, int)>& draw);
+
+// The printable height of a page in page units.
+inline constexpr double reportPageHeight = 1612;
 
 // A sans-serif font of the given size in points, bold or not.
 QFont reportFont(qreal points, bool bold = false);

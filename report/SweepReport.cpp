@@ -106,6 +106,15 @@ public:
         verdictAndFigures();
     }
 
+    double mapAndLegend(double top) {
+        p_.save();
+        p_.translate(0, top - mapTop);
+        map();
+        legend();
+        p_.restore();
+        return top + std::max(mapHeight(), 330.0) + 80;
+    }
+
 private:
     static constexpr double mapLeft = 90;
     static constexpr double mapTop = 140;
@@ -142,13 +151,15 @@ private:
         // The power bound: 5 V * I5 + 12 V * I12 = 2 * PowerLimit W.
         const double watts = powerLimitWatts(sweep_.limits.powerLimit);
         const QLineF bound(view_.at(0, watts / 5), view_.at(watts / 12, 0));
-        p_.setPen(QPen(Qt::black, 6));
-        p_.drawLine(bound);
-        p_.setPen(QPen(Qt::white, 3, Qt::DashLine));
-        p_.drawLine(bound);
+        if (watts > 0) {
+            p_.setPen(QPen(Qt::black, 6));
+            p_.drawLine(bound);
+            p_.setPen(QPen(Qt::white, 3, Qt::DashLine));
+            p_.drawLine(bound);
+        }
         p_.restore();
         const QPointF label = frame.topLeft() + view_.at(watts / 24, watts / 10) + QPointF(10, -10);
-        if (frame.adjusted(0, 40, -200, 0).contains(label))
+        if (watts > 0 && frame.adjusted(0, 40, -200, 0).contains(label))
             text(label.x(), label.y(), tr("%1 W bound").arg(watts), reportFont(10, true),
                  Qt::white);
         axes();
@@ -193,6 +204,8 @@ private:
             text(left + 200, y + 21, QString::number(counts[k]), reportFont(9));
         }
         const double y = mapTop + 45 + 38 * static_cast<double>(counts.size()) + 14;
+        if (sweep_.limits.powerLimit <= 0)
+            return;
         p_.setPen(QPen(Qt::black, 6));
         p_.drawLine(QPointF(left, y), QPointF(left + 28, y));
         p_.setPen(QPen(Qt::white, 3, Qt::DashLine));
@@ -282,6 +295,10 @@ private:
 };
 
 } // namespace
+
+double drawSweepMap(QPainter& painter, const FinishedSweep& sweep, double top) {
+    return SweepPage(painter, sweep).mapAndLegend(top);
+}
 
 QByteArray sweepReportPdf(const FinishedSweep& sweep) {
     return onePagePdf(SweepPage::tr("Cross-load test \"%1\"").arg(sweep.name),

@@ -167,7 +167,10 @@ std::optional<Verdict> verdictNamed(const QString& name) {
 }
 
 MapSummary summarize(const MapRecord& record) {
-    const SettledRun run = settleSweep(record);
+    return summarize(record, settleSweep(record));
+}
+
+MapSummary summarize(const MapRecord& record, const SettledRun& run) {
     MapSummary summary;
     summary.cells = static_cast<int>(record.size());
     summary.judged = run.judged;
@@ -219,7 +222,11 @@ Verdict verdictOf(const MapSummary& summary, bool completed) {
 
 QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
                             bool completed) {
-    const MapSummary summary = summarize(record);
+    return crossLoadSummary(record, summarize(record), limits, name, completed);
+}
+
+QByteArray crossLoadSummary(const MapRecord& record, const MapSummary& summary,
+                            const SweepLimits& limits, const QString& name, bool completed) {
     QStringList lines;
     lines << QStringLiteral("Cross-load map \"%1\"").arg(name);
     lines << QStringLiteral("Limits: LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3 (%4 W)")

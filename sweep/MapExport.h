@@ -92,6 +92,9 @@ struct MapSummary {
     bool pass() const { return verdict == Verdict::Pass; }
 };
 MapSummary summarize(const MapRecord& record);
+// The same with each cell's settling given (one per cell, in order), for maps whose cells were
+// not read one per tick (a plan's sweep paints each cell from a settled reading).
+MapSummary summarize(const MapRecord& record, const SettledRun& settled);
 
 // The judged cell of the summary farthest from nominal on the output, or nothing when no cell
 // is judged.
@@ -120,5 +123,8 @@ constexpr SweepLimits sweepLimitsOf(const LoadLimits& limits) {
 // "incomplete" for a sweep that did not complete.
 QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
                             bool completed = true);
+// The same from a summary of the record.
+QByteArray crossLoadSummary(const MapRecord& record, const MapSummary& summary,
+                            const SweepLimits& limits, const QString& name, bool completed);
 
 } // namespace velmor

@@ -27,6 +27,9 @@ struct MapCell {
 // The painted cells in painting order: what the map shows.
 using MapRecord = std::vector<MapCell>;
 
+// The cell at a place painted from a reply.
+MapCell mapCell(int row, int column, const ReplyFrame& reply);
+
 // The cell a painting tick put on the map, from the reply the tick read. The place is read off
 // the painted box, so the record cannot disagree with the map.
 MapCell paintedCell(const ReplyFrame& reply, const SweepTick& tick);

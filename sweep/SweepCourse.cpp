@@ -14,10 +14,8 @@ SweepTick advanceSweep(SharedState& state, const std::optional<ReplyFrame>& repl
     return tick;
 }
 
-namespace {
-
-// The places of the cells a whole sweep paints, in painting order, by the tick's own wrap and end
-// tests without the replies: one per tick, the tick after the last one ends the sweep.
+// By the tick's own wrap and end tests without the replies: one per tick, the tick after the last
+// one ends the sweep.
 std::vector<MapCell> sweepPlaces(const SweepLimits& limits) {
     std::vector<MapCell> places;
     for (int load12Step = 0, load5Step = 0;; ++load12Step) {
@@ -30,8 +28,6 @@ std::vector<MapCell> sweepPlaces(const SweepLimits& limits) {
         places.push_back({static_cast<qint16>(load5Step), static_cast<qint16>(load12Step)});
     }
 }
-
-} // namespace
 
 int expectedSweepCells(const SweepLimits& limits) {
     return static_cast<int>(sweepPlaces(limits).size());

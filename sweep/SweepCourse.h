@@ -6,6 +6,7 @@
 #include "Sweep.h"
 
 #include <optional>
+#include <vector>
 
 namespace velmor {
 
@@ -14,6 +15,10 @@ namespace velmor {
 // shows the outcome, paints the cell and sends the frame.
 SweepTick advanceSweep(SharedState& state, const std::optional<ReplyFrame>& reply,
                        MapRecord& record);
+
+// The places of the cells a whole sweep with these limits paints, in painting order (rows and
+// columns set, readings blank).
+std::vector<MapCell> sweepPlaces(const SweepLimits& limits);
 
 // How many cells a whole sweep with these limits paints: one per tick, the tick after the last
 // one ends the sweep.

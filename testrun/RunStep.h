@@ -46,6 +46,11 @@ public:
 
     // The time between two readings.
     virtual int tickMs() const { return 100; }
+
+    // Paced by replies: each reply is handed over as soon as its four bytes are in and the next
+    // frame goes out at once; a tick without a whole reply still hands over a reading without
+    // one. Otherwise one reading per tick, the first four bytes of whatever arrived since.
+    virtual bool pacedByReplies() const { return false; }
 };
 
 } // namespace velmor

@@ -8,10 +8,10 @@ TestRun::TestRun(RunStep& step, const PortFactory& makePort, int linkTimeoutSeco
                  RunRecorder* recorder)
     : step_(step), port_(makePort()),
       recovery_(*port_, [this](const std::optional<QString>& lost) { emit linkChanged(lost); }),
-      linkTimeoutSeconds_(linkTimeoutSeconds), recorder_(recorder) {
+      linkTimeoutSeconds_(linkTimeoutSeconds), recorder_(recorder), paced_(step_.pacedByReplies()) {
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(step_.tickMs());
-    connect(&timer_, &QTimer::timeout, this, &TestRun::tick);
+    timer_.setInterval(paced_ ? pollMs : step_.tickMs());
+    connect(&timer_, &QTimer::timeout, this, paced_ ? &TestRun::poll : &TestRun::tick);
 }
 
 TestRun::~TestRun() = default;
@@ -32,17 +32,42 @@ std::optional<QString> TestRun::start() {
     // the first tick rather than between the first and the second, where its reply to the
     // all-off frame would be taken for the answer to the step's first frame.
     QTimer::singleShot(step_.tickMs() / 2, Qt::PreciseTimer, this, [this] {
-        if (!ending_)
-            timer_.start();
+        if (ending_)
+            return;
+        lastHanded_.start();
+        timer_.start();
     });
     return std::nullopt;
 }
 
 void TestRun::tick() {
-    const StepReading reading{replyFrame(recovery_.read()), clock_.elapsed(), lastSent_};
+    hand({replyFrame(recovery_.read()), clock_.elapsed(), lastSent_});
+}
+
+void TestRun::poll() {
+    pending_ += recovery_.read();
+    const qsizetype whole = pending_.size() / 4 * 4;
+    if (whole == 0 && !lastHanded_.hasExpired(step_.tickMs()))
+        return;
+    // The newest whole reply: what came before it answered an earlier frame (at the start, the
+    // all-off frame); the bytes after it begin the next reply.
+    const QByteArray reply = whole > 0 ? pending_.mid(whole - 4, 4) : QByteArray();
+    pending_.remove(0, whole);
+    lastHanded_.restart();
+    hand({replyFrame(reply), clock_.elapsed(), lastSent_});
+}
+
+void TestRun::hand(const StepReading& reading) {
     const StepAnswer answer = step_.take(reading);
-    if (answer.frame)
+    if (answer.frame) {
+        if (paced_) {
+            // Whatever is still to come answered the frame before this one.
+            if (port_->isOpen())
+                port_->dropInput();
+            pending_.clear();
+        }
         send(*answer.frame);
+    }
     if (recorder_)
         recorder_->readingTaken(reading, answer);
     emit ticked(reading, answer);

@@ -40,6 +40,8 @@ public:
 
     // Lets the last frames leave before the port closes.
     static constexpr int drainMs = 100;
+    // How often a run paced by replies looks for a whole reply.
+    static constexpr int pollMs = 1;
 
 signals:
     // Once when the link goes (with the reason), once when it is back (with nothing).
@@ -53,6 +55,8 @@ signals:
 
 private:
     void tick();
+    void poll();
+    void hand(const StepReading& reading);
     void send(const ControlFrame& frame);
     void end(RunEnd how);
 
@@ -64,6 +68,9 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     QElapsedTimer lastHeard_; // since the last reply, or since the start
+    bool paced_ = false;
+    QByteArray pending_;       // paced: bytes of a reply not yet whole
+    QElapsedTimer lastHanded_; // paced: since the last reading went to the step
     ControlFrame lastSent_ = allOffFrame;
     bool started_ = false;
     bool ending_ = false;

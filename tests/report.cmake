@@ -2,4 +2,5 @@
 velmor_add_test(report_tests
     report/SweepReportTest.cpp
     report/SessionReportTest.cpp
+    report/RunReportTest.cpp
     LIBS velmor_graph)

@@ -35,6 +35,249 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>+5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shaded green: the profile&apos;s limits, darker inside the guard band. Grey: readings not judged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1    page %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 limits: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1 has %2 measurements; a report draws at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1: measurement &quot;%2&quot; holds a value or limit that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 has a load setting outside 0 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 at %3 ms is out of order or beyond 31 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile %1: %2, %3, %4; guard band %5 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not complete (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The worst outcome of its steps (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan run &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bench %1    Port %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run has %1 steps; a report draws at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run has %1 readings; a report draws at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a tolerance that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a guard band that is not a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, unit %2, run %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(guard %1 – %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3 &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 load, A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load, W at nominal volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shaded green: the window, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The supply did not trip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red: the first reading not power-good, %1 after the step began, with the load at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunSweep</name>
     <message>
         <source>Cannot save the map in %1: no such folder</source>
@@ -289,9 +532,143 @@
     </message>
 </context>
 <context>
+    <name>SweepStep</name>
+    <message>
+        <source>cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 s each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells judged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells outside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worst +5 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worst +12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>these limits give a map without cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map&apos;s heaviest cell draws %1 W, above the plan&apos;s power bound of %2 W</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Text</name>
     <message>
         <source>unknown kind of record %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TripStep</name>
+    <message>
+        <source>%1 power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 current %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over-power trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over-current trip on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip at %1 W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trip at %1 A on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no trip up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no trip up to %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V before the trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V before the trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3.3 V before the trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step adds no power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step adds nothing to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the end (%1 %2) is below the start (%3 %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step is too small: more than %1 levels up to the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the label rates nothing the window could be a share of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp passes the %1 full scale (%2 A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp&apos;s last load draws %1 W, above the plan&apos;s power bound of %2 W</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

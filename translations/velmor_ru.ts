@@ -35,6 +35,249 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3,3 В</translation>
+    </message>
+    <message>
+        <source>%1, V</source>
+        <translation>%1, В</translation>
+    </message>
+    <message>
+        <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
+        <translation>Уставки нагрузки (0–255): +5 В фиолетовая, +12 В оранжевая, +3,3 В синяя</translation>
+    </message>
+    <message>
+        <source>Shaded green: the profile&apos;s limits, darker inside the guard band. Grey: readings not judged.</source>
+        <translation>Зелёным: пределы профиля, темнее — внутри защитной полосы. Серым: измерения без оценки.</translation>
+    </message>
+    <message>
+        <source>%1    page %2 of %3</source>
+        <translation>%1    стр. %2 из %3</translation>
+    </message>
+    <message>
+        <source>%1 limits: %2</source>
+        <translation>Пределы %1: %2</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>НЕ ЗАВЕРШЁН</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation>ГОДЕН (НА ГРАНИ)</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation>ПРЕРВАН</translation>
+    </message>
+    <message>
+        <source>step %1 has %2 measurements; a report draws at most %3</source>
+        <translation>у шага %1 %2 измерений; отчёт показывает не более %3</translation>
+    </message>
+    <message>
+        <source>step %1: measurement &quot;%2&quot; holds a value or limit that is not a finite number</source>
+        <translation>шаг %1: измерение «%2» содержит значение или предел, не являющийся конечным числом</translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 has a load setting outside 0 to 255</source>
+        <translation>шаг %1: у измерения %2 уставка нагрузки вне 0–255</translation>
+    </message>
+    <message>
+        <source>step %1: reading %2 at %3 ms is out of order or beyond 31 days</source>
+        <translation>шаг %1: измерение %2 на %3 мс идёт не по порядку или позже 31 суток</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2, %3, %4; guard band %5 points</source>
+        <translation>Профиль %1: %2, %3, %4; защитная полоса %5 п. п.</translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not end.</source>
+        <translation>Без заключения: прогон не завершён.</translation>
+    </message>
+    <message>
+        <source>No verdict: the run did not complete (%1).</source>
+        <translation>Без заключения: прогон не доведён до конца (%1).</translation>
+    </message>
+    <message>
+        <source>The worst outcome of its steps (%1).</source>
+        <translation>Худший итог из его шагов (%1).</translation>
+    </message>
+    <message>
+        <source>Plan run &quot;%1&quot;</source>
+        <translation>Прогон плана «%1»</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (продолжение)</translation>
+    </message>
+    <message>
+        <source>Plan %1 (%2)</source>
+        <translation>План %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bench %1    Port %2</source>
+        <translation>Стенд %1    Порт %2</translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2 (%3)</source>
+        <translation>Начало %1, конец %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Прогон %1</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Key figure</source>
+        <translation>Главный показатель</translation>
+    </message>
+    <message>
+        <source>the run has %1 steps; a report draws at most %2</source>
+        <translation>в прогоне %1 шагов; отчёт показывает не более %2</translation>
+    </message>
+    <message>
+        <source>the run has %1 readings; a report draws at most %2</source>
+        <translation>в прогоне %1 измерений; отчёт показывает не более %2</translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a tolerance that is not a finite number</source>
+        <translation>профиль «%1» содержит допуск, не являющийся конечным числом</translation>
+    </message>
+    <message>
+        <source>profile &quot;%1&quot; holds a guard band that is not a finite number</source>
+        <translation>профиль «%1» содержит защитную полосу, не являющуюся конечным числом</translation>
+    </message>
+    <message>
+        <source>%1, unit %2, run %3</source>
+        <translation>%1, блок %2, прогон %3</translation>
+    </message>
+    <message>
+        <source>(guard %1 – %2)</source>
+        <translation>(защитная полоса %1 – %2)</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3 &quot;%4&quot;</source>
+        <translation>Шаг %1 из %2: %3 «%4»</translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2</source>
+        <translation>Начало %1, конец %2</translation>
+    </message>
+    <message>
+        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
+        <translation>Измерений %1: оценено %2, не оценено %3 (%4 при выключенном БП, %5 до выхода БП на режим, %6 после скачка нагрузки)</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Задано</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Пределы</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Измерения</translation>
+    </message>
+    <message>
+        <source>%1 load, A</source>
+        <translation>Нагрузка %1, А</translation>
+    </message>
+    <message>
+        <source>Load, W at nominal volts</source>
+        <translation>Нагрузка, Вт при номинальных напряжениях</translation>
+    </message>
+    <message>
+        <source>Shaded green: the window, %1 to %2</source>
+        <translation>Зелёным: окно срабатывания, от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The supply did not trip.</source>
+        <translation>Защита БП не сработала.</translation>
+    </message>
+    <message>
+        <source>Red: the first reading not power-good, %1 after the step began, with the load at %2</source>
+        <translation>Красным: первое измерение без power-good, через %1 от начала шага, при нагрузке %2</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>А</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Вт</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Load points</source>
+        <translation>Точки нагрузки</translation>
+    </message>
+    <message>
+        <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
+        <translation>Нагрузка заданная / установленная; напряжения зелёным — годен, жёлтым — на грани, красным — не годен.</translation>
+    </message>
+</context>
+<context>
     <name>RunSweep</name>
     <message>
         <source>Cannot save the map in %1: no such folder</source>
@@ -289,10 +532,144 @@
     </message>
 </context>
 <context>
+    <name>SweepStep</name>
+    <message>
+        <source>cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4</source>
+        <translation>карта перекрёстной нагрузки, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, ячеек: %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 s each</source>
+        <translation>%1, по %2 с на ячейку</translation>
+    </message>
+    <message>
+        <source>cells judged</source>
+        <translation>ячеек оценено</translation>
+    </message>
+    <message>
+        <source>cells inside</source>
+        <translation>ячеек в допуске</translation>
+    </message>
+    <message>
+        <source>cells outside</source>
+        <translation>ячеек вне допуска</translation>
+    </message>
+    <message>
+        <source>worst +5 V</source>
+        <translation>худшее +5 В</translation>
+    </message>
+    <message>
+        <source>worst +12 V</source>
+        <translation>худшее +12 В</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells inside</source>
+        <translation>%1 из %2 ячеек в допуске</translation>
+    </message>
+    <message>
+        <source>these limits give a map without cells</source>
+        <translation>при этих пределах в карте нет ни одной ячейки</translation>
+    </message>
+    <message>
+        <source>the map&apos;s heaviest cell draws %1 W, above the plan&apos;s power bound of %2 W</source>
+        <translation>самая нагруженная ячейка карты потребляет %1 Вт, больше предела мощности плана %2 Вт</translation>
+    </message>
+</context>
+<context>
     <name>Text</name>
     <message>
         <source>unknown kind of record %1</source>
         <translation>неизвестный вид записи %1</translation>
+    </message>
+</context>
+<context>
+    <name>TripStep</name>
+    <message>
+        <source>%1 power</source>
+        <translation>%1: мощность</translation>
+    </message>
+    <message>
+        <source>%1 current %2</source>
+        <translation>%1: ток %2</translation>
+    </message>
+    <message>
+        <source>over-power trip</source>
+        <translation>защита по мощности</translation>
+    </message>
+    <message>
+        <source>over-current trip on %1</source>
+        <translation>защита по току на %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
+        <translation>%1: от %2 %3 с шагом %4 %3 каждые %5 с до %6 %3, окно %7..%8 %</translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation>срабатывание</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>удержано</translation>
+    </message>
+    <message>
+        <source>trip at %1 W</source>
+        <translation>срабатывание при %1 Вт</translation>
+    </message>
+    <message>
+        <source>trip at %1 A on %2</source>
+        <translation>срабатывание при %1 А на %2</translation>
+    </message>
+    <message>
+        <source>no trip up to</source>
+        <translation>нет срабатывания до</translation>
+    </message>
+    <message>
+        <source>no trip up to %1 %2</source>
+        <translation>нет срабатывания до %1 %2</translation>
+    </message>
+    <message>
+        <source>+5 V before the trip</source>
+        <translation>+5 В до срабатывания</translation>
+    </message>
+    <message>
+        <source>+12 V before the trip</source>
+        <translation>+12 В до срабатывания</translation>
+    </message>
+    <message>
+        <source>+3.3 V before the trip</source>
+        <translation>+3,3 В до срабатывания</translation>
+    </message>
+    <message>
+        <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
+        <translation>output: &quot;all&quot;, &quot;5&quot;, &quot;12&quot; или &quot;33&quot;</translation>
+    </message>
+    <message>
+        <source>the step adds no power</source>
+        <translation>шаг не добавляет мощности</translation>
+    </message>
+    <message>
+        <source>the step adds nothing to %1</source>
+        <translation>шаг ничего не добавляет к %1</translation>
+    </message>
+    <message>
+        <source>the end (%1 %2) is below the start (%3 %2)</source>
+        <translation>конец (%1 %2) ниже начала (%3 %2)</translation>
+    </message>
+    <message>
+        <source>the step is too small: more than %1 levels up to the end</source>
+        <translation>шаг слишком мал: до конца больше %1 ступеней</translation>
+    </message>
+    <message>
+        <source>the label rates nothing the window could be a share of</source>
+        <translation>на этикетке нет номинала, долей которого было бы окно</translation>
+    </message>
+    <message>
+        <source>the ramp passes the %1 full scale (%2 A)</source>
+        <translation>нагрузка выходит за полную шкалу %1 (%2 А)</translation>
+    </message>
+    <message>
+        <source>the ramp&apos;s last load draws %1 W, above the plan&apos;s power bound of %2 W</source>
+        <translation>последняя нагрузка потребляет %1 Вт, больше предела мощности плана %2 Вт</translation>
     </message>
 </context>
 <context>

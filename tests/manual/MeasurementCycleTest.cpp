@@ -31,13 +31,13 @@ TEST(OverloadTest, isAPowerStrictlyAboveTwiceThePowerLimit) {
 
 const LoadLimits presets = presetLimits;
 
-Measurement measure(std::initializer_list<int> reply, LoadSettings settings = {},
-                    const LoadLimits& limits = presets, bool supplyOn = true) {
+ManualMeasurement measure(std::initializer_list<int> reply, LoadSettings settings = {},
+                          const LoadLimits& limits = presets, bool supplyOn = true) {
     return measurementStep(replyFrame(bytes(reply)), settings, limits, supplyOn);
 }
 
 TEST(MeasurementStepTest, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
-    const Measurement m = measure({65, 102, 128, 128});
+    const ManualMeasurement m = measure({65, 102, 128, 128});
     EXPECT_TRUE(m.linked);
     EXPECT_EQ(m.diagnostic, QStringLiteral("A_f__65 102__2 _0_ 0"));
     EXPECT_EQ(m.volts5Caption, QStringLiteral("4.80"));
@@ -48,14 +48,14 @@ TEST(MeasurementStepTest, showsTheVoltagesAndTheDiagnosticLineOfAReply) {
 }
 
 TEST(MeasurementStepTest, roundsTheConverterVoltageBeforeTheFiveVoltReading) {
-    const Measurement m = measure({65, 7, 128, 128});
+    const ManualMeasurement m = measure({65, 7, 128, 128});
     EXPECT_EQ(m.volts5Caption, QStringLiteral("4.06"));
     EXPECT_EQ(m.volts5, 4.06);
     EXPECT_TRUE(m.diagnostic.endsWith(QStringLiteral("__0 _1_ 4"))) << m.diagnostic.toStdString();
 }
 
 TEST(MeasurementStepTest, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte) {
-    const Measurement m = measure({' ', 255, 0, 255, 9, 9}, {}, presets, false);
+    const ManualMeasurement m = measure({' ', 255, 0, 255, 9, 9}, {}, presets, false);
     EXPECT_EQ(m.volts5Caption, QStringLiteral("6.00"));
     EXPECT_EQ(m.volts12Caption, QStringLiteral("9.60"));
     EXPECT_EQ(m.volts33Caption, QStringLiteral("3.96"));
@@ -63,7 +63,7 @@ TEST(MeasurementStepTest, usesTheFirstFourBytesOfALongerReplyAndABlankFirstByte)
 }
 
 TEST(MeasurementStepTest, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSending) {
-    const Measurement m = measure({65, 128, 128, 128}, {100, 0, 0});
+    const ManualMeasurement m = measure({65, 128, 128, 128}, {100, 0, 0});
     EXPECT_EQ(m.clamped, (LoadSettings{80, 0, 0}));
     EXPECT_EQ(m.settings, (LoadSettings{80, 0, 0}));
     EXPECT_EQ(m.amps5Caption, QStringLiteral("12.55"));
@@ -72,7 +72,7 @@ TEST(MeasurementStepTest, holdsALoadAboveItsLimitToTheLimitBeforeShowingAndSendi
 }
 
 TEST(MeasurementStepTest, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
-    const Measurement m = measure({65, 128, 128, 128}, {80, 80, 70});
+    const ManualMeasurement m = measure({65, 128, 128, 128}, {80, 80, 70});
     EXPECT_TRUE(m.overload);
     EXPECT_EQ(m.powerCaption, QStringLiteral("165.89"));
     EXPECT_EQ(m.powerBack, red);
@@ -85,13 +85,13 @@ TEST(MeasurementStepTest, cutsEveryLoadOnOverloadAndShowsThePowerOnRed) {
 TEST(MeasurementStepTest, treatsAPowerExactlyAtTheLimitAsNoOverload) {
     LoadLimits limits = presets;
     limits.loadLimit1 = 255;
-    const Measurement at = measure({0, 32, 128, 128}, {210, 0, 0}, limits);
+    const ManualMeasurement at = measure({0, 32, 128, 128}, {210, 0, 0}, limits);
     EXPECT_EQ(at.powerCaption, QStringLiteral("140.00")); // 4.25 V x 210 x 40 / 255
     EXPECT_FALSE(at.overload);
     EXPECT_EQ(at.powerBack, white);
     EXPECT_EQ(at.frame, (ControlFrame{1, 255, 255, 45}));
 
-    const Measurement above = measure({0, 32, 128, 128}, {211, 0, 0}, limits);
+    const ManualMeasurement above = measure({0, 32, 128, 128}, {211, 0, 0}, limits);
     EXPECT_TRUE(above.overload);
     EXPECT_EQ(above.frame, (ControlFrame{1, 255, 255, 255}));
 }
@@ -100,7 +100,7 @@ TEST(MeasurementStepTest, showsNoLinkAndSendsNothingForEveryUnusableReply) {
     for (const QByteArray& reply :
          {QByteArray(), bytes({65}), bytes({65, 128}), bytes({65, 128, 128}), QByteArray(" ")}) {
         SCOPED_TRACE(reply.toHex().toStdString());
-        const Measurement m = measurementStep(replyFrame(reply), {80, 80, 70}, presets, true);
+        const ManualMeasurement m = measurementStep(replyFrame(reply), {80, 80, 70}, presets, true);
         EXPECT_FALSE(m.linked);
         EXPECT_EQ(m.volts5Caption, QStringLiteral("нет"));
         EXPECT_EQ(m.volts12Caption, QStringLiteral("связи"));

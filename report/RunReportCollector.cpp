@@ -1,0 +1,63 @@
+#include "RunReportCollector.h"
+
+#include <QUuid>
+
+namespace velmor {
+
+void RunReportCollector::runStarted(const Plan& plan, const UnitIdentity& unit) {
+    run_ = {};
+    run_.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    run_.unit = unit;
+    run_.planName = plan.name;
+    run_.planFile = plan.file;
+    run_.profile = plan.context.profile;
+    run_.startedAt = QDateTime::currentDateTimeUtc();
+}
+
+RunReportStep* RunReportCollector::step(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= run_.steps.size())
+        return nullptr;
+    return &run_.steps[static_cast<std::size_t>(index)];
+}
+
+void RunReportCollector::stepStarted(int index, const StepSpec& spec) {
+    if (index < 0)
+        return;
+    if (static_cast<std::size_t>(index) >= run_.steps.size())
+        run_.steps.resize(static_cast<std::size_t>(index) + 1);
+    RunReportStep& s = run_.steps[static_cast<std::size_t>(index)];
+    s.kind = spec.kind();
+    s.name = spec.name;
+    s.startedAt = QDateTime::currentDateTimeUtc();
+}
+
+void RunReportCollector::readingTaken(int stepIndex, const StepReading& reading,
+                                      Settling settling) {
+    RunReportStep* s = step(stepIndex);
+    if (!s || !reading.reply) // no link: nothing was read
+        return;
+    const ReplyFrame& r = *reading.reply;
+    const ControlFrame& f = reading.answers;
+    s->readings.push_back({reading.sinceStartMs, f.supplySwitch != 0, loadSetting(f.load5Code),
+                           loadSetting(f.load12Code), loadSetting(f.load33Code), r.b1, r.b2, r.b3,
+                           r.b4, settling});
+}
+
+void RunReportCollector::stepEnded(int index, const StepResult& result) {
+    RunReportStep* s = step(index);
+    if (!s)
+        return;
+    s->endedAt = QDateTime::currentDateTimeUtc();
+    s->outcome = result.outcome;
+    s->measurements = result.measurements;
+    s->keyFigure = result.keyFigure;
+    s->judged = result.judged;
+    s->unsettled = result.unsettled;
+}
+
+void RunReportCollector::runEnded(Outcome outcome) {
+    run_.endedAt = QDateTime::currentDateTimeUtc();
+    run_.outcome = outcome;
+}
+
+} // namespace velmor

@@ -1,0 +1,213 @@
+// The sweep and trip steps on the engine against the simulated unit, and the engine paced by
+// replies.
+#include "MapExport.h"
+#include "Plan.h"
+#include "ScriptedPort.h"
+#include "SupplyModel.h"
+#include "SweepCourse.h"
+#include "SweepRunStep.h"
+#include "SweepStep.h"
+#include "TripStep.h"
+#include "UnitRun.h"
+
+#include <QTimer>
+
+namespace velmor::testing {
+namespace {
+
+PlanContext context(bool paced) {
+    PlanContext c;
+    c.label = {200, {20, 10, 10}};
+    c.profile = *namedProfile(u"atx");
+    c.powerBoundWatts = 400;
+    c.paceByReplies = paced;
+    return c;
+}
+
+const Measurement* named(const StepResult& result, const QString& name) {
+    for (const Measurement& m : result.measurements)
+        if (m.name == name)
+            return &m;
+    return nullptr;
+}
+
+using SweepTripTest = UnitRun;
+
+TEST_F(SweepTripTest, aPlanSweepPaintsTheGraphWindowsCellsEachFromASettledReading) {
+    const SweepLimits limits{8, 10, 255};
+    SweepRunStep graph(limits);
+    ASSERT_EQ(run(graph), RunEnd::Completed);
+
+    const KeptRun plan =
+        runPlan(std::make_shared<SweepStepSpec>(limits, std::nullopt), context(true));
+    ASSERT_EQ(plan.results.size(), 1u);
+    const MapRecord cells = sweepStepRecord(plan.kept);
+
+    // The graph window's places in its order, each cell the reply to its own frame.
+    ASSERT_EQ(cells.size(), static_cast<std::size_t>(expectedSweepCells(limits)));
+    ASSERT_EQ(cells.size(), graph.record().size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        EXPECT_EQ(cells[i].row, graph.record()[i].row) << i;
+        EXPECT_EQ(cells[i].column, graph.record()[i].column) << i;
+        sim::SupplyModel supply;
+        supply.apply(sweepFrame(1, cells[i].column, cells[i].row));
+        EXPECT_EQ(cells[i], mapCell(cells[i].row, cells[i].column, supply.reply())) << i;
+    }
+    const StepResult& result = plan.results.front();
+    EXPECT_EQ(result.judged, static_cast<int>(cells.size()));
+    EXPECT_EQ(result.outcome, Outcome::Pass);
+    EXPECT_EQ(result.keyFigure, QStringLiteral("25 of 25 cells inside"));
+    EXPECT_TRUE(crossLoadSummary(cells, sweepStepSummary(cells), limits, QStringLiteral("m"), true)
+                    .contains("Cells: 25, judged 25, not judged 0: none"));
+}
+
+TEST_F(SweepTripTest, aTripIsFoundAtTheOverPowerLimitJudgedByTheWindowAndTheSupplyComesBack) {
+    unit.model().setOverPowerWatts(100);
+    // Nominal 44, 66, 88, 110 and 132 W; the supply trips at the fourth.
+    TripStepSpec::Ramp ramp{TripOutput::All, {4, 2, 0}, {2, 1, 0}, {12, 6, 0}, 200, 50, 60};
+    const auto tripRun = [&](const TripStepSpec::Ramp& r) {
+        KeptRun plan = runPlan(std::make_shared<TripStepSpec>(r), context(false));
+        const StepResult result = plan.results.empty() ? StepResult{} : plan.results.front();
+        // After a trip: back on and power-good with the loads off before the step ended, and no
+        // reading of the collapsed or switched-off supply judged.
+        const bool tripped = named(result, QStringLiteral("trip power"));
+        const KeptReading& last = plan.kept.back();
+        if (tripped) {
+            EXPECT_TRUE(last.supplyOn);
+            EXPECT_EQ(last.loads, LoadSettings{});
+            EXPECT_GT(graphReading(*last.reply).volts12, 11.4);
+        }
+        return std::pair{tripped, result};
+    };
+
+    const auto inside = tripRun(ramp);
+    EXPECT_TRUE(inside.first);
+    EXPECT_EQ(inside.second.outcome, Outcome::Pass);
+    const Measurement* trip = named(inside.second, QStringLiteral("trip power"));
+    ASSERT_TRUE(trip);
+    EXPECT_NEAR(trip->value, 110, 0.5);
+    EXPECT_EQ(trip->limits.low, 100);
+    EXPECT_EQ(inside.second.keyFigure, QStringLiteral("trip at %1 W").arg(fixed(trip->value, 1)));
+    ASSERT_TRUE(named(inside.second, QStringLiteral("held power")));
+    EXPECT_NEAR(named(inside.second, QStringLiteral("held power"))->value, 88, 0.5);
+    const auto off =
+        std::find_if(unit.receivedFrames().begin(), unit.receivedFrames().end(),
+                     [](const sim::ReceivedFrame& f) { return f.frame == allOffFrame; });
+    EXPECT_NE(off, unit.receivedFrames().end());
+
+    ramp.windowLow = 60;
+    ramp.windowHigh = 70;
+    const auto outside = tripRun(ramp);
+    EXPECT_TRUE(outside.first);
+    EXPECT_NEAR(named(outside.second, QStringLiteral("trip power"))->value, 110, 0.5);
+    EXPECT_EQ(outside.second.outcome, Outcome::Fail);
+
+    unit.model().setOverPowerWatts(1000);
+    const auto none = tripRun(ramp);
+    EXPECT_FALSE(none.first);
+    EXPECT_EQ(none.second.outcome, Outcome::Fail);
+    EXPECT_TRUE(none.second.keyFigure.startsWith(QStringLiteral("no trip up to 13")))
+        << none.second.keyFigure.toStdString();
+}
+
+const QByteArray supply = R"([supply]
+watts = 200
+a5 = 20
+a12 = 10
+a33 = 10
+power_bound = 300
+[profile]
+name = "atx"
+)";
+
+TEST(SweepTripReadTest, bothKindsAreReadFromAPlanAndTheirOwnFaultsRefusedWhereTheyAre) {
+    const auto read = parsePlan(supply + R"([[step]]
+kind = "sweep"
+load_limit1 = 8
+load_limit2 = 10
+power_limit = 255
+[[step]]
+kind = "trip"
+output = "12"
+start = { a12 = 2 }
+step = { p12 = 10 }
+end = { a12 = 12 }
+dwell = 0.5
+window = [110, 150]
+)",
+                                QStringLiteral("t.toml"));
+    ASSERT_TRUE(std::holds_alternative<Plan>(read))
+        << std::get<PlanError>(read).text().toStdString();
+    const Plan& plan = std::get<Plan>(read);
+    ASSERT_EQ(plan.steps.size(), 2u);
+    const auto* sweep = dynamic_cast<const SweepStepSpec*>(plan.steps[0].get());
+    ASSERT_TRUE(sweep);
+    EXPECT_EQ(sweep->limits().loadLimit2, 10);
+    EXPECT_FALSE(sweep->dwellMs());
+    const auto* trip = dynamic_cast<const TripStepSpec*>(plan.steps[1].get());
+    ASSERT_TRUE(trip);
+    EXPECT_EQ(trip->ramp().output, TripOutput::Plus12);
+    EXPECT_EQ(trip->levels().size(), 11u); // 2 A to 12 A by 1 A
+    EXPECT_EQ(trip->ramp().windowHigh, 150);
+
+    const struct {
+        QByteArray step;
+        const char* says;
+    } refused[] = {
+        {"kind = \"sweep\"\nload_limit1 = 255\nload_limit2 = 255\npower_limit = 255\n",
+         "t.toml:13:15: the map's heaviest cell draws 450.2 W, above the plan's power bound of "
+         "300.0 W"},
+        {"kind = \"trip\"\noutput = \"all\"\nstart = { a5 = 4 }\nstep = { a5 = 1 }\nend = { a5 = 2 "
+         "}\ndwell = 1\nwindow = [50, 60]\n",
+         "t.toml:14:7: the end (10.00 W) is below the start (20.00 W)"},
+    };
+    for (const auto& r : refused) {
+        const auto bad = parsePlan(supply + "[[step]]\n" + r.step, QStringLiteral("t.toml"));
+        ASSERT_TRUE(std::holds_alternative<PlanError>(bad)) << r.says;
+        EXPECT_EQ(std::get<PlanError>(bad).text(), QString::fromUtf8(r.says));
+    }
+}
+
+// Counts frames up through the +5 V load, one as soon as the reply to the last one is in.
+class Counting final : public RunStep {
+public:
+    std::optional<ControlFrame> firstFrame() const override { return controlFrame(true, 0, 0, 0); }
+    StepAnswer take(const StepReading& reading) override {
+        readings.push_back(reading);
+        StepAnswer answer;
+        if (!reading.reply)
+            return answer;
+        const int next = loadSettings(reading.answers).load5 + 1;
+        answer.frame = controlFrame(true, next, 0, 0);
+        answer.done = next == 20;
+        return answer;
+    }
+    bool pacedByReplies() const override { return true; }
+    std::vector<StepReading> readings;
+};
+
+TEST_F(SweepTripTest, pacedByRepliesEachReplyIsTakenWholeAndAnswersTheFrameBeforeIt) {
+    // Every reply numbered by the frame it answers and sent in two pieces 15 ms apart.
+    unit.setFaultMode(sim::FaultMode::Silent);
+    unit.setUnsolicitedInterval(0);
+    int sequence = 0;
+    QObject::connect(&unit, &sim::SimulatedUnit::frameReceived, [&](const sim::ReceivedFrame& f) {
+        if (f.frame == allOffFrame)
+            return;
+        const QByteArray reply = bytes({sequence++, 128, 128, 128});
+        unit.send(reply.left(1 + sequence % 3));
+        QTimer::singleShot(15, &unit,
+                           [this, reply, sequence] { unit.send(reply.mid(1 + sequence % 3)); });
+    });
+    Counting counting;
+    ASSERT_EQ(run(counting), RunEnd::Completed);
+    ASSERT_EQ(counting.readings.size(), 20u);
+    for (const StepReading& r : counting.readings) {
+        ASSERT_TRUE(r.reply);
+        EXPECT_EQ(r.reply->b1, loadSettings(r.answers).load5);
+        EXPECT_EQ(r.reply->b2, 128);
+    }
+}
+
+} // namespace
+} // namespace velmor::testing
