@@ -167,7 +167,8 @@ int main(int argc, char** argv) {
     });
 
     if (options->station) {
-        velmor::StationWindow station(makePort, *options->station);
+        velmor::StationWindow station(makePort, *options->station,
+                                      velmor::mapsFolderOfThisProgram());
         station.show();
         return QApplication::exec();
     }

@@ -1,5 +1,6 @@
 #include "OutputGauge.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -45,7 +46,9 @@ void OutputGauge::paintEvent(QPaintEvent*) {
     big.setBold(true);
     p.setFont(big);
     const int textWidth = 260;
-    const QString value = volts_ ? tr("%1 В").arg(*volts_, 0, 'f', 2) : tr("— В");
+    const QString value =
+        volts_ ? QCoreApplication::translate("velmor::OutputGauge", "%1 В").arg(*volts_, 0, 'f', 2)
+               : QCoreApplication::translate("velmor::OutputGauge", "— В");
     p.setPen(volts_ ? colourOf(judge(*volts_, limits_))
                     : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.drawText(QRect(0, 0, textWidth, height()), Qt::AlignVCenter | Qt::AlignLeft,

@@ -4,11 +4,13 @@
 #include "OutputGauge.h"
 #include "PlanSummary.h"
 #include "Reading.h"
+#include "RunReport.h"
 #include "StoreAddress.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -16,8 +18,10 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QShortcut>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -77,9 +81,10 @@ bool isSerial(const QString& serial) {
 
 } // namespace
 
-StationWindow::StationWindow(const PortFactory& makePort, QString planFile, PlanRecorder* recorder,
-                             QWidget* parent)
-    : QWidget(parent), makePort_(makePort), planFile_(std::move(planFile)), recorder_(recorder) {
+StationWindow::StationWindow(const PortFactory& makePort, QString planFile, MapsFolder reports,
+                             PlanRecorder* recorder, QWidget* parent)
+    : QWidget(parent), makePort_(makePort), planFile_(std::move(planFile)),
+      reports_(std::move(reports)), recorder_(recorder) {
     setWindowTitle(tr("Velmor test — станция"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -107,16 +112,21 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Plan
     progress_->setTextVisible(false);
     time_ = new QLabel;
     layout->addWidget(plan_);
-    layout->addWidget(step_);
-    layout->addWidget(progress_);
-    layout->addWidget(time_);
+    // What a run shows while it goes, hidden between runs.
+    live_ = new QWidget;
+    auto* live = new QVBoxLayout(live_);
+    live->setContentsMargins(0, 0, 0, 0);
+    live->addWidget(step_);
+    live->addWidget(progress_);
+    live->addWidget(time_);
     const QString names[3] = {tr("+5 В"), tr("+12 В"), tr("+3,3 В")};
     for (int i = 0; i < 3; ++i)
-        layout->addWidget(gauges_[i] = new OutputGauge(names[i]));
+        live->addWidget(gauges_[i] = new OutputGauge(names[i]));
     loads_ = new QLabel;
-    layout->addWidget(loads_);
+    live->addWidget(loads_);
     stop_ = new QPushButton(tr("С&топ (Esc)"));
-    layout->addWidget(stop_, 0, Qt::AlignLeft);
+    live->addWidget(stop_, 0, Qt::AlignLeft);
+    layout->addWidget(live_);
 
     outcome_ = new QLabel;
     outcome_->setObjectName(QStringLiteral("outcome"));
@@ -131,12 +141,13 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Plan
     QFont noteFont = note_->font();
     noteFont.setPointSizeF(noteFont.pointSizeF() * 1.4);
     note_->setFont(noteFont);
-    layout->addWidget(outcome_);
+    layout->addWidget(outcome_, 1);
     layout->addWidget(note_);
     layout->addWidget(new QLabel(tr("Последние проверки:")));
     history_ = new QListWidget;
     history_->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(history_, 1);
+    history_->setFixedHeight(history_->fontMetrics().lineSpacing() * 8);
+    layout->addWidget(history_);
 
     // The models the file knows, and what was used last time.
     if (planFile_.isEmpty()) {
@@ -163,16 +174,10 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Plan
 StationWindow::~StationWindow() = default;
 
 void StationWindow::setRunning(bool running) {
-    stop_->setEnabled(running);
     serial_->setReadOnly(running);
     model_->setEnabled(!running);
     operator_->setReadOnly(running);
-    step_->setVisible(running);
-    progress_->setVisible(running);
-    time_->setVisible(running);
-    loads_->setVisible(running);
-    for (OutputGauge* gauge : gauges_)
-        gauge->setVisible(running);
+    live_->setVisible(running);
 }
 
 std::optional<Plan> StationWindow::planForModel() {
@@ -231,10 +236,12 @@ void StationWindow::start() {
 
     runSerial_ = serial;
     run_.reset();
+    report_ = std::make_unique<RunReportCollector>();
+    recorders_ = std::make_unique<TwoRecorders>(*report_, recorder_);
     planRun_ = std::make_unique<PlanRun>(
         std::move(*plan),
         UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()},
-        recorder_);
+        recorders_.get());
     run_ = std::make_unique<TestRun>(*planRun_, makePort_, linkTimeoutSeconds, planRun_.get());
     connect(run_.get(), &TestRun::ticked, this,
             [this](const StepReading& reading, const StepAnswer&) { showTick(reading); });
@@ -291,7 +298,27 @@ void StationWindow::showTick(const StepReading& reading) {
     }
 }
 
-void StationWindow::finish(RunEnd) {
+// The PDF of the run just ended, in the reports folder; what became of it, for the note.
+QString StationWindow::saveReport(RunEnd end) {
+    RunReportInput& input = report_->input();
+    input.host = QSysInfo::machineHostName();
+    input.port = run_->device();
+    input.endState = end == RunEnd::Completed  ? QStringLiteral("completed")
+                     : end == RunEnd::LinkLost ? QStringLiteral("link-lost")
+                                               : QStringLiteral("aborted");
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
+    const QString name =
+        QStringLiteral("%1-%2.pdf")
+            .arg(QString(runSerial_).replace(unsafe, QStringLiteral("_")),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    std::optional<QString> error = prepareMapsFolder(reports_);
+    if (!error)
+        error = saveRunReport(reports_.path, name, input);
+    return error ? tr("Отчёт не записан: %1").arg(*error)
+                 : tr("Отчёт: %1").arg(QDir(reports_.path).filePath(name));
+}
+
+void StationWindow::finish(RunEnd end) {
     const Outcome outcome = planRun_->outcome().value_or(Outcome::Error);
     QString note;
     const auto& results = planRun_->results();
@@ -303,7 +330,9 @@ void StationWindow::finish(RunEnd) {
         }
     if (outcome == Outcome::Marginal)
         note = tr("В пределах, но близко к границе. %1").arg(note);
-    showOutcome(outcomeWord(outcome), note, outcomeColour(outcome));
+    const QString report = saveReport(end);
+    showOutcome(outcomeWord(outcome), note.isEmpty() ? report : note + QLatin1Char('\n') + report,
+                outcomeColour(outcome));
     const QString line =
         QStringLiteral("%1   %2   %3")
             .arg(runSerial_, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),

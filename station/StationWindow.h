@@ -1,8 +1,11 @@
 #pragma once
 
+#include "MapsFolder.h"
 #include "PlanRun.h"
+#include "RunReportCollector.h"
 #include "SerialPort.h"
 #include "TestRun.h"
+#include "TwoRecorders.h"
 
 #include <QWidget>
 #include <memory>
@@ -25,10 +28,10 @@ class OutputGauge;
 class StationWindow final : public QWidget {
     Q_OBJECT
 public:
-    // planFile: the plan for every model; empty, the models file picks it. The recorder, if any,
-    // must outlive the window.
-    StationWindow(const PortFactory& makePort, QString planFile, PlanRecorder* recorder = nullptr,
-                  QWidget* parent = nullptr);
+    // planFile: the plan for every model; empty, the models file picks it. Each run's PDF report
+    // goes into the reports folder. The recorder, if any, must outlive the window.
+    StationWindow(const PortFactory& makePort, QString planFile, MapsFolder reports,
+                  PlanRecorder* recorder = nullptr, QWidget* parent = nullptr);
     ~StationWindow() override;
 
     bool running() const { return running_; }
@@ -46,17 +49,20 @@ private:
     std::optional<Plan> planForModel();
     void showTick(const StepReading& reading);
     void finish(RunEnd end);
+    QString saveReport(RunEnd end);
     void showOutcome(const QString& word, const QString& note, const QColor& colour);
     void setRunning(bool running);
 
     const PortFactory& makePort_;
     QString planFile_;
+    MapsFolder reports_;
     PlanRecorder* recorder_;
 
     QLineEdit* serial_;
     QComboBox* model_;
     QLineEdit* operator_;
     QLabel* plan_;
+    QWidget* live_;
     QLabel* step_;
     QProgressBar* progress_;
     QLabel* time_;
@@ -68,6 +74,8 @@ private:
     QListWidget* history_;
 
     // The last run's, kept until the next begins.
+    std::unique_ptr<RunReportCollector> report_;
+    std::unique_ptr<TwoRecorders> recorders_;
     std::unique_ptr<PlanRun> planRun_;
     std::unique_ptr<TestRun> run_;
     QString runSerial_;

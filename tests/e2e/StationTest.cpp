@@ -1,6 +1,7 @@
 // The operator's station: a serial scanned into the program on a display runs the plan to a
 // verdict with the unit switched off at both ends; in this process, a station run sends the
 // frames a headless plan run sends.
+#include "Language.h"
 #include "OnDisplay.h"
 #include "Plan.h"
 #include "PlanRun.h"
@@ -108,10 +109,10 @@ TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
     ASSERT_FALSE(engine.start());
     ASSERT_TRUE(eventually([&] { return !ended.isEmpty(); }, programPatienceMs));
     const std::vector<ControlFrame> headlessFrames = framesFrom(0);
-    ASSERT_EQ(headless.outcome(), Outcome::Pass);
+    ASSERT_EQ(headless.outcome(), velmor::Outcome::Pass);
 
     const size_t before = frameCount();
-    StationWindow station(program->makePort(), file);
+    StationWindow station(program->makePort(), file, mapsFolder);
     QSignalSpy finished(&station, &StationWindow::runFinished);
     station.show();
     auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
@@ -120,7 +121,7 @@ TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
     QTest::keyClick(serial, Qt::Key_Return);
     ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
     run(200);
-    EXPECT_EQ(finished.first().at(1).value<Outcome>(), Outcome::Pass);
+    EXPECT_EQ(finished.first().at(1).value<velmor::Outcome>(), velmor::Outcome::Pass);
     EXPECT_EQ(changes(framesFrom(before)), changes(headlessFrames));
     EXPECT_TRUE(serial->text().isEmpty()) << "cleared for the next unit";
 }
@@ -131,11 +132,13 @@ TEST_F(StationRunTest, screenshots) {
     const QString folder = qEnvironmentVariable("VELMOR_SCREENSHOTS");
     if (folder.isEmpty())
         GTEST_SKIP() << "VELMOR_SCREENSHOTS not set";
+    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    ASSERT_TRUE(QDir().mkpath(mapsFolder.path));
     ASSERT_FALSE(unit.start(linkPath()));
     auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
     program = std::move(std::get<0>(wired));
-    StationWindow station(program->makePort(), writePlan(dir, "short", passing));
+    StationWindow station(program->makePort(), writePlan(dir, "short", passing), mapsFolder);
     QSignalSpy finished(&station, &StationWindow::runFinished);
     station.show();
     run(500);
@@ -148,7 +151,7 @@ TEST_F(StationRunTest, screenshots) {
     ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
     station.grab().save(folder + "/station-pass.png");
 
-    StationWindow failing(program->makePort(), writePlan(dir, "tight", tight));
+    StationWindow failing(program->makePort(), writePlan(dir, "tight", tight), mapsFolder);
     QSignalSpy failed(&failing, &StationWindow::runFinished);
     failing.show();
     serial = failing.findChild<QLineEdit*>(QStringLiteral("serial"));
