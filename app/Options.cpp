@@ -33,8 +33,9 @@ public:
         parser.addOption(simulateOption);
         parser.addOption(listPortsOption);
         parser.addOption(traceOption);
-        parser.addOptions({sweepOption, limitsOption, reportOption, linkTimeoutOption});
-        parser.addOptions({stationOption, planOption});
+        parser.addOption(stationOption);
+        parser.addOptions({sweepOption, limitsOption, planOption, checkPlanOption, reportOption,
+                           linkTimeoutOption});
     }
 
     // Parsed quietly: what a complaint is about is for parseOptions to say.
@@ -71,18 +72,29 @@ public:
         QStringLiteral("With --sweep: LoadLimit1, LoadLimit2 and PowerLimit, 0..255 each "
                        "(default 80,80,70)."),
         QStringLiteral("L1,L2,P")};
+    const QCommandLineOption planOption{
+        QStringLiteral("plan"),
+        QStringLiteral("Run the test plan in FILE without a window on the unit --unit names. Exit "
+                       "status 0 passed (MARGINAL printed for a pass inside the guard band), 2 "
+                       "failed, 1 not run, error or interrupted."),
+        QStringLiteral("FILE")};
     const QCommandLineOption stationOption{
         QStringLiteral("station"),
-        QStringLiteral("Open the operator's station: a scanned serial number runs the test plan of "
-                       "the model (from models.toml in the configuration folder, or --plan).")};
-    const QCommandLineOption planOption{
-        QStringLiteral("plan"), QStringLiteral("With --station: the test plan of every unit."),
+        QStringLiteral(
+            "Open the operator's station: a scanned serial number runs the test plan of "
+            "the unit's model (models.toml in the configuration folder), or of --plan.")};
+    const QCommandLineOption checkPlanOption{
+        QStringLiteral("check-plan"),
+        QStringLiteral("Check the test plan in FILE, print its steps and estimated duration, and "
+                       "exit: 0 good, 1 refused."),
         QStringLiteral("FILE")};
     const QCommandLineOption reportOption{
-        QStringLiteral("report"), QStringLiteral("With --sweep: also write the PDF report.")};
+        QStringLiteral("report"),
+        QStringLiteral("With --sweep or --plan: also write the PDF report.")};
     const QCommandLineOption linkTimeoutOption{
         QStringLiteral("link-timeout"),
-        QStringLiteral("With --sweep: give up after SECONDS without a reply (default 30)."),
+        QStringLiteral("With --sweep or --plan: give up after SECONDS without a reply (default "
+                       "30)."),
         QStringLiteral("SECONDS")};
     const QCommandLineOption resultsOption{
         QStringLiteral("results"),
@@ -161,7 +173,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
     for (const QCommandLineOption* option :
-         {&c.portOption, &c.traceOption, &c.languageOption, &c.planOption}) {
+         {&c.portOption, &c.traceOption, &c.languageOption, &c.planOption, &c.checkPlanOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
@@ -183,13 +195,21 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
             return refuse(QStringLiteral("%1: %2").arg(name, *why));
         *value = values.constFirst();
     }
-    for (const QCommandLineOption* o : {&c.limitsOption, &c.reportOption, &c.linkTimeoutOption})
-        if (parser.isSet(*o) && !parser.isSet(c.sweepOption))
-            return refuse(Text::tr("--%1 goes with --sweep").arg(o->names().first()));
-    if (parser.isSet(c.stationOption) && parser.isSet(c.sweepOption))
-        return refuse(Text::tr("--station and --sweep exclude each other"));
-    if (parser.isSet(c.planOption) && !parser.isSet(c.stationOption))
-        return refuse(Text::tr("--plan goes with --station"));
+    const int runs = int{parser.isSet(c.sweepOption)} + int{parser.isSet(c.planOption)} +
+                     int{parser.isSet(c.checkPlanOption)};
+    if (runs > 1)
+        return refuse(Text::tr("--sweep, --plan and --check-plan exclude each other"));
+    if (parser.isSet(c.limitsOption) && !parser.isSet(c.sweepOption))
+        return refuse(Text::tr("--%1 goes with --sweep").arg(QStringLiteral("limits")));
+    for (const QCommandLineOption* o : {&c.reportOption, &c.linkTimeoutOption})
+        if (parser.isSet(*o) && !parser.isSet(c.sweepOption) && !parser.isSet(c.planOption))
+            return refuse(Text::tr("--%1 goes with --sweep or --plan").arg(o->names().first()));
+    if (parser.isSet(c.stationOption) &&
+        (parser.isSet(c.sweepOption) || parser.isSet(c.checkPlanOption)))
+        return refuse(Text::tr("--station goes with no --sweep or --check-plan"));
+    if (parser.isSet(c.planOption) && options.unit.serial.isEmpty() &&
+        !parser.isSet(c.stationOption))
+        return refuse(Text::tr("--plan needs --unit SERIAL: a plan run always names its unit"));
     if (parser.isSet(c.languageOption) && !ui::isLanguageName(parser.value(c.languageOption)))
         return refuse(ui::languageRefused(parser.value(c.languageOption)));
 
@@ -204,19 +224,28 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
                 return refuse(*why);
             sweep.limits = std::get<SweepLimits>(limits);
         }
-        if (parser.isSet(c.linkTimeoutOption)) {
-            auto seconds = parseLinkTimeout(parser.value(c.linkTimeoutOption));
-            if (const auto* why = std::get_if<QString>(&seconds))
-                return refuse(*why);
-            sweep.linkTimeoutSeconds = std::get<int>(seconds);
-        }
         options.sweep = sweep;
     }
+    if (parser.isSet(c.planOption)) {
+        PlanRequest plan;
+        plan.file = parser.value(c.planOption);
+        plan.report = parser.isSet(c.reportOption);
+        plan.unit = options.unit;
+        options.plan = plan;
+    }
+    if (parser.isSet(c.linkTimeoutOption)) {
+        auto seconds = parseLinkTimeout(parser.value(c.linkTimeoutOption));
+        if (const auto* why = std::get_if<QString>(&seconds))
+            return refuse(*why);
+        (options.sweep ? options.sweep->linkTimeoutSeconds : options.plan->linkTimeoutSeconds) =
+            std::get<int>(seconds);
+    }
+    options.station = parser.isSet(c.stationOption);
+    if (parser.isSet(c.checkPlanOption))
+        options.checkPlan = parser.value(c.checkPlanOption);
     options.port1Device =
         parser.isSet(c.portOption) ? parser.value(c.portOption) : platformPortDevice(1);
     options.simulate = parser.isSet(c.simulateOption);
-    if (parser.isSet(c.stationOption))
-        options.station = parser.value(c.planOption);
     options.tracePath = parser.value(c.traceOption);
     if (parser.isSet(c.resultsOption))
         options.resultsUrl = parser.value(c.resultsOption);
@@ -226,6 +255,12 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
 bool wantsUnattendedSweep(const QStringList& arguments) {
     const CommandLine c(arguments);
     return c.parser.isSet(c.sweepOption);
+}
+
+bool wantsPlan(const QStringList& arguments) {
+    const CommandLine c(arguments);
+    return (c.parser.isSet(c.planOption) && !c.parser.isSet(c.stationOption)) ||
+           c.parser.isSet(c.checkPlanOption);
 }
 
 bool wantsTextOnly(const QStringList& arguments) {

@@ -3,6 +3,7 @@
 #include "Options.h"
 #include "Recording.h"
 #include "RepeatTest.h"
+#include "RunPlan.h"
 #include "RunSweep.h"
 #include "SharedState.h"
 #include "StationWindow.h"
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
         velmor::parseOptions(QCoreApplication::arguments(), &exitCode);
         return exitCode;
     }
-    const bool unattended = velmor::wantsUnattendedSweep(arguments);
+    const bool sweep = velmor::wantsUnattendedSweep(arguments);
+    const bool unattended = sweep || velmor::wantsPlan(arguments);
     if (unattended)
         qputenv("QT_QPA_PLATFORM", "offscreen"); // no window, so no display either
     else if (!displayAvailable()) {
@@ -88,7 +90,14 @@ int main(int argc, char** argv) {
     bool qtRussian = language == ui::Language::Russian && ui::useRussianQtTexts(app);
     auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
-        return unattended && exitCode != 0 ? velmor::sweepCouldNotRun : exitCode;
+        return sweep && exitCode != 0 ? velmor::sweepCouldNotRun : exitCode;
+    if (options->checkPlan)
+        return velmor::checkPlan(*options->checkPlan);
+    // Read and checked in full before the simulated unit, the store or the port is touched.
+    std::optional<velmor::Plan> plan;
+    // The station reads its plan afresh for each unit.
+    if (options->plan && !options->station && !(plan = velmor::loadPlan(options->plan->file)))
+        return velmor::planCouldNotRun;
     if (!unattended && language == ui::Language::English)
         qtRussian = ui::useRussianQtTexts(app);
     if (!unattended && !qtRussian)
@@ -114,10 +123,10 @@ int main(int argc, char** argv) {
 #endif
 
     // The windows take the unit from the configuration file where the command line names none;
-    // the command-line sweep only from the command line, so that a line left in the file from
-    // another unit never names this one.
+    // the command-line sweep and plan only from the command line, so that a line left in the file
+    // from another unit never names this one.
     velmor::UnitIdentity underTest = options->unit;
-    if (!options->sweep) {
+    if (!unattended) {
         const auto configured = velmor::configuredUnit(velmor::results::configFilePath());
         if (const auto* error = std::get_if<QString>(&configured)) {
             std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*error));
@@ -136,6 +145,14 @@ int main(int argc, char** argv) {
     velmor::Program& program = *std::get<0>(wired);
     const velmor::PortFactory& makePort = program.makePort();
     velmor::results::Recording* recorder = program.recording();
+    if (plan) {
+        // The run's record, once results::Recorder keeps plan runs: program.recorder().
+        velmor::PlanRecorder* planRecorder = nullptr;
+        const int status =
+            velmor::runUnattendedPlan(std::move(*plan), *options->plan, makePort, planRecorder);
+        // Records lost fail the run, whatever its outcome: stderr has said how many.
+        return recorder && recorder->finish() > 0 ? velmor::planCouldNotRun : status;
+    }
     if (options->sweep) {
         // Looked up before the first frame, and the sweep goes on whatever it finds.
         std::unique_ptr<velmor::results::RepeatTestCheck> repeat;
@@ -167,7 +184,7 @@ int main(int argc, char** argv) {
     });
 
     if (options->station) {
-        velmor::StationWindow station(makePort, *options->station,
+        velmor::StationWindow station(makePort, options->plan ? options->plan->file : QString(),
                                       velmor::mapsFolderOfThisProgram());
         station.show();
         return QApplication::exec();

@@ -11,6 +11,7 @@ constexpr std::array kinds{
     StepKind{"points", readPointsStep},
     StepKind{"sweep", readSweepStep},
     StepKind{"trip", readTripStep},
+    StepKind{"hold", readHoldStep},
 };
 
 } // namespace

@@ -1,17 +1,29 @@
 #include "Printable.h"
 
+#include <algorithm>
+
 namespace velmor::results {
 
+namespace {
+
+// C0, DEL and C1 (a terminal takes U+009B as the start of a control sequence); the line and
+// paragraph separators and the bidirectional overrides reorder what a reader sees.
+bool isControl(char16_t u) {
+    return u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029 ||
+           (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
+}
+
+} // namespace
+
 QString printable(const QString& text) {
+    // Nearly every text has nothing to escape: it is shared as it is, not copied.
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return isControl(c.unicode()); }))
+        return text;
     QString shown;
     shown.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        // C0, DEL and C1 (a terminal takes U+009B as the start of a control sequence); the line
-        // and paragraph separators and the bidirectional overrides reorder what a reader sees.
-        const bool control = u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029 ||
-                             (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
-        if (!control) {
+        if (!isControl(u)) {
             shown += c;
             continue;
         }

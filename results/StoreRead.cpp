@@ -47,7 +47,8 @@ struct UnitColumns {
 // The unit and model a list asks for match exactly, as a barcode reads them, not as a pattern.
 void matchUnit(int version, const ListFilter& filter, QString& statement, QVariantList& values) {
     for (const auto& [column, value] :
-         {std::pair{"unit_serial", &filter.unit}, std::pair{"unit_model", &filter.model}})
+         {std::pair{"unit_serial", &filter.unit}, std::pair{"unit_model", &filter.model},
+          std::pair{"operator", &filter.operatorName}})
         if (!value->isEmpty()) {
             // A store from before units were recorded holds none of them.
             statement += version >= 3 ? QStringLiteral(" AND %1 = ?").arg(QLatin1String(column))
@@ -55,6 +56,19 @@ void matchUnit(int version, const ListFilter& filter, QString& statement, QVaria
             if (version >= 3)
                 values << *value;
         }
+    for (const auto& [condition, value] : {std::pair{" AND host = ?", &filter.host},
+                                           std::pair{" AND started_at < ?", &filter.before}})
+        if (!value->isEmpty()) {
+            statement += QLatin1String(condition);
+            values << *value;
+        }
+}
+
+// The newest `first` rows only, where no row the query returns is left out afterwards.
+void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statement) {
+    if (filter.first > 0 && !filteredAfter)
+        statement +=
+            QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
 }
 
 // Why a record could not be read: the store failed, or a value breaks what the bench writes.
@@ -287,6 +301,7 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         statement += QStringLiteral(" AND (verdict = ? OR verdict IS NULL)");
         values << filter.verdict;
     }
+    newestFirst(filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(), statement);
     auto rows = selectRows(db, statement, values);
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
@@ -353,6 +368,7 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
                      : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
+    newestFirst(filter, false, statement);
     auto rows = selectRows(db, statement, values);
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
@@ -406,6 +422,8 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version,
     std::sort(listing.records.begin(), listing.records.end(), [](const Listed& a, const Listed& b) {
         return a.startedAt != b.startedAt ? a.startedAt > b.startedAt : a.id > b.id;
     });
+    if (filter.first > 0 && listing.records.size() > static_cast<std::size_t>(filter.first))
+        listing.records.resize(static_cast<std::size_t>(filter.first));
     return listing;
 }
 

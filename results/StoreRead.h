@@ -82,12 +82,16 @@ struct Listed {
 };
 
 struct ListFilter {
-    QString since;   // records started at or after this time (ISO 8601), or empty
-    QString name;    // saved names containing this, in any case, or empty
-    QString verdict; // a verdictName, or empty
-    QString kind;    // "sweep", "session" or empty for both
-    QString unit{};  // records of the unit of exactly this serial number, or empty
-    QString model{}; // records of units of exactly this model, or empty
+    QString since;          // records started at or after this time (ISO 8601), or empty
+    QString name;           // saved names containing this, in any case, or empty
+    QString verdict;        // a verdictName, or empty
+    QString kind;           // "sweep", "session" or empty for both
+    QString unit{};         // records of the unit of exactly this serial number, or empty
+    QString model{};        // records of units of exactly this model, or empty
+    QString host{};         // records of the bench of exactly this host name, or empty
+    QString operatorName{}; // records of exactly this operator, or empty
+    QString before{};       // records started before this time (ISO 8601), or empty
+    int first = 0;          // the newest so many records only, or 0 for all
 };
 
 // The records listed, newest first, and why each record left out was refused.

@@ -14,6 +14,7 @@ VELMOR_PACKAGES=(
     postgresql libqt6sql6-sqlite libqt6sql6-psql
     help2man lintian
     libtomlplusplus-dev
+    qt6-httpserver-dev qt6-websockets-dev chromium
 )
 
 as_root() {

@@ -12,6 +12,7 @@ if(TARGET velmor_sim)
         e2e/UnattendedSweepTest.cpp
         e2e/StationTest.cpp
         e2e/OnDisplay.h
+        e2e/UnattendedPlanTest.cpp
         e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h

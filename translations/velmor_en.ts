@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>HoldStep</name>
+    <message>
+        <source>1 level for %1</source>
+        <translation>1 level for %1</translation>
+    </message>
+    <message>
+        <source>%1 levels, %2 in all</source>
+        <translation>%1 levels, %2 in all</translation>
+    </message>
+    <message>
+        <source>, %1 times</source>
+        <translation>, %1 times</translation>
+    </message>
+    <message>
+        <source>, the supply switched off %1 between levels</source>
+        <translation>, the supply switched off %1 between levels</translation>
+    </message>
+    <message>
+        <source>a hold needs at least one level</source>
+        <translation>a hold needs at least one level</translation>
+    </message>
+</context>
+<context>
     <name>MapsFolder</name>
     <message>
         <source>Не удаётся создать папку %1 для карт</source>
@@ -27,12 +50,51 @@
         <translation>--%1 goes with --sweep</translation>
     </message>
     <message>
-        <source>--station and --sweep exclude each other</source>
-        <translation>--station and --sweep exclude each other</translation>
+        <source>--sweep, --plan and --check-plan exclude each other</source>
+        <translation>--sweep, --plan and --check-plan exclude each other</translation>
     </message>
     <message>
-        <source>--plan goes with --station</source>
-        <translation>--plan goes with --station</translation>
+        <source>--%1 goes with --sweep or --plan</source>
+        <translation>--%1 goes with --sweep or --plan</translation>
+    </message>
+    <message>
+        <source>--plan needs --unit SERIAL: a plan run always names its unit</source>
+        <translation>--plan needs --unit SERIAL: a plan run always names its unit</translation>
+    </message>
+    <message>
+        <source>--station goes with no --sweep or --check-plan</source>
+        <translation>--station goes with no --sweep or --check-plan</translation>
+    </message>
+</context>
+<context>
+    <name>PlanProgress</name>
+    <message>
+        <source>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</source>
+        <translation>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation>MARGINAL</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation>ABORTED</translation>
+    </message>
+    <message>
+        <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
+        <translation>step %1 of %2 &quot;%3&quot;: %4, %5</translation>
     </message>
 </context>
 <context>
@@ -40,6 +102,17 @@
     <message>
         <source>Unit %1    Model %2    Operator %3</source>
         <translation>Unit %1    Model %2    Operator %3</translation>
+    </message>
+</context>
+<context>
+    <name>RunPlan</name>
+    <message>
+        <source>test plan &quot;%1&quot; on %2 under way</source>
+        <translation>test plan &quot;%1&quot; on %2 under way</translation>
+    </message>
+    <message>
+        <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
+        <translation>cannot keep the machine from sleeping (%1); the plan runs all the same</translation>
     </message>
 </context>
 <context>
@@ -282,7 +355,7 @@
     </message>
     <message>
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
-        <translation>Loads asked / set; volts in green pass, amber marginal, red fail.</translation>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1668,52 @@
     </message>
 </context>
 <context>
+    <name>velmor::UnattendedPlan</name>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation>serial port lost (%1); waiting up to %2 s for it</translation>
+    </message>
+    <message>
+        <source>serial port open again; the plan goes on</source>
+        <translation>serial port open again; the plan goes on</translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</source>
+        <translation>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</translation>
+    </message>
+    <message>
+        <source>no reply from the unit for %1 s; the plan run is given up</source>
+        <translation>no reply from the unit for %1 s; the plan run is given up</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) passed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>step &quot;%1&quot;: %2</source>
+        <translation>step &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the link was lost at step %1 of %2</source>
+        <translation>the link was lost at step %1 of %2</translation>
+    </message>
+    <message>
+        <source>stopped at step %1 of %2</source>
+        <translation>stopped at step %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3: %4</source>
+        <translation>%1: plan &quot;%2&quot; on %3: %4</translation>
+    </message>
+    <message>
+        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
+        <translation>this build does not draw a plan run&apos;s PDF report yet; none written</translation>
+    </message>
+</context>
+<context>
     <name>velmor::UnattendedSweep</name>
     <message>
         <source>no reply from the unit for %1 s; the sweep is given up</source>
@@ -1619,6 +1738,346 @@
     <message>
         <source>interrupted; supply and loads off</source>
         <translation>interrupted; supply and loads off</translation>
+    </message>
+</context>
+<context>
+    <name>web</name>
+    <message>
+        <source>--listen takes ADDRESS:PORT, e.g. 127.0.0.1:8080 or [::1]:8080, not &quot;%1&quot;</source>
+        <translation>--listen takes ADDRESS:PORT, e.g. 127.0.0.1:8080 or [::1]:8080, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the token file: %2</source>
+        <translation>%1: cannot open the token file: %2</translation>
+    </message>
+    <message>
+        <source>%1: the token file is not a regular file</source>
+        <translation>%1: the token file is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1: the token file must be this user&apos;s and readable by no one else (chmod 600)</source>
+        <translation>%1: the token file must be this user&apos;s and readable by no one else (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1: the token file must hold one line of 16 to 256 visible ASCII characters</source>
+        <translation>%1: the token file must hold one line of 16 to 256 visible ASCII characters</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the pages, as HTML names it</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>the verdict is one of pass, fail, none and incomplete</source>
+        <translation>the verdict is one of pass, fail, none and incomplete</translation>
+    </message>
+    <message>
+        <source>the kind is sweep or session</source>
+        <translation>the kind is sweep or session</translation>
+    </message>
+    <message>
+        <source>a day is given as YYYY-MM-DD</source>
+        <translation>a day is given as YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>the page is a number from 0</source>
+        <translation>the page is a number from 0</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Bench</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>No records.</source>
+        <translation>No records.</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <translation>started</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>end</translation>
+    </message>
+    <message>
+        <source>bench</source>
+        <translation>bench</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>cells/ticks</source>
+        <translation>cells/ticks</translation>
+    </message>
+    <message>
+        <source>verdict</source>
+        <translation>verdict</translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation>newer</translation>
+    </message>
+    <message>
+        <source>older</source>
+        <translation>older</translation>
+    </message>
+    <message>
+        <source>Page %1.</source>
+        <translation>Page %1.</translation>
+    </message>
+    <message>
+        <source>Test records</source>
+        <translation>Test records</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
+        <translation>%1: a symbolic link stands in the place of the results database; it is not followed</translation>
+    </message>
+    <message>
+        <source>%1: no records yet</source>
+        <translation>%1: no records yet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record id</source>
+        <translation>&quot;%1&quot; is no record id</translation>
+    </message>
+    <message>
+        <source>no record %1</source>
+        <translation>no record %1</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>PDF report</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Saved as</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>the cross-load map</source>
+        <translation>the cross-load map</translation>
+    </message>
+    <message>
+        <source>Sweep %1</source>
+        <translation>Sweep %1</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation>Session %1</translation>
+    </message>
+    <message>
+        <source>the %1 file was not made</source>
+        <translation>the %1 file was not made</translation>
+    </message>
+    <message>
+        <source>a session has no map</source>
+        <translation>a session has no map</translation>
+    </message>
+    <message>
+        <source>sweep %1 was recorded without its map&apos;s size</source>
+        <translation>sweep %1 was recorded without its map&apos;s size</translation>
+    </message>
+    <message>
+        <source>the map could not be encoded</source>
+        <translation>the map could not be encoded</translation>
+    </message>
+    <message>
+        <source>no such file of a record</source>
+        <translation>no such file of a record</translation>
+    </message>
+    <message>
+        <source>no temporary folder: %1</source>
+        <translation>no temporary folder: %1</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Not understood</source>
+        <translation>Not understood</translation>
+    </message>
+    <message>
+        <source>Token needed</source>
+        <translation>Token needed</translation>
+    </message>
+    <message>
+        <source>Cannot show this</source>
+        <translation>Cannot show this</translation>
+    </message>
+    <message>
+        <source>%1 is not a loopback address: serving the records there needs --token-file FILE</source>
+        <translation>%1 is not a loopback address: serving the records there needs --token-file FILE</translation>
+    </message>
+    <message>
+        <source>%1 holds no velmor-test records</source>
+        <translation>%1 holds no velmor-test records</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>cannot listen on %1: %2</translation>
+    </message>
+    <message>
+        <source>serving %1 at http://%2:%3/</source>
+        <translation>serving %1 at http://%2:%3/</translation>
+    </message>
+    <message>
+        <source>this store is of schema version %1, which keeps no sweep&apos;s verdict in its row; the summary needs version 3</source>
+        <translation>this store is of schema version %1, which keeps no sweep&apos;s verdict in its row; the summary needs version 3</translation>
+    </message>
+    <message>
+        <source>its verdict &quot;%1&quot; is none this program writes</source>
+        <translation>its verdict &quot;%1&quot; is none this program writes</translation>
+    </message>
+    <message>
+        <source>sweep %1 is left out: %2</source>
+        <translation>sweep %1 is left out: %2</translation>
+    </message>
+    <message>
+        <source>No completed sweeps.</source>
+        <translation>No completed sweeps.</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>day (UTC)</source>
+        <translation>day (UTC)</translation>
+    </message>
+    <message>
+        <source>sweeps</source>
+        <translation>sweeps</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>units</source>
+        <translation>units</translation>
+    </message>
+    <message>
+        <source>first-pass yield</source>
+        <translation>first-pass yield</translation>
+    </message>
+    <message>
+        <source>most frequent failing step</source>
+        <translation>most frequent failing step</translation>
+    </message>
+    <message>
+        <source>the unit is given as ?serial=SERIAL</source>
+        <translation>the unit is given as ?serial=SERIAL</translation>
+    </message>
+    <message>
+        <source>Its records in the list</source>
+        <translation>Its records in the list</translation>
+    </message>
+    <message>
+        <source>Unit %1</source>
+        <translation>Unit %1</translation>
+    </message>
+    <message>
+        <source>no such page</source>
+        <translation>no such page</translation>
+    </message>
+    <message>
+        <source>the records are only read here</source>
+        <translation>the records are only read here</translation>
+    </message>
+    <message>
+        <source>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</source>
+        <translation>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>HoldStep</name>
+    <message>
+        <source>1 level for %1</source>
+        <translation>1 уровень на %1</translation>
+    </message>
+    <message>
+        <source>%1 levels, %2 in all</source>
+        <translation>уровней: %1, всего %2</translation>
+    </message>
+    <message>
+        <source>, %1 times</source>
+        <translation>, %1 раз(а)</translation>
+    </message>
+    <message>
+        <source>, the supply switched off %1 between levels</source>
+        <translation>, БП выключается на %1 между уровнями</translation>
+    </message>
+    <message>
+        <source>a hold needs at least one level</source>
+        <translation>выдержке нужен хотя бы один уровень</translation>
+    </message>
+</context>
+<context>
     <name>MapsFolder</name>
     <message>
         <source>Не удаётся создать папку %1 для карт</source>
@@ -27,12 +50,51 @@
         <translation>--%1 используется только с --sweep</translation>
     </message>
     <message>
-        <source>--station and --sweep exclude each other</source>
-        <translation>--station и --sweep исключают друг друга</translation>
+        <source>--sweep, --plan and --check-plan exclude each other</source>
+        <translation>--sweep, --plan и --check-plan исключают друг друга</translation>
     </message>
     <message>
-        <source>--plan goes with --station</source>
-        <translation>--plan используется только с --station</translation>
+        <source>--%1 goes with --sweep or --plan</source>
+        <translation>--%1 используется только с --sweep или --plan</translation>
+    </message>
+    <message>
+        <source>--plan needs --unit SERIAL: a plan run always names its unit</source>
+        <translation>--plan требует --unit SERIAL: прогон плана всегда называет свой блок</translation>
+    </message>
+    <message>
+        <source>--station goes with no --sweep or --check-plan</source>
+        <translation>--station не сочетается с --sweep и --check-plan</translation>
+    </message>
+</context>
+<context>
+    <name>PlanProgress</name>
+    <message>
+        <source>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</source>
+        <translation>%1/%2 %3 [%4] прошло %5 осталось %6  +5 В %7  +12 В %8  +3,3 В %9</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message>
+        <source>MARGINAL</source>
+        <translation>НА ГРАНИЦЕ</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>ABORTED</source>
+        <translation>ПРЕРВАН</translation>
+    </message>
+    <message>
+        <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
+        <translation>шаг %1 из %2 «%3»: %4, %5</translation>
     </message>
 </context>
 <context>
@@ -40,6 +102,17 @@
     <message>
         <source>Unit %1    Model %2    Operator %3</source>
         <translation>Блок %1    Модель %2    Оператор %3</translation>
+    </message>
+</context>
+<context>
+    <name>RunPlan</name>
+    <message>
+        <source>test plan &quot;%1&quot; on %2 under way</source>
+        <translation>идёт план испытаний «%1» на %2</translation>
+    </message>
+    <message>
+        <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
+        <translation>не удаётся запретить машине засыпать (%1); план всё равно выполняется</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1668,53 @@
     </message>
 </context>
 <context>
+    <name>velmor::UnattendedPlan</name>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation>последовательный порт потерян (%1); ожидание до %2 с</translation>
+    </message>
+    <message>
+        <source>serial port open again; the plan goes on</source>
+        <translation>последовательный порт снова открыт; план продолжается</translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</source>
+        <translation>%1: план «%2» на %3 остановлен на шаге %4 из %5; БП и нагрузки выключены</translation>
+    </message>
+    <message>
+        <source>no reply from the unit for %1 s; the plan run is given up</source>
+        <translation>блок не отвечает %1 с; прогон плана прекращён</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n step(s) passed</source>
+        <translation>
+            <numerusform>пройден %n шаг</numerusform>
+            <numerusform>пройдено %n шага</numerusform>
+            <numerusform>пройдено %n шагов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>step &quot;%1&quot;: %2</source>
+        <translation>шаг «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the link was lost at step %1 of %2</source>
+        <translation>связь потеряна на шаге %1 из %2</translation>
+    </message>
+    <message>
+        <source>stopped at step %1 of %2</source>
+        <translation>остановлен на шаге %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1: plan &quot;%2&quot; on %3: %4</source>
+        <translation>%1: план «%2» на %3: %4</translation>
+    </message>
+    <message>
+        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
+        <translation>эта сборка ещё не рисует PDF-отчёт прогона плана; отчёт не записан</translation>
+    </message>
+</context>
+<context>
     <name>velmor::UnattendedSweep</name>
     <message>
         <source>no reply from the unit for %1 s; the sweep is given up</source>
@@ -1619,6 +1739,346 @@
     <message>
         <source>interrupted; supply and loads off</source>
         <translation>прервано; БП и нагрузки выключены</translation>
+    </message>
+</context>
+<context>
+    <name>web</name>
+    <message>
+        <source>--listen takes ADDRESS:PORT, e.g. 127.0.0.1:8080 or [::1]:8080, not &quot;%1&quot;</source>
+        <translation>--listen принимает АДРЕС:ПОРТ, например 127.0.0.1:8080 или [::1]:8080, а не «%1»</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the token file: %2</source>
+        <translation>%1: не удаётся открыть файл токена: %2</translation>
+    </message>
+    <message>
+        <source>%1: the token file is not a regular file</source>
+        <translation>%1: файл токена — не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1: the token file must be this user&apos;s and readable by no one else (chmod 600)</source>
+        <translation>%1: файл токена должен принадлежать этому пользователю и быть недоступным остальным (chmod 600)</translation>
+    </message>
+    <message>
+        <source>%1: the token file must hold one line of 16 to 256 visible ASCII characters</source>
+        <translation>%1: в файле токена должна быть одна строка из 16–256 видимых символов ASCII</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the pages, as HTML names it</comment>
+        <translation>ru</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Записи</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Сводка</translation>
+    </message>
+    <message>
+        <source>the verdict is one of pass, fail, none and incomplete</source>
+        <translation>вердикт — одно из pass, fail, none и incomplete</translation>
+    </message>
+    <message>
+        <source>the kind is sweep or session</source>
+        <translation>вид — sweep или session</translation>
+    </message>
+    <message>
+        <source>a day is given as YYYY-MM-DD</source>
+        <translation>день задаётся как ГГГГ-ММ-ДД</translation>
+    </message>
+    <message>
+        <source>the page is a number from 0</source>
+        <translation>страница — число от 0</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>любой</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Блок</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Стенд</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Оператор</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Вердикт</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>No records.</source>
+        <translation>Записей нет.</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>вид</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>конец</translation>
+    </message>
+    <message>
+        <source>bench</source>
+        <translation>стенд</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>блок</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>cells/ticks</source>
+        <translation>клеток/отсчётов</translation>
+    </message>
+    <message>
+        <source>verdict</source>
+        <translation>вердикт</translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation>новее</translation>
+    </message>
+    <message>
+        <source>older</source>
+        <translation>старее</translation>
+    </message>
+    <message>
+        <source>Page %1.</source>
+        <translation>Страница %1.</translation>
+    </message>
+    <message>
+        <source>Test records</source>
+        <translation>Записи испытаний</translation>
+    </message>
+    <message>
+        <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
+        <translation>%1: на месте базы результатов стоит символическая ссылка; по ней программа не идёт</translation>
+    </message>
+    <message>
+        <source>%1: no records yet</source>
+        <translation>%1: записей пока нет</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record id</source>
+        <translation>«%1» — не идентификатор записи</translation>
+    </message>
+    <message>
+        <source>no record %1</source>
+        <translation>нет записи %1</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Завершение</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>PDF report</source>
+        <translation>Отчёт PDF</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Сохранена как</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Пределы</translation>
+    </message>
+    <message>
+        <source>the cross-load map</source>
+        <translation>карта кросс-нагрузки</translation>
+    </message>
+    <message>
+        <source>Sweep %1</source>
+        <translation>Развёртка %1</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation>Сеанс %1</translation>
+    </message>
+    <message>
+        <source>the %1 file was not made</source>
+        <translation>файл %1 не создан</translation>
+    </message>
+    <message>
+        <source>a session has no map</source>
+        <translation>у сеанса нет карты</translation>
+    </message>
+    <message>
+        <source>sweep %1 was recorded without its map&apos;s size</source>
+        <translation>развёртка %1 записана без размера карты</translation>
+    </message>
+    <message>
+        <source>the map could not be encoded</source>
+        <translation>карту не удалось закодировать</translation>
+    </message>
+    <message>
+        <source>no such file of a record</source>
+        <translation>у записи нет такого файла</translation>
+    </message>
+    <message>
+        <source>no temporary folder: %1</source>
+        <translation>нет временной папки: %1</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Не найдено</translation>
+    </message>
+    <message>
+        <source>Not understood</source>
+        <translation>Запрос не понят</translation>
+    </message>
+    <message>
+        <source>Token needed</source>
+        <translation>Нужен токен</translation>
+    </message>
+    <message>
+        <source>Cannot show this</source>
+        <translation>Не удаётся показать</translation>
+    </message>
+    <message>
+        <source>%1 is not a loopback address: serving the records there needs --token-file FILE</source>
+        <translation>%1 — не адрес loopback: чтобы показывать записи там, нужен --token-file ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>%1 holds no velmor-test records</source>
+        <translation>в %1 нет записей velmor-test</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>не удаётся слушать %1: %2</translation>
+    </message>
+    <message>
+        <source>serving %1 at http://%2:%3/</source>
+        <translation>записи %1 доступны по адресу http://%2:%3/</translation>
+    </message>
+    <message>
+        <source>this store is of schema version %1, which keeps no sweep&apos;s verdict in its row; the summary needs version 3</source>
+        <translation>у этого хранилища версия схемы %1, в которой вердикт развёртки не хранится в её строке; сводке нужна версия 3</translation>
+    </message>
+    <message>
+        <source>its verdict &quot;%1&quot; is none this program writes</source>
+        <translation>её вердикт «%1» эта программа не записывает</translation>
+    </message>
+    <message>
+        <source>sweep %1 is left out: %2</source>
+        <translation>развёртка %1 пропущена: %2</translation>
+    </message>
+    <message>
+        <source>No completed sweeps.</source>
+        <translation>Завершённых развёрток нет.</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>модель</translation>
+    </message>
+    <message>
+        <source>day (UTC)</source>
+        <translation>день (UTC)</translation>
+    </message>
+    <message>
+        <source>sweeps</source>
+        <translation>развёрток</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>годных</translation>
+    </message>
+    <message>
+        <source>units</source>
+        <translation>блоков</translation>
+    </message>
+    <message>
+        <source>first-pass yield</source>
+        <translation>годных с первого раза</translation>
+    </message>
+    <message>
+        <source>most frequent failing step</source>
+        <translation>самый частый неудачный шаг</translation>
+    </message>
+    <message>
+        <source>the unit is given as ?serial=SERIAL</source>
+        <translation>блок задаётся как ?serial=НОМЕР</translation>
+    </message>
+    <message>
+        <source>Its records in the list</source>
+        <translation>Его записи в списке</translation>
+    </message>
+    <message>
+        <source>Unit %1</source>
+        <translation>Блок %1</translation>
+    </message>
+    <message>
+        <source>no such page</source>
+        <translation>нет такой страницы</translation>
+    </message>
+    <message>
+        <source>the records are only read here</source>
+        <translation>здесь записи только читаются</translation>
+    </message>
+    <message>
+        <source>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</source>
+        <translation>нужен токен: заголовок «Authorization: Bearer ТОКЕН», cookie token или ?token=ТОКЕН</translation>
     </message>
 </context>
 </TS>

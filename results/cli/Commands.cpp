@@ -90,18 +90,18 @@ bool withinOneStep(const MapCell& a, const MapCell& b) {
 } // namespace
 
 QString listText(const std::vector<Listed>& records) {
-    std::vector<QStringList> rows;
-    rows.reserve(records.size());
+    std::vector<QString> cells;
+    cells.reserve(records.size() * 9);
     for (const Listed& r : records)
-        rows.push_back({shortId(r.id),
-                        r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
-                        shownTime(r.startedAt), shownState(r.endState), printable(r.host),
-                        printable(r.unit), printable(r.name), QString::number(r.count), r.verdict});
+        cells.insert(cells.end(),
+                     {shortId(r.id), r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
+                      shownTime(r.startedAt), shownState(r.endState), printable(r.host),
+                      printable(r.unit), printable(r.name), QString::number(r.count), r.verdict});
     return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                          QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
                          QStringLiteral("name"), QStringLiteral("cells/ticks"),
                          QStringLiteral("verdict")},
-                        rows) +
+                        cells) +
            (records.size() == 1 ? Text::tr("(1 record)\n")
                                 : Text::tr("(%1 records)\n").arg(records.size()));
 }

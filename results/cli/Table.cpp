@@ -8,37 +8,42 @@
 
 namespace velmor::results {
 
-QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows) {
-    std::vector<qsizetype> widths(static_cast<std::size_t>(header.size()));
-    const auto measure = [&](const QStringList& row) {
-        for (qsizetype i = 0; i < row.size() && i < header.size(); ++i)
-            widths[static_cast<std::size_t>(i)] =
-                std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+QString alignedTable(const QStringList& header, const std::vector<QString>& cells) {
+    const auto columns = static_cast<std::size_t>(header.size());
+    std::vector<qsizetype> widths(columns);
+    for (std::size_t i = 0; i < columns; ++i)
+        widths[i] = header[static_cast<qsizetype>(i)].size();
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        widths[i % columns] = std::max(widths[i % columns], cells[i].size());
+    // One string of the whole table's size, each cell copied and padded in place.
+    const auto lines = static_cast<qsizetype>(cells.size() / columns + 1);
+    qsizetype size = header.back().size() + lines;
+    for (std::size_t i = 0; i + 1 < columns; ++i)
+        size += (widths[i] + 2) * lines;
+    for (std::size_t i = columns - 1; i < cells.size(); i += columns)
+        size += cells[i].size();
+    QString table(size, Qt::Uninitialized);
+    QChar* out = table.data();
+    const auto put = [&](const QString& cell, std::size_t column) {
+        out = std::copy(cell.begin(), cell.end(), out);
+        if (column + 1 < columns)
+            out = std::fill_n(out, widths[column] + 2 - cell.size(), QLatin1Char(' '));
+        else
+            *out++ = QLatin1Char('\n');
     };
-    measure(header);
-    for (const QStringList& row : rows)
-        measure(row);
-    // One string of the whole table's size, each cell padded in place.
-    qsizetype lineSize = 1;
-    for (const qsizetype width : widths)
-        lineSize += width + 2;
-    QString table;
-    table.reserve(lineSize * static_cast<qsizetype>(rows.size() + 1));
-    const auto line = [&](const QStringList& row) {
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            table += row[i];
-            if (i + 1 < row.size())
-                table.resize(table.size() +
-                                 std::max<qsizetype>(
-                                     widths[static_cast<std::size_t>(i)] + 2 - row[i].size(), 0),
-                             QLatin1Char(' '));
-        }
-        table += QLatin1Char('\n');
-    };
-    line(header);
-    for (const QStringList& row : rows)
-        line(row);
+    for (std::size_t i = 0; i < columns; ++i)
+        put(header[static_cast<qsizetype>(i)], i);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        put(cells[i], i % columns);
     return table;
+}
+
+QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows) {
+    std::vector<QString> cells;
+    cells.reserve(rows.size() * static_cast<std::size_t>(header.size()));
+    for (const QStringList& row : rows)
+        cells.insert(cells.end(), row.begin(), row.end());
+    return alignedTable(header, cells);
 }
 
 QString shortId(const QString& id) {

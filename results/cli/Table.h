@@ -7,8 +7,11 @@
 
 namespace velmor::results {
 
-// Rows under a header, each column as wide as its widest cell, two spaces apart.
+// Rows under a header, each column as wide as its widest cell, two spaces apart; every row has
+// as many cells as the header.
 QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows);
+// The same with the cells row after row in one list, none made per row.
+QString alignedTable(const QStringList& header, const std::vector<QString>& cells);
 
 // The first 8 characters of an id, as the list shows it.
 QString shortId(const QString& id);

@@ -5,6 +5,7 @@
 #include "MapExport.h"
 #include "Printable.h"
 #include "Schema.h"
+#include "Serve.h"
 #include "Sql.h"
 #include "StoreAddress.h"
 #include "StoreRead.h"
@@ -56,6 +57,9 @@ const Command commands[] = {
     {"compare", "compare ID1 ID2 [--to DIR]", 2,
      "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
      "(default: the current folder)"},
+    {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE]", 0,
+     "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
+     "--token-file, a 0600 file"},
 };
 
 // text in lines of at most width characters, each after indent blanks.
@@ -172,13 +176,19 @@ int main(int argc, char** argv) {
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("SERIAL"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption listen(QStringLiteral("listen"), QString(),
+                                    QStringLiteral("ADDRESS:PORT"),
+                                    QStringLiteral("127.0.0.1:8080"));
+    const QCommandLineOption tokenFile(QStringLiteral("token-file"), QString(),
+                                       QStringLiteral("FILE"));
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
         QStringLiteral("the language of the messages and reports (default ru; en where LC_ALL, "
                        "LC_MESSAGES or LANG starts with \"en\"); this text is English"),
         QStringLiteral("ru|en"));
-    const QList<QCommandLineOption> options{languageOption, results, since, name,  verdict,
-                                            kind,           to,      unit,  model, help};
+    const QList<QCommandLineOption> options{languageOption, results, since,     name,
+                                            verdict,        kind,    to,        unit,
+                                            model,          listen,  tokenFile, help};
     parser.addOptions(options);
     const QString usage = usageText(options);
 
@@ -191,9 +201,10 @@ int main(int argc, char** argv) {
         raw << QString::fromLocal8Bit(argv[i]);
     parser.parse(raw);
     const QStringList early = parser.positionalArguments();
-    const bool draws = !early.isEmpty() && (early.first() == QLatin1String("export") ||
-                                            early.first() == QLatin1String("report") ||
-                                            early.first() == QLatin1String("compare"));
+    const bool draws =
+        !early.isEmpty() &&
+        (early.first() == QLatin1String("export") || early.first() == QLatin1String("report") ||
+         early.first() == QLatin1String("compare") || early.first() == QLatin1String("serve"));
     const std::unique_ptr<QCoreApplication> app =
         draws ? std::make_unique<QGuiApplication>(argc, argv)
               : std::make_unique<QCoreApplication>(argc, argv);
@@ -240,6 +251,8 @@ int main(int argc, char** argv) {
         return fail(Text::tr("recording is off: there are no records to read"));
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
         return fail(Text::tr("%1: no records yet").arg(store->path));
+    if (command == QLatin1String("serve")) // opens the store read-only itself
+        return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)

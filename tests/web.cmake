@@ -1,0 +1,9 @@
+# velmor-results serve: over HTTP, and in a real browser (headless Chromium).
+velmor_add_test(web_tests
+    web/WebViewTest.cpp
+    web/WebBrowserTest.cpp
+    web/WebServer.h
+    LIBS velmor_results)
+target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results
+    ${CMAKE_CURRENT_SOURCE_DIR}/web)
+add_dependencies(web_tests velmor-results)

@@ -1,0 +1,72 @@
+// The web view in a real browser: headless Chromium loads the list and a record page and draws
+// them. VELMOR_SCREENSHOTS=DIR keeps the pictures (docs/web-list.png, docs/web-record.png).
+#include "WebServer.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace velmor::testing;
+
+namespace {
+
+// Chromium's answer for the page: its DOM, or the screenshot written to the file.
+QByteArray chromium(const QString& program, const QTemporaryDir& dir, const QStringList& what,
+                    const QString& url) {
+    QProcess browser;
+    browser.start(
+        program,
+        QStringList{QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"),
+                    QStringLiteral("--disable-gpu"),
+                    QStringLiteral("--user-data-dir=") + dir.filePath(QStringLiteral("chromium"))} +
+            what + QStringList{url});
+    browser.waitForFinished(60000);
+    return browser.readAllStandardOutput();
+}
+
+} // namespace
+
+TEST(WebBrowserTest, ChromiumShowsListAndRecord) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (program.isEmpty())
+        GTEST_SKIP() << "chromium is not installed (apt-get install chromium): no browser test";
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    const QString store = QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("r.sqlite"));
+    ASSERT_EQ(
+        fillStore(std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(store))),
+        std::nullopt);
+    WebServer server({QStringLiteral("--results"), store, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty());
+
+    const QString list = server.url() + QStringLiteral("?model=ATX-500");
+    const QString record =
+        server.url() + QStringLiteral("record/aa000000-0000-4000-8000-000000000000");
+    const QByteArray listDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, list);
+    EXPECT_TRUE(listDom.contains("<h1>Test records</h1>")) << listDom.toStdString();
+    EXPECT_EQ(listDom.count("<tr><td><a href=\"/record/aa"), 30);
+    EXPECT_FALSE(listDom.contains("ATX-650"));
+    const QByteArray recordDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, record);
+    EXPECT_TRUE(recordDom.contains("<h1>Sweep aa000000</h1>")) << recordDom.toStdString();
+    EXPECT_TRUE(recordDom.contains("src=\"/record/aa000000-0000-4000-8000-000000000000/map.png\""));
+    EXPECT_TRUE(recordDom.contains("Verdict (ATX ±5 %): fail")) << recordDom.toStdString();
+
+    const QByteArray keep = qgetenv("VELMOR_SCREENSHOTS");
+    for (const auto& [url, name] :
+         {std::pair{list, "web-list.png"}, std::pair{record, "web-record.png"}}) {
+        const QString file = dir.filePath(QString::fromLatin1(name));
+        chromium(program, dir,
+                 {QStringLiteral("--screenshot=") + file, QStringLiteral("--window-size=1280,900"),
+                  QStringLiteral("--hide-scrollbars")},
+                 url);
+        QFile shot(file);
+        ASSERT_TRUE(shot.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(shot.read(4) == "\x89PNG") << name;
+        if (!keep.isEmpty())
+            QFile::copy(file,
+                        QString::fromLocal8Bit(keep) + QLatin1Char('/') + QLatin1String(name));
+    }
+}

@@ -1,0 +1,168 @@
+#include "UnattendedPlan.h"
+
+#include "Printable.h"
+#include "Reading.h"
+
+#include <algorithm>
+
+namespace velmor {
+
+namespace {
+
+void say(const QString& line) {
+    std::fprintf(stderr, "velmor-test: %s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+// A plain progress line in a log this often; a terminal's is redrawn every tick.
+constexpr qint64 plainLineMs = 60 * 1000;
+
+} // namespace
+
+UnattendedPlan::UnattendedPlan(Plan plan, PlanRequest request, const PortFactory& makePort,
+                               Output output, PlanRecorder* recorder)
+    : request_(std::move(request)), output_(output), run_(std::move(plan), request_.unit, recorder),
+      engine_(run_, makePort, request_.linkTimeoutSeconds, &run_) {
+    progress_.steps = static_cast<int>(run_.plan().steps.size());
+    connect(&engine_, &TestRun::ticked, this, &UnattendedPlan::ticked);
+    connect(&engine_, &TestRun::linkChanged, this, &UnattendedPlan::linkChanged);
+    connect(&engine_, &TestRun::switchedOff, this, &UnattendedPlan::switchedOff);
+    connect(&engine_, &TestRun::finished, this, [this] { emit finished(status_); });
+}
+
+UnattendedPlan::~UnattendedPlan() = default;
+
+std::optional<QString> UnattendedPlan::start() {
+    return engine_.start();
+}
+
+void UnattendedPlan::interrupt() {
+    engine_.interrupt();
+}
+
+void UnattendedPlan::line(const QString& text) {
+    if (output_.terminal && drawnWidth_ > 0) {
+        std::fprintf(output_.stream, "\r%*s\r", drawnWidth_, "");
+        drawnWidth_ = 0;
+    }
+    std::fprintf(output_.stream, "%s\n", qPrintable(text));
+    std::fflush(output_.stream);
+}
+
+void UnattendedPlan::showStepsEnded() {
+    const auto& results = run_.results();
+    for (; stepsShown_ < results.size(); ++stepsShown_) {
+        const int index = static_cast<int>(stepsShown_);
+        const StepResult& r = results[stepsShown_];
+        line(stepEndLine(index + 1, progress_.steps, results::printable(run_.stepSpec(index).name),
+                         r.outcome, results::printable(r.keyFigure)));
+    }
+}
+
+void UnattendedPlan::ticked(const StepReading& reading, const StepAnswer&) {
+    showStepsEnded();
+    if (reading.reply) {
+        const Reading volts = graphReading(*reading.reply);
+        progress_.volts5 = volts.volts5;
+        progress_.volts12 = volts.volts12;
+        progress_.volts33 = volts.volts33;
+    }
+    showProgress(reading.sinceStartMs);
+}
+
+void UnattendedPlan::showProgress(qint64 elapsedMs) {
+    const int index = run_.stepIndex();
+    if (index < 0 || index >= progress_.steps)
+        return;
+    const Plan& plan = run_.plan();
+    const bool newStep = progress_.step != index + 1;
+    PlanProgress& p = progress_;
+    p.step = index + 1;
+    p.name = results::printable(run_.stepSpec(index).name);
+    p.fraction = run_.stepProgress();
+    p.elapsedMs = elapsedMs;
+    double remaining =
+        static_cast<double>(plan.steps[index]->estimatedMs(plan.context)) * (1 - p.fraction);
+    for (int i = index + 1; i < p.steps; ++i)
+        remaining += static_cast<double>(plan.steps[i]->estimatedMs(plan.context));
+    p.remainingMs = static_cast<qint64>(remaining);
+    const QString text = planProgressLine(p);
+    if (output_.terminal) {
+        const int width = static_cast<int>(text.size());
+        std::fprintf(output_.stream, "\r%s%*s", qPrintable(text), std::max(0, drawnWidth_ - width),
+                     "");
+        drawnWidth_ = width;
+        std::fflush(output_.stream);
+    } else if (newStep || lineShownMs_ < 0 || elapsedMs - lineShownMs_ >= plainLineMs) {
+        lineShownMs_ = elapsedMs;
+        line(text);
+    }
+}
+
+void UnattendedPlan::linkChanged(const std::optional<QString>& lostReason) {
+    if (output_.terminal && drawnWidth_ > 0) {
+        std::fputc('\n', output_.stream);
+        drawnWidth_ = 0;
+    }
+    if (lostReason)
+        say(tr("serial port lost (%1); waiting up to %2 s for it")
+                .arg(*lostReason)
+                .arg(request_.linkTimeoutSeconds));
+    else
+        say(tr("serial port open again; the plan goes on"));
+}
+
+void UnattendedPlan::switchedOff(RunEnd end) {
+    showStepsEnded();
+    status_ = concluded(end);
+}
+
+int UnattendedPlan::concluded(RunEnd end) {
+    const QString plan = results::printable(run_.plan().name);
+    const QString unit = results::printable(request_.unit.serial);
+    if (end == RunEnd::Aborted) {
+        line(tr("%1: plan \"%2\" on %3 stopped at step %4 of %5; supply and loads off")
+                 .arg(outcomeWord(Outcome::Aborted), plan, unit)
+                 .arg(std::min(run_.stepIndex() + 1, progress_.steps))
+                 .arg(progress_.steps));
+        return planCouldNotRun;
+    }
+    if (end == RunEnd::LinkLost)
+        say(tr("no reply from the unit for %1 s; the plan run is given up")
+                .arg(request_.linkTimeoutSeconds));
+    const Outcome outcome =
+        end == RunEnd::LinkLost ? Outcome::Error : run_.outcome().value_or(Outcome::Error);
+    // The step that made the outcome: the first as bad as the run.
+    const auto& results = run_.results();
+    const auto worst = std::find_if(results.begin(), results.end(), [outcome](const StepResult& r) {
+        return r.outcome == outcome;
+    });
+    QString why;
+    if (outcome == Outcome::Pass)
+        why = tr("%n step(s) passed", nullptr, progress_.steps);
+    else if (worst != results.end())
+        why = tr("step \"%1\": %2")
+                  .arg(results::printable(
+                           run_.stepSpec(static_cast<int>(worst - results.begin())).name),
+                       results::printable(worst->keyFigure));
+    else if (end == RunEnd::LinkLost)
+        why = tr("the link was lost at step %1 of %2")
+                  .arg(std::min(run_.stepIndex() + 1, progress_.steps))
+                  .arg(progress_.steps);
+    else
+        why = tr("stopped at step %1 of %2")
+                  .arg(std::min(run_.stepIndex() + 1, progress_.steps))
+                  .arg(progress_.steps);
+    line(tr("%1: plan \"%2\" on %3: %4").arg(outcomeWord(outcome), plan, unit, why));
+    if (end == RunEnd::Completed && request_.report)
+        writeReport();
+    return planExitStatus(outcome);
+}
+
+// The hook of --report: the run's one-page PDF, drawn by report/RunReport from what the run
+// measured, goes here once that report is part of the build.
+void UnattendedPlan::writeReport() {
+    say(tr("this build does not draw a plan run's PDF report yet; none written"));
+}
+
+} // namespace velmor

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+namespace velmor::web {
+
+// A text fit to stand in a page or an attribute: control characters escaped as the command line
+// shows them, then every character of markup as an entity. Every value from the store goes
+// through here.
+QString html(const QString& text);
+
+// A value fit for a query string or a path segment, percent-encoded.
+QString urlPart(const QString& text);
+
+// An anchor; the address is made by this program, the text is escaped here.
+QString link(const QString& href, const QString& text);
+
+// Lines of text in a <pre>, each escaped.
+QString preformatted(const QString& text);
+
+// A table of the header's columns; the cells are markup already.
+QString table(const QStringList& header, const std::vector<QStringList>& rows);
+
+// A whole page under the title (escaped here), with the menu and the style sheet; body is markup.
+QByteArray page(const QString& title, const QString& body);
+
+// The style sheet every page links to.
+QByteArray styleSheet();
+
+} // namespace velmor::web

@@ -1,0 +1,159 @@
+#include "ListPage.h"
+#include "WebText.h"
+
+#include "Html.h"
+#include "MapExport.h"
+#include "StoreRead.h"
+#include "Table.h"
+
+#include <QDate>
+
+#include <optional>
+
+namespace velmor::web {
+
+namespace {
+
+struct Query {
+    results::ListFilter filter;
+    int page = 0;
+};
+
+// The filter's fields by their names in the form.
+const struct Field {
+    const char* name;
+    QString results::ListFilter::*field;
+} textFields[] = {{"unit", &results::ListFilter::unit},
+                  {"model", &results::ListFilter::model},
+                  {"bench", &results::ListFilter::host},
+                  {"operator", &results::ListFilter::operatorName},
+                  {"name", &results::ListFilter::name}};
+
+QString valueOf(const QUrlQuery& query, const char* name) {
+    return query.queryItemValue(QLatin1String(name), QUrl::FullyDecoded);
+}
+
+std::variant<Query, QString> readQuery(const QUrlQuery& query) {
+    Query q;
+    for (const Field& f : textFields)
+        q.filter.*f.field = valueOf(query, f.name);
+    q.filter.verdict = valueOf(query, "verdict");
+    if (!q.filter.verdict.isEmpty() && !verdictNamed(q.filter.verdict))
+        return WebText::tr("the verdict is one of pass, fail, none and incomplete");
+    q.filter.kind = valueOf(query, "kind");
+    if (!q.filter.kind.isEmpty() && q.filter.kind != QLatin1String("sweep") &&
+        q.filter.kind != QLatin1String("session"))
+        return WebText::tr("the kind is sweep or session");
+    for (const auto& [name, day] : {std::pair{"from", 0}, std::pair{"to", 1}}) {
+        const QString text = valueOf(query, name);
+        if (text.isEmpty())
+            continue;
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        if (!date.isValid())
+            return WebText::tr("a day is given as YYYY-MM-DD");
+        (day == 0 ? q.filter.since : q.filter.before) = date.addDays(day).toString(Qt::ISODate);
+    }
+    const QString page = valueOf(query, "page");
+    bool ok = true;
+    q.page = page.isEmpty() ? 0 : page.toInt(&ok);
+    if (!ok || q.page < 0 || q.page > 100000)
+        return WebText::tr("the page is a number from 0");
+    return q;
+}
+
+QString input(const char* name, const QString& label, const QUrlQuery& query,
+              const char* type = "text") {
+    return QStringLiteral("<label>%1<input type=\"%2\" name=\"%3\" value=\"%4\"></label>\n")
+        .arg(html(label), QLatin1String(type), QLatin1String(name), html(valueOf(query, name)));
+}
+
+QString choice(const char* name, const QString& label, const QStringList& values,
+               const QUrlQuery& query) {
+    QString out = QStringLiteral("<label>%1<select name=\"%2\"><option value=\"\">%3</option>")
+                      .arg(html(label), QLatin1String(name), html(WebText::tr("any")));
+    for (const QString& v : values)
+        out += QStringLiteral("<option%1>%2</option>")
+                   .arg(valueOf(query, name) == v ? QStringLiteral(" selected") : QString(), v);
+    return out + QStringLiteral("</select></label>\n");
+}
+
+QString filterForm(const QUrlQuery& query) {
+    return QStringLiteral("<form method=\"get\" action=\"/\">\n") +
+           input("unit", WebText::tr("Unit"), query) + input("model", WebText::tr("Model"), query) +
+           input("bench", WebText::tr("Bench"), query) +
+           input("operator", WebText::tr("Operator"), query) +
+           input("name", WebText::tr("Name"), query) +
+           choice("kind", WebText::tr("Kind"), {QStringLiteral("sweep"), QStringLiteral("session")},
+                  query) +
+           choice("verdict", WebText::tr("Verdict"),
+                  {QStringLiteral("pass"), QStringLiteral("fail"), QStringLiteral("none"),
+                   QStringLiteral("incomplete")},
+                  query) +
+           input("from", WebText::tr("From"), query, "date") +
+           input("to", WebText::tr("To"), query, "date") +
+           QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
+               .arg(html(WebText::tr("Show")));
+}
+
+QString verdictCell(const QString& verdict) {
+    if (verdict == QLatin1String("pass") || verdict == QLatin1String("fail"))
+        return QStringLiteral("<span class=\"%1\">%1</span>").arg(verdict);
+    return html(verdict);
+}
+
+// The address of another page of the same list.
+QString pageLink(QUrlQuery query, int page, const QString& text) {
+    query.removeAllQueryItems(QStringLiteral("page"));
+    query.removeAllQueryItems(QStringLiteral("token"));
+    query.addQueryItem(QStringLiteral("page"), QString::number(page));
+    return link(QStringLiteral("/?") + query.toString(QUrl::FullyEncoded), text);
+}
+
+} // namespace
+
+Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
+    const auto read = readQuery(query);
+    if (const auto* refused = std::get_if<QString>(&read))
+        return failure(400, *refused);
+    Query q = std::get<Query>(read);
+    // One more than the page shows, to know whether another follows.
+    q.filter.first = (q.page + 1) * recordsPerPage + 1;
+    const auto listed = results::listRecords(db, version, q.filter);
+    if (const auto* error = std::get_if<QString>(&listed))
+        return failure(500, *error);
+    const results::Listing& listing = std::get<results::Listing>(listed);
+    const std::size_t from = static_cast<std::size_t>(q.page) * recordsPerPage;
+    std::vector<QStringList> rows;
+    for (std::size_t i = from; i < listing.records.size() && i < from + recordsPerPage; ++i) {
+        const results::Listed& r = listing.records[i];
+        rows.push_back({link(QStringLiteral("/record/") + r.id, results::shortId(r.id)),
+                        r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
+                        html(results::shownTime(r.startedAt)),
+                        html(results::shownState(r.endState)), html(r.host),
+                        r.unit.isEmpty()
+                            ? QString()
+                            : link(QStringLiteral("/unit?serial=") + urlPart(r.unit), r.unit),
+                        html(r.name), QString::number(r.count), verdictCell(r.verdict)});
+    }
+    QString body = filterForm(query);
+    for (const QString& refused : listing.refused)
+        body += QStringLiteral("<p class=\"refused\">%1</p>\n").arg(html(refused));
+    body += rows.empty()
+                ? QStringLiteral("<p>%1</p>\n").arg(html(WebText::tr("No records.")))
+                : table({WebText::tr("id"), WebText::tr("kind"), WebText::tr("started"),
+                         WebText::tr("end"), WebText::tr("bench"), WebText::tr("unit"),
+                         WebText::tr("name"), WebText::tr("cells/ticks"), WebText::tr("verdict")},
+                        rows);
+    QStringList pages;
+    if (q.page > 0)
+        pages << pageLink(query, q.page - 1, WebText::tr("newer"));
+    if (listing.records.size() > from + recordsPerPage)
+        pages << pageLink(query, q.page + 1, WebText::tr("older"));
+    if (!pages.isEmpty())
+        body +=
+            QStringLiteral("<p>%1 %2</p>\n")
+                .arg(html(WebText::tr("Page %1.").arg(q.page + 1)), pages.join(QLatin1Char(' ')));
+    return {200, "text/html; charset=utf-8", page(WebText::tr("Test records"), body)};
+}
+
+} // namespace velmor::web

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Reply.h"
+
+#include <QSqlDatabase>
+#include <QUrlQuery>
+
+namespace velmor::web {
+
+// Records listed on one page.
+inline constexpr int recordsPerPage = 50;
+
+// The records, newest first, a page at a time, with the form of their filters: unit, model,
+// bench, operator, saved name, kind, verdict, and the days from and to (UTC, as the store keeps
+// them). A value the filters do not take is refused with 400.
+Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query);
+
+} // namespace velmor::web

@@ -1,0 +1,45 @@
+#include "ReadOnlyStore.h"
+#include "WebText.h"
+
+#include "Sql.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+
+namespace velmor::web {
+
+std::variant<QSqlDatabase, QString> openReadOnly(const results::StoreAddress& address,
+                                                 const QString& connectionName) {
+    using results::StoreAddress;
+    if (address.kind == StoreAddress::Kind::Postgres) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+        db.setHostName(address.host);
+        db.setPort(address.port);
+        db.setUserName(address.user);
+        db.setDatabaseName(address.database);
+        db.setConnectOptions(results::postgresConnectOptions(address));
+        if (!db.open())
+            return QStringLiteral("%1: %2").arg(results::describe(db), db.lastError().text());
+        // JIT off: it compiled the list's query for longer than the query ran.
+        for (const char* statement :
+             {"SET SESSION default_transaction_read_only = on", "SET jit = off"})
+            if (auto error = results::run(db, QString::fromLatin1(statement)))
+                return *error;
+        return db;
+    }
+    const QFileInfo file(address.path);
+    if (file.isSymLink())
+        return WebText::tr("%1: a symbolic link stands in the place of the results database; it "
+                           "is not followed")
+            .arg(address.path);
+    if (!file.isFile())
+        return WebText::tr("%1: no records yet").arg(address.path);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(address.path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        return QStringLiteral("%1: %2").arg(address.path, db.lastError().text());
+    return db;
+}
+
+} // namespace velmor::web

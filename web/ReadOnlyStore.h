@@ -1,0 +1,18 @@
+#pragma once
+
+#include "StoreAddress.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <variant>
+
+namespace velmor::web {
+
+// Opens the store for reading only, on the calling thread: an SQLite file that must exist, opened
+// read-only (nothing created, no journal mode set); a PostgreSQL session whose transactions are
+// read-only (the role should be too: README lists its grants).
+std::variant<QSqlDatabase, QString> openReadOnly(const results::StoreAddress& address,
+                                                 const QString& connectionName);
+
+} // namespace velmor::web

@@ -1,0 +1,215 @@
+#include "RecordPage.h"
+#include "WebText.h"
+
+#include "Access.h"
+#include "Commands.h"
+#include "Html.h"
+#include "MapPicture.h"
+#include "ReportPage.h"
+#include "Sql.h"
+#include "StoreRead.h"
+#include "Table.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace velmor::web {
+
+namespace {
+
+// Whether the id names a sweep (true) or a session (false); nothing when it names neither.
+std::variant<std::optional<bool>, QString> recordKind(QSqlDatabase& db, const QString& id) {
+    for (const bool sweep : {true, false}) {
+        const auto rows = results::selectRows(
+            db,
+            QStringLiteral("SELECT id FROM %1 WHERE id = ?")
+                .arg(sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
+            {id});
+        if (const auto* error = std::get_if<QString>(&rows))
+            return *error;
+        if (!std::get<results::Rows>(rows).rows.empty())
+            return std::optional<bool>(sweep);
+    }
+    return std::optional<bool>();
+}
+
+// The sweep or session the id names, loaded, or the reply that says why not.
+using Loaded = std::variant<results::StoredSweep, results::StoredSession, Reply>;
+Loaded load(QSqlDatabase& db, const QString& id) {
+    if (!isRecordId(id))
+        return failure(404, WebText::tr("\"%1\" is no record id").arg(id));
+    const auto kind = recordKind(db, id);
+    if (const auto* error = std::get_if<QString>(&kind))
+        return failure(500, *error);
+    const std::optional<bool> sweep = std::get<std::optional<bool>>(kind);
+    if (!sweep)
+        return failure(404, WebText::tr("no record %1").arg(id));
+    if (*sweep) {
+        auto loaded = results::loadSweep(db, id);
+        if (const auto* error = std::get_if<QString>(&loaded))
+            return failure(500, *error);
+        return std::get<results::StoredSweep>(std::move(loaded));
+    }
+    auto loaded = results::loadSession(db, id);
+    if (const auto* error = std::get_if<QString>(&loaded))
+        return failure(500, *error);
+    return std::get<results::StoredSession>(std::move(loaded));
+}
+
+QString headerTable(const std::vector<std::pair<QString, QString>>& fields) {
+    QString out = QStringLiteral("<table>\n");
+    for (const auto& [name, value] : fields)
+        out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n").arg(html(name), value);
+    return out + QStringLiteral("</table>\n");
+}
+
+std::vector<std::pair<QString, QString>> common(const QString& id, const QString& started,
+                                                const QString& ended, const QString& state,
+                                                const QString& host, const QString& port,
+                                                const UnitIdentity& unit) {
+    return {{WebText::tr("Id"), html(id)},
+            {WebText::tr("Started"), html(results::shownTime(started))},
+            {WebText::tr("Ended"), html(results::shownTime(ended))},
+            {WebText::tr("End"), html(results::shownState(state))},
+            {WebText::tr("Bench"), html(host)},
+            {WebText::tr("Port"), html(port)},
+            {WebText::tr("Unit"),
+             unit.serial.isEmpty()
+                 ? QStringLiteral("-")
+                 : link(QStringLiteral("/unit?serial=") + urlPart(unit.serial), unit.serial)},
+            {WebText::tr("Model"), html(unit.model.isEmpty() ? QStringLiteral("-") : unit.model)},
+            {WebText::tr("Operator"),
+             html(unit.operatorName.isEmpty() ? QStringLiteral("-") : unit.operatorName)}};
+}
+
+QString fileLinks(const QString& id) {
+    return QStringLiteral("<p>%1 %2</p>\n")
+        .arg(link(QStringLiteral("/record/%1/report.pdf").arg(id), WebText::tr("PDF report")),
+             link(QStringLiteral("/record/%1/export.csv").arg(id), WebText::tr("CSV")));
+}
+
+Reply sweepPage(const results::StoredSweep& sweep) {
+    const results::SweepHeader& h = sweep.header;
+    auto fields = common(h.id, h.startedAt, h.endedAt, h.endState, h.host, h.port, h.unit);
+    fields.push_back({WebText::tr("Saved as"), html(h.savedName)});
+    fields.push_back({WebText::tr("Limits"), QStringLiteral("%1, %2, %3")
+                                                 .arg(h.limits.loadLimit1)
+                                                 .arg(h.limits.loadLimit2)
+                                                 .arg(h.limits.powerLimit)});
+    fields.push_back({WebText::tr("Verdict"), html(results::tallyOf(sweep).verdict)});
+    QString body = QStringLiteral("<div class=\"record\"><div>") + headerTable(fields) +
+                   fileLinks(h.id) + QStringLiteral("</div>\n");
+    if (h.mapWidth > 0 && h.mapHeight > 0)
+        body += QStringLiteral("<img class=\"map\" src=\"/record/%1/map.png\" width=\"%2\" "
+                               "height=\"%3\" alt=\"%4\">\n")
+                    .arg(h.id)
+                    .arg(qRound(h.mapWidth / h.mapRatio))
+                    .arg(qRound(h.mapHeight / h.mapRatio))
+                    .arg(html(WebText::tr("the cross-load map")));
+    body += QStringLiteral("</div>\n") + preformatted(results::sweepText(sweep));
+    return {200, "text/html; charset=utf-8",
+            page(WebText::tr("Sweep %1").arg(results::shortId(h.id)), body)};
+}
+
+Reply sessionPage(const results::StoredSession& s) {
+    QString body =
+        headerTable(common(s.id, s.startedAt, s.endedAt, s.endState, s.host, s.port, s.unit)) +
+        fileLinks(s.id) + preformatted(results::sessionText(s));
+    return {200, "text/html; charset=utf-8",
+            page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
+}
+
+// A file name fit for a header: what is not plain ASCII becomes "_".
+QByteArray headerFileName(const QString& name) {
+    QByteArray out;
+    for (const QChar c : name)
+        out += c.isLetterOrNumber() && c.unicode() < 0x80         ? static_cast<char>(c.unicode())
+               : (c == QLatin1Char('.') || c == QLatin1Char('-')) ? c.toLatin1()
+                                                                  : '_';
+    return out;
+}
+
+// The one file of the suffix among those written into the folder, read; never one outside it.
+Reply sentFile(const std::variant<QStringList, QString>& written, const QTemporaryDir& folder,
+               const QString& suffix, const QByteArray& type) {
+    if (const auto* error = std::get_if<QString>(&written))
+        return failure(500, *error);
+    const QString inside = QFileInfo(folder.path()).canonicalFilePath();
+    for (const QString& path : std::get<QStringList>(written)) {
+        const QFileInfo file(path);
+        if (file.suffix() != suffix)
+            continue;
+        QFile f(path);
+        if (file.isSymLink() || !file.isFile() || file.canonicalPath() != inside ||
+            !f.open(QIODevice::ReadOnly))
+            break;
+        return {200,
+                type,
+                f.readAll(),
+                {{"Content-Disposition",
+                  "attachment; filename=\"" + headerFileName(file.fileName()) + "\""}}};
+    }
+    return failure(500, WebText::tr("the %1 file was not made").arg(suffix));
+}
+
+} // namespace
+
+Reply recordPage(QSqlDatabase& db, const QString& id) {
+    const Loaded loaded = load(db, id);
+    if (const auto* reply = std::get_if<Reply>(&loaded))
+        return *reply;
+    if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
+        return sweepPage(*sweep);
+    return sessionPage(std::get<results::StoredSession>(loaded));
+}
+
+Reply mapPicture(QSqlDatabase& db, const QString& id) {
+    const Loaded loaded = load(db, id);
+    if (const auto* reply = std::get_if<Reply>(&loaded))
+        return *reply;
+    const auto* sweep = std::get_if<results::StoredSweep>(&loaded);
+    if (!sweep)
+        return failure(404, WebText::tr("a session has no map"));
+    const results::SweepHeader& h = sweep->header;
+    if (h.mapWidth <= 0 || h.mapHeight <= 0)
+        return failure(404, WebText::tr("sweep %1 was recorded without its map's size")
+                                .arg(results::shortId(h.id)));
+    QImage map = drawMap(sweep->cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
+    map.setDevicePixelRatio(1);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!map.save(&buffer, "PNG"))
+        return failure(500, WebText::tr("the map could not be encoded"));
+    return {200, "image/png", png};
+}
+
+Reply recordFile(QSqlDatabase& db, const QString& id, const QString& file) {
+    const bool report = file == QLatin1String("report.pdf");
+    if (!report && file != QLatin1String("export.csv"))
+        return failure(404, WebText::tr("no such file of a record"));
+    const Loaded loaded = load(db, id);
+    if (const auto* reply = std::get_if<Reply>(&loaded))
+        return *reply;
+    // Made as velmor-results makes it, in a folder of this answer's own.
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return failure(500, WebText::tr("no temporary folder: %1").arg(folder.errorString()));
+    const QString suffix = report ? QStringLiteral("pdf") : QStringLiteral("csv");
+    const QByteArray type = report ? "application/pdf" : "text/csv; charset=utf-8";
+    if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
+        return sentFile(report ? results::reportSweep(*sweep, folder.path())
+                               : results::exportSweep(*sweep, folder.path()),
+                        folder, suffix, type);
+    const auto& session = std::get<results::StoredSession>(loaded);
+    return sentFile(report ? results::reportSession(session, folder.path())
+                           : results::exportSession(session, folder.path()),
+                    folder, suffix, type);
+}
+
+} // namespace velmor::web
