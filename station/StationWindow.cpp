@@ -141,8 +141,10 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     QFont noteFont = note_->font();
     noteFont.setPointSizeF(noteFont.pointSizeF() * 1.4);
     note_->setFont(noteFont);
-    layout->addWidget(outcome_, 1);
+    layout->addStretch(1);
+    layout->addWidget(outcome_);
     layout->addWidget(note_);
+    layout->addStretch(1);
     layout->addWidget(new QLabel(tr("Последние проверки:")));
     history_ = new QListWidget;
     history_->setFocusPolicy(Qt::NoFocus);

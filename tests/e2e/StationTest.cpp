@@ -149,6 +149,7 @@ TEST_F(StationRunTest, screenshots) {
     run(3000);
     station.grab().save(folder + "/station-running.png");
     ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
+    run(300); // the window laid out again for the outcome
     station.grab().save(folder + "/station-pass.png");
 
     StationWindow failing(program->makePort(), writePlan(dir, "tight", tight), mapsFolder);
@@ -158,6 +159,7 @@ TEST_F(StationRunTest, screenshots) {
     QTest::keyClicks(serial, QStringLiteral("SN-0043"));
     QTest::keyClick(serial, Qt::Key_Return);
     ASSERT_TRUE(eventually([&] { return !failed.isEmpty(); }, programPatienceMs));
+    run(300);
     failing.grab().save(folder + "/station-fail.png");
 }
 
