@@ -1,13 +1,19 @@
 // velmor-bench-store: fills a store with test records as the bench writes them (sweeps of every
 // end state, sessions with readings) and times `velmor-results list` over it, the whole program
 // from start to exit, as the operator waits for it; then the web view over it (`velmor-results
-// serve`), timed by a plain HTTP client: the list's first page, and a record page with its map.
+// serve`), timed by a plain HTTP client: the list's first page, and a record page with its map;
+// then adds plan runs of one unit and times `velmor-results history` of that unit.
 //
 //   velmor-bench-store --results URL --program PATH/velmor-results [--records N] [--runs N]
-//                      [--prefix KEY]
-// Prints "RESULT <prefix>.list_ms <median>" and "RESULT <prefix>.list_max_ms <slowest>", and the
-// web pages' median and p99 as <prefix>.web_list_ms, .web_list_p99_ms, .web_record_ms and
-// .web_record_p99_ms.
+//                      [--plan-runs N] [--prefix KEY]
+//                      [--hold-readings N]
+// Prints "RESULT <prefix>.list_ms <median>", "RESULT <prefix>.list_max_ms <slowest>", the web
+// pages' median and p99 as <prefix>.web_list_ms, .web_list_p99_ms, .web_record_ms and
+// .web_record_p99_ms, and the same as list for history_ms. Then an eight-hour hold's readings
+// (288,000 at 10 a second) are posted at once through the writer, as the bench would over eight
+// hours: hold_store_s is how long the journal and the delivery take to store them, hold_show_ms
+// how long `show` takes over that run.
+#include "RecordWriter.h"
 #include "Recorder.h"
 #include "Schema.h"
 #include "StoreAddress.h"
@@ -16,12 +22,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 #include <arpa/inet.h>
@@ -118,6 +127,99 @@ std::optional<Spread> timeGets(quint16 port, const QList<QByteArray>& paths, int
     return Spread{ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
 }
 
+// Plan runs of one unit as the Recorder writes them: two steps with two measurements each, ten
+// readings; one in ten failing in its second step, one in fifty aborted.
+std::vector<Record> planRuns(int first, int count, const QDateTime& base) {
+    std::vector<Record> records;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    for (int i = first; i < first + count; ++i) {
+        const QString id = newRecordId();
+        const auto at = [&](int ms) {
+            return base.addMSecs(qint64(i) * 1000 + ms).toString(Qt::ISODateWithMs);
+        };
+        records.push_back(RunBegan{id,
+                                   at(0),
+                                   "bench-1",
+                                   "/dev/ttyUSB0",
+                                   "quick",
+                                   "plans/quick.toml",
+                                   "[plan]\nname = \"quick\"\n",
+                                   "atx",
+                                   {"PSU-BENCH", "ATX-650", "I. Ivanova"}});
+        for (int seq = 0; seq < 10; ++seq)
+            records.push_back(RunReadingTaken{id, seq, at(10 + seq), seq / 5, true, 20, 20, 10, 65,
+                                              128, 128, 128,
+                                              seq % 5 == 0 ? "powering-up" : "judged"});
+        const bool aborted = i % 50 == 0;
+        const QString second = aborted ? "aborted" : i % 10 == 0 ? "fail" : "pass";
+        for (int step = 0; step < 2; ++step) {
+            const QString outcome = step == 0 ? QStringLiteral("pass") : second;
+            records.push_back(RunStepEnded{
+                id, step, at(15 + step * 5), at(10 + step * 5), step == 0 ? "points" : "trip",
+                step == 0 ? "corners" : "over-power", outcome, "trip at 412 W", 4, 1});
+            for (int m = 0; m < 2; ++m)
+                records.push_back(RunMeasurement{id, step, m, "+12 V at P" + QString::number(m),
+                                                 12.05, "V", 11.4, 12.6, 11.52, 12.48, none,
+                                                 outcome});
+        }
+        records.push_back(RunEnded{id, at(30), aborted ? "aborted" : "completed",
+                                   aborted ? "aborted" : second,
+                                   second == "pass" ? QString() : "over-power", "trip at 412 W"});
+    }
+    return records;
+}
+
+// The median and the slowest of runs of the program, start to exit, in ms; nothing when it
+// failed.
+std::optional<std::pair<double, double>> timed(const QString& program, const QStringList& arguments,
+                                               int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        QElapsedTimer timer;
+        timer.start();
+        process.start(program, arguments);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            std::fprintf(stderr, "velmor-results %s failed: %s\n", qPrintable(arguments.last()),
+                         process.readAllStandardError().constData());
+            return std::nullopt;
+        }
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return std::pair{times[times.size() / 2], times.back()};
+}
+
+// Stores the records in batches of 500 records' worth; false when the store refused.
+template <typename Make>
+bool fill(const QString& url, const char* what, int total, const QDateTime& base, Make make) {
+    bool stored = true;
+    {
+        auto opened = openStore(std::get<StoreAddress>(parseResultsUrl(url)), "fill");
+        auto* db = std::get_if<QSqlDatabase>(&opened);
+        if (!db) {
+            std::fprintf(stderr, "%s\n", qPrintable(std::get<QString>(opened)));
+            return false;
+        }
+        if (auto error = prepareSchema(*db)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*error));
+            return false;
+        }
+        QElapsedTimer filling;
+        filling.start();
+        for (int first = 0; first < total && stored; first += 500)
+            if (auto failed = storeRecords(*db, make(first, std::min(500, total - first), base))) {
+                std::fprintf(stderr, "%s\n", qPrintable(failed->reason));
+                stored = false;
+            }
+        std::fprintf(stderr, "%d %s stored in %lld ms\n", total, what, filling.elapsed());
+        db->close();
+    }
+    QSqlDatabase::removeDatabase("fill");
+    return stored;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -127,69 +229,46 @@ int main(int argc, char** argv) {
     const QCommandLineOption program("program", {}, "PATH");
     const QCommandLineOption recordCount("records", {}, "N", "10000");
     const QCommandLineOption runs("runs", {}, "N", "7");
+    const QCommandLineOption planRunCount("plan-runs", {}, "N", "10000");
+    const QCommandLineOption holdCount("hold-readings", {}, "N", "288000");
     const QCommandLineOption prefix("prefix", {}, "KEY", "store");
-    parser.addOptions({results, program, recordCount, runs, prefix});
+    parser.addOptions({results, program, recordCount, runs, planRunCount, holdCount, prefix});
     parser.process(app);
 
-    const auto address = parseResultsUrl(parser.value(results));
-    if (const auto* error = std::get_if<QString>(&address)) {
-        std::fprintf(stderr, "%s\n", qPrintable(*error));
+    const QString url = parser.value(results);
+    if (const auto address = parseResultsUrl(url); std::holds_alternative<QString>(address)) {
+        std::fprintf(stderr, "%s\n", qPrintable(std::get<QString>(address)));
         return 2;
     }
+    const int total = parser.value(recordCount).toInt();
+    const int runTotal = parser.value(planRunCount).toInt();
+    const int repeats = parser.value(runs).toInt();
+    const QString key = parser.value(prefix);
+    const QDateTime base = QDateTime::currentDateTimeUtc().addSecs(-total - runTotal - 60);
+    if (!fill(url, "records", total, base, batch))
+        return 1;
+    const auto list = timed(parser.value(program), {"--results", url, "list"}, repeats);
+    if (!list)
+        return 1;
+    std::printf("RESULT %s.list_ms %.1f\n", qPrintable(key), list->first);
+    std::printf("RESULT %s.list_max_ms %.1f\n", qPrintable(key), list->second);
+
     QString sweepId; // one completed sweep, for its page
     {
-        auto opened = openStore(std::get<StoreAddress>(address), "fill");
-        auto* db = std::get_if<QSqlDatabase>(&opened);
-        if (!db) {
-            std::fprintf(stderr, "%s\n", qPrintable(std::get<QString>(opened)));
-            return 1;
+        auto opened = openStore(std::get<StoreAddress>(parseResultsUrl(url)), "pick");
+        if (auto* db = std::get_if<QSqlDatabase>(&opened)) {
+            QSqlQuery completed(*db);
+            if (completed.exec(
+                    "SELECT id FROM sweeps WHERE end_state = 'completed' ORDER BY id LIMIT 1") &&
+                completed.next())
+                sweepId = completed.value(0).toString();
+            completed.finish();
+            db->close();
         }
-        if (auto error = prepareSchema(*db)) {
-            std::fprintf(stderr, "%s\n", qPrintable(*error));
-            return 1;
-        }
-        const int total = parser.value(recordCount).toInt();
-        const QDateTime base = QDateTime::currentDateTimeUtc().addSecs(-total - 60);
-        QElapsedTimer filling;
-        filling.start();
-        for (int first = 0; first < total; first += 500)
-            if (auto failed = storeRecords(*db, batch(first, std::min(500, total - first), base))) {
-                std::fprintf(stderr, "%s\n", qPrintable(failed->reason));
-                return 1;
-            }
-        std::fprintf(stderr, "%d records stored in %lld ms\n", total, filling.elapsed());
-        QSqlQuery completed(*db);
-        if (completed.exec(
-                "SELECT id FROM sweeps WHERE end_state = 'completed' ORDER BY id LIMIT 1") &&
-            completed.next())
-            sweepId = completed.value(0).toString();
-        completed.finish();
-        db->close();
     }
-    QSqlDatabase::removeDatabase("fill");
-
-    std::vector<double> times;
-    for (int run = 0; run < parser.value(runs).toInt(); ++run) {
-        QProcess list;
-        list.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        list.start(parser.value(program), {"--results", parser.value(results), "list"});
-        if (!list.waitForFinished(60000) || list.exitCode() != 0) {
-            std::fprintf(stderr, "velmor-results list failed: %s\n",
-                         list.readAllStandardError().constData());
-            return 1;
-        }
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    const QString key = parser.value(prefix);
-    std::printf("RESULT %s.list_ms %.1f\n", qPrintable(key), times[times.size() / 2]);
-    std::printf("RESULT %s.list_max_ms %.1f\n", qPrintable(key), times.back());
-
+    QSqlDatabase::removeDatabase("pick");
     QProcess serve;
-    serve.start(parser.value(program),
-                {"--results", parser.value(results), "serve", "--listen", "127.0.0.1:0"});
+    serve.start(parser.value(program), {"--results", url, "serve", "--listen", "127.0.0.1:0"});
     if (!serve.waitForReadyRead(20000)) {
         std::fprintf(stderr, "velmor-results serve did not start: %s\n",
                      serve.readAllStandardError().constData());
@@ -199,15 +278,64 @@ int main(int argc, char** argv) {
     line.chop(1);
     const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toUInt());
     const QByteArray record = "/record/" + sweepId.toLatin1();
-    const auto list = timeGets(port, {"/"}, 200);
+    const auto listPage = timeGets(port, {"/"}, 200);
     const auto page = timeGets(port, {record, record + "/map.png"}, 100);
     serve.terminate();
     serve.waitForFinished(10000);
-    if (!list || !page)
+    if (!listPage || !page)
         return 1;
-    std::printf("RESULT %s.web_list_ms %.1f\n", qPrintable(key), list->median);
-    std::printf("RESULT %s.web_list_p99_ms %.1f\n", qPrintable(key), list->p99);
+    std::printf("RESULT %s.web_list_ms %.1f\n", qPrintable(key), listPage->median);
+    std::printf("RESULT %s.web_list_p99_ms %.1f\n", qPrintable(key), listPage->p99);
     std::printf("RESULT %s.web_record_ms %.1f\n", qPrintable(key), page->median);
     std::printf("RESULT %s.web_record_p99_ms %.1f\n", qPrintable(key), page->p99);
+    // After the list, which they would lengthen.
+    if (!fill(url, "plan runs", runTotal, base.addSecs(total), planRuns))
+        return 1;
+    const auto history =
+        timed(parser.value(program), {"--results", url, "history", "PSU-BENCH"}, repeats);
+    if (!history)
+        return 1;
+    std::printf("RESULT %s.history_ms %.1f\n", qPrintable(key), history->first);
+    std::printf("RESULT %s.history_max_ms %.1f\n", qPrintable(key), history->second);
+
+    const int holdReadings = parser.value(holdCount).toInt();
+    const QString hold = newRecordId();
+    {
+        const QString journal = QDir::temp().filePath("velmor-bench-journal-" + hold + ".sqlite");
+        RecordWriter writer(std::get<StoreAddress>(parseResultsUrl(url)), journal);
+        QElapsedTimer storing;
+        storing.start();
+        const QDateTime began = QDateTime::currentDateTimeUtc().addSecs(-holdReadings / 10 - 60);
+        const auto at = [&](qint64 ms) { return began.addMSecs(ms).toString(Qt::ISODateWithMs); };
+        writer.post(RunBegan{hold,
+                             at(0),
+                             "bench-1",
+                             "/dev/ttyUSB0",
+                             "burn-in",
+                             "plans/burn.toml",
+                             "[plan]\n",
+                             "atx",
+                             {"PSU-HOLD", "ATX-650", "I. Ivanova"}});
+        for (int seq = 0; seq < holdReadings; ++seq)
+            writer.post(RunReadingTaken{hold, seq, at(100 + seq * qint64(100)), 0, true, 128, 128,
+                                        64, 65, 128, 127, 129,
+                                        seq < 20 ? "powering-up" : "judged"});
+        const QString end = at(200 + holdReadings * qint64(100));
+        writer.post(RunStepEnded{hold, 0, end, at(0), "hold", "burn-in", "pass", "8 h at 50 %",
+                                 std::max(0, holdReadings - 20), std::min(20, holdReadings)});
+        writer.post(RunEnded{hold, end, "completed", "pass", {}, "8 h at 50 %"});
+        if (!writer.drain(600000)) {
+            std::fprintf(stderr, "the hold's readings were not stored within 10 minutes\n");
+            return 1;
+        }
+        std::printf("RESULT %s.hold_store_s %.1f\n", qPrintable(key),
+                    static_cast<double>(storing.elapsed()) / 1000);
+        writer.finish();
+        QFile::remove(journal);
+    }
+    const auto show = timed(parser.value(program), {"--results", url, "show", hold}, 3);
+    if (!show)
+        return 1;
+    std::printf("RESULT %s.hold_show_ms %.1f\n", qPrintable(key), show->first);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Plan.h"
+#include "RunRecorder.h"
 #include "UnitIdentity.h"
 
 namespace velmor {
@@ -17,8 +18,13 @@ public:
     // is no reading.
     virtual void readingTaken(int stepIndex, const StepReading& reading, Settling settling) = 0;
     virtual void stepEnded(int index, const StepResult& result) = 0;
-    // After the all-off frame; outcome is the run's (Aborted, Error, or the worst of its steps).
-    virtual void runEnded(Outcome outcome) = 0;
+    // After the all-off frame; outcome is the run's (Aborted, Error, or the worst of its steps),
+    // how the engine's run ended (a lost link is an Error of its own).
+    virtual void runEnded(Outcome outcome, RunEnd how) = 0;
 };
+
+// The run's end state as its record keeps it: a run with a verdict "completed"; one without
+// "link-lost" or "aborted" (stopped, or it could not go on).
+QString runEndState(Outcome outcome, RunEnd how);
 
 } // namespace velmor

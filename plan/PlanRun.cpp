@@ -147,7 +147,15 @@ void PlanRun::runEnded(RunEnd end) {
     }
     outcome_ = planOutcome(end, results_);
     if (recorder_)
-        recorder_->runEnded(*outcome_);
+        recorder_->runEnded(*outcome_, end);
+}
+
+QString runEndState(Outcome outcome, RunEnd how) {
+    if (how == RunEnd::LinkLost)
+        return QStringLiteral("link-lost");
+    if (outcome == Outcome::Error || outcome == Outcome::Aborted)
+        return QStringLiteral("aborted");
+    return QStringLiteral("completed");
 }
 
 } // namespace velmor

@@ -55,9 +55,10 @@ void RunReportCollector::stepEnded(int index, const StepResult& result) {
     s->unsettled = result.unsettled;
 }
 
-void RunReportCollector::runEnded(Outcome outcome) {
+void RunReportCollector::runEnded(Outcome outcome, RunEnd how) {
     run_.endedAt = QDateTime::currentDateTimeUtc();
     run_.outcome = outcome;
+    run_.endState = runEndState(outcome, how);
 }
 
 } // namespace velmor

@@ -15,7 +15,7 @@ public:
     void stepStarted(int index, const StepSpec& step) override;
     void readingTaken(int stepIndex, const StepReading& reading, Settling settling) override;
     void stepEnded(int index, const StepResult& result) override;
-    void runEnded(Outcome outcome) override;
+    void runEnded(Outcome outcome, RunEnd how) override;
 
     const RunReportInput& input() const { return run_; }
     RunReportInput& input() { return run_; }

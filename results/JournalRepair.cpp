@@ -137,7 +137,8 @@ std::variant<Salvage, QString> salvageJournal(const QString& damagedPath, QSqlDa
         QSqlQuery query(db);
         if (query.exec(QStringLiteral("SELECT id, sweep, last_at FROM open_records")))
             while (query.next())
-                open.push_back({query.value(0).toString(), query.value(1).toBool(),
+                open.push_back({query.value(0).toString(),
+                                static_cast<OpenKind>(query.value(1).toInt()),
                                 query.value(2).toString()});
     }
     // Not one transaction: should this be cut short, the damaged journal is still kept.
@@ -145,7 +146,7 @@ std::variant<Salvage, QString> salvageJournal(const QString& damagedPath, QSqlDa
         if (auto error = run(journal,
                              QStringLiteral("INSERT OR IGNORE INTO open_records VALUES "
                                             "(?, ?, ?)"),
-                             {r.id, r.sweep ? 1 : 0, r.lastAt}))
+                             {r.id, static_cast<int>(r.kind), r.lastAt}))
             return *error;
     // Spooled again as they were spooled first, so the open records follow them; an entry that
     // cannot be read is set aside with its reason when it comes to be delivered.

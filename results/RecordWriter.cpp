@@ -163,8 +163,7 @@ private:
                 return *error;
             std::vector<Record> endings;
             for (const OpenRecord& r : std::get<std::vector<OpenRecord>>(open))
-                endings.push_back(
-                    RecordEnded{r.id, r.sweep, r.lastAt, QStringLiteral("abandoned")});
+                endings.push_back(abandoned(r));
             if (auto error = spoolRecords(*spool_.get(), endings))
                 return error;
             crashChecked_ = true;

@@ -4,6 +4,9 @@
 #include <QSysInfo>
 #include <QUuid>
 
+#include <algorithm>
+#include <limits>
+
 namespace velmor::results {
 
 namespace {
@@ -32,6 +35,20 @@ QString sessionEndState(SessionEnd end) {
         break;
     }
     return QStringLiteral("exit");
+}
+
+QString settlingName(Settling settling) {
+    switch (settling) {
+    case Settling::Judged:
+        return QStringLiteral("judged");
+    case Settling::SupplyOff:
+        return QStringLiteral("supply-off");
+    case Settling::PoweringUp:
+        return QStringLiteral("powering-up");
+    case Settling::LoadJump:
+        break;
+    }
+    return QStringLiteral("load-jump");
 }
 
 } // namespace
@@ -105,6 +122,91 @@ void Recorder::sessionEnded(SessionEnd how) {
         return;
     post_(RecordEnded{session_, false, recordTime(), sessionEndState(how)});
     session_.clear();
+}
+
+void Recorder::runStarted(const Plan& plan, const UnitIdentity& unit) {
+    run_ = newRecordId();
+    readingSeq_ = 0;
+    step_ = {};
+    stepsEnded_.clear();
+    post_(RunBegan{run_, recordTime(), host_, port_, plan.name, plan.file,
+                   QString::fromUtf8(plan.text), plan.context.profile.name, unit});
+}
+
+void Recorder::stepStarted(int index, const StepSpec& step) {
+    if (!run_.isEmpty())
+        step_ = {index, step.kind(), step.name, recordTime()};
+}
+
+void Recorder::readingTaken(int stepIndex, const StepReading& reading, Settling settling) {
+    // A tick without a reply is no reading: the link's loss shows in the run's end.
+    if (run_.isEmpty() || !reading.reply)
+        return;
+    const ReplyFrame& r = *reading.reply;
+    const LoadSettings loads = loadSettings(reading.answers);
+    post_(RunReadingTaken{run_, readingSeq_++, recordTime(), stepIndex,
+                          reading.answers.supplySwitch != 0, loads.load5, loads.load12,
+                          loads.load33, r.b1, r.b2, r.b3, r.b4, settlingName(settling)});
+    if (stepIndex == step_.index)
+        ++(settling == Settling::Judged ? step_.judged : step_.unsettled);
+}
+
+void Recorder::stepEnded(int index, const StepResult& result) {
+    if (run_.isEmpty())
+        return;
+    const QString at = recordTime();
+    const bool known = index == step_.index;
+    post_(RunStepEnded{run_, index, at, known ? step_.startedAt : at,
+                       known ? step_.kind : QString(), known ? step_.name : QString(),
+                       outcomeName(result.outcome), result.keyFigure, result.judged,
+                       result.unsettled});
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    int seq = 0;
+    for (const Measurement& m : result.measurements) {
+        const Limits& l = m.limits;
+        post_(RunMeasurement{run_, index, seq++, m.name, m.value, m.unit, l.low.value_or(none),
+                             l.high.value_or(none), l.guardLow.value_or(none),
+                             l.guardHigh.value_or(none), m.asked.value_or(none),
+                             outcomeName(m.outcome)});
+    }
+    stepsEnded_.push_back({known ? step_.name : QString(), result.outcome, result.keyFigure});
+    step_ = {};
+}
+
+void Recorder::runEnded(Outcome outcome, RunEnd how) {
+    if (run_.isEmpty())
+        return;
+    const QString at = recordTime();
+    // The step the run stopped in ends with the run, with what it judged so far.
+    std::optional<StepOutcome> stoppedIn;
+    if (step_.index >= 0) {
+        post_(RunStepEnded{run_, step_.index, at, step_.startedAt, step_.kind, step_.name,
+                           outcomeName(outcome), QString(), step_.judged, step_.unsettled});
+        stoppedIn = StepOutcome{step_.name, outcome, QString()};
+    }
+    // The first step that failed, else the one the run stopped in; its figure, else every
+    // step's.
+    const auto failing = std::find_if(stepsEnded_.begin(), stepsEnded_.end(), [](const auto& s) {
+        return static_cast<int>(s.outcome) >= static_cast<int>(Outcome::Fail);
+    });
+    QString failingStep;
+    QString keyFigure;
+    if (failing != stepsEnded_.end()) {
+        failingStep = failing->name;
+        keyFigure = failing->keyFigure;
+    } else if (stoppedIn && outcome != Outcome::Pass) {
+        failingStep = stoppedIn->name;
+    } else {
+        QStringList figures;
+        for (const StepOutcome& s : stepsEnded_)
+            if (!s.keyFigure.isEmpty())
+                figures << s.keyFigure;
+        keyFigure = figures.join(QStringLiteral("; "));
+    }
+    post_(RunEnded{run_, at, runEndState(outcome, how), outcomeName(outcome), failingStep,
+                   keyFigure});
+    run_.clear();
+    step_ = {};
 }
 
 void Recorder::event(const QString& at, const QString& kind, const QString& detail) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlanRecorder.h"
 #include "Records.h"
 #include "SessionRecorder.h"
 #include "SweepRecorder.h"
@@ -8,9 +9,10 @@
 
 namespace velmor::results {
 
-// What the windows record through: turns each happening into a record with its id, sequence
-// number and time, and hands it to the writer. Runs on the windows' thread and never waits.
-class Recorder final : public SweepRecorder, public SessionRecorder {
+// What the windows and plan runs record through: turns each happening into a record with its id,
+// sequence number and time, and hands it to the writer. Runs on the caller's thread and never
+// waits.
+class Recorder final : public SweepRecorder, public SessionRecorder, public PlanRecorder {
 public:
     // Records go to post, usually RecordWriter::post. The bench is named by the machine's host
     // name; port is the unit's device.
@@ -30,6 +32,12 @@ public:
     void linkChanged(const std::optional<QString>& lostReason) override;
     void sessionEnded(SessionEnd how) override;
 
+    void runStarted(const Plan& plan, const UnitIdentity& unit) override;
+    void stepStarted(int index, const StepSpec& step) override;
+    void readingTaken(int stepIndex, const StepReading& reading, Settling settling) override;
+    void stepEnded(int index, const StepResult& result) override;
+    void runEnded(Outcome outcome, RunEnd how) override;
+
 private:
     void event(const QString& at, const QString& kind, const QString& detail = {});
 
@@ -43,6 +51,25 @@ private:
     QString session_; // the open session
     int tickSeq_ = 0;
     int eventSeq_ = 0;
+
+    // The open run, its step under way and the steps ended.
+    struct RunStepSoFar {
+        int index = -1;
+        QString kind;
+        QString name;
+        QString startedAt;
+        int judged = 0;
+        int unsettled = 0;
+    };
+    struct StepOutcome {
+        QString name;
+        Outcome outcome;
+        QString keyFigure;
+    };
+    QString run_;
+    int readingSeq_ = 0;
+    RunStepSoFar step_;
+    std::vector<StepOutcome> stepsEnded_;
 };
 
 // Now, as the records write times.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 #include <tuple>
 
@@ -67,6 +68,45 @@ Columns<5> columns(const SessionEvent&) {
 auto fields(RecordEnded& r) {
     return std::tie(r.id, r.sweep, r.at, r.state);
 }
+auto fields(RunBegan& r) {
+    return std::tie(r.id, r.at, r.host, r.port, r.planName, r.planFile, r.planText, r.profile,
+                    r.unit.serial, r.unit.model, r.unit.operatorName);
+}
+Columns<11> columns(const RunBegan&) {
+    return {"runs",
+            {"id", "started_at", "host", "port", "plan_name", "plan_file", "plan_text", "profile",
+             "unit_serial", "unit_model", "operator"}};
+}
+auto fields(RunReadingTaken& r) {
+    return std::tie(r.runId, r.seq, r.at, r.stepSeq, r.supplyOn, r.load5, r.load12, r.load33, r.b1,
+                    r.b2, r.b3, r.b4, r.settling);
+}
+Columns<13> columns(const RunReadingTaken&) {
+    return {"run_readings",
+            {"run_id", "seq", "at", "step_seq", "supply_on", "load5", "load12", "load33", "b1",
+             "b2", "b3", "b4", "settling"}};
+}
+auto fields(RunStepEnded& r) {
+    return std::tie(r.runId, r.seq, r.at, r.startedAt, r.kind, r.name, r.outcome, r.keyFigure,
+                    r.judged, r.unsettled);
+}
+Columns<10> columns(const RunStepEnded&) {
+    return {"run_steps",
+            {"run_id", "seq", "ended_at", "started_at", "kind", "name", "outcome", "key_figure",
+             "judged", "unsettled"}};
+}
+auto fields(RunMeasurement& r) {
+    return std::tie(r.runId, r.stepSeq, r.seq, r.name, r.value, r.unit, r.low, r.high, r.guardLow,
+                    r.guardHigh, r.asked, r.outcome);
+}
+Columns<12> columns(const RunMeasurement&) {
+    return {"run_measurements",
+            {"run_id", "step_seq", "seq", "name", "value", "unit", "low", "high", "guard_low",
+             "guard_high", "asked", "outcome"}};
+}
+auto fields(RunEnded& r) {
+    return std::tie(r.id, r.at, r.state, r.outcome, r.failingStep, r.keyFigure);
+}
 
 // A field as the store keeps it: a flag as 0 or 1, the unit's fields NULL where not given.
 QVariant storedValue(bool flag, const char*) {
@@ -78,6 +118,10 @@ QVariant storedValue(const QString& text, const char* column) {
                                     std::string_view(column)) != std::end(nullWhenEmpty))
         return QVariant(QMetaType::fromType<QString>());
     return text;
+}
+// A limit or asked value that is not there (NaN) as NULL.
+QVariant storedValue(double value, const char*) {
+    return std::isnan(value) ? QVariant(QMetaType::fromType<double>()) : QVariant(value);
 }
 template <typename Value> QVariant storedValue(const Value& value, const char*) {
     return QVariant::fromValue(value);
@@ -104,6 +148,10 @@ constexpr std::size_t requiredFields(const SessionEvent&) {
 }
 constexpr std::size_t requiredFields(const RecordEnded&) {
     return 4;
+}
+// A run's records are read whole: each has had all its fields from the start.
+template <typename Value> constexpr std::size_t requiredFields(const Value& value) {
+    return std::tuple_size_v<decltype(fields(const_cast<Value&>(value)))>;
 }
 
 // A journal entry is
@@ -230,6 +278,8 @@ QString recordId(const Record& record) {
                 return r.sweepId;
             else if constexpr (std::is_same_v<T, TickRead> || std::is_same_v<T, SessionEvent>)
                 return r.sessionId;
+            else if constexpr (requires { r.runId; })
+                return r.runId;
             else
                 return r.id;
         },

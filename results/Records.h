@@ -95,8 +95,79 @@ struct RecordEnded {
     QString state;
 };
 
-using Record = std::variant<SweepBegan, CellPainted, SweepSaved, SessionBegan, TickRead,
-                            SessionEvent, RecordEnded>;
+// A plan run: its beginning with the plan as it was read, each reading with the frame it answers
+// and what the settled rule made of it, each step's end with its measurements, and its end.
+struct RunBegan {
+    QString id;
+    QString at;
+    QString host;
+    QString port;
+    QString planName;
+    QString planFile;
+    QString planText;
+    QString profile;
+    UnitIdentity unit{};
+};
+
+struct RunReadingTaken {
+    QString runId;
+    int seq = 0;
+    QString at;
+    int stepSeq = 0;
+    bool supplyOn = false; // the frame it answers, its load settings 0..255
+    int load5 = 0;
+    int load12 = 0;
+    int load33 = 0;
+    int b1 = 0;
+    int b2 = 0;
+    int b3 = 0;
+    int b4 = 0;
+    QString settling; // "judged", "supply-off", "powering-up", "load-jump"
+};
+
+struct RunStepEnded {
+    QString runId;
+    int seq = 0;
+    QString at; // its end
+    QString startedAt;
+    QString kind;
+    QString name;
+    QString outcome;
+    QString keyFigure;
+    int judged = 0;
+    int unsettled = 0;
+};
+
+// A limit or an asked value that is not there is NaN here and NULL in the store.
+struct RunMeasurement {
+    QString runId;
+    int stepSeq = 0;
+    int seq = 0;
+    QString name;
+    double value = 0;
+    QString unit;
+    double low = 0;
+    double high = 0;
+    double guardLow = 0;
+    double guardHigh = 0;
+    double asked = 0;
+    QString outcome;
+};
+
+// The run's end: "completed", "aborted", "link-lost", "abandoned"; the failing step's name, or
+// empty.
+struct RunEnded {
+    QString id;
+    QString at;
+    QString state;
+    QString outcome;
+    QString failingStep;
+    QString keyFigure;
+};
+
+using Record =
+    std::variant<SweepBegan, CellPainted, SweepSaved, SessionBegan, TickRead, SessionEvent,
+                 RecordEnded, RunBegan, RunReadingTaken, RunStepEnded, RunMeasurement, RunEnded>;
 
 // A record as a journal entry (its layout is in Records.cpp), and back; why not, when the bytes
 // are not one this program can read. Entries of earlier programs are read too.
@@ -113,7 +184,7 @@ struct StoreRow {
 };
 std::optional<StoreRow> storeRow(const Record& record);
 
-// The sweep or session a record belongs to.
+// The sweep, session or run a record belongs to.
 QString recordId(const Record& record);
 
 } // namespace velmor::results

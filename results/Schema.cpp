@@ -67,6 +67,38 @@ const std::array<QStringList, schemaVersion> migrations{{
         QStringLiteral("ALTER TABLE sessions ADD COLUMN tick_count INTEGER"),
         QStringLiteral("CREATE INDEX sweeps_verdict ON sweeps (verdict, started_at)"),
     },
+    {
+        // Plan runs: the plan as it was read, each step's end with its measurements, and every
+        // reading with the frame it answers and whether it was judged.
+        QStringLiteral("CREATE TABLE runs (id TEXT PRIMARY KEY, started_at TEXT NOT NULL, "
+                       "ended_at TEXT, end_state TEXT, host TEXT NOT NULL, port TEXT NOT NULL, "
+                       "unit_serial TEXT, unit_model TEXT, operator TEXT, "
+                       "plan_name TEXT NOT NULL, plan_file TEXT NOT NULL, "
+                       "plan_text TEXT NOT NULL, profile TEXT NOT NULL, outcome TEXT, "
+                       "failing_step TEXT, key_figure TEXT)"),
+        QStringLiteral("CREATE INDEX runs_started ON runs (started_at)"),
+        QStringLiteral("CREATE INDEX runs_unit ON runs (unit_serial)"),
+        QStringLiteral("CREATE INDEX runs_outcome ON runs (outcome)"),
+        QStringLiteral("CREATE TABLE run_steps (run_id TEXT NOT NULL REFERENCES runs(id), "
+                       "seq INTEGER NOT NULL, kind TEXT NOT NULL, name TEXT NOT NULL, "
+                       "started_at TEXT NOT NULL, ended_at TEXT NOT NULL, "
+                       "outcome TEXT NOT NULL, key_figure TEXT NOT NULL, "
+                       "judged INTEGER NOT NULL, unsettled INTEGER NOT NULL, "
+                       "PRIMARY KEY (run_id, seq))"),
+        QStringLiteral("CREATE TABLE run_measurements (run_id TEXT NOT NULL REFERENCES runs(id), "
+                       "step_seq INTEGER NOT NULL, seq INTEGER NOT NULL, name TEXT NOT NULL, "
+                       "value DOUBLE PRECISION NOT NULL, unit TEXT NOT NULL, "
+                       "low DOUBLE PRECISION, high DOUBLE PRECISION, "
+                       "guard_low DOUBLE PRECISION, guard_high DOUBLE PRECISION, "
+                       "asked DOUBLE PRECISION, outcome TEXT NOT NULL, "
+                       "PRIMARY KEY (run_id, step_seq, seq))"),
+        QStringLiteral("CREATE TABLE run_readings (run_id TEXT NOT NULL REFERENCES runs(id), "
+                       "seq INTEGER NOT NULL, step_seq INTEGER NOT NULL, at TEXT NOT NULL, "
+                       "supply_on INTEGER NOT NULL, load5 INTEGER NOT NULL, "
+                       "load12 INTEGER NOT NULL, load33 INTEGER NOT NULL, b1 INTEGER NOT NULL, "
+                       "b2 INTEGER NOT NULL, b3 INTEGER NOT NULL, b4 INTEGER NOT NULL, "
+                       "settling TEXT NOT NULL, PRIMARY KEY (run_id, seq))"),
+    },
 }};
 
 } // namespace

@@ -94,7 +94,10 @@ std::optional<QString> spoolRecords(QSqlDatabase& spool, const std::vector<Recor
             error = run(opened, {id, 1, r->at});
         else if (const auto* s = std::get_if<SessionBegan>(&record))
             error = run(opened, {id, 0, s->at});
-        else if (std::holds_alternative<RecordEnded>(record))
+        else if (const auto* b = std::get_if<RunBegan>(&record))
+            error = run(opened, {id, static_cast<int>(OpenKind::Run), b->at});
+        else if (std::holds_alternative<RecordEnded>(record) ||
+                 std::holds_alternative<RunEnded>(record))
             error = run(ended, {id});
         else if (!at.isEmpty())
             error = run(touched, {at, id});
@@ -172,9 +175,16 @@ std::variant<std::vector<OpenRecord>, QString> openRecords(QSqlDatabase& spool) 
         return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
     std::vector<OpenRecord> open;
     while (query.next())
-        open.push_back(
-            {query.value(0).toString(), query.value(1).toBool(), query.value(2).toString()});
+        open.push_back({query.value(0).toString(), static_cast<OpenKind>(query.value(1).toInt()),
+                        query.value(2).toString()});
     return open;
+}
+
+Record abandoned(const OpenRecord& open) {
+    const QString state = QStringLiteral("abandoned");
+    if (open.kind == OpenKind::Run) // it could not go on: the program ended under it
+        return RunEnded{open.id, open.lastAt, state, QStringLiteral("error"), {}, {}};
+    return RecordEnded{open.id, open.kind == OpenKind::Sweep, open.lastAt, state};
 }
 
 } // namespace velmor::results

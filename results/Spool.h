@@ -22,11 +22,17 @@ struct SpooledRecord {
     Record record;
 };
 
+// What an open record is, as the journal's open_records keeps it.
+enum class OpenKind { Session = 0, Sweep = 1, Run = 2 };
+
 struct OpenRecord {
     QString id;
-    bool sweep = true;
+    OpenKind kind = OpenKind::Sweep;
     QString lastAt; // the time of its latest record
 };
+
+// The record that ends an open one, as the bench left it: abandoned.
+Record abandoned(const OpenRecord& open);
 
 // Creates the journal's tables if need be; a journal made for another store is refused.
 std::optional<QString> prepareSpool(QSqlDatabase& spool, const StoreAddress& store);

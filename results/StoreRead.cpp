@@ -2,6 +2,7 @@
 #include "Text.h"
 
 #include "Printable.h"
+#include "RunRead.h"
 #include "Schema.h"
 #include "Sql.h"
 #include "StoredValues.h"
@@ -79,11 +80,6 @@ struct Failed {
 
 std::optional<Failed> queryFailed(const QString& error) {
     return Failed{error, false};
-}
-
-QString refusal(const QString& kind, const QString& id, const QString& problem) {
-    return Text::tr("%1 %2 is refused: %3 (not a value the bench writes; the record is not read)")
-        .arg(kind, printable(id), problem);
 }
 
 std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
@@ -410,12 +406,18 @@ SweepTally tallyOf(const StoredSweep& sweep) {
 std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version,
                                            const ListFilter& filter) {
     Listing listing;
-    if (filter.kind != QLatin1String("session"))
+    const auto listed = [&](const char* kind) {
+        return filter.kind.isEmpty() || filter.kind == QLatin1String(kind);
+    };
+    if (listed("sweep"))
         if (auto error = listSweeps(db, version, filter, listing))
             return *error;
     // Sessions carry no name or verdict; those filters leave them out.
-    if (filter.kind != QLatin1String("sweep") && filter.name.isEmpty() && filter.verdict.isEmpty())
+    if (listed("session") && filter.name.isEmpty() && filter.verdict.isEmpty())
         if (auto error = listSessions(db, version, filter, listing))
+            return *error;
+    if (listed("run"))
+        if (auto error = listRuns(db, version, filter, listing))
             return *error;
     // Newest first; records started in the same millisecond by id, whatever order the engine
     // returned them in.
@@ -427,8 +429,7 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version,
     return listing;
 }
 
-std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
-                                                           const QString& prefix) {
+std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix) {
     if (prefix.size() < 4)
         return Text::tr("\"%1\": give at least 4 characters of the id").arg(printable(prefix));
     const bool hex = std::all_of(prefix.begin(), prefix.end(), [](QChar c) {
@@ -437,17 +438,22 @@ std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db,
     if (!hex || prefix.size() > 36)
         return Text::tr("\"%1\" is no id: an id is up to 36 hex digits and dashes")
             .arg(printable(prefix));
-    std::vector<std::pair<QString, bool>> found;
-    for (const bool sweep : {true, false}) {
-        auto rows =
-            selectRows(db,
-                       QStringLiteral("SELECT id FROM %1 WHERE id LIKE ? ESCAPE '!'")
-                           .arg(sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
-                       {likePrefix(prefix.toLower())});
+    std::vector<FoundRecord> found;
+    // A store from before plan runs has no table of them.
+    const bool runs = db.tables().contains(QStringLiteral("runs"));
+    for (const auto& [table, kind] :
+         {std::pair{"sweeps", RecordKind::Sweep}, std::pair{"sessions", RecordKind::Session},
+          std::pair{"runs", RecordKind::Run}}) {
+        if (kind == RecordKind::Run && !runs)
+            continue;
+        auto rows = selectRows(db,
+                               QStringLiteral("SELECT id FROM %1 WHERE id LIKE ? ESCAPE '!'")
+                                   .arg(QLatin1String(table)),
+                               {likePrefix(prefix.toLower())});
         if (const auto* error = std::get_if<QString>(&rows))
             return *error;
         for (const Row& row : std::get<Rows>(rows).rows)
-            found.emplace_back(row.value(0).toString(), sweep);
+            found.push_back({row.value(0).toString(), kind});
     }
     if (found.empty())
         return Text::tr("no record has an id starting with \"%1\"").arg(prefix);

@@ -72,6 +72,7 @@ struct StoredSession {
 struct Listed {
     QString id;
     bool sweep = true;
+    bool run = false; // a plan run: name is its plan's, count its readings, verdict its outcome
     QString startedAt;
     QString endState;
     QString host;
@@ -85,7 +86,7 @@ struct ListFilter {
     QString since;          // records started at or after this time (ISO 8601), or empty
     QString name;           // saved names containing this, in any case, or empty
     QString verdict;        // a verdictName, or empty
-    QString kind;           // "sweep", "session" or empty for both
+    QString kind;           // "sweep", "session", "run" or empty for all
     QString unit{};         // records of the unit of exactly this serial number, or empty
     QString model{};        // records of units of exactly this model, or empty
     QString host{};         // records of the bench of exactly this host name, or empty
@@ -113,9 +114,15 @@ SweepTally tallyOf(const StoredSweep& sweep);
 // the server's catalogue).
 std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const ListFilter& filter);
 
-// The one record whose id starts with the prefix (4 to 36 hex digits and dashes): its id and
-// whether it is a sweep; an error when none or several match.
-std::variant<std::pair<QString, bool>, QString> findRecord(QSqlDatabase& db, const QString& prefix);
+enum class RecordKind { Sweep, Session, Run };
+struct FoundRecord {
+    QString id;
+    RecordKind kind = RecordKind::Sweep;
+};
+
+// The one record whose id starts with the prefix (4 to 36 hex digits and dashes); an error when
+// none or several match.
+std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix);
 
 std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id);
 std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id);

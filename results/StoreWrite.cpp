@@ -57,6 +57,20 @@ public:
                     {tally.cells, tally.judged, tally.insideBand, tally.verdict, r.id});
     }
 
+    std::optional<QString> operator()(const RunBegan& r) { return insert(9, r); }
+    std::optional<QString> operator()(const RunReadingTaken& r) { return insert(10, r); }
+    std::optional<QString> operator()(const RunStepEnded& r) { return insert(11, r); }
+    std::optional<QString> operator()(const RunMeasurement& r) { return insert(12, r); }
+    std::optional<QString> operator()(const RunEnded& r) {
+        const auto orNull = [](const QString& text) {
+            return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+        };
+        return exec(13,
+                    "UPDATE runs SET ended_at = ?, end_state = ?, outcome = ?, failing_step = ?, "
+                    "key_figure = ? WHERE id = ? AND end_state IS NULL",
+                    {r.at, r.state, r.outcome, orNull(r.failingStep), r.keyFigure, r.id});
+    }
+
     // Whether the last statement failed on its values.
     bool refused() const { return refused_; }
 
@@ -98,7 +112,7 @@ private:
     }
 
     QSqlDatabase& db_;
-    std::array<std::optional<QSqlQuery>, 9> queries_;
+    std::array<std::optional<QSqlQuery>, 14> queries_;
     bool refused_ = false;
 };
 

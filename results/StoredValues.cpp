@@ -93,6 +93,11 @@ QString StoredValues::state(const Column& column) {
     return state;
 }
 
+QString refusal(const QString& kind, const QString& id, const QString& problem) {
+    return Text::tr("%1 %2 is refused: %3 (not a value the bench writes; the record is not read)")
+        .arg(kind, printable(id), problem);
+}
+
 bool withinRecord(const QString& at, const QString& started, const QString& ended) {
     // The times share one fixed layout, so they order as text.
     return at >= started && (ended.isEmpty() || at <= ended);

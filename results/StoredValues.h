@@ -38,6 +38,9 @@ private:
     QString* problem_;
 };
 
+// Why a record is not read: the value of it that breaks what the bench writes.
+QString refusal(const QString& kind, const QString& id, const QString& problem);
+
 // Whether `at` lies within the record that started and ended (empty while open) at these times.
 bool withinRecord(const QString& at, const QString& started, const QString& ended);
 

@@ -9,6 +9,7 @@ velmor_add_test(results_tests
     results/HostileStoreTest.cpp
     results/RecordingTest.cpp
     results/StoreAddressTest.cpp
+    results/RunRecordTest.cpp
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli velmor_ui)

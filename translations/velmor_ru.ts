@@ -1208,6 +1208,210 @@
         <source>export needs --to DIR, the folder to write into</source>
         <translation>export требует --to DIR, папку, куда писать</translation>
     </message>
+    <message>
+        <source>--verdict takes pass, marginal, fail, none, incomplete, error or aborted</source>
+        <translation>--verdict принимает pass, marginal, fail, none, incomplete, error или aborted</translation>
+    </message>
+    <message>
+        <source>--kind takes sweep, session or run</source>
+        <translation>--kind принимает sweep, session или run</translation>
+    </message>
+    <message>
+        <source>--format goes with export and takes json, junit or csv</source>
+        <translation>--format ставится с export и принимает json, junit или csv</translation>
+    </message>
+    <message>
+        <source>a plan run has no report here yet; export it instead</source>
+        <translation>для проверки по плану отчёта здесь пока нет; выгрузите её командой export</translation>
+    </message>
+    <message>
+        <source>--format is for plan runs; a sweep or session exports as it is</source>
+        <translation>--format — для проверок по плану; развёртка и сеанс выгружаются как есть</translation>
+    </message>
+    <message>
+        <source>%1 = %2 %3 (limits %4..%5, guard %6..%7): %8</source>
+        <translation>%1 = %2 %3 (пределы %4..%5, запас %6..%7): %8</translation>
+    </message>
+    <message>
+        <source>Run %1
+</source>
+        <translation>Проверка %1
+</translation>
+    </message>
+    <message>
+        <source>Plan &quot;%1&quot; (%2), profile %3
+</source>
+        <translation>План «%1» (%2), профиль %3
+</translation>
+    </message>
+    <message>
+        <source>Outcome: none yet, the run is open
+</source>
+        <translation>Итог: пока нет, проверка не завершена
+</translation>
+    </message>
+    <message>
+        <source>Outcome: %1%2
+</source>
+        <translation>Итог: %1%2
+</translation>
+    </message>
+    <message>
+        <source>, failing step &quot;%1&quot;</source>
+        <translation>, не пройден шаг «%1»</translation>
+    </message>
+    <message>
+        <source>Key figure: %1
+</source>
+        <translation>Главный показатель: %1
+</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>шаг</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>вид</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation>итог</translation>
+    </message>
+    <message>
+        <source>judged</source>
+        <translation>оценено</translation>
+    </message>
+    <message>
+        <source>unsettled</source>
+        <translation>не оценено</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>секунд</translation>
+    </message>
+    <message>
+        <source>key figure</source>
+        <translation>главный показатель</translation>
+    </message>
+    <message>
+        <source>Step %1 &quot;%2&quot;:
+</source>
+        <translation>Шаг %1 «%2»:
+</translation>
+    </message>
+    <message>
+        <source>measurement</source>
+        <translation>величина</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>значение</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>ед.</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>нижний</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>верхний</translation>
+    </message>
+    <message>
+        <source>guard low</source>
+        <translation>запас снизу</translation>
+    </message>
+    <message>
+        <source>guard high</source>
+        <translation>запас сверху</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>задано</translation>
+    </message>
+    <message>
+        <source>plan %1: %2</source>
+        <translation>план %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not an outcome the bench writes</source>
+        <translation>%1 %2 — такого итога стенд не записывает</translation>
+    </message>
+    <message>
+        <source>it has an outcome without an end, or an end without an outcome</source>
+        <translation>у неё есть итог без завершения или завершение без итога</translation>
+    </message>
+    <message>
+        <source>outcome %1 does not go with end state %2</source>
+        <translation>итог %1 не сочетается с состоянием завершения %2</translation>
+    </message>
+    <message>
+        <source>its plan text is longer than a plan file may be</source>
+        <translation>текст её плана длиннее, чем может быть файл плана</translation>
+    </message>
+    <message>
+        <source>its steps are numbered with a gap (%1 where %2 belongs)</source>
+        <translation>в нумерации её шагов пропуск (%1 вместо %2)</translation>
+    </message>
+    <message>
+        <source>kind %1 is not one the bench writes</source>
+        <translation>вид %1 стенд не записывает</translation>
+    </message>
+    <message>
+        <source>it ran from %1 to %2, out of order or outside the run&apos;s times</source>
+        <translation>он шёл с %1 по %2 — не по порядку или вне времени проверки</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>шаг %1: %2</translation>
+    </message>
+    <message>
+        <source>it belongs to no step of the run</source>
+        <translation>оно не относится ни к одному шагу проверки</translation>
+    </message>
+    <message>
+        <source>the step&apos;s measurements are numbered with a gap (%1 where %2 belongs)</source>
+        <translation>в нумерации величин шага пропуск (%1 вместо %2)</translation>
+    </message>
+    <message>
+        <source>measurement %1: %2</source>
+        <translation>величина %1: %2</translation>
+    </message>
+    <message>
+        <source>settling %1 is not one the bench writes</source>
+        <translation>состояние установления %1 стенд не записывает</translation>
+    </message>
+    <message>
+        <source>it is judged, yet answers a frame with the supply switched off</source>
+        <translation>оно оценено, хотя отвечает на кадр с выключенным блоком питания</translation>
+    </message>
+    <message>
+        <source>it belongs to step %1, after a reading of step %2</source>
+        <translation>оно относится к шагу %1, а идёт после измерения шага %2</translation>
+    </message>
+    <message>
+        <source>it was read at %1, out of order or outside the run&apos;s times</source>
+        <translation>оно снято в %1 — не по порядку или вне времени проверки</translation>
+    </message>
+    <message>
+        <source>step %1: it counts %2 judged and %3 unsettled readings of the %4 it was given</source>
+        <translation>шаг %1: он насчитывает %2 оценённых и %3 неоценённых измерений из %4 полученных</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>проверка</translation>
+    </message>
+    <message>
+        <source>no run %1</source>
+        <translation>нет проверки %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

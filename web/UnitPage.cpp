@@ -6,11 +6,11 @@
 
 namespace velmor::web {
 
-Reply unitPage(QSqlDatabase& db, const QUrlQuery& query) {
+Reply unitPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     const QString serial = query.queryItemValue(QStringLiteral("serial"), QUrl::FullyDecoded);
     if (serial.isEmpty())
         return failure(400, WebText::tr("the unit is given as ?serial=SERIAL"));
-    const auto history = results::unitHistory(db, serial);
+    const auto history = results::unitHistory(db, version, serial);
     if (const auto* error = std::get_if<QString>(&history))
         return failure(500, *error);
     const QString body = QStringLiteral("<p>%1</p>\n")

@@ -47,7 +47,7 @@ Reply WebView::answer(const QUrl& url) {
     if (path == QLatin1String("/summary"))
         return summaryPage(db_, version_);
     if (path == QLatin1String("/unit"))
-        return unitPage(db_, query);
+        return unitPage(db_, version_, query);
     if (path == QLatin1String("/style.css"))
         return {200, "text/css; charset=utf-8", styleSheet()};
     const QStringList parts = path.split(QLatin1Char('/'));

@@ -53,11 +53,14 @@ std::optional<QString> unsafeFileStem(const SweepHeader& h) {
         .arg(shortId(h.id), printable(name));
 }
 
-// Written whole or not at all, and never through a link planted at the name.
+} // namespace
+
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo file(path);
     return ui::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
 }
+
+namespace {
 
 qint64 msBetween(const QString& from, const QString& to) {
     return QDateTime::fromString(from, Qt::ISODateWithMs)
@@ -94,7 +97,10 @@ QString listText(const std::vector<Listed>& records) {
     cells.reserve(records.size() * 9);
     for (const Listed& r : records)
         cells.insert(cells.end(),
-                     {shortId(r.id), r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
+                     {shortId(r.id),
+                      r.run     ? QStringLiteral("run")
+                      : r.sweep ? QStringLiteral("sweep")
+                                : QStringLiteral("session"),
                       shownTime(r.startedAt), shownState(r.endState), printable(r.host),
                       printable(r.unit), printable(r.name), QString::number(r.count), r.verdict});
     return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),

@@ -10,6 +10,9 @@
 
 namespace velmor::results {
 
+// Writes the file whole or not at all, and never through a link planted at its name; why not.
+std::optional<QString> writeFile(const QString& path, const QByteArray& bytes);
+
 QString listText(const std::vector<Listed>& records);
 QString sweepText(const StoredSweep& sweep);
 QString sessionText(const StoredSession& session);

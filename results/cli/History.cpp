@@ -4,10 +4,13 @@
 #include "Commands.h"
 #include "MapExport.h"
 #include "Printable.h"
+#include "RunCommands.h"
 #include "StoreRead.h"
 #include "Table.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace velmor::results {
 
@@ -56,25 +59,40 @@ QStringList sessionRow(const StoredSession& session) {
 
 } // namespace
 
-std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, const QString& serial) {
+std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
+                                               const QString& serial) {
     const auto found = unitRecords(db, serial);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
-    std::vector<QStringList> rows;
+    std::vector<std::pair<QString, QStringList>> dated; // each row after its start
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (const auto& [id, sweep] : std::get<0>(found)) {
         if (sweep) {
             const auto loaded = loadSweep(db, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
-            rows.push_back(sweepRow(std::get<StoredSweep>(loaded)));
+            const StoredSweep& s = std::get<StoredSweep>(loaded);
+            dated.emplace_back(s.header.startedAt, sweepRow(s));
         } else {
             const auto loaded = loadSession(db, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
-            rows.push_back(sessionRow(std::get<StoredSession>(loaded)));
+            const StoredSession& s = std::get<StoredSession>(loaded);
+            dated.emplace_back(s.startedAt, sessionRow(s));
         }
     }
+    // A run's row keeps what its line shows: its steps and readings are not read.
+    const auto runs = unitRuns(db, version, serial);
+    if (const auto* error = std::get_if<QString>(&runs))
+        return *error;
+    for (const StoredRun& run : std::get<std::vector<StoredRun>>(runs))
+        dated.emplace_back(run.startedAt, runHistoryRow(run));
+    std::stable_sort(dated.begin(), dated.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QStringList> rows;
+    rows.reserve(dated.size());
+    for (auto& row : dated)
+        rows.push_back(std::move(row.second));
     // The serial number is not echoed: typed by hand it may hold anything.
     if (rows.empty())
         return UnitHistory{Text::tr("no records of this unit\n")};

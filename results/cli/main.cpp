@@ -3,7 +3,9 @@
 #include "History.h"
 #include "Language.h"
 #include "MapExport.h"
+#include "Outcome.h"
 #include "Printable.h"
+#include "RunCommands.h"
 #include "Schema.h"
 #include "Serve.h"
 #include "Sql.h"
@@ -37,20 +39,22 @@ struct Command {
 };
 const Command commands[] = {
     {"list",
-     "list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session]\n"
+     "list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session|run]\n"
      "     [--unit SERIAL] [--model NAME]",
      0,
      "one line per record, newest first; V is pass, fail, none (a completed sweep that judged "
-     "no cell) or incomplete (reset, abandoned, link lost or still open: no verdict); --unit "
-     "and --model match exactly"},
+     "no cell), incomplete (no verdict) or a run's marginal, error, aborted; --name matches "
+     "names and plans, --unit and --model exactly"},
     {"history", "history SERIAL", 1,
      "every run of one unit, oldest first, with its outcome and key figures"},
     {"show", "show ID", 1,
-     "a record's bench, unit, times, limits, verdict and worst cells; for a session "
-     "min/max/mean of each voltage and the overload cuts"},
-    {"export", "export ID --to DIR", 1,
-     "a sweep's .bmp, .csv and .txt as the save button writes them, or a session's readings "
-     "as CSV"},
+     "a record's bench, unit, times, limits, verdict and worst cells; a session's voltages "
+     "and overload cuts; a plan run's steps, measurements, limits and readings"},
+    {"export", "export ID --to DIR [--format json|junit]", 1,
+     "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
+     "as CSV, a run as JSON (default) or JUnit XML"},
+    {"export", "export --format csv --to DIR [list's filters]", 0,
+     "runs.csv: a line per run list shows, unit, outcome, key figures"},
     {"report", "report ID [--to DIR]", 1,
      "the record's one-page PDF report: a sweep's map, verdict and worst cells, or a "
      "session's voltages, loads and power over time"},
@@ -89,8 +93,8 @@ QString entry(const QString& name, const QString& description) {
 QString usageText(const QList<QCommandLineOption>& options) {
     QString text = QStringLiteral(
         "Usage: velmor-results [--results URL] COMMAND ...\n\n"
-        "Reads the test records of velmor-test: every sweep of the graph window and every\n"
-        "switched-on session of the manual window.\n\nCommands:\n");
+        "Reads the test records of velmor-test: every sweep of the graph window, every\n"
+        "switched-on session of the manual window and every run of a test plan.\n\nCommands:\n");
     for (const Command& c : commands)
         text += entry(
             QString::fromLatin1(c.synopsis).replace(QLatin1Char('\n'), QStringLiteral("\n  ")),
@@ -115,16 +119,20 @@ QString usageText(const QList<QCommandLineOption>& options) {
 // Why a command line names no command it knows, or not as the command takes it; nothing when it
 // does.
 std::optional<QString> usageRefused(const QString& command, const Command* known, qsizetype ids,
-                                    bool toGiven) {
+                                    bool toGiven, const QString& format) {
     if (known == std::end(commands)) {
         QStringList names;
         for (const Command& c : commands)
-            names << QString::fromLatin1(c.name);
+            if (!names.contains(QLatin1String(c.name)))
+                names << QString::fromLatin1(c.name);
         return Text::tr("no command \"%1\"; the commands are %2")
             .arg(command, names.join(QStringLiteral(", ")));
     }
-    if (ids != known->ids)
-        return Text::tr("ids after %1: %2 given, %3 wanted").arg(command).arg(ids).arg(known->ids);
+    // export over a selection takes no id.
+    const int wanted =
+        command == QLatin1String("export") && format == QLatin1String("csv") ? 0 : known->ids;
+    if (ids != wanted)
+        return Text::tr("ids after %1: %2 given, %3 wanted").arg(command).arg(ids).arg(wanted);
     if (command == QLatin1String("export") && !toGiven)
         return Text::tr("export needs --to DIR, the folder to write into");
     return std::nullopt;
@@ -181,14 +189,15 @@ int main(int argc, char** argv) {
                                     QStringLiteral("127.0.0.1:8080"));
     const QCommandLineOption tokenFile(QStringLiteral("token-file"), QString(),
                                        QStringLiteral("FILE"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
         QStringLiteral("the language of the messages and reports (default ru; en where LC_ALL, "
                        "LC_MESSAGES or LANG starts with \"en\"); this text is English"),
         QStringLiteral("ru|en"));
-    const QList<QCommandLineOption> options{languageOption, results, since,     name,
-                                            verdict,        kind,    to,        unit,
-                                            model,          listen,  tokenFile, help};
+    const QList<QCommandLineOption> options{languageOption, results, since, name,  verdict,
+                                            kind,           to,      unit,  model, listen,
+                                            tokenFile,      format,  help};
     parser.addOptions(options);
     const QString usage = usageText(options);
 
@@ -233,7 +242,8 @@ int main(int argc, char** argv) {
     const auto known =
         std::find_if(std::begin(commands), std::end(commands),
                      [&](const Command& c) { return command == QLatin1String(c.name); });
-    if (const auto reason = usageRefused(command, known, args.size() - 1, parser.isSet(to))) {
+    if (const auto reason =
+            usageRefused(command, known, args.size() - 1, parser.isSet(to), parser.value(format))) {
         fail(*reason);
         std::fprintf(stderr, "Usage: velmor-results [--results URL] %s\n%s\n",
                      known == std::end(commands) ? "COMMAND ..." : known->synopsis,
@@ -277,17 +287,44 @@ int main(int argc, char** argv) {
                              .arg(version)
                              .arg(schemaVersion))));
 
+    // The records list shows, as its options choose them.
+    ListFilter filter{QString(),          parser.value(name), parser.value(verdict),
+                      parser.value(kind), parser.value(unit), parser.value(model)};
+    if (!filter.verdict.isEmpty() && !velmor::verdictNamed(filter.verdict) &&
+        !velmor::parseOutcome(filter.verdict))
+        return fail(Text::tr("--verdict takes pass, marginal, fail, none, incomplete, error or "
+                             "aborted"));
+    if (!filter.kind.isEmpty() && !QStringList{"sweep", "session", "run"}.contains(filter.kind))
+        return fail(Text::tr("--kind takes sweep, session or run"));
+    if (parser.isSet(since)) {
+        const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
+        if (!date.isValid())
+            return fail(Text::tr("--since takes a date as YYYY-MM-DD"));
+        filter.since = date.toString(Qt::ISODate);
+    }
+    const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
+    const auto written = [&](const std::variant<QStringList, QString>& files) {
+        const auto* list = valueOf(files, &exitCode);
+        return list ? print(list->join(QLatin1Char('\n')) + QLatin1Char('\n')) : exitCode;
+    };
+    const QString exportFormat = parser.value(format);
+    if (parser.isSet(format) && (command != QLatin1String("export") ||
+                                 !QStringList{"json", "junit", "csv"}.contains(exportFormat)))
+        return fail(Text::tr("--format goes with export and takes json, junit or csv"));
+
+    if (command == QLatin1String("export") && exportFormat == QLatin1String("csv")) {
+        const auto selected = selectRuns(*db, version, filter);
+        const auto* selection = valueOf(selected, &exitCode);
+        if (!selection)
+            return exitCode;
+        // The runs that could be read are written; each refused one is named.
+        const int status = written(exportRuns(selection->runs, folder));
+        for (const QString& refused : selection->refused)
+            fail(refused);
+        return selection->refused.isEmpty() ? status : 1;
+    }
+
     if (command == QLatin1String("list")) {
-        ListFilter filter{QString(),          parser.value(name), parser.value(verdict),
-                          parser.value(kind), parser.value(unit), parser.value(model)};
-        if (!filter.verdict.isEmpty() && !velmor::verdictNamed(filter.verdict))
-            return fail(QStringLiteral("--verdict takes pass, fail, none or incomplete"));
-        if (parser.isSet(since)) {
-            const QDate date = QDate::fromString(parser.value(since), Qt::ISODate);
-            if (!date.isValid())
-                return fail(Text::tr("--since takes a date as YYYY-MM-DD"));
-            filter.since = date.toString(Qt::ISODate);
-        }
         const auto listed = listRecords(*db, version, filter);
         const auto* listing = valueOf(listed, &exitCode);
         if (!listing)
@@ -301,12 +338,12 @@ int main(int argc, char** argv) {
     }
 
     if (command == QLatin1String("history")) {
-        const auto history = unitHistory(*db, args.at(1));
+        const auto history = unitHistory(*db, version, args.at(1));
         const auto* text = valueOf(history, &exitCode);
         return text ? print(text->text) : exitCode;
     }
 
-    std::vector<std::pair<QString, bool>> ids;
+    std::vector<FoundRecord> ids;
     for (const QString& prefix : args.mid(1)) {
         const auto found = findRecord(*db, prefix);
         const auto* id = valueOf(found, &exitCode);
@@ -314,13 +351,13 @@ int main(int argc, char** argv) {
             return exitCode;
         ids.push_back(*id);
     }
-    const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
-    const auto [id, isSweep] = ids.front();
+    const QString id = ids.front().id;
+    const RecordKind recordKind = ids.front().kind;
     if (command == QLatin1String("compare")) {
-        if (!isSweep || !ids.back().second)
+        if (recordKind != RecordKind::Sweep || ids.back().kind != RecordKind::Sweep)
             return fail(Text::tr("compare takes two sweeps"));
         const auto a = loadSweep(*db, id);
-        const auto b = loadSweep(*db, ids.back().first);
+        const auto b = loadSweep(*db, ids.back().id);
         const auto* first = valueOf(a, &exitCode);
         const auto* second = first ? valueOf(b, &exitCode) : nullptr;
         if (!second)
@@ -329,11 +366,22 @@ int main(int argc, char** argv) {
         const auto* text = valueOf(compared, &exitCode);
         return text ? print(text->text) : exitCode;
     }
-    const auto written = [&](const std::variant<QStringList, QString>& files) {
-        const auto* list = valueOf(files, &exitCode);
-        return list ? print(list->join(QLatin1Char('\n')) + QLatin1Char('\n')) : exitCode;
-    };
-    if (isSweep) {
+    if (recordKind == RecordKind::Run) {
+        const auto run = loadRun(*db, id);
+        const auto* r = valueOf(run, &exitCode);
+        if (!r)
+            return exitCode;
+        if (command == QLatin1String("report"))
+            return fail(Text::tr("a plan run has no report here yet; export it instead"));
+        return command == QLatin1String("show")
+                   ? print(runText(*r))
+                   : written(exportRun(
+                         *r, exportFormat.isEmpty() ? QStringLiteral("json") : exportFormat,
+                         folder));
+    }
+    if (parser.isSet(format))
+        return fail(Text::tr("--format is for plan runs; a sweep or session exports as it is"));
+    if (recordKind == RecordKind::Sweep) {
         const auto sweep = loadSweep(*db, id);
         const auto* s = valueOf(sweep, &exitCode);
         if (!s)

@@ -25,7 +25,7 @@ public:
     void stepEnded(int index, const StepResult& result) override {
         lines << QStringLiteral("ended %1 %2").arg(index).arg(outcomeName(result.outcome));
     }
-    void runEnded(Outcome outcome) override {
+    void runEnded(Outcome outcome, RunEnd) override {
         lines << QStringLiteral("outcome %1").arg(outcomeName(outcome));
     }
 };

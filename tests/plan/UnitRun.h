@@ -31,7 +31,7 @@ public:
                         reading.reply, settling});
     }
     void stepEnded(int, const StepResult& result) override { results.push_back(result); }
-    void runEnded(Outcome) override {}
+    void runEnded(Outcome, RunEnd) override {}
 
     std::vector<KeptReading> kept;
     std::vector<StepResult> results;

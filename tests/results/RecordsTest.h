@@ -5,6 +5,8 @@
 #include "Recorder.h"
 #include "StoreAddress.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -114,6 +116,23 @@ inline QString dump(const results::StoreAddress& store) {
         }
     });
     return text;
+}
+
+// What velmor-results answered: its status, output and errors.
+struct Answer {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// velmor-results in English over the store.
+inline Answer askResults(const QString& url, const QStringList& arguments) {
+    QProcess program;
+    program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
+                  QStringList{"--language", "en", "--results", url} + arguments);
+    EXPECT_TRUE(program.waitForFinished(30000));
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
 }
 
 // The first value of a query's first row.

@@ -19,21 +19,6 @@ using namespace velmor::testing;
 
 namespace {
 
-struct Answer {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Answer velmorResults(const QString& url, const QStringList& arguments) {
-    QProcess program;
-    program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
-                  QStringList{"--language", "en", "--results", url} + arguments);
-    EXPECT_TRUE(program.waitForFinished(30000));
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
-}
-
 QString fileText(const QString& path) {
     if (path.endsWith(".pdf")) {
         QProcess reader;
@@ -133,7 +118,7 @@ protected:
             QStringList args = arguments;
             if (writes)
                 args << folder;
-            Answer answer = velmorResults(url, args);
+            Answer answer = askResults(url, args);
             EXPECT_EQ(answer.status, 0) << answer.err.toStdString();
             answer.out.replace(folder, "OUT");
             return answer;
@@ -199,7 +184,7 @@ TEST_F(ResultsEnginesTest, everyCommandAnswersAlikeOverSqliteAndPostgresql) {
 TEST_F(ResultsEnginesTest, aFailedQueryIsAnErrorNeverAShorterList) {
     // The cells' table gone: a list that must count an open sweep's cells cannot be made.
     ASSERT_EQ(server.sql("DROP TABLE sweep_cells"), std::nullopt);
-    const Answer answer = velmorResults(server.url(), {"list"});
+    const Answer answer = askResults(server.url(), {"list"});
     EXPECT_EQ(answer.status, 1);
     EXPECT_EQ(answer.out, "");
     EXPECT_TRUE(answer.err.contains("sweep_cells")) << answer.err.toStdString();

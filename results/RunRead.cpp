@@ -1,0 +1,474 @@
+#include "RunRead.h"
+#include "Text.h"
+
+#include "Outcome.h"
+#include "Plan.h"
+#include "Printable.h"
+#include "StoredValues.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <limits>
+
+namespace velmor::results {
+
+namespace {
+
+constexpr int maxByte = 255;
+constexpr int maxCount = std::numeric_limits<int>::max();
+// No measured value, limit or asked load of the bench comes near this.
+constexpr double maxMagnitude = 1e9;
+
+const QStringList& endStates() {
+    static const QStringList states{QStringLiteral("completed"), QStringLiteral("aborted"),
+                                    QStringLiteral("link-lost"), QStringLiteral("abandoned")};
+    return states;
+}
+
+const QStringList& settlingWords() {
+    static const QStringList words{QStringLiteral("judged"), QStringLiteral("supply-off"),
+                                   QStringLiteral("powering-up"), QStringLiteral("load-jump")};
+    return words;
+}
+
+QString quotedWord(const QString& word) {
+    return QLatin1Char('"') + printable(word.left(40)) + QLatin1Char('"');
+}
+
+// An outcome word the bench writes, else the problem.
+void checkOutcome(const QString& column, const QString& word, QString& problem) {
+    if (problem.isEmpty() && !parseOutcome(word))
+        problem =
+            Text::tr("%1 %2 is not an outcome the bench writes").arg(column, quotedWord(word));
+}
+
+// The runs table's columns as a query's answer has them.
+struct RunColumns {
+    explicit RunColumns(const Rows& rows)
+        : id(rows.column("id")), startedAt(rows.column("started_at")),
+          endedAt(rows.column("ended_at")), endState(rows.column("end_state")),
+          host(rows.column("host")), port(rows.column("port")), serial(rows.column("unit_serial")),
+          model(rows.column("unit_model")), operatorName(rows.column("operator")),
+          planName(rows.column("plan_name")), planFile(rows.column("plan_file")),
+          planText(rows.column("plan_text")), profile(rows.column("profile")),
+          outcome(rows.column("outcome")), failingStep(rows.column("failing_step")),
+          keyFigure(rows.column("key_figure")) {}
+    Column id, startedAt, endedAt, endState, host, port, serial, model, operatorName, planName,
+        planFile, planText, profile, outcome, failingStep, keyFigure;
+};
+
+// The columns a list, a history and a selection read: all but the plan's text.
+const char* const headerColumns =
+    "id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
+    "plan_name, plan_file, profile, outcome, failing_step, key_figure";
+
+// One run's row; the problem with it, if any.
+QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
+    QString problem;
+    StoredValues v(row, &problem);
+    r.id = v.id(c.id);
+    r.startedAt = v.time(c.startedAt);
+    r.endedAt = v.time(c.endedAt, true);
+    r.endState = v.text(c.endState);
+    r.host = v.text(c.host);
+    r.port = v.text(c.port);
+    r.unit = {v.text(c.serial), v.text(c.model), v.text(c.operatorName)};
+    r.planName = v.text(c.planName);
+    r.planFile = v.text(c.planFile);
+    r.planText = v.text(c.planText);
+    r.profile = v.text(c.profile);
+    r.outcome = v.text(c.outcome);
+    r.failingStep = v.text(c.failingStep);
+    r.keyFigure = v.text(c.keyFigure);
+    if (!problem.isEmpty())
+        return problem;
+    if (!r.endState.isEmpty() && !endStates().contains(r.endState))
+        return Text::tr("end state %1 is not one the bench writes").arg(quotedWord(r.endState));
+    if (r.endedAt.isEmpty() != r.endState.isEmpty())
+        return Text::tr("it has an end time without an end state, or the other way round");
+    if (!r.endedAt.isEmpty() && r.endedAt < r.startedAt)
+        return Text::tr("it ended (%1) before it started (%2)").arg(r.endedAt, r.startedAt);
+    if (r.endState.isEmpty() != r.outcome.isEmpty())
+        return Text::tr("it has an outcome without an end, or an end without an outcome");
+    if (r.outcome.isEmpty())
+        return {};
+    checkOutcome(QStringLiteral("outcome"), r.outcome, problem);
+    // Only a completed run has a verdict; one that stopped says why it has none.
+    const Outcome outcome = parseOutcome(r.outcome).value_or(Outcome::Error);
+    const bool verdict = static_cast<int>(outcome) <= static_cast<int>(Outcome::Fail);
+    if (problem.isEmpty() && verdict != r.completed())
+        problem = Text::tr("outcome %1 does not go with end state %2")
+                      .arg(quotedWord(r.outcome), quotedWord(r.endState));
+    if (problem.isEmpty() && r.planText.size() > maxPlanBytes)
+        problem = Text::tr("its plan text is longer than a plan file may be");
+    return problem;
+}
+
+// A limit, an asked value: NULL where there is none.
+std::optional<double> optionalReal(StoredValues& v, const Column& column) {
+    if (v.null(column))
+        return std::nullopt;
+    return v.real(column, -maxMagnitude, maxMagnitude);
+}
+
+// Why a record could not be read: the store failed, or a value breaks what the bench writes.
+struct Failed {
+    QString message;
+    bool refused = true;
+};
+
+std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
+    auto rows = selectRows(db,
+                           QStringLiteral("SELECT seq, kind, name, started_at, ended_at, outcome, "
+                                          "key_figure, judged, unsettled FROM run_steps "
+                                          "WHERE run_id = ? ORDER BY seq"),
+                           {run.id});
+    if (const auto* error = std::get_if<QString>(&rows))
+        return Failed{*error, false};
+    const Rows& answer = std::get<Rows>(rows);
+    const struct {
+        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled;
+    } c{.seq = answer.column("seq"),
+        .kind = answer.column("kind"),
+        .name = answer.column("name"),
+        .startedAt = answer.column("started_at"),
+        .endedAt = answer.column("ended_at"),
+        .outcome = answer.column("outcome"),
+        .keyFigure = answer.column("key_figure"),
+        .judged = answer.column("judged"),
+        .unsettled = answer.column("unsettled")};
+    QString previous = run.startedAt;
+    for (std::size_t i = 0; i < answer.rows.size(); ++i) {
+        QString problem;
+        StoredValues v(answer.rows[i], &problem);
+        StoredRunStep s;
+        s.seq = v.number(c.seq, 0, maxCount);
+        s.kind = v.text(c.kind);
+        s.name = v.text(c.name);
+        s.startedAt = v.time(c.startedAt);
+        s.endedAt = v.time(c.endedAt);
+        s.outcome = v.text(c.outcome);
+        s.keyFigure = v.text(c.keyFigure);
+        s.judged = v.number(c.judged, 0, maxCount);
+        s.unsettled = v.number(c.unsettled, 0, maxCount);
+        const bool word = !s.kind.isEmpty() && s.kind.size() <= 32 &&
+                          std::all_of(s.kind.begin(), s.kind.end(), [](QChar ch) {
+                              return ch >= QLatin1Char('a') && ch <= QLatin1Char('z');
+                          });
+        if (problem.isEmpty() && s.seq != static_cast<int>(i))
+            problem = Text::tr("its steps are numbered with a gap (%1 where %2 belongs)")
+                          .arg(s.seq)
+                          .arg(i);
+        if (problem.isEmpty() && !word)
+            problem = Text::tr("kind %1 is not one the bench writes").arg(quotedWord(s.kind));
+        checkOutcome(QStringLiteral("outcome"), s.outcome, problem);
+        if (problem.isEmpty() && (s.startedAt < previous || s.endedAt < s.startedAt ||
+                                  !withinRecord(s.endedAt, run.startedAt, run.endedAt)))
+            problem = Text::tr("it ran from %1 to %2, out of order or outside the run's times")
+                          .arg(s.startedAt, s.endedAt);
+        if (!problem.isEmpty())
+            return Failed{Text::tr("step %1: %2").arg(i).arg(problem)};
+        previous = s.startedAt;
+        run.steps.push_back(s);
+    }
+    return std::nullopt;
+}
+
+std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
+    auto rows = selectRows(db,
+                           QStringLiteral("SELECT step_seq, seq, name, value, unit, low, high, "
+                                          "guard_low, guard_high, asked, outcome FROM "
+                                          "run_measurements WHERE run_id = ? "
+                                          "ORDER BY step_seq, seq"),
+                           {run.id});
+    if (const auto* error = std::get_if<QString>(&rows))
+        return Failed{*error, false};
+    const Rows& answer = std::get<Rows>(rows);
+    const struct {
+        Column stepSeq, seq, name, value, unit, low, high, guardLow, guardHigh, asked, outcome;
+    } c{.stepSeq = answer.column("step_seq"),
+        .seq = answer.column("seq"),
+        .name = answer.column("name"),
+        .value = answer.column("value"),
+        .unit = answer.column("unit"),
+        .low = answer.column("low"),
+        .high = answer.column("high"),
+        .guardLow = answer.column("guard_low"),
+        .guardHigh = answer.column("guard_high"),
+        .asked = answer.column("asked"),
+        .outcome = answer.column("outcome")};
+    const int steps = static_cast<int>(run.steps.size());
+    for (std::size_t i = 0; i < answer.rows.size(); ++i) {
+        QString problem;
+        StoredValues v(answer.rows[i], &problem);
+        const int step = v.number(c.stepSeq, 0, std::max(0, steps - 1));
+        const int seq = v.number(c.seq, 0, maxCount);
+        StoredMeasurement m;
+        m.name = v.text(c.name);
+        m.value = v.real(c.value, -maxMagnitude, maxMagnitude);
+        m.unit = v.text(c.unit);
+        m.low = optionalReal(v, c.low);
+        m.high = optionalReal(v, c.high);
+        m.guardLow = optionalReal(v, c.guardLow);
+        m.guardHigh = optionalReal(v, c.guardHigh);
+        m.asked = optionalReal(v, c.asked);
+        m.outcome = v.text(c.outcome);
+        checkOutcome(QStringLiteral("outcome"), m.outcome, problem);
+        if (problem.isEmpty() && steps == 0)
+            problem = Text::tr("it belongs to no step of the run");
+        std::vector<StoredMeasurement>* into =
+            problem.isEmpty() ? &run.steps[static_cast<std::size_t>(step)].measurements : nullptr;
+        if (problem.isEmpty() && seq != static_cast<int>(into->size()))
+            problem = Text::tr("the step's measurements are numbered with a gap (%1 where %2 "
+                               "belongs)")
+                          .arg(seq)
+                          .arg(into->size());
+        if (!problem.isEmpty())
+            return Failed{Text::tr("measurement %1: %2").arg(i).arg(problem)};
+        into->push_back(m);
+    }
+    return std::nullopt;
+}
+
+// The readings are read a page at a time: an eight-hour hold has 288,000 of them, and a page's
+// rows take several times the memory of the readings made from them.
+constexpr int readingsPage = 20000;
+
+std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
+    // An ended run's readings belong to its steps; an open one's may belong to the step under way.
+    const int lastStep = run.endState.isEmpty() ? maxCount : static_cast<int>(run.steps.size()) - 1;
+    std::vector<int> perStep(run.steps.size(), 0);
+    QString previous = run.startedAt;
+    int previousStep = 0;
+    for (;;) {
+        auto rows = selectRows(db,
+                               QStringLiteral("SELECT seq, at, step_seq, supply_on, load5, load12, "
+                                              "load33, b1, b2, b3, b4, settling FROM run_readings "
+                                              "WHERE run_id = ? AND seq >= ? ORDER BY seq LIMIT %1")
+                                   .arg(readingsPage),
+                               {run.id, static_cast<qint64>(run.readings.size())});
+        if (const auto* error = std::get_if<QString>(&rows))
+            return Failed{*error, false};
+        const Rows& answer = std::get<Rows>(rows);
+        const struct {
+            Column seq, at, stepSeq, supplyOn, load5, load12, load33, b1, b2, b3, b4, settling;
+        } c{.seq = answer.column("seq"),
+            .at = answer.column("at"),
+            .stepSeq = answer.column("step_seq"),
+            .supplyOn = answer.column("supply_on"),
+            .load5 = answer.column("load5"),
+            .load12 = answer.column("load12"),
+            .load33 = answer.column("load33"),
+            .b1 = answer.column("b1"),
+            .b2 = answer.column("b2"),
+            .b3 = answer.column("b3"),
+            .b4 = answer.column("b4"),
+            .settling = answer.column("settling")};
+        run.readings.reserve(run.readings.size() + answer.rows.size());
+        for (const Row& row : answer.rows) {
+            const std::size_t i = run.readings.size();
+            QString problem;
+            StoredValues v(row, &problem);
+            const int seq = v.number(c.seq, 0, maxCount);
+            StoredRunReading r;
+            r.at = v.time(c.at);
+            r.stepSeq = v.number(c.stepSeq, 0, std::max(0, lastStep));
+            r.supplyOn = v.number(c.supplyOn, 0, 1) != 0;
+            r.load5 = v.number(c.load5, 0, maxByte);
+            r.load12 = v.number(c.load12, 0, maxByte);
+            r.load33 = v.number(c.load33, 0, maxByte);
+            r.b1 = v.number(c.b1, 0, maxByte);
+            r.b2 = v.number(c.b2, 0, maxByte);
+            r.b3 = v.number(c.b3, 0, maxByte);
+            r.b4 = v.number(c.b4, 0, maxByte);
+            r.settling = v.text(c.settling);
+            if (problem.isEmpty() && lastStep < 0)
+                problem = Text::tr("it belongs to no step of the run");
+            if (problem.isEmpty() && seq != static_cast<int>(i))
+                problem = Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
+                              .arg(seq)
+                              .arg(i);
+            // Each reading shares the one copy of its word.
+            if (const auto word = settlingWords().indexOf(r.settling); word >= 0)
+                r.settling = settlingWords()[word];
+            else if (problem.isEmpty())
+                problem =
+                    Text::tr("settling %1 is not one the bench writes").arg(quotedWord(r.settling));
+            if (problem.isEmpty() && r.settling == settlingWords().first() && !r.supplyOn)
+                problem =
+                    Text::tr("it is judged, yet answers a frame with the supply switched off");
+            if (problem.isEmpty() && r.stepSeq < previousStep)
+                problem = Text::tr("it belongs to step %1, after a reading of step %2")
+                              .arg(r.stepSeq)
+                              .arg(previousStep);
+            if (problem.isEmpty() &&
+                (r.at < previous || !withinRecord(r.at, run.startedAt, run.endedAt)))
+                problem = Text::tr("it was read at %1, out of order or outside the run's times")
+                              .arg(r.at);
+            if (!problem.isEmpty())
+                return Failed{Text::tr("reading %1: %2").arg(i).arg(problem)};
+            if (static_cast<std::size_t>(r.stepSeq) < perStep.size())
+                ++perStep[static_cast<std::size_t>(r.stepSeq)];
+            previous = r.at;
+            previousStep = r.stepSeq;
+            run.readings.push_back(std::move(r));
+        }
+        if (answer.rows.size() < static_cast<std::size_t>(readingsPage))
+            break;
+    }
+    // A step judges, or keeps unjudged, only readings it was given.
+    for (const StoredRunStep& s : run.steps)
+        if (s.judged + qint64(s.unsettled) > perStep[static_cast<std::size_t>(s.seq)])
+            return Failed{Text::tr("step %1: it counts %2 judged and %3 unsettled readings of the "
+                                   "%4 it was given")
+                              .arg(s.seq)
+                              .arg(s.judged)
+                              .arg(s.unsettled)
+                              .arg(perStep[static_cast<std::size_t>(s.seq)])};
+    return std::nullopt;
+}
+
+// The conditions of a list's filters the store can apply: since, unit and model.
+void whereFiltered(const ListFilter& filter, QString& statement, QVariantList& values) {
+    statement += QStringLiteral(" WHERE started_at >= ?");
+    values << filter.since;
+    for (const auto& [column, value] :
+         {std::pair{"unit_serial", &filter.unit}, std::pair{"unit_model", &filter.model}})
+        if (!value->isEmpty()) {
+            statement += QStringLiteral(" AND %1 = ?").arg(QLatin1String(column));
+            values << *value;
+        }
+}
+
+// What a list shows as a run's verdict: its outcome, "incomplete" while open.
+QString shownVerdict(const StoredRun& run) {
+    return run.outcome.isEmpty() ? QStringLiteral("incomplete") : run.outcome;
+}
+
+// The filters applied to a run read: its plan's name and its outcome ("incomplete": any run
+// without a verdict).
+bool matches(const StoredRun& run, const ListFilter& filter) {
+    if (!filter.name.isEmpty() && !run.planName.contains(filter.name, Qt::CaseInsensitive))
+        return false;
+    if (filter.verdict.isEmpty() || filter.verdict == run.outcome)
+        return true;
+    return filter.verdict == QLatin1String("incomplete") && !run.completed();
+}
+
+// Every run of the statement, or why one could not be read, its refusals into refused.
+template <typename Each>
+std::optional<QString> eachRun(QSqlDatabase& db, const QString& statement,
+                               const QVariantList& values, QStringList& refused, Each each) {
+    auto rows = selectRows(db, statement, values);
+    if (const auto* error = std::get_if<QString>(&rows))
+        return *error;
+    const Rows& answer = std::get<Rows>(rows);
+    const RunColumns columns(answer);
+    for (const Row& row : answer.rows) {
+        StoredRun run;
+        if (const QString problem = readRun(row, columns, run); !problem.isEmpty())
+            refused << refusal(Text::tr("run"), run.id, problem);
+        else
+            each(std::move(run), row);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+SettlingCounts settlingCounts(const StoredRun& run) {
+    SettlingCounts counts;
+    for (const StoredRunReading& r : run.readings) {
+        const auto word = settlingWords().indexOf(r.settling);
+        ++(word == 0   ? counts.judged
+           : word == 1 ? counts.supplyOff
+           : word == 2 ? counts.poweringUp
+                       : counts.loadJump);
+    }
+    return counts;
+}
+
+std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
+    auto rows = selectRows(db, QStringLiteral("SELECT * FROM runs WHERE id = ?"), {id});
+    if (const auto* error = std::get_if<QString>(&rows))
+        return *error;
+    const Rows& found = std::get<Rows>(rows);
+    if (found.rows.empty())
+        return Text::tr("no run %1").arg(printable(id));
+    StoredRun run;
+    if (const QString problem = readRun(found.rows.front(), RunColumns(found), run);
+        !problem.isEmpty())
+        return refusal(Text::tr("run"), id, problem);
+    for (const auto read : {readSteps, readMeasurements, readReadings})
+        if (auto failed = read(db, run))
+            return failed->refused ? refusal(Text::tr("run"), id, failed->message)
+                                   : failed->message;
+    return run;
+}
+
+std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,
+                                Listing& listing) {
+    if (version < 4) // a store from before plan runs holds none
+        return std::nullopt;
+    QString statement =
+        QStringLiteral("SELECT %1, (SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id) "
+                       "AS count FROM runs")
+            .arg(QLatin1String(headerColumns));
+    QVariantList values;
+    whereFiltered(filter, statement, values);
+    return eachRun(db, statement, values, listing.refused, [&](StoredRun run, const Row& row) {
+        if (!matches(run, filter))
+            return;
+        Listed l;
+        l.id = run.id;
+        l.sweep = false;
+        l.run = true;
+        l.startedAt = run.startedAt;
+        l.endState = run.endState;
+        l.host = run.host;
+        l.name = run.planName;
+        l.count = row.back().toInt(); // the count is the last column
+        l.verdict = shownVerdict(run);
+        l.unit = run.unit.serial;
+        listing.records.push_back(l);
+    });
+}
+
+std::variant<std::vector<StoredRun>, QString> unitRuns(QSqlDatabase& db, int version,
+                                                       const QString& serial) {
+    std::vector<StoredRun> runs;
+    if (version < 4)
+        return runs;
+    QStringList refused;
+    if (auto error = eachRun(db,
+                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ? ORDER BY "
+                                            "started_at, id")
+                                 .arg(QLatin1String(headerColumns)),
+                             {serial}, refused,
+                             [&](StoredRun run, const Row&) { runs.push_back(std::move(run)); }))
+        return *error;
+    if (!refused.isEmpty())
+        return refused.first();
+    return runs;
+}
+
+std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
+                                               const ListFilter& filter) {
+    RunSelection selection;
+    if (version < 4)
+        return selection;
+    QString statement = QStringLiteral("SELECT %1 FROM runs").arg(QLatin1String(headerColumns));
+    QVariantList values;
+    whereFiltered(filter, statement, values);
+    statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");
+    if (auto error =
+            eachRun(db, statement, values, selection.refused, [&](StoredRun run, const Row&) {
+                if (matches(run, filter))
+                    selection.runs.push_back(std::move(run));
+            }))
+        return *error;
+    return selection;
+}
+
+} // namespace velmor::results

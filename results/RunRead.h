@@ -1,0 +1,103 @@
+#pragma once
+
+#include "StoreRead.h"
+#include "UnitIdentity.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace velmor::results {
+
+// A plan run read back from the store, every value checked against what the bench writes.
+
+struct StoredMeasurement {
+    QString name;
+    double value = 0;
+    QString unit;
+    std::optional<double> low;
+    std::optional<double> high;
+    std::optional<double> guardLow;
+    std::optional<double> guardHigh;
+    std::optional<double> asked;
+    QString outcome; // an outcomeName
+    friend bool operator==(const StoredMeasurement&, const StoredMeasurement&) = default;
+};
+
+struct StoredRunStep {
+    int seq = 0;
+    QString kind;
+    QString name;
+    QString startedAt;
+    QString endedAt;
+    QString outcome;
+    QString keyFigure;
+    int judged = 0;
+    int unsettled = 0;
+    std::vector<StoredMeasurement> measurements;
+    friend bool operator==(const StoredRunStep&, const StoredRunStep&) = default;
+};
+
+struct StoredRunReading {
+    QString at;
+    int stepSeq = 0;
+    bool supplyOn = false;
+    int load5 = 0, load12 = 0, load33 = 0; // settings of the frame it answers
+    int b1 = 0, b2 = 0, b3 = 0, b4 = 0;
+    QString settling; // "judged", "supply-off", "powering-up", "load-jump"
+    friend bool operator==(const StoredRunReading&, const StoredRunReading&) = default;
+};
+
+struct StoredRun {
+    QString id;
+    QString startedAt;
+    QString endedAt;  // empty while open
+    QString endState; // "completed", "aborted", "link-lost", "abandoned"; empty while open
+    QString host;
+    QString port;
+    UnitIdentity unit{};
+    QString planName;
+    QString planFile;
+    QString planText;
+    QString profile;
+    QString outcome; // an outcomeName; empty while open
+    QString failingStep;
+    QString keyFigure;
+    std::vector<StoredRunStep> steps;       // in order
+    std::vector<StoredRunReading> readings; // in order
+    bool completed() const { return endState == QLatin1String("completed"); }
+    friend bool operator==(const StoredRun&, const StoredRun&) = default;
+};
+
+// The readings of a run by what the settled rule made of them.
+struct SettlingCounts {
+    int judged = 0;
+    int supplyOff = 0;
+    int poweringUp = 0;
+    int loadJump = 0;
+};
+SettlingCounts settlingCounts(const StoredRun& run);
+
+std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id);
+
+// The runs a list shows (added to listing); version is the store's schema version.
+std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,
+                                Listing& listing);
+
+// Every run of the unit, oldest first, without steps or readings, or the first refused.
+std::variant<std::vector<StoredRun>, QString> unitRuns(QSqlDatabase& db, int version,
+                                                       const QString& serial);
+
+// The runs of a list's filters, newest first, without steps or readings, and why each one left
+// out was refused.
+struct RunSelection {
+    std::vector<StoredRun> runs;
+    QStringList refused;
+};
+std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
+                                               const ListFilter& filter);
+
+} // namespace velmor::results

@@ -1,0 +1,286 @@
+#include "RunCommands.h"
+#include "Text.h"
+
+#include "Commands.h"
+#include "Printable.h"
+#include "ReportPage.h"
+#include "Table.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QXmlStreamWriter>
+
+namespace velmor::results {
+
+namespace {
+
+QString number(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+QString orDash(const std::optional<double>& value) {
+    return value ? number(*value) : QStringLiteral("-");
+}
+
+QJsonValue orNull(const std::optional<double>& value) {
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue orNull(const QString& text) {
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+qint64 msBetween(const QString& from, const QString& to) {
+    return QDateTime::fromString(from, Qt::ISODateWithMs)
+        .msecsTo(QDateTime::fromString(to, Qt::ISODateWithMs));
+}
+
+QString seconds(const QString& from, const QString& to) {
+    return QString::number(static_cast<double>(msBetween(from, to)) / 1000, 'f', 3);
+}
+
+// A step's measurements, one line each: name, value, unit, limits and outcome.
+QStringList measurementLines(const StoredRunStep& step) {
+    QStringList lines;
+    for (const StoredMeasurement& m : step.measurements)
+        lines << Text::tr("%1 = %2 %3 (limits %4..%5, guard %6..%7): %8")
+                     .arg(printable(m.name), number(m.value), printable(m.unit), orDash(m.low),
+                          orDash(m.high), orDash(m.guardLow), orDash(m.guardHigh), m.outcome);
+    return lines;
+}
+
+// A CSV field: quoted where it holds a comma or a quote.
+QString csvField(const QString& text) {
+    QString field = printable(text);
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')))
+        return field;
+    return QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+} // namespace
+
+QString runText(const StoredRun& r) {
+    QString text = Text::tr("Run %1\n").arg(r.id);
+    text += Text::tr("Plan \"%1\" (%2), profile %3\n")
+                .arg(printable(r.planName), printable(r.planFile), printable(r.profile));
+    text += Text::tr("Started %1, ended %2 (%3)\n")
+                .arg(shownTime(r.startedAt), shownTime(r.endedAt), shownState(r.endState));
+    text += Text::tr("Bench %1, port %2\n").arg(printable(r.host), printable(r.port));
+    text += printable(unitLine(r.unit)) + QLatin1Char('\n');
+    if (r.outcome.isEmpty())
+        text += Text::tr("Outcome: none yet, the run is open\n");
+    else
+        text += Text::tr("Outcome: %1%2\n")
+                    .arg(r.outcome,
+                         r.failingStep.isEmpty()
+                             ? QString()
+                             : Text::tr(", failing step \"%1\"").arg(printable(r.failingStep)));
+    if (!r.keyFigure.isEmpty())
+        text += Text::tr("Key figure: %1\n").arg(printable(r.keyFigure));
+    std::vector<QStringList> steps;
+    for (const StoredRunStep& s : r.steps)
+        steps.push_back({QString::number(s.seq + 1), printable(s.kind), printable(s.name),
+                         s.outcome, QString::number(s.judged), QString::number(s.unsettled),
+                         seconds(s.startedAt, s.endedAt), printable(s.keyFigure)});
+    if (!steps.empty())
+        text += alignedTable({Text::tr("step"), Text::tr("kind"), Text::tr("name"),
+                              Text::tr("outcome"), Text::tr("judged"), Text::tr("unsettled"),
+                              Text::tr("seconds"), Text::tr("key figure")},
+                             steps);
+    for (const StoredRunStep& s : r.steps) {
+        if (s.measurements.empty())
+            continue;
+        text += Text::tr("Step %1 \"%2\":\n").arg(s.seq + 1).arg(printable(s.name));
+        std::vector<QStringList> rows;
+        for (const StoredMeasurement& m : s.measurements)
+            rows.push_back({QStringLiteral(" "), printable(m.name), number(m.value),
+                            printable(m.unit), orDash(m.low), orDash(m.high), orDash(m.guardLow),
+                            orDash(m.guardHigh), orDash(m.asked), m.outcome});
+        text += alignedTable({QStringLiteral(" "), Text::tr("measurement"), Text::tr("value"),
+                              Text::tr("unit"), Text::tr("low"), Text::tr("high"),
+                              Text::tr("guard low"), Text::tr("guard high"), Text::tr("asked"),
+                              Text::tr("outcome")},
+                             rows);
+    }
+    const SettlingCounts c = settlingCounts(r);
+    text += Text::tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 "
+                     "before the supply was up, %5 just after a load jump\n")
+                .arg(r.readings.size())
+                .arg(c.judged)
+                .arg(c.supplyOff)
+                .arg(c.poweringUp)
+                .arg(c.loadJump);
+    return text;
+}
+
+QByteArray runJson(const StoredRun& r) {
+    QJsonArray phases;
+    for (const StoredRunStep& s : r.steps) {
+        QJsonArray measurements;
+        for (const StoredMeasurement& m : s.measurements)
+            measurements.append(QJsonObject{{"name", m.name},
+                                            {"value", m.value},
+                                            {"units", m.unit},
+                                            {"lower_limit", orNull(m.low)},
+                                            {"upper_limit", orNull(m.high)},
+                                            {"guard_lower_limit", orNull(m.guardLow)},
+                                            {"guard_upper_limit", orNull(m.guardHigh)},
+                                            {"asked", orNull(m.asked)},
+                                            {"outcome", m.outcome}});
+        phases.append(QJsonObject{{"name", s.name},
+                                  {"kind", s.kind},
+                                  {"start_time", s.startedAt},
+                                  {"end_time", s.endedAt},
+                                  {"outcome", s.outcome},
+                                  {"key_figure", s.keyFigure},
+                                  {"readings_judged", s.judged},
+                                  {"readings_unsettled", s.unsettled},
+                                  {"measurements", measurements}});
+    }
+    const SettlingCounts c = settlingCounts(r);
+    const QJsonObject record{
+        {"id", r.id},
+        {"dut_id", orNull(r.unit.serial)},
+        {"dut_model", orNull(r.unit.model)},
+        {"operator", orNull(r.unit.operatorName)},
+        {"station_id", r.host},
+        {"port", r.port},
+        {"plan", QJsonObject{{"name", r.planName}, {"file", r.planFile}, {"profile", r.profile}}},
+        {"start_time", r.startedAt},
+        {"end_time", orNull(r.endedAt)},
+        {"end_state", orNull(r.endState)},
+        {"outcome", orNull(r.outcome)},
+        {"failing_step", orNull(r.failingStep)},
+        {"key_figure", r.keyFigure},
+        {"readings", QJsonObject{{"total", static_cast<qint64>(r.readings.size())},
+                                 {"judged", c.judged},
+                                 {"supply_off", c.supplyOff},
+                                 {"powering_up", c.poweringUp},
+                                 {"load_jump", c.loadJump}}},
+        {"phases", phases}};
+    return QJsonDocument(record).toJson(QJsonDocument::Indented);
+}
+
+QByteArray runJunit(const StoredRun& r) {
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    w.setAutoFormatting(true);
+    w.writeStartDocument();
+    // XML takes no control characters even escaped: every stored text goes in escaped as the
+    // terminal shows it.
+    const auto attribute = [&w](const char* name, const QString& value) {
+        w.writeAttribute(QLatin1String(name), printable(value));
+    };
+    const auto property = [&](const char* name, const QString& value) {
+        w.writeStartElement(QStringLiteral("property"));
+        attribute("name", QString::fromLatin1(name));
+        attribute("value", value);
+        w.writeEndElement();
+    };
+    int failures = 0;
+    int errors = 0;
+    for (const StoredRunStep& s : r.steps) {
+        failures += s.outcome == QLatin1String("fail");
+        errors += s.outcome == QLatin1String("error") || s.outcome == QLatin1String("aborted");
+    }
+    w.writeStartElement(QStringLiteral("testsuites"));
+    w.writeStartElement(QStringLiteral("testsuite"));
+    attribute("name", r.planName);
+    attribute("tests", QString::number(r.steps.size()));
+    attribute("failures", QString::number(failures));
+    attribute("errors", QString::number(errors));
+    attribute("timestamp", r.startedAt);
+    attribute("time", r.endedAt.isEmpty() ? QStringLiteral("0") : seconds(r.startedAt, r.endedAt));
+    attribute("hostname", r.host);
+    w.writeStartElement(QStringLiteral("properties"));
+    property("run", r.id);
+    property("unit", r.unit.serial);
+    property("model", r.unit.model);
+    property("operator", r.unit.operatorName);
+    property("plan_file", r.planFile);
+    property("profile", r.profile);
+    property("outcome", r.outcome);
+    w.writeEndElement();
+    for (const StoredRunStep& s : r.steps) {
+        w.writeStartElement(QStringLiteral("testcase"));
+        attribute("name", s.name);
+        attribute("classname", r.planName + QLatin1Char('.') + s.kind);
+        attribute("time", seconds(s.startedAt, s.endedAt));
+        if (s.outcome == QLatin1String("marginal")) {
+            w.writeStartElement(QStringLiteral("properties"));
+            property("outcome", s.outcome);
+            w.writeEndElement();
+        }
+        const QString lines = measurementLines(s).join(QLatin1Char('\n'));
+        const bool failed = s.outcome == QLatin1String("fail");
+        if (failed || s.outcome == QLatin1String("error") ||
+            s.outcome == QLatin1String("aborted")) {
+            w.writeStartElement(failed ? QStringLiteral("failure") : QStringLiteral("error"));
+            attribute("message", s.keyFigure);
+            attribute("type", s.outcome);
+            w.writeCharacters(lines);
+            w.writeEndElement();
+        } else if (!lines.isEmpty()) {
+            w.writeTextElement(QStringLiteral("system-out"), lines);
+        }
+        w.writeEndElement();
+    }
+    w.writeEndDocument();
+    return xml;
+}
+
+QByteArray runsCsv(const std::vector<StoredRun>& runs) {
+    QByteArray csv = "id,unit,model,date,bench,operator,plan,outcome,failing_step,key_figure\n";
+    for (const StoredRun& r : runs)
+        csv += QStringList{r.id,
+                           csvField(r.unit.serial),
+                           csvField(r.unit.model),
+                           r.startedAt,
+                           csvField(r.host),
+                           csvField(r.unit.operatorName),
+                           csvField(r.planName),
+                           r.outcome,
+                           csvField(r.failingStep),
+                           csvField(r.keyFigure)}
+                   .join(QLatin1Char(','))
+                   .toUtf8() +
+               '\n';
+    return csv;
+}
+
+std::variant<QStringList, QString> exportRun(const StoredRun& run, const QString& format,
+                                             const QString& folder) {
+    const bool json = format == QLatin1String("json");
+    const QString path = QDir(folder).filePath(
+        QStringLiteral("run-%1.%2")
+            .arg(shortId(run.id), json ? QStringLiteral("json") : QStringLiteral("xml")));
+    if (auto error = writeFile(path, json ? runJson(run) : runJunit(run)))
+        return *error;
+    return QStringList{path};
+}
+
+std::variant<QStringList, QString> exportRuns(const std::vector<StoredRun>& runs,
+                                              const QString& folder) {
+    const QString path = QDir(folder).filePath(QStringLiteral("runs.csv"));
+    if (auto error = writeFile(path, runsCsv(runs)))
+        return *error;
+    return QStringList{path};
+}
+
+QStringList runHistoryRow(const StoredRun& r) {
+    return {shortId(r.id),
+            QStringLiteral("run"),
+            shownTime(r.startedAt),
+            printable(r.host),
+            printable(r.unit.operatorName.isEmpty() ? QStringLiteral("-") : r.unit.operatorName),
+            shownState(r.endState),
+            r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome,
+            Text::tr("plan %1: %2").arg(printable(r.planName), printable(r.keyFigure))};
+}
+
+} // namespace velmor::results

@@ -1,0 +1,330 @@
+// A plan run's test record: recorded through the Recorder and the writer into SQLite and
+// PostgreSQL and read back alike, shown and exported by velmor-results, refused when its rows
+// hold what the bench never writes, and a store of the schema before runs brought up to date.
+#include "Plan.h"
+#include "Recorder.h"
+#include "RecordsTest.h"
+#include "RunRead.h"
+#include "Schema.h"
+#include "StoreWrite.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QThread>
+#include <QXmlStreamReader>
+
+using namespace velmor;
+using namespace velmor::results;
+using namespace velmor::testing;
+
+namespace runrecord { // the suite shares one unit of compilation with the others
+
+class NamedStep final : public StepSpec {
+public:
+    NamedStep(QString kind, QString stepName) : kind_(std::move(kind)) { name = stepName; }
+    QString kind() const override { return kind_; }
+    qint64 estimatedMs(const PlanContext&) const override { return 0; }
+    QString describe() const override { return {}; }
+    std::unique_ptr<PlanStep> make(const PlanContext&) const override { return nullptr; }
+
+private:
+    QString kind_;
+};
+
+const UnitIdentity unit{"PSU-7", "ATX-650", "I. Ivanova"};
+
+Plan quickPlan() {
+    Plan plan;
+    plan.name = QStringLiteral("quick\x1b]0;owned\a");
+    plan.file = QStringLiteral("plans/quick.toml");
+    plan.text = "[plan]\nname = \"quick\"\n";
+    plan.context.profile.name = QStringLiteral("atx");
+    plan.steps = {std::make_shared<NamedStep>("points", "corners"),
+                  std::make_shared<NamedStep>("trip", "over-power")};
+    return plan;
+}
+
+StepReading reading(bool on, int load,
+                    std::optional<ReplyFrame> reply = ReplyFrame{65, 128, 128, 128}) {
+    return {reply, 0, controlFrame(on, load, load + 1, load + 2)};
+}
+
+// A run of two steps, the second failing, as PlanRun tells it; then a run aborted in its first
+// step.
+void recordRuns(PlanRecorder& r) {
+    const Plan plan = quickPlan();
+    r.runStarted(plan, unit);
+    r.stepStarted(0, *plan.steps[0]);
+    r.readingTaken(0, reading(false, 0, ReplyFrame{65, 0, 0, 0}), Settling::SupplyOff);
+    r.readingTaken(0, reading(true, 10), Settling::PoweringUp);
+    for (int i = 0; i < 3; ++i)
+        r.readingTaken(0, reading(true, 10 + i), Settling::Judged);
+    r.readingTaken(0, reading(true, 12, std::nullopt), Settling::Judged); // no link: no reading
+    r.readingTaken(0, reading(true, 40), Settling::LoadJump);
+    StepResult corners{
+        Outcome::Marginal,
+        {{"+12 V at P1", 12.55, "V", {11.4, 12.6, 11.52, 12.48}, Outcome::Marginal, std::nullopt},
+         {"load +12 V", 10.02, "A", {}, Outcome::Pass, 10.0}},
+        "regulation +12 V 4.6 %",
+        3,
+        2};
+    r.stepEnded(0, corners);
+    r.stepStarted(1, *plan.steps[1]);
+    r.readingTaken(1, reading(true, 200), Settling::Judged);
+    r.stepEnded(1, {Outcome::Fail,
+                    {{"trip power",
+                      520,
+                      "W",
+                      {495, 675, std::nullopt, std::nullopt},
+                      Outcome::Pass,
+                      std::nullopt}},
+                    "trip at 520 W",
+                    1,
+                    0});
+    r.runEnded(Outcome::Fail, RunEnd::Completed);
+
+    QThread::msleep(2); // started apart, so they sort by start
+    r.runStarted(plan, unit);
+    r.stepStarted(0, *plan.steps[0]);
+    r.readingTaken(0, reading(true, 10), Settling::Judged);
+    r.runEnded(Outcome::Aborted, RunEnd::Aborted);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+std::vector<StoredRun> storedRuns(const StoreAddress& store) {
+    std::vector<StoredRun> runs;
+    withStore(store, [&](QSqlDatabase& db) {
+        auto ids = selectRows(db, "SELECT id FROM runs ORDER BY started_at, id");
+        ASSERT_TRUE(std::holds_alternative<Rows>(ids));
+        for (const Row& row : std::get<Rows>(ids).rows) {
+            auto run = loadRun(db, row.value(0).toString());
+            ASSERT_TRUE(std::holds_alternative<StoredRun>(run))
+                << std::get<QString>(run).toStdString();
+            runs.push_back(std::get<StoredRun>(run));
+        }
+    });
+    return runs;
+}
+
+class RunRecordTest : public ::testing::Test {
+protected:
+    QString sqliteUrl() const { return "sqlite:" + home.sqliteStore().path; }
+    PrivateHome home;
+};
+
+TEST_F(RunRecordTest, aRunIsStoredAlikeInBothEnginesAndReadBackWhole) {
+    PgServer server;
+    ASSERT_EQ(server.start(), std::nullopt);
+    {
+        RecordWriter sqlite(home.sqliteStore(), home.file("spool-a.sqlite"));
+        RecordWriter pg(pgStore(server), home.file("spool-b.sqlite"));
+        Recorder recorder(
+            [&](Record r) {
+                sqlite.post(r);
+                pg.post(std::move(r));
+            },
+            "/dev/ttyUSB0");
+        recordRuns(recorder);
+        ASSERT_TRUE(sqlite.drain(recordsPatienceMs));
+        ASSERT_TRUE(pg.drain(recordsPatienceMs));
+    }
+    const std::vector<StoredRun> runs = storedRuns(home.sqliteStore());
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs, storedRuns(pgStore(server)));
+
+    const StoredRun& run = runs[0];
+    EXPECT_EQ(run.planName, quickPlan().name);
+    EXPECT_EQ(run.planText, "[plan]\nname = \"quick\"\n");
+    EXPECT_EQ(run.profile, "atx");
+    EXPECT_EQ(run.unit, unit);
+    EXPECT_EQ(run.endState, "completed");
+    EXPECT_EQ(run.outcome, "fail");
+    EXPECT_EQ(run.failingStep, "over-power");
+    EXPECT_EQ(run.keyFigure, "trip at 520 W");
+    ASSERT_EQ(run.steps.size(), 2u);
+    EXPECT_EQ(run.steps[0].kind, "points");
+    EXPECT_EQ(run.steps[0].outcome, "marginal");
+    EXPECT_EQ(run.steps[0].judged, 3);
+    ASSERT_EQ(run.steps[0].measurements.size(), 2u);
+    EXPECT_EQ(run.steps[0].measurements[0].guardHigh, 12.48);
+    EXPECT_EQ(run.steps[0].measurements[1].low, std::nullopt);
+    EXPECT_EQ(run.steps[0].measurements[1].asked, 10.0);
+    // Every reading with a reply, none without; each with the frame it answers.
+    ASSERT_EQ(run.readings.size(), 7u);
+    EXPECT_EQ(run.readings[0].settling, "supply-off");
+    EXPECT_FALSE(run.readings[0].supplyOn);
+    EXPECT_EQ(run.readings[5].settling, "load-jump");
+    EXPECT_EQ(run.readings[5].load33, 42);
+    EXPECT_EQ(run.readings[6].stepSeq, 1);
+    // The aborted run keeps the step it stopped in, and has no verdict.
+    EXPECT_EQ(runs[1].endState, "aborted");
+    EXPECT_EQ(runs[1].outcome, "aborted");
+    EXPECT_EQ(runs[1].failingStep, "corners");
+    ASSERT_EQ(runs[1].steps.size(), 1u);
+    EXPECT_EQ(runs[1].steps[0].outcome, "aborted");
+    EXPECT_EQ(runs[1].steps[0].judged, 1);
+
+    // The commands answer alike over both.
+    const QString id = run.id.left(8);
+    for (const QStringList& command :
+         {QStringList{"list", "--kind", "run"}, {"show", id}, {"history", "PSU-7"}}) {
+        const Answer a = askResults(sqliteUrl(), command);
+        EXPECT_EQ(a.status, 0) << a.err.toStdString();
+        EXPECT_EQ(a.out.toStdString(), askResults(server.url(), command).out.toStdString());
+    }
+}
+
+TEST_F(RunRecordTest, velmorResultsShowsListsAndExportsARun) {
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        Recorder recorder([&](Record r) { writer.post(std::move(r)); }, "/dev/ttyUSB0");
+        recordRuns(recorder);
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    const StoredRun run = storedRuns(home.sqliteStore()).front();
+    const QString id = run.id.left(8);
+
+    const Answer list = askResults(sqliteUrl(), {"list", "--verdict", "fail"});
+    EXPECT_TRUE(list.out.contains(id + "  run ")) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains("quick\\x1b]0;owned\\x07")) << list.out.toStdString();
+    EXPECT_TRUE(list.out.endsWith("(1 record)\n"));
+    EXPECT_TRUE(askResults(sqliteUrl(), {"list", "--verdict", "incomplete", "--kind", "run"})
+                    .out.contains("aborted"));
+    EXPECT_TRUE(askResults(sqliteUrl(), {"list", "--kind", "sweep"}).out.endsWith("(0 records)\n"));
+
+    const Answer shown = askResults(sqliteUrl(), {"show", id});
+    EXPECT_EQ(shown.status, 0) << shown.err.toStdString();
+    for (const char* line :
+         {"Outcome: fail, failing step \"over-power\"", "+12 V at P1", "11.52", "marginal",
+          "Readings: 7, judged 4; not judged: 1 answering a supply-off frame, 1 before the supply "
+          "was up, 1 just after a load jump"})
+        EXPECT_TRUE(shown.out.contains(line)) << line << "\n" << shown.out.toStdString();
+    EXPECT_FALSE(shown.out.contains('\x1b'));
+    EXPECT_TRUE(askResults(sqliteUrl(), {"history", "PSU-7"}).out.contains("(2 records)"));
+
+    QDir(home.file("")).mkpath("out");
+    const QString out = home.file("out");
+    ASSERT_EQ(askResults(sqliteUrl(), {"export", id, "--to", out}).status, 0);
+    const QJsonObject json =
+        QJsonDocument::fromJson(fileBytes(out + "/run-" + id + ".json")).object();
+    EXPECT_EQ(json["dut_id"].toString(), "PSU-7");
+    EXPECT_EQ(json["station_id"].toString(), run.host);
+    EXPECT_EQ(json["start_time"].toString(), run.startedAt);
+    EXPECT_EQ(json["end_time"].toString(), run.endedAt);
+    EXPECT_EQ(json["outcome"].toString(), "fail");
+    EXPECT_EQ(json["plan"]["name"].toString(), quickPlan().name); // JSON escapes it itself
+    const QJsonArray phases = json["phases"].toArray();
+    ASSERT_EQ(phases.size(), 2);
+    EXPECT_EQ(phases[0]["name"].toString(), "corners");
+    EXPECT_EQ(phases[0]["outcome"].toString(), "marginal");
+    const QJsonObject m = phases[0]["measurements"][0].toObject();
+    EXPECT_EQ(m["name"].toString(), "+12 V at P1");
+    EXPECT_EQ(m["value"].toDouble(), 12.55);
+    EXPECT_EQ(m["units"].toString(), "V");
+    EXPECT_EQ(m["lower_limit"].toDouble(), 11.4);
+    EXPECT_EQ(m["upper_limit"].toDouble(), 12.6);
+    EXPECT_EQ(m["outcome"].toString(), "marginal");
+    EXPECT_TRUE(phases[0]["measurements"][1]["lower_limit"].isNull());
+    EXPECT_EQ(json["readings"]["judged"].toInt(), 4);
+
+    ASSERT_EQ(askResults(sqliteUrl(), {"export", id, "--format", "junit", "--to", out}).status, 0);
+    QXmlStreamReader xml(fileBytes(out + "/run-" + id + ".xml"));
+    QStringList cases;
+    QStringList verdicts; // what each test case holds: failure, error, a property
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"testsuite") {
+            EXPECT_EQ(xml.attributes().value("failures"), u"1");
+        }
+        if (xml.name() == u"testcase")
+            cases << xml.attributes().value("name").toString();
+        if (xml.name() == u"failure" || xml.name() == u"error")
+            verdicts << xml.name().toString() + ":" + xml.attributes().value("message").toString();
+        if (xml.name() == u"property" && xml.attributes().value("name") == u"outcome")
+            verdicts << "outcome:" + xml.attributes().value("value").toString();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(cases, QStringList({"corners", "over-power"}));
+    EXPECT_EQ(verdicts, QStringList({"outcome:fail", "outcome:marginal", "failure:trip at 520 W"}));
+
+    // One line per run of the selection.
+    ASSERT_EQ(askResults(sqliteUrl(), {"export", "--format", "csv", "--unit", "PSU-7", "--verdict",
+                                       "fail", "--to", out})
+                  .status,
+              0);
+    const QList<QByteArray> lines = fileBytes(out + "/runs.csv").split('\n');
+    ASSERT_EQ(lines.size(), 3); // the header, the run, the end
+    EXPECT_TRUE(lines[1].startsWith(run.id.toUtf8() + ",PSU-7,ATX-650," + run.startedAt.toUtf8() +
+                                    "," + run.host.toUtf8() + ",I. Ivanova,"))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(",fail,over-power,trip at 520 W")) << lines[1].toStdString();
+}
+
+TEST_F(RunRecordTest, aRunRowTheBenchNeverWritesIsRefusedByName) {
+    std::vector<Record> records;
+    Recorder recorder([&](Record r) { records.push_back(std::move(r)); }, "/dev/ttyUSB0");
+    recordRuns(recorder);
+    withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
+        ASSERT_EQ(prepareSchema(db), std::nullopt);
+        ASSERT_FALSE(storeRecords(db, records));
+    });
+    const std::vector<StoredRun> runs = storedRuns(home.sqliteStore());
+    const QString first = runs[0].id, second = runs[1].id;
+    withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
+        ASSERT_EQ(run(db, "UPDATE run_readings SET b1 = 300 WHERE seq = 2 AND run_id = ?", {first}),
+                  std::nullopt);
+        ASSERT_EQ(run(db, "UPDATE runs SET outcome = 'great' WHERE id = ?", {second}),
+                  std::nullopt);
+    });
+    const Answer shown = askResults(sqliteUrl(), {"show", first.left(8)});
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_EQ(shown.out, "");
+    EXPECT_TRUE(
+        shown.err.contains("run " + first + " is refused: reading 2: b1 = 300, outside 0..255"))
+        << shown.err.toStdString();
+    // The list names the run it leaves out, and says so in its status.
+    const Answer list = askResults(sqliteUrl(), {"list"});
+    EXPECT_EQ(list.status, 1);
+    EXPECT_TRUE(list.out.contains(first.left(8)));
+    EXPECT_FALSE(list.out.contains(second.left(8)));
+    EXPECT_TRUE(list.err.contains(
+        "run " + second + " is refused: outcome \"great\" is not an outcome the bench writes"))
+        << list.err.toStdString();
+    EXPECT_EQ(askResults(sqliteUrl(), {"export", "--format", "csv", "--to", home.file("")}).status,
+              1);
+}
+
+TEST_F(RunRecordTest, aStoreOfTheSchemaBeforeRunsIsBroughtUpToDateAndTakesThem) {
+    withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
+        ASSERT_EQ(prepareSchema(db, 3), std::nullopt);
+        ASSERT_FALSE(storeRecords(db, {SweepBegan{newRecordId(), recordTime(), "b", "p", 80, 80, 70,
+                                                  693, 685, 1, unit}}));
+    });
+    // Read as it is: a list with no runs, and no table of them looked for.
+    const Answer before = askResults(sqliteUrl(), {"history", "PSU-7"});
+    EXPECT_EQ(before.status, 0) << before.err.toStdString();
+    EXPECT_TRUE(before.out.contains("(1 record)"));
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        Recorder recorder([&](Record r) { writer.post(std::move(r)); }, "/dev/ttyUSB0");
+        recordRuns(recorder);
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT MAX(version) FROM schema_version").toInt(), 4);
+    EXPECT_EQ(storedRuns(home.sqliteStore()).size(), 2u);
+    const Answer after = askResults(sqliteUrl(), {"history", "PSU-7"});
+    EXPECT_TRUE(after.out.contains("(3 records)")) << after.out.toStdString();
+}
+
+} // namespace runrecord
