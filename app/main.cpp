@@ -185,7 +185,7 @@ int main(int argc, char** argv) {
 
     if (options->station) {
         velmor::StationWindow station(makePort, options->plan ? options->plan->file : QString(),
-                                      velmor::mapsFolderOfThisProgram());
+                                      velmor::mapsFolderOfThisProgram(), program.recorder());
         station.show();
         return QApplication::exec();
     }

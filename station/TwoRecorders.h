@@ -29,10 +29,10 @@ public:
         if (second_)
             second_->stepEnded(index, result);
     }
-    void runEnded(Outcome outcome) override {
-        first_.runEnded(outcome);
+    void runEnded(Outcome outcome, RunEnd how) override {
+        first_.runEnded(outcome, how);
         if (second_)
-            second_->runEnded(outcome);
+            second_->runEnded(outcome, how);
     }
 
 private:

@@ -1210,201 +1210,207 @@
     </message>
     <message>
         <source>--verdict takes pass, marginal, fail, none, incomplete, error or aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>--verdict takes pass, marginal, fail, none, incomplete, error or aborted</translation>
     </message>
     <message>
         <source>--kind takes sweep, session or run</source>
-        <translation type="unfinished"></translation>
+        <translation>--kind takes sweep, session or run</translation>
     </message>
     <message>
         <source>--format goes with export and takes json, junit or csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--format goes with export and takes json, junit or csv</translation>
     </message>
     <message>
         <source>a plan run has no report here yet; export it instead</source>
-        <translation type="unfinished"></translation>
+        <translation>a plan run has no report here yet; export it instead</translation>
     </message>
     <message>
         <source>--format is for plan runs; a sweep or session exports as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>--format is for plan runs; a sweep or session exports as it is</translation>
     </message>
     <message>
         <source>%1 = %2 %3 (limits %4..%5, guard %6..%7): %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 %3 (limits %4..%5, guard %6..%7): %8</translation>
     </message>
     <message>
         <source>Run %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Run %1
+</translation>
     </message>
     <message>
         <source>Plan &quot;%1&quot; (%2), profile %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &quot;%1&quot; (%2), profile %3
+</translation>
     </message>
     <message>
         <source>Outcome: none yet, the run is open
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome: none yet, the run is open
+</translation>
     </message>
     <message>
         <source>Outcome: %1%2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome: %1%2
+</translation>
     </message>
     <message>
         <source>, failing step &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, failing step &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Key figure: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Key figure: %1
+</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>step</translation>
     </message>
     <message>
         <source>kind</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <source>outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>outcome</translation>
     </message>
     <message>
         <source>judged</source>
-        <translation type="unfinished"></translation>
+        <translation>judged</translation>
     </message>
     <message>
         <source>unsettled</source>
-        <translation type="unfinished"></translation>
+        <translation>unsettled</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds</translation>
     </message>
     <message>
         <source>key figure</source>
-        <translation type="unfinished"></translation>
+        <translation>key figure</translation>
     </message>
     <message>
         <source>Step %1 &quot;%2&quot;:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Step %1 &quot;%2&quot;:
+</translation>
     </message>
     <message>
         <source>measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>measurement</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>value</translation>
     </message>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unit</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished"></translation>
+        <translation>low</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished"></translation>
+        <translation>high</translation>
     </message>
     <message>
         <source>guard low</source>
-        <translation type="unfinished"></translation>
+        <translation>guard low</translation>
     </message>
     <message>
         <source>guard high</source>
-        <translation type="unfinished"></translation>
+        <translation>guard high</translation>
     </message>
     <message>
         <source>asked</source>
-        <translation type="unfinished"></translation>
+        <translation>asked</translation>
     </message>
     <message>
         <source>plan %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>plan %1: %2</translation>
     </message>
     <message>
         <source>%1 %2 is not an outcome the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 is not an outcome the bench writes</translation>
     </message>
     <message>
         <source>it has an outcome without an end, or an end without an outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>it has an outcome without an end, or an end without an outcome</translation>
     </message>
     <message>
         <source>outcome %1 does not go with end state %2</source>
-        <translation type="unfinished"></translation>
+        <translation>outcome %1 does not go with end state %2</translation>
     </message>
     <message>
         <source>its plan text is longer than a plan file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>its plan text is longer than a plan file may be</translation>
     </message>
     <message>
         <source>its steps are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>its steps are numbered with a gap (%1 where %2 belongs)</translation>
     </message>
     <message>
         <source>kind %1 is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>kind %1 is not one the bench writes</translation>
     </message>
     <message>
         <source>it ran from %1 to %2, out of order or outside the run&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>it ran from %1 to %2, out of order or outside the run&apos;s times</translation>
     </message>
     <message>
         <source>step %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: %2</translation>
     </message>
     <message>
         <source>it belongs to no step of the run</source>
-        <translation type="unfinished"></translation>
+        <translation>it belongs to no step of the run</translation>
     </message>
     <message>
         <source>the step&apos;s measurements are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>the step&apos;s measurements are numbered with a gap (%1 where %2 belongs)</translation>
     </message>
     <message>
         <source>measurement %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>measurement %1: %2</translation>
     </message>
     <message>
         <source>settling %1 is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>settling %1 is not one the bench writes</translation>
     </message>
     <message>
         <source>it is judged, yet answers a frame with the supply switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>it is judged, yet answers a frame with the supply switched off</translation>
     </message>
     <message>
         <source>it belongs to step %1, after a reading of step %2</source>
-        <translation type="unfinished"></translation>
+        <translation>it belongs to step %1, after a reading of step %2</translation>
     </message>
     <message>
         <source>it was read at %1, out of order or outside the run&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>it was read at %1, out of order or outside the run&apos;s times</translation>
     </message>
     <message>
         <source>step %1: it counts %2 judged and %3 unsettled readings of the %4 it was given</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: it counts %2 judged and %3 unsettled readings of the %4 it was given</translation>
     </message>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>run</translation>
     </message>
     <message>
         <source>no run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no run %1</translation>
     </message>
 </context>
 <context>

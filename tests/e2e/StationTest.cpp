@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace velmor::testing {
 namespace {
@@ -53,8 +55,9 @@ TEST_F(StationOnDisplayTest, aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllO
     env.insert("DISPLAY", display);
     env.insert("QT_QPA_PLATFORM", "xcb");
     program.setProcessEnvironment(env);
+    const QString store = dir.filePath("results.sqlite");
     program.start(programPath(), {"--station", "--plan", plan, "--port", linkPath(), "--trace",
-                                  trace, "--results", "off"});
+                                  trace, "--results", "sqlite:" + store});
     ASSERT_TRUE(program.waitForStarted(programPatienceMs));
     const QString id = window("станция");
     ASSERT_FALSE(id.isEmpty()) << program.readAllStandardError().toStdString();
@@ -89,6 +92,29 @@ TEST_F(StationOnDisplayTest, aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllO
     ASSERT_FALSE(out.isEmpty());
     EXPECT_TRUE(out.first().endsWith("OUT 00 FF FF FF")) << out.first().toStdString();
     EXPECT_TRUE(out.last().endsWith("OUT 00 FF FF FF")) << out.last().toStdString();
+
+    // The run's record, written while the station waits for the next unit.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "station-record");
+        db.setDatabaseName(store);
+        ASSERT_TRUE(db.open());
+        QString record;
+        eventually(
+            [&] {
+                QSqlQuery query(db);
+                query.exec("SELECT unit_serial, plan_name, outcome, end_state FROM runs");
+                record = query.next()
+                             ? QStringList{query.value(0).toString(), query.value(1).toString(),
+                                           query.value(2).toString(), query.value(3).toString()}
+                                   .join(' ')
+                             : QString();
+                return !record.isEmpty() && !record.endsWith(' ');
+            },
+            programPatienceMs);
+        EXPECT_EQ(record, "SN-0042 short pass completed");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("station-record");
 }
 
 using StationRunTest = Bench;
