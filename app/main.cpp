@@ -146,10 +146,9 @@ int main(int argc, char** argv) {
     const velmor::PortFactory& makePort = program.makePort();
     velmor::results::Recording* recorder = program.recording();
     if (plan) {
-        // The run's record, once results::Recorder keeps plan runs: program.recorder().
-        velmor::PlanRecorder* planRecorder = nullptr;
         const int status =
-            velmor::runUnattendedPlan(std::move(*plan), *options->plan, makePort, planRecorder);
+            velmor::runUnattendedPlan(std::move(*plan), *options->plan, makePort,
+                                      velmor::mapsFolderOfThisProgram(), program.recorder());
         // Records lost fail the run, whatever its outcome: stderr has said how many.
         return recorder && recorder->finish() > 0 ? velmor::planCouldNotRun : status;
     }

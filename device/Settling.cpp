@@ -12,7 +12,20 @@ bool loadJumped(const RunReading& from, const RunReading& to) {
            std::abs(to.load33 - from.load33) > loadJumpSettings;
 }
 
+constexpr const char* settlingWords[] = {"judged", "supply-off", "powering-up", "load-jump"};
+
 } // namespace
+
+QString settlingName(Settling settling) {
+    return QString::fromLatin1(settlingWords[static_cast<int>(settling)]);
+}
+
+std::optional<Settling> settlingNamed(QStringView word) {
+    for (int i = 0; i < 4; ++i)
+        if (word == QLatin1String(settlingWords[i]))
+            return static_cast<Settling>(i);
+    return std::nullopt;
+}
 
 Settling SettleTracker::next(const RunReading& r) {
     Settling s = Settling::Judged;

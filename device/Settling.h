@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 #include <vector>
 
@@ -39,6 +42,10 @@ inline constexpr qint64 powerOnTimeoutMs = 2000;
 // More than this many load settings on any output between two frames is a load jump; the sweep
 // steps by 2.
 inline constexpr int loadJumpSettings = 2;
+
+// "judged", "supply-off", "powering-up", "load-jump": the words the records keep.
+QString settlingName(Settling settling);
+std::optional<Settling> settlingNamed(QStringView word);
 
 struct SettledRun {
     std::vector<Settling> settling; // one per reading, in order

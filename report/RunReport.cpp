@@ -123,8 +123,9 @@ void addFirstPage(PageFlow& flow, const RunReportInput& run) {
              RunText::tr("Started %1, ended %2 (%3)")
                  .arg(timeText(run.startedAt), timeText(run.endedAt), pageText(run.endState)),
              body);
-        text(p, 0, top + 250, RunText::tr("Run %1").arg(pageText(run.id)), reportFont(8),
-             Qt::darkGray);
+        if (!run.id.isEmpty()) // none where the run was not recorded
+            text(p, 0, top + 250, RunText::tr("Run %1").arg(pageText(run.id)), reportFont(8),
+                 Qt::darkGray);
         text(p, 0, top + 350, outcomeWord(run.outcome), reportFont(40, true),
              outcomeColour(run.outcome));
         text(p, 0, top + 400, outcomeNote(run), body);
@@ -204,8 +205,11 @@ std::variant<QByteArray, QString> runReportPdf(const RunReportInput& run) {
             addMeasurementList(flow, allMeasurements(step));
     }
     const QString title = RunText::tr("Plan run \"%1\"").arg(pageText(run.planName));
-    return flow.pdf(title, RunText::tr("%1, unit %2, run %3")
-                               .arg(title, pageText(run.unit.serial), pageText(run.id.left(8))));
+    const QString unit = pageText(run.unit.serial);
+    return flow.pdf(
+        title, run.id.isEmpty()
+                   ? RunText::tr("%1, unit %2").arg(title, unit)
+                   : RunText::tr("%1, unit %2, run %3").arg(title, unit, pageText(run.id.left(8))));
 }
 
 std::optional<QString> saveRunReport(const QString& folder, const QString& fileName,

@@ -1,12 +1,11 @@
 #include "RunReportCollector.h"
 
-#include <QUuid>
+#include "SweepStep.h"
 
 namespace velmor {
 
 void RunReportCollector::runStarted(const Plan& plan, const UnitIdentity& unit) {
     run_ = {};
-    run_.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     run_.unit = unit;
     run_.planName = plan.name;
     run_.planFile = plan.file;
@@ -29,6 +28,8 @@ void RunReportCollector::stepStarted(int index, const StepSpec& spec) {
     s.kind = spec.kind();
     s.name = spec.name;
     s.startedAt = QDateTime::currentDateTimeUtc();
+    if (const auto* sweep = dynamic_cast<const SweepStepSpec*>(&spec))
+        s.sweepLimits = sweep->limits();
 }
 
 void RunReportCollector::readingTaken(int stepIndex, const StepReading& reading,

@@ -37,20 +37,6 @@ QString sessionEndState(SessionEnd end) {
     return QStringLiteral("exit");
 }
 
-QString settlingName(Settling settling) {
-    switch (settling) {
-    case Settling::Judged:
-        return QStringLiteral("judged");
-    case Settling::SupplyOff:
-        return QStringLiteral("supply-off");
-    case Settling::PoweringUp:
-        return QStringLiteral("powering-up");
-    case Settling::LoadJump:
-        break;
-    }
-    return QStringLiteral("load-jump");
-}
-
 } // namespace
 
 QString recordTime() {
@@ -126,6 +112,7 @@ void Recorder::sessionEnded(SessionEnd how) {
 
 void Recorder::runStarted(const Plan& plan, const UnitIdentity& unit) {
     run_ = newRecordId();
+    lastRun_ = run_;
     readingSeq_ = 0;
     step_ = {};
     stepsEnded_.clear();

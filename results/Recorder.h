@@ -37,6 +37,7 @@ public:
     void readingTaken(int stepIndex, const StepReading& reading, Settling settling) override;
     void stepEnded(int index, const StepResult& result) override;
     void runEnded(Outcome outcome, RunEnd how) override;
+    QString recordId() const override { return lastRun_; }
 
 private:
     void event(const QString& at, const QString& kind, const QString& detail = {});
@@ -67,6 +68,7 @@ private:
         QString keyFigure;
     };
     QString run_;
+    QString lastRun_;
     int readingSeq_ = 0;
     RunStepSoFar step_;
     std::vector<StepOutcome> stepsEnded_;

@@ -357,6 +357,10 @@
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
         <translation></translation>
     </message>
+    <message>
+        <source>%1, unit %2</source>
+        <translation>%1, unit %2</translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -1221,10 +1225,6 @@
         <translation>--format goes with export and takes json, junit or csv</translation>
     </message>
     <message>
-        <source>a plan run has no report here yet; export it instead</source>
-        <translation>a plan run has no report here yet; export it instead</translation>
-    </message>
-    <message>
         <source>--format is for plan runs; a sweep or session exports as it is</source>
         <translation>--format is for plan runs; a sweep or session exports as it is</translation>
     </message>
@@ -1411,6 +1411,10 @@
     <message>
         <source>no run %1</source>
         <translation>no run %1</translation>
+    </message>
+    <message>
+        <source>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</source>
+        <translation>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</translation>
     </message>
 </context>
 <context>
@@ -1913,8 +1917,12 @@
         <translation>%1: plan &quot;%2&quot; on %3: %4</translation>
     </message>
     <message>
-        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
-        <translation>this build does not draw a plan run&apos;s PDF report yet; none written</translation>
+        <source>the report was not written: %1</source>
+        <translation>the report was not written: %1</translation>
+    </message>
+    <message>
+        <source>report: %1</source>
+        <translation>report: %1</translation>
     </message>
 </context>
 <context>

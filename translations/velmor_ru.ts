@@ -357,6 +357,10 @@
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
         <translation>Нагрузка заданная / установленная; напряжения зелёным — годен, жёлтым — на грани, красным — не годен.</translation>
     </message>
+    <message>
+        <source>%1, unit %2</source>
+        <translation>%1, блок %2</translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -1221,10 +1225,6 @@
         <translation>--format ставится с export и принимает json, junit или csv</translation>
     </message>
     <message>
-        <source>a plan run has no report here yet; export it instead</source>
-        <translation>для проверки по плану отчёта здесь пока нет; выгрузите её командой export</translation>
-    </message>
-    <message>
         <source>--format is for plan runs; a sweep or session exports as it is</source>
         <translation>--format — для проверок по плану; развёртка и сеанс выгружаются как есть</translation>
     </message>
@@ -1411,6 +1411,10 @@
     <message>
         <source>no run %1</source>
         <translation>нет проверки %1</translation>
+    </message>
+    <message>
+        <source>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</source>
+        <translation>прогон %1: его профиль «%2» не из известных, а сохранённый текст плана не читается</translation>
     </message>
 </context>
 <context>
@@ -1914,8 +1918,12 @@
         <translation>%1: план «%2» на %3: %4</translation>
     </message>
     <message>
-        <source>this build does not draw a plan run&apos;s PDF report yet; none written</source>
-        <translation>эта сборка ещё не рисует PDF-отчёт прогона плана; отчёт не записан</translation>
+        <source>the report was not written: %1</source>
+        <translation>отчёт не записан: %1</translation>
+    </message>
+    <message>
+        <source>report: %1</source>
+        <translation>отчёт: %1</translation>
     </message>
 </context>
 <context>

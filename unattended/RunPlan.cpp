@@ -41,7 +41,7 @@ int checkPlan(const QString& file) {
 }
 
 int runUnattendedPlan(Plan plan, const PlanRequest& request, const PortFactory& makePort,
-                      PlanRecorder* recorder) {
+                      const MapsFolder& reports, PlanRecorder* recorder) {
     // Held from before the first frame to after the last: a sleeping machine would leave the
     // supply loaded and the run's timing broken.
     const SleepInhibitor awake(
@@ -53,7 +53,7 @@ int runUnattendedPlan(Plan plan, const PlanRequest& request, const PortFactory& 
                                   "all the same")
                              .arg(*awake.error()))));
     UnattendedPlan run(std::move(plan), request, makePort,
-                       {stdout, ::isatty(::fileno(stdout)) == 1}, recorder);
+                       {stdout, ::isatty(::fileno(stdout)) == 1}, reports, recorder);
     // Caught from before the first frame, so a stop always ends with the loads off.
     TerminationSignals stop;
     QObject::connect(&stop, &TerminationSignals::received, &run, &UnattendedPlan::interrupt);

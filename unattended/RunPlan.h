@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MapsFolder.h"
 #include "Plan.h"
 #include "PlanRecorder.h"
 #include "PlanRequest.h"
@@ -21,8 +22,8 @@ int checkPlan(const QString& file);
 
 // Runs the plan on port 1 to its end, or until SIGINT, SIGTERM or SIGHUP, keeping the machine
 // awake meanwhile, and returns the exit status (PlanExit). The recorder, if any, keeps the run's
-// test record.
+// test record; the report, if asked for, goes into the maps folder.
 int runUnattendedPlan(Plan plan, const PlanRequest& request, const PortFactory& makePort,
-                      PlanRecorder* recorder = nullptr);
+                      const MapsFolder& reports, PlanRecorder* recorder = nullptr);
 
 } // namespace velmor

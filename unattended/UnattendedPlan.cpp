@@ -2,6 +2,10 @@
 
 #include "Printable.h"
 #include "Reading.h"
+#include "RunReport.h"
+
+#include <QDir>
+#include <QSysInfo>
 
 #include <algorithm>
 
@@ -20,8 +24,10 @@ constexpr qint64 plainLineMs = 60 * 1000;
 } // namespace
 
 UnattendedPlan::UnattendedPlan(Plan plan, PlanRequest request, const PortFactory& makePort,
-                               Output output, PlanRecorder* recorder)
-    : request_(std::move(request)), output_(output), run_(std::move(plan), request_.unit, recorder),
+                               Output output, MapsFolder reports, PlanRecorder* recorder)
+    : request_(std::move(request)), output_(output), reports_(std::move(reports)),
+      recorders_(recorder, request_.report ? &report_ : nullptr),
+      run_(std::move(plan), request_.unit, &recorders_),
       engine_(run_, makePort, request_.linkTimeoutSeconds, &run_) {
     progress_.steps = static_cast<int>(run_.plan().steps.size());
     connect(&engine_, &TestRun::ticked, this, &UnattendedPlan::ticked);
@@ -154,15 +160,38 @@ int UnattendedPlan::concluded(RunEnd end) {
                   .arg(std::min(run_.stepIndex() + 1, progress_.steps))
                   .arg(progress_.steps);
     line(tr("%1: plan \"%2\" on %3: %4").arg(outcomeWord(outcome), plan, unit, why));
-    if (end == RunEnd::Completed && request_.report)
-        writeReport();
+    if (end == RunEnd::Completed && request_.report && !writeReport())
+        return planCouldNotRun;
     return planExitStatus(outcome);
 }
 
-// The hook of --report: the run's one-page PDF, drawn by report/RunReport from what the run
-// measured, goes here once that report is part of the build.
-void UnattendedPlan::writeReport() {
-    say(tr("this build does not draw a plan run's PDF report yet; none written"));
+// "run-PSU-0001-20261208-143205.pdf": the unit's serial with anything but letters, digits, dots,
+// dashes and underscores made "_", and the run's start in UTC.
+QString reportFileName(const RunReportInput& run) {
+    QString serial = run.unit.serial.left(64);
+    for (QChar& c : serial)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('.') &&
+            c != QLatin1Char('-') && c != QLatin1Char('_'))
+            c = QLatin1Char('_');
+    return QStringLiteral("run-%1-%2.pdf")
+        .arg(serial, run.startedAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+bool UnattendedPlan::writeReport() {
+    RunReportInput run = report_.input();
+    run.host = QSysInfo::machineHostName();
+    run.port = engine_.device();
+    run.id = recorders_.recordId(); // the store's record of the run, if one is kept
+    const QString file = reportFileName(run);
+    std::optional<QString> error = prepareMapsFolder(reports_);
+    if (!error)
+        error = saveRunReport(reports_.path, file, run);
+    if (error) {
+        say(tr("the report was not written: %1").arg(results::printable(*error)));
+        return false;
+    }
+    line(tr("report: %1").arg(results::printable(QDir(reports_.path).filePath(file))));
+    return true;
 }
 
 } // namespace velmor

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "MapsFolder.h"
 #include "PlanProgress.h"
 #include "PlanRecorder.h"
 #include "PlanRequest.h"
 #include "PlanRun.h"
+#include "RunReportCollector.h"
 #include "SerialPort.h"
 #include "TestRun.h"
 
@@ -27,9 +29,10 @@ public:
         bool terminal = false;
     };
 
-    // The recorder, if any, keeps the run's test record.
+    // The recorder, if any, keeps the run's test record; the report, if asked for, goes into
+    // the maps folder.
     UnattendedPlan(Plan plan, PlanRequest request, const PortFactory& makePort, Output output,
-                   PlanRecorder* recorder = nullptr);
+                   MapsFolder reports, PlanRecorder* recorder = nullptr);
     ~UnattendedPlan() override;
 
     // Opens the port and sends the all-off frame; the ticks follow. Returns why the port cannot
@@ -52,10 +55,14 @@ private:
     void showProgress(qint64 elapsedMs);
     void line(const QString& text);
     int concluded(RunEnd end);
-    void writeReport();
+    // False when the report could not be written (stderr says why).
+    bool writeReport();
 
     PlanRequest request_;
     Output output_;
+    MapsFolder reports_;
+    RunReportCollector report_;
+    BothRecorders recorders_; // the store's record and the report's
     PlanRun run_;
     TestRun engine_;
     PlanProgress progress_;

@@ -6,6 +6,7 @@
 #include "Outcome.h"
 #include "Printable.h"
 #include "RunCommands.h"
+#include "RunReportOf.h"
 #include "Schema.h"
 #include "Serve.h"
 #include "Sql.h"
@@ -42,22 +43,21 @@ const Command commands[] = {
      "list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session|run]\n"
      "     [--unit SERIAL] [--model NAME]",
      0,
-     "one line per record, newest first; V is pass, fail, none (a completed sweep that judged "
-     "no cell), incomplete (no verdict) or a run's marginal, error, aborted; --name matches "
-     "names and plans, --unit and --model exactly"},
+     "one line per record, newest first; V is pass, fail, none (judged nothing), incomplete, "
+     "or a run's marginal, error, aborted; --name matches names and plans"},
     {"history", "history SERIAL", 1,
-     "every run of one unit, oldest first, with its outcome and key figures"},
+     "every record of one unit, oldest first, with outcome and figures"},
     {"show", "show ID", 1,
-     "a record's bench, unit, times, limits, verdict and worst cells; a session's voltages "
-     "and overload cuts; a plan run's steps, measurements, limits and readings"},
+     "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
+     "voltages, a run's steps and measurements"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
      "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
      "as CSV, a run as JSON (default) or JUnit XML"},
     {"export", "export --format csv --to DIR [list's filters]", 0,
      "runs.csv: a line per run list shows, unit, outcome, key figures"},
     {"report", "report ID [--to DIR]", 1,
-     "the record's one-page PDF report: a sweep's map, verdict and worst cells, or a "
-     "session's voltages, loads and power over time"},
+     "the record's PDF report: a sweep's map and verdict, a session's voltages over time, "
+     "a run's outcome and a page per step"},
     {"compare", "compare ID1 ID2 [--to DIR]", 2,
      "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
      "(default: the current folder)"},
@@ -372,7 +372,7 @@ int main(int argc, char** argv) {
         if (!r)
             return exitCode;
         if (command == QLatin1String("report"))
-            return fail(Text::tr("a plan run has no report here yet; export it instead"));
+            return written(reportRun(*r, folder));
         return command == QLatin1String("show")
                    ? print(runText(*r))
                    : written(exportRun(
