@@ -33,6 +33,7 @@ public:
         parser.addOption(simulateOption);
         parser.addOption(listPortsOption);
         parser.addOption(traceOption);
+        parser.addOption(stationOption);
         parser.addOptions({sweepOption, limitsOption, planOption, checkPlanOption, reportOption,
                            linkTimeoutOption});
     }
@@ -77,6 +78,11 @@ public:
                        "status 0 passed (MARGINAL printed for a pass inside the guard band), 2 "
                        "failed, 1 not run, error or interrupted."),
         QStringLiteral("FILE")};
+    const QCommandLineOption stationOption{
+        QStringLiteral("station"),
+        QStringLiteral(
+            "Open the operator's station: a scanned serial number runs the test plan of "
+            "the unit's model (models.toml in the configuration folder), or of --plan.")};
     const QCommandLineOption checkPlanOption{
         QStringLiteral("check-plan"),
         QStringLiteral("Check the test plan in FILE, print its steps and estimated duration, and "
@@ -198,7 +204,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     for (const QCommandLineOption* o : {&c.reportOption, &c.linkTimeoutOption})
         if (parser.isSet(*o) && !parser.isSet(c.sweepOption) && !parser.isSet(c.planOption))
             return refuse(Text::tr("--%1 goes with --sweep or --plan").arg(o->names().first()));
-    if (parser.isSet(c.planOption) && options.unit.serial.isEmpty())
+    if (parser.isSet(c.stationOption) &&
+        (parser.isSet(c.sweepOption) || parser.isSet(c.checkPlanOption)))
+        return refuse(Text::tr("--station goes with no --sweep or --check-plan"));
+    if (parser.isSet(c.planOption) && options.unit.serial.isEmpty() &&
+        !parser.isSet(c.stationOption))
         return refuse(Text::tr("--plan needs --unit SERIAL: a plan run always names its unit"));
     if (parser.isSet(c.languageOption) && !ui::isLanguageName(parser.value(c.languageOption)))
         return refuse(ui::languageRefused(parser.value(c.languageOption)));
@@ -230,6 +240,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
         (options.sweep ? options.sweep->linkTimeoutSeconds : options.plan->linkTimeoutSeconds) =
             std::get<int>(seconds);
     }
+    options.station = parser.isSet(c.stationOption);
     if (parser.isSet(c.checkPlanOption))
         options.checkPlan = parser.value(c.checkPlanOption);
     options.port1Device =
@@ -248,7 +259,8 @@ bool wantsUnattendedSweep(const QStringList& arguments) {
 
 bool wantsPlan(const QStringList& arguments) {
     const CommandLine c(arguments);
-    return c.parser.isSet(c.planOption) || c.parser.isSet(c.checkPlanOption);
+    return (c.parser.isSet(c.planOption) && !c.parser.isSet(c.stationOption)) ||
+           c.parser.isSet(c.checkPlanOption);
 }
 
 bool wantsTextOnly(const QStringList& arguments) {

@@ -22,6 +22,9 @@ struct Options {
     std::optional<SweepRequest> sweep; // --sweep: the cross-load sweep without a window
     std::optional<PlanRequest> plan;   // --plan: a test plan without a window
     std::optional<QString> checkPlan;  // --check-plan: the plan file to check and describe
+    // --station: the operator's station window; with --plan, that plan for every unit, else the
+    // model's from the models file.
+    bool station = false;
     // Where test records go, when given on the command line.
     std::optional<QString> resultsUrl;
     // The unit under test and the operator as given on the command line (--unit, --model,

@@ -6,6 +6,7 @@
 #include "RunPlan.h"
 #include "RunSweep.h"
 #include "SharedState.h"
+#include "StationWindow.h"
 #include "TerminationSignals.h"
 #include "UnitOptions.h"
 #include "Wiring.h"
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
         return velmor::checkPlan(*options->checkPlan);
     // Read and checked in full before the simulated unit, the store or the port is touched.
     std::optional<velmor::Plan> plan;
-    if (options->plan && !(plan = velmor::loadPlan(options->plan->file)))
+    // The station reads its plan afresh for each unit.
+    if (options->plan && !options->station && !(plan = velmor::loadPlan(options->plan->file)))
         return velmor::planCouldNotRun;
     if (!unattended && language == ui::Language::English)
         qtRussian = ui::useRussianQtTexts(app);
@@ -180,6 +182,12 @@ int main(int argc, char** argv) {
         QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
     });
 
+    if (options->station) {
+        velmor::StationWindow station(makePort, options->plan ? options->plan->file : QString(),
+                                      velmor::mapsFolderOfThisProgram(), program.recorder());
+        station.show();
+        return QApplication::exec();
+    }
     // A port that cannot be opened on the way to the other window ends the program, as it
     // does at start-up. It leaves through the event loop, not exit(): the record writer's threads
     // must stop before the libraries they use are torn down.

@@ -10,6 +10,8 @@ if(TARGET velmor_sim)
         e2e/SaveFaultTest.cpp
         e2e/SignalTest.cpp
         e2e/UnattendedSweepTest.cpp
+        e2e/StationTest.cpp
+        e2e/OnDisplay.h
         e2e/UnattendedPlanTest.cpp
         e2e/ProcessMemory.h
         e2e/Bench.h

@@ -5,23 +5,23 @@
     <name>HoldStep</name>
     <message>
         <source>1 level for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 level for %1</translation>
     </message>
     <message>
         <source>%1 levels, %2 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 levels, %2 in all</translation>
     </message>
     <message>
         <source>, %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 times</translation>
     </message>
     <message>
         <source>, the supply switched off %1 between levels</source>
-        <translation type="unfinished"></translation>
+        <translation>, the supply switched off %1 between levels</translation>
     </message>
     <message>
         <source>a hold needs at least one level</source>
-        <translation type="unfinished"></translation>
+        <translation>a hold needs at least one level</translation>
     </message>
 </context>
 <context>
@@ -35,319 +35,323 @@
     <name>Options</name>
     <message>
         <source>--port and --simulate exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--port and --simulate exclude each other</translation>
     </message>
     <message>
         <source>%1 given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 given twice</translation>
     </message>
     <message>
         <source>%1 needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 needs a name</translation>
     </message>
     <message>
         <source>--%1 goes with --sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 goes with --sweep</translation>
     </message>
     <message>
         <source>--sweep, --plan and --check-plan exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--sweep, --plan and --check-plan exclude each other</translation>
     </message>
     <message>
         <source>--%1 goes with --sweep or --plan</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 goes with --sweep or --plan</translation>
     </message>
     <message>
         <source>--plan needs --unit SERIAL: a plan run always names its unit</source>
-        <translation type="unfinished"></translation>
+        <translation>--plan needs --unit SERIAL: a plan run always names its unit</translation>
+    </message>
+    <message>
+        <source>--station goes with no --sweep or --check-plan</source>
+        <translation>--station goes with no --sweep or --check-plan</translation>
     </message>
 </context>
 <context>
     <name>PlanProgress</name>
     <message>
         <source>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>MARGINAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MARGINAL</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR</translation>
     </message>
     <message>
         <source>ABORTED</source>
-        <translation type="unfinished"></translation>
+        <translation>ABORTED</translation>
     </message>
     <message>
         <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1 of %2 &quot;%3&quot;: %4, %5</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Unit %1    Model %2    Operator %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit %1    Model %2    Operator %3</translation>
     </message>
 </context>
 <context>
     <name>RunPlan</name>
     <message>
         <source>test plan &quot;%1&quot; on %2 under way</source>
-        <translation type="unfinished"></translation>
+        <translation>test plan &quot;%1&quot; on %2 under way</translation>
     </message>
     <message>
         <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot keep the machine from sleeping (%1); the plan runs all the same</translation>
     </message>
 </context>
 <context>
     <name>RunReport</name>
     <message>
         <source>+5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+5 V</translation>
     </message>
     <message>
         <source>+12 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+12 V</translation>
     </message>
     <message>
         <source>+3.3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+3.3 V</translation>
     </message>
     <message>
         <source>%1, V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, V</translation>
     </message>
     <message>
         <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</translation>
     </message>
     <message>
         <source>Shaded green: the profile&apos;s limits, darker inside the guard band. Grey: readings not judged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaded green: the profile&apos;s limits, darker inside the guard band. Grey: readings not judged.</translation>
     </message>
     <message>
         <source>%1    page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1    page %2 of %3</translation>
     </message>
     <message>
         <source>%1 limits: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limits: %2</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome</translation>
     </message>
     <message>
         <source>INCOMPLETE</source>
-        <translation type="unfinished"></translation>
+        <translation>INCOMPLETE</translation>
     </message>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>MARGINAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MARGINAL</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR</translation>
     </message>
     <message>
         <source>ABORTED</source>
-        <translation type="unfinished"></translation>
+        <translation>ABORTED</translation>
     </message>
     <message>
         <source>step %1 has %2 measurements; a report draws at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1 has %2 measurements; a report draws at most %3</translation>
     </message>
     <message>
         <source>step %1: measurement &quot;%2&quot; holds a value or limit that is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: measurement &quot;%2&quot; holds a value or limit that is not a finite number</translation>
     </message>
     <message>
         <source>step %1: reading %2 has a load setting outside 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: reading %2 has a load setting outside 0 to 255</translation>
     </message>
     <message>
         <source>step %1: reading %2 at %3 ms is out of order or beyond 31 days</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: reading %2 at %3 ms is out of order or beyond 31 days</translation>
     </message>
     <message>
         <source>Profile %1: %2, %3, %4; guard band %5 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile %1: %2, %3, %4; guard band %5 points</translation>
     </message>
     <message>
         <source>No verdict: the run did not end.</source>
-        <translation type="unfinished"></translation>
+        <translation>No verdict: the run did not end.</translation>
     </message>
     <message>
         <source>No verdict: the run did not complete (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No verdict: the run did not complete (%1).</translation>
     </message>
     <message>
         <source>The worst outcome of its steps (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>The worst outcome of its steps (%1).</translation>
     </message>
     <message>
         <source>Plan run &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan run &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (continued)</translation>
     </message>
     <message>
         <source>Plan %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan %1 (%2)</translation>
     </message>
     <message>
         <source>Bench %1    Port %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bench %1    Port %2</translation>
     </message>
     <message>
         <source>Started %1, ended %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Started %1, ended %2 (%3)</translation>
     </message>
     <message>
         <source>Run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Run %1</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Step</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Key figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Key figure</translation>
     </message>
     <message>
         <source>the run has %1 steps; a report draws at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the run has %1 steps; a report draws at most %2</translation>
     </message>
     <message>
         <source>the run has %1 readings; a report draws at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the run has %1 readings; a report draws at most %2</translation>
     </message>
     <message>
         <source>profile &quot;%1&quot; holds a tolerance that is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>profile &quot;%1&quot; holds a tolerance that is not a finite number</translation>
     </message>
     <message>
         <source>profile &quot;%1&quot; holds a guard band that is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>profile &quot;%1&quot; holds a guard band that is not a finite number</translation>
     </message>
     <message>
         <source>%1, unit %2, run %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, unit %2, run %3</translation>
     </message>
     <message>
         <source>(guard %1 – %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(guard %1 – %2)</translation>
     </message>
     <message>
         <source>Step %1 of %2: %3 &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Step %1 of %2: %3 &quot;%4&quot;</translation>
     </message>
     <message>
         <source>Started %1, ended %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Started %1, ended %2</translation>
     </message>
     <message>
         <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
-        <translation type="unfinished"></translation>
+        <translation>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</translation>
     </message>
     <message>
         <source>Measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Asked</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>Measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurements</translation>
     </message>
     <message>
         <source>%1 load, A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 load, A</translation>
     </message>
     <message>
         <source>Load, W at nominal volts</source>
-        <translation type="unfinished"></translation>
+        <translation>Load, W at nominal volts</translation>
     </message>
     <message>
         <source>Shaded green: the window, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaded green: the window, %1 to %2</translation>
     </message>
     <message>
         <source>The supply did not trip.</source>
-        <translation type="unfinished"></translation>
+        <translation>The supply did not trip.</translation>
     </message>
     <message>
         <source>Red: the first reading not power-good, %1 after the step began, with the load at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Red: the first reading not power-good, %1 after the step began, with the load at %2</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Load points</source>
-        <translation type="unfinished"></translation>
+        <translation>Load points</translation>
     </message>
     <message>
         <source>Loads asked / set; volts in green pass, amber marginal, red fail.</source>
@@ -355,14 +359,14 @@
     </message>
     <message>
         <source>%1, unit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, unit %2</translation>
     </message>
 </context>
 <context>
     <name>RunSweep</name>
     <message>
         <source>Cannot save the map in %1: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the map in %1: no such folder</translation>
     </message>
 </context>
 <context>
@@ -380,435 +384,435 @@
     <name>SessionReport</name>
     <message>
         <source>Manual session %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual session %1</translation>
     </message>
     <message>
         <source>%1    Bench %2    Port %3    %4 long, ended: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1    Bench %2    Port %3    %4 long, ended: %5</translation>
     </message>
     <message>
         <source>%1, V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, V</translation>
     </message>
     <message>
         <source>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue</translation>
     </message>
     <message>
         <source>Power, W</source>
-        <translation type="unfinished"></translation>
+        <translation>Power, W</translation>
     </message>
     <message>
         <source>Shaded green: ±5 % of nominal. Red lines: overload cuts. Grey: link to the unit lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaded green: ±5 % of nominal. Red lines: overload cuts. Grey: link to the unit lost.</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <source>Lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>Lowest</translation>
     </message>
     <message>
         <source>Highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Highest</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean</translation>
     </message>
     <message>
         <source>Outside ±5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Outside ±5 %</translation>
     </message>
     <message>
         <source>Overload cuts: %1    Link losses: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload cuts: %1    Link losses: %2</translation>
     </message>
     <message>
         <source>+5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+5 V</translation>
     </message>
     <message>
         <source>+12 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+12 V</translation>
     </message>
     <message>
         <source>+3.3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+3.3 V</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Figures from %1 of %2 readings; not judged: %3 supply off, %4 before the supply was up, %5 after a load jump%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Figures from %1 of %2 readings; not judged: %3 supply off, %4 before the supply was up, %5 after a load jump%6</translation>
     </message>
     <message>
         <source>; the supply did not power on</source>
-        <translation type="unfinished"></translation>
+        <translation>; the supply did not power on</translation>
     </message>
 </context>
 <context>
     <name>SweepProgress</name>
     <message>
         <source>[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] %2/%3  %4 elapsed  %5 left  +5 V %6  +12 V %7</translation>
     </message>
     <message>
         <source>row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V</source>
-        <translation type="unfinished"></translation>
+        <translation>row %1 done: %2/%3 cells, %4 elapsed, %5 left, +5 V %6 V, +12 V %7 V</translation>
     </message>
     <message>
         <source>%1 of %2 not judged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 not judged</translation>
     </message>
     <message>
         <source>%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 of %3 judged cells inside the ATX ±5 % band (%4)</translation>
     </message>
     <message>
         <source>%1: the supply did not power on (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the supply did not power on (%2)</translation>
     </message>
     <message>
         <source>%1: no reading was judged (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no reading was judged (%2)</translation>
     </message>
 </context>
 <context>
     <name>SweepReport</name>
     <message>
         <source>under 1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>under 1 %</translation>
     </message>
     <message>
         <source>1 to 2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>1 to 2 %</translation>
     </message>
     <message>
         <source>2 to 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>2 to 3 %</translation>
     </message>
     <message>
         <source>3 to 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>3 to 4 %</translation>
     </message>
     <message>
         <source>4 to 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>4 to 5 %</translation>
     </message>
     <message>
         <source>5 to 6 %</source>
-        <translation type="unfinished"></translation>
+        <translation>5 to 6 %</translation>
     </message>
     <message>
         <source>6 % and more</source>
-        <translation type="unfinished"></translation>
+        <translation>6 % and more</translation>
     </message>
     <message>
         <source>Cross-load test &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cross-load test &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1    Bench %2    Port %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1    Bench %2    Port %3</translation>
     </message>
     <message>
         <source>%1 W bound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 W bound</translation>
     </message>
     <message>
         <source>+12 V current, A</source>
-        <translation type="unfinished"></translation>
+        <translation>+12 V current, A</translation>
     </message>
     <message>
         <source>+5 V current, A</source>
-        <translation type="unfinished"></translation>
+        <translation>+5 V current, A</translation>
     </message>
     <message>
         <source>Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviation</translation>
     </message>
     <message>
         <source>Cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Cells</translation>
     </message>
     <message>
         <source>%1 W power bound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 W power bound</translation>
     </message>
     <message>
         <source>Worst %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Worst %1: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V, %2 V (%3 %) at +5 V %4 A, +12 V %5 A (row %6, column %7)</translation>
     </message>
     <message>
         <source>no judged cells</source>
-        <translation type="unfinished"></translation>
+        <translation>no judged cells</translation>
     </message>
     <message>
         <source>%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and +12 V, %3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and +12 V, %3 %</translation>
     </message>
     <message>
         <source>Limits: LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3 (%4 W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits: LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3 (%4 W)</translation>
     </message>
     <message>
         <source>+3.3 V seen: none</source>
-        <translation type="unfinished"></translation>
+        <translation>+3.3 V seen: none</translation>
     </message>
     <message>
         <source>+3.3 V seen: %1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+3.3 V seen: %1 V to %2 V</translation>
     </message>
     <message>
         <source>+5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+5 V</translation>
     </message>
     <message>
         <source>+12 V</source>
-        <translation type="unfinished"></translation>
+        <translation>+12 V</translation>
     </message>
     <message>
         <source>the supply did not power on: not all three outputs within ±10 % %1 s after switch-on</source>
-        <translation type="unfinished"></translation>
+        <translation>the supply did not power on: not all three outputs within ±10 % %1 s after switch-on</translation>
     </message>
     <message>
         <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</source>
-        <translation type="unfinished"></translation>
+        <translation>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</translation>
     </message>
 </context>
 <context>
     <name>SweepRequest</name>
     <message>
         <source>--limits takes three numbers L1,L2,P, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--limits takes three numbers L1,L2,P, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--limits: %1 &quot;%2&quot; is not a whole number from 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>--limits: %1 &quot;%2&quot; is not a whole number from 0 to 255</translation>
     </message>
     <message>
         <source>--link-timeout: &quot;%1&quot; is not a whole number of seconds from 1 to 86400</source>
-        <translation type="unfinished"></translation>
+        <translation>--link-timeout: &quot;%1&quot; is not a whole number of seconds from 1 to 86400</translation>
     </message>
     <message>
         <source>--limits %1: that sweep paints %2 cells and could judge none of them, even of a perfect supply (the first answers the all-off frame, the next is read as the supply comes up, the second of a row just after the load jump of its wrap)</source>
-        <translation type="unfinished"></translation>
+        <translation>--limits %1: that sweep paints %2 cells and could judge none of them, even of a perfect supply (the first answers the all-off frame, the next is read as the supply comes up, the second of a row just after the load jump of its wrap)</translation>
     </message>
 </context>
 <context>
     <name>SweepStep</name>
     <message>
         <source>cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4</translation>
     </message>
     <message>
         <source>%1, %2 s each</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 s each</translation>
     </message>
     <message>
         <source>cells judged</source>
-        <translation type="unfinished"></translation>
+        <translation>cells judged</translation>
     </message>
     <message>
         <source>cells inside</source>
-        <translation type="unfinished"></translation>
+        <translation>cells inside</translation>
     </message>
     <message>
         <source>cells outside</source>
-        <translation type="unfinished"></translation>
+        <translation>cells outside</translation>
     </message>
     <message>
         <source>worst +5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>worst +5 V</translation>
     </message>
     <message>
         <source>worst +12 V</source>
-        <translation type="unfinished"></translation>
+        <translation>worst +12 V</translation>
     </message>
     <message>
         <source>%1 of %2 cells inside</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 cells inside</translation>
     </message>
     <message>
         <source>these limits give a map without cells</source>
-        <translation type="unfinished"></translation>
+        <translation>these limits give a map without cells</translation>
     </message>
     <message>
         <source>the map&apos;s heaviest cell draws %1 W, above the plan&apos;s power bound of %2 W</source>
-        <translation type="unfinished"></translation>
+        <translation>the map&apos;s heaviest cell draws %1 W, above the plan&apos;s power bound of %2 W</translation>
     </message>
 </context>
 <context>
     <name>Text</name>
     <message>
         <source>unknown kind of record %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown kind of record %1</translation>
     </message>
 </context>
 <context>
     <name>TripStep</name>
     <message>
         <source>%1 power</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 power</translation>
     </message>
     <message>
         <source>%1 current %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 current %2</translation>
     </message>
     <message>
         <source>over-power trip</source>
-        <translation type="unfinished"></translation>
+        <translation>over-power trip</translation>
     </message>
     <message>
         <source>over-current trip on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>over-current trip on %1</translation>
     </message>
     <message>
         <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</translation>
     </message>
     <message>
         <source>trip</source>
-        <translation type="unfinished"></translation>
+        <translation>trip</translation>
     </message>
     <message>
         <source>held</source>
-        <translation type="unfinished"></translation>
+        <translation>held</translation>
     </message>
     <message>
         <source>trip at %1 W</source>
-        <translation type="unfinished"></translation>
+        <translation>trip at %1 W</translation>
     </message>
     <message>
         <source>trip at %1 A on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>trip at %1 A on %2</translation>
     </message>
     <message>
         <source>no trip up to</source>
-        <translation type="unfinished"></translation>
+        <translation>no trip up to</translation>
     </message>
     <message>
         <source>no trip up to %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no trip up to %1 %2</translation>
     </message>
     <message>
         <source>+5 V before the trip</source>
-        <translation type="unfinished"></translation>
+        <translation>+5 V before the trip</translation>
     </message>
     <message>
         <source>+12 V before the trip</source>
-        <translation type="unfinished"></translation>
+        <translation>+12 V before the trip</translation>
     </message>
     <message>
         <source>+3.3 V before the trip</source>
-        <translation type="unfinished"></translation>
+        <translation>+3.3 V before the trip</translation>
     </message>
     <message>
         <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</translation>
     </message>
     <message>
         <source>the step adds no power</source>
-        <translation type="unfinished"></translation>
+        <translation>the step adds no power</translation>
     </message>
     <message>
         <source>the step adds nothing to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the step adds nothing to %1</translation>
     </message>
     <message>
         <source>the end (%1 %2) is below the start (%3 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>the end (%1 %2) is below the start (%3 %2)</translation>
     </message>
     <message>
         <source>the step is too small: more than %1 levels up to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>the step is too small: more than %1 levels up to the end</translation>
     </message>
     <message>
         <source>the label rates nothing the window could be a share of</source>
-        <translation type="unfinished"></translation>
+        <translation>the label rates nothing the window could be a share of</translation>
     </message>
     <message>
         <source>the ramp passes the %1 full scale (%2 A)</source>
-        <translation type="unfinished"></translation>
+        <translation>the ramp passes the %1 full scale (%2 A)</translation>
     </message>
     <message>
         <source>the ramp&apos;s last load draws %1 W, above the plan&apos;s power bound of %2 W</source>
-        <translation type="unfinished"></translation>
+        <translation>the ramp&apos;s last load draws %1 W, above the plan&apos;s power bound of %2 W</translation>
     </message>
 </context>
 <context>
     <name>UnitOptions</name>
     <message>
         <source>a serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>a serial number</translation>
     </message>
     <message>
         <source>a model name</source>
-        <translation type="unfinished"></translation>
+        <translation>a model name</translation>
     </message>
     <message>
         <source>an operator&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>an operator&apos;s name</translation>
     </message>
     <message>
         <source>%1 is 1 to %2 printable characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is 1 to %2 printable characters</translation>
     </message>
     <message>
         <source>%1; this one has the unprintable character U+%2 at character %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; this one has the unprintable character U+%2 at character %3</translation>
     </message>
     <message>
         <source>%1; this one is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; this one is empty</translation>
     </message>
     <message>
         <source>%1; this one has %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; this one has %2 characters</translation>
     </message>
     <message>
         <source>%1: not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: not UTF-8 text</translation>
     </message>
     <message>
         <source>%1, line %2 (%3=): %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, line %2 (%3=): %4</translation>
     </message>
 </context>
 <context>
     <name>Verdict</name>
     <message>
         <source>PASS</source>
-        <translation type="unfinished"></translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>FAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>NO VERDICT</source>
-        <translation type="unfinished"></translation>
+        <translation>NO VERDICT</translation>
     </message>
     <message>
         <source>INCOMPLETE</source>
-        <translation type="unfinished"></translation>
+        <translation>INCOMPLETE</translation>
     </message>
 </context>
 <context>
@@ -823,101 +827,112 @@
     <message>
         <source>(1 record)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>(1 record)
+</translation>
     </message>
     <message>
         <source>(%1 records)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 records)
+</translation>
     </message>
     <message>
         <source>Sweep %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sweep %1
+</translation>
     </message>
     <message>
         <source>Started %1, ended %2 (%3)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Started %1, ended %2 (%3)
+</translation>
     </message>
     <message>
         <source>Bench %1, port %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bench %1, port %2
+</translation>
     </message>
     <message>
         <source>Saved as &quot;%1&quot;: %2, %3, %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Saved as &quot;%1&quot;: %2, %3, %4
+</translation>
     </message>
     <message>
         <source>Session %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Session %1
+</translation>
     </message>
     <message>
         <source>output</source>
-        <translation type="unfinished"></translation>
+        <translation>output</translation>
     </message>
     <message>
         <source>min V</source>
-        <translation type="unfinished"></translation>
+        <translation>min V</translation>
     </message>
     <message>
         <source>max V</source>
-        <translation type="unfinished"></translation>
+        <translation>max V</translation>
     </message>
     <message>
         <source>mean V</source>
-        <translation type="unfinished"></translation>
+        <translation>mean V</translation>
     </message>
     <message>
         <source>Overload cuts: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload cuts: %1
+</translation>
     </message>
     <message>
         <source>Clamps: %1, link lost: %2, link back: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Clamps: %1, link lost: %2, link back: %3
+</translation>
     </message>
     <message>
         <source>sweep %1 was recorded without its map&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>sweep %1 was recorded without its map&apos;s size</translation>
     </message>
     <message>
         <source>the sweeps ran with different limits; only sweeps of the same limits compare</source>
-        <translation type="unfinished"></translation>
+        <translation>the sweeps ran with different limits; only sweeps of the same limits compare</translation>
     </message>
     <message>
         <source>Cannot save %1: cannot encode the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save %1: cannot encode the image</translation>
     </message>
     <message>
         <source>Verdict: %1 before, %2 after
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict: %1 before, %2 after
+</translation>
     </message>
     <message>
         <source>  row %1, column %2: class %3 -&gt; %4 (+5 V %5 -&gt; %6 V, +12 V %7 -&gt; %8 V)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  row %1, column %2: class %3 -&gt; %4 (+5 V %5 -&gt; %6 V, +12 V %7 -&gt; %8 V)
+</translation>
     </message>
     <message>
         <source>recording is off: there are no records to read</source>
-        <translation type="unfinished"></translation>
+        <translation>recording is off: there are no records to read</translation>
     </message>
     <message>
         <source>%1: no records yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no records yet</translation>
     </message>
     <message>
         <source>--since takes a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since takes a date as YYYY-MM-DD</translation>
     </message>
     <message>
         <source>compare takes two sweeps</source>
-        <translation type="unfinished"></translation>
+        <translation>compare takes two sweeps</translation>
     </message>
     <message>
         <source> — записи ждут доставки</source>
@@ -925,470 +940,481 @@
     </message>
     <message>
         <source>The results database %1 has schema version %2, newer than this program knows (%3); it is left as it is. Use a newer velmor-test or another database.</source>
-        <translation type="unfinished"></translation>
+        <translation>The results database %1 has schema version %2, newer than this program knows (%3); it is left as it is. Use a newer velmor-test or another database.</translation>
     </message>
     <message>
         <source>The SQLite path in &quot;%1&quot; must be absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>The SQLite path in &quot;%1&quot; must be absolute</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a results URL: use postgresql://user@host:port/database, sqlite:/path/file.sqlite or off</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a results URL: use postgresql://user@host:port/database, sqlite:/path/file.sqlite or off</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no server or no database: use postgresql://user@host:port/database</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; names no server or no database: use postgresql://user@host:port/database</translation>
     </message>
     <message>
         <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a symbolic link stands in the place of the results database; it is not followed</translation>
     </message>
     <message>
         <source>%1: cannot create the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot create the folder</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: give at least 4 characters of the id</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: give at least 4 characters of the id</translation>
     </message>
     <message>
         <source>no record has an id starting with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no record has an id starting with &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is ambiguous: %2 records have ids starting with it; give more characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is ambiguous: %2 records have ids starting with it; give more characters</translation>
     </message>
     <message>
         <source>no sweep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no sweep %1</translation>
     </message>
     <message>
         <source>no session %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no session %1</translation>
     </message>
     <message>
         <source>sweep %1 is saved as &quot;%2&quot;, which holds control characters and cannot name a file; nothing is written</source>
-        <translation type="unfinished"></translation>
+        <translation>sweep %1 is saved as &quot;%2&quot;, which holds control characters and cannot name a file; nothing is written</translation>
     </message>
     <message>
         <source>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump
+</translation>
     </message>
     <message>
         <source>The supply did not power on: not all three outputs within ±10 % %1 s after switch-on
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The supply did not power on: not all three outputs within ±10 % %1 s after switch-on
+</translation>
     </message>
     <message>
         <source>%1 judged cells in both sweeps, %2 changed class: %3 within one step of the reading (1 LSB of b2 and b3, the unit&apos;s resolution), %4 by more
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 judged cells in both sweeps, %2 changed class: %3 within one step of the reading (1 LSB of b2 and b3, the unit&apos;s resolution), %4 by more
+</translation>
     </message>
     <message>
         <source>Difference map: %1 (green: same class; pale green: moved within one step of the reading; yellow and warmer: 1, 2, ... classes moved by more)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Difference map: %1 (green: same class; pale green: moved within one step of the reading; yellow and warmer: 1, 2, ... classes moved by more)
+</translation>
     </message>
     <message>
         <source>limits %1,%2,%3, %4 cells, %5 inside</source>
-        <translation type="unfinished"></translation>
+        <translation>limits %1,%2,%3, %4 cells, %5 inside</translation>
     </message>
     <message>
         <source>%1 ticks, lowest +12 V %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ticks, lowest +12 V %2</translation>
     </message>
     <message>
         <source>no records of this unit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>no records of this unit
+</translation>
     </message>
     <message>
         <source>%1 holds no velmor-test records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 holds no velmor-test records</translation>
     </message>
     <message>
         <source>%1 has schema version %2 of an older velmor-test; it is read as it is. velmor-test brings it up to date (version %3) the next time it records into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has schema version %2 of an older velmor-test; it is read as it is. velmor-test brings it up to date (version %3) the next time it records into it.</translation>
     </message>
     <message>
         <source>%1: the damaged journal cannot be renamed to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the damaged journal cannot be renamed to %2</translation>
     </message>
     <message>
         <source>%1: cannot create the folder for the journal of test records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot create the folder for the journal of test records</translation>
     </message>
     <message>
         <source>the lock file %1 of the journal cannot be made: the disk holding %2 is full; free some room there, or run with --results off</source>
-        <translation type="unfinished"></translation>
+        <translation>the lock file %1 of the journal cannot be made: the disk holding %2 is full; free some room there, or run with --results off</translation>
     </message>
     <message>
         <source>the lock file %1 of the journal cannot be made; run with --results off to go on without test records</source>
-        <translation type="unfinished"></translation>
+        <translation>the lock file %1 of the journal cannot be made; run with --results off to go on without test records</translation>
     </message>
     <message>
         <source>field %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>field %1 is cut short</translation>
     </message>
     <message>
         <source>it holds %1 of its %2 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>it holds %1 of its %2 fields</translation>
     </message>
     <message>
         <source>the entry is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>the entry is empty</translation>
     </message>
     <message>
         <source>its header is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>its header is cut short</translation>
     </message>
     <message>
         <source>its layout %1 is newer than this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>its layout %1 is newer than this program reads (%2)</translation>
     </message>
     <message>
         <source>its header gives %1 bytes of fields, it holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>its header gives %1 bytes of fields, it holds %2</translation>
     </message>
     <message>
         <source>repeat test: %1 passed this sweep (limits %2,%3,%4) on %5, record %6</source>
-        <translation type="unfinished"></translation>
+        <translation>repeat test: %1 passed this sweep (limits %2,%3,%4) on %5, record %6</translation>
     </message>
     <message>
         <source>the disk holding %1 is full: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk holding %1 is full: %2</translation>
     </message>
     <message>
         <source>%1 is the journal of the store %2, not of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is the journal of the store %2, not of %3</translation>
     </message>
     <message>
         <source>a journal entry cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>a journal entry cannot be read (%1)</translation>
     </message>
     <message>
         <source>%1: cannot create the file: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot create the file: %2</translation>
     </message>
     <message>
         <source>%1 = %2 is not an integer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 is not an integer</translation>
     </message>
     <message>
         <source>%1 = %2, outside %3..%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2, outside %3..%4</translation>
     </message>
     <message>
         <source>id %1 is not one the bench makes</source>
-        <translation type="unfinished"></translation>
+        <translation>id %1 is not one the bench makes</translation>
     </message>
     <message>
         <source>%1 = %2 is not a time the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 is not a time the bench writes</translation>
     </message>
     <message>
         <source>end state %1 is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>end state %1 is not one the bench writes</translation>
     </message>
     <message>
         <source>%1 %2 is refused: %3 (not a value the bench writes; the record is not read)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 is refused: %3 (not a value the bench writes; the record is not read)</translation>
     </message>
     <message>
         <source>it ended (%1) before it started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>it ended (%1) before it started (%2)</translation>
     </message>
     <message>
         <source>it has an end time without an end state, or the other way round</source>
-        <translation type="unfinished"></translation>
+        <translation>it has an end time without an end state, or the other way round</translation>
     </message>
     <message>
         <source>it has more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>it has more than %1 cells</translation>
     </message>
     <message>
         <source>its cells are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>its cells are numbered with a gap (%1 where %2 belongs)</translation>
     </message>
     <message>
         <source>painted at %1, out of order or outside the sweep&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>painted at %1, out of order or outside the sweep&apos;s times</translation>
     </message>
     <message>
         <source>cell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cell %1: %2</translation>
     </message>
     <message>
         <source>its readings are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>its readings are numbered with a gap (%1 where %2 belongs)</translation>
     </message>
     <message>
         <source>it was read at %1, out of order or outside the session&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>it was read at %1, out of order or outside the session&apos;s times</translation>
     </message>
     <message>
         <source>reading %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>reading %1: %2</translation>
     </message>
     <message>
         <source>its events are numbered with a gap</source>
-        <translation type="unfinished"></translation>
+        <translation>its events are numbered with a gap</translation>
     </message>
     <message>
         <source>kind &quot;%1&quot; is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>kind &quot;%1&quot; is not one the bench writes</translation>
     </message>
     <message>
         <source>it happened at %1, outside the session&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>it happened at %1, outside the session&apos;s times</translation>
     </message>
     <message>
         <source>event %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>event %1: %2</translation>
     </message>
     <message>
         <source>verdict &quot;%1&quot; is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>verdict &quot;%1&quot; is not one the bench writes</translation>
     </message>
     <message>
         <source>sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>sweep</translation>
     </message>
     <message>
         <source>session</source>
-        <translation type="unfinished"></translation>
+        <translation>session</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no id: an id is up to 36 hex digits and dashes</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is no id: an id is up to 36 hex digits and dashes</translation>
     </message>
     <message>
         <source>The results URL holds a password, which every user of this machine could read in the process list: leave it out and put it in ~/.pgpass (a line host:port:database:user:password, mode 0600) or in the environment variable PGPASSWORD</source>
-        <translation type="unfinished"></translation>
+        <translation>The results URL holds a password, which every user of this machine could read in the process list: leave it out and put it in ~/.pgpass (a line host:port:database:user:password, mode 0600) or in the environment variable PGPASSWORD</translation>
     </message>
     <message>
         <source>The results URL&apos;s parameter &quot;%1&quot; is not one this program passes to PostgreSQL; it passes host, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The results URL&apos;s parameter &quot;%1&quot; is not one this program passes to PostgreSQL; it passes host, %2</translation>
     </message>
     <message>
         <source>The results URL gives its parameter &quot;%1&quot; twice</source>
-        <translation type="unfinished"></translation>
+        <translation>The results URL gives its parameter &quot;%1&quot; twice</translation>
     </message>
     <message>
         <source>The results URL&apos;s parameter &quot;%1&quot; holds a &apos;;&apos; or a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>The results URL&apos;s parameter &quot;%1&quot; holds a &apos;;&apos; or a control character</translation>
     </message>
     <message>
         <source>no command &quot;%1&quot;; the commands are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no command &quot;%1&quot;; the commands are %2</translation>
     </message>
     <message>
         <source>ids after %1: %2 given, %3 wanted</source>
-        <translation type="unfinished"></translation>
+        <translation>ids after %1: %2 given, %3 wanted</translation>
     </message>
     <message>
         <source>export needs --to DIR, the folder to write into</source>
-        <translation type="unfinished"></translation>
+        <translation>export needs --to DIR, the folder to write into</translation>
     </message>
     <message>
         <source>--verdict takes pass, marginal, fail, none, incomplete, error or aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>--verdict takes pass, marginal, fail, none, incomplete, error or aborted</translation>
     </message>
     <message>
         <source>--kind takes sweep, session or run</source>
-        <translation type="unfinished"></translation>
+        <translation>--kind takes sweep, session or run</translation>
     </message>
     <message>
         <source>--format goes with export and takes json, junit or csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--format goes with export and takes json, junit or csv</translation>
     </message>
     <message>
         <source>--format is for plan runs; a sweep or session exports as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>--format is for plan runs; a sweep or session exports as it is</translation>
     </message>
     <message>
         <source>%1 = %2 %3 (limits %4..%5, guard %6..%7): %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 %3 (limits %4..%5, guard %6..%7): %8</translation>
     </message>
     <message>
         <source>Run %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Run %1
+</translation>
     </message>
     <message>
         <source>Plan &quot;%1&quot; (%2), profile %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &quot;%1&quot; (%2), profile %3
+</translation>
     </message>
     <message>
         <source>Outcome: none yet, the run is open
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome: none yet, the run is open
+</translation>
     </message>
     <message>
         <source>Outcome: %1%2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Outcome: %1%2
+</translation>
     </message>
     <message>
         <source>, failing step &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>, failing step &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Key figure: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Key figure: %1
+</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>step</translation>
     </message>
     <message>
         <source>kind</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <source>outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>outcome</translation>
     </message>
     <message>
         <source>judged</source>
-        <translation type="unfinished"></translation>
+        <translation>judged</translation>
     </message>
     <message>
         <source>unsettled</source>
-        <translation type="unfinished"></translation>
+        <translation>unsettled</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>seconds</translation>
     </message>
     <message>
         <source>key figure</source>
-        <translation type="unfinished"></translation>
+        <translation>key figure</translation>
     </message>
     <message>
         <source>Step %1 &quot;%2&quot;:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Step %1 &quot;%2&quot;:
+</translation>
     </message>
     <message>
         <source>measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>measurement</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>value</translation>
     </message>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unit</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished"></translation>
+        <translation>low</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished"></translation>
+        <translation>high</translation>
     </message>
     <message>
         <source>guard low</source>
-        <translation type="unfinished"></translation>
+        <translation>guard low</translation>
     </message>
     <message>
         <source>guard high</source>
-        <translation type="unfinished"></translation>
+        <translation>guard high</translation>
     </message>
     <message>
         <source>asked</source>
-        <translation type="unfinished"></translation>
+        <translation>asked</translation>
     </message>
     <message>
         <source>plan %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>plan %1: %2</translation>
     </message>
     <message>
         <source>%1 %2 is not an outcome the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 is not an outcome the bench writes</translation>
     </message>
     <message>
         <source>it has an outcome without an end, or an end without an outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>it has an outcome without an end, or an end without an outcome</translation>
     </message>
     <message>
         <source>outcome %1 does not go with end state %2</source>
-        <translation type="unfinished"></translation>
+        <translation>outcome %1 does not go with end state %2</translation>
     </message>
     <message>
         <source>its plan text is longer than a plan file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>its plan text is longer than a plan file may be</translation>
     </message>
     <message>
         <source>its steps are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>its steps are numbered with a gap (%1 where %2 belongs)</translation>
     </message>
     <message>
         <source>kind %1 is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>kind %1 is not one the bench writes</translation>
     </message>
     <message>
         <source>it ran from %1 to %2, out of order or outside the run&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>it ran from %1 to %2, out of order or outside the run&apos;s times</translation>
     </message>
     <message>
         <source>step %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: %2</translation>
     </message>
     <message>
         <source>it belongs to no step of the run</source>
-        <translation type="unfinished"></translation>
+        <translation>it belongs to no step of the run</translation>
     </message>
     <message>
         <source>the step&apos;s measurements are numbered with a gap (%1 where %2 belongs)</source>
-        <translation type="unfinished"></translation>
+        <translation>the step&apos;s measurements are numbered with a gap (%1 where %2 belongs)</translation>
     </message>
     <message>
         <source>measurement %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>measurement %1: %2</translation>
     </message>
     <message>
         <source>settling %1 is not one the bench writes</source>
-        <translation type="unfinished"></translation>
+        <translation>settling %1 is not one the bench writes</translation>
     </message>
     <message>
         <source>it is judged, yet answers a frame with the supply switched off</source>
-        <translation type="unfinished"></translation>
+        <translation>it is judged, yet answers a frame with the supply switched off</translation>
     </message>
     <message>
         <source>it belongs to step %1, after a reading of step %2</source>
-        <translation type="unfinished"></translation>
+        <translation>it belongs to step %1, after a reading of step %2</translation>
     </message>
     <message>
         <source>it was read at %1, out of order or outside the run&apos;s times</source>
-        <translation type="unfinished"></translation>
+        <translation>it was read at %1, out of order or outside the run&apos;s times</translation>
     </message>
     <message>
         <source>step %1: it counts %2 judged and %3 unsettled readings of the %4 it was given</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1: it counts %2 judged and %3 unsettled readings of the %4 it was given</translation>
     </message>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>run</translation>
     </message>
     <message>
         <source>no run %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no run %1</translation>
     </message>
     <message>
         <source>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</source>
-        <translation type="unfinished"></translation>
+        <translation>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</translation>
     </message>
 </context>
 <context>
@@ -1406,7 +1432,7 @@
     <name>ui::Language</name>
     <message>
         <source>--language takes ru (Russian) or en (English), not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--language takes ru (Russian) or en (English), not &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -1439,19 +1465,19 @@
     </message>
     <message>
         <source>%1 is the serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is the serial port</translation>
     </message>
     <message>
         <source>%1 is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a symbolic link</translation>
     </message>
     <message>
         <source>%1 is a device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a device</translation>
     </message>
     <message>
         <source>a FIFO with no reader</source>
-        <translation type="unfinished"></translation>
+        <translation>a FIFO with no reader</translation>
     </message>
 </context>
 <context>
@@ -1474,193 +1500,242 @@
     </message>
 </context>
 <context>
-    <name>velmor::Plan</name>
+    <name>velmor::ModelsFile</name>
     <message>
-        <source>pace must be &quot;ticks&quot; or &quot;replies&quot;, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown profile &quot;%1&quot; (known: atx, atx3; or give out5, out12 and out33)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the profile needs a name (atx, atx3) or out5, out12 and out33</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a profile of its own gives out5, out12 and out33</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a built-in profile: name a profile of your own differently</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 must hold nominal: low at most 0, high at least 0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a guard band of %1 points leaves nothing of %2 (%3 to %4 %)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown step kind &quot;%1&quot; (known: %2)</source>
-        <translation type="unfinished"></translation>
+        <source>cannot be read as a models file</source>
+        <translation>cannot be read as a models file</translation>
     </message>
     <message>
         <source>not valid TOML: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>not valid TOML: %1</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>unknown key %1</translation>
+    </message>
+    <message>
+        <source>models must be a table of models</source>
+        <translation>models must be a table of models</translation>
+    </message>
+    <message>
+        <source>model %1 must be a table with plan = &quot;FILE&quot;</source>
+        <translation>model %1 must be a table with plan = &quot;FILE&quot;</translation>
+    </message>
+    <message>
+        <source>model %1 names no plan</source>
+        <translation>model %1 names no plan</translation>
+    </message>
+    <message>
+        <source>plan of model %1 must be a file name</source>
+        <translation>plan of model %1 must be a file name</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::OutputGauge</name>
+    <message>
+        <source>%1 В</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>— В</source>
+        <translation>— V</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::Plan</name>
+    <message>
+        <source>pace must be &quot;ticks&quot; or &quot;replies&quot;, not &quot;%1&quot;</source>
+        <translation>pace must be &quot;ticks&quot; or &quot;replies&quot;, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown profile &quot;%1&quot; (known: atx, atx3; or give out5, out12 and out33)</source>
+        <translation>unknown profile &quot;%1&quot; (known: atx, atx3; or give out5, out12 and out33)</translation>
+    </message>
+    <message>
+        <source>the profile needs a name (atx, atx3) or out5, out12 and out33</source>
+        <translation>the profile needs a name (atx, atx3) or out5, out12 and out33</translation>
+    </message>
+    <message>
+        <source>a profile of its own gives out5, out12 and out33</source>
+        <translation>a profile of its own gives out5, out12 and out33</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in profile: name a profile of your own differently</source>
+        <translation>&quot;%1&quot; is a built-in profile: name a profile of your own differently</translation>
+    </message>
+    <message>
+        <source>%1 must hold nominal: low at most 0, high at least 0</source>
+        <translation>%1 must hold nominal: low at most 0, high at least 0</translation>
+    </message>
+    <message>
+        <source>a guard band of %1 points leaves nothing of %2 (%3 to %4 %)</source>
+        <translation>a guard band of %1 points leaves nothing of %2 (%3 to %4 %)</translation>
+    </message>
+    <message>
+        <source>unknown step kind &quot;%1&quot; (known: %2)</source>
+        <translation>unknown step kind &quot;%1&quot; (known: %2)</translation>
+    </message>
+    <message>
+        <source>not valid TOML: %1</source>
+        <translation>not valid TOML: %1</translation>
     </message>
     <message>
         <source>the plan has no steps</source>
-        <translation type="unfinished"></translation>
+        <translation>the plan has no steps</translation>
     </message>
     <message>
         <source>the plan has no steps ([[step]] tables)</source>
-        <translation type="unfinished"></translation>
+        <translation>the plan has no steps ([[step]] tables)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read: %1</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>not a regular file</translation>
     </message>
     <message>
         <source>larger than the %1 KiB a plan may have</source>
-        <translation type="unfinished"></translation>
+        <translation>larger than the %1 KiB a plan may have</translation>
     </message>
     <message>
         <source>%1 %2..%3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2..%3 %</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>plan %1 (%2)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>plan %1 (%2)
+</translation>
     </message>
     <message>
         <source>supply: %1 W; +5 V %2 A, +12 V %3 A, +3.3 V %4 A; power bound %5 W
 </source>
-        <translation type="unfinished"></translation>
+        <translation>supply: %1 W; +5 V %2 A, +12 V %3 A, +3.3 V %4 A; power bound %5 W
+</translation>
     </message>
     <message>
         <source>profile: %1 (%2, %3, %4), guard band %5 points
 </source>
-        <translation type="unfinished"></translation>
+        <translation>profile: %1 (%2, %3, %4), guard band %5 points
+</translation>
     </message>
     <message>
         <source>pace: replies
 </source>
-        <translation type="unfinished"></translation>
+        <translation>pace: replies
+</translation>
     </message>
     <message>
         <source>pace: ticks
 </source>
-        <translation type="unfinished"></translation>
+        <translation>pace: ticks
+</translation>
     </message>
     <message>
         <source>%1. %2 &quot;%3&quot;: %4; about %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 &quot;%3&quot;: %4; about %5
+</translation>
     </message>
     <message>
         <source>steps: %1, about %2 in all
 </source>
-        <translation type="unfinished"></translation>
+        <translation>steps: %1, about %2 in all
+</translation>
     </message>
     <message>
         <source>missing key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>missing key %1</translation>
     </message>
     <message>
         <source>%1 must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be a number</translation>
     </message>
     <message>
         <source>%1 = %2 is out of range (%3 to %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 is out of range (%3 to %4)</translation>
     </message>
     <message>
         <source>%1 must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be a whole number</translation>
     </message>
     <message>
         <source>%1 must be a string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be a string</translation>
     </message>
     <message>
         <source>%1 has a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has a control character</translation>
     </message>
     <message>
         <source>%1 must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be true or false</translation>
     </message>
     <message>
         <source>%1 must be two numbers [low, high]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be two numbers [low, high]</translation>
     </message>
     <message>
         <source>%1: %2 is out of range (%3 to %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 is out of range (%3 to %4)</translation>
     </message>
     <message>
         <source>%1: low %2 is above high %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: low %2 is above high %3</translation>
     </message>
     <message>
         <source>%1 must be a load, e.g. { a5 = 10, a12 = 8 } or { percent = 50 }</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be a load, e.g. { a5 = 10, a12 = 8 } or { percent = 50 }</translation>
     </message>
     <message>
         <source>%1 mixes amperes (a5, a12, a33), percent per output (p5, p12, p33) and percent of all three: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mixes amperes (a5, a12, a33), percent per output (p5, p12, p33) and percent of all three: give one of them</translation>
     </message>
     <message>
         <source>%1 asks for %2 A on %3, above the unit&apos;s full scale of %4 A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 asks for %2 A on %3, above the unit&apos;s full scale of %4 A</translation>
     </message>
     <message>
         <source>%1 draws %2 W at nominal volts, above the plan&apos;s power bound of %3 W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 draws %2 W at nominal volts, above the plan&apos;s power bound of %3 W</translation>
     </message>
     <message>
         <source>%1 must be an array of loads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be an array of loads</translation>
     </message>
     <message>
         <source>%1 must be a table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be a table</translation>
     </message>
     <message>
         <source>%1 must be an array of tables ([[%1]])</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must be an array of tables ([[%1]])</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown key %1</translation>
     </message>
     <message>
         <source>load points: %1, %2 s each</source>
-        <translation type="unfinished"></translation>
+        <translation>load points: %1, %2 s each</translation>
     </message>
     <message>
         <source>no load points</source>
-        <translation type="unfinished"></translation>
+        <translation>no load points</translation>
     </message>
 </context>
 <context>
@@ -1675,7 +1750,7 @@
     </message>
     <message>
         <source>name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>name too long</translation>
     </message>
     <message>
         <source>. Возможно, порт занят другой программой; иначе дайте своему пользователю доступ к нему (Linux: sudo usermod -aG dialout $USER и войдите в систему заново, или правило udev для адаптера)</source>
@@ -1690,22 +1765,133 @@
     </message>
 </context>
 <context>
+    <name>velmor::StationWindow</name>
+    <message>
+        <source>ГОДЕН</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>НЕ ГОДЕН</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>ОШИБКА</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>ПРЕРВАН</source>
+        <translation>ABORTED</translation>
+    </message>
+    <message>
+        <source>Velmor test — станция</source>
+        <translation>Velmor test — station</translation>
+    </message>
+    <message>
+        <source>&amp;Серийный номер:</source>
+        <translation>&amp;Serial number:</translation>
+    </message>
+    <message>
+        <source>&amp;Модель:</source>
+        <translation>&amp;Model:</translation>
+    </message>
+    <message>
+        <source>&amp;Оператор:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>+5 В</source>
+        <translation>+5 V</translation>
+    </message>
+    <message>
+        <source>+12 В</source>
+        <translation>+12 V</translation>
+    </message>
+    <message>
+        <source>+3,3 В</source>
+        <translation>+3.3 V</translation>
+    </message>
+    <message>
+        <source>С&amp;топ (Esc)</source>
+        <translation>S&amp;top (Esc)</translation>
+    </message>
+    <message>
+        <source>Последние проверки:</source>
+        <translation>Last runs:</translation>
+    </message>
+    <message>
+        <source>План выбирается по модели (%1)</source>
+        <translation>The model picks the plan (%1)</translation>
+    </message>
+    <message>
+        <source>План: %1</source>
+        <translation>Plan: %1</translation>
+    </message>
+    <message>
+        <source>Модель «%1» не найдена в %2</source>
+        <translation>Model &quot;%1&quot; is not in %2</translation>
+    </message>
+    <message>
+        <source>Серийный номер пуст или содержит недопустимые знаки</source>
+        <translation>The serial number is empty or holds characters it may not</translation>
+    </message>
+    <message>
+        <source>План: %1, около %2</source>
+        <translation>Plan: %1, about %2</translation>
+    </message>
+    <message>
+        <source>Шаг %1 из %2: %3</source>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Прошло %1, осталось около %2</source>
+        <translation>%1 elapsed, about %2 left</translation>
+    </message>
+    <message>
+        <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность %4 Вт</source>
+        <translation>Load: +5 V %1 A, +12 V %2 A, +3.3 V %3 A; power %4 W</translation>
+    </message>
+    <message>
+        <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; нет ответа блока</source>
+        <translation>Load: +5 V %1 A, +12 V %2 A, +3.3 V %3 A; no reply from the unit</translation>
+    </message>
+    <message>
+        <source>Отчёт не записан: %1</source>
+        <translation>Report not written: %1</translation>
+    </message>
+    <message>
+        <source>Отчёт: %1</source>
+        <translation>Report: %1</translation>
+    </message>
+    <message>
+        <source>Шаг «%1»: %2</source>
+        <translation>Step &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>В пределах, но близко к границе. %1</source>
+        <translation>Inside the limits, but close to one. %1</translation>
+    </message>
+    <message>
+        <source>станция: %1: %2</source>
+        <translation>station: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmor::UnattendedPlan</name>
     <message>
         <source>serial port lost (%1); waiting up to %2 s for it</source>
-        <translation type="unfinished"></translation>
+        <translation>serial port lost (%1); waiting up to %2 s for it</translation>
     </message>
     <message>
         <source>serial port open again; the plan goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>serial port open again; the plan goes on</translation>
     </message>
     <message>
         <source>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: plan &quot;%2&quot; on %3 stopped at step %4 of %5; supply and loads off</translation>
     </message>
     <message>
         <source>no reply from the unit for %1 s; the plan run is given up</source>
-        <translation type="unfinished"></translation>
+        <translation>no reply from the unit for %1 s; the plan run is given up</translation>
     </message>
     <message numerus="yes">
         <source>%n step(s) passed</source>
@@ -1716,394 +1902,394 @@
     </message>
     <message>
         <source>step &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>step &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>the link was lost at step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the link was lost at step %1 of %2</translation>
     </message>
     <message>
         <source>stopped at step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>stopped at step %1 of %2</translation>
     </message>
     <message>
         <source>%1: plan &quot;%2&quot; on %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: plan &quot;%2&quot; on %3: %4</translation>
     </message>
     <message>
         <source>the report was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the report was not written: %1</translation>
     </message>
     <message>
         <source>report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>report: %1</translation>
     </message>
 </context>
 <context>
     <name>velmor::UnattendedSweep</name>
     <message>
         <source>no reply from the unit for %1 s; the sweep is given up</source>
-        <translation type="unfinished"></translation>
+        <translation>no reply from the unit for %1 s; the sweep is given up</translation>
     </message>
     <message>
         <source>serial port lost (%1); waiting up to %2 s for it</source>
-        <translation type="unfinished"></translation>
+        <translation>serial port lost (%1); waiting up to %2 s for it</translation>
     </message>
     <message>
         <source>serial port open again; the sweep goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>serial port open again; the sweep goes on</translation>
     </message>
     <message>
         <source>Saved %1 with its .csv and .txt%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved %1 with its .csv and .txt%2</translation>
     </message>
     <message>
         <source> and .pdf</source>
-        <translation type="unfinished"></translation>
+        <translation> and .pdf</translation>
     </message>
     <message>
         <source>interrupted; supply and loads off</source>
-        <translation type="unfinished"></translation>
+        <translation>interrupted; supply and loads off</translation>
     </message>
 </context>
 <context>
     <name>web</name>
     <message>
         <source>--listen takes ADDRESS:PORT, e.g. 127.0.0.1:8080 or [::1]:8080, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--listen takes ADDRESS:PORT, e.g. 127.0.0.1:8080 or [::1]:8080, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: cannot open the token file: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot open the token file: %2</translation>
     </message>
     <message>
         <source>%1: the token file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the token file is not a regular file</translation>
     </message>
     <message>
         <source>%1: the token file must be this user&apos;s and readable by no one else (chmod 600)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the token file must be this user&apos;s and readable by no one else (chmod 600)</translation>
     </message>
     <message>
         <source>%1: the token file must hold one line of 16 to 256 visible ASCII characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the token file must hold one line of 16 to 256 visible ASCII characters</translation>
     </message>
     <message>
         <source>en</source>
         <comment>the language of the pages, as HTML names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Summary</translation>
     </message>
     <message>
         <source>the verdict is one of pass, fail, none and incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>the verdict is one of pass, fail, none and incomplete</translation>
     </message>
     <message>
         <source>the kind is sweep or session</source>
-        <translation type="unfinished"></translation>
+        <translation>the kind is sweep or session</translation>
     </message>
     <message>
         <source>a day is given as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>a day is given as YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the page is a number from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>the page is a number from 0</translation>
     </message>
     <message>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>any</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Bench</source>
-        <translation type="unfinished"></translation>
+        <translation>Bench</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>No records.</source>
-        <translation type="unfinished"></translation>
+        <translation>No records.</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>id</translation>
     </message>
     <message>
         <source>kind</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>started</source>
-        <translation type="unfinished"></translation>
+        <translation>started</translation>
     </message>
     <message>
         <source>end</source>
-        <translation type="unfinished"></translation>
+        <translation>end</translation>
     </message>
     <message>
         <source>bench</source>
-        <translation type="unfinished"></translation>
+        <translation>bench</translation>
     </message>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unit</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <source>cells/ticks</source>
-        <translation type="unfinished"></translation>
+        <translation>cells/ticks</translation>
     </message>
     <message>
         <source>verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>verdict</translation>
     </message>
     <message>
         <source>newer</source>
-        <translation type="unfinished"></translation>
+        <translation>newer</translation>
     </message>
     <message>
         <source>older</source>
-        <translation type="unfinished"></translation>
+        <translation>older</translation>
     </message>
     <message>
         <source>Page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1.</translation>
     </message>
     <message>
         <source>Test records</source>
-        <translation type="unfinished"></translation>
+        <translation>Test records</translation>
     </message>
     <message>
         <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a symbolic link stands in the place of the results database; it is not followed</translation>
     </message>
     <message>
         <source>%1: no records yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no records yet</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no record id</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is no record id</translation>
     </message>
     <message>
         <source>no record %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no record %1</translation>
     </message>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Id</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Started</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ended</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>PDF report</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF report</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>Saved as</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved as</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>the cross-load map</source>
-        <translation type="unfinished"></translation>
+        <translation>the cross-load map</translation>
     </message>
     <message>
         <source>Sweep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweep %1</translation>
     </message>
     <message>
         <source>Session %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Session %1</translation>
     </message>
     <message>
         <source>the %1 file was not made</source>
-        <translation type="unfinished"></translation>
+        <translation>the %1 file was not made</translation>
     </message>
     <message>
         <source>a session has no map</source>
-        <translation type="unfinished"></translation>
+        <translation>a session has no map</translation>
     </message>
     <message>
         <source>sweep %1 was recorded without its map&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>sweep %1 was recorded without its map&apos;s size</translation>
     </message>
     <message>
         <source>the map could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>the map could not be encoded</translation>
     </message>
     <message>
         <source>no such file of a record</source>
-        <translation type="unfinished"></translation>
+        <translation>no such file of a record</translation>
     </message>
     <message>
         <source>no temporary folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no temporary folder: %1</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Not found</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>Not understood</translation>
     </message>
     <message>
         <source>Token needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Token needed</translation>
     </message>
     <message>
         <source>Cannot show this</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot show this</translation>
     </message>
     <message>
         <source>%1 is not a loopback address: serving the records there needs --token-file FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a loopback address: serving the records there needs --token-file FILE</translation>
     </message>
     <message>
         <source>%1 holds no velmor-test records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 holds no velmor-test records</translation>
     </message>
     <message>
         <source>cannot listen on %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot listen on %1: %2</translation>
     </message>
     <message>
         <source>serving %1 at http://%2:%3/</source>
-        <translation type="unfinished"></translation>
+        <translation>serving %1 at http://%2:%3/</translation>
     </message>
     <message>
         <source>this store is of schema version %1, which keeps no sweep&apos;s verdict in its row; the summary needs version 3</source>
-        <translation type="unfinished"></translation>
+        <translation>this store is of schema version %1, which keeps no sweep&apos;s verdict in its row; the summary needs version 3</translation>
     </message>
     <message>
         <source>its verdict &quot;%1&quot; is none this program writes</source>
-        <translation type="unfinished"></translation>
+        <translation>its verdict &quot;%1&quot; is none this program writes</translation>
     </message>
     <message>
         <source>sweep %1 is left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sweep %1 is left out: %2</translation>
     </message>
     <message>
         <source>No completed sweeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>No completed sweeps.</translation>
     </message>
     <message>
         <source>model</source>
-        <translation type="unfinished"></translation>
+        <translation>model</translation>
     </message>
     <message>
         <source>day (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>day (UTC)</translation>
     </message>
     <message>
         <source>sweeps</source>
-        <translation type="unfinished"></translation>
+        <translation>sweeps</translation>
     </message>
     <message>
         <source>passed</source>
-        <translation type="unfinished"></translation>
+        <translation>passed</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>units</translation>
     </message>
     <message>
         <source>first-pass yield</source>
-        <translation type="unfinished"></translation>
+        <translation>first-pass yield</translation>
     </message>
     <message>
         <source>most frequent failing step</source>
-        <translation type="unfinished"></translation>
+        <translation>most frequent failing step</translation>
     </message>
     <message>
         <source>the unit is given as ?serial=SERIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>the unit is given as ?serial=SERIAL</translation>
     </message>
     <message>
         <source>Its records in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Its records in the list</translation>
     </message>
     <message>
         <source>Unit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit %1</translation>
     </message>
     <message>
         <source>no such page</source>
-        <translation type="unfinished"></translation>
+        <translation>no such page</translation>
     </message>
     <message>
         <source>the records are only read here</source>
-        <translation type="unfinished"></translation>
+        <translation>the records are only read here</translation>
     </message>
     <message>
         <source>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</source>
-        <translation type="unfinished"></translation>
+        <translation>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</translation>
     </message>
 </context>
 </TS>

@@ -61,6 +61,10 @@
         <source>--plan needs --unit SERIAL: a plan run always names its unit</source>
         <translation>--plan требует --unit SERIAL: прогон плана всегда называет свой блок</translation>
     </message>
+    <message>
+        <source>--station goes with no --sweep or --check-plan</source>
+        <translation>--station не сочетается с --sweep и --check-plan</translation>
+    </message>
 </context>
 <context>
     <name>PlanProgress</name>
@@ -1496,6 +1500,48 @@
     </message>
 </context>
 <context>
+    <name>velmor::ModelsFile</name>
+    <message>
+        <source>cannot be read as a models file</source>
+        <translation>не читается как файл моделей</translation>
+    </message>
+    <message>
+        <source>not valid TOML: %1</source>
+        <translation>не TOML: %1</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>неизвестный ключ %1</translation>
+    </message>
+    <message>
+        <source>models must be a table of models</source>
+        <translation>models должен быть таблицей моделей</translation>
+    </message>
+    <message>
+        <source>model %1 must be a table with plan = &quot;FILE&quot;</source>
+        <translation>модель %1 должна быть таблицей с plan = &quot;FILE&quot;</translation>
+    </message>
+    <message>
+        <source>model %1 names no plan</source>
+        <translation>у модели %1 не указан план</translation>
+    </message>
+    <message>
+        <source>plan of model %1 must be a file name</source>
+        <translation>план модели %1 должен быть именем файла</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::OutputGauge</name>
+    <message>
+        <source>%1 В</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>— В</source>
+        <translation>— В</translation>
+    </message>
+</context>
+<context>
     <name>velmor::Plan</name>
     <message>
         <source>pace must be &quot;ticks&quot; or &quot;replies&quot;, not &quot;%1&quot;</source>
@@ -1716,6 +1762,117 @@
     <message>
         <source>Трасса связи</source>
         <translation>Трасса связи</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::StationWindow</name>
+    <message>
+        <source>ГОДЕН</source>
+        <translation>ГОДЕН</translation>
+    </message>
+    <message>
+        <source>НЕ ГОДЕН</source>
+        <translation>НЕ ГОДЕН</translation>
+    </message>
+    <message>
+        <source>ОШИБКА</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>ПРЕРВАН</source>
+        <translation>ПРЕРВАН</translation>
+    </message>
+    <message>
+        <source>Velmor test — станция</source>
+        <translation>Velmor test — станция</translation>
+    </message>
+    <message>
+        <source>&amp;Серийный номер:</source>
+        <translation>&amp;Серийный номер:</translation>
+    </message>
+    <message>
+        <source>&amp;Модель:</source>
+        <translation>&amp;Модель:</translation>
+    </message>
+    <message>
+        <source>&amp;Оператор:</source>
+        <translation>&amp;Оператор:</translation>
+    </message>
+    <message>
+        <source>+5 В</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 В</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3,3 В</source>
+        <translation>+3,3 В</translation>
+    </message>
+    <message>
+        <source>С&amp;топ (Esc)</source>
+        <translation>С&amp;топ (Esc)</translation>
+    </message>
+    <message>
+        <source>Последние проверки:</source>
+        <translation>Последние проверки:</translation>
+    </message>
+    <message>
+        <source>План выбирается по модели (%1)</source>
+        <translation>План выбирается по модели (%1)</translation>
+    </message>
+    <message>
+        <source>План: %1</source>
+        <translation>План: %1</translation>
+    </message>
+    <message>
+        <source>Модель «%1» не найдена в %2</source>
+        <translation>Модель «%1» не найдена в %2</translation>
+    </message>
+    <message>
+        <source>Серийный номер пуст или содержит недопустимые знаки</source>
+        <translation>Серийный номер пуст или содержит недопустимые знаки</translation>
+    </message>
+    <message>
+        <source>План: %1, около %2</source>
+        <translation>План: %1, около %2</translation>
+    </message>
+    <message>
+        <source>Шаг %1 из %2: %3</source>
+        <translation>Шаг %1 из %2: %3</translation>
+    </message>
+    <message>
+        <source>Прошло %1, осталось около %2</source>
+        <translation>Прошло %1, осталось около %2</translation>
+    </message>
+    <message>
+        <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность %4 Вт</source>
+        <translation>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность %4 Вт</translation>
+    </message>
+    <message>
+        <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; нет ответа блока</source>
+        <translation>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; нет ответа блока</translation>
+    </message>
+    <message>
+        <source>Отчёт не записан: %1</source>
+        <translation>Отчёт не записан: %1</translation>
+    </message>
+    <message>
+        <source>Отчёт: %1</source>
+        <translation>Отчёт: %1</translation>
+    </message>
+    <message>
+        <source>Шаг «%1»: %2</source>
+        <translation>Шаг «%1»: %2</translation>
+    </message>
+    <message>
+        <source>В пределах, но близко к границе. %1</source>
+        <translation>В пределах, но близко к границе. %1</translation>
+    </message>
+    <message>
+        <source>станция: %1: %2</source>
+        <translation>станция: %1: %2</translation>
     </message>
 </context>
 <context>

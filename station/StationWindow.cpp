@@ -1,0 +1,377 @@
+#include "StationWindow.h"
+
+#include "ModelsFile.h"
+#include "OutputGauge.h"
+#include "PlanSummary.h"
+#include "Reading.h"
+#include "RunReport.h"
+#include "StoreAddress.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QShortcut>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+namespace velmor {
+namespace {
+
+// Runs kept in the session's list.
+constexpr int historyLength = 20;
+constexpr int linkTimeoutSeconds = 30;
+
+QSettings stationSettings() {
+    return QSettings(QFileInfo(results::configFilePath()).path() + QStringLiteral("/station.conf"),
+                     QSettings::IniFormat);
+}
+
+QString outcomeWord(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Pass:
+    case Outcome::Marginal:
+        return StationWindow::tr("ГОДЕН");
+    case Outcome::Fail:
+        return StationWindow::tr("НЕ ГОДЕН");
+    case Outcome::Error:
+        return StationWindow::tr("ОШИБКА");
+    case Outcome::Aborted:
+        break;
+    }
+    return StationWindow::tr("ПРЕРВАН");
+}
+
+QColor outcomeColour(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Pass:
+        return QColor(0x2e, 0x9e, 0x44);
+    case Outcome::Marginal:
+        return QColor(0xc7, 0x8a, 0x0c);
+    case Outcome::Fail:
+    case Outcome::Error:
+        return QColor(0xd3, 0x2f, 0x2f);
+    case Outcome::Aborted:
+        break;
+    }
+    return QColor(0x60, 0x60, 0x60);
+}
+
+QString clock(qint64 ms) {
+    const qint64 s = std::max<qint64>(0, ms / 1000);
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+// A serial number as the scanner gave it: printable, one line.
+bool isSerial(const QString& serial) {
+    return !serial.isEmpty() &&
+           std::all_of(serial.begin(), serial.end(), [](QChar c) { return c.isPrint(); });
+}
+
+} // namespace
+
+StationWindow::StationWindow(const PortFactory& makePort, QString planFile, MapsFolder reports,
+                             PlanRecorder* recorder, QWidget* parent)
+    : QWidget(parent), makePort_(makePort), planFile_(std::move(planFile)),
+      reports_(std::move(reports)), recorder_(recorder) {
+    setWindowTitle(tr("Velmor test — станция"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    serial_ = new QLineEdit;
+    serial_->setObjectName(QStringLiteral("serial"));
+    model_ = new QComboBox;
+    model_->setEditable(true);
+    model_->setObjectName(QStringLiteral("model"));
+    operator_ = new QLineEdit;
+    operator_->setObjectName(QStringLiteral("operator"));
+    QFont entry = serial_->font();
+    entry.setPointSizeF(entry.pointSizeF() * 1.5);
+    for (QWidget* w : {static_cast<QWidget*>(serial_), static_cast<QWidget*>(model_),
+                       static_cast<QWidget*>(operator_)})
+        w->setFont(entry);
+    form->addRow(tr("&Серийный номер:"), serial_);
+    form->addRow(tr("&Модель:"), model_);
+    form->addRow(tr("&Оператор:"), operator_);
+    layout->addLayout(form);
+
+    plan_ = new QLabel;
+    step_ = new QLabel;
+    progress_ = new QProgressBar;
+    progress_->setRange(0, 1000);
+    progress_->setTextVisible(false);
+    time_ = new QLabel;
+    layout->addWidget(plan_);
+    // What a run shows while it goes, hidden between runs.
+    live_ = new QWidget;
+    auto* live = new QVBoxLayout(live_);
+    live->setContentsMargins(0, 0, 0, 0);
+    live->addWidget(step_);
+    live->addWidget(progress_);
+    live->addWidget(time_);
+    const QString names[3] = {tr("+5 В"), tr("+12 В"), tr("+3,3 В")};
+    for (int i = 0; i < 3; ++i)
+        live->addWidget(gauges_[i] = new OutputGauge(names[i]));
+    loads_ = new QLabel;
+    live->addWidget(loads_);
+    stop_ = new QPushButton(tr("С&топ (Esc)"));
+    live->addWidget(stop_, 0, Qt::AlignLeft);
+    layout->addWidget(live_);
+
+    outcome_ = new QLabel;
+    outcome_->setObjectName(QStringLiteral("outcome"));
+    outcome_->setAlignment(Qt::AlignCenter);
+    QFont large = outcome_->font();
+    large.setPointSizeF(large.pointSizeF() * 4);
+    large.setBold(true);
+    outcome_->setFont(large);
+    note_ = new QLabel;
+    note_->setAlignment(Qt::AlignCenter);
+    note_->setWordWrap(true);
+    QFont noteFont = note_->font();
+    noteFont.setPointSizeF(noteFont.pointSizeF() * 1.4);
+    note_->setFont(noteFont);
+    layout->addStretch(1);
+    layout->addWidget(outcome_);
+    layout->addWidget(note_);
+    layout->addStretch(1);
+    layout->addWidget(new QLabel(tr("Последние проверки:")));
+    history_ = new QListWidget;
+    history_->setFocusPolicy(Qt::NoFocus);
+    history_->setFixedHeight(history_->fontMetrics().lineSpacing() * 8);
+    layout->addWidget(history_);
+
+    // The models the file knows, and what was used last time.
+    if (planFile_.isEmpty()) {
+        const auto models = readModels(modelsFilePath());
+        if (const auto* known = std::get_if<ModelPlans>(&models))
+            for (const auto& entry : *known)
+                model_->addItem(entry.first);
+    }
+    const QSettings settings = stationSettings();
+    model_->setCurrentText(settings.value(QStringLiteral("model")).toString());
+    operator_->setText(settings.value(QStringLiteral("operator")).toString());
+
+    connect(serial_, &QLineEdit::returnPressed, this, &StationWindow::start);
+    connect(stop_, &QPushButton::clicked, this, &StationWindow::stop);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &StationWindow::stop);
+    setRunning(false);
+    plan_->setText(planFile_.isEmpty() ? tr("План выбирается по модели (%1)").arg(modelsFilePath())
+                                       : tr("План: %1").arg(planFile_));
+    serial_->setFocus();
+    resize(760, 820);
+}
+
+StationWindow::~StationWindow() = default;
+
+void StationWindow::setRunning(bool running) {
+    serial_->setReadOnly(running);
+    model_->setEnabled(!running);
+    operator_->setReadOnly(running);
+    live_->setVisible(running);
+}
+
+std::optional<Plan> StationWindow::planForModel() {
+    QString file = planFile_;
+    if (file.isEmpty()) {
+        const auto models = readModels(modelsFilePath());
+        if (const auto* error = std::get_if<PlanError>(&models)) {
+            showOutcome(tr("ОШИБКА"), error->text(), outcomeColour(Outcome::Error));
+            return std::nullopt;
+        }
+        const auto& known = std::get<ModelPlans>(models);
+        const auto found = known.find(model_->currentText().trimmed());
+        if (found == known.end()) {
+            showOutcome(tr("ОШИБКА"),
+                        tr("Модель «%1» не найдена в %2")
+                            .arg(model_->currentText().trimmed(), modelsFilePath()),
+                        outcomeColour(Outcome::Error));
+            return std::nullopt;
+        }
+        file = found->second;
+    }
+    auto read = readPlan(file);
+    if (const auto* error = std::get_if<PlanError>(&read)) {
+        showOutcome(tr("ОШИБКА"), error->text(), outcomeColour(Outcome::Error));
+        return std::nullopt;
+    }
+    return std::get<Plan>(std::move(read));
+}
+
+void StationWindow::start() {
+    if (running())
+        return;
+    const QString serial = serial_->text().trimmed();
+    if (!isSerial(serial)) {
+        showOutcome(tr("ОШИБКА"), tr("Серийный номер пуст или содержит недопустимые знаки"),
+                    outcomeColour(Outcome::Error));
+        serial_->clear();
+        return;
+    }
+    auto plan = planForModel();
+    if (!plan) {
+        serial_->selectAll();
+        return;
+    }
+    QSettings settings = stationSettings();
+    settings.setValue(QStringLiteral("model"), model_->currentText().trimmed());
+    settings.setValue(QStringLiteral("operator"), operator_->text().trimmed());
+
+    const Profile& profile = plan->context.profile;
+    gauges_[0]->setLimits(voltsLimits(output5, profile.out5, profile.guardPercent));
+    gauges_[1]->setLimits(voltsLimits(output12, profile.out12, profile.guardPercent));
+    gauges_[2]->setLimits(voltsLimits(output33, profile.out33, profile.guardPercent));
+    for (OutputGauge* gauge : gauges_)
+        gauge->setVolts(std::nullopt);
+    plan_->setText(tr("План: %1, около %2").arg(plan->name, durationText(plan->estimatedMs())));
+
+    runSerial_ = serial;
+    run_.reset();
+    report_ = std::make_unique<RunReportCollector>();
+    recorders_ = std::make_unique<TwoRecorders>(*report_, recorder_);
+    planRun_ = std::make_unique<PlanRun>(
+        std::move(*plan),
+        UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()},
+        recorders_.get());
+    run_ = std::make_unique<TestRun>(*planRun_, makePort_, linkTimeoutSeconds, planRun_.get());
+    connect(run_.get(), &TestRun::ticked, this,
+            [this](const StepReading& reading, const StepAnswer&) { showTick(reading); });
+    connect(run_.get(), &TestRun::finished, this, &StationWindow::finish);
+    if (const auto error = run_->start()) {
+        run_.reset();
+        planRun_.reset();
+        showOutcome(tr("ОШИБКА"), *error, outcomeColour(Outcome::Error));
+        serial_->selectAll();
+        return;
+    }
+    outcome_->clear();
+    note_->clear();
+    running_ = true;
+    setRunning(true);
+    showTick({std::nullopt, 0, allOffFrame});
+}
+
+void StationWindow::stop() {
+    if (running_)
+        run_->interrupt();
+}
+
+void StationWindow::showTick(const StepReading& reading) {
+    const Plan& plan = planRun_->plan();
+    const int steps = static_cast<int>(plan.steps.size());
+    const int index = std::min(planRun_->stepIndex(), steps - 1);
+    step_->setText(
+        tr("Шаг %1 из %2: %3").arg(index + 1).arg(steps).arg(planRun_->stepSpec(index).name));
+    progress_->setValue(static_cast<int>(planRun_->stepProgress() * 1000));
+    time_->setText(
+        tr("Прошло %1, осталось около %2")
+            .arg(clock(reading.sinceStartMs), clock(plan.estimatedMs() - reading.sinceStartMs)));
+    const LoadSettings loads = loadSettings(reading.answers);
+    const double amps[3] = {output5.amps(loads.load5), output12.amps(loads.load12),
+                            output33.amps(loads.load33)};
+    if (reading.reply) {
+        const Reading volts = graphReading(*reading.reply);
+        const double v[3] = {volts.volts5, volts.volts12, volts.volts33};
+        for (int i = 0; i < 3; ++i)
+            gauges_[i]->setVolts(v[i]);
+        loads_->setText(tr("Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность %4 Вт")
+                            .arg(amps[0], 0, 'f', 2)
+                            .arg(amps[1], 0, 'f', 2)
+                            .arg(amps[2], 0, 'f', 2)
+                            .arg(v[0] * amps[0] + v[1] * amps[1] + v[2] * amps[2], 0, 'f', 1));
+    } else {
+        for (OutputGauge* gauge : gauges_)
+            gauge->setVolts(std::nullopt);
+        loads_->setText(tr("Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; нет ответа блока")
+                            .arg(amps[0], 0, 'f', 2)
+                            .arg(amps[1], 0, 'f', 2)
+                            .arg(amps[2], 0, 'f', 2));
+    }
+}
+
+// The PDF of the run just ended, in the reports folder; what became of it, for the note.
+QString StationWindow::saveReport(RunEnd end) {
+    RunReportInput& input = report_->input();
+    input.host = QSysInfo::machineHostName();
+    input.port = run_->device();
+    input.endState = end == RunEnd::Completed  ? QStringLiteral("completed")
+                     : end == RunEnd::LinkLost ? QStringLiteral("link-lost")
+                                               : QStringLiteral("aborted");
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
+    const QString name =
+        QStringLiteral("%1-%2.pdf")
+            .arg(QString(runSerial_).replace(unsafe, QStringLiteral("_")),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    std::optional<QString> error = prepareMapsFolder(reports_);
+    if (!error)
+        error = saveRunReport(reports_.path, name, input);
+    return error ? tr("Отчёт не записан: %1").arg(*error)
+                 : tr("Отчёт: %1").arg(QDir(reports_.path).filePath(name));
+}
+
+void StationWindow::finish(RunEnd end) {
+    const Outcome outcome = planRun_->outcome().value_or(Outcome::Error);
+    QString note;
+    const auto& results = planRun_->results();
+    for (std::size_t i = 0; i < results.size(); ++i)
+        if (results[i].outcome == outcome && outcome != Outcome::Pass) {
+            note = tr("Шаг «%1»: %2")
+                       .arg(planRun_->stepSpec(static_cast<int>(i)).name, results[i].keyFigure);
+            break;
+        }
+    if (outcome == Outcome::Marginal)
+        note = tr("В пределах, но близко к границе. %1").arg(note);
+    const QString report = saveReport(end);
+    showOutcome(outcomeWord(outcome), note.isEmpty() ? report : note + QLatin1Char('\n') + report,
+                outcomeColour(outcome));
+    const QString line =
+        QStringLiteral("%1   %2   %3")
+            .arg(runSerial_, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+                 outcomeWord(outcome));
+    history_->insertItem(0, line);
+    while (history_->count() > historyLength)
+        delete history_->takeItem(history_->count() - 1);
+    // A line per unit on stderr, for the shift's log.
+    std::fprintf(stderr, "velmor-test: %s\n",
+                 qPrintable(tr("станция: %1: %2").arg(runSerial_, outcomeName(outcome))));
+    std::fflush(stderr);
+    running_ = false;
+    setRunning(false);
+    serial_->clear();
+    serial_->setFocus();
+    emit runFinished(runSerial_, outcome);
+    if (closeWhenEnded_)
+        close();
+}
+
+void StationWindow::showOutcome(const QString& word, const QString& note, const QColor& colour) {
+    outcome_->setText(word);
+    QPalette palette = outcome_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    outcome_->setPalette(palette);
+    note_->setText(note);
+}
+
+// Closed mid-run, the window waits for the run's end frames and the port's close.
+void StationWindow::closeEvent(QCloseEvent* event) {
+    if (!running_) {
+        event->accept();
+        return;
+    }
+    closeWhenEnded_ = true;
+    stop();
+    event->ignore();
+}
+
+} // namespace velmor

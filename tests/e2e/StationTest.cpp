@@ -1,0 +1,193 @@
+// The operator's station: a serial scanned into the program on a display runs the plan to a
+// verdict with the unit switched off at both ends; in this process, a station run sends the
+// frames a headless plan run sends.
+#include "Language.h"
+#include "OnDisplay.h"
+#include "Plan.h"
+#include "PlanRun.h"
+#include "StationWindow.h"
+#include "TestRun.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace velmor::testing {
+namespace {
+
+// A few seconds of the quick plan's checks; the profile given decides the verdict.
+QString writePlan(const QTemporaryDir& dir, const char* name, const char* profile) {
+    const QString path = dir.filePath(QString::fromLatin1(name) + ".toml");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(QByteArray("[supply]\nwatts = 220\na5 = 15\na12 = 8\na33 = 10\n\n[profile]\n") +
+               profile +
+               "\n\n[[step]]\nkind = \"points\"\nname = \"power-on\"\ndwell = 2\n"
+               "points = [{ percent = 10 }]\n\n"
+               "[[step]]\nkind = \"points\"\nname = \"rows\"\ndwell = 1.5\n"
+               "points = [{ percent = 50 }, { percent = 100 }]\n");
+    return path;
+}
+
+const char* const passing = "name = \"atx3\"\nguard = 1.0";
+const char* const tight = "out5 = [-0.3, 0.3]\nout12 = [-0.3, 0.3]\nout33 = [-0.3, 0.3]";
+
+// The frames in order, each change once: how long a frame is held depends on the machine.
+std::vector<ControlFrame> changes(const std::vector<ControlFrame>& frames) {
+    std::vector<ControlFrame> changed;
+    for (const ControlFrame& f : frames)
+        if (changed.empty() || !(changed.back() == f))
+            changed.push_back(f);
+    return changed;
+}
+
+using StationOnDisplayTest = OnDisplay;
+
+TEST_F(StationOnDisplayTest, aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllOffFrames) {
+    const QString plan = writePlan(dir, "short", passing);
+    const QString trace = dir.filePath("station.trace");
+    ASSERT_FALSE(unit.start(linkPath()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    program.setProcessEnvironment(env);
+    const QString store = dir.filePath("results.sqlite");
+    program.start(programPath(), {"--station", "--plan", plan, "--port", linkPath(), "--trace",
+                                  trace, "--results", "sqlite:" + store});
+    ASSERT_TRUE(program.waitForStarted(programPatienceMs));
+    const QString id = window("станция");
+    ASSERT_FALSE(id.isEmpty()) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(frameCount(), 0u) << "nothing is sent before a unit is scanned";
+
+    // A scanner is a keyboard: the serial's keys, then Enter, into the field that has the focus.
+    QString told;
+    for (int attempt = 0; attempt < 3 && frameCount() == 0; ++attempt) {
+        xdotool({"type", "--window", id, "SN-0042"});
+        xdotool({"key", "--window", id, "Return"});
+        waitForFrames(1, programPatienceMs / 3);
+    }
+    ASSERT_TRUE(eventually(
+        [&] {
+            told += QString::fromLocal8Bit(program.readAllStandardError());
+            return told.contains("станция: SN-0042: ");
+        },
+        programPatienceMs))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains("станция: SN-0042: pass")) << told.toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running) << "the station waits for the next unit";
+    run(300);
+
+    const auto frames = framesFrom(0);
+    ASSERT_GE(frames.size(), 3u);
+    EXPECT_EQ(frames.front(), allOffFrame);
+    EXPECT_EQ(frames.back(), allOffFrame);
+    QFile file(trace);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList out =
+        QString::fromUtf8(file.readAll()).split('\n').filter(QRegularExpression(" OUT "));
+    ASSERT_FALSE(out.isEmpty());
+    EXPECT_TRUE(out.first().endsWith("OUT 00 FF FF FF")) << out.first().toStdString();
+    EXPECT_TRUE(out.last().endsWith("OUT 00 FF FF FF")) << out.last().toStdString();
+
+    // The run's record, written while the station waits for the next unit.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "station-record");
+        db.setDatabaseName(store);
+        ASSERT_TRUE(db.open());
+        QString record;
+        eventually(
+            [&] {
+                QSqlQuery query(db);
+                query.exec("SELECT unit_serial, plan_name, outcome, end_state FROM runs");
+                record = query.next()
+                             ? QStringList{query.value(0).toString(), query.value(1).toString(),
+                                           query.value(2).toString(), query.value(3).toString()}
+                                   .join(' ')
+                             : QString();
+                return !record.isEmpty() && !record.endsWith(' ');
+            },
+            programPatienceMs);
+        EXPECT_EQ(record, "SN-0042 short pass completed");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("station-record");
+}
+
+using StationRunTest = Bench;
+
+TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
+    const QString file = writePlan(dir, "short", passing);
+    ASSERT_FALSE(unit.start(linkPath()));
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+    auto read = readPlan(file);
+    ASSERT_TRUE(std::holds_alternative<Plan>(read))
+        << std::get<PlanError>(read).text().toStdString();
+
+    PlanRun headless(std::get<Plan>(read), {QStringLiteral("SN-1"), {}, {}});
+    TestRun engine(headless, program->makePort(), 30, &headless);
+    QSignalSpy ended(&engine, &TestRun::finished);
+    ASSERT_FALSE(engine.start());
+    ASSERT_TRUE(eventually([&] { return !ended.isEmpty(); }, programPatienceMs));
+    const std::vector<ControlFrame> headlessFrames = framesFrom(0);
+    ASSERT_EQ(headless.outcome(), velmor::Outcome::Pass);
+
+    const size_t before = frameCount();
+    StationWindow station(program->makePort(), file, mapsFolder);
+    QSignalSpy finished(&station, &StationWindow::runFinished);
+    station.show();
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    ASSERT_TRUE(serial);
+    QTest::keyClicks(serial, QStringLiteral("SN-2"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
+    run(200);
+    EXPECT_EQ(finished.first().at(1).value<velmor::Outcome>(), velmor::Outcome::Pass);
+    EXPECT_EQ(changes(framesFrom(before)), changes(headlessFrames));
+    EXPECT_TRUE(serial->text().isEmpty()) << "cleared for the next unit";
+}
+
+// With VELMOR_SCREENSHOTS=FOLDER (under xvfb-run, QT_QPA_PLATFORM=xcb): the window idle,
+// running, passed and failed, as docs/station-*.png.
+TEST_F(StationRunTest, screenshots) {
+    const QString folder = qEnvironmentVariable("VELMOR_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "VELMOR_SCREENSHOTS not set";
+    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    ASSERT_TRUE(QDir().mkpath(mapsFolder.path));
+    ASSERT_FALSE(unit.start(linkPath()));
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+    StationWindow station(program->makePort(), writePlan(dir, "short", passing), mapsFolder);
+    QSignalSpy finished(&station, &StationWindow::runFinished);
+    station.show();
+    run(500);
+    station.grab().save(folder + "/station-idle.png");
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    QTest::keyClicks(serial, QStringLiteral("SN-0042"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    run(3000);
+    station.grab().save(folder + "/station-running.png");
+    ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
+    run(300); // the window laid out again for the outcome
+    station.grab().save(folder + "/station-pass.png");
+
+    StationWindow failing(program->makePort(), writePlan(dir, "tight", tight), mapsFolder);
+    QSignalSpy failed(&failing, &StationWindow::runFinished);
+    failing.show();
+    serial = failing.findChild<QLineEdit*>(QStringLiteral("serial"));
+    QTest::keyClicks(serial, QStringLiteral("SN-0043"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    ASSERT_TRUE(eventually([&] { return !failed.isEmpty(); }, programPatienceMs));
+    run(300);
+    failing.grab().save(folder + "/station-fail.png");
+}
+
+} // namespace
+} // namespace velmor::testing
