@@ -220,4 +220,14 @@ std::optional<QString> saveRunReport(const QString& folder, const QString& fileN
     return ui::writeFilesInFolder(folder, {{fileName, std::get<QByteArray>(std::move(pdf))}});
 }
 
+QString runReportFileName(const RunReportInput& run) {
+    QString serial = run.unit.serial.left(64);
+    for (QChar& c : serial)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('.') &&
+            c != QLatin1Char('-') && c != QLatin1Char('_'))
+            c = QLatin1Char('_');
+    return QStringLiteral("run-%1-%2.pdf")
+        .arg(serial, run.startedAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
 } // namespace velmor

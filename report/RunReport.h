@@ -85,6 +85,10 @@ std::variant<QByteArray, QString> runReportPdf(const RunReportInput& run);
 std::optional<QString> saveRunReport(const QString& folder, const QString& fileName,
                                      const RunReportInput& run);
 
+// "run-PSU-0001-20261208-143205.pdf": the unit's serial with anything but letters, digits, dots,
+// dashes and underscores made "_", and the run's start in UTC.
+QString runReportFileName(const RunReportInput& run);
+
 // The outcome as a report and a command-line run show it, in the run's language: "PASS",
 // "MARGINAL", "FAIL", "ERROR", "ABORTED"; "INCOMPLETE" for a run still open.
 QString outcomeWord(std::optional<Outcome> outcome);

@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QShortcut>
 #include <QSysInfo>
@@ -239,7 +238,7 @@ void StationWindow::start() {
     runSerial_ = serial;
     run_.reset();
     report_ = std::make_unique<RunReportCollector>();
-    recorders_ = std::make_unique<TwoRecorders>(*report_, recorder_);
+    recorders_ = std::make_unique<BothRecorders>(report_.get(), recorder_);
     planRun_ = std::make_unique<PlanRun>(
         std::move(*plan),
         UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()},
@@ -301,18 +300,12 @@ void StationWindow::showTick(const StepReading& reading) {
 }
 
 // The PDF of the run just ended, in the reports folder; what became of it, for the note.
-QString StationWindow::saveReport(RunEnd end) {
+QString StationWindow::saveReport() {
     RunReportInput& input = report_->input();
     input.host = QSysInfo::machineHostName();
     input.port = run_->device();
-    input.endState = end == RunEnd::Completed  ? QStringLiteral("completed")
-                     : end == RunEnd::LinkLost ? QStringLiteral("link-lost")
-                                               : QStringLiteral("aborted");
-    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
-    const QString name =
-        QStringLiteral("%1-%2.pdf")
-            .arg(QString(runSerial_).replace(unsafe, QStringLiteral("_")),
-                 QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    input.id = recorders_->recordId(); // the store's record of the run, if one is kept
+    const QString name = runReportFileName(input);
     std::optional<QString> error = prepareMapsFolder(reports_);
     if (!error)
         error = saveRunReport(reports_.path, name, input);
@@ -320,7 +313,7 @@ QString StationWindow::saveReport(RunEnd end) {
                  : tr("Отчёт: %1").arg(QDir(reports_.path).filePath(name));
 }
 
-void StationWindow::finish(RunEnd end) {
+void StationWindow::finish(RunEnd) {
     const Outcome outcome = planRun_->outcome().value_or(Outcome::Error);
     QString note;
     const auto& results = planRun_->results();
@@ -332,7 +325,7 @@ void StationWindow::finish(RunEnd end) {
         }
     if (outcome == Outcome::Marginal)
         note = tr("В пределах, но близко к границе. %1").arg(note);
-    const QString report = saveReport(end);
+    const QString report = saveReport();
     showOutcome(outcomeWord(outcome), note.isEmpty() ? report : note + QLatin1Char('\n') + report,
                 outcomeColour(outcome));
     const QString line =

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "MapsFolder.h"
+#include "PlanRecorder.h"
 #include "PlanRun.h"
 #include "RunReportCollector.h"
 #include "SerialPort.h"
 #include "TestRun.h"
-#include "TwoRecorders.h"
 
 #include <QWidget>
 #include <memory>
@@ -49,7 +49,7 @@ private:
     std::optional<Plan> planForModel();
     void showTick(const StepReading& reading);
     void finish(RunEnd end);
-    QString saveReport(RunEnd end);
+    QString saveReport();
     void showOutcome(const QString& word, const QString& note, const QColor& colour);
     void setRunning(bool running);
 
@@ -75,7 +75,7 @@ private:
 
     // The last run's, kept until the next begins.
     std::unique_ptr<RunReportCollector> report_;
-    std::unique_ptr<TwoRecorders> recorders_;
+    std::unique_ptr<BothRecorders> recorders_;
     std::unique_ptr<PlanRun> planRun_;
     std::unique_ptr<TestRun> run_;
     QString runSerial_;

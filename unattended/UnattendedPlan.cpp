@@ -165,24 +165,12 @@ int UnattendedPlan::concluded(RunEnd end) {
     return planExitStatus(outcome);
 }
 
-// "run-PSU-0001-20261208-143205.pdf": the unit's serial with anything but letters, digits, dots,
-// dashes and underscores made "_", and the run's start in UTC.
-QString reportFileName(const RunReportInput& run) {
-    QString serial = run.unit.serial.left(64);
-    for (QChar& c : serial)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('.') &&
-            c != QLatin1Char('-') && c != QLatin1Char('_'))
-            c = QLatin1Char('_');
-    return QStringLiteral("run-%1-%2.pdf")
-        .arg(serial, run.startedAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-}
-
 bool UnattendedPlan::writeReport() {
     RunReportInput run = report_.input();
     run.host = QSysInfo::machineHostName();
     run.port = engine_.device();
     run.id = recorders_.recordId(); // the store's record of the run, if one is kept
-    const QString file = reportFileName(run);
+    const QString file = runReportFileName(run);
     std::optional<QString> error = prepareMapsFolder(reports_);
     if (!error)
         error = saveRunReport(reports_.path, file, run);
