@@ -1988,14 +1988,6 @@
         <translation>Summary</translation>
     </message>
     <message>
-        <source>the verdict is one of pass, fail, none and incomplete</source>
-        <translation>the verdict is one of pass, fail, none and incomplete</translation>
-    </message>
-    <message>
-        <source>the kind is sweep or session</source>
-        <translation>the kind is sweep or session</translation>
-    </message>
-    <message>
         <source>a day is given as YYYY-MM-DD</source>
         <translation>a day is given as YYYY-MM-DD</translation>
     </message>
@@ -2172,10 +2164,6 @@
         <translation>the %1 file was not made</translation>
     </message>
     <message>
-        <source>a session has no map</source>
-        <translation>a session has no map</translation>
-    </message>
-    <message>
         <source>sweep %1 was recorded without its map&apos;s size</source>
         <translation>sweep %1 was recorded without its map&apos;s size</translation>
     </message>
@@ -2290,6 +2278,38 @@
     <message>
         <source>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</source>
         <translation>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</translation>
+    </message>
+    <message>
+        <source>the verdict is one of pass, fail, none and incomplete, or a run&apos;s marginal, error and aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the kind is sweep, session or run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished">Outcome</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation type="unfinished">Run %1</translation>
+    </message>
+    <message>
+        <source>only a sweep has a map of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file of this record</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1989,14 +1989,6 @@
         <translation>Сводка</translation>
     </message>
     <message>
-        <source>the verdict is one of pass, fail, none and incomplete</source>
-        <translation>вердикт — одно из pass, fail, none и incomplete</translation>
-    </message>
-    <message>
-        <source>the kind is sweep or session</source>
-        <translation>вид — sweep или session</translation>
-    </message>
-    <message>
         <source>a day is given as YYYY-MM-DD</source>
         <translation>день задаётся как ГГГГ-ММ-ДД</translation>
     </message>
@@ -2173,10 +2165,6 @@
         <translation>файл %1 не создан</translation>
     </message>
     <message>
-        <source>a session has no map</source>
-        <translation>у сеанса нет карты</translation>
-    </message>
-    <message>
         <source>sweep %1 was recorded without its map&apos;s size</source>
         <translation>развёртка %1 записана без размера карты</translation>
     </message>
@@ -2291,6 +2279,38 @@
     <message>
         <source>this view needs its token: the header &quot;Authorization: Bearer TOKEN&quot;, the cookie token or ?token=TOKEN</source>
         <translation>нужен токен: заголовок «Authorization: Bearer ТОКЕН», cookie token или ?token=ТОКЕН</translation>
+    </message>
+    <message>
+        <source>the verdict is one of pass, fail, none and incomplete, or a run&apos;s marginal, error and aborted</source>
+        <translation>вердикт: pass, fail, none или incomplete, у прогона также marginal, error и aborted</translation>
+    </message>
+    <message>
+        <source>the kind is sweep, session or run</source>
+        <translation>вид записи: sweep, session или run</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Прогон %1</translation>
+    </message>
+    <message>
+        <source>only a sweep has a map of its own</source>
+        <translation>карта есть только у развёртки</translation>
+    </message>
+    <message>
+        <source>no such file of this record</source>
+        <translation>у этой записи нет такого файла</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "Html.h"
 #include "MapExport.h"
+#include "Outcome.h"
 #include "StoreRead.h"
 #include "Table.h"
 
@@ -38,12 +39,14 @@ std::variant<Query, QString> readQuery(const QUrlQuery& query) {
     for (const Field& f : textFields)
         q.filter.*f.field = valueOf(query, f.name);
     q.filter.verdict = valueOf(query, "verdict");
-    if (!q.filter.verdict.isEmpty() && !verdictNamed(q.filter.verdict))
-        return WebText::tr("the verdict is one of pass, fail, none and incomplete");
+    if (!q.filter.verdict.isEmpty() && !verdictNamed(q.filter.verdict) &&
+        !parseOutcome(q.filter.verdict))
+        return WebText::tr("the verdict is one of pass, fail, none and incomplete, or a run's "
+                           "marginal, error and aborted");
     q.filter.kind = valueOf(query, "kind");
     if (!q.filter.kind.isEmpty() && q.filter.kind != QLatin1String("sweep") &&
-        q.filter.kind != QLatin1String("session"))
-        return WebText::tr("the kind is sweep or session");
+        q.filter.kind != QLatin1String("session") && q.filter.kind != QLatin1String("run"))
+        return WebText::tr("the kind is sweep, session or run");
     for (const auto& [name, day] : {std::pair{"from", 0}, std::pair{"to", 1}}) {
         const QString text = valueOf(query, name);
         if (text.isEmpty())
@@ -83,10 +86,12 @@ QString filterForm(const QUrlQuery& query) {
            input("bench", WebText::tr("Bench"), query) +
            input("operator", WebText::tr("Operator"), query) +
            input("name", WebText::tr("Name"), query) +
-           choice("kind", WebText::tr("Kind"), {QStringLiteral("sweep"), QStringLiteral("session")},
+           choice("kind", WebText::tr("Kind"),
+                  {QStringLiteral("sweep"), QStringLiteral("session"), QStringLiteral("run")},
                   query) +
            choice("verdict", WebText::tr("Verdict"),
-                  {QStringLiteral("pass"), QStringLiteral("fail"), QStringLiteral("none"),
+                  {QStringLiteral("pass"), QStringLiteral("marginal"), QStringLiteral("fail"),
+                   QStringLiteral("error"), QStringLiteral("aborted"), QStringLiteral("none"),
                    QStringLiteral("incomplete")},
                   query) +
            input("from", WebText::tr("From"), query, "date") +
@@ -127,7 +132,9 @@ Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     for (std::size_t i = from; i < listing.records.size() && i < from + recordsPerPage; ++i) {
         const results::Listed& r = listing.records[i];
         rows.push_back({link(QStringLiteral("/record/") + r.id, results::shortId(r.id)),
-                        r.sweep ? QStringLiteral("sweep") : QStringLiteral("session"),
+                        r.run     ? QStringLiteral("run")
+                        : r.sweep ? QStringLiteral("sweep")
+                                  : QStringLiteral("session"),
                         html(results::shownTime(r.startedAt)),
                         html(results::shownState(r.endState)), html(r.host),
                         r.unit.isEmpty()

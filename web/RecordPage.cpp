@@ -6,6 +6,9 @@
 #include "Html.h"
 #include "MapPicture.h"
 #include "ReportPage.h"
+#include "RunCommands.h"
+#include "RunReportOf.h"
+#include "Schema.h"
 #include "Sql.h"
 #include "StoreRead.h"
 #include "Table.h"
@@ -22,43 +25,53 @@ namespace velmor::web {
 
 namespace {
 
-// Whether the id names a sweep (true) or a session (false); nothing when it names neither.
-std::variant<std::optional<bool>, QString> recordKind(QSqlDatabase& db, const QString& id) {
-    for (const bool sweep : {true, false}) {
+// Which kind of record the id names; nothing when it names none.
+std::variant<std::optional<results::RecordKind>, QString> recordKind(QSqlDatabase& db,
+                                                                     const QString& id) {
+    using results::RecordKind;
+    const std::pair<RecordKind, const char*> tables[] = {{RecordKind::Sweep, "sweeps"},
+                                                         {RecordKind::Session, "sessions"},
+                                                         {RecordKind::Run, "runs"}};
+    for (const auto& table : tables) {
+        if (table.first == RecordKind::Run && results::storedSchemaVersion(db) < 4)
+            break; // a store from before plan runs
         const auto rows = results::selectRows(
-            db,
-            QStringLiteral("SELECT id FROM %1 WHERE id = ?")
-                .arg(sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
+            db, QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(QLatin1String(table.second)),
             {id});
         if (const auto* error = std::get_if<QString>(&rows))
             return *error;
         if (!std::get<results::Rows>(rows).rows.empty())
-            return std::optional<bool>(sweep);
+            return std::optional<RecordKind>(table.first);
     }
-    return std::optional<bool>();
+    return std::optional<RecordKind>();
 }
 
-// The sweep or session the id names, loaded, or the reply that says why not.
-using Loaded = std::variant<results::StoredSweep, results::StoredSession, Reply>;
+// The record the id names, loaded, or the reply that says why not.
+using Loaded =
+    std::variant<results::StoredSweep, results::StoredSession, results::StoredRun, Reply>;
+template <typename Stored> Loaded loaded(std::variant<Stored, QString> read) {
+    if (const auto* error = std::get_if<QString>(&read))
+        return failure(500, *error);
+    return std::get<Stored>(std::move(read));
+}
 Loaded load(QSqlDatabase& db, const QString& id) {
     if (!isRecordId(id))
         return failure(404, WebText::tr("\"%1\" is no record id").arg(id));
     const auto kind = recordKind(db, id);
     if (const auto* error = std::get_if<QString>(&kind))
         return failure(500, *error);
-    const std::optional<bool> sweep = std::get<std::optional<bool>>(kind);
-    if (!sweep)
+    const auto found = std::get<std::optional<results::RecordKind>>(kind);
+    if (!found)
         return failure(404, WebText::tr("no record %1").arg(id));
-    if (*sweep) {
-        auto loaded = results::loadSweep(db, id);
-        if (const auto* error = std::get_if<QString>(&loaded))
-            return failure(500, *error);
-        return std::get<results::StoredSweep>(std::move(loaded));
+    switch (*found) {
+    case results::RecordKind::Sweep:
+        return loaded(results::loadSweep(db, id));
+    case results::RecordKind::Session:
+        return loaded(results::loadSession(db, id));
+    case results::RecordKind::Run:
+        break;
     }
-    auto loaded = results::loadSession(db, id);
-    if (const auto* error = std::get_if<QString>(&loaded))
-        return failure(500, *error);
-    return std::get<results::StoredSession>(std::move(loaded));
+    return loaded(results::loadRun(db, id));
 }
 
 QString headerTable(const std::vector<std::pair<QString, QString>>& fields) {
@@ -87,10 +100,11 @@ std::vector<std::pair<QString, QString>> common(const QString& id, const QString
              html(unit.operatorName.isEmpty() ? QStringLiteral("-") : unit.operatorName)}};
 }
 
-QString fileLinks(const QString& id) {
+QString fileLinks(const QString& id, bool run = false) {
     return QStringLiteral("<p>%1 %2</p>\n")
         .arg(link(QStringLiteral("/record/%1/report.pdf").arg(id), WebText::tr("PDF report")),
-             link(QStringLiteral("/record/%1/export.csv").arg(id), WebText::tr("CSV")));
+             run ? link(QStringLiteral("/record/%1/export.json").arg(id), WebText::tr("JSON"))
+                 : link(QStringLiteral("/record/%1/export.csv").arg(id), WebText::tr("CSV")));
 }
 
 Reply sweepPage(const results::StoredSweep& sweep) {
@@ -122,6 +136,17 @@ Reply sessionPage(const results::StoredSession& s) {
         fileLinks(s.id) + preformatted(results::sessionText(s));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
+}
+
+Reply runPage(const results::StoredRun& r) {
+    auto fields = common(r.id, r.startedAt, r.endedAt, r.endState, r.host, r.port, r.unit);
+    fields.push_back({WebText::tr("Plan"), html(r.planName)});
+    fields.push_back(
+        {WebText::tr("Outcome"), html(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome)});
+    const QString body =
+        headerTable(fields) + fileLinks(r.id, true) + preformatted(results::runText(r));
+    return {200, "text/html; charset=utf-8",
+            page(WebText::tr("Run %1").arg(results::shortId(r.id)), body)};
 }
 
 // A file name fit for a header: what is not plain ASCII becomes "_".
@@ -165,6 +190,8 @@ Reply recordPage(QSqlDatabase& db, const QString& id) {
         return *reply;
     if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
         return sweepPage(*sweep);
+    if (const auto* run = std::get_if<results::StoredRun>(&loaded))
+        return runPage(*run);
     return sessionPage(std::get<results::StoredSession>(loaded));
 }
 
@@ -174,7 +201,7 @@ Reply mapPicture(QSqlDatabase& db, const QString& id) {
         return *reply;
     const auto* sweep = std::get_if<results::StoredSweep>(&loaded);
     if (!sweep)
-        return failure(404, WebText::tr("a session has no map"));
+        return failure(404, WebText::tr("only a sweep has a map of its own"));
     const results::SweepHeader& h = sweep->header;
     if (h.mapWidth <= 0 || h.mapHeight <= 0)
         return failure(404, WebText::tr("sweep %1 was recorded without its map's size")
@@ -191,17 +218,29 @@ Reply mapPicture(QSqlDatabase& db, const QString& id) {
 
 Reply recordFile(QSqlDatabase& db, const QString& id, const QString& file) {
     const bool report = file == QLatin1String("report.pdf");
-    if (!report && file != QLatin1String("export.csv"))
+    const bool json = file == QLatin1String("export.json");
+    if (!report && !json && file != QLatin1String("export.csv"))
         return failure(404, WebText::tr("no such file of a record"));
     const Loaded loaded = load(db, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
+    const auto* run = std::get_if<results::StoredRun>(&loaded);
+    if (json != (run != nullptr) && !report)
+        return failure(404, WebText::tr("no such file of this record"));
     // Made as velmor-results makes it, in a folder of this answer's own.
     const QTemporaryDir folder;
     if (!folder.isValid())
         return failure(500, WebText::tr("no temporary folder: %1").arg(folder.errorString()));
-    const QString suffix = report ? QStringLiteral("pdf") : QStringLiteral("csv");
-    const QByteArray type = report ? "application/pdf" : "text/csv; charset=utf-8";
+    const QString suffix = report ? QStringLiteral("pdf")
+                           : json ? QStringLiteral("json")
+                                  : QStringLiteral("csv");
+    const QByteArray type = report ? "application/pdf"
+                            : json ? "application/json"
+                                   : "text/csv; charset=utf-8";
+    if (run)
+        return sentFile(report ? results::reportRun(*run, folder.path())
+                               : results::exportRun(*run, QStringLiteral("json"), folder.path()),
+                        folder, suffix, type);
     if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
         return sentFile(report ? results::reportSweep(*sweep, folder.path())
                                : results::exportSweep(*sweep, folder.path()),

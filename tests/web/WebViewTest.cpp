@@ -65,7 +65,7 @@ void pagesAnswer(const QString& url) {
         EXPECT_EQ(a.status, 200) << path;
         EXPECT_EQ(rowsOf(a.body), rows) << path;
     }
-    for (const char* bad : {"/?verdict=maybe", "/?from=yesterday", "/?page=-1", "/?kind=run"})
+    for (const char* bad : {"/?verdict=maybe", "/?from=yesterday", "/?page=-1", "/?kind=cell"})
         EXPECT_EQ(server.get(QString::fromLatin1(bad)).status, 400) << bad;
 
     const QString sweep = QStringLiteral("/record/aa000000-0000-4000-8000-000000000000");
