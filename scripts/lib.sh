@@ -47,7 +47,7 @@ build_tree() {
 # The ASan+UBSan tree: clang, unoptimised, with the reply fuzzer built beside the tests from the
 # same instrumented libraries (./test and tests/fuzz/run share it).
 VELMOR_SANITIZER_TREE=(
-    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++
+    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_CXX_COMPILER=clang++
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
     -DVELMOR_SANITIZE=ON -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF
 )
