@@ -73,26 +73,6 @@
         <translation>%1/%2 %3 [%4] %5 elapsed %6 left  +5 V %7  +12 V %8  +3.3 V %9</translation>
     </message>
     <message>
-        <source>PASS</source>
-        <translation>PASS</translation>
-    </message>
-    <message>
-        <source>MARGINAL</source>
-        <translation>MARGINAL</translation>
-    </message>
-    <message>
-        <source>FAIL</source>
-        <translation>FAIL</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
-    </message>
-    <message>
-        <source>ABORTED</source>
-        <translation>ABORTED</translation>
-    </message>
-    <message>
         <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
         <translation>step %1 of %2 &quot;%3&quot;: %4, %5</translation>
     </message>

@@ -73,26 +73,6 @@
         <translation>%1/%2 %3 [%4] прошло %5 осталось %6  +5 В %7  +12 В %8  +3,3 В %9</translation>
     </message>
     <message>
-        <source>PASS</source>
-        <translation>ГОДЕН</translation>
-    </message>
-    <message>
-        <source>MARGINAL</source>
-        <translation>НА ГРАНИЦЕ</translation>
-    </message>
-    <message>
-        <source>FAIL</source>
-        <translation>НЕ ГОДЕН</translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation>ОШИБКА</translation>
-    </message>
-    <message>
-        <source>ABORTED</source>
-        <translation>ПРЕРВАН</translation>
-    </message>
-    <message>
         <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
         <translation>шаг %1 из %2 «%3»: %4, %5</translation>
     </message>

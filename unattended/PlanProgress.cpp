@@ -1,5 +1,6 @@
 #include "PlanProgress.h"
 
+#include "RunReport.h"
 #include "SweepProgress.h"
 
 #include <QCoreApplication>
@@ -41,22 +42,6 @@ QString planProgressLine(const PlanProgress& p) {
         .arg(p.steps)
         .arg(p.name.left(16), bar, runningTime(p.elapsedMs), runningTime(p.remainingMs),
              volts(p.volts5), volts(p.volts12), volts(p.volts33));
-}
-
-QString outcomeWord(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::Pass:
-        return Text::tr("PASS");
-    case Outcome::Marginal:
-        return Text::tr("MARGINAL");
-    case Outcome::Fail:
-        return Text::tr("FAIL");
-    case Outcome::Error:
-        return Text::tr("ERROR");
-    case Outcome::Aborted:
-        break;
-    }
-    return Text::tr("ABORTED");
 }
 
 QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,

@@ -28,9 +28,6 @@ QString planProgressLine(const PlanProgress& progress);
 // "2:05" under an hour, "8:00:00" from an hour on.
 QString runningTime(qint64 milliseconds);
 
-// PASS, MARGINAL, FAIL, ERROR, ABORTED, in the run's language.
-QString outcomeWord(Outcome outcome);
-
 // A step's end: "step 2 of 4 \"hold\": PASS, 8 h, 287,400 judged, none outside".
 QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,
                     const QString& keyFigure);
