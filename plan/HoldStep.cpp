@@ -201,7 +201,7 @@ double HoldStep::progress() const {
                       1.0);
 }
 
-std::shared_ptr<const StepSpec> readHoldStep(PlanTable& table) {
+std::shared_ptr<StepSpec> readHoldStep(PlanTable& table) {
     auto spec = std::make_shared<HoldSpec>();
     const auto repeat = table.integer("repeat", 1, 10000, PlanTable::Need::Optional);
     const auto powerCycle = table.flag("power_cycle", PlanTable::Need::Optional);

@@ -162,8 +162,7 @@ void readSteps(std::vector<PlanTable>& tables, Plan& plan) {
         auto spec = found->read(table);
         if (!spec)
             continue;
-        // The reader made the spec just now; nobody else holds it yet.
-        std::const_pointer_cast<StepSpec>(spec)->name = name.value_or(*kind);
+        spec->name = name.value_or(*kind);
         plan.steps.push_back(std::move(spec));
     }
 }

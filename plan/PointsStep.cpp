@@ -52,7 +52,7 @@ std::unique_ptr<PlanStep> PointsSpec::make(const PlanContext& context) const {
     return std::make_unique<PointsStep>(*this, context);
 }
 
-std::shared_ptr<const StepSpec> readPointsStep(PlanTable& table) {
+std::shared_ptr<StepSpec> readPointsStep(PlanTable& table) {
     const auto points = table.loads("points");
     const auto dwell = table.seconds("dwell");
     if (points && points->empty())

@@ -12,16 +12,16 @@ namespace velmor {
 // (nothing when the table had an error, which the table holds).
 struct StepKind {
     const char* name;
-    std::shared_ptr<const StepSpec> (*read)(PlanTable& table);
+    std::shared_ptr<StepSpec> (*read)(PlanTable& table);
 };
 
 // Every kind, in the order --check-plan lists them.
 std::span<const StepKind> stepKinds();
 
 // Each kind's reader, defined in the kind's own file.
-std::shared_ptr<const StepSpec> readPointsStep(PlanTable& table);
-std::shared_ptr<const StepSpec> readSweepStep(PlanTable& table);
-std::shared_ptr<const StepSpec> readTripStep(PlanTable& table);
-std::shared_ptr<const StepSpec> readHoldStep(PlanTable& table);
+std::shared_ptr<StepSpec> readPointsStep(PlanTable& table);
+std::shared_ptr<StepSpec> readSweepStep(PlanTable& table);
+std::shared_ptr<StepSpec> readTripStep(PlanTable& table);
+std::shared_ptr<StepSpec> readHoldStep(PlanTable& table);
 
 } // namespace velmor

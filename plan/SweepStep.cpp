@@ -191,7 +191,7 @@ StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int 
     return result;
 }
 
-std::shared_ptr<const StepSpec> readSweepStep(PlanTable& table) {
+std::shared_ptr<StepSpec> readSweepStep(PlanTable& table) {
     const auto limit1 = table.integer("load_limit1", 0, maxLoadSetting);
     const auto limit2 = table.integer("load_limit2", 0, maxLoadSetting);
     const auto power = table.integer("power_limit", 0, maxLoadSetting);

@@ -273,7 +273,7 @@ double TripStep::progress() const {
     return 1.0;
 }
 
-std::shared_ptr<const StepSpec> readTripStep(PlanTable& table) {
+std::shared_ptr<StepSpec> readTripStep(PlanTable& table) {
     TripStepSpec::Ramp ramp;
     const auto output = table.text("output");
     if (output) {
