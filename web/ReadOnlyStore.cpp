@@ -12,20 +12,16 @@ std::variant<QSqlDatabase, QString> openReadOnly(const results::StoreAddress& ad
                                                  const QString& connectionName) {
     using results::StoreAddress;
     if (address.kind == StoreAddress::Kind::Postgres) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
-        db.setHostName(address.host);
-        db.setPort(address.port);
-        db.setUserName(address.user);
-        db.setDatabaseName(address.database);
-        db.setConnectOptions(results::postgresConnectOptions(address));
-        if (!db.open())
-            return QStringLiteral("%1: %2").arg(results::describe(db), db.lastError().text());
+        auto opened = results::openStore(address, connectionName);
+        auto* db = std::get_if<QSqlDatabase>(&opened);
+        if (!db)
+            return opened;
         // JIT off: it compiled the list's query for longer than the query ran.
         for (const char* statement :
              {"SET SESSION default_transaction_read_only = on", "SET jit = off"})
-            if (auto error = results::run(db, QString::fromLatin1(statement)))
+            if (auto error = results::run(*db, QString::fromLatin1(statement)))
                 return *error;
-        return db;
+        return opened;
     }
     const QFileInfo file(address.path);
     if (file.isSymLink())
