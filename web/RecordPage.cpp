@@ -8,7 +8,6 @@
 #include "ReportPage.h"
 #include "RunCommands.h"
 #include "RunReportOf.h"
-#include "Schema.h"
 #include "Sql.h"
 #include "StoreRead.h"
 #include "Table.h"
@@ -26,14 +25,14 @@ namespace velmor::web {
 namespace {
 
 // Which kind of record the id names; nothing when it names none.
-std::variant<std::optional<results::RecordKind>, QString> recordKind(QSqlDatabase& db,
+std::variant<std::optional<results::RecordKind>, QString> recordKind(QSqlDatabase& db, int version,
                                                                      const QString& id) {
     using results::RecordKind;
     const std::pair<RecordKind, const char*> tables[] = {{RecordKind::Sweep, "sweeps"},
                                                          {RecordKind::Session, "sessions"},
                                                          {RecordKind::Run, "runs"}};
     for (const auto& table : tables) {
-        if (table.first == RecordKind::Run && results::storedSchemaVersion(db) < 4)
+        if (table.first == RecordKind::Run && version < 4)
             break; // a store from before plan runs
         const auto rows = results::selectRows(
             db, QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(QLatin1String(table.second)),
@@ -54,10 +53,10 @@ template <typename Stored> Loaded loaded(std::variant<Stored, QString> read) {
         return failure(500, *error);
     return std::get<Stored>(std::move(read));
 }
-Loaded load(QSqlDatabase& db, const QString& id) {
+Loaded load(QSqlDatabase& db, int version, const QString& id) {
     if (!isRecordId(id))
         return failure(404, WebText::tr("\"%1\" is no record id").arg(id));
-    const auto kind = recordKind(db, id);
+    const auto kind = recordKind(db, version, id);
     if (const auto* error = std::get_if<QString>(&kind))
         return failure(500, *error);
     const auto found = std::get<std::optional<results::RecordKind>>(kind);
@@ -184,8 +183,8 @@ Reply sentFile(const std::variant<QStringList, QString>& written, const QTempora
 
 } // namespace
 
-Reply recordPage(QSqlDatabase& db, const QString& id) {
-    const Loaded loaded = load(db, id);
+Reply recordPage(QSqlDatabase& db, int version, const QString& id) {
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
@@ -195,8 +194,8 @@ Reply recordPage(QSqlDatabase& db, const QString& id) {
     return sessionPage(std::get<results::StoredSession>(loaded));
 }
 
-Reply mapPicture(QSqlDatabase& db, const QString& id) {
-    const Loaded loaded = load(db, id);
+Reply mapPicture(QSqlDatabase& db, int version, const QString& id) {
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     const auto* sweep = std::get_if<results::StoredSweep>(&loaded);
@@ -216,12 +215,12 @@ Reply mapPicture(QSqlDatabase& db, const QString& id) {
     return {200, "image/png", png};
 }
 
-Reply recordFile(QSqlDatabase& db, const QString& id, const QString& file) {
+Reply recordFile(QSqlDatabase& db, int version, const QString& id, const QString& file) {
     const bool report = file == QLatin1String("report.pdf");
     const bool json = file == QLatin1String("export.json");
     if (!report && !json && file != QLatin1String("export.csv"))
         return failure(404, WebText::tr("no such file of a record"));
-    const Loaded loaded = load(db, id);
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     const auto* run = std::get_if<results::StoredRun>(&loaded);

@@ -54,10 +54,10 @@ Reply WebView::answer(const QUrl& url) {
     if (parts.size() >= 3 && parts.size() <= 4 && parts[0].isEmpty() &&
         parts[1] == QLatin1String("record")) {
         if (parts.size() == 3)
-            return recordPage(db_, parts[2]);
+            return recordPage(db_, version_, parts[2]);
         if (parts[3] == QLatin1String("map.png"))
-            return mapPicture(db_, parts[2]);
-        return recordFile(db_, parts[2], parts[3]);
+            return mapPicture(db_, version_, parts[2]);
+        return recordFile(db_, version_, parts[2], parts[3]);
     }
     return failure(404, WebText::tr("no such page"));
 }
