@@ -11,8 +11,8 @@
 //       Runs the program's windows in this process, put together by the Program main() uses,
 //       against velmor-unit-sim --log in a process of its own, whose receive times give the
 //       cadence. Also this process's CPU share and memory with the window in question.
-//   manual and sweep also take --results URL (record as velmor-test --results does) and
-//   --prefix NAME (the figures' key prefix instead of "manual" or "sweep").
+//   manual, sweep and plan also take --results URL (record as velmor-test --results does) and
+//   --prefix NAME (the figures' key prefix instead of "manual", "sweep" or "plan").
 //   plan --unit velmor-unit-sim (--frames N | --full) [--paced]
 //       A plan of one cross-load sweep with the preset limits on the test-run engine (PlanRun),
 //       against the unit in a process of its own: on ticks the cadence of its frames, paced by
@@ -26,7 +26,6 @@
 #include "HScrollBar.h"
 #include "PlanRun.h"
 #include "ProcessStats.h"
-#include "QtSerialPort.h"
 #include "SimulatedUnit.h"
 #include "SweepStep.h"
 #include "TestRun.h"
@@ -285,6 +284,13 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     UnitProcess unit;
     if (const auto error = unit.start(unitProgram))
         fail(*error);
+    // Wired as velmor-test --plan is, recording where --results asks.
+    auto wired = Program::wire({unit.devicePath(), tracePath,
+                                resultsUrl.isEmpty() ? QStringLiteral("off") : resultsUrl,
+                                UnitIdentity{QStringLiteral("BENCH-1"), {}, {}}});
+    if (const auto* error = std::get_if<QString>(&wired))
+        fail(*error);
+    const std::unique_ptr<Program> program = std::move(std::get<0>(wired));
     Plan plan;
     plan.name = QStringLiteral("bench");
     plan.context.label = {450, {20, 18, 20}};
@@ -293,10 +299,8 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     plan.context.paceByReplies = paced;
     plan.steps.push_back(
         std::make_shared<SweepStepSpec>(sweepLimitsOf(presetLimits), std::nullopt));
-    PlanRun run(plan, UnitIdentity{});
-    const QString device = unit.devicePath();
-    TestRun engine(
-        run, [device] { return std::make_unique<QtSerialPort>(device); }, 5, &run);
+    PlanRun run(plan, UnitIdentity{QStringLiteral("BENCH-1"), {}, {}}, program->recorder());
+    TestRun engine(run, program->makePort(), 5, &run);
     std::optional<RunEnd> ended;
     QObject::connect(&engine, &TestRun::finished, [&](RunEnd end) { ended = end; });
 
@@ -326,6 +330,10 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     const double cpuShare =
         (ownCpuSeconds() - cpu0) / (static_cast<double>(endUs - startUs) / 1e6) * 100.0;
     runFor(300); // the last frames logged
+    // Everything recorded is in the store, or the figures would not count it.
+    if (results::Recording* recording = program->recording();
+        recording && !recording->writer().drain(30000))
+        fail(QStringLiteral("the plan's records did not reach the store"));
 
     const QByteArray key = prefix.isEmpty() ? QByteArray(paced ? "plan_paced" : "plan") : prefix;
     std::vector<qint64> stamps;
@@ -556,11 +564,12 @@ int main(int argc, char** argv) {
         QStringLiteral("Manual, sweep, limit: record the program's side of the link in file."),
         QStringLiteral("file"));
     const QCommandLineOption resultsOption(
-        QStringLiteral("results"), QStringLiteral("Manual, sweep: record the test records there."),
+        QStringLiteral("results"),
+        QStringLiteral("Manual, sweep, plan: record the test records there."),
         QStringLiteral("url"));
-    const QCommandLineOption prefixOption(QStringLiteral("prefix"),
-                                          QStringLiteral("Manual, sweep: the figures' key prefix."),
-                                          QStringLiteral("name"));
+    const QCommandLineOption prefixOption(
+        QStringLiteral("prefix"), QStringLiteral("Manual, sweep, plan: the figures' key prefix."),
+        QStringLiteral("name"));
     parser.addOptions({programOption, unitOption, runsOption, framesOption, fullOption, pacedOption,
                        secondsOption, periodsOption, traceOption, resultsOption, prefixOption});
     parser.process(app);
