@@ -99,6 +99,15 @@ const std::array<QStringList, schemaVersion> migrations{{
                        "b2 INTEGER NOT NULL, b3 INTEGER NOT NULL, b4 INTEGER NOT NULL, "
                        "settling TEXT NOT NULL, PRIMARY KEY (run_id, seq))"),
     },
+    {
+        // A run's readings counted once as it ends, as a session's ticks are, so that a list of
+        // runs does not count them all again; the counts of the runs already ended.
+        QStringLiteral("ALTER TABLE runs ADD COLUMN reading_count INTEGER"),
+        QStringLiteral("UPDATE runs SET reading_count = (SELECT COUNT(*) FROM run_readings r "
+                       "WHERE r.run_id = runs.id) WHERE end_state IS NOT NULL"),
+        // A unit's history in the order it is shown, without sorting its runs.
+        QStringLiteral("CREATE INDEX runs_unit_started ON runs (unit_serial, started_at, id)"),
+    },
 }};
 
 } // namespace

@@ -321,8 +321,21 @@ TEST_F(RunRecordTest, aStoreOfTheSchemaBeforeRunsIsBroughtUpToDateAndTakesThem) 
         recordRuns(recorder);
         ASSERT_TRUE(writer.drain(recordsPatienceMs));
     }
-    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT MAX(version) FROM schema_version").toInt(), 4);
+    EXPECT_EQ(scalar(home.sqliteStore(), "SELECT MAX(version) FROM schema_version").toInt(),
+              schemaVersion);
     EXPECT_EQ(storedRuns(home.sqliteStore()).size(), 2u);
+    // Each ended run keeps its count of readings, which the list shows without counting them.
+    EXPECT_EQ(scalar(home.sqliteStore(),
+                     "SELECT COUNT(*) FROM runs WHERE reading_count IS NULL OR reading_count <> "
+                     "(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)")
+                  .toInt(),
+              0);
+    // A run without its count (open, or ended in an older store) is counted as the list reads it.
+    const Answer counted = askResults(sqliteUrl(), {"list"});
+    withStore(home.sqliteStore(), [](QSqlDatabase& db) {
+        ASSERT_EQ(run(db, QStringLiteral("UPDATE runs SET reading_count = NULL")), std::nullopt);
+    });
+    EXPECT_EQ(askResults(sqliteUrl(), {"list"}).out, counted.out);
     const Answer after = askResults(sqliteUrl(), {"history", "PSU-7"});
     EXPECT_TRUE(after.out.contains("(3 records)")) << after.out.toStdString();
 }
