@@ -80,15 +80,18 @@ QString convertedByQt(const QDateTime& time) {
 } // namespace
 
 QString localTimeText(const QDateTime& time) {
+    return time.isValid() ? localTimeText(time.toMSecsSinceEpoch()) : convertedByQt(time);
+}
+
+QString localTimeText(qint64 ms) {
     // The C library's conversion, which QDateTime::toLocalTime makes too, without its bookkeeping:
     // a tenth of the time, and a list shows one time per record.
-    const qint64 ms = time.toMSecsSinceEpoch();
     const auto seconds = static_cast<std::time_t>(ms / 1000 - (ms % 1000 < 0 ? 1 : 0));
     std::tm local{};
     tzset();
-    if (!time.isValid() || !localtime_r(&seconds, &local) || local.tm_year + 1900 < 1000 ||
+    if (!localtime_r(&seconds, &local) || local.tm_year + 1900 < 1000 ||
         local.tm_year + 1900 > 9999)
-        return convertedByQt(time);
+        return convertedByQt(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
     const int offset = static_cast<int>(local.tm_gmtoff) / 60;
     char16_t text[26];
     char16_t* out = digits(text, local.tm_year + 1900, 4);

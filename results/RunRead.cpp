@@ -356,23 +356,21 @@ bool matches(const StoredRun& run, const ListFilter& filter) {
     return filter.verdict == QLatin1String("incomplete") && !run.completed();
 }
 
-// Every run of the statement, or why one could not be read, its refusals into refused.
+// Every run of the statement, or why one could not be read, its refusals into refused. each must
+// not use the connection.
 template <typename Each>
 std::optional<QString> eachRun(QSqlDatabase& db, const QString& statement,
                                const QVariantList& values, QStringList& refused, Each each) {
-    auto rows = selectRows(db, statement, values);
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    const RunColumns columns(answer);
-    for (const Row& row : answer.rows) {
+    std::optional<RunColumns> columns;
+    return eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
+        if (!columns)
+            columns.emplace(answer);
         StoredRun run;
-        if (const QString problem = readRun(row, columns, run); !problem.isEmpty())
+        if (const QString problem = readRun(row, *columns, run); !problem.isEmpty())
             refused << refusal(Text::tr("run"), run.id, problem);
         else
             each(std::move(run), row);
-    }
-    return std::nullopt;
+    });
 }
 
 } // namespace
@@ -411,15 +409,29 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
                                 Listing& listing) {
     if (version < 4) // a store from before plan runs holds none
         return std::nullopt;
+    // The count kept in the row once the run ended; counted while it is open or where the store
+    // is older than the count.
+    const QString counted =
+        QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
     QString statement =
-        QStringLiteral("SELECT %1, (SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id) "
-                       "AS count FROM runs")
-            .arg(QLatin1String(headerColumns));
+        QStringLiteral("SELECT %1, %2 AS count FROM runs")
+            .arg(QLatin1String(headerColumns),
+                 version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted)
+                              : counted);
     QVariantList values;
     whereFiltered(filter, statement, values);
     return eachRun(db, statement, values, listing.refused, [&](StoredRun run, const Row& row) {
         if (!matches(run, filter))
             return;
+        QString problem;
+        StoredValues v(row, &problem);
+        // The count is the last column.
+        const int count = v.number({static_cast<int>(row.size()) - 1, QStringLiteral("count")}, 0,
+                                   std::numeric_limits<int>::max());
+        if (!problem.isEmpty()) {
+            listing.refused << refusal(Text::tr("run"), run.id, problem);
+            return;
+        }
         Listed l;
         l.id = run.id;
         l.sweep = false;
@@ -428,29 +440,30 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         l.endState = run.endState;
         l.host = run.host;
         l.name = run.planName;
-        l.count = row.back().toInt(); // the count is the last column
+        l.count = count;
         l.verdict = shownVerdict(run);
         l.unit = run.unit.serial;
-        listing.records.push_back(l);
+        listing.records.push_back(std::move(l));
     });
 }
 
-std::variant<std::vector<StoredRun>, QString> unitRuns(QSqlDatabase& db, int version,
-                                                       const QString& serial) {
-    std::vector<StoredRun> runs;
+std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
+                                   const std::function<void(const StoredRun&)>& each) {
     if (version < 4)
-        return runs;
+        return std::nullopt;
     QStringList refused;
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ? ORDER BY "
                                             "started_at, id")
                                  .arg(QLatin1String(headerColumns)),
-                             {serial}, refused,
-                             [&](StoredRun run, const Row&) { runs.push_back(std::move(run)); }))
+                             {serial}, refused, [&](StoredRun run, const Row&) {
+                                 if (refused.isEmpty())
+                                     each(run);
+                             }))
         return *error;
     if (!refused.isEmpty())
         return refused.first();
-    return runs;
+    return std::nullopt;
 }
 
 std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -87,9 +88,10 @@ std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id);
 std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,
                                 Listing& listing);
 
-// Every run of the unit, oldest first, without steps or readings, or the first refused.
-std::variant<std::vector<StoredRun>, QString> unitRuns(QSqlDatabase& db, int version,
-                                                       const QString& serial);
+// Hands every run of the unit to each, oldest first, without steps or readings; the first one
+// refused ends it, and is the answer. each must not use the connection.
+std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
+                                   const std::function<void(const StoredRun&)>& each);
 
 // The runs of a list's filters, newest first, without steps or readings, and why each one left
 // out was refused.

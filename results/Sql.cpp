@@ -67,8 +67,13 @@ Column Rows::column(const char* name) const {
     return {static_cast<int>(columns.indexOf(wanted)), wanted};
 }
 
-std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statement,
-                                       const QVariantList& values) {
+namespace {
+
+// Runs the query and names its columns in answer; hands each row to each as it is read, or
+// without each keeps the rows in answer.
+std::optional<QString> readRows(QSqlDatabase& db, const QString& statement,
+                                const QVariantList& values, Rows& answer,
+                                const std::function<void(const Row& row)>* each) {
     QSqlQuery query(db);
     // Every row is read anyway: PostgreSQL hands them over in one result (forward-only, it
     // hands over one result per row, several times slower), SQLite steps through them.
@@ -77,23 +82,43 @@ std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statemen
         return failure(db, query.lastError());
     if (auto error = run(query, values))
         return QStringLiteral("%1: %2").arg(describe(db), *error);
-    Rows answer;
     const QSqlRecord record = query.record();
     const int columns = record.count();
     for (int i = 0; i < columns; ++i)
         answer.columns << record.fieldName(i);
     // PostgreSQL's one result knows its size; SQLite's steps say -1.
-    if (query.size() > 0)
+    if (!each && query.size() > 0)
         answer.rows.reserve(static_cast<std::size_t>(query.size()));
+    // Handed over, one row's values at a time in the same list.
+    Row row(columns);
     while (query.next()) {
-        Row row;
-        row.reserve(columns);
         for (int i = 0; i < columns; ++i)
-            row.push_back(query.value(i));
-        answer.rows.push_back(std::move(row));
+            row[i] = query.value(i);
+        if (each)
+            (*each)(row);
+        else
+            answer.rows.push_back(row);
     }
     if (query.lastError().isValid())
         return failure(db, query.lastError());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString>
+eachRow(QSqlDatabase& db, const QString& statement, const QVariantList& values,
+        const std::function<void(const Rows& header, const Row& row)>& each) {
+    Rows header;
+    const std::function<void(const Row&)> handOver = [&](const Row& row) { each(header, row); };
+    return readRows(db, statement, values, header, &handOver);
+}
+
+std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statement,
+                                       const QVariantList& values) {
+    Rows answer;
+    if (auto error = readRows(db, statement, values, answer, nullptr))
+        return *error;
     return answer;
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -52,6 +53,12 @@ struct Rows {
 // error, never a shorter answer.
 std::variant<Rows, QString> selectRows(QSqlDatabase& db, const QString& statement,
                                        const QVariantList& values = {});
+
+// The same, each row handed to `each` as it is read and not kept (`header` names the columns and
+// holds no rows). `each` must not use the connection: the query's answer is still being read.
+std::optional<QString> eachRow(QSqlDatabase& db, const QString& statement,
+                               const QVariantList& values,
+                               const std::function<void(const Rows& header, const Row& row)>& each);
 
 // A LIKE pattern matching text that starts with the prefix, its wildcards taken literally; the
 // statement says "LIKE ? ESCAPE '!'".

@@ -298,56 +298,64 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         values << filter.verdict;
     }
     newestFirst(filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(), statement);
-    auto rows = selectRows(db, statement, values);
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    const struct {
+    struct Columns {
         Column id, startedAt, endState, host, name, count, verdict, unit;
-    } c{.id = answer.column("id"),
-        .startedAt = answer.column("started_at"),
-        .endState = answer.column("end_state"),
-        .host = answer.column("host"),
-        .name = answer.column("saved_name"),
-        .count = answer.column("count"),
-        .verdict = answer.column("verdict"),
-        .unit = answer.column("unit_serial")};
-    for (const Row& row : answer.rows) {
+    };
+    std::optional<Columns> c;
+    std::vector<Listed> unsummed; // completed before rows kept their summary
+    auto error = eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
+        if (!c)
+            c = Columns{.id = answer.column("id"),
+                        .startedAt = answer.column("started_at"),
+                        .endState = answer.column("end_state"),
+                        .host = answer.column("host"),
+                        .name = answer.column("saved_name"),
+                        .count = answer.column("count"),
+                        .verdict = answer.column("verdict"),
+                        .unit = answer.column("unit_serial")};
         QString problem;
         StoredValues v(row, &problem);
         Listed l;
-        l.id = v.id(c.id);
+        l.id = v.id(c->id);
         l.sweep = true;
-        l.startedAt = v.time(c.startedAt);
-        l.endState = v.state(c.endState);
-        l.host = v.text(c.host);
-        l.name = v.text(c.name);
-        l.unit = v.text(c.unit);
+        l.startedAt = v.time(c->startedAt);
+        l.endState = v.state(c->endState);
+        l.host = v.text(c->host);
+        l.name = v.text(c->name);
+        l.unit = v.text(c->unit);
         StoredTally tally;
-        if (auto error = readTally(v, c.count, c.verdict, tally); error && problem.isEmpty())
+        if (auto error = readTally(v, c->count, c->verdict, tally); error && problem.isEmpty())
             problem = *error;
         if (!problem.isEmpty()) {
             listing.refused << refusal(Text::tr("sweep"), l.id, problem);
-            continue;
+            return;
         }
         if (!filter.name.isEmpty() && !l.name.contains(filter.name, Qt::CaseInsensitive))
-            continue;
+            return;
         l.count = tally.count;
-        if (tally.verdict) {
+        if (tally.verdict)
             l.verdict = *tally.verdict;
-        } else if (l.endState != QLatin1String("completed")) {
+        else if (l.endState != QLatin1String("completed"))
             l.verdict = verdictName(Verdict::Incomplete);
-        } else {
-            // Ended before the rows kept their summary: worked out from its cells.
-            auto sweep = loadSweep(db, l.id);
-            if (const auto* error = std::get_if<QString>(&sweep)) {
-                listing.refused << *error;
-                continue;
-            }
-            l.verdict = tallyOf(std::get<StoredSweep>(sweep)).verdict;
+        else {
+            unsummed.push_back(std::move(l));
+            return;
         }
         if (filter.verdict.isEmpty() || filter.verdict == l.verdict)
-            listing.records.push_back(l);
+            listing.records.push_back(std::move(l));
+    });
+    if (error)
+        return error;
+    // Their verdicts worked out from their cells, once the list's query is done with.
+    for (Listed& l : unsummed) {
+        auto sweep = loadSweep(db, l.id);
+        if (const auto* error = std::get_if<QString>(&sweep)) {
+            listing.refused << *error;
+            continue;
+        }
+        l.verdict = tallyOf(std::get<StoredSweep>(sweep)).verdict;
+        if (filter.verdict.isEmpty() || filter.verdict == l.verdict)
+            listing.records.push_back(std::move(l));
     }
     return std::nullopt;
 }
@@ -365,35 +373,33 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     newestFirst(filter, false, statement);
-    auto rows = selectRows(db, statement, values);
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    const struct {
+    struct Columns {
         Column id, startedAt, endState, host, count, unit;
-    } c{.id = answer.column("id"),
-        .startedAt = answer.column("started_at"),
-        .endState = answer.column("end_state"),
-        .host = answer.column("host"),
-        .count = answer.column("count"),
-        .unit = answer.column("unit_serial")};
-    for (const Row& row : answer.rows) {
+    };
+    std::optional<Columns> c;
+    return eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
+        if (!c)
+            c = Columns{.id = answer.column("id"),
+                        .startedAt = answer.column("started_at"),
+                        .endState = answer.column("end_state"),
+                        .host = answer.column("host"),
+                        .count = answer.column("count"),
+                        .unit = answer.column("unit_serial")};
         QString problem;
         StoredValues v(row, &problem);
         Listed l;
-        l.id = v.id(c.id);
+        l.id = v.id(c->id);
         l.sweep = false;
-        l.startedAt = v.time(c.startedAt);
-        l.endState = v.state(c.endState);
-        l.host = v.text(c.host);
-        l.unit = v.text(c.unit);
-        l.count = v.number(c.count, 0, std::numeric_limits<int>::max());
+        l.startedAt = v.time(c->startedAt);
+        l.endState = v.state(c->endState);
+        l.host = v.text(c->host);
+        l.unit = v.text(c->unit);
+        l.count = v.number(c->count, 0, std::numeric_limits<int>::max());
         if (problem.isEmpty())
-            listing.records.push_back(l);
+            listing.records.push_back(std::move(l));
         else
             listing.refused << refusal(Text::tr("session"), l.id, problem);
-    }
-    return std::nullopt;
+    });
 }
 
 } // namespace

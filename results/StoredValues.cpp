@@ -1,4 +1,5 @@
 #include "StoredValues.h"
+#include "StoredTime.h"
 #include "Text.h"
 
 #include "Printable.h"
@@ -74,11 +75,10 @@ QString StoredValues::time(const Column& column, bool mayBeMissing) {
     const QString at = text(column);
     if (at.isEmpty() && mayBeMissing)
         return at;
-    const QDateTime parsed = QDateTime::fromString(at, Qt::ISODateWithMs);
-    static const QDateTime earliest(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
-    const QDateTime latest = QDateTime::currentDateTimeUtc().addDays(1);
-    if (at.size() != 24 || !at.endsWith(QLatin1Char('Z')) || !parsed.isValid() ||
-        parsed < earliest || parsed > latest)
+    constexpr qint64 earliest = 946684800000; // 2000-01-01T00:00:00Z
+    constexpr qint64 day = 86400000;
+    const std::optional<qint64> ms = storedTimeMs(at);
+    if (!ms || *ms < earliest || *ms > QDateTime::currentMSecsSinceEpoch() + day)
         fail(Text::tr("%1 = %2 is not a time the bench writes").arg(column.name, quoted(at)));
     return at;
 }

@@ -107,9 +107,9 @@ QString listText(const std::vector<Listed>& records) {
                          QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
                          QStringLiteral("name"), QStringLiteral("cells/ticks"),
                          QStringLiteral("verdict")},
-                        cells) +
-           (records.size() == 1 ? Text::tr("(1 record)\n")
-                                : Text::tr("(%1 records)\n").arg(records.size()));
+                        cells,
+                        records.size() == 1 ? Text::tr("(1 record)\n")
+                                            : Text::tr("(%1 records)\n").arg(records.size()));
 }
 
 QString sweepText(const StoredSweep& sweep) {

@@ -4,13 +4,14 @@
 #include "Commands.h"
 #include "MapExport.h"
 #include "Printable.h"
-#include "RunCommands.h"
+#include "RunRead.h"
 #include "StoreRead.h"
 #include "Table.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace velmor::results {
 
@@ -20,7 +21,14 @@ QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : text;
 }
 
-QStringList sweepRow(const StoredSweep& sweep) {
+// A line of the history and the stored start it is sorted by.
+using Cells = std::array<QString, 8>;
+struct Line {
+    QString startedAt;
+    Cells cells;
+};
+
+Cells sweepRow(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
     // The summary the list shows, worked out once.
     const SweepTally s = tallyOf(sweep);
@@ -41,7 +49,7 @@ QStringList sweepRow(const StoredSweep& sweep) {
                 .arg(inside)};
 }
 
-QStringList sessionRow(const StoredSession& session) {
+Cells sessionRow(const StoredSession& session) {
     const SessionSheet sheet = sessionSheet(session);
     const QString lowest =
         sheet.samples.empty()
@@ -57,6 +65,18 @@ QStringList sessionRow(const StoredSession& session) {
             Text::tr("%1 ticks, lowest +12 V %2").arg(session.ticks.size()).arg(lowest)};
 }
 
+// planFigure is "plan %1: %2" in the language of the run, looked up once for all the runs.
+Cells runRow(const StoredRun& r, const QString& planFigure) {
+    return {shortId(r.id),
+            QStringLiteral("run"),
+            shownTime(r.startedAt),
+            printable(r.host),
+            printable(orDash(r.unit.operatorName)),
+            shownState(r.endState),
+            orDash(r.outcome),
+            planFigure.arg(printable(r.planName), printable(r.keyFigure))};
+}
+
 } // namespace
 
 std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
@@ -64,7 +84,7 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     const auto found = unitRecords(db, serial);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
-    std::vector<std::pair<QString, QStringList>> dated; // each row after its start
+    std::vector<Line> dated;
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (const auto& [id, sweep] : std::get<0>(found)) {
         if (sweep) {
@@ -72,38 +92,38 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSweep& s = std::get<StoredSweep>(loaded);
-            dated.emplace_back(s.header.startedAt, sweepRow(s));
+            dated.push_back({s.header.startedAt, sweepRow(s)});
         } else {
             const auto loaded = loadSession(db, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSession& s = std::get<StoredSession>(loaded);
-            dated.emplace_back(s.startedAt, sessionRow(s));
+            dated.push_back({s.startedAt, sessionRow(s)});
         }
     }
     // A run's row keeps what its line shows: its steps and readings are not read.
-    const auto runs = unitRuns(db, version, serial);
-    if (const auto* error = std::get_if<QString>(&runs))
+    const QString planFigure = Text::tr("plan %1: %2");
+    if (auto error = eachUnitRun(db, version, serial, [&](const StoredRun& run) {
+            dated.push_back({run.startedAt, runRow(run, planFigure)});
+        }))
         return *error;
-    for (const StoredRun& run : std::get<std::vector<StoredRun>>(runs))
-        dated.emplace_back(run.startedAt, runHistoryRow(run));
     std::stable_sort(dated.begin(), dated.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<QStringList> rows;
-    rows.reserve(dated.size());
-    for (auto& row : dated)
-        rows.push_back(std::move(row.second));
+                     [](const Line& a, const Line& b) { return a.startedAt < b.startedAt; });
+    std::vector<QString> cells;
+    cells.reserve(dated.size() * std::tuple_size_v<Cells>);
+    for (Line& line : dated)
+        cells.insert(cells.end(), std::make_move_iterator(line.cells.begin()),
+                     std::make_move_iterator(line.cells.end()));
     // The serial number is not echoed: typed by hand it may hold anything.
-    if (rows.empty())
+    if (dated.empty())
         return UnitHistory{Text::tr("no records of this unit\n")};
     const QString count =
-        rows.size() == 1 ? Text::tr("(1 record)\n") : Text::tr("(%1 records)\n").arg(rows.size());
+        dated.size() == 1 ? Text::tr("(1 record)\n") : Text::tr("(%1 records)\n").arg(dated.size());
     return UnitHistory{
         alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                       QStringLiteral("bench"), QStringLiteral("operator"), QStringLiteral("end"),
                       QStringLiteral("outcome"), QStringLiteral("figures")},
-                     rows) +
-        count};
+                     cells, count)};
 }
 
 } // namespace velmor::results

@@ -272,15 +272,4 @@ std::variant<QStringList, QString> exportRuns(const std::vector<StoredRun>& runs
     return QStringList{path};
 }
 
-QStringList runHistoryRow(const StoredRun& r) {
-    return {shortId(r.id),
-            QStringLiteral("run"),
-            shownTime(r.startedAt),
-            printable(r.host),
-            printable(r.unit.operatorName.isEmpty() ? QStringLiteral("-") : r.unit.operatorName),
-            shownState(r.endState),
-            r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome,
-            Text::tr("plan %1: %2").arg(printable(r.planName), printable(r.keyFigure))};
-}
-
 } // namespace velmor::results

@@ -34,7 +34,4 @@ std::variant<QStringList, QString> exportRun(const StoredRun& run, const QString
 std::variant<QStringList, QString> exportRuns(const std::vector<StoredRun>& runs,
                                               const QString& folder);
 
-// The run's line of a unit's history.
-QStringList runHistoryRow(const StoredRun& run);
-
 } // namespace velmor::results

@@ -1,6 +1,7 @@
 #include "Table.h"
 
 #include "ReportPage.h"
+#include "StoredTime.h"
 
 #include <QDateTime>
 
@@ -8,7 +9,8 @@
 
 namespace velmor::results {
 
-QString alignedTable(const QStringList& header, const std::vector<QString>& cells) {
+QString alignedTable(const QStringList& header, const std::vector<QString>& cells,
+                     const QString& after) {
     const auto columns = static_cast<std::size_t>(header.size());
     std::vector<qsizetype> widths(columns);
     for (std::size_t i = 0; i < columns; ++i)
@@ -17,7 +19,7 @@ QString alignedTable(const QStringList& header, const std::vector<QString>& cell
         widths[i % columns] = std::max(widths[i % columns], cells[i].size());
     // One string of the whole table's size, each cell copied and padded in place.
     const auto lines = static_cast<qsizetype>(cells.size() / columns + 1);
-    qsizetype size = header.back().size() + lines;
+    qsizetype size = header.back().size() + lines + after.size();
     for (std::size_t i = 0; i + 1 < columns; ++i)
         size += (widths[i] + 2) * lines;
     for (std::size_t i = columns - 1; i < cells.size(); i += columns)
@@ -35,6 +37,7 @@ QString alignedTable(const QStringList& header, const std::vector<QString>& cell
         put(header[static_cast<qsizetype>(i)], i);
     for (std::size_t i = 0; i < cells.size(); ++i)
         put(cells[i], i % columns);
+    std::copy(after.begin(), after.end(), out);
     return table;
 }
 
@@ -53,6 +56,8 @@ QString shortId(const QString& id) {
 QString shownTime(const QString& stored) {
     if (stored.isEmpty())
         return QStringLiteral("-");
+    if (const auto ms = storedTimeMs(stored))
+        return localTimeText(*ms);
     const QDateTime time = QDateTime::fromString(stored, Qt::ISODateWithMs);
     return time.isValid() ? localTimeText(time) : stored;
 }
