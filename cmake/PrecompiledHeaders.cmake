@@ -5,18 +5,19 @@
 target_precompile_headers(velmor_device PRIVATE
     <QByteArray> <QFile> <QObject> <QString> <QStringList>
     <functional> <memory> <optional> <vector>)
+target_precompile_headers(velmor_run REUSE_FROM velmor_device)
 target_precompile_headers(velmor_platform PRIVATE
     <QByteArray> <QCoreApplication> <QDateTime> <QFile> <QImage> <QObject> <QPainter> <QString>
     <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
 foreach(target velmor_sweep velmor_plan velmor_report velmor_results velmor_results_cli velmor-results
-               velmor_unattended)
+               velmor_unattended velmor_web)
     target_precompile_headers(${target} REUSE_FROM velmor_platform)
 endforeach()
 target_precompile_headers(velmor_ui PRIVATE
     <QWidget> <QPainter> <QImage> <QPixmap> <QTimer> <QPushButton> <QScrollBar> <QLabel>
     <QLineEdit> <QMessageBox> <QInputDialog>
     <QByteArray> <QString> <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
-foreach(target velmor_manual velmor_graph velmor_app velmor-test)
+foreach(target velmor_manual velmor_graph velmor_station velmor_app velmor-test)
     target_precompile_headers(${target} REUSE_FROM velmor_ui)
 endforeach()
 if(TARGET velmor_sim)
