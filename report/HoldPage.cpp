@@ -33,9 +33,8 @@ const std::array<HoldOutput, 3> outputs{
 constexpr double chartLeft = 110;
 constexpr double chartWidth = reportPageWidth - chartLeft - 10;
 
-void voltsChart(QPainter& p, const RunReportStep& step, const HoldOutput& o, const Limits& limits,
-                QRectF area) {
-    const auto& readings = step.readings;
+void voltsChart(QPainter& p, const std::vector<RunReportReading>& readings, const HoldOutput& o,
+                const Limits& limits, QRectF area) {
     const double nominal = o.unit->nominalVolts;
     // The limits and what was read, inside the unit's reading span.
     double low = std::min(limits.low.value_or(nominal), nominal) - 0.02 * nominal;
@@ -74,35 +73,34 @@ void voltsChart(QPainter& p, const RunReportStep& step, const HoldOutput& o, con
 
 } // namespace
 
+void drawVoltsOverTime(QPainter& p, double top, const std::vector<RunReportReading>& readings,
+                       const Profile& profile) {
+    double y = top + 60;
+    for (const HoldOutput& o : outputs) {
+        voltsChart(p, readings, o, voltsLimits(*o.unit, profile.*o.tolerance, profile.guardPercent),
+                   QRectF(chartLeft, y, chartWidth, 190));
+        y += 240;
+    }
+    TimeChart loads(p, QRectF(chartLeft, y, chartWidth, 130), 0, 255, readings.front().ms,
+                    readings.back().ms);
+    loads.frame(RunText::tr("Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue"),
+                QString(), 50);
+    for (const HoldOutput& o : outputs)
+        loads.series(
+            readings.size(), [&readings](std::size_t i) { return readings[i].ms; },
+            [&readings, &o](std::size_t i) { return std::optional<double>(readings[i].*o.load); },
+            QPen(o.colour, 1.5));
+    loads.timeAxis();
+    p.setFont(reportFont(8));
+    p.setPen(Qt::black);
+    p.drawText(QPointF(0, y + 200), RunText::tr("Shaded green: the profile's limits, darker inside "
+                                                "the guard band. Grey: readings not judged."));
+}
+
 void addHoldPages(PageFlow& flow, const RunReportStep& step, const Profile& profile) {
     if (!step.readings.empty())
-        flow.add(1020, [&step, &profile](QPainter& p, double top) {
-            double y = top + 60;
-            for (const HoldOutput& o : outputs) {
-                voltsChart(p, step, o,
-                           voltsLimits(*o.unit, profile.*o.tolerance, profile.guardPercent),
-                           QRectF(chartLeft, y, chartWidth, 190));
-                y += 240;
-            }
-            const auto& readings = step.readings;
-            TimeChart loads(p, QRectF(chartLeft, y, chartWidth, 130), 0, 255, readings.front().ms,
-                            readings.back().ms);
-            loads.frame(
-                RunText::tr("Load settings (0 to 255): +5 V purple, +12 V orange, +3.3 V blue"),
-                QString(), 50);
-            for (const HoldOutput& o : outputs)
-                loads.series(
-                    readings.size(), [&readings](std::size_t i) { return readings[i].ms; },
-                    [&readings, &o](std::size_t i) {
-                        return std::optional<double>(readings[i].*o.load);
-                    },
-                    QPen(o.colour, 1.5));
-            loads.timeAxis();
-            p.setFont(reportFont(8));
-            p.setPen(Qt::black);
-            p.drawText(QPointF(0, y + 200),
-                       RunText::tr("Shaded green: the profile's limits, darker inside the guard "
-                                   "band. Grey: readings not judged."));
+        flow.add(voltsOverTimeHeight, [&step, &profile](QPainter& p, double top) {
+            drawVoltsOverTime(p, top, step.readings, profile);
         });
     addMeasurementList(flow, allMeasurements(step));
 }

@@ -39,6 +39,18 @@ QByteArray pagesPdf(const QString& title, int pages,
     return pdf;
 }
 
+QImage pageImage(int width, int height, const std::function<void(QPainter&)>& draw) {
+    QImage image(width, height, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(reportDpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return image;
+}
+
 QFont reportFont(qreal points, bool bold) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);

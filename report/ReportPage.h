@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QString>
 
@@ -19,6 +20,10 @@ QByteArray onePagePdf(const QString& title, const std::function<void(QPainter&)>
 // The same with `pages` pages, each drawn by draw(painter, page) from page 0.
 QByteArray pagesPdf(const QString& title, int pages,
                     const std::function<void(QPainter&, int)>& draw);
+
+// A picture of width × height page units drawn as a page is (reportDpi, so that the report's
+// fonts keep their size), on white: what the web view shows of a record.
+QImage pageImage(int width, int height, const std::function<void(QPainter&)>& draw);
 
 // The printable height of a page in page units.
 inline constexpr double reportPageHeight = 1612;

@@ -5,6 +5,7 @@
 #include "SafeWrite.h"
 #include "StepPages.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -210,6 +211,24 @@ std::variant<QByteArray, QString> runReportPdf(const RunReportInput& run) {
         title, run.id.isEmpty()
                    ? RunText::tr("%1, unit %2").arg(title, unit)
                    : RunText::tr("%1, unit %2, run %3").arg(title, unit, pageText(run.id.left(8))));
+}
+
+std::variant<QImage, QString> runVoltsImage(const RunReportInput& run) {
+    if (auto refused = refusedRunReport(run))
+        return *refused;
+    std::vector<RunReportReading> readings;
+    for (const RunReportStep& step : run.steps)
+        readings.insert(readings.end(), step.readings.begin(), step.readings.end());
+    if (readings.empty())
+        return RunText::tr("the run has no readings");
+    std::stable_sort(
+        readings.begin(), readings.end(),
+        [](const RunReportReading& a, const RunReportReading& b) { return a.ms < b.ms; });
+    // The page's block without its head room above the first chart.
+    constexpr double headRoom = 30;
+    return pageImage(static_cast<int>(reportPageWidth),
+                     static_cast<int>(voltsOverTimeHeight - headRoom),
+                     [&](QPainter& p) { drawVoltsOverTime(p, -headRoom, readings, run.profile); });
 }
 
 std::optional<QString> saveRunReport(const QString& folder, const QString& fileName,

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QImage>
 #include <QString>
 
 #include <optional>
@@ -79,6 +80,10 @@ std::optional<QString> refusedRunReport(const RunReportInput& run);
 // The PDF: a first page with the unit, the plan, the bench, the outcome and a line per step, then
 // the pages of each step by its kind. Or why the run was refused.
 std::variant<QByteArray, QString> runReportPdf(const RunReportInput& run);
+
+// The volts of the whole run over time in the profile's limits, with the load settings, as a
+// picture (as a hold step's page draws them); or why not: refused as the PDF is, or no readings.
+std::variant<QImage, QString> runVoltsImage(const RunReportInput& run);
 
 // Writes the report into the folder under fileName, whole or not at all (SafeWrite). Returns
 // what went wrong, naming the file and the reason, or nothing.

@@ -71,21 +71,15 @@ struct SessionPage {
 
 public:
     static void draw(QPainter& p, const SessionSheet& session);
+    // The three voltages, the load settings and the power over time from top down; where they
+    // end.
+    static double drawCharts(QPainter& p, const SessionSheet& session, double top);
 };
 
-void SessionPage::draw(QPainter& p, const SessionSheet& session) {
+double SessionPage::drawCharts(QPainter& p, const SessionSheet& session, double top) {
     const qint64 span = session.samples.empty() ? 1 : session.samples.back().ms;
-    p.setPen(Qt::black);
-    p.setFont(reportFont(16, true));
-    p.drawText(QPointF(0, 36), tr("Manual session %1").arg(session.id.left(8)));
-    p.setFont(reportFont(9));
-    p.drawText(QPointF(0, 70), tr("%1    Bench %2    Port %3    %4 long, ended: %5")
-                                   .arg(localTimeText(session.startedAt), session.host,
-                                        session.port, clockText(span), session.endState));
-    p.drawText(QPointF(0, 96), unitLine(session.unit));
     constexpr double left = 110;
     constexpr double width = 1098 - left - 10;
-    double top = 140;
     for (const Output& o : outputs) {
         double low = o.nominal * 0.92;
         double high = o.nominal * 1.08;
@@ -128,6 +122,20 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     power.timeAxis();
     top += 210;
 
+    return top;
+}
+
+void SessionPage::draw(QPainter& p, const SessionSheet& session) {
+    const qint64 span = session.samples.empty() ? 1 : session.samples.back().ms;
+    p.setPen(Qt::black);
+    p.setFont(reportFont(16, true));
+    p.drawText(QPointF(0, 36), tr("Manual session %1").arg(session.id.left(8)));
+    p.setFont(reportFont(9));
+    p.drawText(QPointF(0, 70), tr("%1    Bench %2    Port %3    %4 long, ended: %5")
+                                   .arg(localTimeText(session.startedAt), session.host,
+                                        session.port, clockText(span), session.endState));
+    p.drawText(QPointF(0, 96), unitLine(session.unit));
+    double top = drawCharts(p, session, 140);
     p.setFont(reportFont(9));
     p.setPen(Qt::black);
     p.drawText(QPointF(0, top), tr("Shaded green: ±5 % of nominal. Red lines: overload cuts. "
@@ -212,6 +220,11 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
     f.judged = settled.judged;
     f.mean = sum / settled.judged;
     return f;
+}
+
+QImage sessionChartsImage(const SessionSheet& session) {
+    return pageImage(1098, 1100,
+                     [&session](QPainter& p) { SessionPage::drawCharts(p, session, 40); });
 }
 
 QByteArray sessionReportPdf(const SessionSheet& session) {

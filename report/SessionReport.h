@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QImage>
 #include <QString>
 
 #include <vector>
@@ -61,5 +62,7 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
 // and the power beneath, overload cuts and link losses marked on every chart, and the figures
 // of each output.
 QByteArray sessionReportPdf(const SessionSheet& session);
+// The report's charts alone as a picture.
+QImage sessionChartsImage(const SessionSheet& session);
 
 } // namespace velmor

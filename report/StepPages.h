@@ -51,6 +51,12 @@ void addSweepPages(PageFlow& flow, const RunReportStep& step);
 void addTripPages(PageFlow& flow, const RunReportStep& step);
 void addHoldPages(PageFlow& flow, const RunReportStep& step, const Profile& profile);
 
+// Each output's volts over time in the profile's limits, judged readings in colour, and the load
+// settings beneath, from top down: the hold step's page and a run's picture. At least one reading.
+inline constexpr double voltsOverTimeHeight = 1020;
+void drawVoltsOverTime(QPainter& p, double top, const std::vector<RunReportReading>& readings,
+                       const Profile& profile);
+
 // Every measurement of the step, for the list.
 std::vector<const Measurement*> allMeasurements(const RunReportStep& step);
 

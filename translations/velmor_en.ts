@@ -341,6 +341,10 @@
         <source>%1, unit %2</source>
         <translation>%1, unit %2</translation>
     </message>
+    <message>
+        <source>the run has no readings</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -2148,10 +2152,6 @@
         <translation>sweep %1 was recorded without its map&apos;s size</translation>
     </message>
     <message>
-        <source>the map could not be encoded</source>
-        <translation>the map could not be encoded</translation>
-    </message>
-    <message>
         <source>no such file of a record</source>
         <translation>no such file of a record</translation>
     </message>
@@ -2289,6 +2289,22 @@
     </message>
     <message>
         <source>no such file of this record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the voltages over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sweep shows its map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the session has no readings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

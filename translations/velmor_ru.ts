@@ -341,6 +341,10 @@
         <source>%1, unit %2</source>
         <translation>%1, блок %2</translation>
     </message>
+    <message>
+        <source>the run has no readings</source>
+        <translation>у прогона нет измерений</translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -2149,10 +2153,6 @@
         <translation>развёртка %1 записана без размера карты</translation>
     </message>
     <message>
-        <source>the map could not be encoded</source>
-        <translation>карту не удалось закодировать</translation>
-    </message>
-    <message>
         <source>no such file of a record</source>
         <translation>у записи нет такого файла</translation>
     </message>
@@ -2291,6 +2291,22 @@
     <message>
         <source>no such file of this record</source>
         <translation>у этой записи нет такого файла</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>не удалось закодировать рисунок</translation>
+    </message>
+    <message>
+        <source>the voltages over time</source>
+        <translation>напряжения во времени</translation>
+    </message>
+    <message>
+        <source>a sweep shows its map</source>
+        <translation>у развёртки есть своя карта</translation>
+    </message>
+    <message>
+        <source>the session has no readings</source>
+        <translation>у сеанса нет измерений</translation>
     </message>
 </context>
 </TS>

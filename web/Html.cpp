@@ -69,7 +69,8 @@ QByteArray styleSheet() {
         "font-weight: bold; }\n"
         ".refused { color: #a31515; }\n"
         ".record { display: flex; gap: 2em; align-items: flex-start; flex-wrap: wrap; }\n"
-        "img.map { border: 1px solid #888; image-rendering: pixelated; }\n");
+        "img.map { border: 1px solid #888; image-rendering: pixelated; }\n"
+        "img.volts { border: 1px solid #888; display: block; margin: 1em 0; }\n");
 }
 
 } // namespace velmor::web

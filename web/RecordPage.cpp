@@ -7,7 +7,9 @@
 #include "MapPicture.h"
 #include "ReportPage.h"
 #include "RunCommands.h"
+#include "RunReport.h"
 #include "RunReportOf.h"
+#include "SessionReport.h"
 #include "Sql.h"
 #include "StoreRead.h"
 #include "Table.h"
@@ -73,6 +75,25 @@ Loaded load(QSqlDatabase& db, int version, const QString& id) {
     return loaded(results::loadRun(db, id));
 }
 
+Reply pngReply(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return failure(500, WebText::tr("the picture could not be encoded"));
+    return {200, "image/png", png};
+}
+
+// The picture of a record's volts over time on its page, when it has readings to draw.
+QString voltsImage(const QString& id, int width, int height) {
+    return QStringLiteral("<img class=\"volts\" src=\"/record/%1/volts.png\" width=\"%2\" "
+                          "height=\"%3\" alt=\"%4\">\n")
+        .arg(id)
+        .arg(width / 2)
+        .arg(height / 2)
+        .arg(html(WebText::tr("the voltages over time")));
+}
+
 QString headerTable(const std::vector<std::pair<QString, QString>>& fields) {
     QString out = QStringLiteral("<table>\n");
     for (const auto& [name, value] : fields)
@@ -132,7 +153,10 @@ Reply sweepPage(const results::StoredSweep& sweep) {
 Reply sessionPage(const results::StoredSession& s) {
     QString body =
         headerTable(common(s.id, s.startedAt, s.endedAt, s.endState, s.host, s.port, s.unit)) +
-        fileLinks(s.id) + preformatted(results::sessionText(s));
+        fileLinks(s.id);
+    if (!s.ticks.empty())
+        body += voltsImage(s.id, 1098, 1100);
+    body += preformatted(results::sessionText(s));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
 }
@@ -142,8 +166,10 @@ Reply runPage(const results::StoredRun& r) {
     fields.push_back({WebText::tr("Plan"), html(r.planName)});
     fields.push_back(
         {WebText::tr("Outcome"), html(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome)});
-    const QString body =
-        headerTable(fields) + fileLinks(r.id, true) + preformatted(results::runText(r));
+    QString body = headerTable(fields) + fileLinks(r.id, true);
+    if (!r.readings.empty())
+        body += voltsImage(r.id, 1098, 990);
+    body += preformatted(results::runText(r));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Run %1").arg(results::shortId(r.id)), body)};
 }
@@ -207,12 +233,27 @@ Reply mapPicture(QSqlDatabase& db, int version, const QString& id) {
                                 .arg(results::shortId(h.id)));
     QImage map = drawMap(sweep->cells, QSize(h.mapWidth, h.mapHeight), h.mapRatio);
     map.setDevicePixelRatio(1);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!map.save(&buffer, "PNG"))
-        return failure(500, WebText::tr("the map could not be encoded"));
-    return {200, "image/png", png};
+    return pngReply(map);
+}
+
+Reply voltsPicture(QSqlDatabase& db, int version, const QString& id) {
+    const Loaded loaded = load(db, version, id);
+    if (const auto* reply = std::get_if<Reply>(&loaded))
+        return *reply;
+    if (std::holds_alternative<results::StoredSweep>(loaded))
+        return failure(404, WebText::tr("a sweep shows its map"));
+    if (const auto* session = std::get_if<results::StoredSession>(&loaded)) {
+        if (session->ticks.empty())
+            return failure(404, WebText::tr("the session has no readings"));
+        return pngReply(sessionChartsImage(results::sessionSheet(*session)));
+    }
+    const auto input = results::runReportInput(std::get<results::StoredRun>(loaded));
+    if (const auto* error = std::get_if<QString>(&input))
+        return failure(500, *error);
+    const auto image = runVoltsImage(std::get<RunReportInput>(input));
+    if (const auto* error = std::get_if<QString>(&image))
+        return failure(404, *error);
+    return pngReply(std::get<QImage>(image));
 }
 
 Reply recordFile(QSqlDatabase& db, int version, const QString& id, const QString& file) {

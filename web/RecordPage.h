@@ -15,6 +15,9 @@ Reply recordPage(QSqlDatabase& db, int version, const QString& id);
 // A sweep's map as PNG, drawn as velmor-results export draws it.
 Reply mapPicture(QSqlDatabase& db, int version, const QString& id);
 
+// A session's or a run's voltages over time as PNG, as their reports draw them.
+Reply voltsPicture(QSqlDatabase& db, int version, const QString& id);
+
 // The record's file as velmor-results makes it: "report.pdf" (the one-page report) or
 // "export.csv" (a sweep's cells, a session's readings).
 Reply recordFile(QSqlDatabase& db, int version, const QString& id, const QString& file);

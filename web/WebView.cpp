@@ -57,6 +57,8 @@ Reply WebView::answer(const QUrl& url) {
             return recordPage(db_, version_, parts[2]);
         if (parts[3] == QLatin1String("map.png"))
             return mapPicture(db_, version_, parts[2]);
+        if (parts[3] == QLatin1String("volts.png"))
+            return voltsPicture(db_, version_, parts[2]);
         return recordFile(db_, version_, parts[2], parts[3]);
     }
     return failure(404, WebText::tr("no such page"));

@@ -84,6 +84,9 @@ void pagesAnswer(const QString& url) {
     EXPECT_TRUE(s.body.contains("Readings: 5")) << s.body.toStdString();
     EXPECT_TRUE(server.get(session + QStringLiteral("/export.csv")).body.startsWith("at,b1"));
     EXPECT_EQ(server.get(session + QStringLiteral("/map.png")).status, 404);
+    EXPECT_TRUE(s.body.contains("volts.png"));
+    EXPECT_TRUE(server.get(session + QStringLiteral("/volts.png")).body.startsWith("\x89PNG"));
+    EXPECT_EQ(server.get(sweep + QStringLiteral("/volts.png")).status, 404);
 
     const Answer unit = server.get(QStringLiteral("/unit?serial=PSU-1"));
     EXPECT_EQ(unit.status, 200);
