@@ -139,6 +139,7 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
     using Key = std::tuple<QString, QString, QString, int, int, double, double>;
     std::map<Key, PointCapability> found;
     QSet<QString> named; // runs already refused here: one line each
+    QHash<QString, std::optional<std::pair<int, int>>> names;
     for (const results::Row& row : answer.rows) {
         QString problem;
         results::StoredValues v(row, &problem);
@@ -147,11 +148,16 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
         if (problem.isEmpty() && run == counted.constEnd())
             continue; // refused above
         const int seq = v.number(stepSeq, 0, maxCount);
-        const auto point = pointOf(v.text(name));
+        // A few names over thousands of rows: each matched once.
+        const QString measured = v.text(name);
+        auto known = names.constFind(measured);
+        if (known == names.constEnd())
+            known = names.insert(measured, pointOf(measured));
+        const auto point = *known;
         if (problem.isEmpty() && !point)
             problem = WebText::tr("step %1 has volts \"%2\", which no points step names")
                           .arg(seq)
-                          .arg(v.text(name).left(40));
+                          .arg(measured.left(40));
         if (!problem.isEmpty()) {
             if (!named.contains(runId))
                 refused << WebText::tr("the volts of run %1 are left out: %2").arg(runId, problem);
