@@ -93,8 +93,9 @@ private:
     bool closeWhenEnded_ = false; // the window was closed mid-run
 
     // Between Enter and the run: the store asked whether the unit passed the plan before, then
-    // its warning shown until a second Enter (or Esc). The check is kept until the next one, so
-    // that its end is never waited for here.
+    // its warning shown until a second Enter (or Esc). The check is kept until the next unit's,
+    // so a look-up that outlived its 2 s (a store slower than its own timeouts) is waited for,
+    // if at all, only then.
     enum class Gate { Open, Looking, Warned };
     Gate gate_ = Gate::Open;
     std::unique_ptr<results::RepeatTestCheck> repeat_;

@@ -139,6 +139,11 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
     using Key = std::tuple<QString, QString, QString, int, int, double, double>;
     std::map<Key, PointCapability> found;
     QSet<QString> named; // runs already refused here: one line each
+    const auto leaveOut = [&](const QString& runId, const QString& problem) {
+        if (!named.contains(runId))
+            refused << WebText::tr("the volts of run %1 are left out: %2").arg(runId, problem);
+        named.insert(runId);
+    };
     QHash<QString, std::optional<std::pair<int, int>>> names;
     for (const results::Row& row : answer.rows) {
         QString problem;
@@ -159,9 +164,7 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
                           .arg(seq)
                           .arg(measured.left(40));
         if (!problem.isEmpty()) {
-            if (!named.contains(runId))
-                refused << WebText::tr("the volts of run %1 are left out: %2").arg(runId, problem);
-            named.insert(runId);
+            leaveOut(runId, problem);
             continue;
         }
         // What the unit can read, and limits that hold nominal, as a profile's do.
@@ -170,9 +173,7 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
         const double lsl = v.real(low, 0, unit.nominalVolts);
         const double usl = v.real(high, unit.nominalVolts, 10 * unit.nominalVolts);
         if (!problem.isEmpty()) {
-            if (!named.contains(runId))
-                refused << WebText::tr("the volts of run %1 are left out: %2").arg(runId, problem);
-            named.insert(runId);
+            leaveOut(runId, problem);
             continue;
         }
         const Key key{std::get<0>(run->group),
