@@ -56,6 +56,29 @@ public:
     }
 };
 
+// The store a test looks up earlier passes in: the one it records into, if any.
+std::optional<velmor::results::StoreAddress> recordsStore(const std::optional<QString>& url) {
+    const auto store = velmor::results::chooseStore(url);
+    const auto* address = std::get_if<velmor::results::StoreAddress>(&store);
+    if (!address || address->kind == velmor::results::StoreAddress::Kind::Off)
+        return std::nullopt;
+    return *address;
+}
+
+// Looked up before the first frame, and the test goes on whatever it finds; kept until the test
+// ends, so that a slow store is waited for only then.
+template <typename Test>
+std::unique_ptr<velmor::results::RepeatTestCheck>
+warnOfRepeat(const std::optional<QString>& url, const QString& serial, const Test& test) {
+    const auto store = recordsStore(url);
+    if (!store || serial.isEmpty())
+        return nullptr;
+    auto repeat = std::make_unique<velmor::results::RepeatTestCheck>(*store, serial, test);
+    if (const auto warning = repeat->warning())
+        std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*warning));
+    return repeat;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +169,7 @@ int main(int argc, char** argv) {
     const velmor::PortFactory& makePort = program.makePort();
     velmor::results::Recording* recorder = program.recording();
     if (plan) {
+        const auto repeat = warnOfRepeat(options->resultsUrl, underTest.serial, *plan);
         const int status =
             velmor::runUnattendedPlan(std::move(*plan), *options->plan, makePort,
                                       velmor::mapsFolderOfThisProgram(), program.recorder());
@@ -153,17 +177,8 @@ int main(int argc, char** argv) {
         return recorder && recorder->finish() > 0 ? velmor::planCouldNotRun : status;
     }
     if (options->sweep) {
-        // Looked up before the first frame, and the sweep goes on whatever it finds.
-        std::unique_ptr<velmor::results::RepeatTestCheck> repeat;
-        const auto store = velmor::results::chooseStore(options->resultsUrl);
-        if (const auto* address = std::get_if<velmor::results::StoreAddress>(&store);
-            address && address->kind != velmor::results::StoreAddress::Kind::Off &&
-            !underTest.serial.isEmpty()) {
-            repeat = std::make_unique<velmor::results::RepeatTestCheck>(*address, underTest.serial,
-                                                                        options->sweep->limits);
-            if (const auto warning = repeat->warning())
-                std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*warning));
-        }
+        const auto repeat =
+            warnOfRepeat(options->resultsUrl, underTest.serial, options->sweep->limits);
         const int status =
             velmor::runUnattendedSweep(*options->sweep, makePort, velmor::mapsFolderOfThisProgram(),
                                        recorder ? &recorder->recorder() : nullptr);
@@ -184,7 +199,8 @@ int main(int argc, char** argv) {
 
     if (options->station) {
         velmor::StationWindow station(makePort, options->plan ? options->plan->file : QString(),
-                                      velmor::mapsFolderOfThisProgram(), program.recorder());
+                                      velmor::mapsFolderOfThisProgram(), program.recorder(),
+                                      recordsStore(options->resultsUrl));
         station.show();
         return QApplication::exec();
     }

@@ -4,6 +4,7 @@
 #include "Outcome.h"
 #include "Plan.h"
 #include "Printable.h"
+#include "Schema.h"
 #include "StoredValues.h"
 
 #include <QCoreApplication>
@@ -464,6 +465,28 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     if (!refused.isEmpty())
         return refused.first();
     return std::nullopt;
+}
+
+std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
+                                                              const QString& serial,
+                                                              const QString& planName,
+                                                              const QString& planText) {
+    std::optional<StoredRun> found;
+    if (storedSchemaVersion(db) < 4)
+        return found;
+    QStringList refused;
+    if (auto error = eachRun(db,
+                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ? AND "
+                                            "plan_name = ? AND plan_text = ? AND end_state = "
+                                            "'completed' AND outcome IN ('pass', 'marginal') "
+                                            "ORDER BY started_at DESC, id DESC")
+                                 .arg(QLatin1String(headerColumns)),
+                             {serial, planName, planText}, refused, [&](StoredRun run, const Row&) {
+                                 if (!found)
+                                     found = std::move(run);
+                             }))
+        return *error;
+    return found;
 }
 
 std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,

@@ -93,6 +93,15 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
 std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
                                    const std::function<void(const StoredRun&)>& each);
 
+// The unit's last run of the plan that passed (pass or marginal), without steps or readings;
+// nothing when there is none. The plan is the same when its name and the text it was read from
+// are: a plan edited since (other points, other limits) is another test. A row that breaks what
+// the bench writes is passed over.
+std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
+                                                              const QString& serial,
+                                                              const QString& planName,
+                                                              const QString& planText);
+
 // The runs of a list's filters, newest first, without steps or readings, and why each one left
 // out was refused.
 struct RunSelection {

@@ -81,9 +81,10 @@ bool isSerial(const QString& serial) {
 } // namespace
 
 StationWindow::StationWindow(const PortFactory& makePort, QString planFile, MapsFolder reports,
-                             PlanRecorder* recorder, QWidget* parent)
+                             PlanRecorder* recorder, std::optional<results::StoreAddress> store,
+                             QWidget* parent)
     : QWidget(parent), makePort_(makePort), planFile_(std::move(planFile)),
-      reports_(std::move(reports)), recorder_(recorder) {
+      reports_(std::move(reports)), recorder_(recorder), store_(std::move(store)) {
     setWindowTitle(tr("Velmor test — станция"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -162,6 +163,11 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     operator_->setText(settings.value(QStringLiteral("operator")).toString());
 
     connect(serial_, &QLineEdit::returnPressed, this, &StationWindow::start);
+    // Another serial after a warning is another unit: its Enter asks afresh.
+    connect(serial_, &QLineEdit::textEdited, this, [this] {
+        if (gate_ == Gate::Warned)
+            cancelRepeat();
+    });
     connect(stop_, &QPushButton::clicked, this, &StationWindow::stop);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &StationWindow::stop);
@@ -209,8 +215,13 @@ std::optional<Plan> StationWindow::planForModel() {
 }
 
 void StationWindow::start() {
-    if (running())
+    if (running() || gate_ == Gate::Looking)
         return;
+    if (gate_ == Gate::Warned) { // the second Enter: tested again, as the operator chose
+        gate_ = Gate::Open;
+        begin(std::move(*pendingPlan_), pendingSerial_);
+        return;
+    }
     const QString serial = serial_->text().trimmed();
     if (!isSerial(serial)) {
         showOutcome(tr("ОШИБКА"), tr("Серийный номер пуст или содержит недопустимые знаки"),
@@ -226,21 +237,61 @@ void StationWindow::start() {
     QSettings settings = stationSettings();
     settings.setValue(QStringLiteral("model"), model_->currentText().trimmed());
     settings.setValue(QStringLiteral("operator"), operator_->text().trimmed());
+    if (!store_) {
+        begin(std::move(*plan), serial);
+        return;
+    }
+    // Looked up off this thread; at most 2 s, and the unit runs whatever the store says then.
+    gate_ = Gate::Looking;
+    pendingPlan_ = std::move(plan);
+    pendingSerial_ = serial;
+    serial_->setReadOnly(true);
+    model_->setEnabled(false);
+    showOutcome(QString(), tr("Поиск прежних проверок блока…"), outcomeColour(Outcome::Pass));
+    repeat_ = std::make_unique<results::RepeatTestCheck>(*store_, serial, *pendingPlan_);
+    repeat_->whenAnswered(
+        [this](const std::optional<QString>& warning) { repeatAnswered(warning); });
+}
 
-    const Profile& profile = plan->context.profile;
+void StationWindow::repeatAnswered(const std::optional<QString>& warning) {
+    if (gate_ != Gate::Looking)
+        return;
+    if (!warning) {
+        gate_ = Gate::Open;
+        begin(std::move(*pendingPlan_), pendingSerial_);
+        return;
+    }
+    gate_ = Gate::Warned;
+    serial_->setReadOnly(false);
+    serial_->selectAll(); // a unit scanned now replaces this one
+    showOutcome(tr("ПОВТОР"), tr("%1\nEnter — проверить ещё раз, Esc — отмена").arg(*warning),
+                outcomeColour(Outcome::Marginal));
+}
+
+void StationWindow::cancelRepeat() {
+    gate_ = Gate::Open;
+    pendingPlan_.reset();
+    outcome_->clear();
+    note_->clear();
+    setRunning(false);
+}
+
+void StationWindow::begin(Plan plan, const QString& serial) {
+    pendingPlan_.reset();
+    const Profile& profile = plan.context.profile;
     gauges_[0]->setLimits(voltsLimits(output5, profile.out5, profile.guardPercent));
     gauges_[1]->setLimits(voltsLimits(output12, profile.out12, profile.guardPercent));
     gauges_[2]->setLimits(voltsLimits(output33, profile.out33, profile.guardPercent));
     for (OutputGauge* gauge : gauges_)
         gauge->setVolts(std::nullopt);
-    plan_->setText(tr("План: %1, около %2").arg(plan->name, durationText(plan->estimatedMs())));
+    plan_->setText(tr("План: %1, около %2").arg(plan.name, durationText(plan.estimatedMs())));
 
     runSerial_ = serial;
     run_.reset();
     report_ = std::make_unique<RunReportCollector>();
     recorders_ = std::make_unique<BothRecorders>(report_.get(), recorder_);
     planRun_ = std::make_unique<PlanRun>(
-        std::move(*plan),
+        std::move(plan),
         UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()},
         recorders_.get());
     run_ = std::make_unique<TestRun>(*planRun_, makePort_, linkTimeoutSeconds, planRun_.get());
@@ -250,6 +301,7 @@ void StationWindow::start() {
     if (const auto error = run_->start()) {
         run_.reset();
         planRun_.reset();
+        setRunning(false);
         showOutcome(tr("ОШИБКА"), *error, outcomeColour(Outcome::Error));
         serial_->selectAll();
         return;
@@ -262,8 +314,13 @@ void StationWindow::start() {
 }
 
 void StationWindow::stop() {
-    if (running_)
+    if (running_) {
         run_->interrupt();
+    } else if (gate_ != Gate::Open) { // not tested again: the serial cleared for the next unit
+        cancelRepeat();
+        serial_->clear();
+        serial_->setFocus();
+    }
 }
 
 void StationWindow::showTick(const StepReading& reading) {

@@ -3,8 +3,10 @@
 #include "MapsFolder.h"
 #include "PlanRecorder.h"
 #include "PlanRun.h"
+#include "RepeatTest.h"
 #include "RunReportCollector.h"
 #include "SerialPort.h"
+#include "StoreAddress.h"
 #include "TestRun.h"
 
 #include <QWidget>
@@ -24,14 +26,18 @@ class OutputGauge;
 
 // The operator's station: a serial number scanned (or typed) and Enter runs the model's plan on
 // the unit; the step, the three outputs on their bands, the loads and the time while it runs;
-// the outcome in large type at the end, and the session's last runs under it.
+// the outcome in large type at the end, and the session's last runs under it. A unit that has
+// passed the plan before is told of first, and a second Enter runs it again (Esc: not).
 class StationWindow final : public QWidget {
     Q_OBJECT
 public:
     // planFile: the plan for every model; empty, the models file picks it. Each run's PDF report
-    // goes into the reports folder. The recorder, if any, must outlive the window.
+    // goes into the reports folder. The recorder, if any, must outlive the window. Earlier passes
+    // are looked up in the store, if any.
     StationWindow(const PortFactory& makePort, QString planFile, MapsFolder reports,
-                  PlanRecorder* recorder = nullptr, QWidget* parent = nullptr);
+                  PlanRecorder* recorder = nullptr,
+                  std::optional<results::StoreAddress> store = std::nullopt,
+                  QWidget* parent = nullptr);
     ~StationWindow() override;
 
     bool running() const { return running_; }
@@ -45,6 +51,9 @@ protected:
 
 private:
     void start();
+    void begin(Plan plan, const QString& serial);
+    void repeatAnswered(const std::optional<QString>& warning);
+    void cancelRepeat();
     void stop();
     std::optional<Plan> planForModel();
     void showTick(const StepReading& reading);
@@ -57,6 +66,7 @@ private:
     QString planFile_;
     MapsFolder reports_;
     PlanRecorder* recorder_;
+    std::optional<results::StoreAddress> store_;
 
     QLineEdit* serial_;
     QComboBox* model_;
@@ -81,6 +91,16 @@ private:
     QString runSerial_;
     bool running_ = false;
     bool closeWhenEnded_ = false; // the window was closed mid-run
+
+    // Between Enter and the run: the store asked whether the unit passed the plan before, then
+    // its warning shown until a second Enter (or Esc). The check is kept until the next unit's,
+    // so a look-up that outlived its 2 s (a store slower than its own timeouts) is waited for,
+    // if at all, only then.
+    enum class Gate { Open, Looking, Warned };
+    Gate gate_ = Gate::Open;
+    std::unique_ptr<results::RepeatTestCheck> repeat_;
+    std::optional<Plan> pendingPlan_;
+    QString pendingSerial_;
 };
 
 } // namespace velmor

@@ -2,6 +2,7 @@
 velmor_add_test(web_tests
     web/WebViewTest.cpp
     web/WebBrowserTest.cpp
+    web/PlanRuns.h
     web/WebServer.h
     LIBS velmor_results)
 target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results

@@ -1400,6 +1400,10 @@
         <source>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</source>
         <translation>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</translation>
     </message>
+    <message>
+        <source>repeat test: %1 passed this plan (&quot;%2&quot;) on %3, record %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -1858,6 +1862,20 @@
         <source>станция: %1: %2</source>
         <translation>station: %1: %2</translation>
     </message>
+    <message>
+        <source>Поиск прежних проверок блока…</source>
+        <translation>Looking up the unit&apos;s earlier tests…</translation>
+    </message>
+    <message>
+        <source>ПОВТОР</source>
+        <translation>REPEAT</translation>
+    </message>
+    <message>
+        <source>%1
+Enter — проверить ещё раз, Esc — отмена</source>
+        <translation>%1
+Enter: test it again, Esc: cancel</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedPlan</name>
@@ -2289,6 +2307,94 @@
     </message>
     <message>
         <source>no such file of this record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its outcome &quot;%1&quot; is no verdict this program writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run %1 is left out: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step %1 has volts &quot;%2&quot;, which no points step names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the volts of run %1 are left out: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No completed runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No volts of a load point in the completed runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation type="unfinished">step</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation type="unfinished">output</translation>
+    </message>
+    <message>
+        <source>LSL, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USL, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>σ, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed runs only. A run passed with the verdict pass or marginal (inside the limits, outside the guard band); the first-pass yield is the share of units whose first run of the group passed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outputs at the reference load points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each load point of a points step, by model, plan and step: the volts the step kept for it (the reading furthest from nominal among the point&apos;s settled readings) over the completed runs, against the profile&apos;s limits stored with them as LSL and USL. σ is the sample standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, &quot;-&quot; for fewer than two values or σ = 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweeps</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1400,6 +1400,10 @@
         <source>run %1: its profile &quot;%2&quot; is not a named one and its plan text does not read</source>
         <translation>прогон %1: его профиль «%2» не из известных, а сохранённый текст плана не читается</translation>
     </message>
+    <message>
+        <source>repeat test: %1 passed this plan (&quot;%2&quot;) on %3, record %4</source>
+        <translation>повторная проверка: %1 уже прошёл этот план («%2») %3, запись %4</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -1858,6 +1862,20 @@
         <source>станция: %1: %2</source>
         <translation>станция: %1: %2</translation>
     </message>
+    <message>
+        <source>Поиск прежних проверок блока…</source>
+        <translation>Поиск прежних проверок блока…</translation>
+    </message>
+    <message>
+        <source>ПОВТОР</source>
+        <translation>ПОВТОР</translation>
+    </message>
+    <message>
+        <source>%1
+Enter — проверить ещё раз, Esc — отмена</source>
+        <translation>%1
+Enter — проверить ещё раз, Esc — отмена</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedPlan</name>
@@ -2291,6 +2309,94 @@
     <message>
         <source>no such file of this record</source>
         <translation>у этой записи нет такого файла</translation>
+    </message>
+    <message>
+        <source>its outcome &quot;%1&quot; is no verdict this program writes</source>
+        <translation>его исход «%1» — не вердикт, который пишет эта программа</translation>
+    </message>
+    <message>
+        <source>run %1 is left out: %2</source>
+        <translation>проверка %1 не учтена: %2</translation>
+    </message>
+    <message>
+        <source>step %1 has volts &quot;%2&quot;, which no points step names</source>
+        <translation>у шага %1 напряжение «%2»: так не называет напряжения ни один шаг points</translation>
+    </message>
+    <message>
+        <source>the volts of run %1 are left out: %2</source>
+        <translation>напряжения проверки %1 не учтены: %2</translation>
+    </message>
+    <message>
+        <source>No completed runs.</source>
+        <translation>Завершённых проверок нет.</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>проверок</translation>
+    </message>
+    <message>
+        <source>No volts of a load point in the completed runs.</source>
+        <translation>В завершённых проверках нет напряжений в точках нагрузки.</translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation>план</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>шаг</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>точка</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>выход</translation>
+    </message>
+    <message>
+        <source>LSL, V</source>
+        <translation>НГД, В</translation>
+    </message>
+    <message>
+        <source>USL, V</source>
+        <translation>ВГД, В</translation>
+    </message>
+    <message>
+        <source>values</source>
+        <translation>значений</translation>
+    </message>
+    <message>
+        <source>mean, V</source>
+        <translation>среднее, В</translation>
+    </message>
+    <message>
+        <source>σ, V</source>
+        <translation>σ, В</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>Plan runs</source>
+        <translation>Проверки по планам</translation>
+    </message>
+    <message>
+        <source>Completed runs only. A run passed with the verdict pass or marginal (inside the limits, outside the guard band); the first-pass yield is the share of units whose first run of the group passed.</source>
+        <translation>Только завершённые проверки. Проверка пройдена с вердиктом pass или marginal (в пределах допуска, но вне защитной полосы); годных с первого раза — доля блоков, чья первая проверка в группе пройдена.</translation>
+    </message>
+    <message>
+        <source>Outputs at the reference load points</source>
+        <translation>Выходы в опорных точках нагрузки</translation>
+    </message>
+    <message>
+        <source>Each load point of a points step, by model, plan and step: the volts the step kept for it (the reading furthest from nominal among the point&apos;s settled readings) over the completed runs, against the profile&apos;s limits stored with them as LSL and USL. σ is the sample standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, &quot;-&quot; for fewer than two values or σ = 0.</source>
+        <translation>Каждая точка нагрузки шага points по модели, плану и шагу: напряжение, сохранённое шагом для точки (показание, дальше всего отстоящее от номинала среди установившихся показаний точки), по завершённым проверкам, против пределов профиля, записанных вместе с ним, как НГД (LSL) и ВГД (USL). σ — выборочное стандартное отклонение; Cpk = min(ВГД − среднее, среднее − НГД) / 3σ, «-» при менее чем двух значениях или σ = 0.</translation>
+    </message>
+    <message>
+        <source>Sweeps</source>
+        <translation>Развёртки</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>

@@ -3,10 +3,12 @@
 
 #include "Html.h"
 #include "MapExport.h"
+#include "RunSummary.h"
 #include "StoreRead.h"
 #include "StoredValues.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -21,6 +23,69 @@ struct Group {
     int units = 0;
     int firstPassed = 0;
 };
+
+QString orDash(const QString& text) {
+    return html(text.isEmpty() ? QStringLiteral("-") : text);
+}
+
+QString runGroupsTable(const std::vector<RunGroup>& groups) {
+    if (groups.empty())
+        return QStringLiteral("<p>%1</p>\n").arg(html(WebText::tr("No completed runs.")));
+    std::vector<QStringList> rows;
+    for (const RunGroup& g : groups)
+        rows.push_back({orDash(g.model), html(g.host), html(g.day), QString::number(g.runs),
+                        QString::number(g.passed), QString::number(g.units),
+                        html(percentOf(g.firstPassed, g.units) + " %"), orDash(g.failingStep)});
+    return table({WebText::tr("model"), WebText::tr("bench"), WebText::tr("day (UTC)"),
+                  WebText::tr("runs"), WebText::tr("passed"), WebText::tr("units"),
+                  WebText::tr("first-pass yield"), WebText::tr("most frequent failing step")},
+                 rows);
+}
+
+QString optionalFixed(const std::optional<double>& value, int decimals) {
+    return value ? fixed(*value, decimals) : QStringLiteral("-");
+}
+
+QString capabilityTable(const std::vector<PointCapability>& points) {
+    if (points.empty())
+        return QStringLiteral("<p>%1</p>\n")
+            .arg(html(WebText::tr("No volts of a load point in the completed runs.")));
+    std::vector<QStringList> rows;
+    for (const PointCapability& p : points)
+        rows.push_back({orDash(p.model), html(p.plan), html(p.step),
+                        QStringLiteral("P%1").arg(p.point), html(outputName(p.output)),
+                        fixed(p.values.lsl(), 3), fixed(p.values.usl(), 3),
+                        QString::number(p.values.count()), fixed(p.values.mean(), 3),
+                        optionalFixed(p.values.sigma(), 4), optionalFixed(p.values.cpk(), 2)});
+    return table({WebText::tr("model"), WebText::tr("plan"), WebText::tr("step"),
+                  WebText::tr("point"), WebText::tr("output"), WebText::tr("LSL, V"),
+                  WebText::tr("USL, V"), WebText::tr("values"), WebText::tr("mean, V"),
+                  WebText::tr("σ, V"), WebText::tr("Cpk")},
+                 rows);
+}
+
+// The plan runs' groups, then their outputs at the reference load points.
+QString runSections(const RunSummary& summary) {
+    QString out = QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n")
+                      .arg(html(WebText::tr("Plan runs")),
+                           html(WebText::tr("Completed runs only. A run passed with the verdict "
+                                            "pass or marginal (inside the limits, outside the "
+                                            "guard band); the first-pass yield is the share of "
+                                            "units whose first run of the group passed.")));
+    for (const QString& r : summary.refused)
+        out += QStringLiteral("<p class=\"refused\">%1</p>\n").arg(html(r));
+    out += runGroupsTable(summary.groups);
+    out += QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n")
+               .arg(html(WebText::tr("Outputs at the reference load points")),
+                    html(WebText::tr(
+                        "Each load point of a points step, by model, plan and step: the volts "
+                        "the step kept for it (the reading furthest from nominal among the "
+                        "point's settled readings) over the completed runs, against the "
+                        "profile's limits stored with them as LSL and USL. σ is the sample "
+                        "standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, \"-\" for "
+                        "fewer than two values or σ = 0.")));
+    return out + capabilityTable(summary.points);
+}
 
 } // namespace
 
@@ -72,7 +137,7 @@ Reply summaryPage(QSqlDatabase& db, int version) {
                          QString::number(g.units), html(percentOf(g.firstPassed, g.units) + " %"),
                          QStringLiteral("-")});
     }
-    QString body;
+    QString body = QStringLiteral("<h2>%1</h2>\n").arg(html(WebText::tr("Sweeps")));
     for (const QString& r : refused)
         body += QStringLiteral("<p class=\"refused\">%1</p>\n").arg(html(r));
     body += table.empty()
@@ -82,6 +147,12 @@ Reply summaryPage(QSqlDatabase& db, int version) {
                               WebText::tr("first-pass yield"),
                               WebText::tr("most frequent failing step")},
                              table);
+    if (version >= 4) { // a store from before plan runs holds none
+        const auto runs = summariseRuns(db);
+        if (const auto* error = std::get_if<QString>(&runs))
+            return failure(500, *error);
+        body += runSections(std::get<RunSummary>(runs));
+    }
     return {200, "text/html; charset=utf-8", page(WebText::tr("Summary"), body)};
 }
 

@@ -13,7 +13,8 @@ namespace velmor::web {
 //   /                    the records, with filters and pages
 //   /record/ID           one record; /record/ID/map.png, /record/ID/report.pdf, .../export.csv
 //   /unit?serial=S       one unit's history
-//   /summary             the completed sweeps by model, bench and day
+//   /summary             the completed sweeps and plan runs by model, bench and day, and
+//                        the outputs' capability at the plans' load points
 // With a token, a request without it is answered 401.
 class WebView final : public QAbstractHttpServer {
     Q_OBJECT

@@ -5,10 +5,15 @@
 #include "OnDisplay.h"
 #include "Plan.h"
 #include "PlanRun.h"
+#include "Recorder.h"
+#include "Schema.h"
 #include "StationWindow.h"
+#include "StoreAddress.h"
+#include "StoreWrite.h"
 #include "TestRun.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -150,6 +155,67 @@ TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
     EXPECT_EQ(finished.first().at(1).value<velmor::Outcome>(), velmor::Outcome::Pass);
     EXPECT_EQ(changes(framesFrom(before)), changes(headlessFrames));
     EXPECT_TRUE(serial->text().isEmpty()) << "cleared for the next unit";
+}
+
+// A unit that passed this plan waits, warned, for a second Enter; Esc clears it instead. The
+// store's earlier pass is looked up off the window's thread.
+TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) {
+    const QString file = writePlan(dir, "short", passing);
+    auto read = readPlan(file);
+    ASSERT_TRUE(std::holds_alternative<Plan>(read));
+    const auto store = std::get<results::StoreAddress>(
+        results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
+    {
+        std::vector<results::Record> records;
+        results::Recorder recorder([&](results::Record r) { records.push_back(std::move(r)); },
+                                   "/dev/ttyUSB0");
+        recorder.runStarted(std::get<Plan>(read), {"PSU-X", {}, {}});
+        recorder.runEnded(velmor::Outcome::Pass, RunEnd::Completed);
+        auto opened = results::openStore(store, "station-repeat");
+        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase db = std::get<QSqlDatabase>(opened);
+        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
+        ASSERT_FALSE(results::storeRecords(db, records));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("station-repeat");
+    ASSERT_FALSE(unit.start(linkPath()));
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+
+    StationWindow station(program->makePort(), file, mapsFolder, nullptr, store);
+    QSignalSpy finished(&station, &StationWindow::runFinished);
+    station.show();
+    station.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&station));
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
+    ASSERT_TRUE(serial && outcome);
+    const auto warned = [&] {
+        QTest::keyClicks(serial, QStringLiteral("PSU-X"));
+        QTest::keyClick(serial, Qt::Key_Return);
+        return eventually([&] { return outcome->text() == "ПОВТОР"; }, programPatienceMs);
+    };
+    ASSERT_TRUE(warned());
+    run(300);
+    EXPECT_EQ(frameCount(), 0u) << "nothing is sent before the second Enter";
+    EXPECT_FALSE(station.running());
+    QTest::keyClick(serial, Qt::Key_Escape);
+    EXPECT_TRUE(serial->text().isEmpty());
+    EXPECT_TRUE(outcome->text().isEmpty());
+    EXPECT_EQ(frameCount(), 0u);
+
+    ASSERT_TRUE(warned());
+    QTest::keyClick(serial, Qt::Key_Return);
+    ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
+    EXPECT_EQ(finished.first().at(0).toString(), "PSU-X");
+    EXPECT_GT(frameCount(), 0u);
+    // A unit with no pass of this plan runs at its first Enter.
+    QTest::keyClicks(serial, QStringLiteral("PSU-Y"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    ASSERT_TRUE(eventually([&] { return finished.size() == 2; }, programPatienceMs));
+    EXPECT_EQ(finished.last().at(0).toString(), "PSU-Y");
 }
 
 // With VELMOR_SCREENSHOTS=FOLDER (under xvfb-run, QT_QPA_PLATFORM=xcb): the window idle,

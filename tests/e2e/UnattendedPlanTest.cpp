@@ -29,12 +29,15 @@ protected:
         return path;
     }
 
-    void launch(const QString& plan) {
+    void launch(const QString& plan, const QString& results = "off") {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("QT_QPA_PLATFORM");
+        // The journal and the store this test's own.
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
         process.setProcessEnvironment(env);
-        process.start(programPath(), {"--plan", plan, "--unit", "PSU-7", "--results", "off",
+        process.start(programPath(), {"--plan", plan, "--unit", "PSU-7", "--results", results,
                                       "--port", unit.devicePath(), "--language", "en"});
         ASSERT_TRUE(process.waitForStarted());
     }
@@ -73,6 +76,21 @@ TEST_F(PlanProgramTest, signalMidRunSwitchesTheSupplyOffAndExitsWithOne) {
     EXPECT_EQ(exitStatus(), 1);
     EXPECT_TRUE(endsSwitchedOff());
     EXPECT_TRUE(process.readAllStandardOutput().contains("ABORTED: plan \"plan\" on PSU-7"));
+}
+
+TEST_F(PlanProgramTest, unitThatPassedThePlanBeforeIsToldOfTheRepeat) {
+    const QString plan = planFile("[[step]]\nkind = \"hold\"\n[[step.level]]\nseconds = 1\n"
+                                  "load = { percent = 20 }\n");
+    const QString store = "sqlite:" + dir.filePath("results.sqlite");
+    QString told;
+    for (int run = 0; run < 2; ++run) {
+        launch(plan, store);
+        EXPECT_EQ(exitStatus(), 0);
+        told += QString::fromLocal8Bit(process.readAllStandardError());
+    }
+    EXPECT_EQ(told.count("velmor-test: repeat test: PSU-7 passed this plan (\"plan\") on "), 1)
+        << "the second run only\n"
+        << told.toStdString();
 }
 
 TEST_F(PlanProgramTest, badPlanIsRefusedAtItsLineBeforeAnythingIsSent) {

@@ -4,6 +4,7 @@
 #include "Plan.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
+#include "RepeatTest.h"
 #include "RunRead.h"
 #include "Schema.h"
 #include "StoreWrite.h"
@@ -15,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 #include <QXmlStreamReader>
 
@@ -338,6 +340,37 @@ TEST_F(RunRecordTest, aStoreOfTheSchemaBeforeRunsIsBroughtUpToDateAndTakesThem) 
     EXPECT_EQ(askResults(sqliteUrl(), {"list"}).out, counted.out);
     const Answer after = askResults(sqliteUrl(), {"history", "PSU-7"});
     EXPECT_TRUE(after.out.contains("(3 records)")) << after.out.toStdString();
+}
+
+} // namespace runrecord
+
+namespace runrecord {
+
+// A unit that passed the plan is told of the repeat; one that failed it, or passed another text of
+// it, is not.
+TEST_F(RunRecordTest, aUnitThatPassedThePlanIsWarnedOfTheRepeat) {
+    const Plan plan = quickPlan();
+    Plan edited = plan;
+    edited.text += "# another point\n";
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        Recorder recorder([&](Record r) { writer.post(std::move(r)); }, "/dev/ttyUSB0");
+        for (const auto& [serial, outcome] :
+             {std::pair{"PSU-X", Outcome::Marginal}, std::pair{"PSU-Y", Outcome::Fail}}) {
+            recorder.runStarted(plan, {serial, {}, {}});
+            recorder.runEnded(outcome, RunEnd::Completed);
+        }
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    const auto warning = RepeatTestCheck(home.sqliteStore(), "PSU-X", plan).warning();
+    ASSERT_TRUE(warning);
+    EXPECT_TRUE(warning->contains(QRegularExpression(
+        "^repeat test: PSU-X passed this plan \\(\"quick.*\"\\) on \\d{4}-\\d\\d-\\d\\d .*, "
+        "record [0-9a-f]{8}$")))
+        << warning->toStdString();
+    EXPECT_FALSE(warning->contains('\x1b')) << "the plan's name is shown printable";
+    EXPECT_FALSE(RepeatTestCheck(home.sqliteStore(), "PSU-Y", plan).warning());
+    EXPECT_FALSE(RepeatTestCheck(home.sqliteStore(), "PSU-X", edited).warning());
 }
 
 } // namespace runrecord

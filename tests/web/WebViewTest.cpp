@@ -1,5 +1,6 @@
 // velmor-results serve over HTTP: the pages and their filters, unknown ids, a hostile record, the
 // token, and both engines.
+#include "PlanRuns.h"
 #include "WebServer.h"
 
 #include "PgServer.h"
@@ -7,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -191,4 +193,90 @@ TEST(WebViewTest, TokenGuardsTheView) {
     EXPECT_EQ(query.status, 200);
     EXPECT_TRUE(
         query.headers.contains("Set-Cookie: token=s3cret-token-of-the-lab; Path=/; HttpOnly"));
+}
+
+namespace {
+
+// The summary's plan runs over either engine: the groups' counts, yield and failing step, the
+// outputs' spread and Cpk, and the rows that break what the bench writes named, not counted.
+void summaryCountsRuns(const QString& url) {
+    WebServer server({QStringLiteral("--results"), url, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty()) << server.process().readAllStandardError().toStdString();
+    const Answer a = server.get(QStringLiteral("/summary"));
+    ASSERT_EQ(a.status, 200) << a.body.toStdString();
+    const QByteArray& b = a.body;
+    // model, bench, day, runs, passed, units, first-pass yield, most frequent failing step
+    EXPECT_TRUE(b.contains("<tr><td>ATX-650</td><td>bench-1</td><td>2026-12-01</td><td>4</td>"
+                           "<td>2</td><td>3</td><td>33.33 %</td><td>corners</td></tr>"))
+        << b.toStdString();
+    EXPECT_TRUE(b.contains("<tr><td>ATX-500</td><td>bench-2</td><td>2026-12-02</td><td>1</td>"
+                           "<td>1</td><td>1</td><td>100.00 %</td><td>-</td></tr>"));
+    // model, plan, step, point, output, LSL, USL, values, mean, sigma, Cpk
+    EXPECT_TRUE(b.contains("<tr><td>ATX-650</td><td>quick</td><td>corners</td><td>P1</td>"
+                           "<td>+12 V</td><td>11.160</td><td>12.600</td><td>4</td><td>12.000</td>"
+                           "<td>0.0816</td><td>2.45</td></tr>"));
+    EXPECT_TRUE(b.contains("<td>+5 V</td><td>4.750</td><td>5.250</td><td>4</td><td>5.000</td>"
+                           "<td>0.0000</td><td>-</td></tr>"));
+    EXPECT_TRUE(b.contains("<td>+12 V</td><td>11.160</td><td>12.600</td><td>1</td><td>12.200</td>"
+                           "<td>-</td><td>-</td></tr>"));
+    EXPECT_FALSE(b.contains(" load at ") || b.contains("regulation"));
+    EXPECT_TRUE(b.contains("run ee000006-0000-4000-8000-000000000000 is left out"));
+    EXPECT_TRUE(b.contains("the volts of run ee000007-0000-4000-8000-000000000000 are left out"));
+    EXPECT_FALSE(b.contains("<b>ATX") || b.contains("<script"));
+    EXPECT_TRUE(b.contains("&lt;b&gt;ATX&lt;/b&gt;"));
+    // The sweeps' table stays.
+    EXPECT_TRUE(b.contains("No completed sweeps."));
+}
+
+} // namespace
+
+TEST(WebViewTest, SummaryCountsPlanRunsOnSqliteAndPostgres) {
+    Store store;
+    ASSERT_EQ(fillRuns(addressOf(store.url)), std::nullopt);
+    summaryCountsRuns(store.url);
+    PgServer pg;
+    ASSERT_EQ(pg.start(), std::nullopt);
+    ASSERT_EQ(fillRuns(addressOf(pg.url())), std::nullopt);
+    summaryCountsRuns(pg.url());
+}
+
+// A run's page: its steps with their measurements, limits and outcomes, its files, and its texts
+// that are markup shown as text.
+TEST(WebViewTest, RunPageShowsStepsAndFilesEscaped) {
+    Store store;
+    ASSERT_EQ(fillRuns(addressOf(store.url)), std::nullopt);
+    WebServer server({QStringLiteral("--results"), store.url, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty());
+    const QString run = QStringLiteral("/record/ee000003-0000-4000-8000-000000000000");
+    const Answer page = server.get(run);
+    ASSERT_EQ(page.status, 200) << page.body.toStdString();
+    const QString text = QString::fromUtf8(page.body);
+    // The steps' table, then each measurement with its value, unit, limits and outcome.
+    for (const char* line : {"\\n2 +points +rows +fail ",
+                             "\\n +\\+12 V at P1 +12 +V +11\\.16 +12\\.6 "
+                             "+- +- +- +fail\\n",
+                             "\\n +\\+5 V at P1 +5 +V +4\\.75 +5\\.25 .* pass\\n", "Unit PSU-C "})
+        EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(line))))
+            << line << "\n"
+            << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("href=\"/record/ee000003-0000-4000-8000-"
+                                             "000000000000/report.pdf\"")));
+    const Answer pdf = server.get(run + QStringLiteral("/report.pdf"));
+    EXPECT_EQ(pdf.status, 200);
+    EXPECT_TRUE(pdf.headers.contains("Content-Type: application/pdf"));
+    EXPECT_TRUE(pdf.body.startsWith("%PDF"));
+    const Answer json = server.get(run + QStringLiteral("/export.json"));
+    EXPECT_EQ(json.status, 200);
+    EXPECT_TRUE(json.headers.contains("Content-Type: application/json"));
+    EXPECT_TRUE(json.body.startsWith("{") && json.body.contains("+12 V at P1"));
+
+    const Answer hostile =
+        server.get(QStringLiteral("/record/ee000007-0000-4000-8000-000000000000"));
+    EXPECT_EQ(hostile.status, 200);
+    EXPECT_FALSE(hostile.body.contains("<script") || hostile.body.contains("<b>ATX"))
+        << hostile.body.toStdString();
+    EXPECT_TRUE(hostile.body.contains("&lt;script&gt;step&lt;/script&gt;"));
+    EXPECT_TRUE(hostile.body.contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
 }
