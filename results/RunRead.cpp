@@ -421,6 +421,8 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
                               : counted);
     QVariantList values;
     whereFiltered(filter, statement, values);
+    // A name or an outcome is matched as each run is read.
+    newestFirst(filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(), statement);
     return eachRun(db, statement, values, listing.refused, [&](StoredRun run, const Row& row) {
         if (!matches(run, filter))
             return;

@@ -66,11 +66,6 @@ void matchUnit(int version, const ListFilter& filter, QString& statement, QVaria
 }
 
 // The newest `first` rows only, where no row the query returns is left out afterwards.
-void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statement) {
-    if (filter.first > 0 && !filteredAfter)
-        statement +=
-            QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
-}
 
 // Why a record could not be read: the store failed, or a value breaks what the bench writes.
 struct Failed {
@@ -403,6 +398,12 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
 }
 
 } // namespace
+
+void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statement) {
+    if (filter.first > 0 && !filteredAfter)
+        statement +=
+            QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
+}
 
 SweepTally tallyOf(const StoredSweep& sweep) {
     const MapSummary s = summarize(sweep.cells);

@@ -95,6 +95,10 @@ struct ListFilter {
     int first = 0;          // the newest so many records only, or 0 for all
 };
 
+// Ends a list's query with " ORDER BY started_at DESC, id DESC LIMIT n" where the filter asks
+// for the newest n records only and no row of it is filtered out after the query.
+void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statement);
+
 // The records listed, newest first, and why each record left out was refused.
 struct Listing {
     std::vector<Listed> records;
