@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -271,6 +272,10 @@ TEST(WebViewTest, RunPageShowsStepsAndFilesEscaped) {
     EXPECT_EQ(json.status, 200);
     EXPECT_TRUE(json.headers.contains("Content-Type: application/json"));
     EXPECT_TRUE(json.body.startsWith("{") && json.body.contains("+12 V at P1"));
+    EXPECT_TRUE(page.body.contains("volts.png"));
+    const Answer volts = server.get(run + QStringLiteral("/volts.png"));
+    EXPECT_TRUE(volts.headers.contains("Content-Type: image/png"));
+    EXPECT_TRUE(QImage::fromData(volts.body, "PNG").width() > 500);
 
     const Answer hostile =
         server.get(QStringLiteral("/record/ee000007-0000-4000-8000-000000000000"));
