@@ -2,17 +2,19 @@
 // end state, sessions with readings) and times `velmor-results list` over it, the whole program
 // from start to exit, as the operator waits for it; then the web view over it (`velmor-results
 // serve`), timed by a plain HTTP client: the list's first page, and a record page with its map;
-// then adds plan runs of one unit and times `velmor-results history` of that unit.
+// then adds plan runs of one unit and times `velmor-results history` of that unit, and the web
+// view again.
 //
 //   velmor-bench-store --results URL --program PATH/velmor-results [--records N] [--runs N]
 //                      [--plan-runs N] [--prefix KEY]
 //                      [--hold-readings N]
 // Prints "RESULT <prefix>.list_ms <median>", "RESULT <prefix>.list_max_ms <slowest>", the web
 // pages' median and p99 as <prefix>.web_list_ms, .web_list_p99_ms, .web_record_ms and
-// .web_record_p99_ms, and the same as list for history_ms. Then an eight-hour hold's readings
-// (288,000 at 10 a second) are posted at once through the writer, as the bench would over eight
-// hours: hold_store_s is how long the journal and the delivery take to store them, hold_show_ms
-// how long `show` takes over that run.
+// .web_record_p99_ms, the same as list for history_ms, and the web pages again over the runs too
+// as .web_runs_list_ms … (a run's page with its voltages over time). Then an eight-hour hold's
+// readings (288,000 at 10 a second) are posted at once through the writer, as the bench would over
+// eight hours: hold_store_s is how long the journal and the delivery take to store them,
+// hold_show_ms how long `show` takes over that run.
 #include "RecordWriter.h"
 #include "Recorder.h"
 #include "Schema.h"
@@ -191,6 +193,51 @@ std::optional<std::pair<double, double>> timed(const QString& program, const QSt
     return std::pair{times[times.size() / 2], times.back()};
 }
 
+// The id the query gives first, or empty.
+QString firstId(const QString& url, const char* query) {
+    QString id;
+    {
+        auto opened = openStore(std::get<StoreAddress>(parseResultsUrl(url)), "pick");
+        if (auto* db = std::get_if<QSqlDatabase>(&opened)) {
+            QSqlQuery found(*db);
+            if (found.exec(QString::fromLatin1(query)) && found.next())
+                id = found.value(0).toString();
+            found.finish();
+            db->close();
+        }
+    }
+    QSqlDatabase::removeDatabase("pick");
+    return id;
+}
+
+// Starts velmor-results serve over the store and times the list's first page 200 times and the
+// record page with its picture 100 times, printed as <key>_list_ms, <key>_list_p99_ms,
+// <key>_record_ms and <key>_record_p99_ms; false when the view did not answer.
+bool timeWebView(const QString& program, const QString& url, const QString& key,
+                 const QByteArray& record, const QByteArray& picture) {
+    QProcess serve;
+    serve.start(program, {"--results", url, "serve", "--listen", "127.0.0.1:0"});
+    if (!serve.waitForReadyRead(20000)) {
+        std::fprintf(stderr, "velmor-results serve did not start: %s\n",
+                     serve.readAllStandardError().constData());
+        return false;
+    }
+    QByteArray line = serve.readLine().trimmed(); // "... at http://127.0.0.1:PORT/"
+    line.chop(1);
+    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toUInt());
+    const auto listPage = timeGets(port, {"/"}, 200);
+    const auto page = timeGets(port, {record, record + "/" + picture}, 100);
+    serve.terminate();
+    serve.waitForFinished(10000);
+    if (!listPage || !page)
+        return false;
+    std::printf("RESULT %s_list_ms %.1f\n", qPrintable(key), listPage->median);
+    std::printf("RESULT %s_list_p99_ms %.1f\n", qPrintable(key), listPage->p99);
+    std::printf("RESULT %s_record_ms %.1f\n", qPrintable(key), page->median);
+    std::printf("RESULT %s_record_p99_ms %.1f\n", qPrintable(key), page->p99);
+    return true;
+}
+
 // Stores the records in batches of 500 records' worth; false when the store refused.
 template <typename Make>
 bool fill(const QString& url, const char* what, int total, const QDateTime& base, Make make) {
@@ -253,41 +300,12 @@ int main(int argc, char** argv) {
     std::printf("RESULT %s.list_ms %.1f\n", qPrintable(key), list->first);
     std::printf("RESULT %s.list_max_ms %.1f\n", qPrintable(key), list->second);
 
-    QString sweepId; // one completed sweep, for its page
-    {
-        auto opened = openStore(std::get<StoreAddress>(parseResultsUrl(url)), "pick");
-        if (auto* db = std::get_if<QSqlDatabase>(&opened)) {
-            QSqlQuery completed(*db);
-            if (completed.exec(
-                    "SELECT id FROM sweeps WHERE end_state = 'completed' ORDER BY id LIMIT 1") &&
-                completed.next())
-                sweepId = completed.value(0).toString();
-            completed.finish();
-            db->close();
-        }
-    }
-    QSqlDatabase::removeDatabase("pick");
-    QProcess serve;
-    serve.start(parser.value(program), {"--results", url, "serve", "--listen", "127.0.0.1:0"});
-    if (!serve.waitForReadyRead(20000)) {
-        std::fprintf(stderr, "velmor-results serve did not start: %s\n",
-                     serve.readAllStandardError().constData());
+    // One completed sweep, for its page with its map.
+    const QString sweepId = firstId(url, "SELECT id FROM sweeps WHERE end_state = 'completed' "
+                                         "ORDER BY id LIMIT 1");
+    if (!timeWebView(parser.value(program), url, key + ".web", "/record/" + sweepId.toLatin1(),
+                     "map.png"))
         return 1;
-    }
-    QByteArray line = serve.readLine().trimmed(); // "... at http://127.0.0.1:PORT/"
-    line.chop(1);
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toUInt());
-    const QByteArray record = "/record/" + sweepId.toLatin1();
-    const auto listPage = timeGets(port, {"/"}, 200);
-    const auto page = timeGets(port, {record, record + "/map.png"}, 100);
-    serve.terminate();
-    serve.waitForFinished(10000);
-    if (!listPage || !page)
-        return 1;
-    std::printf("RESULT %s.web_list_ms %.1f\n", qPrintable(key), listPage->median);
-    std::printf("RESULT %s.web_list_p99_ms %.1f\n", qPrintable(key), listPage->p99);
-    std::printf("RESULT %s.web_record_ms %.1f\n", qPrintable(key), page->median);
-    std::printf("RESULT %s.web_record_p99_ms %.1f\n", qPrintable(key), page->p99);
     // After the list, which they would lengthen.
     if (!fill(url, "plan runs", runTotal, base.addSecs(total), planRuns))
         return 1;
@@ -297,6 +315,12 @@ int main(int argc, char** argv) {
         return 1;
     std::printf("RESULT %s.history_ms %.1f\n", qPrintable(key), history->first);
     std::printf("RESULT %s.history_max_ms %.1f\n", qPrintable(key), history->second);
+    // The web view again over the runs as well; a run's page with its voltages over time.
+    const QString runId = firstId(url, "SELECT id FROM runs WHERE end_state = 'completed' "
+                                       "ORDER BY id LIMIT 1");
+    if (!timeWebView(parser.value(program), url, key + ".web_runs", "/record/" + runId.toLatin1(),
+                     "volts.png"))
+        return 1;
 
     const int holdReadings = parser.value(holdCount).toInt();
     const QString hold = newRecordId();
