@@ -24,6 +24,9 @@ QByteArray pagesPdf(const QString& title, int pages,
 // A picture of width × height page units drawn as a page is (reportDpi, so that the report's
 // fonts keep their size), on white: what the web view shows of a record.
 QImage pageImage(int width, int height, const std::function<void(QPainter&)>& draw);
+// The width of the pictures of a page's charts: the page's, and room for the time axis's last
+// label beyond it.
+inline constexpr int voltsImageWidth = 1120;
 
 // The printable height of a page in page units.
 inline constexpr double reportPageHeight = 1612;

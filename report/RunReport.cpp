@@ -226,8 +226,7 @@ std::variant<QImage, QString> runVoltsImage(const RunReportInput& run) {
         [](const RunReportReading& a, const RunReportReading& b) { return a.ms < b.ms; });
     // The page's block without its head room above the first chart.
     constexpr double headRoom = 30;
-    return pageImage(static_cast<int>(reportPageWidth),
-                     static_cast<int>(voltsOverTimeHeight - headRoom),
+    return pageImage(voltsImageWidth, static_cast<int>(voltsOverTimeHeight - headRoom),
                      [&](QPainter& p) { drawVoltsOverTime(p, -headRoom, readings, run.profile); });
 }
 

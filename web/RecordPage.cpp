@@ -89,8 +89,8 @@ QString voltsImage(const QString& id, int width, int height) {
     return QStringLiteral("<img class=\"volts\" src=\"/record/%1/volts.png\" width=\"%2\" "
                           "height=\"%3\" alt=\"%4\">\n")
         .arg(id)
-        .arg(width / 2)
-        .arg(height / 2)
+        .arg(width)
+        .arg(height)
         .arg(html(WebText::tr("the voltages over time")));
 }
 
@@ -155,7 +155,7 @@ Reply sessionPage(const results::StoredSession& s) {
         headerTable(common(s.id, s.startedAt, s.endedAt, s.endState, s.host, s.port, s.unit)) +
         fileLinks(s.id);
     if (!s.ticks.empty())
-        body += voltsImage(s.id, 1098, 1100);
+        body += voltsImage(s.id, voltsImageWidth, 1100);
     body += preformatted(results::sessionText(s));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
@@ -168,7 +168,7 @@ Reply runPage(const results::StoredRun& r) {
         {WebText::tr("Outcome"), html(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome)});
     QString body = headerTable(fields) + fileLinks(r.id, true);
     if (!r.readings.empty())
-        body += voltsImage(r.id, 1098, 990);
+        body += voltsImage(r.id, voltsImageWidth, 990);
     body += preformatted(results::runText(r));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Run %1").arg(results::shortId(r.id)), body)};

@@ -1,5 +1,7 @@
-// The web view in a real browser: headless Chromium loads the list and a record page and draws
-// them. VELMOR_SCREENSHOTS=DIR keeps the pictures (docs/web-list.png, docs/web-record.png).
+// The web view in a real browser: headless Chromium loads the list, a sweep's and a run's page,
+// a unit's history and the summary, and draws them. VELMOR_SCREENSHOTS=DIR keeps the pictures
+// (docs/web-list.png, web-record.png, web-run.png, web-summary.png).
+#include "PlanRuns.h"
 #include "WebServer.h"
 
 #include <QFile>
@@ -24,6 +26,24 @@ QByteArray chromium(const QString& program, const QTemporaryDir& dir, const QStr
             what + QStringList{url});
     browser.waitForFinished(60000);
     return browser.readAllStandardOutput();
+}
+
+// Chromium draws the page at url into name, a PNG, kept where VELMOR_SCREENSHOTS says.
+void screenshot(const QString& program, const QTemporaryDir& dir, const QString& url,
+                const char* name) {
+    const QString file = dir.filePath(QString::fromLatin1(name));
+    chromium(program, dir,
+             {QStringLiteral("--screenshot=") + file, QStringLiteral("--window-size=1280,900"),
+              QStringLiteral("--hide-scrollbars")},
+             url);
+    QFile shot(file);
+    ASSERT_TRUE(shot.open(QIODevice::ReadOnly)) << name;
+    EXPECT_TRUE(shot.read(4) == "\x89PNG") << name;
+    if (const QByteArray keep = qgetenv("VELMOR_SCREENSHOTS"); !keep.isEmpty()) {
+        const QString kept = QString::fromLocal8Bit(keep) + QLatin1Char('/') + QLatin1String(name);
+        QFile::remove(kept); // a copy never overwrites
+        EXPECT_TRUE(QFile::copy(file, kept)) << kept.toStdString();
+    }
 }
 
 } // namespace
@@ -54,19 +74,37 @@ TEST(WebBrowserTest, ChromiumShowsListAndRecord) {
     EXPECT_TRUE(recordDom.contains("src=\"/record/aa000000-0000-4000-8000-000000000000/map.png\""));
     EXPECT_TRUE(recordDom.contains("Verdict (ATX ±5 %): fail")) << recordDom.toStdString();
 
-    const QByteArray keep = qgetenv("VELMOR_SCREENSHOTS");
-    for (const auto& [url, name] :
-         {std::pair{list, "web-list.png"}, std::pair{record, "web-record.png"}}) {
-        const QString file = dir.filePath(QString::fromLatin1(name));
-        chromium(program, dir,
-                 {QStringLiteral("--screenshot=") + file, QStringLiteral("--window-size=1280,900"),
-                  QStringLiteral("--hide-scrollbars")},
-                 url);
-        QFile shot(file);
-        ASSERT_TRUE(shot.open(QIODevice::ReadOnly)) << name;
-        EXPECT_TRUE(shot.read(4) == "\x89PNG") << name;
-        if (!keep.isEmpty())
-            QFile::copy(file,
-                        QString::fromLocal8Bit(keep) + QLatin1Char('/') + QLatin1String(name));
-    }
+    screenshot(program, dir, list, "web-list.png");
+    screenshot(program, dir, record, "web-record.png");
+}
+
+TEST(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (program.isEmpty())
+        GTEST_SKIP() << "chromium is not installed (apt-get install chromium): no browser test";
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    const QString store = QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("r.sqlite"));
+    const auto address =
+        std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(store));
+    ASSERT_EQ(fillStore(address), std::nullopt);
+    ASSERT_EQ(fillRuns(address), std::nullopt);
+    WebServer server({QStringLiteral("--results"), store, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty());
+
+    const QString summary = server.url() + QStringLiteral("summary");
+    const QByteArray summaryDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, summary);
+    for (const char* shown : {"<h2>Sweeps</h2>", "<h2>Plan runs</h2>", "first-pass yield", "Cpk"})
+        EXPECT_TRUE(summaryDom.contains(shown)) << shown << summaryDom.toStdString();
+    const QByteArray unitDom = chromium(program, dir, {QStringLiteral("--dump-dom")},
+                                        server.url() + QStringLiteral("unit?serial=PSU-A"));
+    EXPECT_EQ(unitDom.count("  run  "), 2) << unitDom.toStdString();
+    const QString run =
+        server.url() + QStringLiteral("record/ee000003-0000-4000-8000-000000000000");
+    const QByteArray runDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, run);
+    EXPECT_TRUE(runDom.contains("volts.png")) << runDom.toStdString();
+
+    screenshot(program, dir, summary, "web-summary.png");
+    screenshot(program, dir, run, "web-run.png");
 }
