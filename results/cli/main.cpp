@@ -21,7 +21,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#ifdef __GLIBC__
 #include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -276,11 +278,13 @@ int main(int argc, char** argv) {
         return fail(Text::tr("%1: no records yet").arg(store->path));
     if (command == QLatin1String("serve")) // opens the store read-only itself
         return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
-    // The other commands read, print and exit: memory freed is kept for what comes next rather
-    // than handed back and faulted in again (a tenth of a list of 10,000 records), and a large
-    // block is carved from the heap like a small one.
+        // The other commands read, print and exit: memory freed is kept for what comes next rather
+        // than handed back and faulted in again (a tenth of a list of 10,000 records), and a large
+        // block is carved from the heap like a small one.
+#ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#endif
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
