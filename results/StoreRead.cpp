@@ -65,8 +65,6 @@ void matchUnit(int version, const ListFilter& filter, QString& statement, QVaria
         }
 }
 
-// The newest `first` rows only, where no row the query returns is left out afterwards.
-
 // Why a record could not be read: the store failed, or a value breaks what the bench writes.
 struct Failed {
     QString message;
