@@ -48,13 +48,21 @@ void screenshot(const QString& program, const QTemporaryDir& dir, const QString&
 
 } // namespace
 
-TEST(WebBrowserTest, ChromiumShowsListAndRecord) {
+// Chromium found, or the case skipped; a store of the case's own.
+class WebBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (program.isEmpty())
+            GTEST_SKIP() << "chromium is not installed (apt-get install chromium): no browser test";
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+
     const QString program = QStandardPaths::findExecutable(QStringLiteral("chromium"));
-    if (program.isEmpty())
-        GTEST_SKIP() << "chromium is not installed (apt-get install chromium): no browser test";
     QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
     const QString store = QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("r.sqlite"));
+};
+
+TEST_F(WebBrowserTest, ChromiumShowsListAndRecord) {
     ASSERT_EQ(
         fillStore(std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(store))),
         std::nullopt);
@@ -78,13 +86,7 @@ TEST(WebBrowserTest, ChromiumShowsListAndRecord) {
     screenshot(program, dir, record, "web-record.png");
 }
 
-TEST(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("chromium"));
-    if (program.isEmpty())
-        GTEST_SKIP() << "chromium is not installed (apt-get install chromium): no browser test";
-    QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
-    const QString store = QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("r.sqlite"));
+TEST_F(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
     const auto address =
         std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(store));
     ASSERT_EQ(fillStore(address), std::nullopt);

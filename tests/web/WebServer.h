@@ -20,73 +20,82 @@
 
 namespace velmor::testing {
 
-// A store filled as benches fill it: sweeps of two models on two benches, a session, and one
-// sweep whose texts are hostile markup and a path out of any folder.
-inline std::optional<QString> fillStore(const results::StoreAddress& address) {
+// Stores the records into the store as the bench's writer does, its schema made first; why
+// not.
+inline std::optional<QString> storeAll(const results::StoreAddress& address,
+                                       const std::vector<results::Record>& records) {
     using namespace results;
     const QString connection = QStringLiteral("fill-") + newRecordId();
     std::optional<QString> failed;
     {
         auto opened = openStore(address, connection);
-        if (auto* error = std::get_if<QString>(&opened))
-            return *error;
-        QSqlDatabase db = std::get<QSqlDatabase>(opened);
-        if (auto error = prepareSchema(db))
-            return error;
-        const QDateTime base =
-            QDateTime::fromString(QStringLiteral("2026-12-01T08:00:00.000Z"), Qt::ISODateWithMs);
-        std::vector<Record> records;
-        const auto at = [&](int day, int ms) {
-            return base.addDays(day).addMSecs(ms).toString(Qt::ISODateWithMs);
-        };
-        // Sweep i: day i % 3, unit PSU-(i % 4), model ATX-500 or ATX-650, bench-1 or bench-2;
-        // every third one fails (+5 V at 4.67 V, 6 % low).
-        for (int i = 0; i < 60; ++i) {
-            const QString id =
-                QStringLiteral("aa%1-0000-4000-8000-000000000000").arg(i, 6, 10, QLatin1Char('0'));
-            records.push_back(SweepBegan{
-                id, at(i % 3, i * 1000), QStringLiteral("bench-%1").arg(1 + i % 2),
-                QStringLiteral("/dev/ttyS0"), 80, 80, 70, 693, 685, 1,
-                UnitIdentity{QStringLiteral("PSU-%1").arg(i % 4),
-                             i % 2 ? QStringLiteral("ATX-650") : QStringLiteral("ATX-500"),
-                             QStringLiteral("A. Petrov")}});
-            // The first a whole map of 40 by 40 cells, drifting with the load.
-            if (i == 0)
-                for (int seq = 0; seq < 1600; ++seq)
-                    records.push_back(CellPainted{id, seq, at(0, 10 + seq / 4), seq / 40, seq % 40,
-                                                  128 - seq / 40, 128 - seq % 40, 128, seq / 40 / 6,
-                                                  seq % 40 / 7});
-            for (int seq = 0; seq < (i == 0 ? 0 : 12); ++seq)
-                records.push_back(CellPainted{id, seq, at(i % 3, i * 1000 + 10 + seq), seq / 4,
-                                              seq % 4, i % 3 == 0 ? 85 : 128, 128, 128,
-                                              i % 3 == 0 ? 6 : 0, 0});
-            records.push_back(RecordEnded{id, true, at(i % 3, i * 1000 + 900), "completed"});
+        if (auto* error = std::get_if<QString>(&opened)) {
+            failed = *error;
+        } else {
+            QSqlDatabase db = std::get<QSqlDatabase>(opened);
+            if (auto error = prepareSchema(db))
+                failed = error;
+            else if (auto refused = storeRecords(db, records))
+                failed = refused->reason;
+            db.close();
         }
-        const QString session = QStringLiteral("bb000000-0000-4000-8000-000000000000");
-        records.push_back(SessionBegan{session, at(1, 500), QStringLiteral("bench-3"),
-                                       QStringLiteral("/dev/ttyUSB0"),
-                                       UnitIdentity{QStringLiteral("PSU-9"), {}, {}}});
-        for (int seq = 0; seq < 5; ++seq)
-            records.push_back(TickRead{session, seq, at(1, 600 + seq), 65, 128, 128, 128, 20, 20,
-                                       10, 100, false});
-        records.push_back(RecordEnded{session, false, at(1, 900), "switched-off"});
-        const QString hostile = QStringLiteral("cc000000-0000-4000-8000-000000000000");
-        records.push_back(SweepBegan{hostile, at(2, 100000), QStringLiteral("<b>bench</b>"),
-                                     QStringLiteral("/dev/ttyS0"), 80, 80, 70, 693, 685, 1,
-                                     UnitIdentity{QStringLiteral("<script>alert(1)</script>"),
-                                                  QStringLiteral("\"><img src=x>"),
-                                                  QStringLiteral("O'Brien & Co")}});
-        records.push_back(CellPainted{hostile, 0, at(2, 100010), 0, 0, 128, 128, 128, 0, 0});
-        records.push_back(SweepSaved{hostile, QStringLiteral("../../escaped"),
-                                     QStringLiteral("Graf/x.bmp"), QStringLiteral("Graf/x.csv"),
-                                     QStringLiteral("Graf/x.txt")});
-        records.push_back(RecordEnded{hostile, true, at(2, 100900), "completed"});
-        if (auto error = storeRecords(db, records))
-            failed = error->reason;
-        db.close();
     }
     QSqlDatabase::removeDatabase(connection);
     return failed;
+}
+
+// A store filled as benches fill it: sweeps of two models on two benches, a session, and one
+// sweep whose texts are hostile markup and a path out of any folder.
+inline std::optional<QString> fillStore(const results::StoreAddress& address) {
+    using namespace results;
+    const QDateTime base =
+        QDateTime::fromString(QStringLiteral("2026-12-01T08:00:00.000Z"), Qt::ISODateWithMs);
+    std::vector<Record> records;
+    const auto at = [&](int day, int ms) {
+        return base.addDays(day).addMSecs(ms).toString(Qt::ISODateWithMs);
+    };
+    // Sweep i: day i % 3, unit PSU-(i % 4), model ATX-500 or ATX-650, bench-1 or bench-2;
+    // every third one fails (+5 V at 4.67 V, 6 % low).
+    for (int i = 0; i < 60; ++i) {
+        const QString id =
+            QStringLiteral("aa%1-0000-4000-8000-000000000000").arg(i, 6, 10, QLatin1Char('0'));
+        records.push_back(
+            SweepBegan{id, at(i % 3, i * 1000), QStringLiteral("bench-%1").arg(1 + i % 2),
+                       QStringLiteral("/dev/ttyS0"), 80, 80, 70, 693, 685, 1,
+                       UnitIdentity{QStringLiteral("PSU-%1").arg(i % 4),
+                                    i % 2 ? QStringLiteral("ATX-650") : QStringLiteral("ATX-500"),
+                                    QStringLiteral("A. Petrov")}});
+        // The first a whole map of 40 by 40 cells, drifting with the load.
+        if (i == 0)
+            for (int seq = 0; seq < 1600; ++seq)
+                records.push_back(CellPainted{id, seq, at(0, 10 + seq / 4), seq / 40, seq % 40,
+                                              128 - seq / 40, 128 - seq % 40, 128, seq / 40 / 6,
+                                              seq % 40 / 7});
+        for (int seq = 0; seq < (i == 0 ? 0 : 12); ++seq)
+            records.push_back(CellPainted{id, seq, at(i % 3, i * 1000 + 10 + seq), seq / 4, seq % 4,
+                                          i % 3 == 0 ? 85 : 128, 128, 128, i % 3 == 0 ? 6 : 0, 0});
+        records.push_back(RecordEnded{id, true, at(i % 3, i * 1000 + 900), "completed"});
+    }
+    const QString session = QStringLiteral("bb000000-0000-4000-8000-000000000000");
+    records.push_back(SessionBegan{session, at(1, 500), QStringLiteral("bench-3"),
+                                   QStringLiteral("/dev/ttyUSB0"),
+                                   UnitIdentity{QStringLiteral("PSU-9"), {}, {}}});
+    for (int seq = 0; seq < 5; ++seq)
+        records.push_back(
+            TickRead{session, seq, at(1, 600 + seq), 65, 128, 128, 128, 20, 20, 10, 100, false});
+    records.push_back(RecordEnded{session, false, at(1, 900), "switched-off"});
+    const QString hostile = QStringLiteral("cc000000-0000-4000-8000-000000000000");
+    records.push_back(
+        SweepBegan{hostile, at(2, 100000), QStringLiteral("<b>bench</b>"),
+                   QStringLiteral("/dev/ttyS0"), 80, 80, 70, 693, 685, 1,
+                   UnitIdentity{QStringLiteral("<script>alert(1)</script>"),
+                                QStringLiteral("\"><img src=x>"), QStringLiteral("O'Brien & Co")}});
+    records.push_back(CellPainted{hostile, 0, at(2, 100010), 0, 0, 128, 128, 128, 0, 0});
+    records.push_back(SweepSaved{hostile, QStringLiteral("../../escaped"),
+                                 QStringLiteral("Graf/x.bmp"), QStringLiteral("Graf/x.csv"),
+                                 QStringLiteral("Graf/x.txt")});
+    records.push_back(RecordEnded{hostile, true, at(2, 100900), "completed"});
+    return storeAll(address, records);
 }
 
 // One answer.
