@@ -225,8 +225,8 @@ std::variant<QImage, QString> runVoltsImage(const RunReportInput& run) {
         readings.begin(), readings.end(),
         [](const RunReportReading& a, const RunReportReading& b) { return a.ms < b.ms; });
     // The page's block without its head room above the first chart.
-    constexpr double headRoom = 30;
-    return pageImage(voltsImageWidth, static_cast<int>(voltsOverTimeHeight - headRoom),
+    constexpr double headRoom = voltsOverTimeHeight - runVoltsImageHeight;
+    return pageImage(voltsImageWidth, runVoltsImageHeight,
                      [&](QPainter& p) { drawVoltsOverTime(p, -headRoom, readings, run.profile); });
 }
 

@@ -84,6 +84,7 @@ std::variant<QByteArray, QString> runReportPdf(const RunReportInput& run);
 // The volts of the whole run over time in the profile's limits, with the load settings, as a
 // picture (as a hold step's page draws them); or why not: refused as the PDF is, or no readings.
 std::variant<QImage, QString> runVoltsImage(const RunReportInput& run);
+inline constexpr int runVoltsImageHeight = 990; // its width is voltsImageWidth
 
 // Writes the report into the folder under fileName, whole or not at all (SafeWrite). Returns
 // what went wrong, naming the file and the reason, or nothing.

@@ -223,7 +223,7 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
 }
 
 QImage sessionChartsImage(const SessionSheet& session) {
-    return pageImage(voltsImageWidth, 1100,
+    return pageImage(voltsImageWidth, sessionChartsImageHeight,
                      [&session](QPainter& p) { SessionPage::drawCharts(p, session, 40); });
 }
 

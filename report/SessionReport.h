@@ -64,5 +64,6 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
 QByteArray sessionReportPdf(const SessionSheet& session);
 // The report's charts alone as a picture.
 QImage sessionChartsImage(const SessionSheet& session);
+inline constexpr int sessionChartsImageHeight = 1100; // its width is voltsImageWidth
 
 } // namespace velmor

@@ -84,14 +84,16 @@ Reply pngReply(const QImage& image) {
     return {200, "image/png", png};
 }
 
-// The picture of a record's volts over time on its page, when it has readings to draw.
-QString voltsImage(const QString& id, int width, int height) {
-    return QStringLiteral("<img class=\"volts\" src=\"/record/%1/volts.png\" width=\"%2\" "
-                          "height=\"%3\" alt=\"%4\">\n")
-        .arg(id)
+// A record's picture on its page: "map" (a sweep's) or "volts" (a session's or a run's
+// voltages over time), served at /record/<id>/<kind>.png.
+QString recordImage(const QString& id, const char* kind, int width, int height,
+                    const QString& alt) {
+    return QStringLiteral("<img class=\"%1\" src=\"/record/%2/%1.png\" width=\"%3\" "
+                          "height=\"%4\" alt=\"%5\">\n")
+        .arg(QLatin1String(kind), id)
         .arg(width)
         .arg(height)
-        .arg(html(WebText::tr("the voltages over time")));
+        .arg(html(alt));
 }
 
 QString headerTable(const std::vector<std::pair<QString, QString>>& fields) {
@@ -139,12 +141,8 @@ Reply sweepPage(const results::StoredSweep& sweep) {
     QString body = QStringLiteral("<div class=\"record\"><div>") + headerTable(fields) +
                    fileLinks(h.id) + QStringLiteral("</div>\n");
     if (h.mapWidth > 0 && h.mapHeight > 0)
-        body += QStringLiteral("<img class=\"map\" src=\"/record/%1/map.png\" width=\"%2\" "
-                               "height=\"%3\" alt=\"%4\">\n")
-                    .arg(h.id)
-                    .arg(qRound(h.mapWidth / h.mapRatio))
-                    .arg(qRound(h.mapHeight / h.mapRatio))
-                    .arg(html(WebText::tr("the cross-load map")));
+        body += recordImage(h.id, "map", qRound(h.mapWidth / h.mapRatio),
+                            qRound(h.mapHeight / h.mapRatio), WebText::tr("the cross-load map"));
     body += QStringLiteral("</div>\n") + preformatted(results::sweepText(sweep));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Sweep %1").arg(results::shortId(h.id)), body)};
@@ -155,7 +153,8 @@ Reply sessionPage(const results::StoredSession& s) {
         headerTable(common(s.id, s.startedAt, s.endedAt, s.endState, s.host, s.port, s.unit)) +
         fileLinks(s.id);
     if (!s.ticks.empty())
-        body += voltsImage(s.id, voltsImageWidth, 1100);
+        body += recordImage(s.id, "volts", voltsImageWidth, sessionChartsImageHeight,
+                            WebText::tr("the voltages over time"));
     body += preformatted(results::sessionText(s));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
@@ -168,7 +167,8 @@ Reply runPage(const results::StoredRun& r) {
         {WebText::tr("Outcome"), html(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome)});
     QString body = headerTable(fields) + fileLinks(r.id, true);
     if (!r.readings.empty())
-        body += voltsImage(r.id, voltsImageWidth, 990);
+        body += recordImage(r.id, "volts", voltsImageWidth, runVoltsImageHeight,
+                            WebText::tr("the voltages over time"));
     body += preformatted(results::runText(r));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Run %1").arg(results::shortId(r.id)), body)};
