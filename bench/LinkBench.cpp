@@ -285,9 +285,10 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     if (const auto error = unit.start(unitProgram))
         fail(*error);
     // Wired as velmor-test --plan is, recording where --results asks.
-    auto wired = Program::wire({unit.devicePath(), tracePath,
-                                resultsUrl.isEmpty() ? QStringLiteral("off") : resultsUrl,
-                                UnitIdentity{QStringLiteral("BENCH-1"), {}, {}}});
+    const UnitIdentity underTest{QStringLiteral("BENCH-1"), {}, {}};
+    auto wired =
+        Program::wire({unit.devicePath(), tracePath,
+                       resultsUrl.isEmpty() ? QStringLiteral("off") : resultsUrl, underTest});
     if (const auto* error = std::get_if<QString>(&wired))
         fail(*error);
     const std::unique_ptr<Program> program = std::move(std::get<0>(wired));
@@ -299,7 +300,7 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     plan.context.paceByReplies = paced;
     plan.steps.push_back(
         std::make_shared<SweepStepSpec>(sweepLimitsOf(presetLimits), std::nullopt));
-    PlanRun run(plan, UnitIdentity{QStringLiteral("BENCH-1"), {}, {}}, program->recorder());
+    PlanRun run(plan, underTest, program->recorder());
     TestRun engine(run, program->makePort(), 5, &run);
     std::optional<RunEnd> ended;
     QObject::connect(&engine, &TestRun::finished, [&](RunEnd end) { ended = end; });
