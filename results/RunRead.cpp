@@ -456,8 +456,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
         return std::nullopt;
     QStringList refused;
     if (auto error = eachRun(db,
-                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ? ORDER BY "
-                                            "started_at, id")
+                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
                                  .arg(QLatin1String(headerColumns)),
                              {serial}, refused, [&](StoredRun run, const Row&) {
                                  if (refused.isEmpty())

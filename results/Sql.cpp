@@ -1,4 +1,5 @@
 #include "Sql.h"
+#include "PostgresRows.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -74,9 +75,12 @@ namespace {
 std::optional<QString> readRows(QSqlDatabase& db, const QString& statement,
                                 const QVariantList& values, Rows& answer,
                                 const std::function<void(const Row& row)>* each) {
+    if (auto read = readPostgresRows(db, statement, values, answer, each))
+        return *read;
     QSqlQuery query(db);
-    // Every row is read anyway: PostgreSQL hands them over in one result (forward-only, it
-    // hands over one result per row, several times slower), SQLite steps through them.
+    // Every row is read anyway: Qt's PostgreSQL driver hands them over in one result
+    // (forward-only, it hands over one result per row, several times slower), SQLite steps
+    // through them.
     query.setForwardOnly(!isPostgres(db));
     if (!query.prepare(statement))
         return failure(db, query.lastError());

@@ -514,11 +514,11 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
     return session;
 }
 
-std::variant<std::vector<std::pair<QString, bool>>, QString> unitRecords(QSqlDatabase& db,
-                                                                         const QString& serial) {
+std::variant<std::vector<std::pair<QString, bool>>, QString>
+unitRecords(QSqlDatabase& db, int version, const QString& serial) {
     std::vector<std::tuple<QString, QString, bool>> found; // start, id, sweep
     // A store from before units were recorded holds none of them.
-    if (storedSchemaVersion(db) >= 3)
+    if (version >= 3)
         for (const bool sweep : {true, false}) {
             auto rows =
                 selectRows(db,

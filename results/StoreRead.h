@@ -131,9 +131,10 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
 std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id);
 std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id);
 
-// The ids of every sweep (true) and session (false) of the unit, oldest first.
-std::variant<std::vector<std::pair<QString, bool>>, QString> unitRecords(QSqlDatabase& db,
-                                                                         const QString& serial);
+// The ids of every sweep (true) and session (false) of the unit, oldest first; version is the
+// store's schema version.
+std::variant<std::vector<std::pair<QString, bool>>, QString>
+unitRecords(QSqlDatabase& db, int version, const QString& serial);
 
 // The latest completed sweep of the unit with these limits whose verdict was pass, if any.
 std::variant<std::optional<StoredSweep>, QString>

@@ -11,7 +11,7 @@ VELMOR_PACKAGES=(
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool fonts-liberation fonts-dejavu-core
     poppler-utils
-    postgresql libqt6sql6-sqlite libqt6sql6-psql
+    postgresql libqt6sql6-sqlite libqt6sql6-psql libpq-dev
     help2man lintian
     libtomlplusplus-dev
     qt6-httpserver-dev qt6-websockets-dev chromium

@@ -9,6 +9,7 @@ velmor_add_test(results_tests
     results/HostileStoreTest.cpp
     results/RecordingTest.cpp
     results/StoreAddressTest.cpp
+    results/PostgresRowsTest.cpp
     results/StoredTimeTest.cpp
     results/RunRecordTest.cpp
     results/PgServer.h

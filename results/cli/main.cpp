@@ -23,10 +23,13 @@
 
 #ifdef __GLIBC__
 #include <malloc.h>
+#include <sys/mman.h>
 #endif
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -171,6 +174,28 @@ template <typename T> const T* valueOf(const std::variant<T, QString>& v, int* e
     return &std::get<T>(v);
 }
 
+// The commands other than serve read, print and exit. Memory freed is kept for what comes next
+// rather than handed back and faulted in again (a tenth of a list of 10,000 records), a large
+// block is carved from the heap like a small one, and the heap a list of 10,000 records fills is
+// faulted in by one call before it is used: page by page, on a virtual machine, its faults cost
+// a sixth of the list's time, in one call 1.3 ms (kernels before 5.14 refuse the call, and the
+// pages are faulted in as they are used).
+void prepareHeapForReading() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#ifdef MADV_POPULATE_WRITE
+    constexpr std::size_t listHeap = 16 << 20;
+    constexpr std::uintptr_t page = 4096;
+    if (void* block = std::malloc(listHeap)) {
+        const auto start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
+        madvise(reinterpret_cast<void*>(start), listHeap - 2 * page, MADV_POPULATE_WRITE);
+        std::free(block);
+    }
+#endif
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -278,13 +303,7 @@ int main(int argc, char** argv) {
         return fail(Text::tr("%1: no records yet").arg(store->path));
     if (command == QLatin1String("serve")) // opens the store read-only itself
         return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
-        // The other commands read, print and exit: memory freed is kept for what comes next rather
-        // than handed back and faulted in again (a tenth of a list of 10,000 records), and a large
-        // block is carved from the heap like a small one.
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
-#endif
+    prepareHeapForReading();
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
