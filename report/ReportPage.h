@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LocalTime.h"
+
 #include "UnitIdentity.h"
 
 #include <QByteArray>
@@ -36,11 +38,5 @@ QFont reportFont(qreal points, bool bold = false);
 
 // "Unit PSU-0001    Model ATX-500    Operator A. Petrov", with a dash for what was not given.
 QString unitLine(const UnitIdentity& unit);
-
-// A time as people read it: local, to the second, with its offset from UTC, so that benches in
-// different zones read alike ("2026-12-07 17:54:50 +01:00"). Stored times stay UTC.
-QString localTimeText(const QDateTime& time);
-// The same of milliseconds since the epoch.
-QString localTimeText(qint64 ms);
 
 } // namespace velmor

@@ -16,10 +16,6 @@ namespace velmor {
 
 namespace {
 
-bool outsideBand(double volts, double nominal) {
-    return std::abs(volts - nominal) >= 0.05 * nominal;
-}
-
 // Overload cuts as red lines, link losses as grey spans.
 void drawMarks(TimeChart& chart, const std::vector<SessionMark>& marks, qint64 spanMs) {
     const QColor gap(120, 120, 120, 90);
@@ -181,46 +177,6 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
 }
 
 } // namespace
-
-SettledRun settleSession(const std::vector<SessionSample>& samples) {
-    std::vector<RunReading> readings;
-    readings.reserve(samples.size());
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const SessionSample& s = samples[i];
-        RunReading r{s.ms, i > 0, 0, 0, 0, s.volts5 / 5, s.volts12 / 12, s.volts33 / 3.3};
-        if (i > 0 && !samples[i - 1].overload) {
-            r.load5 = samples[i - 1].load5;
-            r.load12 = samples[i - 1].load12;
-            r.load33 = samples[i - 1].load33;
-        }
-        readings.push_back(r);
-    }
-    return settleRun(readings);
-}
-
-OutputFigures outputFigures(const std::vector<SessionSample>& samples, double SessionSample::*volts,
-                            double nominal) {
-    OutputFigures f;
-    const SettledRun settled = settleSession(samples);
-    if (settled.judged == 0)
-        return f;
-    bool first = true;
-    double sum = 0;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (settled.settling[i] != Settling::Judged)
-            continue;
-        const double v = samples[i].*volts;
-        f.min = first ? v : std::min(f.min, v);
-        f.max = first ? v : std::max(f.max, v);
-        first = false;
-        sum += v;
-        if (i + 1 < samples.size() && outsideBand(v, nominal))
-            f.msOutside += samples[i + 1].ms - samples[i].ms;
-    }
-    f.judged = settled.judged;
-    f.mean = sum / settled.judged;
-    return f;
-}
 
 QImage sessionChartsImage(const SessionSheet& session) {
     return pageImage(voltsImageWidth, sessionChartsImageHeight,

@@ -62,55 +62,12 @@ std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
 
 namespace {
 
-qint64 msBetween(const QString& from, const QString& to) {
-    return QDateTime::fromString(from, Qt::ISODateWithMs)
-        .msecsTo(QDateTime::fromString(to, Qt::ISODateWithMs));
-}
-
-// A stored tick in the manual window's volts; the store checked its bytes are 0..255.
-Reading tickReading(const StoredTick& t) {
-    const auto byte = [](int b) { return static_cast<quint8>(b); };
-    return manualReading(ReplyFrame{byte(t.b1), byte(t.b2), byte(t.b3), byte(t.b4)});
-}
-
-// The session's readings as its report and its statistics take them.
-std::vector<SessionSample> samplesOf(const StoredSession& s) {
-    std::vector<SessionSample> samples;
-    samples.reserve(s.ticks.size());
-    for (const StoredTick& t : s.ticks) {
-        const Reading r = tickReading(t);
-        samples.push_back({msBetween(s.startedAt, t.at), r.volts5, r.volts12, r.volts33, t.load5,
-                           t.load12, t.load33, t.power, t.overload});
-    }
-    return samples;
-}
-
 // Two readings of a cell no further apart than the unit's resolution, one step on each output.
 bool withinOneStep(const MapCell& a, const MapCell& b) {
     return std::abs(a.b2 - b.b2) <= 1 && std::abs(a.b3 - b.b3) <= 1;
 }
 
 } // namespace
-
-QString listText(const std::vector<Listed>& records) {
-    std::vector<QString> cells;
-    cells.reserve(records.size() * 9);
-    for (const Listed& r : records)
-        cells.insert(cells.end(),
-                     {shortId(r.id),
-                      r.run     ? QStringLiteral("run")
-                      : r.sweep ? QStringLiteral("sweep")
-                                : QStringLiteral("session"),
-                      shownTime(r.startedAt), shownState(r.endState), printable(r.host),
-                      printable(r.unit), printable(r.name), QString::number(r.count), r.verdict});
-    return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
-                         QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
-                         QStringLiteral("name"), QStringLiteral("cells/ticks"),
-                         QStringLiteral("verdict")},
-                        cells,
-                        records.size() == 1 ? Text::tr("(1 record)\n")
-                                            : Text::tr("(%1 records)\n").arg(records.size()));
-}
 
 QString sweepText(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
@@ -221,21 +178,6 @@ std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const Q
     if (auto error = writeFile(path, sweepReportPdf(finished)))
         return *error;
     return QStringList{path};
-}
-
-SessionSheet sessionSheet(const StoredSession& s) {
-    const QDateTime began = QDateTime::fromString(s.startedAt, Qt::ISODateWithMs);
-    SessionSheet sheet{
-        s.id,  began.toLocalTime(), s.host, s.port, shownState(s.endState), samplesOf(s), {},
-        s.unit};
-    const std::map<QString, SessionMark::Kind> marked{
-        {QStringLiteral("overload-cut"), SessionMark::Kind::OverloadCut},
-        {QStringLiteral("link-lost"), SessionMark::Kind::LinkLost},
-        {QStringLiteral("link-back"), SessionMark::Kind::LinkBack}};
-    for (const StoredEvent& e : s.events)
-        if (const auto kind = marked.find(e.kind); kind != marked.end())
-            sheet.marks.push_back({msBetween(s.startedAt, e.at), kind->second});
-    return sheet;
 }
 
 std::variant<QStringList, QString> reportSession(const StoredSession& s, const QString& folder) {

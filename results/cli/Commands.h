@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SessionReport.h"
+#include "SessionSheetOf.h"
 #include "StoreRead.h"
 
 #include <QSqlDatabase>
@@ -13,16 +14,12 @@ namespace velmor::results {
 // Writes the file whole or not at all, and never through a link planted at its name; why not.
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes);
 
-QString listText(const std::vector<Listed>& records);
 QString sweepText(const StoredSweep& sweep);
 QString sessionText(const StoredSession& session);
 
 // Writes the sweep's .bmp, .csv and .txt into the folder, as the save button writes them, under
 // its saved name (or its short id); returns the files written or why not.
 std::variant<QStringList, QString> exportSweep(const StoredSweep& sweep, const QString& folder);
-
-// The session as its report draws it: times from its start, the voltages in volts.
-SessionSheet sessionSheet(const StoredSession& session);
 
 // Writes one CSV line per reading of the session into the folder.
 std::variant<QStringList, QString> exportSession(const StoredSession& session,

@@ -1,10 +1,10 @@
 #include "History.h"
 #include "Text.h"
 
-#include "Commands.h"
 #include "MapExport.h"
 #include "Printable.h"
 #include "RunRead.h"
+#include "SessionSheetOf.h"
 #include "StoreRead.h"
 #include "Table.h"
 

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "History.h"
 #include "Language.h"
+#include "ListText.h"
 #include "MapExport.h"
 #include "Outcome.h"
 #include "Printable.h"
@@ -25,6 +26,10 @@
 #include <malloc.h>
 #include <sys/mman.h>
 #endif
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <algorithm>
 #include <cstdint>
@@ -196,6 +201,19 @@ void prepareHeapForReading() {
 #endif
 }
 
+#ifdef VELMOR_RESULTS_LISTS_ONLY
+// This program answers list and history, what an operator waits for, without the graphical and
+// network libraries the other commands load (a tenth of a list's time goes on loading
+// libraries); it becomes the whole program, beside it, for the others.
+int becomeWholeProgram(char** argv) {
+    const QString whole =
+        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath() + QStringLiteral("-whole");
+    execv(QFile::encodeName(whole).constData(), argv);
+    return fail(
+        Text::tr("cannot start %1: %2").arg(whole, QString::fromLocal8Bit(strerror(errno))));
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -254,9 +272,14 @@ int main(int argc, char** argv) {
         !early.isEmpty() &&
         (early.first() == QLatin1String("export") || early.first() == QLatin1String("report") ||
          early.first() == QLatin1String("compare") || early.first() == QLatin1String("serve"));
+#ifdef VELMOR_RESULTS_LISTS_ONLY
+    const auto app = std::make_unique<QCoreApplication>(argc, argv);
+    (void)draws; // those commands go to the whole program
+#else
     const std::unique_ptr<QCoreApplication> app =
         draws ? std::make_unique<QGuiApplication>(argc, argv)
               : std::make_unique<QCoreApplication>(argc, argv);
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
     // Russian unless the locale or --language says English; Qt's own texts follow, so that a
     // file's reason for a failed write reads in the same language as the sentence around it.
@@ -290,6 +313,10 @@ int main(int argc, char** argv) {
                      "(velmor-results --help lists the commands and options)");
         return 2;
     }
+#ifdef VELMOR_RESULTS_LISTS_ONLY
+    if (command != QLatin1String("list") && command != QLatin1String("history"))
+        return becomeWholeProgram(argv);
+#endif
 
     int exitCode = 0;
     const auto chosen = chooseStore(
@@ -301,8 +328,10 @@ int main(int argc, char** argv) {
         return fail(Text::tr("recording is off: there are no records to read"));
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
         return fail(Text::tr("%1: no records yet").arg(store->path));
+#ifndef VELMOR_RESULTS_LISTS_ONLY
     if (command == QLatin1String("serve")) // opens the store read-only itself
         return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
+#endif
     prepareHeapForReading();
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
@@ -343,27 +372,10 @@ int main(int argc, char** argv) {
             return fail(Text::tr("--since takes a date as YYYY-MM-DD"));
         filter.since = date.toString(Qt::ISODate);
     }
-    const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
-    const auto written = [&](const std::variant<QStringList, QString>& files) {
-        const auto* list = valueOf(files, &exitCode);
-        return list ? print(list->join(QLatin1Char('\n')) + QLatin1Char('\n')) : exitCode;
-    };
     const QString exportFormat = parser.value(format);
     if (parser.isSet(format) && (command != QLatin1String("export") ||
                                  !QStringList{"json", "junit", "csv"}.contains(exportFormat)))
         return fail(Text::tr("--format goes with export and takes json, junit or csv"));
-
-    if (command == QLatin1String("export") && exportFormat == QLatin1String("csv")) {
-        const auto selected = selectRuns(*db, version, filter);
-        const auto* selection = valueOf(selected, &exitCode);
-        if (!selection)
-            return exitCode;
-        // The runs that could be read are written; each refused one is named.
-        const int status = written(exportRuns(selection->runs, folder));
-        for (const QString& refused : selection->refused)
-            fail(refused);
-        return selection->refused.isEmpty() ? status : 1;
-    }
 
     if (command == QLatin1String("list")) {
         const auto listed = listRecords(*db, version, filter);
@@ -382,6 +394,25 @@ int main(int argc, char** argv) {
         const auto history = unitHistory(*db, version, args.at(1));
         const auto* text = valueOf(history, &exitCode);
         return text ? print(text->text) : exitCode;
+    }
+#ifdef VELMOR_RESULTS_LISTS_ONLY
+    return exitCode; // the other commands went to the whole program
+#else
+    const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
+    const auto written = [&](const std::variant<QStringList, QString>& files) {
+        const auto* list = valueOf(files, &exitCode);
+        return list ? print(list->join(QLatin1Char('\n')) + QLatin1Char('\n')) : exitCode;
+    };
+    if (command == QLatin1String("export") && exportFormat == QLatin1String("csv")) {
+        const auto selected = selectRuns(*db, version, filter);
+        const auto* selection = valueOf(selected, &exitCode);
+        if (!selection)
+            return exitCode;
+        // The runs that could be read are written; each refused one is named.
+        const int status = written(exportRuns(selection->runs, folder));
+        for (const QString& refused : selection->refused)
+            fail(refused);
+        return selection->refused.isEmpty() ? status : 1;
     }
 
     std::vector<FoundRecord> ids;
@@ -440,4 +471,5 @@ int main(int argc, char** argv) {
         return written(reportSession(*s, folder));
     return command == QLatin1String("show") ? print(sessionText(*s))
                                             : written(exportSession(*s, folder));
+#endif
 }

@@ -1,0 +1,51 @@
+#include "SessionSheetOf.h"
+
+#include "Conversions.h"
+#include "Reading.h"
+#include "Table.h"
+
+#include <map>
+
+namespace velmor::results {
+
+namespace {
+
+qint64 msBetween(const QString& from, const QString& to) {
+    return QDateTime::fromString(from, Qt::ISODateWithMs)
+        .msecsTo(QDateTime::fromString(to, Qt::ISODateWithMs));
+}
+
+} // namespace
+
+Reading tickReading(const StoredTick& t) {
+    const auto byte = [](int b) { return static_cast<quint8>(b); };
+    return manualReading(ReplyFrame{byte(t.b1), byte(t.b2), byte(t.b3), byte(t.b4)});
+}
+
+std::vector<SessionSample> samplesOf(const StoredSession& s) {
+    std::vector<SessionSample> samples;
+    samples.reserve(s.ticks.size());
+    for (const StoredTick& t : s.ticks) {
+        const Reading r = tickReading(t);
+        samples.push_back({msBetween(s.startedAt, t.at), r.volts5, r.volts12, r.volts33, t.load5,
+                           t.load12, t.load33, t.power, t.overload});
+    }
+    return samples;
+}
+
+SessionSheet sessionSheet(const StoredSession& s) {
+    const QDateTime began = QDateTime::fromString(s.startedAt, Qt::ISODateWithMs);
+    SessionSheet sheet{
+        s.id,  began.toLocalTime(), s.host, s.port, shownState(s.endState), samplesOf(s), {},
+        s.unit};
+    const std::map<QString, SessionMark::Kind> marked{
+        {QStringLiteral("overload-cut"), SessionMark::Kind::OverloadCut},
+        {QStringLiteral("link-lost"), SessionMark::Kind::LinkLost},
+        {QStringLiteral("link-back"), SessionMark::Kind::LinkBack}};
+    for (const StoredEvent& e : s.events)
+        if (const auto kind = marked.find(e.kind); kind != marked.end())
+            sheet.marks.push_back({msBetween(s.startedAt, e.at), kind->second});
+    return sheet;
+}
+
+} // namespace velmor::results
