@@ -1404,6 +1404,10 @@
         <source>repeat test: %1 passed this plan (&quot;%2&quot;) on %3, record %4</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

@@ -1404,6 +1404,10 @@
         <source>repeat test: %1 passed this plan (&quot;%2&quot;) on %3, record %4</source>
         <translation>повторная проверка: %1 уже прошёл этот план («%2») %3, запись %4</translation>
     </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>не удаётся запустить %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

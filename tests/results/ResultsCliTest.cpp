@@ -64,7 +64,7 @@ protected:
         if (!platform.isEmpty())
             environment.insert("QT_QPA_PLATFORM", platform);
         program.setProcessEnvironment(environment);
-        program.start(QCoreApplication::applicationDirPath() + "/velmor-results",
+        program.start(resultsProgram,
                       QStringList{"--results", "sqlite:" + home.sqliteStore().path} + arguments);
         EXPECT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitCode(), expectedStatus)
@@ -75,6 +75,7 @@ protected:
 
     const UnitIdentity unit{"PSU-0001", "ATX-500", "A. Petrov"};
     QString platform; // the display plugin the program is given, where not the suite's
+    QString resultsProgram = QCoreApplication::applicationDirPath() + "/velmor-results";
     PrivateHome home;
     QStringList ids;
 };
@@ -163,6 +164,19 @@ TEST_F(ResultsCliTest, listsShowsAndTellsHistoryWithoutADisplayPlugin) {
     EXPECT_TRUE(results({"list"}).contains("(3 records)"));
     EXPECT_TRUE(results({"show", ids[0].left(8)}).contains("Sweep " + ids[0]));
     EXPECT_TRUE(results({"history", "PSU-0001"}).contains("(2 records)"));
+}
+
+// velmor-results answers list and history alone; the other commands need the whole program
+// beside it, and without it they say so.
+TEST_F(ResultsCliTest, listsAndTellsHistoryAloneAndNamesTheWholeProgramWhenItIsMissing) {
+    resultsProgram = home.file("velmor-results");
+    ASSERT_TRUE(
+        QFile::copy(QCoreApplication::applicationDirPath() + "/velmor-results", resultsProgram));
+    EXPECT_TRUE(results({"list"}).contains("(3 records)"));
+    EXPECT_TRUE(results({"history", "PSU-0001"}).contains("(2 records)"));
+    const QString refused = results({"report", ids[0].left(8)}, 1);
+    EXPECT_TRUE(refused.contains("cannot start " + resultsProgram + "-whole"))
+        << refused.toStdString();
 }
 
 TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
