@@ -446,7 +446,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         l.count = count;
         l.verdict = shownVerdict(run);
         l.unit = run.unit.serial;
-        listing.records.push_back(std::move(l));
+        listing.add(std::move(l));
     });
 }
 

@@ -335,7 +335,7 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
             return;
         }
         if (filter.verdict.isEmpty() || filter.verdict == l.verdict)
-            listing.records.push_back(std::move(l));
+            listing.add(std::move(l));
     });
     if (error)
         return error;
@@ -348,7 +348,7 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         }
         l.verdict = tallyOf(std::get<StoredSweep>(sweep)).verdict;
         if (filter.verdict.isEmpty() || filter.verdict == l.verdict)
-            listing.records.push_back(std::move(l));
+            listing.add(std::move(l));
     }
     return std::nullopt;
 }
@@ -389,7 +389,7 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
         l.unit = v.text(c->unit);
         l.count = v.number(c->count, 0, std::numeric_limits<int>::max());
         if (problem.isEmpty())
-            listing.records.push_back(std::move(l));
+            listing.add(std::move(l));
         else
             listing.refused << refusal(Text::tr("session"), l.id, problem);
     });
@@ -408,9 +408,23 @@ SweepTally tallyOf(const StoredSweep& sweep) {
     return {s.cells, s.judged, s.insideBand, verdictName(verdictOf(s, sweep.header.completed()))};
 }
 
-std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version,
-                                           const ListFilter& filter) {
+void Listing::add(Listed&& record) {
+    if (each)
+        each(std::move(record));
+    else
+        records.push_back(std::move(record));
+}
+
+bool listsBefore(const QString& started, const QString& id, const QString& otherStarted,
+                 const QString& otherId) {
+    const int c = started.compare(otherStarted);
+    return c != 0 ? c > 0 : id > otherId;
+}
+
+std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const ListFilter& filter,
+                                           const std::function<void(Listed&&)>& each) {
     Listing listing;
+    listing.each = each;
     const auto listed = [&](const char* kind) {
         return filter.kind.isEmpty() || filter.kind == QLatin1String(kind);
     };
@@ -424,10 +438,9 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version,
     if (listed("run"))
         if (auto error = listRuns(db, version, filter, listing))
             return *error;
-    // Newest first; records started in the same millisecond by id, whatever order the engine
-    // returned them in.
+    // Whatever order the engine returned them in.
     std::sort(listing.records.begin(), listing.records.end(), [](const Listed& a, const Listed& b) {
-        return a.startedAt != b.startedAt ? a.startedAt > b.startedAt : a.id > b.id;
+        return listsBefore(a.startedAt, a.id, b.startedAt, b.id);
     });
     if (filter.first > 0 && listing.records.size() > static_cast<std::size_t>(filter.first))
         listing.records.resize(static_cast<std::size_t>(filter.first));

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -103,7 +104,16 @@ void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statemen
 struct Listing {
     std::vector<Listed> records;
     QStringList refused;
+    // When set, each record goes here as it is read instead, in no order, while the server is
+    // still sending the rest, and records stays empty.
+    std::function<void(Listed&&)> each;
+    void add(Listed&& record);
 };
+
+// Whether a record that started at `started` (stored time) with this id lists before another:
+// newest first, records started in the same millisecond by id.
+bool listsBefore(const QString& started, const QString& id, const QString& otherStarted,
+                 const QString& otherId);
 
 // The summary a sweep's row keeps once it has ended.
 struct SweepTally {
@@ -116,7 +126,10 @@ SweepTally tallyOf(const StoredSweep& sweep);
 
 // `version` is the store's schema version as the caller read it (looking it up costs a query of
 // the server's catalogue).
-std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const ListFilter& filter);
+// With each, the records are handed to it as they are read and the answer holds only the refused
+// (the filter's `first` does not apply).
+std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const ListFilter& filter,
+                                           const std::function<void(Listed&&)>& each = {});
 
 enum class RecordKind { Sweep, Session, Run };
 struct FoundRecord {

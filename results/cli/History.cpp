@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 
 namespace velmor::results {
 
@@ -31,8 +32,8 @@ struct Line {
 };
 
 bool earlier(const Line& a, const Line& b) {
-    if (a.startedAt != b.startedAt)
-        return a.startedAt < b.startedAt;
+    if (const int c = a.startedAt.compare(b.startedAt))
+        return c < 0;
     if (a.runId.isEmpty() || b.runId.isEmpty())
         return a.runId.isEmpty() && !b.runId.isEmpty();
     return a.runId < b.runId;
@@ -94,7 +95,7 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     const auto found = unitRecords(db, version, serial);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
-    std::vector<Line> dated;
+    std::deque<Line> dated; // never moved as it grows
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (const auto& [id, sweep] : std::get<0>(found)) {
         if (sweep) {
@@ -119,7 +120,9 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
             dated.push_back({run.startedAt, run.id, runRow(run, planFigure)});
         }))
         return *error;
-    std::stable_sort(dated.begin(), dated.end(), earlier);
+    // Mostly in order already, as the records were written.
+    if (!std::is_sorted(dated.begin(), dated.end(), earlier))
+        std::stable_sort(dated.begin(), dated.end(), earlier);
     std::vector<QString> cells;
     cells.reserve(dated.size() * std::tuple_size_v<Cells>);
     for (Line& line : dated)

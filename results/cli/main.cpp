@@ -378,11 +378,13 @@ int main(int argc, char** argv) {
         return fail(Text::tr("--format goes with export and takes json, junit or csv"));
 
     if (command == QLatin1String("list")) {
-        const auto listed = listRecords(*db, version, filter);
+        ListText table;
+        const auto listed =
+            listRecords(*db, version, filter, [&](Listed&& record) { table.add(record); });
         const auto* listing = valueOf(listed, &exitCode);
         if (!listing)
             return exitCode;
-        print(listText(listing->records));
+        print(table.text());
         // The records that could be read are listed; each refused one is named, and the status
         // says the list is not whole.
         for (const QString& refused : listing->refused)
