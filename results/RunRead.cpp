@@ -59,10 +59,14 @@ struct RunColumns {
         planFile, planText, profile, outcome, failingStep, keyFigure;
 };
 
-// The columns a list, a history and a selection read: all but the plan's text.
+// The columns a list and a selection read: all but the plan's text.
 const char* const headerColumns =
     "id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
     "plan_name, plan_file, profile, outcome, failing_step, key_figure";
+// What a history's line shows of a run and what its checks need: a third fewer values to read
+// over 10,000 runs. The others read empty.
+const char* const historyColumns =
+    "id, started_at, ended_at, end_state, host, operator, plan_name, outcome, key_figure";
 
 // One run's row; the problem with it, if any.
 QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
@@ -457,7 +461,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     QStringList refused;
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
-                                 .arg(QLatin1String(headerColumns)),
+                                 .arg(QLatin1String(historyColumns)),
                              {serial}, refused, [&](StoredRun run, const Row&) {
                                  if (refused.isEmpty())
                                      each(run);

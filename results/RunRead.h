@@ -88,8 +88,10 @@ std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id);
 std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,
                                 Listing& listing);
 
-// Hands every run of the unit to each, in no particular order, without steps or readings; the
-// first one refused ends it, and is the answer. each must not use the connection.
+// Hands every run of the unit to each, in no particular order, with what a history's line shows
+// of it (its id, times, end, bench, operator, plan's name, outcome and key figure; the rest
+// empty), without steps or readings; the first one refused ends it, and is the answer. each must
+// not use the connection.
 std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
                                    const std::function<void(const StoredRun&)>& each);
 
