@@ -113,15 +113,9 @@ const std::array<QStringList, schemaVersion> migrations{{
 } // namespace
 
 int storedSchemaVersion(const QSqlDatabase& db) {
-    // The catalogue asked for the one table: the driver's list of every table costs a PostgreSQL
-    // server 5 ms of a new connection's time.
-    QSqlQuery query(db);
-    if (!query.exec(isPostgres(db)
-                        ? QStringLiteral("SELECT to_regclass('schema_version') IS NOT NULL")
-                        : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE "
-                                         "type = 'table' AND name = 'schema_version'")) ||
-        !query.next() || !query.value(0).toBool())
+    if (!hasTable(db, QStringLiteral("schema_version")))
         return 0;
+    QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next())
         return 0;
     return query.value(0).toInt();

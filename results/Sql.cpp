@@ -3,6 +3,7 @@
 
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlRecord>
 
 namespace velmor::results {
@@ -27,6 +28,21 @@ bool refusesValues(const QSqlDatabase& db, const QSqlError& error) {
     // SQLITE_CONSTRAINT, SQLITE_MISMATCH.
     const int primary = code.toInt() & 0xff;
     return primary == 18 || primary == 19 || primary == 20;
+}
+
+bool hasTable(const QSqlDatabase& db, const QString& name) {
+    // The name written into the statement as the driver quotes a text: a prepared statement costs
+    // PostgreSQL two more round trips.
+    QSqlField field(QString(), QMetaType::fromType<QString>());
+    field.setValue(name);
+    const QString quoted = db.driver()->formatValue(field);
+    QSqlQuery query(db);
+    return query.exec(isPostgres(db)
+                          ? QStringLiteral("SELECT to_regclass(%1) IS NOT NULL").arg(quoted)
+                          : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE "
+                                           "type = 'table' AND name = %1")
+                                .arg(quoted)) &&
+           query.next() && query.value(0).toBool();
 }
 
 QString describe(const QSqlDatabase& db) {

@@ -458,7 +458,7 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
             .arg(printable(prefix));
     std::vector<FoundRecord> found;
     // A store from before plan runs has no table of them.
-    const bool runs = db.tables().contains(QStringLiteral("runs"));
+    const bool runs = hasTable(db, QStringLiteral("runs"));
     for (const auto& [table, kind] :
          {std::pair{"sweeps", RecordKind::Sweep}, std::pair{"sessions", RecordKind::Session},
           std::pair{"runs", RecordKind::Run}}) {

@@ -259,6 +259,10 @@ int main(int argc, char** argv) {
     parser.addOptions(options);
     const QString usage = usageText(options);
 
+#ifdef VELMOR_RESULTS_LISTS_ONLY
+    // The commands that draw go to the whole program.
+    const auto app = std::make_unique<QCoreApplication>(argc, argv);
+#else
     // Only the commands that draw a map or a page need the graphical application, with its
     // platform plugin and fonts; the others start faster without, and where no display plugin
     // would start at all (over ssh). The command is looked up before the application exists and
@@ -272,10 +276,6 @@ int main(int argc, char** argv) {
         !early.isEmpty() &&
         (early.first() == QLatin1String("export") || early.first() == QLatin1String("report") ||
          early.first() == QLatin1String("compare") || early.first() == QLatin1String("serve"));
-#ifdef VELMOR_RESULTS_LISTS_ONLY
-    const auto app = std::make_unique<QCoreApplication>(argc, argv);
-    (void)draws; // those commands go to the whole program
-#else
     const std::unique_ptr<QCoreApplication> app =
         draws ? std::make_unique<QGuiApplication>(argc, argv)
               : std::make_unique<QCoreApplication>(argc, argv);
