@@ -415,8 +415,8 @@ void Listing::add(Listed&& record) {
         records.push_back(std::move(record));
 }
 
-bool listsBefore(const QString& started, const QString& id, const QString& otherStarted,
-                 const QString& otherId) {
+bool listsBefore(QStringView started, QStringView id, QStringView otherStarted,
+                 QStringView otherId) {
     const int c = started.compare(otherStarted);
     return c != 0 ? c > 0 : id > otherId;
 }

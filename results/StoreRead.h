@@ -112,8 +112,8 @@ struct Listing {
 
 // Whether a record that started at `started` (stored time) with this id lists before another:
 // newest first, records started in the same millisecond by id.
-bool listsBefore(const QString& started, const QString& id, const QString& otherStarted,
-                 const QString& otherId);
+bool listsBefore(QStringView started, QStringView id, QStringView otherStarted,
+                 QStringView otherId);
 
 // The summary a sweep's row keeps once it has ended.
 struct SweepTally {

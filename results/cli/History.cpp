@@ -7,12 +7,13 @@
 #include "SessionSheetOf.h"
 #include "StoreRead.h"
 #include "Table.h"
+#include "TextArena.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
-#include <deque>
+#include <vector>
 
 namespace velmor::results {
 
@@ -26,9 +27,9 @@ QString orDash(const QString& text) {
 // in the order they were read before the runs, the runs by their ids.
 using Cells = std::array<QString, 8>;
 struct Line {
-    QString startedAt;
-    QString runId; // empty for a sweep or a session
-    Cells cells;
+    QStringView startedAt;
+    QStringView runId; // empty for a sweep or a session
+    std::array<QStringView, std::tuple_size_v<Cells>> cells;
 };
 
 bool earlier(const Line& a, const Line& b) {
@@ -95,7 +96,14 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     const auto found = unitRecords(db, version, serial);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
-    std::deque<Line> dated; // never moved as it grows
+    TextArena texts;
+    std::vector<Line> dated;
+    const auto add = [&](const QString& startedAt, const QString& runId, const Cells& cells) {
+        Line line{texts.put(startedAt), texts.put(runId), {}};
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            line.cells[i] = texts.put(cells[i]);
+        dated.push_back(line);
+    };
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (const auto& [id, sweep] : std::get<0>(found)) {
         if (sweep) {
@@ -103,13 +111,13 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSweep& s = std::get<StoredSweep>(loaded);
-            dated.push_back({s.header.startedAt, {}, sweepRow(s)});
+            add(s.header.startedAt, {}, sweepRow(s));
         } else {
             const auto loaded = loadSession(db, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSession& s = std::get<StoredSession>(loaded);
-            dated.push_back({s.startedAt, {}, sessionRow(s)});
+            add(s.startedAt, {}, sessionRow(s));
         }
     }
     // A run's row keeps what its line shows: its steps and readings are not read.
@@ -117,17 +125,16 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     // here with the rest.
     const QString planFigure = Text::tr("plan %1: %2");
     if (auto error = eachUnitRun(db, version, serial, [&](const StoredRun& run) {
-            dated.push_back({run.startedAt, run.id, runRow(run, planFigure)});
+            add(run.startedAt, run.id, runRow(run, planFigure));
         }))
         return *error;
     // Mostly in order already, as the records were written.
     if (!std::is_sorted(dated.begin(), dated.end(), earlier))
         std::stable_sort(dated.begin(), dated.end(), earlier);
-    std::vector<QString> cells;
+    std::vector<QStringView> cells;
     cells.reserve(dated.size() * std::tuple_size_v<Cells>);
-    for (Line& line : dated)
-        cells.insert(cells.end(), std::make_move_iterator(line.cells.begin()),
-                     std::make_move_iterator(line.cells.end()));
+    for (const Line& line : dated)
+        cells.insert(cells.end(), line.cells.begin(), line.cells.end());
     // The serial number is not echoed: typed by hand it may hold anything.
     if (dated.empty())
         return UnitHistory{Text::tr("no records of this unit\n")};

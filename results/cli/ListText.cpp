@@ -2,38 +2,45 @@
 #include "Text.h"
 
 #include "Printable.h"
+#include "StoredTime.h"
 #include "Table.h"
 
 #include <algorithm>
-#include <iterator>
-#include <vector>
+#include <limits>
 
 namespace velmor::results {
 
 void ListText::add(const Listed& r) {
-    lines_.push_back({r.startedAt,
-                      r.id,
-                      {shortId(r.id),
-                       r.run     ? QStringLiteral("run")
-                       : r.sweep ? QStringLiteral("sweep")
-                                 : QStringLiteral("session"),
-                       shownTime(r.startedAt), shownState(r.endState), printable(r.host),
-                       printable(r.unit), printable(r.name), QString::number(r.count), r.verdict}});
+    // A start is read back only in the bench's own form, whose milliseconds order as its text.
+    lines_.push_back({storedTimeMs(r.startedAt).value_or(std::numeric_limits<qint64>::min()),
+                      texts_.put(r.startedAt), texts_.put(r.id), cells_.size()});
+    cells_.push_back(texts_.put(QStringView(r.id).left(8)));
+    cells_.push_back(texts_.put(r.run     ? QStringView(u"run")
+                                : r.sweep ? QStringView(u"sweep")
+                                          : QStringView(u"session")));
+    cells_.push_back(texts_.put(shownTime(r.startedAt)));
+    cells_.push_back(texts_.put(shownState(r.endState)));
+    cells_.push_back(texts_.put(printable(r.host)));
+    cells_.push_back(texts_.put(printable(r.unit)));
+    cells_.push_back(texts_.put(printable(r.name)));
+    cells_.push_back(texts_.put(QString::number(r.count)));
+    cells_.push_back(texts_.put(r.verdict));
 }
 
-QString ListText::text() {
-    std::vector<Line*> order;
+QString ListText::text() const {
+    std::vector<const Line*> order;
     order.reserve(lines_.size());
-    for (Line& line : lines_)
+    for (const Line& line : lines_)
         order.push_back(&line);
     std::sort(order.begin(), order.end(), [](const Line* a, const Line* b) {
-        return listsBefore(a->startedAt, a->id, b->startedAt, b->id);
+        return a->startedMs != b->startedMs ? a->startedMs > b->startedMs
+                                            : listsBefore(a->startedAt, a->id, b->startedAt, b->id);
     });
-    std::vector<QString> cells;
-    cells.reserve(lines_.size() * 9);
-    for (Line* line : order)
-        cells.insert(cells.end(), std::make_move_iterator(line->cells.begin()),
-                     std::make_move_iterator(line->cells.end()));
+    std::vector<QStringView> cells;
+    cells.reserve(cells_.size());
+    for (const Line* line : order)
+        for (std::size_t i = 0; i < cellsPerLine; ++i)
+            cells.push_back(cells_[line->firstCell + i]);
     return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                          QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
                          QStringLiteral("name"), QStringLiteral("cells/ticks"),

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "StoreRead.h"
+#include "TextArena.h"
 
 #include <QString>
 
-#include <array>
-#include <deque>
+#include <vector>
 
 namespace velmor::results {
 
@@ -14,17 +14,19 @@ namespace velmor::results {
 class ListText {
 public:
     void add(const Listed& record);
-    QString text();
+    QString text() const;
 
 private:
+    static constexpr std::size_t cellsPerLine = 9;
     struct Line {
-        QString startedAt;
-        QString id;
-        std::array<QString, 9> cells;
+        qint64 startedMs = 0; // sorted by, as a number is compared faster than a text
+        QStringView startedAt, id;
+        std::size_t firstCell = 0;
     };
-    // Never moved as the list grows (a vector moved 10,000 lines' texts a dozen times over); the
-    // order is sorted, not the lines.
-    std::deque<Line> lines_;
+
+    TextArena texts_;
+    std::vector<QStringView> cells_;
+    std::vector<Line> lines_;
 };
 
 } // namespace velmor::results

@@ -9,7 +9,7 @@
 
 namespace velmor::results {
 
-QString alignedTable(const QStringList& header, const std::vector<QString>& cells,
+QString alignedTable(const QStringList& header, const std::vector<QStringView>& cells,
                      const QString& after) {
     const auto columns = static_cast<std::size_t>(header.size());
     std::vector<qsizetype> widths(columns);
@@ -26,7 +26,7 @@ QString alignedTable(const QStringList& header, const std::vector<QString>& cell
         size += cells[i].size();
     QString table(size, Qt::Uninitialized);
     QChar* out = table.data();
-    const auto put = [&](const QString& cell, std::size_t column) {
+    const auto put = [&](QStringView cell, std::size_t column) {
         out = std::copy(cell.begin(), cell.end(), out);
         if (column + 1 < columns)
             out = std::fill_n(out, widths[column] + 2 - cell.size(), QLatin1Char(' '));
@@ -42,7 +42,7 @@ QString alignedTable(const QStringList& header, const std::vector<QString>& cell
 }
 
 QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows) {
-    std::vector<QString> cells;
+    std::vector<QStringView> cells;
     cells.reserve(rows.size() * static_cast<std::size_t>(header.size()));
     for (const QStringList& row : rows)
         cells.insert(cells.end(), row.begin(), row.end());

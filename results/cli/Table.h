@@ -10,9 +10,10 @@ namespace velmor::results {
 // Rows under a header, each column as wide as its widest cell, two spaces apart; every row has
 // as many cells as the header.
 QString alignedTable(const QStringList& header, const std::vector<QStringList>& rows);
-// The same with the cells row after row in one list, none made per row, and the text after the
-// table in the same string (a list's count line under its 10,000 lines, not a copy of them).
-QString alignedTable(const QStringList& header, const std::vector<QString>& cells,
+// The same with the cells row after row in one list of views of texts kept elsewhere, none made
+// per row, and the text after the table in the same string (a list's count line under its 10,000
+// lines, not a copy of them).
+QString alignedTable(const QStringList& header, const std::vector<QStringView>& cells,
                      const QString& after = {});
 
 // The first 8 characters of an id, as the list shows it.
