@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 
 #include <array>
+#include <map>
 
 namespace velmor::results {
 
@@ -19,7 +20,8 @@ public:
 
     std::optional<QString> operator()(const SweepBegan& r) { return insert(0, r); }
     std::optional<QString> operator()(const CellPainted& r) {
-        return insert(1, r, QStringLiteral("cell_class"), cellClass(r.k5, r.k12));
+        return counted(sweepCells_, r.sweepId,
+                       insert(1, r, QStringLiteral("cell_class"), cellClass(r.k5, r.k12)), 1);
     }
     std::optional<QString> operator()(const SweepSaved& r) {
         return exec(2,
@@ -28,7 +30,9 @@ public:
                     {r.name, r.bmp, r.csv, r.txt, r.sweepId});
     }
     std::optional<QString> operator()(const SessionBegan& r) { return insert(3, r); }
-    std::optional<QString> operator()(const TickRead& r) { return insert(4, r); }
+    std::optional<QString> operator()(const TickRead& r) {
+        return counted(sessionTicks_, r.sessionId, insert(4, r), 4);
+    }
     std::optional<QString> operator()(const SessionEvent& r) { return insert(5, r); }
     std::optional<QString> operator()(const RecordEnded& r) {
         if (!r.sweep)
@@ -58,7 +62,9 @@ public:
     }
 
     std::optional<QString> operator()(const RunBegan& r) { return insert(9, r); }
-    std::optional<QString> operator()(const RunReadingTaken& r) { return insert(10, r); }
+    std::optional<QString> operator()(const RunReadingTaken& r) {
+        return counted(runReadings_, r.runId, insert(10, r), 10);
+    }
     std::optional<QString> operator()(const RunStepEnded& r) { return insert(11, r); }
     std::optional<QString> operator()(const RunMeasurement& r) { return insert(12, r); }
     std::optional<QString> operator()(const RunEnded& r) {
@@ -75,7 +81,46 @@ public:
     // Whether the last statement failed on its values.
     bool refused() const { return refused_; }
 
+    // An open record's count of cells, ticks or readings kept in its row as they are stored, so
+    // that a list does not count the rows of every open record (an eight-hour hold's 288,000
+    // readings) each time it is asked. The first time a record's count is kept it is counted
+    // whole (its earlier rows may have come before counts were kept); an ended record's count
+    // was set when it ended.
+    std::optional<QString> keepCounts() {
+        const struct {
+            const std::map<QString, int>& added;
+            const char* table;
+            const char* column;
+            const char* rows;
+            const char* key;
+        } kinds[] = {{sweepCells_, "sweeps", "cell_count", "sweep_cells", "sweep_id"},
+                     {sessionTicks_, "sessions", "tick_count", "session_ticks", "session_id"},
+                     {runReadings_, "runs", "reading_count", "run_readings", "run_id"}};
+        std::size_t slot = 14;
+        for (const auto& kind : kinds) {
+            const QString statement =
+                QStringLiteral("UPDATE %1 SET %2 = CASE WHEN %2 IS NULL THEN (SELECT COUNT(*) "
+                               "FROM %3 WHERE %4 = ?) ELSE %2 + ? END "
+                               "WHERE id = ? AND end_state IS NULL")
+                    .arg(QLatin1String(kind.table), QLatin1String(kind.column),
+                         QLatin1String(kind.rows), QLatin1String(kind.key));
+            for (const auto& [id, added] : kind.added)
+                if (auto error = exec(slot, statement, {id, added, id}))
+                    return error;
+            ++slot;
+        }
+        return std::nullopt;
+    }
+
 private:
+    // Counts a row the insert added; one already stored (delivered again) adds nothing.
+    std::optional<QString> counted(std::map<QString, int>& added, const QString& id,
+                                   std::optional<QString> error, std::size_t slot) {
+        if (!error && queries_[slot]->numRowsAffected() == 1)
+            ++added[id];
+        return error;
+    }
+
     // A record that adds a row, in the columns Records.cpp lists for it, and a column the store
     // works out from its values if there is one.
     std::optional<QString> insert(std::size_t slot, const Record& record,
@@ -113,8 +158,9 @@ private:
     }
 
     QSqlDatabase& db_;
-    std::array<std::optional<QSqlQuery>, 14> queries_;
+    std::array<std::optional<QSqlQuery>, 17> queries_;
     bool refused_ = false;
+    std::map<QString, int> sweepCells_, sessionTicks_, runReadings_; // rows added per record
 };
 
 } // namespace
@@ -128,6 +174,8 @@ std::optional<StoreFailure> storeRecords(QSqlDatabase& db, const std::vector<Rec
         if (auto error = std::visit(statements, record))
             return StoreFailure{QStringLiteral("%1: %2").arg(describe(db), *error),
                                 statements.refused()};
+    if (auto error = statements.keepCounts())
+        return StoreFailure{QStringLiteral("%1: %2").arg(describe(db), *error)};
     if (auto error = transaction.commit())
         return StoreFailure{*error};
     return std::nullopt;

@@ -190,12 +190,57 @@ TEST_F(ResultsEnginesTest, everyReportIsAlikeOverSqliteAndPostgresql) {
 }
 
 TEST_F(ResultsEnginesTest, aFailedQueryIsAnErrorNeverAShorterList) {
-    // The cells' table gone: a list that must count an open sweep's cells cannot be made.
+    // Open sweeps whose count an earlier bench did not keep, and the cells' table gone: a list
+    // that must count their cells cannot be made.
+    ASSERT_EQ(server.sql("UPDATE sweeps SET cell_count = NULL WHERE end_state IS NULL"),
+              std::nullopt);
     ASSERT_EQ(server.sql("DROP TABLE sweep_cells"), std::nullopt);
     const Answer answer = askResults(server.url(), {"list"});
     EXPECT_EQ(answer.status, 1);
     EXPECT_EQ(answer.out, "");
     EXPECT_TRUE(answer.err.contains("sweep_cells")) << answer.err.toStdString();
+}
+
+TEST_F(ResultsEnginesTest, anOpenRecordKeepsItsCountOfRowsEachStoredOnce) {
+    const QString at = QDateTime::currentDateTimeUtc().addSecs(-60).toString(Qt::ISODateWithMs);
+    const QString sweep = newRecordId(), session = newRecordId(), planRun = newRecordId();
+    const auto rows = [&](int from, int to) {
+        std::vector<Record> batch;
+        for (int seq = from; seq < to; ++seq) {
+            batch.push_back(CellPainted{sweep, seq, at, seq / 4, seq % 4, 128, 128, 128, 0, 0});
+            batch.push_back(TickRead{session, seq, at, 65, 128, 128, 128, 20, 20, 10, 50, false});
+            batch.push_back(RunReadingTaken{planRun, seq, at, 0, true, 20, 20, 10, 65, 128, 128,
+                                            128, "judged"});
+        }
+        return batch;
+    };
+    for (const StoreAddress& store : {home.sqliteStore(), pgStore(server)})
+        withStore(store, [&](QSqlDatabase& db) {
+            std::vector<Record> first{
+                SweepBegan{sweep, at, "b", "p", 20, 80, 70, 693, 685, 1},
+                SessionBegan{session, at, "b", "p"},
+                RunBegan{planRun, at, "b", "p", "quick", "q.toml", "", "atx"}};
+            for (Record& r : rows(0, 3))
+                first.push_back(std::move(r));
+            ASSERT_FALSE(storeRecords(db, first));
+            // Delivered again after a lost answer, with two rows more; then one more row of a
+            // record whose count an earlier bench left unkept.
+            ASSERT_FALSE(storeRecords(db, rows(0, 5)));
+            ASSERT_EQ(run(db, "UPDATE sessions SET tick_count = NULL WHERE id = ?", {session}),
+                      std::nullopt);
+            ASSERT_FALSE(storeRecords(db, rows(5, 6)));
+            const auto kept =
+                selectRows(db,
+                           "SELECT (SELECT cell_count FROM sweeps WHERE id = ?), (SELECT "
+                           "tick_count FROM sessions WHERE id = ?), (SELECT reading_count FROM "
+                           "runs WHERE id = ?)",
+                           {sweep, session, planRun});
+            ASSERT_TRUE(std::holds_alternative<Rows>(kept));
+            const Row& counts = std::get<Rows>(kept).rows.at(0);
+            EXPECT_EQ(counts[0].toInt(), 6) << describe(db).toStdString();
+            EXPECT_EQ(counts[1].toInt(), 6) << describe(db).toStdString();
+            EXPECT_EQ(counts[2].toInt(), 6) << describe(db).toStdString();
+        });
 }
 
 } // namespace
