@@ -14,7 +14,7 @@ void ListText::add(const Listed& r) {
     // A start is read back only in the bench's own form, whose milliseconds order as its text.
     lines_.push_back({storedTimeMs(r.startedAt).value_or(std::numeric_limits<qint64>::min()),
                       texts_.put(r.startedAt), texts_.put(r.id), cells_.size()});
-    cells_.push_back(texts_.put(QStringView(r.id).left(8)));
+    cells_.push_back(lines_.back().id.left(8));
     cells_.push_back(texts_.put(r.run     ? QStringView(u"run")
                                 : r.sweep ? QStringView(u"sweep")
                                           : QStringView(u"session")));
