@@ -21,7 +21,7 @@ public:
     std::optional<QString> operator()(const SweepBegan& r) { return insert(0, r); }
     std::optional<QString> operator()(const CellPainted& r) {
         return counted(sweepCells_, r.sweepId,
-                       insert(1, r, QStringLiteral("cell_class"), cellClass(r.k5, r.k12)), 1);
+                       insert(1, r, QStringLiteral("cell_class"), cellClass(r.k5, r.k12)));
     }
     std::optional<QString> operator()(const SweepSaved& r) {
         return exec(2,
@@ -31,7 +31,7 @@ public:
     }
     std::optional<QString> operator()(const SessionBegan& r) { return insert(3, r); }
     std::optional<QString> operator()(const TickRead& r) {
-        return counted(sessionTicks_, r.sessionId, insert(4, r), 4);
+        return counted(sessionTicks_, r.sessionId, insert(4, r));
     }
     std::optional<QString> operator()(const SessionEvent& r) { return insert(5, r); }
     std::optional<QString> operator()(const RecordEnded& r) {
@@ -46,7 +46,7 @@ public:
                               "WHERE id = ? AND end_state IS NULL",
                               {r.at, r.state, r.id}))
             return error;
-        if (queries_[6]->numRowsAffected() != 1)
+        if (affected_ != 1)
             return std::nullopt; // ended before: its summary is kept already
         // The summary the list shows, worked out as the saved summary is. A sweep whose values
         // the bench could not have written keeps none, and is refused when it is read.
@@ -63,7 +63,7 @@ public:
 
     std::optional<QString> operator()(const RunBegan& r) { return insert(9, r); }
     std::optional<QString> operator()(const RunReadingTaken& r) {
-        return counted(runReadings_, r.runId, insert(10, r), 10);
+        return counted(runReadings_, r.runId, insert(10, r));
     }
     std::optional<QString> operator()(const RunStepEnded& r) { return insert(11, r); }
     std::optional<QString> operator()(const RunMeasurement& r) { return insert(12, r); }
@@ -115,8 +115,8 @@ public:
 private:
     // Counts a row the insert added; one already stored (delivered again) adds nothing.
     std::optional<QString> counted(std::map<QString, int>& added, const QString& id,
-                                   std::optional<QString> error, std::size_t slot) {
-        if (!error && queries_[slot]->numRowsAffected() == 1)
+                                   std::optional<QString> error) {
+        if (!error && affected_ == 1)
             ++added[id];
         return error;
     }
@@ -154,12 +154,14 @@ private:
         }
         auto error = run(*query, values);
         refused_ = error && refusesValues(db_, query->lastError());
+        affected_ = error ? 0 : query->numRowsAffected();
         return error;
     }
 
     QSqlDatabase& db_;
     std::array<std::optional<QSqlQuery>, 17> queries_;
     bool refused_ = false;
+    int affected_ = 0; // the rows the last statement added or changed
     std::map<QString, int> sweepCells_, sessionTicks_, runReadings_; // rows added per record
 };
 
