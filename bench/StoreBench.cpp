@@ -299,6 +299,11 @@ int main(int argc, char** argv) {
         return 1;
     std::printf("RESULT %s.list_ms %.1f\n", qPrintable(key), list->first);
     std::printf("RESULT %s.list_max_ms %.1f\n", qPrintable(key), list->second);
+    const auto listAll = timed(parser.value(program), {"--results", url, "list", "--all"}, repeats);
+    if (!listAll)
+        return 1;
+    std::printf("RESULT %s.list_all_ms %.1f\n", qPrintable(key), listAll->first);
+    std::printf("RESULT %s.list_all_max_ms %.1f\n", qPrintable(key), listAll->second);
 
     // One completed sweep, for its page with its map.
     const QString sweepId = firstId(url, "SELECT id FROM sweeps WHERE end_state = 'completed' "

@@ -3,8 +3,7 @@
 # folder (see graph/MapsFolder.h). cpack builds a .deb of it.
 set(VELMOR_PROGRAM_DIR lib/velmor-test)
 
-# velmor-results-whole beside velmor-results, which hands it the commands that draw or serve.
-install(TARGETS velmor-test velmor-results velmor-results-whole velmor-unit-sim
+install(TARGETS velmor-test velmor-results velmor-unit-sim
         RUNTIME DESTINATION ${VELMOR_PROGRAM_DIR})
 install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")

@@ -2,13 +2,11 @@
 
 #include <QSqlDriver>
 
-#include <dlfcn.h>
 #include <libpq-fe.h>
 
 #include <charconv>
 #include <limits>
 #include <optional>
-#include <type_traits>
 #include <vector>
 
 namespace velmor::results {
@@ -18,62 +16,6 @@ namespace {
 // The types of pg_type whose values Qt's driver reads as numbers or truth values.
 constexpr Oid boolOid = 16, int8Oid = 20, int2Oid = 21, int4Oid = 23, float4Oid = 700,
               float8Oid = 701, numericOid = 1700;
-
-// libpq's functions as the driver's copy of it has them. The program does not link libpq: it
-// would load it, and the libraries of TLS and Kerberos it needs, into every start, for SQLite
-// too (a third of a start's time). With a PostgreSQL connection open, the driver has loaded it.
-struct Libpq {
-    decltype(&::PQtransactionStatus) PQtransactionStatus = nullptr;
-    decltype(&::PQsendQueryParams) PQsendQueryParams = nullptr;
-    decltype(&::PQerrorMessage) PQerrorMessage = nullptr;
-    decltype(&::PQsetSingleRowMode) PQsetSingleRowMode = nullptr;
-    decltype(&::PQgetResult) PQgetResult = nullptr;
-    decltype(&::PQresultStatus) PQresultStatus = nullptr;
-    decltype(&::PQresultErrorMessage) PQresultErrorMessage = nullptr;
-    decltype(&::PQnfields) PQnfields = nullptr;
-    decltype(&::PQfname) PQfname = nullptr;
-    decltype(&::PQftype) PQftype = nullptr;
-    decltype(&::PQntuples) PQntuples = nullptr;
-    decltype(&::PQgetisnull) PQgetisnull = nullptr;
-    decltype(&::PQgetvalue) PQgetvalue = nullptr;
-    decltype(&::PQgetlength) PQgetlength = nullptr;
-    decltype(&::PQclear) PQclear = nullptr;
-};
-
-const Libpq* libpq() {
-    static const std::optional<Libpq> found = []() -> std::optional<Libpq> {
-        // Held, not closed: the functions stay where they were found for the program's life.
-        void* library = dlopen("libpq.so.5", RTLD_NOW | RTLD_NOLOAD);
-        if (!library)
-            return std::nullopt;
-        Libpq pq;
-        bool complete = true;
-        const auto find = [&](auto& function, const char* name) {
-            function =
-                reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
-            complete = complete && function;
-        };
-        find(pq.PQtransactionStatus, "PQtransactionStatus");
-        find(pq.PQsendQueryParams, "PQsendQueryParams");
-        find(pq.PQerrorMessage, "PQerrorMessage");
-        find(pq.PQsetSingleRowMode, "PQsetSingleRowMode");
-        find(pq.PQgetResult, "PQgetResult");
-        find(pq.PQresultStatus, "PQresultStatus");
-        find(pq.PQresultErrorMessage, "PQresultErrorMessage");
-        find(pq.PQnfields, "PQnfields");
-        find(pq.PQfname, "PQfname");
-        find(pq.PQftype, "PQftype");
-        find(pq.PQntuples, "PQntuples");
-        find(pq.PQgetisnull, "PQgetisnull");
-        find(pq.PQgetvalue, "PQgetvalue");
-        find(pq.PQgetlength, "PQgetlength");
-        find(pq.PQclear, "PQclear");
-        if (!complete)
-            return std::nullopt;
-        return pq;
-    }();
-    return found ? &*found : nullptr;
-}
 
 PGconn* connectionOf(const QSqlDatabase& db) {
     if (!isPostgres(db) || !db.driver())
@@ -158,11 +100,11 @@ QMetaType kindOf(Oid type) {
     }
 }
 
-QVariant value(const Libpq* pq, const PGresult* result, int row, int column, Oid type) {
-    if (pq->PQgetisnull(result, row, column))
+QVariant value(const PGresult* result, int row, int column, Oid type) {
+    if (PQgetisnull(result, row, column))
         return QVariant(kindOf(type));
-    const char* text = pq->PQgetvalue(result, row, column);
-    const int length = pq->PQgetlength(result, row, column);
+    const char* text = PQgetvalue(result, row, column);
+    const int length = PQgetlength(result, row, column);
     const QByteArray digits = QByteArray::fromRawData(text, length);
     switch (type) {
     case boolOid:
@@ -191,8 +133,7 @@ std::optional<std::optional<QString>>
 readPostgresRows(QSqlDatabase& db, const QString& statement, const QVariantList& values,
                  Rows& answer, const std::function<void(const Row& row)>* each) {
     PGconn* connection = connectionOf(db);
-    const Libpq* pq = connection ? libpq() : nullptr;
-    if (!pq || pq->PQtransactionStatus(connection) == PQTRANS_ACTIVE)
+    if (!connection || PQtransactionStatus(connection) == PQTRANS_ACTIVE)
         return std::nullopt;
     std::vector<QByteArray> texts(static_cast<std::size_t>(values.size()));
     std::vector<const char*> bound(texts.size());
@@ -205,41 +146,41 @@ readPostgresRows(QSqlDatabase& db, const QString& statement, const QVariantList&
         bound[i] = null ? nullptr : texts[i].constData();
     }
     const QByteArray sql = numbered(statement);
-    if (!pq->PQsendQueryParams(connection, sql.constData(), static_cast<int>(bound.size()), nullptr,
-                               bound.data(), nullptr, nullptr, 0))
+    if (!PQsendQueryParams(connection, sql.constData(), static_cast<int>(bound.size()), nullptr,
+                           bound.data(), nullptr, nullptr, 0))
         return std::optional<QString>(
-            QStringLiteral("%1: %2").arg(describe(db), trimmed(pq->PQerrorMessage(connection))));
+            QStringLiteral("%1: %2").arg(describe(db), trimmed(PQerrorMessage(connection))));
     // Without it the rows come in one result, read the same way.
-    pq->PQsetSingleRowMode(connection);
+    PQsetSingleRowMode(connection);
     std::optional<QString> error;
     std::vector<Oid> types;
     Row row;
     // Every result is taken, to the last, so that the connection is free for the next query.
-    while (PGresult* result = pq->PQgetResult(connection)) {
-        const ExecStatusType status = pq->PQresultStatus(result);
+    while (PGresult* result = PQgetResult(connection)) {
+        const ExecStatusType status = PQresultStatus(result);
         if (status != PGRES_SINGLE_TUPLE && status != PGRES_TUPLES_OK) {
             if (!error)
                 error = QStringLiteral("%1: %2").arg(describe(db),
-                                                     trimmed(pq->PQresultErrorMessage(result)));
+                                                     trimmed(PQresultErrorMessage(result)));
         } else if (!error) {
             if (types.empty()) {
-                const int columns = pq->PQnfields(result);
+                const int columns = PQnfields(result);
                 for (int i = 0; i < columns; ++i) {
-                    answer.columns << QString::fromUtf8(pq->PQfname(result, i));
-                    types.push_back(pq->PQftype(result, i));
+                    answer.columns << QString::fromUtf8(PQfname(result, i));
+                    types.push_back(PQftype(result, i));
                 }
                 row.resize(columns);
             }
-            for (int r = 0; r < pq->PQntuples(result); ++r) {
+            for (int r = 0; r < PQntuples(result); ++r) {
                 for (int i = 0; i < static_cast<int>(types.size()); ++i)
-                    row[i] = value(pq, result, r, i, types[static_cast<std::size_t>(i)]);
+                    row[i] = value(result, r, i, types[static_cast<std::size_t>(i)]);
                 if (each)
                     (*each)(row);
                 else
                     answer.rows.push_back(row);
             }
         }
-        pq->PQclear(result);
+        PQclear(result);
     }
     return error;
 }

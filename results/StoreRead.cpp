@@ -290,7 +290,9 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         statement += QStringLiteral(" AND (verdict = ? OR verdict IS NULL)");
         values << filter.verdict;
     }
-    newestFirst(filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(), statement);
+    if (auto error = newestFirst(db, filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
+                                 statement, values, listing))
+        return error;
     struct Columns {
         Column id, startedAt, endState, host, name, count, verdict, unit;
     };
@@ -365,7 +367,8 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
                      : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
-    newestFirst(filter, false, statement);
+    if (auto error = newestFirst(db, filter, false, statement, values, listing))
+        return error;
     struct Columns {
         Column id, startedAt, endState, host, count, unit;
     };
@@ -397,10 +400,23 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
 
 } // namespace
 
-void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statement) {
-    if (filter.first > 0 && !filteredAfter)
-        statement +=
-            QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
+std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, bool filteredAfter,
+                                   QString& statement, const QVariantList& values,
+                                   Listing& listing) {
+    if (filter.first <= 0 || filteredAfter)
+        return std::nullopt;
+    // What the limit leaves unread, counted by the server, so that the list can say how many
+    // more there are without reading them.
+    auto counted = selectRows(
+        db, QStringLiteral("SELECT COUNT(*) FROM (%1) AS matched").arg(statement), values);
+    if (const auto* error = std::get_if<QString>(&counted))
+        return *error;
+    const Rows& rows = std::get<Rows>(counted);
+    if (!rows.rows.empty())
+        listing.unread +=
+            std::max<qint64>(0, rows.rows.front().value(0).toLongLong() - filter.first);
+    statement += QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
+    return std::nullopt;
 }
 
 SweepTally tallyOf(const StoredSweep& sweep) {
@@ -442,8 +458,10 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const 
     std::sort(listing.records.begin(), listing.records.end(), [](const Listed& a, const Listed& b) {
         return listsBefore(a.startedAt, a.id, b.startedAt, b.id);
     });
-    if (filter.first > 0 && listing.records.size() > static_cast<std::size_t>(filter.first))
+    if (filter.first > 0 && listing.records.size() > static_cast<std::size_t>(filter.first)) {
+        listing.unread += static_cast<qint64>(listing.records.size()) - filter.first;
         listing.records.resize(static_cast<std::size_t>(filter.first));
+    }
     return listing;
 }
 

@@ -96,14 +96,20 @@ struct ListFilter {
     int first = 0;          // the newest so many records only, or 0 for all
 };
 
+struct Listing;
+
 // Ends a list's query with " ORDER BY started_at DESC, id DESC LIMIT n" where the filter asks
-// for the newest n records only and no row of it is filtered out after the query.
-void newestFirst(const ListFilter& filter, bool filteredAfter, QString& statement);
+// for the newest n records only and no row of it is filtered out after the query, and counts in
+// the listing's unread the rows the limit leaves out.
+std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, bool filteredAfter,
+                                   QString& statement, const QVariantList& values,
+                                   Listing& listing);
 
 // The records listed, newest first, and why each record left out was refused.
 struct Listing {
     std::vector<Listed> records;
     QStringList refused;
+    qint64 unread = 0; // records that matched but lie beyond the filter's first n
     // When set, each record goes here as it is read instead, in no order, while the server is
     // still sending the rest, and records stays empty.
     std::function<void(Listed&&)> each;

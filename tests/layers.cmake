@@ -2,11 +2,7 @@
 add_test(NAME layering
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
         -P ${PROJECT_SOURCE_DIR}/scripts/check-layers.cmake)
-# velmor-results needs no display: it links no widget library, not even through another one;
-# for list and history it loads neither the graphical nor the network libraries nor libpq.
+# velmor-results needs no display: it links no widget library, not even through another one.
 add_test(NAME results_program_links_no_widgets
-    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:velmor-results> -DLEAN=ON
-        -P ${PROJECT_SOURCE_DIR}/scripts/check-no-widgets.cmake)
-add_test(NAME whole_results_program_links_no_widgets
-    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:velmor-results-whole>
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:velmor-results>
         -P ${PROJECT_SOURCE_DIR}/scripts/check-no-widgets.cmake)

@@ -27,7 +27,7 @@ void ListText::add(const Listed& r) {
     cells_.push_back(texts_.put(r.verdict));
 }
 
-QString ListText::text() const {
+QString ListText::text(qint64 more) const {
     std::vector<const Line*> order;
     order.reserve(lines_.size());
     for (const Line& line : lines_)
@@ -46,8 +46,12 @@ QString ListText::text() const {
                          QStringLiteral("name"), QStringLiteral("cells/ticks"),
                          QStringLiteral("verdict")},
                         cells,
-                        lines_.size() == 1 ? Text::tr("(1 record)\n")
-                                           : Text::tr("(%1 records)\n").arg(lines_.size()));
+                        more > 0 ? Text::tr("(the newest %1 records; %2 more: --all lists every "
+                                            "one, --limit N the newest N)\n")
+                                       .arg(lines_.size())
+                                       .arg(more)
+                        : lines_.size() == 1 ? Text::tr("(1 record)\n")
+                                             : Text::tr("(%1 records)\n").arg(lines_.size()));
 }
 
 } // namespace velmor::results

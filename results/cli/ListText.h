@@ -14,7 +14,8 @@ namespace velmor::results {
 class ListText {
 public:
     void add(const Listed& record);
-    QString text() const;
+    // The table, and beneath it the count, with how many more matched beyond those listed.
+    QString text(qint64 more = 0) const;
 
 private:
     static constexpr std::size_t cellsPerLine = 9;

@@ -168,15 +168,22 @@ TEST_F(ResultsCliTest, listsShowsAndTellsHistoryWithoutADisplayPlugin) {
 
 // velmor-results answers list and history alone; the other commands need the whole program
 // beside it, and without it they say so.
-TEST_F(ResultsCliTest, listsAndTellsHistoryAloneAndNamesTheWholeProgramWhenItIsMissing) {
+// One program answers every command: a copy of it alone in a folder lists, draws and refuses a
+// misused limit.
+TEST_F(ResultsCliTest, theProgramAloneAnswersEveryCommand) {
     resultsProgram = home.file("velmor-results");
     ASSERT_TRUE(
         QFile::copy(QCoreApplication::applicationDirPath() + "/velmor-results", resultsProgram));
     EXPECT_TRUE(results({"list"}).contains("(3 records)"));
     EXPECT_TRUE(results({"history", "PSU-0001"}).contains("(2 records)"));
-    const QString refused = results({"report", ids[0].left(8)}, 1);
-    EXPECT_TRUE(refused.contains("cannot start " + resultsProgram + "-whole"))
-        << refused.toStdString();
+    QTemporaryDir out;
+    EXPECT_TRUE(results({"report", ids[0].left(8), "--to", out.path()}).endsWith(".pdf\n"));
+    const QString twoNewest = results({"list", "--limit", "2"});
+    EXPECT_TRUE(twoNewest.endsWith("(the newest 2 records; 1 more: --all lists every one, "
+                                   "--limit N the newest N)\n"))
+        << twoNewest.toStdString();
+    EXPECT_TRUE(results({"list", "--limit", "0"}, 1).contains("--limit takes a number"));
+    EXPECT_TRUE(results({"history", "PSU-0001", "--all"}, 1).contains("go with list"));
 }
 
 TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
@@ -263,7 +270,7 @@ TEST_F(ResultsCliTest, helpFitsAScreenAndAWrongCommandLineGetsIt) {
     EXPECT_LE(help.size(), 42);
     for (const QString& line : help)
         EXPECT_LE(line.size(), 92) << line.toStdString();
-    for (const char* shown : {"  list [--since DATE]", "  compare ID1 ID2 [--to DIR]",
+    for (const char* shown : {"  list [--limit N | --all]", "  compare ID1 ID2 [--to DIR]",
                               "  --language ru|en  ", "  --results URL  ", "  -h, --help  "})
         EXPECT_TRUE(help.join('\n').contains(QLatin1String(shown))) << shown;
     // Each wrong command line is told why, and how the command is given.

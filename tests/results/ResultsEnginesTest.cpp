@@ -147,24 +147,37 @@ int rows(const QString& list) {
 // Three cases, so that the lists, the records' other commands and the reports run side by side:
 // each is a few dozen program starts over both engines.
 TEST_F(ResultsEnginesTest, everyListAnswersAlikeOverSqliteAndPostgresql) {
-    EXPECT_TRUE(alike({"list"}).endsWith("(360 records)\n"));
+    EXPECT_TRUE(alike({"list", "--all"}).endsWith("(360 records)\n"));
+    // By default the newest 50, and how many more; the newest so many of the whole list.
+    const QString newest = alike({"list"});
+    EXPECT_EQ(rows(newest), 50);
+    EXPECT_TRUE(newest.endsWith("(the newest 50 records; 310 more: --all lists every one, --limit "
+                                "N the newest N)\n"));
+    const auto ids = [](const QString& list) {
+        QStringList shown;
+        for (const QString& line : list.split('\n').mid(1, 50))
+            shown << line.left(8);
+        return shown;
+    };
+    EXPECT_EQ(ids(newest), ids(alike({"list", "--all"})));
+    EXPECT_EQ(rows(alike({"list", "--limit", "7", "--kind", "session"})), 7);
     for (const char* verdict : {"pass", "fail", "none", "incomplete"}) {
-        const QString listed = alike({"list", "--verdict", verdict});
+        const QString listed = alike({"list", "--all", "--verdict", verdict});
         EXPECT_EQ(rows(listed), records.verdicts[verdict]) << verdict;
         // Only a completed sweep has a verdict; every other one is incomplete.
         EXPECT_EQ(listed.count(" completed "),
                   QString(verdict) == "incomplete" ? 0 : records.verdicts[verdict])
             << verdict;
     }
-    EXPECT_EQ(rows(alike({"list", "--kind", "session"})), 60);
-    EXPECT_EQ(rows(alike({"list", "--name", "бп"})), 38); // any case, Cyrillic too
+    EXPECT_EQ(rows(alike({"list", "--all", "--kind", "session"})), 60);
+    EXPECT_EQ(rows(alike({"list", "--all", "--name", "бп"})), 38); // any case, Cyrillic too
     // LIKE's wildcards are plain characters.
-    EXPECT_EQ(rows(alike({"list", "--name", "_"})), 1);
-    EXPECT_EQ(rows(alike({"list", "--name", "%"})), 1);
-    alike({"list", "--since", QDate::currentDate().addDays(-1).toString(Qt::ISODate)});
-    EXPECT_EQ(rows(alike({"list", "--unit", "PSU-0001"})), 0); // exactly, not as a pattern
-    EXPECT_EQ(rows(alike({"list", "--unit", "PSU-1"})), 18);
-    EXPECT_EQ(rows(alike({"list", "--model", "ATX-500"})), 36);
+    EXPECT_EQ(rows(alike({"list", "--all", "--name", "_"})), 1);
+    EXPECT_EQ(rows(alike({"list", "--all", "--name", "%"})), 1);
+    alike({"list", "--all", "--since", QDate::currentDate().addDays(-1).toString(Qt::ISODate)});
+    EXPECT_EQ(rows(alike({"list", "--all", "--unit", "PSU-0001"})), 0); // exactly, not as a pattern
+    EXPECT_EQ(rows(alike({"list", "--all", "--unit", "PSU-1"})), 18);
+    EXPECT_EQ(rows(alike({"list", "--all", "--model", "ATX-500"})), 36);
     EXPECT_EQ(rows(alike({"history", "PSU-2"})), 18);
 }
 

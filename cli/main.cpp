@@ -22,19 +22,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#include <sys/mman.h>
-#endif
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -52,11 +41,12 @@ struct Command {
 };
 const Command commands[] = {
     {"list",
-     "list [--since DATE] [--name TEXT] [--verdict V] [--kind sweep|session|run]\n"
-     "     [--unit SERIAL] [--model NAME]",
+     "list [--limit N | --all] [--since DATE] [--name TEXT] [--verdict V]\n"
+     "     [--kind sweep|session|run] [--unit SERIAL] [--model NAME]",
      0,
-     "one line per record, newest first; V is pass, fail, none (judged nothing), incomplete, "
-     "or a run's marginal, error, aborted; --name matches names and plans"},
+     "the newest 50 records (or N, or all), a line each, and how many more; V is pass, fail, "
+     "none (judged nothing), incomplete, or a run's marginal, error, aborted; --name matches "
+     "names and plans"},
     {"history", "history SERIAL", 1,
      "every record of one unit, oldest first, with outcome and figures"},
     {"show", "show ID", 1,
@@ -179,41 +169,6 @@ template <typename T> const T* valueOf(const std::variant<T, QString>& v, int* e
     return &std::get<T>(v);
 }
 
-// The commands other than serve read, print and exit. Memory freed is kept for what comes next
-// rather than handed back and faulted in again (a tenth of a list of 10,000 records), a large
-// block is carved from the heap like a small one, and the heap a list of 10,000 records fills is
-// faulted in by one call before it is used: page by page, on a virtual machine, its faults cost
-// a sixth of the list's time, in one call 1.3 ms (kernels before 5.14 refuse the call, and the
-// pages are faulted in as they are used).
-void prepareHeapForReading() {
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
-#ifdef MADV_POPULATE_WRITE
-    constexpr std::size_t listHeap = 16 << 20;
-    constexpr std::uintptr_t page = 4096;
-    if (void* block = std::malloc(listHeap)) {
-        const auto start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
-        madvise(reinterpret_cast<void*>(start), listHeap - 2 * page, MADV_POPULATE_WRITE);
-        std::free(block);
-    }
-#endif
-#endif
-}
-
-#ifdef VELMOR_RESULTS_LISTS_ONLY
-// This program answers list and history, what an operator waits for, without the graphical and
-// network libraries the other commands load (a tenth of a list's time goes on loading
-// libraries); it becomes the whole program, beside it, for the others.
-int becomeWholeProgram(char** argv) {
-    const QString whole =
-        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath() + QStringLiteral("-whole");
-    execv(QFile::encodeName(whole).constData(), argv);
-    return fail(
-        Text::tr("cannot start %1: %2").arg(whole, QString::fromLocal8Bit(strerror(errno))));
-}
-#endif
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -239,6 +194,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption verdict(QStringLiteral("verdict"), QString(), QStringLiteral("V"));
     const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
+    const QCommandLineOption all(QStringLiteral("all"), QString());
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("SERIAL"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("NAME"));
@@ -253,16 +210,12 @@ int main(int argc, char** argv) {
         QStringLiteral("the language of the messages and reports (default ru; en where LC_ALL, "
                        "LC_MESSAGES or LANG starts with \"en\"); this text is English"),
         QStringLiteral("ru|en"));
-    const QList<QCommandLineOption> options{languageOption, results, since, name,  verdict,
-                                            kind,           to,      unit,  model, listen,
-                                            tokenFile,      format,  help};
+    const QList<QCommandLineOption> options{languageOption, results, since,     name,   verdict,
+                                            kind,           limit,   all,       to,     unit,
+                                            model,          listen,  tokenFile, format, help};
     parser.addOptions(options);
     const QString usage = usageText(options);
 
-#ifdef VELMOR_RESULTS_LISTS_ONLY
-    // The commands that draw go to the whole program.
-    const auto app = std::make_unique<QCoreApplication>(argc, argv);
-#else
     // Only the commands that draw a map or a page need the graphical application, with its
     // platform plugin and fonts; the others start faster without, and where no display plugin
     // would start at all (over ssh). The command is looked up before the application exists and
@@ -279,7 +232,6 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app =
         draws ? std::make_unique<QGuiApplication>(argc, argv)
               : std::make_unique<QCoreApplication>(argc, argv);
-#endif
     QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
     // Russian unless the locale or --language says English; Qt's own texts follow, so that a
     // file's reason for a failed write reads in the same language as the sentence around it.
@@ -313,11 +265,6 @@ int main(int argc, char** argv) {
                      "(velmor-results --help lists the commands and options)");
         return 2;
     }
-#ifdef VELMOR_RESULTS_LISTS_ONLY
-    if (command != QLatin1String("list") && command != QLatin1String("history"))
-        return becomeWholeProgram(argv);
-#endif
-
     int exitCode = 0;
     const auto chosen = chooseStore(
         parser.isSet(results) ? std::optional<QString>(parser.value(results)) : std::nullopt);
@@ -328,11 +275,8 @@ int main(int argc, char** argv) {
         return fail(Text::tr("recording is off: there are no records to read"));
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
         return fail(Text::tr("%1: no records yet").arg(store->path));
-#ifndef VELMOR_RESULTS_LISTS_ONLY
     if (command == QLatin1String("serve")) // opens the store read-only itself
         return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
-#endif
-    prepareHeapForReading();
     auto opened = openStore(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
@@ -377,14 +321,33 @@ int main(int argc, char** argv) {
                                  !QStringList{"json", "junit", "csv"}.contains(exportFormat)))
         return fail(Text::tr("--format goes with export and takes json, junit or csv"));
 
+    if ((parser.isSet(limit) || parser.isSet(all)) && command != QLatin1String("list"))
+        return fail(Text::tr("--limit and --all go with list"));
+    if (parser.isSet(limit) && parser.isSet(all))
+        return fail(Text::tr("--limit and --all: give one of them"));
+    constexpr int newestShown = 50;
+    filter.first = parser.isSet(all) ? 0 : newestShown;
+    if (parser.isSet(limit)) {
+        bool number = false;
+        filter.first = parser.value(limit).toInt(&number);
+        if (!number || filter.first < 1)
+            return fail(Text::tr("--limit takes a number of records, 1 or more"));
+    }
+
     if (command == QLatin1String("list")) {
         ListText table;
-        const auto listed =
-            listRecords(*db, version, filter, [&](Listed&& record) { table.add(record); });
+        // Every record straight into the table as the server sends it; the newest few sorted
+        // and cut first.
+        const auto listed = listRecords(
+            *db, version, filter,
+            filter.first > 0 ? std::function<void(Listed &&)>()
+                             : [&](Listed&& record) { table.add(record); });
         const auto* listing = valueOf(listed, &exitCode);
         if (!listing)
             return exitCode;
-        print(table.text());
+        for (const Listed& record : listing->records)
+            table.add(record);
+        print(table.text(listing->unread));
         // The records that could be read are listed; each refused one is named, and the status
         // says the list is not whole.
         for (const QString& refused : listing->refused)
@@ -397,9 +360,6 @@ int main(int argc, char** argv) {
         const auto* text = valueOf(history, &exitCode);
         return text ? print(text->text) : exitCode;
     }
-#ifdef VELMOR_RESULTS_LISTS_ONLY
-    return exitCode; // the other commands went to the whole program
-#else
     const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
     const auto written = [&](const std::variant<QStringList, QString>& files) {
         const auto* list = valueOf(files, &exitCode);
@@ -473,5 +433,4 @@ int main(int argc, char** argv) {
         return written(reportSession(*s, folder));
     return command == QLatin1String("show") ? print(sessionText(*s))
                                             : written(exportSession(*s, folder));
-#endif
 }
