@@ -38,6 +38,7 @@ struct Libpq {
     decltype(&::PQgetvalue) PQgetvalue = nullptr;
     decltype(&::PQgetlength) PQgetlength = nullptr;
     decltype(&::PQclear) PQclear = nullptr;
+    decltype(&::PQsocket) PQsocket = nullptr;
 };
 
 const Libpq* libpq() {
@@ -68,6 +69,7 @@ const Libpq* libpq() {
         find(pq.PQgetvalue, "PQgetvalue");
         find(pq.PQgetlength, "PQgetlength");
         find(pq.PQclear, "PQclear");
+        find(pq.PQsocket, "PQsocket");
         if (!complete)
             return std::nullopt;
         return pq;
@@ -242,6 +244,12 @@ readPostgresRows(QSqlDatabase& db, const QString& statement, const QVariantList&
         pq->PQclear(result);
     }
     return error;
+}
+
+int postgresSocket(const QSqlDatabase& db) {
+    PGconn* connection = connectionOf(db);
+    const Libpq* pq = connection ? libpq() : nullptr; // loaded by the driver once it connects
+    return pq ? pq->PQsocket(connection) : -1;
 }
 
 } // namespace velmor::results

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <variant>
 #include <vector>
 
 namespace velmor::results {
@@ -41,6 +42,11 @@ public:
 
     // Waits until everything posted so far is in the store; false on timeout.
     bool drain(int timeoutMs);
+
+    // Moves the entries of another journal (one set aside for another store) into this one, to be
+    // delivered with the rest, ends the records it left open as abandoned, and sets it aside as
+    // taken; how many entries it moved, or why it could not. Meant for a writer nothing posts to.
+    std::variant<qint64, QString> takeJournal(const QString& path);
 
     // Why records are not being stored, or nothing once they are.
     std::optional<QString> trouble() const;
