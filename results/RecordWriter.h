@@ -24,7 +24,9 @@ class Deliverer;
 // journal and go when it is back. A record the store refuses for good (a constraint it breaks) is
 // set aside in the journal, so those after it go on. Records a crash left open are ended as
 // "abandoned" at start. The journal is the store's own (journalPath), so its records reach that
-// store whatever a later run records into; one found damaged is set aside and salvaged.
+// store whatever a later run records into; one found damaged is set aside and salvaged, one that
+// names another store is moved to that store's place and delivered there if it is there. The end
+// waits for a store that does not answer 5 s at most; what is not stored then waits.
 class RecordWriter final : public QObject {
     Q_OBJECT
 public:

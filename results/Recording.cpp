@@ -115,6 +115,13 @@ bool deliverJournal(const StoreAddress& store, const QString& journal) {
         std::fprintf(stderr, "velmor-results: %s\n", qPrintable(text));
         std::fflush(stderr);
     };
+    if (QFileInfo::exists(journal) && QFileInfo(journal).canonicalFilePath() ==
+                                          QFileInfo(journalPath(store)).canonicalFilePath()) {
+        say(Text::tr("%1 is the journal of %2 already: its records go there whenever velmor-test "
+                     "records into it")
+                .arg(journal, addressText(store)));
+        return false;
+    }
     QLockFile held(journal + QStringLiteral(".lock"));
     if (!held.tryLock(0)) {
         say(Text::tr("%1 is in use: a velmor-test delivers it now (%2 is held)")

@@ -1431,6 +1431,10 @@
         <source>its checksum fails: the disk changed it</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

@@ -1432,6 +1432,10 @@
         <source>its checksum fails: the disk changed it</source>
         <translation>контрольная сумма не сходится: запись изменена на диске</translation>
     </message>
+    <message>
+        <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
+        <translation>%1 уже журнал %2: его записи уходят туда всякий раз, когда velmor-test ведёт в неё запись</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

@@ -154,6 +154,7 @@ TEST(JournalTest, journalOfAnotherStoreGoesToThatStoreAndTheRunRecordsAsUsual) {
     EXPECT_EQ(handed.status, 0) << handed.err.toStdString();
     EXPECT_EQ(cellsOf(defaultStore(), forAway), 5);
     EXPECT_FALSE(QFileInfo::exists(kept));
+    EXPECT_EQ(askResults("sqlite:" + defaultStore().path, {"deliver", kept}).status, 1);
 
     // The other store is there: its records reach it during the run.
     const StoreAddress other = home.sqliteStore();
