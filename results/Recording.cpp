@@ -16,13 +16,6 @@ QString troubleNote() {
     return QCoreApplication::translate("results", " — записи ждут доставки");
 }
 
-namespace {
-
-// How long a store in trouble is given to take a journal handed to it.
-constexpr int deliverPatienceMs = 5000;
-
-} // namespace
-
 std::variant<std::unique_ptr<Recording>, QString>
 Recording::start(const std::optional<QString>& resultsUrl, const QString& port) {
     auto chosen = chooseStore(resultsUrl);
@@ -109,6 +102,13 @@ qint64 Recording::finish() {
     }
     return *lostAtEnd_;
 }
+
+namespace {
+
+// How long a store in trouble is given to take a journal handed to it.
+constexpr int deliverPatienceMs = 5000;
+
+} // namespace
 
 bool deliverJournal(const StoreAddress& store, const QString& journal) {
     const auto say = [](const QString& text) {
