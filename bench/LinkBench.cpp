@@ -154,7 +154,7 @@ public:
     ~DrivenProgram() {
         results::Recording* recording = program->recording();
         program->closeWindows();
-        if (recording && !recording->writer().drain(30000))
+        if (recording && recording->writer() && !recording->writer()->drain(30000))
             fail(QStringLiteral("the records did not reach the store"));
     }
 
@@ -333,7 +333,7 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     runFor(300); // the last frames logged
     // Everything recorded is in the store, or the figures would not count it.
     if (results::Recording* recording = program->recording();
-        recording && !recording->writer().drain(30000))
+        recording && recording->writer() && !recording->writer()->drain(30000))
         fail(QStringLiteral("the plan's records did not reach the store"));
 
     const QByteArray key = prefix.isEmpty() ? QByteArray(paced ? "plan_paced" : "plan") : prefix;

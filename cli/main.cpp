@@ -6,6 +6,8 @@
 #include "MapExport.h"
 #include "Outcome.h"
 #include "Printable.h"
+#include "ReadOnlyStore.h"
+#include "Recording.h"
 #include "RunCommands.h"
 #include "RunReportOf.h"
 #include "Schema.h"
@@ -63,6 +65,7 @@ const Command commands[] = {
     {"compare", "compare ID1 ID2 [--to DIR]", 2,
      "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
      "(default: the current folder)"},
+    {"deliver", "deliver JOURNAL", 1, "delivers a journal kept for another store to this one"},
     {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE]", 0,
      "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
      "--token-file, a 0600 file"},
@@ -207,8 +210,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
-        QStringLiteral("the language of the messages and reports (default ru; en where LC_ALL, "
-                       "LC_MESSAGES or LANG starts with \"en\"); this text is English"),
+        QStringLiteral("messages and reports: ru, or en where LC_ALL, LC_MESSAGES or LANG "
+                       "starts with \"en\"; this text is English"),
         QStringLiteral("ru|en"));
     const QList<QCommandLineOption> options{languageOption, results, since,     name,   verdict,
                                             kind,           limit,   all,       to,     unit,
@@ -273,19 +276,18 @@ int main(int argc, char** argv) {
         return exitCode;
     if (store->kind == StoreAddress::Kind::Off)
         return fail(Text::tr("recording is off: there are no records to read"));
+    if (command == QLatin1String("deliver")) // the one command that writes, as velmor-test does
+        return deliverJournal(*store, args[1]) ? 0 : 1;
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
         return fail(Text::tr("%1: no records yet").arg(store->path));
     if (command == QLatin1String("serve")) // opens the store read-only itself
         return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
-    auto opened = openStore(*store, QStringLiteral("velmor-results"));
+    // Read as serve reads it: a store on a read-only mount, or in another journal mode, is read
+    // as it is.
+    auto opened = openReadOnly(*store, QStringLiteral("velmor-results"));
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
         return exitCode;
-    // The server compiles a query it thinks costly before it runs it (200 ms for a list of
-    // 10,000 records); these queries are small, and the program reads and exits.
-    if (isPostgres(*db))
-        if (auto error = run(*db, QStringLiteral("SET jit = off")))
-            return fail(*error);
     const int version = storedSchemaVersion(*db);
     if (version > schemaVersion)
         return fail(newerSchemaRefused(*db, version));

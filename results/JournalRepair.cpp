@@ -48,6 +48,10 @@ constexpr int stepsOverDamage = 40; // a skip doubled that often passes any seq 
 std::optional<QString> journalDamage(const QString& path) {
     if (!QFileInfo::exists(path))
         return std::nullopt;
+    // An empty file passes the check, but a journal has its tables from the moment it is made:
+    // one emptied lost its entries.
+    if (QFileInfo(path).size() == 0)
+        return QCoreApplication::translate("results", "the file is empty: its entries are gone");
     std::optional<QString> damage;
     {
         Look look(path);
@@ -74,22 +78,52 @@ std::optional<QString> journalDamage(const QString& path) {
     return damage;
 }
 
-std::variant<KeptAs, QString> setDamagedJournalAside(const QString& path) {
-    const QString stem =
-        path + QStringLiteral(".damaged-") +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+namespace {
+
+QString utcStamp() {
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+}
+
+bool taken(const QString& path) {
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+// Renames the journal's files to the first free name of stem, stem-2, stem-3 …
+std::variant<KeptAs, QString> renameJournal(const QString& path, const QString& stem) {
     QString keptAs = stem;
-    for (int n = 2; QFileInfo::exists(keptAs) || QFileInfo(keptAs).isSymLink(); ++n)
+    for (int n = 2; taken(keptAs); ++n)
         keptAs = stem + QStringLiteral("-%1").arg(n);
     // The -wal file first: a journal renamed without the committed pages beside it loses them.
     for (const char* part : {"-wal", "-shm", ""}) {
         const QString from = path + QLatin1String(part);
         if (QFileInfo::exists(from) && !QFile::rename(from, keptAs + QLatin1String(part)))
-            return QCoreApplication::translate("results",
-                                               "%1: the damaged journal cannot be renamed to %2")
+            return QCoreApplication::translate("results", "%1 cannot be renamed to %2")
                 .arg(from, keptAs + QLatin1String(part));
     }
     return KeptAs{keptAs};
+}
+
+} // namespace
+
+std::variant<KeptAs, QString> setJournalAside(const QString& path, const char* why) {
+    return renameJournal(path, path + QLatin1Char('.') + QLatin1String(why) + QLatin1Char('-') +
+                                   utcStamp());
+}
+
+std::variant<KeptAs, QString> moveJournal(const QString& from, const QString& to) {
+    return renameJournal(from, taken(to) ? to + QStringLiteral(".waiting-") + utcStamp() : to);
+}
+
+std::optional<JournalOf> journalOf(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    Look look(path);
+    QSqlQuery query(look.db());
+    if (!query.exec(QStringLiteral("SELECT (SELECT address FROM destination), (SELECT count(*) "
+                                   "FROM journal)")) ||
+        !query.next() || query.isNull(0))
+        return std::nullopt;
+    return JournalOf{query.value(0).toString(), query.value(1).toLongLong()};
 }
 
 std::variant<Salvage, QString> salvageJournal(const QString& damagedPath, QSqlDatabase& journal) {
@@ -116,7 +150,7 @@ std::variant<Salvage, QString> salvageJournal(const QString& damagedPath, QSqlDa
                 while (query.next()) {
                     after = query.value(0).toLongLong();
                     const QByteArray body = query.value(1).toByteArray();
-                    auto record = decode(body);
+                    auto record = readJournalEntry(body);
                     if (auto* r = std::get_if<Record>(&record))
                         records.push_back(std::move(*r));
                     else

@@ -185,4 +185,9 @@ readPostgresRows(QSqlDatabase& db, const QString& statement, const QVariantList&
     return error;
 }
 
+int postgresSocket(const QSqlDatabase& db) {
+    PGconn* connection = connectionOf(db);
+    return connection ? PQsocket(connection) : -1;
+}
+
 } // namespace velmor::results

@@ -18,4 +18,7 @@ std::optional<std::optional<QString>>
 readPostgresRows(QSqlDatabase& db, const QString& statement, const QVariantList& values,
                  Rows& answer, const std::function<void(const Row& row)>* each);
 
+// The socket of a PostgreSQL connection, or -1 for any other.
+int postgresSocket(const QSqlDatabase& db);
+
 } // namespace velmor::results

@@ -1,16 +1,23 @@
 #include "RecordWriter.h"
 
 #include "JournalRepair.h"
+#include "PostgresRows.h"
 #include "Schema.h"
 #include "Spool.h"
 #include "Sql.h"
 #include "StoreWrite.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QTimer>
 
 #include <cstdio>
+
+#include <sys/socket.h>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -26,6 +33,9 @@ constexpr int spoolIntervalMs = 200;
 constexpr int deliveryIntervalMs = 250;
 constexpr int reconnectIntervalMs = 2000;
 constexpr int deliveryBatch = 2000;
+// How long the program waits at its end for a store that does not answer (a server stopped or a
+// table locked): what is not stored by then waits in the journal.
+constexpr int lastPassPatienceMs = 5000;
 
 enum TroubleSource { spoolTrouble = 0, storeTrouble = 1 };
 
@@ -51,6 +61,8 @@ public:
                 return reason;
             }
             db_ = std::get<QSqlDatabase>(opened);
+            const std::lock_guard lock(socketMutex_);
+            socket_ = postgresSocket(*db_);
         } // no other handle on the connection is left, so close() can remove it
         if (auto error = withSchema ? prepareSchema(*db_) : std::nullopt) {
             close();
@@ -61,15 +73,29 @@ public:
     void close() {
         if (!db_)
             return;
+        {
+            const std::lock_guard lock(socketMutex_);
+            socket_ = -1;
+        }
         db_->close();
         db_.reset();
         QSqlDatabase::removeDatabase(name_);
+    }
+
+    // From any thread: a query waiting on a server that does not answer fails at once, as if the
+    // server had closed the connection.
+    void cutOff() {
+        const std::lock_guard lock(socketMutex_);
+        if (socket_ >= 0)
+            ::shutdown(socket_, SHUT_RDWR);
     }
 
 private:
     StoreAddress address_;
     QString name_;
     std::optional<QSqlDatabase> db_;
+    std::mutex socketMutex_;
+    int socket_ = -1; // a server's, while open
 };
 
 // Opens the store's journal and makes its tables if need be; closed again if they cannot be made.
@@ -110,6 +136,35 @@ public:
         pass();
         timer_->stop();
         spool_.close();
+        otherStore_.reset();
+        otherStoresLock_.reset();
+    }
+
+    // RecordWriter::takeJournal
+    std::variant<qint64, QString> take(const QString& other) {
+        if (auto error = openSpool())
+            return *error;
+        if (!QFileInfo(other).isFile())
+            return QCoreApplication::translate("results", "%1: no such journal").arg(other);
+        auto salvaged = salvageJournal(other, *spool_.get());
+        if (const auto* error = std::get_if<QString>(&salvaged))
+            return *error;
+        auto open = openRecords(*spool_.get());
+        if (const auto* error = std::get_if<QString>(&open))
+            return *error;
+        std::vector<Record> endings;
+        for (const OpenRecord& r : std::get<std::vector<OpenRecord>>(open))
+            endings.push_back(abandoned(r));
+        if (auto error = spoolRecords(*spool_.get(), endings))
+            return *error;
+        const qint64 moved = std::get<Salvage>(salvaged).entries;
+        // Counted as posted and spooled, so that drain() waits for them.
+        writer_.posted_ += moved + static_cast<qint64>(endings.size());
+        writer_.spooled_ += moved + static_cast<qint64>(endings.size());
+        auto aside = setJournalAside(other, "taken");
+        if (const auto* error = std::get_if<QString>(&aside))
+            return *error;
+        return moved;
     }
 
 private:
@@ -149,9 +204,12 @@ private:
         if (spool_.get())
             return std::nullopt;
         if (!checked_) {
-            if (auto damage = journalDamage(path_))
+            if (auto damage = journalDamage(path_)) {
                 if (auto error = replaceDamaged(*damage))
                     return error;
+            } else if (auto error = moveOtherStoresJournal()) {
+                return error;
+            }
             checked_ = true;
         }
         if (!spool_.get())
@@ -174,7 +232,7 @@ private:
 
     // Sets the damaged journal aside, starts a new one and moves into it what can still be read.
     std::optional<QString> replaceDamaged(const QString& damage) {
-        auto moved = setDamagedJournalAside(path_);
+        auto moved = setJournalAside(path_, "damaged");
         if (const auto* error = std::get_if<QString>(&moved))
             return *error;
         const QString keptAs = std::get<KeptAs>(moved).path;
@@ -200,10 +258,55 @@ private:
         return error;
     }
 
+    // A journal that names another store (the data folder moved, or was restored from another
+    // machine) holds that store's records: it goes to the place of that store's journal, where a
+    // run into that store delivers it, and is delivered now if that store is there; this store
+    // gets a journal of its own.
+    std::optional<QString> moveOtherStoresJournal() {
+        const std::optional<JournalOf> found = journalOf(path_);
+        if (!found || found->store == addressText(store_))
+            return std::nullopt;
+        const QString itsPlace = journalPathOf(found->store);
+        auto moved = moveJournal(path_, itsPlace);
+        if (const auto* error = std::get_if<QString>(&moved))
+            return *error;
+        const QString keptAs = std::get<KeptAs>(moved).path;
+        const auto other = parseResultsUrl(found->store);
+        const auto* address = std::get_if<StoreAddress>(&other);
+        // An SQLite store that is not there is not made at the old place.
+        const bool there = address && (address->kind == StoreAddress::Kind::Postgres ||
+                                       QFileInfo(address->path).isFile());
+        auto lock = std::make_unique<QLockFile>(keptAs + QStringLiteral(".lock"));
+        if (keptAs == itsPlace && there && lock->tryLock(0)) {
+            std::fprintf(stderr,
+                         "velmor-test: the journal %s holds %lld test records for the store %s, "
+                         "not for %s; it is now %s, and they are delivered there\n",
+                         qPrintable(path_), static_cast<long long>(found->entries),
+                         qPrintable(found->store), qPrintable(addressText(store_)),
+                         qPrintable(keptAs));
+            otherStoresLock_ = std::move(lock);
+            otherStore_ = std::make_unique<RecordWriter>(*address, keptAs);
+        } else {
+            std::fprintf(stderr,
+                         "velmor-test: the journal %s holds %lld test records for the store %s, "
+                         "not for %s (was the data folder moved?); it is now %s, where they wait "
+                         "for that store and go there when velmor-test next records into it; "
+                         "velmor-results --results %s deliver %s delivers them to this store "
+                         "instead. This store's records go to a journal of its own.\n",
+                         qPrintable(path_), static_cast<long long>(found->entries),
+                         qPrintable(found->store), qPrintable(addressText(store_)),
+                         qPrintable(keptAs), qPrintable(addressText(store_)), qPrintable(keptAs));
+        }
+        std::fflush(stderr);
+        return std::nullopt;
+    }
+
     RecordWriter& writer_;
     StoreAddress store_;
     QString path_;
     Connection spool_;
+    std::unique_ptr<QLockFile> otherStoresLock_;
+    std::unique_ptr<RecordWriter> otherStore_; // delivering the journal of another store
     QTimer* timer_ = nullptr;
     std::vector<Record> pending_; // taken from the queue, not yet in the journal
     qint64 pendingCount_ = 0;
@@ -235,6 +338,9 @@ public:
         spool_.close();
         store_.close();
     }
+
+    // From another thread, when end() takes too long.
+    void cutOff() { store_.cutOff(); }
 
 private:
     void pass() {
@@ -406,8 +512,20 @@ qint64 RecordWriter::finish() {
         return *lost_;
     QMetaObject::invokeMethod(
         spooler_, [this] { spooler_->end(); }, Qt::BlockingQueuedConnection);
-    QMetaObject::invokeMethod(
-        deliverer_, [this] { deliverer_->end(); }, Qt::BlockingQueuedConnection);
+    QSemaphore ended;
+    QMetaObject::invokeMethod(deliverer_, [this, &ended] {
+        deliverer_->end();
+        ended.release();
+    });
+    if (!ended.tryAcquire(1, lastPassPatienceMs)) {
+        std::fprintf(stderr,
+                     "velmor-test: the store did not answer within %d s; the test records not "
+                     "stored yet stay in the journal %s\n",
+                     lastPassPatienceMs / 1000, qPrintable(spoolPath_));
+        std::fflush(stderr);
+        deliverer_->cutOff();
+        ended.acquire();
+    }
     QMetaObject::invokeMethod(
         spooler_, [this] { delete spooler_; }, Qt::BlockingQueuedConnection);
     QMetaObject::invokeMethod(
@@ -438,6 +556,13 @@ std::vector<Record> RecordWriter::takeQueued() {
     std::vector<Record> taken;
     const std::lock_guard lock(mutex_);
     taken.swap(queue_);
+    return taken;
+}
+
+std::variant<qint64, QString> RecordWriter::takeJournal(const QString& path) {
+    std::variant<qint64, QString> taken;
+    QMetaObject::invokeMethod(
+        spooler_, [&] { taken = spooler_->take(path); }, Qt::BlockingQueuedConnection);
     return taken;
 }
 

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <variant>
 #include <vector>
 
 namespace velmor::results {
@@ -23,7 +24,9 @@ class Deliverer;
 // journal and go when it is back. A record the store refuses for good (a constraint it breaks) is
 // set aside in the journal, so those after it go on. Records a crash left open are ended as
 // "abandoned" at start. The journal is the store's own (journalPath), so its records reach that
-// store whatever a later run records into; one found damaged is set aside and salvaged.
+// store whatever a later run records into; one found damaged is set aside and salvaged, one that
+// names another store is moved to that store's place and delivered there if it is there. The end
+// waits for a store that does not answer 5 s at most; what is not stored then waits.
 class RecordWriter final : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +44,11 @@ public:
 
     // Waits until everything posted so far is in the store; false on timeout.
     bool drain(int timeoutMs);
+
+    // Moves the entries of another journal (one set aside for another store) into this one, to be
+    // delivered with the rest, ends the records it left open as abandoned, and sets it aside as
+    // taken; how many entries it moved, or why it could not. Meant for a writer nothing posts to.
+    std::variant<qint64, QString> takeJournal(const QString& path);
 
     // Why records are not being stored, or nothing once they are.
     std::optional<QString> trouble() const;

@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,27 +19,40 @@ namespace velmor::results {
 // troubleNote().
 class Recording final {
 public:
-    // Nothing when recording is off (or another program records into the store); an error for a
-    // results URL that cannot be used or a journal that cannot be locked.
+    // Nothing when recording is off; an error for a results URL that cannot be used or a journal
+    // that cannot be locked. While another program records into the store (its journal is
+    // locked), a recording that keeps nothing and counts every record as lost.
     static std::variant<std::unique_ptr<Recording>, QString>
     start(const std::optional<QString>& resultsUrl, const QString& port);
+    static std::variant<std::unique_ptr<Recording>, QString> start(const StoreAddress& store,
+                                                                   const QString& port);
+    ~Recording();
     Recorder& recorder() { return recorder_; }
-    RecordWriter& writer() { return writer_; }
+    // The writer; none while another program records into the store.
+    RecordWriter* writer() { return writer_.get(); }
 
     // Calls `show` now and on this thread whenever it changes: true while records are not being
     // stored, false once they are.
     void onTrouble(std::function<void(bool)> show);
 
-    // Ends recording (RecordWriter::finish): the number of records lost.
+    // Ends recording (RecordWriter::finish): the number of records lost, which stderr gives.
     qint64 finish();
 
 private:
-    Recording(const StoreAddress& store, const QString& spoolPath, const QString& port);
+    explicit Recording(const QString& port);
 
-    RecordWriter writer_;
+    std::unique_ptr<RecordWriter> writer_;
     Recorder recorder_;
     std::unique_ptr<QLockFile> lock_;
+    QString heldBy_;              // the journal's lock another program holds
+    std::atomic<qint64> lost_{0}; // records posted while it does
+    std::optional<qint64> lostAtEnd_;
 };
+
+// Hands the entries of the journal at the path (one kept for another store) to the store, through
+// the store's own journal, and sets it aside; says on stderr what it did. True once they are all
+// in the store.
+bool deliverJournal(const StoreAddress& store, const QString& journal);
 
 // The words added to the window titles while records wait to be stored.
 QString troubleNote();

@@ -14,6 +14,16 @@ namespace velmor::results {
 
 namespace {
 
+// An entry is the mark, the first bytes of the SHA-256 of the encoded record, then the encoded
+// record. The mark is neither a kind of record nor the mark of a versioned encoding (Records.cpp),
+// so an entry of an earlier program, which begins with one of those, is told apart.
+constexpr char checkedMark = '\xfe';
+constexpr int checksumBytes = 8;
+
+QByteArray checksum(QByteArrayView encoded) {
+    return QCryptographicHash::hash(encoded, QCryptographicHash::Sha256).left(checksumBytes);
+}
+
 template <typename T> QString latestAt(const T& r) {
     if constexpr (requires { r.at; })
         return r.at;
@@ -37,13 +47,45 @@ QString journalTrouble(const QString& path, const QString& error) {
         .arg(folder, error);
 }
 
+namespace {
+
+QString journalFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString hashedJournalPath(const QString& store) {
+    const QByteArray hash = QCryptographicHash::hash(store.toUtf8(), QCryptographicHash::Sha256);
+    return journalFolder() +
+           QStringLiteral("/spool-%1.sqlite").arg(QLatin1String(hash.toHex().left(16)));
+}
+
+} // namespace
+
 QString journalPath(const StoreAddress& store) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (store == defaultStore())
-        return folder + QStringLiteral("/spool.sqlite");
-    const QByteArray hash =
-        QCryptographicHash::hash(addressText(store).toUtf8(), QCryptographicHash::Sha256);
-    return folder + QStringLiteral("/spool-%1.sqlite").arg(QLatin1String(hash.toHex().left(16)));
+        return journalFolder() + QStringLiteral("/spool.sqlite");
+    return hashedJournalPath(addressText(store));
+}
+
+QString journalPathOf(const QString& store) {
+    if (store == addressText(defaultStore()))
+        return journalFolder() + QStringLiteral("/spool.sqlite");
+    return hashedJournalPath(store);
+}
+
+QByteArray journalEntry(const Record& record) {
+    const QByteArray encoded = encode(record);
+    return checkedMark + checksum(encoded) + encoded;
+}
+
+std::variant<Record, QString> readJournalEntry(const QByteArray& entry) {
+    if (!entry.startsWith(checkedMark))
+        return decode(entry);
+    constexpr qsizetype headerBytes = 1 + checksumBytes;
+    if (entry.size() < headerBytes || QByteArrayView(entry).sliced(1, checksumBytes) !=
+                                          checksum(QByteArrayView(entry).sliced(headerBytes)))
+        return QCoreApplication::translate("results", "its checksum fails: the disk changed it");
+    return decode(entry.sliced(headerBytes));
 }
 
 std::optional<QString> prepareSpool(QSqlDatabase& spool, const StoreAddress& store) {
@@ -85,7 +127,7 @@ std::optional<QString> spoolRecords(QSqlDatabase& spool, const std::vector<Recor
     touched.prepare(QStringLiteral("UPDATE open_records SET last_at = ? WHERE id = ?"));
     ended.prepare(QStringLiteral("DELETE FROM open_records WHERE id = ?"));
     for (const Record& record : records) {
-        if (auto error = run(append, {encode(record)}))
+        if (auto error = run(append, {journalEntry(record)}))
             return QStringLiteral("%1: %2").arg(describe(spool), *error);
         const QString id = recordId(record);
         const QString at = std::visit([](const auto& r) { return latestAt(r); }, record);
@@ -120,7 +162,7 @@ std::variant<Waiting, QString> waitingRecords(QSqlDatabase& spool, int limit) {
                 return QStringLiteral("%1: %2").arg(describe(spool), query.lastError().text());
             while (query.next()) {
                 const qint64 seq = query.value(0).toLongLong();
-                auto record = decode(query.value(1).toByteArray());
+                auto record = readJournalEntry(query.value(1).toByteArray());
                 if (auto* r = std::get_if<Record>(&record))
                     waiting.records.push_back({seq, std::move(*r)});
                 else

@@ -34,6 +34,14 @@ struct OpenRecord {
 // The record that ends an open one, as the bench left it: abandoned.
 Record abandoned(const OpenRecord& open);
 
+// A record as the journal keeps it: its encoding behind a mark and a checksum of it, so that an
+// entry the disk changed is found out rather than delivered.
+QByteArray journalEntry(const Record& record);
+
+// The record a journal entry holds, or why it cannot be read: its checksum fails, or its encoding
+// cannot be decoded. Entries of earlier programs, without a checksum, are read as they are.
+std::variant<Record, QString> readJournalEntry(const QByteArray& entry);
+
 // Creates the journal's tables if need be; a journal made for another store is refused.
 std::optional<QString> prepareSpool(QSqlDatabase& spool, const StoreAddress& store);
 
@@ -72,5 +80,8 @@ QString journalTrouble(const QString& path, const QString& error);
 // The journal of a store, in QStandardPaths::AppDataLocation: spool.sqlite for the default
 // store, spool-<hash of the store's address>.sqlite for any other.
 QString journalPath(const StoreAddress& store);
+
+// The same for a store named by its address text (addressText), as a journal names it.
+QString journalPathOf(const QString& store);
 
 } // namespace velmor::results

@@ -1017,10 +1017,6 @@
         <translation>%1 has schema version %2 of an older velmor-test; it is read as it is. velmor-test brings it up to date (version %3) the next time it records into it.</translation>
     </message>
     <message>
-        <source>%1: the damaged journal cannot be renamed to %2</source>
-        <translation>%1: the damaged journal cannot be renamed to %2</translation>
-    </message>
-    <message>
         <source>%1: cannot create the folder for the journal of test records</source>
         <translation>%1: cannot create the folder for the journal of test records</translation>
     </message>
@@ -1406,6 +1402,37 @@
     </message>
     <message>
         <source>cannot start %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty: its entries are gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be renamed to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use: a velmor-test delivers it now (%2 is held)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test records of %1 are in %2</source>
+        <translation>
+            <numerusform>%n test record of %1 is in %2</numerusform>
+            <numerusform>%n test records of %1 are in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no such journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its checksum fails: the disk changed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2100,14 +2127,6 @@ Enter: test it again, Esc: cancel</translation>
     <message>
         <source>Test records</source>
         <translation>Test records</translation>
-    </message>
-    <message>
-        <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
-        <translation>%1: a symbolic link stands in the place of the results database; it is not followed</translation>
-    </message>
-    <message>
-        <source>%1: no records yet</source>
-        <translation>%1: no records yet</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no record id</source>

@@ -1017,10 +1017,6 @@
         <translation>у %1 версия схемы %2 от прежнего velmor-test; она читается как есть. velmor-test обновит её (до версии %3), когда в следующий раз будет вести в неё запись.</translation>
     </message>
     <message>
-        <source>%1: the damaged journal cannot be renamed to %2</source>
-        <translation>%1: повреждённый журнал не удаётся переименовать в %2</translation>
-    </message>
-    <message>
         <source>%1: cannot create the folder for the journal of test records</source>
         <translation>%1: не удаётся создать папку для журнала записей испытаний</translation>
     </message>
@@ -1407,6 +1403,38 @@
     <message>
         <source>cannot start %1: %2</source>
         <translation>не удаётся запустить %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty: its entries are gone</source>
+        <translation>файл пуст: его записи пропали</translation>
+    </message>
+    <message>
+        <source>%1 cannot be renamed to %2</source>
+        <translation>%1 не удаётся переименовать в %2</translation>
+    </message>
+    <message>
+        <source>%1 is in use: a velmor-test delivers it now (%2 is held)</source>
+        <translation>%1 занят: его сейчас доставляет velmor-test (%2 удерживается)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test records of %1 are in %2</source>
+        <translation>
+            <numerusform>%n запись испытаний из %1 теперь в %2</numerusform>
+            <numerusform>%n записи испытаний из %1 теперь в %2</numerusform>
+            <numerusform>%n записей испытаний из %1 теперь в %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no such journal</source>
+        <translation>%1: такого журнала нет</translation>
+    </message>
+    <message>
+        <source>its checksum fails: the disk changed it</source>
+        <translation>контрольная сумма не сходится: запись изменена на диске</translation>
+    </message>
+    <message>
+        <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
+        <translation>%1 уже журнал %2: его записи уходят туда всякий раз, когда velmor-test ведёт в неё запись</translation>
     </message>
 </context>
 <context>
@@ -2101,14 +2129,6 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>Test records</source>
         <translation>Записи испытаний</translation>
-    </message>
-    <message>
-        <source>%1: a symbolic link stands in the place of the results database; it is not followed</source>
-        <translation>%1: на месте базы результатов стоит символическая ссылка; по ней программа не идёт</translation>
-    </message>
-    <message>
-        <source>%1: no records yet</source>
-        <translation>%1: записей пока нет</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no record id</source>

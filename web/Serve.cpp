@@ -42,7 +42,7 @@ int serveRecords(const StoreAddress& store, const QString& listen, const QString
                                   "needs --token-file FILE")
                           .arg(address.host.toString()));
     }
-    auto opened = web::openReadOnly(store, QStringLiteral("velmor-results-serve"));
+    auto opened = results::openReadOnly(store, QStringLiteral("velmor-results-serve"));
     if (const auto* error = std::get_if<QString>(&opened))
         return refuse(*error);
     QSqlDatabase db = std::get<QSqlDatabase>(opened);

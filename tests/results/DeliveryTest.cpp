@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <future>
 
 using namespace velmor;
 using namespace velmor::results;
@@ -78,6 +79,38 @@ TEST_F(DeliveryTest, serverStoppedMidSweepGetsEveryCellOnceInOrderWhenBack) {
     ASSERT_TRUE(writer.drain(recordsPatienceMs));
     EXPECT_EQ(writer.trouble(), std::nullopt);
     EXPECT_EQ(storedCells(pgStore(server), id), expectedCells(300));
+}
+
+// A server frozen while the bench records: the program's end waits for it a bounded time, and
+// the records wait in the journal until the server is back.
+TEST_F(DeliveryTest, frozenServerHoldsTheEndABoundedTimeAndTheRecordsWait) {
+    ASSERT_EQ(server.start(), std::nullopt);
+    const QString spool = home.file("spool.sqlite");
+    const QString id = newRecordId();
+    std::promise<void> ended;
+    std::future<void> thawed;
+    {
+        RecordWriter writer(pgStore(server), spool);
+        writer.post(sweepBegan(id));
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+        server.signalAll(SIGSTOP);
+        // Thawed after 30 s in any case, so that an end that waits for the server comes.
+        thawed = std::async(std::launch::async, [&server = server, done = ended.get_future()] {
+            done.wait_for(std::chrono::seconds(30));
+            server.signalAll(SIGCONT);
+        });
+        for (int i = 0; i < 50; ++i)
+            writer.post(cell(id, i));
+        QThread::msleep(500); // a delivery under way, waiting for the server
+        QElapsedTimer ending;
+        ending.start();
+        EXPECT_EQ(writer.finish(), 0);
+        EXPECT_LT(ending.elapsed(), 8000);
+    }
+    ended.set_value();
+    thawed.wait();
+    RecordWriter writer(pgStore(server), spool);
+    EXPECT_TRUE(eventually([&] { return storedCells(pgStore(server), id) == expectedCells(50); }));
 }
 
 TEST_F(DeliveryTest, readOnlyDatabaseLeavesTheBenchGoingTellsOnceAndDeliversLater) {

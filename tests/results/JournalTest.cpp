@@ -3,10 +3,13 @@
 #include "Recording.h"
 #include "RecordsTest.h"
 #include "Spool.h"
+#include "StoreAddress.h"
 
 #include <QDataStream>
 #include <QFile>
 #include <QTest>
+
+#include <random>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,15 +82,15 @@ TEST(JournalTest, recordsWaitingForOneStoreReachItAndNoOtherWhateverTheNextRunRe
     {
         auto run = Recording::start(away.url(), "p");
         auto& recording = std::get<std::unique_ptr<Recording>>(run);
-        postSweep(recording->writer(), forAway, 5);
+        postSweep(*recording->writer(), forAway, 5);
         EXPECT_EQ(recording->finish(), 0); // in the journal, waiting
     }
     const QString forDefault = newRecordId();
     {
         auto run = Recording::start(std::nullopt, "p");
         auto& recording = std::get<std::unique_ptr<Recording>>(run);
-        postSweep(recording->writer(), forDefault, 3);
-        ASSERT_TRUE(recording->writer().drain(recordsPatienceMs));
+        postSweep(*recording->writer(), forDefault, 3);
+        ASSERT_TRUE(recording->writer()->drain(recordsPatienceMs));
     }
     const StoreAddress local = defaultStore();
     EXPECT_EQ(scalar(local, "SELECT count(*) FROM sweeps").toInt(), 1);
@@ -100,13 +103,79 @@ TEST(JournalTest, recordsWaitingForOneStoreReachItAndNoOtherWhateverTheNextRunRe
     EXPECT_EQ(scalar(away.address(), "SELECT id FROM sweeps").toString(), forAway);
 }
 
+// A second program recording into the same store: it keeps nothing, and its records are lost,
+// said at its start and counted at its end.
+TEST(JournalTest, recordsOfASecondProgramOnTheSameStoreAreCountedLost) {
+    PrivateHome home;
+    auto first = Recording::start(std::nullopt, "p");
+    ASSERT_TRUE(std::get<std::unique_ptr<Recording>>(first));
+    StderrCapture stderrText;
+    auto second = Recording::start(std::nullopt, "p");
+    auto& recording = std::get<std::unique_ptr<Recording>>(second);
+    ASSERT_TRUE(recording);
+    recording->recorder().sessionStarted();
+    recording->recorder().sessionEnded(SessionEnd::Exited);
+    EXPECT_EQ(recording->finish(), 2);
+    const QString told = stderrText.text();
+    EXPECT_TRUE(told.contains("cannot be kept") && told.contains("2 test records are lost"))
+        << told.toStdString();
+}
+
+// A journal in the place of the default store's that names another store (the data folder moved,
+// or was restored from another machine): the default store records as usual, and the other's
+// records go to it at once where it is there, else wait for it or are handed over by command.
+TEST(JournalTest, journalOfAnotherStoreGoesToThatStoreAndTheRunRecordsAsUsual) {
+    PrivateHome home;
+    const StoreAway away(home);
+    const QString spool = journalPath(defaultStore());
+    const QString forAway = newRecordId();
+    {
+        RecordWriter writer(away.address(), spool);
+        postSweep(writer, forAway, 5);
+    }
+    const auto recordSweep = [](const QString& id) {
+        auto run = Recording::start(std::nullopt, "p");
+        auto& recording = std::get<std::unique_ptr<Recording>>(run);
+        postSweep(*recording->writer(), id, 3);
+        ASSERT_TRUE(recording->writer()->drain(recordsPatienceMs));
+        EXPECT_EQ(recording->finish(), 0);
+    };
+    const QString forDefault = newRecordId();
+    StderrCapture stderrText;
+    recordSweep(forDefault);
+    const QString told = stderrText.text();
+    EXPECT_EQ(cellsOf(defaultStore(), forDefault), 3);
+    const QString kept = journalPathOf(addressText(away.address()));
+    ASSERT_TRUE(QFileInfo::exists(kept)) << told.toStdString();
+    EXPECT_TRUE(told.contains(away.url()) && told.contains(kept) && told.contains("deliver"))
+        << told.toStdString();
+
+    const Answer handed = askResults("sqlite:" + defaultStore().path, {"deliver", kept});
+    EXPECT_EQ(handed.status, 0) << handed.err.toStdString();
+    EXPECT_EQ(cellsOf(defaultStore(), forAway), 5);
+    EXPECT_FALSE(QFileInfo::exists(kept));
+    EXPECT_EQ(askResults("sqlite:" + defaultStore().path, {"deliver", kept}).status, 1);
+
+    // The other store is there: its records reach it during the run.
+    const StoreAddress other = home.sqliteStore();
+    { RecordWriter makesIt(other, home.file("other-spool.sqlite")); }
+    const QString forOther = newRecordId();
+    QFile::remove(spool);
+    withStore(std::get<StoreAddress>(parseResultsUrl("sqlite:" + spool)), [&](QSqlDatabase& db) {
+        ASSERT_EQ(prepareSpool(db, other), std::nullopt);
+        ASSERT_EQ(spoolRecords(db, {sweepBegan(forOther), cell(forOther, 0)}), std::nullopt);
+    });
+    recordSweep(newRecordId());
+    EXPECT_EQ(cellsOf(other, forOther), 1);
+}
+
 TEST(JournalTest, filesOfTheRecordsAreTheUsersAlone) {
     PrivateHome home;
     const mode_t before = ::umask(022);
     auto run = Recording::start(std::nullopt, "p");
     auto& recording = std::get<std::unique_ptr<Recording>>(run);
-    postSweep(recording->writer(), newRecordId(), 1);
-    ASSERT_TRUE(recording->writer().drain(recordsPatienceMs));
+    postSweep(*recording->writer(), newRecordId(), 1);
+    ASSERT_TRUE(recording->writer()->drain(recordsPatienceMs));
     const QString folder = QFileInfo(defaultStore().path).absolutePath();
     const auto mode = [](const QString& path) {
         struct stat info {};
@@ -132,6 +201,12 @@ TEST(JournalTest, damagedJournalIsSetAsideAndWhatCanBeReadIsDelivered) {
          [](QFile& file) {
              file.seek(file.size() - 2 * 4096 + 100); // one of the journal's latest pages
              file.write(QByteArray(500, '\xa5'));
+         }},
+        {"emptied", [](QFile& file) { file.resize(0); }},
+        {"no database",
+         [](QFile& file) {
+             file.resize(0);
+             file.write("a text saved over the journal\n");
          }},
     };
     for (const Damage& damage : damages) {
@@ -163,14 +238,82 @@ TEST(JournalTest, damagedJournalIsSetAsideAndWhatCanBeReadIsDelivered) {
             QDir(home.dir.path()).entryList({"spool.sqlite.damaged-*"}, QDir::Files);
         ASSERT_EQ(kept.size(), 1) << damage.what << " " << told.toStdString();
         const bool truncated = QByteArray(damage.what) == "truncated";
-        EXPECT_EQ(QFileInfo(home.dir.filePath(kept[0])).size(), truncated ? 8192 : size);
+        const bool garbled = QByteArray(damage.what) == "garbled";
+        if (truncated || garbled) {
+            EXPECT_EQ(QFileInfo(home.dir.filePath(kept[0])).size(), truncated ? 8192 : size);
+        }
         EXPECT_EQ(told.count("is damaged"), 1) << told.toStdString();
         EXPECT_TRUE(told.contains(spool) && told.contains(kept[0])) << told.toStdString();
         // The garbled page is one of several: the cells on the others arrive.
-        if (!truncated) {
+        if (garbled) {
             EXPECT_GT(cellsOf(away.address(), before), 28) << told.toStdString();
         }
     }
+}
+
+// Bits flipped on the disk under a journal of 160 undelivered cells: what is delivered is what
+// was recorded, and an entry the flips changed is set aside with the reason.
+TEST(JournalTest, bitsFlippedInTheJournalAreNeverDeliveredAsValues) {
+    PrivateHome home;
+    const StoreAddress store = home.sqliteStore();
+    const QString id = newRecordId();
+    {
+        RecordWriter writer(store, home.file("first-spool.sqlite"));
+        writer.post(sweepBegan(id));
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    const QString spool = home.file("spool.sqlite");
+    withStore(std::get<StoreAddress>(parseResultsUrl("sqlite:" + spool)), [&](QSqlDatabase& db) {
+        ASSERT_EQ(prepareSpool(db, store), std::nullopt);
+        std::vector<Record> cells;
+        for (int i = 0; i < 160; ++i)
+            cells.push_back(cell(id, i));
+        ASSERT_EQ(spoolRecords(db, cells), std::nullopt);
+    });
+    QFile file(spool);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray whole = file.readAll();
+    QByteArray flipped = whole;
+    // The entries fill the pages after the one naming the store (the other tables come first).
+    const qsizetype tablesEnd = (whole.indexOf(addressText(store).toUtf8()) / 4096 + 1) * 4096;
+    ASSERT_GT(whole.size(), tablesEnd + 4 * 4096);
+    std::mt19937 random(31);
+    std::uniform_int_distribution<qsizetype> at(tablesEnd, whole.size() - 1);
+    for (int i = 0; i < 40; ++i)
+        flipped[at(random)] ^= static_cast<char>(1 << (random() % 8));
+    file.seek(0);
+    file.write(flipped);
+    file.close();
+
+    StderrCapture stderrText;
+    {
+        RecordWriter writer(store, spool);
+        postSweep(writer, newRecordId(), 1);
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    const QString told = stderrText.text();
+    int delivered = 0;
+    withStore(store, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec("SELECT seq, cell_row, cell_column, b2, b3, b4, k5, k12, at FROM "
+                               "sweep_cells WHERE sweep_id = '" +
+                               id + "'"));
+        const CellPainted recorded = cell(id, 0);
+        while (query.next()) {
+            const int seq = query.value(0).toInt();
+            EXPECT_TRUE(
+                seq >= 0 && seq < 160 && query.value(1).toInt() == seq / 40 &&
+                query.value(2).toInt() == seq % 40 && query.value(3).toInt() == recorded.b2 &&
+                query.value(4).toInt() == recorded.b3 && query.value(5).toInt() == recorded.b4 &&
+                query.value(6).toInt() == 0 && query.value(7).toInt() == 0 &&
+                query.value(8).toString().left(10) == recorded.at.left(10))
+                << seq << " " << query.value(8).toString().toStdString();
+            ++delivered;
+        }
+    });
+    EXPECT_GT(delivered, 100) << told.toStdString();
+    EXPECT_LT(delivered, 160);
+    EXPECT_TRUE(told.contains("checksum fails")) << told.toStdString();
 }
 
 TEST(JournalTest, fullJournalFolderSaysSoAndCountsTheRecordsLostAtExit) {

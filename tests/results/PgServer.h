@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <optional>
@@ -44,6 +45,26 @@ public:
             pg(QStringLiteral("pg_ctl"),
                {QStringLiteral("-D"), dataDir(), QStringLiteral("-m"), QStringLiteral("fast"),
                 QStringLiteral("-w"), QStringLiteral("stop")});
+    }
+
+    // Sends the signal to the server and each of its processes: SIGSTOP freezes it as a hung
+    // machine would, SIGCONT lets it go on.
+    void signalAll(int signal) const {
+        QFile pidFile(dataDir() + QStringLiteral("/postmaster.pid"));
+        if (!pidFile.open(QIODevice::ReadOnly))
+            return;
+        const pid_t postmaster = pidFile.readLine().trimmed().toInt();
+        ::kill(postmaster, signal);
+        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray text = stat.readAll();
+            // After the name in parentheses: the state, then the parent's pid.
+            const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+            if (fields.size() > 1 && fields[1].toInt() == postmaster)
+                ::kill(entry.toInt(), signal);
+        }
     }
 
     // Runs SQL through psql as the bench user; the error when it fails.

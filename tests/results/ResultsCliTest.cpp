@@ -105,6 +105,42 @@ TEST_F(ResultsCliTest, listsNewestFirstFiltersAndFindsRecordsByIdPrefix) {
     EXPECT_TRUE(results({"show", "abc"}, 1).contains("at least 4 characters"));
 }
 
+// A store kept in SQLite's rollback mode, then on a read-only mount: read as it is, never changed.
+TEST_F(ResultsCliTest, readsAStoreWithoutChangingItsModeAndOnAReadOnlyMount) {
+    // Asked on a bare connection: the store's own connections turn it to WAL.
+    const auto mode = [&](const char* pragma = "PRAGMA journal_mode") {
+        QString answer;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "mode");
+            db.setDatabaseName(home.sqliteStore().path);
+            if (db.open()) {
+                QSqlQuery query(db);
+                if (query.exec(pragma) && query.next())
+                    answer = query.value(0).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase("mode");
+        return answer;
+    };
+    ASSERT_EQ(mode("PRAGMA journal_mode=DELETE"), "delete");
+    EXPECT_TRUE(results({"list"}).contains(ids[0].left(8)));
+    EXPECT_FALSE(QFile::exists(home.sqliteStore().path + "-wal"));
+    EXPECT_EQ(mode(), "delete");
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a read-only mount needs root";
+    const QByteArray folder = home.dir.path().toLocal8Bit();
+    ASSERT_EQ(::mount(folder, folder, nullptr, MS_BIND, nullptr), 0);
+    const bool readOnly =
+        ::mount(nullptr, folder, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    const QString listed = readOnly ? results({"list"}) : QString();
+    const QString shown = readOnly ? results({"show", ids[1].left(6)}) : QString();
+    ::umount(folder);
+    ASSERT_TRUE(readOnly);
+    EXPECT_TRUE(listed.contains(ids[0].left(8))) << listed.toStdString();
+    EXPECT_TRUE(shown.contains("Sweep " + ids[1])) << shown.toStdString();
+}
+
 TEST_F(ResultsCliTest, findsAUnitsRecordsShowsItsHistoryAndShowsTimesInLocalTime) {
     const QString stored =
         scalar(home.sqliteStore(), "SELECT started_at FROM sweeps WHERE id = '" + ids[0] + "'")

@@ -1,35 +1,34 @@
 #include "ReadOnlyStore.h"
-#include "WebText.h"
+#include "Text.h"
 
 #include "Sql.h"
 
 #include <QFileInfo>
 #include <QSqlError>
 
-namespace velmor::web {
+namespace velmor::results {
 
-std::variant<QSqlDatabase, QString> openReadOnly(const results::StoreAddress& address,
+std::variant<QSqlDatabase, QString> openReadOnly(const StoreAddress& address,
                                                  const QString& connectionName) {
-    using results::StoreAddress;
     if (address.kind == StoreAddress::Kind::Postgres) {
-        auto opened = results::openStore(address, connectionName);
+        auto opened = openStore(address, connectionName);
         auto* db = std::get_if<QSqlDatabase>(&opened);
         if (!db)
             return opened;
         // JIT off: it compiled the list's query for longer than the query ran.
         for (const char* statement :
              {"SET SESSION default_transaction_read_only = on", "SET jit = off"})
-            if (auto error = results::run(*db, QString::fromLatin1(statement)))
+            if (auto error = run(*db, QString::fromLatin1(statement)))
                 return *error;
         return opened;
     }
     const QFileInfo file(address.path);
     if (file.isSymLink())
-        return WebText::tr("%1: a symbolic link stands in the place of the results database; it "
-                           "is not followed")
+        return Text::tr("%1: a symbolic link stands in the place of the results database; it "
+                        "is not followed")
             .arg(address.path);
     if (!file.isFile())
-        return WebText::tr("%1: no records yet").arg(address.path);
+        return Text::tr("%1: no records yet").arg(address.path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(address.path);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
@@ -38,4 +37,4 @@ std::variant<QSqlDatabase, QString> openReadOnly(const results::StoreAddress& ad
     return db;
 }
 
-} // namespace velmor::web
+} // namespace velmor::results
