@@ -9,11 +9,6 @@
 
 namespace velmor {
 
-// The unit's serial number, its model and the operator's name each take 1 to this many printable
-// characters: what a barcode scanner or a keyboard types, nothing that could move a terminal's
-// cursor or break a report's line.
-inline constexpr int maxIdentityLength = 64;
-
 enum class IdentityField { Serial, Model, Operator };
 
 // Why the value cannot stand for the field, or nothing when it can.

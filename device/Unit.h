@@ -29,6 +29,14 @@ struct UnitOutput {
     constexpr double volts(int reading) const {
         return (reading * spanVolts()) / maxReading + lowVolts();
     }
+    // Whether some reading inside the unit's range (1..254; 0 and 255 are its ends) falls within
+    // low..high volts: a band that holds none can never be met.
+    constexpr bool readsWithin(double low, double high) const {
+        for (int reading = 1; reading < maxReading; ++reading)
+            if (volts(reading) >= low && volts(reading) <= high)
+                return true;
+        return false;
+    }
     // The current a load setting draws; currents are not measured.
     constexpr double amps(int setting) const { return (setting * fullScaleAmps) / maxLoadSetting; }
     // The amperes of one load setting.

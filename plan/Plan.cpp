@@ -2,6 +2,7 @@
 
 #include "PlanTable.h"
 #include "StepKinds.h"
+#include "Unit.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,8 +29,14 @@ void readHeading(PlanTable& root, Plan& plan) {
     auto heading = root.table("plan", Need::Optional);
     if (!heading)
         return;
-    if (auto name = heading->text("name", Need::Optional))
-        plan.name = *name;
+    if (auto name = heading->text("name", Need::Optional)) {
+        if (name->trimmed().isEmpty() || name->size() > maxPlanNameLength)
+            heading->fail("name", QCoreApplication::translate(
+                                      "velmor::Plan", "name must be 1 to %1 characters, not blank")
+                                      .arg(maxPlanNameLength));
+        else
+            plan.name = *name;
+    }
     if (const auto pace = heading->text("pace", Need::Optional)) {
         if (*pace == QLatin1String("replies"))
             plan.context.paceByReplies = true;
@@ -67,10 +74,11 @@ void readProfile(PlanTable& root, Profile& profile) {
         const char* key;
         Tolerance Profile::*tolerance;
         std::optional<std::pair<double, double>> given;
+        const UnitOutput* output;
     };
-    std::array<Band, 3> bands{{{"out5", &Profile::out5, {}},
-                               {"out12", &Profile::out12, {}},
-                               {"out33", &Profile::out33, {}}}};
+    std::array<Band, 3> bands{{{"out5", &Profile::out5, {}, &output5},
+                               {"out12", &Profile::out12, {}, &output12},
+                               {"out33", &Profile::out33, {}, &output33}}};
     int given = 0;
     for (Band& band : bands) {
         band.given = table->range(band.key, -20, 20, Need::Optional);
@@ -114,6 +122,16 @@ void readProfile(PlanTable& root, Profile& profile) {
                 table->fail(band.key, QCoreApplication::translate(
                                           "velmor::Plan",
                                           "%1 must hold nominal: low at most 0, high at least 0")
+                                          .arg(QString::fromLatin1(band.key)));
+                return;
+            }
+            const double nominal = band.output->nominalVolts;
+            if (!band.output->readsWithin(nominal * (1 + band.given->first / 100),
+                                          nominal * (1 + band.given->second / 100))) {
+                table->fail(band.key, QCoreApplication::translate(
+                                          "velmor::Plan",
+                                          "%1 is narrower than one step of the unit's reading: no "
+                                          "reading can pass it")
                                           .arg(QString::fromLatin1(band.key)));
                 return;
             }
@@ -202,6 +220,12 @@ std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& f
             readSteps(*steps, plan);
             if (steps->empty())
                 root.fail(QCoreApplication::translate("velmor::Plan", "the plan has no steps"));
+            else if (!errors.first && plan.estimatedMs() > maxPlanMs)
+                root.fail(
+                    QCoreApplication::translate(
+                        "velmor::Plan", "the plan would take %1 days; a plan may take at most %2")
+                        .arg(plan.estimatedMs() / (24 * 3600 * 1000))
+                        .arg(maxPlanMs / (24 * 3600 * 1000)));
         } else if (!errors.first) {
             root.fail(QCoreApplication::translate("velmor::Plan",
                                                   "the plan has no steps ([[step]] tables)"));

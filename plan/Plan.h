@@ -25,6 +25,9 @@ struct Plan {
 
 // Plans bigger than this are refused unread.
 inline constexpr qint64 maxPlanBytes = 1 << 20;
+// A plan's name as [plan] gives it, and how long a plan may take by its estimate.
+inline constexpr qsizetype maxPlanNameLength = 100;
+inline constexpr qint64 maxPlanMs = qint64{30} * 24 * 3600 * 1000;
 
 // Reads and checks a plan file: a regular file of at most maxPlanBytes, valid TOML, every key
 // known and every value in range. The error names the file, line and column.

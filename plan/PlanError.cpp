@@ -5,7 +5,8 @@ namespace velmor {
 QString PlanError::text() const {
     if (line <= 0)
         return QStringLiteral("%1: %2").arg(file, what);
-    return QStringLiteral("%1:%2:%3: %4").arg(file).arg(line).arg(column).arg(what);
+    return QStringLiteral("%1:%2:%3: %4")
+        .arg(file, QString::number(line), QString::number(column), what);
 }
 
 QString planText(std::string_view utf8) {

@@ -3,6 +3,7 @@
 #include "PlanStep.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <toml++/toml.h>
 
@@ -25,8 +26,10 @@ QString keyText(std::string_view key) {
     return planText(key);
 }
 
+// As short as it can be and still read back as the same number: 0.09999999999999999 is not
+// shown as 0.1 when 0.1 is the bound it misses.
 QString figure(double value) {
-    return QString::number(value, 'g', 6);
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 bool hasControl(const QString& text) {
@@ -74,8 +77,11 @@ void PlanTable::fail(const QString& what) {
 const void* PlanTable::find(std::string_view key, Need need) {
     read_.emplace_back(key);
     const toml::node* node = tableAt(table_).get(key);
-    if (!node && need == Need::Required)
+    if (!node && need == Need::Required) {
+        if (!errors_->first)
+            missing_ = std::string(key);
         fail(QCoreApplication::translate("velmor::Plan", "missing key %1").arg(keyText(key)));
+    }
     return node;
 }
 
@@ -329,9 +335,18 @@ bool PlanTable::finish() {
     if (first) {
         failed_ = true;
         const toml::source_position at = first->source().begin;
-        errors_->add({QString(), static_cast<int>(at.line), static_cast<int>(at.column),
-                      QCoreApplication::translate("velmor::Plan", "unknown key %1")
-                          .arg(keyText(first->str()))});
+        PlanError unknown{QString(), static_cast<int>(at.line), static_cast<int>(at.column),
+                          QCoreApplication::translate("velmor::Plan", "unknown key %1")
+                              .arg(keyText(first->str()))};
+        // A misspelt key is also a missing one: the key as written is what to name.
+        if (missing_) {
+            unknown.what =
+                QCoreApplication::translate("velmor::Plan", "unknown key %1 (and missing key %2)")
+                    .arg(keyText(first->str()), keyText(*missing_));
+            errors_->first = unknown;
+        } else {
+            errors_->add(unknown);
+        }
     }
     return !failed_;
 }

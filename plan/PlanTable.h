@@ -73,6 +73,7 @@ private:
     const PlanContext* context_;
     PlanErrors* errors_;
     std::vector<std::string> read_;
+    std::optional<std::string> missing_; // a required key missing, when that is the plan's error
     bool failed_ = false;
 };
 

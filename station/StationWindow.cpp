@@ -6,6 +6,7 @@
 #include "Reading.h"
 #include "RunReport.h"
 #include "StoreAddress.h"
+#include "UnitIdentity.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -72,9 +73,9 @@ QString clock(qint64 ms) {
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
-// A serial number as the scanner gave it: printable, one line.
+// A serial number as the scanner gave it: printable, one line, as long as the command line's.
 bool isSerial(const QString& serial) {
-    return !serial.isEmpty() &&
+    return !serial.isEmpty() && serial.size() <= maxIdentityLength &&
            std::all_of(serial.begin(), serial.end(), [](QChar c) { return c.isPrint(); });
 }
 
@@ -224,7 +225,9 @@ void StationWindow::start() {
     }
     const QString serial = serial_->text().trimmed();
     if (!isSerial(serial)) {
-        showOutcome(tr("ОШИБКА"), tr("Серийный номер пуст или содержит недопустимые знаки"),
+        showOutcome(tr("ОШИБКА"),
+                    tr("Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки")
+                        .arg(maxIdentityLength),
                     outcomeColour(Outcome::Error));
         serial_->clear();
         return;

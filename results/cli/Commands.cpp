@@ -30,6 +30,9 @@ namespace {
 QString flatName(const QString& name) {
     QString safe = name;
     safe.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    // A leading dot would hide the files (and ".." name no file at all).
+    for (qsizetype i = 0; i < safe.size() && safe.at(i) == QLatin1Char('.'); ++i)
+        safe[i] = QLatin1Char('_');
     return safe;
 }
 

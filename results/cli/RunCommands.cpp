@@ -26,8 +26,14 @@ QString orDash(const std::optional<double>& value) {
     return value ? number(*value) : QStringLiteral("-");
 }
 
+// A figure as JSON writes it: limits worked out from percentages carry the sum's last bit
+// (3.1679999999999997 for 3.168), and twelve significant digits are far beyond any reading.
+double tidy(double value) {
+    return QString::number(value, 'g', 12).toDouble();
+}
+
 QJsonValue orNull(const std::optional<double>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+    return value ? QJsonValue(tidy(*value)) : QJsonValue(QJsonValue::Null);
 }
 
 QJsonValue orNull(const QString& text) {
@@ -124,7 +130,7 @@ QByteArray runJson(const StoredRun& r) {
         QJsonArray measurements;
         for (const StoredMeasurement& m : s.measurements)
             measurements.append(QJsonObject{{"name", m.name},
-                                            {"value", m.value},
+                                            {"value", tidy(m.value)},
                                             {"units", m.unit},
                                             {"lower_limit", orNull(m.low)},
                                             {"upper_limit", orNull(m.high)},

@@ -11,6 +11,7 @@
 #include "StoreAddress.h"
 #include "StoreWrite.h"
 #include "TestRun.h"
+#include "UnitIdentity.h"
 
 #include <QFile>
 #include <QLabel>
@@ -192,6 +193,11 @@ TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) 
     auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
     auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
     ASSERT_TRUE(serial && outcome);
+    // A serial longer than the command line takes is refused, and nothing is sent.
+    QTest::keyClicks(serial, QString(maxIdentityLength + 1, QLatin1Char('7')));
+    QTest::keyClick(serial, Qt::Key_Return);
+    EXPECT_EQ(outcome->text(), "ОШИБКА");
+    EXPECT_TRUE(serial->text().isEmpty());
     const auto warned = [&] {
         QTest::keyClicks(serial, QStringLiteral("PSU-X"));
         QTest::keyClick(serial, Qt::Key_Return);

@@ -65,6 +65,24 @@ TEST(PlanFileTest, aFaultyPlanIsRefusedAtItsLineAndColumn) {
         {"unknown profile", QByteArray(head).replace("\"atx\"", "\"ibm\"") + "[[step]]\n", 7, 8,
          "unknown profile \"ibm\""},
         {"invalid UTF-8", head + "# \xff\n[[step]]\n", 8, 2, "not valid TOML"},
+        {"misspelt key", head + "[[step]]\nkind = \"points\"\ndwel = 1\npoints = [{ p5 = 1 }]\n",
+         10, 1, "unknown key dwel (and missing key dwell)"},
+        {"just below a bound",
+         head + "[[step]]\nkind = \"points\"\ndwell = 0.09999999999999999\npoints = [{ p5 = 1 "
+                "}]\n",
+         10, 9, "dwell = 0.09999999999999999 is out of range (0.1 to"},
+        {"an empty array of steps", "step = []\n" + head, 1, 1, "the plan has no steps"},
+        {"a plan of years",
+         head + "[[step]]\nkind = \"points\"\ndwell = 1e6\npoints = [{ p5 = 1 }, { p5 = 2 }, "
+                "{ p5 = 3 }]\n",
+         1, 1, "the plan would take 34 days; a plan may take at most 30"},
+        {"a band no reading passes",
+         QByteArray(head).replace("name = \"atx\"",
+                                  "out5 = [0, 0]\nout12 = [-5, 5]\nout33 = [-5, 5]") +
+             "[[step]]\n",
+         7, 8, "out5 is narrower than one step of the unit's reading"},
+        {"a blank name", "[plan]\nname = \" \"\n" + head + "[[step]]\n", 2, 8,
+         "name must be 1 to 100 characters"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -74,6 +92,11 @@ TEST(PlanFileTest, aFaultyPlanIsRefusedAtItsLineAndColumn) {
         EXPECT_EQ(error.column, c.column);
         EXPECT_TRUE(error.what.contains(QString::fromUtf8(c.says))) << error.text().toStdString();
     }
+}
+
+TEST(PlanFileTest, aFileNameIsQuotedAsItIs) {
+    EXPECT_EQ((PlanError{QStringLiteral("pct%1%2.toml"), 3, 4, QStringLiteral("why")}.text()),
+              QStringLiteral("pct%1%2.toml:3:4: why"));
 }
 
 TEST(PlanFileTest, theQuickPlanReadsWithItsLoadsInAmperes) {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using namespace velmor;
 using namespace velmor::results;
@@ -128,6 +129,12 @@ TEST_F(HostileStoreTest, storedTextsArePrintedEscapedAndNamesAreNoWildcardsOrPat
     // A name that cannot be a file's: refused, nothing written anywhere.
     refused({"export", nul}, nul, "control characters");
     refused({"report", nul}, nul, "control characters");
+    // Nor a hidden file.
+    const QString dots = sweep([](auto&, auto&, SweepSaved& s) { s.name = "..hidden"; });
+    QTemporaryDir out;
+    EXPECT_EQ(results({"export", dots, "--to", out.path()}).status, 0);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"__hidden.bmp", "__hidden.csv", "__hidden.txt"}));
 }
 
 } // namespace
