@@ -212,10 +212,11 @@ int main(int argc, char** argv) {
         endNow();
         QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
     });
-    // The display gone, Qt exits at once: the same end, and the records stored or journalled
-    // before it.
-    velmor::onDisplayLost([&endNow, recorder] {
+    // The display gone, Qt exits at once: the same end, the windows closed as on any close, and
+    // the records stored or journalled before it.
+    velmor::onDisplayLost([&endNow, &program, recorder] {
         endNow();
+        program.closeWindows();
         if (recorder)
             recorder->finish();
     });

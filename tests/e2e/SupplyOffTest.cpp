@@ -29,23 +29,21 @@ bool supplyOn(const sim::SimulatedUnit& unit) {
     return frames.size() >= 5 && frames.back().frame.supplySwitch == 1;
 }
 
-// The end of the unit's run as the store has it.
-QString storedEndState(const QString& store, const QString& serial) {
-    QString state = QStringLiteral("no record");
+// The first value the query gives in the store, or "nothing".
+QString storedValue(const QString& store, const QString& select) {
+    QString value = QStringLiteral("nothing");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "supply-off");
         db.setDatabaseName(store);
         if (db.open()) {
             QSqlQuery query(db);
-            query.prepare("SELECT end_state FROM runs WHERE unit_serial = ?");
-            query.addBindValue(serial);
-            if (query.exec() && query.next())
-                state = query.value(0).toString();
+            if (query.exec(select) && query.next())
+                value = query.value(0).toString();
         }
         db.close();
     }
     QSqlDatabase::removeDatabase("supply-off");
-    return state;
+    return value;
 }
 
 // How many kills each case makes: VELMOR_KILLS (scripts/kill-nine sets 20), else one.
@@ -201,7 +199,7 @@ TEST_F(EndingTest, aClosedOutputStopsAPlanOrASweepWithTheSupplyOff) {
         EXPECT_TRUE(told.contains("the output cannot be written (Broken pipe); the run is stopped"))
             << told.toStdString();
         if (isPlan) {
-            EXPECT_EQ(storedEndState(store, "PSU-9"), "aborted");
+            EXPECT_EQ(storedValue(store, "SELECT end_state FROM runs"), "aborted");
         }
     }
 }
@@ -246,8 +244,10 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
         program.setProcessEnvironment(env);
-        program.start(programPath(), {"--port", linkPath()});
+        program.start(programPath(), {"--port", linkPath(), "--results", "sqlite:" + store()});
         ASSERT_TRUE(program.waitForStarted(programPatienceMs));
         const QString id = window("^Velmor test$");
         ASSERT_FALSE(id.isEmpty()) << program.readAllStandardError().toStdString();
@@ -278,7 +278,7 @@ protected:
         EXPECT_FALSE(unit.hasListener()) << "the port is closed";
         const QByteArray told = program.readAllStandardError();
         EXPECT_TRUE(told.contains("станция: SN-0077: aborted")) << told.toStdString();
-        EXPECT_EQ(storedEndState(store(), "SN-0077"), "aborted");
+        EXPECT_EQ(storedValue(store(), "SELECT end_state FROM runs"), "aborted");
     }
 };
 
@@ -292,6 +292,20 @@ TEST_F(StationEndingTest, theDisplayGoneEndsTheRunAbortedWithTheSupplyOff) {
     ASSERT_NO_FATAL_FAILURE(startRun());
     xvfb.kill();
     expectEndedAborted(1);
+}
+
+// The manual window's display gone: closed as on any close, its session's record with it.
+TEST_F(StationEndingTest, theDisplayGoneClosesTheManualWindowAsAnyCloseDoes) {
+    ASSERT_NO_FATAL_FAILURE(switchOnManualWindow());
+    ASSERT_TRUE(supplyOn(unit));
+    xvfb.kill();
+    ASSERT_TRUE(finishes(program));
+    EXPECT_EQ(program.exitCode(), 1);
+    const size_t sent = frameCount();
+    run(300);
+    EXPECT_EQ(frameCount(), sent) << "the guardian was given the port back: it sends nothing";
+    EXPECT_EQ(unit.receivedFrames().back().frame, allOffFrame);
+    EXPECT_EQ(storedValue(store(), "SELECT end_state FROM sessions"), "exit");
 }
 
 TEST_F(StationEndingTest, aKilledManualWindowOrStationLeavesTheSupplyOffWithinAFractionOfASecond) {
