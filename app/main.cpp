@@ -1,3 +1,4 @@
+#include "DisplayLoss.h"
 #include "Language.h"
 #include "Operator.h"
 #include "Options.h"
@@ -7,6 +8,7 @@
 #include "RunSweep.h"
 #include "SharedState.h"
 #include "StationWindow.h"
+#include "SupplyGuardian.h"
 #include "TerminationSignals.h"
 #include "UnitOptions.h"
 #include "Wiring.h"
@@ -94,6 +96,13 @@ int main(int argc, char** argv) {
         velmor::parseOptions(QCoreApplication::arguments(), &exitCode);
         return exitCode;
     }
+    // Forked before any thread: from here on every port the program opens is switched off
+    // by the guardian should the program die with it open.
+    if (const auto error = velmor::supplyGuardian::start())
+        std::fprintf(stderr,
+                     "velmor-test: no guardian for the unit (%s); the supply is switched "
+                     "off on every ending but a kill or a crash\n",
+                     qPrintable(*error));
     const bool sweep = velmor::wantsUnattendedSweep(arguments);
     const bool unattended = sweep || velmor::wantsPlan(arguments);
     if (unattended)
@@ -186,23 +195,41 @@ int main(int argc, char** argv) {
         return recorder && recorder->finish() > 0 ? velmor::sweepCouldNotRun : status;
     }
 
-    // SIGTERM, SIGINT and SIGHUP end the program cleanly: the loads off where a window has the
-    // port open, the port closed (which removes its lock file), then the usual way out.
+    // A termination signal ends the program cleanly: the station's run ended as aborted, the
+    // loads off where a window has the port open, the port closed (which removes its lock
+    // file), then the usual way out.
+    velmor::StationWindow* station = nullptr;
+    const auto endNow = [&program, &station] {
+        if (station)
+            station->endNow();
+        program.ports().loadsOffAndClose();
+    };
     velmor::TerminationSignals stop;
     if (stop.error())
         std::fprintf(stderr, "velmor-test: cannot handle termination signals: %s\n",
                      qPrintable(*stop.error()));
-    QObject::connect(&stop, &velmor::TerminationSignals::received, [&program](int signalNumber) {
-        program.ports().loadsOffAndClose();
+    QObject::connect(&stop, &velmor::TerminationSignals::received, [&endNow](int signalNumber) {
+        endNow();
         QApplication::exit(velmor::TerminationSignals::exitStatus(signalNumber));
+    });
+    // The display gone, Qt exits at once: the same end, the windows closed as on any close, and
+    // the records stored or journalled before it.
+    velmor::onDisplayLost([&endNow, &program, recorder] {
+        endNow();
+        program.closeWindows();
+        if (recorder)
+            recorder->finish();
     });
 
     if (options->station) {
-        velmor::StationWindow station(makePort, options->plan ? options->plan->file : QString(),
-                                      velmor::mapsFolderOfThisProgram(), program.recorder(),
-                                      recordsStore(options->resultsUrl));
-        station.show();
-        return QApplication::exec();
+        velmor::StationWindow window(makePort, options->plan ? options->plan->file : QString(),
+                                     velmor::mapsFolderOfThisProgram(), program.recorder(),
+                                     recordsStore(options->resultsUrl));
+        station = &window;
+        window.show();
+        const int status = QApplication::exec();
+        station = nullptr;
+        return status;
     }
     // A port that cannot be opened on the way to the other window ends the program, as it
     // does at start-up. It leaves through the event loop, not exit(): the record writer's threads

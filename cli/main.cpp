@@ -288,9 +288,10 @@ int main(int argc, char** argv) {
     QSqlDatabase* db = const_cast<QSqlDatabase*>(valueOf(opened, &exitCode));
     if (!db)
         return exitCode;
-    const int version = storedSchemaVersion(*db);
-    if (version > schemaVersion)
-        return fail(newerSchemaRefused(*db, version));
+    const qint64 stored = storedSchemaVersion(*db);
+    if (stored < 0 || stored > schemaVersion)
+        return fail(unknownSchemaRefused(*db, stored));
+    const auto version = static_cast<int>(stored);
     if (version < oldestReadableVersion)
         return fail(Text::tr("%1 holds no velmor-test records").arg(describe(*db)));
     if (version < schemaVersion)

@@ -1,6 +1,7 @@
 #include "QtSerialPort.h"
 
 #include "LineSettings.h"
+#include "SupplyGuardian.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -46,6 +47,17 @@ bool nameTooLong(const QString& device) {
     return QByteArray("LCK..").append(lockName).size() > nameMax;
 }
 
+// The guardian holds a copy of every port open, so that the unit is switched off even if this
+// program dies without closing it (POSIX; elsewhere there is no guardian).
+void guard(QSerialPort& port, bool held) {
+#ifdef Q_OS_UNIX
+    held ? supplyGuardian::hold(port.handle()) : supplyGuardian::release(port.handle());
+#else
+    (void)port;
+    (void)held;
+#endif
+}
+
 } // namespace
 
 QString platformPortDevice(int portNumber) {
@@ -62,7 +74,7 @@ QtSerialPort::QtSerialPort(QString port1Device, QObject* parent)
 }
 
 QtSerialPort::~QtSerialPort() {
-    port_.close();
+    close();
 }
 
 std::optional<QString> QtSerialPort::open(int portNumber, const LineSettings& lineSettings) {
@@ -93,6 +105,7 @@ std::optional<QString> QtSerialPort::open(int portNumber, const LineSettings& li
     // unread (a pseudo-terminal keeps them across close and open) are not this window's.
     dropInput();
     lost_.reset();
+    guard(port_, true);
     return std::nullopt;
 }
 
@@ -115,6 +128,8 @@ void QtSerialPort::dropInput() {
 }
 
 void QtSerialPort::close() {
+    if (port_.isOpen())
+        guard(port_, false);
     port_.close();
 }
 
@@ -145,7 +160,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
         // and remember why, so the window can show no link and try again later.
         if (port_.isOpen()) {
             lost_ = QStringLiteral("%1: %2").arg(openedDevice_, port_.errorString());
-            port_.close();
+            close();
         }
         break;
     default:

@@ -17,7 +17,9 @@ namespace velmor {
 
 namespace {
 
-constexpr int handled[] = {SIGTERM, SIGINT, SIGHUP};
+// Every signal whose default action ends the program and that a program may catch, but those
+// that report its own faults (SIGSEGV and the like: nothing can be trusted after them).
+constexpr int handled[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM};
 
 // The pipe from the handler to the notifier; -1 while no object owns the signals.
 int pipeEnds[2] = {-1, -1};
@@ -62,6 +64,12 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
             error_ = systemError("sigaction");
             return;
         }
+    // A reader gone from a pipe makes a write fail, which the writer sees, instead of ending
+    // the program on the spot; for good, since what stdio still holds is written at the exit.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, nullptr);
 }
 
 TerminationSignals::~TerminationSignals() {

@@ -8,11 +8,14 @@ class QSocketNotifier;
 
 namespace velmor {
 
-// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the event loop, so that a program asked
-// to end can finish the way a click would: the handler only writes the signal's number into a
+// Turns SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2 and SIGALRM (every catchable signal
+// that would end the program) into a Qt signal on the event loop, so that a program asked to
+// end can finish the way a click would: the handler only writes the signal's number into a
 // pipe (all a signal handler may safely do), and a socket notifier on the other end emits
-// received() once the event loop is back. While the object lives it owns those three signals;
-// its destructor gives them back their default action. One object at a time per process.
+// received() once the event loop is back. While the object lives it owns those signals; its
+// destructor gives them back their default action. From the first object on, SIGPIPE is ignored
+// for the rest of the program's life: a write to a pipe without a reader fails, for the writer to
+// handle, down to what stdio flushes at the exit. One object at a time per process.
 // POSIX only; elsewhere it installs nothing and never emits.
 class TerminationSignals final : public QObject {
     Q_OBJECT
@@ -30,7 +33,7 @@ public:
     static int exitStatus(int signalNumber) { return 128 + signalNumber; }
 
 signals:
-    // One of the three signals arrived; emitted once per arrival, in order.
+    // One of the signals arrived; emitted once per arrival, in order.
     void received(int signalNumber);
 
 private:

@@ -112,16 +112,22 @@ const std::array<QStringList, schemaVersion> migrations{{
 
 } // namespace
 
-int storedSchemaVersion(const QSqlDatabase& db) {
+qint64 storedSchemaVersion(const QSqlDatabase& db) {
     if (!hasTable(db, QStringLiteral("schema_version")))
         return 0;
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next())
         return 0;
-    return query.value(0).toInt();
+    return query.value(0).toLongLong();
 }
 
-QString newerSchemaRefused(const QSqlDatabase& db, int stored) {
+QString unknownSchemaRefused(const QSqlDatabase& db, qint64 stored) {
+    if (stored < 0)
+        return QCoreApplication::translate(
+                   "results", "The results database %1 has schema version %2, which no velmor-test "
+                              "ever wrote; it is left as it is.")
+            .arg(describe(db))
+            .arg(stored);
     return QCoreApplication::translate(
                "results",
                "The results database %1 has schema version %2, newer than this program "
@@ -139,16 +145,17 @@ std::optional<QString> prepareSchema(QSqlDatabase& db, int target) {
     if (isPostgres(db))
         if (auto error = run(db, QStringLiteral("SELECT pg_advisory_xact_lock(7219460)")))
             return error;
-    const int stored = storedSchemaVersion(db);
-    if (stored > schemaVersion)
-        return newerSchemaRefused(db, stored);
+    // Checked before the version indexes the migrations.
+    const qint64 stored = storedSchemaVersion(db);
+    if (stored < 0 || stored > schemaVersion)
+        return unknownSchemaRefused(db, stored);
     if (stored >= target)
         return std::nullopt;
     if (stored == 0)
         if (auto error = run(db, QStringLiteral("CREATE TABLE schema_version (version INTEGER "
                                                 "NOT NULL)")))
             return error;
-    for (int version = stored + 1; version <= target; ++version)
+    for (auto version = static_cast<int>(stored) + 1; version <= target; ++version)
         for (const QString& statement : migrations[static_cast<std::size_t>(version - 1)])
             if (auto error = run(db, statement))
                 return error;

@@ -14,14 +14,16 @@ inline constexpr int schemaVersion = 5;
 // The versions velmor-results reads as they are (each one's columns as they were).
 inline constexpr int oldestReadableVersion = 1;
 
-// The schema version of the database: 0 when it holds none yet.
-int storedSchemaVersion(const QSqlDatabase& db);
+// The schema version of the database as stored: 0 when it holds none yet; any other value,
+// even one no program wrote, as it is.
+qint64 storedSchemaVersion(const QSqlDatabase& db);
 
-// Why a database of a newer schema than the program knows is left alone.
-QString newerSchemaRefused(const QSqlDatabase& db, int stored);
+// Why a database of a schema version the program does not know (newer, or below 0) is left
+// alone.
+QString unknownSchemaRefused(const QSqlDatabase& db, qint64 stored);
 
 // Creates the schema, or brings an older one up to `target`, in one transaction. A database of a
-// newer schema than the program knows is refused and left as it is. Returns what went wrong.
+// schema version the program does not know is refused and left as it is. Returns what went wrong.
 std::optional<QString> prepareSchema(QSqlDatabase& db, int target = schemaVersion);
 
 } // namespace velmor::results

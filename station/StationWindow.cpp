@@ -373,7 +373,16 @@ QString StationWindow::saveReport() {
                  : tr("Отчёт: %1").arg(QDir(reports_.path).filePath(name));
 }
 
+void StationWindow::endNow() {
+    if (!running_)
+        return;
+    run_->interrupt();
+    finish(RunEnd::Aborted);
+}
+
 void StationWindow::finish(RunEnd) {
+    if (!running_) // ended already by endNow()
+        return;
     const Outcome outcome = planRun_->outcome().value_or(Outcome::Error);
     QString note;
     const auto& results = planRun_->results();

@@ -42,6 +42,11 @@ public:
 
     bool running() const { return running_; }
 
+    // The program is ending now (a termination signal, the display gone): the run under way, if
+    // any, ends at once as aborted, the all-off frame sent, its record ended and its line on
+    // stderr; the port's close is left to the port guard.
+    void endNow();
+
 signals:
     // Each run's end, once the port is closed.
     void runFinished(const QString& serial, Outcome outcome);

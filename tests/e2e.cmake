@@ -9,6 +9,7 @@ if(TARGET velmor_sim)
         e2e/WriteFaultTest.cpp
         e2e/SaveFaultTest.cpp
         e2e/SignalTest.cpp
+        e2e/SupplyOffTest.cpp
         e2e/UnattendedSweepTest.cpp
         e2e/StationTest.cpp
         e2e/OnDisplay.h

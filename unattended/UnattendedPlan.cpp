@@ -2,6 +2,7 @@
 
 #include "Printable.h"
 #include "Reading.h"
+#include "RunOutput.h"
 #include "RunReport.h"
 
 #include <QDir>
@@ -52,7 +53,13 @@ void UnattendedPlan::line(const QString& text) {
         drawnWidth_ = 0;
     }
     std::fprintf(output_.stream, "%s\n", qPrintable(text));
-    std::fflush(output_.stream);
+    flush();
+}
+
+void UnattendedPlan::flush() {
+    // Stopped once the tick that wrote has been answered.
+    if (outputJustLost(output_.stream, outputLost_))
+        QMetaObject::invokeMethod(this, &UnattendedPlan::interrupt, Qt::QueuedConnection);
 }
 
 void UnattendedPlan::showStepsEnded() {
@@ -98,7 +105,7 @@ void UnattendedPlan::showProgress(qint64 elapsedMs) {
         std::fprintf(output_.stream, "\r%s%*s", qPrintable(text), std::max(0, drawnWidth_ - width),
                      "");
         drawnWidth_ = width;
-        std::fflush(output_.stream);
+        flush();
     } else if (newStep || lineShownMs_ < 0 || elapsedMs - lineShownMs_ >= plainLineMs) {
         lineShownMs_ = elapsedMs;
         line(text);

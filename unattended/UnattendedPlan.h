@@ -40,7 +40,7 @@ public:
     std::optional<QString> start();
 
     // Stops the run: the loads and the supply go off, the port closes, the record ends aborted
-    // and the exit status is 1.
+    // and the exit status is 1. An output that cannot be written stops it the same way.
     void interrupt();
 
 signals:
@@ -54,6 +54,8 @@ private:
     void showStepsEnded();
     void showProgress(qint64 elapsedMs);
     void line(const QString& text);
+    // Flushes the output; one that cannot be written stops the run.
+    void flush();
     int concluded(RunEnd end);
     // False when the report could not be written (stderr says why).
     bool writeReport();
@@ -69,6 +71,7 @@ private:
     std::size_t stepsShown_ = 0; // step results written
     qint64 lineShownMs_ = -1;    // when the last plain progress line was written
     int drawnWidth_ = 0;         // of the line redrawn in place
+    bool outputLost_ = false;
     int status_ = planCouldNotRun;
 };
 

@@ -4,6 +4,7 @@
 #include "MapPicture.h"
 #include "MapSave.h"
 #include "Reading.h"
+#include "RunOutput.h"
 #include "SweepCourse.h"
 #include "SweepSave.h"
 
@@ -56,6 +57,12 @@ void UnattendedSweep::interrupt() {
     run_.interrupt();
 }
 
+void UnattendedSweep::flush() {
+    // Stopped once the tick that wrote has been answered.
+    if (outputJustLost(output_.stream, outputLost_))
+        QMetaObject::invokeMethod(this, &UnattendedSweep::interrupt, Qt::QueuedConnection);
+}
+
 void UnattendedSweep::ticked(const StepReading& reading, const StepAnswer& answer) {
     if (!reading.reply)
         return;
@@ -87,7 +94,7 @@ void UnattendedSweep::showProgress(const StepReading& reading, std::optional<int
         line.cellsDone = cellsThroughRow;
         std::fprintf(output_.stream, "%s\n", qPrintable(progressRowLine(line)));
     }
-    std::fflush(output_.stream);
+    flush();
 }
 
 void UnattendedSweep::linkChanged(const std::optional<QString>& lostReason) {
@@ -142,7 +149,7 @@ int UnattendedSweep::save() {
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("Saved %1 with its .csv and .txt%2")
                                 .arg(target_.path, request_.report ? tr(" and .pdf") : QString())));
-    std::fflush(output_.stream);
+    flush();
     return s.verdict == Verdict::Pass   ? sweepPassed
            : s.verdict == Verdict::Fail ? sweepFailed
                                         : sweepNoVerdict;

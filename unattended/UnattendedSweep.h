@@ -42,6 +42,7 @@ public:
     std::optional<QString> start();
 
     // Stops the sweep: the loads and the supply go off, the port closes, and the exit status is 1.
+    // An output that cannot be written stops it the same way.
     void interrupt();
 
 signals:
@@ -55,6 +56,8 @@ private:
     // to the given count.
     void showProgress(const StepReading& reading, std::optional<int> rowDone, int cellsThroughRow);
     int save();
+    // Flushes the output; one that cannot be written stops the sweep.
+    void flush();
 
     SweepRequest request_;
     QString mapsFolder_;
@@ -68,6 +71,7 @@ private:
     SweepProgress progress_;
     int row_ = 0; // the row the sweep is on
     int status_ = sweepCouldNotRun;
+    bool outputLost_ = false;
 };
 
 } // namespace velmor

@@ -46,9 +46,10 @@ int serveRecords(const StoreAddress& store, const QString& listen, const QString
     if (const auto* error = std::get_if<QString>(&opened))
         return refuse(*error);
     QSqlDatabase db = std::get<QSqlDatabase>(opened);
-    const int version = storedSchemaVersion(db);
-    if (version > schemaVersion)
-        return refuse(newerSchemaRefused(db, version));
+    const qint64 stored = storedSchemaVersion(db);
+    if (stored < 0 || stored > schemaVersion)
+        return refuse(unknownSchemaRefused(db, stored));
+    const auto version = static_cast<int>(stored);
     if (version < oldestReadableVersion)
         return refuse(WebText::tr("%1 holds no velmor-test records").arg(describe(db)));
 

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <unistd.h>
 
 using namespace velmor;
 using namespace velmor::testing;
@@ -16,6 +18,7 @@ using namespace velmor::testing;
 namespace {
 
 TEST(TerminationSignalsTest, eachSignalArrivesOnTheEventLoopAndTheDefaultsComeBackAfterwards) {
+    const std::vector<int> terminating{SIGHUP, SIGINT, SIGTERM, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM};
     std::vector<int> seen;
     {
         TerminationSignals stop;
@@ -25,13 +28,20 @@ TEST(TerminationSignalsTest, eachSignalArrivesOnTheEventLoopAndTheDefaultsComeBa
         TerminationSignals second;
         EXPECT_TRUE(second.error()) << "one object owns the signals";
 
-        for (const int s : {SIGHUP, SIGINT, SIGTERM})
+        for (const int s : terminating)
             ASSERT_EQ(std::raise(s), 0);
         EXPECT_TRUE(seen.empty()) << "nothing runs inside the signal handler";
-        ASSERT_TRUE(eventually([&] { return seen.size() == 3; }));
-        EXPECT_EQ(seen, (std::vector<int>{SIGHUP, SIGINT, SIGTERM}));
+        ASSERT_TRUE(eventually([&] { return seen.size() == terminating.size(); }));
+        EXPECT_EQ(seen, terminating);
+        // A pipe without a reader fails the write instead of ending the program.
+        int ends[2];
+        ASSERT_EQ(::pipe(ends), 0);
+        ::close(ends[0]);
+        EXPECT_EQ(::write(ends[1], "x", 1), -1);
+        EXPECT_EQ(errno, EPIPE);
+        ::close(ends[1]);
     }
-    for (const int s : {SIGHUP, SIGINT, SIGTERM}) {
+    for (const int s : terminating) {
         struct sigaction now {};
         ASSERT_EQ(::sigaction(s, nullptr, &now), 0);
         EXPECT_EQ(now.sa_handler, SIG_DFL) << s;

@@ -1,5 +1,5 @@
 // The schema's versions on a real SQLite file: an older one is brought up to date with its
-// records kept, a newer one is refused and left exactly as it was.
+// records kept, a newer one or one no program wrote is refused and left exactly as it was.
 #include "Schema.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -27,15 +28,17 @@ QByteArray fileHash(const QString& path) {
 class SchemaTest : public ::testing::Test {
 protected:
     // A store made by a program that knew only the given version, with one sweep in it.
-    void makeStoreOfVersion(int version) {
+    void makeStoreOfVersion(qint64 version) {
+        const bool known = version >= 1 && version <= schemaVersion;
         withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
-            ASSERT_EQ(prepareSchema(db, std::min(version, schemaVersion)), std::nullopt);
+            ASSERT_EQ(prepareSchema(db, known ? static_cast<int>(version) : schemaVersion),
+                      std::nullopt);
             ASSERT_EQ(run(db, QStringLiteral("INSERT INTO sweeps (id, started_at, host, port, "
                                              "load_limit1, load_limit2, power_limit) VALUES "
                                              "('old', '2026-01-01T00:00:00.000Z', 'b', 'p', 80, "
                                              "80, 70)")),
                       std::nullopt);
-            if (version > schemaVersion) {
+            if (!known) {
                 ASSERT_EQ(
                     run(db, QStringLiteral("UPDATE schema_version SET version = %1").arg(version)),
                     std::nullopt);
@@ -64,27 +67,41 @@ TEST_F(SchemaTest, olderStoreIsMigratedWithItsRecordsAndTakesNewOnes) {
         1.5);
 }
 
-TEST_F(SchemaTest, newerStoreIsRefusedLeftAsItWasAndTheRecordsWait) {
-    makeStoreOfVersion(schemaVersion + 1);
-    const QString file = home.sqliteStore().path;
-    const QByteArray before = fileHash(file);
-    {
-        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
-        writer.post(SweepBegan{newRecordId(), recordTime(), "b", "p", 80, 80, 70, 693, 685, 1});
-        EXPECT_FALSE(writer.drain(1500));
-        ASSERT_TRUE(writer.trouble().has_value());
-        EXPECT_TRUE(writer.trouble()->contains(QStringLiteral("schema version %1, newer than this "
-                                                              "program knows (%2)")
-                                                   .arg(schemaVersion + 1)
-                                                   .arg(schemaVersion)))
-            << writer.trouble()->toStdString();
+// A newer version, and versions no program wrote, one of them past what an int holds: each is
+// refused by name before it can index anything.
+TEST_F(SchemaTest, unknownVersionsAreRefusedLeftAsTheyWereAndTheRecordsWait) {
+    for (const qint64 version :
+         {qint64{schemaVersion} + 1, qint64{2147483648}, qint64{-100000}, qint64{-1}}) {
+        SCOPED_TRACE(version);
+        QFile::remove(home.sqliteStore().path);
+        QFile::remove(home.file("spool.sqlite"));
+        makeStoreOfVersion(version);
+        const QString file = home.sqliteStore().path;
+        const QByteArray before = fileHash(file);
+        {
+            RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+            writer.post(SweepBegan{newRecordId(), recordTime(), "b", "p", 80, 80, 70, 693, 685, 1});
+            EXPECT_FALSE(writer.drain(1500));
+            ASSERT_TRUE(writer.trouble().has_value());
+            const QString why = *writer.trouble();
+            EXPECT_TRUE(why.contains(QStringLiteral("%1 has schema version %2, ")
+                                         .arg(QFileInfo(file).fileName())
+                                         .arg(version)))
+                << why.toStdString();
+            if (version > 0) {
+                EXPECT_TRUE(why.contains(
+                    QStringLiteral("newer than this program knows (%1)").arg(schemaVersion)))
+                    << why.toStdString();
+            }
+        }
+        EXPECT_EQ(fileHash(file), before);
+        // The record is kept in the spool for a program that knows the schema.
+        EXPECT_EQ(
+            scalar(std::get<StoreAddress>(parseResultsUrl("sqlite:" + home.file("spool.sqlite"))),
+                   "SELECT COUNT(*) FROM journal")
+                .toInt(),
+            1);
     }
-    EXPECT_EQ(fileHash(file), before);
-    // The record is kept in the spool for a program that knows the schema.
-    EXPECT_EQ(scalar(std::get<StoreAddress>(parseResultsUrl("sqlite:" + home.file("spool.sqlite"))),
-                     "SELECT COUNT(*) FROM journal")
-                  .toInt(),
-              1);
 }
 
 QString velmorResults(const QString& store, const QStringList& arguments, int* status,
