@@ -1,5 +1,6 @@
 #include "PlanProgress.h"
 
+#include "Reading.h"
 #include "RunReport.h"
 #include "SweepProgress.h"
 
@@ -16,8 +17,8 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(PlanProgress)
 };
 
-QString volts(const std::optional<double>& v) {
-    return v ? QString::number(*v, 'f', 2) : QStringLiteral("-");
+QString volts(const UnitOutput& output, const std::optional<double>& v) {
+    return v ? shownVolts(output, *v) : QStringLiteral("-");
 }
 
 } // namespace
@@ -41,7 +42,7 @@ QString planProgressLine(const PlanProgress& p) {
         .arg(p.step)
         .arg(p.steps)
         .arg(p.name.left(16), bar, runningTime(p.elapsedMs), runningTime(p.remainingMs),
-             volts(p.volts5), volts(p.volts12), volts(p.volts33));
+             volts(output5, p.volts5), volts(output12, p.volts12), volts(output33, p.volts33));
 }
 
 QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,
