@@ -156,11 +156,14 @@ StepResult PointsStep::result() const {
     result.measurements = measurements_;
     QStringList figures;
     for (std::size_t i = 0; i < outputs.size(); ++i) {
-        if (!spread_[i])
+        const QString name = QLatin1String(outputs[i].name);
+        if (!spread_[i]) {
+            if (judged_ > 0) // every judged reading at an end of the unit's range
+                figures << QStringLiteral("%1 beyond the range").arg(name);
             continue;
+        }
         const double percent =
             (spread_[i]->high - spread_[i]->low) / outputs[i].unit->nominalVolts * 100;
-        const QString name = QLatin1String(outputs[i].name);
         result.measurements.push_back(
             measured(QStringLiteral("regulation %1").arg(name), percent, QStringLiteral("%")));
         figures << QStringLiteral("%1 %2 %").arg(name, QString::number(percent, 'f', 1));

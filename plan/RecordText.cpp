@@ -102,11 +102,15 @@ constexpr const char* outputNames[] = {QT_TRANSLATE_NOOP("velmor::RecordText", "
                                        QT_TRANSLATE_NOOP("velmor::RecordText", "+12 V"),
                                        QT_TRANSLATE_NOOP("velmor::RecordText", "+3.3 V")};
 
+// A regulation figure's word for an output whose every reading was at an end of the range.
+constexpr const char* beyond = QT_TRANSLATE_NOOP("velmor::RecordText", "beyond the range");
+
 // A captured part with the words that have a translation of their own put in the run's
-// language: the outputs' names and the units of a duration ("+3.3 V 0.8 %", "1 h 30 min").
+// language: the outputs' names, "beyond the range" and the units of a duration ("+3.3 V 0.8 %",
+// "1 h 30 min").
 QString shownWords(const QString& part) {
     static const QRegularExpression words(
-        R"((\+5 V|\+12 V|\+3\.3 V)|\b(\d+(?:\.\d+)?) (h|min|s)\b)");
+        R"((\+5 V|\+12 V|\+3\.3 V)|(beyond the range)|\b(\d+(?:\.\d+)?) (h|min|s)\b)");
     QString shown;
     qsizetype from = 0;
     for (auto it = words.globalMatch(part); it.hasNext();) {
@@ -116,13 +120,15 @@ QString shownWords(const QString& part) {
             for (const char* name : outputNames)
                 if (m.captured(1) == QLatin1String(name))
                     shown += QCoreApplication::translate(context, name);
+        } else if (m.hasCaptured(2)) {
+            shown += QCoreApplication::translate(context, beyond);
         } else {
-            const QString unit = m.captured(3);
+            const QString unit = m.captured(4);
             const char* form =
                 unit == QLatin1String("h")     ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 h")
                 : unit == QLatin1String("min") ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 min")
                                                : QT_TRANSLATE_NOOP("velmor::RecordText", "%1 s");
-            shown += QCoreApplication::translate(context, form).arg(m.captured(2));
+            shown += QCoreApplication::translate(context, form).arg(m.captured(3));
         }
         from = m.capturedEnd();
     }

@@ -1819,6 +1819,10 @@
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>beyond the range</source>
+        <translation>beyond the range</translation>
+    </message>
 </context>
 <context>
     <name>velmor::Startup</name>

@@ -1,6 +1,5 @@
 #include "PlanProgress.h"
 
-#include "Reading.h"
 #include "RunReport.h"
 #include "SweepProgress.h"
 
@@ -16,10 +15,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(PlanProgress)
 };
-
-QString volts(const UnitOutput& output, const std::optional<double>& v) {
-    return v ? shownVolts(output, *v) : QStringLiteral("-");
-}
 
 } // namespace
 
@@ -42,7 +37,8 @@ QString planProgressLine(const PlanProgress& p) {
         .arg(p.step)
         .arg(p.steps)
         .arg(p.name.left(16), bar, runningTime(p.elapsedMs), runningTime(p.remainingMs),
-             volts(output5, p.volts5), volts(output12, p.volts12), volts(output33, p.volts33));
+             progressVolts(output5, p.volts5), progressVolts(output12, p.volts12),
+             progressVolts(output33, p.volts33));
 }
 
 QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,

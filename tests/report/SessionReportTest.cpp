@@ -1,6 +1,6 @@
 // The session report: its figures per output and its text layer as pdftotext reads it.
-#include "Reading.h"
 #include "SessionReport.h"
+#include "Reading.h"
 
 #include <QFile>
 #include <QProcess>
