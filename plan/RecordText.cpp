@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 namespace velmor {
@@ -135,38 +136,43 @@ QString shownWords(const QString& part) {
     return shown + part.mid(from);
 }
 
-} // namespace
+// The form with its %1.. filled in one pass, so that a part holding "%2" stays as it is. No form
+// captures more than three parts.
+QString filled(const QString& form, const QRegularExpressionMatch& m,
+               QString (*shown)(const QString&)) {
+    QStringList parts;
+    for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+        parts << shown(m.captured(i));
+    switch (parts.size()) {
+    case 0:
+        return form;
+    case 1:
+        return form.arg(parts[0]);
+    case 2:
+        return form.arg(parts[0], parts[1]);
+    default:
+        return form.arg(parts[0], parts[1], parts[2]);
+    }
+}
 
-namespace {
+QString asStored(const QString& part) {
+    return part;
+}
 
 QString canonicalPart(const QString& stored) {
-    for (const QChar c : stored) {
-        if (c.unicode() < 0x80)
-            continue;
-        for (const Form& form : russianForms()) {
-            const QRegularExpressionMatch m = form.pattern.match(stored);
-            if (!m.hasMatch())
-                continue;
-            QString text = QString::fromUtf8(form.text);
-            for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-                text = text.arg(m.captured(i));
-            return text;
-        }
-        break;
-    }
+    // Only a text with a letter beyond ASCII can be an earlier version's Russian.
+    if (std::all_of(stored.begin(), stored.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return stored;
+    for (const Form& form : russianForms())
+        if (const QRegularExpressionMatch m = form.pattern.match(stored); m.hasMatch())
+            return filled(QString::fromUtf8(form.text), m, asStored);
     return stored;
 }
 
 QString shownPart(const QString& canonical) {
-    for (const Form& form : englishForms()) {
-        const QRegularExpressionMatch m = form.pattern.match(canonical);
-        if (!m.hasMatch())
-            continue;
-        QString text = QCoreApplication::translate(context, form.text);
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            text = text.arg(shownWords(m.captured(i)));
-        return text;
-    }
+    for (const Form& form : englishForms())
+        if (const QRegularExpressionMatch m = form.pattern.match(canonical); m.hasMatch())
+            return filled(QCoreApplication::translate(context, form.text), m, shownWords);
     return canonical;
 }
 
