@@ -13,6 +13,16 @@ inline constexpr int maxReading = 255;
 inline constexpr int readingLowPercent = 80;
 inline constexpr int readingHighPercent = 120;
 
+// A reading byte of 0 or 255 says only that its output is at or beyond that end of the range:
+// it is kept as it came but never taken for a value.
+enum class RangeEnd { Inside, Below, Above };
+
+constexpr RangeEnd rangeEnd(int reading) {
+    return reading <= 0            ? RangeEnd::Below
+           : reading >= maxReading ? RangeEnd::Above
+                                   : RangeEnd::Inside;
+}
+
 // The sweep's axes count 128 steps of two settings each across full scale, so a step's nominal
 // current is full scale / 128 (the last step, setting 256, is sent as 255).
 inline constexpr int sweepStepsFullScale = 128;
@@ -36,6 +46,14 @@ struct UnitOutput {
             if (volts(reading) >= low && volts(reading) <= high)
                 return true;
         return false;
+    }
+    // The end of the range a value in volts stands for: only the bytes 0 and 255 reach the ends
+    // (a stored value may have lost its last bits on the way).
+    constexpr RangeEnd endOf(double value) const {
+        const double halfStep = spanVolts() / maxReading / 2;
+        return value <= volts(0) + halfStep            ? RangeEnd::Below
+               : value >= volts(maxReading) - halfStep ? RangeEnd::Above
+                                                       : RangeEnd::Inside;
     }
     // The current a load setting draws; currents are not measured.
     constexpr double amps(int setting) const { return (setting * fullScaleAmps) / maxLoadSetting; }

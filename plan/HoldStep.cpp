@@ -18,6 +18,8 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(HoldStep)
 };
 
+constexpr std::array<const UnitOutput*, 3> units{&output5, &output12, &output33};
+
 QString outputName(int i) {
     static const char* const names[] = {"+5 V", "+12 V", "+3.3 V"};
     return QLatin1String(names[i]);
@@ -104,7 +106,8 @@ void HoldStep::judge(const ReplyFrame& reply) {
         Output& o = outputs_[i];
         o.lowest = judged_ == 0 ? volts[i] : std::min(o.lowest, volts[i]);
         o.highest = judged_ == 0 ? volts[i] : std::max(o.highest, volts[i]);
-        if (velmor::judge(volts[i], limits_[i]) == Outcome::Fail) {
+        if (velmor::judge(volts[i], limits_[i]) == Outcome::Fail ||
+            units[i]->endOf(volts[i]) != RangeEnd::Inside) {
             ++o.outside;
             outside = true;
         }
@@ -165,11 +168,10 @@ StepResult HoldStep::result() const {
     if (judged_ > 0) {
         for (std::size_t i = 0; i < 3; ++i) {
             const QString name = outputName(static_cast<int>(i));
-            r.measurements.push_back(measured(QStringLiteral("%1 lowest").arg(name),
-                                              outputs_[i].lowest, QStringLiteral("V"), limits_[i]));
-            r.measurements.push_back(measured(QStringLiteral("%1 highest").arg(name),
-                                              outputs_[i].highest, QStringLiteral("V"),
-                                              limits_[i]));
+            r.measurements.push_back(measuredVolts(QStringLiteral("%1 lowest").arg(name), *units[i],
+                                                   outputs_[i].lowest, limits_[i]));
+            r.measurements.push_back(measuredVolts(QStringLiteral("%1 highest").arg(name),
+                                                   *units[i], outputs_[i].highest, limits_[i]));
             r.measurements.push_back(measured(QStringLiteral("%1 readings outside").arg(name),
                                               outputs_[i].outside, QString(),
                                               {std::nullopt, 0, std::nullopt, std::nullopt}));

@@ -1,5 +1,7 @@
 #include "Measurement.h"
 
+#include "Reading.h"
+
 #include <utility>
 
 namespace velmor {
@@ -15,6 +17,37 @@ Outcome judge(double value, const Limits& limits) {
 
 Measurement measured(QString name, double value, QString unit, const Limits& limits) {
     return {std::move(name), value, std::move(unit), limits, judge(value, limits), std::nullopt};
+}
+
+Measurement measuredVolts(QString name, const UnitOutput& output, double volts,
+                          const Limits& limits) {
+    Measurement m = measured(std::move(name), volts, QStringLiteral("V"), limits);
+    if (output.endOf(volts) != RangeEnd::Inside)
+        m.outcome = Outcome::Fail;
+    return m;
+}
+
+const UnitOutput* measuredOutput(QStringView name, QStringView unit) {
+    if (unit != u"V")
+        return nullptr;
+    // The output's name as a word of its own: "+5 V at P2", "worst +12 V".
+    for (const auto& [word, output] :
+         {std::pair{QStringView(u"+5 V"), &output5}, std::pair{QStringView(u"+12 V"), &output12},
+          std::pair{QStringView(u"+3.3 V"), &output33}}) {
+        const qsizetype at = name.indexOf(word);
+        const qsizetype after = at + word.size();
+        if (at >= 0 && (at == 0 || name[at - 1] == u' ') &&
+            (after == name.size() || name[after] == u' '))
+            return output;
+    }
+    return nullptr;
+}
+
+QString shownValue(QStringView name, double value, QStringView unit) {
+    const UnitOutput* output = measuredOutput(name, unit);
+    if (output && output->endOf(value) != RangeEnd::Inside)
+        return shownVolts(*output, value);
+    return QString::number(value, 'g', 6);
 }
 
 Outcome worstOf(const std::vector<Measurement>& measurements) {

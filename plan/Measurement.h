@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Outcome.h"
+#include "Unit.h"
 
 #include <QString>
 
@@ -35,6 +36,18 @@ struct Measurement {
 
 // The measurement judged against its limits.
 Measurement measured(QString name, double value, QString unit, const Limits& limits = {});
+
+// A reading of an output in volts judged: at an end of the unit's range it says only that the
+// output is at or beyond that end, which is outside the limits whatever they are.
+Measurement measuredVolts(QString name, const UnitOutput& output, double volts,
+                          const Limits& limits);
+
+// The output whose volts a measurement holds ("+12 V at P3", "worst +5 V"), or none.
+const UnitOutput* measuredOutput(QStringView name, QStringView unit);
+
+// A measured value as people read it, to six significant digits; an output's volts at an end of
+// the unit's range as "< 4.00" or "> 6.00".
+QString shownValue(QStringView name, double value, QStringView unit);
 
 // The worst outcome of the measurements; Pass for none.
 Outcome worstOf(const std::vector<Measurement>& measurements);

@@ -88,8 +88,14 @@ StepAnswer PointsStep::take(const StepReading& reading, Settling settling) {
         for (std::size_t i = 0; i < outputs.size(); ++i) {
             const double v = volts.*outputs[i].volts;
             const double nominal = outputs[i].unit->nominalVolts;
-            if (!furthest_[i] || std::abs(v - nominal) > std::abs(*furthest_[i] - nominal))
+            // An end of the range is as far as a reading goes: the point fails on it, and it
+            // is no value to take a regulation from.
+            const bool beyond = outputs[i].unit->endOf(v) != RangeEnd::Inside;
+            if (!furthest_[i] || std::abs(v - nominal) > std::abs(*furthest_[i] - nominal) ||
+                beyond)
                 furthest_[i] = v;
+            if (beyond)
+                continue;
             spread_[i] = spread_[i]
                              ? Spread{std::min(spread_[i]->low, v), std::max(spread_[i]->high, v)}
                              : Spread{v, v};
@@ -129,8 +135,8 @@ void PointsStep::endPoint() {
                 voltsLimits(*outputs[i].unit, context_.profile.*outputs[i].tolerance,
                             context_.profile.guardPercent);
             measurements_.push_back(
-                measured(QStringLiteral("%1 at %2").arg(QLatin1String(outputs[i].name), at),
-                         *furthest_[i], QStringLiteral("V"), limits));
+                measuredVolts(QStringLiteral("%1 at %2").arg(QLatin1String(outputs[i].name), at),
+                              *outputs[i].unit, *furthest_[i], limits));
         }
     }
     for (const Output& out : outputs) {
@@ -150,11 +156,14 @@ StepResult PointsStep::result() const {
     result.measurements = measurements_;
     QStringList figures;
     for (std::size_t i = 0; i < outputs.size(); ++i) {
-        if (!spread_[i])
+        const QString name = QLatin1String(outputs[i].name);
+        if (!spread_[i]) {
+            if (judged_ > 0) // every judged reading at an end of the unit's range
+                figures << QStringLiteral("%1 beyond the range").arg(name);
             continue;
+        }
         const double percent =
             (spread_[i]->high - spread_[i]->low) / outputs[i].unit->nominalVolts * 100;
-        const QString name = QLatin1String(outputs[i].name);
         result.measurements.push_back(
             measured(QStringLiteral("regulation %1").arg(name), percent, QStringLiteral("%")));
         figures << QStringLiteral("%1 %2 %").arg(name, QString::number(percent, 'f', 1));

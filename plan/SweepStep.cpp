@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace velmor {
 
@@ -41,19 +42,22 @@ Measurement worstOutput(const MapRecord& record, const QString& name, Output whi
     double worstShare = -1;
     for (const MapCell& cell : record) {
         const double volts = outputReading(cell, which).volts;
-        const double share = towardsLimit(volts, output, tolerance);
+        // An end of the range lies beyond every limit.
+        const double share = output.endOf(volts) != RangeEnd::Inside
+                                 ? std::numeric_limits<double>::infinity()
+                                 : towardsLimit(volts, output, tolerance);
         if (share > worstShare) {
             worstShare = share;
             worstVolts = volts;
         }
     }
-    return measured(name, worstVolts, QStringLiteral("V"),
-                    voltsLimits(output, tolerance, guardPercent));
+    return measuredVolts(name, output, worstVolts, voltsLimits(output, tolerance, guardPercent));
 }
 
 bool insideProfile(const MapCell& cell, const Profile& profile) {
     const Reading r = cellReading(cell);
-    return judge(r.volts5, voltsLimits(output5, profile.out5, 0)) != Outcome::Fail &&
+    return rangeEnd(r.raw.b2) == RangeEnd::Inside && rangeEnd(r.raw.b3) == RangeEnd::Inside &&
+           judge(r.volts5, voltsLimits(output5, profile.out5, 0)) != Outcome::Fail &&
            judge(r.volts12, voltsLimits(output12, profile.out12, 0)) != Outcome::Fail;
 }
 
@@ -169,23 +173,28 @@ MapSummary sweepStepSummary(const MapRecord& record) {
 }
 
 StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int unsettled) {
+    // Measurement names and the key figure are record data, in English whatever the run's
+    // language; they are translated where they are shown.
     StepResult result;
     const int cells = static_cast<int>(record.size());
     const int inside = static_cast<int>(
         std::count_if(record.begin(), record.end(),
                       [&profile](const MapCell& cell) { return insideProfile(cell, profile); }));
-    result.measurements.push_back(measured(Text::tr("cells judged"), cells, QString()));
-    result.measurements.push_back(measured(Text::tr("cells inside"), inside, QString()));
-    result.measurements.push_back(measured(Text::tr("cells outside"), cells - inside, QString(),
+    result.measurements.push_back(measured(QStringLiteral("cells judged"), cells, QString()));
+    result.measurements.push_back(measured(QStringLiteral("cells inside"), inside, QString()));
+    result.measurements.push_back(measured(QStringLiteral("cells outside"), cells - inside,
+                                           QString(),
                                            Limits{std::nullopt, 0, std::nullopt, std::nullopt}));
     if (cells > 0) {
-        result.measurements.push_back(worstOutput(record, Text::tr("worst +5 V"), Output::Plus5,
-                                                  profile.out5, profile.guardPercent));
-        result.measurements.push_back(worstOutput(record, Text::tr("worst +12 V"), Output::Plus12,
-                                                  profile.out12, profile.guardPercent));
+        result.measurements.push_back(worstOutput(record, QStringLiteral("worst +5 V"),
+                                                  Output::Plus5, profile.out5,
+                                                  profile.guardPercent));
+        result.measurements.push_back(worstOutput(record, QStringLiteral("worst +12 V"),
+                                                  Output::Plus12, profile.out12,
+                                                  profile.guardPercent));
     }
     result.outcome = worstOf(result.measurements);
-    result.keyFigure = Text::tr("%1 of %2 cells inside").arg(inside).arg(cells);
+    result.keyFigure = QStringLiteral("%1 of %2 cells inside").arg(inside).arg(cells);
     result.judged = cells;
     result.unsettled = unsettled;
     return result;

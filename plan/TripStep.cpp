@@ -97,7 +97,7 @@ bool isPowerGood(const Reading& r) {
 void loadMeasurements(std::vector<Measurement>& into, const QString& what, const LoadAmps& asked,
                       const Limits& powerLimits, const Limits& ampsLimits, TripOutput output) {
     const LoadAmps set = loadFrame(true, asked).amps;
-    Measurement watts = measured(Text::tr("%1 power").arg(what), nominalWatts(set),
+    Measurement watts = measured(QStringLiteral("%1 power").arg(what), nominalWatts(set),
                                  QStringLiteral("W"), powerLimits);
     watts.asked = nominalWatts(asked);
     into.push_back(watts);
@@ -112,7 +112,7 @@ void loadMeasurements(std::vector<Measurement>& into, const QString& what, const
         if (o.asked <= 0 && o.output != output)
             continue;
         Measurement amps =
-            measured(Text::tr("%1 current %2").arg(what, outputName(o.output)), o.set,
+            measured(QStringLiteral("%1 current %2").arg(what, outputName(o.output)), o.set,
                      QStringLiteral("A"), o.output == output ? ampsLimits : Limits{});
         amps.asked = o.asked;
         into.push_back(amps);
@@ -220,6 +220,8 @@ StepAnswer TripStep::recover(const StepReading& reading, Settling settling) {
 }
 
 StepResult TripStep::result() const {
+    // Measurement names and the key figure are record data, in English whatever the run's
+    // language; they are translated where they are shown.
     StepResult result;
     result.judged = judged_;
     result.unsettled = unsettled_;
@@ -231,29 +233,31 @@ StepResult TripStep::result() const {
     const Limits ampsWindow = o == TripOutput::All ? Limits{} : window;
     if (tripLevel_) {
         const LoadAmps at = levels_[*tripLevel_];
-        loadMeasurements(result.measurements, Text::tr("trip"), at, powerWindow, ampsWindow, o);
+        loadMeasurements(result.measurements, QStringLiteral("trip"), at, powerWindow, ampsWindow,
+                         o);
         if (*tripLevel_ > 0)
-            loadMeasurements(result.measurements, Text::tr("held"), levels_[*tripLevel_ - 1], {},
-                             {}, o);
+            loadMeasurements(result.measurements, QStringLiteral("held"), levels_[*tripLevel_ - 1],
+                             {}, {}, o);
         const double value = climbed(o, loadFrame(true, at).amps);
-        result.keyFigure = o == TripOutput::All
-                               ? Text::tr("trip at %1 W").arg(fixed(value, 1))
-                               : Text::tr("trip at %1 A on %2").arg(fixed(value, 2), outputName(o));
+        result.keyFigure =
+            o == TripOutput::All
+                ? QStringLiteral("trip at %1 W").arg(fixed(value, 1))
+                : QStringLiteral("trip at %1 A on %2").arg(fixed(value, 2), outputName(o));
     } else if (phase_ == Phase::Done) {
         const double top = levels_.empty() ? 0 : climbed(o, loadFrame(true, levels_.back()).amps);
-        Measurement none = measured(Text::tr("no trip up to"), top, climbedUnit(o), window);
+        Measurement none = measured(QStringLiteral("no trip up to"), top, climbedUnit(o), window);
         none.outcome = Outcome::Fail;
         result.measurements.push_back(none);
-        result.keyFigure = Text::tr("no trip up to %1 %2")
+        result.keyFigure = QStringLiteral("no trip up to %1 %2")
                                .arg(fixed(top, o == TripOutput::All ? 1 : 2), climbedUnit(o));
     }
     if (before_) {
         result.measurements.push_back(
-            measured(Text::tr("+5 V before the trip"), before_->volts5, QStringLiteral("V")));
-        result.measurements.push_back(
-            measured(Text::tr("+12 V before the trip"), before_->volts12, QStringLiteral("V")));
-        result.measurements.push_back(
-            measured(Text::tr("+3.3 V before the trip"), before_->volts33, QStringLiteral("V")));
+            measured(QStringLiteral("+5 V before the trip"), before_->volts5, QStringLiteral("V")));
+        result.measurements.push_back(measured(QStringLiteral("+12 V before the trip"),
+                                               before_->volts12, QStringLiteral("V")));
+        result.measurements.push_back(measured(QStringLiteral("+3.3 V before the trip"),
+                                               before_->volts33, QStringLiteral("V")));
     }
     result.outcome = worstOf(result.measurements);
     return result;

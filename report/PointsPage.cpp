@@ -154,7 +154,7 @@ void addPointsPages(PageFlow& flow, const RunReportStep& step) {
                                  ? QStringLiteral("%1 / %2").arg(
                                        m->asked ? valueText(*m->asked, {}, 2) : QStringLiteral("-"),
                                        valueText(m->value, {}, 2))
-                                 : valueText(m->value, m->unit));
+                                 : measuredText(*m));
                     }
                     x += widthOf(c);
                 }

@@ -1,6 +1,7 @@
 #include "RunReport.h"
 
 #include "MapExport.h"
+#include "RecordText.h"
 #include "ReportPage.h"
 #include "SafeWrite.h"
 #include "StepPages.h"
@@ -151,7 +152,7 @@ void addFirstPage(PageFlow& flow, const RunReportInput& run) {
             p.restore();
             text(p, columns[3], y, outcomeWord(step.outcome), reportFont(9, true),
                  outcomeColour(step.outcome));
-            text(p, columns[4], y, pageText(step.keyFigure), font);
+            text(p, columns[4], y, pageText(shownRecordText(step.keyFigure)), font);
         });
     }
 }

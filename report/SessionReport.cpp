@@ -1,6 +1,7 @@
 #include "SessionReport.h"
 
 #include "MapExport.h"
+#include "Reading.h"
 #include "ReportPage.h"
 #include "TimeChart.h"
 
@@ -50,15 +51,17 @@ void drawSeries(TimeChart& chart, const std::vector<SessionSample>& samples,
 struct Output {
     const char* name;
     double SessionSample::*volts;
+    const UnitOutput* unit;
     double nominal;
     QColor colour;
 };
 
 const std::array<Output, 3> outputs{
-    {{QT_TRANSLATE_NOOP("SessionReport", "+5 V"), &SessionSample::volts5, 5, QColor(140, 0, 170)},
-     {QT_TRANSLATE_NOOP("SessionReport", "+12 V"), &SessionSample::volts12, 12,
+    {{QT_TRANSLATE_NOOP("SessionReport", "+5 V"), &SessionSample::volts5, &output5, 5,
+      QColor(140, 0, 170)},
+     {QT_TRANSLATE_NOOP("SessionReport", "+12 V"), &SessionSample::volts12, &output12, 12,
       QColor(200, 140, 0)},
-     {QT_TRANSLATE_NOOP("SessionReport", "+3.3 V"), &SessionSample::volts33, 3.3,
+     {QT_TRANSLATE_NOOP("SessionReport", "+3.3 V"), &SessionSample::volts33, &output33, 3.3,
       QColor(0, 90, 200)}}};
 
 // The page; its texts are looked up in the catalogue under "SessionReport".
@@ -146,12 +149,12 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     p.setFont(reportFont(9));
     for (const Output& o : outputs) {
         top += 34;
-        const OutputFigures f = outputFigures(session.samples, o.volts, o.nominal);
-        const auto shown = [&f](double v) {
-            return f.judged ? tr("%1 V").arg(fixed(v, 3)) : tr("none");
+        const OutputFigures f = outputFigures(session.samples, o.volts, *o.unit);
+        const auto shown = [&f, &o](double v, bool any) {
+            return any ? tr("%1 V").arg(shownVolts(*o.unit, v, 3)) : tr("none");
         };
-        const QStringList cells{tr(o.name), shown(f.min), shown(f.max), shown(f.mean),
-                                clockText(f.msOutside)};
+        const QStringList cells{tr(o.name), shown(f.min, f.judged > 0), shown(f.max, f.judged > 0),
+                                shown(f.mean, f.averaged > 0), clockText(f.msOutside)};
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QPointF(columns[c], top), cells[c]);
     }

@@ -30,7 +30,8 @@ SettledRun settleSession(const std::vector<SessionSample>& samples) {
 }
 
 OutputFigures outputFigures(const std::vector<SessionSample>& samples, double SessionSample::*volts,
-                            double nominal) {
+                            const UnitOutput& output) {
+    const double nominal = output.nominalVolts;
     OutputFigures f;
     const SettledRun settled = settleSession(samples);
     if (settled.judged == 0)
@@ -44,12 +45,15 @@ OutputFigures outputFigures(const std::vector<SessionSample>& samples, double Se
         f.min = first ? v : std::min(f.min, v);
         f.max = first ? v : std::max(f.max, v);
         first = false;
-        sum += v;
+        if (output.endOf(v) == RangeEnd::Inside) {
+            sum += v;
+            ++f.averaged;
+        }
         if (i + 1 < samples.size() && outsideBand(v, nominal))
             f.msOutside += samples[i + 1].ms - samples[i].ms;
     }
     f.judged = settled.judged;
-    f.mean = sum / settled.judged;
+    f.mean = f.averaged > 0 ? sum / f.averaged : 0;
     return f;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Settling.h"
+#include "Unit.h"
 #include "UnitIdentity.h"
 
 #include <QDateTime>
@@ -45,15 +46,18 @@ struct SessionSheet {
 SettledRun settleSession(const std::vector<SessionSample>& samples);
 
 // Lowest, highest and mean of one output over the judged samples, and how long it was outside
-// ±5 % of nominal: each judged sample counts until the next sample.
+// ±5 % of nominal: each judged sample counts until the next sample. A sample at an end of the
+// unit's range is outside and may be the lowest or the highest (shown as "< 4.00"), but it is
+// no value to take a mean of.
 struct OutputFigures {
     double min = 0;
     double max = 0;
     double mean = 0;
     qint64 msOutside = 0;
-    int judged = 0; // samples the figures are from
+    int judged = 0;   // samples the figures are from
+    int averaged = 0; // of them, inside the unit's range: the mean's
 };
 OutputFigures outputFigures(const std::vector<SessionSample>& samples, double SessionSample::*volts,
-                            double nominal);
+                            const UnitOutput& output);
 
 } // namespace velmor

@@ -1,6 +1,7 @@
 #include "StepPages.h"
 
 #include "MapExport.h"
+#include "RecordText.h"
 #include "ReportPage.h"
 
 #include <array>
@@ -56,6 +57,13 @@ QString valueText(double value, const QString& unit, int decimals) {
     if (!std::isfinite(value))
         return QStringLiteral("-");
     return unit.isEmpty() ? fixed(value, decimals) : fixed(value, decimals) + u' ' + unitText(unit);
+}
+
+QString measuredText(const Measurement& m) {
+    const UnitOutput* output = measuredOutput(m.name, m.unit);
+    if (output && output->endOf(m.value) != RangeEnd::Inside)
+        return shownValue(m.name, m.value, m.unit) + u' ' + unitText(m.unit);
+    return valueText(m.value, m.unit);
 }
 
 QString limitsText(const Limits& limits, const QString& unit) {
@@ -135,7 +143,8 @@ void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps
         const double after = p.fontMetrics().horizontalAdvance(word) + 30;
         p.setFont(reportFont(11));
         p.setPen(Qt::black);
-        cell(p, after, top + 84, reportPageWidth - after, pageText(step.keyFigure));
+        cell(p, after, top + 84, reportPageWidth - after,
+             pageText(shownRecordText(step.keyFigure)));
         text(p, 0, top + 124,
              RunText::tr("Started %1, ended %2")
                  .arg(timeText(step.startedAt), timeText(step.endedAt)),
@@ -176,8 +185,8 @@ void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& m
             p.setFont(reportFont(8));
             p.setPen(Qt::black);
             const double y = top + 20;
-            cell(p, columns[0], y, columns[1] - columns[0], pageText(m->name));
-            cell(p, columns[1], y, columns[2] - columns[1], valueText(m->value, m->unit));
+            cell(p, columns[0], y, columns[1] - columns[0], pageText(shownRecordText(m->name)));
+            cell(p, columns[1], y, columns[2] - columns[1], measuredText(*m));
             cell(p, columns[2], y, columns[3] - columns[2],
                  m->asked ? valueText(*m->asked, m->unit) : QStringLiteral("-"));
             cell(p, columns[3], y, columns[4] - columns[3], limitsText(m->limits, m->unit));

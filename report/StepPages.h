@@ -31,6 +31,9 @@ QColor outcomeColour(std::optional<Outcome> outcome);
 QString unitText(const QString& unit);
 // A number with its unit; a value that is not a finite number as a dash.
 QString valueText(double value, const QString& unit, int decimals = 3);
+// A measurement's value with its unit; an output's volts at an end of the unit's range as
+// "< 4.00 V".
+QString measuredText(const Measurement& m);
 // "4.750 … 5.250 V (guard 4.800 … 5.200)", or a dash when nothing is judged.
 QString limitsText(const Limits& limits, const QString& unit);
 

@@ -4,6 +4,7 @@
 #include "Outcome.h"
 #include "Plan.h"
 #include "Printable.h"
+#include "RecordText.h"
 #include "Schema.h"
 #include "StoredValues.h"
 
@@ -85,7 +86,7 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
     r.profile = v.text(c.profile);
     r.outcome = v.text(c.outcome);
     r.failingStep = v.text(c.failingStep);
-    r.keyFigure = v.text(c.keyFigure);
+    r.keyFigure = canonicalRecordText(v.text(c.keyFigure));
     if (!problem.isEmpty())
         return problem;
     if (!r.endState.isEmpty() && !endStates().contains(r.endState))
@@ -154,7 +155,7 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
         s.startedAt = v.time(c.startedAt);
         s.endedAt = v.time(c.endedAt);
         s.outcome = v.text(c.outcome);
-        s.keyFigure = v.text(c.keyFigure);
+        s.keyFigure = canonicalRecordText(v.text(c.keyFigure));
         s.judged = v.number(c.judged, 0, maxCount);
         s.unsettled = v.number(c.unsettled, 0, maxCount);
         const bool word = !s.kind.isEmpty() && s.kind.size() <= 32 &&
@@ -210,7 +211,7 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
         const int step = v.number(c.stepSeq, 0, std::max(0, steps - 1));
         const int seq = v.number(c.seq, 0, maxCount);
         StoredMeasurement m;
-        m.name = v.text(c.name);
+        m.name = canonicalRecordText(v.text(c.name));
         m.value = v.real(c.value, -maxMagnitude, maxMagnitude);
         m.unit = v.text(c.unit);
         m.low = optionalReal(v, c.low);

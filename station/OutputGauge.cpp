@@ -1,5 +1,7 @@
 #include "OutputGauge.h"
 
+#include "Reading.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
@@ -20,7 +22,8 @@ QColor colourOf(Outcome outcome) {
 
 } // namespace
 
-OutputGauge::OutputGauge(QString name, QWidget* parent) : QWidget(parent), name_(std::move(name)) {
+OutputGauge::OutputGauge(QString name, const UnitOutput& output, QWidget* parent)
+    : QWidget(parent), name_(std::move(name)), output_(output) {
     setMinimumHeight(48);
 }
 
@@ -46,10 +49,11 @@ void OutputGauge::paintEvent(QPaintEvent*) {
     big.setBold(true);
     p.setFont(big);
     const int textWidth = 260;
-    const QString value =
-        volts_ ? QCoreApplication::translate("velmor::OutputGauge", "%1 В").arg(*volts_, 0, 'f', 2)
-               : QCoreApplication::translate("velmor::OutputGauge", "— В");
-    p.setPen(volts_ ? colourOf(judge(*volts_, limits_))
+    const QString value = volts_ ? QCoreApplication::translate("velmor::OutputGauge", "%1 В")
+                                       .arg(shownVolts(output_, *volts_))
+                                 : QCoreApplication::translate("velmor::OutputGauge", "— В");
+    p.setPen(volts_ ? colourOf(output_.endOf(*volts_) != RangeEnd::Inside ? Outcome::Fail
+                                                                          : judge(*volts_, limits_))
                     : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.drawText(QRect(0, 0, textWidth, height()), Qt::AlignVCenter | Qt::AlignLeft,
                name_ + QStringLiteral("  ") + value);

@@ -8,10 +8,11 @@
 namespace velmor {
 
 // One output's live reading on its band: green inside the guard band, amber between it and the
-// limits, red beyond; the reading marked and written beside its name.
+// limits, red beyond; the reading marked and written beside its name ("< 4.00 В" at an end of
+// the unit's range).
 class OutputGauge final : public QWidget {
 public:
-    OutputGauge(QString name, QWidget* parent = nullptr);
+    OutputGauge(QString name, const UnitOutput& output, QWidget* parent = nullptr);
     void setLimits(const Limits& limits);
     void setVolts(std::optional<double> volts); // none: no reading
     QSize sizeHint() const override;
@@ -21,6 +22,7 @@ protected:
 
 private:
     QString name_;
+    const UnitOutput& output_;
     Limits limits_{};
     std::optional<double> volts_;
 };

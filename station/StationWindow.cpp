@@ -4,6 +4,7 @@
 #include "OutputGauge.h"
 #include "PlanSummary.h"
 #include "Reading.h"
+#include "RecordText.h"
 #include "RunReport.h"
 #include "StoreAddress.h"
 #include "UnitIdentity.h"
@@ -101,9 +102,11 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     for (QWidget* w : {static_cast<QWidget*>(serial_), static_cast<QWidget*>(model_),
                        static_cast<QWidget*>(operator_)})
         w->setFont(entry);
-    form->addRow(tr("&Серийный номер:"), serial_);
-    form->addRow(tr("&Модель:"), model_);
-    form->addRow(tr("&Оператор:"), operator_);
+    // A barcode scanner needs the Latin keyboard layout, in which Alt with a Cyrillic letter
+    // never comes: the mnemonics are Latin letters. Stop has Esc.
+    form->addRow(tr("Серийный номер (&S):"), serial_);
+    form->addRow(tr("Модель (&M):"), model_);
+    form->addRow(tr("Оператор (&O):"), operator_);
     layout->addLayout(form);
 
     plan_ = new QLabel;
@@ -121,11 +124,12 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     live->addWidget(progress_);
     live->addWidget(time_);
     const QString names[3] = {tr("+5 В"), tr("+12 В"), tr("+3,3 В")};
+    const UnitOutput* const units[3] = {&output5, &output12, &output33};
     for (int i = 0; i < 3; ++i)
-        live->addWidget(gauges_[i] = new OutputGauge(names[i]));
+        live->addWidget(gauges_[i] = new OutputGauge(names[i], *units[i]));
     loads_ = new QLabel;
     live->addWidget(loads_);
-    stop_ = new QPushButton(tr("С&топ (Esc)"));
+    stop_ = new QPushButton(tr("Стоп (Esc)"));
     live->addWidget(stop_, 0, Qt::AlignLeft);
     layout->addWidget(live_);
 
@@ -191,17 +195,27 @@ void StationWindow::setRunning(bool running) {
 std::optional<Plan> StationWindow::planForModel() {
     QString file = planFile_;
     if (file.isEmpty()) {
+        if (!QFileInfo::exists(modelsFilePath())) {
+            showOutcome(tr("ОШИБКА"),
+                        tr("Файл моделей %1 не найден: в нём каждой модели указан её план "
+                           "(или запустите станцию с --plan ФАЙЛ)")
+                            .arg(modelsFilePath()),
+                        outcomeColour(Outcome::Error));
+            return std::nullopt;
+        }
         const auto models = readModels(modelsFilePath());
         if (const auto* error = std::get_if<PlanError>(&models)) {
             showOutcome(tr("ОШИБКА"), error->text(), outcomeColour(Outcome::Error));
             return std::nullopt;
         }
         const auto& known = std::get<ModelPlans>(models);
-        const auto found = known.find(model_->currentText().trimmed());
+        const QString model = model_->currentText().trimmed();
+        const auto found = known.find(model);
         if (found == known.end()) {
             showOutcome(tr("ОШИБКА"),
-                        tr("Модель «%1» не найдена в %2")
-                            .arg(model_->currentText().trimmed(), modelsFilePath()),
+                        model.isEmpty()
+                            ? tr("Модель не выбрана: её план ищется в %1").arg(modelsFilePath())
+                            : tr("Модель «%1» не найдена в %2").arg(model, modelsFilePath()),
                         outcomeColour(Outcome::Error));
             return std::nullopt;
         }
@@ -337,18 +351,28 @@ void StationWindow::showTick(const StepReading& reading) {
         tr("Прошло %1, осталось около %2")
             .arg(clock(reading.sinceStartMs), clock(plan.estimatedMs() - reading.sinceStartMs)));
     const LoadSettings loads = loadSettings(reading.answers);
+    const UnitOutput* const units[3] = {&output5, &output12, &output33};
     const double amps[3] = {output5.amps(loads.load5), output12.amps(loads.load12),
                             output33.amps(loads.load33)};
     if (reading.reply) {
         const Reading volts = graphReading(*reading.reply);
         const double v[3] = {volts.volts5, volts.volts12, volts.volts33};
-        for (int i = 0; i < 3; ++i)
+        bool measurable = true; // no loaded output beyond the unit's range
+        for (int i = 0; i < 3; ++i) {
             gauges_[i]->setVolts(v[i]);
-        loads_->setText(tr("Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность %4 Вт")
-                            .arg(amps[0], 0, 'f', 2)
-                            .arg(amps[1], 0, 'f', 2)
-                            .arg(amps[2], 0, 'f', 2)
-                            .arg(v[0] * amps[0] + v[1] * amps[1] + v[2] * amps[2], 0, 'f', 1));
+            if (amps[i] > 0 && units[i]->endOf(v[i]) != RangeEnd::Inside)
+                measurable = false;
+        }
+        QString text =
+            (measurable ? tr("Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность %4 Вт")
+                        : tr("Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность "
+                             "неизвестна: напряжение за пределом измерения блока"))
+                .arg(amps[0], 0, 'f', 2)
+                .arg(amps[1], 0, 'f', 2)
+                .arg(amps[2], 0, 'f', 2);
+        if (measurable)
+            text = text.arg(v[0] * amps[0] + v[1] * amps[1] + v[2] * amps[2], 0, 'f', 1);
+        loads_->setText(text);
     } else {
         for (OutputGauge* gauge : gauges_)
             gauge->setVolts(std::nullopt);
@@ -389,7 +413,8 @@ void StationWindow::finish(RunEnd) {
     for (std::size_t i = 0; i < results.size(); ++i)
         if (results[i].outcome == outcome && outcome != Outcome::Pass) {
             note = tr("Шаг «%1»: %2")
-                       .arg(planRun_->stepSpec(static_cast<int>(i)).name, results[i].keyFigure);
+                       .arg(planRun_->stepSpec(static_cast<int>(i)).name,
+                            shownRecordText(results[i].keyFigure));
             break;
         }
     if (outcome == Outcome::Marginal)

@@ -611,30 +611,6 @@
         <translation>%1, %2 s each</translation>
     </message>
     <message>
-        <source>cells judged</source>
-        <translation>cells judged</translation>
-    </message>
-    <message>
-        <source>cells inside</source>
-        <translation>cells inside</translation>
-    </message>
-    <message>
-        <source>cells outside</source>
-        <translation>cells outside</translation>
-    </message>
-    <message>
-        <source>worst +5 V</source>
-        <translation>worst +5 V</translation>
-    </message>
-    <message>
-        <source>worst +12 V</source>
-        <translation>worst +12 V</translation>
-    </message>
-    <message>
-        <source>%1 of %2 cells inside</source>
-        <translation>%1 of %2 cells inside</translation>
-    </message>
-    <message>
         <source>these limits give a map without cells</source>
         <translation>these limits give a map without cells</translation>
     </message>
@@ -653,14 +629,6 @@
 <context>
     <name>TripStep</name>
     <message>
-        <source>%1 power</source>
-        <translation>%1 power</translation>
-    </message>
-    <message>
-        <source>%1 current %2</source>
-        <translation>%1 current %2</translation>
-    </message>
-    <message>
         <source>over-power trip</source>
         <translation>over-power trip</translation>
     </message>
@@ -671,42 +639,6 @@
     <message>
         <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
         <translation>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>trip</translation>
-    </message>
-    <message>
-        <source>held</source>
-        <translation>held</translation>
-    </message>
-    <message>
-        <source>trip at %1 W</source>
-        <translation>trip at %1 W</translation>
-    </message>
-    <message>
-        <source>trip at %1 A on %2</source>
-        <translation>trip at %1 A on %2</translation>
-    </message>
-    <message>
-        <source>no trip up to</source>
-        <translation>no trip up to</translation>
-    </message>
-    <message>
-        <source>no trip up to %1 %2</source>
-        <translation>no trip up to %1 %2</translation>
-    </message>
-    <message>
-        <source>+5 V before the trip</source>
-        <translation>+5 V before the trip</translation>
-    </message>
-    <message>
-        <source>+12 V before the trip</source>
-        <translation>+12 V before the trip</translation>
-    </message>
-    <message>
-        <source>+3.3 V before the trip</source>
-        <translation>+3.3 V before the trip</translation>
     </message>
     <message>
         <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
@@ -1777,6 +1709,149 @@
     </message>
 </context>
 <context>
+    <name>velmor::RecordText</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>%1 load at %2</source>
+        <translation>%1 load at %2</translation>
+    </message>
+    <message>
+        <source>regulation %1</source>
+        <translation>regulation %1</translation>
+    </message>
+    <message>
+        <source>%1: no settled reading</source>
+        <translation>%1: no settled reading</translation>
+    </message>
+    <message>
+        <source>no settled reading at %1</source>
+        <translation>no settled reading at %1</translation>
+    </message>
+    <message>
+        <source>%1 lowest</source>
+        <translation>%1 lowest</translation>
+    </message>
+    <message>
+        <source>%1 highest</source>
+        <translation>%1 highest</translation>
+    </message>
+    <message>
+        <source>%1 readings outside</source>
+        <translation>%1 readings outside</translation>
+    </message>
+    <message>
+        <source>readings judged</source>
+        <translation>readings judged</translation>
+    </message>
+    <message>
+        <source>readings not judged</source>
+        <translation>readings not judged</translation>
+    </message>
+    <message>
+        <source>%1, no reading judged</source>
+        <translation>%1, no reading judged</translation>
+    </message>
+    <message>
+        <source>%1, %2 judged, none outside</source>
+        <translation>%1, %2 judged, none outside</translation>
+    </message>
+    <message>
+        <source>%1, %2 judged, %3 outside</source>
+        <translation>%1, %2 judged, %3 outside</translation>
+    </message>
+    <message>
+        <source>cells judged</source>
+        <translation>cells judged</translation>
+    </message>
+    <message>
+        <source>cells inside</source>
+        <translation>cells inside</translation>
+    </message>
+    <message>
+        <source>cells outside</source>
+        <translation>cells outside</translation>
+    </message>
+    <message>
+        <source>worst %1</source>
+        <translation>worst %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells inside</source>
+        <translation>%1 of %2 cells inside</translation>
+    </message>
+    <message>
+        <source>trip power</source>
+        <translation>trip power</translation>
+    </message>
+    <message>
+        <source>held power</source>
+        <translation>held power</translation>
+    </message>
+    <message>
+        <source>trip current %1</source>
+        <translation>trip current %1</translation>
+    </message>
+    <message>
+        <source>held current %1</source>
+        <translation>held current %1</translation>
+    </message>
+    <message>
+        <source>no trip up to</source>
+        <translation>no trip up to</translation>
+    </message>
+    <message>
+        <source>%1 before the trip</source>
+        <translation>%1 before the trip</translation>
+    </message>
+    <message>
+        <source>trip at %1 W</source>
+        <translation>trip at %1 W</translation>
+    </message>
+    <message>
+        <source>trip at %1 A on %2</source>
+        <translation>trip at %1 A on %2</translation>
+    </message>
+    <message>
+        <source>no trip up to %1 W</source>
+        <translation>no trip up to %1 W</translation>
+    </message>
+    <message>
+        <source>no trip up to %1 A</source>
+        <translation>no trip up to %1 A</translation>
+    </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 V</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 V</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3.3 V</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>beyond the range</source>
+        <translation>beyond the range</translation>
+    </message>
+</context>
+<context>
     <name>velmor::Startup</name>
     <message>
         <source>Трасса связи</source>
@@ -1806,18 +1881,6 @@
         <translation>Velmor test — station</translation>
     </message>
     <message>
-        <source>&amp;Серийный номер:</source>
-        <translation>&amp;Serial number:</translation>
-    </message>
-    <message>
-        <source>&amp;Модель:</source>
-        <translation>&amp;Model:</translation>
-    </message>
-    <message>
-        <source>&amp;Оператор:</source>
-        <translation>&amp;Operator:</translation>
-    </message>
-    <message>
         <source>+5 В</source>
         <translation>+5 V</translation>
     </message>
@@ -1828,10 +1891,6 @@
     <message>
         <source>+3,3 В</source>
         <translation>+3.3 V</translation>
-    </message>
-    <message>
-        <source>С&amp;топ (Esc)</source>
-        <translation>S&amp;top (Esc)</translation>
     </message>
     <message>
         <source>Последние проверки:</source>
@@ -1906,6 +1965,34 @@
 Enter — проверить ещё раз, Esc — отмена</source>
         <translation>%1
 Enter: test it again, Esc: cancel</translation>
+    </message>
+    <message>
+        <source>Серийный номер (&amp;S):</source>
+        <translation>Serial number (&amp;S):</translation>
+    </message>
+    <message>
+        <source>Модель (&amp;M):</source>
+        <translation>Model (&amp;M):</translation>
+    </message>
+    <message>
+        <source>Оператор (&amp;O):</source>
+        <translation>Operator (&amp;O):</translation>
+    </message>
+    <message>
+        <source>Стоп (Esc)</source>
+        <translation>Stop (Esc)</translation>
+    </message>
+    <message>
+        <source>Файл моделей %1 не найден: в нём каждой модели указан её план (или запустите станцию с --plan ФАЙЛ)</source>
+        <translation>The models file %1 is not found: it names the plan of each model (or start the station with --plan FILE)</translation>
+    </message>
+    <message>
+        <source>Модель не выбрана: её план ищется в %1</source>
+        <translation>No model chosen: its plan is looked up in %1</translation>
+    </message>
+    <message>
+        <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность неизвестна: напряжение за пределом измерения блока</source>
+        <translation>Load: +5 V %1 A, +12 V %2 A, +3.3 V %3 A; power unknown: a voltage beyond the unit&apos;s measuring range</translation>
     </message>
 </context>
 <context>

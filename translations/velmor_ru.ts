@@ -611,30 +611,6 @@
         <translation>%1, по %2 с на ячейку</translation>
     </message>
     <message>
-        <source>cells judged</source>
-        <translation>ячеек оценено</translation>
-    </message>
-    <message>
-        <source>cells inside</source>
-        <translation>ячеек в допуске</translation>
-    </message>
-    <message>
-        <source>cells outside</source>
-        <translation>ячеек вне допуска</translation>
-    </message>
-    <message>
-        <source>worst +5 V</source>
-        <translation>худшее +5 В</translation>
-    </message>
-    <message>
-        <source>worst +12 V</source>
-        <translation>худшее +12 В</translation>
-    </message>
-    <message>
-        <source>%1 of %2 cells inside</source>
-        <translation>%1 из %2 ячеек в допуске</translation>
-    </message>
-    <message>
         <source>these limits give a map without cells</source>
         <translation>при этих пределах в карте нет ни одной ячейки</translation>
     </message>
@@ -653,14 +629,6 @@
 <context>
     <name>TripStep</name>
     <message>
-        <source>%1 power</source>
-        <translation>%1: мощность</translation>
-    </message>
-    <message>
-        <source>%1 current %2</source>
-        <translation>%1: ток %2</translation>
-    </message>
-    <message>
         <source>over-power trip</source>
         <translation>защита по мощности</translation>
     </message>
@@ -671,42 +639,6 @@
     <message>
         <source>%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %</source>
         <translation>%1: от %2 %3 с шагом %4 %3 каждые %5 с до %6 %3, окно %7..%8 %</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>срабатывание</translation>
-    </message>
-    <message>
-        <source>held</source>
-        <translation>удержано</translation>
-    </message>
-    <message>
-        <source>trip at %1 W</source>
-        <translation>срабатывание при %1 Вт</translation>
-    </message>
-    <message>
-        <source>trip at %1 A on %2</source>
-        <translation>срабатывание при %1 А на %2</translation>
-    </message>
-    <message>
-        <source>no trip up to</source>
-        <translation>нет срабатывания до</translation>
-    </message>
-    <message>
-        <source>no trip up to %1 %2</source>
-        <translation>нет срабатывания до %1 %2</translation>
-    </message>
-    <message>
-        <source>+5 V before the trip</source>
-        <translation>+5 В до срабатывания</translation>
-    </message>
-    <message>
-        <source>+12 V before the trip</source>
-        <translation>+12 В до срабатывания</translation>
-    </message>
-    <message>
-        <source>+3.3 V before the trip</source>
-        <translation>+3,3 В до срабатывания</translation>
     </message>
     <message>
         <source>output is &quot;all&quot;, &quot;5&quot;, &quot;12&quot; or &quot;33&quot;</source>
@@ -1778,6 +1710,149 @@
     </message>
 </context>
 <context>
+    <name>velmor::RecordText</name>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1, точка %2</translation>
+    </message>
+    <message>
+        <source>%1 load at %2</source>
+        <translation>нагрузка %1, точка %2</translation>
+    </message>
+    <message>
+        <source>regulation %1</source>
+        <translation>нестабильность %1</translation>
+    </message>
+    <message>
+        <source>%1: no settled reading</source>
+        <translation>%1: нет установившегося показания</translation>
+    </message>
+    <message>
+        <source>no settled reading at %1</source>
+        <translation>нет установившегося показания в точке %1</translation>
+    </message>
+    <message>
+        <source>%1 lowest</source>
+        <translation>%1 наименьшее</translation>
+    </message>
+    <message>
+        <source>%1 highest</source>
+        <translation>%1 наибольшее</translation>
+    </message>
+    <message>
+        <source>%1 readings outside</source>
+        <translation>%1: показаний вне допуска</translation>
+    </message>
+    <message>
+        <source>readings judged</source>
+        <translation>показаний оценено</translation>
+    </message>
+    <message>
+        <source>readings not judged</source>
+        <translation>показаний не оценено</translation>
+    </message>
+    <message>
+        <source>%1, no reading judged</source>
+        <translation>%1, ни одно показание не оценено</translation>
+    </message>
+    <message>
+        <source>%1, %2 judged, none outside</source>
+        <translation>%1, оценено %2, вне допуска нет</translation>
+    </message>
+    <message>
+        <source>%1, %2 judged, %3 outside</source>
+        <translation>%1, оценено %2, вне допуска %3</translation>
+    </message>
+    <message>
+        <source>cells judged</source>
+        <translation>ячеек оценено</translation>
+    </message>
+    <message>
+        <source>cells inside</source>
+        <translation>ячеек в допуске</translation>
+    </message>
+    <message>
+        <source>cells outside</source>
+        <translation>ячеек вне допуска</translation>
+    </message>
+    <message>
+        <source>worst %1</source>
+        <translation>худшее %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells inside</source>
+        <translation>%1 из %2 ячеек в допуске</translation>
+    </message>
+    <message>
+        <source>trip power</source>
+        <translation>срабатывание: мощность</translation>
+    </message>
+    <message>
+        <source>held power</source>
+        <translation>удержано: мощность</translation>
+    </message>
+    <message>
+        <source>trip current %1</source>
+        <translation>срабатывание: ток %1</translation>
+    </message>
+    <message>
+        <source>held current %1</source>
+        <translation>удержано: ток %1</translation>
+    </message>
+    <message>
+        <source>no trip up to</source>
+        <translation>нет срабатывания до</translation>
+    </message>
+    <message>
+        <source>%1 before the trip</source>
+        <translation>%1 до срабатывания</translation>
+    </message>
+    <message>
+        <source>trip at %1 W</source>
+        <translation>срабатывание при %1 Вт</translation>
+    </message>
+    <message>
+        <source>trip at %1 A on %2</source>
+        <translation>срабатывание при %1 А на %2</translation>
+    </message>
+    <message>
+        <source>no trip up to %1 W</source>
+        <translation>нет срабатывания до %1 Вт</translation>
+    </message>
+    <message>
+        <source>no trip up to %1 A</source>
+        <translation>нет срабатывания до %1 А</translation>
+    </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3,3 В</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>beyond the range</source>
+        <translation>за пределом измерения</translation>
+    </message>
+</context>
+<context>
     <name>velmor::Startup</name>
     <message>
         <source>Трасса связи</source>
@@ -1807,18 +1882,6 @@
         <translation>Velmor test — станция</translation>
     </message>
     <message>
-        <source>&amp;Серийный номер:</source>
-        <translation>&amp;Серийный номер:</translation>
-    </message>
-    <message>
-        <source>&amp;Модель:</source>
-        <translation>&amp;Модель:</translation>
-    </message>
-    <message>
-        <source>&amp;Оператор:</source>
-        <translation>&amp;Оператор:</translation>
-    </message>
-    <message>
         <source>+5 В</source>
         <translation>+5 В</translation>
     </message>
@@ -1829,10 +1892,6 @@
     <message>
         <source>+3,3 В</source>
         <translation>+3,3 В</translation>
-    </message>
-    <message>
-        <source>С&amp;топ (Esc)</source>
-        <translation>С&amp;топ (Esc)</translation>
     </message>
     <message>
         <source>Последние проверки:</source>
@@ -1907,6 +1966,34 @@
 Enter — проверить ещё раз, Esc — отмена</source>
         <translation>%1
 Enter — проверить ещё раз, Esc — отмена</translation>
+    </message>
+    <message>
+        <source>Серийный номер (&amp;S):</source>
+        <translation>Серийный номер (&amp;S):</translation>
+    </message>
+    <message>
+        <source>Модель (&amp;M):</source>
+        <translation>Модель (&amp;M):</translation>
+    </message>
+    <message>
+        <source>Оператор (&amp;O):</source>
+        <translation>Оператор (&amp;O):</translation>
+    </message>
+    <message>
+        <source>Стоп (Esc)</source>
+        <translation>Стоп (Esc)</translation>
+    </message>
+    <message>
+        <source>Файл моделей %1 не найден: в нём каждой модели указан её план (или запустите станцию с --plan ФАЙЛ)</source>
+        <translation>Файл моделей %1 не найден: в нём каждой модели указан её план (или запустите станцию с --plan ФАЙЛ)</translation>
+    </message>
+    <message>
+        <source>Модель не выбрана: её план ищется в %1</source>
+        <translation>Модель не выбрана: её план ищется в %1</translation>
+    </message>
+    <message>
+        <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность неизвестна: напряжение за пределом измерения блока</source>
+        <translation>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность неизвестна: напряжение за пределом измерения блока</translation>
     </message>
 </context>
 <context>

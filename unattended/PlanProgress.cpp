@@ -16,10 +16,6 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(PlanProgress)
 };
 
-QString volts(const std::optional<double>& v) {
-    return v ? QString::number(*v, 'f', 2) : QStringLiteral("-");
-}
-
 } // namespace
 
 QString runningTime(qint64 milliseconds) {
@@ -41,7 +37,8 @@ QString planProgressLine(const PlanProgress& p) {
         .arg(p.step)
         .arg(p.steps)
         .arg(p.name.left(16), bar, runningTime(p.elapsedMs), runningTime(p.remainingMs),
-             volts(p.volts5), volts(p.volts12), volts(p.volts33));
+             progressVolts(output5, p.volts5), progressVolts(output12, p.volts12),
+             progressVolts(output33, p.volts33));
 }
 
 QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,

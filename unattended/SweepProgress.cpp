@@ -1,5 +1,7 @@
 #include "SweepProgress.h"
 
+#include "Reading.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -13,11 +15,11 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(SweepProgress)
 };
 
-QString reading(const std::optional<double>& volts) {
-    return volts ? QString::number(*volts, 'f', 2) : QStringLiteral("-");
-}
-
 } // namespace
+
+QString progressVolts(const UnitOutput& output, const std::optional<double>& volts) {
+    return volts ? shownVolts(output, *volts) : QStringLiteral("-");
+}
 
 QString verdictLine(const MapSummary& s) {
     const QString unjudged = Text::tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
@@ -49,8 +51,8 @@ QString progressBar(const SweepProgress& p) {
         .arg(bar)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)
-        .arg(minutesSeconds(p.elapsedMs), minutesSeconds(p.remainingMs), reading(p.volts5),
-             reading(p.volts12));
+        .arg(minutesSeconds(p.elapsedMs), minutesSeconds(p.remainingMs),
+             progressVolts(output5, p.volts5), progressVolts(output12, p.volts12));
 }
 
 QString progressRowLine(const SweepProgress& p) {
@@ -58,8 +60,8 @@ QString progressRowLine(const SweepProgress& p) {
         .arg(p.row)
         .arg(p.cellsDone)
         .arg(p.cellsExpected)
-        .arg(minutesSeconds(p.elapsedMs), minutesSeconds(p.remainingMs), reading(p.volts5),
-             reading(p.volts12));
+        .arg(minutesSeconds(p.elapsedMs), minutesSeconds(p.remainingMs),
+             progressVolts(output5, p.volts5), progressVolts(output12, p.volts12));
 }
 
 } // namespace velmor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MapExport.h"
+#include "Unit.h"
 
 #include <QString>
 
@@ -32,5 +33,9 @@ QString verdictLine(const MapSummary& summary);
 
 // "1:05" for 65 s.
 QString minutesSeconds(qint64 milliseconds);
+
+// A progress line's reading of an output: "5.02", "< 4.00" at an end of the unit's range, "-"
+// before the first reply.
+QString progressVolts(const UnitOutput& output, const std::optional<double>& volts);
 
 } // namespace velmor

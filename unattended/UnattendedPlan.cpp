@@ -2,6 +2,7 @@
 
 #include "Printable.h"
 #include "Reading.h"
+#include "RecordText.h"
 #include "RunOutput.h"
 #include "RunReport.h"
 
@@ -68,7 +69,7 @@ void UnattendedPlan::showStepsEnded() {
         const int index = static_cast<int>(stepsShown_);
         const StepResult& r = results[stepsShown_];
         line(stepEndLine(index + 1, progress_.steps, results::printable(run_.stepSpec(index).name),
-                         r.outcome, results::printable(r.keyFigure)));
+                         r.outcome, results::printable(shownRecordText(r.keyFigure))));
     }
 }
 
@@ -157,7 +158,7 @@ int UnattendedPlan::concluded(RunEnd end) {
         why = tr("step \"%1\": %2")
                   .arg(results::printable(
                            run_.stepSpec(static_cast<int>(worst - results.begin())).name),
-                       results::printable(worst->keyFigure));
+                       results::printable(shownRecordText(worst->keyFigure)));
     else if (end == RunEnd::LinkLost)
         why = tr("the link was lost at step %1 of %2")
                   .arg(std::min(run_.stepIndex() + 1, progress_.steps))

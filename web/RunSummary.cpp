@@ -176,6 +176,10 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
             leaveOut(runId, problem);
             continue;
         }
+        // An end of the unit's range says only that the output was at or beyond it: no value
+        // to take a mean or a spread of.
+        if (unit.endOf(volts) != RangeEnd::Inside)
+            continue;
         const Key key{std::get<0>(run->group),
                       run->plan,
                       v.text(step),

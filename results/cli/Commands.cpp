@@ -114,13 +114,15 @@ QString sessionText(const StoredSession& s) {
                 .arg(powerOnTimeoutMs / 1000);
     if (settled.judged > 0) {
         std::vector<QStringList> rows;
-        const auto output = [&](const QString& name, double SessionSample::*v, double nominal) {
-            const OutputFigures f = outputFigures(samples, v, nominal);
-            rows.push_back({name, fixed(f.min, 3), fixed(f.max, 3), fixed(f.mean, 3)});
+        const auto output = [&](const QString& name, double SessionSample::*v,
+                                const UnitOutput& unit) {
+            const OutputFigures f = outputFigures(samples, v, unit);
+            rows.push_back({name, shownVolts(unit, f.min, 3), shownVolts(unit, f.max, 3),
+                            f.averaged > 0 ? fixed(f.mean, 3) : QStringLiteral("-")});
         };
-        output(QStringLiteral("+5 V"), &SessionSample::volts5, 5);
-        output(QStringLiteral("+12 V"), &SessionSample::volts12, 12);
-        output(QStringLiteral("+3.3 V"), &SessionSample::volts33, 3.3);
+        output(QStringLiteral("+5 V"), &SessionSample::volts5, output5);
+        output(QStringLiteral("+12 V"), &SessionSample::volts12, output12);
+        output(QStringLiteral("+3.3 V"), &SessionSample::volts33, output33);
         text += alignedTable(
             {Text::tr("output"), Text::tr("min V"), Text::tr("max V"), Text::tr("mean V")}, rows);
     }

@@ -3,6 +3,8 @@
 
 #include "MapExport.h"
 #include "Printable.h"
+#include "Reading.h"
+#include "RecordText.h"
 #include "RunRead.h"
 #include "SessionSheetOf.h"
 #include "StoreRead.h"
@@ -66,7 +68,9 @@ Cells sessionRow(const StoredSession& session) {
     const QString lowest =
         sheet.samples.empty()
             ? QStringLiteral("-")
-            : fixed(outputFigures(sheet.samples, &SessionSample::volts12, 12).min, 3) + " V";
+            : shownVolts(output12,
+                         outputFigures(sheet.samples, &SessionSample::volts12, output12).min, 3) +
+                  " V";
     return {shortId(session.id),
             QStringLiteral("session"),
             shownTime(session.startedAt),
@@ -86,7 +90,7 @@ Cells runRow(const StoredRun& r, const QString& planFigure) {
             printable(orDash(r.unit.operatorName)),
             shownState(r.endState),
             orDash(r.outcome),
-            planFigure.arg(printable(r.planName), printable(r.keyFigure))};
+            planFigure.arg(printable(r.planName), printable(shownRecordText(r.keyFigure)))};
 }
 
 } // namespace

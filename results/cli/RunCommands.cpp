@@ -2,7 +2,9 @@
 #include "Text.h"
 
 #include "Commands.h"
+#include "Measurement.h"
 #include "Printable.h"
+#include "RecordText.h"
 #include "ReportPage.h"
 #include "Table.h"
 
@@ -87,12 +89,12 @@ QString runText(const StoredRun& r) {
                              ? QString()
                              : Text::tr(", failing step \"%1\"").arg(printable(r.failingStep)));
     if (!r.keyFigure.isEmpty())
-        text += Text::tr("Key figure: %1\n").arg(printable(r.keyFigure));
+        text += Text::tr("Key figure: %1\n").arg(printable(shownRecordText(r.keyFigure)));
     std::vector<QStringList> steps;
     for (const StoredRunStep& s : r.steps)
         steps.push_back({QString::number(s.seq + 1), printable(s.kind), printable(s.name),
                          s.outcome, QString::number(s.judged), QString::number(s.unsettled),
-                         seconds(s.startedAt, s.endedAt), printable(s.keyFigure)});
+                         seconds(s.startedAt, s.endedAt), printable(shownRecordText(s.keyFigure))});
     if (!steps.empty())
         text += alignedTable({Text::tr("step"), Text::tr("kind"), Text::tr("name"),
                               Text::tr("outcome"), Text::tr("judged"), Text::tr("unsettled"),
@@ -104,9 +106,10 @@ QString runText(const StoredRun& r) {
         text += Text::tr("Step %1 \"%2\":\n").arg(s.seq + 1).arg(printable(s.name));
         std::vector<QStringList> rows;
         for (const StoredMeasurement& m : s.measurements)
-            rows.push_back({QStringLiteral(" "), printable(m.name), number(m.value),
-                            printable(m.unit), orDash(m.low), orDash(m.high), orDash(m.guardLow),
-                            orDash(m.guardHigh), orDash(m.asked), m.outcome});
+            rows.push_back({QStringLiteral(" "), printable(shownRecordText(m.name)),
+                            shownValue(m.name, m.value, m.unit), printable(m.unit), orDash(m.low),
+                            orDash(m.high), orDash(m.guardLow), orDash(m.guardHigh),
+                            orDash(m.asked), m.outcome});
         text += alignedTable({QStringLiteral(" "), Text::tr("measurement"), Text::tr("value"),
                               Text::tr("unit"), Text::tr("low"), Text::tr("high"),
                               Text::tr("guard low"), Text::tr("guard high"), Text::tr("asked"),

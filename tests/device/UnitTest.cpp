@@ -42,4 +42,30 @@ TEST(ReadingTest, eachWindowKeepsItsOwnFiveVoltsAndTheRawBytes) {
     EXPECT_GT(differing, 0);
 }
 
+// A byte of 0 or 255 says only that the output is at or beyond that end of the range: people
+// read it as such, and a value in volts at an end is known for one.
+TEST(ReadingTest, theEndsOfTheRangeAreNoValues) {
+    EXPECT_FALSE(graphReading({1, 1, 254, 128}).beyondRange());
+    EXPECT_TRUE(graphReading({1, 128, 255, 128}).beyondRange());
+    EXPECT_TRUE(manualReading({1, 128, 128, 0}).beyondRange());
+    const struct {
+        const UnitOutput& output;
+        const char* below;
+        const char* above;
+    } ends[] = {{output5, "< 4.00", "> 6.00"},
+                {output12, "< 9.60", "> 14.40"},
+                {output33, "< 2.64", "> 3.96"}};
+    for (const auto& e : ends) {
+        EXPECT_EQ(shownVolts(e.output, e.output.volts(0)), e.below);
+        EXPECT_EQ(shownVolts(e.output, e.output.volts(255)), e.above);
+        EXPECT_EQ(e.output.endOf(e.output.volts(1)), RangeEnd::Inside);
+        EXPECT_EQ(e.output.endOf(e.output.volts(254)), RangeEnd::Inside);
+        EXPECT_EQ(shownVolts(e.output, e.output.volts(128), 3),
+                  QString::number(e.output.volts(128), 'f', 3));
+    }
+    // The manual window's +5 V, through its rounded converter voltage, meets the same ends.
+    EXPECT_EQ(shownVolts(output5, manualReading({1, 255, 0, 0}).volts5), "> 6.00");
+    EXPECT_EQ(output5.endOf(manualReading({1, 254, 0, 0}).volts5), RangeEnd::Inside);
+}
+
 } // namespace

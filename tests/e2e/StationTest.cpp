@@ -2,6 +2,7 @@
 // verdict with the unit switched off at both ends; in this process, a station run sends the
 // frames a headless plan run sends.
 #include "Language.h"
+#include "ModelsFile.h"
 #include "OnDisplay.h"
 #include "Plan.h"
 #include "PlanRun.h"
@@ -13,6 +14,7 @@
 #include "TestRun.h"
 #include "UnitIdentity.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -222,6 +224,36 @@ TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) 
     QTest::keyClick(serial, Qt::Key_Return);
     ASSERT_TRUE(eventually([&] { return finished.size() == 2; }, programPatienceMs));
     EXPECT_EQ(finished.last().at(0).toString(), "PSU-Y");
+}
+
+// A scanner types in the Latin layout: every mnemonic is a Latin letter. Without --plan and
+// without a models file the station says the file is missing and where it is looked for.
+TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFile) {
+    StationWindow station([] { return std::unique_ptr<SerialPort>(); }, QString(), mapsFolder);
+    station.show();
+    QStringList mnemonics;
+    for (const QLabel* label : station.findChildren<QLabel*>())
+        if (const auto key = QKeySequence::mnemonic(label->text()); !key.isEmpty())
+            mnemonics << key.toString();
+    for (const QAbstractButton* button : station.findChildren<QAbstractButton*>())
+        if (const auto key = QKeySequence::mnemonic(button->text()); !key.isEmpty())
+            mnemonics << key.toString();
+    EXPECT_EQ(mnemonics, QStringList({"Alt+S", "Alt+M", "Alt+O"}));
+
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
+    ASSERT_TRUE(serial && outcome);
+    QTest::keyClicks(serial, QStringLiteral("SN-1"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    QString note;
+    for (const QLabel* label : station.findChildren<QLabel*>())
+        if (label->text().contains(modelsFilePath()) && label->text().contains("не найден"))
+            note = label->text();
+    EXPECT_TRUE(note.startsWith("Файл моделей " + modelsFilePath() + " не найден"))
+        << note.toStdString();
+    EXPECT_EQ(outcome->text(), "ОШИБКА");
+    EXPECT_FALSE(station.running());
+    EXPECT_EQ(frameCount(), 0u);
 }
 
 // With VELMOR_SCREENSHOTS=FOLDER (under xvfb-run, QT_QPA_PLATFORM=xcb): the window idle,

@@ -90,5 +90,29 @@ TEST(PointsStepTest, aPointWithoutASettledReadingMakesTheStepAnError) {
     EXPECT_EQ(result.keyFigure, QStringLiteral("no settled reading at P1"));
 }
 
+// A profile as wide as the unit's range would pass 4.00 V: a reading at an end of the range
+// still fails its point, is shown as what it is and takes no part in the regulation.
+TEST(PointsStepTest, aReadingAtAnEndOfTheRangeFailsItsPointAndIsNoValue) {
+    PointsSpec spec;
+    spec.points = {{{4, 2, 1}}};
+    spec.dwellMs = 300;
+    PlanContext context;
+    context.profile.out5 = {-20, 20};
+    PointsStep step(spec, context);
+    const ControlFrame frame = step.firstFrame();
+    for (const ReplyFrame reply :
+         {ReplyFrame{1, 120, 128, 128}, ReplyFrame{1, 0, 128, 128}, ReplyFrame{1, 130, 128, 128}})
+        step.take({reply, 0, frame}, Settling::Judged);
+    const StepResult result = step.result();
+    const Measurement& five = named(result, QStringLiteral("+5 V at P1"));
+    EXPECT_DOUBLE_EQ(five.value, 4.0);
+    EXPECT_EQ(five.outcome, Outcome::Fail);
+    EXPECT_EQ(result.outcome, Outcome::Fail);
+    EXPECT_EQ(shownValue(five.name, five.value, five.unit), QStringLiteral("< 4.00"));
+    EXPECT_EQ(shownValue(u"+5 V at P1", output5.volts(130), u"V"), QStringLiteral("5.01961"));
+    EXPECT_DOUBLE_EQ(named(result, QStringLiteral("regulation +5 V")).value,
+                     (output5.volts(130) - output5.volts(120)) / 5 * 100);
+}
+
 } // namespace
 } // namespace velmor::testing

@@ -11,6 +11,7 @@
 #include "UnitRun.h"
 
 #include <QTimer>
+#include <QTranslator>
 
 namespace velmor::testing {
 namespace {
@@ -108,6 +109,34 @@ TEST_F(SweepTripTest, aTripIsFoundAtTheOverPowerLimitJudgedByTheWindowAndTheSupp
     EXPECT_EQ(none.second.outcome, Outcome::Fail);
     EXPECT_TRUE(none.second.keyFigure.startsWith(QStringLiteral("no trip up to 13")))
         << none.second.keyFigure.toStdString();
+}
+
+// A trip's names and key figure are record data: the same from a Russian run as from an
+// English one, so that their exports and summaries agree.
+TEST_F(SweepTripTest, aTripRecordsTheSameNamesWhateverTheRunsLanguage) {
+    unit.model().setOverPowerWatts(100);
+    const TripStepSpec::Ramp ramp{
+        TripOutput::Plus12, {4, 2, 0}, {0, 1, 0}, {4, 8, 0}, 200, 50, 200};
+    const auto recorded = [&] {
+        const KeptRun plan = runPlan(std::make_shared<TripStepSpec>(ramp), context(false));
+        QStringList names;
+        if (!plan.results.empty()) {
+            for (const Measurement& m : plan.results.front().measurements)
+                names << m.name;
+            names << plan.results.front().keyFigure;
+        }
+        return names;
+    };
+    QTranslator russian;
+    ASSERT_TRUE(russian.load("velmor_ru", ":/translations"));
+    QCoreApplication::installTranslator(&russian);
+    const QStringList inRussian = recorded();
+    QCoreApplication::removeTranslator(&russian);
+    const QStringList inEnglish = recorded();
+    EXPECT_TRUE(inEnglish.contains(QStringLiteral("trip current +12 V")))
+        << inEnglish.join(" | ").toStdString();
+    EXPECT_TRUE(inEnglish.contains(QStringLiteral("+3.3 V before the trip")));
+    EXPECT_EQ(inRussian, inEnglish);
 }
 
 const QByteArray supply = R"([supply]

@@ -87,6 +87,8 @@ RunReportStep holdStep(qint64 from, int count) {
                                      off ? Settling::PoweringUp : Settling::Judged));
     }
     s.measurements.push_back(measured("+12 V lowest", 11.86, "V", volts(12)));
+    // A reading of 0: at or below the end of the unit's range, no value.
+    s.measurements.push_back(measured("+3.3 V lowest", output33.volts(0), "V", volts(3.3)));
     s.outcome = Outcome::Marginal;
     s.keyFigure = QStringLiteral("+12 V 11.86 to 12.10 V");
     s.judged = count - 20;
@@ -146,7 +148,7 @@ TEST(RunReportTest, aRunOfEveryKindHasAPagePerStepWithItsOutcomeAndKeyFigures) {
          {"Plan run \"quick\"", "Unit PSU-0042 Model ATX-650 Operator A. Petrov", "FAIL",
           "Profile atx3: +5 V −5 … +5 %, +12 V −7 … +5 %", "regulation +12 V 4.58 %",
           "40 of 40 cells inside", "under 1 % 24 1 to 2 % 16", "trip at 452 W",
-          "+12 V 11.86 to 12.10 V", "MARGINAL", "Step 3 of 4: trip \"over-power\"",
+          "+12 V 11.86 to 12.10 V", "< 2.64 V", "MARGINAL", "Step 3 of 4: trip \"over-power\"",
           "Readings 320: judged 300, not judged 20", "the first reading not power-good, 0:30 after",
           "page 5 of 5"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;

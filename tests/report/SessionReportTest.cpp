@@ -1,5 +1,6 @@
 // The session report: its figures per output and its text layer as pdftotext reads it.
 #include "SessionReport.h"
+#include "Reading.h"
 
 #include <QFile>
 #include <QProcess>
@@ -34,7 +35,7 @@ SessionSheet burnIn() {
 
 TEST(SessionReportTest, figuresCountEachJudgedSampleUntilTheNext) {
     const SessionSheet session = burnIn();
-    const OutputFigures v12 = outputFigures(session.samples, &SessionSample::volts12, 12);
+    const OutputFigures v12 = outputFigures(session.samples, &SessionSample::volts12, output12);
     EXPECT_DOUBLE_EQ(v12.min, 11.3);
     EXPECT_DOUBLE_EQ(v12.max, 12.05);
     // Not judged: the first two readings, and those at 4.2 s and 6.2 s, each the reply to the
@@ -42,8 +43,21 @@ TEST(SessionReportTest, figuresCountEachJudgedSampleUntilTheNext) {
     EXPECT_EQ(v12.judged, 47);
     EXPECT_EQ(v12.msOutside, 1800);
     EXPECT_NEAR(v12.mean, (38 * 12.05 + 9 * 11.3) / 47, 1e-9);
-    EXPECT_EQ(outputFigures(session.samples, &SessionSample::volts5, 5).msOutside, 0);
-    EXPECT_EQ(outputFigures({}, &SessionSample::volts5, 5).msOutside, 0);
+    EXPECT_EQ(outputFigures(session.samples, &SessionSample::volts5, output5).msOutside, 0);
+    EXPECT_EQ(outputFigures({}, &SessionSample::volts5, output5).msOutside, 0);
+}
+
+TEST(SessionReportTest, aReadingAtAnEndOfTheRangeIsOutsideButNotAveraged) {
+    SessionSheet session = burnIn();
+    for (SessionSample& s : session.samples)
+        if (s.ms >= 4000 && s.ms < 6000)
+            s.volts12 = output12.volts(0); // below the unit's range, 9.60 V or less
+    const OutputFigures v12 = outputFigures(session.samples, &SessionSample::volts12, output12);
+    EXPECT_EQ(v12.judged, 47);
+    EXPECT_EQ(v12.averaged, 38);
+    EXPECT_NEAR(v12.mean, 12.05, 1e-9);
+    EXPECT_EQ(shownVolts(output12, v12.min, 3), "< 9.600");
+    EXPECT_EQ(v12.msOutside, 1800);
 }
 
 TEST(SessionReportTest, ticksBeforeTheSupplyCameUpAreNotCounted) {
@@ -57,7 +71,7 @@ TEST(SessionReportTest, ticksBeforeTheSupplyCameUpAreNotCounted) {
     EXPECT_EQ(settled.supplyOff, 1);
     EXPECT_EQ(settled.poweringUp, 3); // 200, 400 and the first power-good reading at 600 ms
     EXPECT_EQ(settled.judged, 7);
-    const OutputFigures v12 = outputFigures(samples, &SessionSample::volts12, 12);
+    const OutputFigures v12 = outputFigures(samples, &SessionSample::volts12, output12);
     EXPECT_DOUBLE_EQ(v12.min, 12.0);
     EXPECT_EQ(v12.msOutside, 0);
 }

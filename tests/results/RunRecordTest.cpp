@@ -5,6 +5,7 @@
 #include "Recorder.h"
 #include "RecordsTest.h"
 #include "RepeatTest.h"
+#include "RunCommands.h"
 #include "RunRead.h"
 #include "Schema.h"
 #include "StoreWrite.h"
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 using namespace velmor;
@@ -277,6 +279,55 @@ TEST_F(RunRecordTest, velmorResultsShowsListsAndExportsARun) {
                                     "," + run.host.toUtf8() + ",I. Ivanova,"))
         << lines[1].toStdString();
     EXPECT_TRUE(lines[1].endsWith(",fail,over-power,trip at 520 W")) << lines[1].toStdString();
+}
+
+// Earlier benches stored a trip's names and key figure in the run's language: read back, they
+// are the English ones the bench stores now, and shown in the language of whoever reads them.
+// A reading at an end of the unit's range is shown as what it says.
+TEST_F(RunRecordTest, namesStoredInRussianReadAsTheirEnglishAndAnEndOfTheRangeShowsAsSuch) {
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        Recorder recorder([&](Record r) { writer.post(std::move(r)); }, "/dev/ttyUSB0");
+        const Plan plan = quickPlan();
+        recorder.runStarted(plan, unit);
+        recorder.stepStarted(0, *plan.steps[0]);
+        recorder.stepEnded(0, {Outcome::Fail,
+                               {measured("+5 V at P1", 4.0, "V", {4.75, 5.25, {}, {}})},
+                               "regulation +5 V 0.2 %",
+                               0,
+                               0});
+        recorder.stepStarted(1, *plan.steps[1]);
+        recorder.stepEnded(1, {Outcome::Pass,
+                               {measured("срабатывание: мощность", 326.9, "W"),
+                                measured("удержано: ток +12 V", 20, "A"),
+                                measured("+3,3 В до срабатывания", 3.3, "V")},
+                               "срабатывание при 326.9 Вт",
+                               0,
+                               0});
+        recorder.runEnded(Outcome::Fail, RunEnd::Completed);
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    const StoredRun run = storedRuns(home.sqliteStore()).front();
+    ASSERT_EQ(run.steps.size(), 2u);
+    QStringList names;
+    for (const StoredMeasurement& m : run.steps[1].measurements)
+        names << m.name;
+    EXPECT_EQ(names, QStringList({"trip power", "held current +12 V", "+3.3 V before the trip"}));
+    EXPECT_EQ(run.steps[1].keyFigure, "trip at 326.9 W");
+
+    const QString shown = askResults(sqliteUrl(), {"show", run.id.left(8)}).out;
+    for (const char* expected : {"trip power", "trip at 326.9 W", "< 4.00"})
+        EXPECT_TRUE(shown.contains(expected)) << expected << "\n" << shown.toStdString();
+
+    QTranslator russian;
+    ASSERT_TRUE(russian.load("velmor_ru", ":/translations"));
+    QCoreApplication::installTranslator(&russian);
+    const QString inRussian = runText(run);
+    QCoreApplication::removeTranslator(&russian);
+    for (const char* expected :
+         {"срабатывание: мощность", "удержано: ток +12 В", "срабатывание при 326.9 Вт", "< 4.00"})
+        EXPECT_TRUE(inRussian.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                     << inRussian.toStdString();
 }
 
 TEST_F(RunRecordTest, aRunRowTheBenchNeverWritesIsRefusedByName) {
