@@ -35,7 +35,7 @@ struct UnitColumns {
     explicit UnitColumns(const Rows& rows)
         : serial(rows.column("unit_serial")), model(rows.column("unit_model")),
           operatorName(rows.column("operator")) {}
-    UnitIdentity read(const StoredValues& v) const {
+    UnitIdentity read(StoredValues& v) const {
         UnitIdentity unit;
         unit.serial = v.text(serial);
         unit.model = v.text(model);
@@ -108,9 +108,10 @@ std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
 std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, cell_row, cell_column, b2, b3, b4, k5, "
-                                          "k12 FROM sweep_cells WHERE sweep_id = ? ORDER BY seq "
-                                          "LIMIT %1")
+                           QStringLiteral("SELECT %1 FROM sweep_cells WHERE sweep_id = ? "
+                                          "ORDER BY seq LIMIT %2")
+                               .arg(boundedColumns(u"seq, at, cell_row, cell_column, b2, b3, b4, "
+                                                   u"k5, k12"))
                                .arg(maxCells + 1),
                            {h.id});
     if (const auto* error = std::get_if<QString>(&rows))
@@ -159,9 +160,10 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
 
 std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, b1, b2, b3, b4, load5, load12, load33, "
-                                          "power, overload FROM session_ticks "
-                                          "WHERE session_id = ? ORDER BY seq"),
+                           QStringLiteral("SELECT %1 FROM session_ticks WHERE session_id = ? "
+                                          "ORDER BY seq")
+                               .arg(boundedColumns(u"seq, at, b1, b2, b3, b4, load5, load12, "
+                                                   u"load33, power, overload")),
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
@@ -214,8 +216,9 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
 
 std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, kind, detail FROM session_events "
-                                          "WHERE session_id = ? ORDER BY seq"),
+                           QStringLiteral("SELECT %1 FROM session_events WHERE session_id = ? "
+                                          "ORDER BY seq")
+                               .arg(boundedColumns(u"seq, at, kind, detail")),
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
@@ -278,12 +281,11 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM sweep_cells c WHERE c.sweep_id = sweeps.id)");
     QString statement =
-        QStringLiteral("SELECT id, started_at, end_state, host, saved_name, %1 FROM sweeps "
-                       "WHERE started_at >= ?")
-            .arg(version >= 3
-                     ? QStringLiteral("COALESCE(cell_count, %1) AS count, verdict, unit_serial")
-                           .arg(counted)
-                     : counted + QStringLiteral(" AS count"));
+        QStringLiteral("SELECT %1, %2 FROM sweeps WHERE started_at >= ?")
+            .arg(boundedColumns(u"id, started_at, end_state, host, saved_name"),
+                 version >= 3 ? QStringLiteral("COALESCE(cell_count, %1) AS count, %2")
+                                    .arg(counted, boundedColumns(u"verdict, unit_serial"))
+                              : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     if (version >= 3 && !filter.verdict.isEmpty()) {
@@ -358,11 +360,11 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = sessions.id)");
     QString statement =
-        QStringLiteral("SELECT id, started_at, end_state, host, %1 FROM sessions "
-                       "WHERE started_at >= ?")
-            .arg(version >= 3
-                     ? QStringLiteral("COALESCE(tick_count, %1) AS count, unit_serial").arg(counted)
-                     : counted + QStringLiteral(" AS count"));
+        QStringLiteral("SELECT %1, %2 FROM sessions WHERE started_at >= ?")
+            .arg(boundedColumns(u"id, started_at, end_state, host"),
+                 version >= 3 ? QStringLiteral("COALESCE(tick_count, %1) AS count, %2")
+                                    .arg(counted, boundedColumns(u"unit_serial"))
+                              : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     newestFirst(filter, false, statement);
@@ -447,7 +449,8 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const 
     return listing;
 }
 
-std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix) {
+std::variant<std::vector<FoundRecord>, QString> recordsStartingWith(QSqlDatabase& db,
+                                                                    const QString& prefix) {
     if (prefix.size() < 4)
         return Text::tr("\"%1\": give at least 4 characters of the id").arg(printable(prefix));
     const bool hex = std::all_of(prefix.begin(), prefix.end(), [](QChar c) {
@@ -464,8 +467,10 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
           std::pair{"runs", RecordKind::Run}}) {
         if (kind == RecordKind::Run && !runs)
             continue;
+        // Ids are the bench's, at most 36 characters; a longer one is none of its records.
         auto rows = selectRows(db,
-                               QStringLiteral("SELECT id FROM %1 WHERE id LIKE ? ESCAPE '!'")
+                               QStringLiteral("SELECT id FROM %1 WHERE id LIKE ? ESCAPE '!' AND "
+                                              "length(id) <= 36 ORDER BY id LIMIT 100")
                                    .arg(QLatin1String(table)),
                                {likePrefix(prefix.toLower())});
         if (const auto* error = std::get_if<QString>(&rows))
@@ -473,6 +478,14 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
         for (const Row& row : std::get<Rows>(rows).rows)
             found.push_back({row.value(0).toString(), kind});
     }
+    return found;
+}
+
+std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix) {
+    auto starting = recordsStartingWith(db, prefix);
+    if (const auto* error = std::get_if<QString>(&starting))
+        return *error;
+    const auto& found = std::get<std::vector<FoundRecord>>(starting);
     if (found.empty())
         return Text::tr("no record has an id starting with \"%1\"").arg(prefix);
     if (found.size() > 1)
@@ -484,7 +497,18 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
 }
 
 std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(db, QStringLiteral("SELECT * FROM sweeps WHERE id = ?"), {id});
+    // The columns of the store's schema version, each text bounded.
+    const int version = storedSchemaVersion(db);
+    QString columns = QStringLiteral("id, started_at, ended_at, end_state, host, port, "
+                                     "load_limit1, load_limit2, power_limit, saved_name, "
+                                     "bmp_path, csv_path, txt_path");
+    if (version >= 2)
+        columns += QStringLiteral(", map_width, map_height, map_ratio");
+    if (version >= 3)
+        columns += QStringLiteral(", unit_serial, unit_model, operator");
+    auto rows = selectRows(
+        db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(columns)),
+        {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);
@@ -499,7 +523,13 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
 }
 
 std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(db, QStringLiteral("SELECT * FROM sessions WHERE id = ?"), {id});
+    const QString columns = QStringLiteral("id, started_at, ended_at, end_state, host, port%1")
+                                .arg(storedSchemaVersion(db) >= 3
+                                         ? QStringLiteral(", unit_serial, unit_model, operator")
+                                         : QString());
+    auto rows = selectRows(
+        db, QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(columns)),
+        {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);
@@ -535,8 +565,9 @@ unitRecords(QSqlDatabase& db, int version, const QString& serial) {
         for (const bool sweep : {true, false}) {
             auto rows =
                 selectRows(db,
-                           QStringLiteral("SELECT started_at, id FROM %1 WHERE unit_serial = ?")
-                               .arg(sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
+                           QStringLiteral("SELECT %1 FROM %2 WHERE unit_serial = ?")
+                               .arg(boundedColumns(u"started_at, id"),
+                                    sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
                            {serial});
             if (const auto* error = std::get_if<QString>(&rows))
                 return *error;
@@ -561,7 +592,8 @@ lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limi
     // The verdict kept in the row narrows the search; rows that ended before it was kept are
     // judged from their cells.
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT id FROM sweeps WHERE unit_serial = ? AND "
+                           QStringLiteral("SELECT substr(id, 1, 37) AS id FROM sweeps WHERE "
+                                          "unit_serial = ? AND "
                                           "end_state = 'completed' AND load_limit1 = ? AND "
                                           "load_limit2 = ? AND power_limit = ? AND "
                                           "(verdict = 'pass' OR verdict IS NULL) "
