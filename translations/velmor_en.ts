@@ -1408,6 +1408,10 @@
         <source>cannot start %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -2415,6 +2419,34 @@ Enter: test it again, Esc: cancel</translation>
     </message>
     <message>
         <source>the session has no readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the request&apos;s head is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer took longer than %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which record?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 records have ids starting with %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is no request the view understands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the records are only read here: a request carries no body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this view answers to %1 only</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
