@@ -130,8 +130,8 @@ struct Failed {
 std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
     auto rows = selectRows(db,
                            QStringLiteral("SELECT %1 FROM run_steps WHERE run_id = ? ORDER BY seq")
-                               .arg(boundedColumns(u"seq, kind, name, started_at, ended_at, "
-                                                   u"outcome, key_figure, judged, unsettled")),
+                               .arg(boundedColumns(db, u"seq, kind, name, started_at, ended_at, "
+                                                       u"outcome, key_figure, judged, unsettled")),
                            {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
@@ -185,12 +185,13 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
 }
 
 std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT %1 FROM run_measurements WHERE run_id = ? "
-                                          "ORDER BY step_seq, seq")
-                               .arg(boundedColumns(u"step_seq, seq, name, value, unit, low, high, "
-                                                   u"guard_low, guard_high, asked, outcome")),
-                           {run.id});
+    auto rows =
+        selectRows(db,
+                   QStringLiteral("SELECT %1 FROM run_measurements WHERE run_id = ? "
+                                  "ORDER BY step_seq, seq")
+                       .arg(boundedColumns(db, u"step_seq, seq, name, value, unit, low, high, "
+                                               u"guard_low, guard_high, asked, outcome")),
+                   {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
@@ -251,13 +252,14 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
     QString previous = run.startedAt;
     int previousStep = 0;
     for (;;) {
-        auto rows = selectRows(db,
-                               QStringLiteral("SELECT %1 FROM run_readings WHERE run_id = ? AND "
-                                              "seq >= ? ORDER BY seq LIMIT %2")
-                                   .arg(boundedColumns(u"seq, at, step_seq, supply_on, load5, "
-                                                       u"load12, load33, b1, b2, b3, b4, settling"))
-                                   .arg(readingsPage),
-                               {run.id, static_cast<qint64>(run.readings.size())});
+        auto rows =
+            selectRows(db,
+                       QStringLiteral("SELECT %1 FROM run_readings WHERE run_id = ? AND "
+                                      "seq >= ? ORDER BY seq LIMIT %2")
+                           .arg(boundedColumns(db, u"seq, at, step_seq, supply_on, load5, "
+                                                   u"load12, load33, b1, b2, b3, b4, settling"))
+                           .arg(readingsPage),
+                       {run.id, static_cast<qint64>(run.readings.size())});
         if (const auto* error = std::get_if<QString>(&rows))
             return Failed{*error, false};
         const Rows& answer = std::get<Rows>(rows);
@@ -399,7 +401,7 @@ SettlingCounts settlingCounts(const StoredRun& run) {
 
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
     auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM runs WHERE id = ?").arg(boundedColumns(runColumns)),
+        db, QStringLiteral("SELECT %1 FROM runs WHERE id = ?").arg(boundedColumns(db, runColumns)),
         {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
@@ -427,7 +429,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(boundedColumns(headerColumns),
+            .arg(boundedColumns(db, headerColumns),
                  version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted)
                               : counted);
     QVariantList values;
@@ -468,7 +470,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     QStringList refused;
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
-                                 .arg(boundedColumns(historyColumns)),
+                                 .arg(boundedColumns(db, historyColumns)),
                              {serial}, refused, [&](StoredRun run, const Row&) {
                                  if (refused.isEmpty())
                                      each(run);
@@ -492,7 +494,7 @@ std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
                                             "plan_name = ? AND plan_text = ? AND end_state = "
                                             "'completed' AND outcome IN ('pass', 'marginal') "
                                             "ORDER BY started_at DESC, id DESC")
-                                 .arg(boundedColumns(headerColumns)),
+                                 .arg(boundedColumns(db, headerColumns)),
                              {serial, planName, planText}, refused, [&](StoredRun run, const Row&) {
                                  if (!found)
                                      found = std::move(run);
@@ -506,7 +508,8 @@ std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
     RunSelection selection;
     if (version < 4)
         return selection;
-    QString statement = QStringLiteral("SELECT %1 FROM runs").arg(boundedColumns(headerColumns));
+    QString statement =
+        QStringLiteral("SELECT %1 FROM runs").arg(boundedColumns(db, headerColumns));
     QVariantList values;
     whereFiltered(filter, statement, values);
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");

@@ -107,13 +107,14 @@ std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
 
 std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT %1 FROM sweep_cells WHERE sweep_id = ? "
-                                          "ORDER BY seq LIMIT %2")
-                               .arg(boundedColumns(u"seq, at, cell_row, cell_column, b2, b3, b4, "
-                                                   u"k5, k12"))
-                               .arg(maxCells + 1),
-                           {h.id});
+    auto rows =
+        selectRows(db,
+                   QStringLiteral("SELECT %1 FROM sweep_cells WHERE sweep_id = ? "
+                                  "ORDER BY seq LIMIT %2")
+                       .arg(boundedColumns(db, u"seq, at, cell_row, cell_column, b2, b3, b4, "
+                                               u"k5, k12"))
+                       .arg(maxCells + 1),
+                   {h.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
     const Rows& answer = std::get<Rows>(rows);
@@ -162,8 +163,8 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
     auto rows = selectRows(db,
                            QStringLiteral("SELECT %1 FROM session_ticks WHERE session_id = ? "
                                           "ORDER BY seq")
-                               .arg(boundedColumns(u"seq, at, b1, b2, b3, b4, load5, load12, "
-                                                   u"load33, power, overload")),
+                               .arg(boundedColumns(db, u"seq, at, b1, b2, b3, b4, load5, load12, "
+                                                       u"load33, power, overload")),
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
@@ -218,7 +219,7 @@ std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
     auto rows = selectRows(db,
                            QStringLiteral("SELECT %1 FROM session_events WHERE session_id = ? "
                                           "ORDER BY seq")
-                               .arg(boundedColumns(u"seq, at, kind, detail")),
+                               .arg(boundedColumns(db, u"seq, at, kind, detail")),
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
@@ -282,9 +283,9 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         QStringLiteral("(SELECT COUNT(*) FROM sweep_cells c WHERE c.sweep_id = sweeps.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 FROM sweeps WHERE started_at >= ?")
-            .arg(boundedColumns(u"id, started_at, end_state, host, saved_name"),
+            .arg(boundedColumns(db, u"id, started_at, end_state, host, saved_name"),
                  version >= 3 ? QStringLiteral("COALESCE(cell_count, %1) AS count, %2")
-                                    .arg(counted, boundedColumns(u"verdict, unit_serial"))
+                                    .arg(counted, boundedColumns(db, u"verdict, unit_serial"))
                               : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
@@ -361,9 +362,9 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
         QStringLiteral("(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = sessions.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 FROM sessions WHERE started_at >= ?")
-            .arg(boundedColumns(u"id, started_at, end_state, host"),
+            .arg(boundedColumns(db, u"id, started_at, end_state, host"),
                  version >= 3 ? QStringLiteral("COALESCE(tick_count, %1) AS count, %2")
-                                    .arg(counted, boundedColumns(u"unit_serial"))
+                                    .arg(counted, boundedColumns(db, u"unit_serial"))
                               : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
@@ -507,7 +508,7 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
     if (version >= 3)
         columns += QStringLiteral(", unit_serial, unit_model, operator");
     auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(columns)),
+        db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(db, columns)),
         {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
@@ -528,7 +529,7 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString
                                          ? QStringLiteral(", unit_serial, unit_model, operator")
                                          : QString());
     auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(columns)),
+        db, QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
         {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
@@ -566,7 +567,7 @@ unitRecords(QSqlDatabase& db, int version, const QString& serial) {
             auto rows =
                 selectRows(db,
                            QStringLiteral("SELECT %1 FROM %2 WHERE unit_serial = ?")
-                               .arg(boundedColumns(u"started_at, id"),
+                               .arg(boundedColumns(db, u"started_at, id"),
                                     sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
                            {serial});
             if (const auto* error = std::get_if<QString>(&rows))

@@ -144,7 +144,10 @@ int textLimit(QStringView column) {
     return limits.value(column.toString(), 0);
 }
 
-QString boundedColumns(QStringView columns) {
+QString boundedColumns(const QSqlDatabase& db, QStringView columns) {
+    // SQLite's substr of a text ends at a NUL, which would hide what follows: there it takes the
+    // bytes, as many as the characters could need.
+    const bool postgres = isPostgres(db);
     QStringList out;
     for (const QStringView item : columns.split(QLatin1Char(','))) {
         const auto words = item.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -152,9 +155,15 @@ QString boundedColumns(QStringView columns) {
         const QStringView name =
             words.size() == 3 ? words[2] : source.mid(source.lastIndexOf(QLatin1Char('.')) + 1);
         const int limit = textLimit(name);
-        out << (limit > 0
-                    ? QStringLiteral("substr(%1, 1, %2) AS %3").arg(source).arg(limit + 1).arg(name)
-                    : item.trimmed().toString());
+        if (limit == 0)
+            out << item.trimmed().toString();
+        else if (postgres)
+            out << QStringLiteral("substr(%1, 1, %2) AS %3").arg(source).arg(limit + 1).arg(name);
+        else
+            out << QStringLiteral("substr(CAST(%1 AS BLOB), 1, %2) AS %3")
+                       .arg(source)
+                       .arg(4 * limit + 1)
+                       .arg(name);
     }
     return out.join(QStringLiteral(", "));
 }

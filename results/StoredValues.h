@@ -44,9 +44,9 @@ private:
 int textLimit(QStringView column);
 
 // A query's list of columns ("id, host, s.name AS step_name") with each text column read as at
-// most one character more than its limit: a longer text, which StoredValues::text refuses, is
-// never read whole (a stored serial of a billion characters costs no more than one of 65).
-QString boundedColumns(QStringView columns);
+// most one character more than its limit (in SQLite as many bytes as that could take): a longer
+// text, which StoredValues::text refuses, never reaches the program whole.
+QString boundedColumns(const QSqlDatabase& db, QStringView columns);
 
 // Why a record is not read: the value of it that breaks what the bench writes.
 QString refusal(const QString& kind, const QString& id, const QString& problem);

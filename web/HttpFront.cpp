@@ -39,11 +39,15 @@ void HttpFront::accept(QTcpSocket* socket) {
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     // What is not read stays with the peer: a body or a flood fills no memory here.
     socket->setReadBufferSize(maxRequestHead + 4);
+    const auto drop = [socket] {
+        socket->abort();
+        socket->deleteLater();
+    };
     auto* headTimer = new QTimer(socket);
     headTimer->setSingleShot(true);
-    connect(headTimer, &QTimer::timeout, socket, &QTcpSocket::abort);
+    connect(headTimer, &QTimer::timeout, socket, drop);
     headTimer->start(headTime);
-    QTimer::singleShot(openTime, socket, &QTcpSocket::abort);
+    QTimer::singleShot(openTime, socket, drop);
     auto received = std::make_shared<QByteArray>();
     connect(socket, &QTcpSocket::readyRead, socket, [this, socket, headTimer, received] {
         if (!headTimer->isActive())

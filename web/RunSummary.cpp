@@ -49,7 +49,7 @@ std::optional<QString> readRuns(QSqlDatabase& db, std::map<GroupKey, Tally>& tal
         db, QStringLiteral("SELECT %1 FROM runs WHERE end_state = 'completed' "
                            "ORDER BY started_at, id")
                 .arg(results::boundedColumns(
-                    u"id, unit_model, host, started_at, unit_serial, plan_name, outcome")));
+                    db, u"id, unit_model, host, started_at, unit_serial, plan_name, outcome")));
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const results::Rows& answer = std::get<results::Rows>(rows);
@@ -93,7 +93,7 @@ std::optional<QString> readFailedSteps(QSqlDatabase& db, std::map<GroupKey, Tall
     const auto rows = results::selectRows(
         db, QStringLiteral("SELECT %1 FROM run_steps s JOIN runs r ON r.id = s.run_id "
                            "WHERE r.end_state = 'completed' AND s.outcome = 'fail'")
-                .arg(results::boundedColumns(u"s.run_id, s.name")));
+                .arg(results::boundedColumns(db, u"s.run_id, s.name")));
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const results::Rows& answer = std::get<results::Rows>(rows);
@@ -130,8 +130,8 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
                            "JOIN runs r ON r.id = m.run_id "
                            "WHERE r.end_state = 'completed' AND s.kind = 'points' AND "
                            "m.unit = 'V' AND m.low IS NOT NULL AND m.high IS NOT NULL")
-                .arg(results::boundedColumns(u"m.run_id, m.step_seq, s.name AS step_name, "
-                                             u"m.name AS measured, m.value, m.low, m.high")));
+                .arg(results::boundedColumns(db, u"m.run_id, m.step_seq, s.name AS step_name, "
+                                                 u"m.name AS measured, m.value, m.low, m.high")));
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const results::Rows& answer = std::get<results::Rows>(rows);

@@ -98,7 +98,7 @@ Reply summaryPage(QSqlDatabase& db, int version) {
         db, QStringLiteral("SELECT %1 FROM sweeps WHERE end_state = 'completed' AND verdict IS "
                            "NOT NULL ORDER BY started_at, id")
                 .arg(results::boundedColumns(
-                    u"id, unit_model, host, started_at, unit_serial, verdict")));
+                    db, u"id, unit_model, host, started_at, unit_serial, verdict")));
     if (const auto* error = std::get_if<QString>(&rows))
         return failure(500, *error);
     const results::Rows& answer = std::get<results::Rows>(rows);
