@@ -344,7 +344,7 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         return error;
     // Their verdicts worked out from their cells, once the list's query is done with.
     for (Listed& l : unsummed) {
-        auto sweep = loadSweep(db, l.id);
+        auto sweep = loadSweep(db, version, l.id);
         if (const auto* error = std::get_if<QString>(&sweep)) {
             listing.refused << *error;
             continue;
@@ -497,9 +497,8 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
     return found.front();
 }
 
-std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id) {
+std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, const QString& id) {
     // The columns of the store's schema version, each text bounded.
-    const int version = storedSchemaVersion(db);
     QString columns = QStringLiteral("id, started_at, ended_at, end_state, host, port, "
                                      "load_limit1, load_limit2, power_limit, saved_name, "
                                      "bmp_path, csv_path, txt_path");
@@ -523,11 +522,10 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
     return sweep;
 }
 
-std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id) {
-    const QString columns = QStringLiteral("id, started_at, ended_at, end_state, host, port%1")
-                                .arg(storedSchemaVersion(db) >= 3
-                                         ? QStringLiteral(", unit_serial, unit_model, operator")
-                                         : QString());
+std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, const QString& id) {
+    const QString columns =
+        QStringLiteral("id, started_at, ended_at, end_state, host, port%1")
+            .arg(version >= 3 ? QStringLiteral(", unit_serial, unit_model, operator") : QString());
     auto rows = selectRows(
         db, QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
         {id});
@@ -588,7 +586,8 @@ unitRecords(QSqlDatabase& db, int version, const QString& serial) {
 
 std::variant<std::optional<StoredSweep>, QString>
 lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limits) {
-    if (storedSchemaVersion(db) < 3)
+    const int version = storedSchemaVersion(db);
+    if (version < 3)
         return std::optional<StoredSweep>();
     // The verdict kept in the row narrows the search; rows that ended before it was kept are
     // judged from their cells.
@@ -603,7 +602,7 @@ lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limi
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     for (const Row& row : std::get<Rows>(rows).rows) {
-        auto sweep = loadSweep(db, row.value(0).toString());
+        auto sweep = loadSweep(db, version, row.value(0).toString());
         if (const auto* error = std::get_if<QString>(&sweep))
             return *error;
         if (tallyOf(std::get<StoredSweep>(sweep)).verdict == verdictName(Verdict::Pass))

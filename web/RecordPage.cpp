@@ -57,7 +57,7 @@ template <typename Stored> Loaded loaded(std::variant<Stored, QString> read) {
         return failure(500, *error);
     return std::get<Stored>(std::move(read));
 }
-Loaded load(QSqlDatabase& db, const QString& id) {
+Loaded load(QSqlDatabase& db, int version, const QString& id) {
     if (!isRecordId(id))
         return failure(404, WebText::tr("\"%1\" is no record id").arg(id));
     const auto found = named(db, id);
@@ -66,9 +66,9 @@ Loaded load(QSqlDatabase& db, const QString& id) {
     const auto& record = std::get<results::FoundRecord>(found);
     switch (record.kind) {
     case results::RecordKind::Sweep:
-        return loaded(results::loadSweep(db, record.id));
+        return loaded(results::loadSweep(db, version, record.id));
     case results::RecordKind::Session:
-        return loaded(results::loadSession(db, record.id));
+        return loaded(results::loadSession(db, version, record.id));
     case results::RecordKind::Run:
         break;
     }
@@ -209,8 +209,8 @@ Reply sentFile(const std::variant<QStringList, QString>& written, const QTempora
 
 } // namespace
 
-Reply recordPage(QSqlDatabase& db, const QString& id) {
-    const Loaded loaded = load(db, id);
+Reply recordPage(QSqlDatabase& db, int version, const QString& id) {
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
@@ -220,8 +220,8 @@ Reply recordPage(QSqlDatabase& db, const QString& id) {
     return sessionPage(std::get<results::StoredSession>(loaded));
 }
 
-Reply mapPicture(QSqlDatabase& db, const QString& id) {
-    const Loaded loaded = load(db, id);
+Reply mapPicture(QSqlDatabase& db, int version, const QString& id) {
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     const auto* sweep = std::get_if<results::StoredSweep>(&loaded);
@@ -236,8 +236,8 @@ Reply mapPicture(QSqlDatabase& db, const QString& id) {
     return pngReply(map);
 }
 
-Reply voltsPicture(QSqlDatabase& db, const QString& id) {
-    const Loaded loaded = load(db, id);
+Reply voltsPicture(QSqlDatabase& db, int version, const QString& id) {
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     if (std::holds_alternative<results::StoredSweep>(loaded))
@@ -256,12 +256,12 @@ Reply voltsPicture(QSqlDatabase& db, const QString& id) {
     return pngReply(std::get<QImage>(image));
 }
 
-Reply recordFile(QSqlDatabase& db, const QString& id, const QString& file) {
+Reply recordFile(QSqlDatabase& db, int version, const QString& id, const QString& file) {
     const bool report = file == QLatin1String("report.pdf");
     const bool json = file == QLatin1String("export.json");
     if (!report && !json && file != QLatin1String("export.csv"))
         return failure(404, WebText::tr("no such file of a record"));
-    const Loaded loaded = load(db, id);
+    const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     const auto* run = std::get_if<results::StoredRun>(&loaded);

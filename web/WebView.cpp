@@ -78,12 +78,12 @@ Reply WebView::answer(QSqlDatabase& db, const QUrl& url) const {
     if (parts.size() >= 3 && parts.size() <= 4 && parts[0].isEmpty() &&
         parts[1] == QLatin1String("record")) {
         if (parts.size() == 3)
-            return recordPage(db, parts[2]);
+            return recordPage(db, version_, parts[2]);
         if (parts[3] == QLatin1String("map.png"))
-            return mapPicture(db, parts[2]);
+            return mapPicture(db, version_, parts[2]);
         if (parts[3] == QLatin1String("volts.png"))
-            return voltsPicture(db, parts[2]);
-        return recordFile(db, parts[2], parts[3]);
+            return voltsPicture(db, version_, parts[2]);
+        return recordFile(db, version_, parts[2], parts[3]);
     }
     return failure(404, WebText::tr("no such page"));
 }
