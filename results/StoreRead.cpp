@@ -468,12 +468,16 @@ std::variant<std::vector<FoundRecord>, QString> recordsStartingWith(QSqlDatabase
           std::pair{"runs", RecordKind::Run}}) {
         if (kind == RecordKind::Run && !runs)
             continue;
-        // Ids are the bench's, at most 36 characters; a longer one is none of its records.
-        auto rows = selectRows(db,
-                               QStringLiteral("SELECT id FROM %1 WHERE id LIKE ? ESCAPE '!' AND "
-                                              "length(id) <= 36 ORDER BY id LIMIT 100")
-                                   .arg(QLatin1String(table)),
-                               {likePrefix(prefix.toLower())});
+        // A whole id is looked up in the key's index, which a LIKE cannot use. Ids are the
+        // bench's, at most 36 characters; a longer one is none of its records.
+        const bool whole = prefix.size() == 36;
+        auto rows = selectRows(
+            db,
+            QStringLiteral("SELECT id FROM %1 WHERE %2 AND length(id) <= 36 "
+                           "ORDER BY id LIMIT 100")
+                .arg(QLatin1String(table),
+                     whole ? QStringLiteral("id = ?") : QStringLiteral("id LIKE ? ESCAPE '!'")),
+            {whole ? prefix.toLower() : likePrefix(prefix.toLower())});
         if (const auto* error = std::get_if<QString>(&rows))
             return *error;
         for (const Row& row : std::get<Rows>(rows).rows)
