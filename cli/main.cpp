@@ -393,8 +393,8 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("compare")) {
         if (recordKind != RecordKind::Sweep || ids.back().kind != RecordKind::Sweep)
             return fail(Text::tr("compare takes two sweeps"));
-        const auto a = loadSweep(*db, id);
-        const auto b = loadSweep(*db, ids.back().id);
+        const auto a = loadSweep(*db, version, id);
+        const auto b = loadSweep(*db, version, ids.back().id);
         const auto* first = valueOf(a, &exitCode);
         const auto* second = first ? valueOf(b, &exitCode) : nullptr;
         if (!second)
@@ -419,7 +419,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(format))
         return fail(Text::tr("--format is for plan runs; a sweep or session exports as it is"));
     if (recordKind == RecordKind::Sweep) {
-        const auto sweep = loadSweep(*db, id);
+        const auto sweep = loadSweep(*db, version, id);
         const auto* s = valueOf(sweep, &exitCode);
         if (!s)
             return exitCode;
@@ -428,7 +428,7 @@ int main(int argc, char** argv) {
         return command == QLatin1String("show") ? print(sweepText(*s))
                                                 : written(exportSweep(*s, folder));
     }
-    const auto session = loadSession(*db, id);
+    const auto session = loadSession(*db, version, id);
     const auto* s = valueOf(session, &exitCode);
     if (!s)
         return exitCode;

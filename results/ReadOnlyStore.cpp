@@ -15,9 +15,10 @@ std::variant<QSqlDatabase, QString> openReadOnly(const StoreAddress& address,
         auto* db = std::get_if<QSqlDatabase>(&opened);
         if (!db)
             return opened;
-        // JIT off: it compiled the list's query for longer than the query ran.
-        for (const char* statement :
-             {"SET SESSION default_transaction_read_only = on", "SET jit = off"})
+        // JIT off: it compiled the list's query for longer than the query ran. No statement runs
+        // longer than a page may take.
+        for (const char* statement : {"SET SESSION default_transaction_read_only = on",
+                                      "SET jit = off", "SET statement_timeout = 30000"})
             if (auto error = run(*db, QString::fromLatin1(statement)))
                 return *error;
         return opened;

@@ -60,14 +60,18 @@ struct RunColumns {
         planFile, planText, profile, outcome, failingStep, keyFigure;
 };
 
+// The columns of a run's own row.
+const char16_t* const runColumns =
+    u"id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
+    u"plan_name, plan_file, plan_text, profile, outcome, failing_step, key_figure";
 // The columns a list and a selection read: all but the plan's text.
-const char* const headerColumns =
-    "id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
-    "plan_name, plan_file, profile, outcome, failing_step, key_figure";
+const char16_t* const headerColumns =
+    u"id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
+    u"plan_name, plan_file, profile, outcome, failing_step, key_figure";
 // What a history's line shows of a run and what its checks need: a third fewer values to read
 // over 10,000 runs. The others read empty.
-const char* const historyColumns =
-    "id, started_at, ended_at, end_state, host, operator, plan_name, outcome, key_figure";
+const char16_t* const historyColumns =
+    u"id, started_at, ended_at, end_state, host, operator, plan_name, outcome, key_figure";
 
 // One run's row; the problem with it, if any.
 QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
@@ -126,9 +130,9 @@ struct Failed {
 
 std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, kind, name, started_at, ended_at, outcome, "
-                                          "key_figure, judged, unsettled FROM run_steps "
-                                          "WHERE run_id = ? ORDER BY seq"),
+                           QStringLiteral("SELECT %1 FROM run_steps WHERE run_id = ? ORDER BY seq")
+                               .arg(boundedColumns(db, u"seq, kind, name, started_at, ended_at, "
+                                                       u"outcome, key_figure, judged, unsettled")),
                            {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
@@ -182,12 +186,13 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
 }
 
 std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT step_seq, seq, name, value, unit, low, high, "
-                                          "guard_low, guard_high, asked, outcome FROM "
-                                          "run_measurements WHERE run_id = ? "
-                                          "ORDER BY step_seq, seq"),
-                           {run.id});
+    auto rows =
+        selectRows(db,
+                   QStringLiteral("SELECT %1 FROM run_measurements WHERE run_id = ? "
+                                  "ORDER BY step_seq, seq")
+                       .arg(boundedColumns(db, u"step_seq, seq, name, value, unit, low, high, "
+                                               u"guard_low, guard_high, asked, outcome")),
+                   {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
@@ -248,12 +253,14 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
     QString previous = run.startedAt;
     int previousStep = 0;
     for (;;) {
-        auto rows = selectRows(db,
-                               QStringLiteral("SELECT seq, at, step_seq, supply_on, load5, load12, "
-                                              "load33, b1, b2, b3, b4, settling FROM run_readings "
-                                              "WHERE run_id = ? AND seq >= ? ORDER BY seq LIMIT %1")
-                                   .arg(readingsPage),
-                               {run.id, static_cast<qint64>(run.readings.size())});
+        auto rows =
+            selectRows(db,
+                       QStringLiteral("SELECT %1 FROM run_readings WHERE run_id = ? AND "
+                                      "seq >= ? ORDER BY seq LIMIT %2")
+                           .arg(boundedColumns(db, u"seq, at, step_seq, supply_on, load5, "
+                                                   u"load12, load33, b1, b2, b3, b4, settling"))
+                           .arg(readingsPage),
+                       {run.id, static_cast<qint64>(run.readings.size())});
         if (const auto* error = std::get_if<QString>(&rows))
             return Failed{*error, false};
         const Rows& answer = std::get<Rows>(rows);
@@ -394,7 +401,9 @@ SettlingCounts settlingCounts(const StoredRun& run) {
 }
 
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(db, QStringLiteral("SELECT * FROM runs WHERE id = ?"), {id});
+    auto rows = selectRows(
+        db, QStringLiteral("SELECT %1 FROM runs WHERE id = ?").arg(boundedColumns(db, runColumns)),
+        {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);
@@ -421,7 +430,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(QLatin1String(headerColumns),
+            .arg(boundedColumns(db, headerColumns),
                  version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted)
                               : counted);
     QVariantList values;
@@ -464,7 +473,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     QStringList refused;
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
-                                 .arg(QLatin1String(historyColumns)),
+                                 .arg(boundedColumns(db, historyColumns)),
                              {serial}, refused, [&](StoredRun run, const Row&) {
                                  if (refused.isEmpty())
                                      each(run);
@@ -488,7 +497,7 @@ std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
                                             "plan_name = ? AND plan_text = ? AND end_state = "
                                             "'completed' AND outcome IN ('pass', 'marginal') "
                                             "ORDER BY started_at DESC, id DESC")
-                                 .arg(QLatin1String(headerColumns)),
+                                 .arg(boundedColumns(db, headerColumns)),
                              {serial, planName, planText}, refused, [&](StoredRun run, const Row&) {
                                  if (!found)
                                      found = std::move(run);
@@ -502,7 +511,8 @@ std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
     RunSelection selection;
     if (version < 4)
         return selection;
-    QString statement = QStringLiteral("SELECT %1 FROM runs").arg(QLatin1String(headerColumns));
+    QString statement =
+        QStringLiteral("SELECT %1 FROM runs").arg(boundedColumns(db, headerColumns));
     QVariantList values;
     whereFiltered(filter, statement, values);
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");

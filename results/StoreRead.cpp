@@ -35,7 +35,7 @@ struct UnitColumns {
     explicit UnitColumns(const Rows& rows)
         : serial(rows.column("unit_serial")), model(rows.column("unit_model")),
           operatorName(rows.column("operator")) {}
-    UnitIdentity read(const StoredValues& v) const {
+    UnitIdentity read(StoredValues& v) const {
         UnitIdentity unit;
         unit.serial = v.text(serial);
         unit.model = v.text(model);
@@ -107,12 +107,14 @@ std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
 
 std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, cell_row, cell_column, b2, b3, b4, k5, "
-                                          "k12 FROM sweep_cells WHERE sweep_id = ? ORDER BY seq "
-                                          "LIMIT %1")
-                               .arg(maxCells + 1),
-                           {h.id});
+    auto rows =
+        selectRows(db,
+                   QStringLiteral("SELECT %1 FROM sweep_cells WHERE sweep_id = ? "
+                                  "ORDER BY seq LIMIT %2")
+                       .arg(boundedColumns(db, u"seq, at, cell_row, cell_column, b2, b3, b4, "
+                                               u"k5, k12"))
+                       .arg(maxCells + 1),
+                   {h.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
     const Rows& answer = std::get<Rows>(rows);
@@ -159,9 +161,10 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
 
 std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, b1, b2, b3, b4, load5, load12, load33, "
-                                          "power, overload FROM session_ticks "
-                                          "WHERE session_id = ? ORDER BY seq"),
+                           QStringLiteral("SELECT %1 FROM session_ticks WHERE session_id = ? "
+                                          "ORDER BY seq")
+                               .arg(boundedColumns(db, u"seq, at, b1, b2, b3, b4, load5, load12, "
+                                                       u"load33, power, overload")),
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
@@ -214,8 +217,9 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
 
 std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, at, kind, detail FROM session_events "
-                                          "WHERE session_id = ? ORDER BY seq"),
+                           QStringLiteral("SELECT %1 FROM session_events WHERE session_id = ? "
+                                          "ORDER BY seq")
+                               .arg(boundedColumns(db, u"seq, at, kind, detail")),
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
@@ -278,12 +282,11 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM sweep_cells c WHERE c.sweep_id = sweeps.id)");
     QString statement =
-        QStringLiteral("SELECT id, started_at, end_state, host, saved_name, %1 FROM sweeps "
-                       "WHERE started_at >= ?")
-            .arg(version >= 3
-                     ? QStringLiteral("COALESCE(cell_count, %1) AS count, verdict, unit_serial")
-                           .arg(counted)
-                     : counted + QStringLiteral(" AS count"));
+        QStringLiteral("SELECT %1, %2 FROM sweeps WHERE started_at >= ?")
+            .arg(boundedColumns(db, u"id, started_at, end_state, host, saved_name"),
+                 version >= 3 ? QStringLiteral("COALESCE(cell_count, %1) AS count, %2")
+                                    .arg(counted, boundedColumns(db, u"verdict, unit_serial"))
+                              : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     if (version >= 3 && !filter.verdict.isEmpty()) {
@@ -343,7 +346,7 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         return error;
     // Their verdicts worked out from their cells, once the list's query is done with.
     for (Listed& l : unsummed) {
-        auto sweep = loadSweep(db, l.id);
+        auto sweep = loadSweep(db, version, l.id);
         if (const auto* error = std::get_if<QString>(&sweep)) {
             listing.refused << *error;
             continue;
@@ -360,11 +363,11 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = sessions.id)");
     QString statement =
-        QStringLiteral("SELECT id, started_at, end_state, host, %1 FROM sessions "
-                       "WHERE started_at >= ?")
-            .arg(version >= 3
-                     ? QStringLiteral("COALESCE(tick_count, %1) AS count, unit_serial").arg(counted)
-                     : counted + QStringLiteral(" AS count"));
+        QStringLiteral("SELECT %1, %2 FROM sessions WHERE started_at >= ?")
+            .arg(boundedColumns(db, u"id, started_at, end_state, host"),
+                 version >= 3 ? QStringLiteral("COALESCE(tick_count, %1) AS count, %2")
+                                    .arg(counted, boundedColumns(db, u"unit_serial"))
+                              : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
     if (auto error = newestFirst(db, filter, false, statement, values, listing))
@@ -465,7 +468,8 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const 
     return listing;
 }
 
-std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix) {
+std::variant<std::vector<FoundRecord>, QString> recordsStartingWith(QSqlDatabase& db,
+                                                                    const QString& prefix) {
     if (prefix.size() < 4)
         return Text::tr("\"%1\": give at least 4 characters of the id").arg(printable(prefix));
     const bool hex = std::all_of(prefix.begin(), prefix.end(), [](QChar c) {
@@ -482,15 +486,29 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
           std::pair{"runs", RecordKind::Run}}) {
         if (kind == RecordKind::Run && !runs)
             continue;
-        auto rows = selectRows(db,
-                               QStringLiteral("SELECT id FROM %1 WHERE id LIKE ? ESCAPE '!'")
-                                   .arg(QLatin1String(table)),
-                               {likePrefix(prefix.toLower())});
+        // A whole id is looked up in the key's index, which a LIKE cannot use. Ids are the
+        // bench's, at most 36 characters; a longer one is none of its records.
+        const bool whole = prefix.size() == 36;
+        auto rows = selectRows(
+            db,
+            QStringLiteral("SELECT id FROM %1 WHERE %2 AND length(id) <= 36 "
+                           "ORDER BY id LIMIT 100")
+                .arg(QLatin1String(table),
+                     whole ? QStringLiteral("id = ?") : QStringLiteral("id LIKE ? ESCAPE '!'")),
+            {whole ? prefix.toLower() : likePrefix(prefix.toLower())});
         if (const auto* error = std::get_if<QString>(&rows))
             return *error;
         for (const Row& row : std::get<Rows>(rows).rows)
             found.push_back({row.value(0).toString(), kind});
     }
+    return found;
+}
+
+std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix) {
+    auto starting = recordsStartingWith(db, prefix);
+    if (const auto* error = std::get_if<QString>(&starting))
+        return *error;
+    const auto& found = std::get<std::vector<FoundRecord>>(starting);
     if (found.empty())
         return Text::tr("no record has an id starting with \"%1\"").arg(prefix);
     if (found.size() > 1)
@@ -501,8 +519,18 @@ std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& p
     return found.front();
 }
 
-std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(db, QStringLiteral("SELECT * FROM sweeps WHERE id = ?"), {id});
+std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, const QString& id) {
+    // The columns of the store's schema version, each text bounded.
+    QString columns = QStringLiteral("id, started_at, ended_at, end_state, host, port, "
+                                     "load_limit1, load_limit2, power_limit, saved_name, "
+                                     "bmp_path, csv_path, txt_path");
+    if (version >= 2)
+        columns += QStringLiteral(", map_width, map_height, map_ratio");
+    if (version >= 3)
+        columns += QStringLiteral(", unit_serial, unit_model, operator");
+    auto rows = selectRows(
+        db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(db, columns)),
+        {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);
@@ -516,8 +544,13 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id
     return sweep;
 }
 
-std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(db, QStringLiteral("SELECT * FROM sessions WHERE id = ?"), {id});
+std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, const QString& id) {
+    const QString columns =
+        QStringLiteral("id, started_at, ended_at, end_state, host, port%1")
+            .arg(version >= 3 ? QStringLiteral(", unit_serial, unit_model, operator") : QString());
+    auto rows = selectRows(
+        db, QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
+        {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);
@@ -553,8 +586,9 @@ unitRecords(QSqlDatabase& db, int version, const QString& serial) {
         for (const bool sweep : {true, false}) {
             auto rows =
                 selectRows(db,
-                           QStringLiteral("SELECT started_at, id FROM %1 WHERE unit_serial = ?")
-                               .arg(sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
+                           QStringLiteral("SELECT %1 FROM %2 WHERE unit_serial = ?")
+                               .arg(boundedColumns(db, u"started_at, id"),
+                                    sweep ? QStringLiteral("sweeps") : QStringLiteral("sessions")),
                            {serial});
             if (const auto* error = std::get_if<QString>(&rows))
                 return *error;
@@ -574,12 +608,14 @@ unitRecords(QSqlDatabase& db, int version, const QString& serial) {
 
 std::variant<std::optional<StoredSweep>, QString>
 lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limits) {
-    if (storedSchemaVersion(db) < 3)
+    const int version = storedSchemaVersion(db);
+    if (version < 3)
         return std::optional<StoredSweep>();
     // The verdict kept in the row narrows the search; rows that ended before it was kept are
     // judged from their cells.
     auto rows = selectRows(db,
-                           QStringLiteral("SELECT id FROM sweeps WHERE unit_serial = ? AND "
+                           QStringLiteral("SELECT substr(id, 1, 37) AS id FROM sweeps WHERE "
+                                          "unit_serial = ? AND "
                                           "end_state = 'completed' AND load_limit1 = ? AND "
                                           "load_limit2 = ? AND power_limit = ? AND "
                                           "(verdict = 'pass' OR verdict IS NULL) "
@@ -588,7 +624,7 @@ lastPassedSweep(QSqlDatabase& db, const QString& serial, const SweepLimits& limi
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     for (const Row& row : std::get<Rows>(rows).rows) {
-        auto sweep = loadSweep(db, row.value(0).toString());
+        auto sweep = loadSweep(db, version, row.value(0).toString());
         if (const auto* error = std::get_if<QString>(&sweep))
             return *error;
         if (tallyOf(std::get<StoredSweep>(sweep)).verdict == verdictName(Verdict::Pass))

@@ -143,12 +143,17 @@ struct FoundRecord {
     RecordKind kind = RecordKind::Sweep;
 };
 
-// The one record whose id starts with the prefix (4 to 36 hex digits and dashes); an error when
-// none or several match.
+// The records whose ids start with the prefix (4 to 36 hex digits and dashes), at most 100 of
+// each kind, or why the prefix is none.
+std::variant<std::vector<FoundRecord>, QString> recordsStartingWith(QSqlDatabase& db,
+                                                                    const QString& prefix);
+
+// The one record whose id starts with the prefix; an error when none or several match.
 std::variant<FoundRecord, QString> findRecord(QSqlDatabase& db, const QString& prefix);
 
-std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, const QString& id);
-std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, const QString& id);
+// version is the store's schema version, which says which columns its rows have.
+std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, const QString& id);
+std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, const QString& id);
 
 // The ids of every sweep (true) and session (false) of the unit, oldest first; version is the
 // store's schema version.

@@ -1,6 +1,7 @@
 #include "StoreWrite.h"
 
 #include "Deviation.h"
+#include "Schema.h"
 #include "Sql.h"
 #include "StoreRead.h"
 
@@ -50,7 +51,7 @@ public:
             return std::nullopt; // ended before: its summary is kept already
         // The summary the list shows, worked out as the saved summary is. A sweep whose values
         // the bench could not have written keeps none, and is refused when it is read.
-        const auto sweep = loadSweep(db_, r.id);
+        const auto sweep = loadSweep(db_, schemaVersion, r.id);
         const auto* stored = std::get_if<StoredSweep>(&sweep);
         if (!stored)
             return std::nullopt;

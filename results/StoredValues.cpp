@@ -4,7 +4,11 @@
 
 #include "Printable.h"
 
+#include "Plan.h"
+
 #include <QCoreApplication>
+#include <QHash>
+#include <QStringList>
 
 #include <cmath>
 
@@ -55,9 +59,18 @@ double StoredValues::real(const Column& column, double low, double high) {
     return x;
 }
 
-QString StoredValues::text(const Column& column) const {
+QString StoredValues::text(const Column& column) {
     const QVariant& value = row_.value(column.index);
-    return value.isNull() ? QString() : value.toString();
+    if (value.isNull())
+        return {};
+    QString text = value.toString();
+    const int limit = textLimit(column.name);
+    // A query counts characters, a QString UTF-16 units: one beyond Unicode's first plane is two.
+    if (limit > 0 && text.size() > limit && text.toUcs4().size() > limit) {
+        fail(Text::tr("%1 is longer than %2 characters").arg(column.name).arg(limit));
+        text.truncate(limit);
+    }
+    return text;
 }
 
 QString StoredValues::id(const Column& column) {
@@ -91,6 +104,68 @@ QString StoredValues::state(const Column& column) {
     if (state.size() > 32 || !words)
         fail(Text::tr("end state %1 is not one the bench writes").arg(quoted(state)));
     return state;
+}
+
+int textLimit(QStringView column) {
+    static const QHash<QString, int> limits{
+        {QStringLiteral("id"), 36},
+        {QStringLiteral("run_id"), 36},
+        {QStringLiteral("session_id"), 36},
+        {QStringLiteral("sweep_id"), 36},
+        {QStringLiteral("started_at"), 32},
+        {QStringLiteral("ended_at"), 32},
+        {QStringLiteral("at"), 32},
+        {QStringLiteral("end_state"), 32},
+        {QStringLiteral("verdict"), 32},
+        {QStringLiteral("outcome"), 32},
+        {QStringLiteral("settling"), 32},
+        {QStringLiteral("kind"), 32},
+        {QStringLiteral("unit"), 16},
+        {QStringLiteral("unit_serial"), 64},
+        {QStringLiteral("unit_model"), 64},
+        {QStringLiteral("operator"), 64},
+        {QStringLiteral("host"), 255},
+        {QStringLiteral("saved_name"), 255},
+        {QStringLiteral("port"), 4096},
+        {QStringLiteral("bmp_path"), 4096},
+        {QStringLiteral("csv_path"), 4096},
+        {QStringLiteral("txt_path"), 4096},
+        {QStringLiteral("plan_file"), 4096},
+        {QStringLiteral("plan_name"), 256},
+        {QStringLiteral("profile"), 256},
+        {QStringLiteral("name"), 256},
+        {QStringLiteral("step_name"), 256},
+        {QStringLiteral("measured"), 256},
+        {QStringLiteral("failing_step"), 256},
+        {QStringLiteral("key_figure"), 1024},
+        {QStringLiteral("detail"), 1024},
+        {QStringLiteral("plan_text"), static_cast<int>(maxPlanBytes)},
+    };
+    return limits.value(column.toString(), 0);
+}
+
+QString boundedColumns(const QSqlDatabase& db, QStringView columns) {
+    // SQLite's substr of a text ends at a NUL, which would hide what follows: there it takes the
+    // bytes, as many as the characters could need.
+    const bool postgres = isPostgres(db);
+    QStringList out;
+    for (const QStringView item : columns.split(QLatin1Char(','))) {
+        const auto words = item.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringView source = words.front();
+        const QStringView name =
+            words.size() == 3 ? words[2] : source.mid(source.lastIndexOf(QLatin1Char('.')) + 1);
+        const int limit = textLimit(name);
+        if (limit == 0)
+            out << item.trimmed().toString();
+        else if (postgres)
+            out << QStringLiteral("substr(%1, 1, %2) AS %3").arg(source).arg(limit + 1).arg(name);
+        else
+            out << QStringLiteral("substr(CAST(%1 AS BLOB), 1, %2) AS %3")
+                       .arg(source)
+                       .arg(4 * limit + 1)
+                       .arg(name);
+    }
+    return out.join(QStringLiteral(", "));
 }
 
 QString refusal(const QString& kind, const QString& id, const QString& problem) {

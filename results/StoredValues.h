@@ -19,8 +19,8 @@ public:
     int number(const Column& column, int low, int high);
     // A finite number within low..high.
     double real(const Column& column, double low, double high);
-    // A text, empty for NULL.
-    QString text(const Column& column) const;
+    // A text, empty for NULL, no longer than textLimit of the column's name.
+    QString text(const Column& column);
     // An id as the bench makes them: hex digits and dashes, at most 36.
     QString id(const Column& column);
     // A time as the records write them (UTC, ISO 8601 with milliseconds) from this century up
@@ -37,6 +37,16 @@ private:
     const Row& row_;
     QString* problem_;
 };
+
+// The most characters the bench writes into a text column of the name: an id 36, a time 32, a
+// unit's serial, model and operator 64 (as the command line and the station take them), a
+// plan's text as long as a plan file may be. 0 for a column of numbers.
+int textLimit(QStringView column);
+
+// A query's list of columns ("id, host, s.name AS step_name") with each text column read as at
+// most one character more than its limit (in SQLite as many bytes as that could take): a longer
+// text, which StoredValues::text refuses, never reaches the program whole.
+QString boundedColumns(const QSqlDatabase& db, QStringView columns);
 
 // Why a record is not read: the value of it that breaks what the bench writes.
 QString refusal(const QString& kind, const QString& id, const QString& problem);

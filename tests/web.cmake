@@ -2,6 +2,7 @@
 velmor_add_test(web_tests
     web/WebViewTest.cpp
     web/WebBrowserTest.cpp
+    web/WebHttpTest.cpp
     web/PlanRuns.h
     web/WebServer.h
     LIBS velmor_results)

@@ -1365,6 +1365,9 @@
     </message>
     <message>
         <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2521,6 +2524,34 @@ Enter: test it again, Esc: cancel</translation>
     </message>
     <message>
         <source>the session has no readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the request&apos;s head is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer took longer than %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which record?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 records have ids starting with %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is no request the view understands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the records are only read here: a request carries no body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this view answers to %1 only</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

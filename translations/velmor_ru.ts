@@ -1368,6 +1368,10 @@
         <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
         <translation>%1 уже журнал %2: его записи уходят туда всякий раз, когда velmor-test ведёт в неё запись</translation>
     </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 длиннее %2 символов</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -2524,6 +2528,34 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>the session has no readings</source>
         <translation>у сеанса нет измерений</translation>
+    </message>
+    <message>
+        <source>the request&apos;s head is too long</source>
+        <translation>заголовок запроса слишком длинный</translation>
+    </message>
+    <message>
+        <source>the answer took longer than %1 s</source>
+        <translation>ответ готовился дольше %1 с</translation>
+    </message>
+    <message>
+        <source>Which record?</source>
+        <translation>Какая запись?</translation>
+    </message>
+    <message>
+        <source>%1 records have ids starting with %2:</source>
+        <translation>Идентификаторы %1 записей начинаются с %2:</translation>
+    </message>
+    <message>
+        <source>this is no request the view understands</source>
+        <translation>этот запрос непонятен</translation>
+    </message>
+    <message>
+        <source>the records are only read here: a request carries no body</source>
+        <translation>записи здесь только читаются: у запроса нет тела</translation>
+    </message>
+    <message>
+        <source>this view answers to %1 only</source>
+        <translation>этот просмотр отвечает только на имена %1</translation>
     </message>
 </context>
 </TS>

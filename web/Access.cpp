@@ -1,8 +1,10 @@
 #include "Access.h"
 #include "WebText.h"
 
+#include "Request.h"
+
 #include <QFileInfo>
-#include <QHttpServerRequest>
+#include <QStringList>
 #include <QUrlQuery>
 
 #include <algorithm>
@@ -53,6 +55,23 @@ std::variant<ListenAddress, QString> parseListen(const QString& text) {
     return ListenAddress{address, static_cast<quint16>(port)};
 }
 
+QStringList hostNames(const QHostAddress& address) {
+    QStringList names{address.protocol() == QAbstractSocket::IPv6Protocol
+                          ? QStringLiteral("[%1]").arg(address.toString())
+                          : address.toString()};
+    if (address.isLoopback())
+        names << QStringLiteral("localhost");
+    return names;
+}
+
+QString hostName(const Request& request) {
+    const QString host = QString::fromLatin1(request.header("host")).toLower();
+    // "[::1]:8080" keeps its brackets, "localhost:8080" loses its port.
+    if (host.startsWith(QLatin1Char('[')))
+        return host.left(host.indexOf(QLatin1Char(']')) + 1);
+    return host.left(host.indexOf(QLatin1Char(':')));
+}
+
 std::variant<QByteArray, QString> readTokenFile(const QString& path) {
     // Opened without following a link, then judged by what was opened.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
@@ -82,17 +101,17 @@ std::variant<QByteArray, QString> readTokenFile(const QString& path) {
     return bytes;
 }
 
-Shown tokenShown(const QHttpServerRequest& request, const QByteArray& token) {
-    const QByteArray authorization = request.value(QByteArrayLiteral("Authorization"));
+Shown tokenShown(const Request& request, const QByteArray& token) {
+    const QByteArray authorization = request.header("authorization");
     if (authorization.startsWith("Bearer ") && sameSecret(authorization.mid(7).trimmed(), token))
         return Shown::Header;
-    for (const QByteArray& cookie : request.value(QByteArrayLiteral("Cookie")).split(';')) {
+    for (const QByteArray& cookie : request.header("cookie").split(';')) {
         const QByteArray c = cookie.trimmed();
         if (c.startsWith("token=") && sameSecret(c.mid(6), token))
             return Shown::Cookie;
     }
     const QString query =
-        request.query().queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded);
+        QUrlQuery(request.url).queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded);
     return !query.isEmpty() && sameSecret(query.toUtf8(), token) ? Shown::Query : Shown::No;
 }
 

@@ -26,25 +26,27 @@ namespace velmor::web {
 
 namespace {
 
-// Which kind of record the id names; nothing when it names none.
-std::variant<std::optional<results::RecordKind>, QString> recordKind(QSqlDatabase& db, int version,
-                                                                     const QString& id) {
-    using results::RecordKind;
-    const std::pair<RecordKind, const char*> tables[] = {{RecordKind::Sweep, "sweeps"},
-                                                         {RecordKind::Session, "sessions"},
-                                                         {RecordKind::Run, "runs"}};
-    for (const auto& table : tables) {
-        if (table.first == RecordKind::Run && version < 4)
-            break; // a store from before plan runs
-        const auto rows = results::selectRows(
-            db, QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(QLatin1String(table.second)),
-            {id});
-        if (const auto* error = std::get_if<QString>(&rows))
-            return *error;
-        if (!std::get<results::Rows>(rows).rows.empty())
-            return std::optional<RecordKind>(table.first);
-    }
-    return std::optional<RecordKind>();
+// The record the id or the start of one names (as the list shows ids), or the reply that says
+// why none: no record, or several, each linked.
+std::variant<results::FoundRecord, Reply> named(QSqlDatabase& db, const QString& id) {
+    const auto found = results::recordsStartingWith(db, id);
+    if (const auto* refused = std::get_if<QString>(&found))
+        return failure(404, *refused);
+    const auto& records = std::get<std::vector<results::FoundRecord>>(found);
+    if (records.empty())
+        return failure(404, WebText::tr("no record %1").arg(id));
+    if (records.size() == 1)
+        return records.front();
+    QString list;
+    for (const results::FoundRecord& r : records)
+        list += QStringLiteral("<li>%1</li>\n").arg(link(QStringLiteral("/record/") + r.id, r.id));
+    return Reply{300, "text/html; charset=utf-8",
+                 page(WebText::tr("Which record?"),
+                      QStringLiteral("<p>%1</p>\n<ul>\n%2</ul>\n")
+                          .arg(html(WebText::tr("%1 records have ids starting with %2:")
+                                        .arg(records.size())
+                                        .arg(id)),
+                               list))};
 }
 
 // The record the id names, loaded, or the reply that says why not.
@@ -58,21 +60,19 @@ template <typename Stored> Loaded loaded(std::variant<Stored, QString> read) {
 Loaded load(QSqlDatabase& db, int version, const QString& id) {
     if (!isRecordId(id))
         return failure(404, WebText::tr("\"%1\" is no record id").arg(id));
-    const auto kind = recordKind(db, version, id);
-    if (const auto* error = std::get_if<QString>(&kind))
-        return failure(500, *error);
-    const auto found = std::get<std::optional<results::RecordKind>>(kind);
-    if (!found)
-        return failure(404, WebText::tr("no record %1").arg(id));
-    switch (*found) {
+    const auto found = named(db, id);
+    if (const auto* reply = std::get_if<Reply>(&found))
+        return *reply;
+    const auto& record = std::get<results::FoundRecord>(found);
+    switch (record.kind) {
     case results::RecordKind::Sweep:
-        return loaded(results::loadSweep(db, id));
+        return loaded(results::loadSweep(db, version, record.id));
     case results::RecordKind::Session:
-        return loaded(results::loadSession(db, id));
+        return loaded(results::loadSession(db, version, record.id));
     case results::RecordKind::Run:
         break;
     }
-    return loaded(results::loadRun(db, id));
+    return loaded(results::loadRun(db, record.id));
 }
 
 Reply pngReply(const QImage& image) {

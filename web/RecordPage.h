@@ -8,8 +8,9 @@
 namespace velmor::web {
 
 // A record's page: its header and outcome, a sweep's map and summary or a session's readings
-// summary (as velmor-results show gives them), and links to its PDF report and CSV. The id is
-// checked before it is looked up; an unknown one is 404.
+// summary (as velmor-results show gives them), and links to its PDF report and CSV. The id, or
+// the start of one as the list shows it, is checked before it is looked up; an unknown one is
+// 404, one that starts several ids lists them.
 Reply recordPage(QSqlDatabase& db, int version, const QString& id);
 
 // A sweep's map as PNG, drawn as velmor-results export draws it.

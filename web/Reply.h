@@ -19,4 +19,9 @@ struct Reply {
 // A page saying what went wrong, under the status.
 Reply failure(int status, const QString& message);
 
+// The answer as it goes over the connection, which it closes: the status line, the headers
+// (those of every answer, then the reply's own) and the closing blank line, then the body unless
+// the request was a HEAD.
+QByteArray httpAnswer(const Reply& reply, bool withBody);
+
 } // namespace velmor::web

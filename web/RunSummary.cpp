@@ -46,9 +46,10 @@ struct Tally {
 std::optional<QString> readRuns(QSqlDatabase& db, std::map<GroupKey, Tally>& tallies,
                                 QHash<QString, Counted>& counted, QStringList& refused) {
     const auto rows = results::selectRows(
-        db, QStringLiteral("SELECT id, unit_model, host, started_at, unit_serial, plan_name, "
-                           "outcome FROM runs WHERE end_state = 'completed' "
-                           "ORDER BY started_at, id"));
+        db, QStringLiteral("SELECT %1 FROM runs WHERE end_state = 'completed' "
+                           "ORDER BY started_at, id")
+                .arg(results::boundedColumns(
+                    db, u"id, unit_model, host, started_at, unit_serial, plan_name, outcome")));
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const results::Rows& answer = std::get<results::Rows>(rows);
@@ -90,8 +91,9 @@ std::optional<QString> readRuns(QSqlDatabase& db, std::map<GroupKey, Tally>& tal
 std::optional<QString> readFailedSteps(QSqlDatabase& db, std::map<GroupKey, Tally>& tallies,
                                        const QHash<QString, Counted>& counted) {
     const auto rows = results::selectRows(
-        db, QStringLiteral("SELECT s.run_id, s.name FROM run_steps s JOIN runs r ON r.id = "
-                           "s.run_id WHERE r.end_state = 'completed' AND s.outcome = 'fail'"));
+        db, QStringLiteral("SELECT %1 FROM run_steps s JOIN runs r ON r.id = s.run_id "
+                           "WHERE r.end_state = 'completed' AND s.outcome = 'fail'")
+                .arg(results::boundedColumns(db, u"s.run_id, s.name")));
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const results::Rows& answer = std::get<results::Rows>(rows);
@@ -123,12 +125,13 @@ std::optional<std::pair<int, int>> pointOf(const QString& name) {
 std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted>& counted,
                                   std::vector<PointCapability>& points, QStringList& refused) {
     const auto rows = results::selectRows(
-        db, QStringLiteral("SELECT m.run_id, m.step_seq, s.name AS step_name, m.name AS measured, "
-                           "m.value, m.low, m.high FROM run_measurements m "
+        db, QStringLiteral("SELECT %1 FROM run_measurements m "
                            "JOIN run_steps s ON s.run_id = m.run_id AND s.seq = m.step_seq "
                            "JOIN runs r ON r.id = m.run_id "
                            "WHERE r.end_state = 'completed' AND s.kind = 'points' AND "
-                           "m.unit = 'V' AND m.low IS NOT NULL AND m.high IS NOT NULL"));
+                           "m.unit = 'V' AND m.low IS NOT NULL AND m.high IS NOT NULL")
+                .arg(results::boundedColumns(db, u"m.run_id, m.step_seq, s.name AS step_name, "
+                                                 u"m.name AS measured, m.value, m.low, m.high")));
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const results::Rows& answer = std::get<results::Rows>(rows);

@@ -1,6 +1,7 @@
 #include "Serve.h"
 
 #include "Access.h"
+#include "HttpFront.h"
 #include "Printable.h"
 #include "ReadOnlyStore.h"
 #include "Schema.h"
@@ -42,33 +43,44 @@ int serveRecords(const StoreAddress& store, const QString& listen, const QString
                                   "needs --token-file FILE")
                           .arg(address.host.toString()));
     }
-    auto opened = results::openReadOnly(store, QStringLiteral("velmor-results-serve"));
-    if (const auto* error = std::get_if<QString>(&opened))
-        return refuse(*error);
-    QSqlDatabase db = std::get<QSqlDatabase>(opened);
-    const qint64 stored = storedSchemaVersion(db);
-    if (stored < 0 || stored > schemaVersion)
-        return refuse(unknownSchemaRefused(db, stored));
-    const auto version = static_cast<int>(stored);
-    if (version < oldestReadableVersion)
-        return refuse(WebText::tr("%1 holds no velmor-test records").arg(describe(db)));
+    QString described;
+    int version = 0;
+    {
+        // Checked once here, so that a store the view cannot show is said before it listens; the
+        // pages are made on connections of their own.
+        auto opened = results::openReadOnly(store, QStringLiteral("velmor-results-serve"));
+        if (const auto* error = std::get_if<QString>(&opened))
+            return refuse(*error);
+        QSqlDatabase db = std::get<QSqlDatabase>(opened);
+        described = describe(db);
+        const qint64 stored = storedSchemaVersion(db);
+        if (stored < 0 || stored > schemaVersion)
+            return refuse(unknownSchemaRefused(db, stored));
+        version = static_cast<int>(stored);
+        if (version < oldestReadableVersion)
+            return refuse(WebText::tr("%1 holds no velmor-test records").arg(described));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("velmor-results-serve"));
 
     TerminationSignals terminations;
     if (terminations.error())
         return refuse(*terminations.error());
-    web::WebView view(db, version, token);
+    web::WebView view(store, version, token, web::hostNames(address.host));
     auto* server = new QTcpServer(&view);
     if (!server->listen(address.host, address.port))
         return refuse(WebText::tr("cannot listen on %1: %2").arg(listen, server->errorString()));
-    view.bind(server);
+    const web::HttpFront front(
+        server, [&view](const web::Request& request, const web::HttpFront::Respond& respond) {
+            view.handle(request, respond);
+        });
     const quint16 port = server->serverPort();
-    const QString host = address.host.protocol() == QAbstractSocket::IPv6Protocol
-                             ? QStringLiteral("[%1]").arg(address.host.toString())
-                             : address.host.toString();
+    const QString host = web::hostNames(address.host).front();
     // The first line says where: a test or a script that asked for port 0 reads it here.
-    std::printf("%s\n", qPrintable(WebText::tr("serving %1 at http://%2:%3/")
-                                       .arg(printable(describe(db)), host)
-                                       .arg(port)));
+    std::printf(
+        "%s\n",
+        qPrintable(
+            WebText::tr("serving %1 at http://%2:%3/").arg(printable(described), host).arg(port)));
     std::fflush(stdout);
     int status = 0;
     QObject::connect(&terminations, &TerminationSignals::received, [&status](int signal) {

@@ -95,9 +95,10 @@ Reply summaryPage(QSqlDatabase& db, int version) {
                                         "sweep's verdict in its row; the summary needs version 3")
                                 .arg(version));
     const auto rows = results::selectRows(
-        db, QStringLiteral("SELECT id, unit_model, host, started_at, unit_serial, verdict "
-                           "FROM sweeps WHERE end_state = 'completed' AND verdict IS NOT NULL "
-                           "ORDER BY started_at, id"));
+        db, QStringLiteral("SELECT %1 FROM sweeps WHERE end_state = 'completed' AND verdict IS "
+                           "NOT NULL ORDER BY started_at, id")
+                .arg(results::boundedColumns(
+                    db, u"id, unit_model, host, started_at, unit_serial, verdict")));
     if (const auto* error = std::get_if<QString>(&rows))
         return failure(500, *error);
     const results::Rows& answer = std::get<results::Rows>(rows);

@@ -1,37 +1,44 @@
 #pragma once
 
+#include "HttpFront.h"
+#include "PageWorkers.h"
 #include "Reply.h"
+#include "Request.h"
 
-#include <QAbstractHttpServer>
 #include <QByteArray>
 #include <QSqlDatabase>
+#include <QStringList>
 
 namespace velmor::web {
 
-// The read-only web view of a results store, on the Qt event loop (so the one connection stays
-// on the thread that opened it). Pages:
+// The read-only web view of a results store. Pages:
 //   /                    the records, with filters and pages
-//   /record/ID           one record; /record/ID/map.png, /record/ID/report.pdf, .../export.csv
+//   /record/ID           one record; /record/ID/map.png, /record/ID/report.pdf, .../export.csv;
+//                        ID may be the start of an id, as the list shows it
 //   /unit?serial=S       one unit's history
 //   /summary             the completed sweeps and plan runs by model, bench and day, and
 //                        the outputs' capability at the plans' load points
-// With a token, a request without it is answered 401.
-class WebView final : public QAbstractHttpServer {
+// With a token, a request without it is answered 401; without one, a request must name one of
+// hostNames (with any port) as its Host, so that a page of another site cannot read the view
+// through a name of its own that resolves to this address.
+class WebView final : public QObject {
     Q_OBJECT
 public:
-    WebView(QSqlDatabase db, int version, QByteArray token, QObject* parent = nullptr);
+    WebView(const results::StoreAddress& store, int version, QByteArray token,
+            QStringList hostNames, QObject* parent = nullptr);
 
-    // The answer to a GET of the path and query; what a request's token allows is judged before.
-    Reply answer(const QUrl& url);
-
-protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    // Answers the request, its pages made on the workers' threads.
+    void handle(const Request& request, const HttpFront::Respond& respond);
 
 private:
-    QSqlDatabase db_;
+    // The answer to a GET of the path and query; what the request may see is judged before.
+    Reply answer(QSqlDatabase& db, const QUrl& url) const;
+    std::optional<Reply> refused(const Request& request) const;
+
     int version_;
     QByteArray token_;
+    QStringList hostNames_;
+    PageWorkers workers_;
 };
 
 } // namespace velmor::web

@@ -111,13 +111,13 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (const auto& [id, sweep] : std::get<0>(found)) {
         if (sweep) {
-            const auto loaded = loadSweep(db, id);
+            const auto loaded = loadSweep(db, version, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSweep& s = std::get<StoredSweep>(loaded);
             add(s.header.startedAt, {}, sweepRow(s));
         } else {
-            const auto loaded = loadSession(db, id);
+            const auto loaded = loadSession(db, version, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSession& s = std::get<StoredSession>(loaded);

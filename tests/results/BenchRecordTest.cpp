@@ -6,6 +6,7 @@
 #include "FileContents.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
+#include "Schema.h"
 
 #include <QFile>
 #include <QProcess>
@@ -109,8 +110,9 @@ TEST_F(RecordedBenchTest, sessionAndSweepArriveCompleteAndAlikeInBothEnginesAndE
     QTemporaryDir exported;
     const QString id = scalar(sqlite, "SELECT id FROM sweeps").toString();
     StoredSweep sweep;
-    withStore(pgStore(server),
-              [&](QSqlDatabase& db) { sweep = std::get<StoredSweep>(loadSweep(db, id)); });
+    withStore(pgStore(server), [&](QSqlDatabase& db) {
+        sweep = std::get<StoredSweep>(loadSweep(db, schemaVersion, id));
+    });
     const auto written = exportSweep(sweep, exported.path());
     ASSERT_TRUE(std::holds_alternative<QStringList>(written))
         << std::get<QString>(written).toStdString();

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 using namespace velmor;
@@ -135,6 +136,38 @@ TEST_F(HostileStoreTest, storedTextsArePrintedEscapedAndNamesAreNoWildcardsOrPat
     EXPECT_EQ(results({"export", dots, "--to", out.path()}).status, 0);
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"__hidden.bmp", "__hidden.csv", "__hidden.txt"}));
+}
+
+// Texts far longer than the bench writes: each command refuses the record by its field, never
+// reading the text whole.
+TEST_F(HostileStoreTest, hugeStoredTextsAreRefusedByTheirField) {
+    const QString swept = sweep([](SweepBegan& b, auto&, auto&) { b.unit.serial = "HUGE"; });
+    const QString run = newRecordId();
+    put({RunBegan{run, recordTime(), "bench", "/dev/ttyUSB0", "quick", "plans/quick.toml", "#",
+                  "atx3", UnitIdentity{"HUGE", "ATX", "A. Petrov"}},
+         RunEnded{run, recordTime(), "completed", "pass", QString(), QString()}});
+    withStore(home.sqliteStore(), [](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        for (const char* table : {"sweeps", "runs"})
+            ASSERT_TRUE(query.exec(QStringLiteral("UPDATE %1 SET unit_serial = "
+                                                  "replace(hex(zeroblob(10000000)), '0', 'x')")
+                                       .arg(QLatin1String(table))));
+    });
+    const QString field = "unit_serial is longer than 64 characters";
+    const Answer list = results({"list"});
+    EXPECT_EQ(list.status, 1);
+    EXPECT_TRUE(list.err.contains(swept) && list.err.contains(run.left(8)) &&
+                list.err.contains(field))
+        << list.err.toStdString();
+    EXPECT_FALSE(list.out.contains("xxxx"));
+    const Answer show = results({"show", swept});
+    EXPECT_EQ(show.status, 1);
+    EXPECT_TRUE(show.err.contains(field)) << show.err.toStdString();
+    refused({"report", run.left(8)}, run.left(8), field);
+    QTemporaryDir out;
+    const Answer csv = results({"export", "--format", "csv", "--to", out.path()});
+    EXPECT_EQ(csv.status, 1);
+    EXPECT_TRUE(csv.err.contains(run.left(8)) && csv.err.contains(field)) << csv.err.toStdString();
 }
 
 } // namespace

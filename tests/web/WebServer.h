@@ -130,21 +130,46 @@ public:
     const QString& url() const { return url_; }
     QProcess& process() { return process_; }
 
-    // One GET over a plain socket (the test links no Qt Network: its precompiled header).
-    Answer get(const QString& path, const QByteArray& extraHeaders = {}) const {
-        const QUrl base(url_);
-        Answer answer;
+    // A plain socket connected to the server (the test links no Qt Network: its precompiled
+    // header), waiting at most `patience` seconds for each read; -1 when it cannot connect.
+    int connectToServer(int patience = 20) const {
         const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in to{};
         to.sin_family = AF_INET;
-        to.sin_port = htons(static_cast<quint16>(base.port()));
+        to.sin_port = htons(static_cast<quint16>(QUrl(url_).port()));
         to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        timeval patience{20, 0};
-        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+        timeval wait{patience, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
         if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0) {
             ::close(fd);
-            return answer;
+            return -1;
         }
+        return fd;
+    }
+
+    // Sends the bytes on a connection of their own and reads until the server closes it (or
+    // 20 s pass): the whole answer, headers and all.
+    QByteArray exchange(const QByteArray& request) const {
+        const int fd = connectToServer();
+        QByteArray all;
+        if (fd < 0)
+            return all;
+        if (::send(fd, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL) >=
+            0) {
+            char chunk[65536];
+            for (ssize_t got; (got = ::recv(fd, chunk, sizeof chunk, 0)) > 0;)
+                all.append(chunk, got);
+        }
+        ::close(fd);
+        return all;
+    }
+
+    // One GET over a plain socket.
+    Answer get(const QString& path, const QByteArray& extraHeaders = {}) const {
+        Answer answer;
+        const int fd = connectToServer();
+        if (fd < 0)
+            return answer;
         const QByteArray request = "GET " + path.toUtf8() + " HTTP/1.1\r\nHost: localhost\r\n" +
                                    extraHeaders + "Connection: close\r\n\r\n";
         if (::send(fd, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL) <

@@ -98,6 +98,15 @@ void pagesAnswer(const QString& url) {
     EXPECT_EQ(summary.status, 200);
     EXPECT_TRUE(summary.body.contains("ATX-650")) << summary.body.toStdString();
 
+    // A short id as the list shows it opens its record; one that starts several lists them.
+    const Answer shortId = server.get(QStringLiteral("/record/aa000001"));
+    EXPECT_EQ(shortId.status, 200);
+    EXPECT_TRUE(shortId.body.contains("aa000001-0000-4000-8000-000000000000"));
+    const Answer several = server.get(QStringLiteral("/record/aa00000"));
+    EXPECT_EQ(several.status, 300);
+    EXPECT_EQ(several.body.count("<li><a href=\"/record/aa00000"), 10)
+        << several.body.toStdString();
+
     // Unknown, malformed and traversing ids, unknown pages and files.
     for (const char* missing :
          {"/record/0123abcd", "/record/not-an-id", "/record/..%2F..%2Fetc%2Fpasswd",
