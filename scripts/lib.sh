@@ -14,7 +14,7 @@ VELMOR_PACKAGES=(
     postgresql libqt6sql6-sqlite libqt6sql6-psql libpq-dev
     help2man lintian
     libtomlplusplus-dev
-    qt6-httpserver-dev qt6-websockets-dev chromium
+    chromium
 )
 
 as_root() {
