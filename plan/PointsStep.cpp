@@ -128,9 +128,18 @@ void PointsStep::endPoint() {
             const Limits limits =
                 voltsLimits(*outputs[i].unit, context_.profile.*outputs[i].tolerance,
                             context_.profile.guardPercent);
-            measurements_.push_back(
+            const Measurement m =
                 measured(QStringLiteral("%1 at %2").arg(QLatin1String(outputs[i].name), at),
-                         *furthest_[i], QStringLiteral("V"), limits));
+                         *furthest_[i], QStringLiteral("V"), limits);
+            measurements_.push_back(m);
+            const bool failed = m.outcome == Outcome::Fail;
+            std::optional<Finding>& first = failed ? failed_ : marginal_;
+            if (m.outcome != Outcome::Pass && !first)
+                first = Finding{Finding::Kind::Crossed,
+                                *crossing(QLatin1String(outputs[i].name), m.value, m.unit,
+                                          failed ? limits.low : limits.guardLow,
+                                          failed ? limits.high : limits.guardHigh),
+                                at, loadsText(set)};
         }
     }
     for (const Output& out : outputs) {
@@ -165,9 +174,15 @@ StepResult PointsStep::result() const {
     else if (!figures.isEmpty())
         result.keyFigure = QStringLiteral("regulation ") + figures.join(QStringLiteral(", "));
     result.outcome = worstOf(result.measurements);
+    if (result.outcome == Outcome::Fail || result.outcome == Outcome::Marginal)
+        result.finding = result.outcome == Outcome::Fail ? failed_ : marginal_;
     result.judged = judged_;
     result.unsettled = unsettled_;
     return result;
+}
+
+QString PointsStep::where() const {
+    return spec_.points.empty() ? QString() : pointName(std::min(point_, spec_.points.size() - 1));
 }
 
 double PointsStep::progress() const {

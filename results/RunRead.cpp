@@ -29,7 +29,8 @@ const QStringList& endStates() {
 
 const QStringList& settlingWords() {
     static const QStringList words{QStringLiteral("judged"), QStringLiteral("supply-off"),
-                                   QStringLiteral("powering-up"), QStringLiteral("load-jump")};
+                                   QStringLiteral("powering-up"), QStringLiteral("load-jump"),
+                                   QStringLiteral("after-shutdown")};
     return words;
 }
 
@@ -54,9 +55,9 @@ struct RunColumns {
           planName(rows.column("plan_name")), planFile(rows.column("plan_file")),
           planText(rows.column("plan_text")), profile(rows.column("profile")),
           outcome(rows.column("outcome")), failingStep(rows.column("failing_step")),
-          keyFigure(rows.column("key_figure")) {}
+          keyFigure(rows.column("key_figure")), reason(rows.column("reason")) {}
     Column id, startedAt, endedAt, endState, host, port, serial, model, operatorName, planName,
-        planFile, planText, profile, outcome, failingStep, keyFigure;
+        planFile, planText, profile, outcome, failingStep, keyFigure, reason;
 };
 
 // The columns a list and a selection read: all but the plan's text.
@@ -67,6 +68,11 @@ const char* const headerColumns =
 // over 10,000 runs. The others read empty.
 const char* const historyColumns =
     "id, started_at, ended_at, end_state, host, operator, plan_name, outcome, key_figure";
+
+// Those columns and, in a store that has it, the run's reason.
+QString withReason(const char* columns, int version) {
+    return QLatin1String(columns) + (version >= 6 ? QStringLiteral(", reason") : QString());
+}
 
 // One run's row; the problem with it, if any.
 QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
@@ -86,6 +92,7 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
     r.outcome = v.text(c.outcome);
     r.failingStep = v.text(c.failingStep);
     r.keyFigure = v.text(c.keyFigure);
+    r.reason = v.text(c.reason);
     if (!problem.isEmpty())
         return problem;
     if (!r.endState.isEmpty() && !endStates().contains(r.endState))
@@ -124,16 +131,14 @@ struct Failed {
 };
 
 std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT seq, kind, name, started_at, ended_at, outcome, "
-                                          "key_figure, judged, unsettled FROM run_steps "
-                                          "WHERE run_id = ? ORDER BY seq"),
-                           {run.id});
+    // Every column: a store older than the steps' reason has none, which reads empty.
+    auto rows = selectRows(
+        db, QStringLiteral("SELECT * FROM run_steps WHERE run_id = ? ORDER BY seq"), {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
     const struct {
-        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled;
+        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled, reason;
     } c{.seq = answer.column("seq"),
         .kind = answer.column("kind"),
         .name = answer.column("name"),
@@ -142,7 +147,8 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
         .outcome = answer.column("outcome"),
         .keyFigure = answer.column("key_figure"),
         .judged = answer.column("judged"),
-        .unsettled = answer.column("unsettled")};
+        .unsettled = answer.column("unsettled"),
+        .reason = answer.column("reason")};
     QString previous = run.startedAt;
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
         QString problem;
@@ -157,6 +163,7 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
         s.keyFigure = v.text(c.keyFigure);
         s.judged = v.number(c.judged, 0, maxCount);
         s.unsettled = v.number(c.unsettled, 0, maxCount);
+        s.reason = v.text(c.reason);
         const bool word = !s.kind.isEmpty() && s.kind.size() <= 32 &&
                           std::all_of(s.kind.begin(), s.kind.end(), [](QChar ch) {
                               return ch >= QLatin1Char('a') && ch <= QLatin1Char('z');
@@ -387,7 +394,8 @@ SettlingCounts settlingCounts(const StoredRun& run) {
         ++(word == 0   ? counts.judged
            : word == 1 ? counts.supplyOff
            : word == 2 ? counts.poweringUp
-                       : counts.loadJump);
+           : word == 3 ? counts.loadJump
+                       : counts.shutDown);
     }
     return counts;
 }
@@ -420,7 +428,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(QLatin1String(headerColumns),
+            .arg(withReason(headerColumns, version),
                  version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted)
                               : counted);
     QVariantList values;
@@ -450,6 +458,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         l.count = count;
         l.verdict = shownVerdict(run);
         l.unit = run.unit.serial;
+        l.reason = run.reason;
         listing.add(std::move(l));
     });
 }
@@ -461,7 +470,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     QStringList refused;
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
-                                 .arg(QLatin1String(historyColumns)),
+                                 .arg(withReason(historyColumns, version)),
                              {serial}, refused, [&](StoredRun run, const Row&) {
                                  if (refused.isEmpty())
                                      each(run);
@@ -499,7 +508,8 @@ std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
     RunSelection selection;
     if (version < 4)
         return selection;
-    QString statement = QStringLiteral("SELECT %1 FROM runs").arg(QLatin1String(headerColumns));
+    QString statement =
+        QStringLiteral("SELECT %1 FROM runs").arg(withReason(headerColumns, version));
     QVariantList values;
     whereFiltered(filter, statement, values);
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");

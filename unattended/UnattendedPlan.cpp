@@ -138,19 +138,22 @@ int UnattendedPlan::concluded(RunEnd end) {
                 .arg(request_.linkTimeoutSeconds));
     const Outcome outcome =
         end == RunEnd::LinkLost ? Outcome::Error : run_.outcome().value_or(Outcome::Error);
-    // The step that made the outcome: the first as bad as the run.
     const auto& results = run_.results();
-    const auto worst = std::find_if(results.begin(), results.end(), [outcome](const StepResult& r) {
-        return r.outcome == outcome;
-    });
+    const StepResult* deciding = decidingStep(results, outcome);
     QString why;
+    const int at = deciding ? static_cast<int>(deciding - results.data()) : 0;
     if (outcome == Outcome::Pass)
         why = tr("%n step(s) passed", nullptr, progress_.steps);
-    else if (worst != results.end())
+    else if (outcome == Outcome::Error && deciding && deciding->finding)
+        why = tr("the bench could not test (step %1 of %2): %3")
+                  .arg(at + 1)
+                  .arg(progress_.steps)
+                  .arg(findingText(*deciding->finding));
+    else if (deciding)
         why = tr("step \"%1\": %2")
-                  .arg(results::printable(
-                           run_.stepSpec(static_cast<int>(worst - results.begin())).name),
-                       results::printable(worst->keyFigure));
+                  .arg(results::printable(run_.stepSpec(at).name),
+                       results::printable(deciding->finding ? findingText(*deciding->finding)
+                                                            : deciding->keyFigure));
     else if (end == RunEnd::LinkLost)
         why = tr("the link was lost at step %1 of %2")
                   .arg(std::min(run_.stepIndex() + 1, progress_.steps))

@@ -1,6 +1,7 @@
 #include "History.h"
 #include "Text.h"
 
+#include "Finding.h"
 #include "MapExport.h"
 #include "Printable.h"
 #include "RunRead.h"
@@ -79,6 +80,8 @@ Cells sessionRow(const StoredSession& session) {
 
 // planFigure is "plan %1: %2" in the language of the run, looked up once for all the runs.
 Cells runRow(const StoredRun& r, const QString& planFigure) {
+    // What decided a run that did not pass, short, else its key figure.
+    const QString figure = r.reason.isEmpty() ? r.keyFigure : shownFinding(r.reason, true);
     return {shortId(r.id),
             QStringLiteral("run"),
             shownTime(r.startedAt),
@@ -86,7 +89,7 @@ Cells runRow(const StoredRun& r, const QString& planFigure) {
             printable(orDash(r.unit.operatorName)),
             shownState(r.endState),
             orDash(r.outcome),
-            planFigure.arg(printable(r.planName), printable(r.keyFigure))};
+            planFigure.arg(printable(r.planName), printable(figure))};
 }
 
 } // namespace
