@@ -156,29 +156,17 @@ std::vector<Record> planRuns(int first, int count, const QDateTime& base) {
         const QString second = aborted ? "aborted" : i % 10 == 0 ? "fail" : "pass";
         for (int step = 0; step < 2; ++step) {
             const QString outcome = step == 0 ? QStringLiteral("pass") : second;
-            records.push_back(RunStepEnded{id,
-                                           step,
-                                           at(15 + step * 5),
-                                           at(10 + step * 5),
-                                           step == 0 ? "points" : "trip",
-                                           step == 0 ? "corners" : "over-power",
-                                           outcome,
-                                           "trip at 412 W",
-                                           4,
-                                           1,
-                                           {}});
+            records.push_back(RunStepEnded{
+                id, step, at(15 + step * 5), at(10 + step * 5), step == 0 ? "points" : "trip",
+                step == 0 ? "corners" : "over-power", outcome, "trip at 412 W", 4, 1});
             for (int m = 0; m < 2; ++m)
                 records.push_back(RunMeasurement{id, step, m, "+12 V at P" + QString::number(m),
                                                  12.05, "V", 11.4, 12.6, 11.52, 12.48, none,
                                                  outcome});
         }
-        records.push_back(RunEnded{id,
-                                   at(30),
-                                   aborted ? "aborted" : "completed",
+        records.push_back(RunEnded{id, at(30), aborted ? "aborted" : "completed",
                                    aborted ? "aborted" : second,
-                                   second == "pass" ? QString() : "over-power",
-                                   "trip at 412 W",
-                                   {}});
+                                   second == "pass" ? QString() : "over-power", "trip at 412 W"});
     }
     return records;
 }
@@ -357,18 +345,9 @@ int main(int argc, char** argv) {
                                         64, 65, 128, 127, 129,
                                         seq < 20 ? "powering-up" : "judged"});
         const QString end = at(200 + holdReadings * qint64(100));
-        writer.post(RunStepEnded{hold,
-                                 0,
-                                 end,
-                                 at(0),
-                                 "hold",
-                                 "burn-in",
-                                 "pass",
-                                 "8 h at 50 %",
-                                 std::max(0, holdReadings - 20),
-                                 std::min(20, holdReadings),
-                                 {}});
-        writer.post(RunEnded{hold, end, "completed", "pass", {}, "8 h at 50 %", {}});
+        writer.post(RunStepEnded{hold, 0, end, at(0), "hold", "burn-in", "pass", "8 h at 50 %",
+                                 std::max(0, holdReadings - 20), std::min(20, holdReadings)});
+        writer.post(RunEnded{hold, end, "completed", "pass", {}, "8 h at 50 %"});
         if (!writer.drain(600000)) {
             std::fprintf(stderr, "the hold's readings were not stored within 10 minutes\n");
             return 1;

@@ -34,7 +34,7 @@ struct StepResult {
     QString keyFigure; // "regulation +12 V 1.8 %", "trip at 412 W", "1598 of 1640 cells inside"
     int judged = 0;    // readings judged, and readings kept but not judged
     int unsettled = 0;
-    std::optional<Finding> finding; // what decided a step that did not pass
+    std::optional<Finding> finding{}; // what decided a step that did not pass
 };
 
 // One step of a plan run, driven reading by reading by the plan's run step (PlanRun). Like a

@@ -136,7 +136,7 @@ struct RunStepEnded {
     QString keyFigure;
     int judged = 0;
     int unsettled = 0;
-    QString reason; // what decided a step that did not pass (a stored Finding), or empty
+    QString reason{}; // what decided a step that did not pass (a stored Finding), or empty
 };
 
 // A limit or an asked value that is not there is NaN here and NULL in the store.
@@ -164,7 +164,7 @@ struct RunEnded {
     QString outcome;
     QString failingStep;
     QString keyFigure;
-    QString reason;
+    QString reason{};
 };
 
 using Record =

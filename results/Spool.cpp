@@ -183,7 +183,7 @@ std::variant<std::vector<OpenRecord>, QString> openRecords(QSqlDatabase& spool) 
 Record abandoned(const OpenRecord& open) {
     const QString state = QStringLiteral("abandoned");
     if (open.kind == OpenKind::Run) // it could not go on: the program ended under it
-        return RunEnded{open.id, open.lastAt, state, QStringLiteral("error"), {}, {}, {}};
+        return RunEnded{open.id, open.lastAt, state, QStringLiteral("error"), {}, {}};
     return RecordEnded{open.id, open.kind == OpenKind::Sweep, open.lastAt, state};
 }
 

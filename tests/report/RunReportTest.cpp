@@ -227,7 +227,7 @@ TEST(RunReportTest, theCollectorKeepsARunAsItsRecorderIsToldIt) {
     collector.readingTaken(0, {ReplyFrame{1, 128, 127, 129}, 100, on}, Settling::PoweringUp);
     collector.readingTaken(0, {std::nullopt, 200, on}, Settling::Judged);
     collector.readingTaken(0, {ReplyFrame{1, 128, 127, 129}, 300, on}, Settling::Judged);
-    collector.stepEnded(0, {Outcome::Pass, {}, QStringLiteral("held 0:00"), 1, 1, std::nullopt});
+    collector.stepEnded(0, {Outcome::Pass, {}, QStringLiteral("held 0:00"), 1, 1});
     collector.runEnded(Outcome::Pass, RunEnd::Completed);
 
     const RunReportInput& run = collector.input();

@@ -78,8 +78,7 @@ void recordRuns(PlanRecorder& r) {
          {"load +12 V", 10.02, "A", {}, Outcome::Pass, 10.0}},
         "regulation +12 V 4.6 %",
         3,
-        2,
-        std::nullopt};
+        2};
     r.stepEnded(0, corners);
     r.stepStarted(1, *plan.steps[1]);
     r.readingTaken(1, reading(true, 200), Settling::Judged);
