@@ -113,7 +113,7 @@ QString outcomeNote(const RunReportInput& run) {
         return RunText::tr("No verdict: the run did not complete (%1).")
             .arg(pageText(run.endState));
     if (!decided.isEmpty())
-        return RunText::tr("Decided by %1.").arg(decided);
+        return RunText::tr("Decided by: %1.").arg(decided);
     return RunText::tr("The worst outcome of its steps (%1).").arg(run.steps.size());
 }
 

@@ -377,8 +377,8 @@
         <translation>No verdict: the bench could not test: %1.</translation>
     </message>
     <message>
-        <source>Decided by %1.</source>
-        <translation>Decided by %1.</translation>
+        <source>Decided by: %1.</source>
+        <translation>Decided by: %1.</translation>
     </message>
     <message>
         <source>%1; %2</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>no reply from the unit for %1 s</source>
-        <translation>нет ответа блока %1 с</translation>
+        <translation>блок не отвечает %1 с</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
         <translation>Нет заключения: стенд не смог проверить блок: %1.</translation>
     </message>
     <message>
-        <source>Decided by %1.</source>
+        <source>Decided by: %1.</source>
         <translation>Решило: %1.</translation>
     </message>
     <message>

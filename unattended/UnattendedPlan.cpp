@@ -60,8 +60,11 @@ void UnattendedPlan::showStepsEnded() {
     for (; stepsShown_ < results.size(); ++stepsShown_) {
         const int index = static_cast<int>(stepsShown_);
         const StepResult& r = results[stepsShown_];
+        // A step cut short has no key figure of its own: what ended it instead.
+        const QString figure =
+            r.keyFigure.isEmpty() && r.finding ? findingText(*r.finding) : r.keyFigure;
         line(stepEndLine(index + 1, progress_.steps, results::printable(run_.stepSpec(index).name),
-                         r.outcome, results::printable(r.keyFigure)));
+                         r.outcome, results::printable(figure)));
     }
 }
 
