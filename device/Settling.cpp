@@ -1,6 +1,7 @@
 #include "Settling.h"
 
 #include <cstdlib>
+#include <iterator>
 
 namespace velmor {
 
@@ -12,7 +13,8 @@ bool loadJumped(const RunReading& from, const RunReading& to) {
            std::abs(to.load33 - from.load33) > loadJumpSettings;
 }
 
-constexpr const char* settlingWords[] = {"judged", "supply-off", "powering-up", "load-jump"};
+constexpr const char* settlingWords[] = {"judged", "supply-off", "powering-up", "load-jump",
+                                         "after-shutdown"};
 
 } // namespace
 
@@ -21,7 +23,7 @@ QString settlingName(Settling settling) {
 }
 
 std::optional<Settling> settlingNamed(QStringView word) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < static_cast<int>(std::size(settlingWords)); ++i)
         if (word == QLatin1String(settlingWords[i]))
             return static_cast<Settling>(i);
     return std::nullopt;
@@ -68,6 +70,9 @@ SettledRun settleRun(const std::vector<RunReading>& readings) {
             break;
         case Settling::LoadJump:
             ++run.loadJump;
+            break;
+        case Settling::ShutDown:
+            ++run.shutDown;
             break;
         }
     }

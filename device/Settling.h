@@ -28,7 +28,8 @@ enum class Settling {
     Judged,
     SupplyOff,  // it answers a frame with the supply switched off
     PoweringUp, // the supply was not yet up: no earlier reading since switch-on was power-good
-    LoadJump    // it answers a frame that moved a load by more than one sweep step
+    LoadJump,   // it answers a frame that moved a load by more than one sweep step
+    ShutDown    // the supply had shut down: every output below power-good after it was up
 };
 
 // Power-good: all three outputs within ±10 % of nominal.
@@ -37,13 +38,19 @@ constexpr bool powerGood(const RunReading& r) {
     return inside(r.ratio5) && inside(r.ratio12) && inside(r.ratio33);
 }
 
+// Every output below power-good: with the supply switched on and up before, it has shut down.
+constexpr bool belowPowerGood(const RunReading& r) {
+    return r.ratio5 < 0.9 && r.ratio12 < 0.9 && r.ratio33 < 0.9;
+}
+
 // A supply not power-good within this long after the reply to its switch-on frame did not power on.
 inline constexpr qint64 powerOnTimeoutMs = 2000;
 // More than this many load settings on any output between two frames is a load jump; the sweep
 // steps by 2.
 inline constexpr int loadJumpSettings = 2;
 
-// "judged", "supply-off", "powering-up", "load-jump": the words the records keep.
+// "judged", "supply-off", "powering-up", "load-jump", "after-shutdown": the words the records
+// keep.
 QString settlingName(Settling settling);
 std::optional<Settling> settlingNamed(QStringView word);
 
@@ -53,6 +60,7 @@ struct SettledRun {
     int supplyOff = 0;
     int poweringUp = 0;
     int loadJump = 0;
+    int shutDown = 0;
     bool didNotPowerOn = false; // switched on, and not power-good within the timeout
 };
 

@@ -98,7 +98,7 @@ ControlFrame HoldStep::firstFrame() {
     return levelFrame(0);
 }
 
-void HoldStep::judge(const ReplyFrame& reply) {
+void HoldStep::judge(const ReplyFrame& reply, const LoadSettings& loads) {
     const Reading r = graphReading(reply);
     const std::array<double, 3> volts{r.volts5, r.volts12, r.volts33};
     bool outside = false;
@@ -106,8 +106,16 @@ void HoldStep::judge(const ReplyFrame& reply) {
         Output& o = outputs_[i];
         o.lowest = judged_ == 0 ? volts[i] : std::min(o.lowest, volts[i]);
         o.highest = judged_ == 0 ? volts[i] : std::max(o.highest, volts[i]);
-        if (velmor::judge(volts[i], limits_[i]) == Outcome::Fail ||
-            units[i]->endOf(volts[i]) != RangeEnd::Inside) {
+        const Outcome outcome = units[i]->endOf(volts[i]) != RangeEnd::Inside
+                                    ? Outcome::Fail
+                                    : velmor::judge(volts[i], limits_[i]);
+        const bool failed = outcome == Outcome::Fail;
+        std::optional<Finding>& first = failed ? failed_ : marginal_;
+        if (!first)
+            if (auto what = voltsCrossing(outputName(static_cast<int>(i)), *units[i], volts[i],
+                                          outcome, limits_[i]))
+                first = Finding{Finding::Kind::Crossed, *what, where(), loadsText(loadAmps(loads))};
+        if (failed) {
             ++o.outside;
             outside = true;
         }
@@ -129,7 +137,7 @@ StepAnswer HoldStep::take(const StepReading& reading, Settling settling) {
     lastMs_ = now;
     if (reading.reply) {
         if (settling == Settling::Judged) {
-            judge(*reading.reply);
+            judge(*reading.reply, loadSettings(reading.answers));
             answer.use = ReadingUse::Judged;
         } else {
             ++unsettled_;
@@ -180,18 +188,28 @@ StepResult HoldStep::result() const {
     r.measurements.push_back(measured(QStringLiteral("readings judged"), judged_, QString()));
     r.measurements.push_back(
         measured(QStringLiteral("readings not judged"), unsettled_, QString()));
-    const QString held = heldFor(doneMs_ + (done_ ? 0 : lastMs_ - phaseStartMs_));
+    const QString held = heldFor(elapsedMs());
     if (judged_ == 0) {
         r.outcome = Outcome::Error; // nothing to judge the supply by
         r.keyFigure = QStringLiteral("%1, no reading judged").arg(held);
         return r;
     }
     r.outcome = worstOf(r.measurements);
+    if (r.outcome == Outcome::Fail || r.outcome == Outcome::Marginal)
+        r.finding = r.outcome == Outcome::Fail ? failed_ : marginal_;
     r.keyFigure = outside_ == 0
                       ? QStringLiteral("%1, %2 judged, none outside").arg(held, count(judged_))
                       : QStringLiteral("%1, %2 judged, %3 outside")
                             .arg(held, count(judged_), count(outside_));
     return r;
+}
+
+qint64 HoldStep::elapsedMs() const {
+    return doneMs_ + (done_ ? 0 : lastMs_ - phaseStartMs_);
+}
+
+QString HoldStep::where() const {
+    return heldFor(elapsedMs());
 }
 
 double HoldStep::progress() const {

@@ -41,6 +41,7 @@ public:
     StepAnswer take(const StepReading& reading, Settling settling) override;
     StepResult result() const override;
     double progress() const override;
+    QString where() const override;
 
 private:
     struct Output {
@@ -50,7 +51,8 @@ private:
     };
 
     ControlFrame levelFrame(int position) const;
-    void judge(const ReplyFrame& reply);
+    void judge(const ReplyFrame& reply, const LoadSettings& loads);
+    qint64 elapsedMs() const; // the time held so far
 
     HoldSpec spec_;
     std::array<Limits, 3> limits_; // +5 V, +12 V, +3.3 V
@@ -64,7 +66,9 @@ private:
     bool done_ = false;
     int judged_ = 0;
     int unsettled_ = 0;
-    int outside_ = 0; // judged readings with any output outside
+    int outside_ = 0;                 // judged readings with any output outside
+    std::optional<Finding> failed_;   // the first judged reading outside, when it came
+    std::optional<Finding> marginal_; // the first outside the guard band
 };
 
 } // namespace velmor

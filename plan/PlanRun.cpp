@@ -1,6 +1,9 @@
 #include "PlanRun.h"
 
+#include "LoadFrame.h"
 #include "Reading.h"
+
+#include <cmath>
 
 namespace velmor {
 
@@ -21,6 +24,15 @@ RunReading runReading(const StepReading& reading) {
 }
 
 } // namespace
+
+const StepResult* decidingStep(const std::vector<StepResult>& steps, Outcome outcome) {
+    if (outcome == Outcome::Pass)
+        return nullptr;
+    for (const StepResult& step : steps)
+        if (step.outcome == outcome)
+            return &step;
+    return nullptr;
+}
 
 Outcome planOutcome(RunEnd end, const std::vector<StepResult>& steps) {
     switch (end) {
@@ -71,6 +83,22 @@ void PlanRun::endStep(StepResult result) {
                                                           : nullptr;
 }
 
+// The step under way fails at once with what decided it and nothing more is run; the
+// answer is the step's end, so its end frame takes the loads off on this tick.
+StepAnswer PlanRun::endRun(StepResult result, Finding finding) {
+    result.outcome = Outcome::Fail; // whatever the step made of the readings before
+    result.finding = std::move(finding);
+    ++result.unsettled;
+    results_.push_back(std::move(result));
+    index_ = static_cast<int>(plan_.steps.size());
+    step_.reset();
+    taken_->stepEnded = true;
+    StepAnswer answer;
+    answer.use = ReadingUse::Unsettled;
+    answer.done = true;
+    return answer;
+}
+
 StepAnswer PlanRun::take(const StepReading& reading) {
     taken_.reset();
     StepAnswer answer;
@@ -78,34 +106,44 @@ StepAnswer PlanRun::take(const StepReading& reading) {
         answer.done = true;
         return answer;
     }
+    lastMs_ = reading.sinceStartMs;
     if (!reading.reply)
         return answer; // no reading: nothing for the settled rule or the step
-    const Settling settling = settle_.next(runReading(reading));
+    const RunReading r = runReading(reading);
+    const Settling settling = settle_.next(r);
     taken_ = Taken{index_, settling, false};
+    lastReplyMs_ = reading.sinceStartMs;
     if (settle_.didNotPowerOn()) {
         StepResult result = step_->result();
         result.measurements.push_back({QStringLiteral("supply did not power on"),
                                        0,
                                        QString(),
                                        {},
-                                       Outcome::Error,
+                                       Outcome::Fail,
                                        std::nullopt});
-        result.outcome = Outcome::Error;
         result.keyFigure = QStringLiteral("the supply did not power on within %1 s")
                                .arg(powerOnTimeoutMs / 1000.0);
-        ++result.unsettled;
-        results_.push_back(std::move(result));
-        index_ = static_cast<int>(plan_.steps.size()); // nothing more is run
-        step_.reset();
-        taken_->stepEnded = true;
-        answer.use = ReadingUse::Unsettled;
-        answer.done = true;
-        return answer;
+        return endRun(std::move(result), Finding{Finding::Kind::NoPower, {}, {}, {}});
+    }
+    const bool wasUp = up_;
+    up_ = r.supplyOn && (powerGood(r) || (up_ && !belowPowerGood(r)));
+    if (r.supplyOn && wasUp && belowPowerGood(r) && !step_->expectsShutdown()) {
+        taken_->settling = Settling::ShutDown;
+        StepResult result = step_->result();
+        return endRun(std::move(result),
+                      Finding{Finding::Kind::ShutDown,
+                              {},
+                              step_->where(),
+                              loadsText(loadAmps(loadSettings(reading.answers)))});
     }
     answer = step_->take(reading, settling);
     if (answer.done) {
+        StepResult result = step_->result();
+        // A step that judged nothing because the supply never came up: it did not power on.
+        if (result.outcome == Outcome::Error && r.supplyOn && !up_)
+            return endRun(std::move(result), Finding{Finding::Kind::NoPower, {}, {}, {}});
         taken_->stepEnded = true;
-        endStep(step_->result());
+        endStep(std::move(result));
         if (step_) {
             answer.frame = step_->firstFrame();
             answer.done = false;
@@ -140,6 +178,12 @@ void PlanRun::runEnded(RunEnd end) {
     if (step_) { // the step under way keeps what it has, with the run's outcome
         StepResult partial = step_->result();
         partial.outcome = worse(partial.outcome, planOutcome(end, {}));
+        if (end == RunEnd::LinkLost) // how long the unit had been silent when the run gave up
+            partial.finding = Finding{
+                Finding::Kind::NoReply,
+                QString::number(std::lround(static_cast<double>(lastMs_ - lastReplyMs_) / 1000)),
+                {},
+                {}};
         results_.push_back(std::move(partial));
         step_.reset();
         if (recorder_)

@@ -11,14 +11,18 @@
 
 namespace velmor {
 
-// How a plan run came out: Aborted when stopped from outside, Error when the link was lost,
-// else the worst of its steps (a supply that did not power on made its step Error).
+// How a plan run came out: Aborted when stopped from outside, Error when the link was lost (the
+// bench could not test), else the worst of its steps.
 Outcome planOutcome(RunEnd end, const std::vector<StepResult>& steps);
 
+// The step that made a run's outcome, the first as bad as the run; none for a pass.
+const StepResult* decidingStep(const std::vector<StepResult>& steps, Outcome outcome);
+
 // A plan as one step of the test-run engine: its steps one after the other, each reading put
-// through the settled rule before the step sees it. A supply that does not power on ends the
-// run as Error; so does the link lost (the engine's RunEnd::LinkLost). Also the engine's
-// recorder, so that the plan's record gets every reading and the run's end.
+// through the settled rule before the step sees it. A supply that does not power on, or that
+// shuts down once it was up (outside a step that provokes it), fails the step under way at once
+// and ends the run; the link lost (the engine's RunEnd::LinkLost) ends it as Error. Also the
+// engine's recorder, so that the plan's record gets every reading and the run's end.
 class PlanRun final : public RunStep, public RunRecorder {
 public:
     // The recorder, if any, must outlive the run.
@@ -51,6 +55,7 @@ private:
         bool stepEnded = false;
     };
     void endStep(StepResult result);
+    StepAnswer endRun(StepResult result, Finding finding);
 
     Plan plan_;
     UnitIdentity unit_;
@@ -63,6 +68,9 @@ private:
     std::optional<ControlFrame> first_;
     ControlFrame lastSent_ = allOffFrame;
     std::optional<Taken> taken_;
+    bool up_ = false;   // switched on and power-good since
+    qint64 lastMs_ = 0; // the last reading's time, and the last reply's
+    qint64 lastReplyMs_ = 0;
 };
 
 } // namespace velmor

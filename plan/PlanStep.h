@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Finding.h"
 #include "Measurement.h"
 #include "Profile.h"
 #include "RunStep.h"
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velmor {
@@ -32,6 +34,7 @@ struct StepResult {
     QString keyFigure; // "regulation +12 V 1.8 %", "trip at 412 W", "1598 of 1640 cells inside"
     int judged = 0;    // readings judged, and readings kept but not judged
     int unsettled = 0;
+    std::optional<Finding> finding{}; // what decided a step that did not pass
 };
 
 // One step of a plan run, driven reading by reading by the plan's run step (PlanRun). Like a
@@ -53,6 +56,13 @@ public:
 
     // How far the step is, 0..1, for the progress line.
     virtual double progress() const = 0;
+
+    // Where the step is, for a finding: "P4", "cell 12, 40", "1 min 30 s".
+    virtual QString where() const { return {}; }
+
+    // A step that drives the supply into its protection looks for the shutdown itself; for every
+    // other step the plan's run takes a shutdown for a failure.
+    virtual bool expectsShutdown() const { return false; }
 };
 
 // A step as the plan file gives it: checked when the plan is read, made into a PlanStep for each

@@ -134,9 +134,15 @@ void PointsStep::endPoint() {
             const Limits limits =
                 voltsLimits(*outputs[i].unit, context_.profile.*outputs[i].tolerance,
                             context_.profile.guardPercent);
-            measurements_.push_back(
+            const Measurement m =
                 measuredVolts(QStringLiteral("%1 at %2").arg(QLatin1String(outputs[i].name), at),
-                              *outputs[i].unit, *furthest_[i], limits));
+                              *outputs[i].unit, *furthest_[i], limits);
+            measurements_.push_back(m);
+            std::optional<Finding>& first = m.outcome == Outcome::Fail ? failed_ : marginal_;
+            if (!first)
+                if (auto what = voltsCrossing(QLatin1String(outputs[i].name), *outputs[i].unit,
+                                              m.value, m.outcome, limits))
+                    first = Finding{Finding::Kind::Crossed, *what, at, loadsText(set)};
         }
     }
     for (const Output& out : outputs) {
@@ -174,9 +180,15 @@ StepResult PointsStep::result() const {
     else if (!figures.isEmpty())
         result.keyFigure = QStringLiteral("regulation ") + figures.join(QStringLiteral(", "));
     result.outcome = worstOf(result.measurements);
+    if (result.outcome == Outcome::Fail || result.outcome == Outcome::Marginal)
+        result.finding = result.outcome == Outcome::Fail ? failed_ : marginal_;
     result.judged = judged_;
     result.unsettled = unsettled_;
     return result;
+}
+
+QString PointsStep::where() const {
+    return spec_.points.empty() ? QString() : pointName(std::min(point_, spec_.points.size() - 1));
 }
 
 double PointsStep::progress() const {

@@ -35,6 +35,7 @@ public:
     StepAnswer take(const StepReading& reading, Settling settling) override;
     StepResult result() const override;
     double progress() const override;
+    QString where() const override;
 
 private:
     struct Spread { // of one output's settled readings
@@ -55,6 +56,8 @@ private:
     std::vector<Measurement> measurements_;         // of the points ended
     int judged_ = 0;
     int unsettled_ = 0;
+    std::optional<Finding> failed_;   // the first reading outside its limits, at its point
+    std::optional<Finding> marginal_; // the first outside its guard band
 };
 
 } // namespace velmor

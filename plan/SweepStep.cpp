@@ -34,12 +34,22 @@ double towardsLimit(double volts, const UnitOutput& output, const Tolerance& tol
     return side > 0 ? std::abs(percent) / side : std::abs(percent);
 }
 
-// The cell's reading on one output that comes closest to its limit (or farthest past it).
-Measurement worstOutput(const MapRecord& record, const QString& name, Output which,
+QString cellName(const MapCell& cell) {
+    return QStringLiteral("cell %1, %2").arg(cell.row).arg(cell.column);
+}
+
+// The cell's reading on one output that comes closest to its limit (or farthest past it), and
+// what it crossed where it is not a pass.
+struct WorstOutput {
+    Measurement measurement;
+    std::optional<Finding> finding;
+};
+WorstOutput worstOutput(const MapRecord& record, const QString& name, Output which,
                         const Tolerance& tolerance, double guardPercent) {
     const UnitOutput& output = which == Output::Plus5 ? output5 : output12;
     double worstVolts = 0;
     double worstShare = -1;
+    const MapCell* worstCell = nullptr;
     for (const MapCell& cell : record) {
         const double volts = outputReading(cell, which).volts;
         // An end of the range lies beyond every limit.
@@ -49,9 +59,18 @@ Measurement worstOutput(const MapRecord& record, const QString& name, Output whi
         if (share > worstShare) {
             worstShare = share;
             worstVolts = volts;
+            worstCell = &cell;
         }
     }
-    return measuredVolts(name, output, worstVolts, voltsLimits(output, tolerance, guardPercent));
+    const Limits limits = voltsLimits(output, tolerance, guardPercent);
+    WorstOutput worst{measuredVolts(name, output, worstVolts, limits), std::nullopt};
+    if (worstCell)
+        if (auto what = voltsCrossing(which == Output::Plus5 ? QStringLiteral("+5 V")
+                                                             : QStringLiteral("+12 V"),
+                                      output, worstVolts, worst.measurement.outcome, limits))
+            worst.finding = Finding{Finding::Kind::Crossed, *what, cellName(*worstCell),
+                                    loadsText(loadAmps(loadSettings(cellFrame(*worstCell))))};
+    return worst;
 }
 
 bool insideProfile(const MapCell& cell, const Profile& profile) {
@@ -139,6 +158,11 @@ StepResult SweepStep::result() const {
     return sweepStepResult(record_, profile_, unsettled_);
 }
 
+QString SweepStep::where() const {
+    return places_.empty() ? QString()
+                           : cellName(places_[std::min(record_.size(), places_.size() - 1)]);
+}
+
 double SweepStep::progress() const {
     return places_.empty()
                ? 1.0
@@ -185,15 +209,25 @@ StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int 
     result.measurements.push_back(measured(QStringLiteral("cells outside"), cells - inside,
                                            QString(),
                                            Limits{std::nullopt, 0, std::nullopt, std::nullopt}));
+    std::optional<Finding> fail;
+    std::optional<Finding> marginal;
     if (cells > 0) {
-        result.measurements.push_back(worstOutput(record, QStringLiteral("worst +5 V"),
-                                                  Output::Plus5, profile.out5,
-                                                  profile.guardPercent));
-        result.measurements.push_back(worstOutput(record, QStringLiteral("worst +12 V"),
-                                                  Output::Plus12, profile.out12,
-                                                  profile.guardPercent));
+        const WorstOutput worst[] = {worstOutput(record, QStringLiteral("worst +5 V"),
+                                                 Output::Plus5, profile.out5, profile.guardPercent),
+                                     worstOutput(record, QStringLiteral("worst +12 V"),
+                                                 Output::Plus12, profile.out12,
+                                                 profile.guardPercent)};
+        for (const WorstOutput& w : worst) {
+            result.measurements.push_back(w.measurement);
+            std::optional<Finding>& first =
+                w.measurement.outcome == Outcome::Fail ? fail : marginal;
+            if (!first)
+                first = w.finding;
+        }
     }
     result.outcome = worstOf(result.measurements);
+    if (result.outcome == Outcome::Fail || result.outcome == Outcome::Marginal)
+        result.finding = result.outcome == Outcome::Fail ? fail : marginal;
     result.keyFigure = QStringLiteral("%1 of %2 cells inside").arg(inside).arg(cells);
     result.judged = cells;
     result.unsettled = unsettled;

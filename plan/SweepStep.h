@@ -41,6 +41,7 @@ public:
     StepAnswer take(const StepReading& reading, Settling settling) override;
     StepResult result() const override;
     double progress() const override;
+    QString where() const override;
 
     const MapRecord& record() const { return record_; }
 

@@ -81,16 +81,24 @@ ControlFrame levelFrame(const LoadAmps& amps) {
     return loadFrame(true, amps).frame;
 }
 
+RunReading ratios(const Reading& r) {
+    return RunReading{0,
+                      true,
+                      0,
+                      0,
+                      0,
+                      r.volts5 / output5.nominalVolts,
+                      r.volts12 / output12.nominalVolts,
+                      r.volts33 / output33.nominalVolts};
+}
+
 // All three outputs below power-good: the supply has shut down.
 bool collapsed(const Reading& r) {
-    return r.volts5 < 0.9 * output5.nominalVolts && r.volts12 < 0.9 * output12.nominalVolts &&
-           r.volts33 < 0.9 * output33.nominalVolts;
+    return belowPowerGood(ratios(r));
 }
 
 bool isPowerGood(const Reading& r) {
-    return powerGood(RunReading{0, true, 0, 0, 0, r.volts5 / output5.nominalVolts,
-                                r.volts12 / output12.nominalVolts,
-                                r.volts33 / output33.nominalVolts});
+    return powerGood(ratios(r));
 }
 
 // The load of a level as set, its power and each loaded output's current, with what was asked.

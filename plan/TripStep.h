@@ -57,6 +57,7 @@ public:
     StepAnswer take(const StepReading& reading, Settling settling) override;
     StepResult result() const override;
     double progress() const override;
+    bool expectsShutdown() const override { return true; }
 
     // The level it tripped at, once it has.
     std::optional<int> tripLevel() const { return tripLevel_; }

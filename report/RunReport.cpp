@@ -95,12 +95,26 @@ void text(QPainter& p, double x, double y, const QString& line, const QFont& fon
 }
 
 // What the outcome stands for: only a completed run has a verdict.
+// What decided the run: the reason of its first step as bad as the run, or empty.
+QString decidedBy(const RunReportInput& run) {
+    for (const RunReportStep& step : run.steps)
+        if (step.outcome == *run.outcome && !step.reason.isEmpty())
+            return RunText::tr("%1 (step \"%2\")")
+                .arg(pageText(shownFinding(step.reason)), pageText(step.name));
+    return {};
+}
+
 QString outcomeNote(const RunReportInput& run) {
     if (!run.outcome)
         return RunText::tr("No verdict: the run did not end.");
+    const QString decided = decidedBy(run);
+    if (*run.outcome == Outcome::Error && !decided.isEmpty())
+        return RunText::tr("No verdict: the bench could not test: %1.").arg(decided);
     if (*run.outcome == Outcome::Error || *run.outcome == Outcome::Aborted)
         return RunText::tr("No verdict: the run did not complete (%1).")
             .arg(pageText(run.endState));
+    if (!decided.isEmpty())
+        return RunText::tr("Decided by: %1.").arg(decided);
     return RunText::tr("The worst outcome of its steps (%1).").arg(run.steps.size());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Finding.h"
 #include "MapExport.h"
 #include "Measurement.h"
 #include "Outcome.h"
@@ -42,6 +43,7 @@ struct RunReportStep {
     QDateTime endedAt{};
     Outcome outcome = Outcome::Pass;
     QString keyFigure{};
+    QString reason{}; // what decided a step that did not pass, as stored (Finding.h), or empty
     std::vector<Measurement> measurements{};
     int judged = 0;
     int unsettled = 0;

@@ -52,6 +52,7 @@ void RunReportCollector::stepEnded(int index, const StepResult& result) {
     s->outcome = result.outcome;
     s->measurements = result.measurements;
     s->keyFigure = result.keyFigure;
+    s->reason = storedFinding(result.finding);
     s->judged = result.judged;
     s->unsettled = result.unsettled;
 }

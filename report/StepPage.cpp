@@ -143,8 +143,13 @@ void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps
         const double after = p.fontMetrics().horizontalAdvance(word) + 30;
         p.setFont(reportFont(11));
         p.setPen(Qt::black);
+        // What decided it first, the key figure after it.
+        const QString decided = shownFinding(step.reason);
+        const QString figure = shownRecordText(step.keyFigure);
         cell(p, after, top + 84, reportPageWidth - after,
-             pageText(shownRecordText(step.keyFigure)));
+             pageText(decided.isEmpty() || figure.isEmpty()
+                          ? decided + figure
+                          : RunText::tr("%1; %2").arg(decided, figure)));
         text(p, 0, top + 124,
              RunText::tr("Started %1, ended %2")
                  .arg(timeText(step.startedAt), timeText(step.endedAt)),
@@ -153,13 +158,14 @@ void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps
         p.drawText(
             QRectF(0, top + 132, reportPageWidth, 60), Qt::TextWordWrap,
             RunText::tr("Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the "
-                        "supply was up, %6 after a load jump)")
+                        "supply was up, %6 after a load jump, %7 after a shutdown)")
                 .arg(step.readings.size())
                 .arg(step.judged)
                 .arg(step.unsettled)
                 .arg(countOf(step, Settling::SupplyOff))
                 .arg(countOf(step, Settling::PoweringUp))
-                .arg(countOf(step, Settling::LoadJump)));
+                .arg(countOf(step, Settling::LoadJump))
+                .arg(countOf(step, Settling::ShutDown)));
     });
 }
 
@@ -190,8 +196,12 @@ void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& m
             cell(p, columns[2], y, columns[3] - columns[2],
                  m->asked ? valueText(*m->asked, m->unit) : QStringLiteral("-"));
             cell(p, columns[3], y, columns[4] - columns[3], limitsText(m->limits, m->unit));
-            p.setPen(outcomeColour(m->outcome));
-            cell(p, columns[4], y, columns[5] - columns[4], outcomeWord(m->outcome));
+            // A value held to no limit (a load set, a regulation figure, a count) is recorded,
+            // not passed.
+            const bool judged = m->limits.low || m->limits.high;
+            p.setPen(judged ? outcomeColour(m->outcome) : QColor(Qt::black));
+            cell(p, columns[4], y, columns[5] - columns[4],
+                 judged ? outcomeWord(m->outcome) : QStringLiteral("-"));
         });
 }
 

@@ -146,7 +146,7 @@ void Recorder::stepEnded(int index, const StepResult& result) {
     post_(RunStepEnded{run_, index, at, known ? step_.startedAt : at,
                        known ? step_.kind : QString(), known ? step_.name : QString(),
                        outcomeName(result.outcome), result.keyFigure, result.judged,
-                       result.unsettled});
+                       result.unsettled, storedFinding(result.finding)});
     const double none = std::numeric_limits<double>::quiet_NaN();
     int seq = 0;
     for (const Measurement& m : result.measurements) {
@@ -156,7 +156,8 @@ void Recorder::stepEnded(int index, const StepResult& result) {
                              l.guardHigh.value_or(none), m.asked.value_or(none),
                              outcomeName(m.outcome)});
     }
-    stepsEnded_.push_back({known ? step_.name : QString(), result.outcome, result.keyFigure});
+    stepsEnded_.push_back({known ? step_.name : QString(), result.outcome, result.keyFigure,
+                           storedFinding(result.finding)});
     step_ = {};
 }
 
@@ -168,19 +169,24 @@ void Recorder::runEnded(Outcome outcome, RunEnd how) {
     std::optional<StepOutcome> stoppedIn;
     if (step_.index >= 0) {
         post_(RunStepEnded{run_, step_.index, at, step_.startedAt, step_.kind, step_.name,
-                           outcomeName(outcome), QString(), step_.judged, step_.unsettled});
-        stoppedIn = StepOutcome{step_.name, outcome, QString()};
+                           outcomeName(outcome), QString(), step_.judged, step_.unsettled,
+                           QString()});
+        stoppedIn = StepOutcome{step_.name, outcome, QString(), QString()};
     }
-    // The first step that failed, else the one the run stopped in; its figure, else every
-    // step's.
-    const auto failing = std::find_if(stepsEnded_.begin(), stepsEnded_.end(), [](const auto& s) {
-        return static_cast<int>(s.outcome) >= static_cast<int>(Outcome::Fail);
-    });
+    // The first step as bad as the run (the one that failed, or the one the bench could not go
+    // on in), else the one the run stopped in; its figure and reason, else every step's figure.
+    const auto failing =
+        outcome == Outcome::Pass
+            ? stepsEnded_.end()
+            : std::find_if(stepsEnded_.begin(), stepsEnded_.end(),
+                           [outcome](const auto& s) { return s.outcome == outcome; });
     QString failingStep;
     QString keyFigure;
-    if (failing != stepsEnded_.end()) {
+    QString reason;
+    if (failing != stepsEnded_.end() && outcome != Outcome::Marginal) {
         failingStep = failing->name;
         keyFigure = failing->keyFigure;
+        reason = failing->reason;
     } else if (stoppedIn && outcome != Outcome::Pass) {
         failingStep = stoppedIn->name;
     } else {
@@ -190,8 +196,10 @@ void Recorder::runEnded(Outcome outcome, RunEnd how) {
                 figures << s.keyFigure;
         keyFigure = figures.join(QStringLiteral("; "));
     }
+    if (outcome == Outcome::Marginal && failing != stepsEnded_.end())
+        reason = failing->reason;
     post_(RunEnded{run_, at, runEndState(outcome, how), outcomeName(outcome), failingStep,
-                   keyFigure});
+                   keyFigure, reason});
     run_.clear();
     step_ = {};
 }

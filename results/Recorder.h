@@ -66,6 +66,7 @@ private:
         QString name;
         Outcome outcome;
         QString keyFigure;
+        QString reason;
     };
     QString run_;
     QString lastRun_;

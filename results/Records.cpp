@@ -88,12 +88,12 @@ Columns<13> columns(const RunReadingTaken&) {
 }
 auto fields(RunStepEnded& r) {
     return std::tie(r.runId, r.seq, r.at, r.startedAt, r.kind, r.name, r.outcome, r.keyFigure,
-                    r.judged, r.unsettled);
+                    r.judged, r.unsettled, r.reason);
 }
-Columns<10> columns(const RunStepEnded&) {
+Columns<11> columns(const RunStepEnded&) {
     return {"run_steps",
             {"run_id", "seq", "ended_at", "started_at", "kind", "name", "outcome", "key_figure",
-             "judged", "unsettled"}};
+             "judged", "unsettled", "reason"}};
 }
 auto fields(RunMeasurement& r) {
     return std::tie(r.runId, r.stepSeq, r.seq, r.name, r.value, r.unit, r.low, r.high, r.guardLow,
@@ -105,7 +105,7 @@ Columns<12> columns(const RunMeasurement&) {
              "guard_high", "asked", "outcome"}};
 }
 auto fields(RunEnded& r) {
-    return std::tie(r.id, r.at, r.state, r.outcome, r.failingStep, r.keyFigure);
+    return std::tie(r.id, r.at, r.state, r.outcome, r.failingStep, r.keyFigure, r.reason);
 }
 
 // A field as the store keeps it: a flag as 0 or 1, the unit's fields NULL where not given.
@@ -149,7 +149,14 @@ constexpr std::size_t requiredFields(const SessionEvent&) {
 constexpr std::size_t requiredFields(const RecordEnded&) {
     return 4;
 }
-// A run's records are read whole: each has had all its fields from the start.
+// A step's and a run's end had no reason at first.
+constexpr std::size_t requiredFields(const RunStepEnded&) {
+    return 10;
+}
+constexpr std::size_t requiredFields(const RunEnded&) {
+    return 6;
+}
+// The other records of a run are read whole: each has had all its fields from the start.
 template <typename Value> constexpr std::size_t requiredFields(const Value& value) {
     return std::tuple_size_v<decltype(fields(const_cast<Value&>(value)))>;
 }

@@ -122,7 +122,7 @@ struct RunReadingTaken {
     int b2 = 0;
     int b3 = 0;
     int b4 = 0;
-    QString settling; // "judged", "supply-off", "powering-up", "load-jump"
+    QString settling; // "judged", "supply-off", "powering-up", "load-jump", "after-shutdown"
 };
 
 struct RunStepEnded {
@@ -136,6 +136,7 @@ struct RunStepEnded {
     QString keyFigure;
     int judged = 0;
     int unsettled = 0;
+    QString reason{}; // what decided a step that did not pass (a stored Finding), or empty
 };
 
 // A limit or an asked value that is not there is NaN here and NULL in the store.
@@ -155,7 +156,7 @@ struct RunMeasurement {
 };
 
 // The run's end: "completed", "aborted", "link-lost", "abandoned"; the failing step's name, or
-// empty.
+// empty; what decided a run that did not pass (a stored Finding), or empty.
 struct RunEnded {
     QString id;
     QString at;
@@ -163,6 +164,7 @@ struct RunEnded {
     QString outcome;
     QString failingStep;
     QString keyFigure;
+    QString reason{};
 };
 
 using Record =

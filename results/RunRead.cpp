@@ -30,7 +30,8 @@ const QStringList& endStates() {
 
 const QStringList& settlingWords() {
     static const QStringList words{QStringLiteral("judged"), QStringLiteral("supply-off"),
-                                   QStringLiteral("powering-up"), QStringLiteral("load-jump")};
+                                   QStringLiteral("powering-up"), QStringLiteral("load-jump"),
+                                   QStringLiteral("after-shutdown")};
     return words;
 }
 
@@ -55,9 +56,9 @@ struct RunColumns {
           planName(rows.column("plan_name")), planFile(rows.column("plan_file")),
           planText(rows.column("plan_text")), profile(rows.column("profile")),
           outcome(rows.column("outcome")), failingStep(rows.column("failing_step")),
-          keyFigure(rows.column("key_figure")) {}
+          keyFigure(rows.column("key_figure")), reason(rows.column("reason")) {}
     Column id, startedAt, endedAt, endState, host, port, serial, model, operatorName, planName,
-        planFile, planText, profile, outcome, failingStep, keyFigure;
+        planFile, planText, profile, outcome, failingStep, keyFigure, reason;
 };
 
 // The columns of a run's own row.
@@ -72,6 +73,11 @@ const char16_t* const headerColumns =
 // over 10,000 runs. The others read empty.
 const char16_t* const historyColumns =
     u"id, started_at, ended_at, end_state, host, operator, plan_name, outcome, key_figure";
+
+// Those columns and, in a store that has it, the run's or step's reason.
+QString withReason(const char16_t* columns, int version) {
+    return QString::fromUtf16(columns) + (version >= 6 ? QStringLiteral(", reason") : QString());
+}
 
 // One run's row; the problem with it, if any.
 QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
@@ -91,6 +97,7 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
     r.outcome = v.text(c.outcome);
     r.failingStep = v.text(c.failingStep);
     r.keyFigure = canonicalRecordText(v.text(c.keyFigure));
+    r.reason = v.text(c.reason);
     if (!problem.isEmpty())
         return problem;
     if (!r.endState.isEmpty() && !endStates().contains(r.endState))
@@ -128,17 +135,19 @@ struct Failed {
     bool refused = true;
 };
 
-std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT %1 FROM run_steps WHERE run_id = ? ORDER BY seq")
-                               .arg(boundedColumns(db, u"seq, kind, name, started_at, ended_at, "
-                                                       u"outcome, key_figure, judged, unsettled")),
-                           {run.id});
+std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run, int version) {
+    auto rows = selectRows(
+        db,
+        QStringLiteral("SELECT %1 FROM run_steps WHERE run_id = ? ORDER BY seq")
+            .arg(boundedColumns(db, withReason(u"seq, kind, name, started_at, ended_at, outcome, "
+                                               u"key_figure, judged, unsettled",
+                                               version))),
+        {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
     const struct {
-        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled;
+        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled, reason;
     } c{.seq = answer.column("seq"),
         .kind = answer.column("kind"),
         .name = answer.column("name"),
@@ -147,7 +156,8 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
         .outcome = answer.column("outcome"),
         .keyFigure = answer.column("key_figure"),
         .judged = answer.column("judged"),
-        .unsettled = answer.column("unsettled")};
+        .unsettled = answer.column("unsettled"),
+        .reason = answer.column("reason")};
     QString previous = run.startedAt;
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
         QString problem;
@@ -162,6 +172,7 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run) {
         s.keyFigure = canonicalRecordText(v.text(c.keyFigure));
         s.judged = v.number(c.judged, 0, maxCount);
         s.unsettled = v.number(c.unsettled, 0, maxCount);
+        s.reason = v.text(c.reason);
         const bool word = !s.kind.isEmpty() && s.kind.size() <= 32 &&
                           std::all_of(s.kind.begin(), s.kind.end(), [](QChar ch) {
                               return ch >= QLatin1Char('a') && ch <= QLatin1Char('z');
@@ -395,15 +406,18 @@ SettlingCounts settlingCounts(const StoredRun& run) {
         ++(word == 0   ? counts.judged
            : word == 1 ? counts.supplyOff
            : word == 2 ? counts.poweringUp
-                       : counts.loadJump);
+           : word == 3 ? counts.loadJump
+                       : counts.shutDown);
     }
     return counts;
 }
 
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
-    auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM runs WHERE id = ?").arg(boundedColumns(db, runColumns)),
-        {id});
+    const auto version = static_cast<int>(storedSchemaVersion(db));
+    auto rows = selectRows(db,
+                           QStringLiteral("SELECT %1 FROM runs WHERE id = ?")
+                               .arg(boundedColumns(db, withReason(runColumns, version))),
+                           {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);
@@ -413,10 +427,12 @@ std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
     if (const QString problem = readRun(found.rows.front(), RunColumns(found), run);
         !problem.isEmpty())
         return refusal(Text::tr("run"), id, problem);
-    for (const auto read : {readSteps, readMeasurements, readReadings})
-        if (auto failed = read(db, run))
-            return failed->refused ? refusal(Text::tr("run"), id, failed->message)
-                                   : failed->message;
+    auto failed = readSteps(db, run, version);
+    for (const auto read : {readMeasurements, readReadings})
+        if (!failed)
+            failed = read(db, run);
+    if (failed)
+        return failed->refused ? refusal(Text::tr("run"), id, failed->message) : failed->message;
     return run;
 }
 
@@ -430,7 +446,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(boundedColumns(db, headerColumns),
+            .arg(boundedColumns(db, withReason(headerColumns, version)),
                  version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted)
                               : counted);
     QVariantList values;
@@ -462,6 +478,7 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
         l.count = count;
         l.verdict = shownVerdict(run);
         l.unit = run.unit.serial;
+        l.reason = run.reason;
         listing.add(std::move(l));
     });
 }
@@ -473,7 +490,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     QStringList refused;
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
-                                 .arg(boundedColumns(db, historyColumns)),
+                                 .arg(boundedColumns(db, withReason(historyColumns, version))),
                              {serial}, refused, [&](StoredRun run, const Row&) {
                                  if (refused.isEmpty())
                                      each(run);
@@ -511,8 +528,8 @@ std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
     RunSelection selection;
     if (version < 4)
         return selection;
-    QString statement =
-        QStringLiteral("SELECT %1 FROM runs").arg(boundedColumns(db, headerColumns));
+    QString statement = QStringLiteral("SELECT %1 FROM runs")
+                            .arg(boundedColumns(db, withReason(headerColumns, version)));
     QVariantList values;
     whereFiltered(filter, statement, values);
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");

@@ -38,6 +38,7 @@ struct StoredRunStep {
     QString keyFigure;
     int judged = 0;
     int unsettled = 0;
+    QString reason; // a stored Finding, or empty
     std::vector<StoredMeasurement> measurements;
     friend bool operator==(const StoredRunStep&, const StoredRunStep&) = default;
 };
@@ -48,7 +49,7 @@ struct StoredRunReading {
     bool supplyOn = false;
     int load5 = 0, load12 = 0, load33 = 0; // settings of the frame it answers
     int b1 = 0, b2 = 0, b3 = 0, b4 = 0;
-    QString settling; // "judged", "supply-off", "powering-up", "load-jump"
+    QString settling; // "judged", "supply-off", "powering-up", "load-jump", "after-shutdown"
     friend bool operator==(const StoredRunReading&, const StoredRunReading&) = default;
 };
 
@@ -67,6 +68,7 @@ struct StoredRun {
     QString outcome; // an outcomeName; empty while open
     QString failingStep;
     QString keyFigure;
+    QString reason;                         // a stored Finding, or empty
     std::vector<StoredRunStep> steps;       // in order
     std::vector<StoredRunReading> readings; // in order
     bool completed() const { return endState == QLatin1String("completed"); }
@@ -79,6 +81,7 @@ struct SettlingCounts {
     int supplyOff = 0;
     int poweringUp = 0;
     int loadJump = 0;
+    int shutDown = 0;
 };
 SettlingCounts settlingCounts(const StoredRun& run);
 

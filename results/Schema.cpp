@@ -108,6 +108,12 @@ const std::array<QStringList, schemaVersion> migrations{{
         // A unit's history in the order it is shown, without sorting its runs.
         QStringLiteral("CREATE INDEX runs_unit_started ON runs (unit_serial, started_at, id)"),
     },
+    {
+        // What decided a run or a step that did not pass, in the bench's language-free form;
+        // NULL in runs stored before.
+        QStringLiteral("ALTER TABLE runs ADD COLUMN reason TEXT"),
+        QStringLiteral("ALTER TABLE run_steps ADD COLUMN reason TEXT"),
+    },
 }};
 
 } // namespace

@@ -77,10 +77,11 @@ struct Listed {
     QString startedAt;
     QString endState;
     QString host;
-    QString name;    // a sweep's saved name
-    int count = 0;   // cells or ticks
-    QString verdict; // a sweep's verdictName
-    QString unit{};  // the unit's serial number, or empty
+    QString name;     // a sweep's saved name
+    int count = 0;    // cells or ticks
+    QString verdict;  // a sweep's verdictName
+    QString unit{};   // the unit's serial number, or empty
+    QString reason{}; // what decided a run that did not pass, as stored, or empty
 };
 
 struct ListFilter {

@@ -74,9 +74,10 @@ public:
         };
         return exec(13,
                     "UPDATE runs SET ended_at = ?, end_state = ?, outcome = ?, failing_step = ?, "
-                    "key_figure = ?, reading_count = (SELECT COUNT(*) FROM run_readings "
-                    "WHERE run_id = ?) WHERE id = ? AND end_state IS NULL",
-                    {r.at, r.state, r.outcome, orNull(r.failingStep), r.keyFigure, r.id, r.id});
+                    "key_figure = ?, reason = ?, reading_count = (SELECT COUNT(*) FROM "
+                    "run_readings WHERE run_id = ?) WHERE id = ? AND end_state IS NULL",
+                    {r.at, r.state, r.outcome, orNull(r.failingStep), r.keyFigure, orNull(r.reason),
+                     r.id, r.id});
     }
 
     // Whether the last statement failed on its values.

@@ -138,6 +138,7 @@ int textLimit(QStringView column) {
         {QStringLiteral("measured"), 256},
         {QStringLiteral("failing_step"), 256},
         {QStringLiteral("key_figure"), 1024},
+        {QStringLiteral("reason"), 1024},
         {QStringLiteral("detail"), 1024},
         {QStringLiteral("plan_text"), static_cast<int>(maxPlanBytes)},
     };

@@ -46,8 +46,8 @@ QString outcomeWord(Outcome outcome) {
         return StationWindow::tr("ГОДЕН");
     case Outcome::Fail:
         return StationWindow::tr("НЕ ГОДЕН");
-    case Outcome::Error:
-        return StationWindow::tr("ОШИБКА");
+    case Outcome::Error: // the bench could not test, whatever the unit
+        return StationWindow::tr("ОШИБКА СТЕНДА");
     case Outcome::Aborted:
         break;
     }
@@ -141,6 +141,7 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     large.setBold(true);
     outcome_->setFont(large);
     note_ = new QLabel;
+    note_->setObjectName(QStringLiteral("note"));
     note_->setAlignment(Qt::AlignCenter);
     note_->setWordWrap(true);
     QFont noteFont = note_->font();
@@ -205,7 +206,7 @@ std::optional<Plan> StationWindow::planForModel() {
         }
         const auto models = readModels(modelsFilePath());
         if (const auto* error = std::get_if<PlanError>(&models)) {
-            showOutcome(tr("ОШИБКА"), error->text(), outcomeColour(Outcome::Error));
+            showOutcome(outcomeWord(Outcome::Error), error->text(), outcomeColour(Outcome::Error));
             return std::nullopt;
         }
         const auto& known = std::get<ModelPlans>(models);
@@ -223,7 +224,7 @@ std::optional<Plan> StationWindow::planForModel() {
     }
     auto read = readPlan(file);
     if (const auto* error = std::get_if<PlanError>(&read)) {
-        showOutcome(tr("ОШИБКА"), error->text(), outcomeColour(Outcome::Error));
+        showOutcome(outcomeWord(Outcome::Error), error->text(), outcomeColour(Outcome::Error));
         return std::nullopt;
     }
     return std::get<Plan>(std::move(read));
@@ -319,7 +320,7 @@ void StationWindow::begin(Plan plan, const QString& serial) {
         run_.reset();
         planRun_.reset();
         setRunning(false);
-        showOutcome(tr("ОШИБКА"), *error, outcomeColour(Outcome::Error));
+        showOutcome(outcomeWord(Outcome::Error), *error, outcomeColour(Outcome::Error));
         serial_->selectAll();
         return;
     }
@@ -408,15 +409,27 @@ void StationWindow::finish(RunEnd) {
     if (!running_) // ended already by endNow()
         return;
     const Outcome outcome = planRun_->outcome().value_or(Outcome::Error);
-    QString note;
     const auto& results = planRun_->results();
-    for (std::size_t i = 0; i < results.size(); ++i)
-        if (results[i].outcome == outcome && outcome != Outcome::Pass) {
-            note = tr("Шаг «%1»: %2")
-                       .arg(planRun_->stepSpec(static_cast<int>(i)).name,
-                            shownRecordText(results[i].keyFigure));
-            break;
-        }
+    const StepResult* deciding = decidingStep(results, outcome);
+    const QString step =
+        deciding ? planRun_->stepSpec(static_cast<int>(deciding - results.data())).name : QString();
+    QString note;
+    if (outcome == Outcome::Error) {
+        // The bench could not test: nothing is said of the unit.
+        const QString why =
+            !deciding ? QString()
+            : deciding->finding
+                ? findingText(*deciding->finding)
+                : tr("Шаг «%1»: %2").arg(step, shownRecordText(deciding->keyFigure));
+        note = tr("%1\nПроверьте кабель и питание измерительного блока и его порт, затем "
+                  "проверьте блок снова.")
+                   .arg(why);
+    } else if (deciding) {
+        note = deciding->finding ? tr("Шаг «%1»: %2").arg(step, findingText(*deciding->finding))
+                                 : tr("Шаг «%1»").arg(step);
+        if (!deciding->keyFigure.isEmpty())
+            note += QLatin1Char('\n') + shownRecordText(deciding->keyFigure);
+    }
     if (outcome == Outcome::Marginal)
         note = tr("В пределах, но близко к границе. %1").arg(note);
     const QString report = saveReport();

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Finding</name>
+    <message>
+        <source>%1 at %2 (%3)</source>
+        <translation>%1 at %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>the supply shut down at %1 (%2)</source>
+        <translation>the supply shut down at %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the supply shut down at %1</source>
+        <translation>the supply shut down at %1</translation>
+    </message>
+    <message>
+        <source>did not power on</source>
+        <translation>did not power on</translation>
+    </message>
+    <message>
+        <source>no reply from the unit for %1 s</source>
+        <translation>no reply from the unit for %1 s</translation>
+    </message>
+</context>
+<context>
     <name>HoldStep</name>
     <message>
         <source>1 level for %1</source>
@@ -270,10 +297,6 @@
         <translation>Started %1, ended %2</translation>
     </message>
     <message>
-        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
-        <translation>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</translation>
-    </message>
-    <message>
         <source>Measurement</source>
         <translation>Measurement</translation>
     </message>
@@ -344,6 +367,26 @@
     <message>
         <source>the run has no readings</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (step &quot;%2&quot;)</source>
+        <translation>%1 (step &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>No verdict: the bench could not test: %1.</source>
+        <translation>No verdict: the bench could not test: %1.</translation>
+    </message>
+    <message>
+        <source>Decided by: %1.</source>
+        <translation>Decided by: %1.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump, %7 after a shutdown)</source>
+        <translation>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump, %7 after a shutdown)</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1413,18 @@
         <source>%1 is longer than %2 characters</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Decided by: %1
+</source>
+        <translation>Decided by: %1
+</translation>
+    </message>
+    <message>
+        <source>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump, %6 after a shutdown
+</source>
+        <translation>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump, %6 after a shutdown
+</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -1997,6 +2052,24 @@ Enter: test it again, Esc: cancel</translation>
         <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность неизвестна: напряжение за пределом измерения блока</source>
         <translation>Load: +5 V %1 A, +12 V %2 A, +3.3 V %3 A; power unknown: a voltage beyond the unit&apos;s measuring range</translation>
     </message>
+    <message>
+        <source>ОШИБКА СТЕНДА</source>
+        <translation>BENCH ERROR</translation>
+    </message>
+    <message>
+        <source>%1
+Проверьте кабель и питание измерительного блока и его порт, затем проверьте блок снова.</source>
+        <translation>%1
+Check the measuring unit's cable, its power and its port, then test the unit again.</translation>
+    </message>
+    <message>
+        <source>связь с блоком потеряна</source>
+        <translation>the link to the unit was lost</translation>
+    </message>
+    <message>
+        <source>Шаг «%1»</source>
+        <translation>Step &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedPlan</name>
@@ -2046,6 +2119,10 @@ Enter: test it again, Esc: cancel</translation>
     <message>
         <source>report: %1</source>
         <translation>report: %1</translation>
+    </message>
+    <message>
+        <source>the bench could not test (step %1 of %2): %3</source>
+        <translation>the bench could not test (step %1 of %2): %3</translation>
     </message>
 </context>
 <context>
@@ -2553,6 +2630,14 @@ Enter: test it again, Esc: cancel</translation>
     <message>
         <source>this view answers to %1 only</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by</source>
+        <translation>Decided by</translation>
+    </message>
+    <message>
+        <source>Key figure</source>
+        <translation>Key figure</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Finding</name>
+    <message>
+        <source>%1 at %2 (%3)</source>
+        <translation>%1 в %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 в %2</translation>
+    </message>
+    <message>
+        <source>the supply shut down at %1 (%2)</source>
+        <translation>БП отключился в %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the supply shut down at %1</source>
+        <translation>БП отключился в %1</translation>
+    </message>
+    <message>
+        <source>did not power on</source>
+        <translation>не включился</translation>
+    </message>
+    <message>
+        <source>no reply from the unit for %1 s</source>
+        <translation>блок не отвечает %1 с</translation>
+    </message>
+</context>
+<context>
     <name>HoldStep</name>
     <message>
         <source>1 level for %1</source>
@@ -270,10 +297,6 @@
         <translation>Начало %1, конец %2</translation>
     </message>
     <message>
-        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump)</source>
-        <translation>Измерений %1: оценено %2, не оценено %3 (%4 при выключенном БП, %5 до выхода БП на режим, %6 после скачка нагрузки)</translation>
-    </message>
-    <message>
         <source>Measurement</source>
         <translation>Измерение</translation>
     </message>
@@ -344,6 +367,26 @@
     <message>
         <source>the run has no readings</source>
         <translation>у прогона нет измерений</translation>
+    </message>
+    <message>
+        <source>%1 (step &quot;%2&quot;)</source>
+        <translation>%1 (шаг «%2»)</translation>
+    </message>
+    <message>
+        <source>No verdict: the bench could not test: %1.</source>
+        <translation>Нет заключения: стенд не смог проверить блок: %1.</translation>
+    </message>
+    <message>
+        <source>Decided by: %1.</source>
+        <translation>Решило: %1.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump, %7 after a shutdown)</source>
+        <translation>Измерений %1: оценено %2, не оценено %3 (%4 при выключенном БП, %5 до выхода БП на режим, %6 после скачка нагрузки, %7 после отключения БП)</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1415,18 @@
         <source>%1 is longer than %2 characters</source>
         <translation>%1 длиннее %2 символов</translation>
     </message>
+    <message>
+        <source>Decided by: %1
+</source>
+        <translation>Решило: %1
+</translation>
+    </message>
+    <message>
+        <source>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump, %6 after a shutdown
+</source>
+        <translation>Измерений: %1, оценено %2; не оценены: %3 — ответ на кадр с выключенным БП, %4 — до выхода БП на режим, %5 — сразу после скачка нагрузки, %6 — после отключения БП
+</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -1999,6 +2054,24 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность неизвестна: напряжение за пределом измерения блока</source>
         <translation>Нагрузка: +5 В %1 А, +12 В %2 А, +3,3 В %3 А; мощность неизвестна: напряжение за пределом измерения блока</translation>
     </message>
+    <message>
+        <source>ОШИБКА СТЕНДА</source>
+        <translation>ОШИБКА СТЕНДА</translation>
+    </message>
+    <message>
+        <source>%1
+Проверьте кабель и питание измерительного блока и его порт, затем проверьте блок снова.</source>
+        <translation>%1
+Проверьте кабель и питание измерительного блока и его порт, затем проверьте блок снова.</translation>
+    </message>
+    <message>
+        <source>связь с блоком потеряна</source>
+        <translation>связь с блоком потеряна</translation>
+    </message>
+    <message>
+        <source>Шаг «%1»</source>
+        <translation>Шаг «%1»</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedPlan</name>
@@ -2049,6 +2122,10 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>report: %1</source>
         <translation>отчёт: %1</translation>
+    </message>
+    <message>
+        <source>the bench could not test (step %1 of %2): %3</source>
+        <translation>стенд не смог проверить блок (шаг %1 из %2): %3</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2633,14 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>this view answers to %1 only</source>
         <translation>этот просмотр отвечает только на имена %1</translation>
+    </message>
+    <message>
+        <source>Decided by</source>
+        <translation>Решило</translation>
+    </message>
+    <message>
+        <source>Key figure</source>
+        <translation>Главный показатель</translation>
     </message>
 </context>
 </TS>

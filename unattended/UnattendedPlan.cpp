@@ -68,8 +68,11 @@ void UnattendedPlan::showStepsEnded() {
     for (; stepsShown_ < results.size(); ++stepsShown_) {
         const int index = static_cast<int>(stepsShown_);
         const StepResult& r = results[stepsShown_];
+        // A step cut short has no key figure of its own: what ended it instead.
+        const QString figure = r.keyFigure.isEmpty() && r.finding ? findingText(*r.finding)
+                                                                  : shownRecordText(r.keyFigure);
         line(stepEndLine(index + 1, progress_.steps, results::printable(run_.stepSpec(index).name),
-                         r.outcome, results::printable(shownRecordText(r.keyFigure))));
+                         r.outcome, results::printable(figure)));
     }
 }
 
@@ -146,19 +149,23 @@ int UnattendedPlan::concluded(RunEnd end) {
                 .arg(request_.linkTimeoutSeconds));
     const Outcome outcome =
         end == RunEnd::LinkLost ? Outcome::Error : run_.outcome().value_or(Outcome::Error);
-    // The step that made the outcome: the first as bad as the run.
     const auto& results = run_.results();
-    const auto worst = std::find_if(results.begin(), results.end(), [outcome](const StepResult& r) {
-        return r.outcome == outcome;
-    });
+    const StepResult* deciding = decidingStep(results, outcome);
     QString why;
+    const int at = deciding ? static_cast<int>(deciding - results.data()) : 0;
     if (outcome == Outcome::Pass)
         why = tr("%n step(s) passed", nullptr, progress_.steps);
-    else if (worst != results.end())
-        why = tr("step \"%1\": %2")
-                  .arg(results::printable(
-                           run_.stepSpec(static_cast<int>(worst - results.begin())).name),
-                       results::printable(shownRecordText(worst->keyFigure)));
+    else if (outcome == Outcome::Error && deciding && deciding->finding)
+        why = tr("the bench could not test (step %1 of %2): %3")
+                  .arg(at + 1)
+                  .arg(progress_.steps)
+                  .arg(findingText(*deciding->finding));
+    else if (deciding)
+        why =
+            tr("step \"%1\": %2")
+                .arg(results::printable(run_.stepSpec(at).name),
+                     results::printable(deciding->finding ? findingText(*deciding->finding)
+                                                          : shownRecordText(deciding->keyFigure)));
     else if (end == RunEnd::LinkLost)
         why = tr("the link was lost at step %1 of %2")
                   .arg(std::min(run_.stepIndex() + 1, progress_.steps))

@@ -3,6 +3,7 @@
 
 #include "Access.h"
 #include "Commands.h"
+#include "Finding.h"
 #include "Html.h"
 #include "MapPicture.h"
 #include "ReportPage.h"
@@ -165,6 +166,10 @@ Reply runPage(const results::StoredRun& r) {
     fields.push_back({WebText::tr("Plan"), html(r.planName)});
     fields.push_back(
         {WebText::tr("Outcome"), html(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome)});
+    if (!r.reason.isEmpty())
+        fields.push_back({WebText::tr("Decided by"), html(shownFinding(r.reason))});
+    if (!r.keyFigure.isEmpty())
+        fields.push_back({WebText::tr("Key figure"), html(r.keyFigure)});
     QString body = headerTable(fields) + fileLinks(r.id, true);
     if (!r.readings.empty())
         body += recordImage(r.id, "volts", voltsImageWidth, runVoltsImageHeight,

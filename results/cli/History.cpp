@@ -1,6 +1,7 @@
 #include "History.h"
 #include "Text.h"
 
+#include "Finding.h"
 #include "MapExport.h"
 #include "Printable.h"
 #include "Reading.h"
@@ -83,6 +84,9 @@ Cells sessionRow(const StoredSession& session) {
 
 // planFigure is "plan %1: %2" in the language of the run, looked up once for all the runs.
 Cells runRow(const StoredRun& r, const QString& planFigure) {
+    // What decided a run that did not pass, short, else its key figure.
+    const QString figure =
+        r.reason.isEmpty() ? shownRecordText(r.keyFigure) : shownFinding(r.reason, true);
     return {shortId(r.id),
             QStringLiteral("run"),
             shownTime(r.startedAt),
@@ -90,7 +94,7 @@ Cells runRow(const StoredRun& r, const QString& planFigure) {
             printable(orDash(r.unit.operatorName)),
             shownState(r.endState),
             orDash(r.outcome),
-            planFigure.arg(printable(r.planName), printable(shownRecordText(r.keyFigure)))};
+            planFigure.arg(printable(r.planName), printable(figure))};
 }
 
 } // namespace

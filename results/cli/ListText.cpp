@@ -1,6 +1,7 @@
 #include "ListText.h"
 #include "Text.h"
 
+#include "Finding.h"
 #include "Printable.h"
 #include "StoredTime.h"
 #include "Table.h"
@@ -24,7 +25,10 @@ void ListText::add(const Listed& r) {
     cells_.push_back(texts_.put(printable(r.unit)));
     cells_.push_back(texts_.put(printable(r.name)));
     cells_.push_back(texts_.put(QString::number(r.count)));
-    cells_.push_back(texts_.put(r.verdict));
+    // A run that did not pass with what decided it, short: "fail: +12 V 11.29 V < 11.40 V at P3".
+    cells_.push_back(r.reason.isEmpty() ? texts_.put(r.verdict)
+                                        : texts_.put(r.verdict + QStringLiteral(": ") +
+                                                     printable(shownFinding(r.reason, true))));
 }
 
 QString ListText::text(qint64 more) const {

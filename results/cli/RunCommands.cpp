@@ -2,6 +2,7 @@
 #include "Text.h"
 
 #include "Commands.h"
+#include "Finding.h"
 #include "Measurement.h"
 #include "Printable.h"
 #include "RecordText.h"
@@ -88,6 +89,8 @@ QString runText(const StoredRun& r) {
                          r.failingStep.isEmpty()
                              ? QString()
                              : Text::tr(", failing step \"%1\"").arg(printable(r.failingStep)));
+    if (!r.reason.isEmpty())
+        text += Text::tr("Decided by: %1\n").arg(printable(shownFinding(r.reason)));
     if (!r.keyFigure.isEmpty())
         text += Text::tr("Key figure: %1\n").arg(printable(shownRecordText(r.keyFigure)));
     std::vector<QStringList> steps;
@@ -109,7 +112,9 @@ QString runText(const StoredRun& r) {
             rows.push_back({QStringLiteral(" "), printable(shownRecordText(m.name)),
                             shownValue(m.name, m.value, m.unit), printable(m.unit), orDash(m.low),
                             orDash(m.high), orDash(m.guardLow), orDash(m.guardHigh),
-                            orDash(m.asked), m.outcome});
+                            orDash(m.asked),
+                            // held to no limit: recorded, not passed
+                            m.low || m.high ? m.outcome : QStringLiteral("-")});
         text += alignedTable({QStringLiteral(" "), Text::tr("measurement"), Text::tr("value"),
                               Text::tr("unit"), Text::tr("low"), Text::tr("high"),
                               Text::tr("guard low"), Text::tr("guard high"), Text::tr("asked"),
@@ -118,12 +123,13 @@ QString runText(const StoredRun& r) {
     }
     const SettlingCounts c = settlingCounts(r);
     text += Text::tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 "
-                     "before the supply was up, %5 just after a load jump\n")
+                     "before the supply was up, %5 just after a load jump, %6 after a shutdown\n")
                 .arg(r.readings.size())
                 .arg(c.judged)
                 .arg(c.supplyOff)
                 .arg(c.poweringUp)
-                .arg(c.loadJump);
+                .arg(c.loadJump)
+                .arg(c.shutDown);
     return text;
 }
 
@@ -147,6 +153,7 @@ QByteArray runJson(const StoredRun& r) {
                                   {"end_time", s.endedAt},
                                   {"outcome", s.outcome},
                                   {"key_figure", s.keyFigure},
+                                  {"reason", orNull(s.reason)},
                                   {"readings_judged", s.judged},
                                   {"readings_unsettled", s.unsettled},
                                   {"measurements", measurements}});
@@ -166,11 +173,13 @@ QByteArray runJson(const StoredRun& r) {
         {"outcome", orNull(r.outcome)},
         {"failing_step", orNull(r.failingStep)},
         {"key_figure", r.keyFigure},
+        {"reason", orNull(r.reason)},
         {"readings", QJsonObject{{"total", static_cast<qint64>(r.readings.size())},
                                  {"judged", c.judged},
                                  {"supply_off", c.supplyOff},
                                  {"powering_up", c.poweringUp},
-                                 {"load_jump", c.loadJump}}},
+                                 {"load_jump", c.loadJump},
+                                 {"after_shutdown", c.shutDown}}},
         {"phases", phases}};
     return QJsonDocument(record).toJson(QJsonDocument::Indented);
 }
@@ -230,7 +239,7 @@ QByteArray runJunit(const StoredRun& r) {
         if (failed || s.outcome == QLatin1String("error") ||
             s.outcome == QLatin1String("aborted")) {
             w.writeStartElement(failed ? QStringLiteral("failure") : QStringLiteral("error"));
-            attribute("message", s.keyFigure);
+            attribute("message", s.reason.isEmpty() ? s.keyFigure : shownFinding(s.reason));
             attribute("type", s.outcome);
             w.writeCharacters(lines);
             w.writeEndElement();

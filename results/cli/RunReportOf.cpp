@@ -58,6 +58,7 @@ std::variant<RunReportInput, QString> runReportInput(const StoredRun& run) {
         step.endedAt = storedTime(s.endedAt);
         step.outcome = outcomeNamedAs(s.outcome);
         step.keyFigure = s.keyFigure;
+        step.reason = s.reason;
         step.judged = s.judged;
         step.unsettled = s.unsettled;
         for (const StoredMeasurement& m : s.measurements)

@@ -1,11 +1,12 @@
 // The operator's station: a serial scanned into the program on a display runs the plan to a
 // verdict with the unit switched off at both ends; in this process, a station run sends the
-// frames a headless plan run sends.
+// frames a headless plan run sends, and its verdict says what decided it.
 #include "Language.h"
 #include "ModelsFile.h"
 #include "OnDisplay.h"
 #include "Plan.h"
 #include "PlanRun.h"
+#include "QtSerialPort.h"
 #include "Recorder.h"
 #include "Schema.h"
 #include "StationWindow.h"
@@ -160,6 +161,48 @@ TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
     EXPECT_TRUE(serial->text().isEmpty()) << "cleared for the next unit";
 }
 
+// The end of a station run, in large type and its note, as the station shows it.
+QString verdictShown(const PortFactory& port, const QString& plan, const MapsFolder& reports) {
+    StationWindow station(port, plan, reports);
+    station.show();
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
+    QTest::keyClicks(serial, QStringLiteral("SN-3"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    eventually([&] { return !station.running() && !outcome->text().isEmpty(); }, programPatienceMs);
+    return outcome->text() + '\n' + station.findChild<QLabel*>(QStringLiteral("note"))->text();
+}
+
+// A supply that shuts down and one that never powers on fail with what decided it; a port that
+// does not open is the bench's error, with its reason, and no verdict on the unit.
+TEST_F(StationRunTest, theVerdictSaysWhatDecidedItAndTellsTheBenchsFaultApart) {
+    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    ASSERT_FALSE(unit.start(linkPath()));
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+    const QString plan = writePlan(dir, "short", passing);
+
+    unit.model().setOverPowerWatts(150); // the rows' 100 % draws 204 W
+    const QString shutDown = verdictShown(program->makePort(), plan, mapsFolder);
+    EXPECT_TRUE(QRegularExpression(R"(^НЕ ГОДЕН\nШаг «rows»: БП отключился в P2 \(\+5 V 15\.1 A, )"
+                                   R"(\+12 V 8\.0 A, \+3\.3 V 10\.\d A, 20\d W\)\n)")
+                    .match(shutDown)
+                    .hasMatch())
+        << shutDown.toStdString();
+    unit.model().setOverPowerWatts(sim::SupplyModel::defaultOverPowerWatts);
+
+    unit.model().setPowerOnMs(60'000);
+    const QString dead = verdictShown(program->makePort(), plan, mapsFolder);
+    EXPECT_TRUE(dead.startsWith("НЕ ГОДЕН\nШаг «power-on»: не включился\n")) << dead.toStdString();
+
+    const QString noPort = verdictShown(
+        [] { return std::make_unique<QtSerialPort>(QStringLiteral("/dev/velmor-no-such-port")); },
+        plan, mapsFolder);
+    EXPECT_TRUE(noPort.startsWith("ОШИБКА СТЕНДА\n")) << noPort.toStdString();
+    EXPECT_GT(noPort.trimmed().size(), QStringLiteral("ОШИБКА СТЕНДА").size()) << "with its reason";
+}
+
 // A unit that passed this plan waits, warned, for a second Enter; Esc clears it instead. The
 // store's earlier pass is looked up off the window's thread.
 TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) {
@@ -257,7 +300,8 @@ TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFi
 }
 
 // With VELMOR_SCREENSHOTS=FOLDER (under xvfb-run, QT_QPA_PLATFORM=xcb): the window idle,
-// running, passed and failed, as docs/station-*.png.
+// running, passed, failed, failed by a shutdown and stopped by a silent unit (the bench's error),
+// as docs/station-*.png.
 TEST_F(StationRunTest, screenshots) {
     const QString folder = qEnvironmentVariable("VELMOR_SCREENSHOTS");
     if (folder.isEmpty())
@@ -291,6 +335,24 @@ TEST_F(StationRunTest, screenshots) {
     ASSERT_TRUE(eventually([&] { return !failed.isEmpty(); }, programPatienceMs));
     run(300);
     failing.grab().save(folder + "/station-fail.png");
+
+    // Each of the two at its end, as the operator finds it.
+    const auto shot = [&](const QString& name, const QString& unitSerial) {
+        StationWindow window(program->makePort(), writePlan(dir, "short", passing), mapsFolder);
+        QSignalSpy ended(&window, &StationWindow::runFinished);
+        window.show();
+        auto* field = window.findChild<QLineEdit*>(QStringLiteral("serial"));
+        QTest::keyClicks(field, unitSerial);
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_TRUE(eventually([&] { return !ended.isEmpty(); }, 2 * programPatienceMs));
+        run(300);
+        window.grab().save(folder + "/station-" + name + ".png");
+    };
+    unit.model().setOverPowerWatts(150);
+    shot("shutdown", "SN-0044");
+    unit.model().setOverPowerWatts(sim::SupplyModel::defaultOverPowerWatts);
+    unit.setFaultMode(sim::FaultMode::Silent);
+    shot("bench-error", "SN-0045");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // A plan run against the simulated supply, with this test playing the engine's part tick by
-// tick: the outcome of a supply that does not power on, of a run stopped mid-step, and of the
-// quick plan, run twice.
+// tick: the outcome of a supply that does not power on, that shuts down or droops, of a run
+// stopped mid-step, and of the quick plan, run twice.
 #include "PlanRun.h"
 #include "Plan.h"
 #include "PointsStep.h"
 #include "SupplyModel.h"
+
+#include <QRegularExpression>
 
 namespace velmor::testing {
 namespace {
@@ -76,20 +78,69 @@ Plan twoSteps() {
     return plan;
 }
 
-TEST(PlanRunTest, aSupplyThatDoesNotPowerOnEndsTheRunAsAnError) {
+TEST(PlanRunTest, aSupplyThatDoesNotPowerOnFailsTheRunSayingSo) {
     sim::SupplyModel supply;
     supply.setPowerOnMs(5000);
     Calls calls;
     PlanRun run(twoSteps(), {}, &calls);
     drive(run, supply);
-    EXPECT_EQ(run.outcome(), Outcome::Error);
+    EXPECT_EQ(run.outcome(), Outcome::Fail) << "the unit's fault, not the bench's";
     ASSERT_EQ(run.results().size(), 1u) << "the second step never began";
     const StepResult& step = run.results().front();
-    EXPECT_EQ(step.outcome, Outcome::Error);
+    EXPECT_EQ(step.outcome, Outcome::Fail);
     EXPECT_EQ(step.measurements.back().name, QStringLiteral("supply did not power on"));
     EXPECT_EQ(step.judged, 0);
+    ASSERT_TRUE(step.finding);
+    EXPECT_EQ(findingText(*step.finding), QStringLiteral("did not power on"));
     EXPECT_EQ(calls.lines.mid(calls.lines.size() - 2),
-              (QStringList{QStringLiteral("ended 0 error"), QStringLiteral("outcome error")}));
+              (QStringList{QStringLiteral("ended 0 fail"), QStringLiteral("outcome fail")}));
+}
+
+TEST(PlanRunTest, aShutdownFailsTheStepAtOnceAndNothingAfterItIsJudged) {
+    auto read = readPlan(QStringLiteral(VELMOR_PLANS "/quick.toml"));
+    ASSERT_TRUE(std::holds_alternative<Plan>(read));
+    sim::SupplyModel supply;
+    supply.setPowerOnMs(300);
+    supply.setOverPowerWatts(150); // the fourth corner draws more
+    Calls calls;
+    PlanRun run(std::get<Plan>(read), {}, &calls);
+    drive(run, supply);
+    EXPECT_EQ(run.outcome(), Outcome::Fail);
+    ASSERT_EQ(run.results().size(), 2u) << "the rows are never run";
+    const StepResult& corners = run.results()[1];
+    EXPECT_EQ(corners.outcome, Outcome::Fail);
+    ASSERT_TRUE(corners.finding);
+    EXPECT_EQ(findingText(*corners.finding),
+              QStringLiteral("the supply shut down at P4 (+5 V 15.1 A, +12 V 8.0 A, +3.3 V 5.0 A, "
+                             "188 W)"))
+        << findingText(*corners.finding).toStdString();
+    EXPECT_EQ(findingStored(storedFinding(corners.finding)), corners.finding);
+    // The reading that shows it is the step's last: kept, not judged, and the run ends on it.
+    const QString shutDown =
+        QStringLiteral("reading 1 %1").arg(static_cast<int>(Settling::ShutDown));
+    ASSERT_EQ(calls.lines.count(shutDown), 1);
+    EXPECT_EQ(calls.lines.mid(calls.lines.indexOf(shutDown) + 1),
+              (QStringList{QStringLiteral("ended 1 fail"), QStringLiteral("outcome fail")}));
+    const auto p4 = std::find_if(corners.measurements.begin(), corners.measurements.end(),
+                                 [](const Measurement& m) { return m.name == "+5 V at P4"; });
+    EXPECT_EQ(p4, corners.measurements.end()) << "the point under way judged nothing of it";
+}
+
+TEST(PlanRunTest, aDroopIsToldByItsOutputReadingLimitAndPoint) {
+    Plan plan = twoSteps();
+    plan.context.profile.out12 = {-0.1, 5}; // the simulated +12 V sags more than this with load
+    sim::SupplyModel supply;
+    PlanRun run(plan, {});
+    drive(run, supply);
+    EXPECT_EQ(run.outcome(), Outcome::Fail);
+    const StepResult* failed = decidingStep(run.results(), Outcome::Fail);
+    ASSERT_TRUE(failed);
+    ASSERT_TRUE(failed->finding);
+    const QString text = findingText(*failed->finding, true);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\+12 V 11\\.\\d\\d V < 11\\.99 V at P\\d$"))
+                    .match(text)
+                    .hasMatch())
+        << text.toStdString();
 }
 
 TEST(PlanRunTest, aRunStoppedMidStepKeepsThatStepsMeasurementsAsAborted) {

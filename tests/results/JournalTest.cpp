@@ -349,6 +349,33 @@ TEST(JournalTest, fullJournalFolderSaysSoAndCountsTheRecordsLostAtExit) {
         << std::get<QString>(refused).toStdString();
 }
 
+// A step's and a run's end as programs wrote them before they kept a reason: read, without one.
+TEST(JournalTest, runEndsWrittenBeforeTheirReasonAreReadWithNone) {
+    const std::vector<Record> ends{
+        RunStepEnded{"r", 0, "t1", "t0", "points", "rows", "fail", "figure", 3, 1, "no-power|||"},
+        RunEnded{"r", "t1", "completed", "fail", "rows", "figure", "no-power|||"}};
+    for (const Record& record : ends) {
+        const QByteArray current = encode(record);
+        // The kind without a header, then the fields before the reason (its last four bytes are
+        // its length, then 22 bytes of text).
+        const QByteArray earlier = QByteArray(1, static_cast<char>(record.index())) +
+                                   current.mid(7, current.size() - 7 - 4 - 22);
+        const auto decoded = decode(earlier);
+        ASSERT_TRUE(std::holds_alternative<Record>(decoded))
+            << std::get<QString>(decoded).toStdString();
+        std::visit(
+            [](const auto& r) {
+                if constexpr (requires { r.reason; }) {
+                    EXPECT_EQ(r.keyFigure, "figure");
+                    EXPECT_TRUE(r.reason.isEmpty());
+                } else {
+                    ADD_FAILURE() << "read as another kind of record";
+                }
+            },
+            std::get<Record>(decoded));
+    }
+}
+
 // Entries of earlier and later programs, and bytes that are no entry at all.
 TEST(JournalTest, entryThatCannotBeReadIsSetAsideAndTheRecordsBehindItGoOn) {
     const QString id = newRecordId();

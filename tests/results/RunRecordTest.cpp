@@ -58,6 +58,10 @@ StepReading reading(bool on, int load,
     return {reply, 0, controlFrame(on, load, load + 1, load + 2)};
 }
 
+// What decided the failing step of the first run.
+const Finding droop{Finding::Kind::Crossed, "+12 V 11.29 V < 11.40 V", "P3",
+                    "+5 V 15.0 A, +12 V 8.0 A, +3.3 V 10.0 A, 204 W"};
+
 // A run of two steps, the second failing, as PlanRun tells it; then a run aborted in its first
 // step.
 void recordRuns(PlanRecorder& r) {
@@ -95,7 +99,8 @@ void recordRuns(PlanRecorder& r) {
                       std::nullopt}},
                     "trip at 520 W",
                     1,
-                    0});
+                    0,
+                    droop});
     r.runEnded(Outcome::Fail, RunEnd::Completed);
 
     QThread::msleep(2); // started apart, so they sort by start
@@ -161,7 +166,10 @@ TEST_F(RunRecordTest, aRunIsStoredAlikeInBothEnginesAndReadBackWhole) {
     EXPECT_EQ(run.outcome, "fail");
     EXPECT_EQ(run.failingStep, "over-power");
     EXPECT_EQ(run.keyFigure, "trip at 520 W");
+    EXPECT_EQ(findingStored(run.reason), droop);
     ASSERT_EQ(run.steps.size(), 2u);
+    EXPECT_EQ(findingStored(run.steps[1].reason), droop);
+    EXPECT_TRUE(run.steps[0].reason.isEmpty());
     EXPECT_EQ(run.steps[0].kind, "points");
     EXPECT_EQ(run.steps[0].outcome, "marginal");
     EXPECT_EQ(run.steps[0].judged, 3);
@@ -206,6 +214,8 @@ TEST_F(RunRecordTest, velmorResultsShowsListsAndExportsARun) {
 
     const Answer list = askResults(sqliteUrl(), {"list", "--verdict", "fail"});
     EXPECT_TRUE(list.out.contains(id + "  run ")) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains("fail: +12 V 11.29 V < 11.40 V at P3\n"))
+        << list.out.toStdString();
     EXPECT_TRUE(list.out.contains("quick\\x1b]0;owned\\x07")) << list.out.toStdString();
     EXPECT_TRUE(list.out.endsWith("(1 record)\n"));
     EXPECT_TRUE(askResults(sqliteUrl(), {"list", "--verdict", "incomplete", "--kind", "run"})
@@ -215,12 +225,21 @@ TEST_F(RunRecordTest, velmorResultsShowsListsAndExportsARun) {
     const Answer shown = askResults(sqliteUrl(), {"show", id});
     EXPECT_EQ(shown.status, 0) << shown.err.toStdString();
     for (const char* line :
-         {"Outcome: fail, failing step \"over-power\"", "+12 V at P1", "11.52", "marginal",
+         {"Outcome: fail, failing step \"over-power\"",
+          "Decided by: +12 V 11.29 V < 11.40 V at P3 (+5 V 15.0 A, +12 V 8.0 A, +3.3 V 10.0 A, "
+          "204 W)\nKey figure: trip at 520 W\n",
+          "+12 V at P1", "11.52", "marginal",
           "Readings: 7, judged 4; not judged: 1 answering a supply-off frame, 1 before the supply "
           "was up, 1 just after a load jump"})
         EXPECT_TRUE(shown.out.contains(line)) << line << "\n" << shown.out.toStdString();
     EXPECT_FALSE(shown.out.contains('\x1b'));
-    EXPECT_TRUE(askResults(sqliteUrl(), {"history", "PSU-7"}).out.contains("(2 records)"));
+    EXPECT_FALSE(QRegularExpression(R"(load \+12 V[^\n]*pass)").match(shown.out).hasMatch())
+        << "a load held to no limit is recorded, not passed\n"
+        << shown.out.toStdString();
+    const Answer history = askResults(sqliteUrl(), {"history", "PSU-7"});
+    EXPECT_TRUE(history.out.contains("(2 records)"));
+    EXPECT_TRUE(history.out.contains(": +12 V 11.29 V < 11.40 V at P3\n"))
+        << history.out.toStdString();
 
     QDir(home.file("")).mkpath("out");
     const QString out = home.file("out");
@@ -266,7 +285,10 @@ TEST_F(RunRecordTest, velmorResultsShowsListsAndExportsARun) {
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(cases, QStringList({"corners", "over-power"}));
-    EXPECT_EQ(verdicts, QStringList({"outcome:fail", "outcome:marginal", "failure:trip at 520 W"}));
+    EXPECT_EQ(verdicts,
+              QStringList({"outcome:fail", "outcome:marginal",
+                           "failure:+12 V 11.29 V < 11.40 V at P3 (+5 V 15.0 A, +12 V 8.0 A, "
+                           "+3.3 V 10.0 A, 204 W)"}));
 
     // One line per run of the selection.
     ASSERT_EQ(askResults(sqliteUrl(), {"export", "--format", "csv", "--unit", "PSU-7", "--verdict",

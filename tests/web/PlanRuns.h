@@ -83,8 +83,12 @@ inline std::optional<QString> fillRuns(const results::StoreAddress& address) {
         records.push_back(RunStepEnded{id, 1, at(r.day, s + 20), at(r.day, s + 10), "points",
                                        QStringLiteral("rows"), QString::fromUtf8(r.rows), QString(),
                                        1, 0});
+        // A failed run keeps what decided it, as the bench stores it.
+        const QString reason = QByteArray(r.outcome) == "fail"
+                                   ? QStringLiteral("crossed|P1|+12 V 11.10 V < 11.16 V|")
+                                   : QString();
         records.push_back(RunEnded{id, at(r.day, s + 30), QString::fromUtf8(r.state),
-                                   QString::fromUtf8(r.outcome), QString(), QString()});
+                                   QString::fromUtf8(r.outcome), QString(), QString(), reason});
     }
     return storeAll(address, records);
 }

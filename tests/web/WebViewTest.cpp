@@ -251,8 +251,8 @@ TEST(WebViewTest, SummaryCountsPlanRunsOnSqliteAndPostgres) {
     summaryCountsRuns(pg.url());
 }
 
-// A run's page: its steps with their measurements, limits and outcomes, its files, and its texts
-// that are markup shown as text.
+// A run's page: what decided it, its steps with their measurements, limits and outcomes, its
+// files, and its texts that are markup shown as text.
 TEST(WebViewTest, RunPageShowsStepsAndFilesEscaped) {
     Store store;
     ASSERT_EQ(fillRuns(addressOf(store.url)), std::nullopt);
@@ -267,7 +267,8 @@ TEST(WebViewTest, RunPageShowsStepsAndFilesEscaped) {
     for (const char* line : {"\\n2 +points +rows +fail ",
                              "\\n +\\+12 V at P1 +12 +V +11\\.16 +12\\.6 "
                              "+- +- +- +fail\\n",
-                             "\\n +\\+5 V at P1 +5 +V +4\\.75 +5\\.25 .* pass\\n", "Unit PSU-C "})
+                             "\\n +\\+5 V at P1 +5 +V +4\\.75 +5\\.25 .* pass\\n", "Unit PSU-C ",
+                             "Decided by</th><td>\\+12 V 11\\.10 V &lt; 11\\.16 V at P1<"})
         EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(line))))
             << line << "\n"
             << text.toStdString();
