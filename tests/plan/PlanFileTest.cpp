@@ -65,6 +65,8 @@ TEST(PlanFileTest, aFaultyPlanIsRefusedAtItsLineAndColumn) {
         {"unknown profile", QByteArray(head).replace("\"atx\"", "\"ibm\"") + "[[step]]\n", 7, 8,
          "unknown profile \"ibm\""},
         {"invalid UTF-8", head + "# \xff\n[[step]]\n", 8, 2, "not valid TOML"},
+        {"settle time out of range", "[plan]\nsettle_ms = 0\n" + head + "[[step]]\n", 2, 13,
+         "settle_ms = 0 is out of range (1 to 5000)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -90,11 +92,12 @@ TEST(PlanFileTest, theQuickPlanReadsWithItsLoadsInAmperes) {
     ASSERT_EQ(corners.points.size(), 4u);
     EXPECT_EQ(corners.points[2].amps, (LoadAmps{1.5, 8, 5}));
     EXPECT_EQ(corners.dwellMs, 7000);
+    EXPECT_EQ(plan.context.settleMs, 100) << "a tick unless the plan says";
     // About a minute, every step listed with its time.
     EXPECT_GE(plan.estimatedMs(), 50000);
     EXPECT_LE(plan.estimatedMs(), 70000);
     const QString summary = describePlan(plan);
-    EXPECT_EQ(summary.count(QLatin1Char('\n')), 8) << summary.toStdString();
+    EXPECT_EQ(summary.count(QLatin1Char('\n')), 9) << summary.toStdString();
     EXPECT_TRUE(summary.contains(
         QStringLiteral("2. points \"corners\": load points: 4, 7 s each; about 28 s")))
         << summary.toStdString();
