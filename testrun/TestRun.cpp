@@ -67,9 +67,9 @@ void TestRun::poll() {
     const qsizetype whole = pending_.size() / frameBytes * frameBytes;
     if (whole == 0 && !lastHanded_.hasExpired(step_.tickMs()))
         return;
-    if (whole == 0) { // a reply not whole within a tick is given up: the next bytes begin one
+    if (whole == 0) { // a reply not whole within a tick is given up, and the rest of it skipped
+        skipRestOf(pending_.size());
         pending_.clear();
-        skip_ = 0;
     }
     // The newest whole reply: what came before it answered an earlier frame (at the start, the
     // all-off frame); the bytes after it begin the next reply.
