@@ -133,7 +133,7 @@ void SimulatedUnit::playDueChunks() {
 }
 
 void SimulatedUnit::send(const QByteArray& bytes) {
-    queue(bytes, false);
+    queue(bytes, true);
 }
 
 void SimulatedUnit::queue(const QByteArray& bytes, bool flood) {

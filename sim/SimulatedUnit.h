@@ -35,7 +35,7 @@ struct ReceivedFrame {
 // unit). Nothing is sent while no program holds the port, so a program that opens it later
 // does not find old replies waiting. Its bytes leave at the line's rate, 9600 baud 8N1, each
 // written once its last bit would be on the wire (a reply takes 4.17 ms); only a burst, as from
-// a flooded adapter, comes at once.
+// a flooded adapter, and raw bytes sent come at once.
 class SimulatedUnit : public QObject {
     Q_OBJECT
 public:
@@ -75,7 +75,8 @@ public:
     // its recorded timing. Frames are still recorded.
     void setReplay(Replay replay);
 
-    // Sends raw bytes to the program, past the model and the fault mode.
+    // Sends raw bytes to the program at once, past the model, the fault mode and the line's
+    // rate (as a recording played back keeps its own timing).
     void send(const QByteArray& bytes);
 
     SupplyModel& model() { return model_; }
