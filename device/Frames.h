@@ -71,6 +71,9 @@ ControlFrame controlFrameOf(QByteArrayView fourBytes);
 // Supply off, no load on any output.
 inline constexpr ControlFrame allOffFrame{0, 255, 255, 255};
 
+// A control frame and a reply are both this many bytes.
+inline constexpr int frameBytes = 4;
+
 struct ReplyFrame {
     quint8 b1 = 0;
     quint8 b2 = 0; // +5 V reading

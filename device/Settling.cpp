@@ -7,6 +7,11 @@ namespace velmor {
 
 namespace {
 
+bool sameFrame(const RunReading& a, const RunReading& b) {
+    return a.supplyOn == b.supplyOn && a.load5 == b.load5 && a.load12 == b.load12 &&
+           a.load33 == b.load33;
+}
+
 bool loadJumped(const RunReading& from, const RunReading& to) {
     return std::abs(to.load5 - from.load5) > loadJumpSettings ||
            std::abs(to.load12 - from.load12) > loadJumpSettings ||
@@ -17,6 +22,10 @@ constexpr const char* settlingWords[] = {"judged", "supply-off", "powering-up", 
                                          "after-shutdown"};
 
 } // namespace
+
+SettleTime settleTime(qint64 settleMs, bool pacedByReplies, int tickMs) {
+    return {settleMs, pacedByReplies ? 0 : tickMs / 2};
+}
 
 QString settlingName(Settling settling) {
     return QString::fromLatin1(settlingWords[static_cast<int>(settling)]);
@@ -31,6 +40,8 @@ std::optional<Settling> settlingNamed(QStringView word) {
 
 Settling SettleTracker::next(const RunReading& r) {
     Settling s = Settling::Judged;
+    if (hasBefore_ && !sameFrame(before_, r))
+        changedMs_ = before_.ms;
     if (!r.supplyOn) {
         s = Settling::SupplyOff;
         up_ = false;
@@ -38,12 +49,15 @@ Settling SettleTracker::next(const RunReading& r) {
         s = Settling::PoweringUp; // the reply to the switch-on frame itself
         switchedOnMs_ = r.ms;
         up_ = powerGood(r);
+        changedMs_ = r.ms;
     } else if (!up_) {
         s = Settling::PoweringUp;
         up_ = powerGood(r);
+        changedMs_ = r.ms;
         if (!up_ && r.ms - switchedOnMs_ > powerOnTimeoutMs)
             didNotPowerOn_ = true;
-    } else if (loadJumped(before_, r)) {
+    } else if (loadJumped(before_, r) ||
+               r.ms - replyLineMs - changedMs_ + time_.slackMs < time_.ms) {
         s = Settling::LoadJump;
     }
     before_ = r;
@@ -51,10 +65,10 @@ Settling SettleTracker::next(const RunReading& r) {
     return s;
 }
 
-SettledRun settleRun(const std::vector<RunReading>& readings) {
+SettledRun settleRun(const std::vector<RunReading>& readings, SettleTime time) {
     SettledRun run;
     run.settling.reserve(readings.size());
-    SettleTracker tracker;
+    SettleTracker tracker(time);
     for (const RunReading& r : readings) {
         const Settling s = tracker.next(r);
         run.settling.push_back(s);

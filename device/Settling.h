@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Frames.h"
+#include "LineSettings.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -28,7 +31,8 @@ enum class Settling {
     Judged,
     SupplyOff,  // it answers a frame with the supply switched off
     PoweringUp, // the supply was not yet up: no earlier reading since switch-on was power-good
-    LoadJump,   // it answers a frame that moved a load by more than one sweep step
+    LoadJump,   // taken sooner than the settle time after a load change (or the supply coming
+                // up), or the reply to a frame that moved a load by more than one sweep step
     ShutDown    // the supply had shut down: every output below power-good after it was up
 };
 
@@ -49,6 +53,24 @@ inline constexpr qint64 powerOnTimeoutMs = 2000;
 // steps by 2.
 inline constexpr int loadJumpSettings = 2;
 
+// How long after a load change a reading is first judged. A frame goes out in the answer to a
+// reading, so a change is timed from the reading before the first one that answers it; the
+// supply coming up (its first power-good reading) counts as a change too.
+struct SettleTime {
+    qint64 ms = 100; // a plan's settle_ms; the default is one tick
+    // How much sooner still counts. On ticks, half a tick: the ticks keep time on average, not
+    // to the millisecond, and a reading one tick after the change is as settled as a tick
+    // allows. Paced by replies, none.
+    qint64 slackMs = 50;
+};
+
+// A reading was taken before its reply began to leave the unit: at least a reply's time on the
+// line (4.17 ms at 9600 8N1, to the millisecond the run's clock counts) before it was read.
+inline constexpr qint64 replyLineMs = (lineMicroseconds(unitLineSettings, frameBytes) + 500) / 1000;
+
+// The settle time of a run on ticks of tickMs, or paced by replies.
+SettleTime settleTime(qint64 settleMs, bool pacedByReplies, int tickMs);
+
 // "judged", "supply-off", "powering-up", "load-jump", "after-shutdown": the words the records
 // keep.
 QString settlingName(Settling settling);
@@ -65,16 +87,20 @@ struct SettledRun {
 };
 
 // The settled rule, applied to a run's readings in the order they were read.
-SettledRun settleRun(const std::vector<RunReading>& readings);
+SettledRun settleRun(const std::vector<RunReading>& readings, SettleTime time = {});
 
 // The same rule one reading at a time, for a run under way.
 class SettleTracker {
 public:
+    explicit SettleTracker(SettleTime time = {}) : time_(time) {}
+
     Settling next(const RunReading& reading);
     // Switched on, and not power-good within the timeout.
     bool didNotPowerOn() const { return didNotPowerOn_; }
 
 private:
+    SettleTime time_;
+    qint64 changedMs_ = 0;    // the last load change, or the supply coming up
     bool up_ = false;         // a reading since the last switch-on was power-good
     qint64 switchedOnMs_ = 0; // the reply to the switch-on frame
     bool hasBefore_ = false;

@@ -21,6 +21,8 @@ public:
     // Whether the frame has been held for the dwell at this reading. On ticks, a reading half a
     // tick early counts: the ticks keep time on average, not to the millisecond.
     bool held(const StepReading& reading);
+    // How long it has been held at this reading.
+    qint64 heldMs(const StepReading& reading);
 
     qint64 dwellMs() const { return dwellMs_; }
 

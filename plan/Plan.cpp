@@ -46,6 +46,8 @@ void readHeading(PlanTable& root, Plan& plan) {
                               "velmor::Plan", "pace must be \"ticks\" or \"replies\", not \"%1\"")
                               .arg(*pace));
     }
+    if (const auto settle = heading->integer("settle_ms", minSettleMs, maxSettleMs, Need::Optional))
+        plan.context.settleMs = *settle;
     heading->finish();
 }
 

@@ -50,7 +50,8 @@ Outcome planOutcome(RunEnd end, const std::vector<StepResult>& steps) {
 }
 
 PlanRun::PlanRun(Plan plan, UnitIdentity unit, PlanRecorder* recorder)
-    : plan_(std::move(plan)), unit_(std::move(unit)), recorder_(recorder) {
+    : plan_(std::move(plan)), unit_(std::move(unit)), recorder_(recorder),
+      settle_(settleTime(plan_.context.settleMs, plan_.context.paceByReplies, planTickMs)) {
     if (!plan_.steps.empty()) {
         step_ = plan_.steps.front()->make(plan_.context);
         first_ = step_->firstFrame();

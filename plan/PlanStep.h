@@ -18,6 +18,11 @@ namespace velmor {
 // The time between two readings of a plan run.
 inline constexpr int planTickMs = 100;
 
+// A plan's settle time unless it gives one: a tick, as safe as the ticks' pace; and its bounds.
+inline constexpr qint64 defaultSettleMs = planTickMs;
+inline constexpr int minSettleMs = 1;
+inline constexpr int maxSettleMs = 5000;
+
 // What every step of a plan knows of the run: the supply under test, the profile it is judged by
 // and the plan's bounds.
 struct PlanContext {
@@ -25,6 +30,7 @@ struct PlanContext {
     Profile profile{};
     double powerBoundWatts = 0; // no load point of the plan may draw more at nominal volts
     bool paceByReplies = false; // a step may take its next frame as soon as the settle rule is met
+    qint64 settleMs = defaultSettleMs; // a reading is judged this long after a load change
 };
 
 // What a step came to: its outcome, its measurements and the one figure a summary shows.

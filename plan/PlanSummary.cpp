@@ -44,6 +44,7 @@ QString describePlan(const Plan& plan) {
                      band("+3.3 V", c.profile.out33), figure(c.profile.guardPercent));
     text += c.paceByReplies ? QCoreApplication::translate("velmor::Plan", "pace: replies\n")
                             : QCoreApplication::translate("velmor::Plan", "pace: ticks\n");
+    text += QCoreApplication::translate("velmor::Plan", "settle time: %1 ms\n").arg(c.settleMs);
     for (std::size_t i = 0; i < plan.steps.size(); ++i) {
         const StepSpec& step = *plan.steps[i];
         text +=

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmor {
@@ -34,12 +35,8 @@ QString pointName(std::size_t point) {
 
 } // namespace
 
-int PointsSpec::dwellTicks() const {
-    return std::max(1, static_cast<int>((dwellMs + planTickMs - 1) / planTickMs));
-}
-
 qint64 PointsSpec::estimatedMs(const PlanContext&) const {
-    return static_cast<qint64>(points.size()) * dwellTicks() * planTickMs;
+    return static_cast<qint64>(points.size()) * std::max<qint64>(dwellMs, planTickMs);
 }
 
 QString PointsSpec::describe() const {
@@ -66,7 +63,7 @@ std::shared_ptr<StepSpec> readPointsStep(PlanTable& table) {
 }
 
 PointsStep::PointsStep(const PointsSpec& spec, const PlanContext& context)
-    : spec_(spec), context_(context) {}
+    : spec_(spec), context_(context), hold_(spec.dwellMs, context.paceByReplies, planTickMs) {}
 
 ControlFrame PointsStep::frameOf(std::size_t point) const {
     return loadFrame(true, point < spec_.points.size() ? spec_.points[point].amps : LoadAmps{})
@@ -106,12 +103,17 @@ StepAnswer PointsStep::take(const StepReading& reading, Settling settling) {
         ++unsettled_;
         answer.use = ReadingUse::Unsettled;
     }
-    if (++ticks_ >= spec_.dwellTicks()) {
+    const bool held = hold_.held(reading);
+    heldMs_ = hold_.heldMs(reading);
+    if (held) {
         endPoint();
-        if (point_ < spec_.points.size())
+        if (point_ < spec_.points.size()) {
             answer.frame = frameOf(point_);
-        else
+            hold_.sent(reading);
+            heldMs_ = 0;
+        } else {
             answer.done = true;
+        }
     }
     return answer;
 }
@@ -153,7 +155,6 @@ void PointsStep::endPoint() {
         measurements_.push_back(load);
     }
     furthest_ = {};
-    ticks_ = 0;
     ++point_;
 }
 
@@ -192,10 +193,13 @@ QString PointsStep::where() const {
 }
 
 double PointsStep::progress() const {
-    const double total = static_cast<double>(spec_.points.size()) * spec_.dwellTicks();
+    const double dwell = static_cast<double>(std::max<qint64>(spec_.dwellMs, 1));
+    const double total = static_cast<double>(spec_.points.size()) * dwell;
     if (total <= 0)
         return 1;
-    return std::min(1.0, (static_cast<double>(point_) * spec_.dwellTicks() + ticks_) / total);
+    return std::min(
+        1.0, (static_cast<double>(point_) * dwell + std::min(static_cast<double>(heldMs_), dwell)) /
+                 total);
 }
 
 } // namespace velmor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameHold.h"
 #include "PlanStep.h"
 #include "PlanTable.h"
 
@@ -22,9 +23,6 @@ public:
     qint64 estimatedMs(const PlanContext& context) const override;
     QString describe() const override;
     std::unique_ptr<PlanStep> make(const PlanContext& context) const override;
-
-    // The readings each point takes: its dwell in ticks, at least one.
-    int dwellTicks() const;
 };
 
 class PointsStep final : public PlanStep {
@@ -48,7 +46,8 @@ private:
     PointsSpec spec_;
     PlanContext context_;
     std::size_t point_ = 0; // the point under way
-    int ticks_ = 0;         // its readings so far
+    FrameHold hold_;        // of the point under way
+    qint64 heldMs_ = 0;     // how long it has been held, at the last reading
     // Of the point under way: each output's settled reading furthest from nominal.
     std::array<std::optional<double>, 3> furthest_{};
     std::array<std::optional<Spread>, 3> spread_{}; // over the step

@@ -1,5 +1,6 @@
 #include "SweepStep.h"
 
+#include "LineSettings.h"
 #include "LoadFrame.h"
 #include "StepKinds.h"
 #include "SweepCourse.h"
@@ -89,13 +90,19 @@ SweepStepSpec::SweepStepSpec(const SweepLimits& limits, std::optional<qint64> dw
 
 qint64 SweepStepSpec::estimatedMs(const PlanContext& context) const {
     const std::vector<MapCell> places = sweepPlaces(limits_);
-    const qint64 dwell = cellDwellMs(dwellMs_, context.paceByReplies);
-    const qint64 ticksPerCell = std::max<qint64>(1, (dwell + planTickMs / 2) / planTickMs);
+    const auto cells = static_cast<qint64>(places.size());
+    // A cell is read once its frame has been held for the dwell and the settle time is out.
+    const qint64 wait = std::max(cellDwellMs(dwellMs_, context.paceByReplies), context.settleMs);
+    if (context.paceByReplies) {
+        // The first reply after the wait comes within an exchange on the line.
+        const qint64 exchangeUs = 2 * lineMicroseconds(unitLineSettings, frameBytes);
+        return cells * (wait * 1000 + exchangeUs) / 1000;
+    }
+    const qint64 ticksPerCell = std::max<qint64>(1, (wait + planTickMs / 2) / planTickMs);
     // Each row after the first begins with a load jump, which costs a tick more.
     const auto rows = std::count_if(places.begin(), places.end(),
                                     [](const MapCell& place) { return place.column == 0; });
-    const qint64 ticks =
-        static_cast<qint64>(places.size()) * ticksPerCell + std::max<qint64>(0, rows - 1);
+    const qint64 ticks = cells * ticksPerCell + std::max<qint64>(0, rows - 1);
     return ticks * planTickMs;
 }
 
@@ -119,7 +126,7 @@ std::unique_ptr<PlanStep> SweepStepSpec::make(const PlanContext& context) const 
 
 SweepStep::SweepStep(const SweepLimits& limits, qint64 dwellMs, const PlanContext& context)
     : places_(sweepPlaces(limits)), profile_(context.profile),
-      hold_(dwellMs, context.paceByReplies, planTickMs), paced_(context.paceByReplies) {
+      hold_(dwellMs, context.paceByReplies, planTickMs) {
     record_.reserve(places_.size());
 }
 
@@ -136,10 +143,7 @@ StepAnswer SweepStep::take(const StepReading& reading, Settling settling) {
     if (settling != Settling::Judged || !held || reading.answers != cellFrame(place)) {
         ++unsettled_;
         answer.use = ReadingUse::Unsettled;
-        // The cell's frame again: on ticks a frame every tick, as the graph window sends; paced
-        // by replies it fetches the next reply at once, while a dwell waits for the unit's own.
-        if (!paced_ || settling != Settling::Judged)
-            answer.frame = cellFrame(place);
+        answer.frame = cellFrame(place);
         return answer;
     }
     record_.push_back(mapCell(place.row, place.column, *reading.reply));

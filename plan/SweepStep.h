@@ -49,7 +49,6 @@ private:
     std::vector<MapCell> places_;
     Profile profile_;
     FrameHold hold_;
-    bool paced_;
     MapRecord record_;
     int judged_ = 0;
     int unsettled_ = 0;

@@ -1,5 +1,6 @@
 #include "SimulatedUnit.h"
 
+#include "LineSettings.h"
 #include "PseudoTerminal.h"
 
 #include <QSocketNotifier>
@@ -17,10 +18,21 @@ constexpr int listenerWatchMs = 20;
 // How long the unit waits before it tries again when no new pseudo-terminal can be made.
 constexpr int restoreRetryMs = 1000;
 
+// When the nth byte (from 1) of bytes that began to leave at startNs is wholly on the wire.
+qint64 byteDoneNs(qint64 startNs, qint64 n) {
+    return startNs + n * bitsPerByte(unitLineSettings) * 1000000000LL / unitLineSettings.baud;
+}
+
+// How many bytes that began to leave at startNs are wholly on the wire at nowNs.
+qint64 bytesDone(qint64 startNs, qint64 nowNs) {
+    return (nowNs - startNs) * unitLineSettings.baud /
+           (bitsPerByte(unitLineSettings) * 1000000000LL);
+}
+
 } // namespace
 
 SimulatedUnit::SimulatedUnit(QObject* parent)
-    : QObject(parent), unsolicited_(this), listenerWatch_(this), dropTimer_(this),
+    : QObject(parent), lineTimer_(this), unsolicited_(this), listenerWatch_(this), dropTimer_(this),
       restoreTimer_(this), replayTimer_(this) {
     clock_.start();
     unsolicited_.setTimerType(Qt::PreciseTimer);
@@ -35,6 +47,9 @@ SimulatedUnit::SimulatedUnit(QObject* parent)
     });
     restoreTimer_.setSingleShot(true);
     connect(&restoreTimer_, &QTimer::timeout, this, &SimulatedUnit::restoreLink);
+    lineTimer_.setSingleShot(true);
+    lineTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&lineTimer_, &QTimer::timeout, this, &SimulatedUnit::flushUnsent);
     replayTimer_.setSingleShot(true);
     replayTimer_.setTimerType(Qt::PreciseTimer);
     connect(&replayTimer_, &QTimer::timeout, this, &SimulatedUnit::playDueChunks);
@@ -118,11 +133,20 @@ void SimulatedUnit::playDueChunks() {
 }
 
 void SimulatedUnit::send(const QByteArray& bytes) {
+    queue(bytes, true);
+}
+
+void SimulatedUnit::queue(const QByteArray& bytes, bool flood) {
     if (!listener_ || bytes.isEmpty())
         return;
     if (unsent_.size() + bytes.size() > maxUnsentBytes)
         return;
+    if (unsent_.isEmpty()) { // the line is idle: these bytes begin to leave now
+        lineStartNs_ = clock_.nsecsElapsed();
+        lineSent_ = 0;
+    }
     unsent_ += bytes;
+    flood_ = flood_ || flood;
     flushUnsent();
 }
 
@@ -192,8 +216,10 @@ void SimulatedUnit::listenerGone() {
         writable_->setEnabled(false);
     unsolicited_.stop();
     replayTimer_.stop();
+    lineTimer_.stop();
     assembler_.clear();
     unsent_.clear();
+    flood_ = false;
     if (masterFd_ >= 0)
         listenerWatch_.start();
 }
@@ -233,27 +259,46 @@ void SimulatedUnit::takeFrames(const QByteArray& bytes) {
 }
 
 void SimulatedUnit::reply() {
-    send(shaper_.shape(mode_, model_.reply(clock_.elapsed())));
+    queue(shaper_.shape(mode_, model_.reply(clock_.elapsed())), mode_ == FaultMode::Burst);
 }
 
 void SimulatedUnit::flushUnsent() {
-    while (!unsent_.isEmpty()) {
-        const ssize_t n = ::write(masterFd_, unsent_.constData(), unsent_.size());
+    const qint64 due =
+        flood_ ? unsent_.size()
+               : std::clamp<qint64>(bytesDone(lineStartNs_, clock_.nsecsElapsed()) - lineSent_, 0,
+                                    unsent_.size());
+    qint64 written = 0;
+    while (written < due) {
+        const ssize_t n =
+            ::write(masterFd_, unsent_.constData() + written, static_cast<size_t>(due - written));
         if (n > 0) {
-            unsent_.remove(0, n);
+            written += n;
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            unsent_.remove(0, written);
+            lineSent_ += written;
             writable_->setEnabled(true);
             return;
         }
         listenerGone();
         return;
     }
+    unsent_.remove(0, written);
+    lineSent_ += written;
     if (writable_)
         writable_->setEnabled(false);
+    if (unsent_.isEmpty())
+        flood_ = false;
+    else
+        queueNextByte();
+}
+
+void SimulatedUnit::queueNextByte() {
+    const qint64 waitNs = byteDoneNs(lineStartNs_, lineSent_ + 1) - clock_.nsecsElapsed();
+    lineTimer_.start(static_cast<int>(std::max<qint64>(1, (waitNs + 999999) / 1000000)));
 }
 
 } // namespace velmor::sim

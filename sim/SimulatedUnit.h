@@ -33,7 +33,9 @@ struct ReceivedFrame {
 // It answers every control frame with one reply from the model, and sends a reply of its own
 // every 100 ms while no frame comes (the manual window speaks only after it has heard the
 // unit). Nothing is sent while no program holds the port, so a program that opens it later
-// does not find old replies waiting.
+// does not find old replies waiting. Its bytes leave at the line's rate, 9600 baud 8N1, each
+// written once its last bit would be on the wire (a reply takes 4.17 ms); only a burst, as from
+// a flooded adapter, and raw bytes sent come at once.
 class SimulatedUnit : public QObject {
     Q_OBJECT
 public:
@@ -73,7 +75,8 @@ public:
     // its recorded timing. Frames are still recorded.
     void setReplay(Replay replay);
 
-    // Sends raw bytes to the program, past the model and the fault mode.
+    // Sends raw bytes to the program at once, past the model, the fault mode and the line's
+    // rate (as a recording played back keeps its own timing).
     void send(const QByteArray& bytes);
 
     SupplyModel& model() { return model_; }
@@ -94,7 +97,9 @@ private:
     void readFromProgram();
     void takeFrames(const QByteArray& bytes);
     void reply();
+    void queue(const QByteArray& bytes, bool flood);
     void flushUnsent();
+    void queueNextByte();
     void playNextSegment();
     void playDueChunks();
 
@@ -111,6 +116,10 @@ private:
 
     FrameAssembler assembler_;
     QByteArray unsent_;
+    qint64 lineStartNs_ = 0; // when the first of the bytes now going out began to leave
+    qint64 lineSent_ = 0;    // how many of them have left since
+    bool flood_ = false;     // a burst is going out: as fast as the program takes it
+    QTimer lineTimer_;       // the next byte's time
 
     int unsolicitedMs_ = defaultUnsolicitedMs;
     QTimer unsolicited_;

@@ -68,9 +68,13 @@ int main(int argc, char** argv) {
         QStringLiteral("Play back what the unit sent in a trace recorded with velmor-test --trace, "
                        "with its timing, instead of simulating a supply."),
         QStringLiteral("file"));
+    const QCommandLineOption answerOnly(
+        QStringLiteral("answer-only"),
+        QStringLiteral("Speak only when spoken to: answer each frame, and send no reply of its "
+                       "own while no frame comes."));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Print each received frame with its time."));
-    parser.addOptions({link, fault, ocp, noise, powerOn, settle, replay, log});
+    parser.addOptions({link, fault, ocp, noise, powerOn, settle, replay, answerOnly, log});
     parser.process(app);
 
     const auto mode = parseFaultMode(parser.value(fault));
@@ -127,6 +131,8 @@ int main(int argc, char** argv) {
                          qPrintable(parser.value(replay)));
         unit.setReplay(std::move(*recorded));
     }
+    if (parser.isSet(answerOnly))
+        unit.setUnsolicitedInterval(0);
     if (parser.isSet(log))
         QObject::connect(&unit, &SimulatedUnit::frameReceived, &logFrame);
     QObject::connect(&unit, &SimulatedUnit::linkDropped,

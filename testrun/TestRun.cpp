@@ -2,6 +2,8 @@
 
 #include "LineSettings.h"
 
+#include <algorithm>
+
 namespace velmor {
 
 TestRun::TestRun(RunStep& step, const PortFactory& makePort, int linkTimeoutSeconds,
@@ -40,18 +42,39 @@ std::optional<QString> TestRun::start() {
     return std::nullopt;
 }
 
+QByteArray TestRun::readFresh() {
+    QByteArray bytes = recovery_.read();
+    const qsizetype skipped = std::min<qsizetype>(skip_, bytes.size());
+    bytes.remove(0, skipped);
+    skip_ -= skipped;
+    return bytes;
+}
+
+void TestRun::skipRestOf(qsizetype bytesIn) {
+    skip_ = (frameBytes - bytesIn % frameBytes) % frameBytes;
+}
+
 void TestRun::tick() {
-    hand({replyFrame(recovery_.read()), clock_.elapsed(), lastSent_});
+    // The bytes leave the unit one by one: a reply half in at the tick is not the start of the
+    // next tick's reading.
+    const QByteArray bytes = readFresh();
+    skipRestOf(bytes.size());
+    hand({replyFrame(bytes), clock_.elapsed(), lastSent_});
 }
 
 void TestRun::poll() {
-    pending_ += recovery_.read();
-    const qsizetype whole = pending_.size() / 4 * 4;
+    pending_ += readFresh();
+    const qsizetype whole = pending_.size() / frameBytes * frameBytes;
     if (whole == 0 && !lastHanded_.hasExpired(step_.tickMs()))
         return;
+    if (whole == 0) { // a reply not whole within a tick is given up, and the rest of it skipped
+        skipRestOf(pending_.size());
+        pending_.clear();
+    }
     // The newest whole reply: what came before it answered an earlier frame (at the start, the
     // all-off frame); the bytes after it begin the next reply.
-    const QByteArray reply = whole > 0 ? pending_.mid(whole - 4, 4) : QByteArray();
+    const QByteArray reply =
+        whole > 0 ? pending_.mid(whole - frameBytes, frameBytes) : QByteArray();
     pending_.remove(0, whole);
     lastHanded_.restart();
     hand({replyFrame(reply), clock_.elapsed(), lastSent_});
@@ -59,14 +82,20 @@ void TestRun::poll() {
 
 void TestRun::hand(const StepReading& reading) {
     const StepAnswer answer = step_.take(reading);
-    if (answer.frame) {
+    // Every reply is answered with a frame, the step's current one unless it gives a new one: a
+    // unit that speaks only when spoken to, or drops its loads when the frames stop, keeps going.
+    const std::optional<ControlFrame> frame =
+        answer.frame ? answer.frame
+                     : (reading.reply && !answer.done ? std::optional(lastSent_) : std::nullopt);
+    if (frame) {
         if (paced_) {
-            // Whatever is still to come answered the frame before this one.
-            if (port_->isOpen())
-                port_->dropInput();
+            // Whatever came or is still coming answered the frame before this one: the whole
+            // replies in are dropped, and so is the rest of one half in, as it comes.
+            pending_ += readFresh();
+            skipRestOf(pending_.size());
             pending_.clear();
         }
-        send(*answer.frame);
+        send(*frame);
     }
     if (recorder_)
         recorder_->readingTaken(reading, answer);

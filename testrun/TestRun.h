@@ -16,7 +16,8 @@ namespace velmor {
 
 // One automatic test run on the unit: the engine every unattended test is a step of. start()
 // opens the port and sends the all-off frame (then the step's first frame); half a tick later the
-// ticks begin, each reading the reply, handing it to the step and sending the step's frame.
+// ticks begin, each reading the reply, handing it to the step and sending the step's frame: a new
+// one, or again the one the unit has, so that every reply is answered.
 // However the run ends (the step done, interrupt(), no reply for the link timeout) the step's
 // end frame and then the all-off frame go out once, the bytes get time to leave, and the port
 // closes. A port that goes away is opened again at each tick until it is back.
@@ -54,6 +55,10 @@ signals:
     void finished(RunEnd end);
 
 private:
+    // What came since the last read, less the rest of a reply being skipped.
+    QByteArray readFresh();
+    // Of a reply half in after so many bytes, the rest is skipped as it comes.
+    void skipRestOf(qsizetype bytesIn);
     void tick();
     void poll();
     void hand(const StepReading& reading);
@@ -70,6 +75,7 @@ private:
     QElapsedTimer lastHeard_; // since the last reply, or since the start
     bool paced_ = false;
     QByteArray pending_;       // paced: bytes of a reply not yet whole
+    qsizetype skip_ = 0;       // bytes still to come of a reply not taken
     QElapsedTimer lastHanded_; // paced: since the last reading went to the step
     ControlFrame lastSent_ = allOffFrame;
     bool started_ = false;

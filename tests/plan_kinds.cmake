@@ -4,4 +4,5 @@ if(TARGET velmor_sim)
         plan/SweepTripTest.cpp
         plan/UnitRun.h
         LIBS velmor_plan velmor_sim)
+    target_compile_definitions(plan_kinds_tests PRIVATE VELMOR_PLANS="${PROJECT_SOURCE_DIR}/plans")
 endif()

@@ -1649,6 +1649,12 @@
 </translation>
     </message>
     <message>
+        <source>settle time: %1 ms
+</source>
+        <translation>settle time: %1 ms
+</translation>
+    </message>
+    <message>
         <source>pace: ticks
 </source>
         <translation>pace: ticks

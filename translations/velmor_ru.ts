@@ -1651,6 +1651,12 @@
 </translation>
     </message>
     <message>
+        <source>settle time: %1 ms
+</source>
+        <translation>время установления: %1 мс
+</translation>
+    </message>
+    <message>
         <source>pace: ticks
 </source>
         <translation>темп: по тактам

@@ -41,6 +41,28 @@ TEST(SettlingTest, readingsBeforeTheSupplyIsUpAndAfterALoadJumpAreNotJudged) {
     EXPECT_FALSE(run.didNotPowerOn);
 }
 
+TEST(SettlingTest, aReadingIsJudgedOnlyTheSettleTimeAfterTheLastChange) {
+    // Paced by replies, a reply every 10 ms: the supply comes up at 20 ms, the +12 V load moves
+    // one sweep step at 150 ms (the frame answering the reading then).
+    std::vector<RunReading> replies;
+    for (qint64 ms = 0; ms <= 300; ms += 10)
+        replies.push_back({ms, true, 0, ms > 150 ? 2 : 0, 0, ms < 20 ? 0.0 : 1.0, 1.0, 1.0});
+    const auto judged = [&replies](SettleTime time) {
+        std::vector<qint64> at;
+        const SettledRun run = settleRun(replies, time);
+        for (std::size_t i = 0; i < replies.size(); ++i)
+            if (run.settling[i] == Settling::Judged)
+                at.push_back(replies[i].ms);
+        return at;
+    };
+    // Each taken a reply's time on the line (4 ms) before it was read.
+    EXPECT_EQ(judged(settleTime(100, true, 100)),
+              (std::vector<qint64>{130, 140, 150, 260, 270, 280, 290, 300}));
+    EXPECT_EQ(judged(settleTime(25, true, 100)).size(), 24u); // 50 to 150, 180 to 300
+    // On ticks, a reading half a tick early still counts: one tick after the change is settled.
+    EXPECT_EQ(settleTime(100, false, 100).slackMs, 50);
+}
+
 TEST(SettlingTest, aSupplyNotUpTwoSecondsAfterSwitchOnDidNotPowerOn) {
     Reads slow;
     slow.add(0, 0, false);

@@ -83,6 +83,8 @@ TEST(PlanFileTest, aFaultyPlanIsRefusedAtItsLineAndColumn) {
          7, 8, "out5 is narrower than one step of the unit's reading"},
         {"a blank name", "[plan]\nname = \" \"\n" + head + "[[step]]\n", 2, 8,
          "name must be 1 to 100 characters"},
+        {"settle time out of range", "[plan]\nsettle_ms = 0\n" + head + "[[step]]\n", 2, 13,
+         "settle_ms = 0 is out of range (1 to 5000)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -113,11 +115,12 @@ TEST(PlanFileTest, theQuickPlanReadsWithItsLoadsInAmperes) {
     ASSERT_EQ(corners.points.size(), 4u);
     EXPECT_EQ(corners.points[2].amps, (LoadAmps{1.5, 8, 5}));
     EXPECT_EQ(corners.dwellMs, 7000);
+    EXPECT_EQ(plan.context.settleMs, 100) << "a tick unless the plan says";
     // About a minute, every step listed with its time.
     EXPECT_GE(plan.estimatedMs(), 50000);
     EXPECT_LE(plan.estimatedMs(), 70000);
     const QString summary = describePlan(plan);
-    EXPECT_EQ(summary.count(QLatin1Char('\n')), 8) << summary.toStdString();
+    EXPECT_EQ(summary.count(QLatin1Char('\n')), 9) << summary.toStdString();
     EXPECT_TRUE(summary.contains(
         QStringLiteral("2. points \"corners\": load points: 4, 7 s each; about 28 s")))
         << summary.toStdString();

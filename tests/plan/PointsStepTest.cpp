@@ -42,8 +42,9 @@ TEST(PointsStepTest, eachPointIsJudgedOnAllOutputsAndTheRegulationRecorded) {
         {{1, 128, 89, 128}, Settling::Judged},      {{1, 128, 120, 128}, Settling::Judged},
     };
     std::vector<StepAnswer> answers;
+    qint64 ms = 0;
     for (const Tick& t : ticks)
-        answers.push_back(step.take({t.reply, 0, first}, t.settling));
+        answers.push_back(step.take({t.reply, ms += planTickMs, first}, t.settling));
     ASSERT_EQ(answers.size(), 6u);
     EXPECT_EQ(answers[0].use, ReadingUse::Unsettled);
     EXPECT_EQ(answers[1].use, ReadingUse::Judged);

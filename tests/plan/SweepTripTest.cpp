@@ -2,6 +2,7 @@
 // replies.
 #include "MapExport.h"
 #include "Plan.h"
+#include "PointsStep.h"
 #include "ScriptedPort.h"
 #include "SupplyModel.h"
 #include "SweepCourse.h"
@@ -179,6 +180,16 @@ window = [110, 150]
     EXPECT_EQ(trip->levels().size(), 11u); // 2 A to 12 A by 1 A
     EXPECT_EQ(trip->ramp().windowHigh, 150);
 
+    // The preset map's time as each pace takes it: a tick a cell (and one more a row), or the
+    // settle time and one exchange on the line.
+    const SweepStepSpec preset({80, 80, 70}, std::nullopt);
+    PlanContext c = context(false);
+    EXPECT_EQ(preset.estimatedMs(c), 168000);
+    c.paceByReplies = true;
+    EXPECT_EQ(preset.estimatedMs(c), 1640 * (100000 + 8334) / 1000);
+    c.settleMs = 25;
+    EXPECT_EQ(preset.estimatedMs(c), 1640 * (25000 + 8334) / 1000);
+
     const struct {
         QByteArray step;
         const char* says;
@@ -194,6 +205,49 @@ window = [110, 150]
         const auto bad = parsePlan(supply + "[[step]]\n" + r.step, QStringLiteral("t.toml"));
         ASSERT_TRUE(std::holds_alternative<PlanError>(bad)) << r.says;
         EXPECT_EQ(std::get<PlanError>(bad).text(), QString::fromUtf8(r.says));
+    }
+}
+
+TEST_F(SweepTripTest, pacedByRepliesASweepJudgesOnlyReadingsTheSettleTimeAfterTheirLoads) {
+    // A supply that follows each load change with a 30 ms time constant, given 200 ms (the rise
+    // after power-on and a row's load jump settle to a reading step in that time): every cell
+    // the plan judges must read what the supply puts out once settled.
+    unit.model().setPowerOnMs(300);
+    unit.model().setSettleMs(30);
+    const SweepLimits limits{4, 30, 255};
+    PlanContext paced = context(true);
+    paced.settleMs = 200;
+    const KeptRun plan = runPlan(std::make_shared<SweepStepSpec>(limits, std::nullopt), paced);
+    const MapRecord cells = sweepStepRecord(plan.kept);
+    ASSERT_EQ(cells.size(), static_cast<std::size_t>(expectedSweepCells(limits)));
+    for (const MapCell& cell : cells) {
+        sim::SupplyModel settled;
+        settled.apply(sweepFrame(1, cell.column, cell.row));
+        const MapCell expected = mapCell(cell.row, cell.column, settled.reply());
+        EXPECT_NEAR(cell.b2, expected.b2, 1) << cell.row << "," << cell.column;
+        EXPECT_NEAR(cell.b3, expected.b3, 1) << cell.row << "," << cell.column;
+    }
+}
+
+TEST_F(SweepTripTest, aUnitThatAnswersOnlyFramesCompletesTheQuickPlanInEitherPace) {
+    unit.setUnsolicitedInterval(0);
+    auto read = readPlan(QStringLiteral(VELMOR_PLANS "/quick.toml"));
+    ASSERT_TRUE(std::holds_alternative<Plan>(read));
+    Plan quick = std::get<Plan>(read);
+    for (auto& step : quick.steps) { // its points held a second each, not six to eight
+        auto points = std::make_shared<PointsSpec>(dynamic_cast<const PointsSpec&>(*step));
+        points->dwellMs = 1000;
+        step = points;
+    }
+    for (const bool paced : {false, true}) {
+        SCOPED_TRACE(paced ? "paced by replies" : "on ticks");
+        quick.context.paceByReplies = paced;
+        PlanRun planRun(quick, UnitIdentity{});
+        ASSERT_EQ(run(planRun, &planRun), RunEnd::Completed);
+        EXPECT_EQ(planRun.outcome(), Outcome::Pass);
+        ASSERT_EQ(planRun.results().size(), 3u);
+        for (const StepResult& step : planRun.results())
+            EXPECT_GE(step.judged, paced ? 20 : 5);
     }
 }
 

@@ -42,9 +42,13 @@ protected:
         const QString session = newRecordId();
         writer.post(SessionBegan{session, recordTime(), "bench-1", "/dev/ttyS0", unit});
         // The first reading answers the frame before the switch-on, the second the switch-on.
+        // A tick apart, as the manual window reads: a reading sooner after the supply came up
+        // would not be settled.
         writer.post(TickRead{session, 0, recordTime(), 65, 0, 0, 0, 20, 20, 10, 0, false});
+        QThread::msleep(100);
         writer.post(
             TickRead{session, 1, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, false});
+        QThread::msleep(100);
         writer.post(TickRead{session, 2, recordTime(), 65, 128, 128, 128, 20, 20, 10, 150.5, true});
         writer.post(SessionEvent{session, 0, recordTime(), "overload-cut", "150.5 W"});
         writer.post(RecordEnded{session, false, recordTime(), "switched-off"});

@@ -98,6 +98,20 @@ TEST(TestRunTest, aDoneStepEndsWithItsEndFrameThenAllOffAndTheClose) {
     EXPECT_EQ(bench.recorder.calls, (QStringList{"started", "frame", "frame", "done", "ended 0"}));
 }
 
+TEST(TestRunTest, aReplyHalfInAtATickIsNeverTheStartOfTheNextReading) {
+    Bench bench(2);
+    bench.port->queueReply(bytes({1, 128, 128, 128, 1, 100}));   // a reply and half the next
+    bench.port->queueReply(bytes({100, 100, 1, 129, 129, 129})); // its rest, and the next
+    bench.port->queueReply({1, 130, 130, 130});
+    ASSERT_FALSE(bench.run.start());
+    ASSERT_TRUE(eventually([&] { return bench.ended.has_value(); }, 2000));
+    ASSERT_EQ(bench.step.taken.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(bench.step.taken[i].reply) << i;
+        EXPECT_EQ(bench.step.taken[i].reply->b2, 128 + i) << i;
+    }
+}
+
 TEST(TestRunTest, anInterruptSwitchesOffOnceWhateverFollows) {
     Bench bench(1000);
     bench.port->queueReply({1, 128, 128, 128});

@@ -5,6 +5,7 @@
 #include "SimulatedUnit.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -81,6 +82,17 @@ TEST_F(PtyLinkTest, frameOutReplyIn) {
     EXPECT_EQ(readAtLeast(*port, 4), QByteArray("\x01\x80\x80\x80", 4));
 }
 
+TEST_F(PtyLinkTest, theUnitsRepliesComeAtTheLinesRate) {
+    ASSERT_NO_FATAL_FAILURE(startAndOpen());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 12; ++i)
+        sendFrame(*port, controlFrame(true, i, 0, 0));
+    ASSERT_EQ(readAtLeast(*port, 48).size(), 48);
+    // 48 bytes of 10 bits at 9600 baud take 50 ms on the line.
+    EXPECT_GE(clock.elapsed(), lineMicroseconds(unitLineSettings, 48) / 1000);
+}
+
 TEST_F(PtyLinkTest, unitSpeaksOfItsOwnAccordWhileNoFrameComes) {
     unit.setUnsolicitedInterval(SimulatedUnit::defaultUnsolicitedMs);
     ASSERT_NO_FATAL_FAILURE(startAndOpen());
@@ -151,6 +163,7 @@ TEST_F(PtyLinkTest, closeThenOpenAgainWorks) {
 TEST_F(PtyLinkTest, reopenedPortHoldsNothingThatCameBeforeIt) {
     ASSERT_NO_FATAL_FAILURE(startAndOpen());
     unit.send(QByteArrayLiteral("old!")); // arrives, but the program closes before reading it
+    QTest::qWait(20);                     // 4.17 ms on the line
     port->close();
     ASSERT_NO_FATAL_FAILURE(openPort());
     QTest::qWait(100);
