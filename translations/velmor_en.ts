@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>RunOutput</name>
+    <message>
+        <source>the output cannot be written (%1); the run is stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunPlan</name>
     <message>
         <source>test plan &quot;%1&quot; on %2 under way</source>
@@ -1376,10 +1383,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the file is empty: its entries are gone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1408,6 +1411,7 @@
     </message>
     <message>
         <source>%1 is the journal of %2 already: its records go there whenever velmor-test records into it</source>
+        <translation></translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters</source>
@@ -1424,6 +1428,27 @@
 </source>
         <translation>Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 before the supply was up, %5 just after a load jump, %6 after a shutdown
 </translation>
+    </message>
+    <message>
+        <source>(the newest %1 records; %2 more: --all lists every one, --limit N the newest N)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results database %1 has schema version %2, which no velmor-test ever wrote; it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit and --all go with list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit and --all: give one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit takes a number of records, 1 or more</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1752,6 +1777,22 @@
         <source>no load points</source>
         <translation>no load points</translation>
     </message>
+    <message>
+        <source>name must be 1 to %1 characters, not blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is narrower than one step of the unit&apos;s reading: no reading can pass it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan would take %1 days; a plan may take at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1 (and missing key %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmor::QtSerialPort</name>
@@ -1973,10 +2014,6 @@
         <translation>Model &quot;%1&quot; is not in %2</translation>
     </message>
     <message>
-        <source>Серийный номер пуст или содержит недопустимые знаки</source>
-        <translation>The serial number is empty or holds characters it may not</translation>
-    </message>
-    <message>
         <source>План: %1, около %2</source>
         <translation>Plan: %1, about %2</translation>
     </message>
@@ -2066,15 +2103,15 @@ Enter: test it again, Esc: cancel</translation>
         <source>%1
 Проверьте кабель и питание измерительного блока и его порт, затем проверьте блок снова.</source>
         <translation>%1
-Check the measuring unit's cable, its power and its port, then test the unit again.</translation>
-    </message>
-    <message>
-        <source>связь с блоком потеряна</source>
-        <translation>the link to the unit was lost</translation>
+Check the measuring unit&apos;s cable, its power and its port, then test the unit again.</translation>
     </message>
     <message>
         <source>Шаг «%1»</source>
         <translation>Step &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,13 @@
     </message>
 </context>
 <context>
+    <name>RunOutput</name>
+    <message>
+        <source>the output cannot be written (%1); the run is stopped</source>
+        <translation>вывод не удаётся записать (%1); прогон остановлен</translation>
+    </message>
+</context>
+<context>
     <name>RunPlan</name>
     <message>
         <source>test plan &quot;%1&quot; on %2 under way</source>
@@ -1376,10 +1383,6 @@
         <translation>повторная проверка: %1 уже прошёл этот план («%2») %3, запись %4</translation>
     </message>
     <message>
-        <source>cannot start %1: %2</source>
-        <translation>не удаётся запустить %1: %2</translation>
-    </message>
-    <message>
         <source>the file is empty: its entries are gone</source>
         <translation>файл пуст: его записи пропали</translation>
     </message>
@@ -1426,6 +1429,28 @@
 </source>
         <translation>Измерений: %1, оценено %2; не оценены: %3 — ответ на кадр с выключенным БП, %4 — до выхода БП на режим, %5 — сразу после скачка нагрузки, %6 — после отключения БП
 </translation>
+    </message>
+    <message>
+        <source>(the newest %1 records; %2 more: --all lists every one, --limit N the newest N)
+</source>
+        <translation>(новейших записей: %1; ещё %2: --all покажет все, --limit N — новейшие N)
+</translation>
+    </message>
+    <message>
+        <source>The results database %1 has schema version %2, which no velmor-test ever wrote; it is left as it is.</source>
+        <translation>База результатов %1 имеет версию схемы %2, которую не записывал ни один velmor-test; она оставлена как есть.</translation>
+    </message>
+    <message>
+        <source>--limit and --all go with list</source>
+        <translation>--limit и --all используются только с list</translation>
+    </message>
+    <message>
+        <source>--limit and --all: give one of them</source>
+        <translation>--limit и --all: задайте что-то одно</translation>
+    </message>
+    <message>
+        <source>--limit takes a number of records, 1 or more</source>
+        <translation>--limit принимает число записей, от 1</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1779,22 @@
         <source>no load points</source>
         <translation>нет точек нагрузки</translation>
     </message>
+    <message>
+        <source>name must be 1 to %1 characters, not blank</source>
+        <translation>name должен содержать от 1 до %1 символов и не быть пустым</translation>
+    </message>
+    <message>
+        <source>%1 is narrower than one step of the unit&apos;s reading: no reading can pass it</source>
+        <translation>%1 уже одного шага показаний блока: ни одно показание не может в него попасть</translation>
+    </message>
+    <message>
+        <source>the plan would take %1 days; a plan may take at most %2</source>
+        <translation>план занял бы %1 сут; план может длиться не более %2</translation>
+    </message>
+    <message>
+        <source>unknown key %1 (and missing key %2)</source>
+        <translation>неизвестный ключ %1 (и нет ключа %2)</translation>
+    </message>
 </context>
 <context>
     <name>velmor::QtSerialPort</name>
@@ -1975,10 +2016,6 @@
         <translation>Модель «%1» не найдена в %2</translation>
     </message>
     <message>
-        <source>Серийный номер пуст или содержит недопустимые знаки</source>
-        <translation>Серийный номер пуст или содержит недопустимые знаки</translation>
-    </message>
-    <message>
         <source>План: %1, около %2</source>
         <translation>План: %1, около %2</translation>
     </message>
@@ -2071,12 +2108,12 @@ Enter — проверить ещё раз, Esc — отмена</translation>
 Проверьте кабель и питание измерительного блока и его порт, затем проверьте блок снова.</translation>
     </message>
     <message>
-        <source>связь с блоком потеряна</source>
-        <translation>связь с блоком потеряна</translation>
-    </message>
-    <message>
         <source>Шаг «%1»</source>
         <translation>Шаг «%1»</translation>
+    </message>
+    <message>
+        <source>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</source>
+        <translation>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</translation>
     </message>
 </context>
 <context>
