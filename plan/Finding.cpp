@@ -1,6 +1,7 @@
 #include "Finding.h"
 
 #include "Reading.h"
+#include "RecordText.h"
 #include "SupplyLabel.h"
 
 #include <QCoreApplication>
@@ -71,7 +72,10 @@ std::optional<Finding> findingStored(QStringView text) {
     return std::nullopt;
 }
 
-QString findingText(const Finding& f, bool shortForm) {
+QString findingText(const Finding& stored, bool shortForm) {
+    Finding f = stored;
+    f.what = shownWords(f.what);
+    f.loads = shownWords(f.loads);
     const bool withLoads = !shortForm && !f.loads.isEmpty();
     switch (f.kind) {
     case Finding::Kind::Crossed:

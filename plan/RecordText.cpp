@@ -106,12 +106,14 @@ constexpr const char* outputNames[] = {QT_TRANSLATE_NOOP("velmor::RecordText", "
 // A regulation figure's word for an output whose every reading was at an end of the range.
 constexpr const char* beyond = QT_TRANSLATE_NOOP("velmor::RecordText", "beyond the range");
 
+} // namespace
+
 // A captured part with the words that have a translation of their own put in the run's
-// language: the outputs' names, "beyond the range" and the units of a duration ("+3.3 V 0.8 %",
-// "1 h 30 min").
+// language: the outputs' names, "beyond the range" and the units of a duration or a figure
+// ("+3.3 V 0.8 %", "1 h 30 min", "11.29 V", "15.1 A", "150 W").
 QString shownWords(const QString& part) {
     static const QRegularExpression words(
-        R"((\+5 V|\+12 V|\+3\.3 V)|(beyond the range)|\b(\d+(?:\.\d+)?) (h|min|s)\b)");
+        R"((\+5 V|\+12 V|\+3\.3 V)|(beyond the range)|\b(\d+(?:\.\d+)?) (h|min|s|V|A|W)\b)");
     QString shown;
     qsizetype from = 0;
     for (auto it = words.globalMatch(part); it.hasNext();) {
@@ -128,6 +130,9 @@ QString shownWords(const QString& part) {
             const char* form =
                 unit == QLatin1String("h")     ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 h")
                 : unit == QLatin1String("min") ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 min")
+                : unit == QLatin1String("V")   ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 V")
+                : unit == QLatin1String("A")   ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 A")
+                : unit == QLatin1String("W")   ? QT_TRANSLATE_NOOP("velmor::RecordText", "%1 W")
                                                : QT_TRANSLATE_NOOP("velmor::RecordText", "%1 s");
             shown += QCoreApplication::translate(context, form).arg(m.captured(3));
         }
@@ -135,6 +140,8 @@ QString shownWords(const QString& part) {
     }
     return shown + part.mid(from);
 }
+
+namespace {
 
 // The form with its %1.. filled in one pass, so that a part holding "%2" stays as it is. No form
 // captures more than three parts.

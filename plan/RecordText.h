@@ -16,4 +16,8 @@ QString canonicalRecordText(const QString& stored);
 // not know stay as they are.
 QString shownRecordText(const QString& canonical);
 
+// Figures kept in English put in the run's language: the outputs' names and the units after a
+// number ("+12 V 11.29 V < 11.40 V", "+5 V 15.1 A, …, 150 W").
+QString shownWords(const QString& part);
+
 } // namespace velmor

@@ -1955,6 +1955,18 @@
         <source>beyond the range</source>
         <translation>beyond the range</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished">%1 V</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velmor::Startup</name>

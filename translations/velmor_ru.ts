@@ -1957,6 +1957,18 @@
         <source>beyond the range</source>
         <translation>за пределом измерения</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 В</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 А</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 Вт</translation>
+    </message>
 </context>
 <context>
     <name>velmor::Startup</name>
