@@ -185,8 +185,9 @@ TEST_F(StationRunTest, theVerdictSaysWhatDecidedItAndTellsTheBenchsFaultApart) {
 
     unit.model().setOverPowerWatts(150); // the rows' 100 % draws 204 W
     const QString shutDown = verdictShown(program->makePort(), plan, mapsFolder);
-    EXPECT_TRUE(QRegularExpression(R"(^НЕ ГОДЕН\nШаг «rows»: БП отключился в P2 \(\+5 V 15\.1 A, )"
-                                   R"(\+12 V 8\.0 A, \+3\.3 V 10\.\d A, 20\d W\)\n)")
+    // In the window's language, units and all.
+    EXPECT_TRUE(QRegularExpression(R"(^НЕ ГОДЕН\nШаг «rows»: БП отключился в P2 \(\+5 В 15\.1 А, )"
+                                   R"(\+12 В 8\.0 А, \+3,3 В 10\.\d А, 20\d Вт\)\n)")
                     .match(shutDown)
                     .hasMatch())
         << shutDown.toStdString();
