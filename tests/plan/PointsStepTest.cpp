@@ -101,9 +101,10 @@ TEST(PointsStepTest, aReadingAtAnEndOfTheRangeFailsItsPointAndIsNoValue) {
     context.profile.out5 = {-20, 20};
     PointsStep step(spec, context);
     const ControlFrame frame = step.firstFrame();
+    qint64 ms = 0; // a tick apart, for the dwell's time
     for (const ReplyFrame reply :
          {ReplyFrame{1, 120, 128, 128}, ReplyFrame{1, 0, 128, 128}, ReplyFrame{1, 130, 128, 128}})
-        step.take({reply, 0, frame}, Settling::Judged);
+        step.take({reply, ms += planTickMs, frame}, Settling::Judged);
     const StepResult result = step.result();
     const Measurement& five = named(result, QStringLiteral("+5 V at P1"));
     EXPECT_DOUBLE_EQ(five.value, 4.0);
