@@ -150,7 +150,7 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     for (const Output& o : outputs) {
         top += 34;
         const OutputFigures f = outputFigures(session.samples, o.volts, *o.unit);
-        const auto shown = [&f, &o](double v, bool any) {
+        const auto shown = [&o](double v, bool any) {
             return any ? tr("%1 V").arg(shownVolts(*o.unit, v, 3)) : tr("none");
         };
         const QStringList cells{tr(o.name), shown(f.min, f.judged > 0), shown(f.max, f.judged > 0),
