@@ -115,6 +115,20 @@ StoreAddress spoolAddress(const QString& path) {
     return address;
 }
 
+// Every record the journal holds open, ended as abandoned (the program that had it open is
+// gone); how many.
+std::variant<qint64, QString> endOpenRecords(QSqlDatabase& spool) {
+    auto open = openRecords(spool);
+    if (const auto* error = std::get_if<QString>(&open))
+        return *error;
+    std::vector<Record> endings;
+    for (const OpenRecord& r : std::get<std::vector<OpenRecord>>(open))
+        endings.push_back(abandoned(r));
+    if (auto error = spoolRecords(spool, endings))
+        return *error;
+    return static_cast<qint64>(endings.size());
+}
+
 } // namespace
 
 // Moves queued records into the journal.
@@ -149,18 +163,13 @@ public:
         auto salvaged = salvageJournal(other, *spool_.get());
         if (const auto* error = std::get_if<QString>(&salvaged))
             return *error;
-        auto open = openRecords(*spool_.get());
-        if (const auto* error = std::get_if<QString>(&open))
-            return *error;
-        std::vector<Record> endings;
-        for (const OpenRecord& r : std::get<std::vector<OpenRecord>>(open))
-            endings.push_back(abandoned(r));
-        if (auto error = spoolRecords(*spool_.get(), endings))
+        const auto ended = endOpenRecords(*spool_.get());
+        if (const auto* error = std::get_if<QString>(&ended))
             return *error;
         const qint64 moved = std::get<Salvage>(salvaged).entries;
         // Counted as posted and spooled, so that drain() waits for them.
-        writer_.posted_ += moved + static_cast<qint64>(endings.size());
-        writer_.spooled_ += moved + static_cast<qint64>(endings.size());
+        writer_.posted_ += moved + std::get<qint64>(ended);
+        writer_.spooled_ += moved + std::get<qint64>(ended);
         auto aside = setJournalAside(other, "taken");
         if (const auto* error = std::get_if<QString>(&aside))
             return *error;
@@ -216,14 +225,9 @@ private:
             if (auto error = openJournal(spool_, store_))
                 return error;
         if (!crashChecked_) {
-            auto open = openRecords(*spool_.get());
-            if (const auto* error = std::get_if<QString>(&open))
+            const auto ended = endOpenRecords(*spool_.get());
+            if (const auto* error = std::get_if<QString>(&ended))
                 return *error;
-            std::vector<Record> endings;
-            for (const OpenRecord& r : std::get<std::vector<OpenRecord>>(open))
-                endings.push_back(abandoned(r));
-            if (auto error = spoolRecords(*spool_.get(), endings))
-                return error;
             crashChecked_ = true;
             writer_.spoolReady_ = true;
         }
