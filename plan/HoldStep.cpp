@@ -106,9 +106,7 @@ void HoldStep::judge(const ReplyFrame& reply, const LoadSettings& loads) {
         Output& o = outputs_[i];
         o.lowest = judged_ == 0 ? volts[i] : std::min(o.lowest, volts[i]);
         o.highest = judged_ == 0 ? volts[i] : std::max(o.highest, volts[i]);
-        const Outcome outcome = units[i]->endOf(volts[i]) != RangeEnd::Inside
-                                    ? Outcome::Fail
-                                    : velmor::judge(volts[i], limits_[i]);
+        const Outcome outcome = judgeVolts(*units[i], volts[i], limits_[i]);
         const bool failed = outcome == Outcome::Fail;
         std::optional<Finding>& first = failed ? failed_ : marginal_;
         if (!first)

@@ -19,11 +19,14 @@ Measurement measured(QString name, double value, QString unit, const Limits& lim
     return {std::move(name), value, std::move(unit), limits, judge(value, limits), std::nullopt};
 }
 
+Outcome judgeVolts(const UnitOutput& output, double volts, const Limits& limits) {
+    return output.endOf(volts) != RangeEnd::Inside ? Outcome::Fail : judge(volts, limits);
+}
+
 Measurement measuredVolts(QString name, const UnitOutput& output, double volts,
                           const Limits& limits) {
     Measurement m = measured(std::move(name), volts, QStringLiteral("V"), limits);
-    if (output.endOf(volts) != RangeEnd::Inside)
-        m.outcome = Outcome::Fail;
+    m.outcome = judgeVolts(output, volts, limits);
     return m;
 }
 

@@ -39,6 +39,7 @@ Measurement measured(QString name, double value, QString unit, const Limits& lim
 
 // A reading of an output in volts judged: at an end of the unit's range it says only that the
 // output is at or beyond that end, which is outside the limits whatever they are.
+Outcome judgeVolts(const UnitOutput& output, double volts, const Limits& limits);
 Measurement measuredVolts(QString name, const UnitOutput& output, double volts,
                           const Limits& limits);
 
