@@ -330,6 +330,7 @@ int main(int argc, char** argv) {
         return fail(Text::tr("--limit and --all: give one of them"));
     constexpr int newestShown = 50;
     filter.first = parser.isSet(all) ? 0 : newestShown;
+    filter.countRest = true; // the list says how many more there are
     if (parser.isSet(limit)) {
         bool number = false;
         filter.first = parser.value(limit).toInt(&number);

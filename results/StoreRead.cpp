@@ -408,16 +408,18 @@ std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, b
                                    Listing& listing) {
     if (filter.first <= 0 || filteredAfter)
         return std::nullopt;
-    // What the limit leaves unread, counted by the server, so that the list can say how many
-    // more there are without reading them.
-    auto counted = selectRows(
-        db, QStringLiteral("SELECT COUNT(*) FROM (%1) AS matched").arg(statement), values);
-    if (const auto* error = std::get_if<QString>(&counted))
-        return *error;
-    const Rows& rows = std::get<Rows>(counted);
-    if (!rows.rows.empty())
-        listing.unread +=
-            std::max<qint64>(0, rows.rows.front().value(0).toLongLong() - filter.first);
+    if (filter.countRest) {
+        // What the limit leaves unread, counted by the server, so that the list can say how many
+        // more there are without reading them.
+        auto counted = selectRows(
+            db, QStringLiteral("SELECT COUNT(*) FROM (%1) AS matched").arg(statement), values);
+        if (const auto* error = std::get_if<QString>(&counted))
+            return *error;
+        const Rows& rows = std::get<Rows>(counted);
+        if (!rows.rows.empty())
+            listing.unread +=
+                std::max<qint64>(0, rows.rows.front().value(0).toLongLong() - filter.first);
+    }
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
     return std::nullopt;
 }
@@ -462,7 +464,8 @@ std::variant<Listing, QString> listRecords(QSqlDatabase& db, int version, const 
         return listsBefore(a.startedAt, a.id, b.startedAt, b.id);
     });
     if (filter.first > 0 && listing.records.size() > static_cast<std::size_t>(filter.first)) {
-        listing.unread += static_cast<qint64>(listing.records.size()) - filter.first;
+        if (filter.countRest)
+            listing.unread += static_cast<qint64>(listing.records.size()) - filter.first;
         listing.records.resize(static_cast<std::size_t>(filter.first));
     }
     return listing;

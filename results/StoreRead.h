@@ -95,13 +95,14 @@ struct ListFilter {
     QString operatorName{}; // records of exactly this operator, or empty
     QString before{};       // records started before this time (ISO 8601), or empty
     int first = 0;          // the newest so many records only, or 0 for all
+    bool countRest = false; // with first: count the records beyond it too (Listing::unread)
 };
 
 struct Listing;
 
 // Ends a list's query with " ORDER BY started_at DESC, id DESC LIMIT n" where the filter asks
-// for the newest n records only and no row of it is filtered out after the query, and counts in
-// the listing's unread the rows the limit leaves out.
+// for the newest n records only and no row of it is filtered out after the query, and, where the
+// filter asks, counts in the listing's unread the rows the limit leaves out.
 std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, bool filteredAfter,
                                    QString& statement, const QVariantList& values,
                                    Listing& listing);
@@ -110,7 +111,7 @@ std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, b
 struct Listing {
     std::vector<Listed> records;
     QStringList refused;
-    qint64 unread = 0; // records that matched but lie beyond the filter's first n
+    qint64 unread = 0; // with countRest: records that matched but lie beyond the first n
     // When set, each record goes here as it is read instead, in no order, while the server is
     // still sending the rest, and records stays empty.
     std::function<void(Listed&&)> each;
