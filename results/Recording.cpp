@@ -51,10 +51,11 @@ std::variant<std::unique_ptr<Recording>, QString> Recording::start(const StoreAd
                 .arg(lock->fileName());
         // Its records would end the other program's open ones as abandoned: this one keeps none,
         // and its records are lost.
-        std::fprintf(stderr,
-                     "velmor-test: another velmor-test of this user is recording into %s (%s is "
-                     "held): the test records of this one cannot be kept and are lost\n",
-                     qPrintable(addressText(store)), qPrintable(lock->fileName()));
+        std::fprintf(stderr, "velmor-test: %s\n",
+                     qPrintable(Text::tr("another velmor-test of this user is recording into %1 "
+                                         "(%2 is held): the test records of this one cannot be "
+                                         "kept and are lost")
+                                    .arg(addressText(store), lock->fileName())));
         std::unique_ptr<Recording> recording(new Recording(port));
         recording->heldBy_ = lock->fileName();
         return recording;
@@ -94,10 +95,11 @@ qint64 Recording::finish() {
     if (!lostAtEnd_) {
         lostAtEnd_ = lost_.load();
         if (*lostAtEnd_ > 0)
-            std::fprintf(stderr,
-                         "velmor-test: %lld test records are lost: another velmor-test held the "
-                         "journal (%s)\n",
-                         static_cast<long long>(*lostAtEnd_), qPrintable(heldBy_));
+            std::fprintf(stderr, "velmor-test: %s\n",
+                         qPrintable(Text::tr("%1 test records are lost: another velmor-test held "
+                                             "the journal (%2)")
+                                        .arg(*lostAtEnd_)
+                                        .arg(heldBy_)));
         std::fflush(stderr);
     }
     return *lostAtEnd_;

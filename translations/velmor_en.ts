@@ -1450,6 +1450,14 @@
         <source>--limit takes a number of records, 1 or more</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>another velmor-test of this user is recording into %1 (%2 is held): the test records of this one cannot be kept and are lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 test records are lost: another velmor-test held the journal (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

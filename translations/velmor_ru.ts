@@ -1452,6 +1452,14 @@
         <source>--limit takes a number of records, 1 or more</source>
         <translation>--limit принимает число записей, от 1</translation>
     </message>
+    <message>
+        <source>another velmor-test of this user is recording into %1 (%2 is held): the test records of this one cannot be kept and are lost</source>
+        <translation>другой velmor-test этого пользователя ведёт запись в %1 (%2 удерживается): записи испытаний этого сохранить нельзя, они потеряны</translation>
+    </message>
+    <message>
+        <source>%1 test records are lost: another velmor-test held the journal (%2)</source>
+        <translation>потеряно записей испытаний: %1; журнал удерживал другой velmor-test (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
