@@ -1,9 +1,11 @@
 velmor_add_test(app_tests
     app/WindowSwitcherTest.cpp
     app/KeyboardTest.cpp
-    app/TerminationTest.cpp
     app/OptionsTest.cpp
+    app/StartupTest.cpp
     LIBS velmor_app velmor_platform)
+# The start-up test runs the program itself.
+add_dependencies(app_tests velmor-test)
 
 # The plans shipped in plans/ are all good.
 add_test(NAME shipped_plans_check

@@ -1,8 +1,10 @@
 velmor_add_test(device_tests
     device/FramesTest.cpp
     device/ConversionsTest.cpp
+    device/DeviationTest.cpp
     device/LineSettingsTest.cpp
     device/LinkTraceTest.cpp
+    device/PortGuardTest.cpp
     device/SettlingTest.cpp
     device/UnitTest.cpp
     LIBS velmor_device)

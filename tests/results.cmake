@@ -1,5 +1,6 @@
 # The test records against real engines: SQLite files and PostgreSQL servers of each test's own
-# (initdb and pg_ctl from Debian's postgresql package).
+# (initdb and pg_ctl from Debian's postgresql package); the bench with recording on, against the
+# simulated unit.
 velmor_add_test(results_tests
     results/DeliveryTest.cpp
     results/JournalTest.cpp
@@ -12,16 +13,9 @@ velmor_add_test(results_tests
     results/PostgresRowsTest.cpp
     results/StoredTimeTest.cpp
     results/RunRecordTest.cpp
+    results/BenchRecordTest.cpp
     results/PgServer.h
     results/RecordsTest.h
-    LIBS velmor_results_cli velmor_ui)
-add_dependencies(results_tests velmor-results)
-
-# The bench with recording on, against the simulated unit.
-if(TARGET velmor_sim)
-    velmor_add_test(results_bench_tests
-        results/BenchRecordTest.cpp
-        LIBS velmor_app velmor_sim velmor_results_cli)
-    target_include_directories(results_bench_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
-    add_dependencies(results_bench_tests velmor-test)
-endif()
+    LIBS velmor_results_cli velmor_app velmor_sim)
+target_include_directories(results_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+add_dependencies(results_tests velmor-results velmor-test)

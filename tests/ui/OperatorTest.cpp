@@ -1,6 +1,5 @@
-#include "Files.h"
-#include "AnswerPrompt.h"
 #include "Operator.h"
+#include "AnswerPrompt.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -12,26 +11,6 @@ namespace ui {
 namespace {
 
 using velmor::testing::answerPrompt;
-
-QImage plot() {
-    QImage image(97, 61, QImage::Format_RGB32);
-    image.fill(QColor(0, 0, 0));
-    image.setPixelColor(3, 4, QColor(255, 0, 0));
-    image.setPixelColor(96, 60, QColor(0, 255, 0));
-    return image;
-}
-
-TEST(BitmapBytesTest, encodesABmpThatReadsBackPixelForPixelAndRefusesAnEmptyImage) {
-    const auto bmp = bitmapBytes(plot());
-    ASSERT_TRUE(bmp.has_value());
-    EXPECT_TRUE(bmp->startsWith("BM"));
-    const QImage back = QImage::fromData(*bmp, "BMP");
-    ASSERT_EQ(back.size(), QSize(97, 61));
-    EXPECT_EQ(back.pixelColor(3, 4), QColor(255, 0, 0));
-    EXPECT_EQ(back.pixelColor(96, 60), QColor(0, 255, 0));
-    EXPECT_EQ(back.pixelColor(0, 0), QColor(0, 0, 0));
-    EXPECT_EQ(bitmapBytes(QImage()), std::nullopt); // nothing to encode
-}
 
 TEST(PromptTest, returnsTheTypedTextOrNothingWhenCancelled) {
     answerPrompt(QStringLiteral("карта"));

@@ -1,0 +1,9 @@
+# The cross-load model: the sweep, its step on the engine driven by a list of readings, the map
+# files, the maps folder and the export.
+velmor_add_test(sweep_tests
+    sweep/SweepTest.cpp
+    sweep/SweepRunStepTest.cpp
+    sweep/MapFileTest.cpp
+    sweep/MapsFolderTest.cpp
+    sweep/MapExportTest.cpp
+    LIBS velmor_sweep)
