@@ -90,6 +90,6 @@ TEST(ReadingTest, aStoredReplyReadsAsTheReplyItWasKeptFrom) {
     EXPECT_EQ(ends.end5(), RangeEnd::Below);
     EXPECT_EQ(ends.end12(), RangeEnd::Inside);
     EXPECT_EQ(ends.end33(), RangeEnd::Above);
-    EXPECT_EQ(output12.lowestVolts(), 9.6);
-    EXPECT_EQ(output12.highestVolts(), 14.4);
+    EXPECT_EQ(output12.lowestVolts(), output12.volts(0));
+    EXPECT_EQ(output12.highestVolts(), output12.volts(255));
 }
