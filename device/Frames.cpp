@@ -23,6 +23,11 @@ ControlFrame controlFrameOf(QByteArrayView fourBytes) {
     return ControlFrame{byte(0), byte(1), byte(2), byte(3)};
 }
 
+ReplyFrame storedReply(int b1, int b2, int b3, int b4) {
+    const auto byte = [](int b) { return static_cast<quint8>(b); };
+    return {byte(b1), byte(b2), byte(b3), byte(b4)};
+}
+
 std::optional<ReplyFrame> replyFrame(const QByteArray& reply) {
     if (reply.size() < 4 || reply == QByteArrayLiteral(" "))
         return std::nullopt;

@@ -52,6 +52,7 @@ struct ControlFrame {
     quint8 load12Code = 255;
     quint8 load5Code = 255;
 
+    bool supplyOn() const { return supplySwitch != 0; }
     std::array<quint8, 4> bytes() const {
         return {supplySwitch, load33Code, load12Code, load5Code};
     }
@@ -81,6 +82,13 @@ struct ReplyFrame {
     quint8 b4 = 0; // +3.3 V reading
     friend bool operator==(const ReplyFrame&, const ReplyFrame&) = default;
 };
+
+// A reply kept as its bytes (a record's b1..b4; a map cell keeps no b1, pass 0) taken back into
+// a frame. Each byte is 0..255, as the record's reader checked.
+ReplyFrame storedReply(int b1, int b2, int b3, int b4);
+
+// A reply reading every output in the middle of its range (byte 128, 100.2 % of nominal).
+inline constexpr ReplyFrame midRangeReply{0, 128, 128, 128};
 
 // Takes a reply apart: nothing (no link) for fewer than four bytes or for a single blank,
 // which the unit never sends as a reading.

@@ -39,6 +39,9 @@ struct UnitOutput {
     constexpr double volts(int reading) const {
         return (reading * spanVolts()) / maxReading + lowVolts();
     }
+    // The volts of the range's ends, the bytes 0 and 255: what the unit can read at all.
+    constexpr double lowestVolts() const { return volts(0); }
+    constexpr double highestVolts() const { return volts(maxReading); }
     // Whether some reading inside the unit's range (1..254; 0 and 255 are its ends) falls within
     // low..high volts: a band that holds none can never be met.
     constexpr bool readsWithin(double low, double high) const {

@@ -13,7 +13,7 @@ QChar readableByte(quint8 byte) {
 }
 
 QString diagnosticLine(const ReplyFrame& reply) {
-    const ConverterDigits digits = converterDigits(converterVolts(reply.b2));
+    const ConverterDigits digits = diagnosticDigits(reply);
     return QString(readableByte(reply.b1)) + u'_' + readableByte(reply.b2) + QStringLiteral("__") +
            QString::number(reply.b1) + u' ' + QString::number(reply.b2) + QStringLiteral("__") +
            QString::number(digits.units) + QStringLiteral(" _") + QString::number(digits.tenths) +

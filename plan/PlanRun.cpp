@@ -14,7 +14,7 @@ RunReading runReading(const StepReading& reading) {
     const LoadSettings loads = loadSettings(reading.answers);
     const Reading volts = graphReading(*reading.reply);
     return {reading.sinceStartMs,
-            reading.answers.supplySwitch != 0,
+            reading.answers.supplyOn(),
             loads.load5,
             loads.load12,
             loads.load33,
@@ -66,7 +66,7 @@ std::optional<ControlFrame> PlanRun::firstFrame() const {
 }
 
 std::optional<ControlFrame> PlanRun::endFrame() const {
-    return controlFrame(lastSent_.supplySwitch != 0, 0, 0, 0);
+    return controlFrame(lastSent_.supplyOn(), 0, 0, 0);
 }
 
 int PlanRun::tickMs() const {

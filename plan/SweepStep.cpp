@@ -76,7 +76,7 @@ WorstOutput worstOutput(const MapRecord& record, const QString& name, Output whi
 
 bool insideProfile(const MapCell& cell, const Profile& profile) {
     const Reading r = cellReading(cell);
-    return rangeEnd(r.raw.b2) == RangeEnd::Inside && rangeEnd(r.raw.b3) == RangeEnd::Inside &&
+    return r.end5() == RangeEnd::Inside && r.end12() == RangeEnd::Inside &&
            judge(r.volts5, voltsLimits(output5, profile.out5, 0)) != Outcome::Fail &&
            judge(r.volts12, voltsLimits(output12, profile.out12, 0)) != Outcome::Fail;
 }

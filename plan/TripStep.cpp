@@ -220,7 +220,7 @@ StepAnswer TripStep::recover(const StepReading& reading, Settling settling) {
         }
         return answer;
     }
-    if (reading.answers.supplySwitch != 0 && isPowerGood(graphReading(*reading.reply))) {
+    if (reading.answers.supplyOn() && isPowerGood(graphReading(*reading.reply))) {
         phase_ = Phase::Done;
         answer.done = true;
     }

@@ -39,9 +39,9 @@ void RunReportCollector::readingTaken(int stepIndex, const StepReading& reading,
         return;
     const ReplyFrame& r = *reading.reply;
     const ControlFrame& f = reading.answers;
-    s->readings.push_back({reading.sinceStartMs, f.supplySwitch != 0, loadSetting(f.load5Code),
-                           loadSetting(f.load12Code), loadSetting(f.load33Code), r.b1, r.b2, r.b3,
-                           r.b4, settling});
+    const LoadSettings loads = loadSettings(f);
+    s->readings.push_back({reading.sinceStartMs, f.supplyOn(), loads.load5, loads.load12,
+                           loads.load33, r.b1, r.b2, r.b3, r.b4, settling});
 }
 
 void RunReportCollector::stepEnded(int index, const StepResult& result) {

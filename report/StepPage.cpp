@@ -91,7 +91,7 @@ QString timeText(const QDateTime& time) {
 }
 
 Reading readingVolts(const RunReportReading& r) {
-    return graphReading(ReplyFrame{r.b1, r.b2, r.b3, r.b4});
+    return graphReading(storedReply(r.b1, r.b2, r.b3, r.b4));
 }
 
 std::vector<const Measurement*> allMeasurements(const RunReportStep& step) {

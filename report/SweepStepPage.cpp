@@ -15,7 +15,7 @@ void addSweepPages(PageFlow& flow, const RunReportStep& step) {
     for (const RunReportReading& r : step.readings)
         kept.push_back({r.supplyOn,
                         {r.load5, r.load12, r.load33},
-                        ReplyFrame{r.b1, r.b2, r.b3, r.b4},
+                        storedReply(r.b1, r.b2, r.b3, r.b4),
                         r.settling});
     auto sweep = std::make_shared<FinishedSweep>();
     sweep->name = step.name;

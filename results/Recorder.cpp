@@ -131,9 +131,9 @@ void Recorder::readingTaken(int stepIndex, const StepReading& reading, Settling 
         return;
     const ReplyFrame& r = *reading.reply;
     const LoadSettings loads = loadSettings(reading.answers);
-    post_(RunReadingTaken{run_, readingSeq_++, recordTime(), stepIndex,
-                          reading.answers.supplySwitch != 0, loads.load5, loads.load12,
-                          loads.load33, r.b1, r.b2, r.b3, r.b4, settlingName(settling)});
+    post_(RunReadingTaken{run_, readingSeq_++, recordTime(), stepIndex, reading.answers.supplyOn(),
+                          loads.load5, loads.load12, loads.load33, r.b1, r.b2, r.b3, r.b4,
+                          settlingName(settling)});
     if (stepIndex == step_.index)
         ++(settling == Settling::Judged ? step_.judged : step_.unsettled);
 }

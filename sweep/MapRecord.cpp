@@ -18,7 +18,7 @@ MapCell paintedCell(const ReplyFrame& reply, const SweepTick& tick) {
 }
 
 Reading cellReading(const MapCell& cell) {
-    return graphReading(ReplyFrame{0, cell.b2, cell.b3, cell.b4});
+    return graphReading(storedReply(0, cell.b2, cell.b3, cell.b4));
 }
 
 } // namespace velmor

@@ -36,7 +36,7 @@ int expectedSweepCells(const SweepLimits& limits) {
 int judgeableSweepCells(const SweepLimits& limits) {
     MapRecord nominal = sweepPlaces(limits);
     for (MapCell& cell : nominal)
-        cell.b2 = cell.b3 = cell.b4 = 128;
+        cell = mapCell(cell.row, cell.column, midRangeReply);
     return settleSweep(nominal).judged;
 }
 

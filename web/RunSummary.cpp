@@ -172,7 +172,7 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
         }
         // What the unit can read, and limits that hold nominal, as a profile's do.
         const UnitOutput& unit = *outputs[point->first].unit;
-        const double volts = v.real(value, unit.volts(0), unit.volts(maxReading));
+        const double volts = v.real(value, unit.lowestVolts(), unit.highestVolts());
         const double lsl = v.real(low, 0, unit.nominalVolts);
         const double usl = v.real(high, unit.nominalVolts, 10 * unit.nominalVolts);
         if (!problem.isEmpty()) {

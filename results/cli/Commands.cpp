@@ -63,15 +63,6 @@ std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
     return ui::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
 }
 
-namespace {
-
-// Two readings of a cell no further apart than the unit's resolution, one step on each output.
-bool withinOneStep(const MapCell& a, const MapCell& b) {
-    return std::abs(a.b2 - b.b2) <= 1 && std::abs(a.b3 - b.b3) <= 1;
-}
-
-} // namespace
-
 QString sweepText(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
     QString text = Text::tr("Sweep %1\n").arg(h.id);
@@ -256,7 +247,7 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
             continue;
         const MapCell& old = *found->second;
         const int by = cellClass(cell.k5, cell.k12) - cellClass(old.k5, old.k12);
-        const bool resolution = by != 0 && withinOneStep(old, cell);
+        const bool resolution = by != 0 && withinOneStep(cellReading(old), cellReading(cell));
         MapCell move = cell;
         move.k5 = static_cast<quint8>(resolution ? 1 : by != 0 ? std::abs(by) + 1 : 0);
         move.k12 = 0;

@@ -21,8 +21,7 @@ qint64 msBetween(const QString& from, const QString& to) {
 } // namespace
 
 Reading tickReading(const StoredTick& t) {
-    const auto byte = [](int b) { return static_cast<quint8>(b); };
-    return manualReading(ReplyFrame{byte(t.b1), byte(t.b2), byte(t.b3), byte(t.b4)});
+    return manualReading(storedReply(t.b1, t.b2, t.b3, t.b4));
 }
 
 std::vector<SessionSample> samplesOf(const StoredSession& s) {

@@ -69,3 +69,27 @@ TEST(ReadingTest, theEndsOfTheRangeAreNoValues) {
 }
 
 } // namespace
+
+// Records keep a reply as its bytes; taken back, it reads as the reply it was kept from, and a
+// map's two outputs compare by the unit's resolution, not by their deviation classes.
+TEST(ReadingTest, aStoredReplyReadsAsTheReplyItWasKeptFrom) {
+    for (int b = 0; b <= 255; ++b) {
+        const ReplyFrame reply{static_cast<quint8>(b), static_cast<quint8>(255 - b),
+                               static_cast<quint8>(b / 2), static_cast<quint8>(b)};
+        const ReplyFrame stored = storedReply(b, 255 - b, b / 2, b);
+        EXPECT_EQ(stored, reply) << b;
+        EXPECT_EQ(graphReading(stored).volts5, graphReading(reply).volts5) << b;
+        EXPECT_EQ(manualReading(stored).volts5, manualReading(reply).volts5) << b;
+    }
+    const Reading at = graphReading({0, 100, 100, 100});
+    EXPECT_TRUE(withinOneStep(at, graphReading({0, 101, 99, 3})));
+    EXPECT_FALSE(withinOneStep(at, graphReading({0, 102, 100, 100})));
+    EXPECT_FALSE(withinOneStep(at, graphReading({0, 100, 98, 100})));
+
+    const Reading ends = graphReading({0, 0, 128, 255});
+    EXPECT_EQ(ends.end5(), RangeEnd::Below);
+    EXPECT_EQ(ends.end12(), RangeEnd::Inside);
+    EXPECT_EQ(ends.end33(), RangeEnd::Above);
+    EXPECT_EQ(output12.lowestVolts(), output12.volts(0));
+    EXPECT_EQ(output12.highestVolts(), output12.volts(255));
+}
