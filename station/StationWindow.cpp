@@ -1,6 +1,7 @@
 #include "StationWindow.h"
 
 #include "ModelsFile.h"
+#include "OutcomeColour.h"
 #include "OutputGauge.h"
 #include "PlanSummary.h"
 #include "Reading.h"
@@ -52,21 +53,6 @@ QString outcomeWord(Outcome outcome) {
         break;
     }
     return StationWindow::tr("ПРЕРВАН");
-}
-
-QColor outcomeColour(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::Pass:
-        return QColor(0x2e, 0x9e, 0x44);
-    case Outcome::Marginal:
-        return QColor(0xc7, 0x8a, 0x0c);
-    case Outcome::Fail:
-    case Outcome::Error:
-        return QColor(0xd3, 0x2f, 0x2f);
-    case Outcome::Aborted:
-        break;
-    }
-    return QColor(0x60, 0x60, 0x60);
 }
 
 QString clock(qint64 ms) {
