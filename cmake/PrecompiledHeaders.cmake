@@ -10,7 +10,7 @@ target_precompile_headers(velmor_platform PRIVATE
     <QByteArray> <QCoreApplication> <QDateTime> <QFile> <QImage> <QObject> <QPainter> <QString>
     <QStringList> <algorithm> <functional> <memory> <optional> <vector>)
 foreach(target velmor_sweep velmor_plan velmor_report velmor_results velmor_results_cli velmor-results
-               velmor_unattended velmor_web)
+               velmor_runs velmor_unattended velmor_web)
     target_precompile_headers(${target} REUSE_FROM velmor_platform)
 endforeach()
 target_precompile_headers(velmor_ui PRIVATE

@@ -36,15 +36,35 @@ enum class Settling {
     ShutDown    // the supply had shut down: every output below power-good after it was up
 };
 
-// Power-good: all three outputs within ±10 % of nominal.
+// A reading for the settled rule: when it was read, the frame it answers, and the three outputs'
+// volts, each taken over its nominal voltage here.
+constexpr RunReading runReading(qint64 ms, bool supplyOn, const LoadSettings& loads, double volts5,
+                                double volts12, double volts33) {
+    return {ms,
+            supplyOn,
+            loads.load5,
+            loads.load12,
+            loads.load33,
+            volts5 / output5.nominalVolts,
+            volts12 / output12.nominalVolts,
+            volts33 / output33.nominalVolts};
+}
+
+// Power-good: an output within this share of its nominal voltage either way (±10 %).
+inline constexpr double powerGoodBand = 0.1;
+
+// Power-good: all three outputs within the band.
 constexpr bool powerGood(const RunReading& r) {
-    const auto inside = [](double ratio) { return ratio >= 0.9 && ratio <= 1.1; };
+    const auto inside = [](double ratio) {
+        return ratio >= 1 - powerGoodBand && ratio <= 1 + powerGoodBand;
+    };
     return inside(r.ratio5) && inside(r.ratio12) && inside(r.ratio33);
 }
 
 // Every output below power-good: with the supply switched on and up before, it has shut down.
 constexpr bool belowPowerGood(const RunReading& r) {
-    return r.ratio5 < 0.9 && r.ratio12 < 0.9 && r.ratio33 < 0.9;
+    const auto below = [](double ratio) { return ratio < 1 - powerGoodBand; };
+    return below(r.ratio5) && below(r.ratio12) && below(r.ratio33);
 }
 
 // A supply not power-good within this long after the reply to its switch-on frame did not power on.

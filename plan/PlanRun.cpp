@@ -10,17 +10,11 @@ namespace velmor {
 namespace {
 
 // A reply as the settled rule sees it: the frame it answers and its volts over nominal.
-RunReading runReading(const StepReading& reading) {
+RunReading replyReading(const StepReading& reading) {
     const LoadSettings loads = loadSettings(reading.answers);
     const Reading volts = graphReading(*reading.reply);
-    return {reading.sinceStartMs,
-            reading.answers.supplyOn(),
-            loads.load5,
-            loads.load12,
-            loads.load33,
-            volts.volts5 / output5.nominalVolts,
-            volts.volts12 / output12.nominalVolts,
-            volts.volts33 / output33.nominalVolts};
+    return runReading(reading.sinceStartMs, reading.answers.supplyOn(), loads, volts.volts5,
+                      volts.volts12, volts.volts33);
 }
 
 } // namespace
@@ -110,7 +104,7 @@ StepAnswer PlanRun::take(const StepReading& reading) {
     lastMs_ = reading.sinceStartMs;
     if (!reading.reply)
         return answer; // no reading: nothing for the settled rule or the step
-    const RunReading r = runReading(reading);
+    const RunReading r = replyReading(reading);
     const Settling settling = settle_.next(r);
     taken_ = Taken{index_, settling, false};
     lastReplyMs_ = reading.sinceStartMs;

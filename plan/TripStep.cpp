@@ -82,14 +82,7 @@ ControlFrame levelFrame(const LoadAmps& amps) {
 }
 
 RunReading ratios(const Reading& r) {
-    return RunReading{0,
-                      true,
-                      0,
-                      0,
-                      0,
-                      r.volts5 / output5.nominalVolts,
-                      r.volts12 / output12.nominalVolts,
-                      r.volts33 / output33.nominalVolts};
+    return runReading(0, true, {}, r.volts5, r.volts12, r.volts33);
 }
 
 // All three outputs below power-good: the supply has shut down.

@@ -18,7 +18,7 @@ SettledRun settleSession(const std::vector<SessionSample>& samples) {
     readings.reserve(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const SessionSample& s = samples[i];
-        RunReading r{s.ms, i > 0, 0, 0, 0, s.volts5 / 5, s.volts12 / 12, s.volts33 / 3.3};
+        RunReading r = runReading(s.ms, i > 0, {}, s.volts5, s.volts12, s.volts33);
         if (i > 0 && !samples[i - 1].overload) {
             r.load5 = samples[i - 1].load5;
             r.load12 = samples[i - 1].load12;

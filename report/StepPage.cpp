@@ -24,23 +24,6 @@ void drawLine(QPainter& p, double x, double y, double width, const QString& line
     p.drawText(QPointF(x, y), p.fontMetrics().elidedText(line, Qt::ElideRight, qRound(width)));
 }
 
-QColor outcomeColour(std::optional<Outcome> outcome) {
-    if (!outcome)
-        return QColor(110, 110, 110);
-    switch (*outcome) {
-    case Outcome::Pass:
-        return QColor(0, 140, 0);
-    case Outcome::Marginal:
-        return QColor(200, 120, 0);
-    case Outcome::Fail:
-        return QColor(200, 0, 0);
-    case Outcome::Error:
-    case Outcome::Aborted:
-        break;
-    }
-    return QColor(110, 110, 110);
-}
-
 QString unitText(const QString& unit) {
     static const std::array<std::pair<const char*, const char*>, 4> known{
         {{"V", QT_TRANSLATE_NOOP("RunReport", "V")},

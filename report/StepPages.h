@@ -1,10 +1,10 @@
 #pragma once
 
+#include "OutcomeColour.h"
 #include "PageFlow.h"
 #include "Reading.h"
 #include "RunReport.h"
 
-#include <QColor>
 #include <QCoreApplication>
 
 #include <vector>
@@ -24,8 +24,6 @@ QString pageText(const QString& text);
 
 // A line at x, y (its baseline) cut with an ellipsis to the width, in the painter's font.
 void drawLine(QPainter& p, double x, double y, double width, const QString& line);
-
-QColor outcomeColour(std::optional<Outcome> outcome);
 
 // A unit as a page shows it: V, A, W and s in the run's language, others as they are.
 QString unitText(const QString& unit);

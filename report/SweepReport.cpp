@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "Deviation.h"
 #include "MapExport.h"
+#include "OutcomeColour.h"
 #include "ReportPage.h"
 #include "Sweep.h"
 #include "Twips.h"
@@ -234,9 +235,9 @@ private:
         const MapSummary& s = summary_;
         const Verdict verdict = verdictOf(s, sweep_.completed);
         text(0, y, verdictWord(verdict), reportFont(36, true),
-             verdict == Verdict::Pass   ? QColor(0, 140, 0)
-             : verdict == Verdict::Fail ? QColor(200, 0, 0)
-                                        : QColor(110, 110, 110));
+             outcomeColour(verdict == Verdict::Pass   ? std::optional(Outcome::Pass)
+                           : verdict == Verdict::Fail ? std::optional(Outcome::Fail)
+                                                      : std::nullopt));
         const QString share =
             s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
                                  "±10 % %1 s after switch-on")

@@ -44,8 +44,8 @@ double loadOf(const Ramp& ramp, const RunReportReading& r) {
 
 bool powerGoodReading(const RunReportReading& r) {
     const Reading v = readingVolts(r);
-    return powerGood({r.ms, r.supplyOn, r.load5, r.load12, r.load33, v.volts5 / 5, v.volts12 / 12,
-                      v.volts33 / 3.3});
+    return powerGood(runReading(r.ms, r.supplyOn, {r.load5, r.load12, r.load33}, v.volts5,
+                                v.volts12, v.volts33));
 }
 
 Ramp rampOf(const RunReportStep& step) {

@@ -1,7 +1,7 @@
 #include "RepeatTest.h"
 
+#include "LocalTime.h"
 #include "Printable.h"
-#include "ReportPage.h"
 #include "RunRead.h"
 #include "StoreRead.h"
 

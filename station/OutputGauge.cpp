@@ -1,5 +1,6 @@
 #include "OutputGauge.h"
 
+#include "OutcomeColour.h"
 #include "Reading.h"
 
 #include <QCoreApplication>
@@ -7,20 +8,6 @@
 #include <algorithm>
 
 namespace velmor {
-namespace {
-
-QColor colourOf(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::Pass:
-        return QColor(0x2e, 0x9e, 0x44);
-    case Outcome::Marginal:
-        return QColor(0xe8, 0xa3, 0x17);
-    default:
-        return QColor(0xd3, 0x2f, 0x2f);
-    }
-}
-
-} // namespace
 
 OutputGauge::OutputGauge(QString name, const UnitOutput& output, QWidget* parent)
     : QWidget(parent), name_(std::move(name)), output_(output) {
@@ -52,8 +39,9 @@ void OutputGauge::paintEvent(QPaintEvent*) {
     const QString value = volts_ ? QCoreApplication::translate("velmor::OutputGauge", "%1 В")
                                        .arg(shownVolts(output_, *volts_))
                                  : QCoreApplication::translate("velmor::OutputGauge", "— В");
-    p.setPen(volts_ ? colourOf(output_.endOf(*volts_) != RangeEnd::Inside ? Outcome::Fail
-                                                                          : judge(*volts_, limits_))
+    p.setPen(volts_ ? outcomeColour(output_.endOf(*volts_) != RangeEnd::Inside
+                                        ? Outcome::Fail
+                                        : judge(*volts_, limits_))
                     : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.drawText(QRect(0, 0, textWidth, height()), Qt::AlignVCenter | Qt::AlignLeft,
                name_ + QStringLiteral("  ") + value);
@@ -67,7 +55,7 @@ void OutputGauge::paintEvent(QPaintEvent*) {
         return bar.left() + (std::clamp(v, from, to) - from) / (to - from) * bar.width();
     };
     const auto band = [&](double a, double b, Outcome o) {
-        p.fillRect(QRectF(QPointF(x(a), bar.top()), QPointF(x(b), bar.bottom())), colourOf(o));
+        p.fillRect(QRectF(QPointF(x(a), bar.top()), QPointF(x(b), bar.bottom())), outcomeColour(o));
     };
     band(from, low, Outcome::Fail);
     band(low, limits_.guardLow.value_or(low), Outcome::Marginal);

@@ -1,18 +1,16 @@
 #include "StationWindow.h"
 
 #include "ModelsFile.h"
+#include "OutcomeColour.h"
 #include "OutputGauge.h"
 #include "PlanSummary.h"
 #include "Reading.h"
 #include "RecordText.h"
-#include "RunReport.h"
 #include "StoreAddress.h"
 #include "UnitIdentity.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -22,7 +20,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
-#include <QSysInfo>
+#include <QTime>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -52,26 +50,6 @@ QString outcomeWord(Outcome outcome) {
         break;
     }
     return StationWindow::tr("ПРЕРВАН");
-}
-
-QColor outcomeColour(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::Pass:
-        return QColor(0x2e, 0x9e, 0x44);
-    case Outcome::Marginal:
-        return QColor(0xc7, 0x8a, 0x0c);
-    case Outcome::Fail:
-    case Outcome::Error:
-        return QColor(0xd3, 0x2f, 0x2f);
-    case Outcome::Aborted:
-        break;
-    }
-    return QColor(0x60, 0x60, 0x60);
-}
-
-QString clock(qint64 ms) {
-    const qint64 s = std::max<qint64>(0, ms / 1000);
-    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
 // A serial number as the scanner gave it: printable, one line, as long as the command line's.
@@ -306,19 +284,18 @@ void StationWindow::begin(Plan plan, const QString& serial) {
 
     runSerial_ = serial;
     run_.reset();
-    report_ = std::make_unique<RunReportCollector>();
-    recorders_ = std::make_unique<BothRecorders>(report_.get(), recorder_);
-    planRun_ = std::make_unique<PlanRun>(
-        std::move(plan),
-        UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()},
-        recorders_.get());
-    run_ = std::make_unique<TestRun>(*planRun_, makePort_, linkTimeoutSeconds, planRun_.get());
-    connect(run_.get(), &TestRun::ticked, this,
+    PlanRunSettings settings;
+    settings.unit = {serial, model_->currentText().trimmed(), operator_->text().trimmed()};
+    settings.linkTimeoutSeconds = linkTimeoutSeconds;
+    settings.report = true;
+    settings.reports = reports_;
+    settings.recorder = recorder_;
+    run_ = std::make_unique<AutomaticPlanRun>(std::move(plan), std::move(settings), makePort_);
+    connect(run_.get(), &AutomaticRun::ticked, this,
             [this](const StepReading& reading, const StepAnswer&) { showTick(reading); });
-    connect(run_.get(), &TestRun::finished, this, &StationWindow::finish);
+    connect(run_.get(), &AutomaticRun::finished, this, &StationWindow::finish);
     if (const auto error = run_->start()) {
         run_.reset();
-        planRun_.reset();
         setRunning(false);
         showOutcome(outcomeWord(Outcome::Error), *error, outcomeColour(Outcome::Error));
         serial_->selectAll();
@@ -342,15 +319,12 @@ void StationWindow::stop() {
 }
 
 void StationWindow::showTick(const StepReading& reading) {
-    const Plan& plan = planRun_->plan();
-    const int steps = static_cast<int>(plan.steps.size());
-    const int index = std::min(planRun_->stepIndex(), steps - 1);
-    step_->setText(
-        tr("Шаг %1 из %2: %3").arg(index + 1).arg(steps).arg(planRun_->stepSpec(index).name));
-    progress_->setValue(static_cast<int>(planRun_->stepProgress() * 1000));
-    time_->setText(
-        tr("Прошло %1, осталось около %2")
-            .arg(clock(reading.sinceStartMs), clock(plan.estimatedMs() - reading.sinceStartMs)));
+    if (const auto p = run_->progress(reading.sinceStartMs)) {
+        step_->setText(tr("Шаг %1 из %2: %3").arg(p->step).arg(p->steps).arg(p->name));
+        progress_->setValue(static_cast<int>(p->fraction * 1000));
+        time_->setText(tr("Прошло %1, осталось около %2")
+                           .arg(minutesSeconds(p->elapsedMs), minutesSeconds(p->remainingMs)));
+    }
     const LoadSettings loads = loadSettings(reading.answers);
     const UnitOutput* const units[3] = {&output5, &output12, &output33};
     const double amps[3] = {output5.amps(loads.load5), output12.amps(loads.load12),
@@ -386,16 +360,9 @@ void StationWindow::showTick(const StepReading& reading) {
 
 // The PDF of the run just ended, in the reports folder; what became of it, for the note.
 QString StationWindow::saveReport() {
-    RunReportInput& input = report_->input();
-    input.host = QSysInfo::machineHostName();
-    input.port = run_->device();
-    input.id = recorders_->recordId(); // the store's record of the run, if one is kept
-    const QString name = runReportFileName(input);
-    std::optional<QString> error = prepareMapsFolder(reports_);
-    if (!error)
-        error = saveRunReport(reports_.path, name, input);
-    return error ? tr("Отчёт не записан: %1").arg(*error)
-                 : tr("Отчёт: %1").arg(QDir(reports_.path).filePath(name));
+    const auto saved = run_->saveReport();
+    return saved.error ? tr("Отчёт не записан: %1").arg(*saved.error)
+                       : tr("Отчёт: %1").arg(saved.path);
 }
 
 void StationWindow::endNow() {
@@ -408,11 +375,12 @@ void StationWindow::endNow() {
 void StationWindow::finish(RunEnd) {
     if (!running_) // ended already by endNow()
         return;
-    const Outcome outcome = planRun_->outcome().value_or(Outcome::Error);
-    const auto& results = planRun_->results();
+    const PlanRun& run = run_->planRun();
+    const Outcome outcome = run.outcome().value_or(Outcome::Error);
+    const auto& results = run.results();
     const StepResult* deciding = decidingStep(results, outcome);
     const QString step =
-        deciding ? planRun_->stepSpec(static_cast<int>(deciding - results.data())).name : QString();
+        deciding ? run.stepSpec(static_cast<int>(deciding - results.data())).name : QString();
     QString note;
     if (outcome == Outcome::Error) {
         // The bench could not test: nothing is said of the unit.

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "AutomaticPlanRun.h"
 #include "MapsFolder.h"
 #include "PlanRecorder.h"
-#include "PlanRun.h"
 #include "RepeatTest.h"
-#include "RunReportCollector.h"
 #include "SerialPort.h"
 #include "StoreAddress.h"
-#include "TestRun.h"
 
 #include <QWidget>
 #include <memory>
@@ -88,11 +86,8 @@ private:
     QLabel* note_;
     QListWidget* history_;
 
-    // The last run's, kept until the next begins.
-    std::unique_ptr<RunReportCollector> report_;
-    std::unique_ptr<BothRecorders> recorders_;
-    std::unique_ptr<PlanRun> planRun_;
-    std::unique_ptr<TestRun> run_;
+    // The last run, kept until the next begins.
+    std::unique_ptr<AutomaticPlanRun> run_;
     QString runSerial_;
     bool running_ = false;
     bool closeWhenEnded_ = false; // the window was closed mid-run

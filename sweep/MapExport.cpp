@@ -100,14 +100,8 @@ std::vector<RunReading> sweepReadings(const MapRecord& record) {
     readings.reserve(record.size());
     for (std::size_t i = 0; i < record.size(); ++i) {
         const Reading reading = cellReading(record[i]);
-        RunReading r{static_cast<qint64>(i) * sweepTickMs,
-                     i > 0,
-                     0,
-                     0,
-                     0,
-                     reading.volts5 / output5.nominalVolts,
-                     reading.volts12 / output12.nominalVolts,
-                     reading.volts33 / output33.nominalVolts};
+        RunReading r = runReading(static_cast<qint64>(i) * sweepTickMs, i > 0, {}, reading.volts5,
+                                  reading.volts12, reading.volts33);
         if (i > 0) {
             const MapCell& before = record[i - 1];
             const LoadSettings loads = loadSettings(sweepFrame(1, before.column + 1, before.row));

@@ -112,24 +112,6 @@
     </message>
 </context>
 <context>
-    <name>RunOutput</name>
-    <message>
-        <source>the output cannot be written (%1); the run is stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RunPlan</name>
-    <message>
-        <source>test plan &quot;%1&quot; on %2 under way</source>
-        <translation>test plan &quot;%1&quot; on %2 under way</translation>
-    </message>
-    <message>
-        <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
-        <translation>cannot keep the machine from sleeping (%1); the plan runs all the same</translation>
-    </message>
-</context>
-<context>
     <name>RunReport</name>
     <message>
         <source>+5 V</source>
@@ -1485,6 +1467,27 @@
     </message>
 </context>
 <context>
+    <name>velmor::AutomaticPlanRun</name>
+    <message>
+        <source>test plan &quot;%1&quot; on %2 under way</source>
+        <translation type="unfinished">test plan &quot;%1&quot; on %2 under way</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::AutomaticRun</name>
+    <message>
+        <source>cannot keep the machine from sleeping (%1); the run goes on all the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmor::AutomaticSweep</name>
+    <message>
+        <source>cross-load sweep &quot;%1&quot; under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>velmor::FormGraf</name>
     <message>
         <source>Ручной режим</source>
@@ -2186,6 +2189,13 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
     <message>
         <source>the bench could not test (step %1 of %2): %3</source>
         <translation>the bench could not test (step %1 of %2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::UnattendedRun</name>
+    <message>
+        <source>the output cannot be written (%1); the run is stopped</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -112,24 +112,6 @@
     </message>
 </context>
 <context>
-    <name>RunOutput</name>
-    <message>
-        <source>the output cannot be written (%1); the run is stopped</source>
-        <translation>вывод не удаётся записать (%1); прогон остановлен</translation>
-    </message>
-</context>
-<context>
-    <name>RunPlan</name>
-    <message>
-        <source>test plan &quot;%1&quot; on %2 under way</source>
-        <translation>идёт план испытаний «%1» на %2</translation>
-    </message>
-    <message>
-        <source>cannot keep the machine from sleeping (%1); the plan runs all the same</source>
-        <translation>не удаётся запретить машине засыпать (%1); план всё равно выполняется</translation>
-    </message>
-</context>
-<context>
     <name>RunReport</name>
     <message>
         <source>+5 V</source>
@@ -1487,6 +1469,27 @@
     </message>
 </context>
 <context>
+    <name>velmor::AutomaticPlanRun</name>
+    <message>
+        <source>test plan &quot;%1&quot; on %2 under way</source>
+        <translation>идёт план испытаний «%1» на %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::AutomaticRun</name>
+    <message>
+        <source>cannot keep the machine from sleeping (%1); the run goes on all the same</source>
+        <translation>не удаётся запретить машине засыпать (%1); прогон всё равно продолжается</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::AutomaticSweep</name>
+    <message>
+        <source>cross-load sweep &quot;%1&quot; under way</source>
+        <translation>идёт перекрёстная развёртка «%1»</translation>
+    </message>
+</context>
+<context>
     <name>velmor::FormGraf</name>
     <message>
         <source>Ручной режим</source>
@@ -2189,6 +2192,13 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>the bench could not test (step %1 of %2): %3</source>
         <translation>стенд не смог проверить блок (шаг %1 из %2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::UnattendedRun</name>
+    <message>
+        <source>the output cannot be written (%1); the run is stopped</source>
+        <translation>вывод не удаётся записать (%1); прогон остановлен</translation>
     </message>
 </context>
 <context>

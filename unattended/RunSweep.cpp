@@ -2,12 +2,10 @@
 
 #include "MapFile.h"
 #include "MapsFolder.h"
-#include "TerminationSignals.h"
 #include "UnattendedSweep.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -39,16 +37,10 @@ int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
             QCoreApplication::translate("RunSweep", "Cannot save the map in %1: no such folder")
                 .arg(folder.path()));
 
-    UnattendedSweep sweep(request, maps.path, map, makePort,
-                          {stdout, ::isatty(::fileno(stdout)) == 1}, recorder);
-    // Caught from before the first frame, so a stop always ends with the loads off.
-    TerminationSignals stop;
-    QObject::connect(&stop, &TerminationSignals::received, &sweep, &UnattendedSweep::interrupt);
-    if (const auto error = sweep.start())
-        return refuse(*error);
-    QEventLoop loop;
-    QObject::connect(&sweep, &UnattendedSweep::finished, &loop, &QEventLoop::exit);
-    return loop.exec();
+    UnattendedSweep sweep({request.limits, request.unit, request.linkTimeoutSeconds, request.report,
+                           maps.path, map, recorder},
+                          makePort, {stdout, ::isatty(::fileno(stdout)) == 1});
+    return sweep.runToTheEnd(sweepCouldNotRun);
 }
 
 } // namespace velmor

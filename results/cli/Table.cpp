@@ -1,6 +1,6 @@
 #include "Table.h"
 
-#include "ReportPage.h"
+#include "LocalTime.h"
 #include "StoredTime.h"
 
 #include <QDateTime>

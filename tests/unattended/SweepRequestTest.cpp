@@ -1,7 +1,7 @@
 // The command line's limits and the cell count the progress is measured against.
 #include "SweepRequest.h"
+#include "ProgressLines.h"
 #include "SweepCourse.h"
-#include "SweepProgress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Outcome.h"
-
 #include <QString>
 
 #include <optional>
@@ -21,15 +19,21 @@ struct PlanProgress {
     std::optional<double> volts33;
 };
 
-// One line: step i of n and its name, a bar of the step, elapsed and remaining time of the run,
-// the three volts. Redrawn in place on a terminal, written as it is into a log.
-QString planProgressLine(const PlanProgress& progress);
+// Where a cross-load sweep stands, for its progress output.
+struct SweepProgress {
+    int cellsDone = 0;
+    int cellsExpected = 0;
+    int row = 0; // the row just finished, for the plain lines
+    qint64 elapsedMs = 0;
+    qint64 remainingMs = 0;
+    std::optional<double> volts5; // the latest readings; none before the first reply
+    std::optional<double> volts12;
+};
+
+// "1:05" for 65 s.
+QString minutesSeconds(qint64 milliseconds);
 
 // "2:05" under an hour, "8:00:00" from an hour on.
 QString runningTime(qint64 milliseconds);
-
-// A step's end: "step 2 of 4 \"hold\": PASS, 8 h, 287,400 judged, none outside".
-QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,
-                    const QString& keyFigure);
 
 } // namespace velmor
