@@ -7,14 +7,16 @@
 //
 //   velmor-bench-store --results URL --program PATH/velmor-results [--records N] [--runs N]
 //                      [--plan-runs N] [--prefix KEY]
-//                      [--hold-readings N]
+//                      [--hold-readings N] [--many N]
 // Prints "RESULT <prefix>.list_ms <median>", "RESULT <prefix>.list_max_ms <slowest>", the web
 // pages' median and p99 as <prefix>.web_list_ms, .web_list_p99_ms, .web_record_ms and
 // .web_record_p99_ms, the same as list for history_ms, and the web pages again over the runs too
 // as .web_runs_list_ms … (a run's page with its voltages over time). Then an eight-hour hold's
 // readings (288,000 at 10 a second) are posted at once through the writer, as the bench would over
 // eight hours: hold_store_s is how long the journal and the delivery take to store them,
-// hold_show_ms how long `show` takes over that run.
+// hold_show_ms how long `show` takes over that run. Last, older sweeps and sessions are added up to
+// --many records (100,000 by default; 0: none) and the default list is timed again as
+// list_many_ms and list_many_max_ms.
 #include "RecordWriter.h"
 #include "Recorder.h"
 #include "Schema.h"
@@ -279,7 +281,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption planRunCount("plan-runs", {}, "N", "10000");
     const QCommandLineOption holdCount("hold-readings", {}, "N", "288000");
     const QCommandLineOption prefix("prefix", {}, "KEY", "store");
-    parser.addOptions({results, program, recordCount, runs, planRunCount, holdCount, prefix});
+    const QCommandLineOption manyCount("many", {}, "N", "100000");
+    parser.addOptions(
+        {results, program, recordCount, runs, planRunCount, holdCount, prefix, manyCount});
     parser.process(app);
 
     const QString url = parser.value(results);
@@ -366,5 +370,17 @@ int main(int argc, char** argv) {
     if (!show)
         return 1;
     std::printf("RESULT %s.hold_show_ms %.1f\n", qPrintable(key), show->first);
+
+    // The default list once more, over a store grown as a bench's grows over the years: the newest
+    // 50 are the same, the records beyond them ten times as many.
+    if (const int many = parser.value(manyCount).toInt(); many > total) {
+        if (!fill(url, "older records", many - total, base.addSecs(-(many - total) - 60), batch))
+            return 1;
+        const auto listMany = timed(parser.value(program), {"--results", url, "list"}, repeats);
+        if (!listMany)
+            return 1;
+        std::printf("RESULT %s.list_many_ms %.1f\n", qPrintable(key), listMany->first);
+        std::printf("RESULT %s.list_many_max_ms %.1f\n", qPrintable(key), listMany->second);
+    }
     return 0;
 }

@@ -452,8 +452,9 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
     QVariantList values;
     whereFiltered(filter, statement, values);
     // A name or an outcome is matched as each run is read.
-    if (auto error = newestFirst(db, filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
-                                 statement, values, listing))
+    if (auto error =
+            newestFirst(db, "runs", filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
+                        statement, values, listing))
         return error;
     return eachRun(db, statement, values, listing.refused, [&](StoredRun run, const Row& row) {
         if (!matches(run, filter))

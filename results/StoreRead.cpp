@@ -293,8 +293,9 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         statement += QStringLiteral(" AND (verdict = ? OR verdict IS NULL)");
         values << filter.verdict;
     }
-    if (auto error = newestFirst(db, filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
-                                 statement, values, listing))
+    if (auto error =
+            newestFirst(db, "sweeps", filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
+                        statement, values, listing))
         return error;
     struct Columns {
         Column id, startedAt, endState, host, name, count, verdict, unit;
@@ -370,7 +371,7 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
                               : counted + QStringLiteral(" AS count"));
     QVariantList values{filter.since};
     matchUnit(version, filter, statement, values);
-    if (auto error = newestFirst(db, filter, false, statement, values, listing))
+    if (auto error = newestFirst(db, "sessions", filter, false, statement, values, listing))
         return error;
     struct Columns {
         Column id, startedAt, endState, host, count, unit;
@@ -403,9 +404,9 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
 
 } // namespace
 
-std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, bool filteredAfter,
-                                   QString& statement, const QVariantList& values,
-                                   Listing& listing) {
+std::optional<QString> newestFirst(QSqlDatabase& db, const char* table, const ListFilter& filter,
+                                   bool filteredAfter, QString& statement,
+                                   const QVariantList& values, Listing& listing) {
     if (filter.first <= 0 || filteredAfter)
         return std::nullopt;
     if (filter.countRest) {
@@ -420,7 +421,11 @@ std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, b
             listing.unread +=
                 std::max<qint64>(0, rows.rows.front().value(0).toLongLong() - filter.first);
     }
-    statement += QStringLiteral(" ORDER BY started_at DESC, id DESC LIMIT %1").arg(filter.first);
+    // The table's own columns: the bounded ones the query returns under the same names are
+    // expressions, and ordered by those the engine would read and sort every row to keep n.
+    statement += QStringLiteral(" ORDER BY %1.started_at DESC, %1.id DESC LIMIT %2")
+                     .arg(QLatin1String(table))
+                     .arg(filter.first);
     return std::nullopt;
 }
 

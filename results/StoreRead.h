@@ -100,12 +100,12 @@ struct ListFilter {
 
 struct Listing;
 
-// Ends a list's query with " ORDER BY started_at DESC, id DESC LIMIT n" where the filter asks
-// for the newest n records only and no row of it is filtered out after the query, and, where the
-// filter asks, counts in the listing's unread the rows the limit leaves out.
-std::optional<QString> newestFirst(QSqlDatabase& db, const ListFilter& filter, bool filteredAfter,
-                                   QString& statement, const QVariantList& values,
-                                   Listing& listing);
+// Ends a list's query of the table with " ORDER BY started_at DESC, id DESC LIMIT n" where the
+// filter asks for the newest n records only and no row of it is filtered out after the query, and,
+// where the filter asks, counts in the listing's unread the rows the limit leaves out.
+std::optional<QString> newestFirst(QSqlDatabase& db, const char* table, const ListFilter& filter,
+                                   bool filteredAfter, QString& statement,
+                                   const QVariantList& values, Listing& listing);
 
 // The records listed, newest first, and why each record left out was refused.
 struct Listing {

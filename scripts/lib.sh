@@ -52,11 +52,12 @@ build_tree() {
 }
 
 # The ASan+UBSan tree: clang, unoptimised, with the reply fuzzer built beside the tests from the
-# same instrumented libraries (./test and tests/fuzz/run share it).
+# same instrumented libraries (./test and tests/fuzz/run share it). It builds what its tests and
+# the fuzzer run, not the package's manual pages.
 VELMOR_SANITIZER_TREE=(
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_CXX_COMPILER=clang++
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-    -DVELMOR_SANITIZE=ON -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF
+    -DVELMOR_SANITIZE=ON -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF -DVELMOR_PACKAGE=OFF
 )
 
 # configure_sanitizer_tree DIR: a tree made by an earlier compiler is started afresh, since CMake

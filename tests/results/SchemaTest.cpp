@@ -4,6 +4,8 @@
 #include "Recorder.h"
 #include "RecordsTest.h"
 #include "Sql.h"
+#include "StoreRead.h"
+#include "StoredValues.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -183,6 +185,36 @@ TEST_F(SchemaTest, velmorResultsReadsAFirstVersionStoreWithoutTheColumnsAddedSin
         EXPECT_TRUE(out.contains("cccc0000")) << out.toStdString();
         EXPECT_FALSE(err.contains("refused")) << err.toStdString();
     }
+}
+
+// The newest records a list shows are found through the index of their start times: ordered by
+// the bounded columns the query returns under the same names, the engine read and sorted every row
+// of the table to keep 50.
+TEST_F(SchemaTest, theNewestRecordsOfEachKindAreFoundThroughTheIndexNotByASortOfAll) {
+    withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
+        ASSERT_EQ(prepareSchema(db, schemaVersion), std::nullopt);
+        for (const char* table : {"sweeps", "sessions", "runs"}) {
+            QString statement =
+                QStringLiteral("SELECT %1 FROM %2 WHERE started_at >= ?")
+                    .arg(boundedColumns(db, u"id, started_at"), QLatin1String(table));
+            ListFilter filter;
+            filter.first = 50;
+            Listing listing;
+            ASSERT_EQ(newestFirst(db, table, filter, false, statement, {QString()}, listing),
+                      std::nullopt);
+            auto plan =
+                selectRows(db, QStringLiteral("EXPLAIN QUERY PLAN ") + statement, {QString()});
+            ASSERT_TRUE(std::holds_alternative<Rows>(plan))
+                << std::get<QString>(plan).toStdString();
+            QStringList steps;
+            for (const Row& row : std::get<Rows>(plan).rows)
+                steps << row.value(3).toString();
+            EXPECT_TRUE(steps.join(u'\n').contains(QLatin1String("USING INDEX")))
+                << table << ": " << steps.join(u'; ').toStdString();
+            EXPECT_FALSE(steps.contains(QStringLiteral("USE TEMP B-TREE FOR ORDER BY")))
+                << table << ": " << steps.join(u'; ').toStdString();
+        }
+    });
 }
 
 } // namespace
