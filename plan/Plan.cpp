@@ -196,7 +196,10 @@ qint64 Plan::estimatedMs() const {
     return ms;
 }
 
-std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& file) {
+namespace {
+
+std::variant<Plan, PlanError> parseInto(const QByteArray& text, const QString& file,
+                                        PlanErrors& errors) {
     toml::table document;
     try {
         document =
@@ -211,7 +214,6 @@ std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& f
     plan.name = QFileInfo(file).completeBaseName();
     plan.file = file;
     plan.text = text;
-    PlanErrors errors;
     PlanTable root(&document, plan.context, errors);
     readHeading(root, plan);
     readSupply(root, plan.context);
@@ -239,6 +241,19 @@ std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& f
         return *errors.first;
     }
     return plan;
+}
+
+} // namespace
+
+std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& file) {
+    PlanErrors errors;
+    return parseInto(text, file, errors);
+}
+
+std::set<std::string> planKeysAsked(const QByteArray& text) {
+    PlanErrors errors;
+    parseInto(text, QString(), errors);
+    return std::move(errors.keysAsked);
 }
 
 std::variant<Plan, PlanError> readPlan(const QString& path) {

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <memory>
+#include <set>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -33,5 +35,9 @@ inline constexpr qint64 maxPlanMs = qint64{30} * 24 * 3600 * 1000;
 // known and every value in range. The error names the file, line and column.
 std::variant<Plan, PlanError> readPlan(const QString& path);
 std::variant<Plan, PlanError> parsePlan(const QByteArray& text, const QString& file);
+
+// The keys the reader asks for while reading text, found or not: for a plan with each table and
+// each step kind, every key a plan file may hold (the plan reference is kept in step with them).
+std::set<std::string> planKeysAsked(const QByteArray& text);
 
 } // namespace velmor

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <optional>
+#include <set>
+#include <string>
 #include <string_view>
 
 namespace velmor {
@@ -21,9 +23,10 @@ struct PlanError {
 // key or a value cannot move a terminal's cursor or fake a line.
 QString planText(std::string_view utf8);
 
-// The first error of a plan being read.
+// The first error of a plan being read, and every key its tables were asked for, found or not.
 struct PlanErrors {
     std::optional<PlanError> first;
+    std::set<std::string> keysAsked;
     void add(PlanError error) {
         if (!first)
             first = std::move(error);

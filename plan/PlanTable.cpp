@@ -76,6 +76,7 @@ void PlanTable::fail(const QString& what) {
 
 const void* PlanTable::find(std::string_view key, Need need) {
     read_.emplace_back(key);
+    errors_->keysAsked.emplace(key);
     const toml::node* node = tableAt(table_).get(key);
     if (!node && need == Need::Required) {
         if (!errors_->first)

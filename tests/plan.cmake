@@ -7,6 +7,8 @@ velmor_add_test(plan_tests
     plan/HoldStepTest.cpp
     plan/PlanRunTest.cpp
     plan/SweepTripTest.cpp
+    plan/PlanReferenceTest.cpp
     plan/UnitRun.h
     LIBS velmor_plan velmor_sim)
-target_compile_definitions(plan_tests PRIVATE VELMOR_PLANS="${PROJECT_SOURCE_DIR}/plans")
+target_compile_definitions(plan_tests PRIVATE VELMOR_PLANS="${PROJECT_SOURCE_DIR}/plans"
+    VELMOR_PLAN_REFERENCE="${PROJECT_SOURCE_DIR}/docs/plans.md")

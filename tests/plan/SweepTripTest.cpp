@@ -26,7 +26,7 @@ PlanContext context(bool paced) {
     return c;
 }
 
-const Measurement* named(const StepResult& result, const QString& name) {
+const Measurement* findNamed(const StepResult& result, const QString& name) {
     for (const Measurement& m : result.measurements)
         if (m.name == name)
             return &m;
@@ -72,7 +72,7 @@ TEST_F(SweepTripTest, aTripIsFoundAtTheOverPowerLimitJudgedByTheWindowAndTheSupp
         const StepResult result = plan.results.empty() ? StepResult{} : plan.results.front();
         // After a trip: back on and power-good with the loads off before the step ended, and no
         // reading of the collapsed or switched-off supply judged.
-        const bool tripped = named(result, QStringLiteral("trip power"));
+        const bool tripped = findNamed(result, QStringLiteral("trip power"));
         const KeptReading& last = plan.kept.back();
         if (tripped) {
             EXPECT_TRUE(last.supplyOn);
@@ -85,13 +85,13 @@ TEST_F(SweepTripTest, aTripIsFoundAtTheOverPowerLimitJudgedByTheWindowAndTheSupp
     const auto inside = tripRun(ramp);
     EXPECT_TRUE(inside.first);
     EXPECT_EQ(inside.second.outcome, Outcome::Pass);
-    const Measurement* trip = named(inside.second, QStringLiteral("trip power"));
+    const Measurement* trip = findNamed(inside.second, QStringLiteral("trip power"));
     ASSERT_TRUE(trip);
     EXPECT_NEAR(trip->value, 110, 0.5);
     EXPECT_EQ(trip->limits.low, 100);
     EXPECT_EQ(inside.second.keyFigure, QStringLiteral("trip at %1 W").arg(fixed(trip->value, 1)));
-    ASSERT_TRUE(named(inside.second, QStringLiteral("held power")));
-    EXPECT_NEAR(named(inside.second, QStringLiteral("held power"))->value, 88, 0.5);
+    ASSERT_TRUE(findNamed(inside.second, QStringLiteral("held power")));
+    EXPECT_NEAR(findNamed(inside.second, QStringLiteral("held power"))->value, 88, 0.5);
     const auto off =
         std::find_if(unit.receivedFrames().begin(), unit.receivedFrames().end(),
                      [](const sim::ReceivedFrame& f) { return f.frame == allOffFrame; });
@@ -101,7 +101,7 @@ TEST_F(SweepTripTest, aTripIsFoundAtTheOverPowerLimitJudgedByTheWindowAndTheSupp
     ramp.windowHigh = 70;
     const auto outside = tripRun(ramp);
     EXPECT_TRUE(outside.first);
-    EXPECT_NEAR(named(outside.second, QStringLiteral("trip power"))->value, 110, 0.5);
+    EXPECT_NEAR(findNamed(outside.second, QStringLiteral("trip power"))->value, 110, 0.5);
     EXPECT_EQ(outside.second.outcome, Outcome::Fail);
 
     unit.model().setOverPowerWatts(1000);
