@@ -210,9 +210,9 @@ TEST_F(SchemaTest, theNewestRecordsOfEachKindAreFoundThroughTheIndexNotByASortOf
             for (const Row& row : std::get<Rows>(plan).rows)
                 steps << row.value(3).toString();
             EXPECT_TRUE(steps.join(u'\n').contains(QLatin1String("USING INDEX")))
-                << table << ": " << steps.join(u'; ').toStdString();
+                << table << ": " << steps.join(QStringLiteral("; ")).toStdString();
             EXPECT_FALSE(steps.contains(QStringLiteral("USE TEMP B-TREE FOR ORDER BY")))
-                << table << ": " << steps.join(u'; ').toStdString();
+                << table << ": " << steps.join(QStringLiteral("; ")).toStdString();
         }
     });
 }
