@@ -2140,10 +2140,6 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
 <context>
     <name>velmor::UnattendedPlan</name>
     <message>
-        <source>serial port lost (%1); waiting up to %2 s for it</source>
-        <translation>serial port lost (%1); waiting up to %2 s for it</translation>
-    </message>
-    <message>
         <source>serial port open again; the plan goes on</source>
         <translation>serial port open again; the plan goes on</translation>
     </message>
@@ -2197,16 +2193,16 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
         <source>the output cannot be written (%1); the run is stopped</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation type="unfinished">serial port lost (%1); waiting up to %2 s for it</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedSweep</name>
     <message>
         <source>no reply from the unit for %1 s; the sweep is given up</source>
         <translation>no reply from the unit for %1 s; the sweep is given up</translation>
-    </message>
-    <message>
-        <source>serial port lost (%1); waiting up to %2 s for it</source>
-        <translation>serial port lost (%1); waiting up to %2 s for it</translation>
     </message>
     <message>
         <source>serial port open again; the sweep goes on</source>

@@ -2142,10 +2142,6 @@ Enter — проверить ещё раз, Esc — отмена</translation>
 <context>
     <name>velmor::UnattendedPlan</name>
     <message>
-        <source>serial port lost (%1); waiting up to %2 s for it</source>
-        <translation>последовательный порт потерян (%1); ожидание до %2 с</translation>
-    </message>
-    <message>
         <source>serial port open again; the plan goes on</source>
         <translation>последовательный порт снова открыт; план продолжается</translation>
     </message>
@@ -2200,16 +2196,16 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>the output cannot be written (%1); the run is stopped</source>
         <translation>вывод не удаётся записать (%1); прогон остановлен</translation>
     </message>
+    <message>
+        <source>serial port lost (%1); waiting up to %2 s for it</source>
+        <translation>последовательный порт потерян (%1); ожидание до %2 с</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedSweep</name>
     <message>
         <source>no reply from the unit for %1 s; the sweep is given up</source>
         <translation>блок не отвечает %1 с; развёртка прекращена</translation>
-    </message>
-    <message>
-        <source>serial port lost (%1); waiting up to %2 s for it</source>
-        <translation>последовательный порт потерян (%1); ожидание до %2 с</translation>
     </message>
     <message>
         <source>serial port open again; the sweep goes on</source>

@@ -19,10 +19,10 @@ constexpr qint64 plainLineMs = 60 * 1000;
 UnattendedPlan::UnattendedPlan(Plan plan, PlanRunSettings settings, const PortFactory& makePort,
                                Output output)
     : UnattendedRun(output, planCouldNotRun), run_(std::move(plan), std::move(settings), makePort) {
-    follow(run_);
+    follow(run_, run_.settings().linkTimeoutSeconds,
+           tr("serial port open again; the plan goes on"));
     connect(&run_, &AutomaticRun::ticked, this,
             [this](const StepReading& reading, const StepAnswer&) { ticked(reading); });
-    connect(&run_, &AutomaticRun::linkChanged, this, &UnattendedPlan::linkChanged);
     connect(&run_, &AutomaticRun::switchedOff, this, &UnattendedPlan::switchedOff);
 }
 
@@ -60,16 +60,6 @@ void UnattendedPlan::showProgress(qint64 elapsedMs) {
         lineShownMs_ = elapsedMs;
         line(text);
     }
-}
-
-void UnattendedPlan::linkChanged(const std::optional<QString>& lostReason) {
-    keepRedrawn();
-    if (lostReason)
-        say(tr("serial port lost (%1); waiting up to %2 s for it")
-                .arg(*lostReason)
-                .arg(run_.settings().linkTimeoutSeconds));
-    else
-        say(tr("serial port open again; the plan goes on"));
 }
 
 void UnattendedPlan::switchedOff(RunEnd end) {

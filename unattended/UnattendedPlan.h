@@ -19,7 +19,6 @@ public:
 
 private:
     void ticked(const StepReading& reading);
-    void linkChanged(const std::optional<QString>& lostReason);
     void switchedOff(RunEnd end);
     // The lines of the steps ended since the last call.
     void showStepsEnded();

@@ -12,9 +12,22 @@ namespace velmor {
 
 UnattendedRun::UnattendedRun(Output output, int status) : output_(output), status_(status) {}
 
-void UnattendedRun::follow(AutomaticRun& run) {
+void UnattendedRun::follow(AutomaticRun& run, int linkTimeoutSeconds, QString linkBack) {
     run_ = &run;
+    linkTimeoutSeconds_ = linkTimeoutSeconds;
+    linkBack_ = std::move(linkBack);
+    connect(run_, &AutomaticRun::linkChanged, this, &UnattendedRun::linkChanged);
     connect(run_, &AutomaticRun::finished, this, [this] { emit finished(status_); });
+}
+
+void UnattendedRun::linkChanged(const std::optional<QString>& lostReason) {
+    keepRedrawn();
+    if (lostReason)
+        say(tr("serial port lost (%1); waiting up to %2 s for it")
+                .arg(*lostReason)
+                .arg(linkTimeoutSeconds_));
+    else
+        say(linkBack_);
 }
 
 int UnattendedRun::runToTheEnd(int couldNotRun) {

@@ -33,8 +33,9 @@ signals:
 protected:
     // `status` is the exit status until the run gives another.
     UnattendedRun(Output output, int status);
-    // The run this one follows; called once, by the deriving class once its run is made.
-    void follow(AutomaticRun& run);
+    // The run this one follows, how long it waits for a lost link and what it says when the link
+    // is back; called once, by the deriving class once its run is made.
+    void follow(AutomaticRun& run, int linkTimeoutSeconds, QString linkBack);
 
     // A line on the stream, below the line redrawn in place, which is cleared first.
     void line(const QString& text);
@@ -51,7 +52,11 @@ protected:
     int status_; // given by finished()
 
 private:
+    void linkChanged(const std::optional<QString>& lostReason);
+
     AutomaticRun* run_ = nullptr;
+    int linkTimeoutSeconds_ = 0;
+    QString linkBack_;
     int drawnWidth_ = 0; // of the line redrawn in place
     bool outputLost_ = false;
 };

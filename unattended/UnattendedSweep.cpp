@@ -8,9 +8,9 @@ namespace velmor {
 UnattendedSweep::UnattendedSweep(SweepRunSettings settings, const PortFactory& makePort,
                                  Output output)
     : UnattendedRun(output, sweepCouldNotRun), run_(std::move(settings), makePort) {
-    follow(run_);
+    follow(run_, run_.settings().linkTimeoutSeconds,
+           tr("serial port open again; the sweep goes on"));
     connect(&run_, &AutomaticRun::ticked, this, &UnattendedSweep::ticked);
-    connect(&run_, &AutomaticRun::linkChanged, this, &UnattendedSweep::linkChanged);
     connect(&run_, &AutomaticRun::switchedOff, this, &UnattendedSweep::switchedOff);
 }
 
@@ -40,16 +40,6 @@ void UnattendedSweep::showProgress(const StepReading& reading, std::optional<int
         p.cellsDone = cellsThroughRow;
         line(progressRowLine(p));
     }
-}
-
-void UnattendedSweep::linkChanged(const std::optional<QString>& lostReason) {
-    keepRedrawn();
-    if (lostReason)
-        say(tr("serial port lost (%1); waiting up to %2 s for it")
-                .arg(*lostReason)
-                .arg(run_.settings().linkTimeoutSeconds));
-    else
-        say(tr("serial port open again; the sweep goes on"));
 }
 
 void UnattendedSweep::switchedOff(RunEnd end) {

@@ -18,7 +18,6 @@ public:
 
 private:
     void ticked(const StepReading& reading, const StepAnswer& answer);
-    void linkChanged(const std::optional<QString>& lostReason);
     void switchedOff(RunEnd end);
     // Redraws the bar, or writes the line of the row the tick finished, which holds the cells up
     // to the given count.
