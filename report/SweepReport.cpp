@@ -3,9 +3,12 @@
 #include "BoxPaint.h"
 #include "Conversions.h"
 #include "Deviation.h"
-#include "MapExport.h"
+#include "MapSummary.h"
+#include "NumberText.h"
 #include "ReportPage.h"
 #include "Sweep.h"
+#include "SweepLimits.h"
+#include "SweepSettling.h"
 #include "Twips.h"
 
 #include <QCoreApplication>

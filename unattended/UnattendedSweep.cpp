@@ -1,8 +1,8 @@
 #include "UnattendedSweep.h"
 
-#include "MapExport.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "MapSummary.h"
 #include "Reading.h"
 #include "RunOutput.h"
 #include "SweepCourse.h"
