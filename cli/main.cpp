@@ -3,7 +3,6 @@
 #include "History.h"
 #include "Language.h"
 #include "ListText.h"
-#include "MapExport.h"
 #include "Outcome.h"
 #include "Printable.h"
 #include "ReadOnlyStore.h"
@@ -17,6 +16,7 @@
 #include "StoreRead.h"
 #include "Table.h"
 #include "Text.h"
+#include "Verdict.h"
 
 #include <QCommandLineParser>
 #include <QDate>

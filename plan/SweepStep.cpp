@@ -2,6 +2,7 @@
 
 #include "LineSettings.h"
 #include "LoadFrame.h"
+#include "NumberText.h"
 #include "StepKinds.h"
 #include "SweepCourse.h"
 

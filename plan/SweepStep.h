@@ -1,9 +1,11 @@
 #pragma once
 
 #include "FrameHold.h"
-#include "MapExport.h"
 #include "MapRecord.h"
+#include "MapSummary.h"
 #include "PlanStep.h"
+#include "Settling.h"
+#include "SweepLimits.h"
 
 #include <optional>
 #include <vector>

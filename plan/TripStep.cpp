@@ -1,7 +1,8 @@
 #include "TripStep.h"
 
 #include "LoadFrame.h"
-#include "MapExport.h"
+#include "NumberText.h"
+#include "Settling.h"
 #include "StepKinds.h"
 #include "Sweep.h"
 

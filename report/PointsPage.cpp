@@ -1,7 +1,6 @@
 // A points step: one table row per load point, from the measurements named "<what> at <point>"
 // ("+12 V at P3", "load +5 V at P3"): the loads asked and set, the volts coloured by their
 // outcome, and the row's worst outcome. The step's other measurements (the regulation) follow.
-#include "MapExport.h"
 #include "ReportPage.h"
 #include "StepPages.h"
 

@@ -1,6 +1,6 @@
 #include "RunReport.h"
 
-#include "MapExport.h"
+#include "NumberText.h"
 #include "RecordText.h"
 #include "ReportPage.h"
 #include "SafeWrite.h"

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "Finding.h"
-#include "MapExport.h"
 #include "Measurement.h"
 #include "Outcome.h"
 #include "Profile.h"
 #include "Settling.h"
+#include "SweepLimits.h"
 #include "UnitIdentity.h"
 
 #include <QByteArray>

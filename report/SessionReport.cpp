@@ -1,8 +1,8 @@
 #include "SessionReport.h"
 
-#include "MapExport.h"
 #include "Reading.h"
 #include "ReportPage.h"
+#include "Settling.h"
 #include "TimeChart.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,9 @@
 #include "StepPages.h"
 
-#include "MapExport.h"
+#include "NumberText.h"
 #include "RecordText.h"
 #include "ReportPage.h"
+#include "Settling.h"
 
 #include <array>
 #include <cmath>

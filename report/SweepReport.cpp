@@ -3,10 +3,13 @@
 #include "BoxPaint.h"
 #include "Conversions.h"
 #include "Deviation.h"
-#include "MapExport.h"
+#include "MapSummary.h"
+#include "NumberText.h"
 #include "OutcomeColour.h"
 #include "ReportPage.h"
 #include "Sweep.h"
+#include "SweepLimits.h"
+#include "SweepSettling.h"
 #include "Twips.h"
 
 #include <QCoreApplication>

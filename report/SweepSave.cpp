@@ -1,6 +1,8 @@
 #include "SweepSave.h"
 
+#include "MapCsv.h"
 #include "MapSave.h"
+#include "MapSummaryText.h"
 #include "SweepReport.h"
 
 namespace velmor {

@@ -1,6 +1,6 @@
 #include "TimeChart.h"
 
-#include "MapExport.h"
+#include "NumberText.h"
 #include "ReportPage.h"
 
 #include <QPolygonF>

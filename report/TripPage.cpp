@@ -1,7 +1,6 @@
 // A trip step: the load it ramped over time, in watts at nominal volts for the whole supply or in
 // amperes for one output, the window the trip must fall in shaded, and the trip point marked
 // where the supply stopped being power-good.
-#include "MapExport.h"
 #include "ReportPage.h"
 #include "StepPages.h"
 #include "SupplyLabel.h"

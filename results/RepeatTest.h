@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MapExport.h"
 #include "Plan.h"
 #include "StoreAddress.h"
+#include "SweepLimits.h"
 
 #include <QObject>
 #include <QSqlDatabase>

@@ -1,6 +1,7 @@
 #include "StoreRead.h"
 #include "Text.h"
 
+#include "MapSummary.h"
 #include "Printable.h"
 #include "RunRead.h"
 #include "Schema.h"

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "MapExport.h"
 #include "MapRecord.h"
+#include "SweepLimits.h"
 #include "UnitIdentity.h"
+#include "Verdict.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MapExport.h"
 #include "MapRecord.h"
+#include "SweepLimits.h"
 #include "UnitIdentity.h"
 
 #include <QDateTime>

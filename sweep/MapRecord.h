@@ -11,8 +11,8 @@
 namespace velmor {
 
 // What one painted map cell was painted from: its place and the reply that coloured it. The
-// currents, voltages and the cell class follow from these (see MapExport.h), so a full map of
-// 128 x 128 cells stays under 200 KB.
+// currents, voltages and the cell class follow from these (see MapSummary.h, MapCsv.h), so a full
+// map of 128 x 128 cells stays under 200 KB.
 struct MapCell {
     qint16 row = 0;    // Load5Step
     qint16 column = 0; // Load12Step

@@ -1,5 +1,7 @@
 #include "SweepCourse.h"
 
+#include "SweepSettling.h"
+
 namespace velmor {
 
 SweepTick advanceSweep(SharedState& state, const std::optional<ReplyFrame>& reply,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MapExport.h"
 #include "MapRecord.h"
 #include "SharedState.h"
 #include "Sweep.h"
+#include "SweepLimits.h"
 
 #include <optional>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MapExport.h"
 #include "MapRecord.h"
 #include "MapSave.h"
+#include "SweepLimits.h"
 
 #include <QSize>
 

@@ -1,6 +1,7 @@
 #include "SweepRunStep.h"
 
 #include "SweepCourse.h"
+#include "SweepSettling.h"
 
 namespace velmor {
 

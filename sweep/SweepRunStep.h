@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MapExport.h"
 #include "MapRecord.h"
 #include "RunStep.h"
 #include "SharedState.h"
+#include "SweepLimits.h"
 
 namespace velmor {
 

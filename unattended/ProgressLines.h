@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapExport.h"
+#include "MapSummary.h"
 #include "Outcome.h"
 #include "RunProgress.h"
 #include "Unit.h"

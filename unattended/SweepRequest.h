@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapExport.h"
+#include "SweepLimits.h"
 #include "UnitIdentity.h"
 
 #include <QString>

@@ -2,10 +2,10 @@
 #include "WebText.h"
 
 #include "Html.h"
-#include "MapExport.h"
 #include "Outcome.h"
 #include "StoreRead.h"
 #include "Table.h"
+#include "Verdict.h"
 
 #include <QDate>
 

@@ -2,10 +2,11 @@
 #include "WebText.h"
 
 #include "Html.h"
-#include "MapExport.h"
+#include "NumberText.h"
 #include "RunSummary.h"
 #include "StoreRead.h"
 #include "StoredValues.h"
+#include "Verdict.h"
 
 #include <map>
 #include <optional>

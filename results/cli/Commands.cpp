@@ -3,15 +3,18 @@
 
 #include "Conversions.h"
 #include "Files.h"
-#include "MapExport.h"
+#include "MapCsv.h"
 #include "MapPicture.h"
 #include "MapSave.h"
+#include "MapSummaryText.h"
+#include "NumberText.h"
 #include "Printable.h"
 #include "Reading.h"
 #include "ReportPage.h"
 #include "SafeWrite.h"
 #include "SessionReport.h"
 #include "SweepReport.h"
+#include "SweepSettling.h"
 #include "Table.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #include "Text.h"
 
 #include "Finding.h"
-#include "MapExport.h"
+#include "NumberText.h"
 #include "Printable.h"
 #include "Reading.h"
 #include "RecordText.h"

@@ -2,7 +2,7 @@
 // real port and timers.
 #include "AnswerPrompt.h"
 #include "Bench.h"
-#include "MapExport.h"
+#include "MapSummaryText.h"
 #include "ProcessMemory.h"
 #include "SweepFrames.h"
 

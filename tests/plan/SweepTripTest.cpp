@@ -1,6 +1,7 @@
 // The sweep and trip steps on the engine against the simulated unit, and the engine paced by
 // replies.
-#include "MapExport.h"
+#include "MapSummaryText.h"
+#include "NumberText.h"
 #include "Plan.h"
 #include "PointsStep.h"
 #include "ScriptedPort.h"

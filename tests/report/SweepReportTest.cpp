@@ -1,6 +1,7 @@
 // The sweep report's text, as pdftotext reads it off the page.
 #include "SweepReport.h"
 #include "GrafLayout.h"
+#include "MapSummary.h"
 
 #include <QFile>
 #include <QProcess>

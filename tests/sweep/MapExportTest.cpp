@@ -1,5 +1,8 @@
-#include "MapExport.h"
+#include "MapCsv.h"
 #include "MapSave.h"
+#include "MapSummaryText.h"
+#include "NumberText.h"
+#include "SweepSettling.h"
 
 #include <QLocale>
 

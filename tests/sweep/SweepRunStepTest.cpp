@@ -3,6 +3,7 @@
 #include "SweepRunStep.h"
 #include "../e2e/SweepFrames.h"
 #include "SweepCourse.h"
+#include "SweepSettling.h"
 
 namespace velmor::testing {
 namespace {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "MapRecord.h"
+#include "MapSummary.h"
+#include "SweepLimits.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmor {
+
+// The summary text saved beside a map, numbers with "." as the decimal point whatever the locale.
+
+// The summary's line of unjudged cells, e.g. "1 answers the all-off frame, 3 before the supply
+// was up, 40 just after a load jump", or "none".
+QString unjudgedReasons(const MapSummary& summary);
+
+// The summary text of the map saved under the name, lines ending in "\n"; the verdict is
+// "incomplete" for a sweep that did not complete.
+QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
+                            bool completed = true);
+// The same from a summary of the record.
+QByteArray crossLoadSummary(const MapRecord& record, const MapSummary& summary,
+                            const SweepLimits& limits, const QString& name, bool completed);
+
+} // namespace velmor
