@@ -57,22 +57,16 @@ const Command commands[] = {
      "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
      "voltages, a run's steps and measurements"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
-     "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
-     "as CSV, a run as JSON (default) or JUnit XML"},
-    {"export", "export --format csv --to DIR [list's filters]", 0,
-     "runs.csv: a line per run list shows, unit, outcome, key figures"},
-    {"export", "export --format csv --measurements --to DIR [list's filters]", 0,
-     "measurements.csv: a line per measurement of those runs, with its limits, outcome and "
-     "calibration; UTF-8 with a byte order mark, for spreadsheets"},
+     "a sweep's saved files, a session's CSV, a run's JSON or JUnit XML"},
+    {"export", "export --format csv [--measurements] --to DIR [list's filters]", 0,
+     "runs.csv, a line per run list shows; --measurements: measurements.csv, a line per "
+     "measurement, for spreadsheets"},
     {"repeatability", "repeatability --unit SERIAL --plan NAME", 0,
-     "the bench's repeatability on one unit: each measurement of its completed runs of the "
-     "plan with n, mean, sigma, tolerance and %GRR, rated"},
+     "%GRR of each measurement of one unit's completed runs of a plan"},
     {"report", "report ID [--to DIR]", 1,
-     "the record's PDF report: a sweep's map and verdict, a session's voltages over time, "
-     "a run's outcome and a page per step"},
+     "the record's PDF report: map, voltages over time or a run's steps"},
     {"compare", "compare ID1 ID2 [--to DIR]", 2,
-     "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
-     "(default: the current folder)"},
+     "two sweeps cell by cell, a difference map (BMP) in DIR"},
     {"deliver", "deliver JOURNAL", 1, "delivers a journal kept for another store to this one"},
     {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE]", 0,
      "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
