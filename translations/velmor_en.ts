@@ -3134,9 +3134,9 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
         </translation>
     </message>
     <message>

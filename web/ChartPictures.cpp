@@ -98,10 +98,11 @@ QImage yieldPicture(const results::YieldByDay& yields) {
         const QColor c = lineColours[std::min(colour++, std::size(lineColours) - 1)];
         QPainterPath path;
         for (const results::DayYield* d : list) {
+            const bool first = d == list.front();
             const int i =
                 static_cast<int>(std::lower_bound(days.begin(), days.end(), d->day) - days.begin());
             const QPointF at(plot.x(i), plot.y(100.0 * d->firstPassed / d->units));
-            path.isEmpty() ? path.moveTo(at) : path.lineTo(at);
+            first ? path.moveTo(at) : path.lineTo(at);
             p.setPen(Qt::NoPen);
             p.setBrush(c);
             p.drawEllipse(at, 3, 3);
