@@ -3175,5 +3175,45 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
         <source>Bench against bench</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Golden unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden readings moved by more than %2 steps has drifted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drifted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>steady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No completed run of this unit with volts at a reference point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first runs&apos; mean, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latest, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latest run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golden unit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -3181,5 +3181,45 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>Bench against bench</source>
         <translation>Стенд против стенда</translation>
     </message>
+    <message>
+        <source>Golden unit</source>
+        <translation>Эталонный блок</translation>
+    </message>
+    <message>
+        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden readings moved by more than %2 steps has drifted.</source>
+        <translation>Заведомо исправный блок питания, время от времени проверяемый на каждом стенде: его последнее показание в каждой опорной точке против среднего его первых %1 прогонов на этом стенде, в вольтах и в шагах отсчёта блока. Стенд, у которого показания эталона сдвинулись более чем на %2 шага, ушёл.</translation>
+    </message>
+    <message>
+        <source>drifted</source>
+        <translation>ушёл</translation>
+    </message>
+    <message>
+        <source>steady</source>
+        <translation>стабилен</translation>
+    </message>
+    <message>
+        <source>No completed run of this unit with volts at a reference point.</source>
+        <translation>Нет завершённых прогонов этого блока с напряжениями в опорных точках.</translation>
+    </message>
+    <message>
+        <source>first runs&apos; mean, V</source>
+        <translation>среднее первых прогонов, В</translation>
+    </message>
+    <message>
+        <source>latest, V</source>
+        <translation>последнее, В</translation>
+    </message>
+    <message>
+        <source>latest run</source>
+        <translation>последний прогон</translation>
+    </message>
+    <message>
+        <source>moved, V</source>
+        <translation>сдвиг, В</translation>
+    </message>
+    <message>
+        <source>Golden unit %1</source>
+        <translation>Эталонный блок %1</translation>
+    </message>
 </context>
 </TS>

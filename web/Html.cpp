@@ -91,7 +91,8 @@ QByteArray page(const QString& title, const QString& body) {
                          link(QStringLiteral("/pareto"), WebText::tr("Failures by cause")),
                          link(QStringLiteral("/charts"), WebText::tr("Charts")),
                          link(QStringLiteral("/repeatability"), WebText::tr("Repeatability")),
-                         link(QStringLiteral("/benches"), WebText::tr("Bench against bench"))}
+                         link(QStringLiteral("/benches"), WebText::tr("Bench against bench")),
+                         link(QStringLiteral("/golden"), WebText::tr("Golden unit"))}
                  .join(QLatin1Char(' ')),
              body)
         .toUtf8();

@@ -4,6 +4,7 @@
 #include "Access.h"
 #include "BenchPage.h"
 #include "ChartPage.h"
+#include "GoldenPage.h"
 #include "Html.h"
 #include "ListPage.h"
 #include "ParetoPage.h"
@@ -81,6 +82,8 @@ Reply WebView::answer(QSqlDatabase& db, const QUrl& url) const {
         return measurementsFile(db, version_, query);
     if (path == QLatin1String("/benches"))
         return benchPage(db, version_, query);
+    if (path == QLatin1String("/golden"))
+        return goldenPage(db, version_, query);
     if (path == QLatin1String("/charts"))
         return chartPage(db, version_, query);
     if (path.startsWith(QLatin1String("/chart/")))

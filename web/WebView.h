@@ -20,6 +20,7 @@ namespace velmor::web {
 //   /pareto              failures by cause, yields and retests of a model, bench and period
 //   /repeatability       the spread of one unit's measurements on one plan, %GRR
 //   /charts              first-pass yield per day and a control chart, as /chart/NAME.png
+//   /golden?serial=S     a golden unit's latest readings on each bench against its first runs
 //   /benches             each bench's mean at the reference points against all benches'
 //   /summary             the completed sweeps and plan runs by model, bench and day, and
 //                        the outputs' capability at the plans' load points

@@ -55,6 +55,9 @@ inline std::optional<QString> fillQualityRuns(const results::StoreAddress& addre
     };
     for (const double v : {12.00, 12.02, 11.98, 12.01, 11.99, 12.00, 12.03, 11.97, 12.00, 12.00})
         runs.push_back({"PSU-R", "pass", "", v});
+    // The golden unit, of a model of its own, on bench-1 and bench-2 in turn.
+    for (const double v : {12.00, 12.00, 12.00, 12.00, 12.00, 12.00, 12.01, 12.03, 12.00, 12.06})
+        runs.push_back({"GOLD-1", "pass", "", v});
     std::vector<Record> records;
     for (int i = 0; i < static_cast<int>(runs.size()); ++i) {
         const Run& r = runs[static_cast<std::size_t>(i)];
@@ -63,12 +66,16 @@ inline std::optional<QString> fillQualityRuns(const results::StoreAddress& addre
         const QString id =
             QStringLiteral("ff%1-0000-4000-8000-000000000000").arg(i, 6, 10, QLatin1Char('0'));
         const bool error = QByteArray(r.outcome) == "error";
-        const QString bench =
-            QStringLiteral("bench-%1").arg(QByteArray(r.serial) == "PSU-R" ? 1 : 1 + i % 3);
+        const bool golden = QByteArray(r.serial) == "GOLD-1";
+        const QString bench = QStringLiteral("bench-%1")
+                                  .arg(QByteArray(r.serial) == "PSU-R" ? 1
+                                       : golden                        ? 1 + i % 2
+                                                                       : 1 + i % 3);
         records.push_back(RunBegan{
             id, at(i, 0), bench, QStringLiteral("/dev/ttyUSB0"), QStringLiteral("quick"),
             QStringLiteral("plans/quick.toml"), QStringLiteral("#"), QStringLiteral("atx3"),
-            UnitIdentity{QString::fromUtf8(r.serial), QStringLiteral("ATX-650"),
+            UnitIdentity{QString::fromUtf8(r.serial),
+                         golden ? QStringLiteral("REF-1") : QStringLiteral("ATX-650"),
                          QStringLiteral("А. Петров")}});
         records.push_back(RunReadingTaken{id, 0, at(i, 5), 0, true, 20, 20, 20, 65, 128, 128, 128,
                                           QStringLiteral("judged")});

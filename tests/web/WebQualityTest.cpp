@@ -92,6 +92,18 @@ void qualityPagesAnswer(const QString& url) {
         << benches.body.toStdString();
     EXPECT_TRUE(benches.body.contains("<td>bench-1</td><td>15</td><td>12.0167</td><td>-0.0292</td>"
                                       "<td>-1.5</td><td><span class=\"pass\">agrees"));
+    // The golden unit: bench-1 has drifted, bench-2 is steady.
+    const Answer golden = server.get(QStringLiteral("/golden?serial=GOLD-1"));
+    ASSERT_EQ(golden.status, 200);
+    EXPECT_TRUE(golden.body.contains("<tr><td>bench-1</td><td>+12 V at P1</td><td>5</td>"
+                                     "<td>12.0000</td><td>12.0600</td>"))
+        << golden.body.toStdString();
+    EXPECT_TRUE(golden.body.contains("<td>0.0600</td><td>3.2</td><td><span class=\"fail\">"
+                                     "drifted</span></td></tr>"));
+    EXPECT_TRUE(golden.body.contains("<tr><td>bench-2</td><td>+12 V at P1</td><td>5</td>"
+                                     "<td>12.0000</td><td>12.0000</td>"));
+    EXPECT_TRUE(golden.body.contains("<td>0.0000</td><td>0.0</td><td><span class=\"pass\">"
+                                     "steady</span></td></tr>"));
     const Answer one =
         server.get(QStringLiteral("/record/ff000007-0000-4000-8000-000000000000/export.csv"));
     EXPECT_EQ(one.body.count("\r\n"), 2) << one.body.toStdString();
