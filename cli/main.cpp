@@ -3,10 +3,12 @@
 #include "History.h"
 #include "Language.h"
 #include "ListText.h"
+#include "MeasurementCsv.h"
 #include "Outcome.h"
 #include "Printable.h"
 #include "ReadOnlyStore.h"
 #include "Recording.h"
+#include "Repeatability.h"
 #include "RunCommands.h"
 #include "RunReportOf.h"
 #include "Schema.h"
@@ -55,16 +57,16 @@ const Command commands[] = {
      "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
      "voltages, a run's steps and measurements"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
-     "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
-     "as CSV, a run as JSON (default) or JUnit XML"},
-    {"export", "export --format csv --to DIR [list's filters]", 0,
-     "runs.csv: a line per run list shows, unit, outcome, key figures"},
+     "a sweep's saved files, a session's CSV, a run's JSON or JUnit XML"},
+    {"export", "export --format csv [--measurements] --to DIR [list's filters]", 0,
+     "runs.csv, a line per run list shows; --measurements: measurements.csv, a line per "
+     "measurement, for spreadsheets"},
+    {"repeatability", "repeatability --unit SERIAL --plan NAME", 0,
+     "%GRR of each measurement of one unit's completed runs of a plan"},
     {"report", "report ID [--to DIR]", 1,
-     "the record's PDF report: a sweep's map and verdict, a session's voltages over time, "
-     "a run's outcome and a page per step"},
+     "the record's PDF report: map, voltages over time or a run's steps"},
     {"compare", "compare ID1 ID2 [--to DIR]", 2,
-     "two sweeps of the same limits cell by cell, with a difference map (BMP) in DIR "
-     "(default: the current folder)"},
+     "two sweeps cell by cell, a difference map (BMP) in DIR"},
     {"deliver", "deliver JOURNAL", 1, "delivers a journal kept for another store to this one"},
     {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE]", 0,
      "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
@@ -208,14 +210,16 @@ int main(int argc, char** argv) {
     const QCommandLineOption tokenFile(QStringLiteral("token-file"), QString(),
                                        QStringLiteral("FILE"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption measurements(QStringLiteral("measurements"), QString());
+    const QCommandLineOption plan(QStringLiteral("plan"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
         QStringLiteral("messages and reports: ru, or en where LC_ALL, LC_MESSAGES or LANG "
                        "starts with \"en\"; this text is English"),
         QStringLiteral("ru|en"));
-    const QList<QCommandLineOption> options{languageOption, results, since,     name,   verdict,
-                                            kind,           limit,   all,       to,     unit,
-                                            model,          listen,  tokenFile, format, help};
+    const QList<QCommandLineOption> options{
+        languageOption, results, since,  name,      verdict, kind,         limit, all, to,
+        unit,           model,   listen, tokenFile, format,  measurements, plan,  help};
     parser.addOptions(options);
     const QString usage = usageText(options);
 
@@ -324,6 +328,8 @@ int main(int argc, char** argv) {
                                  !QStringList{"json", "junit", "csv"}.contains(exportFormat)))
         return fail(Text::tr("--format goes with export and takes json, junit or csv"));
 
+    if (parser.isSet(measurements) && exportFormat != QLatin1String("csv"))
+        return fail(Text::tr("--measurements goes with export --format csv"));
     if ((parser.isSet(limit) || parser.isSet(all)) && command != QLatin1String("list"))
         return fail(Text::tr("--limit and --all go with list"));
     if (parser.isSet(limit) && parser.isSet(all))
@@ -364,11 +370,34 @@ int main(int argc, char** argv) {
         const auto* text = valueOf(history, &exitCode);
         return text ? print(text->text) : exitCode;
     }
+    if (command == QLatin1String("repeatability")) {
+        if (!parser.isSet(unit) || !parser.isSet(plan))
+            return fail(Text::tr("repeatability takes --unit SERIAL and --plan NAME"));
+        const auto found = repeatability(*db, version, parser.value(unit), parser.value(plan));
+        const auto* r = valueOf(found, &exitCode);
+        if (!r)
+            return exitCode;
+        print(repeatabilityText(*r));
+        for (const QString& refused : r->refused)
+            exitCode = fail(refused);
+        return exitCode;
+    }
     const QString folder = parser.isSet(to) ? parser.value(to) : QStringLiteral(".");
     const auto written = [&](const std::variant<QStringList, QString>& files) {
         const auto* list = valueOf(files, &exitCode);
         return list ? print(list->join(QLatin1Char('\n')) + QLatin1Char('\n')) : exitCode;
     };
+    if (parser.isSet(measurements)) {
+        const auto rows = measurementsCsv(*db, version, filter);
+        const auto* csv = valueOf(rows, &exitCode);
+        if (!csv)
+            return exitCode;
+        // The measurements that could be read are written; each refused one is named.
+        const int status = written(exportMeasurements(*csv, folder));
+        for (const QString& refused : csv->refused)
+            fail(refused);
+        return csv->refused.isEmpty() ? status : 1;
+    }
     if (command == QLatin1String("export") && exportFormat == QLatin1String("csv")) {
         const auto selected = selectRuns(*db, version, filter);
         const auto* selection = valueOf(selected, &exitCode);

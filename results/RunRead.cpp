@@ -341,6 +341,7 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
         if (answer.rows.size() < static_cast<std::size_t>(readingsPage))
             break;
     }
+    run.readingCount = static_cast<qint64>(run.readings.size());
     // A step judges, or keeps unjudged, only readings it was given.
     for (const StoredRunStep& s : run.steps)
         if (s.judged + qint64(s.unsettled) > perStep[static_cast<std::size_t>(s.seq)])
@@ -350,6 +351,32 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
                               .arg(s.judged)
                               .arg(s.unsettled)
                               .arg(perStep[static_cast<std::size_t>(s.seq)])};
+    return std::nullopt;
+}
+
+// The number of the run's readings, as a list counts them: kept in its row once it ended, counted
+// while it is open or where the store is older than the count.
+QString readingCountOf(int version) {
+    const QString counted =
+        QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
+    return version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted) : counted;
+}
+
+std::optional<Failed> countReadings(QSqlDatabase& db, StoredRun& run, int version) {
+    auto rows = selectRows(
+        db,
+        QStringLiteral("SELECT %1 AS count FROM runs WHERE id = ?").arg(readingCountOf(version)),
+        {run.id});
+    if (const auto* error = std::get_if<QString>(&rows))
+        return Failed{*error, false};
+    const Rows& answer = std::get<Rows>(rows);
+    QString problem;
+    if (!answer.rows.empty()) {
+        StoredValues v(answer.rows.front(), &problem);
+        run.readingCount = v.number(answer.column("count"), 0, maxCount);
+    }
+    if (!problem.isEmpty())
+        return Failed{problem};
     return std::nullopt;
 }
 
@@ -412,7 +439,8 @@ SettlingCounts settlingCounts(const StoredRun& run) {
     return counts;
 }
 
-std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
+std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
+                                         RunReadings readings) {
     const auto version = static_cast<int>(storedSchemaVersion(db));
     auto rows = selectRows(db,
                            QStringLiteral("SELECT %1 FROM runs WHERE id = ?")
@@ -428,9 +456,11 @@ std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id) {
         !problem.isEmpty())
         return refusal(Text::tr("run"), id, problem);
     auto failed = readSteps(db, run, version);
-    for (const auto read : {readMeasurements, readReadings})
-        if (!failed)
-            failed = read(db, run);
+    if (!failed)
+        failed = readMeasurements(db, run);
+    if (!failed)
+        failed =
+            readings == RunReadings::All ? readReadings(db, run) : countReadings(db, run, version);
     if (failed)
         return failed->refused ? refusal(Text::tr("run"), id, failed->message) : failed->message;
     return run;
@@ -440,15 +470,9 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
                                 Listing& listing) {
     if (version < 4) // a store from before plan runs holds none
         return std::nullopt;
-    // The count kept in the row once the run ended; counted while it is open or where the store
-    // is older than the count.
-    const QString counted =
-        QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
     QString statement =
         QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(boundedColumns(db, withReason(headerColumns, version)),
-                 version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted)
-                              : counted);
+            .arg(boundedColumns(db, withReason(headerColumns, version)), readingCountOf(version));
     QVariantList values;
     whereFiltered(filter, statement, values);
     // A name or an outcome is matched as each run is read.

@@ -70,7 +70,8 @@ struct StoredRun {
     QString keyFigure;
     QString reason;                         // a stored Finding, or empty
     std::vector<StoredRunStep> steps;       // in order
-    std::vector<StoredRunReading> readings; // in order
+    std::vector<StoredRunReading> readings; // in order; none when only counted
+    qint64 readingCount = 0;                // read or counted
     bool completed() const { return endState == QLatin1String("completed"); }
     friend bool operator==(const StoredRun&, const StoredRun&) = default;
 };
@@ -85,7 +86,11 @@ struct SettlingCounts {
 };
 SettlingCounts settlingCounts(const StoredRun& run);
 
-std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id);
+// Whether a run is read with its readings, or with only their number: a page's, which an
+// eight-hour hold's 288,000 readings would cost a second.
+enum class RunReadings { All, Counted };
+std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
+                                         RunReadings readings = RunReadings::All);
 
 // The runs a list shows (added to listing); version is the store's schema version.
 std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SweepLimits.h"
 #include "MapFile.h"
 #include "MapsFolder.h"
 #include "PlanRecorder.h"
+#include "SweepLimits.h"
 #include "SweepRecorder.h"
 #include "UnitIdentity.h"
 

@@ -3,6 +3,8 @@ velmor_add_test(web_tests
     web/WebViewTest.cpp
     web/WebBrowserTest.cpp
     web/WebHttpTest.cpp
+    web/WebQualityTest.cpp
+    web/QualityRuns.h
     web/PlanRuns.h
     web/WebServer.h
     LIBS velmor_results)

@@ -1440,6 +1440,112 @@
         <source>%1 test records are lost: another velmor-test held the journal (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--measurements goes with export --format csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeatability takes --unit SERIAL and --plan NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outcome &quot;%1&quot; is not one the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>measurement of run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no finding stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in step %1, no finding stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished">%1 at %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shut down at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>did not power on</source>
+        <translation type="unfinished">did not power on</translation>
+    </message>
+    <message>
+        <source>bench: no reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its outcome &quot;%1&quot; is none the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its outcome &quot;%1&quot; does not go with its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its outcome is no verdict the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>acceptable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not acceptable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no completed run of this unit on this plan
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sigma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tolerance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%GRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 completed runs; %GRR = 6 sigma / tolerance x 100: below 10 % good, 10 to 30 % acceptable, above 30 % not acceptable
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -2649,10 +2755,6 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Each load point of a points step, by model, plan and step: the volts the step kept for it (the reading furthest from nominal among the point&apos;s settled readings) over the completed runs, against the profile&apos;s limits stored with them as LSL and USL. σ is the sample standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, &quot;-&quot; for fewer than two values or σ = 0.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sweeps</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2707,6 +2809,417 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
     <message>
         <source>Key figure</source>
         <translation>Key figure</translation>
+    </message>
+    <message>
+        <source>- (%1 of %2 values)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LSL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beyond ±3σ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation type="unfinished">Measurement</translation>
+    </message>
+    <message>
+        <source>First-pass yield per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first-pass yield per day and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control chart: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each completed run&apos;s value in the order the runs started, against the newest run&apos;s limits, with the mean and mean ± 3σ; a value beyond ±3σ is ringed. Cpk is shown from %1 values on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the control chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no completed runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LSL %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USL %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>−3σ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3σ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>marginal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished">none</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link-lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switched-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sweep</source>
+        <translation type="unfinished">sweep</translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation type="unfinished">session</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation type="unfinished">run</translation>
+    </message>
+    <message>
+        <source>Failures by cause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeatability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements of these runs as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>final yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed and errored runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No failed or errored runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cumulative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit was tested twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last completed run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more units tested more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the completed plan runs: a unit passed first when its first run passed (pass or marginal), at last when its last one did.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The failed and errored runs by what decided them: the measurement that crossed its limit and where, a shutdown, a supply that did not power on, a unit gone silent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retests per unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JUnit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One unit tested again and again on one plan: the spread of each measurement is the bench&apos;s own. %GRR = 6σ / tolerance × 100: below 10 % good, 10 to 30 % acceptable, above 30 % not acceptable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 completed runs of unit %2 on plan %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>measurement</source>
+        <translation type="unfinished">measurement</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tolerance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%GRR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No step has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation type="unfinished">outcome</translation>
+    </message>
+    <message>
+        <source>decided by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key figure</source>
+        <translation type="unfinished">key figure</translation>
+    </message>
+    <message>
+        <source>judged</source>
+        <translation type="unfinished">judged</translation>
+    </message>
+    <message>
+        <source>unsettled</source>
+        <translation type="unfinished">unsettled</translation>
+    </message>
+    <message>
+        <source>Step %1 &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation type="unfinished">value</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished">low</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished">high</translation>
+    </message>
+    <message>
+        <source>guard low</source>
+        <translation type="unfinished">guard low</translation>
+    </message>
+    <message>
+        <source>guard high</source>
+        <translation type="unfinished">guard high</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation type="unfinished">asked</translation>
+    </message>
+    <message>
+        <source>Each load point of a points step, by model, plan and step: the volts the step kept for it (the reading furthest from nominal among the point&apos;s settled readings) over the completed runs, against the profile&apos;s limits stored with them as LSL and USL. σ is the sample standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, shown from %1 values on (&quot;-&quot; for fewer, or for σ = 0): the count beside it says how many values it rests on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No records of this unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For each model, plan and output at a reference point: each bench&apos;s mean over the completed runs against the mean over all benches, in volts and in the unit&apos;s reading steps. A bench more than %1 steps apart reads differently from the others: check it before its results are trusted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>apart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>agrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No volts at a reference point in the completed runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean of all, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its mean, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>difference, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bench against bench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golden unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden readings moved by more than %2 steps has drifted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drifted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>steady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No completed run of this unit with volts at a reference point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first runs&apos; mean, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latest, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latest run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golden unit %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

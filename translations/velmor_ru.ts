@@ -1442,6 +1442,114 @@
         <source>%1 test records are lost: another velmor-test held the journal (%2)</source>
         <translation>потеряно записей испытаний: %1; журнал удерживал другой velmor-test (%2)</translation>
     </message>
+    <message>
+        <source>--measurements goes with export --format csv</source>
+        <translation>--measurements применяется только с export --format csv</translation>
+    </message>
+    <message>
+        <source>repeatability takes --unit SERIAL and --plan NAME</source>
+        <translation>repeatability требует --unit СЕРИЙНЫЙ_НОМЕР и --plan ИМЯ</translation>
+    </message>
+    <message>
+        <source>outcome &quot;%1&quot; is not one the bench writes</source>
+        <translation>исход «%1» стенд не записывает</translation>
+    </message>
+    <message>
+        <source>measurement of run</source>
+        <translation>измерение прогона</translation>
+    </message>
+    <message>
+        <source>no finding stored</source>
+        <translation>причина не записана</translation>
+    </message>
+    <message>
+        <source>in step %1, no finding stored</source>
+        <translation>на шаге %1, причина не записана</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 low</source>
+        <translation>%1 в %2 ниже нормы</translation>
+    </message>
+    <message>
+        <source>%1 at %2 high</source>
+        <translation>%1 в %2 выше нормы</translation>
+    </message>
+    <message>
+        <source>shut down at %1</source>
+        <translation>отключился на шаге %1</translation>
+    </message>
+    <message>
+        <source>did not power on</source>
+        <translation>не включился</translation>
+    </message>
+    <message>
+        <source>bench: no reply</source>
+        <translation>стенд: нет ответа</translation>
+    </message>
+    <message>
+        <source>its outcome &quot;%1&quot; is none the bench writes</source>
+        <translation>его исход «%1» стенд не записывает</translation>
+    </message>
+    <message>
+        <source>its outcome &quot;%1&quot; does not go with its end</source>
+        <translation>его исход «%1» не соответствует его завершению</translation>
+    </message>
+    <message>
+        <source>its outcome is no verdict the bench writes</source>
+        <translation>его исход не является вердиктом, который записывает стенд</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>хорошо</translation>
+    </message>
+    <message>
+        <source>acceptable</source>
+        <translation>приемлемо</translation>
+    </message>
+    <message>
+        <source>not acceptable</source>
+        <translation>неприемлемо</translation>
+    </message>
+    <message>
+        <source>no completed run of this unit on this plan
+</source>
+        <translation>нет завершённых прогонов этого блока по этому плану
+</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>среднее</translation>
+    </message>
+    <message>
+        <source>sigma</source>
+        <translation>сигма</translation>
+    </message>
+    <message>
+        <source>tolerance</source>
+        <translation>допуск</translation>
+    </message>
+    <message>
+        <source>%GRR</source>
+        <translation>%GRR</translation>
+    </message>
+    <message>
+        <source>rating</source>
+        <translation>оценка</translation>
+    </message>
+    <message>
+        <source>%1 completed runs; %GRR = 6 sigma / tolerance x 100: below 10 % good, 10 to 30 % acceptable, above 30 % not acceptable
+</source>
+        <translation>завершённых прогонов: %1; %GRR = 6 сигма / допуск x 100: ниже 10 % хорошо, от 10 до 30 % приемлемо, выше 30 % неприемлемо
+</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -2652,10 +2760,6 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <translation>Выходы в опорных точках нагрузки</translation>
     </message>
     <message>
-        <source>Each load point of a points step, by model, plan and step: the volts the step kept for it (the reading furthest from nominal among the point&apos;s settled readings) over the completed runs, against the profile&apos;s limits stored with them as LSL and USL. σ is the sample standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, &quot;-&quot; for fewer than two values or σ = 0.</source>
-        <translation>Каждая точка нагрузки шага points по модели, плану и шагу: напряжение, сохранённое шагом для точки (показание, дальше всего отстоящее от номинала среди установившихся показаний точки), по завершённым проверкам, против пределов профиля, записанных вместе с ним, как НГД (LSL) и ВГД (USL). σ — выборочное стандартное отклонение; Cpk = min(ВГД − среднее, среднее − НГД) / 3σ, «-» при менее чем двух значениях или σ = 0.</translation>
-    </message>
-    <message>
         <source>Sweeps</source>
         <translation>Развёртки</translation>
     </message>
@@ -2710,6 +2814,418 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>Key figure</source>
         <translation>Главный показатель</translation>
+    </message>
+    <message>
+        <source>- (%1 of %2 values)</source>
+        <translation>- (%1 из %2 значений)</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>среднее</translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation>σ</translation>
+    </message>
+    <message>
+        <source>LSL</source>
+        <translation>НГД</translation>
+    </message>
+    <message>
+        <source>USL</source>
+        <translation>ВГД</translation>
+    </message>
+    <message>
+        <source>beyond ±3σ</source>
+        <translation>за ±3σ</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>First-pass yield per day</source>
+        <translation>Выход с первого предъявления по дням</translation>
+    </message>
+    <message>
+        <source>the first-pass yield per day and model</source>
+        <translation>выход с первого предъявления по дням и моделям</translation>
+    </message>
+    <message>
+        <source>Control chart: %1</source>
+        <translation>Контрольная карта: %1</translation>
+    </message>
+    <message>
+        <source>Each completed run&apos;s value in the order the runs started, against the newest run&apos;s limits, with the mean and mean ± 3σ; a value beyond ±3σ is ringed. Cpk is shown from %1 values on.</source>
+        <translation>Значение каждого завершённого прогона в порядке их начала, на фоне пределов последнего прогона, со средним и среднее ± 3σ; значение за ±3σ обведено. Cpk показывается начиная с %1 значений.</translation>
+    </message>
+    <message>
+        <source>the control chart</source>
+        <translation>контрольная карта</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Графики</translation>
+    </message>
+    <message>
+        <source>no such picture</source>
+        <translation>такого рисунка нет</translation>
+    </message>
+    <message>
+        <source>no completed runs</source>
+        <translation>нет завершённых прогонов</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <translation>нет значений</translation>
+    </message>
+    <message>
+        <source>LSL %1</source>
+        <translation>НГД %1</translation>
+    </message>
+    <message>
+        <source>USL %1</source>
+        <translation>ВГД %1</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>среднее %1</translation>
+    </message>
+    <message>
+        <source>−3σ %1</source>
+        <translation>−3σ %1</translation>
+    </message>
+    <message>
+        <source>+3σ %1</source>
+        <translation>+3σ %1</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>годен</translation>
+    </message>
+    <message>
+        <source>marginal</source>
+        <translation>на грани</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>не годен</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>ошибка</translation>
+    </message>
+    <message>
+        <source>aborted</source>
+        <translation>прерван</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>не завершён</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>завершён</translation>
+    </message>
+    <message>
+        <source>link-lost</source>
+        <translation>связь потеряна</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>брошен</translation>
+    </message>
+    <message>
+        <source>switched-off</source>
+        <translation>выключен</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>открыт</translation>
+    </message>
+    <message>
+        <source>sweep</source>
+        <translation>развёртка</translation>
+    </message>
+    <message>
+        <source>session</source>
+        <translation>сеанс</translation>
+    </message>
+    <message>
+        <source>run</source>
+        <translation>прогон</translation>
+    </message>
+    <message>
+        <source>Failures by cause</source>
+        <translation>Отказы по причинам</translation>
+    </message>
+    <message>
+        <source>Repeatability</source>
+        <translation>Повторяемость</translation>
+    </message>
+    <message>
+        <source>The measurements of these runs as CSV</source>
+        <translation>Измерения этих прогонов в CSV</translation>
+    </message>
+    <message>
+        <source>final yield</source>
+        <translation>итоговый выход</translation>
+    </message>
+    <message>
+        <source>failed and errored runs</source>
+        <translation>прогоны с отказом и ошибкой</translation>
+    </message>
+    <message>
+        <source>No failed or errored runs.</source>
+        <translation>Нет прогонов с отказом или ошибкой.</translation>
+    </message>
+    <message>
+        <source>cause</source>
+        <translation>причина</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <translation>доля</translation>
+    </message>
+    <message>
+        <source>cumulative</source>
+        <translation>накопленная</translation>
+    </message>
+    <message>
+        <source>No unit was tested twice.</source>
+        <translation>Ни один блок не проверялся дважды.</translation>
+    </message>
+    <message>
+        <source>retests</source>
+        <translation>повторные проверки</translation>
+    </message>
+    <message>
+        <source>last completed run</source>
+        <translation>последний завершённый прогон</translation>
+    </message>
+    <message>
+        <source>and %1 more units tested more than once</source>
+        <translation>и ещё %1 блоков, проверенных более одного раза</translation>
+    </message>
+    <message>
+        <source>Yield</source>
+        <translation>Выход годных</translation>
+    </message>
+    <message>
+        <source>Over the completed plan runs: a unit passed first when its first run passed (pass or marginal), at last when its last one did.</source>
+        <translation>По завершённым прогонам планов: блок прошёл с первого раза, если годен его первый прогон (годен или на грани), в итоге — если годен последний.</translation>
+    </message>
+    <message>
+        <source>The failed and errored runs by what decided them: the measurement that crossed its limit and where, a shutdown, a supply that did not power on, a unit gone silent.</source>
+        <translation>Прогоны с отказом и ошибкой по тому, что их решило: измерение, вышедшее за предел, и где; отключение; блок питания, который не включился; замолчавший стенд.</translation>
+    </message>
+    <message>
+        <source>Retests per unit</source>
+        <translation>Повторные проверки по блокам</translation>
+    </message>
+    <message>
+        <source>JUnit</source>
+        <translation>JUnit</translation>
+    </message>
+    <message>
+        <source>Plan file</source>
+        <translation>Файл плана</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Отсчёты</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Шаги</translation>
+    </message>
+    <message>
+        <source>One unit tested again and again on one plan: the spread of each measurement is the bench&apos;s own. %GRR = 6σ / tolerance × 100: below 10 % good, 10 to 30 % acceptable, above 30 % not acceptable.</source>
+        <translation>Один блок, проверенный много раз по одному плану: разброс каждого измерения — собственный разброс стенда. %GRR = 6σ / допуск × 100: ниже 10 % хорошо, от 10 до 30 % приемлемо, выше 30 % неприемлемо.</translation>
+    </message>
+    <message>
+        <source>%1 completed runs of unit %2 on plan %3.</source>
+        <translation>Завершённых прогонов блока %2 по плану %3: %1.</translation>
+    </message>
+    <message>
+        <source>measurement</source>
+        <translation>измерение</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>tolerance</source>
+        <translation>допуск</translation>
+    </message>
+    <message>
+        <source>%GRR</source>
+        <translation>%GRR</translation>
+    </message>
+    <message>
+        <source>rating</source>
+        <translation>оценка</translation>
+    </message>
+    <message>
+        <source>No step has ended.</source>
+        <translation>Ни один шаг не завершился.</translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation>исход</translation>
+    </message>
+    <message>
+        <source>decided by</source>
+        <translation>решило</translation>
+    </message>
+    <message>
+        <source>key figure</source>
+        <translation>главный показатель</translation>
+    </message>
+    <message>
+        <source>judged</source>
+        <translation>оценено</translation>
+    </message>
+    <message>
+        <source>unsettled</source>
+        <translation>не установилось</translation>
+    </message>
+    <message>
+        <source>Step %1 &quot;%2&quot;</source>
+        <translation>Шаг %1 «%2»</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>значение</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>нижний</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>верхний</translation>
+    </message>
+    <message>
+        <source>guard low</source>
+        <translation>нижний защитный</translation>
+    </message>
+    <message>
+        <source>guard high</source>
+        <translation>верхний защитный</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>задано</translation>
+    </message>
+    <message>
+        <source>Each load point of a points step, by model, plan and step: the volts the step kept for it (the reading furthest from nominal among the point&apos;s settled readings) over the completed runs, against the profile&apos;s limits stored with them as LSL and USL. σ is the sample standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, shown from %1 values on (&quot;-&quot; for fewer, or for σ = 0): the count beside it says how many values it rests on.</source>
+        <translation>Каждая точка нагрузки шага точек по модели, плану и шагу: напряжение, сохранённое шагом для неё (отсчёт, наиболее удалённый от номинала среди установившихся отсчётов точки), по завершённым прогонам, на фоне записанных с ними пределов профиля как НГД и ВГД. σ — выборочное стандартное отклонение; Cpk = min(ВГД − среднее, среднее − НГД) / 3σ, показывается начиная с %1 значений («-» при меньшем числе или при σ = 0): число рядом говорит, на скольких значениях он основан.</translation>
+    </message>
+    <message>
+        <source>No records of this unit.</source>
+        <translation>Записей этого блока нет.</translation>
+    </message>
+    <message>
+        <source>operator</source>
+        <translation>оператор</translation>
+    </message>
+    <message>
+        <source>figures</source>
+        <translation>показатели</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n запись</numerusform>
+            <numerusform>%n записи</numerusform>
+            <numerusform>%n записей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For each model, plan and output at a reference point: each bench&apos;s mean over the completed runs against the mean over all benches, in volts and in the unit&apos;s reading steps. A bench more than %1 steps apart reads differently from the others: check it before its results are trusted.</source>
+        <translation>Для каждой модели, плана и выхода в опорной точке: среднее каждого стенда по завершённым прогонам против среднего по всем стендам, в вольтах и в шагах отсчёта блока. Стенд, отстоящий более чем на %1 шага, измеряет иначе, чем остальные: проверьте его, прежде чем доверять его результатам.</translation>
+    </message>
+    <message>
+        <source>apart</source>
+        <translation>расходится</translation>
+    </message>
+    <message>
+        <source>agrees</source>
+        <translation>согласуется</translation>
+    </message>
+    <message>
+        <source>No volts at a reference point in the completed runs.</source>
+        <translation>В завершённых прогонах нет напряжений в опорных точках.</translation>
+    </message>
+    <message>
+        <source>mean of all, V</source>
+        <translation>среднее по всем, В</translation>
+    </message>
+    <message>
+        <source>its mean, V</source>
+        <translation>его среднее, В</translation>
+    </message>
+    <message>
+        <source>difference, V</source>
+        <translation>разница, В</translation>
+    </message>
+    <message>
+        <source>in steps</source>
+        <translation>в шагах</translation>
+    </message>
+    <message>
+        <source>Bench against bench</source>
+        <translation>Стенд против стенда</translation>
+    </message>
+    <message>
+        <source>Golden unit</source>
+        <translation>Эталонный блок</translation>
+    </message>
+    <message>
+        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden readings moved by more than %2 steps has drifted.</source>
+        <translation>Заведомо исправный блок питания, время от времени проверяемый на каждом стенде: его последнее показание в каждой опорной точке против среднего его первых %1 прогонов на этом стенде, в вольтах и в шагах отсчёта блока. Стенд, у которого показания эталона сдвинулись более чем на %2 шага, ушёл.</translation>
+    </message>
+    <message>
+        <source>drifted</source>
+        <translation>ушёл</translation>
+    </message>
+    <message>
+        <source>steady</source>
+        <translation>стабилен</translation>
+    </message>
+    <message>
+        <source>No completed run of this unit with volts at a reference point.</source>
+        <translation>Нет завершённых прогонов этого блока с напряжениями в опорных точках.</translation>
+    </message>
+    <message>
+        <source>first runs&apos; mean, V</source>
+        <translation>среднее первых прогонов, В</translation>
+    </message>
+    <message>
+        <source>latest, V</source>
+        <translation>последнее, В</translation>
+    </message>
+    <message>
+        <source>latest run</source>
+        <translation>последний прогон</translation>
+    </message>
+    <message>
+        <source>moved, V</source>
+        <translation>сдвиг, В</translation>
+    </message>
+    <message>
+        <source>Golden unit %1</source>
+        <translation>Эталонный блок %1</translation>
     </message>
 </context>
 </TS>

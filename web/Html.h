@@ -23,6 +23,14 @@ QString link(const QString& href, const QString& text);
 // Lines of text in a <pre>, each escaped.
 QString preformatted(const QString& text);
 
+// A language-free word of the store in the view's language: a record's kind, end state, outcome or
+// verdict; any other word as it is. Escaped.
+QString shownWord(const QString& word);
+
+// An outcome or verdict in the view's language, coloured by its class (pass, marginal, fail,
+// error; an aborted run is an error's colour); "-" for none.
+QString outcomeCell(const QString& outcome);
+
 // A table of the header's columns; the cells are markup already.
 QString table(const QStringList& header, const std::vector<QStringList>& rows);
 

@@ -2,7 +2,9 @@
 #include "WebText.h"
 
 #include "Html.h"
+#include "MeasurementCsv.h"
 #include "Outcome.h"
+#include "QualityFilter.h"
 #include "StoreRead.h"
 #include "Table.h"
 #include "Verdict.h"
@@ -30,25 +32,21 @@ const struct Field {
                   {"operator", &results::ListFilter::operatorName},
                   {"name", &results::ListFilter::name}};
 
-QString valueOf(const QUrlQuery& query, const char* name) {
-    return query.queryItemValue(QLatin1String(name), QUrl::FullyDecoded);
-}
-
 std::variant<Query, QString> readQuery(const QUrlQuery& query) {
     Query q;
     for (const Field& f : textFields)
-        q.filter.*f.field = valueOf(query, f.name);
-    q.filter.verdict = valueOf(query, "verdict");
+        q.filter.*f.field = queryValue(query, f.name);
+    q.filter.verdict = queryValue(query, "verdict");
     if (!q.filter.verdict.isEmpty() && !verdictNamed(q.filter.verdict) &&
         !parseOutcome(q.filter.verdict))
         return WebText::tr("the verdict is one of pass, fail, none and incomplete, or a run's "
                            "marginal, error and aborted");
-    q.filter.kind = valueOf(query, "kind");
+    q.filter.kind = queryValue(query, "kind");
     if (!q.filter.kind.isEmpty() && q.filter.kind != QLatin1String("sweep") &&
         q.filter.kind != QLatin1String("session") && q.filter.kind != QLatin1String("run"))
         return WebText::tr("the kind is sweep, session or run");
     for (const auto& [name, day] : {std::pair{"from", 0}, std::pair{"to", 1}}) {
-        const QString text = valueOf(query, name);
+        const QString text = queryValue(query, name);
         if (text.isEmpty())
             continue;
         const QDate date = QDate::fromString(text, Qt::ISODate);
@@ -56,18 +54,12 @@ std::variant<Query, QString> readQuery(const QUrlQuery& query) {
             return WebText::tr("a day is given as YYYY-MM-DD");
         (day == 0 ? q.filter.since : q.filter.before) = date.addDays(day).toString(Qt::ISODate);
     }
-    const QString page = valueOf(query, "page");
+    const QString page = queryValue(query, "page");
     bool ok = true;
     q.page = page.isEmpty() ? 0 : page.toInt(&ok);
     if (!ok || q.page < 0 || q.page > 100000)
         return WebText::tr("the page is a number from 0");
     return q;
-}
-
-QString input(const char* name, const QString& label, const QUrlQuery& query,
-              const char* type = "text") {
-    return QStringLiteral("<label>%1<input type=\"%2\" name=\"%3\" value=\"%4\"></label>\n")
-        .arg(html(label), QLatin1String(type), QLatin1String(name), html(valueOf(query, name)));
 }
 
 QString choice(const char* name, const QString& label, const QStringList& values,
@@ -76,16 +68,17 @@ QString choice(const char* name, const QString& label, const QStringList& values
                       .arg(html(label), QLatin1String(name), html(WebText::tr("any")));
     for (const QString& v : values)
         out += QStringLiteral("<option%1>%2</option>")
-                   .arg(valueOf(query, name) == v ? QStringLiteral(" selected") : QString(), v);
+                   .arg(queryValue(query, name) == v ? QStringLiteral(" selected") : QString(), v);
     return out + QStringLiteral("</select></label>\n");
 }
 
 QString filterForm(const QUrlQuery& query) {
     return QStringLiteral("<form method=\"get\" action=\"/\">\n") +
-           input("unit", WebText::tr("Unit"), query) + input("model", WebText::tr("Model"), query) +
-           input("bench", WebText::tr("Bench"), query) +
-           input("operator", WebText::tr("Operator"), query) +
-           input("name", WebText::tr("Name"), query) +
+           formInput("unit", WebText::tr("Unit"), query) +
+           formInput("model", WebText::tr("Model"), query) +
+           formInput("bench", WebText::tr("Bench"), query) +
+           formInput("operator", WebText::tr("Operator"), query) +
+           formInput("name", WebText::tr("Name"), query) +
            choice("kind", WebText::tr("Kind"),
                   {QStringLiteral("sweep"), QStringLiteral("session"), QStringLiteral("run")},
                   query) +
@@ -94,16 +87,10 @@ QString filterForm(const QUrlQuery& query) {
                    QStringLiteral("error"), QStringLiteral("aborted"), QStringLiteral("none"),
                    QStringLiteral("incomplete")},
                   query) +
-           input("from", WebText::tr("From"), query, "date") +
-           input("to", WebText::tr("To"), query, "date") +
+           formInput("from", WebText::tr("From"), query, "date") +
+           formInput("to", WebText::tr("To"), query, "date") +
            QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
                .arg(html(WebText::tr("Show")));
-}
-
-QString verdictCell(const QString& verdict) {
-    if (verdict == QLatin1String("pass") || verdict == QLatin1String("fail"))
-        return QStringLiteral("<span class=\"%1\">%1</span>").arg(verdict);
-    return html(verdict);
 }
 
 // The address of another page of the same list.
@@ -115,6 +102,19 @@ QString pageLink(QUrlQuery query, int page, const QString& text) {
 }
 
 } // namespace
+
+Reply measurementsFile(QSqlDatabase& db, int version, const QUrlQuery& query) {
+    const auto read = readQuery(query);
+    if (const auto* refused = std::get_if<QString>(&read))
+        return failure(400, *refused);
+    const auto rows = results::measurementsCsv(db, version, std::get<Query>(read).filter);
+    if (const auto* error = std::get_if<QString>(&rows))
+        return failure(500, *error);
+    return {200,
+            "text/csv; charset=utf-8",
+            std::get<results::MeasurementRows>(rows).csv,
+            {{"Content-Disposition", "attachment; filename=\"measurements.csv\""}}};
+}
 
 Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     const auto read = readQuery(query);
@@ -132,15 +132,15 @@ Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     for (std::size_t i = from; i < listing.records.size() && i < from + recordsPerPage; ++i) {
         const results::Listed& r = listing.records[i];
         rows.push_back({link(QStringLiteral("/record/") + r.id, results::shortId(r.id)),
-                        r.run     ? QStringLiteral("run")
-                        : r.sweep ? QStringLiteral("sweep")
-                                  : QStringLiteral("session"),
+                        shownWord(r.run     ? QStringLiteral("run")
+                                  : r.sweep ? QStringLiteral("sweep")
+                                            : QStringLiteral("session")),
                         html(results::shownTime(r.startedAt)),
-                        html(results::shownState(r.endState)), html(r.host),
+                        shownWord(results::shownState(r.endState)), html(r.host),
                         r.unit.isEmpty()
                             ? QString()
                             : link(QStringLiteral("/unit?serial=") + urlPart(r.unit), r.unit),
-                        html(r.name), QString::number(r.count), verdictCell(r.verdict)});
+                        html(r.name), QString::number(r.count), outcomeCell(r.verdict)});
     }
     QString body = filterForm(query);
     for (const QString& refused : listing.refused)
@@ -151,6 +151,14 @@ Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
                          WebText::tr("end"), WebText::tr("bench"), WebText::tr("unit"),
                          WebText::tr("name"), WebText::tr("cells/ticks"), WebText::tr("verdict")},
                         rows);
+    // The runs of the list's filters, a line per measurement.
+    QUrlQuery exported = query;
+    exported.removeAllQueryItems(QStringLiteral("page"));
+    exported.removeAllQueryItems(QStringLiteral("token"));
+    body +=
+        QStringLiteral("<p>%1</p>\n")
+            .arg(link(QStringLiteral("/measurements.csv?") + exported.toString(QUrl::FullyEncoded),
+                      WebText::tr("The measurements of these runs as CSV")));
     QStringList pages;
     if (q.page > 0)
         pages << pageLink(query, q.page - 1, WebText::tr("newer"));

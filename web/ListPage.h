@@ -15,4 +15,8 @@ inline constexpr int recordsPerPage = 50;
 // them). A value the filters do not take is refused with 400.
 Reply listPage(QSqlDatabase& db, int version, const QUrlQuery& query);
 
+// /measurements.csv: the measurements of the runs the same filters choose, a line each, as
+// velmor-results export --format csv --measurements writes them.
+Reply measurementsFile(QSqlDatabase& db, int version, const QUrlQuery& query);
+
 } // namespace velmor::web

@@ -6,16 +6,18 @@
 #include "Finding.h"
 #include "Html.h"
 #include "MapPicture.h"
+#include "MeasurementCsv.h"
+#include "RecordText.h"
 #include "ReportPage.h"
 #include "RunCommands.h"
 #include "RunReport.h"
 #include "RunReportOf.h"
+#include "RunTables.h"
 #include "SessionReport.h"
 #include "Sql.h"
 #include "StoreRead.h"
 #include "Table.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +60,9 @@ template <typename Stored> Loaded loaded(std::variant<Stored, QString> read) {
         return failure(500, *error);
     return std::get<Stored>(std::move(read));
 }
-Loaded load(QSqlDatabase& db, int version, const QString& id) {
+// A run's page reads only the number of its readings; its picture and files read them all.
+Loaded load(QSqlDatabase& db, int version, const QString& id,
+            results::RunReadings readings = results::RunReadings::All) {
     if (!isRecordId(id))
         return failure(404, WebText::tr("\"%1\" is no record id").arg(id));
     const auto found = named(db, id);
@@ -73,16 +77,7 @@ Loaded load(QSqlDatabase& db, int version, const QString& id) {
     case results::RecordKind::Run:
         break;
     }
-    return loaded(results::loadRun(db, record.id));
-}
-
-Reply pngReply(const QImage& image) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return failure(500, WebText::tr("the picture could not be encoded"));
-    return {200, "image/png", png};
+    return loaded(results::loadRun(db, record.id, readings));
 }
 
 // A record's picture on its page: "map" (a sweep's) or "volts" (a session's or a run's
@@ -111,7 +106,7 @@ std::vector<std::pair<QString, QString>> common(const QString& id, const QString
     return {{WebText::tr("Id"), html(id)},
             {WebText::tr("Started"), html(results::shownTime(started))},
             {WebText::tr("Ended"), html(results::shownTime(ended))},
-            {WebText::tr("End"), html(results::shownState(state))},
+            {WebText::tr("End"), shownWord(results::shownState(state))},
             {WebText::tr("Bench"), html(host)},
             {WebText::tr("Port"), html(port)},
             {WebText::tr("Unit"),
@@ -124,10 +119,13 @@ std::vector<std::pair<QString, QString>> common(const QString& id, const QString
 }
 
 QString fileLinks(const QString& id, bool run = false) {
-    return QStringLiteral("<p>%1 %2</p>\n")
-        .arg(link(QStringLiteral("/record/%1/report.pdf").arg(id), WebText::tr("PDF report")),
-             run ? link(QStringLiteral("/record/%1/export.json").arg(id), WebText::tr("JSON"))
-                 : link(QStringLiteral("/record/%1/export.csv").arg(id), WebText::tr("CSV")));
+    QStringList links{
+        link(QStringLiteral("/record/%1/report.pdf").arg(id), WebText::tr("PDF report"))};
+    if (run)
+        links << link(QStringLiteral("/record/%1/export.json").arg(id), WebText::tr("JSON"))
+              << link(QStringLiteral("/record/%1/export.xml").arg(id), WebText::tr("JUnit"));
+    links << link(QStringLiteral("/record/%1/export.csv").arg(id), WebText::tr("CSV"));
+    return QStringLiteral("<p class=\"files\">%1</p>\n").arg(links.join(QStringLiteral(" · ")));
 }
 
 Reply sweepPage(const results::StoredSweep& sweep) {
@@ -164,19 +162,31 @@ Reply sessionPage(const results::StoredSession& s) {
 Reply runPage(const results::StoredRun& r) {
     auto fields = common(r.id, r.startedAt, r.endedAt, r.endState, r.host, r.port, r.unit);
     fields.push_back({WebText::tr("Plan"), html(r.planName)});
-    fields.push_back(
-        {WebText::tr("Outcome"), html(r.outcome.isEmpty() ? QStringLiteral("-") : r.outcome)});
+    fields.push_back({WebText::tr("Plan file"), html(r.planFile)});
+    fields.push_back({WebText::tr("Profile"), html(r.profile)});
+    fields.push_back({WebText::tr("Outcome"), outcomeCell(r.outcome)});
     if (!r.reason.isEmpty())
         fields.push_back({WebText::tr("Decided by"), html(shownFinding(r.reason))});
     if (!r.keyFigure.isEmpty())
-        fields.push_back({WebText::tr("Key figure"), html(r.keyFigure)});
-    QString body = headerTable(fields) + fileLinks(r.id, true);
-    if (!r.readings.empty())
+        fields.push_back({WebText::tr("Key figure"), html(shownRecordText(r.keyFigure))});
+    fields.push_back({WebText::tr("Readings"), QString::number(r.readingCount)});
+    QString body = headerTable(fields) + fileLinks(r.id, true) +
+                   QStringLiteral("<h2>%1</h2>\n").arg(html(WebText::tr("Steps"))) +
+                   runStepsTable(r) + runMeasurementTables(r);
+    if (r.readingCount > 0)
         body += recordImage(r.id, "volts", voltsImageWidth, runVoltsImageHeight,
                             WebText::tr("the voltages over time"));
-    body += preformatted(results::runText(r));
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Run %1").arg(results::shortId(r.id)), body)};
+}
+
+// The run's measurements as the per-measurement export writes them.
+std::variant<QStringList, QString> measurementsOf(QSqlDatabase& db, int version, const QString& id,
+                                                  const QString& folder) {
+    const auto rows = results::measurementsCsv(db, version, {}, id);
+    if (const auto* error = std::get_if<QString>(&rows))
+        return *error;
+    return results::exportMeasurements(std::get<results::MeasurementRows>(rows), folder);
 }
 
 // A file name fit for a header: what is not plain ASCII becomes "_".
@@ -215,7 +225,7 @@ Reply sentFile(const std::variant<QStringList, QString>& written, const QTempora
 } // namespace
 
 Reply recordPage(QSqlDatabase& db, int version, const QString& id) {
-    const Loaded loaded = load(db, version, id);
+    const Loaded loaded = load(db, version, id, results::RunReadings::Counted);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
@@ -264,27 +274,32 @@ Reply voltsPicture(QSqlDatabase& db, int version, const QString& id) {
 Reply recordFile(QSqlDatabase& db, int version, const QString& id, const QString& file) {
     const bool report = file == QLatin1String("report.pdf");
     const bool json = file == QLatin1String("export.json");
-    if (!report && !json && file != QLatin1String("export.csv"))
+    const bool junit = file == QLatin1String("export.xml");
+    if (!report && !json && !junit && file != QLatin1String("export.csv"))
         return failure(404, WebText::tr("no such file of a record"));
     const Loaded loaded = load(db, version, id);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     const auto* run = std::get_if<results::StoredRun>(&loaded);
-    if (json != (run != nullptr) && !report)
+    if ((json || junit) && !run)
         return failure(404, WebText::tr("no such file of this record"));
     // Made as velmor-results makes it, in a folder of this answer's own.
     const QTemporaryDir folder;
     if (!folder.isValid())
         return failure(500, WebText::tr("no temporary folder: %1").arg(folder.errorString()));
-    const QString suffix = report ? QStringLiteral("pdf")
-                           : json ? QStringLiteral("json")
-                                  : QStringLiteral("csv");
-    const QByteArray type = report ? "application/pdf"
-                            : json ? "application/json"
-                                   : "text/csv; charset=utf-8";
+    const QString suffix = report  ? QStringLiteral("pdf")
+                           : json  ? QStringLiteral("json")
+                           : junit ? QStringLiteral("xml")
+                                   : QStringLiteral("csv");
+    const QByteArray type = report  ? "application/pdf"
+                            : json  ? "application/json"
+                            : junit ? "application/xml"
+                                    : "text/csv; charset=utf-8";
     if (run)
-        return sentFile(report ? results::reportRun(*run, folder.path())
-                               : results::exportRun(*run, QStringLiteral("json"), folder.path()),
+        return sentFile(report  ? results::reportRun(*run, folder.path())
+                        : junit ? results::exportRun(*run, QStringLiteral("junit"), folder.path())
+                        : json  ? results::exportRun(*run, QStringLiteral("json"), folder.path())
+                                : measurementsOf(db, version, run->id, folder.path()),
                         folder, suffix, type);
     if (const auto* sweep = std::get_if<results::StoredSweep>(&loaded))
         return sentFile(report ? results::reportSweep(*sweep, folder.path())

@@ -3,6 +3,8 @@
 
 #include "Html.h"
 
+#include <QBuffer>
+
 namespace velmor::web {
 
 namespace {
@@ -45,6 +47,15 @@ Reply failure(int status, const QString& message) {
                                           : WebText::tr("Cannot show this");
     return {status, "text/html; charset=utf-8",
             page(title, QStringLiteral("<p class=\"refused\">%1</p>\n").arg(html(message)))};
+}
+
+Reply pngReply(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return failure(500, WebText::tr("the picture could not be encoded"));
+    return {200, "image/png", png};
 }
 
 QByteArray httpAnswer(const Reply& reply, bool withBody) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include <utility>
@@ -18,6 +19,9 @@ struct Reply {
 
 // A page saying what went wrong, under the status.
 Reply failure(int status, const QString& message);
+
+// A picture as PNG, or the failure to encode it.
+Reply pngReply(const QImage& image);
 
 // The answer as it goes over the connection, which it closes: the status line, the headers
 // (those of every answer, then the reply's own) and the closing blank line, then the body unless

@@ -193,9 +193,9 @@ std::optional<QString> readPoints(QSqlDatabase& db, const QHash<QString, Counted
         auto at = found.find(key);
         if (at == found.end())
             at = found
-                     .emplace(key,
-                              PointCapability{std::get<0>(run->group), run->plan, v.text(step), seq,
-                                              point->second, point->first, Capability(lsl, usl)})
+                     .emplace(key, PointCapability{std::get<0>(run->group), run->plan, v.text(step),
+                                                   seq, point->second, point->first,
+                                                   results::Capability(lsl, usl)})
                      .first;
         at->second.stepSeq = std::min(at->second.stepSeq, seq);
         at->second.values.add(volts);
@@ -227,13 +227,18 @@ std::variant<RunSummary, QString> summariseRuns(QSqlDatabase& db) {
         return *error;
     for (auto& [key, t] : tallies) {
         std::tie(t.group.model, t.group.host, t.group.day) = key;
-        // The most fails; of names as many, the first in order.
+        // The most fails; names as many all shown, in order, so that a tie is seen as one.
         int most = 0;
-        for (const auto& [step, fails] : t.fails)
+        QStringList steps;
+        for (const auto& [step, fails] : t.fails) {
             if (fails > most) {
                 most = fails;
-                t.group.failingStep = step;
+                steps.clear();
             }
+            if (fails == most)
+                steps << step;
+        }
+        t.group.failingStep = steps.join(QStringLiteral(", "));
         summary.groups.push_back(t.group);
     }
     return summary;

@@ -21,7 +21,8 @@ struct RunGroup {
     int passed = 0;
     int units = 0;       // a run of no named unit stands for a unit of its own
     int firstPassed = 0; // units whose first run of the group passed
-    QString failingStep; // the step name with the most fail outcomes; empty for none
+    QString failingStep; // the step names with the most fail outcomes, ", " between names as
+                         // many; empty for none
 };
 
 // One output at one reference load point: the volts of a load point of a points step, as that
@@ -35,7 +36,7 @@ struct PointCapability {
     int stepSeq = 0; // the lowest seen, to keep the plan's order
     int point = 0;   // 1 for "P1"
     int output = 0;  // 0 +12 V, 1 +5 V, 2 +3.3 V
-    Capability values;
+    results::Capability values;
 };
 
 struct RunSummary {

@@ -76,15 +76,18 @@ QString runSections(const RunSummary& summary) {
     for (const QString& r : summary.refused)
         out += QStringLiteral("<p class=\"refused\">%1</p>\n").arg(html(r));
     out += runGroupsTable(summary.groups);
-    out += QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n")
-               .arg(html(WebText::tr("Outputs at the reference load points")),
-                    html(WebText::tr(
-                        "Each load point of a points step, by model, plan and step: the volts "
-                        "the step kept for it (the reading furthest from nominal among the "
-                        "point's settled readings) over the completed runs, against the "
-                        "profile's limits stored with them as LSL and USL. σ is the sample "
-                        "standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, \"-\" for "
-                        "fewer than two values or σ = 0.")));
+    out +=
+        QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n")
+            .arg(html(WebText::tr("Outputs at the reference load points")),
+                 html(WebText::tr(
+                          "Each load point of a points step, by model, plan and step: the volts "
+                          "the step kept for it (the reading furthest from nominal among the "
+                          "point's settled readings) over the completed runs, against the "
+                          "profile's limits stored with them as LSL and USL. σ is the sample "
+                          "standard deviation; Cpk = min(USL − mean, mean − LSL) / 3σ, shown from "
+                          "%1 values on (\"-\" for fewer, or for σ = 0): the count beside it says "
+                          "how many values it rests on.")
+                          .arg(results::Capability::fewestForCpk)));
     return out + capabilityTable(summary.points);
 }
 

@@ -2,9 +2,14 @@
 #include "WebText.h"
 
 #include "Access.h"
+#include "BenchPage.h"
+#include "ChartPage.h"
+#include "GoldenPage.h"
 #include "Html.h"
 #include "ListPage.h"
+#include "ParetoPage.h"
 #include "RecordPage.h"
+#include "RepeatabilityPage.h"
 #include "SummaryPage.h"
 #include "UnitPage.h"
 
@@ -14,10 +19,13 @@ namespace velmor::web {
 
 namespace {
 
-// The pages under /record/ID: the record's page itself, or (with a fourth part) its picture or
-// file, which take longest to make.
-bool isRecordFile(const QStringList& parts) {
-    return parts.size() == 4 && parts[1] == QLatin1String("record");
+// What takes longest to make: a record's picture or file (/record/ID/FILE), the pictures over
+// time (/chart/…) and the measurements of many runs.
+bool isFile(const QString& path) {
+    const QStringList parts = path.split(QLatin1Char('/'));
+    return (parts.size() == 4 && parts[1] == QLatin1String("record")) ||
+           (parts.size() == 3 && parts[1] == QLatin1String("chart")) ||
+           path == QLatin1String("/measurements.csv");
 }
 
 } // namespace
@@ -52,7 +60,7 @@ void WebView::handle(const Request& request, const HttpFront::Respond& respond) 
     const bool setCookie = !token_.isEmpty() && tokenShown(request, token_) == Shown::Query;
     const QUrl url = request.url;
     workers_.submit(
-        isRecordFile(url.path(QUrl::FullyDecoded).split(QLatin1Char('/'))),
+        isFile(url.path(QUrl::FullyDecoded)),
         [this, url, setCookie](QSqlDatabase& db) {
             Reply reply = answer(db, url);
             if (setCookie)
@@ -70,6 +78,20 @@ Reply WebView::answer(QSqlDatabase& db, const QUrl& url) const {
         return listPage(db, version_, query);
     if (path == QLatin1String("/summary"))
         return summaryPage(db, version_);
+    if (path == QLatin1String("/measurements.csv"))
+        return measurementsFile(db, version_, query);
+    if (path == QLatin1String("/benches"))
+        return benchPage(db, version_, query);
+    if (path == QLatin1String("/golden"))
+        return goldenPage(db, version_, query);
+    if (path == QLatin1String("/charts"))
+        return chartPage(db, version_, query);
+    if (path.startsWith(QLatin1String("/chart/")))
+        return chartPicture(db, version_, path.mid(7), query);
+    if (path == QLatin1String("/repeatability"))
+        return repeatabilityPage(db, version_, query);
+    if (path == QLatin1String("/pareto"))
+        return paretoPage(db, version_, query);
     if (path == QLatin1String("/unit"))
         return unitPage(db, version_, query);
     if (path == QLatin1String("/style.css"))

@@ -15,7 +15,13 @@ namespace velmor::web {
 //   /                    the records, with filters and pages
 //   /record/ID           one record; /record/ID/map.png, /record/ID/report.pdf, .../export.csv;
 //                        ID may be the start of an id, as the list shows it
+//   /measurements.csv    the measurements of the runs the list's filters choose, a line each
 //   /unit?serial=S       one unit's history
+//   /pareto              failures by cause, yields and retests of a model, bench and period
+//   /repeatability       the spread of one unit's measurements on one plan, %GRR
+//   /charts              first-pass yield per day and a control chart, as /chart/NAME.png
+//   /golden?serial=S     a golden unit's latest readings on each bench against its first runs
+//   /benches             each bench's mean at the reference points against all benches'
 //   /summary             the completed sweeps and plan runs by model, bench and day, and
 //                        the outputs' capability at the plans' load points
 // With a token, a request without it is answered 401; without one, a request must name one of

@@ -10,7 +10,6 @@
 #include "SessionSheetOf.h"
 #include "StoreRead.h"
 #include "Table.h"
-#include "TextArena.h"
 
 #include <QCoreApplication>
 
@@ -26,21 +25,21 @@ QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : text;
 }
 
-// A line of the history and what it is sorted by: the stored start, then the sweeps and sessions
-// in the order they were read before the runs, the runs by their ids.
-using Cells = std::array<QString, 8>;
-struct Line {
-    QStringView startedAt;
-    QStringView runId; // empty for a sweep or a session
-    std::array<QStringView, std::tuple_size_v<Cells>> cells;
+// An entry of the history and what it is sorted by: the stored start, then the sweeps and
+// sessions in the order they were read before the runs, the runs by their ids.
+using Cells = HistoryCells;
+struct Dated {
+    QString startedAt;
+    bool run = false;
+    HistoryEntry entry;
 };
 
-bool earlier(const Line& a, const Line& b) {
+bool earlier(const Dated& a, const Dated& b) {
     if (const int c = a.startedAt.compare(b.startedAt))
         return c < 0;
-    if (a.runId.isEmpty() || b.runId.isEmpty())
-        return a.runId.isEmpty() && !b.runId.isEmpty();
-    return a.runId < b.runId;
+    if (!a.run || !b.run)
+        return !a.run && b.run;
+    return a.entry.id < b.entry.id;
 }
 
 Cells sweepRow(const StoredSweep& sweep) {
@@ -99,19 +98,12 @@ Cells runRow(const StoredRun& r, const QString& planFigure) {
 
 } // namespace
 
-std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
-                                               const QString& serial) {
+std::variant<std::vector<HistoryEntry>, QString> unitEntries(QSqlDatabase& db, int version,
+                                                             const QString& serial) {
     const auto found = unitRecords(db, version, serial);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
-    TextArena texts;
-    std::vector<Line> dated;
-    const auto add = [&](const QString& startedAt, const QString& runId, const Cells& cells) {
-        Line line{texts.put(startedAt), texts.put(runId), {}};
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            line.cells[i] = texts.put(cells[i]);
-        dated.push_back(line);
-    };
+    std::vector<Dated> dated;
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (const auto& [id, sweep] : std::get<0>(found)) {
         if (sweep) {
@@ -119,13 +111,13 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSweep& s = std::get<StoredSweep>(loaded);
-            add(s.header.startedAt, {}, sweepRow(s));
+            dated.push_back({s.header.startedAt, false, {s.header.id, sweepRow(s)}});
         } else {
             const auto loaded = loadSession(db, version, id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             const StoredSession& s = std::get<StoredSession>(loaded);
-            add(s.startedAt, {}, sessionRow(s));
+            dated.push_back({s.startedAt, false, {s.id, sessionRow(s)}});
         }
     }
     // A run's row keeps what its line shows: its steps and readings are not read.
@@ -133,21 +125,34 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     // here with the rest.
     const QString planFigure = Text::tr("plan %1: %2");
     if (auto error = eachUnitRun(db, version, serial, [&](const StoredRun& run) {
-            add(run.startedAt, run.id, runRow(run, planFigure));
+            dated.push_back({run.startedAt, true, {run.id, runRow(run, planFigure)}});
         }))
         return *error;
     // Mostly in order already, as the records were written.
     if (!std::is_sorted(dated.begin(), dated.end(), earlier))
         std::stable_sort(dated.begin(), dated.end(), earlier);
-    std::vector<QStringView> cells;
-    cells.reserve(dated.size() * std::tuple_size_v<Cells>);
-    for (const Line& line : dated)
-        cells.insert(cells.end(), line.cells.begin(), line.cells.end());
+    std::vector<HistoryEntry> entries;
+    entries.reserve(dated.size());
+    for (Dated& d : dated)
+        entries.push_back(std::move(d.entry));
+    return entries;
+}
+
+std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
+                                               const QString& serial) {
+    const auto found = unitEntries(db, version, serial);
+    if (const auto* error = std::get_if<QString>(&found))
+        return *error;
+    const auto& entries = std::get<std::vector<HistoryEntry>>(found);
     // The serial number is not echoed: typed by hand it may hold anything.
-    if (dated.empty())
+    if (entries.empty())
         return UnitHistory{Text::tr("no records of this unit\n")};
-    const QString count =
-        dated.size() == 1 ? Text::tr("(1 record)\n") : Text::tr("(%1 records)\n").arg(dated.size());
+    std::vector<QStringView> cells;
+    cells.reserve(entries.size() * std::tuple_size_v<Cells>);
+    for (const HistoryEntry& e : entries)
+        cells.insert(cells.end(), e.cells.begin(), e.cells.end());
+    const QString count = entries.size() == 1 ? Text::tr("(1 record)\n")
+                                              : Text::tr("(%1 records)\n").arg(entries.size());
     return UnitHistory{
         alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                       QStringLiteral("bench"), QStringLiteral("operator"), QStringLiteral("end"),

@@ -62,7 +62,8 @@ QStringList measurementLines(const StoredRunStep& step) {
     return lines;
 }
 
-// A CSV field: quoted where it holds a comma or a quote.
+} // namespace
+
 QString csvField(const QString& text) {
     QString field = printable(text);
     if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')))
@@ -70,8 +71,6 @@ QString csvField(const QString& text) {
     return QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
            QLatin1Char('"');
 }
-
-} // namespace
 
 QString runText(const StoredRun& r) {
     QString text = Text::tr("Run %1\n").arg(r.id);

@@ -30,6 +30,9 @@ QByteArray runsCsv(const std::vector<StoredRun>& runs);
 // run-<short id>.json or .xml; the file written or why not.
 std::variant<QStringList, QString> exportRun(const StoredRun& run, const QString& format,
                                              const QString& folder);
+// A CSV field, printable: quoted where it holds a comma or a quote.
+QString csvField(const QString& text);
+
 // Writes runs.csv into the folder.
 std::variant<QStringList, QString> exportRuns(const std::vector<StoredRun>& runs,
                                               const QString& folder);

@@ -10,10 +10,10 @@ namespace velmor::testing {
 
 // Plan runs as benches record them. ATX-650 on bench-1, 2026-12-01: PSU-A fails "corners" and
 // passes on its second run, PSU-B is marginal, PSU-C fails "corners" and "rows"; its +12 V at P1
-// reads 11.9, 12.0, 12.1, 12.0 V (Cpk 2.45 against atx3's 11.16..12.6), +5 V 5.0 V every time.
-// ATX-500 on bench-2, 2026-12-02: PSU-D passes once. Not counted: an aborted run, a run whose
-// outcome is none the bench writes (refused), and the volts of a run whose +5 V reads 99 V
-// (refused); the last one's serial, model and step are markup.
+// reads 11.9, 12.0, 12.1, 12.0 V (Cpk 2.45 against atx3's 11.16..12.6, from too few values to be
+// shown), +5 V 5.0 V every time. ATX-500 on bench-2, 2026-12-02: PSU-D passes once. Not counted: an
+// aborted run, a run whose outcome is none the bench writes (refused), and the volts of a run whose
+// +5 V reads 99 V (refused); the last one's serial, model and step are markup.
 inline std::optional<QString> fillRuns(const results::StoreAddress& address) {
     using namespace results;
     const QDateTime base =

@@ -1,7 +1,9 @@
 // The web view in a real browser: headless Chromium loads the list, a sweep's and a run's page,
 // a unit's history and the summary, and draws them. VELMOR_SCREENSHOTS=DIR keeps the pictures
-// (docs/web-list.png, web-record.png, web-run.png, web-summary.png).
+// (docs/web-list.png, web-record.png, web-run.png, web-summary.png, web-unit.png,
+// web-pareto.png, web-control.png).
 #include "PlanRuns.h"
+#include "QualityRuns.h"
 #include "WebServer.h"
 
 #include <QFile>
@@ -101,7 +103,7 @@ TEST_F(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
         EXPECT_TRUE(summaryDom.contains(shown)) << shown << summaryDom.toStdString();
     const QByteArray unitDom = chromium(program, dir, {QStringLiteral("--dump-dom")},
                                         server.url() + QStringLiteral("unit?serial=PSU-A"));
-    EXPECT_EQ(unitDom.count("  run  "), 2) << unitDom.toStdString();
+    EXPECT_EQ(unitDom.count("<td>run</td>"), 2) << unitDom.toStdString();
     const QString run =
         server.url() + QStringLiteral("record/ee000003-0000-4000-8000-000000000000");
     const QByteArray runDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, run);
@@ -109,4 +111,25 @@ TEST_F(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
 
     screenshot(program, dir, summary, "web-summary.png");
     screenshot(program, dir, run, "web-run.png");
+    screenshot(program, dir, server.url() + QStringLiteral("unit?serial=PSU-A"), "web-unit.png");
+}
+
+TEST_F(WebBrowserTest, ChromiumShowsFailuresByCauseAndCharts) {
+    ASSERT_EQ(fillQualityRuns(
+                  std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(store))),
+              std::nullopt);
+    WebServer server({QStringLiteral("--results"), store, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty());
+    const QString pareto = server.url() + QStringLiteral("pareto?model=ATX-650");
+    const QByteArray paretoDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, pareto);
+    EXPECT_TRUE(paretoDom.contains("<td>+12 V at P3 low</td>")) << paretoDom.toStdString();
+    EXPECT_TRUE(paretoDom.contains("<meter")) << paretoDom.toStdString();
+    const QString charts = server.url() + QStringLiteral("charts?model=ATX-650");
+    const QByteArray chartsDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, charts);
+    EXPECT_TRUE(chartsDom.contains("/chart/control.png?model=ATX-650")) << chartsDom.toStdString();
+    EXPECT_TRUE(chartsDom.contains("- (24 of 25 values)")) << chartsDom.toStdString();
+
+    screenshot(program, dir, pareto, "web-pareto.png");
+    screenshot(program, dir, charts, "web-control.png");
 }

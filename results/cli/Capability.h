@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace velmor::web {
+namespace velmor::results {
 
 // The spread of one measured value over many units and how well it sits inside its limits,
 // gathered a value at a time (Welford's running mean, so that thousands of volts near 12 lose
@@ -19,8 +19,10 @@ public:
     double mean() const { return mean_; }
     // The sample standard deviation (n - 1); nothing for fewer than two values.
     std::optional<double> sigma() const;
-    // min(USL - mean, mean - LSL) / 3σ; nothing for fewer than two values or no spread at all.
+    // min(USL - mean, mean - LSL) / 3σ; nothing for fewer than fewestForCpk values (a few values'
+    // σ says little of the process) or no spread at all.
     std::optional<double> cpk() const;
+    static constexpr int fewestForCpk = 25;
 
 private:
     double lsl_;
@@ -30,4 +32,4 @@ private:
     double squares_ = 0; // the sum of squared distances from the running mean
 };
 
-} // namespace velmor::web
+} // namespace velmor::results

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace velmor::web {
+namespace velmor::results {
 
 void Capability::add(double value) {
     ++count_;
@@ -20,9 +20,9 @@ std::optional<double> Capability::sigma() const {
 
 std::optional<double> Capability::cpk() const {
     const auto s = sigma();
-    if (!s || *s <= 0)
+    if (count_ < fewestForCpk || !s || *s <= 0)
         return std::nullopt;
     return std::min(usl_ - mean_, mean_ - lsl_) / (3 * *s);
 }
 
-} // namespace velmor::web
+} // namespace velmor::results

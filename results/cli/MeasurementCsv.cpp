@@ -1,0 +1,161 @@
+#include "MeasurementCsv.h"
+#include "Text.h"
+
+#include "Commands.h"
+#include "Outcome.h"
+#include "RecordText.h"
+#include "RunCommands.h"
+#include "Sql.h"
+#include "StoredValues.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+
+#include <limits>
+
+namespace velmor::results {
+
+namespace {
+
+constexpr double maxMagnitude = 1e9;
+
+// The calibration the run was measured under, as the query reads it: the one place that knows
+// where a store keeps it. This schema keeps none, so every run reads "uncalibrated".
+QString calibrationColumn() {
+    return QStringLiteral("NULL AS calibration");
+}
+
+QString number(double value) {
+    return QString::number(value, 'g', 12);
+}
+
+QString optionalNumber(StoredValues& v, const Column& column) {
+    return v.null(column) ? QString() : number(v.real(column, -maxMagnitude, maxMagnitude));
+}
+
+// "+12 V at P3": the output and the point; nothing for a name of another form.
+std::pair<QString, QString> outputAndPoint(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral("^(.+) at (P[0-9]+)$"));
+    const auto match = pattern.match(name);
+    if (!match.hasMatch())
+        return {};
+    return {match.captured(1), match.captured(2)};
+}
+
+// The filters matched as rows are read: the plan's name and the verdict, as a list matches them.
+bool matches(const QString& plan, const QString& outcome, const QString& endState,
+             const ListFilter& filter) {
+    if (!filter.name.isEmpty() && !plan.contains(filter.name, Qt::CaseInsensitive))
+        return false;
+    if (filter.verdict.isEmpty() || filter.verdict == outcome)
+        return true;
+    return filter.verdict == QLatin1String("incomplete") && endState != QLatin1String("completed");
+}
+
+} // namespace
+
+std::variant<MeasurementRows, QString>
+measurementsCsv(QSqlDatabase& db, int version, const ListFilter& filter, const QString& runId) {
+    MeasurementRows out;
+    const QStringList header{
+        QStringLiteral("run"),   QStringLiteral("unit"),       QStringLiteral("model"),
+        QStringLiteral("bench"), QStringLiteral("operator"),   QStringLiteral("plan"),
+        QStringLiteral("step"),  QStringLiteral("point"),      QStringLiteral("output"),
+        QStringLiteral("name"),  QStringLiteral("value"),      QStringLiteral("units"),
+        QStringLiteral("low"),   QStringLiteral("high"),       QStringLiteral("outcome"),
+        QStringLiteral("time"),  QStringLiteral("calibration")};
+    QString text = QChar(0xFEFF) + header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    if (version < 4) { // a store from before plan runs holds none
+        out.csv = text.toUtf8();
+        return out;
+    }
+    QString statement =
+        QStringLiteral("SELECT %1, %2 FROM run_measurements m "
+                       "JOIN run_steps s ON s.run_id = m.run_id AND s.seq = m.step_seq "
+                       "JOIN runs r ON r.id = m.run_id WHERE r.started_at >= ?")
+            .arg(boundedColumns(db, u"r.id, r.unit_serial, r.unit_model, r.host, r.operator, "
+                                    u"r.plan_name, r.outcome AS verdict, r.end_state, "
+                                    u"s.name AS step_name, s.ended_at, m.name AS measured, "
+                                    u"m.value, m.unit, m.low, m.high, m.outcome"),
+                 calibrationColumn());
+    QVariantList values{filter.since};
+    for (const auto& [column, value] :
+         {std::pair{"r.id", &runId}, std::pair{"r.unit_serial", &filter.unit},
+          std::pair{"r.unit_model", &filter.model}, std::pair{"r.host", &filter.host},
+          std::pair{"r.operator", &filter.operatorName}})
+        if (!value->isEmpty()) {
+            statement += QStringLiteral(" AND %1 = ?").arg(QLatin1String(column));
+            values << *value;
+        }
+    if (!filter.before.isEmpty()) {
+        statement += QStringLiteral(" AND r.started_at < ?");
+        values << filter.before;
+    }
+    statement += QStringLiteral(" ORDER BY r.started_at, r.id, m.step_seq, m.seq");
+    std::optional<Rows> columns;
+    QString lastRun;
+    auto error = eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
+        if (!columns)
+            columns = answer;
+        const Rows& c = *columns;
+        QString problem;
+        StoredValues v(row, &problem);
+        const QString run = v.id(c.column("id"));
+        const QString plan = v.text(c.column("plan_name"));
+        const QString verdict = v.text(c.column("verdict"));
+        const QString endState = v.text(c.column("end_state"));
+        const QString name = canonicalRecordText(v.text(c.column("measured")));
+        const QString value = number(v.real(c.column("value"), -maxMagnitude, maxMagnitude));
+        const QString low = optionalNumber(v, c.column("low"));
+        const QString high = optionalNumber(v, c.column("high"));
+        const QString outcome = v.text(c.column("outcome"));
+        if (problem.isEmpty() && !parseOutcome(outcome))
+            problem = Text::tr("outcome \"%1\" is not one the bench writes").arg(outcome.left(40));
+        const QStringList fields{run,
+                                 v.text(c.column("unit_serial")),
+                                 v.text(c.column("unit_model")),
+                                 v.text(c.column("host")),
+                                 v.text(c.column("operator")),
+                                 plan,
+                                 v.text(c.column("step_name")),
+                                 outputAndPoint(name).second,
+                                 outputAndPoint(name).first,
+                                 name,
+                                 value,
+                                 v.text(c.column("unit")),
+                                 low,
+                                 high,
+                                 outcome,
+                                 v.time(c.column("ended_at")),
+                                 v.null(c.column("calibration")) ? QStringLiteral("uncalibrated")
+                                                                 : v.text(c.column("calibration"))};
+        if (!problem.isEmpty()) {
+            out.refused << refusal(Text::tr("measurement of run"), run, problem);
+            return;
+        }
+        if (!matches(plan, verdict, endState, filter))
+            return;
+        if (run != lastRun)
+            ++out.runs;
+        lastRun = run;
+        QStringList line;
+        for (const QString& f : fields)
+            line << csvField(f);
+        text += line.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    });
+    if (error)
+        return *error;
+    out.csv = text.toUtf8();
+    return out;
+}
+
+std::variant<QStringList, QString> exportMeasurements(const MeasurementRows& rows,
+                                                      const QString& folder) {
+    const QString path = QDir(folder).filePath(QStringLiteral("measurements.csv"));
+    if (auto error = writeFile(path, rows.csv))
+        return *error;
+    return QStringList{path};
+}
+
+} // namespace velmor::results

@@ -1,0 +1,151 @@
+// The quality pages over HTTP on either engine: failures by cause with the yields and retests,
+// the measurements' CSV, and the bench's repeatability, each against figures worked out by hand
+// (QualityRuns.h).
+#include "QualityRuns.h"
+#include "WebServer.h"
+
+#include "PgServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace velmor::testing;
+
+namespace {
+
+void qualityPagesAnswer(const QString& url) {
+    WebServer server({QStringLiteral("--results"), url, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty()) << server.process().readAllStandardError().toStdString();
+
+    const Answer pareto = server.get(QStringLiteral("/pareto?model=ATX-650"));
+    ASSERT_EQ(pareto.status, 200) << pareto.body.toStdString();
+    const QByteArray& p = pareto.body;
+    // units, first-pass yield, final yield, failed and errored runs
+    EXPECT_TRUE(p.contains("<tr><td>11</td><td>54.55 %</td><td>81.82 %</td><td>7</td></tr>"))
+        << p.toStdString();
+    // cause, runs, share, cumulative: most first, a tie in the causes' order
+    const char* causes[] = {"<tr><td>+12 V at P3 low</td><td>3</td><td>42.86 %</td>"
+                            "<td>42.86 %</td>",
+                            "<tr><td>shut down at corners</td><td>2</td><td>28.57 %</td>"
+                            "<td>71.43 %</td>",
+                            "<tr><td>did not power on</td><td>1</td><td>14.29 %</td>"
+                            "<td>85.71 %</td>",
+                            "<tr><td>bench: no reply</td><td>1</td><td>14.29 %</td>"
+                            "<td>100.00 %</td>"};
+    qsizetype previous = -1;
+    for (const char* cause : causes) {
+        const qsizetype at = p.indexOf(cause);
+        EXPECT_GT(at, previous) << cause;
+        previous = at;
+    }
+    EXPECT_TRUE(p.contains("<tr><td><a href=\"/unit?serial=PSU-R\">PSU-R</a></td><td>9</td>"));
+    EXPECT_TRUE(p.contains("<tr><td><a href=\"/unit?serial=PSU-2\">PSU-2</a></td><td>1</td>"
+                           "<td><span class=\"fail\">fail</span></td></tr>"));
+    // The bench and the period choose the runs.
+    EXPECT_TRUE(server.get(QStringLiteral("/pareto?model=ATX-500"))
+                    .body.contains("No failed or errored runs."));
+    EXPECT_TRUE(server.get(QStringLiteral("/pareto?bench=bench-3&to=2026-12-01"))
+                    .body.contains("<tr><td>shut down at corners</td><td>1</td><td>50.00 %</td>"));
+    EXPECT_EQ(server.get(QStringLiteral("/pareto?from=monday")).status, 400);
+
+    // The summary's most frequent failing step shows a tie as one.
+    EXPECT_TRUE(
+        server.get(QStringLiteral("/summary"))
+            .body.contains("<tr><td>ATX-650</td><td>bench-2</td><td>2026-12-01</td><td>5</td>"
+                           "<td>2</td><td>4</td><td>50.00 %</td>"
+                           "<td>corners, power-on, rows</td></tr>"));
+
+    // A line per measurement of the list's runs, for a spreadsheet.
+    const Answer csv = server.get(QStringLiteral("/measurements.csv?unit=PSU-R"));
+    ASSERT_EQ(csv.status, 200);
+    EXPECT_TRUE(csv.headers.contains("Content-Type: text/csv; charset=utf-8"));
+    EXPECT_TRUE(
+        csv.body.startsWith("\xEF\xBB\xBFrun,unit,model,bench,operator,plan,step,point,"
+                            "output,name,value,units,low,high,outcome,time,calibration\r\n"))
+        << csv.body.toStdString();
+    EXPECT_EQ(csv.body.count("\r\n"), 11);
+    EXPECT_TRUE(csv.body.contains("ff000016-0000-4000-8000-000000000000,PSU-R,ATX-650,bench-1,"
+                                  "А. Петров,quick,corners,P1,+12 V,+12 V at P1,12.02,V,11.4,12.6,"
+                                  "pass,2026-12-01T10:40:10.000Z,uncalibrated\r\n"))
+        << csv.body.toStdString();
+    EXPECT_TRUE(server.get(QStringLiteral("/?unit=PSU-R"))
+                    .body.contains("href=\"/measurements.csv?unit=PSU-R\""));
+    // The bench's repeatability on PSU-R against the hand computation.
+    const Answer grr = server.get(QStringLiteral("/repeatability?unit=PSU-R&plan=quick"));
+    ASSERT_EQ(grr.status, 200);
+    EXPECT_TRUE(grr.body.contains("<tr><td>1</td><td>corners</td><td>+12 V at P1</td><td>10</td>"
+                                  "<td>12.0000</td><td>0.01764</td><td>V</td><td>1.2000</td>"
+                                  "<td>8.82 %</td><td><span class=\"pass\">good</span></td></tr>"))
+        << grr.body.toStdString();
+    EXPECT_TRUE(server.get(QStringLiteral("/repeatability?unit=PSU-9&plan=quick"))
+                    .body.contains("<td>1</td><td>12.0500</td><td>-</td>"));
+    // Bench against bench: bench-3 reads apart, the others agree.
+    const Answer benches = server.get(QStringLiteral("/benches?model=ATX-650"));
+    ASSERT_EQ(benches.status, 200);
+    EXPECT_TRUE(benches.body.contains(
+        "<tr><td>ATX-650</td><td>quick</td><td>+12 V at P1</td><td>12.0458</td><td>bench-3</td>"
+        "<td>4</td><td>12.1500</td><td>0.1042</td><td>5.5</td><td><span class=\"fail\">apart"))
+        << benches.body.toStdString();
+    EXPECT_TRUE(benches.body.contains("<td>bench-1</td><td>15</td><td>12.0167</td><td>-0.0292</td>"
+                                      "<td>-1.5</td><td><span class=\"pass\">agrees"));
+    // The golden unit: bench-1 has drifted, bench-2 is steady.
+    const Answer golden = server.get(QStringLiteral("/golden?serial=GOLD-1"));
+    ASSERT_EQ(golden.status, 200);
+    EXPECT_TRUE(golden.body.contains("<tr><td>bench-1</td><td>+12 V at P1</td><td>5</td>"
+                                     "<td>12.0000</td><td>12.0600</td>"))
+        << golden.body.toStdString();
+    EXPECT_TRUE(golden.body.contains("<td>0.0600</td><td>3.2</td><td><span class=\"fail\">"
+                                     "drifted</span></td></tr>"));
+    EXPECT_TRUE(golden.body.contains("<tr><td>bench-2</td><td>+12 V at P1</td><td>5</td>"
+                                     "<td>12.0000</td><td>12.0000</td>"));
+    EXPECT_TRUE(golden.body.contains("<td>0.0000</td><td>0.0</td><td><span class=\"pass\">"
+                                     "steady</span></td></tr>"));
+    const Answer one =
+        server.get(QStringLiteral("/record/ff000007-0000-4000-8000-000000000000/export.csv"));
+    EXPECT_EQ(one.body.count("\r\n"), 2) << one.body.toStdString();
+}
+
+} // namespace
+
+TEST(WebQualityTest, ParetoYieldsMeasurementsAndRepeatabilityOnSqliteAndPostgres) {
+    QTemporaryDir dir;
+    const QString url = QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("results.sqlite"));
+    ASSERT_EQ(fillQualityRuns(
+                  std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(url))),
+              std::nullopt);
+    qualityPagesAnswer(url);
+
+    // The command line writes the same file.
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/velmor-results"),
+              {QStringLiteral("--language"), QStringLiteral("en"), QStringLiteral("--results"), url,
+               QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("csv"),
+               QStringLiteral("--measurements"), QStringLiteral("--unit"), QStringLiteral("PSU-1"),
+               QStringLiteral("--to"), dir.path()});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    QFile file(dir.filePath(QStringLiteral("measurements.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(written.count("\r\n"), 3);
+
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/velmor-results"),
+              {QStringLiteral("--language"), QStringLiteral("en"), QStringLiteral("--results"), url,
+               QStringLiteral("repeatability"), QStringLiteral("--unit"), QStringLiteral("PSU-R"),
+               QStringLiteral("--plan"), QStringLiteral("quick")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    const QString text = QString::fromUtf8(cli.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("8.82 %  good"))) << text.toStdString();
+
+    PgServer pg;
+    ASSERT_EQ(pg.start(), std::nullopt);
+    ASSERT_EQ(fillQualityRuns(std::get<velmor::results::StoreAddress>(
+                  velmor::results::parseResultsUrl(pg.url()))),
+              std::nullopt);
+    qualityPagesAnswer(pg.url());
+}
