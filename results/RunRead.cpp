@@ -19,8 +19,6 @@ namespace {
 
 constexpr int maxByte = 255;
 constexpr int maxCount = std::numeric_limits<int>::max();
-// No measured value, limit or asked load of the bench comes near this.
-constexpr double maxMagnitude = 1e9;
 
 const QStringList& endStates() {
     static const QStringList states{QStringLiteral("completed"), QStringLiteral("aborted"),
@@ -126,7 +124,7 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
 std::optional<double> optionalReal(StoredValues& v, const Column& column) {
     if (v.null(column))
         return std::nullopt;
-    return v.real(column, -maxMagnitude, maxMagnitude);
+    return v.measured(column);
 }
 
 // Why a record could not be read: the store failed, or a value breaks what the bench writes.
@@ -228,7 +226,7 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
         const int seq = v.number(c.seq, 0, maxCount);
         StoredMeasurement m;
         m.name = canonicalRecordText(v.text(c.name));
-        m.value = v.real(c.value, -maxMagnitude, maxMagnitude);
+        m.value = v.measured(c.value);
         m.unit = v.text(c.unit);
         m.low = optionalReal(v, c.low);
         m.high = optionalReal(v, c.high);

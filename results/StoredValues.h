@@ -19,6 +19,9 @@ public:
     int number(const Column& column, int low, int high);
     // A finite number within low..high.
     double real(const Column& column, double low, double high);
+    // A measured value, limit or asked load: finite and within +-1e9, which no figure of the
+    // bench comes near.
+    double measured(const Column& column) { return real(column, -1e9, 1e9); }
     // A text, empty for NULL, no longer than textLimit of the column's name.
     QString text(const Column& column);
     // An id as the bench makes them: hex digits and dashes, at most 36.

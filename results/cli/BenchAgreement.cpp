@@ -16,8 +16,6 @@ namespace velmor::results {
 
 namespace {
 
-constexpr double maxMagnitude = 1e9;
-
 struct Sum {
     int values = 0;
     double total = 0;
@@ -63,7 +61,7 @@ std::variant<BenchAgreement, QString> benchAgreement(QSqlDatabase& db, int versi
         StoredValues v(row, &problem);
         const QString run = v.id(columns->column("id"));
         const QString name = v.text(columns->column("measured"));
-        const double value = v.real(columns->column("value"), -maxMagnitude, maxMagnitude);
+        const double value = v.measured(columns->column("value"));
         if (!problem.isEmpty()) {
             out.refused << refusal(Text::tr("measurement of run"), run, problem);
             return;

@@ -15,11 +15,7 @@
 
 namespace velmor::results {
 
-namespace {
-
-constexpr double maxMagnitude = 1e9;
-
-} // namespace
+namespace {} // namespace
 
 std::variant<GoldenDrift, QString> goldenDrift(QSqlDatabase& db, int version,
                                                const QString& serial) {
@@ -53,7 +49,7 @@ std::variant<GoldenDrift, QString> goldenDrift(QSqlDatabase& db, int version,
         const QString bench = v.text(host);
         const QString at = v.time(started);
         const QString measured = v.text(name);
-        const double volts = v.real(value, -maxMagnitude, maxMagnitude);
+        const double volts = v.measured(value);
         if (!problem.isEmpty()) {
             out.refused << refusal(Text::tr("measurement of run"), run, problem);
             continue;

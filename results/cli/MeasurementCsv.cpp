@@ -18,8 +18,6 @@ namespace velmor::results {
 
 namespace {
 
-constexpr double maxMagnitude = 1e9;
-
 // The calibration the run was measured under, as the query reads it: the one place that knows
 // where a store keeps it. This schema keeps none, so every run reads "uncalibrated".
 QString calibrationColumn() {
@@ -31,7 +29,7 @@ QString number(double value) {
 }
 
 QString optionalNumber(StoredValues& v, const Column& column) {
-    return v.null(column) ? QString() : number(v.real(column, -maxMagnitude, maxMagnitude));
+    return v.null(column) ? QString() : number(v.measured(column));
 }
 
 // "+12 V at P3": the output and the point; nothing for a name of another form.
@@ -106,7 +104,7 @@ measurementsCsv(QSqlDatabase& db, int version, const ListFilter& filter, const Q
         const QString verdict = v.text(c.column("verdict"));
         const QString endState = v.text(c.column("end_state"));
         const QString name = canonicalRecordText(v.text(c.column("measured")));
-        const QString value = number(v.real(c.column("value"), -maxMagnitude, maxMagnitude));
+        const QString value = number(v.measured(c.column("value")));
         const QString low = optionalNumber(v, c.column("low"));
         const QString high = optionalNumber(v, c.column("high"));
         const QString outcome = v.text(c.column("outcome"));

@@ -17,8 +17,6 @@ namespace velmor::results {
 
 namespace {
 
-constexpr double maxMagnitude = 1e9;
-
 // " AND …" for the filter's model, bench and period over the runs table `r`; the values bound.
 QString filtered(const ListFilter& filter, QVariantList& values) {
     QString where = QStringLiteral(" AND r.started_at >= ?");
@@ -114,12 +112,10 @@ std::variant<ControlValues, QString> controlValues(QSqlDatabase& db, int version
         QString problem;
         StoredValues v(row, &problem);
         const QString run = v.id(id);
-        ChartPoint p{v.time(started), v.real(value, -maxMagnitude, maxMagnitude)};
+        ChartPoint p{v.time(started), v.measured(value)};
         const QString units = v.text(unit);
-        const auto lsl =
-            v.null(low) ? std::nullopt : std::optional(v.real(low, -maxMagnitude, maxMagnitude));
-        const auto usl =
-            v.null(high) ? std::nullopt : std::optional(v.real(high, -maxMagnitude, maxMagnitude));
+        const auto lsl = v.null(low) ? std::nullopt : std::optional(v.measured(low));
+        const auto usl = v.null(high) ? std::nullopt : std::optional(v.measured(high));
         if (!problem.isEmpty()) {
             out.refused << refusal(Text::tr("measurement of run"), run, problem);
             continue;

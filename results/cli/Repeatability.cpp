@@ -22,12 +22,10 @@ namespace velmor::results {
 
 namespace {
 
-constexpr double maxMagnitude = 1e9;
-
 std::optional<double> optionalReal(StoredValues& v, const Column& column) {
     if (v.null(column))
         return std::nullopt;
-    return v.real(column, -maxMagnitude, maxMagnitude);
+    return v.measured(column);
 }
 
 QString orDash(const std::optional<double>& value, int decimals) {
@@ -104,7 +102,7 @@ std::variant<Repeatability, QString> repeatability(QSqlDatabase& db, int version
         m.step = v.text(step);
         m.name = canonicalRecordText(v.text(name));
         m.unit = v.text(unit);
-        const double measured = v.real(value, -maxMagnitude, maxMagnitude);
+        const double measured = v.measured(value);
         m.low = optionalReal(v, low);
         m.high = optionalReal(v, high);
         if (!problem.isEmpty()) {
