@@ -5,4 +5,5 @@ velmor_add_test(device_tests
     device/LinkTraceTest.cpp
     device/SettlingTest.cpp
     device/UnitTest.cpp
+    device/CalibrationTest.cpp
     LIBS velmor_device)
