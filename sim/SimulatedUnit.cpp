@@ -199,6 +199,7 @@ void SimulatedUnit::watchForListener() {
         return;
     listenerWatch_.stop();
     listener_ = true;
+    emit listenerAttached();
     readable_->setEnabled(true);
     if (replaying_)
         playNextSegment();
