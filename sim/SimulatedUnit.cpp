@@ -199,7 +199,6 @@ void SimulatedUnit::watchForListener() {
         return;
     listenerWatch_.stop();
     listener_ = true;
-    emit listenerAttached();
     readable_->setEnabled(true);
     if (replaying_)
         playNextSegment();

@@ -85,8 +85,6 @@ public:
 
 signals:
     void frameReceived(const velmor::sim::ReceivedFrame& frame);
-    // A program has opened the port, before anything is read or sent.
-    void listenerAttached();
     void linkDropped();
     void linkRestored(const QString& ptyPath);
 
