@@ -5,5 +5,6 @@ velmor_add_test(plan_tests
     plan/PointsStepTest.cpp
     plan/HoldStepTest.cpp
     plan/PlanRunTest.cpp
+    plan/GuardedAcceptanceTest.cpp
     LIBS velmor_plan velmor_sim)
 target_compile_definitions(plan_tests PRIVATE VELMOR_PLANS="${PROJECT_SOURCE_DIR}/plans")
