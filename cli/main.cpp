@@ -1,4 +1,5 @@
 // velmor-results: reads the test records the bench keeps.
+#include "CalibrationText.h"
 #include "Commands.h"
 #include "History.h"
 #include "Language.h"
@@ -53,7 +54,9 @@ const Command commands[] = {
      "every record of one unit, oldest first, with outcome and figures"},
     {"show", "show ID", 1,
      "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
-     "voltages, a run's steps and measurements"},
+     "voltages, a run's steps and measurements; a calibration's corrections and points"},
+    {"calibrations", "calibrations", 0,
+     "the unit's calibrations (velmor-test --calibrate), newest first, a line each"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
      "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
      "as CSV, a run as JSON (default) or JUnit XML"},
@@ -357,6 +360,20 @@ int main(int argc, char** argv) {
         for (const QString& refused : listing->refused)
             exitCode = fail(refused);
         return exitCode;
+    }
+
+    if (command == QLatin1String("calibrations")) {
+        const auto calibrations = readCalibrations(*db);
+        const auto* list = valueOf(calibrations, &exitCode);
+        return list ? print(calibrationsText(*list)) : exitCode;
+    }
+    if (command == QLatin1String("show")) {
+        const auto calibration = findCalibration(*db, args.at(1));
+        const auto* found = valueOf(calibration, &exitCode);
+        if (!found)
+            return exitCode;
+        if (*found)
+            return print(calibrationText(**found));
     }
 
     if (command == QLatin1String("history")) {

@@ -107,6 +107,10 @@ struct RunBegan {
     QString planText;
     QString profile;
     UnitIdentity unit{};
+    // What the run was judged with: a calibration's id or "uncalibrated"; and "overdue" or
+    // "missing" where the bench's calibration was.
+    QString calibration{};
+    QString calibrationWarning{};
 };
 
 struct RunReadingTaken {
@@ -153,6 +157,7 @@ struct RunMeasurement {
     double guardHigh = 0;
     double asked = 0;
     QString outcome;
+    double uncertainty = 0; // of a judged reading of volts (k = 2); NaN for none
 };
 
 // The run's end: "completed", "aborted", "link-lost", "abandoned"; the failing step's name, or
