@@ -116,6 +116,14 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     progress_->setTextVisible(false);
     time_ = new QLabel;
     layout->addWidget(plan_);
+    auto* calibration = new QLabel;
+    calibration->setObjectName(QStringLiteral("calibration"));
+    layout->addWidget(calibration);
+    calibration_ = new StationCalibration(
+        store_,
+        StationCalibration::policyOf(
+            stationSettings().value(QStringLiteral("calibration")).toString()),
+        calibration, this);
     // What a run shows while it goes, hidden between runs.
     live_ = new QWidget;
     auto* live = new QVBoxLayout(live_);
@@ -247,6 +255,11 @@ void StationWindow::start() {
         serial_->clear();
         return;
     }
+    if (const auto refused = calibration_->refusal()) {
+        showOutcome(tr("ОШИБКА"), *refused, outcomeColour(Outcome::Error));
+        serial_->selectAll();
+        return;
+    }
     auto plan = planForModel();
     if (!plan) {
         serial_->selectAll();
@@ -308,6 +321,7 @@ void StationWindow::begin(Plan plan, const QString& serial) {
     run_.reset();
     report_ = std::make_unique<RunReportCollector>();
     recorders_ = std::make_unique<BothRecorders>(report_.get(), recorder_);
+    calibration_->applyTo(plan);
     planRun_ = std::make_unique<PlanRun>(
         std::move(plan),
         UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()},

@@ -6,6 +6,7 @@
 #include "RepeatTest.h"
 #include "RunReportCollector.h"
 #include "SerialPort.h"
+#include "StationCalibration.h"
 #include "StoreAddress.h"
 #include "TestRun.h"
 
@@ -87,6 +88,7 @@ private:
     QLabel* outcome_;
     QLabel* note_;
     QListWidget* history_;
+    StationCalibration* calibration_;
 
     // The last run's, kept until the next begins.
     std::unique_ptr<RunReportCollector> report_;
