@@ -54,9 +54,8 @@ const Command commands[] = {
      "every record of one unit, oldest first, with outcome and figures"},
     {"show", "show ID", 1,
      "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
-     "voltages, a run's steps and measurements; a calibration's corrections and points"},
-    {"calibrations", "calibrations", 0,
-     "the unit's calibrations (velmor-test --calibrate), newest first, a line each"},
+     "voltages, a run's steps, measurements; a calibration"},
+    {"calibrations", "calibrations", 0, "the unit's calibrations, newest first"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
      "a sweep's .bmp, .csv and .txt as the save button writes them, a session's readings "
      "as CSV, a run as JSON (default) or JUnit XML"},
@@ -193,7 +192,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption results(
         QStringLiteral("results"),
         QStringLiteral("postgresql://user@host:port/database, sqlite:/path/file.sqlite; default: "
-                       "the \"results\" key of ~/.config/velmor-test/velmor-test.conf, else "
+                       "\"results\" in ~/.config/velmor-test/velmor-test.conf, else "
                        "~/.local/share/velmor-test/results.sqlite"),
         QStringLiteral("URL"));
     const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
