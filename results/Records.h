@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QtGlobal>
 
+#include <limits>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -157,7 +158,8 @@ struct RunMeasurement {
     double guardHigh = 0;
     double asked = 0;
     QString outcome;
-    double uncertainty = 0; // of a judged reading of volts (k = 2); NaN for none
+    // Of a judged reading of volts (k = 2); NaN (stored NULL) for none.
+    double uncertainty = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The run's end: "completed", "aborted", "link-lost", "abandoned"; the failing step's name, or

@@ -18,6 +18,8 @@
 #include <QJsonObject>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace velmor::results {
 
 namespace {
@@ -123,25 +125,36 @@ QString runText(const StoredRun& r) {
         if (s.measurements.empty())
             continue;
         text += Text::tr("Step %1 \"%2\":\n").arg(s.seq + 1).arg(printable(s.name));
+        // A run judged with uncertainties (stored since they are kept) shows each one and the
+        // rule that decided its measurement.
+        const bool uncertain =
+            std::any_of(s.measurements.begin(), s.measurements.end(),
+                        [](const StoredMeasurement& m) { return m.uncertainty.has_value(); });
         std::vector<QStringList> rows;
-        for (const StoredMeasurement& m : s.measurements)
-            rows.push_back(
-                {QStringLiteral(" "), printable(shownRecordText(m.name)),
-                 shownValue(m.name, m.value, m.unit), printable(m.unit), orDash(m.low),
-                 orDash(m.high), orDash(m.guardLow), orDash(m.guardHigh), orDash(m.asked),
-                 orDash(m.uncertainty),
-                 // held to no limit: recorded, not passed
-                 m.low || m.high ? m.outcome : QStringLiteral("-"),
-                 m.uncertainty && (m.low || m.high)
-                     ? ruleName(judgeGuarded(m.value, {m.low, m.high, m.guardLow, m.guardHigh},
-                                             *m.uncertainty)
-                                    .rule)
-                     : QStringLiteral("-")});
-        text += alignedTable({QStringLiteral(" "), Text::tr("measurement"), Text::tr("value"),
-                              Text::tr("unit"), Text::tr("low"), Text::tr("high"),
-                              Text::tr("guard low"), Text::tr("guard high"), Text::tr("asked"),
-                              Text::tr("± (k=2)"), Text::tr("outcome"), Text::tr("decided by")},
-                             rows);
+        for (const StoredMeasurement& m : s.measurements) {
+            QStringList row{QStringLiteral(" "), printable(shownRecordText(m.name)),
+                            shownValue(m.name, m.value, m.unit), printable(m.unit), orDash(m.low),
+                            orDash(m.high), orDash(m.guardLow), orDash(m.guardHigh),
+                            orDash(m.asked),
+                            // held to no limit: recorded, not passed
+                            m.low || m.high ? m.outcome : QStringLiteral("-")};
+            if (uncertain)
+                row << orDash(m.uncertainty)
+                    << (m.uncertainty && (m.low || m.high)
+                            ? ruleName(judgeGuarded(m.value,
+                                                    {m.low, m.high, m.guardLow, m.guardHigh},
+                                                    *m.uncertainty)
+                                           .rule)
+                            : QStringLiteral("-"));
+            rows.push_back(row);
+        }
+        QStringList header{QStringLiteral(" "),   Text::tr("measurement"), Text::tr("value"),
+                           Text::tr("unit"),      Text::tr("low"),         Text::tr("high"),
+                           Text::tr("guard low"), Text::tr("guard high"),  Text::tr("asked"),
+                           Text::tr("outcome")};
+        if (uncertain)
+            header << Text::tr("± (k=2)") << Text::tr("decided by");
+        text += alignedTable(header, rows);
     }
     const SettlingCounts c = settlingCounts(r);
     text += Text::tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 "
