@@ -36,6 +36,7 @@ public:
         parser.addOption(stationOption);
         parser.addOptions({sweepOption, limitsOption, planOption, checkPlanOption, reportOption,
                            linkTimeoutOption});
+        parser.addOptions({calibrateOption, referenceOption, inputGainOption, inputOffsetOption});
     }
 
     // Parsed quietly: what a complaint is about is for parseOptions to say.
@@ -96,6 +97,26 @@ public:
         QStringLiteral("With --sweep or --plan: give up after SECONDS without a reply (default "
                        "30)."),
         QStringLiteral("SECONDS")};
+    const QCommandLineOption calibrateOption{
+        QStringLiteral("calibrate"),
+        QStringLiteral("Calibrate the unit's voltage inputs against a reference meter on the "
+                       "terminal, with the supply off, and keep the calibration in the results "
+                       "store. Exit status 0 kept, 1 refused or stopped.")};
+    const QCommandLineOption referenceOption{
+        QStringLiteral("reference"),
+        QStringLiteral("With --calibrate: the meter, its readings and the points from FILE "
+                       "(TOML) instead of typed."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption inputGainOption{
+        QStringLiteral("input-gain"),
+        QStringLiteral("With --simulate: the simulated unit reads an output's input mis-scaled, "
+                       "e.g. 12=1.02 (as velmor-unit-sim)."),
+        QStringLiteral("output=gain")};
+    const QCommandLineOption inputOffsetOption{
+        QStringLiteral("input-offset"),
+        QStringLiteral("With --simulate: the simulated unit reads an output's input shifted by "
+                       "volts, e.g. 5=-0.03."),
+        QStringLiteral("output=volts")};
     const QCommandLineOption resultsOption{
         QStringLiteral("results"),
         QStringLiteral("Where test records go: postgresql://user@host:port/database (a server "
@@ -173,7 +194,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     };
     // Given twice, which one was meant is a guess; given empty, it names nothing.
     for (const QCommandLineOption* option :
-         {&c.portOption, &c.traceOption, &c.languageOption, &c.planOption, &c.checkPlanOption}) {
+         {&c.portOption, &c.traceOption, &c.languageOption, &c.planOption, &c.checkPlanOption,
+          &c.referenceOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1 || (values.size() == 1 && values.constFirst().isEmpty()))
@@ -199,6 +221,14 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
                      int{parser.isSet(c.checkPlanOption)};
     if (runs > 1)
         return refuse(Text::tr("--sweep, --plan and --check-plan exclude each other"));
+    if (parser.isSet(c.calibrateOption) && (runs > 0 || parser.isSet(c.stationOption)))
+        return refuse(Text::tr("--calibrate goes with no --sweep, --plan, --check-plan or "
+                               "--station"));
+    if (parser.isSet(c.referenceOption) && !parser.isSet(c.calibrateOption))
+        return refuse(Text::tr("--%1 goes with --calibrate").arg(QStringLiteral("reference")));
+    for (const QCommandLineOption* o : {&c.inputGainOption, &c.inputOffsetOption})
+        if (parser.isSet(*o) && !parser.isSet(c.simulateOption))
+            return refuse(Text::tr("--%1 goes with --simulate").arg(o->names().first()));
     if (parser.isSet(c.limitsOption) && !parser.isSet(c.sweepOption))
         return refuse(Text::tr("--%1 goes with --sweep").arg(QStringLiteral("limits")));
     for (const QCommandLineOption* o : {&c.reportOption, &c.linkTimeoutOption})
@@ -241,6 +271,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
             std::get<int>(seconds);
     }
     options.station = parser.isSet(c.stationOption);
+    options.calibrate = parser.isSet(c.calibrateOption);
+    if (parser.isSet(c.referenceOption))
+        options.reference = parser.value(c.referenceOption);
+    options.simulatedInputGains = parser.values(c.inputGainOption);
+    options.simulatedInputOffsets = parser.values(c.inputOffsetOption);
     if (parser.isSet(c.checkPlanOption))
         options.checkPlan = parser.value(c.checkPlanOption);
     options.port1Device =
@@ -255,6 +290,11 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
 bool wantsUnattendedSweep(const QStringList& arguments) {
     const CommandLine c(arguments);
     return c.parser.isSet(c.sweepOption);
+}
+
+bool wantsCalibration(const QStringList& arguments) {
+    const CommandLine c(arguments);
+    return c.parser.isSet(c.calibrateOption);
 }
 
 bool wantsPlan(const QStringList& arguments) {

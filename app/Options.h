@@ -25,6 +25,13 @@ struct Options {
     // --station: the operator's station window; with --plan, that plan for every unit, else the
     // model's from the models file.
     bool station = false;
+    // --calibrate: the unit's inputs calibrated on the terminal; --reference: the meter's
+    // readings from a file.
+    bool calibrate = false;
+    std::optional<QString> reference;
+    // --input-gain, --input-offset: how the simulated unit's inputs read.
+    QStringList simulatedInputGains;
+    QStringList simulatedInputOffsets;
     // Where test records go, when given on the command line.
     std::optional<QString> resultsUrl;
     // The unit under test and the operator as given on the command line (--unit, --model,
@@ -38,6 +45,9 @@ bool wantsTextOnly(const QStringList& arguments);
 
 // True when the command line asks for the sweep without a window, which needs no display.
 bool wantsUnattendedSweep(const QStringList& arguments);
+
+// True when the command line asks for the calibration, which needs no display.
+bool wantsCalibration(const QStringList& arguments);
 
 // True when the command line asks for a test plan to be run or checked, which needs no display.
 bool wantsPlan(const QStringList& arguments);

@@ -1,3 +1,4 @@
+#include "Calibrate.h"
 #include "DisplayLoss.h"
 #include "Language.h"
 #include "Operator.h"
@@ -104,7 +105,8 @@ int main(int argc, char** argv) {
                      "off on every ending but a kill or a crash\n",
                      qPrintable(*error));
     const bool sweep = velmor::wantsUnattendedSweep(arguments);
-    const bool unattended = sweep || velmor::wantsPlan(arguments);
+    const bool calibrate = velmor::wantsCalibration(arguments);
+    const bool unattended = sweep || calibrate || velmor::wantsPlan(arguments);
     if (unattended)
         qputenv("QT_QPA_PLATFORM", "offscreen"); // no window, so no display either
     else if (!displayAvailable()) {
@@ -146,6 +148,11 @@ int main(int argc, char** argv) {
             return 1;
         }
         options->port1Device = unit->devicePath();
+        if (const auto error = velmor::sim::applyInputScales(
+                unit->model(), options->simulatedInputGains, options->simulatedInputOffsets)) {
+            std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*error));
+            return 2;
+        }
     }
 #else
     if (options->simulate) {
@@ -177,7 +184,34 @@ int main(int argc, char** argv) {
     velmor::Program& program = *std::get<0>(wired);
     const velmor::PortFactory& makePort = program.makePort();
     velmor::results::Recording* recorder = program.recording();
+    if (options->calibrate) {
+        velmor::SetSource setSource;
+#ifdef VELMOR_HAS_SIM
+        if (unit)
+            setSource = [&unit](velmor::Input input, double volts) {
+                std::array<double, velmor::inputCount> source{};
+                source[velmor::indexOf(input)] = volts;
+                unit->model().setSource(source);
+            };
+#endif
+        const auto store = velmor::results::chooseStore(options->resultsUrl);
+        if (const auto* error = std::get_if<QString>(&store)) {
+            std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*error));
+            return 1;
+        }
+        const velmor::results::StoreAddress address =
+            std::get<velmor::results::StoreAddress>(store);
+        return velmor::runCalibration(
+            {options->reference, underTest.operatorName, underTest.serial}, options->port1Device,
+            makePort,
+            [&address](velmor::results::CalibrationRecord& record) {
+                return velmor::results::keepCalibration(address, record);
+            },
+            setSource);
+    }
     if (plan) {
+        plan->context.calibration = velmor::currentCalibration(recordsStore(options->resultsUrl),
+                                                               &plan->calibrationWarning);
         const auto repeat = warnOfRepeat(options->resultsUrl, underTest.serial, *plan);
         const int status =
             velmor::runUnattendedPlan(std::move(*plan), *options->plan, makePort,

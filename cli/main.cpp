@@ -1,4 +1,5 @@
 // velmor-results: reads the test records the bench keeps.
+#include "CalibrationText.h"
 #include "Commands.h"
 #include "History.h"
 #include "Language.h"
@@ -55,7 +56,8 @@ const Command commands[] = {
      "every record of one unit, oldest first, with outcome and figures"},
     {"show", "show ID", 1,
      "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
-     "voltages, a run's steps and measurements"},
+     "voltages, a run's steps, measurements; a calibration"},
+    {"calibrations", "calibrations", 0, "the unit's calibrations, newest first"},
     {"export", "export ID --to DIR [--format json|junit]", 1,
      "a sweep's saved files, a session's CSV, a run's JSON or JUnit XML"},
     {"export", "export --format csv [--measurements] --to DIR [list's filters]", 0,
@@ -192,7 +194,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption results(
         QStringLiteral("results"),
         QStringLiteral("postgresql://user@host:port/database, sqlite:/path/file.sqlite; default: "
-                       "the \"results\" key of ~/.config/velmor-test/velmor-test.conf, else "
+                       "\"results\" in ~/.config/velmor-test/velmor-test.conf, else "
                        "~/.local/share/velmor-test/results.sqlite"),
         QStringLiteral("URL"));
     const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
@@ -363,6 +365,20 @@ int main(int argc, char** argv) {
         for (const QString& refused : listing->refused)
             exitCode = fail(refused);
         return exitCode;
+    }
+
+    if (command == QLatin1String("calibrations")) {
+        const auto calibrations = readCalibrations(*db);
+        const auto* list = valueOf(calibrations, &exitCode);
+        return list ? print(calibrationsText(*list)) : exitCode;
+    }
+    if (command == QLatin1String("show")) {
+        const auto calibration = findCalibration(*db, args.at(1));
+        const auto* found = valueOf(calibration, &exitCode);
+        if (!found)
+            return exitCode;
+        if (*found)
+            return print(calibrationText(**found));
     }
 
     if (command == QLatin1String("history")) {

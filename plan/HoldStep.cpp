@@ -83,11 +83,12 @@ std::unique_ptr<PlanStep> HoldSpec::make(const PlanContext& context) const {
 }
 
 HoldStep::HoldStep(const HoldSpec& spec, const PlanContext& context)
-    : spec_(spec), limits_{
-                       voltsLimits(output5, context.profile.out5, context.profile.guardPercent),
-                       voltsLimits(output12, context.profile.out12, context.profile.guardPercent),
-                       voltsLimits(output33, context.profile.out33,
-                                   context.profile.guardPercent)} {}
+    : spec_(spec), limits_{voltsLimits(output5, context.profile.out5, context.profile.guardPercent),
+                           voltsLimits(output12, context.profile.out12,
+                                       context.profile.guardPercent),
+                           voltsLimits(output33, context.profile.out33,
+                                       context.profile.guardPercent)},
+      calibration_(context.calibration) {}
 
 ControlFrame HoldStep::levelFrame(int position) const {
     const auto& level = spec_.levels[static_cast<std::size_t>(position) % spec_.levels.size()];
@@ -99,14 +100,15 @@ ControlFrame HoldStep::firstFrame() {
 }
 
 void HoldStep::judge(const ReplyFrame& reply, const LoadSettings& loads) {
-    const Reading r = graphReading(reply);
+    const Reading r = calibration_.corrected(graphReading(reply));
     const std::array<double, 3> volts{r.volts5, r.volts12, r.volts33};
     bool outside = false;
     for (std::size_t i = 0; i < 3; ++i) {
         Output& o = outputs_[i];
         o.lowest = judged_ == 0 ? volts[i] : std::min(o.lowest, volts[i]);
         o.highest = judged_ == 0 ? volts[i] : std::max(o.highest, volts[i]);
-        const Outcome outcome = judgeVolts(*units[i], volts[i], limits_[i]);
+        const Outcome outcome = judgeVolts(*units[i], volts[i], limits_[i],
+                                           calibration_.uncertainty(allInputs[i], volts[i]));
         const bool failed = outcome == Outcome::Fail;
         std::optional<Finding>& first = failed ? failed_ : marginal_;
         if (!first)
@@ -174,10 +176,12 @@ StepResult HoldStep::result() const {
     if (judged_ > 0) {
         for (std::size_t i = 0; i < 3; ++i) {
             const QString name = outputName(static_cast<int>(i));
-            r.measurements.push_back(measuredVolts(QStringLiteral("%1 lowest").arg(name), *units[i],
-                                                   outputs_[i].lowest, limits_[i]));
-            r.measurements.push_back(measuredVolts(QStringLiteral("%1 highest").arg(name),
-                                                   *units[i], outputs_[i].highest, limits_[i]));
+            for (const auto& [which, volts] :
+                 {std::pair{QStringLiteral("lowest"), outputs_[i].lowest},
+                  std::pair{QStringLiteral("highest"), outputs_[i].highest}})
+                r.measurements.push_back(
+                    measuredVolts(QStringLiteral("%1 %2").arg(name, which), *units[i], volts,
+                                  limits_[i], calibration_.uncertainty(allInputs[i], volts)));
             r.measurements.push_back(measured(QStringLiteral("%1 readings outside").arg(name),
                                               outputs_[i].outside, QString(),
                                               {std::nullopt, 0, std::nullopt, std::nullopt}));

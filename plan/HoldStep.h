@@ -56,6 +56,7 @@ private:
 
     HoldSpec spec_;
     std::array<Limits, 3> limits_; // +5 V, +12 V, +3.3 V
+    Calibration calibration_;
     std::array<Output, 3> outputs_{};
     int position_ = 0; // the level under way, counted over every repetition
     bool started_ = false;

@@ -2,6 +2,7 @@
 
 #include "Reading.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velmor {
@@ -15,18 +16,54 @@ Outcome judge(double value, const Limits& limits) {
     return Outcome::Pass;
 }
 
+Judgement judgeGuarded(double value, const Limits& limits, double uncertainty) {
+    const double below = limits.low ? *limits.low - value : -1;   // > 0: that far below
+    const double above = limits.high ? value - *limits.high : -1; // > 0: that far above
+    const double beyond = std::max(below, above);
+    if (beyond > 0)
+        return {Outcome::Fail, beyond > uncertainty ? DecidingRule::BeyondLimit
+                                                    : DecidingRule::BeyondLimitWithinUncertainty};
+    // Inside: how far from the nearer limit.
+    const double inside = -beyond;
+    if ((limits.low || limits.high) && inside < uncertainty)
+        return {Outcome::Marginal, DecidingRule::Uncertainty};
+    if (judge(value, limits) == Outcome::Marginal)
+        return {Outcome::Marginal, DecidingRule::Guard};
+    return {Outcome::Pass, DecidingRule::Clear};
+}
+
+QString ruleName(DecidingRule rule) {
+    switch (rule) {
+    case DecidingRule::BeyondLimit:
+        return QStringLiteral("beyond limit");
+    case DecidingRule::BeyondLimitWithinUncertainty:
+        return QStringLiteral("beyond limit within uncertainty");
+    case DecidingRule::Uncertainty:
+        return QStringLiteral("within uncertainty of limit");
+    case DecidingRule::Guard:
+        return QStringLiteral("guard band");
+    case DecidingRule::Clear:
+        break;
+    }
+    return QStringLiteral("clear");
+}
+
 Measurement measured(QString name, double value, QString unit, const Limits& limits) {
     return {std::move(name), value, std::move(unit), limits, judge(value, limits), std::nullopt};
 }
 
-Outcome judgeVolts(const UnitOutput& output, double volts, const Limits& limits) {
-    return output.endOf(volts) != RangeEnd::Inside ? Outcome::Fail : judge(volts, limits);
+Outcome judgeVolts(const UnitOutput& output, double volts, const Limits& limits,
+                   double uncertainty) {
+    return output.endOf(volts) != RangeEnd::Inside
+               ? Outcome::Fail
+               : judgeGuarded(volts, limits, uncertainty).outcome;
 }
 
 Measurement measuredVolts(QString name, const UnitOutput& output, double volts,
-                          const Limits& limits) {
+                          const Limits& limits, std::optional<double> uncertainty) {
     Measurement m = measured(std::move(name), volts, QStringLiteral("V"), limits);
-    m.outcome = judgeVolts(output, volts, limits);
+    m.outcome = judgeVolts(output, volts, limits, uncertainty.value_or(0));
+    m.uncertainty = uncertainty;
     return m;
 }
 

@@ -23,6 +23,20 @@ struct Limits {
 
 Outcome judge(double value, const Limits& limits);
 
+// Which rule decided a judged value (guarded acceptance): outside a limit by more than the
+// value's uncertainty, or by less (a fail either way); inside by less than the uncertainty or
+// outside the plan's guard band (marginal: the effective guard band is the wider of the two); or
+// clear of both (pass).
+enum class DecidingRule { BeyondLimit, BeyondLimitWithinUncertainty, Uncertainty, Guard, Clear };
+struct Judgement {
+    Outcome outcome = Outcome::Pass;
+    DecidingRule rule = DecidingRule::Clear;
+};
+Judgement judgeGuarded(double value, const Limits& limits, double uncertainty);
+// "beyond limit", "beyond limit within uncertainty", "within uncertainty of limit", "guard band",
+// "clear": the words records keep.
+QString ruleName(DecidingRule rule);
+
 // One measured or recorded value of a step, as test-record frameworks keep it.
 struct Measurement {
     QString name; // "+12 V at P3", "regulation +5 V", "trip power"
@@ -30,7 +44,8 @@ struct Measurement {
     QString unit; // "V", "A", "W", "%", "s"
     Limits limits{};
     Outcome outcome = Outcome::Pass;
-    std::optional<double> asked; // for a value the plan set (a load): what it asked for
+    std::optional<double> asked;         // for a value the plan set (a load): what it asked for
+    std::optional<double> uncertainty{}; // of a judged reading of volts (k = 2)
     friend bool operator==(const Measurement&, const Measurement&) = default;
 };
 
@@ -39,9 +54,11 @@ Measurement measured(QString name, double value, QString unit, const Limits& lim
 
 // A reading of an output in volts judged: at an end of the unit's range it says only that the
 // output is at or beyond that end, which is outside the limits whatever they are.
-Outcome judgeVolts(const UnitOutput& output, double volts, const Limits& limits);
+// With its uncertainty, the reading is judged guarded (judgeGuarded).
+Outcome judgeVolts(const UnitOutput& output, double volts, const Limits& limits,
+                   double uncertainty = 0);
 Measurement measuredVolts(QString name, const UnitOutput& output, double volts,
-                          const Limits& limits);
+                          const Limits& limits, std::optional<double> uncertainty = std::nullopt);
 
 // The output whose volts a measurement holds ("+12 V at P3", "worst +5 V"), or none.
 const UnitOutput* measuredOutput(QStringView name, QStringView unit);

@@ -21,6 +21,9 @@ struct Plan {
     QByteArray text; // the file's bytes, kept with every run record
     PlanContext context{};
     std::vector<std::shared_ptr<const StepSpec>> steps;
+    // "overdue" or "missing" where the bench's calibration was when the run began; kept in its
+    // record.
+    QString calibrationWarning{};
 
     qint64 estimatedMs() const;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "Finding.h"
 #include "Measurement.h"
 #include "Profile.h"
@@ -31,6 +32,8 @@ struct PlanContext {
     double powerBoundWatts = 0; // no load point of the plan may draw more at nominal volts
     bool paceByReplies = false; // a step may take its next frame as soon as the settle rule is met
     qint64 settleMs = defaultSettleMs; // a reading is judged this long after a load change
+    // The bench's calibration its readings are judged with, and their uncertainties.
+    Calibration calibration{};
 };
 
 // What a step came to: its outcome, its measurements and the one figure a summary shows.

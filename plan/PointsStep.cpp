@@ -81,7 +81,7 @@ StepAnswer PointsStep::take(const StepReading& reading, Settling settling) {
         return answer;
     }
     if (settling == Settling::Judged && reading.reply) {
-        const Reading volts = graphReading(*reading.reply);
+        const Reading volts = context_.calibration.corrected(graphReading(*reading.reply));
         for (std::size_t i = 0; i < outputs.size(); ++i) {
             const double v = volts.*outputs[i].volts;
             const double nominal = outputs[i].unit->nominalVolts;
@@ -136,9 +136,10 @@ void PointsStep::endPoint() {
             const Limits limits =
                 voltsLimits(*outputs[i].unit, context_.profile.*outputs[i].tolerance,
                             context_.profile.guardPercent);
-            const Measurement m =
-                measuredVolts(QStringLiteral("%1 at %2").arg(QLatin1String(outputs[i].name), at),
-                              *outputs[i].unit, *furthest_[i], limits);
+            const Measurement m = measuredVolts(
+                QStringLiteral("%1 at %2").arg(QLatin1String(outputs[i].name), at),
+                *outputs[i].unit, *furthest_[i], limits,
+                context_.calibration.uncertainty(inputOf(*outputs[i].unit), *furthest_[i]));
             measurements_.push_back(m);
             std::optional<Finding>& first = m.outcome == Outcome::Fail ? failed_ : marginal_;
             if (!first)

@@ -1,5 +1,7 @@
 #include "Recorder.h"
 
+#include "Calibrations.h"
+
 #include <QDateTime>
 #include <QSysInfo>
 #include <QUuid>
@@ -117,7 +119,8 @@ void Recorder::runStarted(const Plan& plan, const UnitIdentity& unit) {
     step_ = {};
     stepsEnded_.clear();
     post_(RunBegan{run_, recordTime(), host_, port_, plan.name, plan.file,
-                   QString::fromUtf8(plan.text), plan.context.profile.name, unit});
+                   QString::fromUtf8(plan.text), plan.context.profile.name, unit,
+                   calibrationName(plan.context.calibration), plan.calibrationWarning});
 }
 
 void Recorder::stepStarted(int index, const StepSpec& step) {
@@ -154,7 +157,7 @@ void Recorder::stepEnded(int index, const StepResult& result) {
         post_(RunMeasurement{run_, index, seq++, m.name, m.value, m.unit, l.low.value_or(none),
                              l.high.value_or(none), l.guardLow.value_or(none),
                              l.guardHigh.value_or(none), m.asked.value_or(none),
-                             outcomeName(m.outcome)});
+                             outcomeName(m.outcome), m.uncertainty.value_or(none)});
     }
     stepsEnded_.push_back({known ? step_.name : QString(), result.outcome, result.keyFigure,
                            storedFinding(result.finding)});

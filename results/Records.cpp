@@ -70,12 +70,13 @@ auto fields(RecordEnded& r) {
 }
 auto fields(RunBegan& r) {
     return std::tie(r.id, r.at, r.host, r.port, r.planName, r.planFile, r.planText, r.profile,
-                    r.unit.serial, r.unit.model, r.unit.operatorName);
+                    r.unit.serial, r.unit.model, r.unit.operatorName, r.calibration,
+                    r.calibrationWarning);
 }
-Columns<11> columns(const RunBegan&) {
+Columns<13> columns(const RunBegan&) {
     return {"runs",
             {"id", "started_at", "host", "port", "plan_name", "plan_file", "plan_text", "profile",
-             "unit_serial", "unit_model", "operator"}};
+             "unit_serial", "unit_model", "operator", "calibration", "calibration_warning"}};
 }
 auto fields(RunReadingTaken& r) {
     return std::tie(r.runId, r.seq, r.at, r.stepSeq, r.supplyOn, r.load5, r.load12, r.load33, r.b1,
@@ -97,12 +98,12 @@ Columns<11> columns(const RunStepEnded&) {
 }
 auto fields(RunMeasurement& r) {
     return std::tie(r.runId, r.stepSeq, r.seq, r.name, r.value, r.unit, r.low, r.high, r.guardLow,
-                    r.guardHigh, r.asked, r.outcome);
+                    r.guardHigh, r.asked, r.outcome, r.uncertainty);
 }
-Columns<12> columns(const RunMeasurement&) {
+Columns<13> columns(const RunMeasurement&) {
     return {"run_measurements",
             {"run_id", "step_seq", "seq", "name", "value", "unit", "low", "high", "guard_low",
-             "guard_high", "asked", "outcome"}};
+             "guard_high", "asked", "outcome", "uncertainty"}};
 }
 auto fields(RunEnded& r) {
     return std::tie(r.id, r.at, r.state, r.outcome, r.failingStep, r.keyFigure, r.reason);
@@ -113,7 +114,8 @@ QVariant storedValue(bool flag, const char*) {
     return flag ? 1 : 0;
 }
 QVariant storedValue(const QString& text, const char* column) {
-    static constexpr std::string_view nullWhenEmpty[] = {"unit_serial", "unit_model", "operator"};
+    static constexpr std::string_view nullWhenEmpty[] = {"unit_serial", "unit_model", "operator",
+                                                         "calibration", "calibration_warning"};
     if (text.isEmpty() && std::find(std::begin(nullWhenEmpty), std::end(nullWhenEmpty),
                                     std::string_view(column)) != std::end(nullWhenEmpty))
         return QVariant(QMetaType::fromType<QString>());

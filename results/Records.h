@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QtGlobal>
 
+#include <limits>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -107,6 +108,10 @@ struct RunBegan {
     QString planText;
     QString profile;
     UnitIdentity unit{};
+    // What the run was judged with: a calibration's id or "uncalibrated"; and "overdue" or
+    // "missing" where the bench's calibration was.
+    QString calibration{};
+    QString calibrationWarning{};
 };
 
 struct RunReadingTaken {
@@ -153,6 +158,8 @@ struct RunMeasurement {
     double guardHigh = 0;
     double asked = 0;
     QString outcome;
+    // Of a judged reading of volts (k = 2); NaN (stored NULL) for none.
+    double uncertainty = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The run's end: "completed", "aborted", "link-lost", "abandoned"; the failing step's name, or

@@ -54,9 +54,12 @@ struct RunColumns {
           planName(rows.column("plan_name")), planFile(rows.column("plan_file")),
           planText(rows.column("plan_text")), profile(rows.column("profile")),
           outcome(rows.column("outcome")), failingStep(rows.column("failing_step")),
-          keyFigure(rows.column("key_figure")), reason(rows.column("reason")) {}
+          keyFigure(rows.column("key_figure")), reason(rows.column("reason")),
+          calibration(rows.column("calibration")),
+          calibrationWarning(rows.column("calibration_warning")) {}
     Column id, startedAt, endedAt, endState, host, port, serial, model, operatorName, planName,
-        planFile, planText, profile, outcome, failingStep, keyFigure, reason;
+        planFile, planText, profile, outcome, failingStep, keyFigure, reason, calibration,
+        calibrationWarning;
 };
 
 // The columns of a run's own row.
@@ -96,6 +99,8 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
     r.failingStep = v.text(c.failingStep);
     r.keyFigure = canonicalRecordText(v.text(c.keyFigure));
     r.reason = v.text(c.reason);
+    r.calibration = v.text(c.calibration);
+    r.calibrationWarning = v.text(c.calibrationWarning);
     if (!problem.isEmpty())
         return problem;
     if (!r.endState.isEmpty() && !endStates().contains(r.endState))
@@ -195,18 +200,24 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run, int version) {
 }
 
 std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
-    auto rows =
-        selectRows(db,
-                   QStringLiteral("SELECT %1 FROM run_measurements WHERE run_id = ? "
-                                  "ORDER BY step_seq, seq")
-                       .arg(boundedColumns(db, u"step_seq, seq, name, value, unit, low, high, "
-                                               u"guard_low, guard_high, asked, outcome")),
-                   {run.id});
+    // Uncertainties are kept since version 7.
+    const bool uncertain = storedSchemaVersion(db) >= 7;
+    auto rows = selectRows(
+        db,
+        QStringLiteral("SELECT %1 FROM run_measurements WHERE run_id = ? "
+                       "ORDER BY step_seq, seq")
+            .arg(boundedColumns(db, uncertain ? u"step_seq, seq, name, value, unit, low, high, "
+                                                u"guard_low, guard_high, asked, outcome, "
+                                                u"uncertainty"
+                                              : u"step_seq, seq, name, value, unit, low, high, "
+                                                u"guard_low, guard_high, asked, outcome")),
+        {run.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
     const struct {
-        Column stepSeq, seq, name, value, unit, low, high, guardLow, guardHigh, asked, outcome;
+        Column stepSeq, seq, name, value, unit, low, high, guardLow, guardHigh, asked, outcome,
+            uncertainty;
     } c{.stepSeq = answer.column("step_seq"),
         .seq = answer.column("seq"),
         .name = answer.column("name"),
@@ -217,7 +228,8 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
         .guardLow = answer.column("guard_low"),
         .guardHigh = answer.column("guard_high"),
         .asked = answer.column("asked"),
-        .outcome = answer.column("outcome")};
+        .outcome = answer.column("outcome"),
+        .uncertainty = answer.column("uncertainty")};
     const int steps = static_cast<int>(run.steps.size());
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
         QString problem;
@@ -234,6 +246,7 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
         m.guardHigh = optionalReal(v, c.guardHigh);
         m.asked = optionalReal(v, c.asked);
         m.outcome = v.text(c.outcome);
+        m.uncertainty = optionalReal(v, c.uncertainty);
         checkOutcome(QStringLiteral("outcome"), m.outcome, problem);
         if (problem.isEmpty() && steps == 0)
             problem = Text::tr("it belongs to no step of the run");
@@ -440,10 +453,14 @@ SettlingCounts settlingCounts(const StoredRun& run) {
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
                                          RunReadings readings) {
     const auto version = static_cast<int>(storedSchemaVersion(db));
-    auto rows = selectRows(db,
-                           QStringLiteral("SELECT %1 FROM runs WHERE id = ?")
-                               .arg(boundedColumns(db, withReason(runColumns, version))),
-                           {id});
+    auto rows = selectRows(
+        db,
+        QStringLiteral("SELECT %1 FROM runs WHERE id = ?")
+            .arg(boundedColumns(db, withReason(runColumns, version) +
+                                        (version >= 7 ? QStringLiteral(", calibration, "
+                                                                       "calibration_warning")
+                                                      : QString()))),
+        {id});
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& found = std::get<Rows>(rows);

@@ -24,7 +24,8 @@ struct StoredMeasurement {
     std::optional<double> guardLow;
     std::optional<double> guardHigh;
     std::optional<double> asked;
-    QString outcome; // an outcomeName
+    QString outcome;                     // an outcomeName
+    std::optional<double> uncertainty{}; // of a judged reading of volts (k = 2)
     friend bool operator==(const StoredMeasurement&, const StoredMeasurement&) = default;
 };
 
@@ -65,6 +66,10 @@ struct StoredRun {
     QString planFile;
     QString planText;
     QString profile;
+    // A calibration's id or "uncalibrated"; "overdue" or "missing" where the bench's calibration
+    // was; both empty in runs stored before calibrations.
+    QString calibration{};
+    QString calibrationWarning{};
     QString outcome; // an outcomeName; empty while open
     QString failingStep;
     QString keyFigure;

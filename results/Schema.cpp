@@ -114,6 +114,32 @@ const std::array<QStringList, schemaVersion> migrations{{
         QStringLiteral("ALTER TABLE runs ADD COLUMN reason TEXT"),
         QStringLiteral("ALTER TABLE run_steps ADD COLUMN reason TEXT"),
     },
+    {
+        // Calibrations of the bench's unit, kept for good, and what each run and sweep was judged
+        // with: a calibration's id or "uncalibrated", and a warning where it was overdue or
+        // missing; NULL in records stored before.
+        QStringLiteral("CREATE TABLE calibrations (id TEXT PRIMARY KEY, made_at TEXT NOT NULL, "
+                       "due TEXT NOT NULL, host TEXT NOT NULL, port TEXT NOT NULL, unit TEXT, "
+                       "operator TEXT, meter TEXT, certificate TEXT, "
+                       "accuracy_percent DOUBLE PRECISION NOT NULL, "
+                       "accuracy_volts DOUBLE PRECISION NOT NULL, "
+                       "gain5 DOUBLE PRECISION NOT NULL, offset5 DOUBLE PRECISION NOT NULL, "
+                       "error5 DOUBLE PRECISION NOT NULL, gain12 DOUBLE PRECISION NOT NULL, "
+                       "offset12 DOUBLE PRECISION NOT NULL, error12 DOUBLE PRECISION NOT NULL, "
+                       "gain33 DOUBLE PRECISION NOT NULL, offset33 DOUBLE PRECISION NOT NULL, "
+                       "error33 DOUBLE PRECISION NOT NULL)"),
+        QStringLiteral("CREATE INDEX calibrations_host ON calibrations (host, made_at)"),
+        QStringLiteral("CREATE TABLE calibration_points (calibration_id TEXT NOT NULL "
+                       "REFERENCES calibrations(id), seq INTEGER NOT NULL, input TEXT NOT NULL, "
+                       "raw_mean DOUBLE PRECISION NOT NULL, raw_spread DOUBLE PRECISION NOT NULL, "
+                       "meter DOUBLE PRECISION NOT NULL, residual DOUBLE PRECISION NOT NULL, "
+                       "PRIMARY KEY (calibration_id, seq))"),
+        QStringLiteral("ALTER TABLE runs ADD COLUMN calibration TEXT"),
+        QStringLiteral("ALTER TABLE runs ADD COLUMN calibration_warning TEXT"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN calibration TEXT"),
+        QStringLiteral("ALTER TABLE sweeps ADD COLUMN calibration_warning TEXT"),
+        QStringLiteral("ALTER TABLE run_measurements ADD COLUMN uncertainty DOUBLE PRECISION"),
+    },
 }};
 
 } // namespace

@@ -9,7 +9,7 @@ namespace velmor::results {
 
 // The schema the program writes and reads, the same for SQLite and PostgreSQL. Its version is
 // kept in schema_version; each version adds to the one before.
-inline constexpr int schemaVersion = 6;
+inline constexpr int schemaVersion = 7;
 
 // The versions velmor-results reads as they are (each one's columns as they were).
 inline constexpr int oldestReadableVersion = 1;

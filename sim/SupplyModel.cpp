@@ -94,18 +94,74 @@ SupplyOutputs SupplyModel::outputs() const {
 ReplyFrame SupplyModel::reply(qint64 atMs) {
     ReplyFrame r;
     r.b1 = static_cast<quint8>((isOn() ? statusOn : 0) | (tripped_ ? statusTripped : 0));
-    if (!isOn())
+    if (!isOn() && !source_)
         return r; // an unpowered supply reads 0 V, below every window
-    const Ratios ratio = ratiosAt(atMs);
-    r.b2 = readingByte(ratio.v5);
-    r.b3 = readingByte(ratio.v12);
-    r.b4 = readingByte(ratio.v33);
+    const Ratios ratio =
+        isOn() ? ratiosAt(atMs)
+               : Ratios{(*source_)[0] / output5.nominalVolts, (*source_)[1] / output12.nominalVolts,
+                        (*source_)[2] / output33.nominalVolts};
+    r.b2 = readAs(0, ratio.v5);
+    r.b3 = readAs(1, ratio.v12);
+    r.b4 = readAs(2, ratio.v33);
     if (noiseLsb_ > 0) {
         std::uniform_int_distribution<int> offset(-noiseLsb_, noiseLsb_);
         for (quint8* b : {&r.b2, &r.b3, &r.b4})
             *b = static_cast<quint8>(std::clamp(*b + offset(noise_), 0, 255));
     }
     return r;
+}
+
+void SupplyModel::setInputScale(int output, InputScale scale) {
+    scales_.at(static_cast<std::size_t>(output)) = scale;
+}
+
+quint8 SupplyModel::readAs(int output, double ratioToNominal) const {
+    const InputScale& scale = scales_[static_cast<std::size_t>(output)];
+    if (scale.gain == 1 && scale.offset == 0)
+        return readingByte(ratioToNominal); // to the bit as without a scale
+    const double nominal =
+        std::array{output5, output12, output33}[static_cast<std::size_t>(output)].nominalVolts;
+    return readingByte((scale.gain * ratioToNominal * nominal + scale.offset) / nominal);
+}
+
+std::optional<std::pair<int, double>> parseOutputValue(const QString& text) {
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return std::nullopt;
+    const QString output = text.left(equals).trimmed();
+    bool ok = false;
+    const double value = text.mid(equals + 1).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const QStringList names{QStringLiteral("5"), QStringLiteral("12"), QStringLiteral("3.3")};
+    const auto index = names.indexOf(output);
+    if (index < 0)
+        return std::nullopt;
+    return std::pair{static_cast<int>(index), value};
+}
+
+std::optional<QString> applyInputScales(SupplyModel& model, const QStringList& gains,
+                                        const QStringList& offsets) {
+    std::array<SupplyModel::InputScale, 3> scales{};
+    for (const QString& text : gains) {
+        const auto value = parseOutputValue(text);
+        if (!value || value->second <= 0)
+            return QStringLiteral("--input-gain needs output=gain with the output 5, 12 or 3.3 and "
+                                  "a positive gain, not \"%1\"")
+                .arg(text);
+        scales[static_cast<std::size_t>(value->first)].gain = value->second;
+    }
+    for (const QString& text : offsets) {
+        const auto value = parseOutputValue(text);
+        if (!value)
+            return QStringLiteral("--input-offset needs output=volts with the output 5, 12 or "
+                                  "3.3, not \"%1\"")
+                .arg(text);
+        scales[static_cast<std::size_t>(value->first)].offset = value->second;
+    }
+    for (int output = 0; output < 3; ++output)
+        model.setInputScale(output, scales[static_cast<std::size_t>(output)]);
+    return std::nullopt;
 }
 
 void SupplyModel::setNoise(int lsb, unsigned seed) {

@@ -3,7 +3,13 @@
 #include "Frames.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <random>
+#include <utility>
+
+#include <QString>
+#include <QStringList>
 
 namespace velmor::sim {
 
@@ -59,6 +65,17 @@ public:
     // keeps the model exactly repeatable.
     void setNoise(int lsb, unsigned seed = 1);
 
+    // How the unit's input of each output reads: gain * volts + offset volts, as a unit whose
+    // inputs need calibrating does. 1 and 0 (the default) read true.
+    struct InputScale {
+        double gain = 1;
+        double offset = 0;
+    };
+    void setInputScale(int output, InputScale scale); // 0 +5 V, 1 +12 V, 2 +3.3 V
+    // A reference source on the unit's inputs, in volts each (+5 V, +12 V, +3.3 V), read while
+    // the supply is off, as when the unit is calibrated; none (the default): off reads 0 V.
+    void setSource(std::optional<std::array<double, 3>> volts) { source_ = volts; }
+
     static constexpr quint8 statusOn = 0x01;
     static constexpr quint8 statusTripped = 0x02;
 
@@ -71,6 +88,8 @@ public:
 
 private:
     Ratios ratiosAt(qint64 atMs) const;
+    // The reading byte of an output at a ratio to its nominal, through its input's scale.
+    quint8 readAs(int output, double ratioToNominal) const;
 
     ControlFrame frame_ = allOffFrame;
     int powerOnMs_ = 0;
@@ -80,6 +99,8 @@ private:
     bool switchedOn_ = false;
     bool tripped_ = false;
     double overPowerWatts_ = defaultOverPowerWatts;
+    std::array<InputScale, 3> scales_{};
+    std::optional<std::array<double, 3>> source_;
     int noiseLsb_ = 0;
     std::mt19937 noise_;
 };
@@ -88,5 +109,13 @@ private:
 // rounded, clamped. Given as the ratio to nominal so that nominal itself (ratio 1) lands
 // exactly on 127.5 and reads 128.
 quint8 readingByte(double ratioToNominal);
+
+// "12=1.02": an output (5, 12 or 3.3) and a number for it, as 0, 1 or 2 and the number.
+std::optional<std::pair<int, double>> parseOutputValue(const QString& text);
+
+// Sets the inputs' scales from the values of --input-gain and --input-offset ("12=1.02"); returns
+// what is wrong with one, or nothing.
+std::optional<QString> applyInputScales(SupplyModel& model, const QStringList& gains,
+                                        const QStringList& offsets);
 
 } // namespace velmor::sim

@@ -74,7 +74,18 @@ int main(int argc, char** argv) {
                        "own while no frame comes."));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Print each received frame with its time."));
-    parser.addOptions({link, fault, ocp, noise, powerOn, settle, replay, answerOnly, log});
+    const QCommandLineOption inputGain(
+        QStringLiteral("input-gain"),
+        QStringLiteral(
+            "Read an output's input mis-scaled by a factor, e.g. 12=1.02 reads +12 V 2 % "
+            "high (outputs 5, 12, 3.3; repeat the option for more)."),
+        QStringLiteral("output=gain"));
+    const QCommandLineOption inputOffset(
+        QStringLiteral("input-offset"),
+        QStringLiteral("Read an output's input shifted by volts, e.g. 5=-0.03."),
+        QStringLiteral("output=volts"));
+    parser.addOptions({link, fault, ocp, noise, powerOn, settle, replay, answerOnly, log, inputGain,
+                       inputOffset});
     parser.process(app);
 
     const auto mode = parseFaultMode(parser.value(fault));
@@ -116,6 +127,11 @@ int main(int argc, char** argv) {
             return 2;
         }
         (unit.model().*set)(ms);
+    }
+    if (const auto error =
+            applyInputScales(unit.model(), parser.values(inputGain), parser.values(inputOffset))) {
+        std::fprintf(stderr, "velmor-unit-sim: %s\n", qPrintable(*error));
+        return 2;
     }
     if (parser.isSet(replay)) {
         QString error;

@@ -94,6 +94,14 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     progress_->setTextVisible(false);
     time_ = new QLabel;
     layout->addWidget(plan_);
+    auto* calibration = new QLabel;
+    calibration->setObjectName(QStringLiteral("calibration"));
+    layout->addWidget(calibration);
+    calibration_ = new StationCalibration(
+        store_,
+        StationCalibration::policyOf(
+            stationSettings().value(QStringLiteral("calibration")).toString()),
+        calibration, this);
     // What a run shows while it goes, hidden between runs.
     live_ = new QWidget;
     auto* live = new QVBoxLayout(live_);
@@ -225,6 +233,11 @@ void StationWindow::start() {
         serial_->clear();
         return;
     }
+    if (const auto refused = calibration_->refusal()) {
+        showOutcome(tr("ОШИБКА"), *refused, outcomeColour(Outcome::Error));
+        serial_->selectAll();
+        return;
+    }
     auto plan = planForModel();
     if (!plan) {
         serial_->selectAll();
@@ -284,6 +297,7 @@ void StationWindow::begin(Plan plan, const QString& serial) {
 
     runSerial_ = serial;
     run_.reset();
+    calibration_->applyTo(plan);
     PlanRunSettings settings;
     settings.unit = {serial, model_->currentText().trimmed(), operator_->text().trimmed()};
     settings.linkTimeoutSeconds = linkTimeoutSeconds;

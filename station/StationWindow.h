@@ -5,6 +5,7 @@
 #include "PlanRecorder.h"
 #include "RepeatTest.h"
 #include "SerialPort.h"
+#include "StationCalibration.h"
 #include "StoreAddress.h"
 
 #include <QWidget>
@@ -85,6 +86,7 @@ private:
     QLabel* outcome_;
     QLabel* note_;
     QListWidget* history_;
+    StationCalibration* calibration_;
 
     // The last run, kept until the next begins.
     std::unique_ptr<AutomaticPlanRun> run_;

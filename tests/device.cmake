@@ -7,4 +7,5 @@ velmor_add_test(device_tests
     device/PortGuardTest.cpp
     device/SettlingTest.cpp
     device/UnitTest.cpp
+    device/CalibrationTest.cpp
     LIBS velmor_device)

@@ -14,6 +14,7 @@ if(TARGET velmor_sim)
         e2e/StationTest.cpp
         e2e/OnDisplay.h
         e2e/UnattendedPlanTest.cpp
+        e2e/CalibrateTest.cpp
         e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h

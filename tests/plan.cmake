@@ -6,6 +6,7 @@ velmor_add_test(plan_tests
     plan/PointsStepTest.cpp
     plan/HoldStepTest.cpp
     plan/PlanRunTest.cpp
+    plan/GuardedAcceptanceTest.cpp
     plan/SweepTripTest.cpp
     plan/PlanReferenceTest.cpp
     plan/UnitRun.h

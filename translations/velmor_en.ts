@@ -2,6 +2,249 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Calibrate</name>
+    <message>
+        <source>A number from %1 to %2, please.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 readings: mean %2, spread %3 steps%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, at the range&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calibration stopped: no reply from the unit (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calibration stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who calibrates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its calibration certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its accuracy, % of reading [0]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its accuracy, plus volts [0]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit&apos;s identity (may stay empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due in months [12]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: gain %2, offset %3 V, standard error %4 V (%5 steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  raw %1 ± %2, meter %3 V, residual %4 V (%5 steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bench&apos;s calibration cannot be read (%1); judged uncalibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the bench is not calibrated (velmor-test --calibrate); readings are judged by the design&apos;s formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: the bench&apos;s calibration %1 was due %2; calibrate it again (velmor-test --calibrate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch the supply off, take every load off, and connect the reference source and the meter to the unit&apos;s inputs. The supply stays off throughout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point %1 of %2: set the source on %3 to about %4 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Enter when it is set. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter shows, in volts: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calibration is refused and not kept; the bench keeps the one it had.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration %1 kept, due %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>%1: %2 points, at least %3 are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the points span %2 % of the input&apos;s range, at least %3 % are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a point reads at an end of the unit&apos;s range (mean %2); set the source inside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationText</name>
+    <message>
+        <source>No calibrations.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MADE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BENCH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPERATOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>METER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made:        %1 on %2, port %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due:         %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit:        %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator:    %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter:       %1, certificate %2, accuracy ±(%3 % of reading + %4 V)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INPUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GAIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFFSET V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STD ERROR V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STEPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNCERTAINTY V (k=2, at nominal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RAW MEAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SPREAD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>METER V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESIDUAL V</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Calibrations</name>
+    <message>
+        <source>calibration %1: its dates cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calibration %1: a point names no input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ambiguous: %2 calibrations have ids starting with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the results store is off (--results off): a calibration must be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Finding</name>
     <message>
         <source>%1 at %2 (%3)</source>
@@ -92,6 +335,18 @@
         <source>--station goes with no --sweep or --check-plan</source>
         <translation>--station goes with no --sweep or --check-plan</translation>
     </message>
+    <message>
+        <source>--calibrate goes with no --sweep, --plan, --check-plan or --station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --simulate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanProgress</name>
@@ -102,6 +357,53 @@
     <message>
         <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
         <translation>step %1 of %2 &quot;%3&quot;: %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceFile</name>
+    <message>
+        <source>%1 must be text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than 200 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation type="unfinished">%1 must be a number</translation>
+    </message>
+    <message>
+        <source>%1 = %2 lies outside %3..%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid TOML: %1</source>
+        <translation type="unfinished">not valid TOML: %1</translation>
+    </message>
+    <message>
+        <source>no points ([[point]] tables)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a point needs input = &quot;+5 V&quot;, &quot;+12 V&quot; or &quot;+3.3 V&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a point needs meter (the meter&apos;s volts)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished">not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished">cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1544,6 +1846,22 @@
     <message>
         <source>%1 completed runs; %GRR = 6 sigma / tolerance x 100: below 10 % good, 10 to 30 % acceptable, above 30 % not acceptable
 </source>
+    <message>
+        <source>Judged with calibration %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the calibration was overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the bench had no calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± (k=2)</source>
+        <translation type="unfinished"></translation>
+    </message>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2090,6 +2408,45 @@
     <message>
         <source>Трасса связи</source>
         <translation>Link trace</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::StationCalibration</name>
+    <message>
+        <source>Калибровка стенда: проверяется…</source>
+        <translation>Bench calibration: being looked up…</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда не прочитана: %1</source>
+        <translation>The bench&apos;s calibration cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Стенд не калиброван</source>
+        <translation>The bench is not calibrated</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда действительна до %1</source>
+        <translation>The bench&apos;s calibration is valid until %1</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда просрочена: срок был %1</source>
+        <translation>The bench&apos;s calibration is overdue: it was due %1</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда ещё проверяется; нажмите Enter ещё раз</source>
+        <translation>The bench&apos;s calibration is still being looked up; press Enter again</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда просрочена (срок был %1).</source>
+        <translation>The bench&apos;s calibration is overdue (it was due %1).</translation>
+    </message>
+    <message>
+        <source>Стенд не калиброван.</source>
+        <translation>The bench is not calibrated.</translation>
+    </message>
+    <message>
+        <source>Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.</source>
+        <translation>Calibrate the bench&apos;s unit (velmor-test --calibrate) and open the station again.</translation>
     </message>
 </context>
 <context>

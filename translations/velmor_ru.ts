@@ -2,6 +2,256 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Calibrate</name>
+    <message>
+        <source>A number from %1 to %2, please.</source>
+        <translation>Введите число от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>%1 readings: mean %2, spread %3 steps%4</source>
+        <translation>показаний %1: среднее %2, разброс %3 ед.%4</translation>
+    </message>
+    <message>
+        <source>, at the range&apos;s end</source>
+        <translation>, на краю диапазона</translation>
+    </message>
+    <message>
+        <source>calibration stopped: no reply from the unit (%1)</source>
+        <translation>калибровка остановлена: блок не отвечает (%1)</translation>
+    </message>
+    <message>
+        <source>calibration stopped</source>
+        <translation>калибровка остановлена</translation>
+    </message>
+    <message>
+        <source>Who calibrates</source>
+        <translation>Кто калибрует</translation>
+    </message>
+    <message>
+        <source>Reference meter</source>
+        <translation>Эталонный прибор</translation>
+    </message>
+    <message>
+        <source>Its calibration certificate</source>
+        <translation>Его свидетельство о поверке</translation>
+    </message>
+    <message>
+        <source>Its accuracy, % of reading [0]: </source>
+        <translation>Его погрешность, % от показания [0]: </translation>
+    </message>
+    <message>
+        <source>Its accuracy, plus volts [0]: </source>
+        <translation>Его погрешность, плюс вольт [0]: </translation>
+    </message>
+    <message>
+        <source>The unit&apos;s identity (may stay empty)</source>
+        <translation>Обозначение блока (можно оставить пустым)</translation>
+    </message>
+    <message>
+        <source>Due in months [12]: </source>
+        <translation>Срок действия, месяцев [12]: </translation>
+    </message>
+    <message>
+        <source>%1: gain %2, offset %3 V, standard error %4 V (%5 steps)</source>
+        <translation>%1: коэффициент %2, смещение %3 В, стандартная ошибка %4 В (%5 ед.)</translation>
+    </message>
+    <message>
+        <source>  raw %1 ± %2, meter %3 V, residual %4 V (%5 steps)</source>
+        <translation>  код %1 ± %2, прибор %3 В, остаток %4 В (%5 ед.)</translation>
+    </message>
+    <message>
+        <source>the bench&apos;s calibration cannot be read (%1); judged uncalibrated</source>
+        <translation>калибровку стенда не удаётся прочитать (%1); оценка без калибровки</translation>
+    </message>
+    <message>
+        <source>warning: the bench is not calibrated (velmor-test --calibrate); readings are judged by the design&apos;s formulas</source>
+        <translation>предупреждение: стенд не калиброван (velmor-test --calibrate); показания оцениваются по расчётным формулам</translation>
+    </message>
+    <message>
+        <source>warning: the bench&apos;s calibration %1 was due %2; calibrate it again (velmor-test --calibrate)</source>
+        <translation>предупреждение: срок калибровки стенда %1 истёк %2; откалибруйте его заново (velmor-test --calibrate)</translation>
+    </message>
+    <message>
+        <source>Switch the supply off, take every load off, and connect the reference source and the meter to the unit&apos;s inputs. The supply stays off throughout.</source>
+        <translation>Выключите БП, снимите всю нагрузку и подключите эталонный источник и прибор ко входам блока. БП остаётся выключенным всё время.</translation>
+    </message>
+    <message>
+        <source>Point %1 of %2: set the source on %3 to about %4 V.</source>
+        <translation>Точка %1 из %2: установите источник на входе %3 около %4 В.</translation>
+    </message>
+    <message>
+        <source>Press Enter when it is set. </source>
+        <translation>Нажмите Enter, когда установите. </translation>
+    </message>
+    <message>
+        <source>The meter shows, in volts: </source>
+        <translation>Показание прибора, В: </translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Отклонено: %1</translation>
+    </message>
+    <message>
+        <source>The calibration is refused and not kept; the bench keeps the one it had.</source>
+        <translation>Калибровка отклонена и не сохранена; у стенда остаётся прежняя.</translation>
+    </message>
+    <message>
+        <source>Calibration %1 kept, due %2.</source>
+        <translation>Калибровка %1 сохранена, действительна до %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>%1: %2 points, at least %3 are needed</source>
+        <translation>%1: точек %2, нужно не меньше %3</translation>
+    </message>
+    <message>
+        <source>%1: the points span %2 % of the input&apos;s range, at least %3 % are needed</source>
+        <translation>%1: точки охватывают %2 % диапазона входа, нужно не меньше %3 %</translation>
+    </message>
+    <message>
+        <source>%1: a point reads at an end of the unit&apos;s range (mean %2); set the source inside it</source>
+        <translation>%1: точка на краю диапазона блока (среднее %2); установите источник внутри диапазона</translation>
+    </message>
+    <message>
+        <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
+        <translation>%1: точка отстоит от прямой на %2 ед. показания, больше одной; измерьте её заново</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationText</name>
+    <message>
+        <source>No calibrations.
+</source>
+        <translation>Калибровок нет.
+</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>MADE</source>
+        <translation>ВЫПОЛНЕНА</translation>
+    </message>
+    <message>
+        <source>DUE</source>
+        <translation>ДО</translation>
+    </message>
+    <message>
+        <source>BENCH</source>
+        <translation>СТЕНД</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>БЛОК</translation>
+    </message>
+    <message>
+        <source>OPERATOR</source>
+        <translation>ОПЕРАТОР</translation>
+    </message>
+    <message>
+        <source>METER</source>
+        <translation>ПРИБОР</translation>
+    </message>
+    <message>
+        <source>Calibration %1
+</source>
+        <translation>Калибровка %1
+</translation>
+    </message>
+    <message>
+        <source>Made:        %1 on %2, port %3
+</source>
+        <translation>Выполнена:   %1 на %2, порт %3
+</translation>
+    </message>
+    <message>
+        <source>Due:         %1
+</source>
+        <translation>Действует до: %1
+</translation>
+    </message>
+    <message>
+        <source>Unit:        %1
+</source>
+        <translation>Блок:        %1
+</translation>
+    </message>
+    <message>
+        <source>Operator:    %1
+</source>
+        <translation>Оператор:    %1
+</translation>
+    </message>
+    <message>
+        <source>Meter:       %1, certificate %2, accuracy ±(%3 % of reading + %4 V)
+</source>
+        <translation>Прибор:      %1, свидетельство %2, погрешность ±(%3 % от показания + %4 В)
+</translation>
+    </message>
+    <message>
+        <source>INPUT</source>
+        <translation>ВХОД</translation>
+    </message>
+    <message>
+        <source>GAIN</source>
+        <translation>КОЭФФИЦИЕНТ</translation>
+    </message>
+    <message>
+        <source>OFFSET V</source>
+        <translation>СМЕЩЕНИЕ В</translation>
+    </message>
+    <message>
+        <source>STD ERROR V</source>
+        <translation>СТ. ОШИБКА В</translation>
+    </message>
+    <message>
+        <source>STEPS</source>
+        <translation>ЕД.</translation>
+    </message>
+    <message>
+        <source>UNCERTAINTY V (k=2, at nominal)</source>
+        <translation>НЕОПРЕДЕЛЁННОСТЬ В (k=2, при номинале)</translation>
+    </message>
+    <message>
+        <source>RAW MEAN</source>
+        <translation>СРЕДНИЙ КОД</translation>
+    </message>
+    <message>
+        <source>SPREAD</source>
+        <translation>РАЗБРОС</translation>
+    </message>
+    <message>
+        <source>METER V</source>
+        <translation>ПРИБОР В</translation>
+    </message>
+    <message>
+        <source>RESIDUAL V</source>
+        <translation>ОСТАТОК В</translation>
+    </message>
+</context>
+<context>
+    <name>Calibrations</name>
+    <message>
+        <source>calibration %1: its dates cannot be read</source>
+        <translation>калибровка %1: её даты не читаются</translation>
+    </message>
+    <message>
+        <source>calibration %1: a point names no input</source>
+        <translation>калибровка %1: у точки не указан вход</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ambiguous: %2 calibrations have ids starting with it</source>
+        <translation>«%1» неоднозначно: с него начинаются id %2 калибровок</translation>
+    </message>
+    <message>
+        <source>the results store is off (--results off): a calibration must be kept</source>
+        <translation>хранилище результатов отключено (--results off): калибровку нужно сохранить</translation>
+    </message>
+</context>
+<context>
     <name>Finding</name>
     <message>
         <source>%1 at %2 (%3)</source>
@@ -92,6 +342,18 @@
         <source>--station goes with no --sweep or --check-plan</source>
         <translation>--station не сочетается с --sweep и --check-plan</translation>
     </message>
+    <message>
+        <source>--calibrate goes with no --sweep, --plan, --check-plan or --station</source>
+        <translation>--calibrate не сочетается с --sweep, --plan, --check-plan и --station</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --calibrate</source>
+        <translation>--%1 используется только с --calibrate</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --simulate</source>
+        <translation>--%1 используется только с --simulate</translation>
+    </message>
 </context>
 <context>
     <name>PlanProgress</name>
@@ -102,6 +364,53 @@
     <message>
         <source>step %1 of %2 &quot;%3&quot;: %4, %5</source>
         <translation>шаг %1 из %2 «%3»: %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceFile</name>
+    <message>
+        <source>%1 must be text</source>
+        <translation>%1 должен быть строкой</translation>
+    </message>
+    <message>
+        <source>%1 is longer than 200 characters</source>
+        <translation>%1 длиннее 200 символов</translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation>%1 должен быть числом</translation>
+    </message>
+    <message>
+        <source>%1 = %2 lies outside %3..%4</source>
+        <translation>%1 = %2 вне %3..%4</translation>
+    </message>
+    <message>
+        <source>not valid TOML: %1</source>
+        <translation>не TOML: %1</translation>
+    </message>
+    <message>
+        <source>no points ([[point]] tables)</source>
+        <translation>нет точек (таблиц [[point]])</translation>
+    </message>
+    <message>
+        <source>a point needs input = &quot;+5 V&quot;, &quot;+12 V&quot; or &quot;+3.3 V&quot;</source>
+        <translation>точке нужен input = &quot;+5 V&quot;, &quot;+12 V&quot; или &quot;+3.3 V&quot;</translation>
+    </message>
+    <message>
+        <source>a point needs meter (the meter&apos;s volts)</source>
+        <translation>точке нужен meter (показание прибора в вольтах)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не читается: %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB</source>
+        <translation>больше %1 КиБ</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1858,22 @@
 </source>
         <translation>завершённых прогонов: %1; %GRR = 6 сигма / допуск x 100: ниже 10 % хорошо, от 10 до 30 % приемлемо, выше 30 % неприемлемо
 </translation>
+    <message>
+        <source>Judged with calibration %1</source>
+        <translation>Оценено с калибровкой %1</translation>
+    </message>
+    <message>
+        <source>; the calibration was overdue</source>
+        <translation>; калибровка была просрочена</translation>
+    </message>
+    <message>
+        <source>; the bench had no calibration</source>
+        <translation>; у стенда не было калибровки</translation>
+    </message>
+    <message>
+        <source>± (k=2)</source>
+        <translation>± (k=2)</translation>
+    </message>
     </message>
 </context>
 <context>
@@ -2094,6 +2419,45 @@
     <message>
         <source>Трасса связи</source>
         <translation>Трасса связи</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::StationCalibration</name>
+    <message>
+        <source>Калибровка стенда: проверяется…</source>
+        <translation>Калибровка стенда: проверяется…</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда не прочитана: %1</source>
+        <translation>Калибровка стенда не прочитана: %1</translation>
+    </message>
+    <message>
+        <source>Стенд не калиброван</source>
+        <translation>Стенд не калиброван</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда действительна до %1</source>
+        <translation>Калибровка стенда действительна до %1</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда просрочена: срок был %1</source>
+        <translation>Калибровка стенда просрочена: срок был %1</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда ещё проверяется; нажмите Enter ещё раз</source>
+        <translation>Калибровка стенда ещё проверяется; нажмите Enter ещё раз</translation>
+    </message>
+    <message>
+        <source>Калибровка стенда просрочена (срок был %1).</source>
+        <translation>Калибровка стенда просрочена (срок был %1).</translation>
+    </message>
+    <message>
+        <source>Стенд не калиброван.</source>
+        <translation>Стенд не калиброван.</translation>
+    </message>
+    <message>
+        <source>Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.</source>
+        <translation>Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "RunCommands.h"
 #include "Text.h"
 
+#include "Calibrations.h"
 #include "Commands.h"
 #include "Finding.h"
 #include "Measurement.h"
@@ -16,6 +17,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QXmlStreamWriter>
+
+#include <algorithm>
 
 namespace velmor::results {
 
@@ -52,6 +55,19 @@ QString seconds(const QString& from, const QString& to) {
     return QString::number(static_cast<double>(msBetween(from, to)) / 1000, 'f', 3);
 }
 
+// What a run was judged with: "Judged with calibration ID" or "Judged uncalibrated", and
+// whether the bench's calibration was overdue or missing.
+QString judgedWithLine(const QString& calibration, const QString& warning) {
+    QString line = calibration == QLatin1String(uncalibratedName)
+                       ? Text::tr("Judged uncalibrated (the design's formulas)")
+                       : Text::tr("Judged with calibration %1").arg(printable(calibration));
+    if (warning == QLatin1String("overdue"))
+        line += Text::tr("; the calibration was overdue");
+    else if (warning == QLatin1String("missing"))
+        line += Text::tr("; the bench had no calibration");
+    return line + QLatin1Char('\n');
+}
+
 // A step's measurements, one line each: name, value, unit, limits and outcome.
 QStringList measurementLines(const StoredRunStep& step) {
     QStringList lines;
@@ -80,6 +96,8 @@ QString runText(const StoredRun& r) {
                 .arg(shownTime(r.startedAt), shownTime(r.endedAt), shownState(r.endState));
     text += Text::tr("Bench %1, port %2\n").arg(printable(r.host), printable(r.port));
     text += printable(unitLine(r.unit)) + QLatin1Char('\n');
+    if (!r.calibration.isEmpty())
+        text += judgedWithLine(r.calibration, r.calibrationWarning);
     if (r.outcome.isEmpty())
         text += Text::tr("Outcome: none yet, the run is open\n");
     else
@@ -106,19 +124,36 @@ QString runText(const StoredRun& r) {
         if (s.measurements.empty())
             continue;
         text += Text::tr("Step %1 \"%2\":\n").arg(s.seq + 1).arg(printable(s.name));
+        // A run judged with uncertainties (stored since they are kept) shows each one and the
+        // rule that decided its measurement.
+        const bool uncertain =
+            std::any_of(s.measurements.begin(), s.measurements.end(),
+                        [](const StoredMeasurement& m) { return m.uncertainty.has_value(); });
         std::vector<QStringList> rows;
-        for (const StoredMeasurement& m : s.measurements)
-            rows.push_back({QStringLiteral(" "), printable(shownRecordText(m.name)),
+        for (const StoredMeasurement& m : s.measurements) {
+            QStringList row{QStringLiteral(" "), printable(shownRecordText(m.name)),
                             shownValue(m.name, m.value, m.unit), printable(m.unit), orDash(m.low),
                             orDash(m.high), orDash(m.guardLow), orDash(m.guardHigh),
                             orDash(m.asked),
                             // held to no limit: recorded, not passed
-                            m.low || m.high ? m.outcome : QStringLiteral("-")});
-        text += alignedTable({QStringLiteral(" "), Text::tr("measurement"), Text::tr("value"),
-                              Text::tr("unit"), Text::tr("low"), Text::tr("high"),
-                              Text::tr("guard low"), Text::tr("guard high"), Text::tr("asked"),
-                              Text::tr("outcome")},
-                             rows);
+                            m.low || m.high ? m.outcome : QStringLiteral("-")};
+            if (uncertain)
+                row << orDash(m.uncertainty)
+                    << (m.uncertainty && (m.low || m.high)
+                            ? ruleName(judgeGuarded(m.value,
+                                                    {m.low, m.high, m.guardLow, m.guardHigh},
+                                                    *m.uncertainty)
+                                           .rule)
+                            : QStringLiteral("-"));
+            rows.push_back(row);
+        }
+        QStringList header{QStringLiteral(" "),   Text::tr("measurement"), Text::tr("value"),
+                           Text::tr("unit"),      Text::tr("low"),         Text::tr("high"),
+                           Text::tr("guard low"), Text::tr("guard high"),  Text::tr("asked"),
+                           Text::tr("outcome")};
+        if (uncertain)
+            header << Text::tr("± (k=2)") << Text::tr("decided by");
+        text += alignedTable(header, rows);
     }
     const SettlingCounts c = settlingCounts(r);
     text += Text::tr("Readings: %1, judged %2; not judged: %3 answering a supply-off frame, %4 "

@@ -1,6 +1,7 @@
 // The operator's station: a serial scanned into the program on a display runs the plan to a
 // verdict with the unit switched off at both ends; in this process, a station run sends the
 // frames a headless plan run sends, and its verdict says what decided it.
+#include "Calibrations.h"
 #include "Language.h"
 #include "ModelsFile.h"
 #include "OnDisplay.h"
@@ -23,6 +24,7 @@
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSysInfo>
 
 namespace velmor::testing {
 namespace {
@@ -268,6 +270,57 @@ TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) 
     QTest::keyClick(serial, Qt::Key_Return);
     ASSERT_TRUE(eventually([&] { return finished.size() == 2; }, programPatienceMs));
     EXPECT_EQ(finished.last().at(0).toString(), "PSU-Y");
+}
+
+// Under station.conf's calibration = "refuse" an overdue calibration blocks every unit, says what
+// to do, and nothing is sent.
+TEST_F(StationRunTest, anOverdueCalibrationWithRefuseBlocksTheStation) {
+    const auto store = std::get<results::StoreAddress>(
+        results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
+    {
+        results::CalibrationRecord overdue;
+        overdue.madeAt = QDateTime::currentDateTimeUtc().addMonths(-14);
+        overdue.calibration.date = overdue.madeAt.date();
+        overdue.calibration.due = overdue.calibration.date.addMonths(12);
+        overdue.host = QSysInfo::machineHostName();
+        overdue.port = "/dev/ttyUSB0";
+        auto opened = results::openStore(store, "station-calibration");
+        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase db = std::get<QSqlDatabase>(opened);
+        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
+        ASSERT_EQ(results::insertCalibration(db, overdue), std::nullopt);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("station-calibration");
+    {
+        QFile conf(QFileInfo(results::configFilePath()).path() + "/station.conf");
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(conf).path()));
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("calibration = \"refuse\"\n");
+    }
+    ASSERT_FALSE(unit.start(linkPath()));
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+
+    StationWindow station(program->makePort(), writePlan(dir, "short", passing), mapsFolder,
+                          nullptr, store);
+    station.show();
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
+    auto* note = station.findChild<QLabel*>(QStringLiteral("note"));
+    auto* calibration = station.findChild<QLabel*>(QStringLiteral("calibration"));
+    ASSERT_TRUE(serial && outcome && note && calibration);
+    ASSERT_TRUE(
+        eventually([&] { return calibration->text().contains("просрочена"); }, programPatienceMs))
+        << calibration->text().toStdString();
+    QTest::keyClicks(serial, QStringLiteral("PSU-Z"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    EXPECT_EQ(outcome->text(), "ОШИБКА");
+    EXPECT_TRUE(note->text().contains("--calibrate")) << note->text().toStdString();
+    run(300);
+    EXPECT_EQ(frameCount(), 0u);
+    EXPECT_FALSE(station.running());
 }
 
 // A scanner types in the Latin layout: every mnemonic is a Latin letter. Without --plan and

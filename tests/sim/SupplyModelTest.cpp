@@ -178,3 +178,22 @@ TEST(SupplyModelTest, delayedSupplyReadsZeroUntilItComesUpThenFollowsEachLoadCha
 }
 
 } // namespace
+
+namespace {
+
+TEST(SupplyModelTest, misScaledInputsReadASourceOrTheSupplyOffTrue) {
+    SupplyModel model;
+    ASSERT_EQ(applyInputScales(model, {QStringLiteral("12=1.02")}, {QStringLiteral("5=-0.04")}),
+              std::nullopt);
+    // A source on the inputs with the supply off: +12 V reads 2 % high, +5 V 40 mV (5 steps) low.
+    model.setSource(std::array{5.0, 12.0, 3.3});
+    EXPECT_EQ(model.reply(), (ReplyFrame{0, readingByte(0.992), readingByte(1.02), 128}));
+    model.setSource(std::nullopt);
+    EXPECT_EQ(model.reply(), (ReplyFrame{0, 0, 0, 0}));
+    EXPECT_EQ(replyTo(model, controlFrame(true, 0, 0, 0)),
+              (ReplyFrame{SupplyModel::statusOn, readingByte(0.992), readingByte(1.02), 128}));
+    for (const char* bad : {"12", "7=1", "12=x", "12=0"})
+        EXPECT_NE(applyInputScales(model, {QString::fromLatin1(bad)}, {}), std::nullopt) << bad;
+}
+
+} // namespace

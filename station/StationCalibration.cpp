@@ -1,0 +1,79 @@
+#include "StationCalibration.h"
+
+#include "Calibrations.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QThread>
+
+namespace velmor {
+
+StationCalibration::Policy StationCalibration::policyOf(const QString& value) {
+    QString word = value.trimmed();
+    if (word.size() >= 2 && word.startsWith(QLatin1Char('"')) && word.endsWith(QLatin1Char('"')))
+        word = word.mid(1, word.size() - 2);
+    return word == QLatin1String("refuse") ? Policy::Refuse : Policy::Warn;
+}
+
+StationCalibration::StationCalibration(const std::optional<results::StoreAddress>& store,
+                                       Policy policy, QLabel* label, QObject* parent)
+    : QObject(parent), policy_(policy), label_(label) {
+    if (!store) {
+        answered(Calibration{});
+        return;
+    }
+    auto found = std::make_shared<std::variant<Calibration, QString>>(Calibration{});
+    lookUp_.reset(
+        QThread::create([store = *store, found] { *found = results::benchCalibration(store); }));
+    connect(lookUp_.get(), &QThread::finished, this, [this, found] { answered(*found); });
+    label_->setText(tr("Калибровка стенда: проверяется…"));
+    lookUp_->start();
+}
+
+StationCalibration::~StationCalibration() {
+    if (lookUp_)
+        lookUp_->wait();
+}
+
+void StationCalibration::answered(const std::variant<Calibration, QString>& found) {
+    if (const auto* error = std::get_if<QString>(&found)) {
+        calibration_ = Calibration{};
+        label_->setText(tr("Калибровка стенда не прочитана: %1").arg(*error));
+    } else {
+        calibration_ = std::get<Calibration>(found);
+        const QString due = calibration_->due.toString(Qt::ISODate);
+        label_->setText(!calibration_->isCalibrated() ? tr("Стенд не калиброван")
+                        : warning().isEmpty()
+                            ? tr("Калибровка стенда действительна до %1").arg(due)
+                            : tr("Калибровка стенда просрочена: срок был %1").arg(due));
+    }
+    if (!warning().isEmpty())
+        label_->setStyleSheet(QStringLiteral("color: #c62828; font-weight: bold"));
+}
+
+QString StationCalibration::warning() const {
+    if (!calibration_ || !calibration_->isCalibrated())
+        return QStringLiteral("missing");
+    return calibration_->isOverdue(QDate::currentDate()) ? QStringLiteral("overdue") : QString();
+}
+
+std::optional<QString> StationCalibration::refusal() const {
+    if (policy_ != Policy::Refuse)
+        return std::nullopt;
+    if (!calibration_)
+        return tr("Калибровка стенда ещё проверяется; нажмите Enter ещё раз");
+    if (warning().isEmpty())
+        return std::nullopt;
+    return (calibration_->isCalibrated() ? tr("Калибровка стенда просрочена (срок был %1).")
+                                               .arg(calibration_->due.toString(Qt::ISODate))
+                                         : tr("Стенд не калиброван.")) +
+           QLatin1Char(' ') +
+           tr("Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.");
+}
+
+void StationCalibration::applyTo(Plan& plan) const {
+    plan.context.calibration = calibration_.value_or(Calibration{});
+    plan.calibrationWarning = warning();
+}
+
+} // namespace velmor

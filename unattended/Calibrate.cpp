@@ -1,0 +1,291 @@
+#include "Calibrate.h"
+
+#include "CalibrationStep.h"
+#include "Printable.h"
+#include "ReferenceFile.h"
+#include "TerminationSignals.h"
+#include "TestRun.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextStream>
+
+#include <cstdio>
+#include <future>
+
+namespace velmor {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Calibrate)
+};
+
+constexpr int linkTimeoutSeconds = 10;
+
+void say(const QString& text) {
+    std::fputs(qPrintable(results::printable(text)), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+}
+
+// A line typed by the operator; none at the end of the input.
+std::optional<QString> ask(const QString& prompt) {
+    std::fputs(qPrintable(prompt), stdout);
+    std::fflush(stdout);
+    static QTextStream in(stdin);
+    QString line;
+    if (!in.readLineInto(&line))
+        return std::nullopt;
+    return line.trimmed();
+}
+
+// A number typed, "," or "." as the decimal point, within low..high; the default for an empty
+// line where there is one. None at the end of the input.
+std::optional<double> askNumber(const QString& prompt, double low, double high,
+                                std::optional<double> fallback = std::nullopt) {
+    for (;;) {
+        const auto line = ask(prompt);
+        if (!line)
+            return std::nullopt;
+        if (line->isEmpty() && fallback)
+            return fallback;
+        bool ok = false;
+        const double value =
+            QString(*line).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (ok && value >= low && value <= high)
+            return value;
+        say(Text::tr("A number from %1 to %2, please.").arg(low).arg(high));
+    }
+}
+
+// One point averaged on the engine; none when the run did not complete (stderr says why).
+std::optional<CalibrationPoint> average(Input input, const PortFactory& makePort) {
+    CalibrationStep step(input);
+    TestRun run(step, makePort, linkTimeoutSeconds);
+    TerminationSignals stop;
+    QObject::connect(&stop, &TerminationSignals::received, &run, &TestRun::interrupt);
+    if (const auto error = run.start()) {
+        std::fprintf(stderr, "velmor-test: %s\n", qPrintable(results::printable(*error)));
+        return std::nullopt;
+    }
+    QElapsedTimer shown;
+    QObject::connect(&run, &TestRun::ticked, [&step, &shown] {
+        if (shown.isValid() && shown.elapsed() < 100)
+            return;
+        shown.start();
+        const auto& p = step.progress();
+        std::fputs(
+            qPrintable(QStringLiteral("\r  ") +
+                       Text::tr("%1 readings: mean %2, spread %3 steps%4")
+                           .arg(p.readings)
+                           .arg(p.mean, 0, 'f', 2)
+                           .arg(p.spread, 0, 'f', 2)
+                           .arg(p.atRangeEnd > 0 ? Text::tr(", at the range's end") : QString()) +
+                       QStringLiteral("   ")),
+            stdout);
+        std::fflush(stdout);
+    });
+    std::optional<QString> lost;
+    QObject::connect(&run, &TestRun::linkChanged,
+                     [&lost](const std::optional<QString>& reason) { lost = reason; });
+    QEventLoop loop;
+    RunEnd end = RunEnd::Aborted;
+    QObject::connect(&run, &TestRun::finished, &loop, [&loop, &end](RunEnd how) {
+        end = how;
+        loop.quit();
+    });
+    loop.exec();
+    std::fputs("\n", stdout);
+    if (end == RunEnd::Completed && step.point())
+        return step.point();
+    std::fprintf(
+        stderr, "velmor-test: %s\n",
+        qPrintable(results::printable(
+            end == RunEnd::LinkLost ? Text::tr("calibration stopped: no reply from the unit (%1)")
+                                          .arg(lost.value_or(QString()))
+                                    : Text::tr("calibration stopped"))));
+    return std::nullopt;
+}
+
+// The meter, operator, unit and due months typed where no file gives them.
+std::optional<ReferenceFile> askHeading(const CalibrateRequest& request) {
+    ReferenceFile typed;
+    typed.points = suggestedPoints();
+    const auto text = [](const QString& prompt, const QString& fallback) -> std::optional<QString> {
+        const auto line =
+            ask(fallback.isEmpty() ? prompt + QStringLiteral(": ")
+                                   : QStringLiteral("%1 [%2]: ").arg(prompt, fallback));
+        if (!line)
+            return std::nullopt;
+        return line->isEmpty() ? fallback : line->left(200);
+    };
+    const auto who = text(Text::tr("Who calibrates"), request.operatorName);
+    const auto meter = who ? text(Text::tr("Reference meter"), QString()) : std::nullopt;
+    const auto certificate =
+        meter ? text(Text::tr("Its calibration certificate"), QString()) : std::nullopt;
+    const auto percent = certificate
+                             ? askNumber(Text::tr("Its accuracy, % of reading [0]: "), 0, 10, 0.0)
+                             : std::nullopt;
+    const auto volts =
+        percent ? askNumber(Text::tr("Its accuracy, plus volts [0]: "), 0, 1, 0.0) : std::nullopt;
+    const auto unit =
+        volts ? text(Text::tr("The unit's identity (may stay empty)"), request.unit) : std::nullopt;
+    const auto months =
+        unit ? askNumber(Text::tr("Due in months [12]: "), 1, maxDueMonths, 12.0) : std::nullopt;
+    if (!months)
+        return std::nullopt;
+    typed.operatorName = *who;
+    typed.meter = {*meter, *certificate, *percent, *volts};
+    typed.unit = *unit;
+    typed.dueMonths = static_cast<int>(*months);
+    return typed;
+}
+
+void showFit(Input input, const std::vector<CalibrationPoint>& points, const InputFit& fit) {
+    const double step = fit.correction.gain * stepVolts(input);
+    say(Text::tr("%1: gain %2, offset %3 V, standard error %4 V (%5 steps)")
+            .arg(inputName(input))
+            .arg(fit.correction.gain, 0, 'f', 5)
+            .arg(fit.correction.offset, 0, 'f', 4)
+            .arg(fit.correction.standardError, 0, 'f', 4)
+            .arg(fit.correction.standardError / step, 0, 'f', 2));
+    std::size_t i = 0;
+    for (const CalibrationPoint& p : points) {
+        if (p.input != input)
+            continue;
+        const double residual = fit.residuals[i++];
+        say(Text::tr("  raw %1 ± %2, meter %3 V, residual %4 V (%5 steps)")
+                .arg(p.rawMean, 6, 'f', 2)
+                .arg(p.rawSpread, 0, 'f', 2)
+                .arg(p.meterVolts, 0, 'f', 4)
+                .arg(residual, 7, 'f', 4)
+                .arg(residual / step, 5, 'f', 2));
+    }
+}
+
+} // namespace
+
+Calibration currentCalibration(const std::optional<results::StoreAddress>& store,
+                               QString* warning) {
+    auto found = store ? std::async(std::launch::async,
+                                    [&store] { return results::benchCalibration(*store); })
+                             .get()
+                       : std::variant<Calibration, QString>(Calibration{});
+    Calibration calibration;
+    if (const auto* error = std::get_if<QString>(&found))
+        std::fprintf(stderr, "velmor-test: %s\n",
+                     qPrintable(results::printable(
+                         Text::tr("the bench's calibration cannot be read (%1); judged "
+                                  "uncalibrated")
+                             .arg(*error))));
+    else
+        calibration = std::get<Calibration>(found);
+    const QDate today = QDate::currentDate();
+    if (!calibration.isCalibrated()) {
+        *warning = QStringLiteral("missing");
+        std::fprintf(stderr, "velmor-test: %s\n",
+                     qPrintable(Text::tr("warning: the bench is not calibrated (velmor-test "
+                                         "--calibrate); readings are judged by the design's "
+                                         "formulas")));
+    } else if (calibration.isOverdue(today)) {
+        *warning = QStringLiteral("overdue");
+        std::fprintf(stderr, "velmor-test: %s\n",
+                     qPrintable(Text::tr("warning: the bench's calibration %1 was due %2; "
+                                         "calibrate it again (velmor-test --calibrate)")
+                                    .arg(calibration.id, calibration.due.toString(Qt::ISODate))));
+    }
+    return calibration;
+}
+
+int runCalibration(const CalibrateRequest& request, const QString& port,
+                   const PortFactory& makePort, const KeepCalibration& keep,
+                   const SetSource& setSource) {
+    ReferenceFile reference;
+    if (request.referenceFile) {
+        auto read = readReferenceFile(*request.referenceFile);
+        if (const auto* error = std::get_if<PlanError>(&read)) {
+            std::fprintf(stderr, "%s\n", qPrintable(results::printable(error->text())));
+            return 1;
+        }
+        reference = std::get<ReferenceFile>(std::move(read));
+        if (reference.operatorName.isEmpty())
+            reference.operatorName = request.operatorName;
+        if (reference.unit.isEmpty())
+            reference.unit = request.unit;
+    } else if (auto typed = askHeading(request)) {
+        reference = std::move(*typed);
+    } else {
+        return 1;
+    }
+    say(Text::tr("Switch the supply off, take every load off, and connect the reference source "
+                 "and the meter to the unit's inputs. The supply stays off throughout."));
+    results::CalibrationRecord record;
+    record.port = port;
+    record.operatorName = reference.operatorName;
+    record.unit = reference.unit;
+    const std::size_t count = reference.points.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const ReferencePoint& at = reference.points[i];
+        say(Text::tr("Point %1 of %2: set the source on %3 to about %4 V.")
+                .arg(i + 1)
+                .arg(count)
+                .arg(inputName(at.input))
+                .arg(at.sourceVolts, 0, 'f', 2));
+        if (setSource)
+            setSource(at.input, at.sourceVolts);
+        if (!request.referenceFile && !ask(Text::tr("Press Enter when it is set. ")))
+            return 1;
+        auto point = average(at.input, makePort);
+        if (!point)
+            return 1;
+        if (at.meterVolts) {
+            point->meterVolts = *at.meterVolts;
+        } else {
+            const double top = unitOutputOf(at.input).nominalVolts * 2;
+            const auto typed = askNumber(Text::tr("The meter shows, in volts: "), 0, top);
+            if (!typed)
+                return 1;
+            point->meterVolts = *typed;
+        }
+        record.points.push_back(*point);
+    }
+    bool refused = false;
+    for (const Input input : allInputs) {
+        const auto fitted = fitInput(input, record.points);
+        if (const auto* why = std::get_if<FitRefused>(&fitted)) {
+            say(Text::tr("Refused: %1").arg(refusalText(*why)));
+            refused = true;
+            continue;
+        }
+        const InputFit& fit = std::get<InputFit>(fitted);
+        showFit(input, record.points, fit);
+        record.calibration.inputs[static_cast<std::size_t>(indexOf(input))] = fit.correction;
+        // Each point's residual in the points' order, as the record keeps them.
+        record.residuals.resize(record.points.size());
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < record.points.size(); ++i)
+            if (record.points[i].input == input)
+                record.residuals[i] = fit.residuals[next++];
+    }
+    if (refused) {
+        say(Text::tr("The calibration is refused and not kept; the bench keeps the one it had."));
+        return 1;
+    }
+    record.calibration.meter = reference.meter;
+    record.madeAt = QDateTime::currentDateTimeUtc();
+    record.calibration.date = QDate::currentDate();
+    record.calibration.due = record.calibration.date.addMonths(reference.dueMonths);
+    if (keep) {
+        if (const auto error = keep(record)) {
+            std::fprintf(stderr, "velmor-test: %s\n", qPrintable(results::printable(*error)));
+            return 1;
+        }
+    }
+    say(Text::tr("Calibration %1 kept, due %2.")
+            .arg(record.calibration.id, record.calibration.due.toString(Qt::ISODate)));
+    return 0;
+}
+
+} // namespace velmor
