@@ -1846,6 +1846,12 @@
     <message>
         <source>%1 completed runs; %GRR = 6 sigma / tolerance x 100: below 10 % good, 10 to 30 % acceptable, above 30 % not acceptable
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judged uncalibrated (the design&apos;s formulas)</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Judged with calibration %1</source>
         <translation type="unfinished"></translation>
@@ -1862,6 +1868,8 @@
         <source>± (k=2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>decided by</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

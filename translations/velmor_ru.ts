@@ -1858,6 +1858,11 @@
 </source>
         <translation>завершённых прогонов: %1; %GRR = 6 сигма / допуск x 100: ниже 10 % хорошо, от 10 до 30 % приемлемо, выше 30 % неприемлемо
 </translation>
+    </message>
+    <message>
+        <source>Judged uncalibrated (the design&apos;s formulas)</source>
+        <translation>Оценено без калибровки (по расчётным формулам)</translation>
+    </message>
     <message>
         <source>Judged with calibration %1</source>
         <translation>Оценено с калибровкой %1</translation>
@@ -1874,6 +1879,9 @@
         <source>± (k=2)</source>
         <translation>± (k=2)</translation>
     </message>
+    <message>
+        <source>decided by</source>
+        <translation>решило правило</translation>
     </message>
 </context>
 <context>
