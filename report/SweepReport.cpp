@@ -7,7 +7,6 @@
 #include "NumberText.h"
 #include "ReportPage.h"
 #include "Sweep.h"
-#include "SweepLimits.h"
 #include "SweepSettling.h"
 #include "Twips.h"
 
