@@ -5,7 +5,7 @@
 #include "MapSummary.h"
 #include "PlanStep.h"
 #include "Settling.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 
 #include <optional>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "Outcome.h"
 #include "Profile.h"
 #include "Settling.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 #include "UnitIdentity.h"
 
 #include <QByteArray>

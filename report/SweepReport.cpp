@@ -8,7 +8,6 @@
 #include "OutcomeColour.h"
 #include "ReportPage.h"
 #include "Sweep.h"
-#include "SweepLimits.h"
 #include "SweepSettling.h"
 #include "Twips.h"
 

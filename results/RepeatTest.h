@@ -2,7 +2,7 @@
 
 #include "Plan.h"
 #include "StoreAddress.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 
 #include <QObject>
 #include <QSqlDatabase>

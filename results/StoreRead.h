@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MapRecord.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 #include "UnitIdentity.h"
 #include "Verdict.h"
 

@@ -2,7 +2,7 @@
 
 #include "MapRecord.h"
 #include "MapSummary.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 
 #include <QByteArray>
 #include <QString>

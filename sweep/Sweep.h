@@ -20,6 +20,18 @@ namespace velmor {
 // The sweep advances one step per tick of the graph window's Timer1.
 inline constexpr int sweepTickMs = 100;
 
+// The limits a sweep ran with.
+struct SweepLimits {
+    int loadLimit1 = 0;
+    int loadLimit2 = 0;
+    int powerLimit = 0;
+};
+
+// The limits a sweep takes from those the windows share.
+constexpr SweepLimits sweepLimitsOf(const LoadLimits& limits) {
+    return {limits.loadLimit1, limits.loadLimit2, limits.powerLimit};
+}
+
 // An output's full-scale power in whole watts: 200 W on +5 V, 252 W on +12 V.
 constexpr int fullScaleWatts(const UnitOutput& output) {
     return static_cast<int>(output.fullScaleAmps * output.nominalVolts);

@@ -3,7 +3,6 @@
 #include "MapRecord.h"
 #include "SharedState.h"
 #include "Sweep.h"
-#include "SweepLimits.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "MapRecord.h"
 #include "MapSave.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 
 #include <QSize>
 

@@ -3,7 +3,7 @@
 #include "MapRecord.h"
 #include "RunStep.h"
 #include "SharedState.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 
 namespace velmor {
 

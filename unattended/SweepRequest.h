@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SweepLimits.h"
+#include "Sweep.h"
 #include "UnitIdentity.h"
 
 #include <QString>
