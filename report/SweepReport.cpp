@@ -237,10 +237,12 @@ private:
              verdict == Verdict::Pass   ? QColor(0, 140, 0)
              : verdict == Verdict::Fail ? QColor(200, 0, 0)
                                         : QColor(110, 110, 110));
+        const auto shutDown = shutDownText(sweep_.record, s);
         const QString share =
-            s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
-                                 "±10 % %1 s after switch-on")
-                                  .arg(powerOnTimeoutMs / 1000)
+            shutDown          ? *shutDown
+            : s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
+                                   "±10 % %1 s after switch-on")
+                                    .arg(powerOnTimeoutMs / 1000)
             : s.judged == 0 ? tr("no judged cells")
                             : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "
                                  "+12 V, %3 %")
@@ -267,10 +269,12 @@ private:
         const double top = (y += 60) - p_.fontMetrics().ascent();
         p_.drawText(QRectF(0, top, p_.window().width(), 120), Qt::TextWordWrap,
                     tr("On the map but not judged: %1 answering the all-off frame, %2 read before "
-                       "the supply was up, %3 just after a load jump (a row wrap).")
+                       "the supply was up, %3 just after a load jump (a row wrap), %4 after a "
+                       "shutdown.")
                         .arg(s.supplyOff)
                         .arg(s.poweringUp)
-                        .arg(s.loadJump));
+                        .arg(s.loadJump)
+                        .arg(s.afterShutdown));
     }
 
     QString range33() const {

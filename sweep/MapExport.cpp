@@ -121,7 +121,7 @@ std::vector<RunReading> sweepReadings(const MapRecord& record) {
 }
 
 SettledRun settleSweep(const MapRecord& record) {
-    return settleRun(sweepReadings(record));
+    return settleRun(sweepReadings(record), {}, AtShutdown::StopJudging);
 }
 
 OutputReading outputReading(const MapCell& cell, Output output) {
@@ -177,7 +177,9 @@ MapSummary summarize(const MapRecord& record, const SettledRun& run) {
     summary.supplyOff = run.supplyOff;
     summary.poweringUp = run.poweringUp;
     summary.loadJump = run.loadJump;
+    summary.afterShutdown = run.shutDown;
     summary.didNotPowerOn = run.didNotPowerOn;
+    summary.shutDownAt = run.shutDownAt;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const MapCell& cell = record[i];
         if (run.settling[i] != Settling::Judged)
@@ -190,7 +192,7 @@ MapSummary summarize(const MapRecord& record, const SettledRun& run) {
             std::abs(cellDeviation12(cell)) > std::abs(cellDeviation12(record[*summary.worst12])))
             summary.worst12 = i;
     }
-    if (summary.didNotPowerOn || summary.insideBand < summary.judged)
+    if (summary.didNotPowerOn || summary.shutDownAt || summary.insideBand < summary.judged)
         summary.verdict = Verdict::Fail;
     else if (summary.judged > 0)
         summary.verdict = Verdict::Pass;
@@ -213,7 +215,19 @@ QString unjudgedReasons(const MapSummary& summary) {
         reasons << QStringLiteral("%1 before the supply was up").arg(summary.poweringUp);
     if (summary.loadJump > 0)
         reasons << QStringLiteral("%1 just after a load jump").arg(summary.loadJump);
+    if (summary.afterShutdown > 0)
+        reasons << QStringLiteral("%1 after a shutdown").arg(summary.afterShutdown);
     return reasons.isEmpty() ? QStringLiteral("none") : reasons.join(QStringLiteral(", "));
+}
+
+std::optional<QString> shutDownText(const MapRecord& record, const MapSummary& summary) {
+    if (!summary.shutDownAt)
+        return std::nullopt;
+    const MapCell& cell = record.at(*summary.shutDownAt);
+    return Text::tr("the supply shut down at row %1, column %2 (+5 V %3 A, +12 V %4 A)")
+        .arg(cell.row)
+        .arg(cell.column)
+        .arg(fixed(nominalCurrent5(cell.row), 2), fixed(nominalCurrent12(cell.column), 2));
 }
 
 Verdict verdictOf(const MapSummary& summary, bool completed) {
@@ -254,6 +268,9 @@ QByteArray crossLoadSummary(const MapRecord& record, const MapSummary& summary,
         lines << QStringLiteral("Power-on: the supply did not power on (not all three outputs "
                                 "within ±10 % %1 s after switch-on)")
                      .arg(powerOnTimeoutMs / 1000);
+    if (summary.shutDownAt)
+        lines << QStringLiteral("Shutdown: the supply shut down at ") +
+                     cellPlace(record.at(*summary.shutDownAt));
     lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(verdictOf(summary, completed));
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }

@@ -76,14 +76,17 @@ QString verdictWord(Verdict verdict);
 // What the summary reports, counted over the judged cells of the record. The worst cells are
 // indexes into the record: the largest distance from nominal, the first painted on a tie; none
 // when no cell is judged. The ATX ±5 % verdict fails when the supply did not power on or a judged
-// cell lies outside the band, and passes when every judged cell lies inside it.
+// cell lies outside the band or the supply shut down, and passes when every judged cell lies
+// inside it.
 struct MapSummary {
     int cells = 0;
     int judged = 0;
-    int supplyOff = 0;  // not judged: the reply to the all-off frame
-    int poweringUp = 0; // not judged: read before the supply was up
-    int loadJump = 0;   // not judged: the reply to a load jump (a row wrap)
+    int supplyOff = 0;     // not judged: the reply to the all-off frame
+    int poweringUp = 0;    // not judged: read before the supply was up
+    int loadJump = 0;      // not judged: the reply to a load jump (a row wrap)
+    int afterShutdown = 0; // not judged: the supply had shut down
     bool didNotPowerOn = false;
+    std::optional<std::size_t> shutDownAt; // the cell that showed the supply shut down
     int insideBand = 0;
     std::optional<std::size_t> worst5;
     std::optional<std::size_t> worst12;
@@ -103,6 +106,10 @@ const MapCell* worstCell(const MapRecord& record, const MapSummary& summary, Out
 // The summary's line of unjudged cells, e.g. "1 answers the all-off frame, 3 before the supply
 // was up, 40 just after a load jump", or "none".
 QString unjudgedReasons(const MapSummary& summary);
+
+// "the supply shut down at row 12, column 40 (+5 V 3.75 A, +12 V 6.56 A)" in the run's language,
+// or nothing when it did not.
+std::optional<QString> shutDownText(const MapRecord& record, const MapSummary& summary);
 
 // A test result: only a completed run has one; otherwise the summary's.
 Verdict verdictOf(const MapSummary& summary, bool completed);

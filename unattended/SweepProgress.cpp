@@ -21,9 +21,11 @@ QString progressVolts(const UnitOutput& output, const std::optional<double>& vol
     return volts ? shownVolts(output, *volts) : QStringLiteral("-");
 }
 
-QString verdictLine(const MapSummary& s) {
+QString verdictLine(const MapSummary& s, const MapRecord& record) {
     const QString unjudged = Text::tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
     const QString word = verdictWord(s.verdict);
+    if (const auto shutDown = shutDownText(record, s))
+        return Text::tr("%1: %2 (%3)").arg(word, *shutDown, unjudged);
     if (s.didNotPowerOn)
         return Text::tr("%1: the supply did not power on (%2)").arg(word, unjudged);
     if (s.verdict == Verdict::None)

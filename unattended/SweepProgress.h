@@ -28,8 +28,9 @@ QString progressBar(const SweepProgress& progress);
 QString progressRowLine(const SweepProgress& progress);
 
 // The verdict line printed at the end: "PASS: 1598 of 1598 judged cells inside the ATX ±5 % band
-// (42 of 1640 not judged)", "FAIL: the supply did not power on (...)" or "NO VERDICT: ...".
-QString verdictLine(const MapSummary& summary);
+// (42 of 1640 not judged)", "FAIL: the supply shut down at row 12, column 40 (...) (...)",
+// "FAIL: the supply did not power on (...)" or "NO VERDICT: ...".
+QString verdictLine(const MapSummary& summary, const MapRecord& record);
 
 // "1:05" for 65 s.
 QString minutesSeconds(qint64 milliseconds);

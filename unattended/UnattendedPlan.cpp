@@ -144,7 +144,10 @@ int UnattendedPlan::concluded(RunEnd end) {
                  .arg(progress_.steps));
         return planCouldNotRun;
     }
-    if (end == RunEnd::LinkLost)
+    if (end == RunEnd::LinkLost && engine_.portLostReason())
+        say(tr("the serial port did not come back within %1 s; the plan run is given up")
+                .arg(request_.linkTimeoutSeconds));
+    else if (end == RunEnd::LinkLost)
         say(tr("no reply from the unit for %1 s; the plan run is given up")
                 .arg(request_.linkTimeoutSeconds));
     const Outcome outcome =

@@ -119,8 +119,11 @@ void UnattendedSweep::switchedOff(RunEnd end) {
         say(tr("interrupted; supply and loads off"));
         return;
     case RunEnd::LinkLost:
-        say(tr("no reply from the unit for %1 s; the sweep is given up")
-                .arg(request_.linkTimeoutSeconds));
+        if (const auto& lost = run_.portLostReason())
+            say(tr("port lost: %1; the sweep is given up").arg(*lost));
+        else
+            say(tr("no reply from the unit for %1 s; the sweep is given up")
+                    .arg(request_.linkTimeoutSeconds));
         return;
     }
 }
@@ -145,7 +148,7 @@ int UnattendedSweep::save() {
     if (recorder_)
         recorder_->sweepSaved(target_.name, mapFilesBeside(target_.shown));
     const MapSummary s = summarize(record);
-    std::fprintf(output_.stream, "%s\n", qPrintable(verdictLine(s)));
+    std::fprintf(output_.stream, "%s\n", qPrintable(verdictLine(s, record)));
     std::fprintf(output_.stream, "%s\n",
                  qPrintable(tr("Saved %1 with its .csv and .txt%2")
                                 .arg(target_.path, request_.report ? tr(" and .pdf") : QString())));
