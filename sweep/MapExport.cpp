@@ -43,6 +43,17 @@ QString worstLine(const QString& label, const MapCell* cell, Output output) {
                .arg(cellPlace(*cell));
 }
 
+// Where the loads stood that a cell's reading answers: the cell before's next step (at a row's
+// first cell, the previous row's first load past its bound), or the cell itself for the first.
+MapCell answeredPlace(const MapRecord& record, std::size_t index) {
+    if (index == 0)
+        return record.at(0);
+    MapCell place;
+    place.row = record.at(index - 1).row;
+    place.column = static_cast<qint16>(record.at(index - 1).column + 1);
+    return place;
+}
+
 } // namespace
 
 QString fixed(double value, int decimals) {
@@ -223,7 +234,7 @@ QString unjudgedReasons(const MapSummary& summary) {
 std::optional<QString> shutDownText(const MapRecord& record, const MapSummary& summary) {
     if (!summary.shutDownAt)
         return std::nullopt;
-    const MapCell& cell = record.at(*summary.shutDownAt);
+    const MapCell cell = answeredPlace(record, *summary.shutDownAt);
     return Text::tr("the supply shut down at row %1, column %2 (+5 V %3 A, +12 V %4 A)")
         .arg(cell.row)
         .arg(cell.column)
@@ -270,7 +281,7 @@ QByteArray crossLoadSummary(const MapRecord& record, const MapSummary& summary,
                      .arg(powerOnTimeoutMs / 1000);
     if (summary.shutDownAt)
         lines << QStringLiteral("Shutdown: the supply shut down at ") +
-                     cellPlace(record.at(*summary.shutDownAt));
+                     cellPlace(answeredPlace(record, *summary.shutDownAt));
     lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(verdictOf(summary, completed));
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
