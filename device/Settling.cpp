@@ -1,5 +1,6 @@
 #include "Settling.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 
@@ -24,7 +25,7 @@ constexpr const char* settlingWords[] = {"judged", "supply-off", "powering-up", 
 } // namespace
 
 SettleTime settleTime(qint64 settleMs, bool pacedByReplies, int tickMs) {
-    return {settleMs, pacedByReplies ? 0 : tickMs / 2};
+    return {settleMs, pacedByReplies ? 0 : tickMs / 2, pacedByReplies};
 }
 
 QString settlingName(Settling settling) {
@@ -40,8 +41,16 @@ std::optional<Settling> settlingNamed(QStringView word) {
 
 Settling SettleTracker::next(const RunReading& r) {
     Settling s = Settling::Judged;
-    if (hasBefore_ && !sameFrame(before_, r))
+    if (hasBefore_ && !sameFrame(before_, r)) {
         changedMs_ = before_.ms;
+        jumped_ = loadJumped(before_, r);
+        if (time_.byReplies)
+            changedMs_ = std::max(changedMs_, r.ms - replyLineMs);
+    }
+    // When the frame this reading answers went out: the unit measured it no sooner. That frame
+    // must come the settle time after a load jump; on ticks a few milliseconds sooner still
+    // count, not half a tick.
+    const qint64 askedMs = hasBefore_ ? before_.ms : r.ms;
     if (!r.supplyOn) {
         s = Settling::SupplyOff;
         up_ = false;
@@ -50,14 +59,18 @@ Settling SettleTracker::next(const RunReading& r) {
         switchedOnMs_ = r.ms;
         up_ = powerGood(r);
         changedMs_ = r.ms;
+        jumped_ = false;
     } else if (!up_) {
         s = Settling::PoweringUp;
         up_ = powerGood(r);
         changedMs_ = r.ms;
+        jumped_ = false;
         if (!up_ && r.ms - switchedOnMs_ > powerOnTimeoutMs)
             didNotPowerOn_ = true;
     } else if (loadJumped(before_, r) ||
-               r.ms - replyLineMs - changedMs_ + time_.slackMs < time_.ms) {
+               r.ms - replyLineMs - changedMs_ + time_.slackMs < time_.ms ||
+               ((jumped_ || time_.byReplies) &&
+                askedMs - changedMs_ + std::min(time_.slackMs, replyLineMs) < time_.ms)) {
         s = Settling::LoadJump;
     }
     before_ = r;
@@ -65,12 +78,24 @@ Settling SettleTracker::next(const RunReading& r) {
     return s;
 }
 
-SettledRun settleRun(const std::vector<RunReading>& readings, SettleTime time) {
+bool ShutdownWatch::shutDown(const RunReading& r) {
+    const bool wasUp = up_;
+    up_ = r.supplyOn && (powerGood(r) || (up_ && !belowPowerGood(r)));
+    return r.supplyOn && wasUp && belowPowerGood(r);
+}
+
+SettledRun settleRun(const std::vector<RunReading>& readings, SettleTime time,
+                     AtShutdown atShutdown) {
     SettledRun run;
     run.settling.reserve(readings.size());
     SettleTracker tracker(time);
+    ShutdownWatch watch;
     for (const RunReading& r : readings) {
-        const Settling s = tracker.next(r);
+        Settling s = tracker.next(r);
+        if (atShutdown == AtShutdown::StopJudging && !run.shutDownAt && watch.shutDown(r))
+            run.shutDownAt = run.settling.size();
+        if (run.shutDownAt)
+            s = Settling::ShutDown;
         run.settling.push_back(s);
         switch (s) {
         case Settling::Judged:

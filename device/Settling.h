@@ -67,6 +67,19 @@ constexpr bool belowPowerGood(const RunReading& r) {
     return below(r.ratio5) && below(r.ratio12) && below(r.ratio33);
 }
 
+// Follows a run's readings in order for a shutdown: a supply that was switched on and
+// power-good, and then has every output below power-good, has shut down.
+class ShutdownWatch {
+public:
+    // Whether this reading shows the supply shut down.
+    bool shutDown(const RunReading& reading);
+    // Switched on and power-good since, and not shut down.
+    bool up() const { return up_; }
+
+private:
+    bool up_ = false;
+};
+
 // A supply not power-good within this long after the reply to its switch-on frame did not power on.
 inline constexpr qint64 powerOnTimeoutMs = 2000;
 // More than this many load settings on any output between two frames is a load jump; the sweep
@@ -75,13 +88,20 @@ inline constexpr int loadJumpSettings = 2;
 
 // How long after a load change a reading is first judged. A frame goes out in the answer to a
 // reading, so a change is timed from the reading before the first one that answers it; the
-// supply coming up (its first power-good reading) counts as a change too.
+// supply coming up (its first power-good reading) counts as a change too. After a load jump the
+// unit measures a reading no sooner than the frame it answers went out, so that frame, not the
+// reading, must come the settle time after the jump: a tick that comes early, catching up on
+// a late one, is no settling.
 struct SettleTime {
     qint64 ms = 100; // a plan's settle_ms; the default is one tick
     // How much sooner still counts. On ticks, half a tick: the ticks keep time on average, not
     // to the millisecond, and a reading one tick after the change is as settled as a tick
     // allows. Paced by replies, none.
     qint64 slackMs = 50;
+    // Paced by replies, each reply is read as it comes, so a change is timed from no sooner than
+    // the first reply to the changing frame began to leave the unit (a unit slow to take the
+    // frame has not begun to settle), and every reading from the frame it answers.
+    bool byReplies = false;
 };
 
 // A reading was taken before its reply began to leave the unit: at least a reply's time on the
@@ -103,11 +123,18 @@ struct SettledRun {
     int poweringUp = 0;
     int loadJump = 0;
     int shutDown = 0;
-    bool didNotPowerOn = false; // switched on, and not power-good within the timeout
+    bool didNotPowerOn = false;            // switched on, and not power-good within the timeout
+    std::optional<std::size_t> shutDownAt; // the reading that showed the supply shut down
 };
 
-// The settled rule, applied to a run's readings in the order they were read.
-SettledRun settleRun(const std::vector<RunReading>& readings, SettleTime time = {});
+// Whether a shutdown ends what a run judges: so in an automatic run, where the supply is not
+// switched on again; a manual session goes on as the operator has it.
+enum class AtShutdown { GoOn, StopJudging };
+
+// The settled rule, applied to a run's readings in the order they were read. Stopping at a
+// shutdown, the reading that shows it and every one after it are ShutDown.
+SettledRun settleRun(const std::vector<RunReading>& readings, SettleTime time = {},
+                     AtShutdown atShutdown = AtShutdown::GoOn);
 
 // The same rule one reading at a time, for a run under way.
 class SettleTracker {
@@ -121,6 +148,7 @@ public:
 private:
     SettleTime time_;
     qint64 changedMs_ = 0;    // the last load change, or the supply coming up
+    bool jumped_ = false;     // the last change was a load jump
     bool up_ = false;         // a reading since the last switch-on was power-good
     qint64 switchedOnMs_ = 0; // the reply to the switch-on frame
     bool hasBefore_ = false;

@@ -17,7 +17,8 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(Finding)
 };
 
-constexpr std::array<const char*, 4> kindWords{"crossed", "shutdown", "no-power", "no-reply"};
+constexpr std::array<const char*, 6> kindWords{"crossed",  "shutdown",  "no-power",
+                                               "no-reply", "port-lost", "file-refused"};
 constexpr QChar separator = QLatin1Char('|');
 
 QString figure(double value, const QString& unit) {
@@ -56,8 +57,11 @@ QString loadsText(const LoadAmps& amps) {
 QString storedFinding(const std::optional<Finding>& finding) {
     if (!finding)
         return {};
+    // A port's reason or a refusal comes from outside: a separator in it would split the record.
+    QString what = finding->what;
+    what.replace(separator, QLatin1Char('/'));
     return QStringList{QLatin1String(kindWords.at(static_cast<std::size_t>(finding->kind))),
-                       finding->where, finding->what, finding->loads}
+                       finding->where, what, finding->loads}
         .join(separator);
 }
 
@@ -90,6 +94,10 @@ QString findingText(const Finding& stored, bool shortForm) {
         return Text::tr("did not power on");
     case Finding::Kind::NoReply:
         return Text::tr("no reply from the unit for %1 s").arg(f.what);
+    case Finding::Kind::PortLost:
+        return Text::tr("port lost: %1").arg(f.what);
+    case Finding::Kind::FileRefused:
+        return Text::tr("file refused: %1").arg(f.what);
     }
     return f.what;
 }

@@ -16,10 +16,12 @@ namespace velmor {
 // one language-free form (kind word and figures); it is put into words only when shown.
 struct Finding {
     enum class Kind {
-        Crossed,  // what: "+12 V 11.29 V < 11.40 V"; where the step was; loads then
-        ShutDown, // every output fell below power-good with the supply on and up before
-        NoPower,  // switched on and never power-good: the unit's fault as far as the bench knows
-        NoReply   // what: the seconds without a reply; the bench could not test
+        Crossed,    // what: "+12 V 11.29 V < 11.40 V"; where the step was; loads then
+        ShutDown,   // every output fell below power-good with the supply on and up before
+        NoPower,    // switched on and never power-good: the unit's fault as far as the bench knows
+        NoReply,    // what: the seconds without a reply; the bench could not test
+        PortLost,   // what: the port's reason, "/dev/ttyUSB0: Input/output error"; likewise
+        FileRefused // what: why a plan or models file was refused, naming it; likewise
     };
     Kind kind = Kind::Crossed;
     QString what;
@@ -48,8 +50,8 @@ QString storedFinding(const std::optional<Finding>& finding);
 std::optional<Finding> findingStored(QStringView text);
 
 // In the run's language: "+12 V 11.29 V < 11.40 V at P3 (+5 V …)", "the supply shut down at P4
-// (…)", "did not power on", "no reply from the unit for 30 s". Short leaves out the loads, for a
-// list's line.
+// (…)", "did not power on", "no reply from the unit for 30 s", "port lost: /dev/ttyUSB0: …". Short
+// leaves out the loads, for a list's line.
 QString findingText(const Finding& finding, bool shortForm = false);
 // A stored finding in words; text stored by earlier programs as it is.
 QString shownFinding(const QString& stored, bool shortForm = false);

@@ -120,9 +120,7 @@ StepAnswer PlanRun::take(const StepReading& reading) {
                                .arg(powerOnTimeoutMs / 1000.0);
         return endRun(std::move(result), Finding{Finding::Kind::NoPower, {}, {}, {}});
     }
-    const bool wasUp = up_;
-    up_ = r.supplyOn && (powerGood(r) || (up_ && !belowPowerGood(r)));
-    if (r.supplyOn && wasUp && belowPowerGood(r) && !step_->expectsShutdown()) {
+    if (shutdown_.shutDown(r) && !step_->expectsShutdown()) {
         taken_->settling = Settling::ShutDown;
         StepResult result = step_->result();
         return endRun(std::move(result),
@@ -135,7 +133,7 @@ StepAnswer PlanRun::take(const StepReading& reading) {
     if (answer.done) {
         StepResult result = step_->result();
         // A step that judged nothing because the supply never came up: it did not power on.
-        if (result.outcome == Outcome::Error && r.supplyOn && !up_)
+        if (result.outcome == Outcome::Error && r.supplyOn && !shutdown_.up())
             return endRun(std::move(result), Finding{Finding::Kind::NoPower, {}, {}, {}});
         taken_->stepEnded = true;
         endStep(std::move(result));
@@ -173,7 +171,10 @@ void PlanRun::runEnded(RunEnd end) {
     if (step_) { // the step under way keeps what it has, with the run's outcome
         StepResult partial = step_->result();
         partial.outcome = worse(partial.outcome, planOutcome(end, {}));
-        if (end == RunEnd::LinkLost) // how long the unit had been silent when the run gave up
+        // The port gone, or how long the unit had been silent when the run gave up.
+        if (end == RunEnd::LinkLost && portLost_)
+            partial.finding = Finding{Finding::Kind::PortLost, *portLost_, {}, {}};
+        else if (end == RunEnd::LinkLost)
             partial.finding = Finding{
                 Finding::Kind::NoReply,
                 QString::number(std::lround(static_cast<double>(lastMs_ - lastReplyMs_) / 1000)),

@@ -37,6 +37,7 @@ public:
 
     void runStarted() override;
     void readingTaken(const StepReading& reading, const StepAnswer& answer) override;
+    void portLost(const QString& reason) override { portLost_ = reason; }
     void runEnded(RunEnd end) override;
 
     const Plan& plan() const { return plan_; }
@@ -68,9 +69,10 @@ private:
     std::optional<ControlFrame> first_;
     ControlFrame lastSent_ = allOffFrame;
     std::optional<Taken> taken_;
-    bool up_ = false;   // switched on and power-good since
+    ShutdownWatch shutdown_;
     qint64 lastMs_ = 0; // the last reading's time, and the last reply's
     qint64 lastReplyMs_ = 0;
+    std::optional<QString> portLost_; // why the port was gone when the run gave up
 };
 
 } // namespace velmor

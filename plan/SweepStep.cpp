@@ -95,9 +95,10 @@ qint64 SweepStepSpec::estimatedMs(const PlanContext& context) const {
     // A cell is read once its frame has been held for the dwell and the settle time is out.
     const qint64 wait = std::max(cellDwellMs(dwellMs_, context.paceByReplies), context.settleMs);
     if (context.paceByReplies) {
-        // The first reply after the wait comes within an exchange on the line.
+        // The wait counts from the first reply to the cell's frame, an exchange on the line after
+        // it went out, and the reading judged answers a frame sent once the wait is out.
         const qint64 exchangeUs = 2 * lineMicroseconds(unitLineSettings, frameBytes);
-        return cells * (wait * 1000 + exchangeUs) / 1000;
+        return cells * (wait * 1000 + 2 * exchangeUs) / 1000;
     }
     const qint64 ticksPerCell = std::max<qint64>(1, (wait + planTickMs / 2) / planTickMs);
     // Each row after the first begins with a load jump, which costs a tick more.

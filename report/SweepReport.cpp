@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "Deviation.h"
 #include "MapSummary.h"
+#include "MapSummaryText.h"
 #include "NumberText.h"
 #include "OutcomeColour.h"
 #include "ReportPage.h"
@@ -240,10 +241,12 @@ private:
              outcomeColour(verdict == Verdict::Pass   ? std::optional(Outcome::Pass)
                            : verdict == Verdict::Fail ? std::optional(Outcome::Fail)
                                                       : std::nullopt));
+        const auto shutDown = shutDownText(sweep_.record, s);
         const QString share =
-            s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
-                                 "±10 % %1 s after switch-on")
-                                  .arg(powerOnTimeoutMs / 1000)
+            shutDown          ? *shutDown
+            : s.didNotPowerOn ? tr("the supply did not power on: not all three outputs within "
+                                   "±10 % %1 s after switch-on")
+                                    .arg(powerOnTimeoutMs / 1000)
             : s.judged == 0 ? tr("no judged cells")
                             : tr("%1 of %2 judged cells inside the ATX ±5 % band on both +5 V and "
                                  "+12 V, %3 %")
@@ -270,10 +273,12 @@ private:
         const double top = (y += 60) - p_.fontMetrics().ascent();
         p_.drawText(QRectF(0, top, p_.window().width(), 120), Qt::TextWordWrap,
                     tr("On the map but not judged: %1 answering the all-off frame, %2 read before "
-                       "the supply was up, %3 just after a load jump (a row wrap).")
+                       "the supply was up, %3 just after a load jump (a row wrap), %4 after a "
+                       "shutdown.")
                         .arg(s.supplyOff)
                         .arg(s.poweringUp)
-                        .arg(s.loadJump));
+                        .arg(s.loadJump)
+                        .arg(s.afterShutdown));
     }
 
     QString range33() const {

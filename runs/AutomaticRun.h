@@ -34,6 +34,8 @@ public:
 
     // The device the run's port maps to.
     QString device() const { return engine_->device(); }
+    // Why the port was lost, where the link ended so rather than by a silent unit.
+    const std::optional<QString>& portLostReason() const { return engine_->portLostReason(); }
 
 signals:
     void linkChanged(const std::optional<QString>& lostReason);

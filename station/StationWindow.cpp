@@ -6,6 +6,8 @@
 #include "PlanSummary.h"
 #include "Reading.h"
 #include "RecordText.h"
+#include "RefusedFile.h"
+#include "RunReport.h"
 #include "StoreAddress.h"
 #include "UnitIdentity.h"
 
@@ -179,7 +181,7 @@ void StationWindow::setRunning(bool running) {
     live_->setVisible(running);
 }
 
-std::optional<Plan> StationWindow::planForModel() {
+std::optional<Plan> StationWindow::planForModel(const QString& serial) {
     QString file = planFile_;
     if (file.isEmpty()) {
         if (!QFileInfo::exists(modelsFilePath())) {
@@ -192,7 +194,7 @@ std::optional<Plan> StationWindow::planForModel() {
         }
         const auto models = readModels(modelsFilePath());
         if (const auto* error = std::get_if<PlanError>(&models)) {
-            showOutcome(outcomeWord(Outcome::Error), error->text(), outcomeColour(Outcome::Error));
+            refused(*error, serial);
             return std::nullopt;
         }
         const auto& known = std::get<ModelPlans>(models);
@@ -210,10 +212,22 @@ std::optional<Plan> StationWindow::planForModel() {
     }
     auto read = readPlan(file);
     if (const auto* error = std::get_if<PlanError>(&read)) {
-        showOutcome(outcomeWord(Outcome::Error), error->text(), outcomeColour(Outcome::Error));
+        refused(*error, serial);
         return std::nullopt;
     }
     return std::get<Plan>(std::move(read));
+}
+
+void StationWindow::refused(const PlanError& error, const QString& serial) {
+    showOutcome(outcomeWord(Outcome::Error),
+                tr("%1\nИсправьте файл %2 (или выберите другую модель), затем проверьте блок "
+                   "снова.")
+                    .arg(error.text(), error.file),
+                outcomeColour(Outcome::Error));
+    if (recorder_)
+        recordRefusedFile(
+            *recorder_, error,
+            UnitIdentity{serial, model_->currentText().trimmed(), operator_->text().trimmed()});
 }
 
 void StationWindow::start() {
@@ -238,7 +252,7 @@ void StationWindow::start() {
         serial_->selectAll();
         return;
     }
-    auto plan = planForModel();
+    auto plan = planForModel(serial);
     if (!plan) {
         serial_->selectAll();
         return;
@@ -403,9 +417,19 @@ void StationWindow::finish(RunEnd) {
             : deciding->finding
                 ? findingText(*deciding->finding)
                 : tr("Шаг «%1»: %2").arg(step, shownRecordText(deciding->keyFigure));
-        note = tr("%1\nПроверьте кабель и питание измерительного блока и его порт, затем "
-                  "проверьте блок снова.")
-                   .arg(why);
+        const auto kind =
+            deciding && deciding->finding ? std::optional(deciding->finding->kind) : std::nullopt;
+        note = kind == Finding::Kind::PortLost
+                   ? tr("%1\nПроверьте, что адаптер порта подключён к компьютеру, затем проверьте "
+                        "блок снова.")
+                         .arg(why)
+               : kind == Finding::Kind::NoReply
+                   ? tr("%1\nПроверьте питание измерительного блока и кабель между ним и портом, "
+                        "затем проверьте блок снова.")
+                         .arg(why)
+                   : tr("%1\nПроверьте кабель и питание измерительного блока и его порт, затем "
+                        "проверьте блок снова.")
+                         .arg(why);
     } else if (deciding) {
         note = deciding->finding ? tr("Шаг «%1»: %2").arg(step, findingText(*deciding->finding))
                                  : tr("Шаг «%1»").arg(step);

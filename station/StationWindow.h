@@ -59,7 +59,9 @@ private:
     void repeatAnswered(const std::optional<QString>& warning);
     void cancelRepeat();
     void stop();
-    std::optional<Plan> planForModel();
+    std::optional<Plan> planForModel(const QString& serial);
+    // A plan or models file refused: the bench could not test this unit; said, and recorded.
+    void refused(const PlanError& error, const QString& serial);
     void showTick(const StepReading& reading);
     void finish(RunEnd end);
     QString saveReport();

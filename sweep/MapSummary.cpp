@@ -33,7 +33,9 @@ MapSummary summarize(const MapRecord& record, const SettledRun& run) {
     summary.supplyOff = run.supplyOff;
     summary.poweringUp = run.poweringUp;
     summary.loadJump = run.loadJump;
+    summary.afterShutdown = run.shutDown;
     summary.didNotPowerOn = run.didNotPowerOn;
+    summary.shutDownAt = run.shutDownAt;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const MapCell& cell = record[i];
         if (run.settling[i] != Settling::Judged)
@@ -46,7 +48,7 @@ MapSummary summarize(const MapRecord& record, const SettledRun& run) {
             std::abs(cellDeviation12(cell)) > std::abs(cellDeviation12(record[*summary.worst12])))
             summary.worst12 = i;
     }
-    if (summary.didNotPowerOn || summary.insideBand < summary.judged)
+    if (summary.didNotPowerOn || summary.shutDownAt || summary.insideBand < summary.judged)
         summary.verdict = Verdict::Fail;
     else if (summary.judged > 0)
         summary.verdict = Verdict::Pass;

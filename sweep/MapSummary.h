@@ -40,10 +40,12 @@ OutputReading outputReading(const MapCell& cell, Output output);
 struct MapSummary {
     int cells = 0;
     int judged = 0;
-    int supplyOff = 0;  // not judged: the reply to the all-off frame
-    int poweringUp = 0; // not judged: read before the supply was up
-    int loadJump = 0;   // not judged: the reply to a load jump (a row wrap)
+    int supplyOff = 0;     // not judged: the reply to the all-off frame
+    int poweringUp = 0;    // not judged: read before the supply was up
+    int loadJump = 0;      // not judged: the reply to a load jump (a row wrap)
+    int afterShutdown = 0; // not judged: the supply had shut down
     bool didNotPowerOn = false;
+    std::optional<std::size_t> shutDownAt; // the cell that showed the supply shut down
     int insideBand = 0;
     std::optional<std::size_t> worst5;
     std::optional<std::size_t> worst12;

@@ -4,11 +4,17 @@
 #include "NumberText.h"
 #include "Unit.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velmor {
 
 namespace {
+
+// The shutdown is told among the verdict's words.
+struct ShutdownText {
+    Q_DECLARE_TR_FUNCTIONS(Verdict)
+};
 
 QString cellPlace(const MapCell& cell) {
     return QStringLiteral("row %1, column %2 (+5 V %3 A, +12 V %4 A)")
@@ -30,6 +36,17 @@ QString worstLine(const QString& label, const MapCell* cell, Output output) {
                .arg(cellPlace(*cell));
 }
 
+// Where the loads stood that a cell's reading answers: the cell before's next step (at a row's
+// first cell, the previous row's first load past its bound), or the cell itself for the first.
+MapCell answeredPlace(const MapRecord& record, std::size_t index) {
+    if (index == 0)
+        return record.at(0);
+    MapCell place;
+    place.row = record.at(index - 1).row;
+    place.column = static_cast<qint16>(record.at(index - 1).column + 1);
+    return place;
+}
+
 } // namespace
 
 QString unjudgedReasons(const MapSummary& summary) {
@@ -42,7 +59,19 @@ QString unjudgedReasons(const MapSummary& summary) {
         reasons << QStringLiteral("%1 before the supply was up").arg(summary.poweringUp);
     if (summary.loadJump > 0)
         reasons << QStringLiteral("%1 just after a load jump").arg(summary.loadJump);
+    if (summary.afterShutdown > 0)
+        reasons << QStringLiteral("%1 after a shutdown").arg(summary.afterShutdown);
     return reasons.isEmpty() ? QStringLiteral("none") : reasons.join(QStringLiteral(", "));
+}
+
+std::optional<QString> shutDownText(const MapRecord& record, const MapSummary& summary) {
+    if (!summary.shutDownAt)
+        return std::nullopt;
+    const MapCell cell = answeredPlace(record, *summary.shutDownAt);
+    return ShutdownText::tr("the supply shut down at row %1, column %2 (+5 V %3 A, +12 V %4 A)")
+        .arg(cell.row)
+        .arg(cell.column)
+        .arg(fixed(nominalCurrent5(cell.row), 2), fixed(nominalCurrent12(cell.column), 2));
 }
 
 QByteArray crossLoadSummary(const MapRecord& record, const SweepLimits& limits, const QString& name,
@@ -79,6 +108,9 @@ QByteArray crossLoadSummary(const MapRecord& record, const MapSummary& summary,
         lines << QStringLiteral("Power-on: the supply did not power on (not all three outputs "
                                 "within ±10 % %1 s after switch-on)")
                      .arg(powerOnTimeoutMs / 1000);
+    if (summary.shutDownAt)
+        lines << QStringLiteral("Shutdown: the supply shut down at ") +
+                     cellPlace(answeredPlace(record, *summary.shutDownAt));
     lines << QStringLiteral("Verdict (ATX ±5 %): ") + verdictName(verdictOf(summary, completed));
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }

@@ -21,13 +21,17 @@ StepAnswer SweepRunStep::take(const StepReading& reading) {
     case SweepTick::Outcome::Ended:
         answer.done = true; // the end frame comes from endFrame()
         break;
-    case SweepTick::Outcome::Painted:
-        answer.frame = tick.frame;
+    case SweepTick::Outcome::Painted: {
         // The settled rule looks back only, so the newest cell's class is final at once.
-        answer.use = settleSweep(record_).settling.back() == Settling::Judged
-                         ? ReadingUse::Judged
-                         : ReadingUse::Unsettled;
+        const SettledRun settled = settleSweep(record_);
+        answer.use = settled.settling.back() == Settling::Judged ? ReadingUse::Judged
+                                                                 : ReadingUse::Unsettled;
+        if (settled.shutDownAt)
+            answer.done = true; // a shutdown fails the sweep: the loads go off on this tick
+        else
+            answer.frame = tick.frame;
         break;
+    }
     }
     return answer;
 }

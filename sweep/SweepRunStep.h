@@ -8,7 +8,8 @@
 namespace velmor {
 
 // The cross-load sweep as a step of a test run: each reading advances the sweep as a tick of the
-// graph window does (advanceSweep), so both send the same frames and paint the same cells.
+// graph window does (advanceSweep), so both send the same frames and paint the same cells. A
+// supply that shuts down ends the sweep on that reading, failed.
 class SweepRunStep final : public RunStep {
 public:
     explicit SweepRunStep(const SweepLimits& limits);

@@ -25,7 +25,7 @@ std::vector<RunReading> sweepReadings(const MapRecord& record) {
 }
 
 SettledRun settleSweep(const MapRecord& record) {
-    return settleRun(sweepReadings(record));
+    return settleRun(sweepReadings(record), {}, AtShutdown::StopJudging);
 }
 
 } // namespace velmor

@@ -2,6 +2,8 @@
 
 #include "RunStep.h"
 
+#include <QString>
+
 namespace velmor {
 
 // How a test run ended.
@@ -19,6 +21,9 @@ public:
     virtual void runStarted() = 0;
     // Each tick's reading with the step's answer, after the answer's frame went out.
     virtual void readingTaken(const StepReading& reading, const StepAnswer& answer) = 0;
+    // A run given up for its link with the port still gone: the port's reason ("/dev/ttyUSB0:
+    // Input/output error"), told just before runEnded(). Without it the unit was silent.
+    virtual void portLost(const QString& /*reason*/) {}
     // After the end frame and the all-off frame, before the port closes.
     virtual void runEnded(RunEnd end) = 0;
 };

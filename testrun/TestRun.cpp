@@ -105,8 +105,13 @@ void TestRun::hand(const StepReading& reading) {
     } else if (reading.reply) {
         lastHeard_.restart();
     } else if (lastHeard_.hasExpired(1000LL * linkTimeoutSeconds_)) {
-        if (!port_->isOpen())
-            port_->open(unitPortNumber, unitLineSettings); // loads off if it is back
+        if (!port_->isOpen()) {
+            const std::optional<QString> lost = port_->lostReason();
+            // Back just now, the loads go off and the unit was silent; else the port is gone.
+            if (port_->open(unitPortNumber, unitLineSettings))
+                portLost_ =
+                    lost.value_or(QStringLiteral("%1: the port is closed").arg(port_->device()));
+        }
         end(RunEnd::LinkLost);
     }
 }
@@ -130,8 +135,11 @@ void TestRun::end(RunEnd how) {
             send(*last);
         send(allOffFrame);
     }
-    if (recorder_ && started_)
+    if (recorder_ && started_) {
+        if (portLost_)
+            recorder_->portLost(*portLost_);
         recorder_->runEnded(how);
+    }
     emit switchedOff(how);
     QTimer::singleShot(drainMs, this, [this, how] {
         port_->close();

@@ -39,6 +39,10 @@ public:
     // The device the run's port maps to, for its report.
     QString device() const { return port_->device(); }
 
+    // Of a run given up for its link: why the port was gone at the end; nothing when it was open
+    // and the unit silent.
+    const std::optional<QString>& portLostReason() const { return portLost_; }
+
     // Lets the last frames leave before the port closes.
     static constexpr int drainMs = 100;
     // How often a run paced by replies looks for a whole reply.
@@ -78,6 +82,7 @@ private:
     qsizetype skip_ = 0;       // bytes still to come of a reply not taken
     QElapsedTimer lastHanded_; // paced: since the last reading went to the step
     ControlFrame lastSent_ = allOffFrame;
+    std::optional<QString> portLost_;
     bool started_ = false;
     bool ending_ = false;
 };

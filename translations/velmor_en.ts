@@ -270,6 +270,14 @@
         <source>no reply from the unit for %1 s</source>
         <translation>no reply from the unit for %1 s</translation>
     </message>
+    <message>
+        <source>port lost: %1</source>
+        <translation>port lost: %1</translation>
+    </message>
+    <message>
+        <source>file refused: %1</source>
+        <translation>file refused: %1</translation>
+    </message>
 </context>
 <context>
     <name>HoldStep</name>
@@ -803,6 +811,10 @@
         <source>%1: no reading was judged (%2)</source>
         <translation>%1: no reading was judged (%2)</translation>
     </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
 </context>
 <context>
     <name>SweepReport</name>
@@ -911,8 +923,8 @@
         <translation>the supply did not power on: not all three outputs within ±10 % %1 s after switch-on</translation>
     </message>
     <message>
-        <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</source>
-        <translation>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</translation>
+        <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap), %4 after a shutdown.</source>
+        <translation>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap), %4 after a shutdown.</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1075,10 @@
     <message>
         <source>INCOMPLETE</source>
         <translation>INCOMPLETE</translation>
+    </message>
+    <message>
+        <source>the supply shut down at row %1, column %2 (+5 V %3 A, +12 V %4 A)</source>
+        <translation>the supply shut down at row %1, column %2 (+5 V %3 A, +12 V %4 A)</translation>
     </message>
 </context>
 <context>
@@ -2607,6 +2623,24 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
         <source>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1
+Исправьте файл %2 (или выберите другую модель), затем проверьте блок снова.</source>
+        <translation>%1
+Correct the file %2 (or choose another model), then test the unit again.</translation>
+    </message>
+    <message>
+        <source>%1
+Проверьте, что адаптер порта подключён к компьютеру, затем проверьте блок снова.</source>
+        <translation>%1
+Check that the port&apos;s adapter is plugged into the computer, then test the unit again.</translation>
+    </message>
+    <message>
+        <source>%1
+Проверьте питание измерительного блока и кабель между ним и портом, затем проверьте блок снова.</source>
+        <translation>%1
+Check the measuring unit&apos;s power and the cable between it and the port, then test the unit again.</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedPlan</name>
@@ -2657,6 +2691,10 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
         <source>the bench could not test (step %1 of %2): %3</source>
         <translation>the bench could not test (step %1 of %2): %3</translation>
     </message>
+    <message>
+        <source>the serial port did not come back within %1 s; the plan run is given up</source>
+        <translation>the serial port did not come back within %1 s; the plan run is given up</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedRun</name>
@@ -2690,6 +2728,10 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
     <message>
         <source>interrupted; supply and loads off</source>
         <translation>interrupted; supply and loads off</translation>
+    </message>
+    <message>
+        <source>port lost: %1; the sweep is given up</source>
+        <translation>port lost: %1; the sweep is given up</translation>
     </message>
 </context>
 <context>

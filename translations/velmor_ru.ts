@@ -277,6 +277,14 @@
         <source>no reply from the unit for %1 s</source>
         <translation>блок не отвечает %1 с</translation>
     </message>
+    <message>
+        <source>port lost: %1</source>
+        <translation>порт потерян: %1</translation>
+    </message>
+    <message>
+        <source>file refused: %1</source>
+        <translation>файл отклонён: %1</translation>
+    </message>
 </context>
 <context>
     <name>HoldStep</name>
@@ -810,6 +818,10 @@
         <source>%1: no reading was judged (%2)</source>
         <translation>%1: ни одно измерение не оценено (%2)</translation>
     </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
 </context>
 <context>
     <name>SweepReport</name>
@@ -918,8 +930,8 @@
         <translation>БП не включился: не все три выхода в пределах ±10 % через %1 с после включения</translation>
     </message>
     <message>
-        <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap).</source>
-        <translation>На карте, но не оценены: %1 — ответ на кадр «всё выключено», %2 — до выхода БП на режим, %3 — сразу после скачка нагрузки (переход строки).</translation>
+        <source>On the map but not judged: %1 answering the all-off frame, %2 read before the supply was up, %3 just after a load jump (a row wrap), %4 after a shutdown.</source>
+        <translation>На карте, но не оценены: %1 — ответ на кадр «всё выключено», %2 — до выхода БП на режим, %3 — сразу после скачка нагрузки (переход строки), %4 — после отключения БП.</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1082,10 @@
     <message>
         <source>INCOMPLETE</source>
         <translation>НЕ ЗАВЕРШЁН</translation>
+    </message>
+    <message>
+        <source>the supply shut down at row %1, column %2 (+5 V %3 A, +12 V %4 A)</source>
+        <translation>БП отключился в строке %1, столбце %2 (+5 В %3 А, +12 В %4 А)</translation>
     </message>
 </context>
 <context>
@@ -2618,6 +2634,24 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</source>
         <translation>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</translation>
     </message>
+    <message>
+        <source>%1
+Исправьте файл %2 (или выберите другую модель), затем проверьте блок снова.</source>
+        <translation>%1
+Исправьте файл %2 (или выберите другую модель), затем проверьте блок снова.</translation>
+    </message>
+    <message>
+        <source>%1
+Проверьте, что адаптер порта подключён к компьютеру, затем проверьте блок снова.</source>
+        <translation>%1
+Проверьте, что адаптер порта подключён к компьютеру, затем проверьте блок снова.</translation>
+    </message>
+    <message>
+        <source>%1
+Проверьте питание измерительного блока и кабель между ним и портом, затем проверьте блок снова.</source>
+        <translation>%1
+Проверьте питание измерительного блока и кабель между ним и портом, затем проверьте блок снова.</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedPlan</name>
@@ -2669,6 +2703,10 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>the bench could not test (step %1 of %2): %3</source>
         <translation>стенд не смог проверить блок (шаг %1 из %2): %3</translation>
     </message>
+    <message>
+        <source>the serial port did not come back within %1 s; the plan run is given up</source>
+        <translation>последовательный порт не вернулся за %1 с; прогон плана прекращён</translation>
+    </message>
 </context>
 <context>
     <name>velmor::UnattendedRun</name>
@@ -2702,6 +2740,10 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>interrupted; supply and loads off</source>
         <translation>прервано; БП и нагрузки выключены</translation>
+    </message>
+    <message>
+        <source>port lost: %1; the sweep is given up</source>
+        <translation>порт потерян: %1; прогон карты прекращён</translation>
     </message>
 </context>
 <context>

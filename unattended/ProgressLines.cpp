@@ -1,5 +1,6 @@
 #include "ProgressLines.h"
 
+#include "MapSummaryText.h"
 #include "Reading.h"
 #include "RunReport.h"
 
@@ -50,9 +51,11 @@ QString stepEndLine(int step, int steps, const QString& name, Outcome outcome,
         .arg(name, outcomeWord(outcome), keyFigure);
 }
 
-QString verdictLine(const MapSummary& s) {
+QString verdictLine(const MapSummary& s, const MapRecord& record) {
     const QString unjudged = SweepText::tr("%1 of %2 not judged").arg(s.unjudged()).arg(s.cells);
     const QString word = verdictWord(s.verdict);
+    if (const auto shutDown = shutDownText(record, s))
+        return SweepText::tr("%1: %2 (%3)").arg(word, *shutDown, unjudged);
     if (s.didNotPowerOn)
         return SweepText::tr("%1: the supply did not power on (%2)").arg(word, unjudged);
     if (s.verdict == Verdict::None)

@@ -27,9 +27,9 @@ QString progressBar(const SweepProgress& progress);
 QString progressRowLine(const SweepProgress& progress);
 
 // The sweep's verdict line printed at the end: "PASS: 1598 of 1598 judged cells inside the ATX
-// ±5 % band (42 of 1640 not judged)", "FAIL: the supply did not power on (...)" or
-// "NO VERDICT: ...".
-QString verdictLine(const MapSummary& summary);
+// ±5 % band (42 of 1640 not judged)", "FAIL: the supply shut down at row 12, column 40 (...)
+// (...)", "FAIL: the supply did not power on (...)" or "NO VERDICT: ...".
+QString verdictLine(const MapSummary& summary, const MapRecord& record);
 
 // A progress line's reading of an output: "5.02", "< 4.00" at an end of the unit's range, "-"
 // before the first reply.

@@ -79,7 +79,10 @@ int UnattendedPlan::concluded(RunEnd end) {
                  .arg(steps));
         return planCouldNotRun;
     }
-    if (end == RunEnd::LinkLost)
+    if (end == RunEnd::LinkLost && run_.portLostReason())
+        say(tr("the serial port did not come back within %1 s; the plan run is given up")
+                .arg(run_.settings().linkTimeoutSeconds));
+    else if (end == RunEnd::LinkLost)
         say(tr("no reply from the unit for %1 s; the plan run is given up")
                 .arg(run_.settings().linkTimeoutSeconds));
     const Outcome outcome =

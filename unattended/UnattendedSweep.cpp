@@ -52,8 +52,11 @@ void UnattendedSweep::switchedOff(RunEnd end) {
         say(tr("interrupted; supply and loads off"));
         return;
     case RunEnd::LinkLost:
-        say(tr("no reply from the unit for %1 s; the sweep is given up")
-                .arg(run_.settings().linkTimeoutSeconds));
+        if (const auto& lost = run_.portLostReason())
+            say(tr("port lost: %1; the sweep is given up").arg(*lost));
+        else
+            say(tr("no reply from the unit for %1 s; the sweep is given up")
+                    .arg(run_.settings().linkTimeoutSeconds));
         return;
     }
 }
@@ -65,7 +68,7 @@ int UnattendedSweep::save() {
         return sweepCouldNotRun;
     }
     const MapSummary s = summarize(run_.step().record());
-    line(verdictLine(s));
+    line(verdictLine(s, run_.step().record()));
     line(tr("Saved %1 with its .csv and .txt%2")
              .arg(run_.settings().target.path,
                   run_.settings().report ? tr(" and .pdf") : QString()));

@@ -55,12 +55,35 @@ TEST(SettlingTest, aReadingIsJudgedOnlyTheSettleTimeAfterTheLastChange) {
                 at.push_back(replies[i].ms);
         return at;
     };
-    // Each taken a reply's time on the line (4 ms) before it was read.
+    // Each answers the frame sent at the reading before it, and the change counts from the first
+    // reply to it less a reply's time on the line (4 ms): from 156.
     EXPECT_EQ(judged(settleTime(100, true, 100)),
-              (std::vector<qint64>{130, 140, 150, 260, 270, 280, 290, 300}));
-    EXPECT_EQ(judged(settleTime(25, true, 100)).size(), 24u); // 50 to 150, 180 to 300
+              (std::vector<qint64>{130, 140, 150, 270, 280, 290, 300}));
+    EXPECT_EQ(judged(settleTime(25, true, 100)).size(), 21u); // 60 to 150, 200 to 300
     // On ticks, a reading half a tick early still counts: one tick after the change is settled.
     EXPECT_EQ(settleTime(100, false, 100).slackMs, 50);
+}
+
+// The unit measures a reply when the frame it answers reaches it, so the program's clock counts
+// no settling the unit has not had: paced by replies, a unit that took a row's load jump 27 ms
+// late (its first reply to it came then); on ticks, a tick 68 ms late and the next on time,
+// 32 ms after it.
+TEST(SettlingTest, aLoadJumpIsSettledOnlyOnceTheUnitHasHadTheSettleTime) {
+    const auto firstJudged = [](const std::vector<RunReading>& readings, SettleTime time) {
+        const SettledRun run = settleRun(readings, time);
+        for (std::size_t i = 0; i < readings.size(); ++i)
+            if (i > 1 && run.settling[i] == Settling::Judged)
+                return readings[i].ms;
+        return qint64{-1};
+    };
+    std::vector<RunReading> replies{{0, true, 0, 78, 0, 1, 1, 1}, {5, true, 0, 78, 0, 1, 1, 1}};
+    for (qint64 ms = 36; ms <= 200; ms += 5) // the jump's frame went out at 5
+        replies.push_back({ms, true, 0, 0, 0, 1, 1, 1});
+    EXPECT_EQ(firstJudged(replies, settleTime(100, true, 100)), 141); // 32 + 100, and the next
+    std::vector<RunReading> ticks{{0, true, 0, 78, 0, 1, 1, 1}, {168, true, 0, 78, 0, 1, 1, 1}};
+    for (const qint64 ms : {200, 300, 400}) // the jump's frame went out at 168
+        ticks.push_back({ms, true, 0, 0, 0, 1, 1, 1});
+    EXPECT_EQ(firstJudged(ticks, settleTime(100, false, 100)), 400);
 }
 
 TEST(SettlingTest, aSupplyNotUpTwoSecondsAfterSwitchOnDidNotPowerOn) {

@@ -353,6 +353,42 @@ TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFi
     EXPECT_EQ(frameCount(), 0u);
 }
 
+// A plan file refused is the bench's error, shown with what to check and kept as an error run
+// whose reason is the refusal; nothing is sent.
+TEST_F(StationRunTest, aRefusedPlanFileIsTheBenchsErrorAndIsRecorded) {
+    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    const QString file = dir.filePath("bad.toml");
+    QFile bad(file);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("[supply]\nwatts = \"many\"\n");
+    bad.close();
+    std::vector<results::Record> records;
+    results::Recorder recorder([&](results::Record r) { records.push_back(std::move(r)); },
+                               "/dev/ttyUSB0");
+    StationWindow station([] { return std::unique_ptr<SerialPort>(); }, file, mapsFolder,
+                          &recorder);
+    station.show();
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
+    ASSERT_TRUE(serial && outcome);
+    QTest::keyClicks(serial, QStringLiteral("SN-1"));
+    QTest::keyClick(serial, Qt::Key_Return);
+    EXPECT_EQ(outcome->text(), "ОШИБКА СТЕНДА");
+    bool toldWhatToCheck = false;
+    for (const QLabel* label : station.findChildren<QLabel*>())
+        toldWhatToCheck |=
+            label->text().contains(file + ":") && label->text().contains("Исправьте файл " + file);
+    EXPECT_TRUE(toldWhatToCheck);
+    EXPECT_FALSE(station.running());
+    EXPECT_EQ(frameCount(), 0u);
+    ASSERT_FALSE(records.empty());
+    const auto* ended = std::get_if<results::RunEnded>(&records.back());
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(ended->outcome, "error");
+    EXPECT_TRUE(ended->reason.startsWith("file-refused||" + file + ":"))
+        << ended->reason.toStdString();
+}
+
 // With VELMOR_SCREENSHOTS=FOLDER (under xvfb-run, QT_QPA_PLATFORM=xcb): the window idle,
 // running, passed, failed, failed by a shutdown and stopped by a silent unit (the bench's error),
 // as docs/station-*.png.

@@ -169,6 +169,28 @@ TEST(PlanRunTest, aRunStoppedMidStepKeepsThatStepsMeasurementsAsAborted) {
     EXPECT_EQ(calls.lines.last(), QStringLiteral("outcome aborted"));
 }
 
+// Both are the bench's error; the stored reason says which: the port the engine found gone at
+// the end (a separator in its text kept out of the record's form), or the unit silent.
+TEST(PlanRunTest, aLostPortAndASilentUnitAreToldApartInTheStoredReason) {
+    for (const bool portGone : {false, true}) {
+        sim::SupplyModel supply;
+        PlanRun run(twoSteps(), {});
+        run.runStarted();
+        const ControlFrame sent = *run.firstFrame();
+        supply.apply(sent, 0);
+        run.take({supply.reply(50), 50, sent});
+        run.take({std::nullopt, 30050, sent});
+        if (portGone)
+            run.portLost(QStringLiteral("/dev/ttyUSB0: Input/output|error"));
+        run.runEnded(RunEnd::LinkLost);
+        EXPECT_EQ(run.outcome(), Outcome::Error);
+        ASSERT_FALSE(run.results().empty());
+        EXPECT_EQ(shownFinding(storedFinding(run.results().back().finding)),
+                  portGone ? QStringLiteral("port lost: /dev/ttyUSB0: Input/output/error")
+                           : QStringLiteral("no reply from the unit for 30 s"));
+    }
+}
+
 TEST(PlanRunTest, theQuickPlanPassesOnTheSimulatedUnitAndTwoRunsAgree) {
     auto read = readPlan(QStringLiteral(VELMOR_PLANS "/quick.toml"));
     ASSERT_TRUE(std::holds_alternative<Plan>(read))

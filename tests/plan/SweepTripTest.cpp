@@ -182,14 +182,15 @@ window = [110, 150]
     EXPECT_EQ(trip->ramp().windowHigh, 150);
 
     // The preset map's time as each pace takes it: a tick a cell (and one more a row), or the
-    // settle time and one exchange on the line.
+    // settle time and two exchanges on the line (the first reply to the cell's frame, and the
+    // reply to a frame sent once the settle time is out).
     const SweepStepSpec preset({80, 80, 70}, std::nullopt);
     PlanContext c = context(false);
     EXPECT_EQ(preset.estimatedMs(c), 168000);
     c.paceByReplies = true;
-    EXPECT_EQ(preset.estimatedMs(c), 1640 * (100000 + 8334) / 1000);
+    EXPECT_EQ(preset.estimatedMs(c), 1640 * (100000 + 16668) / 1000);
     c.settleMs = 25;
-    EXPECT_EQ(preset.estimatedMs(c), 1640 * (25000 + 8334) / 1000);
+    EXPECT_EQ(preset.estimatedMs(c), 1640 * (25000 + 16668) / 1000);
 
     const struct {
         QByteArray step;

@@ -44,5 +44,42 @@ TEST(SweepRunStepTest, aListOfRepliesGivesTheGraphWindowsFramesAndCells) {
               settleSweep(step.record()).judged);
 }
 
+// A supply that was up and then reads below power-good on every output has shut down: the step
+// ends on that reply with no frame of its own (the end frame takes the loads off on the same
+// tick), and the summary fails the map there, naming the cell, with nothing after it judged.
+TEST(SweepRunStepTest, aShutdownEndsTheSweepFailedOnThatCell) {
+    SweepRunStep step(SweepLimits{80, 80, 70});
+    const ReplyFrame nominal{1, 128, 128, 128};
+    const ReplyFrame dead{3, 0, 0, 0};
+    ControlFrame sent = allOffFrame;
+    qint64 ms = 0;
+    for (int tick = 0; tick < 20; ++tick, ms += 100) {
+        const StepAnswer answer = step.take({nominal, ms, sent});
+        ASSERT_TRUE(answer.frame);
+        sent = *answer.frame;
+    }
+    const StepAnswer last = step.take({dead, ms, sent});
+    EXPECT_TRUE(last.done);
+    EXPECT_FALSE(last.frame);
+    EXPECT_EQ(last.use, ReadingUse::Unsettled);
+    EXPECT_EQ(loadSettings(*step.endFrame()), LoadSettings{});
+
+    const MapRecord& record = step.record();
+    const MapSummary summary = summarize(record);
+    ASSERT_EQ(summary.shutDownAt, record.size() - 1);
+    EXPECT_EQ(summary.verdict, Verdict::Fail);
+    EXPECT_EQ(summary.afterShutdown, 1);
+    EXPECT_EQ(
+        shutDownText(record, summary),
+        QStringLiteral("the supply shut down at row 0, column 20 (+5 V 0.00 A, +12 V 3.28 A)"));
+    EXPECT_TRUE(crossLoadSummary(record, summary, step.limits(), QStringLiteral("m"), true)
+                    .contains("Shutdown: the supply shut down at row 0, column 20"));
+    // A supply that never came up did not shut down.
+    MapRecord neverUp = record;
+    for (std::size_t i = 1; i < neverUp.size(); ++i)
+        neverUp[i].b2 = neverUp[i].b3 = neverUp[i].b4 = 0;
+    EXPECT_FALSE(summarize(neverUp).shutDownAt);
+}
+
 } // namespace
 } // namespace velmor::testing

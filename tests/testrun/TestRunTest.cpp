@@ -43,6 +43,7 @@ struct Recorded final : RunRecorder {
     void readingTaken(const StepReading&, const StepAnswer& answer) override {
         calls << (answer.done ? "done" : answer.frame ? "frame" : "none");
     }
+    void portLost(const QString& reason) override { calls << "port lost: " + reason; }
     void runEnded(RunEnd end) override { calls << QStringLiteral("ended %1").arg(int(end)); }
 };
 
@@ -141,9 +142,11 @@ TEST(TestRunTest, aSilentUnitEndsTheRunAtTheLinkTimeoutAndALostPortIsTriedOnceMo
         EXPECT_EQ(bench.frames(),
                   (std::vector<ControlFrame>{allOffFrame, firstFrame, endFrame, allOffFrame}));
         EXPECT_TRUE(bench.closedLast());
+        EXPECT_EQ(bench.recorder.calls.last(), "ended 2");
+        EXPECT_FALSE(bench.run.portLostReason());
     }
-    // A port gone and not coming back gets nothing more; one that opens at the end is
-    // switched off.
+    // A port gone and not coming back gets nothing more, and the recorder hears why it was
+    // gone; one that opens at the end is switched off, the unit silent.
     for (const bool back : {false, true}) {
         Bench bench(5, 0);
         ASSERT_FALSE(bench.run.start());
@@ -163,6 +166,11 @@ TEST(TestRunTest, aSilentUnitEndsTheRunAtTheLinkTimeoutAndALostPortIsTriedOnceMo
         EXPECT_EQ(bench.frames(), expected) << "back: " << back;
         EXPECT_FALSE(bench.log->events.contains("write failed")) << "back: " << back;
         EXPECT_EQ(link.value(0), "unplugged");
+        const QStringList ending = bench.recorder.calls.mid(bench.recorder.calls.size() - 2);
+        const QStringList expectedEnding =
+            back ? QStringList{"none", "ended 2"} : QStringList{"port lost: unplugged", "ended 2"};
+        EXPECT_EQ(ending, expectedEnding);
+        EXPECT_EQ(bench.run.portLostReason().has_value(), !back);
     }
 }
 
