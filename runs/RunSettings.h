@@ -3,7 +3,7 @@
 #include "MapFile.h"
 #include "MapsFolder.h"
 #include "PlanRecorder.h"
-#include "SweepLimits.h"
+#include "Sweep.h"
 #include "SweepRecorder.h"
 #include "UnitIdentity.h"
 

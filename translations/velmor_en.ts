@@ -1888,6 +1888,14 @@
         <source>decided by</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>bench: port lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bench: file refused</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

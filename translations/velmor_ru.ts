@@ -1899,6 +1899,14 @@
         <source>decided by</source>
         <translation>решило правило</translation>
     </message>
+    <message>
+        <source>bench: port lost</source>
+        <translation>стенд: порт потерян</translation>
+    </message>
+    <message>
+        <source>bench: file refused</source>
+        <translation>стенд: файл отклонён</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>

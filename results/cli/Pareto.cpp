@@ -46,6 +46,8 @@ FailureCause causeOf(const QString& reason, const QString& failingStep) {
         break;
     case Finding::Kind::NoPower:
     case Finding::Kind::NoReply:
+    case Finding::Kind::PortLost:
+    case Finding::Kind::FileRefused:
         break;
     }
     return cause;
@@ -75,6 +77,10 @@ QString causeText(const FailureCause& c) {
         return Text::tr("did not power on");
     case Finding::Kind::NoReply:
         return Text::tr("bench: no reply");
+    case Finding::Kind::PortLost:
+        return Text::tr("bench: port lost");
+    case Finding::Kind::FileRefused:
+        return Text::tr("bench: file refused");
     }
     return {};
 }

@@ -3,6 +3,8 @@
 #include "SweepRunStep.h"
 #include "../e2e/SweepFrames.h"
 #include "SweepCourse.h"
+#include "MapSummary.h"
+#include "MapSummaryText.h"
 #include "SweepSettling.h"
 
 namespace velmor::testing {
