@@ -7,6 +7,18 @@
 
 namespace velmor {
 
+int readingByte(const ReplyFrame& reply, Input input) {
+    switch (input) {
+    case Input::Volts5:
+        return reply.b2;
+    case Input::Volts12:
+        return reply.b3;
+    case Input::Volts33:
+        break;
+    }
+    return reply.b4;
+}
+
 namespace {
 
 struct Text {

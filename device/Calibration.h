@@ -27,6 +27,12 @@ Input inputOf(const UnitOutput& output);
 QString inputName(Input input);
 std::optional<Input> parseInput(QStringView name);
 
+// An input's reading byte in a reply, and whether it lies at an end of the unit's range.
+int readingByte(const ReplyFrame& reply, Input input);
+inline bool atRangeEnd(const ReplyFrame& reply, Input input) {
+    return rangeEnd(readingByte(reply, input)) != RangeEnd::Inside;
+}
+
 // One reading step of an input in the design's volts (7.8 mV, 18.8 mV, 5.2 mV).
 double stepVolts(Input input);
 

@@ -7,18 +7,6 @@ namespace velmor {
 
 namespace {
 
-quint8 byteOf(const ReplyFrame& reply, Input input) {
-    switch (input) {
-    case Input::Volts5:
-        return reply.b2;
-    case Input::Volts12:
-        return reply.b3;
-    case Input::Volts33:
-        break;
-    }
-    return reply.b4;
-}
-
 double meanOf(std::deque<int>::const_iterator from, std::deque<int>::const_iterator to) {
     return std::accumulate(from, to, 0.0) / static_cast<double>(std::distance(from, to));
 }
@@ -32,8 +20,8 @@ StepAnswer CalibrationStep::take(const StepReading& reading) {
     StepAnswer answer{allOffFrame, ReadingUse::Unsettled, point_.has_value()};
     if (point_ || reading.sinceStartMs < settleMs)
         return answer;
-    const int raw = byteOf(*reading.reply, input_);
-    if (rangeEnd(raw) != RangeEnd::Inside) {
+    const int raw = readingByte(*reading.reply, input_);
+    if (atRangeEnd(*reading.reply, input_)) {
         if (++progress_.atRangeEnd >= 2 * window) { // two windows of nothing but range ends
             point_ = CalibrationPoint{input_, static_cast<double>(raw), 0, 0};
             answer.done = true;
