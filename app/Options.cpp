@@ -240,8 +240,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, int* exitCode)
     if (parser.isSet(c.planOption) && options.unit.serial.isEmpty() &&
         !parser.isSet(c.stationOption))
         return refuse(Text::tr("--plan needs --unit SERIAL: a plan run always names its unit"));
-    if (parser.isSet(c.languageOption) && !ui::isLanguageName(parser.value(c.languageOption)))
-        return refuse(ui::languageRefused(parser.value(c.languageOption)));
+    if (parser.isSet(c.languageOption) && !velmor::isLanguageName(parser.value(c.languageOption)))
+        return refuse(velmor::languageRefused(parser.value(c.languageOption)));
 
     if (parser.isSet(c.sweepOption)) {
         SweepRequest sweep;

@@ -119,9 +119,9 @@ int main(int argc, char** argv) {
     // One language for the run's reports and messages. In a Russian run Qt's own texts are
     // Russian before the options are read, so that its complaints about them are too; the
     // windows have them Russian in any run.
-    const ui::Language language = ui::chosenLanguage(arguments);
-    ui::useProgramTexts(app, language, !unattended);
-    bool qtRussian = language == ui::Language::Russian && ui::useRussianQtTexts(app);
+    const velmor::Language language = velmor::chosenLanguage(arguments);
+    velmor::useProgramTexts(app, language, !unattended);
+    bool qtRussian = language == velmor::Language::Russian && velmor::useRussianQtTexts(app);
     auto options = velmor::parseOptions(QApplication::arguments(), &exitCode);
     if (!options)
         return sweep && exitCode != 0 ? velmor::sweepCouldNotRun : exitCode;
@@ -132,8 +132,8 @@ int main(int argc, char** argv) {
     // The station reads its plan afresh for each unit.
     if (options->plan && !options->station && !(plan = velmor::loadPlan(options->plan->file)))
         return velmor::planCouldNotRun;
-    if (!unattended && language == ui::Language::English)
-        qtRussian = ui::useRussianQtTexts(app);
+    if (!unattended && language == velmor::Language::English)
+        qtRussian = velmor::useRussianQtTexts(app);
     if (!unattended && !qtRussian)
         std::fprintf(stderr, "velmor-test: Qt's Russian translation is missing (Debian package "
                              "qt6-translations-l10n); the dialogs' buttons stay English\n");

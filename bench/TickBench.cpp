@@ -224,12 +224,12 @@ void saveMap(benchmark::State& st) {
     const QString name = QStringLiteral("1.bmp");
     const QString path = dir.filePath(name);
     for (auto _ : st) {
-        const auto bmp = ui::bitmapBytes(map);
+        const auto bmp = velmor::bitmapBytes(map);
         if (!bmp) {
             st.SkipWithError("the map cannot be encoded");
             break;
         }
-        if (const auto error = ui::writeFilesInFolder(dir.path(), {{name, *bmp}})) {
+        if (const auto error = velmor::writeFilesInFolder(dir.path(), {{name, *bmp}})) {
             st.SkipWithError(qPrintable(*error));
             break;
         }

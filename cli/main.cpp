@@ -244,17 +244,17 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("velmor-test")); // its data and config
     // Russian unless the locale or --language says English; Qt's own texts follow, so that a
     // file's reason for a failed write reads in the same language as the sentence around it.
-    const ui::Language language = ui::chosenLanguage(QCoreApplication::arguments());
-    ui::useProgramTexts(*app, language, false);
-    if (language == ui::Language::Russian)
-        ui::useRussianQtTexts(*app);
+    const velmor::Language language = velmor::chosenLanguage(QCoreApplication::arguments());
+    velmor::useProgramTexts(*app, language, false);
+    if (language == velmor::Language::Russian)
+        velmor::useRussianQtTexts(*app);
 
     if (!parser.parse(QCoreApplication::arguments())) {
         fail(parser.errorText());
         return 2;
     }
-    if (parser.isSet(languageOption) && !ui::isLanguageName(parser.value(languageOption))) {
-        fail(ui::languageRefused(parser.value(languageOption)));
+    if (parser.isSet(languageOption) && !velmor::isLanguageName(parser.value(languageOption))) {
+        fail(velmor::languageRefused(parser.value(languageOption)));
         return 2;
     }
     const QStringList args = parser.positionalArguments();

@@ -11,14 +11,6 @@ namespace velmor {
 // map both take the ratio from here.
 inline constexpr int twipsPerPixel = 15;
 
-} // namespace velmor
-
-namespace ui {
-
-// Positions and sizes of windows and controls are kept in twips; the ratio to pixels is
-// velmor::twipsPerPixel above.
-using velmor::twipsPerPixel;
-
 // Rounds to the nearest pixel, halves away from zero.
 constexpr int twipsToPixels(int twips) {
     return twips >= 0 ? (twips + twipsPerPixel / 2) / twipsPerPixel
@@ -42,4 +34,4 @@ inline QRect toPixels(const TwipsRect& r) {
             twipsToPixels(r.height)};
 }
 
-} // namespace ui
+} // namespace velmor

@@ -15,7 +15,7 @@ enum class GrafControl { PictureButton, Button, Picture, Square, Label };
 struct GrafPlace {
     const char* name;
     GrafControl kind;
-    ui::TwipsRect place;
+    velmor::TwipsRect place;
     int tabIndex; // -1: takes no focus
 };
 
@@ -37,9 +37,9 @@ inline constexpr std::array<GrafPlace, 9> grafLayout{{
 // Picture1's interior, inside the picture box's two-pixel border, is where the map is drawn.
 inline constexpr int grafPictureBorder = 2;
 static_assert(grafLayout[5].kind == GrafControl::Picture &&
-              ui::twipsToPixels(grafLayout[5].place.width) - 2 * grafPictureBorder ==
+              velmor::twipsToPixels(grafLayout[5].place.width) - 2 * grafPictureBorder ==
                   mapPictureSize.width() &&
-              ui::twipsToPixels(grafLayout[5].place.height) - 2 * grafPictureBorder ==
+              velmor::twipsToPixels(grafLayout[5].place.height) - 2 * grafPictureBorder ==
                   mapPictureSize.height());
 
 } // namespace velmor

@@ -28,7 +28,7 @@ enum class ControlKind { Label, Button, ScrollBar, TextBox, Shape, Line };
 struct ControlRow {
     QString name{};
     ControlKind kind = ControlKind::Label;
-    ui::TwipsRect place{};                 // a line's ends instead: (left, top) to (width, height)
+    velmor::TwipsRect place{};             // a line's ends instead: (left, top) to (width, height)
     int tabIndex = -1;                     // -1: not in the tab order
     QString caption{};                     // label and button caption, text box text
     ui::Font font{};                       // empty face: the window's default font

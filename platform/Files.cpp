@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
-namespace ui {
+namespace velmor {
 
 QString cannotSave(const QString& path, const QString& reason) {
     return QCoreApplication::translate("ui::Files", "Не удаётся сохранить %1: %2")
@@ -22,4 +22,4 @@ std::optional<QByteArray> bitmapBytes(const QImage& image) {
     return bmp;
 }
 
-} // namespace ui
+} // namespace velmor

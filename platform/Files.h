@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace ui {
+namespace velmor {
 
 // The one message for a file that could not be saved: "Cannot save <path>: <reason>", in the
 // operator's words.
@@ -19,4 +19,4 @@ QString cannotEncode();
 // file lose it ("Unknown error").
 std::optional<QByteArray> bitmapBytes(const QImage& image);
 
-} // namespace ui
+} // namespace velmor

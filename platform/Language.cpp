@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace ui {
+namespace velmor {
 
 bool useRussianQtTexts(QCoreApplication& app) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -49,7 +49,7 @@ bool isLanguageName(const QString& name) {
 }
 
 QString languageRefused(const QString& value) {
-    return QCoreApplication::translate("ui::Language",
+    return QCoreApplication::translate("velmor::Language",
                                        "--language takes ru (Russian) or en (English), not \"%1\"")
         .arg(value);
 }
@@ -67,4 +67,4 @@ void useProgramTexts(QCoreApplication& app, Language language, bool withWindows)
         delete translator;
 }
 
-} // namespace ui
+} // namespace velmor

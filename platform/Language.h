@@ -4,7 +4,7 @@
 
 class QCoreApplication;
 
-namespace ui {
+namespace velmor {
 
 // Qt's own texts in Russian, as every other text of the windows: the dialogs' buttons, the
 // context menus and the serial port's error reasons. The translations come from the folder Qt
@@ -33,4 +33,4 @@ QString languageRefused(const QString& value);
 // they are.
 void useProgramTexts(QCoreApplication& app, Language language, bool withWindows);
 
-} // namespace ui
+} // namespace velmor

@@ -22,7 +22,7 @@
 #include <memory>
 #endif
 
-namespace ui {
+namespace velmor {
 
 namespace {
 
@@ -199,4 +199,4 @@ std::optional<QString> writeFilesInFolder(const QString& folder,
 
 #endif
 
-} // namespace ui
+} // namespace velmor

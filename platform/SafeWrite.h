@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace ui {
+namespace velmor {
 
 // A file to write, named relative to the folder it goes into: "may/psu1.bmp".
 struct FileToWrite {
@@ -27,4 +27,4 @@ struct FileToWrite {
 std::optional<QString> writeFilesInFolder(const QString& folder,
                                           const std::vector<FileToWrite>& files);
 
-} // namespace ui
+} // namespace velmor

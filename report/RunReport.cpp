@@ -250,7 +250,7 @@ std::optional<QString> saveRunReport(const QString& folder, const QString& fileN
     auto pdf = runReportPdf(run);
     if (auto* refused = std::get_if<QString>(&pdf))
         return *refused;
-    return ui::writeFilesInFolder(folder, {{fileName, std::get<QByteArray>(std::move(pdf))}});
+    return velmor::writeFilesInFolder(folder, {{fileName, std::get<QByteArray>(std::move(pdf))}});
 }
 
 QString runReportFileName(const RunReportInput& run) {

@@ -12,7 +12,7 @@ namespace velmor {
 
 namespace {
 
-using ui::twipsPerPixel;
+using velmor::twipsPerPixel;
 
 // Twips to device pixels, to the nearest; at a ratio of 1 this is twipsToPixels.
 int twipsToDevicePixels(int twips, qreal ratio) {

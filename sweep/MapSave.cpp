@@ -17,13 +17,15 @@ std::optional<QString> saveMapFiles(const QString& mapsFolder, const MapFiles& f
                                     const QImage& map, const QByteArray& csv,
                                     const QByteArray& summary,
                                     const std::optional<QByteArray>& report) {
-    const auto bmp = ui::bitmapBytes(map);
+    const auto bmp = velmor::bitmapBytes(map);
     if (!bmp)
-        return ui::cannotSave(mapsFolder + QLatin1Char('/') + files.bmp, ui::cannotEncode());
-    std::vector<ui::FileToWrite> written{{files.bmp, *bmp}, {files.csv, csv}, {files.txt, summary}};
+        return velmor::cannotSave(mapsFolder + QLatin1Char('/') + files.bmp,
+                                  velmor::cannotEncode());
+    std::vector<velmor::FileToWrite> written{
+        {files.bmp, *bmp}, {files.csv, csv}, {files.txt, summary}};
     if (report)
         written.push_back({files.pdf, *report});
-    return ui::writeFilesInFolder(mapsFolder, written);
+    return velmor::writeFilesInFolder(mapsFolder, written);
 }
 
 } // namespace velmor

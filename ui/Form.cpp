@@ -18,7 +18,8 @@ Form::Form(const QString& caption, int clientWidthTwips, int clientHeightTwips, 
     : QWidget(parent, Qt::Window), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips),
       back_(backColour) {
     setWindowTitle(caption);
-    const QSize client(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    const QSize client(velmor::twipsToPixels(clientWidthTwips),
+                       velmor::twipsToPixels(clientHeightTwips));
     if (frame == Frame::FixedSingle) {
         setFixedSize(client);
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -77,9 +78,10 @@ void Form::applyTabOrder() {
     setFocusPolicy(own);
 }
 
-void Form::settle(QWidget* control, const QString& name, const TwipsRect& place, int tabIndex) {
+void Form::settle(QWidget* control, const QString& name, const velmor::TwipsRect& place,
+                  int tabIndex) {
     control->setObjectName(name);
-    control->setGeometry(toPixels(place));
+    control->setGeometry(velmor::toPixels(place));
     if (tabIndex >= 0)
         control->setProperty(tabIndexProperty, tabIndex);
     control->lower(); // behind every control added before

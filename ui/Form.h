@@ -36,7 +36,7 @@ public:
     // A control on the client area, placed in twips, behind the controls added before it.
     // tabIndex orders keyboard focus among the controls that take it (see applyTabOrder).
     template <class Control>
-    Control* add(const QString& name, const TwipsRect& place, int tabIndex = -1) {
+    Control* add(const QString& name, const velmor::TwipsRect& place, int tabIndex = -1) {
         auto* control = new Control(this);
         settle(control, name, place, tabIndex);
         return control;
@@ -44,7 +44,7 @@ public:
 
     // A control inside a picture box, placed in twips from the box's interior.
     template <class Control>
-    Control* addInside(PictureBox* box, const QString& name, const TwipsRect& place,
+    Control* addInside(PictureBox* box, const QString& name, const velmor::TwipsRect& place,
                        int tabIndex = -1) {
         auto* control = new Control(box->interior());
         settle(control, name, place, tabIndex);
@@ -67,7 +67,8 @@ public:
     int clientHeightTwips() const { return clientHeight_; }
 
 private:
-    void settle(QWidget* control, const QString& name, const TwipsRect& place, int tabIndex);
+    void settle(QWidget* control, const QString& name, const velmor::TwipsRect& place,
+                int tabIndex);
 
     int clientWidth_;
     int clientHeight_;

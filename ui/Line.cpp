@@ -13,8 +13,8 @@ Line::Line(QWidget* parent) : QWidget(parent) {
 }
 
 void Line::setEnds(int x1, int y1, int x2, int y2) {
-    const QPoint a = toPixels(x1, y1);
-    const QPoint b = toPixels(x2, y2);
+    const QPoint a = velmor::toPixels(x1, y1);
+    const QPoint b = velmor::toPixels(x2, y2);
     const QPoint topLeft(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
     setGeometry(QRect(topLeft, QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))));
     from_ = a - topLeft;

@@ -63,7 +63,7 @@ std::optional<QString> unsafeFileStem(const SweepHeader& h) {
 
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo file(path);
-    return ui::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
+    return velmor::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
 }
 
 QString sweepText(const StoredSweep& sweep) {
@@ -264,7 +264,7 @@ std::variant<Comparison, QString> compareSweeps(const StoredSweep& a, const Stor
     const int height = a.header.mapWidth > 0 ? a.header.mapHeight : b.header.mapHeight;
     const QString path = QDir(folder).filePath(
         QStringLiteral("compare-%1-%2.bmp").arg(shortId(a.header.id), shortId(b.header.id)));
-    const auto bmp = ui::bitmapBytes(drawMap(moves, QSize(width, height), a.header.mapRatio));
+    const auto bmp = velmor::bitmapBytes(drawMap(moves, QSize(width, height), a.header.mapRatio));
     if (!bmp)
         return Text::tr("Cannot save %1: cannot encode the image").arg(path);
     if (auto error = writeFile(path, *bmp))

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace velmor {
 namespace {
 
 TEST(TwipsTest, mapFifteenToAPixelRoundingToTheNearest) {
@@ -19,4 +19,4 @@ TEST(TwipsTest, mapFifteenToAPixelRoundingToTheNearest) {
 }
 
 } // namespace
-} // namespace ui
+} // namespace velmor

@@ -131,10 +131,10 @@ protected:
     // Clicks the button until its effect shows. A click that comes while a window just shown
     // is still settling can be lost, on a loaded machine, as an operator's can; a click that
     // was taken leaves the button gone with its window, so a second one reaches nothing.
-    bool clickUntil(const QString& windowId, const ui::TwipsRect& place,
+    bool clickUntil(const QString& windowId, const velmor::TwipsRect& place,
                     const std::function<bool()>& effect) {
         const QPoint centre =
-            ui::toPixels(place.left + place.width / 2, place.top + place.height / 2);
+            velmor::toPixels(place.left + place.width / 2, place.top + place.height / 2);
         for (int attempt = 0; attempt < 3; ++attempt) {
             xdotool({"mousemove", "--window", windowId, QString::number(centre.x()),
                      QString::number(centre.y()), "click", "1"});
@@ -183,13 +183,13 @@ protected:
     }
 
     // Where a button sits; the two windows reuse the names.
-    static ui::TwipsRect manualPlace(const char* name) {
+    static velmor::TwipsRect manualPlace(const char* name) {
         for (const ControlRow& row : form1Layout())
             if (row.name == QLatin1String(name))
                 return row.place;
         return {};
     }
-    static ui::TwipsRect graphPlace(const char* name) {
+    static velmor::TwipsRect graphPlace(const char* name) {
         for (const GrafPlace& p : grafLayout)
             if (QLatin1String(p.name) == QLatin1String(name))
                 return p.place;

@@ -178,7 +178,7 @@ QString verdictShown(const PortFactory& port, const QString& plan, const MapsFol
 // A supply that shuts down and one that never powers on fail with what decided it; a port that
 // does not open is the bench's error, with its reason, and no verdict on the unit.
 TEST_F(StationRunTest, theVerdictSaysWhatDecidedItAndTellsTheBenchsFaultApart) {
-    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    velmor::useProgramTexts(*qApp, velmor::Language::Russian, true);
     ASSERT_FALSE(unit.start(linkPath()));
     auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
@@ -356,7 +356,7 @@ TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFi
 // A plan file refused is the bench's error, shown with what to check and kept as an error run
 // whose reason is the refusal; nothing is sent.
 TEST_F(StationRunTest, aRefusedPlanFileIsTheBenchsErrorAndIsRecorded) {
-    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    velmor::useProgramTexts(*qApp, velmor::Language::Russian, true);
     const QString file = dir.filePath("bad.toml");
     QFile bad(file);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
@@ -396,7 +396,7 @@ TEST_F(StationRunTest, screenshots) {
     const QString folder = qEnvironmentVariable("VELMOR_SCREENSHOTS");
     if (folder.isEmpty())
         GTEST_SKIP() << "VELMOR_SCREENSHOTS not set";
-    ui::useProgramTexts(*qApp, ui::Language::Russian, true);
+    velmor::useProgramTexts(*qApp, velmor::Language::Russian, true);
     ASSERT_TRUE(QDir().mkpath(mapsFolder.path));
     ASSERT_FALSE(unit.start(linkPath()));
     auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});

@@ -252,12 +252,12 @@ protected:
         const QString id = window("^Velmor test$");
         ASSERT_FALSE(id.isEmpty()) << program.readAllStandardError().toStdString();
         ASSERT_TRUE(waitForFrames(1));
-        ui::TwipsRect place;
+        velmor::TwipsRect place;
         for (const ControlRow& row : form1Layout())
             if (row.name == QLatin1String("Command1")) // "Вкл"
                 place = row.place;
         const QPoint centre =
-            ui::toPixels(place.left + place.width / 2, place.top + place.height / 2);
+            velmor::toPixels(place.left + place.width / 2, place.top + place.height / 2);
         for (int attempt = 0; attempt < 3 && !supplyOn(unit); ++attempt) {
             xdotool({"mousemove", "--window", id, QString::number(centre.x()),
                      QString::number(centre.y()), "click", "1"});

@@ -32,7 +32,7 @@ inline int unpaintedCells(const ui::PictureBox& picture, int rows, int columns) 
     int blank = 0;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
-            if (map.pixelColor(ui::toPixels(80 * column + 40, 10240 - 80 * row - 40)) ==
+            if (map.pixelColor(velmor::toPixels(80 * column + 40, 10240 - 80 * row - 40)) ==
                 QColor(0, 0, 0))
                 ++blank;
     return blank;

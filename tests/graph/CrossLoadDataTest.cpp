@@ -87,7 +87,7 @@ TEST_F(CrossLoadDataTest, recordHoldsEveryPaintedCellAsTheMapShowsIt) {
         EXPECT_EQ(cell.b3, painted[i].reply.b3);
         EXPECT_EQ(cell.b4, painted[i].reply.b4);
         const QColor shown = w.picture1()->image().pixelColor(
-            ui::toPixels((tick.cell.x1 + tick.cell.x2) / 2, (tick.cell.y1 + tick.cell.y2) / 2));
+            velmor::toPixels((tick.cell.x1 + tick.cell.x2) / 2, (tick.cell.y1 + tick.cell.y2) / 2));
         EXPECT_EQ(ui::rgb(shown.red(), shown.green(), shown.blue()), tick.cellColour);
     }
 }

@@ -20,7 +20,7 @@ const QByteArray nominal = bytes({0, 128, 128, 128});
 
 QColor cellPixel(const QImage& image, int column, int row) {
     const TwipBox box = cellBox(column, row);
-    return image.pixelColor(ui::toPixels((box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2));
+    return image.pixelColor(velmor::toPixels((box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2));
 }
 
 std::vector<quint8> frameBytes(std::initializer_list<int> values) {

@@ -87,7 +87,7 @@ TEST_F(SaveMapTest, savesTheWholeInteriorWithTheExactClassColoursReplacingAnEarl
         {0, 255, 0}, {186, 255, 49}, {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
     for (int column = 0; column < 5; ++column) {
         const TwipBox box = cellBox(column, 0);
-        EXPECT_EQ(map.pixelColor(ui::toPixels((box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2)),
+        EXPECT_EQ(map.pixelColor(velmor::toPixels((box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2)),
                   expected[column])
             << "column " << column;
     }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace velmor {
 namespace {
 
 QImage plot() {
@@ -28,4 +28,4 @@ TEST(BitmapBytesTest, encodesABmpThatReadsBackPixelForPixelAndRefusesAnEmptyImag
 }
 
 } // namespace
-} // namespace ui
+} // namespace velmor

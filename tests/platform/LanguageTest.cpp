@@ -12,7 +12,7 @@ namespace {
 
 TEST(RussianQtTextsTest, theDialogsButtonsAndThePortsReasonsReadRussian) {
     QCoreApplication& app = *QCoreApplication::instance();
-    ASSERT_TRUE(ui::useRussianQtTexts(app)) << "Debian package qt6-translations-l10n";
+    ASSERT_TRUE(velmor::useRussianQtTexts(app)) << "Debian package qt6-translations-l10n";
     const QDialogButtonBox prompt(QDialogButtonBox::Ok | QDialogButtonBox::Cancel); // "OK" as it is
     EXPECT_EQ(prompt.button(QDialogButtonBox::Cancel)->text(), "Отмена");
     // What the port says when another program holds it.
@@ -24,18 +24,18 @@ TEST(RussianQtTextsTest, theDialogsButtonsAndThePortsReasonsReadRussian) {
 TEST(RunLanguageTest, theCommandLineThenTheLocaleChooseRussianUnlessEnglish) {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
         qunsetenv(variable);
-    using ui::Language;
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test"}), Language::Russian);
+    using velmor::Language;
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test"}), Language::Russian);
     qputenv("LANG", "en_GB.UTF-8");
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test"}), Language::English);
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test"}), Language::English);
     qputenv("LC_MESSAGES", "ru_RU.UTF-8"); // rules over LANG
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test"}), Language::Russian);
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test"}), Language::Russian);
     qputenv("LC_ALL", "en_US.UTF-8"); // rules over both
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test"}), Language::English);
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test", "--language", "ru"}), Language::Russian);
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test", "--language=ru"}), Language::Russian);
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test"}), Language::English);
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test", "--language", "ru"}), Language::Russian);
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test", "--language=ru"}), Language::Russian);
     // A value the parser will refuse leaves the locale's language for the refusal.
-    EXPECT_EQ(ui::chosenLanguage({"velmor-test", "--language", "de"}), Language::English);
+    EXPECT_EQ(velmor::chosenLanguage({"velmor-test", "--language", "de"}), Language::English);
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
         qunsetenv(variable);
 }
@@ -43,13 +43,13 @@ TEST(RunLanguageTest, theCommandLineThenTheLocaleChooseRussianUnlessEnglish) {
 TEST(RunLanguageTest, theBuiltInCataloguesGiveRussianReportsAndEnglishCommandLineMessages) {
     QCoreApplication& app = *QCoreApplication::instance();
     const char* mapName = "Не удаётся сохранить карту без имени"; // a window's text
-    ui::useProgramTexts(app, ui::Language::Russian, false);
+    velmor::useProgramTexts(app, velmor::Language::Russian, false);
     EXPECT_EQ(QCoreApplication::translate("Verdict", "FAIL"), "НЕ ГОДЕН");
     EXPECT_EQ(QCoreApplication::translate("velmor::MapFile", mapName), mapName);
     qDeleteAll(app.findChildren<QTranslator*>());
-    ui::useProgramTexts(app, ui::Language::English, true); // the windows stay Russian
+    velmor::useProgramTexts(app, velmor::Language::English, true); // the windows stay Russian
     EXPECT_EQ(QCoreApplication::translate("velmor::MapFile", mapName), mapName);
-    ui::useProgramTexts(app, ui::Language::English, false);
+    velmor::useProgramTexts(app, velmor::Language::English, false);
     EXPECT_EQ(QCoreApplication::translate("velmor::MapFile", mapName),
               "Cannot save the map without a name");
     qDeleteAll(app.findChildren<QTranslator*>());

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace velmor {
 namespace {
 
 using velmor::testing::fileContents;
@@ -78,4 +78,4 @@ TEST_F(SafeWriteTest, aFolderStandingAtALaterNameStopsEveryFileBeforeAnyIsPutInP
 }
 
 } // namespace
-} // namespace ui
+} // namespace velmor

@@ -241,9 +241,10 @@ TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {
     ASSERT_EQ(difference.size(), QSize(693, 685));
     // The changed cell (row 1, column 1) is grey, the one a step of the reading moved (row 1,
     // column 0) pale green; the reply to the switch-on (row 0, column 1) is not compared.
-    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 120)), QColor(100, 100, 100));
-    EXPECT_EQ(difference.pixelColor(ui::toPixels(40, 10240 - 120)), QColor(186, 255, 49));
-    EXPECT_EQ(difference.pixelColor(ui::toPixels(120, 10240 - 40)), standardQColor(mapBackColour));
+    EXPECT_EQ(difference.pixelColor(velmor::toPixels(120, 10240 - 120)), QColor(100, 100, 100));
+    EXPECT_EQ(difference.pixelColor(velmor::toPixels(40, 10240 - 120)), QColor(186, 255, 49));
+    EXPECT_EQ(difference.pixelColor(velmor::toPixels(120, 10240 - 40)),
+              standardQColor(mapBackColour));
     EXPECT_FALSE(compared.contains("row 1, column 0:")) << "not among the real changes";
 
     const QString id = results({"list", "--kind", "session"}).split('\n').at(1).left(8);

@@ -2,9 +2,9 @@
 // frames, one cell per reply, and which readings the settled rule judges.
 #include "SweepRunStep.h"
 #include "../e2e/SweepFrames.h"
-#include "SweepCourse.h"
 #include "MapSummary.h"
 #include "MapSummaryText.h"
+#include "SweepCourse.h"
 #include "SweepSettling.h"
 
 namespace velmor::testing {
