@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <toml++/toml.h>
+#include "TomlDocument.h"
 
 #include <algorithm>
 #include <array>
@@ -200,16 +200,10 @@ namespace {
 
 std::variant<Plan, PlanError> parseInto(const QByteArray& text, const QString& file,
                                         PlanErrors& errors) {
-    toml::table document;
-    try {
-        document =
-            toml::parse(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    } catch (const toml::parse_error& error) {
-        const toml::source_position at = error.source().begin;
-        return PlanError{file, static_cast<int>(at.line), static_cast<int>(at.column),
-                         QCoreApplication::translate("velmor::Plan", "not valid TOML: %1")
-                             .arg(planText(error.description()))};
-    }
+    auto parsed = tomlDocument(text, file);
+    if (auto* refused = std::get_if<PlanError>(&parsed))
+        return *refused;
+    toml::table& document = std::get<toml::table>(parsed);
     Plan plan;
     plan.name = QFileInfo(file).completeBaseName();
     plan.file = file;

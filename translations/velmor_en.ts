@@ -386,10 +386,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not valid TOML: %1</source>
-        <translation type="unfinished">not valid TOML: %1</translation>
-    </message>
-    <message>
         <source>no points ([[point]] tables)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1909,13 +1905,6 @@
     </message>
 </context>
 <context>
-    <name>ui::Language</name>
-    <message>
-        <source>--language takes ru (Russian) or en (English), not &quot;%1&quot;</source>
-        <translation>--language takes ru (Russian) or en (English), not &quot;%1&quot;</translation>
-    </message>
-</context>
-<context>
     <name>ui::Operator</name>
     <message>
         <source> — порт недоступен</source>
@@ -1956,6 +1945,13 @@
     <message>
         <source>Ввод</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmor::Language</name>
+    <message>
+        <source>--language takes ru (Russian) or en (English), not &quot;%1&quot;</source>
+        <translation type="unfinished">--language takes ru (Russian) or en (English), not &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

@@ -393,10 +393,6 @@
         <translation>%1 = %2 вне %3..%4</translation>
     </message>
     <message>
-        <source>not valid TOML: %1</source>
-        <translation>не TOML: %1</translation>
-    </message>
-    <message>
         <source>no points ([[point]] tables)</source>
         <translation>нет точек (таблиц [[point]])</translation>
     </message>
@@ -1920,13 +1916,6 @@
     </message>
 </context>
 <context>
-    <name>ui::Language</name>
-    <message>
-        <source>--language takes ru (Russian) or en (English), not &quot;%1&quot;</source>
-        <translation>--language принимает ru (русский) или en (английский), а не «%1»</translation>
-    </message>
-</context>
-<context>
     <name>ui::Operator</name>
     <message>
         <source> — порт недоступен</source>
@@ -1967,6 +1956,13 @@
     <message>
         <source>Ввод</source>
         <translation>Ввод</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::Language</name>
+    <message>
+        <source>--language takes ru (Russian) or en (English), not &quot;%1&quot;</source>
+        <translation>--language принимает ru (русский) или en (английский), а не «%1»</translation>
     </message>
 </context>
 <context>

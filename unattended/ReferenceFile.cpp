@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <toml++/toml.h>
+#include "TomlDocument.h"
 
 #include <cmath>
 
@@ -62,15 +62,10 @@ numberOf(const toml::table& table, const char* key, double low, double high, con
 
 std::variant<ReferenceFile, PlanError> parseReferenceFile(const QByteArray& text,
                                                           const QString& file) {
-    toml::table document;
-    try {
-        document =
-            toml::parse(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    } catch (const toml::parse_error& error) {
-        const toml::source_position at = error.source().begin;
-        return PlanError{file, static_cast<int>(at.line), static_cast<int>(at.column),
-                         Text::tr("not valid TOML: %1").arg(planText(error.description()))};
-    }
+    auto parsed = tomlDocument(text, file);
+    if (auto* refused = std::get_if<PlanError>(&parsed))
+        return *refused;
+    toml::table& document = std::get<toml::table>(parsed);
     ReferenceFile reference;
     // Each value read in turn; the first error ends the reading.
     std::optional<PlanError> failed;

@@ -45,15 +45,8 @@ std::variant<Query, QString> readQuery(const QUrlQuery& query) {
     if (!q.filter.kind.isEmpty() && q.filter.kind != QLatin1String("sweep") &&
         q.filter.kind != QLatin1String("session") && q.filter.kind != QLatin1String("run"))
         return WebText::tr("the kind is sweep, session or run");
-    for (const auto& [name, day] : {std::pair{"from", 0}, std::pair{"to", 1}}) {
-        const QString text = queryValue(query, name);
-        if (text.isEmpty())
-            continue;
-        const QDate date = QDate::fromString(text, Qt::ISODate);
-        if (!date.isValid())
-            return WebText::tr("a day is given as YYYY-MM-DD");
-        (day == 0 ? q.filter.since : q.filter.before) = date.addDays(day).toString(Qt::ISODate);
-    }
+    if (auto refused = readPeriod(query, q.filter))
+        return *refused;
     const QString page = queryValue(query, "page");
     bool ok = true;
     q.page = page.isEmpty() ? 0 : page.toInt(&ok);

@@ -11,10 +11,7 @@ QString queryValue(const QUrlQuery& query, const char* name) {
     return query.queryItemValue(QLatin1String(name), QUrl::FullyDecoded);
 }
 
-std::variant<results::ListFilter, QString> qualityFilter(const QUrlQuery& query) {
-    results::ListFilter filter;
-    filter.model = queryValue(query, "model");
-    filter.host = queryValue(query, "bench");
+std::optional<QString> readPeriod(const QUrlQuery& query, results::ListFilter& filter) {
     for (const auto& [name, day] : {std::pair{"from", 0}, std::pair{"to", 1}}) {
         const QString text = queryValue(query, name);
         if (text.isEmpty())
@@ -24,6 +21,15 @@ std::variant<results::ListFilter, QString> qualityFilter(const QUrlQuery& query)
             return WebText::tr("a day is given as YYYY-MM-DD");
         (day == 0 ? filter.since : filter.before) = date.addDays(day).toString(Qt::ISODate);
     }
+    return std::nullopt;
+}
+
+std::variant<results::ListFilter, QString> qualityFilter(const QUrlQuery& query) {
+    results::ListFilter filter;
+    filter.model = queryValue(query, "model");
+    filter.host = queryValue(query, "bench");
+    if (auto refused = readPeriod(query, filter))
+        return *refused;
     return filter;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrlQuery>
 
+#include <optional>
 #include <variant>
 
 namespace velmor::web {
@@ -12,6 +13,9 @@ namespace velmor::web {
 // The quality pages' choice of runs: ?model=, ?bench=, and the period ?from= and ?to= (UTC days,
 // "to" included), into a list's filter; or why not.
 std::variant<results::ListFilter, QString> qualityFilter(const QUrlQuery& query);
+
+// The period ?from= and ?to= (UTC days, "to" included) into the filter; or why not.
+std::optional<QString> readPeriod(const QUrlQuery& query, results::ListFilter& filter);
 
 // Its form, sent to the page at `action`, its fields filled from the query; `extra` is markup of
 // the page's own fields.
