@@ -81,7 +81,9 @@ def fill(path, runs=10000, hold=288000):
         for m, name in enumerate(names):
             low, high = limits[m]
             value = nominal[m] * (1 + rnd.gauss(0, 0.004))
-            db.execute("INSERT INTO run_measurements VALUES (?,?,?,?,?,?,?,?,?,?,?,?)",
+            db.execute("INSERT INTO run_measurements (run_id, step_seq, seq, name, value, unit,"
+                       " low, high, guard_low, guard_high, asked, outcome)"
+                       " VALUES (?,?,?,?,?,?,?,?,?,?,?,?)",
                        (rid, 0, m, name, value, "%" if m == 7 else "V", low, high, None, None,
                         None, "pass"))
         db.executemany("INSERT INTO run_readings VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)",

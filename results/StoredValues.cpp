@@ -121,6 +121,7 @@ int textLimit(QStringView column) {
         {QStringLiteral("settling"), 32},
         {QStringLiteral("kind"), 32},
         {QStringLiteral("unit"), 16},
+        {QStringLiteral("calibration"), 36},
         {QStringLiteral("unit_serial"), 64},
         {QStringLiteral("unit_model"), 64},
         {QStringLiteral("operator"), 64},

@@ -3632,5 +3632,125 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
         <source>Golden unit %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cells</source>
+        <translation type="unfinished">Cells</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not judged: answering the all-off frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not judged: before the supply was up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not judged: just after a load jump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not judged: after a shutdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inside the ±5 % band on +5 V and +12 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The supply did not power on: not all three outputs within ±10 % %1 s after switch-on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worst cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished">V</translation>
+    </message>
+    <message>
+        <source>from nominal, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from nominal, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+5 V load, A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+12 V load, A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not judged: answering a supply-off frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>overload cuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>overload cut at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>detail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uncertainty ±</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

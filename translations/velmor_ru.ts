@@ -3645,5 +3645,125 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>Golden unit %1</source>
         <translation>Эталонный блок %1</translation>
     </message>
+    <message>
+        <source>Cells</source>
+        <translation>Ячейки</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>ячеек</translation>
+    </message>
+    <message>
+        <source>not judged: answering the all-off frame</source>
+        <translation>не оценено: ответ на кадр «всё выключено»</translation>
+    </message>
+    <message>
+        <source>not judged: before the supply was up</source>
+        <translation>не оценено: до выхода блока на режим</translation>
+    </message>
+    <message>
+        <source>not judged: just after a load jump</source>
+        <translation>не оценено: сразу после скачка нагрузки</translation>
+    </message>
+    <message>
+        <source>not judged: after a shutdown</source>
+        <translation>не оценено: после отключения блока</translation>
+    </message>
+    <message>
+        <source>inside the ±5 % band on +5 V and +12 V</source>
+        <translation>в пределах ±5 % по +5 В и +12 В</translation>
+    </message>
+    <message>
+        <source>The supply did not power on: not all three outputs within ±10 % %1 s after switch-on.</source>
+        <translation>Блок не включился: не все три выхода в пределах ±10 % через %1 с после включения.</translation>
+    </message>
+    <message>
+        <source>Worst cells</source>
+        <translation>Худшие ячейки</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>from nominal, V</source>
+        <translation>от номинала, В</translation>
+    </message>
+    <message>
+        <source>from nominal, %</source>
+        <translation>от номинала, %</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>класс</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>строка</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>столбец</translation>
+    </message>
+    <message>
+        <source>+5 V load, A</source>
+        <translation>нагрузка +5 В, А</translation>
+    </message>
+    <message>
+        <source>+12 V load, A</source>
+        <translation>нагрузка +12 В, А</translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation>показаний</translation>
+    </message>
+    <message>
+        <source>not judged: answering a supply-off frame</source>
+        <translation>не оценено: ответ на кадр выключенного блока</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Выходы</translation>
+    </message>
+    <message>
+        <source>min, V</source>
+        <translation>мин., В</translation>
+    </message>
+    <message>
+        <source>max, V</source>
+        <translation>макс., В</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>overload cuts</source>
+        <translation>отключений по перегрузке</translation>
+    </message>
+    <message>
+        <source>clamps</source>
+        <translation>ограничений</translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation>потерь связи</translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation>восстановлений связи</translation>
+    </message>
+    <message>
+        <source>overload cut at</source>
+        <translation>отключение по перегрузке</translation>
+    </message>
+    <message>
+        <source>detail</source>
+        <translation>подробности</translation>
+    </message>
+    <message>
+        <source>uncertainty ±</source>
+        <translation>неопределённость ±</translation>
+    </message>
 </context>
 </TS>

@@ -20,13 +20,6 @@ QString link(const QString& href, const QString& text) {
     return QStringLiteral("<a href=\"%1\">%2</a>").arg(href.toHtmlEscaped(), html(text));
 }
 
-QString preformatted(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        line = html(line);
-    return QStringLiteral("<pre>%1</pre>\n").arg(lines.join(QLatin1Char('\n')));
-}
-
 QString shownWord(const QString& word) {
     static const struct {
         const char* word;

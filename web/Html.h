@@ -20,9 +20,6 @@ QString urlPart(const QString& text);
 // An anchor; the address is made by this program, the text is escaped here.
 QString link(const QString& href, const QString& text);
 
-// Lines of text in a <pre>, each escaped.
-QString preformatted(const QString& text);
-
 // A language-free word of the store in the view's language: a record's kind, end state, outcome or
 // verdict; any other word as it is. Escaped.
 QString shownWord(const QString& word);

@@ -7,6 +7,7 @@
 #include "Html.h"
 #include "MapPicture.h"
 #include "MeasurementCsv.h"
+#include "RecordTables.h"
 #include "RecordText.h"
 #include "ReportPage.h"
 #include "RunCommands.h"
@@ -142,7 +143,7 @@ Reply sweepPage(const results::StoredSweep& sweep) {
     if (h.mapWidth > 0 && h.mapHeight > 0)
         body += recordImage(h.id, "map", qRound(h.mapWidth / h.mapRatio),
                             qRound(h.mapHeight / h.mapRatio), WebText::tr("the cross-load map"));
-    body += QStringLiteral("</div>\n") + preformatted(results::sweepText(sweep));
+    body += QStringLiteral("</div>\n") + sweepTables(sweep);
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Sweep %1").arg(results::shortId(h.id)), body)};
 }
@@ -154,7 +155,7 @@ Reply sessionPage(const results::StoredSession& s) {
     if (!s.ticks.empty())
         body += recordImage(s.id, "volts", voltsImageWidth, sessionChartsImageHeight,
                             WebText::tr("the voltages over time"));
-    body += preformatted(results::sessionText(s));
+    body += sessionTables(s);
     return {200, "text/html; charset=utf-8",
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
 }

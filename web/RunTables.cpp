@@ -6,6 +6,8 @@
 #include "Measurement.h"
 #include "RecordText.h"
 
+#include <algorithm>
+
 namespace velmor::web {
 
 namespace {
@@ -62,20 +64,29 @@ QString runMeasurementTables(const results::StoredRun& run) {
     for (const results::StoredRunStep& s : run.steps) {
         if (s.measurements.empty())
             continue;
+        // A step judged with uncertainties (stored since calibrations are kept) shows each one.
+        const bool uncertain = std::any_of(
+            s.measurements.begin(), s.measurements.end(),
+            [](const results::StoredMeasurement& m) { return m.uncertainty.has_value(); });
+        QStringList header{WebText::tr("measurement"), WebText::tr("value"), WebText::tr("unit")};
+        if (uncertain)
+            header << WebText::tr("uncertainty ±");
+        header << WebText::tr("low") << WebText::tr("high") << WebText::tr("guard low")
+               << WebText::tr("guard high") << WebText::tr("asked") << WebText::tr("outcome");
         out += QStringLiteral("<h3>%1</h3>\n<table class=\"measurements\">\n")
                    .arg(html(WebText::tr("Step %1 \"%2\"").arg(s.seq + 1).arg(s.name))) +
-               headerRow({WebText::tr("measurement"), WebText::tr("value"), WebText::tr("unit"),
-                          WebText::tr("low"), WebText::tr("high"), WebText::tr("guard low"),
-                          WebText::tr("guard high"), WebText::tr("asked"), WebText::tr("outcome")});
+               headerRow(header);
         for (const results::StoredMeasurement& m : s.measurements) {
             // held to no limit: recorded, not passed
             const QString outcome = m.low || m.high ? m.outcome : QString();
             out += rowStart(outcome) +
                    QStringLiteral("<td>%1</td>").arg(html(shownRecordText(m.name))) +
                    numberCell(shownValue(m.name, m.value, m.unit)) +
-                   QStringLiteral("<td>%1</td>").arg(html(m.unit)) + numberCell(number(m.low)) +
-                   numberCell(number(m.high)) + numberCell(number(m.guardLow)) +
-                   numberCell(number(m.guardHigh)) + numberCell(number(m.asked)) +
+                   QStringLiteral("<td>%1</td>").arg(html(m.unit)) +
+                   (uncertain ? numberCell(number(m.uncertainty)) : QString()) +
+                   numberCell(number(m.low)) + numberCell(number(m.high)) +
+                   numberCell(number(m.guardLow)) + numberCell(number(m.guardHigh)) +
+                   numberCell(number(m.asked)) +
                    QStringLiteral("<td>%1</td></tr>\n").arg(outcomeCell(outcome));
         }
         out += QStringLiteral("</table>\n");

@@ -1,6 +1,7 @@
 #include "MeasurementCsv.h"
 #include "Text.h"
 
+#include "Calibrations.h"
 #include "Commands.h"
 #include "Outcome.h"
 #include "RecordText.h"
@@ -18,10 +19,11 @@ namespace velmor::results {
 
 namespace {
 
-// The calibration the run was measured under, as the query reads it: the one place that knows
-// where a store keeps it. This schema keeps none, so every run reads "uncalibrated".
-QString calibrationColumn() {
-    return QStringLiteral("NULL AS calibration");
+// The calibration the run was measured under, as the query reads it: a store from before
+// calibrations keeps none, and its runs read "uncalibrated".
+QString calibrationColumn(const QSqlDatabase& db, int version) {
+    return version >= 7 ? boundedColumns(db, u"r.calibration")
+                        : QStringLiteral("NULL AS calibration");
 }
 
 QString number(double value) {
@@ -30,6 +32,14 @@ QString number(double value) {
 
 QString optionalNumber(StoredValues& v, const Column& column) {
     return v.null(column) ? QString() : number(v.measured(column));
+}
+
+// The calibration's id, or "uncalibrated" also for a run stored before calibrations were kept.
+QString calibrationOf(StoredValues& v, const Column& column) {
+    if (v.null(column) || v.text(column).isEmpty() ||
+        v.text(column) == QLatin1String(uncalibratedName))
+        return QString::fromLatin1(uncalibratedName);
+    return v.id(column);
 }
 
 // "+12 V at P3": the output and the point; nothing for a name of another form.
@@ -76,7 +86,7 @@ measurementsCsv(QSqlDatabase& db, int version, const ListFilter& filter, const Q
                                     u"r.plan_name, r.outcome AS verdict, r.end_state, "
                                     u"s.name AS step_name, s.ended_at, m.name AS measured, "
                                     u"m.value, m.unit, m.low, m.high, m.outcome"),
-                 calibrationColumn());
+                 calibrationColumn(db, version));
     QVariantList values{filter.since};
     for (const auto& [column, value] :
          {std::pair{"r.id", &runId}, std::pair{"r.unit_serial", &filter.unit},
@@ -126,8 +136,7 @@ measurementsCsv(QSqlDatabase& db, int version, const ListFilter& filter, const Q
                                  high,
                                  outcome,
                                  v.time(c.column("ended_at")),
-                                 v.null(c.column("calibration")) ? QStringLiteral("uncalibrated")
-                                                                 : v.text(c.column("calibration"))};
+                                 calibrationOf(v, c.column("calibration"))};
         if (!problem.isEmpty()) {
             out.refused << refusal(Text::tr("measurement of run"), run, problem);
             return;

@@ -71,22 +71,27 @@ inline std::optional<QString> fillQualityRuns(const results::StoreAddress& addre
                                   .arg(QByteArray(r.serial) == "PSU-R" ? 1
                                        : golden                        ? 1 + i % 2
                                                                        : 1 + i % 3);
+        // PSU-R's second run on is judged with a calibration, its +12 V to ±0.012 V.
+        const bool calibrated = QByteArray(r.serial) == "PSU-R" && i > 15;
         records.push_back(RunBegan{
             id, at(i, 0), bench, QStringLiteral("/dev/ttyUSB0"), QStringLiteral("quick"),
             QStringLiteral("plans/quick.toml"), QStringLiteral("#"), QStringLiteral("atx3"),
             UnitIdentity{QString::fromUtf8(r.serial),
                          golden ? QStringLiteral("REF-1") : QStringLiteral("ATX-650"),
-                         QStringLiteral("А. Петров")}});
+                         QStringLiteral("А. Петров")},
+            calibrated ? QStringLiteral("ca1b0000-0000-4000-8000-000000000001")
+                       : QStringLiteral("uncalibrated")});
         records.push_back(RunReadingTaken{id, 0, at(i, 5), 0, true, 20, 20, 20, 65, 128, 128, 128,
                                           QStringLiteral("judged")});
         const QString outcome = QString::fromUtf8(r.outcome);
         records.push_back(RunStepEnded{id, 0, at(i, 10), at(i, 0), "points",
                                        QString::fromUtf8(r.step), outcome, QString(), 1, 0,
                                        QString::fromUtf8(r.reason)});
-        records.push_back(RunMeasurement{
-            id, 0, 0, QStringLiteral("+12 V at P1"), volts12, QStringLiteral("V"), 11.40, 12.60,
-            none, none, none,
-            outcome == QLatin1String("marginal") ? outcome : QStringLiteral("pass")});
+        records.push_back(
+            RunMeasurement{id, 0, 0, QStringLiteral("+12 V at P1"), volts12, QStringLiteral("V"),
+                           11.40, 12.60, none, none, none,
+                           outcome == QLatin1String("marginal") ? outcome : QStringLiteral("pass"),
+                           calibrated ? 0.012 : none});
         records.push_back(RunEnded{
             id, at(i, 20), error ? QStringLiteral("link-lost") : QStringLiteral("completed"),
             outcome, outcome == QLatin1String("pass") ? QString() : QStringLiteral("corners"),

@@ -70,8 +70,17 @@ void qualityPagesAnswer(const QString& url) {
     EXPECT_EQ(csv.body.count("\r\n"), 11);
     EXPECT_TRUE(csv.body.contains("ff000016-0000-4000-8000-000000000000,PSU-R,ATX-650,bench-1,"
                                   "А. Петров,quick,corners,P1,+12 V,+12 V at P1,12.02,V,11.4,12.6,"
-                                  "pass,2026-12-01T10:40:10.000Z,uncalibrated\r\n"))
+                                  "pass,2026-12-01T10:40:10.000Z,"
+                                  "ca1b0000-0000-4000-8000-000000000001\r\n"))
         << csv.body.toStdString();
+    EXPECT_TRUE(csv.body.contains(",pass,2026-12-01T10:30:10.000Z,uncalibrated\r\n"));
+    // The run's page shows the uncertainty its measurements were judged with.
+    const QByteArray calibrated =
+        server.get(QStringLiteral("/record/ff000016-0000-4000-8000-000000000000")).body;
+    EXPECT_TRUE(calibrated.contains("<th>uncertainty ±</th>")) << calibrated.toStdString();
+    EXPECT_TRUE(calibrated.contains("<td>V</td><td class=\"n\">0.012</td>"));
+    EXPECT_FALSE(server.get(QStringLiteral("/record/ff000015-0000-4000-8000-000000000000"))
+                     .body.contains("uncertainty"));
     EXPECT_TRUE(server.get(QStringLiteral("/?unit=PSU-R"))
                     .body.contains("href=\"/measurements.csv?unit=PSU-R\""));
     // The bench's repeatability on PSU-R against the hand computation.

@@ -83,6 +83,8 @@ inline std::optional<QString> fillStore(const results::StoreAddress& address) {
     for (int seq = 0; seq < 5; ++seq)
         records.push_back(
             TickRead{session, seq, at(1, 600 + seq), 65, 128, 128, 128, 20, 20, 10, 100, false});
+    records.push_back(SessionEvent{session, 0, at(1, 603), QStringLiteral("overload-cut"),
+                                   QStringLiteral("<i>+12 V 10.5 A</i>")});
     records.push_back(RecordEnded{session, false, at(1, 900), "switched-off"});
     const QString hostile = QStringLiteral("cc000000-0000-4000-8000-000000000000");
     records.push_back(

@@ -76,6 +76,11 @@ void pagesAnswer(const QString& url) {
     ASSERT_EQ(record.status, 200);
     EXPECT_TRUE(record.body.contains("map.png") && record.body.contains("fail") &&
                 record.body.contains("PSU-0"));
+    // The sweep's figures as tables, not the command line's text.
+    EXPECT_TRUE(record.body.contains("<tr><th>cells</th><td class=\"n\">1600</td></tr>"))
+        << record.body.toStdString();
+    EXPECT_TRUE(record.body.contains("<tr><td>+12 V</td><td>"));
+    EXPECT_FALSE(record.body.contains("<pre>"));
     const Answer map = server.get(sweep + QStringLiteral("/map.png"));
     EXPECT_EQ(map.status, 200);
     EXPECT_TRUE(map.body.startsWith("\x89PNG"));
@@ -84,7 +89,12 @@ void pagesAnswer(const QString& url) {
     const QString session = QStringLiteral("/record/bb000000-0000-4000-8000-000000000000");
     const Answer s = server.get(session);
     EXPECT_EQ(s.status, 200);
-    EXPECT_TRUE(s.body.contains("Readings: 5")) << s.body.toStdString();
+    EXPECT_TRUE(s.body.contains("<tr><th>readings</th><td class=\"n\">5</td></tr>"))
+        << s.body.toStdString();
+    EXPECT_TRUE(s.body.contains("<tr><th>overload cuts</th><td class=\"n\">1</td></tr>"));
+    EXPECT_TRUE(s.body.contains("&lt;i&gt;+12 V 10.5 A&lt;/i&gt;</td></tr>"));
+    EXPECT_TRUE(s.body.contains("<a href=\"/unit?serial=PSU-9\">PSU-9</a>"));
+    EXPECT_FALSE(s.body.contains("<pre>"));
     EXPECT_TRUE(server.get(session + QStringLiteral("/export.csv")).body.startsWith("at,b1"));
     EXPECT_EQ(server.get(session + QStringLiteral("/map.png")).status, 404);
     EXPECT_TRUE(s.body.contains("volts.png"));
