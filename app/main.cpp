@@ -220,11 +220,14 @@ int main(int argc, char** argv) {
         return recorder && recorder->finish() > 0 ? velmor::planCouldNotRun : status;
     }
     if (options->sweep) {
+        QString calibrationWarning;
+        const velmor::Calibration calibration =
+            velmor::currentCalibration(recordsStore(options->resultsUrl), &calibrationWarning);
         const auto repeat =
             warnOfRepeat(options->resultsUrl, underTest.serial, options->sweep->limits);
-        const int status =
-            velmor::runUnattendedSweep(*options->sweep, makePort, velmor::mapsFolderOfThisProgram(),
-                                       recorder ? &recorder->recorder() : nullptr);
+        const int status = velmor::runUnattendedSweep(
+            *options->sweep, makePort, velmor::mapsFolderOfThisProgram(),
+            recorder ? &recorder->recorder() : nullptr, calibration, calibrationWarning);
         // Records lost fail the run, whatever its verdict: stderr has said how many.
         return recorder && recorder->finish() > 0 ? velmor::sweepCouldNotRun : status;
     }

@@ -6,23 +6,19 @@
 
 namespace velmor {
 
-namespace {
-
 // Hundredths of a volt away from nominal (rounded), in steps of 1 % of nominal: 0.05 V for
 // +5 V, 0.12 V for +12 V.
-int deviationClass(const UnitOutput& output, int reading) {
-    const double hundredths = std::abs(output.volts(reading) - output.nominalVolts) * 100;
+int deviationClass(const UnitOutput& output, double volts) {
+    const double hundredths = std::abs(volts - output.nominalVolts) * 100;
     return static_cast<int>(std::lround(hundredths)) / static_cast<int>(output.nominalVolts);
 }
 
-} // namespace
-
 int deviationClass5(int b2) {
-    return deviationClass(output5, b2);
+    return deviationClass(output5, output5.volts(b2));
 }
 
 int deviationClass12(int b3) {
-    return deviationClass(output12, b3);
+    return deviationClass(output12, output12.volts(b3));
 }
 
 DeviationClasses deviationClasses(const ReplyFrame& reply) {

@@ -2,6 +2,7 @@
 
 #include "ColourValue.h"
 #include "Frames.h"
+#include "Unit.h"
 
 namespace velmor {
 
@@ -10,6 +11,8 @@ namespace velmor {
 // one-step ones the graph window shows.
 int deviationClass5(int b2);  // from the +5 V reading
 int deviationClass12(int b3); // from the +12 V reading
+// The same of the output's volts however obtained (a calibration's corrected volts).
+int deviationClass(const UnitOutput& output, double volts);
 
 // Both classes of a reply.
 struct DeviationClasses {

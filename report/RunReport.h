@@ -65,6 +65,8 @@ struct RunReportInput {
     QDateTime endedAt{};              // invalid while the run is open
     QString endState{};               // "completed", "aborted", "link-lost", "abandoned"
     std::optional<Outcome> outcome{}; // none while the run is open
+    QString calibration{};            // the calibration it was judged with; empty: uncalibrated
+    QString calibrationWarning{};     // "overdue" or "missing" where the bench's calibration was
     std::vector<RunReportStep> steps{};
 };
 

@@ -10,6 +10,9 @@ void RunReportCollector::runStarted(const Plan& plan, const UnitIdentity& unit) 
     run_.planName = plan.name;
     run_.planFile = plan.file;
     run_.profile = plan.context.profile;
+    if (plan.context.calibration.isCalibrated())
+        run_.calibration = plan.context.calibration.id;
+    run_.calibrationWarning = plan.calibrationWarning;
     run_.startedAt = QDateTime::currentDateTimeUtc();
 }
 

@@ -153,16 +153,44 @@ void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps
     });
 }
 
+namespace {
+
+QString ruleText(DecidingRule rule) {
+    switch (rule) {
+    case DecidingRule::BeyondLimit:
+        return RunText::tr("beyond its limit");
+    case DecidingRule::BeyondLimitWithinUncertainty:
+        return RunText::tr("beyond its limit within the uncertainty");
+    case DecidingRule::Uncertainty:
+        return RunText::tr("within the uncertainty of its limit");
+    case DecidingRule::Guard:
+        return RunText::tr("outside the guard band");
+    case DecidingRule::Clear:
+        break;
+    }
+    return RunText::tr("clear of the limits");
+}
+
+// The rule that decided a measurement judged with its uncertainty (guarded acceptance), or none.
+std::optional<QString> decidingRule(const Measurement& m) {
+    if (!m.uncertainty || !(m.limits.low || m.limits.high))
+        return std::nullopt;
+    return RunText::tr("decided by: %1")
+        .arg(ruleText(judgeGuarded(m.value, m.limits, *m.uncertainty).rule));
+}
+
+} // namespace
+
 void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& measurements) {
     if (measurements.empty())
         return;
-    static constexpr std::array<double, 6> columns{0, 300, 430, 530, 900, reportPageWidth};
+    static constexpr std::array<double, 7> columns{0, 260, 380, 470, 540, 900, reportPageWidth};
     const auto heads = [](QPainter& p, double top) {
         p.setFont(reportFont(8, true));
         p.setPen(Qt::black);
         const QStringList names{RunText::tr("Measurement"), RunText::tr("Value"),
-                                RunText::tr("Asked"), RunText::tr("Limits"),
-                                RunText::tr("Outcome")};
+                                RunText::tr("± (k=2)"),     RunText::tr("Asked"),
+                                RunText::tr("Limits"),      RunText::tr("Outcome")};
         for (int c = 0; c < names.size(); ++c)
             cell(p, columns[c], top + 20, columns[c + 1] - columns[c], names[c]);
     };
@@ -171,21 +199,28 @@ void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& m
         heads(p, top + 48);
     });
     for (const Measurement* m : measurements)
-        flow.add(28, [m](QPainter& p, double top) {
+        flow.add(decidingRule(*m) ? 42 : 28, [m](QPainter& p, double top) {
             p.setFont(reportFont(8));
             p.setPen(Qt::black);
             const double y = top + 20;
             cell(p, columns[0], y, columns[1] - columns[0], pageText(shownRecordText(m->name)));
             cell(p, columns[1], y, columns[2] - columns[1], measuredText(*m));
             cell(p, columns[2], y, columns[3] - columns[2],
+                 m->uncertainty ? valueText(*m->uncertainty, m->unit, 4) : QStringLiteral("-"));
+            cell(p, columns[3], y, columns[4] - columns[3],
                  m->asked ? valueText(*m->asked, m->unit) : QStringLiteral("-"));
-            cell(p, columns[3], y, columns[4] - columns[3], limitsText(m->limits, m->unit));
+            cell(p, columns[4], y, columns[5] - columns[4], limitsText(m->limits, m->unit));
             // A value held to no limit (a load set, a regulation figure, a count) is recorded,
             // not passed.
             const bool judged = m->limits.low || m->limits.high;
             p.setPen(judged ? outcomeColour(m->outcome) : QColor(Qt::black));
-            cell(p, columns[4], y, columns[5] - columns[4],
+            cell(p, columns[5], y, columns[6] - columns[5],
                  judged ? outcomeWord(m->outcome) : QStringLiteral("-"));
+            if (const auto rule = decidingRule(*m)) {
+                p.setFont(reportFont(7));
+                p.setPen(Qt::darkGray);
+                cell(p, columns[4], y + 15, columns[6] - columns[4], *rule);
+            }
         });
 }
 

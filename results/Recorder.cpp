@@ -52,11 +52,13 @@ QString newRecordId() {
 Recorder::Recorder(Post post, QString port)
     : post_(std::move(post)), host_(QSysInfo::machineHostName()), port_(std::move(port)) {}
 
-void Recorder::sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) {
+void Recorder::sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio,
+                            const Calibration& calibration, const QString& calibrationWarning) {
     sweep_ = lastSweep_ = newRecordId();
     cellSeq_ = 0;
     post_(SweepBegan{sweep_, recordTime(), host_, port_, limits.loadLimit1, limits.loadLimit2,
-                     limits.powerLimit, mapPixels.width(), mapPixels.height(), ratio, unit_});
+                     limits.powerLimit, mapPixels.width(), mapPixels.height(), ratio, unit_,
+                     calibrationName(calibration), calibrationWarning});
 }
 
 void Recorder::cellPainted(const MapCell& cell) {

@@ -22,7 +22,8 @@ public:
     // The unit under test and the operator, for the sweeps and sessions that begin from now on.
     void setUnit(const UnitIdentity& unit) { unit_ = unit; }
 
-    void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) override;
+    void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio,
+                      const Calibration& calibration, const QString& calibrationWarning) override;
     void cellPainted(const MapCell& cell) override;
     void sweepEnded(SweepEnd end) override;
     void sweepSaved(const QString& name, const MapFiles& files) override;

@@ -26,12 +26,13 @@ template <std::size_t N> struct Columns {
 auto fields(SweepBegan& r) {
     return std::tie(r.id, r.at, r.host, r.port, r.loadLimit1, r.loadLimit2, r.powerLimit,
                     r.mapWidth, r.mapHeight, r.mapRatio, r.unit.serial, r.unit.model,
-                    r.unit.operatorName);
+                    r.unit.operatorName, r.calibration, r.calibrationWarning);
 }
-Columns<13> columns(const SweepBegan&) {
+Columns<15> columns(const SweepBegan&) {
     return {"sweeps",
             {"id", "started_at", "host", "port", "load_limit1", "load_limit2", "power_limit",
-             "map_width", "map_height", "map_ratio", "unit_serial", "unit_model", "operator"}};
+             "map_width", "map_height", "map_ratio", "unit_serial", "unit_model", "operator",
+             "calibration", "calibration_warning"}};
 }
 auto fields(CellPainted& r) {
     return std::tie(r.sweepId, r.seq, r.at, r.row, r.column, r.b2, r.b3, r.b4, r.k5, r.k12);

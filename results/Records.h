@@ -31,7 +31,9 @@ struct SweepBegan {
     int mapWidth = 0; // the map picture in device pixels, and device pixels per logical pixel
     int mapHeight = 0;
     double mapRatio = 1;
-    UnitIdentity unit{}; // the unit under test and the operator, empty where not given
+    UnitIdentity unit{};   // the unit under test and the operator, empty where not given
+    QString calibration{}; // as a run's (RunBegan)
+    QString calibrationWarning{};
 };
 
 struct CellPainted {

@@ -17,11 +17,13 @@ namespace velmor {
 
 namespace {
 
-std::unique_ptr<SweepRunRecorder> recording(SweepRecorder* recorder, const SweepRunStep& step,
-                                            qreal ratio) {
-    if (!recorder)
+std::unique_ptr<SweepRunRecorder> recording(const SweepRunSettings& settings,
+                                            const SweepRunStep& step, qreal ratio) {
+    if (!settings.recorder)
         return nullptr;
-    return std::make_unique<SweepRunRecorder>(*recorder, step, mapPicturePixels(ratio), ratio);
+    return std::make_unique<SweepRunRecorder>(*settings.recorder, step, mapPicturePixels(ratio),
+                                              ratio, settings.calibration,
+                                              settings.calibrationWarning);
 }
 
 } // namespace
@@ -29,7 +31,7 @@ std::unique_ptr<SweepRunRecorder> recording(SweepRecorder* recorder, const Sweep
 AutomaticSweep::AutomaticSweep(SweepRunSettings settings, const PortFactory& makePort)
     : AutomaticRun(tr("cross-load sweep \"%1\" under way").arg(settings.target.name)),
       settings_(std::move(settings)), ratio_(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0),
-      step_(settings_.limits), recording_(velmor::recording(settings_.recorder, step_, ratio_)) {
+      step_(settings_.limits), recording_(velmor::recording(settings_, step_, ratio_)) {
     compose(step_, makePort, settings_.linkTimeoutSeconds, recording_.get());
 }
 

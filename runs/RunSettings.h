@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "MapFile.h"
 #include "MapsFolder.h"
 #include "PlanRecorder.h"
@@ -30,6 +31,10 @@ struct SweepRunSettings {
     QString mapsFolder;                // the "Graf" folder the map goes into
     MapPath target;                    // the map inside it
     SweepRecorder* recorder = nullptr; // the store's record of the sweep, if one is kept
+    // The bench's calibration its verdict is judged with (the map keeps the design's volts), and
+    // "overdue" or "missing" where the bench's calibration was; both named in its record.
+    Calibration calibration{};
+    QString calibrationWarning{};
 };
 
 } // namespace velmor

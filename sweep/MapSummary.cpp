@@ -1,5 +1,6 @@
 #include "MapSummary.h"
 
+#include "Deviation.h"
 #include "SweepSettling.h"
 #include "Unit.h"
 
@@ -22,11 +23,27 @@ OutputReading outputReading(const MapCell& cell, Output output) {
     return {reading.volts12, output12.nominalVolts, cell.k12};
 }
 
+bool insideAtxBand(const MapCell& cell, const Calibration& calibration) {
+    if (!calibration.isCalibrated())
+        return insideAtxBand(cell);
+    const Reading r = calibration.corrected(cellReading(cell));
+    return deviationClass(output5, r.volts5) <= 4 && deviationClass(output12, r.volts12) <= 4;
+}
+
 MapSummary summarize(const MapRecord& record) {
     return summarize(record, settleSweep(record));
 }
 
-MapSummary summarize(const MapRecord& record, const SettledRun& run) {
+MapSummary summarize(const MapRecord& record, const SettledRun& settled) {
+    return summarize(record, settled, Calibration{});
+}
+
+MapSummary summarize(const MapRecord& record, const Calibration& calibration) {
+    return summarize(record, settleSweep(record), calibration);
+}
+
+MapSummary summarize(const MapRecord& record, const SettledRun& run,
+                     const Calibration& calibration) {
     MapSummary summary;
     summary.cells = static_cast<int>(record.size());
     summary.judged = run.judged;
@@ -40,7 +57,7 @@ MapSummary summarize(const MapRecord& record, const SettledRun& run) {
         const MapCell& cell = record[i];
         if (run.settling[i] != Settling::Judged)
             continue;
-        summary.insideBand += insideAtxBand(cell) ? 1 : 0;
+        summary.insideBand += insideAtxBand(cell, calibration) ? 1 : 0;
         if (!summary.worst5 ||
             std::abs(cellDeviation5(cell)) > std::abs(cellDeviation5(record[*summary.worst5])))
             summary.worst5 = i;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "MapRecord.h"
 #include "Settling.h"
 #include "Verdict.h"
@@ -19,6 +20,8 @@ double cellDeviation12(const MapCell& cell); // +12 V reading less 12 V
 constexpr bool insideAtxBand(const MapCell& cell) {
     return cell.k5 <= 4 && cell.k12 <= 4;
 }
+// The same in the calibration's corrected volts; the design's classes where it is uncalibrated.
+bool insideAtxBand(const MapCell& cell, const Calibration& calibration);
 
 // Which output a worst cell is taken on.
 enum class Output { Plus5, Plus12 };
@@ -58,6 +61,11 @@ MapSummary summarize(const MapRecord& record);
 // The same with each cell's settling given (one per cell, in order), for maps whose cells were
 // not read one per tick (a plan's sweep paints each cell from a settled reading).
 MapSummary summarize(const MapRecord& record, const SettledRun& settled);
+// The summary with the band judged in the calibration's corrected volts (the command-line
+// sweep's verdict); the worst cells stay those of the design's volts, as the map shows them.
+MapSummary summarize(const MapRecord& record, const Calibration& calibration);
+MapSummary summarize(const MapRecord& record, const SettledRun& settled,
+                     const Calibration& calibration);
 
 // The judged cell of the summary farthest from nominal on the output, or nothing when no cell
 // is judged.

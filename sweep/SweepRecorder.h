@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "MapRecord.h"
 #include "MapSave.h"
 #include "Sweep.h"
@@ -23,8 +24,11 @@ public:
     virtual ~SweepRecorder() = default;
     // A sweep begins from the Ready state, with the limits it reads and the map picture's size
     // in device pixels and device pixels per logical pixel, so the map can be drawn again
-    // exactly.
-    virtual void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio) = 0;
+    // exactly; and the calibration its verdict is judged with, with "overdue" or "missing" where
+    // the bench's calibration was.
+    virtual void sweepStarted(const SweepLimits& limits, QSize mapPixels, qreal ratio,
+                              const Calibration& calibration,
+                              const QString& calibrationWarning) = 0;
     virtual void cellPainted(const MapCell& cell) = 0;
     virtual void sweepEnded(SweepEnd end) = 0;
     // The map of the last sweep was saved under the name into the files.

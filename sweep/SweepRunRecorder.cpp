@@ -1,13 +1,17 @@
 #include "SweepRunRecorder.h"
 
+#include <utility>
+
 namespace velmor {
 
 SweepRunRecorder::SweepRunRecorder(SweepRecorder& recorder, const SweepRunStep& step,
-                                   QSize mapPixels, qreal ratio)
-    : recorder_(recorder), step_(step), mapPixels_(mapPixels), ratio_(ratio) {}
+                                   QSize mapPixels, qreal ratio, Calibration calibration,
+                                   QString calibrationWarning)
+    : recorder_(recorder), step_(step), mapPixels_(mapPixels), ratio_(ratio),
+      calibration_(std::move(calibration)), calibrationWarning_(std::move(calibrationWarning)) {}
 
 void SweepRunRecorder::runStarted() {
-    recorder_.sweepStarted(step_.limits(), mapPixels_, ratio_);
+    recorder_.sweepStarted(step_.limits(), mapPixels_, ratio_, calibration_, calibrationWarning_);
 }
 
 void SweepRunRecorder::readingTaken(const StepReading&, const StepAnswer&) {

@@ -683,6 +683,50 @@
         <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump, %7 after a shutdown)</source>
         <translation>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump, %7 after a shutdown)</translation>
     </message>
+    <message>
+        <source>Judged uncalibrated (the design&apos;s formulas)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judged with calibration %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the bench&apos;s calibration was overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the bench had no calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beyond its limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beyond its limit within the uncertainty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>within the uncertainty of its limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside the guard band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear of the limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± (k=2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decided by: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -2737,6 +2781,14 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
         <source>port lost: %1; the sweep is given up</source>
         <translation>port lost: %1; the sweep is given up</translation>
     </message>
+    <message>
+        <source>Judged with calibration %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judged uncalibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>web</name>
@@ -3750,6 +3802,130 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
     </message>
     <message>
         <source>uncertainty ±</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each calibration of a bench&apos;s unit against a reference meter, newest first; a bench judges with its newest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No calibrations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no calibration %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>±(%1 % of reading + %2 V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offset, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard error, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uncertainty at nominal, V (k=2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>raw mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meter, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>residual, V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uncalibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (the bench&apos;s calibration was overdue)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (the bench had no calibration)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judged with</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

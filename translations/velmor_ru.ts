@@ -690,6 +690,50 @@
         <source>Readings %1: judged %2, not judged %3 (%4 supply off, %5 before the supply was up, %6 after a load jump, %7 after a shutdown)</source>
         <translation>Измерений %1: оценено %2, не оценено %3 (%4 при выключенном БП, %5 до выхода БП на режим, %6 после скачка нагрузки, %7 после отключения БП)</translation>
     </message>
+    <message>
+        <source>Judged uncalibrated (the design&apos;s formulas)</source>
+        <translation>Оценено без калибровки (по расчётным формулам)</translation>
+    </message>
+    <message>
+        <source>Judged with calibration %1</source>
+        <translation>Оценено с калибровкой %1</translation>
+    </message>
+    <message>
+        <source>; the bench&apos;s calibration was overdue</source>
+        <translation>; калибровка стенда была просрочена</translation>
+    </message>
+    <message>
+        <source>; the bench had no calibration</source>
+        <translation>; у стенда не было калибровки</translation>
+    </message>
+    <message>
+        <source>beyond its limit</source>
+        <translation>за пределом</translation>
+    </message>
+    <message>
+        <source>beyond its limit within the uncertainty</source>
+        <translation>за пределом в пределах неопределённости</translation>
+    </message>
+    <message>
+        <source>within the uncertainty of its limit</source>
+        <translation>в пределах неопределённости от предела</translation>
+    </message>
+    <message>
+        <source>outside the guard band</source>
+        <translation>вне защитной полосы</translation>
+    </message>
+    <message>
+        <source>clear of the limits</source>
+        <translation>вдали от пределов</translation>
+    </message>
+    <message>
+        <source>± (k=2)</source>
+        <translation>± (k=2)</translation>
+    </message>
+    <message>
+        <source>decided by: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunSweep</name>
@@ -2749,6 +2793,14 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>port lost: %1; the sweep is given up</source>
         <translation>порт потерян: %1; прогон карты прекращён</translation>
     </message>
+    <message>
+        <source>Judged with calibration %1</source>
+        <translation>Оценено с калибровкой %1</translation>
+    </message>
+    <message>
+        <source>Judged uncalibrated</source>
+        <translation>Оценено без калибровки</translation>
+    </message>
 </context>
 <context>
     <name>web</name>
@@ -3764,6 +3816,130 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>uncertainty ±</source>
         <translation>неопределённость ±</translation>
+    </message>
+    <message>
+        <source>Each calibration of a bench&apos;s unit against a reference meter, newest first; a bench judges with its newest.</source>
+        <translation>Калибровки блока стенда по образцовому прибору, новые первыми; стенд оценивает по самой новой.</translation>
+    </message>
+    <message>
+        <source>No calibrations.</source>
+        <translation>Калибровок нет.</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>калибровка</translation>
+    </message>
+    <message>
+        <source>made</source>
+        <translation>выполнена</translation>
+    </message>
+    <message>
+        <source>due</source>
+        <translation>действует до</translation>
+    </message>
+    <message>
+        <source>meter</source>
+        <translation>прибор</translation>
+    </message>
+    <message>
+        <source>Calibrations</source>
+        <translation>Калибровки</translation>
+    </message>
+    <message>
+        <source>no calibration %1</source>
+        <translation>нет калибровки %1</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Выполнена</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Действует до</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Свидетельство</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Точность</translation>
+    </message>
+    <message>
+        <source>±(%1 % of reading + %2 V)</source>
+        <translation>±(%1 % от показания + %2 В)</translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation>Поправки</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>вход</translation>
+    </message>
+    <message>
+        <source>gain</source>
+        <translation>коэффициент</translation>
+    </message>
+    <message>
+        <source>offset, V</source>
+        <translation>смещение, В</translation>
+    </message>
+    <message>
+        <source>standard error, V</source>
+        <translation>стандартная ошибка, В</translation>
+    </message>
+    <message>
+        <source>uncertainty at nominal, V (k=2)</source>
+        <translation>неопределённость при номинале, В (k=2)</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Точки</translation>
+    </message>
+    <message>
+        <source>raw mean</source>
+        <translation>среднее кодов</translation>
+    </message>
+    <message>
+        <source>spread</source>
+        <translation>разброс</translation>
+    </message>
+    <message>
+        <source>meter, V</source>
+        <translation>прибор, В</translation>
+    </message>
+    <message>
+        <source>residual, V</source>
+        <translation>остаток, В</translation>
+    </message>
+    <message>
+        <source>Calibration %1</source>
+        <translation>Калибровка %1</translation>
+    </message>
+    <message>
+        <source>uncalibrated</source>
+        <translation>без калибровки</translation>
+    </message>
+    <message>
+        <source> (the bench&apos;s calibration was overdue)</source>
+        <translation> (калибровка стенда была просрочена)</translation>
+    </message>
+    <message>
+        <source> (the bench had no calibration)</source>
+        <translation> (у стенда не было калибровки)</translation>
+    </message>
+    <message>
+        <source>Judged with</source>
+        <translation>Оценено по</translation>
     </message>
 </context>
 </TS>

@@ -23,7 +23,8 @@ int refuse(const QString& why) {
 } // namespace
 
 int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
-                       const MapsFolder& maps, SweepRecorder* recorder) {
+                       const MapsFolder& maps, SweepRecorder* recorder,
+                       const Calibration& calibration, const QString& calibrationWarning) {
     const auto target = mapFilePath(maps.path, request.name);
     if (const auto* refused = std::get_if<MapNameRefused>(&target))
         return refuse(refused->reason);
@@ -38,7 +39,7 @@ int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
                 .arg(folder.path()));
 
     UnattendedSweep sweep({request.limits, request.unit, request.linkTimeoutSeconds, request.report,
-                           maps.path, map, recorder},
+                           maps.path, map, recorder, calibration, calibrationWarning},
                           makePort, {stdout, ::isatty(::fileno(stdout)) == 1});
     return sweep.runToTheEnd(sweepCouldNotRun);
 }

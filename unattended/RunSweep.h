@@ -11,7 +11,9 @@ namespace velmor {
 // the exit status: 0 passed, 2 failed, 1 when it could not run, was given up or was interrupted.
 // The map is saved in the maps folder, as the graph window saves it; a name that cannot be saved
 // there is refused before the sweep starts. The recorder, if any, keeps the sweep's test record.
+// The verdict is judged with the calibration, which the record names with the warning, if any.
 int runUnattendedSweep(const SweepRequest& request, const PortFactory& makePort,
-                       const MapsFolder& maps, SweepRecorder* recorder = nullptr);
+                       const MapsFolder& maps, SweepRecorder* recorder = nullptr,
+                       const Calibration& calibration = {}, const QString& calibrationWarning = {});
 
 } // namespace velmor

@@ -67,8 +67,11 @@ int UnattendedSweep::save() {
         say(*error);
         return sweepCouldNotRun;
     }
-    const MapSummary s = summarize(run_.step().record());
+    const Calibration& calibration = run_.settings().calibration;
+    const MapSummary s = summarize(run_.step().record(), calibration);
     line(verdictLine(s, run_.step().record()));
+    line(calibration.isCalibrated() ? tr("Judged with calibration %1").arg(calibration.id)
+                                    : tr("Judged uncalibrated"));
     line(tr("Saved %1 with its .csv and .txt%2")
              .arg(run_.settings().target.path,
                   run_.settings().report ? tr(" and .pdf") : QString()));

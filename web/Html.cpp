@@ -85,7 +85,8 @@ QByteArray page(const QString& title, const QString& body) {
                          link(QStringLiteral("/charts"), WebText::tr("Charts")),
                          link(QStringLiteral("/repeatability"), WebText::tr("Repeatability")),
                          link(QStringLiteral("/benches"), WebText::tr("Bench against bench")),
-                         link(QStringLiteral("/golden"), WebText::tr("Golden unit"))}
+                         link(QStringLiteral("/golden"), WebText::tr("Golden unit")),
+                         link(QStringLiteral("/calibrations"), WebText::tr("Calibrations"))}
                  .join(QLatin1Char(' ')),
              body)
         .toUtf8();
@@ -119,6 +120,13 @@ QByteArray styleSheet() {
         ".record { display: flex; gap: 2em; align-items: flex-start; flex-wrap: wrap; }\n"
         "img.map { border: 1px solid #888; image-rendering: pixelated; }\n"
         "img.volts { border: 1px solid #888; display: block; margin: 1em 0; }\n");
+}
+
+QString headerTable(const std::vector<std::pair<QString, QString>>& fields) {
+    QString out = QStringLiteral("<table>\n");
+    for (const auto& [name, value] : fields)
+        out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n").arg(html(name), value);
+    return out + QStringLiteral("</table>\n");
 }
 
 } // namespace velmor::web

@@ -31,6 +31,9 @@ QString outcomeCell(const QString& outcome);
 // A table of the header's columns; the cells are markup already.
 QString table(const QStringList& header, const std::vector<QStringList>& rows);
 
+// A table of a record's fields, a row each: the name (escaped here) and the value (markup).
+QString headerTable(const std::vector<std::pair<QString, QString>>& fields);
+
 // A whole page under the title (escaped here), with the menu and the style sheet; body is markup.
 QByteArray page(const QString& title, const QString& body);
 

@@ -2,6 +2,7 @@
 #include "WebText.h"
 
 #include "Access.h"
+#include "Calibrations.h"
 #include "Commands.h"
 #include "Finding.h"
 #include "Html.h"
@@ -93,13 +94,6 @@ QString recordImage(const QString& id, const char* kind, int width, int height,
         .arg(html(alt));
 }
 
-QString headerTable(const std::vector<std::pair<QString, QString>>& fields) {
-    QString out = QStringLiteral("<table>\n");
-    for (const auto& [name, value] : fields)
-        out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n").arg(html(name), value);
-    return out + QStringLiteral("</table>\n");
-}
-
 std::vector<std::pair<QString, QString>> common(const QString& id, const QString& started,
                                                 const QString& ended, const QString& state,
                                                 const QString& host, const QString& port,
@@ -160,12 +154,28 @@ Reply sessionPage(const results::StoredSession& s) {
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
 }
 
+// The calibration a run was judged with, linked to its page, or "uncalibrated"; and what was amiss
+// with the bench's calibration.
+QString judgedWithCell(const results::StoredRun& r) {
+    QString cell = r.calibration == QLatin1String(results::uncalibratedName)
+                       ? html(WebText::tr("uncalibrated"))
+                       : link(QStringLiteral("/calibrations/") + urlPart(r.calibration),
+                              results::shortId(r.calibration));
+    if (r.calibrationWarning == QLatin1String("overdue"))
+        cell += html(WebText::tr(" (the bench's calibration was overdue)"));
+    else if (r.calibrationWarning == QLatin1String("missing"))
+        cell += html(WebText::tr(" (the bench had no calibration)"));
+    return cell;
+}
+
 Reply runPage(const results::StoredRun& r) {
     auto fields = common(r.id, r.startedAt, r.endedAt, r.endState, r.host, r.port, r.unit);
     fields.push_back({WebText::tr("Plan"), html(r.planName)});
     fields.push_back({WebText::tr("Plan file"), html(r.planFile)});
     fields.push_back({WebText::tr("Profile"), html(r.profile)});
     fields.push_back({WebText::tr("Outcome"), outcomeCell(r.outcome)});
+    if (!r.calibration.isEmpty())
+        fields.push_back({WebText::tr("Judged with"), judgedWithCell(r)});
     if (!r.reason.isEmpty())
         fields.push_back({WebText::tr("Decided by"), html(shownFinding(r.reason))});
     if (!r.keyFigure.isEmpty())

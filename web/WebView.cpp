@@ -3,6 +3,7 @@
 
 #include "Access.h"
 #include "BenchPage.h"
+#include "CalibrationsPage.h"
 #include "ChartPage.h"
 #include "GoldenPage.h"
 #include "Html.h"
@@ -94,6 +95,10 @@ Reply WebView::answer(QSqlDatabase& db, const QUrl& url) const {
         return paretoPage(db, version_, query);
     if (path == QLatin1String("/unit"))
         return unitPage(db, version_, query);
+    if (path == QLatin1String("/calibrations"))
+        return calibrationsPage(db);
+    if (path.startsWith(QLatin1String("/calibrations/")))
+        return calibrationPage(db, path.mid(14));
     if (path == QLatin1String("/style.css"))
         return {200, "text/css; charset=utf-8", styleSheet()};
     const QStringList parts = path.split(QLatin1Char('/'));

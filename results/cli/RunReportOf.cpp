@@ -35,6 +35,9 @@ std::variant<RunReportInput, QString> runReportInput(const StoredRun& run) {
     in.startedAt = storedTime(run.startedAt);
     in.endedAt = run.endedAt.isEmpty() ? QDateTime() : storedTime(run.endedAt);
     in.endState = run.endState;
+    if (run.calibration != QLatin1String(uncalibratedName))
+        in.calibration = run.calibration;
+    in.calibrationWarning = run.calibrationWarning;
     if (!run.outcome.isEmpty())
         in.outcome = outcomeNamedAs(run.outcome);
     // The plan text is input too: read as a plan file is, and only trusted when it reads.
@@ -64,7 +67,7 @@ std::variant<RunReportInput, QString> runReportInput(const StoredRun& run) {
         for (const StoredMeasurement& m : s.measurements)
             step.measurements.push_back({m.name, m.value, m.unit,
                                          Limits{m.low, m.high, m.guardLow, m.guardHigh},
-                                         outcomeNamedAs(m.outcome), m.asked});
+                                         outcomeNamedAs(m.outcome), m.asked, m.uncertainty});
         if (plan && s.seq >= 0 && static_cast<std::size_t>(s.seq) < plan->steps.size())
             if (const auto* sweep = dynamic_cast<const SweepStepSpec*>(plan->steps[s.seq].get()))
                 step.sweepLimits = sweep->limits();

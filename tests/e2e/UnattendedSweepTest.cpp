@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <csignal>
 
@@ -230,12 +232,25 @@ TEST_F(SweepProgramTest, unitThatPassedTheSameSweepBeforeIsToldOfTheRepeat) {
                unit.devicePath());
         EXPECT_EQ(exitStatus(), 0);
         told += QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_TRUE(process.readAllStandardOutput().contains("Judged uncalibrated"));
     }
     EXPECT_TRUE(told.contains(QRegularExpression(
         "velmor-test: repeat test: PSU-0001 passed this sweep \\(limits 4,4,255\\) on "
         "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d\\d:\\d\\d, record [0-9a-f]{8}\n")))
         << told.toStdString();
     EXPECT_EQ(told.count("repeat test"), 1) << "the second run only";
+    EXPECT_TRUE(told.contains("warning: the bench is not calibrated"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "swept-uncalibrated");
+        db.setDatabaseName(folder.dir.filePath("results.sqlite"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery query("SELECT DISTINCT calibration, calibration_warning FROM sweeps", db);
+        ASSERT_TRUE(query.next());
+        EXPECT_EQ(query.value(0).toString(), "uncalibrated");
+        EXPECT_EQ(query.value(1).toString(), "missing");
+        EXPECT_FALSE(query.next());
+    }
+    QSqlDatabase::removeDatabase("swept-uncalibrated");
     launch(QStringList{"--sweep", folder.name("other"), "--limits", "4,2,255"} + recorded,
            unit.devicePath());
     EXPECT_EQ(exitStatus(), 0);

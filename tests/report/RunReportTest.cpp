@@ -87,6 +87,8 @@ RunReportStep holdStep(qint64 from, int count) {
                                      off ? Settling::PoweringUp : Settling::Judged));
     }
     s.measurements.push_back(measured("+12 V lowest", 11.86, "V", volts(12)));
+    // Inside its limit by less than its uncertainty: marginal by that rule, not the guard's.
+    s.measurements.push_back(measuredVolts("+5 V lowest", output5, 4.76, volts(5), 0.02));
     // A reading of 0: at or below the end of the unit's range, no value.
     s.measurements.push_back(measured("+3.3 V lowest", output33.volts(0), "V", volts(3.3)));
     s.outcome = Outcome::Marginal;
@@ -110,6 +112,7 @@ RunReportInput everyKind() {
     run.endedAt = run.startedAt.addSecs(600);
     run.endState = QStringLiteral("completed");
     run.outcome = Outcome::Fail;
+    run.calibration = QStringLiteral("c0ffee12-aaaa-bbbb-cccc-ddddeeeeffff");
     run.steps = {pointsStep(), sweepStep(9000), tripStep(13000), holdStep(45000, 6000)};
     for (RunReportStep& step : run.steps) {
         step.startedAt = run.startedAt.addMSecs(step.readings.front().ms);
@@ -150,7 +153,8 @@ TEST(RunReportTest, aRunOfEveryKindHasAPagePerStepWithItsOutcomeAndKeyFigures) {
           "40 of 40 cells inside", "under 1 % 24 1 to 2 % 16", "trip at 452 W",
           "+12 V 11.86 to 12.10 V", "< 2.64 V", "MARGINAL", "Step 3 of 4: trip \"over-power\"",
           "Readings 320: judged 300, not judged 20", "the first reading not power-good, 0:30 after",
-          "page 5 of 5"})
+          "page 5 of 5", "Judged with calibration c0ffee12-aaaa-bbbb-cccc-ddddeeeeffff", "± (k=2)",
+          "4.760 V 0.0200 V", "decided by: within the uncertainty of its limit"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 }
 

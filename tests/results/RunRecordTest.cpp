@@ -18,6 +18,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QThread>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -389,8 +391,16 @@ TEST_F(RunRecordTest, aRunRowTheBenchNeverWritesIsRefusedByName) {
 TEST_F(RunRecordTest, aStoreOfTheSchemaBeforeRunsIsBroughtUpToDateAndTakesThem) {
     withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
         ASSERT_EQ(prepareSchema(db, 3), std::nullopt);
-        ASSERT_FALSE(storeRecords(db, {SweepBegan{newRecordId(), recordTime(), "b", "p", 80, 80, 70,
-                                                  693, 685, 1, unit}}));
+        // A sweep as a program of that schema kept it: without the columns added since.
+        QSqlQuery sweep(db);
+        ASSERT_TRUE(sweep.exec(
+            QStringLiteral(
+                "INSERT INTO sweeps (id, started_at, host, port, load_limit1, load_limit2, "
+                "power_limit, map_width, map_height, map_ratio, unit_serial, unit_model, operator) "
+                "VALUES ('%1', '%2', 'b', 'p', 80, 80, 70, 693, 685, 1, 'PSU-7', 'ATX-650', "
+                "'I. Ivanova')")
+                .arg(newRecordId(), recordTime())))
+            << sweep.lastError().text().toStdString();
     });
     // Read as it is: a list with no runs, and no table of them looked for.
     const Answer before = askResults(sqliteUrl(), {"history", "PSU-7"});

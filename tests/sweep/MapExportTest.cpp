@@ -143,6 +143,21 @@ TEST(CrossLoadSummaryTest, theReplyToARowWrapsLoadJumpIsNotJudged) {
     EXPECT_EQ(summarize(sweep).verdict, Verdict::Pass);
 }
 
+TEST(CrossLoadSummaryTest, aCalibratedVerdictIsJudgedInCorrectedVolts) {
+    // The unit's +12 V input reads 2 % high: a supply 6 % low (11.28 V) reads 11.50 V, 4.2 % low.
+    const MapRecord sweep = row0Sweep({{128, 101}, {128, 101}, {128, 101}});
+    Calibration twoPercentHigh;
+    twoPercentHigh.date = QDate(2026, 3, 2);
+    twoPercentHigh.due = twoPercentHigh.date.addYears(1);
+    twoPercentHigh.inputs[indexOf(Input::Volts12)].gain = 1 / 1.02;
+    EXPECT_EQ(summarize(sweep).verdict, Verdict::Pass);
+    EXPECT_EQ(summarize(sweep, Calibration{}).verdict, Verdict::Pass);
+    const MapSummary calibrated = summarize(sweep, twoPercentHigh);
+    EXPECT_GT(calibrated.judged, 0);
+    EXPECT_EQ(calibrated.insideBand, 0);
+    EXPECT_EQ(calibrated.verdict, Verdict::Fail);
+}
+
 TEST(CrossLoadSummaryTest, anEmptyMapSaysSo) {
     EXPECT_EQ(crossLoadSummary({}, {0, 0, 70}, "1").toStdString(),
               "Cross-load map \"1\"\n"

@@ -1,5 +1,6 @@
 // velmor-results serve over HTTP: the pages and their filters, unknown ids, a hostile record, the
 // token, and both engines.
+#include "Calibrations.h"
 #include "PlanRuns.h"
 #include "WebServer.h"
 
@@ -249,6 +250,56 @@ void summaryCountsRuns(const QString& url) {
     EXPECT_TRUE(b.contains("&lt;b&gt;ATX&lt;/b&gt;"));
     // The sweeps' table stays.
     EXPECT_TRUE(b.contains("No completed sweeps."));
+}
+
+TEST(WebViewTest, CalibrationsAreListedShownEscapedAndLinkedFromTheRunsJudgedWithThem) {
+    using namespace velmor;
+    using namespace velmor::results;
+    Store store;
+    ASSERT_EQ(fillRuns(addressOf(store.url)), std::nullopt);
+    CalibrationRecord record;
+    record.calibration.date = QDate(2026, 12, 1);
+    record.calibration.due = QDate(2027, 12, 1);
+    record.calibration.meter = {QStringLiteral("<b>DMM</b>"), QStringLiteral("C-1"), 0.02, 0.001};
+    record.calibration.inputs[indexOf(Input::Volts12)] = {0.98, 0.01, 0.004};
+    record.madeAt = QDateTime(QDate(2026, 12, 1), QTime(7, 0), Qt::UTC);
+    record.host = QStringLiteral("bench-1");
+    record.operatorName = QStringLiteral("Ivanova");
+    record.points = {{Input::Volts12, 100.5, 0.3, 11.4}};
+    record.residuals = {0.002};
+    ASSERT_EQ(keepCalibration(addressOf(store.url), record), std::nullopt);
+    const QString id = record.calibration.id;
+    const QString run = QStringLiteral("ff000001-0000-4000-8000-000000000000");
+    ASSERT_EQ(storeAll(addressOf(store.url),
+                       {RunBegan{run, QStringLiteral("2026-12-02T08:00:00.000Z"),
+                                 QStringLiteral("bench-1"), QStringLiteral("/dev/ttyUSB0"),
+                                 QStringLiteral("quick"), QStringLiteral("plans/quick.toml"),
+                                 QStringLiteral("#"), QStringLiteral("atx3"), UnitIdentity{}, id,
+                                 QString()}}),
+              std::nullopt);
+    WebServer server({QStringLiteral("--results"), store.url, QStringLiteral("--listen"),
+                      QStringLiteral("127.0.0.1:0")});
+    ASSERT_FALSE(server.url().isEmpty());
+    const QString href = QStringLiteral("href=\"/calibrations/%1\"").arg(id);
+
+    const Answer list = server.get(QStringLiteral("/calibrations"));
+    ASSERT_EQ(list.status, 200) << list.body.toStdString();
+    const QString listed = QString::fromUtf8(list.body);
+    EXPECT_TRUE(listed.contains(href)) << listed.toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("<td>&lt;b&gt;DMM&lt;/b&gt;</td>")));
+    EXPECT_FALSE(listed.contains(QStringLiteral("<b>DMM")));
+
+    const Answer shown = server.get(QStringLiteral("/calibrations/") + id.left(8));
+    ASSERT_EQ(shown.status, 200) << shown.body.toStdString();
+    for (const char* expected : {"<td>Ivanova</td>", "0.980000", "11.4000", "2027-12-01"})
+        EXPECT_TRUE(shown.body.contains(expected)) << expected << "\n" << shown.body.toStdString();
+    EXPECT_EQ(server.get(QStringLiteral("/calibrations/0000abcd")).status, 404);
+
+    EXPECT_TRUE(
+        QString::fromUtf8(server.get(QStringLiteral("/record/") + run).body).contains(href));
+    // A run from before calibrations names none.
+    EXPECT_FALSE(server.get(QStringLiteral("/record/ee000003-0000-4000-8000-000000000000"))
+                     .body.contains("Judged with"));
 }
 
 } // namespace
