@@ -732,7 +732,7 @@
     </message>
     <message>
         <source>decided by: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>решило правило: %1</translation>
     </message>
 </context>
 <context>
