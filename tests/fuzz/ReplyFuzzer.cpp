@@ -68,7 +68,7 @@ private:
     bool open_ = false;
 };
 
-struct Input {
+struct FuzzInput {
     bool supplyOn = false;
     bool graphSupplyOn = false;
     bool limitMode = false;
@@ -78,9 +78,9 @@ struct Input {
     QByteArray reply;
 };
 
-Input parse(const std::uint8_t* data, size_t size) {
+FuzzInput parse(const std::uint8_t* data, size_t size) {
     const auto at = [&](size_t i) { return i < size ? int{data[i]} : 0; };
-    Input in;
+    FuzzInput in;
     in.supplyOn = (at(0) & 1) != 0;
     in.graphSupplyOn = (at(0) & 2) != 0;
     in.limitMode = (at(0) & 4) != 0;
@@ -111,7 +111,7 @@ void checkReplyFrame(const QByteArray& reply) {
 }
 
 // The measurement step, apart from the window.
-void checkMeasurement(const Input& in, const std::optional<ReplyFrame>& reply) {
+void checkMeasurement(const FuzzInput& in, const std::optional<ReplyFrame>& reply) {
     const LoadLimits limits{static_cast<qint16>(in.limit1), static_cast<qint16>(in.limit2),
                             static_cast<qint16>(in.limit3), static_cast<qint16>(in.power)};
     const ManualMeasurement m = measurementStep(reply, {in.s1, in.s2, in.s3}, limits, in.supplyOn);
@@ -155,7 +155,7 @@ void checkMeasurement(const Input& in, const std::optional<ReplyFrame>& reply) {
             "no frame asks for more load than the limits allow");
 }
 
-void checkSweep(const Input& in, const std::optional<ReplyFrame>& reply) {
+void checkSweep(const FuzzInput& in, const std::optional<ReplyFrame>& reply) {
     SharedState state;
     state.loadLimit1 = static_cast<qint16>(in.limit1);
     state.loadLimit2 = static_cast<qint16>(in.limit2);
@@ -190,7 +190,7 @@ void checkSweep(const Input& in, const std::optional<ReplyFrame>& reply) {
             "the frame asks for the loads of the next step");
 }
 
-void checkLimitDisplays(const Input& in) {
+void checkLimitDisplays(const FuzzInput& in) {
     const LimitDisplays shown = limitDisplays(in.s1, in.s2, in.s3, in.s4);
     for (const QString& text :
          {shown.current5, shown.current12, shown.current33, shown.powerWatts}) {
@@ -237,7 +237,7 @@ struct Windows {
         return manual->control<ui::HScrollBar>(QString::fromLatin1(name));
     }
 
-    void run(const Input& in) {
+    void run(const FuzzInput& in) {
         // The manual window: switched on or off as asked, then one measurement tick.
         if (in.supplyOn != manualOn) {
             manual->command1Click();
@@ -301,7 +301,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-    const Input in = parse(data, size);
+    const FuzzInput in = parse(data, size);
     checkReplyFrame(in.reply);
     const auto reply = replyFrame(in.reply);
     checkMeasurement(in, reply);
