@@ -47,13 +47,15 @@ struct WorstOutput {
     std::optional<Finding> finding;
 };
 WorstOutput worstOutput(const MapRecord& record, const QString& name, Output which,
-                        const Tolerance& tolerance, double guardPercent) {
+                        const Tolerance& tolerance, double guardPercent,
+                        const Calibration& calibration) {
     const UnitOutput& output = which == Output::Plus5 ? output5 : output12;
     double worstVolts = 0;
     double worstShare = -1;
     const MapCell* worstCell = nullptr;
     for (const MapCell& cell : record) {
-        const double volts = outputReading(cell, which).volts;
+        const Reading r = calibration.corrected(cellReading(cell));
+        const double volts = which == Output::Plus5 ? r.volts5 : r.volts12;
         // An end of the range lies beyond every limit.
         const double share = output.endOf(volts) != RangeEnd::Inside
                                  ? std::numeric_limits<double>::infinity()
@@ -65,7 +67,9 @@ WorstOutput worstOutput(const MapRecord& record, const QString& name, Output whi
         }
     }
     const Limits limits = voltsLimits(output, tolerance, guardPercent);
-    WorstOutput worst{measuredVolts(name, output, worstVolts, limits), std::nullopt};
+    WorstOutput worst{measuredVolts(name, output, worstVolts, limits,
+                                    calibration.uncertainty(inputOf(output), worstVolts)),
+                      std::nullopt};
     if (worstCell)
         if (auto what = voltsCrossing(which == Output::Plus5 ? QStringLiteral("+5 V")
                                                              : QStringLiteral("+12 V"),
@@ -75,8 +79,8 @@ WorstOutput worstOutput(const MapRecord& record, const QString& name, Output whi
     return worst;
 }
 
-bool insideProfile(const MapCell& cell, const Profile& profile) {
-    const Reading r = cellReading(cell);
+bool insideProfile(const MapCell& cell, const Profile& profile, const Calibration& calibration) {
+    const Reading r = calibration.corrected(cellReading(cell));
     return r.end5() == RangeEnd::Inside && r.end12() == RangeEnd::Inside &&
            judge(r.volts5, voltsLimits(output5, profile.out5, 0)) != Outcome::Fail &&
            judge(r.volts12, voltsLimits(output12, profile.out12, 0)) != Outcome::Fail;
@@ -127,7 +131,7 @@ std::unique_ptr<PlanStep> SweepStepSpec::make(const PlanContext& context) const 
 }
 
 SweepStep::SweepStep(const SweepLimits& limits, qint64 dwellMs, const PlanContext& context)
-    : places_(sweepPlaces(limits)), profile_(context.profile),
+    : places_(sweepPlaces(limits)), profile_(context.profile), calibration_(context.calibration),
       hold_(dwellMs, context.paceByReplies, planTickMs) {
     record_.reserve(places_.size());
 }
@@ -161,7 +165,7 @@ StepAnswer SweepStep::take(const StepReading& reading, Settling settling) {
 }
 
 StepResult SweepStep::result() const {
-    return sweepStepResult(record_, profile_, unsettled_);
+    return sweepStepResult(record_, profile_, unsettled_, calibration_);
 }
 
 QString SweepStep::where() const {
@@ -202,14 +206,16 @@ MapSummary sweepStepSummary(const MapRecord& record) {
     return summarize(record, settled);
 }
 
-StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int unsettled) {
+StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int unsettled,
+                           const Calibration& calibration) {
     // Measurement names and the key figure are record data, in English whatever the run's
     // language; they are translated where they are shown.
     StepResult result;
     const int cells = static_cast<int>(record.size());
-    const int inside = static_cast<int>(
-        std::count_if(record.begin(), record.end(),
-                      [&profile](const MapCell& cell) { return insideProfile(cell, profile); }));
+    const int inside =
+        static_cast<int>(std::count_if(record.begin(), record.end(), [&](const MapCell& cell) {
+            return insideProfile(cell, profile, calibration);
+        }));
     result.measurements.push_back(measured(QStringLiteral("cells judged"), cells, QString()));
     result.measurements.push_back(measured(QStringLiteral("cells inside"), inside, QString()));
     result.measurements.push_back(measured(QStringLiteral("cells outside"), cells - inside,
@@ -218,11 +224,11 @@ StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int 
     std::optional<Finding> fail;
     std::optional<Finding> marginal;
     if (cells > 0) {
-        const WorstOutput worst[] = {worstOutput(record, QStringLiteral("worst +5 V"),
-                                                 Output::Plus5, profile.out5, profile.guardPercent),
-                                     worstOutput(record, QStringLiteral("worst +12 V"),
-                                                 Output::Plus12, profile.out12,
-                                                 profile.guardPercent)};
+        const WorstOutput worst[] = {
+            worstOutput(record, QStringLiteral("worst +5 V"), Output::Plus5, profile.out5,
+                        profile.guardPercent, calibration),
+            worstOutput(record, QStringLiteral("worst +12 V"), Output::Plus12, profile.out12,
+                        profile.guardPercent, calibration)};
         for (const WorstOutput& w : worst) {
             result.measurements.push_back(w.measurement);
             std::optional<Finding>& first =

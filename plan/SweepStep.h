@@ -50,6 +50,7 @@ public:
 private:
     std::vector<MapCell> places_;
     Profile profile_;
+    Calibration calibration_;
     FrameHold hold_;
     MapRecord record_;
     int judged_ = 0;
@@ -73,7 +74,9 @@ MapRecord sweepStepRecord(const std::vector<KeptReading>& readings);
 // The map's summary: every cell of a plan's sweep is judged.
 MapSummary sweepStepSummary(const MapRecord& record);
 
-// The step's result from its map, judged by the profile.
-StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int unsettled);
+// The step's result from its map, judged by the profile in the calibration's corrected volts, each
+// worst reading with its uncertainty; the map keeps the design's volts.
+StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int unsettled,
+                           const Calibration& calibration);
 
 } // namespace velmor

@@ -151,7 +151,7 @@ std::unique_ptr<PlanStep> TripStepSpec::make(const PlanContext& context) const {
 TripStep::TripStep(const TripStepSpec::Ramp& ramp, std::vector<LoadAmps> levels,
                    const PlanContext& context)
     : spec_(ramp), levels_(std::move(levels)), label_(context.label),
-      hold_(ramp.dwellMs, context.paceByReplies, planTickMs),
+      calibration_(context.calibration), hold_(ramp.dwellMs, context.paceByReplies, planTickMs),
       offHold_(tripOffMs, context.paceByReplies, planTickMs) {}
 
 ControlFrame TripStep::firstFrame() {
@@ -175,7 +175,7 @@ StepAnswer TripStep::ramp(const StepReading& reading, Settling settling) {
         answer.done = true;
         return answer;
     }
-    const Reading r = graphReading(*reading.reply);
+    const Reading r = calibration_.corrected(graphReading(*reading.reply));
     const bool held = hold_.held(reading);
     const bool up = settling == Settling::Judged || settling == Settling::LoadJump;
     if (up && collapsed(r)) {
@@ -214,7 +214,8 @@ StepAnswer TripStep::recover(const StepReading& reading, Settling settling) {
         }
         return answer;
     }
-    if (reading.answers.supplyOn() && isPowerGood(graphReading(*reading.reply))) {
+    if (reading.answers.supplyOn() &&
+        isPowerGood(calibration_.corrected(graphReading(*reading.reply)))) {
         phase_ = Phase::Done;
         answer.done = true;
     }
@@ -254,12 +255,16 @@ StepResult TripStep::result() const {
                                .arg(fixed(top, o == TripOutput::All ? 1 : 2), climbedUnit(o));
     }
     if (before_) {
-        result.measurements.push_back(
-            measured(QStringLiteral("+5 V before the trip"), before_->volts5, QStringLiteral("V")));
-        result.measurements.push_back(measured(QStringLiteral("+12 V before the trip"),
-                                               before_->volts12, QStringLiteral("V")));
-        result.measurements.push_back(measured(QStringLiteral("+3.3 V before the trip"),
-                                               before_->volts33, QStringLiteral("V")));
+        // Recorded, not judged: no limit holds them, but each keeps its uncertainty.
+        for (const Input input : allInputs) {
+            const double volts = input == Input::Volts5    ? before_->volts5
+                                 : input == Input::Volts12 ? before_->volts12
+                                                           : before_->volts33;
+            Measurement m = measured(QStringLiteral("%1 before the trip").arg(inputName(input)),
+                                     volts, QStringLiteral("V"));
+            m.uncertainty = calibration_.uncertainty(input, volts);
+            result.measurements.push_back(m);
+        }
     }
     result.outcome = worstOf(result.measurements);
     return result;

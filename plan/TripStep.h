@@ -70,12 +70,13 @@ private:
     TripStepSpec::Ramp spec_;
     std::vector<LoadAmps> levels_;
     SupplyLabel label_;
+    Calibration calibration_; // the trip and the power-good are judged in its corrected volts
     FrameHold hold_;
     FrameHold offHold_;
     Phase phase_ = Phase::Ramp;
     int level_ = 0;
     std::optional<int> tripLevel_;
-    std::optional<Reading> before_; // the last judged reading before the trip
+    std::optional<Reading> before_; // the last judged reading before the trip, corrected
     int judged_ = 0;
     int unsettled_ = 0;
 };

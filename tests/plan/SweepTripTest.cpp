@@ -1,5 +1,6 @@
 // The sweep and trip steps on the engine against the simulated unit, and the engine paced by
 // replies.
+#include "Calibration.h"
 #include "MapSummaryText.h"
 #include "NumberText.h"
 #include "Plan.h"
@@ -111,6 +112,59 @@ TEST_F(SweepTripTest, aTripIsFoundAtTheOverPowerLimitJudgedByTheWindowAndTheSupp
     EXPECT_EQ(none.second.outcome, Outcome::Fail);
     EXPECT_TRUE(none.second.keyFigure.startsWith(QStringLiteral("no trip up to 13")))
         << none.second.keyFigure.toStdString();
+}
+
+// The bench's +12 V input reads 2 % high.
+Calibration twoPercentHigh12() {
+    Calibration c;
+    c.id = QStringLiteral("c-12");
+    c.date = QDate(2026, 3, 2);
+    c.due = c.date.addYears(1);
+    c.inputs[indexOf(Input::Volts12)] = {1 / 1.02, 0, 0.004};
+    return c;
+}
+
+TEST(SweepStepJudgedTest, aSweepStepJudgesCorrectedVoltsWithTheirUncertainty) {
+    // Every cell reads +12 V 11.50 V (4.2 % low): inside ATX's 5 % by design, but a supply 6 % low
+    // (11.28 V) once the input's 2 % is taken off. The map keeps its raw bytes either way.
+    MapRecord record;
+    for (qint16 column = 0; column < 3; ++column)
+        record.push_back(mapCell(0, column, storedReply(0, 128, 101, 128)));
+    const Profile atx = *namedProfile(u"atx");
+    const StepResult design = sweepStepResult(record, atx, 0, Calibration{});
+    const StepResult corrected = sweepStepResult(record, atx, 0, twoPercentHigh12());
+    EXPECT_EQ(design.outcome, Outcome::Pass);
+    EXPECT_EQ(design.keyFigure, QStringLiteral("3 of 3 cells inside"));
+    EXPECT_EQ(corrected.outcome, Outcome::Fail);
+    EXPECT_EQ(corrected.keyFigure, QStringLiteral("0 of 3 cells inside"));
+    const Measurement* worst = findNamed(corrected, QStringLiteral("worst +12 V"));
+    ASSERT_TRUE(worst);
+    EXPECT_NEAR(worst->value, graphReading(storedReply(0, 128, 101, 128)).volts12 / 1.02, 1e-9);
+    EXPECT_NEAR(*worst->uncertainty, twoPercentHigh12().uncertainty(Input::Volts12, worst->value),
+                1e-12);
+    ASSERT_TRUE(corrected.finding);
+    EXPECT_TRUE(corrected.finding->what.contains(QStringLiteral("+12 V")));
+    // Uncalibrated, each worst reading still keeps its resolution's uncertainty.
+    EXPECT_GT(findNamed(design, QStringLiteral("worst +5 V"))->uncertainty.value_or(0), 0);
+}
+
+TEST_F(SweepTripTest, aTripKeepsTheReadingsBeforeItInCorrectedVolts) {
+    unit.model().setOverPowerWatts(100);
+    const TripStepSpec::Ramp ramp{TripOutput::All, {4, 2, 0}, {2, 1, 0}, {12, 6, 0}, 200, 50, 60};
+    PlanContext calibrated = context(false);
+    calibrated.calibration = twoPercentHigh12();
+    const KeptRun design = runPlan(std::make_shared<TripStepSpec>(ramp), context(false));
+    const KeptRun plan = runPlan(std::make_shared<TripStepSpec>(ramp), calibrated);
+    ASSERT_EQ(plan.results.size(), 1u);
+    ASSERT_EQ(design.results.size(), 1u);
+    EXPECT_EQ(plan.results.front().outcome, Outcome::Pass);
+    const Measurement* before =
+        findNamed(plan.results.front(), QStringLiteral("+12 V before the trip"));
+    const Measurement* raw =
+        findNamed(design.results.front(), QStringLiteral("+12 V before the trip"));
+    ASSERT_TRUE(before && raw);
+    EXPECT_NEAR(before->value, raw->value / 1.02, 1e-9);
+    EXPECT_GT(before->uncertainty.value_or(0), raw->uncertainty.value_or(1));
 }
 
 // A trip's names and key figure are record data: the same from a Russian run as from an
