@@ -118,18 +118,6 @@ QString outcomeNote(const RunReportInput& run) {
     return RunText::tr("The worst outcome of its steps (%1).").arg(run.steps.size());
 }
 
-// What the run was judged with, and what was amiss with the bench's calibration.
-QString calibrationLine(const RunReportInput& run) {
-    QString line = run.calibration.isEmpty()
-                       ? RunText::tr("Judged uncalibrated (the design's formulas)")
-                       : RunText::tr("Judged with calibration %1").arg(pageText(run.calibration));
-    if (run.calibrationWarning == QLatin1String("overdue"))
-        line += RunText::tr("; the bench's calibration was overdue");
-    else if (run.calibrationWarning == QLatin1String("missing"))
-        line += RunText::tr("; the bench had no calibration");
-    return line;
-}
-
 void addFirstPage(PageFlow& flow, const RunReportInput& run) {
     const QString title = RunText::tr("Plan run \"%1\"").arg(pageText(run.planName));
     flow.newPart(60, [title](QPainter& p, double top) {
@@ -151,7 +139,7 @@ void addFirstPage(PageFlow& flow, const RunReportInput& run) {
              RunText::tr("Started %1, ended %2 (%3)")
                  .arg(timeText(run.startedAt), timeText(run.endedAt), pageText(run.endState)),
              body);
-        text(p, 0, top + 250, calibrationLine(run), body);
+        text(p, 0, top + 250, calibrationLine(run.calibration, run.calibrationWarning), body);
         if (!run.id.isEmpty()) // none where the run was not recorded
             text(p, 0, top + 282, RunText::tr("Run %1").arg(pageText(run.id)), reportFont(8),
                  Qt::darkGray);
@@ -185,6 +173,17 @@ void addFirstPage(PageFlow& flow, const RunReportInput& run) {
 }
 
 } // namespace
+
+QString calibrationLine(const QString& calibration, const QString& warning) {
+    QString line = calibration.isEmpty()
+                       ? RunText::tr("Judged uncalibrated (the design's formulas)")
+                       : RunText::tr("Judged with calibration %1").arg(pageText(calibration));
+    if (warning == QLatin1String("overdue"))
+        line += RunText::tr("; the bench's calibration was overdue");
+    else if (warning == QLatin1String("missing"))
+        line += RunText::tr("; the bench had no calibration");
+    return line;
+}
 
 std::optional<QString> refusedRunReport(const RunReportInput& run) {
     if (run.steps.size() > maxReportSteps)

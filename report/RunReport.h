@@ -103,4 +103,9 @@ QString runReportFileName(const RunReportInput& run);
 // "MARGINAL", "FAIL", "ERROR", "ABORTED"; "INCOMPLETE" for a run still open.
 QString outcomeWord(std::optional<Outcome> outcome);
 
+// What a run or sweep was judged with ("Judged with calibration ID", or uncalibrated for an empty
+// id) and what was amiss with the bench's calibration ("overdue" or "missing"), in the run's
+// language.
+QString calibrationLine(const QString& calibration, const QString& warning);
+
 } // namespace velmor

@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "OutcomeColour.h"
 #include "ReportPage.h"
+#include "RunReport.h"
 #include "Sweep.h"
 #include "SweepSettling.h"
 #include "Twips.h"
@@ -100,7 +101,7 @@ class SweepPage {
 
 public:
     SweepPage(QPainter& painter, const FinishedSweep& sweep)
-        : p_(painter), sweep_(sweep), summary_(summarize(sweep.record)),
+        : p_(painter), sweep_(sweep), summary_(summarize(sweep.record, sweep.calibration)),
           view_(mapView(sweep, mapRoom)) {}
 
     void draw() {
@@ -255,6 +256,10 @@ private:
                                   .arg(percentOf(s.insideBand, s.judged));
         text(0, y += 45, share, reportFont(10));
         const QFont body = reportFont(10);
+        text(0, y += 30,
+             calibrationLine(sweep_.calibration.isCalibrated() ? sweep_.calibration.id : QString(),
+                             sweep_.calibrationWarning),
+             body);
         y += 60;
         const SweepLimits& l = sweep_.limits;
         text(0, y,

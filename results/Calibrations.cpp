@@ -1,5 +1,6 @@
 #include "Calibrations.h"
 
+#include "Printable.h"
 #include "Schema.h"
 #include "Sql.h"
 
@@ -167,6 +168,19 @@ std::variant<std::optional<CalibrationRecord>, QString> findCalibration(QSqlData
 std::variant<std::optional<CalibrationRecord>, QString> newestCalibration(QSqlDatabase& db,
                                                                           const QString& host) {
     return firstOf(calibrationsWhere(db, QStringLiteral("WHERE host = ?"), {host}));
+}
+
+std::variant<Calibration, QString> namedCalibration(QSqlDatabase& db, const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(uncalibratedName))
+        return Calibration{};
+    auto found = findCalibration(db, name);
+    if (auto* error = std::get_if<QString>(&found))
+        return *error;
+    const auto& record = std::get<std::optional<CalibrationRecord>>(found);
+    if (!record || record->calibration.id != name)
+        return Text::tr("it names calibration %1, which the store does not hold")
+            .arg(printable(name));
+    return record->calibration;
 }
 
 std::optional<QString> keepCalibration(const StoreAddress& store, CalibrationRecord& record) {

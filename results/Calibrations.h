@@ -30,6 +30,11 @@ struct CalibrationRecord {
 inline constexpr auto uncalibratedName = "uncalibrated";
 QString calibrationName(const Calibration& calibration);
 
+// The calibration a sweep's record names, to judge its cells again: the uncalibrated state for
+// "uncalibrated" and for a record from before calibrations (empty); an error where the store holds
+// no calibration of exactly that id.
+std::variant<Calibration, QString> namedCalibration(QSqlDatabase& db, const QString& name);
+
 // Stores the calibration with a new id (set in the record) in one transaction; the error if any.
 std::optional<QString> insertCalibration(QSqlDatabase& db, CalibrationRecord& record);
 

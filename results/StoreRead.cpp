@@ -1,6 +1,7 @@
 #include "StoreRead.h"
 #include "Text.h"
 
+#include "Calibrations.h"
 #include "MapSummary.h"
 #include "Printable.h"
 #include "RunRead.h"
@@ -99,6 +100,10 @@ std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
     h.csv = v.text(rows.column("csv_path"));
     h.txt = v.text(rows.column("txt_path"));
     h.unit = UnitColumns(rows).read(v);
+    if (const Column calibration = rows.column("calibration"); calibration.present()) {
+        h.calibration = v.text(calibration);
+        h.calibrationWarning = v.text(rows.column("calibration_warning"));
+    }
     if (problem.isEmpty() && !h.endedAt.isEmpty() && h.endedAt < h.startedAt)
         problem = Text::tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt);
     if (problem.isEmpty() && h.endedAt.isEmpty() != h.endState.isEmpty())
@@ -431,7 +436,7 @@ std::optional<QString> newestFirst(QSqlDatabase& db, const char* table, const Li
 }
 
 SweepTally tallyOf(const StoredSweep& sweep) {
-    const MapSummary s = summarize(sweep.cells);
+    const MapSummary s = summarize(sweep.cells, sweep.calibration);
     return {s.cells, s.judged, s.insideBand, verdictName(verdictOf(s, sweep.header.completed()))};
 }
 
@@ -537,6 +542,8 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, cons
         columns += QStringLiteral(", map_width, map_height, map_ratio");
     if (version >= 3)
         columns += QStringLiteral(", unit_serial, unit_model, operator");
+    if (version >= 7)
+        columns += QStringLiteral(", calibration, calibration_warning");
     auto rows = selectRows(
         db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(db, columns)),
         {id});
@@ -548,6 +555,10 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, cons
     StoredSweep sweep;
     if (auto problem = readHeader(found, sweep.header))
         return refusal(Text::tr("sweep"), id, *problem);
+    auto calibration = namedCalibration(db, sweep.header.calibration);
+    if (const auto* problem = std::get_if<QString>(&calibration))
+        return refusal(Text::tr("sweep"), id, *problem);
+    sweep.calibration = std::get<Calibration>(std::move(calibration));
     if (auto failed = readCells(db, sweep))
         return failed->refused ? refusal(Text::tr("sweep"), id, failed->message) : failed->message;
     return sweep;

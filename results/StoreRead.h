@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "MapRecord.h"
 #include "Sweep.h"
 #include "UnitIdentity.h"
@@ -36,12 +37,15 @@ struct SweepHeader {
     QString csv;
     QString txt;
     UnitIdentity unit{};
+    QString calibration{}; // as a run's: an id or "uncalibrated"; empty before calibrations
+    QString calibrationWarning{};
     bool completed() const { return endState == QLatin1String("completed"); }
 };
 
 struct StoredSweep {
     SweepHeader header;
-    MapRecord cells; // in painting order
+    MapRecord cells;         // in painting order
+    Calibration calibration; // the one the header names, its cells judged with
 };
 
 struct StoredTick {
@@ -124,7 +128,7 @@ struct Listing {
 bool listsBefore(QStringView started, QStringView id, QStringView otherStarted,
                  QStringView otherId);
 
-// The summary a sweep's row keeps once it has ended.
+// The summary a sweep's row keeps once it has ended, judged with the sweep's calibration.
 struct SweepTally {
     int cells = 0;
     int judged = 0;

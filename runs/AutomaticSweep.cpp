@@ -66,7 +66,10 @@ std::optional<QString> AutomaticSweep::save() {
                               device(),
                               QDateTime::currentDateTime(),
                               QSysInfo::machineHostName(),
-                              settings_.unit};
+                              settings_.unit,
+                              true,
+                              settings_.calibration,
+                              settings_.calibrationWarning};
     if (auto error =
             saveSweep(settings_.mapsFolder, settings_.target.relative, sweep, settings_.report))
         return error;

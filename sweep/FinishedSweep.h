@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "MapRecord.h"
 #include "Sweep.h"
 #include "UnitIdentity.h"
@@ -11,7 +12,8 @@
 namespace velmor {
 
 // A finished sweep as it is saved: the name it is saved under, the map as drawn, its cells, the
-// limits it ran with, when and where it ran, and the unit it tested.
+// limits it ran with, when and where it ran, the unit it tested and the calibration its verdict is
+// judged with.
 struct FinishedSweep {
     QString name;
     QImage map;
@@ -23,6 +25,8 @@ struct FinishedSweep {
     QString bench{}; // the host it ran on
     UnitIdentity unit{};
     bool completed = true; // a sweep that did not complete has no verdict
+    Calibration calibration{};
+    QString calibrationWarning{}; // "overdue" or "missing" where the bench's calibration was
 };
 
 } // namespace velmor

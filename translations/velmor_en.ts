@@ -243,6 +243,10 @@
         <source>the results store is off (--results off): a calibration must be kept</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it names calibration %1, which the store does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Finding</name>
@@ -1905,22 +1909,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Judged uncalibrated (the design&apos;s formulas)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Judged with calibration %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; the calibration was overdue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; the bench had no calibration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>± (k=2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2298,6 +2286,13 @@
     </message>
     <message>
         <source>unknown key %1 (and missing key %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmor::Program</name>
+    <message>
+        <source>the bench&apos;s calibration cannot be read (%1); the graph window&apos;s sweeps are recorded uncalibrated</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

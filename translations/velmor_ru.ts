@@ -250,6 +250,10 @@
         <source>the results store is off (--results off): a calibration must be kept</source>
         <translation>хранилище результатов отключено (--results off): калибровку нужно сохранить</translation>
     </message>
+    <message>
+        <source>it names calibration %1, which the store does not hold</source>
+        <translation>в нём названа калибровка %1, которой в хранилище нет</translation>
+    </message>
 </context>
 <context>
     <name>Finding</name>
@@ -1916,22 +1920,6 @@
 </translation>
     </message>
     <message>
-        <source>Judged uncalibrated (the design&apos;s formulas)</source>
-        <translation>Оценено без калибровки (по расчётным формулам)</translation>
-    </message>
-    <message>
-        <source>Judged with calibration %1</source>
-        <translation>Оценено с калибровкой %1</translation>
-    </message>
-    <message>
-        <source>; the calibration was overdue</source>
-        <translation>; калибровка была просрочена</translation>
-    </message>
-    <message>
-        <source>; the bench had no calibration</source>
-        <translation>; у стенда не было калибровки</translation>
-    </message>
-    <message>
         <source>± (k=2)</source>
         <translation>± (k=2)</translation>
     </message>
@@ -2310,6 +2298,13 @@
     <message>
         <source>unknown key %1 (and missing key %2)</source>
         <translation>неизвестный ключ %1 (и нет ключа %2)</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::Program</name>
+    <message>
+        <source>the bench&apos;s calibration cannot be read (%1); the graph window&apos;s sweeps are recorded uncalibrated</source>
+        <translation>калибровку стенда не прочитать (%1); прогоны окна графика записываются без калибровки</translation>
     </message>
 </context>
 <context>

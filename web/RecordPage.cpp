@@ -123,6 +123,20 @@ QString fileLinks(const QString& id, bool run = false) {
     return QStringLiteral("<p class=\"files\">%1</p>\n").arg(links.join(QStringLiteral(" · ")));
 }
 
+// The calibration a run or sweep was judged with, linked to its page, or "uncalibrated"; and what
+// was amiss with the bench's calibration.
+QString judgedWithCell(const QString& calibration, const QString& warning) {
+    QString cell = calibration == QLatin1String(results::uncalibratedName)
+                       ? html(WebText::tr("uncalibrated"))
+                       : link(QStringLiteral("/calibrations/") + urlPart(calibration),
+                              results::shortId(calibration));
+    if (warning == QLatin1String("overdue"))
+        cell += html(WebText::tr(" (the bench's calibration was overdue)"));
+    else if (warning == QLatin1String("missing"))
+        cell += html(WebText::tr(" (the bench had no calibration)"));
+    return cell;
+}
+
 Reply sweepPage(const results::StoredSweep& sweep) {
     const results::SweepHeader& h = sweep.header;
     auto fields = common(h.id, h.startedAt, h.endedAt, h.endState, h.host, h.port, h.unit);
@@ -132,6 +146,9 @@ Reply sweepPage(const results::StoredSweep& sweep) {
                                                  .arg(h.limits.loadLimit2)
                                                  .arg(h.limits.powerLimit)});
     fields.push_back({WebText::tr("Verdict"), html(results::tallyOf(sweep).verdict)});
+    if (!h.calibration.isEmpty())
+        fields.push_back(
+            {WebText::tr("Judged with"), judgedWithCell(h.calibration, h.calibrationWarning)});
     QString body = QStringLiteral("<div class=\"record\"><div>") + headerTable(fields) +
                    fileLinks(h.id) + QStringLiteral("</div>\n");
     if (h.mapWidth > 0 && h.mapHeight > 0)
@@ -154,20 +171,6 @@ Reply sessionPage(const results::StoredSession& s) {
             page(WebText::tr("Session %1").arg(results::shortId(s.id)), body)};
 }
 
-// The calibration a run was judged with, linked to its page, or "uncalibrated"; and what was amiss
-// with the bench's calibration.
-QString judgedWithCell(const results::StoredRun& r) {
-    QString cell = r.calibration == QLatin1String(results::uncalibratedName)
-                       ? html(WebText::tr("uncalibrated"))
-                       : link(QStringLiteral("/calibrations/") + urlPart(r.calibration),
-                              results::shortId(r.calibration));
-    if (r.calibrationWarning == QLatin1String("overdue"))
-        cell += html(WebText::tr(" (the bench's calibration was overdue)"));
-    else if (r.calibrationWarning == QLatin1String("missing"))
-        cell += html(WebText::tr(" (the bench had no calibration)"));
-    return cell;
-}
-
 Reply runPage(const results::StoredRun& r) {
     auto fields = common(r.id, r.startedAt, r.endedAt, r.endState, r.host, r.port, r.unit);
     fields.push_back({WebText::tr("Plan"), html(r.planName)});
@@ -175,7 +178,8 @@ Reply runPage(const results::StoredRun& r) {
     fields.push_back({WebText::tr("Profile"), html(r.profile)});
     fields.push_back({WebText::tr("Outcome"), outcomeCell(r.outcome)});
     if (!r.calibration.isEmpty())
-        fields.push_back({WebText::tr("Judged with"), judgedWithCell(r)});
+        fields.push_back(
+            {WebText::tr("Judged with"), judgedWithCell(r.calibration, r.calibrationWarning)});
     if (!r.reason.isEmpty())
         fields.push_back({WebText::tr("Decided by"), html(shownFinding(r.reason))});
     if (!r.keyFigure.isEmpty())

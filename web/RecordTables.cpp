@@ -53,7 +53,8 @@ QStringList worstCellRow(const QString& label, const MapCell* cell, Output outpu
 } // namespace
 
 QString sweepTables(const results::StoredSweep& sweep) {
-    const MapSummary s = summarize(sweep.cells);
+    // The band judged with the sweep's calibration, as its verdict is.
+    const MapSummary s = summarize(sweep.cells, sweep.calibration);
     QString out = figureHeading(WebText::tr("Cells"));
     out += figureCounts(
         {{WebText::tr("cells"), cellCount(s.cells)},

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Text.h"
 
+#include "Calibrations.h"
 #include "Conversions.h"
 #include "Files.h"
 #include "MapCsv.h"
@@ -11,6 +12,7 @@
 #include "Printable.h"
 #include "Reading.h"
 #include "ReportPage.h"
+#include "RunReport.h"
 #include "SafeWrite.h"
 #include "SessionReport.h"
 #include "SweepReport.h"
@@ -66,6 +68,13 @@ std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
     return velmor::writeFilesInFolder(file.path(), {{file.fileName(), bytes}});
 }
 
+QString judgedWithLine(const QString& calibration, const QString& warning) {
+    // In the report's words, where a record's "uncalibrated" is no id.
+    return calibrationLine(calibration == QLatin1String(uncalibratedName) ? QString() : calibration,
+                           warning) +
+           QLatin1Char('\n');
+}
+
 QString sweepText(const StoredSweep& sweep) {
     const SweepHeader& h = sweep.header;
     QString text = Text::tr("Sweep %1\n").arg(h.id);
@@ -77,9 +86,13 @@ QString sweepText(const StoredSweep& sweep) {
         text +=
             Text::tr("Saved as \"%1\": %2, %3, %4\n")
                 .arg(printable(h.savedName), printable(h.bmp), printable(h.csv), printable(h.txt));
-    // The limits, counts, worst cells and verdict exactly as the saved summary states them.
+    if (!h.calibration.isEmpty())
+        text += judgedWithLine(h.calibration, h.calibrationWarning);
+    // The limits, counts, worst cells and verdict in the saved summary's words, the band judged
+    // with the sweep's calibration.
     QStringList summary =
-        QString::fromUtf8(crossLoadSummary(sweep.cells, h.limits, h.savedName, h.completed()))
+        QString::fromUtf8(crossLoadSummary(sweep.cells, summarize(sweep.cells, sweep.calibration),
+                                           h.limits, h.savedName, h.completed()))
             .split(QLatin1Char('\n'));
     summary.removeFirst();
     return text + summary.join(QLatin1Char('\n'));
@@ -173,6 +186,8 @@ std::variant<QStringList, QString> reportSweep(const StoredSweep& sweep, const Q
             .toLocalTime();
     finished.bench = h.host;
     finished.unit = h.unit;
+    finished.calibration = sweep.calibration;
+    finished.calibrationWarning = h.calibrationWarning;
     const QString path = stemIn(folder, finished.name) + QStringLiteral(".pdf");
     if (auto error = writeFile(path, sweepReportPdf(finished)))
         return *error;

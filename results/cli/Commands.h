@@ -15,6 +15,9 @@ namespace velmor::results {
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes);
 
 QString sweepText(const StoredSweep& sweep);
+// "Judged with calibration ID" or "Judged uncalibrated (the design's formulas)", and whether the
+// bench's calibration was overdue or missing, as a run's or sweep's record names them; a line.
+QString judgedWithLine(const QString& calibration, const QString& warning);
 QString sessionText(const StoredSession& session);
 
 // Writes the sweep's .bmp, .csv and .txt into the folder, as the save button writes them, under

@@ -55,19 +55,6 @@ QString seconds(const QString& from, const QString& to) {
     return QString::number(static_cast<double>(msBetween(from, to)) / 1000, 'f', 3);
 }
 
-// What a run was judged with: "Judged with calibration ID" or "Judged uncalibrated", and
-// whether the bench's calibration was overdue or missing.
-QString judgedWithLine(const QString& calibration, const QString& warning) {
-    QString line = calibration == QLatin1String(uncalibratedName)
-                       ? Text::tr("Judged uncalibrated (the design's formulas)")
-                       : Text::tr("Judged with calibration %1").arg(printable(calibration));
-    if (warning == QLatin1String("overdue"))
-        line += Text::tr("; the calibration was overdue");
-    else if (warning == QLatin1String("missing"))
-        line += Text::tr("; the bench had no calibration");
-    return line + QLatin1Char('\n');
-}
-
 // A step's measurements, one line each: name, value, unit, limits and outcome.
 QStringList measurementLines(const StoredRunStep& step) {
     QStringList lines;

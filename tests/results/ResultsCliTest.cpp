@@ -1,8 +1,10 @@
 // velmor-results as the operator runs it, on a store the writer filled.
+#include "Calibrations.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
 
 #include "BoxPaint.h"
+#include "Deviation.h"
 #include "MapPicture.h"
 #include "Twips.h"
 
@@ -110,6 +112,56 @@ TEST_F(ResultsCliTest, listsNewestFirstFiltersAndFindsRecordsByIdPrefix) {
 }
 
 // A store kept in SQLite's rollback mode, then on a read-only mount: read as it is, never changed.
+// A sweep names the calibration it was judged with, and show judges its cells again with it: the
+// +12 V input reads 2 % high, so 11.50 V read is a supply 6 % low.
+TEST_F(ResultsCliTest, showNamesASweepsCalibrationAndJudgesItsCellsWithIt) {
+    CalibrationRecord calibration;
+    calibration.calibration.date = QDate::currentDate();
+    calibration.calibration.due = calibration.calibration.date.addYears(1);
+    calibration.calibration.inputs[indexOf(Input::Volts12)] = {1 / 1.02, 0, 0.004};
+    calibration.madeAt = QDateTime::currentDateTimeUtc();
+    ASSERT_EQ(keepCalibration(home.sqliteStore(), calibration), std::nullopt);
+    const QString id = calibration.calibration.id;
+    const QString missing = QStringLiteral("0000abcd-0000-4000-8000-000000000000");
+    QStringList sweeps;
+    {
+        RecordWriter writer(home.sqliteStore(), home.file("spool.sqlite"));
+        for (const QString& judgedWith : {id, QStringLiteral("uncalibrated"), missing}) {
+            const QString sweep = newRecordId();
+            sweeps << sweep;
+            SweepBegan began{sweep, recordTime(), "bench-1", "/dev/ttyS0", 4, 6, 255, 693, 685, 1};
+            began.calibration = judgedWith;
+            began.calibrationWarning = judgedWith == id ? QString() : QStringLiteral("missing");
+            writer.post(began);
+            for (int seq = 0; seq < 4; ++seq)
+                writer.post(CellPainted{sweep, seq, recordTime(), seq / 2, seq % 2, 128, 101, 128,
+                                        0, deviationClass12(101)});
+            writer.post(RecordEnded{sweep, true, recordTime(), "completed"});
+        }
+        ASSERT_TRUE(writer.drain(10000));
+    }
+    const QString calibrated = results({"show", sweeps[0]});
+    EXPECT_TRUE(calibrated.contains("Judged with calibration " + id + "\n"))
+        << calibrated.toStdString();
+    EXPECT_TRUE(calibrated.contains("Verdict (ATX ±5 %): fail")) << calibrated.toStdString();
+    const QString uncalibrated = results({"show", sweeps[1]});
+    EXPECT_TRUE(uncalibrated.contains(
+        "Judged uncalibrated (the design's formulas); the bench had no calibration\n"))
+        << uncalibrated.toStdString();
+    EXPECT_TRUE(uncalibrated.contains("Verdict (ATX ±5 %): pass"));
+    EXPECT_TRUE(results({"show", sweeps[2]}, 1)
+                    .contains("names calibration " + missing + ", which the store does not hold"));
+    // The list's verdicts are those show gives.
+    const QString listed = results({"list", "--kind", "sweep"}, 1); // the third refused
+    for (const auto& [sweep, verdict] :
+         {std::pair{sweeps[0], "fail"}, std::pair{sweeps[1], "pass"}})
+        for (const QString& line : listed.split('\n')) {
+            if (line.startsWith(sweep.left(8))) {
+                EXPECT_TRUE(line.endsWith(verdict)) << line.toStdString();
+            }
+        }
+}
+
 TEST_F(ResultsCliTest, readsAStoreWithoutChangingItsModeAndOnAReadOnlyMount) {
     // Asked on a bare connection: the store's own connections turn it to WAL.
     const auto mode = [&](const char* pragma = "PRAGMA journal_mode") {

@@ -277,6 +277,14 @@ TEST(WebViewTest, CalibrationsAreListedShownEscapedAndLinkedFromTheRunsJudgedWit
                                  QStringLiteral("#"), QStringLiteral("atx3"), UnitIdentity{}, id,
                                  QString()}}),
               std::nullopt);
+    const QString sweep = QStringLiteral("ff000002-0000-4000-8000-000000000000");
+    ASSERT_EQ(storeAll(addressOf(store.url),
+                       {SweepBegan{sweep, QStringLiteral("2026-12-02T09:00:00.000Z"),
+                                   QStringLiteral("bench-1"), QStringLiteral("/dev/ttyUSB0"), 0, 0,
+                                   255, 693, 685, 1, UnitIdentity{}, id, QString()},
+                        RecordEnded{sweep, true, QStringLiteral("2026-12-02T09:00:01.000Z"),
+                                    QStringLiteral("completed")}}),
+              std::nullopt);
     WebServer server({QStringLiteral("--results"), store.url, QStringLiteral("--listen"),
                       QStringLiteral("127.0.0.1:0")});
     ASSERT_FALSE(server.url().isEmpty());
@@ -297,6 +305,8 @@ TEST(WebViewTest, CalibrationsAreListedShownEscapedAndLinkedFromTheRunsJudgedWit
 
     EXPECT_TRUE(
         QString::fromUtf8(server.get(QStringLiteral("/record/") + run).body).contains(href));
+    const Answer sweepPage = server.get(QStringLiteral("/record/") + sweep);
+    EXPECT_TRUE(QString::fromUtf8(sweepPage.body).contains(href)) << sweepPage.body.toStdString();
     // A run from before calibrations names none.
     EXPECT_FALSE(server.get(QStringLiteral("/record/ee000003-0000-4000-8000-000000000000"))
                      .body.contains("Judged with"));
