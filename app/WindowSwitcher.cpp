@@ -43,6 +43,13 @@ void WindowSwitcher::adopt(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
 }
 
+void WindowSwitcher::setCalibration(const Calibration& calibration, const QString& warning) {
+    calibration_ = calibration;
+    calibrationWarning_ = warning;
+    if (graph_)
+        graph_->setCalibration(calibration_, calibrationWarning_);
+}
+
 void WindowSwitcher::showManualWindow(std::unique_ptr<Form1> manual) {
     manual_ = manual.release();
     adopt(manual_);
@@ -67,6 +74,7 @@ void WindowSwitcher::toGraph() {
     graph_ = graph;
     adopt(graph);
     graph->setRecorder(sweepRecorder_);
+    graph->setCalibration(calibration_, calibrationWarning_);
     graph->onManualMode([this] { toManual(); });
     graph->show();
 }

@@ -36,6 +36,10 @@ public:
         sweepRecorder_ = sweeps;
     }
 
+    // The bench's calibration the graph windows' sweeps are recorded with, now and from now on
+    // (FormGraf::setCalibration).
+    void setCalibration(const Calibration& calibration, const QString& warning);
+
     // Takes the loaded start-up window and shows it.
     void showManualWindow(std::unique_ptr<Form1> manual);
 
@@ -56,6 +60,8 @@ private:
     QPointer<FormGraf> graph_;
     SessionRecorder* sessionRecorder_ = nullptr;
     SweepRecorder* sweepRecorder_ = nullptr;
+    Calibration calibration_{};
+    QString calibrationWarning_ = QStringLiteral("missing"); // until the store has answered
 };
 
 } // namespace velmor

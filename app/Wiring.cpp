@@ -1,7 +1,13 @@
 #include "Wiring.h"
 
 #include "LinkTrace.h"
+#include "Printable.h"
 #include "Startup.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+#include <cstdio>
 
 namespace velmor {
 
@@ -42,8 +48,25 @@ bool Program::openWindows(SharedState& state, const MapsFolder& mapsFolder,
     if (!manual)
         return false;
     switcher_ = std::make_unique<WindowSwitcher>(state, makePort_, mapsFolder, std::move(fatal));
-    if (recording_)
+    if (recording_) {
         switcher_->setRecorders(&recording_->recorder(), &recording_->recorder());
+        calibrationLookUp_ = std::make_unique<results::CalibrationLookUp>(
+            recording_->store(), [this](const results::CalibrationLookUp::Found& found) {
+                const auto* calibration = std::get_if<Calibration>(&found);
+                if (!calibration)
+                    std::fprintf(stderr, "velmor-test: %s\n",
+                                 qPrintable(results::printable(
+                                     QCoreApplication::translate(
+                                         "velmor::Program",
+                                         "the bench's calibration cannot be read (%1); the graph "
+                                         "window's sweeps are recorded uncalibrated")
+                                         .arg(std::get<QString>(found)))));
+                const Calibration judged = calibration ? *calibration : Calibration{};
+                if (switcher_)
+                    switcher_->setCalibration(
+                        judged, results::calibrationWarning(judged, QDate::currentDate()));
+            });
+    }
     switcher_->showManualWindow(std::move(manual));
     return true;
 }

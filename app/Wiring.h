@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalibrationLookUp.h"
 #include "MapsFolder.h"
 #include "PortGuard.h"
 #include "Recording.h"
@@ -63,6 +64,8 @@ private:
     ui::TitleNote recordsWaiting_;
     std::unique_ptr<results::Recording> recording_;
     std::unique_ptr<WindowSwitcher> switcher_;
+    // The bench's calibration the graph window's sweeps name, looked up as the windows open.
+    std::unique_ptr<results::CalibrationLookUp> calibrationLookUp_;
 };
 
 } // namespace velmor

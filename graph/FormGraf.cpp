@@ -159,9 +159,10 @@ void FormGraf::start() {
     // A start from Ready begins a record; a start after a pause goes on with the open one.
     const bool ready = mapRecord_.empty() && state_.load5Step == 0 && state_.load12Step == 0;
     if (recorder_ && ready && !sweepRecorded_) {
-        // The window judges by the design's formulas: its record says uncalibrated.
+        // The window shows the design's volts; its record names the bench's calibration.
         recorder_->sweepStarted(sweepLimitsOf(state_), mapPicture_->image().size(),
-                                mapPicture_->devicePixelRatioF(), Calibration{}, QString());
+                                mapPicture_->devicePixelRatioF(), calibration_,
+                                calibrationWarning_);
         sweepRecorded_ = true;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Calibration.h"
 #include "Form.h"
 #include "MapRecord.h"
 #include "MapsFolder.h"
@@ -54,6 +55,13 @@ public:
 
     // Who keeps the test record of each sweep; none by default. It must outlive the window.
     void setRecorder(SweepRecorder* recorder) { recorder_ = recorder; }
+    // The bench's calibration each recorded sweep names, so that its verdict can be judged again
+    // with it, and "overdue" or "missing" where the bench's calibration was; the window itself
+    // shows the design's volts. Until told, the calibration is unknown: uncalibrated, "missing".
+    void setCalibration(Calibration calibration, QString warning) {
+        calibration_ = std::move(calibration);
+        calibrationWarning_ = std::move(warning);
+    }
 
     // Tells the operator why a map was not saved; a message box by default.
     void onSaveError(std::function<void(const QString&)> report) { saveError_ = std::move(report); }
@@ -77,6 +85,8 @@ private:
     MapRecord mapRecord_;
     MapsFolder mapsFolder_;
     SweepRecorder* recorder_ = nullptr;
+    Calibration calibration_{};
+    QString calibrationWarning_ = QStringLiteral("missing");
     bool sweepRecorded_ = false; // a recorded sweep is open
     bool linkDown_ = false;
 

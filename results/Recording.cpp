@@ -57,11 +57,13 @@ std::variant<std::unique_ptr<Recording>, QString> Recording::start(const StoreAd
                                          "kept and are lost")
                                     .arg(addressText(store), lock->fileName())));
         std::unique_ptr<Recording> recording(new Recording(port));
+        recording->store_ = store;
         recording->heldBy_ = lock->fileName();
         return recording;
     }
     QFile::setPermissions(lock->fileName(), privateFile);
     std::unique_ptr<Recording> recording(new Recording(port));
+    recording->store_ = store;
     recording->writer_ = std::make_unique<RecordWriter>(store, spool);
     recording->lock_ = std::move(lock);
     return recording;

@@ -2,6 +2,7 @@
 
 #include "RecordWriter.h"
 #include "Recorder.h"
+#include "StoreAddress.h"
 
 #include <QLockFile>
 
@@ -28,6 +29,8 @@ public:
                                                                    const QString& port);
     ~Recording();
     Recorder& recorder() { return recorder_; }
+    // The store it records into.
+    const StoreAddress& store() const { return store_; }
     // The writer; none while another program records into the store.
     RecordWriter* writer() { return writer_.get(); }
 
@@ -41,6 +44,7 @@ public:
 private:
     explicit Recording(const QString& port);
 
+    StoreAddress store_;
     std::unique_ptr<RecordWriter> writer_;
     Recorder recorder_;
     std::unique_ptr<QLockFile> lock_;

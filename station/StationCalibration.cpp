@@ -1,10 +1,7 @@
 #include "StationCalibration.h"
 
-#include "Calibrations.h"
-
 #include <QDate>
 #include <QLabel>
-#include <QThread>
 
 namespace velmor {
 
@@ -18,22 +15,12 @@ StationCalibration::Policy StationCalibration::policyOf(const QString& value) {
 StationCalibration::StationCalibration(const std::optional<results::StoreAddress>& store,
                                        Policy policy, QLabel* label, QObject* parent)
     : QObject(parent), policy_(policy), label_(label) {
-    if (!store) {
-        answered(Calibration{});
-        return;
-    }
-    auto found = std::make_shared<std::variant<Calibration, QString>>(Calibration{});
-    lookUp_.reset(
-        QThread::create([store = *store, found] { *found = results::benchCalibration(store); }));
-    connect(lookUp_.get(), &QThread::finished, this, [this, found] { answered(*found); });
     label_->setText(tr("Калибровка стенда: проверяется…"));
-    lookUp_->start();
+    lookUp_ = std::make_unique<results::CalibrationLookUp>(
+        store, [this](const results::CalibrationLookUp::Found& found) { answered(found); });
 }
 
-StationCalibration::~StationCalibration() {
-    if (lookUp_)
-        lookUp_->wait();
-}
+StationCalibration::~StationCalibration() = default;
 
 void StationCalibration::answered(const std::variant<Calibration, QString>& found) {
     if (const auto* error = std::get_if<QString>(&found)) {
@@ -52,9 +39,7 @@ void StationCalibration::answered(const std::variant<Calibration, QString>& foun
 }
 
 QString StationCalibration::warning() const {
-    if (!calibration_ || !calibration_->isCalibrated())
-        return QStringLiteral("missing");
-    return calibration_->isOverdue(QDate::currentDate()) ? QStringLiteral("overdue") : QString();
+    return results::calibrationWarning(calibration_.value_or(Calibration{}), QDate::currentDate());
 }
 
 std::optional<QString> StationCalibration::refusal() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Calibration.h"
+#include "CalibrationLookUp.h"
 #include "Plan.h"
 #include "StoreAddress.h"
 
@@ -12,7 +13,6 @@
 #include <variant>
 
 class QLabel;
-class QThread;
 
 namespace velmor {
 
@@ -44,7 +44,7 @@ private:
     Policy policy_;
     QLabel* label_;
     std::optional<Calibration> calibration_; // none until the store answered
-    std::unique_ptr<QThread> lookUp_;
+    std::unique_ptr<results::CalibrationLookUp> lookUp_;
 };
 
 } // namespace velmor

@@ -7,10 +7,13 @@
 #include "Timer.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace velmor;
 using namespace velmor::testing;
@@ -180,6 +183,42 @@ TEST_F(WindowSwitcherTest, graphWindowStartsEmptyOnEveryVisit) {
     EXPECT_EQ(find<ui::Label>(graph, "Label1")->caption(), "Label1");
     const QImage map = find<ui::PictureBox>(graph, "Picture1")->image();
     EXPECT_EQ(map.pixelColor(map.width() / 2, map.height() - 3), QColor(0, 0, 0));
+}
+
+// The graph window shows the design's volts, but its sweep's record names the bench's
+// calibration: unknown (uncalibrated, "missing") until the store has answered, then the one it
+// gave, for the window open then and every one after.
+TEST_F(WindowSwitcherTest, theGraphWindowsSweepRecordNamesTheBenchsCalibration) {
+    struct Started final : SweepRecorder {
+        QStringList named;
+        void sweepStarted(const SweepLimits&, QSize, qreal, const Calibration& calibration,
+                          const QString& warning) override {
+            named << calibration.id + '|' + warning;
+        }
+        void cellPainted(const MapCell&) override {}
+        void sweepEnded(SweepEnd) override {}
+        void sweepSaved(const QString&, const MapFiles&) override {}
+    } recorder;
+    switcher.setRecorders(nullptr, &recorder);
+    Calibration overdue;
+    overdue.id = QStringLiteral("c-1");
+    overdue.date = QDate(2024, 1, 10);
+    overdue.due = QDate(2025, 1, 10);
+    const auto sweep = [this](const std::function<void()>& onceOpen = {}) {
+        click(switcher.manualWindow(), "Command2");
+        finishUnloads();
+        FormGraf* graph = switcher.graphWindow();
+        ASSERT_TRUE(graph);
+        if (onceOpen)
+            onceOpen();
+        click(graph, "Command3");
+        click(graph, "Command1");
+        finishUnloads();
+    };
+    sweep();
+    sweep([&] { switcher.setCalibration(overdue, QStringLiteral("overdue")); });
+    sweep();
+    EXPECT_EQ(recorder.named, (QStringList{"|missing", "c-1|overdue", "c-1|overdue"}));
 }
 
 TEST_F(WindowSwitcherTest, portThatCannotBeOpenedOnTheWayToTheGraphWindowIsFatal) {
