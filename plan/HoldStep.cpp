@@ -109,13 +109,10 @@ void HoldStep::judge(const ReplyFrame& reply, const LoadSettings& loads) {
         o.highest = judged_ == 0 ? volts[i] : std::max(o.highest, volts[i]);
         const Outcome outcome = judgeVolts(*units[i], volts[i], limits_[i],
                                            calibration_.uncertainty(allInputs[i], volts[i]));
-        const bool failed = outcome == Outcome::Fail;
-        std::optional<Finding>& first = failed ? failed_ : marginal_;
-        if (!first)
-            if (auto what = voltsCrossing(outputName(static_cast<int>(i)), *units[i], volts[i],
-                                          outcome, limits_[i]))
-                first = Finding{Finding::Kind::Crossed, *what, where(), loadsText(loadAmps(loads))};
-        if (failed) {
+        findings_.note(
+            outputName(static_cast<int>(i)), *units[i], volts[i], outcome, limits_[i],
+            [this] { return where(); }, [&loads] { return loadsText(loadAmps(loads)); });
+        if (outcome == Outcome::Fail) {
             ++o.outside;
             outside = true;
         }
@@ -197,8 +194,7 @@ StepResult HoldStep::result() const {
         return r;
     }
     r.outcome = worstOf(r.measurements);
-    if (r.outcome == Outcome::Fail || r.outcome == Outcome::Marginal)
-        r.finding = r.outcome == Outcome::Fail ? failed_ : marginal_;
+    r.finding = findings_.deciding(r.outcome);
     r.keyFigure = outside_ == 0
                       ? QStringLiteral("%1, %2 judged, none outside").arg(held, count(judged_))
                       : QStringLiteral("%1, %2 judged, %3 outside")

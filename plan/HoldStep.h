@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FirstFindings.h"
 #include "PlanStep.h"
 #include "PlanTable.h"
 
@@ -67,9 +68,8 @@ private:
     bool done_ = false;
     int judged_ = 0;
     int unsettled_ = 0;
-    int outside_ = 0;                 // judged readings with any output outside
-    std::optional<Finding> failed_;   // the first judged reading outside, when it came
-    std::optional<Finding> marginal_; // the first outside the guard band
+    int outside_ = 0; // judged readings with any output outside
+    FirstFindings findings_;
 };
 
 } // namespace velmor

@@ -141,11 +141,9 @@ void PointsStep::endPoint() {
                 *outputs[i].unit, *furthest_[i], limits,
                 context_.calibration.uncertainty(inputOf(*outputs[i].unit), *furthest_[i]));
             measurements_.push_back(m);
-            std::optional<Finding>& first = m.outcome == Outcome::Fail ? failed_ : marginal_;
-            if (!first)
-                if (auto what = voltsCrossing(QLatin1String(outputs[i].name), *outputs[i].unit,
-                                              m.value, m.outcome, limits))
-                    first = Finding{Finding::Kind::Crossed, *what, at, loadsText(set)};
+            findings_.note(
+                QLatin1String(outputs[i].name), *outputs[i].unit, m.value, m.outcome, limits,
+                [&at] { return at; }, [&set] { return loadsText(set); });
         }
     }
     for (const Output& out : outputs) {
@@ -182,8 +180,7 @@ StepResult PointsStep::result() const {
     else if (!figures.isEmpty())
         result.keyFigure = QStringLiteral("regulation ") + figures.join(QStringLiteral(", "));
     result.outcome = worstOf(result.measurements);
-    if (result.outcome == Outcome::Fail || result.outcome == Outcome::Marginal)
-        result.finding = result.outcome == Outcome::Fail ? failed_ : marginal_;
+    result.finding = findings_.deciding(result.outcome);
     result.judged = judged_;
     result.unsettled = unsettled_;
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FirstFindings.h"
 #include "FrameHold.h"
 #include "PlanStep.h"
 #include "PlanTable.h"
@@ -55,8 +56,7 @@ private:
     std::vector<Measurement> measurements_;         // of the points ended
     int judged_ = 0;
     int unsettled_ = 0;
-    std::optional<Finding> failed_;   // the first reading outside its limits, at its point
-    std::optional<Finding> marginal_; // the first outside its guard band
+    FirstFindings findings_; // at their points
 };
 
 } // namespace velmor

@@ -1,5 +1,6 @@
 #include "SweepStep.h"
 
+#include "FirstFindings.h"
 #include "LineSettings.h"
 #include "LoadFrame.h"
 #include "NumberText.h"
@@ -221,8 +222,7 @@ StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int 
     result.measurements.push_back(measured(QStringLiteral("cells outside"), cells - inside,
                                            QString(),
                                            Limits{std::nullopt, 0, std::nullopt, std::nullopt}));
-    std::optional<Finding> fail;
-    std::optional<Finding> marginal;
+    FirstFindings findings;
     if (cells > 0) {
         const WorstOutput worst[] = {
             worstOutput(record, QStringLiteral("worst +5 V"), Output::Plus5, profile.out5,
@@ -231,15 +231,11 @@ StepResult sweepStepResult(const MapRecord& record, const Profile& profile, int 
                         profile.guardPercent, calibration)};
         for (const WorstOutput& w : worst) {
             result.measurements.push_back(w.measurement);
-            std::optional<Finding>& first =
-                w.measurement.outcome == Outcome::Fail ? fail : marginal;
-            if (!first)
-                first = w.finding;
+            findings.keep(w.measurement.outcome, w.finding);
         }
     }
     result.outcome = worstOf(result.measurements);
-    if (result.outcome == Outcome::Fail || result.outcome == Outcome::Marginal)
-        result.finding = result.outcome == Outcome::Fail ? fail : marginal;
+    result.finding = findings.deciding(result.outcome);
     result.keyFigure = QStringLiteral("%1 of %2 cells inside").arg(inside).arg(cells);
     result.judged = cells;
     result.unsettled = unsettled;
