@@ -17,14 +17,21 @@ StationCalibration::Policy StationCalibration::policyOf(const QString& value) {
 
 StationCalibration::StationCalibration(const std::optional<results::StoreAddress>& store,
                                        Policy policy, QLabel* label, QObject* parent)
-    : QObject(parent), policy_(policy), label_(label) {
-    if (!store) {
+    : QObject(parent), store_(store), policy_(policy), label_(label) {
+    refresh();
+}
+
+void StationCalibration::refresh() {
+    if (!store_) {
         answered(Calibration{});
         return;
     }
+    if (lookUp_) // the look-up before answers first
+        lookUp_->wait();
+    calibration_.reset();
     auto found = std::make_shared<std::variant<Calibration, QString>>(Calibration{});
     lookUp_.reset(
-        QThread::create([store = *store, found] { *found = results::benchCalibration(store); }));
+        QThread::create([store = *store_, found] { *found = results::benchCalibration(store); }));
     connect(lookUp_.get(), &QThread::finished, this, [this, found] { answered(*found); });
     label_->setText(tr("Калибровка стенда: проверяется…"));
     lookUp_->start();
@@ -47,8 +54,8 @@ void StationCalibration::answered(const std::variant<Calibration, QString>& foun
                             ? tr("Калибровка стенда действительна до %1").arg(due)
                             : tr("Калибровка стенда просрочена: срок был %1").arg(due));
     }
-    if (!warning().isEmpty())
-        label_->setStyleSheet(QStringLiteral("color: #c62828; font-weight: bold"));
+    label_->setStyleSheet(
+        warning().isEmpty() ? QString() : QStringLiteral("color: #c62828; font-weight: bold"));
 }
 
 QString StationCalibration::warning() const {
