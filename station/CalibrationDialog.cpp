@@ -35,6 +35,19 @@ QLineEdit* entry(const char* name, QWidget* parent) {
     return edit;
 }
 
+// An input as the station's window names it.
+QString inputLabel(Input input) {
+    switch (input) {
+    case Input::Volts5:
+        return CalibrationDialog::tr("+5 В");
+    case Input::Volts12:
+        return CalibrationDialog::tr("+12 В");
+    case Input::Volts33:
+        break;
+    }
+    return CalibrationDialog::tr("+3,3 В");
+}
+
 } // namespace
 
 CalibrationDialog::CalibrationDialog(const PortFactory& makePort, results::StoreAddress store,
@@ -138,12 +151,15 @@ CalibrationDialog::CalibrationDialog(const PortFactory& makePort, results::Store
     connect(reading_, &QLineEdit::returnPressed, this, &CalibrationDialog::takeReading);
     connect(keep_, &QPushButton::clicked, this, &CalibrationDialog::keep);
     connect(close_, &QPushButton::clicked, this, &CalibrationDialog::reject);
-    resize(640, 480);
+    resize(620, 420);
 }
 
 CalibrationDialog::~CalibrationDialog() {
     if (storing_)
         storing_->wait();
+    // The simulated source back to nothing: an unpowered supply then reads 0 V again.
+    if (setSource_)
+        setSource_(Input::Volts5, 0);
 }
 
 void CalibrationDialog::warn(const QString& text) {
@@ -182,7 +198,7 @@ void CalibrationDialog::showPoint() {
                       "затем нажмите «Измерить».")
                        .arg(next_ + 1)
                        .arg(points_.size())
-                       .arg(inputName(at.input))
+                       .arg(inputLabel(at.input))
                        .arg(at.sourceVolts, 0, 'f', 2));
     progress_->clear();
     reading_->clear();
@@ -258,7 +274,7 @@ void CalibrationDialog::fit() {
     for (const auto& [input, fit] : fitted.fits) {
         const double step = fit.correction.gain * stepVolts(input);
         lines << tr("%1: усиление %2, смещение %3 В, стандартная ошибка %4 В (%5 шага)")
-                     .arg(inputName(input))
+                     .arg(inputLabel(input))
                      .arg(fit.correction.gain, 0, 'f', 5)
                      .arg(fit.correction.offset, 0, 'f', 4)
                      .arg(fit.correction.standardError, 0, 'f', 4)

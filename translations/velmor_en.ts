@@ -2105,6 +2105,18 @@
         <source>Калибровка %1 сохранена, действительна до %2.</source>
         <translation>Calibration %1 kept, due %2.</translation>
     </message>
+    <message>
+        <source>+5 В</source>
+        <translation>+5 V</translation>
+    </message>
+    <message>
+        <source>+12 В</source>
+        <translation>+12 V</translation>
+    </message>
+    <message>
+        <source>+3,3 В</source>
+        <translation>+3.3 V</translation>
+    </message>
 </context>
 <context>
     <name>velmor::FormGraf</name>

@@ -2116,6 +2116,18 @@
         <source>Калибровка %1 сохранена, действительна до %2.</source>
         <translation>Калибровка %1 сохранена, действительна до %2.</translation>
     </message>
+    <message>
+        <source>+5 В</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 В</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3,3 В</source>
+        <translation>+3,3 В</translation>
+    </message>
 </context>
 <context>
     <name>velmor::FormGraf</name>

@@ -329,7 +329,7 @@ TEST_F(StationRunTest, anOverdueCalibrationWithRefuseBlocksTheStation) {
 // The calibration from the station against a unit whose +12 V input reads 2 % high: the dialog
 // walks the points with the supply off (nothing but the all-off frame is sent), a mistyped meter
 // reading is asked again, and the fit kept in the store corrects +12 V; the station then shows
-// the new due date. Closed mid-point, a second calibration keeps nothing.
+// the new due date. The station closed mid-point, a second calibration keeps nothing.
 TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
     const auto store = std::get<results::StoreAddress>(
         results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
@@ -397,7 +397,7 @@ TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
     }
     const QString fit =
         dialog->findChild<QPlainTextEdit*>(QStringLiteral("fitText"))->toPlainText();
-    EXPECT_TRUE(fit.contains("+12 V: ")) << fit.toStdString();
+    EXPECT_TRUE(fit.contains("+12 В: усиление ")) << fit.toStdString();
     ASSERT_TRUE(button("keep")->isVisible()) << fit.toStdString();
     button("keep")->click();
     const QString due = QDate::currentDate().addMonths(12).toString(Qt::ISODate);
@@ -411,7 +411,8 @@ TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
     button("closeCalibration")->click();
     ASSERT_TRUE(eventually([&] { return closed.isNull(); }, programPatienceMs));
 
-    // Closed while a point is measured: the run ends with the all-off frame, nothing is kept.
+    // The station closed while a point is measured: the point's run ends with the all-off frame,
+    // the dialog and then the window close, and nothing is kept.
     dialog = opened();
     ASSERT_TRUE(dialog);
     field("meterName")->setText("DMM 4");
@@ -422,8 +423,9 @@ TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
     const std::size_t before = frameCount();
     ASSERT_TRUE(waitForFrames(before + 3));
     closed = dialog;
-    dialog->reject();
+    station.close();
     ASSERT_TRUE(eventually([&] { return closed.isNull(); }, programPatienceMs));
+    EXPECT_TRUE(eventually([&] { return !station.isVisible(); }, programPatienceMs));
     run(300);
     const std::size_t after = frameCount();
     run(500);
@@ -530,6 +532,34 @@ TEST_F(StationRunTest, screenshots) {
     station.show();
     run(500);
     station.grab().save(folder + "/station-idle.png");
+    {
+        // The calibration's dialog at its first point, steady, the meter's reading to be typed.
+        StationWindow calibrating(program->makePort(), writePlan(dir, "short", passing), mapsFolder,
+                                  nullptr,
+                                  std::get<results::StoreAddress>(results::parseResultsUrl(
+                                      "sqlite:" + dir.filePath("results.sqlite"))));
+        calibrating.setReferenceSource([this](Input input, double volts) {
+            std::array<double, inputCount> source{};
+            source[indexOf(input)] = volts;
+            unit.model().setSource(source);
+        });
+        calibrating.show();
+        calibrating.findChild<QPushButton*>(QStringLiteral("calibrate"))->click();
+        auto* dialog = calibrating.findChild<CalibrationDialog*>();
+        ASSERT_TRUE(dialog);
+        dialog->findChild<QLineEdit*>(QStringLiteral("calibrationOperator"))->setText("Ivanova");
+        dialog->findChild<QLineEdit*>(QStringLiteral("meterName"))->setText("DMM 4");
+        dialog->findChild<QLineEdit*>(QStringLiteral("meterCertificate"))->setText("C-2026-118");
+        dialog->findChild<QPushButton*>(QStringLiteral("begin"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("measure"))->click();
+        auto* reading = dialog->findChild<QLineEdit*>(QStringLiteral("meterReading"));
+        ASSERT_TRUE(eventually([&] { return reading->isEnabled(); }, programPatienceMs));
+        QTest::keyClicks(reading, "4,401");
+        run(300);
+        dialog->grab().save(folder + "/station-calibration.png");
+        dialog->reject();
+        run(300);
+    }
     auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
     QTest::keyClicks(serial, QStringLiteral("SN-0042"));
     QTest::keyClick(serial, Qt::Key_Return);
