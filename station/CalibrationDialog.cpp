@@ -142,7 +142,9 @@ CalibrationDialog::CalibrationDialog(const PortFactory& makePort, results::Store
     layout->addWidget(message_);
     close_ = new QPushButton(tr("Закрыть"));
     close_->setObjectName(QStringLiteral("closeCalibration"));
-    close_->setAutoDefault(false);
+    // Enter belongs to the field it is typed in (the meter's reading): no button is the default.
+    for (QPushButton* button : {begin, measure_, take_, keep_, close_})
+        button->setAutoDefault(false);
     layout->addWidget(close_, 0, Qt::AlignRight);
 
     connect(begin, &QPushButton::clicked, this, &CalibrationDialog::begin);
