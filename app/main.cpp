@@ -184,16 +184,17 @@ int main(int argc, char** argv) {
     velmor::Program& program = *std::get<0>(wired);
     const velmor::PortFactory& makePort = program.makePort();
     velmor::results::Recording* recorder = program.recording();
-    if (options->calibrate) {
-        velmor::SetSource setSource;
+    // The simulated unit's reference source, which a calibration sets at each point.
+    velmor::SetSource setSource;
 #ifdef VELMOR_HAS_SIM
-        if (unit)
-            setSource = [&unit](velmor::Input input, double volts) {
-                std::array<double, velmor::inputCount> source{};
-                source[velmor::indexOf(input)] = volts;
-                unit->model().setSource(source);
-            };
+    if (unit)
+        setSource = [&unit](velmor::Input input, double volts) {
+            std::array<double, velmor::inputCount> source{};
+            source[velmor::indexOf(input)] = volts;
+            unit->model().setSource(source);
+        };
 #endif
+    if (options->calibrate) {
         const auto store = velmor::results::chooseStore(options->resultsUrl);
         if (const auto* error = std::get_if<QString>(&store)) {
             std::fprintf(stderr, "velmor-test: %s\n", qPrintable(*error));
@@ -262,6 +263,7 @@ int main(int argc, char** argv) {
         velmor::StationWindow window(makePort, options->plan ? options->plan->file : QString(),
                                      velmor::mapsFolderOfThisProgram(), program.recorder(),
                                      recordsStore(options->resultsUrl));
+        window.setReferenceSource(setSource);
         station = &window;
         window.show();
         const int status = QApplication::exec();

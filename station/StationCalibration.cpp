@@ -14,10 +14,17 @@ StationCalibration::Policy StationCalibration::policyOf(const QString& value) {
 
 StationCalibration::StationCalibration(const std::optional<results::StoreAddress>& store,
                                        Policy policy, QLabel* label, QObject* parent)
-    : QObject(parent), policy_(policy), label_(label) {
+    : QObject(parent), store_(store), policy_(policy), label_(label) {
+    refresh();
+}
+
+void StationCalibration::refresh() {
+    calibration_.reset();
     label_->setText(tr("Калибровка стенда: проверяется…"));
+    // A look-up still running is waited for and its answer dropped with it.
+    lookUp_.reset();
     lookUp_ = std::make_unique<results::CalibrationLookUp>(
-        store, [this](const results::CalibrationLookUp::Found& found) { answered(found); });
+        store_, [this](const results::CalibrationLookUp::Found& found) { answered(found); });
 }
 
 StationCalibration::~StationCalibration() = default;
@@ -34,8 +41,8 @@ void StationCalibration::answered(const std::variant<Calibration, QString>& foun
                             ? tr("Калибровка стенда действительна до %1").arg(due)
                             : tr("Калибровка стенда просрочена: срок был %1").arg(due));
     }
-    if (!warning().isEmpty())
-        label_->setStyleSheet(QStringLiteral("color: #c62828; font-weight: bold"));
+    label_->setStyleSheet(
+        warning().isEmpty() ? QString() : QStringLiteral("color: #c62828; font-weight: bold"));
 }
 
 QString StationCalibration::warning() const {
@@ -53,7 +60,7 @@ std::optional<QString> StationCalibration::refusal() const {
                                                .arg(calibration_->due.toString(Qt::ISODate))
                                          : tr("Стенд не калиброван.")) +
            QLatin1Char(' ') +
-           tr("Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.");
+           tr("Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.");
 }
 
 void StationCalibration::applyTo(Plan& plan) const {

@@ -31,6 +31,9 @@ public:
                        QLabel* label, QObject* parent = nullptr);
     ~StationCalibration() override; // waits for the look-up
 
+    // Looks the calibration up again, as after one was kept.
+    void refresh();
+
     // Why a unit may not start now (what to do is in it), or nothing.
     std::optional<QString> refusal() const;
     // The calibration the run is judged with and its warning, into the plan's settings.
@@ -41,6 +44,7 @@ private:
     // "overdue", "missing", or empty.
     QString warning() const;
 
+    std::optional<results::StoreAddress> store_;
     Policy policy_;
     QLabel* label_;
     std::optional<Calibration> calibration_; // none until the store answered

@@ -1,5 +1,6 @@
 #include "StationWindow.h"
 
+#include "CalibrationDialog.h"
 #include "ModelsFile.h"
 #include "OutcomeColour.h"
 #include "OutputGauge.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,7 +100,17 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     layout->addWidget(plan_);
     auto* calibration = new QLabel;
     calibration->setObjectName(QStringLiteral("calibration"));
-    layout->addWidget(calibration);
+    // No mnemonic: a scanner's keys never reach the procedure.
+    calibrate_ = new QPushButton(tr("Калибровка блока…"));
+    calibrate_->setObjectName(QStringLiteral("calibrate"));
+    calibrate_->setFocusPolicy(Qt::NoFocus);
+    calibrate_->setEnabled(store_.has_value());
+    if (!store_)
+        calibrate_->setToolTip(tr("Калибровку некуда сохранить: хранилище записей отключено"));
+    auto* calibrationRow = new QHBoxLayout;
+    calibrationRow->addWidget(calibration, 1);
+    calibrationRow->addWidget(calibrate_);
+    layout->addLayout(calibrationRow);
     calibration_ = new StationCalibration(
         store_,
         StationCalibration::policyOf(
@@ -163,6 +175,7 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
             cancelRepeat();
     });
     connect(stop_, &QPushButton::clicked, this, &StationWindow::stop);
+    connect(calibrate_, &QPushButton::clicked, this, &StationWindow::calibrate);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &StationWindow::stop);
     setRunning(false);
@@ -179,6 +192,22 @@ void StationWindow::setRunning(bool running) {
     model_->setEnabled(!running);
     operator_->setReadOnly(running);
     live_->setVisible(running);
+    calibrate_->setEnabled(!running && store_.has_value());
+}
+
+void StationWindow::calibrate() {
+    if (running_ || gate_ != Gate::Open || calibrating_ || !store_)
+        return;
+    calibrating_ = new CalibrationDialog(makePort_, *store_, referenceSource_,
+                                         operator_->text().trimmed(), this);
+    calibrating_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(calibrating_, &CalibrationDialog::kept, calibration_, &StationCalibration::refresh);
+    connect(calibrating_, &QDialog::finished, this, [this] {
+        calibrating_ = nullptr;
+        if (closeWhenEnded_)
+            close();
+    });
+    calibrating_->open();
 }
 
 std::optional<Plan> StationWindow::planForModel(const QString& serial) {
@@ -231,7 +260,7 @@ void StationWindow::refused(const PlanError& error, const QString& serial) {
 }
 
 void StationWindow::start() {
-    if (running() || gate_ == Gate::Looking)
+    if (running() || gate_ == Gate::Looking || calibrating_)
         return;
     if (gate_ == Gate::Warned) { // the second Enter: tested again, as the operator chose
         gate_ = Gate::Open;
@@ -394,6 +423,8 @@ QString StationWindow::saveReport() {
 }
 
 void StationWindow::endNow() {
+    if (calibrating_)
+        calibrating_->endNow();
     if (!running_)
         return;
     run_->interrupt();
@@ -469,8 +500,15 @@ void StationWindow::showOutcome(const QString& word, const QString& note, const 
     note_->setText(note);
 }
 
-// Closed mid-run, the window waits for the run's end frames and the port's close.
+// Closed mid-run or mid-calibration, the window waits for the run's end frames and the port's
+// close.
 void StationWindow::closeEvent(QCloseEvent* event) {
+    if (calibrating_) { // nothing kept; a point being measured ends with the supply off
+        closeWhenEnded_ = true;
+        calibrating_->reject();
+        event->ignore();
+        return;
+    }
     if (!running_) {
         event->accept();
         return;

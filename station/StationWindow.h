@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AutomaticPlanRun.h"
+#include "CalibrationPoints.h"
 #include "MapsFolder.h"
 #include "PlanRecorder.h"
 #include "RepeatTest.h"
@@ -8,6 +9,7 @@
 #include "StationCalibration.h"
 #include "StoreAddress.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -21,6 +23,7 @@ class QPushButton;
 
 namespace velmor {
 
+class CalibrationDialog;
 class OutputGauge;
 
 // The operator's station: a serial number scanned (or typed) and Enter runs the model's plan on
@@ -40,6 +43,10 @@ public:
     ~StationWindow() override;
 
     bool running() const { return running_; }
+
+    // The simulated unit's reference source, set at each point of a calibration; none on a real
+    // unit, where the operator sets the source.
+    void setReferenceSource(SetSource setSource) { referenceSource_ = std::move(setSource); }
 
     // The program is ending now (a termination signal, the display gone): the run under way, if
     // any, ends at once as aborted, the all-off frame sent, its record ended and its line on
@@ -67,6 +74,8 @@ private:
     QString saveReport();
     void showOutcome(const QString& word, const QString& note, const QColor& colour);
     void setRunning(bool running);
+    // The calibration of the unit's inputs, in a dialog of its own.
+    void calibrate();
 
     const PortFactory& makePort_;
     QString planFile_;
@@ -89,6 +98,9 @@ private:
     QLabel* note_;
     QListWidget* history_;
     StationCalibration* calibration_;
+    QPushButton* calibrate_;
+    SetSource referenceSource_;
+    QPointer<CalibrationDialog> calibrating_;
 
     // The last run, kept until the next begins.
     std::unique_ptr<AutomaticPlanRun> run_;

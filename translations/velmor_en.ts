@@ -16,14 +16,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>calibration stopped: no reply from the unit (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>calibration stopped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Who calibrates</source>
         <translation type="unfinished"></translation>
     </message>
@@ -45,10 +37,6 @@
     </message>
     <message>
         <source>The unit&apos;s identity (may stay empty)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Due in months [12]: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -99,6 +87,10 @@
         <source>Calibration %1 kept, due %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Due in months [%1]: </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
@@ -116,6 +108,17 @@
     </message>
     <message>
         <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPointRun</name>
+    <message>
+        <source>calibration stopped: no reply from the unit (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calibration stopped</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1965,6 +1968,145 @@
     </message>
 </context>
 <context>
+    <name>velmor::CalibrationDialog</name>
+    <message>
+        <source>Калибровка блока стенда</source>
+        <translation>Calibrating the bench&apos;s unit</translation>
+    </message>
+    <message>
+        <source>Выключите проверяемый блок питания и снимите всю нагрузку: во время калибровки он остаётся выключенным. Подключите к входам измерительного блока регулируемый образцовый источник и образцовый вольтметр.</source>
+        <translation>Switch the supply under test off and take every load off: it stays off throughout the calibration. Connect an adjustable reference source and the reference meter to the unit&apos;s inputs.</translation>
+    </message>
+    <message>
+        <source>Калибрует:</source>
+        <translation>Who calibrates:</translation>
+    </message>
+    <message>
+        <source>Образцовый вольтметр:</source>
+        <translation>Reference meter:</translation>
+    </message>
+    <message>
+        <source>Его свидетельство о поверке:</source>
+        <translation>Its calibration certificate:</translation>
+    </message>
+    <message>
+        <source>Его погрешность, % от показания:</source>
+        <translation>Its accuracy, % of reading:</translation>
+    </message>
+    <message>
+        <source>Его погрешность, плюс вольт:</source>
+        <translation>Its accuracy, plus volts:</translation>
+    </message>
+    <message>
+        <source>Измерительный блок (можно не указывать):</source>
+        <translation>The unit&apos;s identity (may stay empty):</translation>
+    </message>
+    <message>
+        <source>Срок действия, месяцев:</source>
+        <translation>Due in months:</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>Измерить</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Вольтметр показывает, В:</source>
+        <translation>The meter shows, V:</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Сохранить калибровку</source>
+        <translation>Keep the calibration</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Укажите, кто калибрует, образцовый вольтметр и его свидетельство.</source>
+        <translation>Give who calibrates, the reference meter and its certificate.</translation>
+    </message>
+    <message>
+        <source>Имена и номера — одной строкой, без управляющих знаков.</source>
+        <translation>Names and numbers on one line, without control characters.</translation>
+    </message>
+    <message>
+        <source>Погрешность в процентах — число от 0 до 10.</source>
+        <translation>The accuracy in percent is a number from 0 to 10.</translation>
+    </message>
+    <message>
+        <source>Погрешность в вольтах — число от 0 до 1.</source>
+        <translation>The accuracy in volts is a number from 0 to 1.</translation>
+    </message>
+    <message>
+        <source>Точка %1 из %2: установите образцовый источник на входе %3 около %4 В, затем нажмите «Измерить».</source>
+        <translation>Point %1 of %2: set the reference source on %3 to about %4 V, then press Measure.</translation>
+    </message>
+    <message>
+        <source>%1 показаний: среднее %2, разброс %3 шага%4</source>
+        <translation>%1 readings: mean %2, spread %3 steps%4</translation>
+    </message>
+    <message>
+        <source>, на краю диапазона</source>
+        <translation>, at the range&apos;s end</translation>
+    </message>
+    <message>
+        <source>Показания усредняются…</source>
+        <translation>Averaging the readings…</translation>
+    </message>
+    <message>
+        <source>Показание вольтметра — число от 0 до %1 В; введите его ещё раз.</source>
+        <translation>The meter&apos;s reading is a number from 0 to %1 V; type it again.</translation>
+    </message>
+    <message>
+        <source>%1: усиление %2, смещение %3 В, стандартная ошибка %4 В (%5 шага)</source>
+        <translation>%1: gain %2, offset %3 V, standard error %4 V (%5 steps)</translation>
+    </message>
+    <message>
+        <source>  код %1 ± %2, вольтметр %3 В, остаток %4 В (%5 шага)</source>
+        <translation>  raw %1 ± %2, meter %3 V, residual %4 V (%5 steps)</translation>
+    </message>
+    <message>
+        <source>Отказ: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <source>Калибровка отклонена и не сохранена; стенд судит по прежней.</source>
+        <translation>The calibration is refused and not kept; the bench keeps the one it had.</translation>
+    </message>
+    <message>
+        <source>Калибровка сохраняется…</source>
+        <translation>Keeping the calibration…</translation>
+    </message>
+    <message>
+        <source>Калибровка не сохранена: %1</source>
+        <translation>The calibration is not kept: %1</translation>
+    </message>
+    <message>
+        <source>Калибровка %1 сохранена, действительна до %2.</source>
+        <translation>Calibration %1 kept, due %2.</translation>
+    </message>
+    <message>
+        <source>+5 В</source>
+        <translation>+5 V</translation>
+    </message>
+    <message>
+        <source>+12 В</source>
+        <translation>+12 V</translation>
+    </message>
+    <message>
+        <source>+3,3 В</source>
+        <translation>+3.3 V</translation>
+    </message>
+</context>
+<context>
     <name>velmor::FormGraf</name>
     <message>
         <source>Ручной режим</source>
@@ -2512,8 +2654,8 @@
         <translation>The bench is not calibrated.</translation>
     </message>
     <message>
-        <source>Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.</source>
-        <translation>Calibrate the bench&apos;s unit (velmor-test --calibrate) and open the station again.</translation>
+        <source>Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.</source>
+        <translation>Calibrate the bench&apos;s unit: the «Calibrate the unit…» button or velmor-test --calibrate.</translation>
     </message>
 </context>
 <context>
@@ -2683,6 +2825,14 @@ Check that the port&apos;s adapter is plugged into the computer, then test the u
 Проверьте питание измерительного блока и кабель между ним и портом, затем проверьте блок снова.</source>
         <translation>%1
 Check the measuring unit&apos;s power and the cable between it and the port, then test the unit again.</translation>
+    </message>
+    <message>
+        <source>Калибровка блока…</source>
+        <translation>Calibrate the unit…</translation>
+    </message>
+    <message>
+        <source>Калибровку некуда сохранить: хранилище записей отключено</source>
+        <translation>Nowhere to keep a calibration: the records store is off</translation>
     </message>
 </context>
 <context>

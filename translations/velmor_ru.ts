@@ -16,14 +16,6 @@
         <translation>, на краю диапазона</translation>
     </message>
     <message>
-        <source>calibration stopped: no reply from the unit (%1)</source>
-        <translation>калибровка остановлена: блок не отвечает (%1)</translation>
-    </message>
-    <message>
-        <source>calibration stopped</source>
-        <translation>калибровка остановлена</translation>
-    </message>
-    <message>
         <source>Who calibrates</source>
         <translation>Кто калибрует</translation>
     </message>
@@ -46,10 +38,6 @@
     <message>
         <source>The unit&apos;s identity (may stay empty)</source>
         <translation>Обозначение блока (можно оставить пустым)</translation>
-    </message>
-    <message>
-        <source>Due in months [12]: </source>
-        <translation>Срок действия, месяцев [12]: </translation>
     </message>
     <message>
         <source>%1: gain %2, offset %3 V, standard error %4 V (%5 steps)</source>
@@ -99,6 +87,10 @@
         <source>Calibration %1 kept, due %2.</source>
         <translation>Калибровка %1 сохранена, действительна до %2.</translation>
     </message>
+    <message>
+        <source>Due in months [%1]: </source>
+        <translation>Срок действия, месяцев [%1]: </translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
@@ -117,6 +109,17 @@
     <message>
         <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
         <translation>%1: точка отстоит от прямой на %2 ед. показания, больше одной; измерьте её заново</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationPointRun</name>
+    <message>
+        <source>calibration stopped: no reply from the unit (%1)</source>
+        <translation>калибровка остановлена: блок не отвечает (%1)</translation>
+    </message>
+    <message>
+        <source>calibration stopped</source>
+        <translation>калибровка остановлена</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +1979,145 @@
     </message>
 </context>
 <context>
+    <name>velmor::CalibrationDialog</name>
+    <message>
+        <source>Калибровка блока стенда</source>
+        <translation>Калибровка блока стенда</translation>
+    </message>
+    <message>
+        <source>Выключите проверяемый блок питания и снимите всю нагрузку: во время калибровки он остаётся выключенным. Подключите к входам измерительного блока регулируемый образцовый источник и образцовый вольтметр.</source>
+        <translation>Выключите проверяемый блок питания и снимите всю нагрузку: во время калибровки он остаётся выключенным. Подключите к входам измерительного блока регулируемый образцовый источник и образцовый вольтметр.</translation>
+    </message>
+    <message>
+        <source>Калибрует:</source>
+        <translation>Калибрует:</translation>
+    </message>
+    <message>
+        <source>Образцовый вольтметр:</source>
+        <translation>Образцовый вольтметр:</translation>
+    </message>
+    <message>
+        <source>Его свидетельство о поверке:</source>
+        <translation>Его свидетельство о поверке:</translation>
+    </message>
+    <message>
+        <source>Его погрешность, % от показания:</source>
+        <translation>Его погрешность, % от показания:</translation>
+    </message>
+    <message>
+        <source>Его погрешность, плюс вольт:</source>
+        <translation>Его погрешность, плюс вольт:</translation>
+    </message>
+    <message>
+        <source>Измерительный блок (можно не указывать):</source>
+        <translation>Измерительный блок (можно не указывать):</translation>
+    </message>
+    <message>
+        <source>Срок действия, месяцев:</source>
+        <translation>Срок действия, месяцев:</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Измерить</source>
+        <translation>Измерить</translation>
+    </message>
+    <message>
+        <source>Вольтметр показывает, В:</source>
+        <translation>Вольтметр показывает, В:</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Принять</translation>
+    </message>
+    <message>
+        <source>Сохранить калибровку</source>
+        <translation>Сохранить калибровку</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Укажите, кто калибрует, образцовый вольтметр и его свидетельство.</source>
+        <translation>Укажите, кто калибрует, образцовый вольтметр и его свидетельство.</translation>
+    </message>
+    <message>
+        <source>Имена и номера — одной строкой, без управляющих знаков.</source>
+        <translation>Имена и номера — одной строкой, без управляющих знаков.</translation>
+    </message>
+    <message>
+        <source>Погрешность в процентах — число от 0 до 10.</source>
+        <translation>Погрешность в процентах — число от 0 до 10.</translation>
+    </message>
+    <message>
+        <source>Погрешность в вольтах — число от 0 до 1.</source>
+        <translation>Погрешность в вольтах — число от 0 до 1.</translation>
+    </message>
+    <message>
+        <source>Точка %1 из %2: установите образцовый источник на входе %3 около %4 В, затем нажмите «Измерить».</source>
+        <translation>Точка %1 из %2: установите образцовый источник на входе %3 около %4 В, затем нажмите «Измерить».</translation>
+    </message>
+    <message>
+        <source>%1 показаний: среднее %2, разброс %3 шага%4</source>
+        <translation>%1 показаний: среднее %2, разброс %3 шага%4</translation>
+    </message>
+    <message>
+        <source>, на краю диапазона</source>
+        <translation>, на краю диапазона</translation>
+    </message>
+    <message>
+        <source>Показания усредняются…</source>
+        <translation>Показания усредняются…</translation>
+    </message>
+    <message>
+        <source>Показание вольтметра — число от 0 до %1 В; введите его ещё раз.</source>
+        <translation>Показание вольтметра — число от 0 до %1 В; введите его ещё раз.</translation>
+    </message>
+    <message>
+        <source>%1: усиление %2, смещение %3 В, стандартная ошибка %4 В (%5 шага)</source>
+        <translation>%1: усиление %2, смещение %3 В, стандартная ошибка %4 В (%5 шага)</translation>
+    </message>
+    <message>
+        <source>  код %1 ± %2, вольтметр %3 В, остаток %4 В (%5 шага)</source>
+        <translation>  код %1 ± %2, вольтметр %3 В, остаток %4 В (%5 шага)</translation>
+    </message>
+    <message>
+        <source>Отказ: %1</source>
+        <translation>Отказ: %1</translation>
+    </message>
+    <message>
+        <source>Калибровка отклонена и не сохранена; стенд судит по прежней.</source>
+        <translation>Калибровка отклонена и не сохранена; стенд судит по прежней.</translation>
+    </message>
+    <message>
+        <source>Калибровка сохраняется…</source>
+        <translation>Калибровка сохраняется…</translation>
+    </message>
+    <message>
+        <source>Калибровка не сохранена: %1</source>
+        <translation>Калибровка не сохранена: %1</translation>
+    </message>
+    <message>
+        <source>Калибровка %1 сохранена, действительна до %2.</source>
+        <translation>Калибровка %1 сохранена, действительна до %2.</translation>
+    </message>
+    <message>
+        <source>+5 В</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 В</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3,3 В</source>
+        <translation>+3,3 В</translation>
+    </message>
+</context>
+<context>
     <name>velmor::FormGraf</name>
     <message>
         <source>Ручной режим</source>
@@ -2523,8 +2665,8 @@
         <translation>Стенд не калиброван.</translation>
     </message>
     <message>
-        <source>Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.</source>
-        <translation>Откалибруйте блок стенда (velmor-test --calibrate) и откройте станцию заново.</translation>
+        <source>Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.</source>
+        <translation>Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.</translation>
     </message>
 </context>
 <context>
@@ -2694,6 +2836,14 @@ Enter — проверить ещё раз, Esc — отмена</translation>
 Проверьте питание измерительного блока и кабель между ним и портом, затем проверьте блок снова.</source>
         <translation>%1
 Проверьте питание измерительного блока и кабель между ним и портом, затем проверьте блок снова.</translation>
+    </message>
+    <message>
+        <source>Калибровка блока…</source>
+        <translation>Калибровка блока…</translation>
+    </message>
+    <message>
+        <source>Калибровку некуда сохранить: хранилище записей отключено</source>
+        <translation>Калибровку некуда сохранить: хранилище записей отключено</translation>
     </message>
 </context>
 <context>

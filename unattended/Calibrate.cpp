@@ -1,10 +1,10 @@
 #include "Calibrate.h"
 
-#include "CalibrationStep.h"
+#include "CalibrationFit.h"
+#include "CalibrationPointRun.h"
 #include "Printable.h"
 #include "ReferenceFile.h"
 #include "TerminationSignals.h"
-#include "TestRun.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,8 +21,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(Calibrate)
 };
-
-constexpr int linkTimeoutSeconds = 10;
 
 void say(const QString& text) {
     std::fputs(qPrintable(results::printable(text)), stdout);
@@ -51,10 +49,7 @@ std::optional<double> askNumber(const QString& prompt, double low, double high,
             return std::nullopt;
         if (line->isEmpty() && fallback)
             return fallback;
-        bool ok = false;
-        const double value =
-            QString(*line).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-        if (ok && value >= low && value <= high)
+        if (const auto value = typedNumber(*line, low, high))
             return value;
         say(Text::tr("A number from %1 to %2, please.").arg(low).arg(high));
     }
@@ -62,20 +57,16 @@ std::optional<double> askNumber(const QString& prompt, double low, double high,
 
 // One point averaged on the engine; none when the run did not complete (stderr says why).
 std::optional<CalibrationPoint> average(Input input, const PortFactory& makePort) {
-    CalibrationStep step(input);
-    TestRun run(step, makePort, linkTimeoutSeconds);
+    CalibrationPointRun run(input, makePort);
     TerminationSignals stop;
-    QObject::connect(&stop, &TerminationSignals::received, &run, &TestRun::interrupt);
+    QObject::connect(&stop, &TerminationSignals::received, &run, &CalibrationPointRun::interrupt);
     if (const auto error = run.start()) {
         std::fprintf(stderr, "velmor-test: %s\n", qPrintable(results::printable(*error)));
         return std::nullopt;
     }
-    QElapsedTimer shown;
-    QObject::connect(&run, &TestRun::ticked, [&step, &shown] {
-        if (shown.isValid() && shown.elapsed() < 100)
-            return;
-        shown.start();
-        const auto& p = step.progress();
+    // Shown at most ten times a second, and once more at the end.
+    const auto show = [&run] {
+        const auto& p = run.progress();
         std::fputs(
             qPrintable(QStringLiteral("\r  ") +
                        Text::tr("%1 readings: mean %2, spread %3 steps%4")
@@ -86,27 +77,22 @@ std::optional<CalibrationPoint> average(Input input, const PortFactory& makePort
                        QStringLiteral("   ")),
             stdout);
         std::fflush(stdout);
+    };
+    QElapsedTimer shown;
+    QObject::connect(&run, &CalibrationPointRun::progressed, [&show, &shown] {
+        if (shown.isValid() && shown.elapsed() < 100)
+            return;
+        shown.start();
+        show();
     });
-    std::optional<QString> lost;
-    QObject::connect(&run, &TestRun::linkChanged,
-                     [&lost](const std::optional<QString>& reason) { lost = reason; });
     QEventLoop loop;
-    RunEnd end = RunEnd::Aborted;
-    QObject::connect(&run, &TestRun::finished, &loop, [&loop, &end](RunEnd how) {
-        end = how;
-        loop.quit();
-    });
+    QObject::connect(&run, &CalibrationPointRun::finished, &loop, &QEventLoop::quit);
     loop.exec();
+    show();
     std::fputs("\n", stdout);
-    if (end == RunEnd::Completed && step.point())
-        return step.point();
-    std::fprintf(
-        stderr, "velmor-test: %s\n",
-        qPrintable(results::printable(
-            end == RunEnd::LinkLost ? Text::tr("calibration stopped: no reply from the unit (%1)")
-                                          .arg(lost.value_or(QString()))
-                                    : Text::tr("calibration stopped"))));
-    return std::nullopt;
+    if (!run.point())
+        std::fprintf(stderr, "velmor-test: %s\n", qPrintable(results::printable(run.failure())));
+    return run.point();
 }
 
 // The meter, operator, unit and due months typed where no file gives them.
@@ -132,8 +118,9 @@ std::optional<ReferenceFile> askHeading(const CalibrateRequest& request) {
         percent ? askNumber(Text::tr("Its accuracy, plus volts [0]: "), 0, 1, 0.0) : std::nullopt;
     const auto unit =
         volts ? text(Text::tr("The unit's identity (may stay empty)"), request.unit) : std::nullopt;
-    const auto months =
-        unit ? askNumber(Text::tr("Due in months [12]: "), 1, maxDueMonths, 12.0) : std::nullopt;
+    const auto months = unit ? askNumber(Text::tr("Due in months [%1]: ").arg(defaultDueMonths), 1,
+                                         maxDueMonths, defaultDueMonths)
+                             : std::nullopt;
     if (!months)
         return std::nullopt;
     typed.operatorName = *who;
@@ -243,40 +230,24 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
         if (at.meterVolts) {
             point->meterVolts = *at.meterVolts;
         } else {
-            const double top = unitOutputOf(at.input).nominalVolts * 2;
-            const auto typed = askNumber(Text::tr("The meter shows, in volts: "), 0, top);
+            const auto typed =
+                askNumber(Text::tr("The meter shows, in volts: "), 0, meterCeiling(at.input));
             if (!typed)
                 return 1;
             point->meterVolts = *typed;
         }
         record.points.push_back(*point);
     }
-    bool refused = false;
-    for (const Input input : allInputs) {
-        const auto fitted = fitInput(input, record.points);
-        if (const auto* why = std::get_if<FitRefused>(&fitted)) {
-            say(Text::tr("Refused: %1").arg(refusalText(*why)));
-            refused = true;
-            continue;
-        }
-        const InputFit& fit = std::get<InputFit>(fitted);
-        showFit(input, record.points, fit);
-        record.calibration.inputs[static_cast<std::size_t>(indexOf(input))] = fit.correction;
-        // Each point's residual in the points' order, as the record keeps them.
-        record.residuals.resize(record.points.size());
-        std::size_t next = 0;
-        for (std::size_t i = 0; i < record.points.size(); ++i)
-            if (record.points[i].input == input)
-                record.residuals[i] = fit.residuals[next++];
-    }
-    if (refused) {
+    const CalibrationFit fit = fitCalibration(record);
+    for (const auto& [input, fitted] : fit.fits)
+        showFit(input, record.points, fitted);
+    for (const FitRefused& why : fit.refusals)
+        say(Text::tr("Refused: %1").arg(refusalText(why)));
+    if (!fit.accepted()) {
         say(Text::tr("The calibration is refused and not kept; the bench keeps the one it had."));
         return 1;
     }
-    record.calibration.meter = reference.meter;
-    record.madeAt = QDateTime::currentDateTimeUtc();
-    record.calibration.date = QDate::currentDate();
-    record.calibration.due = record.calibration.date.addMonths(reference.dueMonths);
+    dateCalibration(record, reference.meter, reference.dueMonths);
     if (keep) {
         if (const auto error = keep(record)) {
             std::fprintf(stderr, "velmor-test: %s\n", qPrintable(results::printable(*error)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Calibration.h"
+#include "CalibrationPoints.h"
 #include "Calibrations.h"
 #include "SerialPort.h"
 
@@ -19,9 +20,6 @@ struct CalibrateRequest {
     QString unit;
 };
 
-// Sets the simulated unit's reference source onto an input (the others read nothing); none on a
-// real unit, where the operator sets the source.
-using SetSource = std::function<void(Input input, double volts)>;
 // Keeps a calibration; returns why it could not, or nothing.
 using KeepCalibration = std::function<std::optional<QString>(results::CalibrationRecord&)>;
 

@@ -6,8 +6,6 @@
 
 #include "TomlDocument.h"
 
-#include <cmath>
-
 namespace velmor {
 
 namespace {
@@ -135,16 +133,6 @@ std::variant<ReferenceFile, PlanError> readReferenceFile(const QString& path) {
     if (text.size() > maxReferenceBytes)
         return fail(Text::tr("larger than %1 KiB").arg(maxReferenceBytes / 1024));
     return parseReferenceFile(text, path);
-}
-
-std::vector<ReferencePoint> suggestedPoints() {
-    std::vector<ReferencePoint> points;
-    for (const Input input : allInputs) {
-        const double nominal = unitOutputOf(input).nominalVolts;
-        for (const double share : {0.88, 1.0, 1.12})
-            points.push_back({input, std::round(nominal * share * 10) / 10, std::nullopt});
-    }
-    return points;
 }
 
 } // namespace velmor

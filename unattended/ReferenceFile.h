@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Calibration.h"
+#include "CalibrationPoints.h"
 #include "PlanError.h"
 
 #include <QString>
@@ -10,14 +11,6 @@
 #include <vector>
 
 namespace velmor {
-
-// What the source is set to at a point of the calibration and, where given, what the reference
-// meter showed then.
-struct ReferencePoint {
-    Input input = Input::Volts5;
-    double sourceVolts = 0;
-    std::optional<double> meterVolts;
-};
 
 // The calibration's figures given by file instead of typed (TOML):
 //
@@ -33,18 +26,13 @@ struct ReferenceFile {
     ReferenceMeter meter;
     QString operatorName;
     QString unit;
-    int dueMonths = 12;
+    int dueMonths = defaultDueMonths;
     std::vector<ReferencePoint> points;
 };
-
-inline constexpr int maxDueMonths = 60;
 
 // The file read and checked, or why not with its file, line and column.
 std::variant<ReferenceFile, PlanError> readReferenceFile(const QString& path);
 std::variant<ReferenceFile, PlanError> parseReferenceFile(const QByteArray& text,
                                                           const QString& file);
-
-// The points a calibration takes when no file gives them: low, nominal and high on each input.
-std::vector<ReferencePoint> suggestedPoints();
 
 } // namespace velmor

@@ -25,7 +25,14 @@ const std::vector<SourcePoint> sourcePoints{
 
 class CalibrateProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        process.setProcessEnvironment(env);
+    }
 
     // The reference file with each point's meter reading the source's volts, one of them off by
     // `wild` volts.
@@ -43,18 +50,18 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
-        env.insert("XDG_DATA_HOME", dir.filePath("data"));
-        env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-        process.setProcessEnvironment(env);
         return program({"--calibrate", "--reference", file.fileName(), "--input-gain", "12=1.02"});
     }
 
-    int program(const QStringList& arguments) {
+    // What is typed goes to the program's stdin, then its end.
+    int program(const QStringList& arguments, const QByteArray& typed = {}) {
         process.start(programPath(),
                       arguments + QStringList{"--results", "sqlite:" + store(), "--simulate",
                                               "--trace", trace(), "--language", "en"});
+        if (!typed.isEmpty()) {
+            process.write(typed);
+            process.closeWriteChannel();
+        }
         EXPECT_TRUE(finishes(process, 60000));
         output = QString::fromUtf8(process.readAllStandardOutput());
         errors = QString::fromUtf8(process.readAllStandardError());
@@ -158,6 +165,30 @@ TEST_F(CalibrateProgramTest, aSupplySixPercentLowFailsOnceTheUnitIsCalibrated) {
     }
     QSqlDatabase::removeDatabase("calibrated-runs");
     EXPECT_EQ(runs, (QStringList{"uncalibrated missing pass", id + "  fail"}));
+}
+
+// Without a file the operator types the meter and every reading on the terminal; a reading that
+// is no number in range is refused with a message and asked again.
+TEST_F(CalibrateProgramTest, theTypedProcedureAsksAgainForABadReadingAndKeepsTheFit) {
+    QByteArray typed = "Petrova\nDMM 7\nC-7\n0,02\n\n\n6\n";
+    for (std::size_t i = 0; i < sourcePoints.size(); ++i) {
+        typed += "\n"; // the source is set
+        if (i == 0)
+            typed += "4.4 V\n25\n";
+        typed += QByteArray::number(sourcePoints[i].volts) + '\n';
+    }
+    ASSERT_EQ(program({"--calibrate", "--input-gain", "12=1.02"}, typed), 0)
+        << output.toStdString() << errors.toStdString();
+    EXPECT_EQ(output.count("A number from 0 to 10, please."), 2) << output.toStdString();
+    EXPECT_TRUE(output.contains("Calibration ")) << output.toStdString();
+    const auto records = kept();
+    ASSERT_EQ(records.size(), 1u);
+    const results::CalibrationRecord& r = records.front();
+    EXPECT_EQ(r.operatorName, "Petrova");
+    EXPECT_EQ(r.calibration.meter, (ReferenceMeter{"DMM 7", "C-7", 0.02, 0}));
+    EXPECT_EQ(r.calibration.due, r.calibration.date.addMonths(6));
+    EXPECT_NEAR(r.calibration.of(Input::Volts12).gain, 1 / 1.02, 0.002);
+    EXPECT_TRUE(supplyStayedOff());
 }
 
 TEST_F(CalibrateProgramTest, aWildPointRefusesTheFitAndKeepsNothing) {

@@ -1,6 +1,7 @@
 // The operator's station: a serial scanned into the program on a display runs the plan to a
 // verdict with the unit switched off at both ends; in this process, a station run sends the
 // frames a headless plan run sends, and its verdict says what decided it.
+#include "CalibrationDialog.h"
 #include "Calibrations.h"
 #include "Language.h"
 #include "ModelsFile.h"
@@ -20,6 +21,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -323,6 +326,128 @@ TEST_F(StationRunTest, anOverdueCalibrationWithRefuseBlocksTheStation) {
     EXPECT_FALSE(station.running());
 }
 
+// The calibration from the station against a unit whose +12 V input reads 2 % high: the dialog
+// walks the points with the supply off (nothing but the all-off frame is sent), a mistyped meter
+// reading is asked again, and the fit kept in the store corrects +12 V; the station then shows
+// the new due date. The station closed mid-point, a second calibration keeps nothing.
+TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
+    const auto store = std::get<results::StoreAddress>(
+        results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
+    ASSERT_FALSE(unit.start(linkPath()));
+    unit.model().setInputScale(1, {1.02, 0});
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+
+    StationWindow station(program->makePort(), writePlan(dir, "short", passing), mapsFolder,
+                          nullptr, store);
+    station.setReferenceSource([this](Input input, double volts) {
+        std::array<double, inputCount> source{};
+        source[indexOf(input)] = volts;
+        unit.model().setSource(source);
+    });
+    station.show();
+    auto* label = station.findChild<QLabel*>(QStringLiteral("calibration"));
+    ASSERT_TRUE(label);
+    ASSERT_TRUE(
+        eventually([&] { return label->text().contains("не калиброван"); }, programPatienceMs))
+        << label->text().toStdString();
+
+    const auto opened = [&] {
+        station.findChild<QPushButton*>(QStringLiteral("calibrate"))->click();
+        return station.findChild<CalibrationDialog*>();
+    };
+    CalibrationDialog* dialog = opened();
+    ASSERT_TRUE(dialog);
+    const auto field = [&](const char* name) {
+        return dialog->findChild<QLineEdit*>(QLatin1String(name));
+    };
+    const auto button = [&](const char* name) {
+        return dialog->findChild<QPushButton*>(QLatin1String(name));
+    };
+    auto* message = dialog->findChild<QLabel*>(QStringLiteral("calibrationMessage"));
+    button("begin")->click();
+    EXPECT_FALSE(message->text().isEmpty()) << "the meter is asked for";
+    field("calibrationOperator")->setText("Ivanova");
+    field("meterName")->setText("DMM 4");
+    field("meterCertificate")->setText("C-2026-118");
+    field("accuracyPercent")->setText("0,02");
+    field("accuracyVolts")->setText("0.001");
+    button("begin")->click();
+    ASSERT_TRUE(message->text().isEmpty()) << message->text().toStdString();
+
+    const std::vector<ReferencePoint> points = suggestedPoints();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        button("measure")->click();
+        ASSERT_TRUE(
+            eventually([&] { return field("meterReading")->isEnabled(); }, programPatienceMs))
+            << i << ' ' << message->text().toStdString();
+        const QString progress =
+            dialog->findChild<QLabel*>(QStringLiteral("pointProgress"))->text();
+        EXPECT_GE(progress.section(' ', 0, 0).toInt(), CalibrationStep::window * 2)
+            << progress.toStdString();
+        if (i == 0) {
+            QTest::keyClicks(field("meterReading"), "4.4 V");
+            QTest::keyClick(field("meterReading"), Qt::Key_Return);
+            EXPECT_TRUE(message->text().contains("ещё раз")) << message->text().toStdString();
+            field("meterReading")->clear();
+        }
+        QTest::keyClicks(field("meterReading"), QString::number(points[i].sourceVolts));
+        QTest::keyClick(field("meterReading"), Qt::Key_Return);
+    }
+    const QString fit =
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("fitText"))->toPlainText();
+    EXPECT_TRUE(fit.contains("+12 В: усиление ")) << fit.toStdString();
+    ASSERT_TRUE(button("keep")->isVisible()) << fit.toStdString();
+    button("keep")->click();
+    const QString due = QDate::currentDate().addMonths(12).toString(Qt::ISODate);
+    ASSERT_TRUE(eventually([&] { return label->text().contains("действительна до " + due); },
+                           programPatienceMs))
+        << label->text().toStdString() << ' ' << message->text().toStdString();
+    ASSERT_GT(frameCount(), 0u);
+    for (const ControlFrame& frame : framesFrom(0))
+        EXPECT_EQ(frame, allOffFrame);
+    QPointer<CalibrationDialog> closed = dialog;
+    button("closeCalibration")->click();
+    ASSERT_TRUE(eventually([&] { return closed.isNull(); }, programPatienceMs));
+
+    // The station closed while a point is measured: the point's run ends with the all-off frame,
+    // the dialog and then the window close, and nothing is kept.
+    dialog = opened();
+    ASSERT_TRUE(dialog);
+    field("meterName")->setText("DMM 4");
+    field("meterCertificate")->setText("C-2026-118");
+    field("calibrationOperator")->setText("Ivanova");
+    button("begin")->click();
+    button("measure")->click();
+    const std::size_t before = frameCount();
+    ASSERT_TRUE(waitForFrames(before + 3));
+    closed = dialog;
+    station.close();
+    ASSERT_TRUE(eventually([&] { return closed.isNull(); }, programPatienceMs));
+    EXPECT_TRUE(eventually([&] { return !station.isVisible(); }, programPatienceMs));
+    run(300);
+    const std::size_t after = frameCount();
+    run(500);
+    EXPECT_EQ(frameCount(), after) << "nothing is sent once the dialog is gone";
+
+    std::variant<std::vector<results::CalibrationRecord>, QString> kept;
+    {
+        auto db = results::openStore(store, "station-calibrated");
+        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(db));
+        kept = results::readCalibrations(std::get<QSqlDatabase>(db));
+        std::get<QSqlDatabase>(db).close();
+    }
+    QSqlDatabase::removeDatabase("station-calibrated");
+    ASSERT_TRUE(std::holds_alternative<std::vector<results::CalibrationRecord>>(kept));
+    const auto& records = std::get<std::vector<results::CalibrationRecord>>(kept);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records.front().operatorName, "Ivanova");
+    EXPECT_EQ(records.front().calibration.meter.certificate, "C-2026-118");
+    EXPECT_NEAR(records.front().calibration.of(Input::Volts12).gain, 1 / 1.02, 0.002);
+    EXPECT_EQ(records.front().points.size(), points.size());
+}
+
 // A scanner types in the Latin layout: every mnemonic is a Latin letter. Without --plan and
 // without a models file the station says the file is missing and where it is looked for.
 TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFile) {
@@ -407,6 +532,34 @@ TEST_F(StationRunTest, screenshots) {
     station.show();
     run(500);
     station.grab().save(folder + "/station-idle.png");
+    {
+        // The calibration's dialog at its first point, steady, the meter's reading to be typed.
+        StationWindow calibrating(program->makePort(), writePlan(dir, "short", passing), mapsFolder,
+                                  nullptr,
+                                  std::get<results::StoreAddress>(results::parseResultsUrl(
+                                      "sqlite:" + dir.filePath("results.sqlite"))));
+        calibrating.setReferenceSource([this](Input input, double volts) {
+            std::array<double, inputCount> source{};
+            source[indexOf(input)] = volts;
+            unit.model().setSource(source);
+        });
+        calibrating.show();
+        calibrating.findChild<QPushButton*>(QStringLiteral("calibrate"))->click();
+        auto* dialog = calibrating.findChild<CalibrationDialog*>();
+        ASSERT_TRUE(dialog);
+        dialog->findChild<QLineEdit*>(QStringLiteral("calibrationOperator"))->setText("Ivanova");
+        dialog->findChild<QLineEdit*>(QStringLiteral("meterName"))->setText("DMM 4");
+        dialog->findChild<QLineEdit*>(QStringLiteral("meterCertificate"))->setText("C-2026-118");
+        dialog->findChild<QPushButton*>(QStringLiteral("begin"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("measure"))->click();
+        auto* reading = dialog->findChild<QLineEdit*>(QStringLiteral("meterReading"));
+        ASSERT_TRUE(eventually([&] { return reading->isEnabled(); }, programPatienceMs));
+        QTest::keyClicks(reading, "4,401");
+        run(300);
+        dialog->grab().save(folder + "/station-calibration.png");
+        dialog->reject();
+        run(300);
+    }
     auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
     QTest::keyClicks(serial, QStringLiteral("SN-0042"));
     QTest::keyClick(serial, Qt::Key_Return);
