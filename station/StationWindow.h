@@ -6,6 +6,7 @@
 #include "RepeatTest.h"
 #include "SerialPort.h"
 #include "StationCalibration.h"
+#include "StationGolden.h"
 #include "StoreAddress.h"
 
 #include <QWidget>
@@ -89,6 +90,7 @@ private:
     QLabel* note_;
     QListWidget* history_;
     StationCalibration* calibration_;
+    StationGolden* golden_;
 
     // The last run, kept until the next begins.
     std::unique_ptr<AutomaticPlanRun> run_;
