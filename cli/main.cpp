@@ -72,8 +72,7 @@ const Command commands[] = {
     {"deliver", "deliver JOURNAL", 1, "delivers a journal kept for another store to this one"},
     {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE] [--models FILE]", 0,
      "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
-     "--token-file, a 0600 file; the golden units' drift of those --models names (default: "
-     "models.toml beside velmor-test.conf)"},
+     "--token-file (0600); --models: golden units"},
 };
 
 // text in lines of at most width characters, each after indent blanks.

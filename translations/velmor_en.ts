@@ -4017,5 +4017,9 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
         <source>The models file names no golden unit: golden = [&quot;SERIAL&quot;, …] under its model names it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>readings, V, oldest first</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

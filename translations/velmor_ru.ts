@@ -4030,5 +4030,9 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <source>The models file names no golden unit: golden = [&quot;SERIAL&quot;, …] under its model names it.</source>
         <translation>Файл моделей не называет ни одного эталонного блока: его называет golden = [&quot;СЕРИЙНЫЙ_НОМЕР&quot;, …] в разделе его модели.</translation>
     </message>
+    <message>
+        <source>readings, V, oldest first</source>
+        <translation>показания, В, от ранних к поздним</translation>
+    </message>
 </context>
 </TS>

@@ -23,6 +23,18 @@ QString boundCell(const results::GoldenPoint& p) {
                                         .arg(fixed(p.boundVolts(), 4)));
 }
 
+// The readings at a glance, oldest first: the last few, in volts.
+QString seriesCell(const results::GoldenPoint& p) {
+    constexpr std::size_t shown = 10;
+    const std::size_t from = p.readings.size() > shown ? p.readings.size() - shown : 0;
+    QStringList values;
+    if (from > 0)
+        values << QStringLiteral("…");
+    for (std::size_t i = from; i < p.readings.size(); ++i)
+        values << fixed(p.readings[i].volts, 3);
+    return html(values.join(QStringLiteral(" → ")));
+}
+
 QString driftCell(const results::GoldenPoint& p) {
     return p.drifted()
                ? QStringLiteral("<span class=\"fail\">%1</span>").arg(html(WebText::tr("drifted")))
@@ -81,12 +93,12 @@ QString goldenSection(const results::GoldenDrift& drift, const QStringList& name
                         QString::number(p.readings.size()), fixed(p.first, 4),
                         fixed(p.latest().volts, 4), html(results::shownTime(p.latest().at)),
                         fixed(p.moved(p.latest()), 4), fixed(p.inSteps(p.latest()), 1),
-                        boundCell(p), driftCell(p)});
+                        boundCell(p), driftCell(p), seriesCell(p)});
     return out +
            table({WebText::tr("golden unit"), WebText::tr("bench"), WebText::tr("measurement"),
                   WebText::tr("runs"), WebText::tr("first runs' mean, V"), WebText::tr("latest, V"),
                   WebText::tr("latest run"), WebText::tr("moved, V"), WebText::tr("in steps"),
-                  WebText::tr("bound"), QString()},
+                  WebText::tr("bound"), QString(), WebText::tr("readings, V, oldest first")},
                  rows);
 }
 

@@ -109,11 +109,13 @@ void qualityPagesAnswer(const QString& url, const QString& models) {
                                             "<td>12.0000</td><td>12.0600</td>"))
         << summary.toStdString();
     EXPECT_TRUE(summary.contains("<td>0.0600</td><td>3.2</td><td>2 steps, 0.0376 V</td>"
-                                 "<td><span class=\"fail\">drifted</span></td></tr>"));
+                                 "<td><span class=\"fail\">drifted</span></td>"
+                                 "<td>12.000 → 12.000 → 12.000 → 12.030 → 12.060</td></tr>"));
     EXPECT_TRUE(summary.contains(unitLink + "<td>bench-2</td><td>+12 V at P1</td><td>5</td>"
                                             "<td>12.0000</td><td>12.0000</td>"));
     EXPECT_TRUE(summary.contains("<td>0.0000</td><td>0.0</td><td>2 steps, 0.0376 V</td>"
-                                 "<td><span class=\"pass\">steady</span></td></tr>"));
+                                 "<td><span class=\"pass\">steady</span></td>"
+                                 "<td>12.000 → 12.000 → 12.000 → 12.010 → 12.000</td></tr>"));
     EXPECT_TRUE(summary.contains(unitLink + "<td>bench-3</td><td>+12 V at P1</td><td>4</td>"
                                             "<td>12.0000</td><td>12.0200</td>"));
     EXPECT_TRUE(summary.contains("<td>0.0200</td><td>1.1</td><td>± 0.0120 V, uncertainty</td>"
