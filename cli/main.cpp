@@ -70,9 +70,9 @@ const Command commands[] = {
     {"compare", "compare ID1 ID2 [--to DIR]", 2,
      "two sweeps cell by cell, a difference map (BMP) in DIR"},
     {"deliver", "deliver JOURNAL", 1, "delivers a journal kept for another store to this one"},
-    {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE]", 0,
+    {"serve", "serve [--listen ADDRESS:PORT] [--token-file FILE] [--models FILE]", 0,
      "the records' read-only web view (default 127.0.0.1:8080); off loopback only with "
-     "--token-file, a 0600 file"},
+     "--token-file (0600); --models: golden units"},
 };
 
 // text in lines of at most width characters, each after indent blanks.
@@ -211,6 +211,8 @@ int main(int argc, char** argv) {
                                     QStringLiteral("127.0.0.1:8080"));
     const QCommandLineOption tokenFile(QStringLiteral("token-file"), QString(),
                                        QStringLiteral("FILE"));
+    const QCommandLineOption modelsFile(QStringLiteral("models"), QString(),
+                                        QStringLiteral("FILE"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption measurements(QStringLiteral("measurements"), QString());
     const QCommandLineOption plan(QStringLiteral("plan"), QString(), QStringLiteral("NAME"));
@@ -220,8 +222,8 @@ int main(int argc, char** argv) {
                        "starts with \"en\"; this text is English"),
         QStringLiteral("ru|en"));
     const QList<QCommandLineOption> options{
-        languageOption, results, since,  name,      verdict, kind,         limit, all, to,
-        unit,           model,   listen, tokenFile, format,  measurements, plan,  help};
+        languageOption, results, since,  name,      verdict,    kind,   limit,        all,  to,
+        unit,           model,   listen, tokenFile, modelsFile, format, measurements, plan, help};
     parser.addOptions(options);
     const QString usage = usageText(options);
 
@@ -287,7 +289,8 @@ int main(int argc, char** argv) {
     if (store->kind == StoreAddress::Kind::SQLite && !QFile::exists(store->path))
         return fail(Text::tr("%1: no records yet").arg(store->path));
     if (command == QLatin1String("serve")) // opens the store read-only itself
-        return serveRecords(*store, parser.value(listen), parser.value(tokenFile));
+        return serveRecords(*store, parser.value(listen), parser.value(tokenFile),
+                            parser.isSet(modelsFile) ? parser.value(modelsFile) : modelsFilePath());
     // Read as serve reads it: a store on a read-only mount, or in another journal mode, is read
     // as it is.
     auto opened = openReadOnly(*store, QStringLiteral("velmor-results"));

@@ -3,6 +3,7 @@
 #include "Printable.h"
 #include "Schema.h"
 #include "Sql.h"
+#include "WithStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -80,26 +81,6 @@ firstOf(std::variant<std::vector<CalibrationRecord>, QString> found) {
     if (records.empty())
         return std::optional<CalibrationRecord>();
     return std::optional<CalibrationRecord>(std::move(records.front()));
-}
-
-// A connection of the calling thread, removed when done.
-template <typename Work>
-auto withStore(const StoreAddress& store, const char* name, Work work)
-    -> decltype(work(std::declval<QSqlDatabase&>())) {
-    const QString connection =
-        QStringLiteral("velmor-%1-%2").arg(QLatin1String(name)).arg(quintptr(&store), 0, 16);
-    decltype(work(std::declval<QSqlDatabase&>())) result;
-    {
-        auto opened = openStore(store, connection);
-        if (auto* error = std::get_if<QString>(&opened))
-            result = *error;
-        else
-            result = work(std::get<QSqlDatabase>(opened));
-        if (auto* db = std::get_if<QSqlDatabase>(&opened))
-            db->close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return result;
 }
 
 } // namespace

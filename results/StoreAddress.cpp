@@ -176,6 +176,10 @@ QString configFilePath() {
            QStringLiteral("/velmor-test.conf");
 }
 
+QString modelsFilePath() {
+    return QFileInfo(configFilePath()).path() + QStringLiteral("/models.toml");
+}
+
 std::variant<StoreAddress, QString> chooseStore(const std::optional<QString>& commandLineUrl) {
     if (commandLineUrl)
         return parseResultsUrl(*commandLineUrl);

@@ -65,5 +65,7 @@ inline constexpr QFileDevice::Permissions privateFile{QFileDevice::ReadOwner |
 
 // The configuration file chooseStore reads.
 QString configFilePath();
+// The lab's models file beside it (see ModelsFile.h), which the station and the web view read.
+QString modelsFilePath();
 
 } // namespace velmor::results

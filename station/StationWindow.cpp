@@ -30,6 +30,9 @@
 #include <cstdio>
 
 namespace velmor {
+
+using results::modelsFilePath;
+
 namespace {
 
 // Runs kept in the session's list.
@@ -54,12 +57,6 @@ QString outcomeWord(Outcome outcome) {
         break;
     }
     return StationWindow::tr("ПРЕРВАН");
-}
-
-// A serial number as the scanner gave it: printable, one line, as long as the command line's.
-bool isSerial(const QString& serial) {
-    return !serial.isEmpty() && serial.size() <= maxIdentityLength &&
-           std::all_of(serial.begin(), serial.end(), [](QChar c) { return c.isPrint(); });
 }
 
 } // namespace
@@ -116,6 +113,9 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
         StationCalibration::policyOf(
             stationSettings().value(QStringLiteral("calibration")).toString()),
         calibration, this);
+    const QSettings conf = stationSettings();
+    golden_ = new StationGolden(store_, conf.fileName(), conf.value(QStringLiteral("golden")),
+                                conf.value(QStringLiteral("shifts")), this);
     // What a run shows while it goes, hidden between runs.
     live_ = new QWidget;
     auto* live = new QVBoxLayout(live_);
@@ -160,8 +160,8 @@ StationWindow::StationWindow(const PortFactory& makePort, QString planFile, Maps
     // The models the file knows, and what was used last time.
     if (planFile_.isEmpty()) {
         const auto models = readModels(modelsFilePath());
-        if (const auto* known = std::get_if<ModelPlans>(&models))
-            for (const auto& entry : *known)
+        if (const auto* known = std::get_if<Models>(&models))
+            for (const auto& entry : known->plans)
                 model_->addItem(entry.first);
     }
     const QSettings settings = stationSettings();
@@ -226,7 +226,7 @@ std::optional<Plan> StationWindow::planForModel(const QString& serial) {
             refused(*error, serial);
             return std::nullopt;
         }
-        const auto& known = std::get<ModelPlans>(models);
+        const auto& known = std::get<Models>(models).plans;
         const QString model = model_->currentText().trimmed();
         const auto found = known.find(model);
         if (found == known.end()) {
@@ -268,7 +268,7 @@ void StationWindow::start() {
         return;
     }
     const QString serial = serial_->text().trimmed();
-    if (!isSerial(serial)) {
+    if (!isIdentityText(serial)) {
         showOutcome(tr("ОШИБКА"),
                     tr("Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки")
                         .arg(maxIdentityLength),
@@ -276,11 +276,12 @@ void StationWindow::start() {
         serial_->clear();
         return;
     }
-    if (const auto refused = calibration_->refusal()) {
-        showOutcome(tr("ОШИБКА"), *refused, outcomeColour(Outcome::Error));
-        serial_->selectAll();
-        return;
-    }
+    for (const auto& refused : {calibration_->refusal(), golden_->refusal(serial)})
+        if (refused) {
+            showOutcome(tr("ОШИБКА"), *refused, outcomeColour(Outcome::Error));
+            serial_->selectAll();
+            return;
+        }
     auto plan = planForModel(serial);
     if (!plan) {
         serial_->selectAll();
@@ -469,6 +470,8 @@ void StationWindow::finish(RunEnd) {
     }
     if (outcome == Outcome::Marginal)
         note = tr("В пределах, но близко к границе. %1").arg(note);
+    if (outcome == Outcome::Pass || outcome == Outcome::Marginal)
+        golden_->passed(runSerial_);
     const QString report = saveReport();
     showOutcome(outcomeWord(outcome), note.isEmpty() ? report : note + QLatin1Char('\n') + report,
                 outcomeColour(outcome));

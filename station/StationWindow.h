@@ -7,6 +7,7 @@
 #include "RepeatTest.h"
 #include "SerialPort.h"
 #include "StationCalibration.h"
+#include "StationGolden.h"
 #include "StoreAddress.h"
 
 #include <QPointer>
@@ -101,6 +102,7 @@ private:
     QPushButton* calibrate_;
     SetSource referenceSource_;
     QPointer<CalibrationDialog> calibrating_;
+    StationGolden* golden_;
 
     // The last run, kept until the next begins.
     std::unique_ptr<AutomaticPlanRun> run_;

@@ -2177,10 +2177,6 @@
         <translation>cannot be read as a models file</translation>
     </message>
     <message>
-        <source>not valid TOML: %1</source>
-        <translation>not valid TOML: %1</translation>
-    </message>
-    <message>
         <source>unknown key %1</source>
         <translation>unknown key %1</translation>
     </message>
@@ -2199,6 +2195,18 @@
     <message>
         <source>plan of model %1 must be a file name</source>
         <translation>plan of model %1 must be a file name</translation>
+    </message>
+    <message>
+        <source>golden of model %1 must be a list of serial numbers, golden = [&quot;SN&quot;, …]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a golden serial of model %1 must be 1 to %2 printable characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>golden serial %1 is named twice (model %2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2656,6 +2664,47 @@
     <message>
         <source>Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.</source>
         <translation>Calibrate the bench&apos;s unit: the «Calibrate the unit…» button or velmor-test --calibrate.</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::StationGolden</name>
+    <message>
+        <source>%1: golden = «%2»: допустимо &quot;shift&quot; или &quot;off&quot;.</source>
+        <translation>%1: golden = «%2»: &quot;shift&quot; or &quot;off&quot; is allowed.</translation>
+    </message>
+    <message>
+        <source>%1: shifts: «%2» не время начала смены ЧЧ:ММ.</source>
+        <translation>%1: shifts: «%2» is not a shift&apos;s start time HH:MM.</translation>
+    </message>
+    <message>
+        <source>%1: golden = &quot;shift&quot; требует начала смен, например shifts = [&quot;06:00&quot;, &quot;14:00&quot;, &quot;22:00&quot;].</source>
+        <translation>%1: golden = &quot;shift&quot; needs the shifts&apos; start times, e.g. shifts = [&quot;06:00&quot;, &quot;14:00&quot;, &quot;22:00&quot;].</translation>
+    </message>
+    <message>
+        <source>Исправьте station.conf и откройте станцию заново.</source>
+        <translation>Mend station.conf and open the station again.</translation>
+    </message>
+    <message>
+        <source>Файл моделей отклонён: %1
+Исправьте его: в нём названы эталонные блоки.</source>
+        <translation>The models file is refused: %1
+Mend it: it names the golden units.</translation>
+    </message>
+    <message>
+        <source>Станция требует проверки эталонного блока в каждой смене, но файл моделей %1 не называет ни одного: укажите его серийный номер (golden = [&quot;…&quot;]).</source>
+        <translation>The station requires a golden unit&apos;s test in every shift, but the models file %1 names none: give its serial (golden = [&quot;…&quot;]).</translation>
+    </message>
+    <message>
+        <source>Проверка эталонного блока ещё ищется в базе; нажмите Enter ещё раз</source>
+        <translation>The golden unit&apos;s test is still being looked up in the store; press Enter again</translation>
+    </message>
+    <message>
+        <source>В этой смене (с %1) эталонный блок на этом стенде ещё не прошёл проверку. Сначала проверьте эталонный блок (%2), затем этот.</source>
+        <translation>No golden unit has passed on this bench in this shift (since %1). Test the golden unit (%2) first, then this one.</translation>
+    </message>
+    <message>
+        <source>База результатов не прочитана: %1</source>
+        <translation>The results store could not be read: %1</translation>
     </message>
 </context>
 <context>
@@ -3794,19 +3843,11 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden readings moved by more than %2 steps has drifted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>drifted</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>steady</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No completed run of this unit with volts at a reference point.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4071,6 +4112,58 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
     </message>
     <message>
         <source>Judged with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>± %1 V, uncertainty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 steps, %2 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden reading moved by more than the reading&apos;s uncertainty (where its run was judged with a calibration), else by more than %2 steps, has drifted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golden units of the models file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No completed run of a golden unit with volts at a reference point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>golden unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golden units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The models file names no golden unit: golden = [&quot;SERIAL&quot;, …] under its model names it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>readings, V, oldest first</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2188,10 +2188,6 @@
         <translation>не читается как файл моделей</translation>
     </message>
     <message>
-        <source>not valid TOML: %1</source>
-        <translation>не TOML: %1</translation>
-    </message>
-    <message>
         <source>unknown key %1</source>
         <translation>неизвестный ключ %1</translation>
     </message>
@@ -2210,6 +2206,18 @@
     <message>
         <source>plan of model %1 must be a file name</source>
         <translation>план модели %1 должен быть именем файла</translation>
+    </message>
+    <message>
+        <source>golden of model %1 must be a list of serial numbers, golden = [&quot;SN&quot;, …]</source>
+        <translation>golden модели %1 должен быть списком серийных номеров, golden = [&quot;SN&quot;, …]</translation>
+    </message>
+    <message>
+        <source>a golden serial of model %1 must be 1 to %2 printable characters</source>
+        <translation>эталонный серийный номер модели %1 должен состоять из 1–%2 печатных знаков</translation>
+    </message>
+    <message>
+        <source>golden serial %1 is named twice (model %2)</source>
+        <translation>эталонный серийный номер %1 назван дважды (модель %2)</translation>
     </message>
 </context>
 <context>
@@ -2667,6 +2675,47 @@
     <message>
         <source>Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.</source>
         <translation>Откалибруйте блок стенда: кнопка «Калибровка блока…» или velmor-test --calibrate.</translation>
+    </message>
+</context>
+<context>
+    <name>velmor::StationGolden</name>
+    <message>
+        <source>%1: golden = «%2»: допустимо &quot;shift&quot; или &quot;off&quot;.</source>
+        <translation>%1: golden = «%2»: допустимо &quot;shift&quot; или &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: shifts: «%2» не время начала смены ЧЧ:ММ.</source>
+        <translation>%1: shifts: «%2» не время начала смены ЧЧ:ММ.</translation>
+    </message>
+    <message>
+        <source>%1: golden = &quot;shift&quot; требует начала смен, например shifts = [&quot;06:00&quot;, &quot;14:00&quot;, &quot;22:00&quot;].</source>
+        <translation>%1: golden = &quot;shift&quot; требует начала смен, например shifts = [&quot;06:00&quot;, &quot;14:00&quot;, &quot;22:00&quot;].</translation>
+    </message>
+    <message>
+        <source>Исправьте station.conf и откройте станцию заново.</source>
+        <translation>Исправьте station.conf и откройте станцию заново.</translation>
+    </message>
+    <message>
+        <source>Файл моделей отклонён: %1
+Исправьте его: в нём названы эталонные блоки.</source>
+        <translation>Файл моделей отклонён: %1
+Исправьте его: в нём названы эталонные блоки.</translation>
+    </message>
+    <message>
+        <source>Станция требует проверки эталонного блока в каждой смене, но файл моделей %1 не называет ни одного: укажите его серийный номер (golden = [&quot;…&quot;]).</source>
+        <translation>Станция требует проверки эталонного блока в каждой смене, но файл моделей %1 не называет ни одного: укажите его серийный номер (golden = [&quot;…&quot;]).</translation>
+    </message>
+    <message>
+        <source>Проверка эталонного блока ещё ищется в базе; нажмите Enter ещё раз</source>
+        <translation>Проверка эталонного блока ещё ищется в базе; нажмите Enter ещё раз</translation>
+    </message>
+    <message>
+        <source>В этой смене (с %1) эталонный блок на этом стенде ещё не прошёл проверку. Сначала проверьте эталонный блок (%2), затем этот.</source>
+        <translation>В этой смене (с %1) эталонный блок на этом стенде ещё не прошёл проверку. Сначала проверьте эталонный блок (%2), затем этот.</translation>
+    </message>
+    <message>
+        <source>База результатов не прочитана: %1</source>
+        <translation>База результатов не прочитана: %1</translation>
     </message>
 </context>
 <context>
@@ -3807,20 +3856,12 @@ Enter — проверить ещё раз, Esc — отмена</translation>
         <translation>Эталонный блок</translation>
     </message>
     <message>
-        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden readings moved by more than %2 steps has drifted.</source>
-        <translation>Заведомо исправный блок питания, время от времени проверяемый на каждом стенде: его последнее показание в каждой опорной точке против среднего его первых %1 прогонов на этом стенде, в вольтах и в шагах отсчёта блока. Стенд, у которого показания эталона сдвинулись более чем на %2 шага, ушёл.</translation>
-    </message>
-    <message>
         <source>drifted</source>
         <translation>ушёл</translation>
     </message>
     <message>
         <source>steady</source>
         <translation>стабилен</translation>
-    </message>
-    <message>
-        <source>No completed run of this unit with volts at a reference point.</source>
-        <translation>Нет завершённых прогонов этого блока с напряжениями в опорных точках.</translation>
     </message>
     <message>
         <source>first runs&apos; mean, V</source>
@@ -4085,6 +4126,58 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>Judged with</source>
         <translation>Оценено по</translation>
+    </message>
+    <message>
+        <source>± %1 V, uncertainty</source>
+        <translation>± %1 В, неопределённость</translation>
+    </message>
+    <message>
+        <source>%1 steps, %2 V</source>
+        <translation>%1 шага, %2 В</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>вольты</translation>
+    </message>
+    <message>
+        <source>A known-good supply tested now and then on each bench: its latest reading at each reference point against the mean of its first %1 runs on that bench, in volts and in the unit&apos;s reading steps. A bench whose golden reading moved by more than the reading&apos;s uncertainty (where its run was judged with a calibration), else by more than %2 steps, has drifted.</source>
+        <translation>Заведомо исправный блок питания, время от времени проверяемый на каждом стенде: его последнее показание в каждой опорной точке против среднего первых %1 проверок на этом стенде, в вольтах и в шагах отсчёта блока. Стенд, у которого показание эталона сдвинулось больше неопределённости показания (если проверка оценена с калибровкой), иначе более чем на %2 шага, ушёл.</translation>
+    </message>
+    <message>
+        <source>Golden units of the models file:</source>
+        <translation>Эталонные блоки из файла моделей:</translation>
+    </message>
+    <message>
+        <source>No completed run of a golden unit with volts at a reference point.</source>
+        <translation>Нет завершённых проверок эталонного блока с напряжениями в опорной точке.</translation>
+    </message>
+    <message>
+        <source>golden unit</source>
+        <translation>эталонный блок</translation>
+    </message>
+    <message>
+        <source>bound</source>
+        <translation>граница</translation>
+    </message>
+    <message>
+        <source>Golden units</source>
+        <translation>Эталонные блоки</translation>
+    </message>
+    <message>
+        <source>Readings over time</source>
+        <translation>Показания во времени</translation>
+    </message>
+    <message>
+        <source>The models file names no golden unit: golden = [&quot;SERIAL&quot;, …] under its model names it.</source>
+        <translation>Файл моделей не называет ни одного эталонного блока: его называет golden = [&quot;СЕРИЙНЫЙ_НОМЕР&quot;, …] в разделе его модели.</translation>
+    </message>
+    <message>
+        <source>readings, V, oldest first</source>
+        <translation>показания, В, от ранних к поздним</translation>
     </message>
 </context>
 </TS>

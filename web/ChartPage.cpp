@@ -57,7 +57,7 @@ Reply chartPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     pictures.removeAllQueryItems(QStringLiteral("token"));
     const QString asked = pictures.toString(QUrl::FullyEncoded).toHtmlEscaped();
     QString body = qualityForm(QStringLiteral("/charts"), query,
-                               formInput("name", WebText::tr("Measurement"), query));
+                               qualityFields({{"name", WebText::tr("Measurement")}}));
     for (const QString& refused : v.refused)
         body += QStringLiteral("<p class=\"refused\">%1</p>\n").arg(html(refused));
     body += QStringLiteral("<h2>%1</h2>\n<img class=\"chart\" src=\"/chart/yield.png?%2\" "

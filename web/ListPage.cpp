@@ -67,11 +67,11 @@ QString choice(const char* name, const QString& label, const QStringList& values
 
 QString filterForm(const QUrlQuery& query) {
     return QStringLiteral("<form method=\"get\" action=\"/\">\n") +
-           formInput("unit", WebText::tr("Unit"), query) +
-           formInput("model", WebText::tr("Model"), query) +
-           formInput("bench", WebText::tr("Bench"), query) +
-           formInput("operator", WebText::tr("Operator"), query) +
-           formInput("name", WebText::tr("Name"), query) +
+           formInput({"unit", WebText::tr("Unit")}, query) +
+           formInput({"model", WebText::tr("Model")}, query) +
+           formInput({"bench", WebText::tr("Bench")}, query) +
+           formInput({"operator", WebText::tr("Operator")}, query) +
+           formInput({"name", WebText::tr("Name")}, query) +
            choice("kind", WebText::tr("Kind"),
                   {QStringLiteral("sweep"), QStringLiteral("session"), QStringLiteral("run")},
                   query) +
@@ -80,8 +80,8 @@ QString filterForm(const QUrlQuery& query) {
                    QStringLiteral("error"), QStringLiteral("aborted"), QStringLiteral("none"),
                    QStringLiteral("incomplete")},
                   query) +
-           formInput("from", WebText::tr("From"), query, "date") +
-           formInput("to", WebText::tr("To"), query, "date") +
+           formInput({"from", WebText::tr("From"), "date"}, query) +
+           formInput({"to", WebText::tr("To"), "date"}, query) +
            QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
                .arg(html(WebText::tr("Show")));
 }

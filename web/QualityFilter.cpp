@@ -33,20 +33,28 @@ std::variant<results::ListFilter, QString> qualityFilter(const QUrlQuery& query)
     return filter;
 }
 
-QString formInput(const char* name, const QString& label, const QUrlQuery& query,
-                  const char* type) {
+QString formInput(const FormField& field, const QUrlQuery& query) {
     return QStringLiteral("<label>%1<input type=\"%2\" name=\"%3\" value=\"%4\"></label>\n")
-        .arg(html(label), QLatin1String(type), QLatin1String(name), html(queryValue(query, name)));
+        .arg(html(field.label), QLatin1String(field.type), QLatin1String(field.name),
+             html(queryValue(query, field.name)));
 }
 
-QString qualityForm(const QString& action, const QUrlQuery& query, const QString& extra) {
-    return QStringLiteral("<form method=\"get\" action=\"%1\">\n").arg(action.toHtmlEscaped()) +
-           formInput("model", WebText::tr("Model"), query) +
-           formInput("bench", WebText::tr("Bench"), query) + extra +
-           formInput("from", WebText::tr("From"), query, "date") +
-           formInput("to", WebText::tr("To"), query, "date") +
-           QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
-               .arg(html(WebText::tr("Show")));
+std::vector<FormField> qualityFields(std::vector<FormField> own) {
+    std::vector<FormField> fields{{"model", WebText::tr("Model")}, {"bench", WebText::tr("Bench")}};
+    fields.insert(fields.end(), own.begin(), own.end());
+    fields.push_back({"from", WebText::tr("From"), "date"});
+    fields.push_back({"to", WebText::tr("To"), "date"});
+    return fields;
+}
+
+QString qualityForm(const QString& action, const QUrlQuery& query,
+                    const std::vector<FormField>& fields) {
+    QString form =
+        QStringLiteral("<form method=\"get\" action=\"%1\">\n").arg(action.toHtmlEscaped());
+    for (const FormField& field : fields)
+        form += formInput(field, query);
+    return form + QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
+                      .arg(html(WebText::tr("Show")));
 }
 
 } // namespace velmor::web

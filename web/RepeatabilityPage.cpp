@@ -32,11 +32,8 @@ QString ratingCell(const std::optional<double>& grr) {
 Reply repeatabilityPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     const QString unit = queryValue(query, "unit");
     const QString plan = queryValue(query, "plan");
-    QString body = QStringLiteral("<form method=\"get\" action=\"/repeatability\">\n") +
-                   formInput("unit", WebText::tr("Unit"), query) +
-                   formInput("plan", WebText::tr("Plan"), query) +
-                   QStringLiteral("<button type=\"submit\">%1</button>\n</form>\n")
-                       .arg(html(WebText::tr("Show")));
+    QString body = qualityForm(QStringLiteral("/repeatability"), query,
+                               {{"unit", WebText::tr("Unit")}, {"plan", WebText::tr("Plan")}});
     body += QStringLiteral("<p>%1</p>\n")
                 .arg(html(WebText::tr("One unit tested again and again on one plan: the spread "
                                       "of each measurement is the bench's own. %GRR = 6σ / "

@@ -2,6 +2,7 @@
 
 #include "Access.h"
 #include "HttpFront.h"
+#include "ModelsFile.h"
 #include "Printable.h"
 #include "ReadOnlyStore.h"
 #include "Schema.h"
@@ -26,7 +27,8 @@ int refuse(const QString& message) {
 
 } // namespace
 
-int serveRecords(const StoreAddress& store, const QString& listen, const QString& tokenFile) {
+int serveRecords(const StoreAddress& store, const QString& listen, const QString& tokenFile,
+                 const QString& modelsFile) {
     using web::WebText;
     const auto parsed = web::parseListen(listen);
     if (const auto* error = std::get_if<QString>(&parsed))
@@ -43,6 +45,12 @@ int serveRecords(const StoreAddress& store, const QString& listen, const QString
                                   "needs --token-file FILE")
                           .arg(address.host.toString()));
     }
+    const auto models = readModels(modelsFile);
+    if (const auto* error = std::get_if<PlanError>(&models))
+        return refuse(error->text());
+    QStringList golden;
+    for (const auto& [serial, model] : std::get<Models>(models).golden)
+        golden << serial;
     QString described;
     int version = 0;
     {
@@ -66,7 +74,7 @@ int serveRecords(const StoreAddress& store, const QString& listen, const QString
     TerminationSignals terminations;
     if (terminations.error())
         return refuse(*terminations.error());
-    web::WebView view(store, version, token, web::hostNames(address.host));
+    web::WebView view(store, version, token, web::hostNames(address.host), golden);
     auto* server = new QTcpServer(&view);
     if (!server->listen(address.host, address.port))
         return refuse(WebText::tr("cannot listen on %1: %2").arg(listen, server->errorString()));

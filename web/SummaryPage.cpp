@@ -1,6 +1,7 @@
 #include "SummaryPage.h"
 #include "WebText.h"
 
+#include "GoldenPage.h"
 #include "Html.h"
 #include "NumberText.h"
 #include "RunSummary.h"
@@ -93,7 +94,7 @@ QString runSections(const RunSummary& summary) {
 
 } // namespace
 
-Reply summaryPage(QSqlDatabase& db, int version) {
+Reply summaryPage(QSqlDatabase& db, int version, const QStringList& golden) {
     if (version < 3)
         return failure(500, WebText::tr("this store is of schema version %1, which keeps no "
                                         "sweep's verdict in its row; the summary needs version 3")
@@ -157,6 +158,11 @@ Reply summaryPage(QSqlDatabase& db, int version) {
         if (const auto* error = std::get_if<QString>(&runs))
             return failure(500, *error);
         body += runSections(std::get<RunSummary>(runs));
+        const auto drift = results::goldenDrift(db, version, golden);
+        if (const auto* error = std::get_if<QString>(&drift))
+            return failure(500, *error);
+        body += QStringLiteral("<h2>%1</h2>\n").arg(html(WebText::tr("Golden units"))) +
+                goldenSection(std::get<results::GoldenDrift>(drift), golden);
     }
     return {200, "text/html; charset=utf-8", page(WebText::tr("Summary"), body)};
 }

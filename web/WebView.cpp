@@ -32,9 +32,9 @@ bool isFile(const QString& path) {
 } // namespace
 
 WebView::WebView(const results::StoreAddress& store, int version, QByteArray token,
-                 QStringList hostNames, QObject* parent)
+                 QStringList hostNames, QStringList golden, QObject* parent)
     : QObject(parent), version_(version), token_(std::move(token)),
-      hostNames_(std::move(hostNames)), workers_(store) {}
+      hostNames_(std::move(hostNames)), golden_(std::move(golden)), workers_(store) {}
 
 std::optional<Reply> WebView::refused(const Request& request) const {
     if (token_.isEmpty()) {
@@ -78,13 +78,13 @@ Reply WebView::answer(QSqlDatabase& db, const QUrl& url) const {
     if (path == QLatin1String("/"))
         return listPage(db, version_, query);
     if (path == QLatin1String("/summary"))
-        return summaryPage(db, version_);
+        return summaryPage(db, version_, golden_);
     if (path == QLatin1String("/measurements.csv"))
         return measurementsFile(db, version_, query);
     if (path == QLatin1String("/benches"))
         return benchPage(db, version_, query);
     if (path == QLatin1String("/golden"))
-        return goldenPage(db, version_, query);
+        return goldenPage(db, version_, query, golden_);
     if (path == QLatin1String("/charts"))
         return chartPage(db, version_, query);
     if (path.startsWith(QLatin1String("/chart/")))

@@ -15,67 +15,68 @@
 
 namespace velmor::results {
 
-namespace {} // namespace
-
 std::variant<GoldenDrift, QString> goldenDrift(QSqlDatabase& db, int version,
-                                               const QString& serial) {
+                                               const QStringList& serials) {
     GoldenDrift out;
-    if (version < 4)
+    if (version < 4 || serials.isEmpty())
         return out;
+    // A store from before calibrations keeps no uncertainty.
+    const QString columns =
+        QStringLiteral("r.id, r.unit_serial, r.host, r.started_at, m.name AS measured, m.value, ") +
+        (version >= 7 ? QStringLiteral("m.uncertainty") : QStringLiteral("NULL AS uncertainty"));
+    QStringList marks;
+    QVariantList values;
+    for (const QString& serial : serials) {
+        marks << QStringLiteral("?");
+        values << serial;
+    }
     const auto rows = selectRows(
         db,
         QStringLiteral("SELECT %1 FROM run_measurements m JOIN runs r ON r.id = m.run_id "
-                       "WHERE r.unit_serial = ? AND r.end_state = 'completed' AND m.unit = 'V' "
+                       "WHERE r.unit_serial IN (%2) AND r.end_state = 'completed' AND m.unit = 'V' "
                        "ORDER BY r.started_at, r.id, m.step_seq, m.seq")
-            .arg(boundedColumns(db, u"r.id, r.host, r.started_at, m.name AS measured, m.value")),
-        {serial});
+            .arg(boundedColumns(db, columns), marks.join(QStringLiteral(", "))),
+        values);
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     const Rows& answer = std::get<Rows>(rows);
-    const Column id = answer.column("id"), host = answer.column("host"),
-                 started = answer.column("started_at"), name = answer.column("measured"),
-                 value = answer.column("value");
+    const Column id = answer.column("id"), serial = answer.column("unit_serial"),
+                 host = answer.column("host"), started = answer.column("started_at"),
+                 name = answer.column("measured"), value = answer.column("value"),
+                 uncertainty = answer.column("uncertainty");
     static const QRegularExpression point(
         QStringLiteral("^(\\+12 V|\\+5 V|\\+3\\.3 V) at P[0-9]+$"));
-    struct Values {
-        std::vector<double> values;
-        QString latestAt;
-    };
-    std::map<std::pair<QString, QString>, Values> found;
+    std::map<std::tuple<QString, QString, QString>, std::vector<GoldenReading>> found;
     for (const Row& row : answer.rows) {
         QString problem;
         StoredValues v(row, &problem);
-        const QString run = v.id(id);
+        GoldenReading reading{v.id(id), v.time(started), v.measured(value), std::nullopt};
+        const QString unit = v.text(serial);
         const QString bench = v.text(host);
-        const QString at = v.time(started);
         const QString measured = v.text(name);
-        const double volts = v.measured(value);
+        if (!v.null(uncertainty))
+            reading.uncertainty = v.real(uncertainty, 0, 1e9);
         if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("measurement of run"), run, problem);
+            out.refused << refusal(Text::tr("measurement of run"), reading.run, problem);
             continue;
         }
         const UnitOutput* output = measuredOutput(measured, u"V");
         // Volts at an end of the unit's range are no reading to compare.
         if (!point.match(measured).hasMatch() || !output ||
-            output->endOf(volts) != RangeEnd::Inside)
+            output->endOf(reading.volts) != RangeEnd::Inside)
             continue;
-        Values& f = found[{bench, measured}];
-        f.values.push_back(volts);
-        f.latestAt = at;
+        found[{unit, bench, measured}].push_back(reading);
     }
-    for (const auto& [key, f] : found) {
+    for (auto& [key, readings] : found) {
         GoldenPoint p;
-        std::tie(p.host, p.name) = key;
-        p.runs = static_cast<int>(f.values.size());
+        std::tie(p.serial, p.host, p.name) = key;
         const std::size_t firsts =
-            std::min(f.values.size(), static_cast<std::size_t>(GoldenPoint::firstRuns));
+            std::min(readings.size(), static_cast<std::size_t>(GoldenPoint::firstRuns));
         for (std::size_t i = 0; i < firsts; ++i)
-            p.first += f.values[i] / static_cast<double>(firsts);
-        p.latest = f.values.back();
-        p.latestAt = f.latestAt;
-        p.volts = p.latest - p.first;
-        p.steps = p.volts / (measuredOutput(p.name, u"V")->spanVolts() / maxReading);
-        out.points.push_back(p);
+            p.first += readings[i].volts / static_cast<double>(firsts);
+        p.stepVolts = measuredOutput(p.name, u"V")->spanVolts() / maxReading;
+        p.readings = std::move(readings);
+        out.points.push_back(std::move(p));
     }
     return out;
 }

@@ -11,6 +11,7 @@
 #include "QtSerialPort.h"
 #include "Recorder.h"
 #include "Schema.h"
+#include "StationGolden.h"
 #include "StationWindow.h"
 #include "StoreAddress.h"
 #include "StoreWrite.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -448,6 +450,92 @@ TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
     EXPECT_EQ(records.front().points.size(), points.size());
 }
 
+// Under station.conf's golden = "shift" a unit that is not golden is refused, told to test the
+// golden unit first, until a golden unit has passed on this bench in this shift: a golden pass of
+// an earlier shift, or on another bench, does not count; the golden run at the station does.
+TEST_F(StationRunTest, aGoldenRunPerShiftComesBeforeOtherUnits) {
+    const std::vector<QTime> shifts{QTime(6, 0), QTime(14, 0), QTime(22, 0)};
+    const QDate day(2026, 12, 9);
+    EXPECT_EQ(StationGolden::shiftStart(shifts, QDateTime(day, QTime(5, 59))),
+              QDateTime(day.addDays(-1), QTime(22, 0)));
+    EXPECT_EQ(StationGolden::shiftStart(shifts, QDateTime(day, QTime(14, 0))),
+              QDateTime(day, QTime(14, 0)));
+
+    const QString file = writePlan(dir, "short", passing);
+    const auto store = std::get<results::StoreAddress>(
+        results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
+    {
+        std::vector<results::Record> records;
+        const auto goldenPass = [&](const QDateTime& at, const QString& bench) {
+            const QString id = results::newRecordId();
+            records.push_back(results::RunBegan{id, at.toString(Qt::ISODateWithMs), bench,
+                                                "/dev/ttyUSB0", "short", file, "#", "atx3",
+                                                UnitIdentity{"GOLD-1", "REF", {}}, "uncalibrated"});
+            records.push_back(results::RunEnded{
+                id, at.addSecs(60).toString(Qt::ISODateWithMs), "completed", "pass", {}, {}});
+        };
+        goldenPass(QDateTime::currentDateTimeUtc().addDays(-2), QSysInfo::machineHostName());
+        goldenPass(QDateTime::currentDateTimeUtc(), "another-bench");
+        auto opened = results::openStore(store, "station-golden");
+        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase db = std::get<QSqlDatabase>(opened);
+        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
+        ASSERT_FALSE(results::storeRecords(db, records));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("station-golden");
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile out(path);
+        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+    };
+    const QString conf = QFileInfo(results::configFilePath()).path() + "/station.conf";
+    const auto cleanUp = qScopeGuard([&] { // for the cases after this one in the process
+        QFile::remove(conf);
+        QFile::remove(results::modelsFilePath());
+    });
+    ASSERT_TRUE(write(conf, "golden = \"shift\"\nshifts = [\"06:00\", \"14:00\", \"22:00\"]\n"));
+    ASSERT_TRUE(write(results::modelsFilePath(),
+                      "[models.REF]\nplan = \"" + file.toUtf8() + "\"\ngolden = [\"GOLD-1\"]\n"));
+    ASSERT_FALSE(unit.start(linkPath()));
+    auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
+    program = std::move(std::get<0>(wired));
+
+    StationWindow station(program->makePort(), file, mapsFolder, nullptr, store);
+    QSignalSpy finished(&station, &StationWindow::runFinished);
+    station.show();
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* outcome = station.findChild<QLabel*>(QStringLiteral("outcome"));
+    auto* note = station.findChild<QLabel*>(QStringLiteral("note"));
+    ASSERT_TRUE(serial && outcome && note);
+    const auto enter = [&](const QString& unitSerial) {
+        serial->clear();
+        QTest::keyClicks(serial, unitSerial);
+        QTest::keyClick(serial, Qt::Key_Return);
+    };
+    // Refused once the store has answered, with what to do.
+    ASSERT_TRUE(eventually(
+        [&] {
+            enter("PSU-1");
+            return note->text().contains("Сначала проверьте эталонный блок (GOLD-1)");
+        },
+        programPatienceMs))
+        << note->text().toStdString();
+    EXPECT_EQ(outcome->text(), "ОШИБКА");
+    run(300);
+    EXPECT_EQ(frameCount(), 0u);
+    EXPECT_FALSE(station.running());
+
+    enter("GOLD-1");
+    ASSERT_TRUE(eventually([&] { return !finished.isEmpty(); }, programPatienceMs));
+    ASSERT_EQ(finished.first().at(1).value<velmor::Outcome>(), velmor::Outcome::Pass);
+    enter("PSU-1");
+    ASSERT_TRUE(eventually([&] { return finished.size() == 2; }, programPatienceMs))
+        << note->text().toStdString();
+    EXPECT_EQ(finished.last().at(0).toString(), "PSU-1");
+}
+
 // A scanner types in the Latin layout: every mnemonic is a Latin letter. Without --plan and
 // without a models file the station says the file is missing and where it is looked for.
 TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFile) {
@@ -469,9 +557,10 @@ TEST_F(StationRunTest, aScannersStationHasLatinMnemonicsAndTellsAMissingModelsFi
     QTest::keyClick(serial, Qt::Key_Return);
     QString note;
     for (const QLabel* label : station.findChildren<QLabel*>())
-        if (label->text().contains(modelsFilePath()) && label->text().contains("не найден"))
+        if (label->text().contains(results::modelsFilePath()) &&
+            label->text().contains("не найден"))
             note = label->text();
-    EXPECT_TRUE(note.startsWith("Файл моделей " + modelsFilePath() + " не найден"))
+    EXPECT_TRUE(note.startsWith("Файл моделей " + results::modelsFilePath() + " не найден"))
         << note.toStdString();
     EXPECT_EQ(outcome->text(), "ОШИБКА");
     EXPECT_FALSE(station.running());

@@ -1,5 +1,6 @@
 // Plan files read and refused: each refusal names the line and column where the fault is, and a
 // file that is not a regular file is never read.
+#include "ModelsFile.h"
 #include "Plan.h"
 #include "PlanSummary.h"
 #include "PointsStep.h"
@@ -144,6 +145,54 @@ TEST(PlanFileTest, onlyARegularFileIsRead) {
     auto read = readPlan(big);
     ASSERT_TRUE(std::holds_alternative<PlanError>(read));
     EXPECT_TRUE(std::get<PlanError>(read).what.startsWith(QStringLiteral("larger than")));
+}
+
+// The models file names each model's plan and its golden units; a golden entry that is no serial,
+// or a serial named golden twice, is refused at its line and column.
+TEST(PlanFileTest, theModelsFileNamesGoldenUnitsAndRefusesABadEntryAtItsLine) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("models.toml"));
+    const auto read = [&](const QByteArray& text) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        return readModels(path);
+    };
+    const QByteArray models = "[models.\"ATX-450\"]\nplan = \"quick.toml\"\n"
+                              "golden = [\"GOLD-1\", \"GOLD-2\"]\n"
+                              "[models.REF]\nplan = \"/plans/ref.toml\"\n";
+    const auto good = read(models);
+    ASSERT_TRUE(std::holds_alternative<Models>(good))
+        << std::get<PlanError>(good).text().toStdString();
+    const Models& m = std::get<Models>(good);
+    EXPECT_EQ(m.plans.at(QStringLiteral("ATX-450")), dir.filePath(QStringLiteral("quick.toml")));
+    EXPECT_EQ(m.golden.at(QStringLiteral("GOLD-2")), QStringLiteral("ATX-450"));
+    EXPECT_FALSE(m.isGolden(QStringLiteral("REF")));
+
+    struct Case {
+        QByteArray text;
+        int line;
+        int column;
+        const char* says;
+    };
+    const Case cases[] = {
+        {models + "golden = \"GOLD-3\"\n", 6, 10, "golden of model REF must be a list"},
+        {models + "golden = [\"GOLD-3\", 7]\n", 6, 21, "a golden serial of model REF must be"},
+        {models + "golden = [\"\"]\n", 6, 11, "a golden serial of model REF must be"},
+        {models + "golden = [\"GOLD-1\"]\n", 6, 11,
+         "golden serial GOLD-1 is named twice (model ATX-450)"},
+        {models + "goldens = []\n", 6, 1, "unknown key goldens"},
+    };
+    for (const Case& c : cases) {
+        const auto refused = read(c.text);
+        ASSERT_TRUE(std::holds_alternative<PlanError>(refused)) << c.says;
+        const PlanError& e = std::get<PlanError>(refused);
+        EXPECT_EQ(std::pair(e.line, e.column), std::pair(c.line, c.column)) << c.says;
+        EXPECT_TRUE(e.text().startsWith(path + QStringLiteral(":%1:").arg(c.line)))
+            << e.text().toStdString();
+        EXPECT_TRUE(e.what.startsWith(QString::fromUtf8(c.says))) << e.what.toStdString();
+    }
 }
 
 } // namespace

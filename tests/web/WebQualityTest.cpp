@@ -16,9 +16,9 @@ using namespace velmor::testing;
 
 namespace {
 
-void qualityPagesAnswer(const QString& url) {
+void qualityPagesAnswer(const QString& url, const QString& models) {
     WebServer server({QStringLiteral("--results"), url, QStringLiteral("--listen"),
-                      QStringLiteral("127.0.0.1:0")});
+                      QStringLiteral("127.0.0.1:0"), QStringLiteral("--models"), models});
     ASSERT_FALSE(server.url().isEmpty()) << server.process().readAllStandardError().toStdString();
 
     const Answer pareto = server.get(QStringLiteral("/pareto?model=ATX-650"));
@@ -101,18 +101,34 @@ void qualityPagesAnswer(const QString& url) {
         << benches.body.toStdString();
     EXPECT_TRUE(benches.body.contains("<td>bench-1</td><td>15</td><td>12.0167</td><td>-0.0292</td>"
                                       "<td>-1.5</td><td><span class=\"pass\">agrees"));
-    // The golden unit: bench-1 has drifted, bench-2 is steady.
+    // The golden unit the models file names: bench-1 has drifted by steps, bench-3 by its
+    // calibrated uncertainty, bench-2 is steady; the summary shows it with a link to its page.
+    const QByteArray summary = server.get(QStringLiteral("/summary")).body;
+    const QByteArray unitLink = "<td><a href=\"/golden?serial=GOLD-1\">GOLD-1</a></td>";
+    EXPECT_TRUE(summary.contains(unitLink + "<td>bench-1</td><td>+12 V at P1</td><td>5</td>"
+                                            "<td>12.0000</td><td>12.0600</td>"))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains("<td>0.0600</td><td>3.2</td><td>2 steps, 0.0376 V</td>"
+                                 "<td><span class=\"fail\">drifted</span></td>"
+                                 "<td>12.000 → 12.000 → 12.000 → 12.030 → 12.060</td></tr>"));
+    EXPECT_TRUE(summary.contains(unitLink + "<td>bench-2</td><td>+12 V at P1</td><td>5</td>"
+                                            "<td>12.0000</td><td>12.0000</td>"));
+    EXPECT_TRUE(summary.contains("<td>0.0000</td><td>0.0</td><td>2 steps, 0.0376 V</td>"
+                                 "<td><span class=\"pass\">steady</span></td>"
+                                 "<td>12.000 → 12.000 → 12.000 → 12.010 → 12.000</td></tr>"));
+    EXPECT_TRUE(summary.contains(unitLink + "<td>bench-3</td><td>+12 V at P1</td><td>4</td>"
+                                            "<td>12.0000</td><td>12.0200</td>"));
+    EXPECT_TRUE(summary.contains("<td>0.0200</td><td>1.1</td><td>± 0.0120 V, uncertainty</td>"
+                                 "<td><span class=\"fail\">drifted</span>"));
+    // Its page shows each reading over time against the first runs.
     const Answer golden = server.get(QStringLiteral("/golden?serial=GOLD-1"));
     ASSERT_EQ(golden.status, 200);
-    EXPECT_TRUE(golden.body.contains("<tr><td>bench-1</td><td>+12 V at P1</td><td>5</td>"
-                                     "<td>12.0000</td><td>12.0600</td>"))
+    EXPECT_TRUE(golden.body.contains(
+        "<tr><td>bench-3</td><td>+12 V at P1</td><td><a href=\"/record/ff000038-0000-4000-8000-"
+        "000000000000\">ff000038</a></td>"))
         << golden.body.toStdString();
-    EXPECT_TRUE(golden.body.contains("<td>0.0600</td><td>3.2</td><td><span class=\"fail\">"
-                                     "drifted</span></td></tr>"));
-    EXPECT_TRUE(golden.body.contains("<tr><td>bench-2</td><td>+12 V at P1</td><td>5</td>"
-                                     "<td>12.0000</td><td>12.0000</td>"));
-    EXPECT_TRUE(golden.body.contains("<td>0.0000</td><td>0.0</td><td><span class=\"pass\">"
-                                     "steady</span></td></tr>"));
+    EXPECT_TRUE(golden.body.contains("<td>12.0200</td><td>0.0120</td><td>0.0200</td><td>1.1</td>"
+                                     "</tr>"));
     const Answer one =
         server.get(QStringLiteral("/record/ff000007-0000-4000-8000-000000000000/export.csv"));
     EXPECT_EQ(one.body.count("\r\n"), 2) << one.body.toStdString();
@@ -126,7 +142,25 @@ TEST(WebQualityTest, ParetoYieldsMeasurementsAndRepeatabilityOnSqliteAndPostgres
     ASSERT_EQ(fillQualityRuns(
                   std::get<velmor::results::StoreAddress>(velmor::results::parseResultsUrl(url))),
               std::nullopt);
-    qualityPagesAnswer(url);
+    const QString models = dir.filePath(QStringLiteral("models.toml"));
+    const auto writeModels = [&](const QByteArray& text) {
+        QFile file(models);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[models.REF-1]\nplan = \"quick.toml\"\n" + text);
+    };
+    // A models file refused is said with its line, and nothing is served.
+    writeModels("golden = [\"GOLD-1\", \"\"]\n");
+    {
+        WebServer refused({QStringLiteral("--results"), url, QStringLiteral("--listen"),
+                           QStringLiteral("127.0.0.1:0"), QStringLiteral("--models"), models});
+        EXPECT_TRUE(refused.url().isEmpty());
+        refused.process().waitForFinished(20000); // if it has not ended already
+        EXPECT_EQ(refused.process().exitCode(), 1);
+        EXPECT_TRUE(refused.process().readAllStandardError().contains(
+            (models + QStringLiteral(":3:21: a golden serial")).toUtf8()));
+    }
+    writeModels("golden = [\"GOLD-1\"]\n");
+    qualityPagesAnswer(url, models);
 
     // The command line writes the same file.
     QProcess cli;
@@ -156,5 +190,5 @@ TEST(WebQualityTest, ParetoYieldsMeasurementsAndRepeatabilityOnSqliteAndPostgres
     ASSERT_EQ(fillQualityRuns(std::get<velmor::results::StoreAddress>(
                   velmor::results::parseResultsUrl(pg.url()))),
               std::nullopt);
-    qualityPagesAnswer(pg.url());
+    qualityPagesAnswer(pg.url(), models);
 }
