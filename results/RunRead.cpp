@@ -6,6 +6,7 @@
 #include "Printable.h"
 #include "RecordText.h"
 #include "Schema.h"
+#include "StoredRows.h"
 #include "StoredValues.h"
 
 #include <QCoreApplication>
@@ -44,24 +45,6 @@ void checkOutcome(const QString& column, const QString& word, QString& problem) 
             Text::tr("%1 %2 is not an outcome the bench writes").arg(column, quotedWord(word));
 }
 
-// The runs table's columns as a query's answer has them.
-struct RunColumns {
-    explicit RunColumns(const Rows& rows)
-        : id(rows.column("id")), startedAt(rows.column("started_at")),
-          endedAt(rows.column("ended_at")), endState(rows.column("end_state")),
-          host(rows.column("host")), port(rows.column("port")), serial(rows.column("unit_serial")),
-          model(rows.column("unit_model")), operatorName(rows.column("operator")),
-          planName(rows.column("plan_name")), planFile(rows.column("plan_file")),
-          planText(rows.column("plan_text")), profile(rows.column("profile")),
-          outcome(rows.column("outcome")), failingStep(rows.column("failing_step")),
-          keyFigure(rows.column("key_figure")), reason(rows.column("reason")),
-          calibration(rows.column("calibration")),
-          calibrationWarning(rows.column("calibration_warning")) {}
-    Column id, startedAt, endedAt, endState, host, port, serial, model, operatorName, planName,
-        planFile, planText, profile, outcome, failingStep, keyFigure, reason, calibration,
-        calibrationWarning;
-};
-
 // The columns of a run's own row.
 const char16_t* const runColumns =
     u"id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
@@ -80,39 +63,42 @@ QString withReason(const char16_t* columns, int version) {
     return QString::fromUtf16(columns) + (version >= 6 ? QStringLiteral(", reason") : QString());
 }
 
-// One run's row; the problem with it, if any.
-QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
-    QString problem;
-    StoredValues v(row, &problem);
-    r.id = v.id(c.id);
-    r.startedAt = v.time(c.startedAt);
-    r.endedAt = v.time(c.endedAt, true);
-    r.endState = v.text(c.endState);
-    r.host = v.text(c.host);
-    r.port = v.text(c.port);
-    r.unit = {v.text(c.serial), v.text(c.model), v.text(c.operatorName)};
-    r.planName = v.text(c.planName);
-    r.planFile = v.text(c.planFile);
-    r.planText = v.text(c.planText);
-    r.profile = v.text(c.profile);
-    r.outcome = v.text(c.outcome);
-    r.failingStep = v.text(c.failingStep);
-    r.keyFigure = canonicalRecordText(v.text(c.keyFigure));
-    r.reason = v.text(c.reason);
-    r.calibration = v.text(c.calibration);
-    r.calibrationWarning = v.text(c.calibrationWarning);
-    if (!problem.isEmpty())
-        return problem;
+// One run's row but its id, which the caller reads; a value that breaks what the bench writes
+// refuses the row.
+void readRun(StoredRow& row, StoredRun& r) {
+    r.startedAt = row.time("started_at");
+    r.endedAt = row.time("ended_at", true);
+    r.endState = row.text("end_state");
+    r.host = row.text("host");
+    r.port = row.text("port");
+    r.unit = {row.text("unit_serial"), row.text("unit_model"), row.text("operator")};
+    r.planName = row.text("plan_name");
+    r.planFile = row.text("plan_file");
+    r.planText = row.text("plan_text");
+    r.profile = row.text("profile");
+    r.outcome = row.text("outcome");
+    r.failingStep = row.text("failing_step");
+    r.keyFigure = canonicalRecordText(row.text("key_figure"));
+    r.reason = row.text("reason");
+    r.calibration = row.text("calibration");
+    r.calibrationWarning = row.text("calibration_warning");
+    if (row.refused())
+        return;
     if (!r.endState.isEmpty() && !endStates().contains(r.endState))
-        return Text::tr("end state %1 is not one the bench writes").arg(quotedWord(r.endState));
+        return row.refuse(
+            Text::tr("end state %1 is not one the bench writes").arg(quotedWord(r.endState)));
     if (r.endedAt.isEmpty() != r.endState.isEmpty())
-        return Text::tr("it has an end time without an end state, or the other way round");
+        return row.refuse(
+            Text::tr("it has an end time without an end state, or the other way round"));
     if (!r.endedAt.isEmpty() && r.endedAt < r.startedAt)
-        return Text::tr("it ended (%1) before it started (%2)").arg(r.endedAt, r.startedAt);
+        return row.refuse(
+            Text::tr("it ended (%1) before it started (%2)").arg(r.endedAt, r.startedAt));
     if (r.endState.isEmpty() != r.outcome.isEmpty())
-        return Text::tr("it has an outcome without an end, or an end without an outcome");
+        return row.refuse(
+            Text::tr("it has an outcome without an end, or an end without an outcome"));
     if (r.outcome.isEmpty())
-        return {};
+        return;
+    QString problem;
     checkOutcome(QStringLiteral("outcome"), r.outcome, problem);
     // Only a completed run has a verdict; one that stopped says why it has none.
     const Outcome outcome = parseOutcome(r.outcome).value_or(Outcome::Error);
@@ -122,7 +108,8 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
                       .arg(quotedWord(r.outcome), quotedWord(r.endState));
     if (problem.isEmpty() && r.planText.size() > maxPlanBytes)
         problem = Text::tr("its plan text is longer than a plan file may be");
-    return problem;
+    if (!problem.isEmpty())
+        row.refuse(problem);
 }
 
 // A limit, an asked value: NULL where there is none.
@@ -423,16 +410,14 @@ bool matches(const StoredRun& run, const ListFilter& filter) {
 template <typename Each>
 std::optional<QString> eachRun(QSqlDatabase& db, const QString& statement,
                                const QVariantList& values, QStringList& refused, Each each) {
-    std::optional<RunColumns> columns;
-    return eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
-        if (!columns)
-            columns.emplace(answer);
-        StoredRun run;
-        if (const QString problem = readRun(row, *columns, run); !problem.isEmpty())
-            refused << refusal(Text::tr("run"), run.id, problem);
-        else
-            each(std::move(run), row);
-    });
+    return eachStoredRow(db, statement, values, {Text::tr("run")}, refused,
+                         [&](const QString& id, StoredRow& row) {
+                             StoredRun run;
+                             run.id = id;
+                             readRun(row, run);
+                             if (!row.refused())
+                                 each(std::move(run), row);
+                         });
 }
 
 } // namespace
@@ -466,10 +451,13 @@ std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
     const Rows& found = std::get<Rows>(rows);
     if (found.rows.empty())
         return Text::tr("no run %1").arg(printable(id));
+    const StoredColumns columns(found);
+    StoredRow row(columns, found.rows.front());
     StoredRun run;
-    if (const QString problem = readRun(found.rows.front(), RunColumns(found), run);
-        !problem.isEmpty())
-        return refusal(Text::tr("run"), id, problem);
+    run.id = row.id("id");
+    readRun(row, run);
+    if (row.refused())
+        return refusal(Text::tr("run"), id, row.problem());
     auto failed = readSteps(db, run, version);
     if (!failed)
         failed = readMeasurements(db, run);
@@ -485,28 +473,24 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
                                 Listing& listing) {
     if (version < 4) // a store from before plan runs holds none
         return std::nullopt;
-    QString statement =
-        QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(boundedColumns(db, withReason(headerColumns, version)), readingCountOf(version));
+    QString rows = QStringLiteral(" FROM runs");
     QVariantList values;
-    whereFiltered(filter, statement, values);
+    whereFiltered(filter, rows, values);
+    QString statement =
+        QStringLiteral("SELECT %1, %2 AS count")
+            .arg(boundedColumns(db, withReason(headerColumns, version)), readingCountOf(version)) +
+        rows;
     // A name or an outcome is matched as each run is read.
     if (auto error =
             newestFirst(db, "runs", filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
-                        statement, values, listing))
+                        rows, statement, values, listing))
         return error;
-    return eachRun(db, statement, values, listing.refused, [&](StoredRun run, const Row& row) {
+    return eachRun(db, statement, values, listing.refused, [&](StoredRun run, StoredRow& row) {
         if (!matches(run, filter))
             return;
-        QString problem;
-        StoredValues v(row, &problem);
-        // The count is the last column.
-        const int count = v.number({static_cast<int>(row.size()) - 1, QStringLiteral("count")}, 0,
-                                   std::numeric_limits<int>::max());
-        if (!problem.isEmpty()) {
-            listing.refused << refusal(Text::tr("run"), run.id, problem);
+        const int count = row.number("count", 0, std::numeric_limits<int>::max());
+        if (row.refused())
             return;
-        }
         Listed l;
         l.id = run.id;
         l.sweep = false;
@@ -531,7 +515,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
                                  .arg(boundedColumns(db, withReason(historyColumns, version))),
-                             {serial}, refused, [&](StoredRun run, const Row&) {
+                             {serial}, refused, [&](StoredRun run, StoredRow&) {
                                  if (refused.isEmpty())
                                      each(run);
                              }))
@@ -555,7 +539,7 @@ std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
                                             "'completed' AND outcome IN ('pass', 'marginal') "
                                             "ORDER BY started_at DESC, id DESC")
                                  .arg(boundedColumns(db, headerColumns)),
-                             {serial, planName, planText}, refused, [&](StoredRun run, const Row&) {
+                             {serial, planName, planText}, refused, [&](StoredRun run, StoredRow&) {
                                  if (!found)
                                      found = std::move(run);
                              }))
@@ -574,7 +558,7 @@ std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
     whereFiltered(filter, statement, values);
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");
     if (auto error =
-            eachRun(db, statement, values, selection.refused, [&](StoredRun run, const Row&) {
+            eachRun(db, statement, values, selection.refused, [&](StoredRun run, StoredRow&) {
                 if (matches(run, filter))
                     selection.runs.push_back(std::move(run));
             }))

@@ -103,9 +103,10 @@ struct Listing;
 
 // Ends a list's query of the table with " ORDER BY started_at DESC, id DESC LIMIT n" where the
 // filter asks for the newest n records only and no row of it is filtered out after the query, and,
-// where the filter asks, counts in the listing's unread the rows the limit leaves out.
+// where the filter asks, counts in the listing's unread the rows the limit leaves out. `rows` is
+// the query's " FROM table WHERE …" that picks them, counted without the columns the list reads.
 std::optional<QString> newestFirst(QSqlDatabase& db, const char* table, const ListFilter& filter,
-                                   bool filteredAfter, QString& statement,
+                                   bool filteredAfter, const QString& rows, QString& statement,
                                    const QVariantList& values, Listing& listing);
 
 // The records listed, newest first, and why each record left out was refused.

@@ -2,6 +2,7 @@
 
 #include "Plan.h"
 #include "StoreAddress.h"
+#include "StoreChoice.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "Measurement.h"
 #include "Sql.h"
-#include "StoredValues.h"
+#include "StoredRows.h"
 #include "Unit.h"
 
 #include <QCoreApplication>
@@ -22,19 +22,6 @@ std::variant<GoldenDrift, QString> goldenDrift(QSqlDatabase& db, int version,
     GoldenDrift out;
     if (version < 4)
         return out;
-    const auto rows = selectRows(
-        db,
-        QStringLiteral("SELECT %1 FROM run_measurements m JOIN runs r ON r.id = m.run_id "
-                       "WHERE r.unit_serial = ? AND r.end_state = 'completed' AND m.unit = 'V' "
-                       "ORDER BY r.started_at, r.id, m.step_seq, m.seq")
-            .arg(boundedColumns(db, u"r.id, r.host, r.started_at, m.name AS measured, m.value")),
-        {serial});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    const Column id = answer.column("id"), host = answer.column("host"),
-                 started = answer.column("started_at"), name = answer.column("measured"),
-                 value = answer.column("value");
     static const QRegularExpression point(
         QStringLiteral("^(\\+12 V|\\+5 V|\\+3\\.3 V) at P[0-9]+$"));
     struct Values {
@@ -42,27 +29,31 @@ std::variant<GoldenDrift, QString> goldenDrift(QSqlDatabase& db, int version,
         QString latestAt;
     };
     std::map<std::pair<QString, QString>, Values> found;
-    for (const Row& row : answer.rows) {
-        QString problem;
-        StoredValues v(row, &problem);
-        const QString run = v.id(id);
-        const QString bench = v.text(host);
-        const QString at = v.time(started);
-        const QString measured = v.text(name);
-        const double volts = v.measured(value);
-        if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("measurement of run"), run, problem);
-            continue;
-        }
-        const UnitOutput* output = measuredOutput(measured, u"V");
-        // Volts at an end of the unit's range are no reading to compare.
-        if (!point.match(measured).hasMatch() || !output ||
-            output->endOf(volts) != RangeEnd::Inside)
-            continue;
-        Values& f = found[{bench, measured}];
-        f.values.push_back(volts);
-        f.latestAt = at;
-    }
+    auto error = eachStoredRow(
+        db,
+        QStringLiteral("SELECT %1 FROM run_measurements m JOIN runs r ON r.id = m.run_id "
+                       "WHERE r.unit_serial = ? AND r.end_state = 'completed' AND m.unit = 'V' "
+                       "ORDER BY r.started_at, r.id, m.step_seq, m.seq")
+            .arg(boundedColumns(db, u"r.id, r.host, r.started_at, m.name AS measured, m.value")),
+        {serial}, {Text::tr("measurement of run")}, out.refused,
+        [&](const QString&, StoredRow& row) {
+            const QString bench = row.text("host");
+            const QString at = row.time("started_at");
+            const QString measured = row.text("measured");
+            const double volts = row.measured("value");
+            if (row.refused())
+                return;
+            const UnitOutput* output = measuredOutput(measured, u"V");
+            // Volts at an end of the unit's range are no reading to compare.
+            if (!point.match(measured).hasMatch() || !output ||
+                output->endOf(volts) != RangeEnd::Inside)
+                return;
+            Values& f = found[{bench, measured}];
+            f.values.push_back(volts);
+            f.latestAt = at;
+        });
+    if (error)
+        return *error;
     for (const auto& [key, f] : found) {
         GoldenPoint p;
         std::tie(p.host, p.name) = key;
