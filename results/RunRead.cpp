@@ -112,13 +112,6 @@ void readRun(StoredRow& row, StoredRun& r) {
         row.refuse(problem);
 }
 
-// A limit, an asked value: NULL where there is none.
-std::optional<double> optionalReal(StoredValues& v, const Column& column) {
-    if (v.null(column))
-        return std::nullopt;
-    return v.measured(column);
-}
-
 // Why a record could not be read: the store failed, or a value breaks what the bench writes.
 struct Failed {
     QString message;
@@ -136,33 +129,22 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run, int version) {
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
-    const struct {
-        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled, reason;
-    } c{.seq = answer.column("seq"),
-        .kind = answer.column("kind"),
-        .name = answer.column("name"),
-        .startedAt = answer.column("started_at"),
-        .endedAt = answer.column("ended_at"),
-        .outcome = answer.column("outcome"),
-        .keyFigure = answer.column("key_figure"),
-        .judged = answer.column("judged"),
-        .unsettled = answer.column("unsettled"),
-        .reason = answer.column("reason")};
+    const StoredColumns columns(answer);
     QString previous = run.startedAt;
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
-        QString problem;
-        StoredValues v(answer.rows[i], &problem);
+        StoredRow row(columns, answer.rows[i]);
         StoredRunStep s;
-        s.seq = v.number(c.seq, 0, maxCount);
-        s.kind = v.text(c.kind);
-        s.name = v.text(c.name);
-        s.startedAt = v.time(c.startedAt);
-        s.endedAt = v.time(c.endedAt);
-        s.outcome = v.text(c.outcome);
-        s.keyFigure = canonicalRecordText(v.text(c.keyFigure));
-        s.judged = v.number(c.judged, 0, maxCount);
-        s.unsettled = v.number(c.unsettled, 0, maxCount);
-        s.reason = v.text(c.reason);
+        s.seq = row.number("seq", 0, maxCount);
+        s.kind = row.text("kind");
+        s.name = row.text("name");
+        s.startedAt = row.time("started_at");
+        s.endedAt = row.time("ended_at");
+        s.outcome = row.text("outcome");
+        s.keyFigure = canonicalRecordText(row.text("key_figure"));
+        s.judged = row.number("judged", 0, maxCount);
+        s.unsettled = row.number("unsettled", 0, maxCount);
+        s.reason = row.text("reason");
+        QString problem = row.problem();
         const bool word = !s.kind.isEmpty() && s.kind.size() <= 32 &&
                           std::all_of(s.kind.begin(), s.kind.end(), [](QChar ch) {
                               return ch >= QLatin1Char('a') && ch <= QLatin1Char('z');
@@ -202,38 +184,24 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
-    const struct {
-        Column stepSeq, seq, name, value, unit, low, high, guardLow, guardHigh, asked, outcome,
-            uncertainty;
-    } c{.stepSeq = answer.column("step_seq"),
-        .seq = answer.column("seq"),
-        .name = answer.column("name"),
-        .value = answer.column("value"),
-        .unit = answer.column("unit"),
-        .low = answer.column("low"),
-        .high = answer.column("high"),
-        .guardLow = answer.column("guard_low"),
-        .guardHigh = answer.column("guard_high"),
-        .asked = answer.column("asked"),
-        .outcome = answer.column("outcome"),
-        .uncertainty = answer.column("uncertainty")};
+    const StoredColumns columns(answer);
     const int steps = static_cast<int>(run.steps.size());
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
-        QString problem;
-        StoredValues v(answer.rows[i], &problem);
-        const int step = v.number(c.stepSeq, 0, std::max(0, steps - 1));
-        const int seq = v.number(c.seq, 0, maxCount);
+        StoredRow row(columns, answer.rows[i]);
+        const int step = row.number("step_seq", 0, std::max(0, steps - 1));
+        const int seq = row.number("seq", 0, maxCount);
         StoredMeasurement m;
-        m.name = canonicalRecordText(v.text(c.name));
-        m.value = v.measured(c.value);
-        m.unit = v.text(c.unit);
-        m.low = optionalReal(v, c.low);
-        m.high = optionalReal(v, c.high);
-        m.guardLow = optionalReal(v, c.guardLow);
-        m.guardHigh = optionalReal(v, c.guardHigh);
-        m.asked = optionalReal(v, c.asked);
-        m.outcome = v.text(c.outcome);
-        m.uncertainty = optionalReal(v, c.uncertainty);
+        m.name = canonicalRecordText(row.text("name"));
+        m.value = row.measured("value");
+        m.unit = row.text("unit");
+        m.low = row.optionalMeasured("low");
+        m.high = row.optionalMeasured("high");
+        m.guardLow = row.optionalMeasured("guard_low");
+        m.guardHigh = row.optionalMeasured("guard_high");
+        m.asked = row.optionalMeasured("asked");
+        m.outcome = row.text("outcome");
+        m.uncertainty = row.optionalMeasured("uncertainty");
+        QString problem = row.problem();
         checkOutcome(QStringLiteral("outcome"), m.outcome, problem);
         if (problem.isEmpty() && steps == 0)
             problem = Text::tr("it belongs to no step of the run");
@@ -273,38 +241,25 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
         if (const auto* error = std::get_if<QString>(&rows))
             return Failed{*error, false};
         const Rows& answer = std::get<Rows>(rows);
-        const struct {
-            Column seq, at, stepSeq, supplyOn, load5, load12, load33, b1, b2, b3, b4, settling;
-        } c{.seq = answer.column("seq"),
-            .at = answer.column("at"),
-            .stepSeq = answer.column("step_seq"),
-            .supplyOn = answer.column("supply_on"),
-            .load5 = answer.column("load5"),
-            .load12 = answer.column("load12"),
-            .load33 = answer.column("load33"),
-            .b1 = answer.column("b1"),
-            .b2 = answer.column("b2"),
-            .b3 = answer.column("b3"),
-            .b4 = answer.column("b4"),
-            .settling = answer.column("settling")};
+        const StoredColumns columns(answer);
         run.readings.reserve(run.readings.size() + answer.rows.size());
-        for (const Row& row : answer.rows) {
+        for (const Row& values : answer.rows) {
             const std::size_t i = run.readings.size();
-            QString problem;
-            StoredValues v(row, &problem);
-            const int seq = v.number(c.seq, 0, maxCount);
+            StoredRow row(columns, values);
+            const int seq = row.number("seq", 0, maxCount);
             StoredRunReading r;
-            r.at = v.time(c.at);
-            r.stepSeq = v.number(c.stepSeq, 0, std::max(0, lastStep));
-            r.supplyOn = v.number(c.supplyOn, 0, 1) != 0;
-            r.load5 = v.number(c.load5, 0, maxByte);
-            r.load12 = v.number(c.load12, 0, maxByte);
-            r.load33 = v.number(c.load33, 0, maxByte);
-            r.b1 = v.number(c.b1, 0, maxByte);
-            r.b2 = v.number(c.b2, 0, maxByte);
-            r.b3 = v.number(c.b3, 0, maxByte);
-            r.b4 = v.number(c.b4, 0, maxByte);
-            r.settling = v.text(c.settling);
+            r.at = row.time("at");
+            r.stepSeq = row.number("step_seq", 0, std::max(0, lastStep));
+            r.supplyOn = row.number("supply_on", 0, 1) != 0;
+            r.load5 = row.number("load5", 0, maxByte);
+            r.load12 = row.number("load12", 0, maxByte);
+            r.load33 = row.number("load33", 0, maxByte);
+            r.b1 = row.number("b1", 0, maxByte);
+            r.b2 = row.number("b2", 0, maxByte);
+            r.b3 = row.number("b3", 0, maxByte);
+            r.b4 = row.number("b4", 0, maxByte);
+            r.settling = row.text("settling");
+            QString problem = row.problem();
             if (problem.isEmpty() && lastStep < 0)
                 problem = Text::tr("it belongs to no step of the run");
             if (problem.isEmpty() && seq != static_cast<int>(i))
@@ -368,13 +323,13 @@ std::optional<Failed> countReadings(QSqlDatabase& db, StoredRun& run, int versio
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
-    QString problem;
-    if (!answer.rows.empty()) {
-        StoredValues v(answer.rows.front(), &problem);
-        run.readingCount = v.number(answer.column("count"), 0, maxCount);
-    }
-    if (!problem.isEmpty())
-        return Failed{problem};
+    if (answer.rows.empty())
+        return std::nullopt;
+    const StoredColumns columns(answer);
+    StoredRow row(columns, answer.rows.front());
+    run.readingCount = row.number("count", 0, maxCount);
+    if (row.refused())
+        return Failed{row.problem()};
     return std::nullopt;
 }
 

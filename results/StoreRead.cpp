@@ -33,19 +33,9 @@ constexpr double maxPowerWatts = 10000;
 
 // The unit under test, its model and the operator, which rows have from version 3 on; empty in
 // older ones.
-struct UnitColumns {
-    explicit UnitColumns(const Rows& rows)
-        : serial(rows.column("unit_serial")), model(rows.column("unit_model")),
-          operatorName(rows.column("operator")) {}
-    UnitIdentity read(StoredValues& v) const {
-        UnitIdentity unit;
-        unit.serial = v.text(serial);
-        unit.model = v.text(model);
-        unit.operatorName = v.text(operatorName);
-        return unit;
-    }
-    Column serial, model, operatorName;
-};
+UnitIdentity unitOf(StoredRow& row) {
+    return {row.text("unit_serial"), row.text("unit_model"), row.text("operator")};
+}
 
 // The unit and model a list asks for match exactly, as a barcode reads them, not as a pattern.
 void matchUnit(int version, const ListFilter& filter, QString& statement, QVariantList& values) {
@@ -77,34 +67,31 @@ std::optional<Failed> queryFailed(const QString& error) {
     return Failed{error, false};
 }
 
-std::optional<QString> readHeader(const Rows& rows, SweepHeader& h) {
-    QString problem;
-    StoredValues v(rows.rows.front(), &problem);
-    h.id = v.id(rows.column("id"));
-    h.startedAt = v.time(rows.column("started_at"));
-    h.endedAt = v.time(rows.column("ended_at"), true);
-    h.endState = v.state(rows.column("end_state"));
-    h.host = v.text(rows.column("host"));
-    h.port = v.text(rows.column("port"));
-    h.limits.loadLimit1 = v.number(rows.column("load_limit1"), 0, maxByte);
-    h.limits.loadLimit2 = v.number(rows.column("load_limit2"), 0, maxByte);
-    h.limits.powerLimit = v.number(rows.column("power_limit"), 0, maxByte);
+void readHeader(StoredRow& row, SweepHeader& h) {
+    h.id = row.id("id");
+    h.startedAt = row.time("started_at");
+    h.endedAt = row.time("ended_at", true);
+    h.endState = row.state("end_state");
+    h.host = row.text("host");
+    h.port = row.text("port");
+    h.limits.loadLimit1 = row.number("load_limit1", 0, maxByte);
+    h.limits.loadLimit2 = row.number("load_limit2", 0, maxByte);
+    h.limits.powerLimit = row.number("power_limit", 0, maxByte);
     // The map's size, which rows have from version 2 on: unknown (0 × 0 at 1) in older ones.
-    if (const Column width = rows.column("map_width"); width.present()) {
-        h.mapWidth = v.number(width, 0, maxMapPixels);
-        h.mapHeight = v.number(rows.column("map_height"), 0, maxMapPixels);
-        h.mapRatio = v.real(rows.column("map_ratio"), 0.25, maxMapRatio);
+    if (row.has("map_width")) {
+        h.mapWidth = row.number("map_width", 0, maxMapPixels);
+        h.mapHeight = row.number("map_height", 0, maxMapPixels);
+        h.mapRatio = row.real("map_ratio", 0.25, maxMapRatio);
     }
-    h.savedName = v.text(rows.column("saved_name"));
-    h.bmp = v.text(rows.column("bmp_path"));
-    h.csv = v.text(rows.column("csv_path"));
-    h.txt = v.text(rows.column("txt_path"));
-    h.unit = UnitColumns(rows).read(v);
-    if (problem.isEmpty() && !h.endedAt.isEmpty() && h.endedAt < h.startedAt)
-        problem = Text::tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt);
-    if (problem.isEmpty() && h.endedAt.isEmpty() != h.endState.isEmpty())
-        problem = Text::tr("it has an end time without an end state, or the other way round");
-    return problem.isEmpty() ? std::nullopt : std::optional(problem);
+    h.savedName = row.text("saved_name");
+    h.bmp = row.text("bmp_path");
+    h.csv = row.text("csv_path");
+    h.txt = row.text("txt_path");
+    h.unit = unitOf(row);
+    if (!h.endedAt.isEmpty() && h.endedAt < h.startedAt)
+        row.refuse(Text::tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt));
+    if (h.endedAt.isEmpty() != h.endState.isEmpty())
+        row.refuse(Text::tr("it has an end time without an end state, or the other way round"));
 }
 
 std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
@@ -123,38 +110,29 @@ std::optional<Failed> readCells(QSqlDatabase& db, StoredSweep& sweep) {
     const auto& cells = answer.rows;
     if (cells.size() > static_cast<std::size_t>(maxCells))
         return Failed{Text::tr("it has more than %1 cells").arg(maxCells)};
-    const struct {
-        Column seq, at, row, column, b2, b3, b4, k5, k12;
-    } c{.seq = answer.column("seq"),
-        .at = answer.column("at"),
-        .row = answer.column("cell_row"),
-        .column = answer.column("cell_column"),
-        .b2 = answer.column("b2"),
-        .b3 = answer.column("b3"),
-        .b4 = answer.column("b4"),
-        .k5 = answer.column("k5"),
-        .k12 = answer.column("k12")};
-    QString problem;
+    const StoredColumns columns(answer);
     QString previous = h.startedAt;
-    for (std::size_t i = 0; i < cells.size() && problem.isEmpty(); ++i) {
-        StoredValues v(cells[i], &problem);
-        const int seq = v.number(c.seq, 0, maxCells);
-        const QString at = v.time(c.at);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        StoredRow row(columns, cells[i]);
+        const int seq = row.number("seq", 0, maxCells);
+        const QString at = row.time("at");
         MapCell cell;
-        cell.row = static_cast<qint16>(v.number(c.row, 0, maxStep));
-        cell.column = static_cast<qint16>(v.number(c.column, 0, maxStep));
-        cell.b2 = static_cast<quint8>(v.number(c.b2, 0, maxByte));
-        cell.b3 = static_cast<quint8>(v.number(c.b3, 0, maxByte));
-        cell.b4 = static_cast<quint8>(v.number(c.b4, 0, maxByte));
-        cell.k5 = static_cast<quint8>(v.number(c.k5, 0, maxClass));
-        cell.k12 = static_cast<quint8>(v.number(c.k12, 0, maxClass));
-        if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem =
-                Text::tr("its cells are numbered with a gap (%1 where %2 belongs)").arg(seq).arg(i);
-        if (problem.isEmpty() && (at < previous || !withinRecord(at, h.startedAt, h.endedAt)))
-            problem = Text::tr("painted at %1, out of order or outside the sweep's times").arg(at);
-        if (!problem.isEmpty())
-            return Failed{Text::tr("cell %1: %2").arg(i).arg(problem)};
+        cell.row = static_cast<qint16>(row.number("cell_row", 0, maxStep));
+        cell.column = static_cast<qint16>(row.number("cell_column", 0, maxStep));
+        cell.b2 = static_cast<quint8>(row.number("b2", 0, maxByte));
+        cell.b3 = static_cast<quint8>(row.number("b3", 0, maxByte));
+        cell.b4 = static_cast<quint8>(row.number("b4", 0, maxByte));
+        cell.k5 = static_cast<quint8>(row.number("k5", 0, maxClass));
+        cell.k12 = static_cast<quint8>(row.number("k12", 0, maxClass));
+        if (seq != static_cast<int>(i))
+            row.refuse(Text::tr("its cells are numbered with a gap (%1 where %2 belongs)")
+                           .arg(seq)
+                           .arg(i));
+        if (at < previous || !withinRecord(at, h.startedAt, h.endedAt))
+            row.refuse(
+                Text::tr("painted at %1, out of order or outside the sweep's times").arg(at));
+        if (row.refused())
+            return Failed{Text::tr("cell %1: %2").arg(i).arg(row.problem())};
         previous = at;
         sweep.cells.push_back(cell);
     }
@@ -170,47 +148,32 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
                            {session.id});
     if (const auto* error = std::get_if<QString>(&rows))
         return queryFailed(*error);
-    QString problem;
     QString previous = session.startedAt;
     const Rows& answer = std::get<Rows>(rows);
-    const auto& ticks = answer.rows;
-    const struct {
-        Column seq, at, b1, b2, b3, b4, load5, load12, load33, power, overload;
-    } c{.seq = answer.column("seq"),
-        .at = answer.column("at"),
-        .b1 = answer.column("b1"),
-        .b2 = answer.column("b2"),
-        .b3 = answer.column("b3"),
-        .b4 = answer.column("b4"),
-        .load5 = answer.column("load5"),
-        .load12 = answer.column("load12"),
-        .load33 = answer.column("load33"),
-        .power = answer.column("power"),
-        .overload = answer.column("overload")};
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
-        StoredValues v(ticks[i], &problem);
-        const int seq = v.number(c.seq, 0, std::numeric_limits<int>::max());
+    const StoredColumns columns(answer);
+    for (std::size_t i = 0; i < answer.rows.size(); ++i) {
+        StoredRow row(columns, answer.rows[i]);
+        const int seq = row.number("seq", 0, std::numeric_limits<int>::max());
         StoredTick t;
-        t.at = v.time(c.at);
-        t.b1 = v.number(c.b1, 0, maxByte);
-        t.b2 = v.number(c.b2, 0, maxByte);
-        t.b3 = v.number(c.b3, 0, maxByte);
-        t.b4 = v.number(c.b4, 0, maxByte);
-        t.load5 = v.number(c.load5, 0, maxByte);
-        t.load12 = v.number(c.load12, 0, maxByte);
-        t.load33 = v.number(c.load33, 0, maxByte);
-        t.power = v.real(c.power, 0, maxPowerWatts);
-        t.overload = v.number(c.overload, 0, 1) != 0;
-        if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem = Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
-                          .arg(seq)
-                          .arg(i);
-        if (problem.isEmpty() &&
-            (t.at < previous || !withinRecord(t.at, session.startedAt, session.endedAt)))
-            problem = Text::tr("it was read at %1, out of order or outside the session's times")
-                          .arg(t.at);
-        if (!problem.isEmpty())
-            return Failed{Text::tr("reading %1: %2").arg(i).arg(problem)};
+        t.at = row.time("at");
+        t.b1 = row.number("b1", 0, maxByte);
+        t.b2 = row.number("b2", 0, maxByte);
+        t.b3 = row.number("b3", 0, maxByte);
+        t.b4 = row.number("b4", 0, maxByte);
+        t.load5 = row.number("load5", 0, maxByte);
+        t.load12 = row.number("load12", 0, maxByte);
+        t.load33 = row.number("load33", 0, maxByte);
+        t.power = row.real("power", 0, maxPowerWatts);
+        t.overload = row.number("overload", 0, 1) != 0;
+        if (seq != static_cast<int>(i))
+            row.refuse(Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
+                           .arg(seq)
+                           .arg(i));
+        if (t.at < previous || !withinRecord(t.at, session.startedAt, session.endedAt))
+            row.refuse(Text::tr("it was read at %1, out of order or outside the session's times")
+                           .arg(t.at));
+        if (row.refused())
+            return Failed{Text::tr("reading %1: %2").arg(i).arg(row.problem())};
         previous = t.at;
         session.ticks.push_back(t);
     }
@@ -227,34 +190,39 @@ std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
         return queryFailed(*error);
     static const QStringList kinds{QStringLiteral("clamp"), QStringLiteral("overload-cut"),
                                    QStringLiteral("link-lost"), QStringLiteral("link-back")};
-    QString problem;
     const Rows& answer = std::get<Rows>(rows);
-    const auto& events = answer.rows;
-    const struct {
-        Column seq, at, kind, detail;
-    } c{.seq = answer.column("seq"),
-        .at = answer.column("at"),
-        .kind = answer.column("kind"),
-        .detail = answer.column("detail")};
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        StoredValues v(events[i], &problem);
-        const int seq = v.number(c.seq, 0, std::numeric_limits<int>::max());
+    const StoredColumns columns(answer);
+    for (std::size_t i = 0; i < answer.rows.size(); ++i) {
+        StoredRow row(columns, answer.rows[i]);
+        const int seq = row.number("seq", 0, std::numeric_limits<int>::max());
         StoredEvent e;
-        e.at = v.time(c.at);
-        e.kind = v.text(c.kind);
-        e.detail = v.text(c.detail);
-        if (problem.isEmpty() && seq != static_cast<int>(i))
-            problem = Text::tr("its events are numbered with a gap");
-        if (problem.isEmpty() && !kinds.contains(e.kind))
-            problem =
-                Text::tr("kind \"%1\" is not one the bench writes").arg(printable(e.kind.left(40)));
-        if (problem.isEmpty() && !withinRecord(e.at, session.startedAt, session.endedAt))
-            problem = Text::tr("it happened at %1, outside the session's times").arg(e.at);
-        if (!problem.isEmpty())
-            return Failed{Text::tr("event %1: %2").arg(i).arg(problem)};
+        e.at = row.time("at");
+        e.kind = row.text("kind");
+        e.detail = row.text("detail");
+        if (seq != static_cast<int>(i))
+            row.refuse(Text::tr("its events are numbered with a gap"));
+        if (!kinds.contains(e.kind))
+            row.refuse(Text::tr("kind \"%1\" is not one the bench writes")
+                           .arg(printable(e.kind.left(40))));
+        if (!withinRecord(e.at, session.startedAt, session.endedAt))
+            row.refuse(Text::tr("it happened at %1, outside the session's times").arg(e.at));
+        if (row.refused())
+            return Failed{Text::tr("event %1: %2").arg(i).arg(row.problem())};
         session.events.push_back(e);
     }
     return std::nullopt;
+}
+
+// What a list's line shows alike of a sweep and a session.
+Listed listedOf(const QString& id, bool sweep, StoredRow& row) {
+    Listed l;
+    l.id = id;
+    l.sweep = sweep;
+    l.startedAt = row.time("started_at");
+    l.endState = row.state("end_state");
+    l.host = row.text("host");
+    l.unit = row.text("unit_serial");
+    return l;
 }
 
 // A stored summary as the list reads it: the count, and the verdict when it was kept.
@@ -306,14 +274,8 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
     std::vector<Listed> unsummed; // completed before rows kept their summary
     auto error = eachStoredRow(db, statement, values, {Text::tr("sweep")}, listing.refused,
                                [&](const QString& id, StoredRow& row) {
-                                   Listed l;
-                                   l.id = id;
-                                   l.sweep = true;
-                                   l.startedAt = row.time("started_at");
-                                   l.endState = row.state("end_state");
-                                   l.host = row.text("host");
+                                   Listed l = listedOf(id, true, row);
                                    l.name = row.text("saved_name");
-                                   l.unit = row.text("unit_serial");
                                    const StoredTally tally = readTally(row);
                                    if (row.refused())
                                        return;
@@ -366,13 +328,7 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
         return error;
     return eachStoredRow(db, statement, values, {Text::tr("session")}, listing.refused,
                          [&](const QString& id, StoredRow& row) {
-                             Listed l;
-                             l.id = id;
-                             l.sweep = false;
-                             l.startedAt = row.time("started_at");
-                             l.endState = row.state("end_state");
-                             l.host = row.text("host");
-                             l.unit = row.text("unit_serial");
+                             Listed l = listedOf(id, false, row);
                              l.count = row.number("count", 0, std::numeric_limits<int>::max());
                              if (!row.refused())
                                  listing.add(std::move(l));
@@ -522,8 +478,11 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, cons
     if (found.rows.empty())
         return Text::tr("no sweep %1").arg(printable(id));
     StoredSweep sweep;
-    if (auto problem = readHeader(found, sweep.header))
-        return refusal(Text::tr("sweep"), id, *problem);
+    const StoredColumns header(found);
+    StoredRow row(header, found.rows.front());
+    readHeader(row, sweep.header);
+    if (row.refused())
+        return refusal(Text::tr("sweep"), id, row.problem());
     if (auto failed = readCells(db, sweep))
         return failed->refused ? refusal(Text::tr("sweep"), id, failed->message) : failed->message;
     return sweep;
@@ -541,21 +500,21 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, 
     const Rows& found = std::get<Rows>(rows);
     if (found.rows.empty())
         return Text::tr("no session %1").arg(printable(id));
-    QString problem;
-    StoredValues v(found.rows.front(), &problem);
+    const StoredColumns header(found);
+    StoredRow row(header, found.rows.front());
     StoredSession session;
-    session.id = v.id(found.column("id"));
-    session.startedAt = v.time(found.column("started_at"));
-    session.endedAt = v.time(found.column("ended_at"), true);
-    session.endState = v.state(found.column("end_state"));
-    session.host = v.text(found.column("host"));
-    session.port = v.text(found.column("port"));
-    session.unit = UnitColumns(found).read(v);
-    if (problem.isEmpty() && !session.endedAt.isEmpty() && session.endedAt < session.startedAt)
-        problem = Text::tr("it ended (%1) before it started (%2)")
-                      .arg(session.endedAt, session.startedAt);
-    if (!problem.isEmpty())
-        return refusal(Text::tr("session"), id, problem);
+    session.id = row.id("id");
+    session.startedAt = row.time("started_at");
+    session.endedAt = row.time("ended_at", true);
+    session.endState = row.state("end_state");
+    session.host = row.text("host");
+    session.port = row.text("port");
+    session.unit = unitOf(row);
+    if (!session.endedAt.isEmpty() && session.endedAt < session.startedAt)
+        row.refuse(Text::tr("it ended (%1) before it started (%2)")
+                       .arg(session.endedAt, session.startedAt));
+    if (row.refused())
+        return refusal(Text::tr("session"), id, row.problem());
     for (const auto read : {readTicks, readEvents})
         if (auto failed = read(db, session))
             return failed->refused ? refusal(Text::tr("session"), id, failed->message)

@@ -2,12 +2,18 @@
 
 namespace velmor::results {
 
-Column StoredColumns::operator[](const char* name) const {
-    const QLatin1StringView wanted(name);
-    for (const Column& column : found_)
-        if (column.name == wanted)
+const Column& StoredColumns::operator[](const char* name) const {
+    for (const auto& [known, column] : found_)
+        if (known == name)
             return column;
-    return found_.emplace_back(header_.column(name));
+    // The same name from another file's literal is found once more under its own address.
+    const QLatin1StringView wanted(name);
+    for (std::size_t i = 0; i < found_.size(); ++i)
+        if (found_[i].second.name == wanted) {
+            const Column column = found_[i].second; // a copy: the list may move as it grows
+            return found_.emplace_back(name, column).second;
+        }
+    return found_.emplace_back(name, header_.column(name)).second;
 }
 
 std::optional<double> StoredRow::optionalMeasured(const char* column) {
