@@ -393,26 +393,17 @@ SettlingCounts settlingCounts(const StoredRun& run) {
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
                                          RunReadings readings) {
     const auto version = static_cast<int>(storedSchemaVersion(db));
-    auto rows = selectRows(
-        db,
-        QStringLiteral("SELECT %1 FROM runs WHERE id = ?")
-            .arg(boundedColumns(db, withReason(runColumns, version) +
-                                        (version >= 7 ? QStringLiteral(", calibration, "
-                                                                       "calibration_warning")
-                                                      : QString()))),
-        {id});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& found = std::get<Rows>(rows);
-    if (found.rows.empty())
-        return Text::tr("no run %1").arg(printable(id));
-    const StoredColumns columns(found);
-    StoredRow row(columns, found.rows.front());
+    const QString columns =
+        withReason(runColumns, version) +
+        (version >= 7 ? QStringLiteral(", calibration, calibration_warning") : QString());
     StoredRun run;
-    run.id = row.id("id");
-    readRun(row, run);
-    if (row.refused())
-        return refusal(Text::tr("run"), id, row.problem());
+    if (auto error = readRecordRow(
+            db, QStringLiteral("SELECT %1 FROM runs WHERE id = ?").arg(boundedColumns(db, columns)),
+            id, Text::tr("run"), Text::tr("no run %1").arg(printable(id)), [&](StoredRow& row) {
+                run.id = row.id("id");
+                readRun(row, run);
+            }))
+        return *error;
     auto failed = readSteps(db, run, version);
     if (!failed)
         failed = readMeasurements(db, run);

@@ -213,6 +213,18 @@ std::optional<Failed> readEvents(QSqlDatabase& db, StoredSession& session) {
     return std::nullopt;
 }
 
+// The "SELECT …" of a list of sweeps or sessions: the columns of its own, the count of cells or
+// ticks (kept in the row from version 3 on, counted while it is open or in an older store) and
+// the columns version 3 added.
+QString listedColumns(const QSqlDatabase& db, int version, QStringView own, const char* kept,
+                      const QString& counted, QStringView fromVersion3) {
+    return QStringLiteral("SELECT %1, %2")
+        .arg(boundedColumns(db, own),
+             version >= 3 ? QStringLiteral("COALESCE(%1, %2) AS count, %3")
+                                .arg(QLatin1String(kept), counted, boundedColumns(db, fromVersion3))
+                          : counted + QStringLiteral(" AS count"));
+}
+
 // What a list's line shows alike of a sweep and a session.
 Listed listedOf(const QString& id, bool sweep, StoredRow& row) {
     Listed l;
@@ -260,13 +272,9 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
         rows += QStringLiteral(" AND (verdict = ? OR verdict IS NULL)");
         values << filter.verdict;
     }
-    QString statement =
-        QStringLiteral("SELECT %1, %2")
-            .arg(boundedColumns(db, u"id, started_at, end_state, host, saved_name"),
-                 version >= 3 ? QStringLiteral("COALESCE(cell_count, %1) AS count, %2")
-                                    .arg(counted, boundedColumns(db, u"verdict, unit_serial"))
-                              : counted + QStringLiteral(" AS count")) +
-        rows;
+    QString statement = listedColumns(db, version, u"id, started_at, end_state, host, saved_name",
+                                      "cell_count", counted, u"verdict, unit_serial") +
+                        rows;
     if (auto error =
             newestFirst(db, "sweeps", filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
                         rows, statement, values, listing))
@@ -317,13 +325,9 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
     QString rows = QStringLiteral(" FROM sessions WHERE started_at >= ?");
     QVariantList values{filter.since};
     matchUnit(version, filter, rows, values);
-    QString statement =
-        QStringLiteral("SELECT %1, %2")
-            .arg(boundedColumns(db, u"id, started_at, end_state, host"),
-                 version >= 3 ? QStringLiteral("COALESCE(tick_count, %1) AS count, %2")
-                                    .arg(counted, boundedColumns(db, u"unit_serial"))
-                              : counted + QStringLiteral(" AS count")) +
-        rows;
+    QString statement = listedColumns(db, version, u"id, started_at, end_state, host", "tick_count",
+                                      counted, u"unit_serial") +
+                        rows;
     if (auto error = newestFirst(db, "sessions", filter, false, rows, statement, values, listing))
         return error;
     return eachStoredRow(db, statement, values, {Text::tr("session")}, listing.refused,
@@ -469,20 +473,13 @@ std::variant<StoredSweep, QString> loadSweep(QSqlDatabase& db, int version, cons
         columns += QStringLiteral(", map_width, map_height, map_ratio");
     if (version >= 3)
         columns += QStringLiteral(", unit_serial, unit_model, operator");
-    auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(db, columns)),
-        {id});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& found = std::get<Rows>(rows);
-    if (found.rows.empty())
-        return Text::tr("no sweep %1").arg(printable(id));
     StoredSweep sweep;
-    const StoredColumns header(found);
-    StoredRow row(header, found.rows.front());
-    readHeader(row, sweep.header);
-    if (row.refused())
-        return refusal(Text::tr("sweep"), id, row.problem());
+    if (auto error = readRecordRow(
+            db,
+            QStringLiteral("SELECT %1 FROM sweeps WHERE id = ?").arg(boundedColumns(db, columns)),
+            id, Text::tr("sweep"), Text::tr("no sweep %1").arg(printable(id)),
+            [&](StoredRow& row) { readHeader(row, sweep.header); }))
+        return *error;
     if (auto failed = readCells(db, sweep))
         return failed->refused ? refusal(Text::tr("sweep"), id, failed->message) : failed->message;
     return sweep;
@@ -492,29 +489,24 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, 
     const QString columns =
         QStringLiteral("id, started_at, ended_at, end_state, host, port%1")
             .arg(version >= 3 ? QStringLiteral(", unit_serial, unit_model, operator") : QString());
-    auto rows = selectRows(
-        db, QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
-        {id});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& found = std::get<Rows>(rows);
-    if (found.rows.empty())
-        return Text::tr("no session %1").arg(printable(id));
-    const StoredColumns header(found);
-    StoredRow row(header, found.rows.front());
     StoredSession session;
-    session.id = row.id("id");
-    session.startedAt = row.time("started_at");
-    session.endedAt = row.time("ended_at", true);
-    session.endState = row.state("end_state");
-    session.host = row.text("host");
-    session.port = row.text("port");
-    session.unit = unitOf(row);
-    if (!session.endedAt.isEmpty() && session.endedAt < session.startedAt)
-        row.refuse(Text::tr("it ended (%1) before it started (%2)")
-                       .arg(session.endedAt, session.startedAt));
-    if (row.refused())
-        return refusal(Text::tr("session"), id, row.problem());
+    if (auto error = readRecordRow(
+            db,
+            QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
+            id, Text::tr("session"), Text::tr("no session %1").arg(printable(id)),
+            [&](StoredRow& row) {
+                session.id = row.id("id");
+                session.startedAt = row.time("started_at");
+                session.endedAt = row.time("ended_at", true);
+                session.endState = row.state("end_state");
+                session.host = row.text("host");
+                session.port = row.text("port");
+                session.unit = unitOf(row);
+                if (!session.endedAt.isEmpty() && session.endedAt < session.startedAt)
+                    row.refuse(Text::tr("it ended (%1) before it started (%2)")
+                                   .arg(session.endedAt, session.startedAt));
+            }))
+        return *error;
     for (const auto read : {readTicks, readEvents})
         if (auto failed = read(db, session))
             return failed->refused ? refusal(Text::tr("session"), id, failed->message)

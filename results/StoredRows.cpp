@@ -43,4 +43,21 @@ eachStoredRow(QSqlDatabase& db, const QString& statement, const QVariantList& va
     });
 }
 
+std::optional<QString> readRecordRow(QSqlDatabase& db, const QString& statement, const QString& id,
+                                     const QString& kind, const QString& none,
+                                     const std::function<void(StoredRow& row)>& read) {
+    auto rows = selectRows(db, statement, {id});
+    if (const auto* error = std::get_if<QString>(&rows))
+        return *error;
+    const Rows& found = std::get<Rows>(rows);
+    if (found.rows.empty())
+        return none;
+    const StoredColumns columns(found);
+    StoredRow row(columns, found.rows.front());
+    read(row);
+    if (row.refused())
+        return refusal(kind, id, row.problem());
+    return std::nullopt;
+}
+
 } // namespace velmor::results

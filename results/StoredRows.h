@@ -81,4 +81,11 @@ eachStoredRow(QSqlDatabase& db, const QString& statement, const QVariantList& va
               const StoredKind& kind, QStringList& refused,
               const std::function<void(const QString& id, StoredRow& row)>& each);
 
+// Reads the one row of a record (statement asks for it by its id) with `read`; why it is not
+// read: the query failed, the store has no such row (`none` says so), or `read` left it refused
+// (named as the record of that kind and id).
+std::optional<QString> readRecordRow(QSqlDatabase& db, const QString& statement, const QString& id,
+                                     const QString& kind, const QString& none,
+                                     const std::function<void(StoredRow& row)>& read);
+
 } // namespace velmor::results
