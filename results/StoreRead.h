@@ -22,19 +22,14 @@ namespace velmor::results {
 
 struct SweepHeader {
     QString id;
-    QString startedAt;
-    QString endedAt;
+    QString startedAt, endedAt;
     QString endState; // empty while open
-    QString host;
-    QString port;
+    QString host, port;
     SweepLimits limits;
-    int mapWidth = 0;
-    int mapHeight = 0;
+    int mapWidth = 0, mapHeight = 0;
     double mapRatio = 1;
     QString savedName;
-    QString bmp;
-    QString csv;
-    QString txt;
+    QString bmp, csv, txt; // the saved files
     UnitIdentity unit{};
     bool completed() const { return endState == QLatin1String("completed"); }
 };
