@@ -16,6 +16,7 @@
 
 #ifdef VELMOR_HAS_SIM
 #include "SimulatedUnit.h"
+#include "StoreChoice.h"
 #endif
 
 #include <QApplication>

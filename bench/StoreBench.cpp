@@ -17,6 +17,7 @@
 // hold_show_ms how long `show` takes over that run. Last, older sweeps and sessions are added up to
 // --many records (100,000 by default; 0: none) and the default list is timed again as
 // list_many_ms and list_many_max_ms.
+#include "OpenStore.h"
 #include "RecordWriter.h"
 #include "Recorder.h"
 #include "Schema.h"

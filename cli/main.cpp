@@ -16,6 +16,7 @@
 #include "Serve.h"
 #include "Sql.h"
 #include "StoreAddress.h"
+#include "StoreChoice.h"
 #include "StoreRead.h"
 #include "Table.h"
 #include "Text.h"

@@ -1,5 +1,6 @@
 #include "Calibrations.h"
 
+#include "OpenStore.h"
 #include "Printable.h"
 #include "Schema.h"
 #include "Sql.h"

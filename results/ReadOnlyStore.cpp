@@ -1,6 +1,7 @@
 #include "ReadOnlyStore.h"
 #include "Text.h"
 
+#include "OpenStore.h"
 #include "Sql.h"
 
 #include <QFileInfo>

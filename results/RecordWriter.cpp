@@ -1,6 +1,7 @@
 #include "RecordWriter.h"
 
 #include "JournalRepair.h"
+#include "OpenStore.h"
 #include "PostgresRows.h"
 #include "Schema.h"
 #include "Spool.h"

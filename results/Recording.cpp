@@ -1,7 +1,9 @@
 #include "Recording.h"
 #include "Text.h"
 
+#include "PrivateFiles.h"
 #include "Spool.h"
+#include "StoreChoice.h"
 
 #include <QDir>
 #include <QElapsedTimer>

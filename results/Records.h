@@ -2,16 +2,11 @@
 
 #include "UnitIdentity.h"
 
-#include <QByteArray>
 #include <QString>
-#include <QStringList>
-#include <QVariant>
 #include <QtGlobal>
 
 #include <limits>
-#include <optional>
 #include <variant>
-#include <vector>
 
 namespace velmor::results {
 
@@ -25,11 +20,9 @@ struct SweepBegan {
     QString at;
     QString host;
     QString port;
-    int loadLimit1 = 0;
-    int loadLimit2 = 0;
-    int powerLimit = 0;
-    int mapWidth = 0; // the map picture in device pixels, and device pixels per logical pixel
-    int mapHeight = 0;
+    int loadLimit1 = 0, loadLimit2 = 0, powerLimit = 0;
+    // The map picture in device pixels, and device pixels per logical pixel.
+    int mapWidth = 0, mapHeight = 0;
     double mapRatio = 1;
     UnitIdentity unit{};   // the unit under test and the operator, empty where not given
     QString calibration{}; // as a run's (RunBegan)
@@ -40,13 +33,9 @@ struct CellPainted {
     QString sweepId;
     int seq = 0;
     QString at;
-    int row = 0;
-    int column = 0;
-    int b2 = 0;
-    int b3 = 0;
-    int b4 = 0;
-    int k5 = 0;
-    int k12 = 0;
+    int row = 0, column = 0;
+    int b2 = 0, b3 = 0, b4 = 0;
+    int k5 = 0, k12 = 0;
 };
 
 struct SweepSaved {
@@ -69,13 +58,8 @@ struct TickRead {
     QString sessionId;
     int seq = 0;
     QString at;
-    int b1 = 0;
-    int b2 = 0;
-    int b3 = 0;
-    int b4 = 0;
-    int load5 = 0;
-    int load12 = 0;
-    int load33 = 0;
+    int b1 = 0, b2 = 0, b3 = 0, b4 = 0;
+    int load5 = 0, load12 = 0, load33 = 0;
     double power = 0;
     bool overload = false;
 };
@@ -122,13 +106,8 @@ struct RunReadingTaken {
     QString at;
     int stepSeq = 0;
     bool supplyOn = false; // the frame it answers, its load settings 0..255
-    int load5 = 0;
-    int load12 = 0;
-    int load33 = 0;
-    int b1 = 0;
-    int b2 = 0;
-    int b3 = 0;
-    int b4 = 0;
+    int load5 = 0, load12 = 0, load33 = 0;
+    int b1 = 0, b2 = 0, b3 = 0, b4 = 0;
     QString settling; // "judged", "supply-off", "powering-up", "load-jump", "after-shutdown"
 };
 
@@ -141,8 +120,7 @@ struct RunStepEnded {
     QString name;
     QString outcome;
     QString keyFigure;
-    int judged = 0;
-    int unsettled = 0;
+    int judged = 0, unsettled = 0;
     QString reason{}; // what decided a step that did not pass (a stored Finding), or empty
 };
 
@@ -154,10 +132,8 @@ struct RunMeasurement {
     QString name;
     double value = 0;
     QString unit;
-    double low = 0;
-    double high = 0;
-    double guardLow = 0;
-    double guardHigh = 0;
+    double low = 0, high = 0;
+    double guardLow = 0, guardHigh = 0;
     double asked = 0;
     QString outcome;
     // Of a judged reading of volts (k = 2); NaN (stored NULL) for none.
@@ -179,21 +155,6 @@ struct RunEnded {
 using Record =
     std::variant<SweepBegan, CellPainted, SweepSaved, SessionBegan, TickRead, SessionEvent,
                  RecordEnded, RunBegan, RunReadingTaken, RunStepEnded, RunMeasurement, RunEnded>;
-
-// A record as a journal entry (its layout is in Records.cpp), and back; why not, when the bytes
-// are not one this program can read. Entries of earlier programs are read too.
-QByteArray encode(const Record& record);
-std::variant<Record, QString> decode(const QByteArray& bytes);
-
-// The row a record adds to the store: its table, and each field's column and value in the
-// order of the record's fields. Nothing for a record that changes a row (SweepSaved,
-// RecordEnded).
-struct StoreRow {
-    QString table;
-    QStringList columns;
-    QVariantList values;
-};
-std::optional<StoreRow> storeRow(const Record& record);
 
 // The sweep, session or run a record belongs to.
 QString recordId(const Record& record);

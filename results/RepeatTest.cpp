@@ -1,6 +1,7 @@
 #include "RepeatTest.h"
 
 #include "LocalTime.h"
+#include "OpenStore.h"
 #include "Printable.h"
 #include "RunRead.h"
 #include "StoreRead.h"

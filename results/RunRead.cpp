@@ -6,6 +6,7 @@
 #include "Printable.h"
 #include "RecordText.h"
 #include "Schema.h"
+#include "StoredRows.h"
 #include "StoredValues.h"
 
 #include <QCoreApplication>
@@ -44,24 +45,6 @@ void checkOutcome(const QString& column, const QString& word, QString& problem) 
             Text::tr("%1 %2 is not an outcome the bench writes").arg(column, quotedWord(word));
 }
 
-// The runs table's columns as a query's answer has them.
-struct RunColumns {
-    explicit RunColumns(const Rows& rows)
-        : id(rows.column("id")), startedAt(rows.column("started_at")),
-          endedAt(rows.column("ended_at")), endState(rows.column("end_state")),
-          host(rows.column("host")), port(rows.column("port")), serial(rows.column("unit_serial")),
-          model(rows.column("unit_model")), operatorName(rows.column("operator")),
-          planName(rows.column("plan_name")), planFile(rows.column("plan_file")),
-          planText(rows.column("plan_text")), profile(rows.column("profile")),
-          outcome(rows.column("outcome")), failingStep(rows.column("failing_step")),
-          keyFigure(rows.column("key_figure")), reason(rows.column("reason")),
-          calibration(rows.column("calibration")),
-          calibrationWarning(rows.column("calibration_warning")) {}
-    Column id, startedAt, endedAt, endState, host, port, serial, model, operatorName, planName,
-        planFile, planText, profile, outcome, failingStep, keyFigure, reason, calibration,
-        calibrationWarning;
-};
-
 // The columns of a run's own row.
 const char16_t* const runColumns =
     u"id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
@@ -80,39 +63,42 @@ QString withReason(const char16_t* columns, int version) {
     return QString::fromUtf16(columns) + (version >= 6 ? QStringLiteral(", reason") : QString());
 }
 
-// One run's row; the problem with it, if any.
-QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
-    QString problem;
-    StoredValues v(row, &problem);
-    r.id = v.id(c.id);
-    r.startedAt = v.time(c.startedAt);
-    r.endedAt = v.time(c.endedAt, true);
-    r.endState = v.text(c.endState);
-    r.host = v.text(c.host);
-    r.port = v.text(c.port);
-    r.unit = {v.text(c.serial), v.text(c.model), v.text(c.operatorName)};
-    r.planName = v.text(c.planName);
-    r.planFile = v.text(c.planFile);
-    r.planText = v.text(c.planText);
-    r.profile = v.text(c.profile);
-    r.outcome = v.text(c.outcome);
-    r.failingStep = v.text(c.failingStep);
-    r.keyFigure = canonicalRecordText(v.text(c.keyFigure));
-    r.reason = v.text(c.reason);
-    r.calibration = v.text(c.calibration);
-    r.calibrationWarning = v.text(c.calibrationWarning);
-    if (!problem.isEmpty())
-        return problem;
+// One run's row but its id, which the caller reads; a value that breaks what the bench writes
+// refuses the row.
+void readRun(StoredRow& row, StoredRun& r) {
+    r.startedAt = row.time("started_at");
+    r.endedAt = row.time("ended_at", true);
+    r.endState = row.text("end_state");
+    r.host = row.text("host");
+    r.port = row.text("port");
+    r.unit = {row.text("unit_serial"), row.text("unit_model"), row.text("operator")};
+    r.planName = row.text("plan_name");
+    r.planFile = row.text("plan_file");
+    r.planText = row.text("plan_text");
+    r.profile = row.text("profile");
+    r.outcome = row.text("outcome");
+    r.failingStep = row.text("failing_step");
+    r.keyFigure = canonicalRecordText(row.text("key_figure"));
+    r.reason = row.text("reason");
+    r.calibration = row.text("calibration");
+    r.calibrationWarning = row.text("calibration_warning");
+    if (row.refused())
+        return;
     if (!r.endState.isEmpty() && !endStates().contains(r.endState))
-        return Text::tr("end state %1 is not one the bench writes").arg(quotedWord(r.endState));
+        return row.refuse(
+            Text::tr("end state %1 is not one the bench writes").arg(quotedWord(r.endState)));
     if (r.endedAt.isEmpty() != r.endState.isEmpty())
-        return Text::tr("it has an end time without an end state, or the other way round");
+        return row.refuse(
+            Text::tr("it has an end time without an end state, or the other way round"));
     if (!r.endedAt.isEmpty() && r.endedAt < r.startedAt)
-        return Text::tr("it ended (%1) before it started (%2)").arg(r.endedAt, r.startedAt);
+        return row.refuse(
+            Text::tr("it ended (%1) before it started (%2)").arg(r.endedAt, r.startedAt));
     if (r.endState.isEmpty() != r.outcome.isEmpty())
-        return Text::tr("it has an outcome without an end, or an end without an outcome");
+        return row.refuse(
+            Text::tr("it has an outcome without an end, or an end without an outcome"));
     if (r.outcome.isEmpty())
-        return {};
+        return;
+    QString problem;
     checkOutcome(QStringLiteral("outcome"), r.outcome, problem);
     // Only a completed run has a verdict; one that stopped says why it has none.
     const Outcome outcome = parseOutcome(r.outcome).value_or(Outcome::Error);
@@ -122,14 +108,8 @@ QString readRun(const Row& row, const RunColumns& c, StoredRun& r) {
                       .arg(quotedWord(r.outcome), quotedWord(r.endState));
     if (problem.isEmpty() && r.planText.size() > maxPlanBytes)
         problem = Text::tr("its plan text is longer than a plan file may be");
-    return problem;
-}
-
-// A limit, an asked value: NULL where there is none.
-std::optional<double> optionalReal(StoredValues& v, const Column& column) {
-    if (v.null(column))
-        return std::nullopt;
-    return v.measured(column);
+    if (!problem.isEmpty())
+        row.refuse(problem);
 }
 
 // Why a record could not be read: the store failed, or a value breaks what the bench writes.
@@ -149,33 +129,22 @@ std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run, int version) {
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
-    const struct {
-        Column seq, kind, name, startedAt, endedAt, outcome, keyFigure, judged, unsettled, reason;
-    } c{.seq = answer.column("seq"),
-        .kind = answer.column("kind"),
-        .name = answer.column("name"),
-        .startedAt = answer.column("started_at"),
-        .endedAt = answer.column("ended_at"),
-        .outcome = answer.column("outcome"),
-        .keyFigure = answer.column("key_figure"),
-        .judged = answer.column("judged"),
-        .unsettled = answer.column("unsettled"),
-        .reason = answer.column("reason")};
+    const StoredColumns columns(answer);
     QString previous = run.startedAt;
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
-        QString problem;
-        StoredValues v(answer.rows[i], &problem);
+        StoredRow row(columns, answer.rows[i]);
         StoredRunStep s;
-        s.seq = v.number(c.seq, 0, maxCount);
-        s.kind = v.text(c.kind);
-        s.name = v.text(c.name);
-        s.startedAt = v.time(c.startedAt);
-        s.endedAt = v.time(c.endedAt);
-        s.outcome = v.text(c.outcome);
-        s.keyFigure = canonicalRecordText(v.text(c.keyFigure));
-        s.judged = v.number(c.judged, 0, maxCount);
-        s.unsettled = v.number(c.unsettled, 0, maxCount);
-        s.reason = v.text(c.reason);
+        s.seq = row.number("seq", 0, maxCount);
+        s.kind = row.text("kind");
+        s.name = row.text("name");
+        s.startedAt = row.time("started_at");
+        s.endedAt = row.time("ended_at");
+        s.outcome = row.text("outcome");
+        s.keyFigure = canonicalRecordText(row.text("key_figure"));
+        s.judged = row.number("judged", 0, maxCount);
+        s.unsettled = row.number("unsettled", 0, maxCount);
+        s.reason = row.text("reason");
+        QString problem = row.problem();
         const bool word = !s.kind.isEmpty() && s.kind.size() <= 32 &&
                           std::all_of(s.kind.begin(), s.kind.end(), [](QChar ch) {
                               return ch >= QLatin1Char('a') && ch <= QLatin1Char('z');
@@ -215,38 +184,24 @@ std::optional<Failed> readMeasurements(QSqlDatabase& db, StoredRun& run) {
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
-    const struct {
-        Column stepSeq, seq, name, value, unit, low, high, guardLow, guardHigh, asked, outcome,
-            uncertainty;
-    } c{.stepSeq = answer.column("step_seq"),
-        .seq = answer.column("seq"),
-        .name = answer.column("name"),
-        .value = answer.column("value"),
-        .unit = answer.column("unit"),
-        .low = answer.column("low"),
-        .high = answer.column("high"),
-        .guardLow = answer.column("guard_low"),
-        .guardHigh = answer.column("guard_high"),
-        .asked = answer.column("asked"),
-        .outcome = answer.column("outcome"),
-        .uncertainty = answer.column("uncertainty")};
+    const StoredColumns columns(answer);
     const int steps = static_cast<int>(run.steps.size());
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
-        QString problem;
-        StoredValues v(answer.rows[i], &problem);
-        const int step = v.number(c.stepSeq, 0, std::max(0, steps - 1));
-        const int seq = v.number(c.seq, 0, maxCount);
+        StoredRow row(columns, answer.rows[i]);
+        const int step = row.number("step_seq", 0, std::max(0, steps - 1));
+        const int seq = row.number("seq", 0, maxCount);
         StoredMeasurement m;
-        m.name = canonicalRecordText(v.text(c.name));
-        m.value = v.measured(c.value);
-        m.unit = v.text(c.unit);
-        m.low = optionalReal(v, c.low);
-        m.high = optionalReal(v, c.high);
-        m.guardLow = optionalReal(v, c.guardLow);
-        m.guardHigh = optionalReal(v, c.guardHigh);
-        m.asked = optionalReal(v, c.asked);
-        m.outcome = v.text(c.outcome);
-        m.uncertainty = optionalReal(v, c.uncertainty);
+        m.name = canonicalRecordText(row.text("name"));
+        m.value = row.measured("value");
+        m.unit = row.text("unit");
+        m.low = row.optionalMeasured("low");
+        m.high = row.optionalMeasured("high");
+        m.guardLow = row.optionalMeasured("guard_low");
+        m.guardHigh = row.optionalMeasured("guard_high");
+        m.asked = row.optionalMeasured("asked");
+        m.outcome = row.text("outcome");
+        m.uncertainty = row.optionalMeasured("uncertainty");
+        QString problem = row.problem();
         checkOutcome(QStringLiteral("outcome"), m.outcome, problem);
         if (problem.isEmpty() && steps == 0)
             problem = Text::tr("it belongs to no step of the run");
@@ -286,38 +241,25 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
         if (const auto* error = std::get_if<QString>(&rows))
             return Failed{*error, false};
         const Rows& answer = std::get<Rows>(rows);
-        const struct {
-            Column seq, at, stepSeq, supplyOn, load5, load12, load33, b1, b2, b3, b4, settling;
-        } c{.seq = answer.column("seq"),
-            .at = answer.column("at"),
-            .stepSeq = answer.column("step_seq"),
-            .supplyOn = answer.column("supply_on"),
-            .load5 = answer.column("load5"),
-            .load12 = answer.column("load12"),
-            .load33 = answer.column("load33"),
-            .b1 = answer.column("b1"),
-            .b2 = answer.column("b2"),
-            .b3 = answer.column("b3"),
-            .b4 = answer.column("b4"),
-            .settling = answer.column("settling")};
+        const StoredColumns columns(answer);
         run.readings.reserve(run.readings.size() + answer.rows.size());
-        for (const Row& row : answer.rows) {
+        for (const Row& values : answer.rows) {
             const std::size_t i = run.readings.size();
-            QString problem;
-            StoredValues v(row, &problem);
-            const int seq = v.number(c.seq, 0, maxCount);
+            StoredRow row(columns, values);
+            const int seq = row.number("seq", 0, maxCount);
             StoredRunReading r;
-            r.at = v.time(c.at);
-            r.stepSeq = v.number(c.stepSeq, 0, std::max(0, lastStep));
-            r.supplyOn = v.number(c.supplyOn, 0, 1) != 0;
-            r.load5 = v.number(c.load5, 0, maxByte);
-            r.load12 = v.number(c.load12, 0, maxByte);
-            r.load33 = v.number(c.load33, 0, maxByte);
-            r.b1 = v.number(c.b1, 0, maxByte);
-            r.b2 = v.number(c.b2, 0, maxByte);
-            r.b3 = v.number(c.b3, 0, maxByte);
-            r.b4 = v.number(c.b4, 0, maxByte);
-            r.settling = v.text(c.settling);
+            r.at = row.time("at");
+            r.stepSeq = row.number("step_seq", 0, std::max(0, lastStep));
+            r.supplyOn = row.number("supply_on", 0, 1) != 0;
+            r.load5 = row.number("load5", 0, maxByte);
+            r.load12 = row.number("load12", 0, maxByte);
+            r.load33 = row.number("load33", 0, maxByte);
+            r.b1 = row.number("b1", 0, maxByte);
+            r.b2 = row.number("b2", 0, maxByte);
+            r.b3 = row.number("b3", 0, maxByte);
+            r.b4 = row.number("b4", 0, maxByte);
+            r.settling = row.text("settling");
+            QString problem = row.problem();
             if (problem.isEmpty() && lastStep < 0)
                 problem = Text::tr("it belongs to no step of the run");
             if (problem.isEmpty() && seq != static_cast<int>(i))
@@ -381,13 +323,13 @@ std::optional<Failed> countReadings(QSqlDatabase& db, StoredRun& run, int versio
     if (const auto* error = std::get_if<QString>(&rows))
         return Failed{*error, false};
     const Rows& answer = std::get<Rows>(rows);
-    QString problem;
-    if (!answer.rows.empty()) {
-        StoredValues v(answer.rows.front(), &problem);
-        run.readingCount = v.number(answer.column("count"), 0, maxCount);
-    }
-    if (!problem.isEmpty())
-        return Failed{problem};
+    if (answer.rows.empty())
+        return std::nullopt;
+    const StoredColumns columns(answer);
+    StoredRow row(columns, answer.rows.front());
+    run.readingCount = row.number("count", 0, maxCount);
+    if (row.refused())
+        return Failed{row.problem()};
     return std::nullopt;
 }
 
@@ -423,16 +365,14 @@ bool matches(const StoredRun& run, const ListFilter& filter) {
 template <typename Each>
 std::optional<QString> eachRun(QSqlDatabase& db, const QString& statement,
                                const QVariantList& values, QStringList& refused, Each each) {
-    std::optional<RunColumns> columns;
-    return eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
-        if (!columns)
-            columns.emplace(answer);
-        StoredRun run;
-        if (const QString problem = readRun(row, *columns, run); !problem.isEmpty())
-            refused << refusal(Text::tr("run"), run.id, problem);
-        else
-            each(std::move(run), row);
-    });
+    return eachStoredRow(db, statement, values, {Text::tr("run")}, refused,
+                         [&](const QString& id, StoredRow& row) {
+                             StoredRun run;
+                             run.id = id;
+                             readRun(row, run);
+                             if (!row.refused())
+                                 each(std::move(run), row);
+                         });
 }
 
 } // namespace
@@ -453,23 +393,17 @@ SettlingCounts settlingCounts(const StoredRun& run) {
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
                                          RunReadings readings) {
     const auto version = static_cast<int>(storedSchemaVersion(db));
-    auto rows = selectRows(
-        db,
-        QStringLiteral("SELECT %1 FROM runs WHERE id = ?")
-            .arg(boundedColumns(db, withReason(runColumns, version) +
-                                        (version >= 7 ? QStringLiteral(", calibration, "
-                                                                       "calibration_warning")
-                                                      : QString()))),
-        {id});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& found = std::get<Rows>(rows);
-    if (found.rows.empty())
-        return Text::tr("no run %1").arg(printable(id));
+    const QString columns =
+        withReason(runColumns, version) +
+        (version >= 7 ? QStringLiteral(", calibration, calibration_warning") : QString());
     StoredRun run;
-    if (const QString problem = readRun(found.rows.front(), RunColumns(found), run);
-        !problem.isEmpty())
-        return refusal(Text::tr("run"), id, problem);
+    if (auto error = readRecordRow(
+            db, QStringLiteral("SELECT %1 FROM runs WHERE id = ?").arg(boundedColumns(db, columns)),
+            id, Text::tr("run"), Text::tr("no run %1").arg(printable(id)), [&](StoredRow& row) {
+                run.id = row.id("id");
+                readRun(row, run);
+            }))
+        return *error;
     auto failed = readSteps(db, run, version);
     if (!failed)
         failed = readMeasurements(db, run);
@@ -485,28 +419,24 @@ std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter&
                                 Listing& listing) {
     if (version < 4) // a store from before plan runs holds none
         return std::nullopt;
-    QString statement =
-        QStringLiteral("SELECT %1, %2 AS count FROM runs")
-            .arg(boundedColumns(db, withReason(headerColumns, version)), readingCountOf(version));
+    QString rows = QStringLiteral(" FROM runs");
     QVariantList values;
-    whereFiltered(filter, statement, values);
+    whereFiltered(filter, rows, values);
+    QString statement =
+        QStringLiteral("SELECT %1, %2 AS count")
+            .arg(boundedColumns(db, withReason(headerColumns, version)), readingCountOf(version)) +
+        rows;
     // A name or an outcome is matched as each run is read.
     if (auto error =
             newestFirst(db, "runs", filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
-                        statement, values, listing))
+                        rows, statement, values, listing))
         return error;
-    return eachRun(db, statement, values, listing.refused, [&](StoredRun run, const Row& row) {
+    return eachRun(db, statement, values, listing.refused, [&](StoredRun run, StoredRow& row) {
         if (!matches(run, filter))
             return;
-        QString problem;
-        StoredValues v(row, &problem);
-        // The count is the last column.
-        const int count = v.number({static_cast<int>(row.size()) - 1, QStringLiteral("count")}, 0,
-                                   std::numeric_limits<int>::max());
-        if (!problem.isEmpty()) {
-            listing.refused << refusal(Text::tr("run"), run.id, problem);
+        const int count = row.number("count", 0, std::numeric_limits<int>::max());
+        if (row.refused())
             return;
-        }
         Listed l;
         l.id = run.id;
         l.sweep = false;
@@ -531,7 +461,7 @@ std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString&
     if (auto error = eachRun(db,
                              QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
                                  .arg(boundedColumns(db, withReason(historyColumns, version))),
-                             {serial}, refused, [&](StoredRun run, const Row&) {
+                             {serial}, refused, [&](StoredRun run, StoredRow&) {
                                  if (refused.isEmpty())
                                      each(run);
                              }))
@@ -555,7 +485,7 @@ std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
                                             "'completed' AND outcome IN ('pass', 'marginal') "
                                             "ORDER BY started_at DESC, id DESC")
                                  .arg(boundedColumns(db, headerColumns)),
-                             {serial, planName, planText}, refused, [&](StoredRun run, const Row&) {
+                             {serial, planName, planText}, refused, [&](StoredRun run, StoredRow&) {
                                  if (!found)
                                      found = std::move(run);
                              }))
@@ -574,7 +504,7 @@ std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
     whereFiltered(filter, statement, values);
     statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");
     if (auto error =
-            eachRun(db, statement, values, selection.refused, [&](StoredRun run, const Row&) {
+            eachRun(db, statement, values, selection.refused, [&](StoredRun run, StoredRow&) {
                 if (matches(run, filter))
                     selection.runs.push_back(std::move(run));
             }))

@@ -83,11 +83,7 @@ struct StoredRun {
 
 // The readings of a run by what the settled rule made of them.
 struct SettlingCounts {
-    int judged = 0;
-    int supplyOff = 0;
-    int poweringUp = 0;
-    int loadJump = 0;
-    int shutDown = 0;
+    int judged = 0, supplyOff = 0, poweringUp = 0, loadJump = 0, shutDown = 0;
 };
 SettlingCounts settlingCounts(const StoredRun& run);
 

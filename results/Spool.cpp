@@ -1,6 +1,8 @@
 #include "Spool.h"
+#include "JournalEntry.h"
 
 #include "Sql.h"
+#include "StoreChoice.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

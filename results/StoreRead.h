@@ -23,19 +23,14 @@ namespace velmor::results {
 
 struct SweepHeader {
     QString id;
-    QString startedAt;
-    QString endedAt;
+    QString startedAt, endedAt;
     QString endState; // empty while open
-    QString host;
-    QString port;
+    QString host, port;
     SweepLimits limits;
-    int mapWidth = 0;
-    int mapHeight = 0;
+    int mapWidth = 0, mapHeight = 0;
     double mapRatio = 1;
     QString savedName;
-    QString bmp;
-    QString csv;
-    QString txt;
+    QString bmp, csv, txt; // the saved files
     UnitIdentity unit{};
     QString calibration{}; // as a run's: an id or "uncalibrated"; empty before calibrations
     QString calibrationWarning{};
@@ -107,9 +102,10 @@ struct Listing;
 
 // Ends a list's query of the table with " ORDER BY started_at DESC, id DESC LIMIT n" where the
 // filter asks for the newest n records only and no row of it is filtered out after the query, and,
-// where the filter asks, counts in the listing's unread the rows the limit leaves out.
+// where the filter asks, counts in the listing's unread the rows the limit leaves out. `rows` is
+// the query's " FROM table WHERE …" that picks them, counted without the columns the list reads.
 std::optional<QString> newestFirst(QSqlDatabase& db, const char* table, const ListFilter& filter,
-                                   bool filteredAfter, QString& statement,
+                                   bool filteredAfter, const QString& rows, QString& statement,
                                    const QVariantList& values, Listing& listing);
 
 // The records listed, newest first, and why each record left out was refused.

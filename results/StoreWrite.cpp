@@ -4,6 +4,7 @@
 #include "Schema.h"
 #include "Sql.h"
 #include "StoreRead.h"
+#include "StoreRow.h"
 
 #include <QSqlQuery>
 

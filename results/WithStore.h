@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreAddress.h"
+#include "OpenStore.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include "GoldenPass.h"
 #include "ModelsFile.h"
+#include "StoreChoice.h"
 
 #include <QRegularExpression>
 #include <QThread>

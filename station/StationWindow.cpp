@@ -10,6 +10,7 @@
 #include "RefusedFile.h"
 #include "RunReport.h"
 #include "StoreAddress.h"
+#include "StoreChoice.h"
 #include "UnitIdentity.h"
 
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 
 #include "Measurement.h"
 #include "Sql.h"
-#include "StoredValues.h"
+#include "StoredRows.h"
 #include "Unit.h"
 
 #include <QCoreApplication>
@@ -53,30 +53,25 @@ std::variant<BenchAgreement, QString> benchAgreement(QSqlDatabase& db, int versi
         QStringLiteral("^(\\+12 V|\\+5 V|\\+3\\.3 V) at P[0-9]+$"));
     using Key = std::tuple<QString, QString, QString>; // model, plan, name
     std::map<Key, std::pair<Sum, std::map<QString, Sum>>> sums;
-    std::optional<Rows> columns;
-    auto error = eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
-        if (!columns)
-            columns = answer;
-        QString problem;
-        StoredValues v(row, &problem);
-        const QString run = v.id(columns->column("id"));
-        const QString name = v.text(columns->column("measured"));
-        const double value = v.measured(columns->column("value"));
-        if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("measurement of run"), run, problem);
-            return;
-        }
-        if (!point.match(name).hasMatch())
-            return;
-        // Volts at an end of the unit's range are no value to take a mean of.
-        const UnitOutput* output = measuredOutput(name, u"V");
-        if (!output || output->endOf(value) != RangeEnd::Inside)
-            return;
-        auto& [all, benches] = sums[{v.text(columns->column("unit_model")),
-                                     v.text(columns->column("plan_name")), name}];
-        all.add(value);
-        benches[v.text(columns->column("host"))].add(value);
-    });
+    auto error =
+        eachStoredRow(db, statement, values, {Text::tr("measurement of run")}, out.refused,
+                      [&](const QString&, StoredRow& row) {
+                          const QString name = row.text("measured");
+                          const double value = row.measured("value");
+                          const Key key{row.text("unit_model"), row.text("plan_name"), name};
+                          const QString host = row.text("host");
+                          if (row.refused())
+                              return;
+                          if (!point.match(name).hasMatch())
+                              return;
+                          // Volts at an end of the unit's range are no value to take a mean of.
+                          const UnitOutput* output = measuredOutput(name, u"V");
+                          if (!output || output->endOf(value) != RangeEnd::Inside)
+                              return;
+                          auto& [all, benches] = sums[key];
+                          all.add(value);
+                          benches[host].add(value);
+                      });
     if (error)
         return *error;
     for (const auto& [key, s] : sums) {

@@ -3,7 +3,7 @@
 
 #include "Measurement.h"
 #include "Sql.h"
-#include "StoredValues.h"
+#include "StoredRows.h"
 #include "Unit.h"
 
 #include <QCoreApplication>
@@ -30,43 +30,34 @@ std::variant<GoldenDrift, QString> goldenDrift(QSqlDatabase& db, int version,
         marks << QStringLiteral("?");
         values << serial;
     }
-    const auto rows = selectRows(
+    static const QRegularExpression point(
+        QStringLiteral("^(\\+12 V|\\+5 V|\\+3\\.3 V) at P[0-9]+$"));
+    std::map<std::tuple<QString, QString, QString>, std::vector<GoldenReading>> found;
+    auto error = eachStoredRow(
         db,
         QStringLiteral("SELECT %1 FROM run_measurements m JOIN runs r ON r.id = m.run_id "
                        "WHERE r.unit_serial IN (%2) AND r.end_state = 'completed' AND m.unit = 'V' "
                        "ORDER BY r.started_at, r.id, m.step_seq, m.seq")
             .arg(boundedColumns(db, columns), marks.join(QStringLiteral(", "))),
-        values);
-    if (const auto* error = std::get_if<QString>(&rows))
+        values, {Text::tr("measurement of run")}, out.refused,
+        [&](const QString& run, StoredRow& row) {
+            GoldenReading reading{run, row.time("started_at"), row.measured("value"), std::nullopt};
+            const QString unit = row.text("unit_serial");
+            const QString bench = row.text("host");
+            const QString measured = row.text("measured");
+            if (!row.null("uncertainty"))
+                reading.uncertainty = row.real("uncertainty", 0, 1e9);
+            if (row.refused())
+                return;
+            const UnitOutput* output = measuredOutput(measured, u"V");
+            // Volts at an end of the unit's range are no reading to compare.
+            if (!point.match(measured).hasMatch() || !output ||
+                output->endOf(reading.volts) != RangeEnd::Inside)
+                return;
+            found[{unit, bench, measured}].push_back(reading);
+        });
+    if (error)
         return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    const Column id = answer.column("id"), serial = answer.column("unit_serial"),
-                 host = answer.column("host"), started = answer.column("started_at"),
-                 name = answer.column("measured"), value = answer.column("value"),
-                 uncertainty = answer.column("uncertainty");
-    static const QRegularExpression point(
-        QStringLiteral("^(\\+12 V|\\+5 V|\\+3\\.3 V) at P[0-9]+$"));
-    std::map<std::tuple<QString, QString, QString>, std::vector<GoldenReading>> found;
-    for (const Row& row : answer.rows) {
-        QString problem;
-        StoredValues v(row, &problem);
-        GoldenReading reading{v.id(id), v.time(started), v.measured(value), std::nullopt};
-        const QString unit = v.text(serial);
-        const QString bench = v.text(host);
-        const QString measured = v.text(name);
-        if (!v.null(uncertainty))
-            reading.uncertainty = v.real(uncertainty, 0, 1e9);
-        if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("measurement of run"), reading.run, problem);
-            continue;
-        }
-        const UnitOutput* output = measuredOutput(measured, u"V");
-        // Volts at an end of the unit's range are no reading to compare.
-        if (!point.match(measured).hasMatch() || !output ||
-            output->endOf(reading.volts) != RangeEnd::Inside)
-            continue;
-        found[{unit, bench, measured}].push_back(reading);
-    }
     for (auto& [key, readings] : found) {
         GoldenPoint p;
         std::tie(p.serial, p.host, p.name) = key;

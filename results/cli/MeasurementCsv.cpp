@@ -7,7 +7,7 @@
 #include "RecordText.h"
 #include "RunCommands.h"
 #include "Sql.h"
-#include "StoredValues.h"
+#include "StoredRows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,16 +30,17 @@ QString number(double value) {
     return QString::number(value, 'g', 12);
 }
 
-QString optionalNumber(StoredValues& v, const Column& column) {
-    return v.null(column) ? QString() : number(v.measured(column));
+QString optionalNumber(StoredRow& row, const char* column) {
+    const std::optional<double> value = row.optionalMeasured(column);
+    return value ? number(*value) : QString();
 }
 
 // The calibration's id, or "uncalibrated" also for a run stored before calibrations were kept.
-QString calibrationOf(StoredValues& v, const Column& column) {
-    if (v.null(column) || v.text(column).isEmpty() ||
-        v.text(column) == QLatin1String(uncalibratedName))
+QString calibrationOf(StoredRow& row, const char* column) {
+    if (row.null(column) || row.text(column).isEmpty() ||
+        row.text(column) == QLatin1String(uncalibratedName))
         return QString::fromLatin1(uncalibratedName);
-    return v.id(column);
+    return row.id(column);
 }
 
 // "+12 V at P3": the output and the point; nothing for a name of another form.
@@ -101,56 +102,50 @@ measurementsCsv(QSqlDatabase& db, int version, const ListFilter& filter, const Q
         values << filter.before;
     }
     statement += QStringLiteral(" ORDER BY r.started_at, r.id, m.step_seq, m.seq");
-    std::optional<Rows> columns;
     QString lastRun;
-    auto error = eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
-        if (!columns)
-            columns = answer;
-        const Rows& c = *columns;
-        QString problem;
-        StoredValues v(row, &problem);
-        const QString run = v.id(c.column("id"));
-        const QString plan = v.text(c.column("plan_name"));
-        const QString verdict = v.text(c.column("verdict"));
-        const QString endState = v.text(c.column("end_state"));
-        const QString name = canonicalRecordText(v.text(c.column("measured")));
-        const QString value = number(v.measured(c.column("value")));
-        const QString low = optionalNumber(v, c.column("low"));
-        const QString high = optionalNumber(v, c.column("high"));
-        const QString outcome = v.text(c.column("outcome"));
-        if (problem.isEmpty() && !parseOutcome(outcome))
-            problem = Text::tr("outcome \"%1\" is not one the bench writes").arg(outcome.left(40));
-        const QStringList fields{run,
-                                 v.text(c.column("unit_serial")),
-                                 v.text(c.column("unit_model")),
-                                 v.text(c.column("host")),
-                                 v.text(c.column("operator")),
-                                 plan,
-                                 v.text(c.column("step_name")),
-                                 outputAndPoint(name).second,
-                                 outputAndPoint(name).first,
-                                 name,
-                                 value,
-                                 v.text(c.column("unit")),
-                                 low,
-                                 high,
-                                 outcome,
-                                 v.time(c.column("ended_at")),
-                                 calibrationOf(v, c.column("calibration"))};
-        if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("measurement of run"), run, problem);
-            return;
-        }
-        if (!matches(plan, verdict, endState, filter))
-            return;
-        if (run != lastRun)
-            ++out.runs;
-        lastRun = run;
-        QStringList line;
-        for (const QString& f : fields)
-            line << csvField(f);
-        text += line.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    });
+    auto error = eachStoredRow(
+        db, statement, values, {Text::tr("measurement of run")}, out.refused,
+        [&](const QString& run, StoredRow& row) {
+            const QString plan = row.text("plan_name");
+            const QString verdict = row.text("verdict");
+            const QString endState = row.text("end_state");
+            const QString name = canonicalRecordText(row.text("measured"));
+            const QString value = number(row.measured("value"));
+            const QString low = optionalNumber(row, "low");
+            const QString high = optionalNumber(row, "high");
+            const QString outcome = row.text("outcome");
+            if (!parseOutcome(outcome))
+                row.refuse(
+                    Text::tr("outcome \"%1\" is not one the bench writes").arg(outcome.left(40)));
+            const QStringList fields{run,
+                                     row.text("unit_serial"),
+                                     row.text("unit_model"),
+                                     row.text("host"),
+                                     row.text("operator"),
+                                     plan,
+                                     row.text("step_name"),
+                                     outputAndPoint(name).second,
+                                     outputAndPoint(name).first,
+                                     name,
+                                     value,
+                                     row.text("unit"),
+                                     low,
+                                     high,
+                                     outcome,
+                                     row.time("ended_at"),
+                                     calibrationOf(row, "calibration")};
+            if (row.refused())
+                return;
+            if (!matches(plan, verdict, endState, filter))
+                return;
+            if (run != lastRun)
+                ++out.runs;
+            lastRun = run;
+            QStringList line;
+            for (const QString& f : fields)
+                line << csvField(f);
+            text += line.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        });
     if (error)
         return *error;
     out.csv = text.toUtf8();

@@ -3,7 +3,7 @@
 
 #include "Outcome.h"
 #include "Sql.h"
-#include "StoredValues.h"
+#include "StoredRows.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -111,52 +111,43 @@ std::variant<FailurePareto, QString> failurePareto(QSqlDatabase& db, int version
     std::map<FailureCause, int> causes;
     std::map<QString, Unit> units;
     int unnamed = 0, unnamedPassed = 0;
-    std::optional<Rows> columns; // the answer's header, taken from its first row
-    auto error = eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
-        if (!columns)
-            columns = answer;
-        const Column id = columns->column("id"), serial = columns->column("unit_serial"),
-                     started = columns->column("started_at"), state = columns->column("end_state"),
-                     outcome = columns->column("outcome"), step = columns->column("failing_step"),
-                     reason = columns->column("reason");
-        QString problem;
-        StoredValues v(row, &problem);
-        const QString runId = v.id(id);
-        v.time(started);
-        const bool completed = v.text(state) == QLatin1String("completed");
-        const auto verdict = parseOutcome(v.text(outcome));
-        if (problem.isEmpty() && !verdict)
-            problem = Text::tr("its outcome \"%1\" is none the bench writes")
-                          .arg(v.text(outcome).left(40));
-        // Only a completed run has a verdict.
-        if (problem.isEmpty() &&
-            completed != (static_cast<int>(*verdict) <= static_cast<int>(Outcome::Fail)))
-            problem = Text::tr("its outcome \"%1\" does not go with its end").arg(v.text(outcome));
-        if (!problem.isEmpty()) {
-            pareto.refused << refusal(Text::tr("run"), runId, problem);
-            return;
-        }
-        if (*verdict == Outcome::Fail || *verdict == Outcome::Error) {
-            ++pareto.failures;
-            ++causes[causeOf(v.text(reason), v.text(step))];
-        }
-        const QString unit = v.text(serial);
-        const bool passed = *verdict == Outcome::Pass || *verdict == Outcome::Marginal;
-        if (unit.isEmpty()) {
-            if (completed) {
-                ++unnamed;
-                unnamedPassed += passed ? 1 : 0;
+    auto error = eachStoredRow(
+        db, statement, values, {Text::tr("run")}, pareto.refused,
+        [&](const QString&, StoredRow& row) {
+            row.time("started_at");
+            const bool completed = row.text("end_state") == QLatin1String("completed");
+            const QString outcome = row.text("outcome");
+            const QString reason = row.text("reason"), step = row.text("failing_step");
+            const QString unit = row.text("unit_serial");
+            const auto verdict = parseOutcome(outcome);
+            if (!verdict)
+                row.refuse(
+                    Text::tr("its outcome \"%1\" is none the bench writes").arg(outcome.left(40)));
+            // Only a completed run has a verdict.
+            else if (completed != (static_cast<int>(*verdict) <= static_cast<int>(Outcome::Fail)))
+                row.refuse(Text::tr("its outcome \"%1\" does not go with its end").arg(outcome));
+            if (row.refused())
+                return;
+            if (*verdict == Outcome::Fail || *verdict == Outcome::Error) {
+                ++pareto.failures;
+                ++causes[causeOf(reason, step)];
             }
-            return;
-        }
-        Unit& u = units[unit];
-        ++u.runs;
-        if (!completed)
-            return;
-        if (!u.first)
-            u.first = passed;
-        u.last = passed;
-    });
+            const bool passed = *verdict == Outcome::Pass || *verdict == Outcome::Marginal;
+            if (unit.isEmpty()) {
+                if (completed) {
+                    ++unnamed;
+                    unnamedPassed += passed ? 1 : 0;
+                }
+                return;
+            }
+            Unit& u = units[unit];
+            ++u.runs;
+            if (!completed)
+                return;
+            if (!u.first)
+                u.first = passed;
+            u.last = passed;
+        });
     if (error)
         return *error;
     for (const auto& [cause, runs] : causes)

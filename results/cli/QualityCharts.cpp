@@ -4,6 +4,7 @@
 #include "Measurement.h"
 #include "Outcome.h"
 #include "Sql.h"
+#include "StoredRows.h"
 #include "StoredValues.h"
 #include "Unit.h"
 
@@ -56,30 +57,22 @@ std::variant<YieldByDay, QString> yieldByDay(QSqlDatabase& db, int version,
                  filtered(filter, values));
     std::map<std::pair<QString, QString>, DayYield> days;
     std::set<std::pair<QString, QString>> seen; // model and serial of the units counted
-    std::optional<Rows> columns;
-    auto error = eachRow(db, statement, values, [&](const Rows& answer, const Row& row) {
-        if (!columns)
-            columns = answer;
-        QString problem;
-        StoredValues v(row, &problem);
-        const QString id = v.id(columns->column("id"));
-        const QString model = v.text(columns->column("unit_model"));
-        const QString serial = v.text(columns->column("unit_serial"));
-        const QString day = v.time(columns->column("started_at")).left(10);
-        const auto verdict = parseOutcome(v.text(columns->column("outcome")));
-        if (problem.isEmpty() &&
-            (!verdict || static_cast<int>(*verdict) > static_cast<int>(Outcome::Fail)))
-            problem = Text::tr("its outcome is no verdict the bench writes");
-        if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("run"), id, problem);
-            return;
-        }
-        if (!serial.isEmpty() && !seen.insert({model, serial}).second)
-            return; // a retest
-        DayYield& d = days[{model, day}];
-        ++d.units;
-        d.firstPassed += *verdict != Outcome::Fail ? 1 : 0;
-    });
+    auto error = eachStoredRow(
+        db, statement, values, {Text::tr("run")}, out.refused, [&](const QString&, StoredRow& row) {
+            const QString model = row.text("unit_model");
+            const QString serial = row.text("unit_serial");
+            const QString day = row.time("started_at").left(10);
+            const auto verdict = parseOutcome(row.text("outcome"));
+            if (!verdict || static_cast<int>(*verdict) > static_cast<int>(Outcome::Fail))
+                row.refuse(Text::tr("its outcome is no verdict the bench writes"));
+            if (row.refused())
+                return;
+            if (!serial.isEmpty() && !seen.insert({model, serial}).second)
+                return; // a retest
+            DayYield& d = days[{model, day}];
+            ++d.units;
+            d.firstPassed += *verdict != Outcome::Fail ? 1 : 0;
+        });
     if (error)
         return *error;
     for (auto& [key, d] : days) {

@@ -6,7 +6,7 @@
 #include "Printable.h"
 #include "RecordText.h"
 #include "Sql.h"
-#include "StoredValues.h"
+#include "StoredRows.h"
 #include "Table.h"
 #include "Unit.h"
 
@@ -21,12 +21,6 @@
 namespace velmor::results {
 
 namespace {
-
-std::optional<double> optionalReal(StoredValues& v, const Column& column) {
-    if (v.null(column))
-        return std::nullopt;
-    return v.measured(column);
-}
 
 QString orDash(const std::optional<double>& value, int decimals) {
     return value ? fixed(*value, decimals) : QStringLiteral("-");
@@ -71,7 +65,12 @@ std::variant<Repeatability, QString> repeatability(QSqlDatabase& db, int version
     Repeatability out;
     if (version < 4) // a store from before plan runs holds none
         return out;
-    const auto rows = selectRows(
+    using Key =
+        std::tuple<int, QString, QString, QString, std::optional<double>, std::optional<double>>;
+    std::map<Key, MeasurementSpread> found;
+    std::vector<Key> order;
+    std::set<QString> runs;
+    auto error = eachStoredRow(
         db,
         QStringLiteral("SELECT %1 FROM run_measurements m "
                        "JOIN run_steps s ON s.run_id = m.run_id AND s.seq = m.step_seq "
@@ -80,48 +79,33 @@ std::variant<Repeatability, QString> repeatability(QSqlDatabase& db, int version
                        "ORDER BY m.step_seq, m.seq, r.started_at")
             .arg(boundedColumns(db, u"m.run_id, m.step_seq, s.name AS step_name, m.name AS "
                                     u"measured, m.value, m.unit, m.low, m.high")),
-        {serial, plan});
-    if (const auto* error = std::get_if<QString>(&rows))
+        {serial, plan}, {Text::tr("measurement of run"), "run_id"}, out.refused,
+        [&](const QString& run, StoredRow& row) {
+            MeasurementSpread m;
+            m.stepSeq = row.number("step_seq", 0, std::numeric_limits<int>::max());
+            m.step = row.text("step_name");
+            m.name = canonicalRecordText(row.text("measured"));
+            m.unit = row.text("unit");
+            const double measured = row.measured("value");
+            m.low = row.optionalMeasured("low");
+            m.high = row.optionalMeasured("high");
+            if (row.refused())
+                return;
+            runs.insert(run);
+            // Volts at an end of the unit's range say only that the output was there or beyond.
+            const UnitOutput* output = measuredOutput(m.name, m.unit);
+            if (output && output->endOf(measured) != RangeEnd::Inside)
+                return;
+            const Key key{m.stepSeq, m.step, m.name, m.unit, m.low, m.high};
+            auto at = found.find(key);
+            if (at == found.end()) {
+                at = found.emplace(key, m).first;
+                order.push_back(key);
+            }
+            at->second.values.add(measured);
+        });
+    if (error)
         return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    const Column id = answer.column("run_id"), seq = answer.column("step_seq"),
-                 step = answer.column("step_name"), name = answer.column("measured"),
-                 value = answer.column("value"), unit = answer.column("unit"),
-                 low = answer.column("low"), high = answer.column("high");
-    using Key =
-        std::tuple<int, QString, QString, QString, std::optional<double>, std::optional<double>>;
-    std::map<Key, MeasurementSpread> found;
-    std::vector<Key> order;
-    std::set<QString> runs;
-    for (const Row& row : answer.rows) {
-        QString problem;
-        StoredValues v(row, &problem);
-        const QString run = v.id(id);
-        MeasurementSpread m;
-        m.stepSeq = v.number(seq, 0, std::numeric_limits<int>::max());
-        m.step = v.text(step);
-        m.name = canonicalRecordText(v.text(name));
-        m.unit = v.text(unit);
-        const double measured = v.measured(value);
-        m.low = optionalReal(v, low);
-        m.high = optionalReal(v, high);
-        if (!problem.isEmpty()) {
-            out.refused << refusal(Text::tr("measurement of run"), run, problem);
-            continue;
-        }
-        runs.insert(run);
-        // Volts at an end of the unit's range say only that the output was there or beyond.
-        const UnitOutput* output = measuredOutput(m.name, m.unit);
-        if (output && output->endOf(measured) != RangeEnd::Inside)
-            continue;
-        const Key key{m.stepSeq, m.step, m.name, m.unit, m.low, m.high};
-        auto at = found.find(key);
-        if (at == found.end()) {
-            at = found.emplace(key, m).first;
-            order.push_back(key);
-        }
-        at->second.values.add(measured);
-    }
     out.runs = static_cast<int>(runs.size());
     for (const Key& key : order)
         out.measurements.push_back(found.at(key));

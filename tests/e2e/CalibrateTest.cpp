@@ -5,6 +5,7 @@
 // refuses the fit and keeps nothing; a plan run is judged with the calibration.
 #include "Bench.h"
 #include "Calibrations.h"
+#include "OpenStore.h"
 #include "StoreAddress.h"
 
 #include <QProcess>

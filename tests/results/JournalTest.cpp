@@ -1,9 +1,11 @@
 // The journal's own faults: records of another store, a truncated or garbled file, a full folder,
 // entries of another version, and who may read the files. Real SQLite files on real disks.
+#include "JournalEntry.h"
 #include "Recording.h"
 #include "RecordsTest.h"
 #include "Spool.h"
 #include "StoreAddress.h"
+#include "StoreChoice.h"
 
 #include <QDataStream>
 #include <QFile>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpenStore.h"
 #include "PgServer.h"
 #include "RecordWriter.h"
 #include "Recorder.h"

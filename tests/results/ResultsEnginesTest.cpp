@@ -161,6 +161,16 @@ TEST_F(ResultsEnginesTest, everyListAnswersAlikeOverSqliteAndPostgresql) {
     };
     EXPECT_EQ(ids(newest), ids(alike({"list", "--all"})));
     EXPECT_EQ(rows(alike({"list", "--limit", "7", "--kind", "session"})), 7);
+    // The count beyond the newest few is of the records the filters pick, no more.
+    for (const QStringList& filter :
+         {QStringList{"--kind", "session"}, QStringList{"--unit", "PSU-1"},
+          QStringList{"--model", "ATX-500", "--kind", "sweep"},
+          QStringList{"--since", "2000-01-01"}}) {
+        const int all = rows(alike(QStringList{"list", "--all"} + filter));
+        const QString newest = alike(QStringList{"list", "--limit", "3"} + filter);
+        EXPECT_TRUE(newest.contains(QStringLiteral("records; %1 more:").arg(all - 3)))
+            << filter.join(' ').toStdString() << ": " << newest.toStdString();
+    }
     for (const char* verdict : {"pass", "fail", "none", "incomplete"}) {
         const QString listed = alike({"list", "--all", "--verdict", verdict});
         EXPECT_EQ(rows(listed), records.verdicts[verdict]) << verdict;

@@ -194,13 +194,14 @@ TEST_F(SchemaTest, theNewestRecordsOfEachKindAreFoundThroughTheIndexNotByASortOf
     withStore(home.sqliteStore(), [&](QSqlDatabase& db) {
         ASSERT_EQ(prepareSchema(db, schemaVersion), std::nullopt);
         for (const char* table : {"sweeps", "sessions", "runs"}) {
+            const QString rows =
+                QStringLiteral(" FROM %1 WHERE started_at >= ?").arg(QLatin1String(table));
             QString statement =
-                QStringLiteral("SELECT %1 FROM %2 WHERE started_at >= ?")
-                    .arg(boundedColumns(db, u"id, started_at"), QLatin1String(table));
+                QStringLiteral("SELECT ") + boundedColumns(db, u"id, started_at") + rows;
             ListFilter filter;
             filter.first = 50;
             Listing listing;
-            ASSERT_EQ(newestFirst(db, table, filter, false, statement, {QString()}, listing),
+            ASSERT_EQ(newestFirst(db, table, filter, false, rows, statement, {QString()}, listing),
                       std::nullopt);
             auto plan =
                 selectRows(db, QStringLiteral("EXPLAIN QUERY PLAN ") + statement, {QString()});

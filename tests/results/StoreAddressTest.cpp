@@ -1,5 +1,6 @@
 // The store's address: a password in the URL is refused, the other libpq parameters reach the
 // server, quoted as libpq reads them, and an unknown one is refused by name.
+#include "OpenStore.h"
 #include "RecordsTest.h"
 
 using namespace velmor::results;

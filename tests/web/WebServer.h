@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpenStore.h"
 #include "Recorder.h"
 #include "Schema.h"
 #include "StoreAddress.h"
