@@ -1,5 +1,6 @@
 #include "Schema.h"
 
+#include "RunTallies.h"
 #include "Sql.h"
 
 #include <QCoreApplication>
@@ -140,9 +141,72 @@ const std::array<QStringList, schemaVersion> migrations{{
         QStringLiteral("ALTER TABLE sweeps ADD COLUMN calibration_warning TEXT"),
         QStringLiteral("ALTER TABLE run_measurements ADD COLUMN uncertainty DOUBLE PRECISION"),
     },
+    {
+        // A control chart's values found by their name, and read from the index alone, rather
+        // than by reading every measurement of every run.
+        QStringLiteral("CREATE INDEX run_measurements_name ON run_measurements (name, run_id, "
+                       "step_seq, seq, value, unit, low, high)"),
+        // A long run's readings kept as an envelope when it ends, so that its picture reads a few
+        // thousand rows rather than an eight-hour hold's 288,000: its readings cut into at most
+        // 4,096 slots of consecutive readings, and in each slot, for each step and settling, the
+        // first and last time, the lowest and highest load settings and bytes (volts rise with
+        // their byte), and whether the supply was on. A dip or a spike of a single reading stays
+        // in its slot's lowest or highest byte, and a byte at an end of the unit's range stays
+        // that byte.
+        QStringLiteral("CREATE TABLE run_envelopes (run_id TEXT NOT NULL REFERENCES runs(id), "
+                       "slot INTEGER NOT NULL, step_seq INTEGER NOT NULL, "
+                       "settling TEXT NOT NULL, readings INTEGER NOT NULL, "
+                       "first_at TEXT NOT NULL, last_at TEXT NOT NULL, "
+                       "low_supply_on INTEGER NOT NULL, high_supply_on INTEGER NOT NULL, "
+                       "low_load5 INTEGER NOT NULL, high_load5 INTEGER NOT NULL, "
+                       "low_load12 INTEGER NOT NULL, high_load12 INTEGER NOT NULL, "
+                       "low_load33 INTEGER NOT NULL, high_load33 INTEGER NOT NULL, "
+                       "low_b1 INTEGER NOT NULL, high_b1 INTEGER NOT NULL, "
+                       "low_b2 INTEGER NOT NULL, high_b2 INTEGER NOT NULL, "
+                       "low_b3 INTEGER NOT NULL, high_b3 INTEGER NOT NULL, "
+                       "low_b4 INTEGER NOT NULL, high_b4 INTEGER NOT NULL, "
+                       "PRIMARY KEY (run_id, slot, step_seq, settling))"),
+        QStringLiteral("CREATE INDEX runs_reading_count ON runs (reading_count)"),
+        // The summary's figures, kept as each run ends (RunTallies.h); filled for the runs stored
+        // before by fillRunTallies once these statements have run.
+        QStringLiteral("CREATE TABLE run_tallies (unit_model TEXT NOT NULL, host TEXT NOT NULL, "
+                       "day TEXT NOT NULL, runs INTEGER NOT NULL, passed INTEGER NOT NULL, "
+                       "units INTEGER NOT NULL, first_passed INTEGER NOT NULL, "
+                       "PRIMARY KEY (unit_model, host, day))"),
+        QStringLiteral("CREATE TABLE step_fail_tallies (unit_model TEXT NOT NULL, "
+                       "host TEXT NOT NULL, day TEXT NOT NULL, step TEXT NOT NULL, "
+                       "fails INTEGER NOT NULL, PRIMARY KEY (unit_model, host, day, step))"),
+        QStringLiteral("CREATE TABLE point_tallies (unit_model TEXT NOT NULL, "
+                       "plan_name TEXT NOT NULL, step TEXT NOT NULL, measured TEXT NOT NULL, "
+                       "low DOUBLE PRECISION NOT NULL, high DOUBLE PRECISION NOT NULL, "
+                       "step_seq INTEGER NOT NULL, values_count INTEGER NOT NULL, "
+                       "mean DOUBLE PRECISION NOT NULL, squares DOUBLE PRECISION NOT NULL, "
+                       "PRIMARY KEY (unit_model, plan_name, step, measured, low, high))"),
+        QStringLiteral("CREATE TABLE tally_refusals (run_id TEXT NOT NULL REFERENCES runs(id), "
+                       "what TEXT NOT NULL, PRIMARY KEY (run_id, what))"),
+        // Every ended run of more than 8,192 readings that has no envelope yet: here the runs
+        // stored before, and the same statement as each run ends (keptEnvelopes()).
+        QStringLiteral("INSERT INTO run_envelopes SELECT d.run_id, d.seq / e.per, d.step_seq, "
+                       "d.settling, COUNT(*), MIN(d.at), MAX(d.at), MIN(d.supply_on), "
+                       "MAX(d.supply_on), MIN(d.load5), MAX(d.load5), MIN(d.load12), "
+                       "MAX(d.load12), MIN(d.load33), MAX(d.load33), MIN(d.b1), MAX(d.b1), "
+                       "MIN(d.b2), MAX(d.b2), MIN(d.b3), MAX(d.b3), MIN(d.b4), MAX(d.b4) "
+                       "FROM run_readings d JOIN (SELECT id, 1 + reading_count / 4096 AS per "
+                       "FROM runs WHERE reading_count > 8192 AND end_state IS NOT NULL AND "
+                       "NOT EXISTS (SELECT 1 FROM run_envelopes k WHERE k.run_id = runs.id)) e "
+                       "ON e.id = d.run_id WHERE d.seq >= 0 "
+                       "GROUP BY d.run_id, d.seq / e.per, d.step_seq, d.settling"),
+    },
 }};
 
 } // namespace
+
+QString keptEnvelopes() {
+    for (const QString& statement : migrations.back())
+        if (statement.startsWith(QLatin1String("INSERT INTO run_envelopes")))
+            return statement;
+    return {};
+}
 
 qint64 storedSchemaVersion(const QSqlDatabase& db) {
     if (!hasTable(db, QStringLiteral("schema_version")))
@@ -191,6 +255,9 @@ std::optional<QString> prepareSchema(QSqlDatabase& db, int target) {
         for (const QString& statement : migrations[static_cast<std::size_t>(version - 1)])
             if (auto error = run(db, statement))
                 return error;
+    if (stored < 8 && target >= 8)
+        if (auto error = fillRunTallies(db))
+            return error;
     if (auto error = run(db, QStringLiteral("DELETE FROM schema_version")))
         return error;
     if (auto error =

@@ -9,10 +9,14 @@ namespace velmor::results {
 
 // The schema the program writes and reads, the same for SQLite and PostgreSQL. Its version is
 // kept in schema_version; each version adds to the one before.
-inline constexpr int schemaVersion = 7;
+inline constexpr int schemaVersion = 8;
 
 // The versions velmor-results reads as they are (each one's columns as they were).
 inline constexpr int oldestReadableVersion = 1;
+
+// The statement that keeps the envelope of each ended run of more than 8,192 readings that has
+// none yet (version 8 on): run in the transaction that ends a run.
+QString keptEnvelopes();
 
 // The schema version of the database as stored: 0 when it holds none yet; any other value,
 // even one no program wrote, as it is.

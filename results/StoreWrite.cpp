@@ -1,6 +1,7 @@
 #include "StoreWrite.h"
 
 #include "Deviation.h"
+#include "RunTallies.h"
 #include "Schema.h"
 #include "Sql.h"
 #include "StoreRead.h"
@@ -73,12 +74,21 @@ public:
         const auto orNull = [](const QString& text) {
             return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
         };
-        return exec(13,
-                    "UPDATE runs SET ended_at = ?, end_state = ?, outcome = ?, failing_step = ?, "
-                    "key_figure = ?, reason = ?, reading_count = (SELECT COUNT(*) FROM "
-                    "run_readings WHERE run_id = ?) WHERE id = ? AND end_state IS NULL",
-                    {r.at, r.state, r.outcome, orNull(r.failingStep), r.keyFigure, orNull(r.reason),
-                     r.id, r.id});
+        if (auto error = exec(13,
+                              "UPDATE runs SET ended_at = ?, end_state = ?, outcome = ?, "
+                              "failing_step = ?, key_figure = ?, reason = ?, reading_count = "
+                              "(SELECT COUNT(*) FROM run_readings WHERE run_id = ?) "
+                              "WHERE id = ? AND end_state IS NULL",
+                              {r.at, r.state, r.outcome, orNull(r.failingStep), r.keyFigure,
+                               orNull(r.reason), r.id, r.id}))
+            return error;
+        // A long run's picture is drawn from its envelope and the summary from its tallies, kept
+        // as it ends (a store of an older version, which a test may write, keeps neither).
+        if (affected_ != 1 || storedSchemaVersion(db_) < 8)
+            return std::nullopt;
+        if (auto error = exec(17, keptEnvelopes(), {}))
+            return error;
+        return keepRunTallies(db_, r.id);
     }
 
     // Whether the last statement failed on its values.
@@ -162,7 +172,7 @@ private:
     }
 
     QSqlDatabase& db_;
-    std::array<std::optional<QSqlQuery>, 17> queries_;
+    std::array<std::optional<QSqlQuery>, 18> queries_;
     bool refused_ = false;
     int affected_ = 0; // the rows the last statement added or changed
     std::map<QString, int> sweepCells_, sessionTicks_, runReadings_; // rows added per record

@@ -1927,6 +1927,22 @@
         <source>bench: file refused</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>settling &quot;%1&quot; is not one the bench writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its times %1 to %2 are out of order or outside the run&apos;s times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the envelope&apos;s slot %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the envelope stands for %1 readings of the run&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -4164,6 +4180,14 @@ Check the measuring unit&apos;s power and the cable between it and the port, the
     </message>
     <message>
         <source>readings, V, oldest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a kept tally is left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no output at a load point</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1938,6 +1938,22 @@
         <source>bench: file refused</source>
         <translation>стенд: файл отклонён</translation>
     </message>
+    <message>
+        <source>settling &quot;%1&quot; is not one the bench writes</source>
+        <translation>состояние установления «%1» стенд не записывает</translation>
+    </message>
+    <message>
+        <source>its times %1 to %2 are out of order or outside the run&apos;s times</source>
+        <translation>его время с %1 по %2 идёт не по порядку или вне времени проверки</translation>
+    </message>
+    <message>
+        <source>the envelope&apos;s slot %1: %2</source>
+        <translation>отрезок огибающей %1: %2</translation>
+    </message>
+    <message>
+        <source>the envelope stands for %1 readings of the run&apos;s %2</source>
+        <translation>огибающая представляет %1 отсчётов из %2 отсчётов проверки</translation>
+    </message>
 </context>
 <context>
     <name>ui::Files</name>
@@ -4178,6 +4194,14 @@ Enter — проверить ещё раз, Esc — отмена</translation>
     <message>
         <source>readings, V, oldest first</source>
         <translation>показания, В, от ранних к поздним</translation>
+    </message>
+    <message>
+        <source>a kept tally is left out: %1</source>
+        <translation>сохранённый итог не учтён: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no output at a load point</source>
+        <translation>«%1» не называет выход в точке нагрузки</translation>
     </message>
 </context>
 </TS>

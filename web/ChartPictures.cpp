@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace velmor::web {
@@ -58,6 +59,42 @@ void level(QPainter& p, const Plot& plot, double v, const QColor& colour, Qt::Pe
     p.drawText(QRectF(plot.box.right() + 6, y - 10, margins.right() - 8, 20),
                Qt::AlignLeft | Qt::AlignVCenter, name);
 }
+
+// A line through points from left to right as it shows: where several fall in one pixel column,
+// their first, lowest, highest and last, so that thousands of values draw in a moment and the
+// line still reaches each one.
+QPolygonF columnLine(const std::vector<QPointF>& points) {
+    QPolygonF line;
+    for (std::size_t i = 0; i < points.size();) {
+        const double column = std::floor(points[i].x());
+        std::size_t end = i;
+        double top = points[i].y(), bottom = top;
+        for (; end < points.size() && std::floor(points[end].x()) == column; ++end) {
+            top = std::min(top, points[end].y());
+            bottom = std::max(bottom, points[end].y());
+        }
+        line << points[i];
+        if (end - i > 1)
+            line << QPointF(points[i].x(), top) << QPointF(points[i].x(), bottom)
+                 << points[end - 1];
+        i = end;
+    }
+    return line;
+}
+
+// A value's dot, drawn once, round the middle of its middle pixel.
+QImage dotImage(const QColor& colour) {
+    QImage dot(7, 7, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter p(&dot);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(3.5, 3.5), 2.5, 2.5);
+    return dot;
+}
+
+const QColor valueColour(0x1f, 0x5f, 0xa8);
 
 const QColor lineColours[] = {QColor(0x1f, 0x5f, 0xa8), QColor(0xc0, 0x60, 0x00),
                               QColor(0x17, 0x6b, 0x1f), QColor(0x7a, 0x2a, 0x92),
@@ -168,25 +205,35 @@ QImage controlPicture(const results::ControlValues& values, const QString& title
         level(p, plot, control->second, QColor(0x55, 0x55, 0x55), Qt::DashLine,
               WebText::tr("+3σ %1").arg(fixed(control->second, 3)));
     }
-    QPainterPath path;
-    for (int i = 0; i < plot.count; ++i) {
-        const QPointF at(plot.x(i), plot.y(values.points[static_cast<std::size_t>(i)].value));
-        i == 0 ? path.moveTo(at) : path.lineTo(at);
-    }
-    p.setPen(QPen(QColor(0x1f, 0x5f, 0xa8), 1.2));
-    p.drawPath(path);
+    std::vector<QPointF> at;
+    at.reserve(values.points.size());
+    for (int i = 0; i < plot.count; ++i)
+        at.emplace_back(plot.x(i), plot.y(values.points[static_cast<std::size_t>(i)].value));
+    p.setPen(QPen(valueColour, 1.2));
+    // Segment by segment: the rasterizer fills one long line of thousands of points in time
+    // that grows with the square of its points.
+    const QPolygonF line = columnLine(at);
+    std::vector<QLineF> segments;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        segments.emplace_back(line[i - 1], line[i]);
+    p.drawLines(segments.data(), static_cast<int>(segments.size()));
+    // Each value's dot stamped from one drawn dot; a value beyond ±3σ drawn in full and ringed.
+    const QImage dot = dotImage(valueColour);
     for (int i = 0; i < plot.count; ++i) {
         const double v = values.points[static_cast<std::size_t>(i)].value;
-        const QPointF at(plot.x(i), plot.y(v));
-        const bool beyond = control && (v < control->first || v > control->second);
-        p.setPen(Qt::NoPen);
-        p.setBrush(beyond ? red : QColor(0x1f, 0x5f, 0xa8));
-        p.drawEllipse(at, 2.5, 2.5);
-        if (beyond) {
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(red, 2));
-            p.drawEllipse(at, 7, 7);
+        const QPointF& point = at[static_cast<std::size_t>(i)];
+        if (!control || (v >= control->first && v <= control->second)) {
+            p.drawImage(QPoint(static_cast<int>(std::floor(point.x())) - dot.width() / 2,
+                               static_cast<int>(std::floor(point.y())) - dot.height() / 2),
+                        dot);
+            continue;
         }
+        p.setPen(Qt::NoPen);
+        p.setBrush(red);
+        p.drawEllipse(point, 2.5, 2.5);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(red, 2));
+        p.drawEllipse(point, 7, 7);
     }
     p.setPen(Qt::black);
     p.drawText(QRectF(plot.box.left(), plot.box.bottom() + 4, plot.box.width(), 20),

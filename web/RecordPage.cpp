@@ -12,12 +12,14 @@
 #include "RecordText.h"
 #include "ReportPage.h"
 #include "RunCommands.h"
+#include "RunEnvelope.h"
 #include "RunReport.h"
 #include "RunReportOf.h"
 #include "RunTables.h"
 #include "SessionReport.h"
 #include "Sql.h"
 #include "StoreRead.h"
+#include "StoredValues.h"
 #include "Table.h"
 
 #include <QDir>
@@ -266,8 +268,21 @@ Reply mapPicture(QSqlDatabase& db, int version, const QString& id) {
     return pngReply(map);
 }
 
+namespace {
+
+Reply runPicture(const std::variant<RunReportInput, QString>& input) {
+    if (const auto* error = std::get_if<QString>(&input))
+        return failure(500, *error);
+    const auto image = runVoltsImage(std::get<RunReportInput>(input));
+    if (const auto* error = std::get_if<QString>(&image))
+        return failure(404, *error);
+    return pngReply(std::get<QImage>(image));
+}
+
+} // namespace
+
 Reply voltsPicture(QSqlDatabase& db, int version, const QString& id) {
-    const Loaded loaded = load(db, version, id);
+    const Loaded loaded = load(db, version, id, results::RunReadings::Counted);
     if (const auto* reply = std::get_if<Reply>(&loaded))
         return *reply;
     if (std::holds_alternative<results::StoredSweep>(loaded))
@@ -277,13 +292,18 @@ Reply voltsPicture(QSqlDatabase& db, int version, const QString& id) {
             return failure(404, WebText::tr("the session has no readings"));
         return pngReply(sessionChartsImage(results::sessionSheet(*session)));
     }
-    const auto input = results::runReportInput(std::get<results::StoredRun>(loaded));
-    if (const auto* error = std::get_if<QString>(&input))
+    // A long run is drawn from the envelope it keeps, a shorter one from all its readings.
+    results::StoredRun run = std::get<results::StoredRun>(loaded);
+    auto envelope = results::envelopeReadings(db, version, run);
+    if (const auto* error = std::get_if<QString>(&envelope))
+        return failure(500, results::refusal(WebText::tr("run"), run.id, *error));
+    run.readings = std::get<std::vector<results::StoredRunReading>>(std::move(envelope));
+    if (!run.readings.empty())
+        return runPicture(results::runReportInput(run));
+    auto all = results::loadRun(db, run.id);
+    if (const auto* error = std::get_if<QString>(&all))
         return failure(500, *error);
-    const auto image = runVoltsImage(std::get<RunReportInput>(input));
-    if (const auto* error = std::get_if<QString>(&image))
-        return failure(404, *error);
-    return pngReply(std::get<QImage>(image));
+    return runPicture(results::runReportInput(std::get<results::StoredRun>(all)));
 }
 
 Reply recordFile(QSqlDatabase& db, int version, const QString& id, const QString& file) {

@@ -48,8 +48,9 @@ struct RunSummary {
 // The output names of PointCapability::output.
 QString outputName(int output);
 
-// From three queries, whatever the number of runs; the runs' readings are never read. Every
-// value is checked as the bench writes it; a row that breaks that is left out, named in refused.
-std::variant<RunSummary, QString> summariseRuns(QSqlDatabase& db);
+// From the tallies kept as the runs ended (schema version 8 on), or in an older store from three
+// queries over every completed run; the runs' readings are never read. Every value is checked
+// as the bench writes it; a row that breaks that is left out, named in refused.
+std::variant<RunSummary, QString> summariseRuns(QSqlDatabase& db, int version);
 
 } // namespace velmor::web

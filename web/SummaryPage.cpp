@@ -154,7 +154,7 @@ Reply summaryPage(QSqlDatabase& db, int version, const QStringList& golden) {
                               WebText::tr("most frequent failing step")},
                              table);
     if (version >= 4) { // a store from before plan runs holds none
-        const auto runs = summariseRuns(db);
+        const auto runs = summariseRuns(db, version);
         if (const auto* error = std::get_if<QString>(&runs))
             return failure(500, *error);
         body += runSections(std::get<RunSummary>(runs));

@@ -11,6 +11,15 @@ class Capability {
 public:
     Capability(double lsl, double usl) : lsl_(lsl), usl_(usl) {}
 
+    // The spread as kept: the count, the mean and the sum of squared distances from it.
+    static Capability kept(double lsl, double usl, int count, double mean, double squares) {
+        Capability c(lsl, usl);
+        c.count_ = count;
+        c.mean_ = mean;
+        c.squares_ = squares;
+        return c;
+    }
+
     void add(double value);
 
     double lsl() const { return lsl_; }

@@ -6,6 +6,7 @@
 #include "RecordsTest.h"
 #include "RepeatTest.h"
 #include "RunCommands.h"
+#include "RunEnvelope.h"
 #include "RunRead.h"
 #include "Schema.h"
 #include "StoreWrite.h"
@@ -429,6 +430,77 @@ TEST_F(RunRecordTest, aStoreOfTheSchemaBeforeRunsIsBroughtUpToDateAndTakesThem) 
     EXPECT_EQ(askResults(sqliteUrl(), {"list"}).out, counted.out);
     const Answer after = askResults(sqliteUrl(), {"history", "PSU-7"});
     EXPECT_TRUE(after.out.contains("(3 records)")) << after.out.toStdString();
+}
+
+// A long run's envelope, kept by the writer as the run ends and by the migration for a run
+// stored before, alike in both engines: a single reading's dip to the end of the range and a
+// single reading's spike are each kept as they were read.
+std::vector<StoredRunReading> envelopeOf(const StoreAddress& store) {
+    std::vector<StoredRunReading> envelope;
+    withStore(store, [&](QSqlDatabase& db) {
+        auto ids = selectRows(db, "SELECT id FROM runs");
+        ASSERT_TRUE(std::holds_alternative<Rows>(ids));
+        auto run =
+            loadRun(db, std::get<Rows>(ids).rows.at(0).value(0).toString(), RunReadings::Counted);
+        ASSERT_TRUE(std::holds_alternative<StoredRun>(run));
+        auto kept = envelopeReadings(db, schemaVersion, std::get<StoredRun>(run));
+        ASSERT_TRUE(std::holds_alternative<std::vector<StoredRunReading>>(kept))
+            << std::get<QString>(kept).toStdString();
+        envelope = std::get<std::vector<StoredRunReading>>(kept);
+    });
+    return envelope;
+}
+
+TEST_F(RunRecordTest, aLongRunKeepsAnEnvelopeWithItsSingleDipAndSpike) {
+    PgServer server;
+    ASSERT_EQ(server.start(), std::nullopt);
+    constexpr int readings = 12000;
+    {
+        RecordWriter sqlite(home.sqliteStore(), home.file("spool-a.sqlite"));
+        RecordWriter pg(pgStore(server), home.file("spool-b.sqlite"));
+        Recorder r(
+            [&](Record record) {
+                sqlite.post(record);
+                pg.post(std::move(record));
+            },
+            "/dev/ttyUSB0");
+        const Plan plan = quickPlan();
+        r.runStarted(plan, unit);
+        r.stepStarted(0, *plan.steps[0]);
+        for (int i = 0; i < readings; ++i)
+            r.readingTaken(0,
+                           reading(true, 10,
+                                   ReplyFrame{65, static_cast<quint8>(i == 9001 ? 200 : 128),
+                                              static_cast<quint8>(i == 5001 ? 0 : 128), 128}),
+                           Settling::Judged);
+        r.stepEnded(0, {Outcome::Pass, {}, "", readings, 0});
+        r.runEnded(Outcome::Pass, RunEnd::Completed);
+        ASSERT_TRUE(sqlite.drain(recordsPatienceMs));
+        ASSERT_TRUE(pg.drain(recordsPatienceMs));
+    }
+    const std::vector<StoredRunReading> envelope = envelopeOf(home.sqliteStore());
+    EXPECT_EQ(envelope, envelopeOf(pgStore(server)));
+    // Two readings for each slot of three: far fewer than the run's.
+    EXPECT_EQ(envelope.size(), 2u * ((readings + 2) / 3));
+    const auto count = [&](auto keep) {
+        return std::count_if(envelope.begin(), envelope.end(), keep);
+    };
+    EXPECT_EQ(count([](const StoredRunReading& e) { return e.b3 == 0; }), 1);
+    EXPECT_EQ(count([](const StoredRunReading& e) { return e.b2 == 200; }), 1);
+    EXPECT_EQ(count([](const StoredRunReading& e) { return e.b3 == 128 && e.b2 == 128; }),
+              static_cast<long>(envelope.size()) - 2);
+
+    // A store of the version before, brought up to date, keeps the same envelope.
+    withStore(home.sqliteStore(), [](QSqlDatabase& db) {
+        for (const char* statement :
+             {"DROP TABLE run_envelopes", "DROP TABLE run_tallies", "DROP TABLE step_fail_tallies",
+              "DROP TABLE point_tallies", "DROP TABLE tally_refusals",
+              "DROP INDEX runs_reading_count", "DROP INDEX run_measurements_name",
+              "UPDATE schema_version SET version = 7"})
+            ASSERT_EQ(run(db, QString::fromLatin1(statement)), std::nullopt);
+        ASSERT_EQ(prepareSchema(db), std::nullopt);
+    });
+    EXPECT_EQ(envelopeOf(home.sqliteStore()), envelope);
 }
 
 } // namespace runrecord

@@ -5,10 +5,14 @@
 #include "WebServer.h"
 
 #include "PgServer.h"
+#include "Schema.h"
+#include "Sql.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -191,4 +195,73 @@ TEST(WebQualityTest, ParetoYieldsMeasurementsAndRepeatabilityOnSqliteAndPostgres
                   velmor::results::parseResultsUrl(pg.url()))),
               std::nullopt);
     qualityPagesAnswer(pg.url(), models);
+}
+
+// The summary kept as each run ends shows what a count of every run shows: after another run is
+// added, in a store taken back to the version before (which counts every run), and once that
+// store is brought up to date again (the tallies filled from its runs).
+TEST(WebQualityTest, TheSummaryKeptAsRunsEndIsACountOfEveryRun) {
+    using namespace velmor::results;
+    QTemporaryDir dir;
+    const QString url = QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("results.sqlite"));
+    const StoreAddress address = std::get<StoreAddress>(parseResultsUrl(url));
+    ASSERT_EQ(fillQualityRuns(address), std::nullopt);
+    const QString id = QStringLiteral("ee000000-0000-4000-8000-000000000000");
+    const auto at = [](const char* time) { return QStringLiteral("2026-12-02T%1.000Z").arg(time); };
+    ASSERT_EQ(
+        storeAll(
+            address,
+            {RunBegan{id, at("09:00:00"), QStringLiteral("bench-1"), QStringLiteral("/dev/ttyUSB0"),
+                      QStringLiteral("quick"), QStringLiteral("plans/quick.toml"),
+                      QStringLiteral("#"), QStringLiteral("atx3"),
+                      velmor::UnitIdentity{QStringLiteral("PSU-11"), QStringLiteral("ATX-650"),
+                                           QString()},
+                      QStringLiteral("uncalibrated")},
+             RunStepEnded{id, 0, at("09:00:10"), at("09:00:00"), "points",
+                          QStringLiteral("corners"), QStringLiteral("pass"), QString(), 0, 0,
+                          QString()},
+             RunMeasurement{id, 0, 0, QStringLiteral("+12 V at P1"), 11.95, QStringLiteral("V"),
+                            11.40, 12.60, std::nan(""), std::nan(""), std::nan(""),
+                            QStringLiteral("pass"), std::nan("")},
+             RunEnded{id, at("09:00:20"), QStringLiteral("completed"), QStringLiteral("pass"),
+                      QString(), QString(), QString()}}),
+        std::nullopt);
+    const auto summary = [&url] {
+        WebServer server({QStringLiteral("--results"), url, QStringLiteral("--listen"),
+                          QStringLiteral("127.0.0.1:0")});
+        const Answer answer = server.get(QStringLiteral("/summary"));
+        EXPECT_EQ(answer.status, 200) << answer.body.toStdString();
+        return answer.body;
+    };
+    const auto onStore = [&address](const QStringList& statements) {
+        auto opened = openStore(address, QStringLiteral("downgrade"));
+        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase db = std::get<QSqlDatabase>(opened);
+        for (const QString& statement : statements)
+            ASSERT_EQ(run(db, statement), std::nullopt) << statement.toStdString();
+        if (statements.isEmpty()) {
+            ASSERT_EQ(prepareSchema(db), std::nullopt);
+        }
+        db.close();
+    };
+
+    const QByteArray kept = summary();
+    // By hand: the added run a group of its own, and one more value of "corners" +12 V at P1:
+    // the 12 completed ATX-650 runs of that step, PSU-R's ten and this one.
+    EXPECT_TRUE(kept.contains("<tr><td>ATX-650</td><td>bench-1</td><td>2026-12-02</td><td>1</td>"
+                              "<td>1</td><td>1</td><td>100.00 %</td><td>-</td></tr>"))
+        << kept.toStdString();
+    EXPECT_TRUE(kept.contains("<td>11.400</td><td>12.600</td><td>23</td>")) << kept.toStdString();
+    onStore(
+        {QStringLiteral("DROP TABLE run_tallies"), QStringLiteral("DROP TABLE step_fail_tallies"),
+         QStringLiteral("DROP TABLE point_tallies"), QStringLiteral("DROP TABLE tally_refusals"),
+         QStringLiteral("DROP TABLE run_envelopes"),
+         QStringLiteral("DROP INDEX runs_reading_count"),
+         QStringLiteral("DROP INDEX run_measurements_name"),
+         QStringLiteral("UPDATE schema_version SET version = 7")});
+    QSqlDatabase::removeDatabase(QStringLiteral("downgrade"));
+    EXPECT_EQ(summary(), kept);
+    onStore({});
+    QSqlDatabase::removeDatabase(QStringLiteral("downgrade"));
+    EXPECT_EQ(summary(), kept);
 }
