@@ -7,6 +7,7 @@ velmor_add_test(web_tests
     web/QualityRuns.h
     web/PlanRuns.h
     web/WebServer.h
+    web/HeadlessChromium.h
     LIBS velmor_results)
 target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results
     ${CMAKE_CURRENT_SOURCE_DIR}/web)
