@@ -3,35 +3,47 @@
 
 VELMOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-VELMOR_PACKAGES=(
+# Each command installs what it needs and no more, so that a fresh machine's first `./test`
+# fetches no compiler it does not run. Building and running the program (./run):
+VELMOR_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n libgl-dev
     qt6-l10n-tools qt6-tools-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool fonts-liberation fonts-dejavu-core
-    poppler-utils
-    postgresql libqt6sql6-sqlite libqt6sql6-psql libpq-dev
-    help2man lintian
-    libtomlplusplus-dev
-    chromium
+    libqt6sql6-sqlite libqt6sql6-psql libpq-dev libtomlplusplus-dev
+    fonts-liberation fonts-dejavu-core
+    help2man
 )
+# ./test builds the tests too and checks the format before the build...
+VELMOR_TEST_BUILD_PACKAGES=("${VELMOR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev clang-format)
+# ...and installs what only the tests run while the compiler is busy: a virtual display and
+# xdotool, pdftotext, a PostgreSQL server of each case's own, headless Chromium.
+VELMOR_TEST_RUN_PACKAGES=(xvfb xauth xdotool poppler-utils postgresql chromium)
+# ./test --full adds the sanitizer tree's compiler and the fuzzer's runtime.
+VELMOR_FULL_PACKAGES=(clang libclang-rt-14-dev)
+# bench/run adds Google Benchmark; scripts/test-package adds lintian.
+VELMOR_BENCH_PACKAGES=("${VELMOR_TEST_BUILD_PACKAGES[@]}" "${VELMOR_TEST_RUN_PACKAGES[@]}"
+    libbenchmark-dev)
+VELMOR_PACKAGE_PACKAGES=("${VELMOR_RUN_PACKAGES[@]}" lintian)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_missing PACKAGE...: installs those of the packages that are not installed.
 install_missing() {
     local missing=()
     local pkg
-    for pkg in "${VELMOR_PACKAGES[@]}"; do
+    for pkg in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
     done
     if [ "${#missing[@]}" -gt 0 ]; then
         echo "Installing: ${missing[*]}"
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+        if [ -z "${VELMOR_APT_UPDATED:-}" ]; then
+            as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+            VELMOR_APT_UPDATED=1
+        fi
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi
 }

@@ -18,7 +18,14 @@ if(TARGET velmor_sim)
         e2e/ProcessMemory.h
         e2e/Bench.h
         e2e/SweepFrames.h
-        LIBS velmor_app velmor_sim velmor_platform)
+        LIBS velmor_app velmor_sim velmor_platform
+        LONG CalibrateProgramTest.aSupplySixPercentLowFailsOnceTheUnitIsCalibrated 17
+             StationRunTest.aStationRunSendsTheFramesOfAHeadlessPlanRun 13
+             SweepProgramTest.unitThatPassedTheSameSweepBeforeIsToldOfTheRepeat 13
+             StationOnDisplayTest.aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllOffFrames 12
+             StationRunTest.aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter 12
+             CalibrateProgramTest.aFitIsKeptThatCorrectsEveryPointOntoTheMeter 11
+             CalibrateProgramTest.aWildPointRefusesTheFitAndKeepsNothing 10)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
     add_dependencies(e2e_tests velmor-test)
 endif()

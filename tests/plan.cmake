@@ -10,6 +10,8 @@ velmor_add_test(plan_tests
     plan/SweepTripTest.cpp
     plan/PlanReferenceTest.cpp
     plan/UnitRun.h
-    LIBS velmor_plan velmor_sim)
+    LIBS velmor_plan velmor_sim
+    LONG SweepTripTest.aUnitThatAnswersOnlyFramesCompletesTheQuickPlanInEitherPace 17
+         SweepTripTest.pacedByRepliesASweepJudgesOnlyReadingsTheSettleTimeAfterTheirLoads 12)
 target_compile_definitions(plan_tests PRIVATE VELMOR_PLANS="${PROJECT_SOURCE_DIR}/plans"
     VELMOR_PLAN_REFERENCE="${PROJECT_SOURCE_DIR}/docs/plans.md")

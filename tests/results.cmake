@@ -16,6 +16,22 @@ velmor_add_test(results_tests
     results/BenchRecordTest.cpp
     results/PgServer.h
     results/RecordsTest.h
-    LIBS velmor_results_cli velmor_app velmor_sim)
+    LIBS velmor_results_cli velmor_app velmor_sim
+    LONG ResultsEnginesTest.everyRecordCommandAnswersAlikeOverSqliteAndPostgresql 150
+         ResultsEnginesTest.everyReportIsAlikeOverSqliteAndPostgresql 110
+         ResultsEnginesTest.everyListAnswersAlikeOverSqliteAndPostgresql 100
+         ResultsEnginesTest.anOpenRecordKeepsItsCountOfRowsEachStoredOnce 45
+         ResultsEnginesTest.aFailedQueryIsAnErrorNeverAShorterList 45
+         DeliveryTest.frozenServerHoldsTheEndABoundedTimeAndTheRecordsWait 25
+         DeliveryTest.readOnlyDatabaseLeavesTheBenchGoingTellsOnceAndDeliversLater 24
+         DeliveryTest.serverStoppedMidSweepGetsEveryCellOnceInOrderWhenBack 24
+         DeliveryTest.twoBenchesWriteToOneServerAtOnce 21
+         HostileStoreTest.valuesTheBenchCannotWriteAreRefusedByNameNeverDrawn 16
+         ResultsCliTest.helpFitsAScreenAndAWrongCommandLineGetsIt 16
+         ResultsCliTest.reportsASweepAndASessionAsPdf 14
+         HostileStoreTest.storedTextsArePrintedEscapedAndNamesAreNoWildcardsOrPaths 13
+         ResultsCliTest.theProgramAloneAnswersEveryCommand 12
+         ResultsCliTest.reportsAndMessagesComeInRussianWhenChosen 11
+         RunRecordTest.velmorResultsShowsListsAndExportsARun 11)
 target_include_directories(results_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
 add_dependencies(results_tests velmor-results velmor-test)

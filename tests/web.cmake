@@ -7,7 +7,14 @@ velmor_add_test(web_tests
     web/QualityRuns.h
     web/PlanRuns.h
     web/WebServer.h
-    LIBS velmor_results)
+    web/HeadlessChromium.h
+    LIBS velmor_results
+    LONG WebBrowserTest.ChromiumShowsSummaryHistoryAndARun 24
+         WebBrowserTest.ChromiumShowsListAndRecord 23
+         WebQualityTest.ParetoYieldsMeasurementsAndRepeatabilityOnSqliteAndPostgres 17
+         WebBrowserTest.ChromiumShowsFailuresByCauseAndCharts 15
+         WebHttpTest.HugeStoredTextsAreRefusedByName 15
+         WebHttpTest.AnswersAsClientsExpectAndNoClientHoldsTheView 14)
 target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results
     ${CMAKE_CURRENT_SOURCE_DIR}/web)
 add_dependencies(web_tests velmor-results)

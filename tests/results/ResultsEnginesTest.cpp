@@ -109,10 +109,13 @@ protected:
     }
 
     // The command over both stores: both succeed and answer alike; the files written compared
-    // by their contents (a report by its text).
+    // by their contents (a report by its text). The folders start empty, so that each file is
+    // compared after the command that wrote it and not again after every later one.
     QString alike(QStringList arguments) {
-        QDir(home.file("")).mkpath("out-sqlite");
-        QDir(home.file("")).mkpath("out-pg");
+        for (const char* folder : {"out-sqlite", "out-pg"}) {
+            QDir(home.file(folder)).removeRecursively();
+            QDir(home.file("")).mkpath(folder);
+        }
         const bool writes = arguments.contains("--to");
         const auto run = [&](const QString& url, const QString& folder) {
             QStringList args = arguments;

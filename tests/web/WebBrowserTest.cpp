@@ -2,6 +2,7 @@
 // a unit's history and the summary, and draws them. VELMOR_SCREENSHOTS=DIR keeps the pictures
 // (docs/web-list.png, web-record.png, web-run.png, web-summary.png, web-unit.png,
 // web-pareto.png, web-control.png).
+#include "HeadlessChromium.h"
 #include "PlanRuns.h"
 #include "QualityRuns.h"
 #include "WebServer.h"
@@ -16,29 +17,15 @@ using namespace velmor::testing;
 
 namespace {
 
-// Chromium's answer for the page: its DOM, or the screenshot written to the file.
-QByteArray chromium(const QString& program, const QTemporaryDir& dir, const QStringList& what,
-                    const QString& url) {
-    QProcess browser;
-    browser.start(
-        program,
-        QStringList{QStringLiteral("--headless=new"), QStringLiteral("--no-sandbox"),
-                    QStringLiteral("--disable-gpu"),
-                    QStringLiteral("--user-data-dir=") + dir.filePath(QStringLiteral("chromium"))} +
-            what + QStringList{url});
-    browser.waitForFinished(60000);
-    return browser.readAllStandardOutput();
-}
-
-// Chromium draws the page at url into name, a PNG, kept where VELMOR_SCREENSHOTS says.
-void screenshot(const QString& program, const QTemporaryDir& dir, const QString& url,
+// Draws the page at url into name, a PNG, kept where VELMOR_SCREENSHOTS says.
+void screenshot(HeadlessChromium& browser, const QTemporaryDir& dir, const QString& url,
                 const char* name) {
+    ASSERT_TRUE(browser.load(url)) << name;
     const QString file = dir.filePath(QString::fromLatin1(name));
-    chromium(program, dir,
-             {QStringLiteral("--screenshot=") + file, QStringLiteral("--window-size=1280,900"),
-              QStringLiteral("--hide-scrollbars")},
-             url);
     QFile shot(file);
+    ASSERT_TRUE(shot.open(QIODevice::WriteOnly)) << name;
+    shot.write(browser.screenshot());
+    shot.close();
     ASSERT_TRUE(shot.open(QIODevice::ReadOnly)) << name;
     EXPECT_TRUE(shot.read(4) == "\x89PNG") << name;
     if (const QByteArray keep = qgetenv("VELMOR_SCREENSHOTS"); !keep.isEmpty()) {
@@ -46,6 +33,11 @@ void screenshot(const QString& program, const QTemporaryDir& dir, const QString&
         QFile::remove(kept); // a copy never overwrites
         EXPECT_TRUE(QFile::copy(file, kept)) << kept.toStdString();
     }
+}
+
+// The page's document once loaded; empty when it did not load.
+QByteArray domOf(HeadlessChromium& browser, const QString& url) {
+    return browser.load(url) ? browser.dom() : QByteArray();
 }
 
 } // namespace
@@ -71,22 +63,23 @@ TEST_F(WebBrowserTest, ChromiumShowsListAndRecord) {
     WebServer server({QStringLiteral("--results"), store, QStringLiteral("--listen"),
                       QStringLiteral("127.0.0.1:0")});
     ASSERT_FALSE(server.url().isEmpty());
+    HeadlessChromium browser(program, dir.filePath(QStringLiteral("chromium")));
 
     const QString list = server.url() + QStringLiteral("?model=ATX-500");
     const QString record =
         server.url() + QStringLiteral("record/aa000000-0000-4000-8000-000000000000");
-    const QByteArray listDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, list);
+    const QByteArray listDom = domOf(browser, list);
     EXPECT_TRUE(listDom.contains("<h1>Test records</h1>")) << listDom.toStdString();
     EXPECT_EQ(listDom.count("<tr><td><a href=\"/record/aa"), 30);
     EXPECT_FALSE(listDom.contains("ATX-650"));
-    const QByteArray recordDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, record);
+    const QByteArray recordDom = domOf(browser, record);
     EXPECT_TRUE(recordDom.contains("<h1>Sweep aa000000</h1>")) << recordDom.toStdString();
     EXPECT_TRUE(recordDom.contains("src=\"/record/aa000000-0000-4000-8000-000000000000/map.png\""));
     EXPECT_TRUE(recordDom.contains("<th>Verdict</th><td>fail</td>")) << recordDom.toStdString();
     EXPECT_TRUE(recordDom.contains("<th>cells</th><td class=\"n\">1600</td>"));
 
-    screenshot(program, dir, list, "web-list.png");
-    screenshot(program, dir, record, "web-record.png");
+    screenshot(browser, dir, list, "web-list.png");
+    screenshot(browser, dir, record, "web-record.png");
 }
 
 TEST_F(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
@@ -97,22 +90,22 @@ TEST_F(WebBrowserTest, ChromiumShowsSummaryHistoryAndARun) {
     WebServer server({QStringLiteral("--results"), store, QStringLiteral("--listen"),
                       QStringLiteral("127.0.0.1:0")});
     ASSERT_FALSE(server.url().isEmpty());
+    HeadlessChromium browser(program, dir.filePath(QStringLiteral("chromium")));
 
     const QString summary = server.url() + QStringLiteral("summary");
-    const QByteArray summaryDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, summary);
+    const QByteArray summaryDom = domOf(browser, summary);
     for (const char* shown : {"<h2>Sweeps</h2>", "<h2>Plan runs</h2>", "first-pass yield", "Cpk"})
         EXPECT_TRUE(summaryDom.contains(shown)) << shown << summaryDom.toStdString();
-    const QByteArray unitDom = chromium(program, dir, {QStringLiteral("--dump-dom")},
-                                        server.url() + QStringLiteral("unit?serial=PSU-A"));
+    const QByteArray unitDom = domOf(browser, server.url() + QStringLiteral("unit?serial=PSU-A"));
     EXPECT_EQ(unitDom.count("<td>run</td>"), 2) << unitDom.toStdString();
     const QString run =
         server.url() + QStringLiteral("record/ee000003-0000-4000-8000-000000000000");
-    const QByteArray runDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, run);
+    const QByteArray runDom = domOf(browser, run);
     EXPECT_TRUE(runDom.contains("volts.png")) << runDom.toStdString();
 
-    screenshot(program, dir, summary, "web-summary.png");
-    screenshot(program, dir, run, "web-run.png");
-    screenshot(program, dir, server.url() + QStringLiteral("unit?serial=PSU-A"), "web-unit.png");
+    screenshot(browser, dir, summary, "web-summary.png");
+    screenshot(browser, dir, run, "web-run.png");
+    screenshot(browser, dir, server.url() + QStringLiteral("unit?serial=PSU-A"), "web-unit.png");
 }
 
 TEST_F(WebBrowserTest, ChromiumShowsFailuresByCauseAndCharts) {
@@ -122,15 +115,16 @@ TEST_F(WebBrowserTest, ChromiumShowsFailuresByCauseAndCharts) {
     WebServer server({QStringLiteral("--results"), store, QStringLiteral("--listen"),
                       QStringLiteral("127.0.0.1:0")});
     ASSERT_FALSE(server.url().isEmpty());
+    HeadlessChromium browser(program, dir.filePath(QStringLiteral("chromium")));
     const QString pareto = server.url() + QStringLiteral("pareto?model=ATX-650");
-    const QByteArray paretoDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, pareto);
+    const QByteArray paretoDom = domOf(browser, pareto);
     EXPECT_TRUE(paretoDom.contains("<td>+12 V at P3 low</td>")) << paretoDom.toStdString();
     EXPECT_TRUE(paretoDom.contains("<meter")) << paretoDom.toStdString();
     const QString charts = server.url() + QStringLiteral("charts?model=ATX-650");
-    const QByteArray chartsDom = chromium(program, dir, {QStringLiteral("--dump-dom")}, charts);
+    const QByteArray chartsDom = domOf(browser, charts);
     EXPECT_TRUE(chartsDom.contains("/chart/control.png?model=ATX-650")) << chartsDom.toStdString();
     EXPECT_TRUE(chartsDom.contains("- (24 of 25 values)")) << chartsDom.toStdString();
 
-    screenshot(program, dir, pareto, "web-pareto.png");
-    screenshot(program, dir, charts, "web-control.png");
+    screenshot(browser, dir, pareto, "web-pareto.png");
+    screenshot(browser, dir, charts, "web-control.png");
 }
