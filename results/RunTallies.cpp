@@ -16,9 +16,19 @@ const QString groupRuns = QStringLiteral(
     "COALESCE(r.unit_model, '') = ? AND r.host = ? AND r.started_at >= ? AND r.started_at < ? AND "
     "r.end_state = 'completed' AND r.outcome IN ('pass', 'marginal', 'fail')");
 
-// The group's counts and fails by step, worked out again from its runs. Two runs of one group
-// ending together on PostgreSQL (two ports of one bench) each count without the other's; the
-// later one's counts stand until the group's next run ends, rather than its end failing.
+// Holds the group's lock to the end of the transaction on PostgreSQL, where two runs of one group
+// may end together (two ports of one bench): the second counts once the first has committed, so
+// that it counts both rather than overwrite the first's counts with its own. SQLite has one writer
+// at a time.
+std::optional<QString> lockGroup(QSqlDatabase& db, const QString& model, const QString& host,
+                                 const QString& day) {
+    if (!isPostgres(db))
+        return std::nullopt;
+    return run(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(CAST(? AS text)))"),
+               {QStringList{QStringLiteral("run_tallies"), model, host, day}.join(QChar(0x1f))});
+}
+
+// The group's counts and fails by step, worked out again from its runs.
 std::optional<QString> keepGroup(QSqlDatabase& db, const QString& model, const QString& host,
                                  const QString& day) {
     // ISO times of the day sort before its date followed by "U".
@@ -180,8 +190,11 @@ std::optional<QString> keepRunTallies(QSqlDatabase& db, const QString& runId) {
     if (const auto* error = std::get_if<QString>(&rows))
         return *error;
     for (const Row& row : std::get<Rows>(rows).rows) {
-        if (auto error = keepGroup(db, row.value(0).toString(), row.value(1).toString(),
-                                   row.value(2).toString().left(10)))
+        const QString model = row.value(0).toString(), host = row.value(1).toString(),
+                      day = row.value(2).toString().left(10);
+        if (auto error = lockGroup(db, model, host, day))
+            return error;
+        if (auto error = keepGroup(db, model, host, day))
             return error;
         if (auto error = keepRun(db, runId, row.value(3).toString()))
             return error;

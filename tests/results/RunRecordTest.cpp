@@ -8,6 +8,7 @@
 #include "RunCommands.h"
 #include "RunEnvelope.h"
 #include "RunRead.h"
+#include "RunTallies.h"
 #include "Schema.h"
 #include "StoreWrite.h"
 
@@ -532,6 +533,74 @@ TEST_F(RunRecordTest, aUnitThatPassedThePlanIsWarnedOfTheRepeat) {
     EXPECT_FALSE(warning->contains('\x1b')) << "the plan's name is shown printable";
     EXPECT_FALSE(RepeatTestCheck(home.sqliteStore(), "PSU-Y", plan).warning());
     EXPECT_FALSE(RepeatTestCheck(home.sqliteStore(), "PSU-X", edited).warning());
+}
+
+} // namespace runrecord
+
+namespace runrecord {
+
+// Two runs of one model and bench ending together on PostgreSQL (two ports of one bench), each in
+// the transaction of its end: the one that ends second counts the first as well, so that the
+// summary's tallies hold both runs.
+TEST_F(RunRecordTest, twoRunsOfOneGroupEndingTogetherAreBothInTheSummary) {
+    PgServer server;
+    ASSERT_EQ(server.start(), std::nullopt);
+    {
+        RecordWriter writer(pgStore(server), home.file("spool.sqlite"));
+        Recorder recorder([&](Record r) { writer.post(std::move(r)); }, "/dev/ttyUSB0");
+        for (const char* serial : {"PSU-A", "PSU-B"}) {
+            recorder.runStarted(quickPlan(), {serial, "ATX-650", {}});
+            recorder.runEnded(Outcome::Pass, RunEnd::Completed);
+        }
+        ASSERT_TRUE(writer.drain(recordsPatienceMs));
+    }
+    QStringList runs;
+    withStore(pgStore(server), [&](QSqlDatabase& db) {
+        QSqlQuery ids(db);
+        ASSERT_TRUE(ids.exec("SELECT id FROM runs ORDER BY unit_serial"));
+        while (ids.next())
+            runs << ids.value(0).toString();
+        // Both as if still running: their ends are told again below, at the same time.
+        ASSERT_EQ(run(db, "UPDATE runs SET end_state = 'aborted'"), std::nullopt);
+        ASSERT_EQ(run(db, "DELETE FROM run_tallies"), std::nullopt);
+    });
+    ASSERT_EQ(runs.size(), 2);
+
+    // The first end holds its transaction open while the second one's comes.
+    const auto end = [&](int i, int beforeMs, int heldMs) {
+        return QThread::create([&, i, beforeMs, heldMs] {
+            QThread::msleep(beforeMs);
+            const QString name = QStringLiteral("end-%1").arg(i);
+            {
+                auto opened = openStore(pgStore(server), name);
+                ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
+                QSqlDatabase db = std::get<QSqlDatabase>(opened);
+                ASSERT_TRUE(db.transaction());
+                ASSERT_EQ(
+                    run(db, "UPDATE runs SET end_state = 'completed' WHERE id = ?", {runs[i]}),
+                    std::nullopt);
+                ASSERT_EQ(keepRunTallies(db, runs[i]), std::nullopt);
+                QThread::msleep(heldMs);
+                ASSERT_TRUE(db.commit());
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(name);
+        });
+    };
+    std::unique_ptr<QThread> first(end(0, 0, 600)), second(end(1, 200, 0));
+    first->start();
+    second->start();
+    ASSERT_TRUE(first->wait(recordsPatienceMs));
+    ASSERT_TRUE(second->wait(recordsPatienceMs));
+    withStore(pgStore(server), [&](QSqlDatabase& db) {
+        QSqlQuery tallies(db);
+        ASSERT_TRUE(tallies.exec("SELECT runs, passed, units FROM run_tallies"));
+        ASSERT_TRUE(tallies.next());
+        EXPECT_EQ(tallies.value(0).toInt(), 2);
+        EXPECT_EQ(tallies.value(1).toInt(), 2);
+        EXPECT_EQ(tallies.value(2).toInt(), 2);
+        EXPECT_FALSE(tallies.next());
+    });
 }
 
 } // namespace runrecord
