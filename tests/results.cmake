@@ -20,6 +20,7 @@ velmor_add_test(results_tests
     LONG ResultsEnginesTest.everyRecordCommandAnswersAlikeOverSqliteAndPostgresql 150
          ResultsEnginesTest.everyReportIsAlikeOverSqliteAndPostgresql 110
          ResultsEnginesTest.everyListAnswersAlikeOverSqliteAndPostgresql 100
+         RunRecordTest.aLongRunKeepsAnEnvelopeWithItsSingleDipAndSpike 48
          ResultsEnginesTest.anOpenRecordKeepsItsCountOfRowsEachStoredOnce 45
          ResultsEnginesTest.aFailedQueryIsAnErrorNeverAShorterList 45
          DeliveryTest.frozenServerHoldsTheEndABoundedTimeAndTheRecordsWait 25

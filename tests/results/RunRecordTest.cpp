@@ -476,8 +476,10 @@ TEST_F(RunRecordTest, aLongRunKeepsAnEnvelopeWithItsSingleDipAndSpike) {
                            Settling::Judged);
         r.stepEnded(0, {Outcome::Pass, {}, "", readings, 0});
         r.runEnded(Outcome::Pass, RunEnd::Completed);
-        ASSERT_TRUE(sqlite.drain(recordsPatienceMs));
-        ASSERT_TRUE(pg.drain(recordsPatienceMs));
+        // 12,000 readings into each engine: unoptimised under the sanitizers, on a busy machine,
+        // that takes longer than a few records.
+        ASSERT_TRUE(sqlite.drain(4 * recordsPatienceMs));
+        ASSERT_TRUE(pg.drain(4 * recordsPatienceMs));
     }
     const std::vector<StoredRunReading> envelope = envelopeOf(home.sqliteStore());
     EXPECT_EQ(envelope, envelopeOf(pgStore(server)));
