@@ -4,7 +4,7 @@
 #include "OpenStore.h"
 #include "Printable.h"
 #include "RunRead.h"
-#include "StoreRead.h"
+#include "SweepRead.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

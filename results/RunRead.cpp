@@ -4,6 +4,7 @@
 #include "Outcome.h"
 #include "Plan.h"
 #include "Printable.h"
+#include "RecordRead.h"
 #include "RecordText.h"
 #include "Schema.h"
 #include "StoredRows.h"
@@ -111,12 +112,6 @@ void readRun(StoredRow& row, StoredRun& r) {
     if (!problem.isEmpty())
         row.refuse(problem);
 }
-
-// Why a record could not be read: the store failed, or a value breaks what the bench writes.
-struct Failed {
-    QString message;
-    bool refused = true;
-};
 
 std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run, int version) {
     auto rows = selectRows(
