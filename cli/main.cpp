@@ -14,6 +14,7 @@
 #include "Repeatability.h"
 #include "RunCommands.h"
 #include "RunReportOf.h"
+#include "RunSelection.h"
 #include "Schema.h"
 #include "Serve.h"
 #include "SessionRead.h"

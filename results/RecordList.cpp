@@ -2,7 +2,7 @@
 #include "Text.h"
 
 #include "Printable.h"
-#include "RunRead.h"
+#include "RunSelection.h"
 #include "Sql.h"
 #include "StoredRows.h"
 #include "StoredValues.h"

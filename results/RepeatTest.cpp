@@ -4,6 +4,7 @@
 #include "OpenStore.h"
 #include "Printable.h"
 #include "RunRead.h"
+#include "RunSelection.h"
 #include "SweepRead.h"
 
 #include <QCoreApplication>

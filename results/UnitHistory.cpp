@@ -1,6 +1,7 @@
 #include "UnitHistory.h"
 #include "Text.h"
 
+#include "RunRows.h"
 #include "Sql.h"
 #include "StoredValues.h"
 
@@ -37,6 +38,24 @@ unitRecords(QSqlDatabase& db, int version, const QString& serial) {
     for (const auto& [at, id, sweep] : found)
         records.emplace_back(id, sweep);
     return records;
+}
+
+std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
+                                   const std::function<void(const StoredRun&)>& each) {
+    if (version < 4)
+        return std::nullopt;
+    QStringList refused;
+    if (auto error = eachRun(db,
+                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
+                                 .arg(boundedColumns(db, withReason(historyColumns, version))),
+                             {serial}, refused, [&](StoredRun run, StoredRow&) {
+                                 if (refused.isEmpty())
+                                     each(run);
+                             }))
+        return *error;
+    if (!refused.isEmpty())
+        return refused.first();
+    return std::nullopt;
 }
 
 } // namespace velmor::results
