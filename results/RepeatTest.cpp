@@ -4,7 +4,8 @@
 #include "OpenStore.h"
 #include "Printable.h"
 #include "RunRead.h"
-#include "StoreRead.h"
+#include "RunSelection.h"
+#include "SweepRead.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

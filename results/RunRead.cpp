@@ -1,10 +1,10 @@
 #include "RunRead.h"
 #include "Text.h"
 
-#include "Outcome.h"
-#include "Plan.h"
 #include "Printable.h"
+#include "RecordRead.h"
 #include "RecordText.h"
+#include "RunRows.h"
 #include "Schema.h"
 #include "StoredRows.h"
 #include "StoredValues.h"
@@ -21,102 +21,12 @@ namespace {
 constexpr int maxByte = 255;
 constexpr int maxCount = std::numeric_limits<int>::max();
 
-const QStringList& endStates() {
-    static const QStringList states{QStringLiteral("completed"), QStringLiteral("aborted"),
-                                    QStringLiteral("link-lost"), QStringLiteral("abandoned")};
-    return states;
-}
-
 const QStringList& settlingWords() {
     static const QStringList words{QStringLiteral("judged"), QStringLiteral("supply-off"),
                                    QStringLiteral("powering-up"), QStringLiteral("load-jump"),
                                    QStringLiteral("after-shutdown")};
     return words;
 }
-
-QString quotedWord(const QString& word) {
-    return QLatin1Char('"') + printable(word.left(40)) + QLatin1Char('"');
-}
-
-// An outcome word the bench writes, else the problem.
-void checkOutcome(const QString& column, const QString& word, QString& problem) {
-    if (problem.isEmpty() && !parseOutcome(word))
-        problem =
-            Text::tr("%1 %2 is not an outcome the bench writes").arg(column, quotedWord(word));
-}
-
-// The columns of a run's own row.
-const char16_t* const runColumns =
-    u"id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
-    u"plan_name, plan_file, plan_text, profile, outcome, failing_step, key_figure";
-// The columns a list and a selection read: all but the plan's text.
-const char16_t* const headerColumns =
-    u"id, started_at, ended_at, end_state, host, port, unit_serial, unit_model, operator, "
-    u"plan_name, plan_file, profile, outcome, failing_step, key_figure";
-// What a history's line shows of a run and what its checks need: a third fewer values to read
-// over 10,000 runs. The others read empty.
-const char16_t* const historyColumns =
-    u"id, started_at, ended_at, end_state, host, operator, plan_name, outcome, key_figure";
-
-// Those columns and, in a store that has it, the run's or step's reason.
-QString withReason(const char16_t* columns, int version) {
-    return QString::fromUtf16(columns) + (version >= 6 ? QStringLiteral(", reason") : QString());
-}
-
-// One run's row but its id, which the caller reads; a value that breaks what the bench writes
-// refuses the row.
-void readRun(StoredRow& row, StoredRun& r) {
-    r.startedAt = row.time("started_at");
-    r.endedAt = row.time("ended_at", true);
-    r.endState = row.text("end_state");
-    r.host = row.text("host");
-    r.port = row.text("port");
-    r.unit = {row.text("unit_serial"), row.text("unit_model"), row.text("operator")};
-    r.planName = row.text("plan_name");
-    r.planFile = row.text("plan_file");
-    r.planText = row.text("plan_text");
-    r.profile = row.text("profile");
-    r.outcome = row.text("outcome");
-    r.failingStep = row.text("failing_step");
-    r.keyFigure = canonicalRecordText(row.text("key_figure"));
-    r.reason = row.text("reason");
-    r.calibration = row.text("calibration");
-    r.calibrationWarning = row.text("calibration_warning");
-    if (row.refused())
-        return;
-    if (!r.endState.isEmpty() && !endStates().contains(r.endState))
-        return row.refuse(
-            Text::tr("end state %1 is not one the bench writes").arg(quotedWord(r.endState)));
-    if (r.endedAt.isEmpty() != r.endState.isEmpty())
-        return row.refuse(
-            Text::tr("it has an end time without an end state, or the other way round"));
-    if (!r.endedAt.isEmpty() && r.endedAt < r.startedAt)
-        return row.refuse(
-            Text::tr("it ended (%1) before it started (%2)").arg(r.endedAt, r.startedAt));
-    if (r.endState.isEmpty() != r.outcome.isEmpty())
-        return row.refuse(
-            Text::tr("it has an outcome without an end, or an end without an outcome"));
-    if (r.outcome.isEmpty())
-        return;
-    QString problem;
-    checkOutcome(QStringLiteral("outcome"), r.outcome, problem);
-    // Only a completed run has a verdict; one that stopped says why it has none.
-    const Outcome outcome = parseOutcome(r.outcome).value_or(Outcome::Error);
-    const bool verdict = static_cast<int>(outcome) <= static_cast<int>(Outcome::Fail);
-    if (problem.isEmpty() && verdict != r.completed())
-        problem = Text::tr("outcome %1 does not go with end state %2")
-                      .arg(quotedWord(r.outcome), quotedWord(r.endState));
-    if (problem.isEmpty() && r.planText.size() > maxPlanBytes)
-        problem = Text::tr("its plan text is longer than a plan file may be");
-    if (!problem.isEmpty())
-        row.refuse(problem);
-}
-
-// Why a record could not be read: the store failed, or a value breaks what the bench writes.
-struct Failed {
-    QString message;
-    bool refused = true;
-};
 
 std::optional<Failed> readSteps(QSqlDatabase& db, StoredRun& run, int version) {
     auto rows = selectRows(
@@ -307,14 +217,6 @@ std::optional<Failed> readReadings(QSqlDatabase& db, StoredRun& run) {
     return std::nullopt;
 }
 
-// The number of the run's readings, as a list counts them: kept in its row once it ended, counted
-// while it is open or where the store is older than the count.
-QString readingCountOf(int version) {
-    const QString counted =
-        QStringLiteral("(SELECT COUNT(*) FROM run_readings r WHERE r.run_id = runs.id)");
-    return version >= 5 ? QStringLiteral("COALESCE(reading_count, %1)").arg(counted) : counted;
-}
-
 std::optional<Failed> countReadings(QSqlDatabase& db, StoredRun& run, int version) {
     auto rows = selectRows(
         db,
@@ -331,48 +233,6 @@ std::optional<Failed> countReadings(QSqlDatabase& db, StoredRun& run, int versio
     if (row.refused())
         return Failed{row.problem()};
     return std::nullopt;
-}
-
-// The conditions of a list's filters the store can apply: since, unit and model.
-void whereFiltered(const ListFilter& filter, QString& statement, QVariantList& values) {
-    statement += QStringLiteral(" WHERE started_at >= ?");
-    values << filter.since;
-    for (const auto& [column, value] :
-         {std::pair{"unit_serial", &filter.unit}, std::pair{"unit_model", &filter.model}})
-        if (!value->isEmpty()) {
-            statement += QStringLiteral(" AND %1 = ?").arg(QLatin1String(column));
-            values << *value;
-        }
-}
-
-// What a list shows as a run's verdict: its outcome, "incomplete" while open.
-QString shownVerdict(const StoredRun& run) {
-    return run.outcome.isEmpty() ? QStringLiteral("incomplete") : run.outcome;
-}
-
-// The filters applied to a run read: its plan's name and its outcome ("incomplete": any run
-// without a verdict).
-bool matches(const StoredRun& run, const ListFilter& filter) {
-    if (!filter.name.isEmpty() && !run.planName.contains(filter.name, Qt::CaseInsensitive))
-        return false;
-    if (filter.verdict.isEmpty() || filter.verdict == run.outcome)
-        return true;
-    return filter.verdict == QLatin1String("incomplete") && !run.completed();
-}
-
-// Every run of the statement, or why one could not be read, its refusals into refused. each must
-// not use the connection.
-template <typename Each>
-std::optional<QString> eachRun(QSqlDatabase& db, const QString& statement,
-                               const QVariantList& values, QStringList& refused, Each each) {
-    return eachStoredRow(db, statement, values, {Text::tr("run")}, refused,
-                         [&](const QString& id, StoredRow& row) {
-                             StoredRun run;
-                             run.id = id;
-                             readRun(row, run);
-                             if (!row.refused())
-                                 each(std::move(run), row);
-                         });
 }
 
 } // namespace
@@ -413,103 +273,6 @@ std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
     if (failed)
         return failed->refused ? refusal(Text::tr("run"), id, failed->message) : failed->message;
     return run;
-}
-
-std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,
-                                Listing& listing) {
-    if (version < 4) // a store from before plan runs holds none
-        return std::nullopt;
-    QString rows = QStringLiteral(" FROM runs");
-    QVariantList values;
-    whereFiltered(filter, rows, values);
-    QString statement =
-        QStringLiteral("SELECT %1, %2 AS count")
-            .arg(boundedColumns(db, withReason(headerColumns, version)), readingCountOf(version)) +
-        rows;
-    // A name or an outcome is matched as each run is read.
-    if (auto error =
-            newestFirst(db, "runs", filter, !filter.name.isEmpty() || !filter.verdict.isEmpty(),
-                        rows, statement, values, listing))
-        return error;
-    return eachRun(db, statement, values, listing.refused, [&](StoredRun run, StoredRow& row) {
-        if (!matches(run, filter))
-            return;
-        const int count = row.number("count", 0, std::numeric_limits<int>::max());
-        if (row.refused())
-            return;
-        Listed l;
-        l.id = run.id;
-        l.sweep = false;
-        l.run = true;
-        l.startedAt = run.startedAt;
-        l.endState = run.endState;
-        l.host = run.host;
-        l.name = run.planName;
-        l.count = count;
-        l.verdict = shownVerdict(run);
-        l.unit = run.unit.serial;
-        l.reason = run.reason;
-        listing.add(std::move(l));
-    });
-}
-
-std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
-                                   const std::function<void(const StoredRun&)>& each) {
-    if (version < 4)
-        return std::nullopt;
-    QStringList refused;
-    if (auto error = eachRun(db,
-                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?")
-                                 .arg(boundedColumns(db, withReason(historyColumns, version))),
-                             {serial}, refused, [&](StoredRun run, StoredRow&) {
-                                 if (refused.isEmpty())
-                                     each(run);
-                             }))
-        return *error;
-    if (!refused.isEmpty())
-        return refused.first();
-    return std::nullopt;
-}
-
-std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
-                                                              const QString& serial,
-                                                              const QString& planName,
-                                                              const QString& planText) {
-    std::optional<StoredRun> found;
-    if (storedSchemaVersion(db) < 4)
-        return found;
-    QStringList refused;
-    if (auto error = eachRun(db,
-                             QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ? AND "
-                                            "plan_name = ? AND plan_text = ? AND end_state = "
-                                            "'completed' AND outcome IN ('pass', 'marginal') "
-                                            "ORDER BY started_at DESC, id DESC")
-                                 .arg(boundedColumns(db, headerColumns)),
-                             {serial, planName, planText}, refused, [&](StoredRun run, StoredRow&) {
-                                 if (!found)
-                                     found = std::move(run);
-                             }))
-        return *error;
-    return found;
-}
-
-std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
-                                               const ListFilter& filter) {
-    RunSelection selection;
-    if (version < 4)
-        return selection;
-    QString statement = QStringLiteral("SELECT %1 FROM runs")
-                            .arg(boundedColumns(db, withReason(headerColumns, version)));
-    QVariantList values;
-    whereFiltered(filter, statement, values);
-    statement += QStringLiteral(" ORDER BY started_at DESC, id DESC");
-    if (auto error =
-            eachRun(db, statement, values, selection.refused, [&](StoredRun run, StoredRow&) {
-                if (matches(run, filter))
-                    selection.runs.push_back(std::move(run));
-            }))
-        return *error;
-    return selection;
 }
 
 } // namespace velmor::results

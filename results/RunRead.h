@@ -1,6 +1,5 @@
 #pragma once
 
-#include "StoreRead.h"
 #include "UnitIdentity.h"
 
 #include <QSqlDatabase>
@@ -92,34 +91,5 @@ SettlingCounts settlingCounts(const StoredRun& run);
 enum class RunReadings { All, Counted };
 std::variant<StoredRun, QString> loadRun(QSqlDatabase& db, const QString& id,
                                          RunReadings readings = RunReadings::All);
-
-// The runs a list shows (added to listing); version is the store's schema version.
-std::optional<QString> listRuns(QSqlDatabase& db, int version, const ListFilter& filter,
-                                Listing& listing);
-
-// Hands every run of the unit to each, in no particular order, with what a history's line shows
-// of it (its id, times, end, bench, operator, plan's name, outcome and key figure; the rest
-// empty), without steps or readings; the first one refused ends it, and is the answer. each must
-// not use the connection.
-std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
-                                   const std::function<void(const StoredRun&)>& each);
-
-// The unit's last run of the plan that passed (pass or marginal), without steps or readings;
-// nothing when there is none. The plan is the same when its name and the text it was read from
-// are: a plan edited since (other points, other limits) is another test. A row that breaks what
-// the bench writes is passed over.
-std::variant<std::optional<StoredRun>, QString> lastPassedRun(QSqlDatabase& db,
-                                                              const QString& serial,
-                                                              const QString& planName,
-                                                              const QString& planText);
-
-// The runs of a list's filters, newest first, without steps or readings, and why each one left
-// out was refused.
-struct RunSelection {
-    std::vector<StoredRun> runs;
-    QStringList refused;
-};
-std::variant<RunSelection, QString> selectRuns(QSqlDatabase& db, int version,
-                                               const ListFilter& filter);
 
 } // namespace velmor::results

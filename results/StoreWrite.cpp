@@ -4,8 +4,8 @@
 #include "RunTallies.h"
 #include "Schema.h"
 #include "Sql.h"
-#include "StoreRead.h"
 #include "StoreRow.h"
+#include "SweepRead.h"
 
 #include <QSqlQuery>
 

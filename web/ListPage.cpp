@@ -5,7 +5,7 @@
 #include "MeasurementCsv.h"
 #include "Outcome.h"
 #include "QualityFilter.h"
-#include "StoreRead.h"
+#include "RecordList.h"
 #include "Table.h"
 #include "Verdict.h"
 

@@ -8,6 +8,7 @@
 #include "Html.h"
 #include "MapPicture.h"
 #include "MeasurementCsv.h"
+#include "RecordFind.h"
 #include "RecordTables.h"
 #include "RecordText.h"
 #include "ReportPage.h"
@@ -16,10 +17,11 @@
 #include "RunReport.h"
 #include "RunReportOf.h"
 #include "RunTables.h"
+#include "SessionRead.h"
 #include "SessionReport.h"
 #include "Sql.h"
-#include "StoreRead.h"
 #include "StoredValues.h"
+#include "SweepRead.h"
 #include "Table.h"
 
 #include <QDir>

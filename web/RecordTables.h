@@ -1,6 +1,7 @@
 #pragma once
 
-#include "StoreRead.h"
+#include "SessionRead.h"
+#include "SweepRead.h"
 
 #include <QString>
 

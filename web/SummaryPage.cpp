@@ -5,7 +5,7 @@
 #include "Html.h"
 #include "NumberText.h"
 #include "RunSummary.h"
-#include "StoreRead.h"
+#include "Sql.h"
 #include "StoredValues.h"
 #include "Verdict.h"
 

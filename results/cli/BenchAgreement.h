@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreRead.h"
+#include "RecordList.h"
 
 #include <QSqlDatabase>
 #include <QString>

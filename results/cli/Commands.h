@@ -1,8 +1,9 @@
 #pragma once
 
+#include "SessionRead.h"
 #include "SessionReport.h"
 #include "SessionSheetOf.h"
-#include "StoreRead.h"
+#include "SweepRead.h"
 
 #include <QSqlDatabase>
 #include <QString>

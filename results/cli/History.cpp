@@ -7,9 +7,11 @@
 #include "Reading.h"
 #include "RecordText.h"
 #include "RunRead.h"
+#include "SessionRead.h"
 #include "SessionSheetOf.h"
-#include "StoreRead.h"
+#include "SweepRead.h"
 #include "Table.h"
+#include "UnitHistory.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Finding.h"
-#include "StoreRead.h"
+#include "RecordList.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Reading.h"
+#include "SessionRead.h"
 #include "SessionSheet.h"
-#include "StoreRead.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
 // The schema's versions on a real SQLite file: an older one is brought up to date with its
 // records kept, a newer one or one no program wrote is refused and left exactly as it was.
 #include "Schema.h"
+#include "RecordList.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
 #include "Sql.h"
-#include "StoreRead.h"
 #include "StoredValues.h"
 
 #include <QCoreApplication>
