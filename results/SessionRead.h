@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Records.h"
 #include "UnitIdentity.h"
 
 #include <QSqlDatabase>
@@ -12,14 +13,6 @@ namespace velmor::results {
 
 // A session read back from a store, of any schema version it reads. Every value is checked
 // against what the bench can write; a session that breaks that is refused by name, never shown.
-
-struct StoredTick {
-    QString at;
-    int b1 = 0, b2 = 0, b3 = 0, b4 = 0;
-    int load5 = 0, load12 = 0, load33 = 0;
-    double power = 0;
-    bool overload = false;
-};
 
 struct StoredEvent {
     QString at;
@@ -34,7 +27,7 @@ struct StoredSession {
     QString endState;
     QString host;
     QString port;
-    std::vector<StoredTick> ticks;
+    std::vector<TickRead> ticks; // as the bench recorded them
     std::vector<StoredEvent> events;
     UnitIdentity unit{};
 };
