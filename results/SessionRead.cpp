@@ -105,18 +105,7 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, 
             db,
             QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
             id, Text::tr("session"), Text::tr("no session %1").arg(printable(id)),
-            [&](StoredRow& row) {
-                session.id = row.id("id");
-                session.startedAt = row.time("started_at");
-                session.endedAt = row.time("ended_at", true);
-                session.endState = row.state("end_state");
-                session.host = row.text("host");
-                session.port = row.text("port");
-                session.unit = unitOf(row);
-                if (!session.endedAt.isEmpty() && session.endedAt < session.startedAt)
-                    row.refuse(Text::tr("it ended (%1) before it started (%2)")
-                                   .arg(session.endedAt, session.startedAt));
-            }))
+            [&](StoredRow& row) { readRecordHeader(row, session); }))
         return *error;
     for (const auto read : {readTicks, readEvents})
         if (auto failed = read(db, session))

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RecordHeader.h"
 #include "Records.h"
-#include "UnitIdentity.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -20,16 +20,9 @@ struct StoredEvent {
     QString detail;
 };
 
-struct StoredSession {
-    QString id;
-    QString startedAt;
-    QString endedAt;
-    QString endState;
-    QString host;
-    QString port;
+struct StoredSession : RecordHeader {
     std::vector<TickRead> ticks; // as the bench recorded them
     std::vector<StoredEvent> events;
-    UnitIdentity unit{};
 };
 
 // version is the store's schema version, which says which columns its rows have.
