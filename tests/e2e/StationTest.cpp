@@ -27,7 +27,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -135,7 +134,23 @@ TEST_F(StationOnDisplayTest, aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllO
     QSqlDatabase::removeDatabase("station-record");
 }
 
-using StationRunTest = Bench;
+// Each case reads and writes a config folder of its own (station.conf, the models file), so a
+// case leaves nothing behind for the next one in the same process.
+class StationRunTest : public Bench {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        sharedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    }
+    void TearDown() override {
+        Bench::TearDown();
+        qputenv("XDG_CONFIG_HOME", sharedConfig_);
+    }
+
+private:
+    QByteArray sharedConfig_;
+};
 
 TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
     const QString file = writePlan(dir, "short", passing);
@@ -492,10 +507,6 @@ TEST_F(StationRunTest, aGoldenRunPerShiftComesBeforeOtherUnits) {
         return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
     };
     const QString conf = QFileInfo(results::configFilePath()).path() + "/station.conf";
-    const auto cleanUp = qScopeGuard([&] { // for the cases after this one in the process
-        QFile::remove(conf);
-        QFile::remove(results::modelsFilePath());
-    });
     ASSERT_TRUE(write(conf, "golden = \"shift\"\nshifts = [\"06:00\", \"14:00\", \"22:00\"]\n"));
     ASSERT_TRUE(write(results::modelsFilePath(),
                       "[models.REF]\nplan = \"" + file.toUtf8() + "\"\ngolden = [\"GOLD-1\"]\n"));
