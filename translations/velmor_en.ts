@@ -110,6 +110,18 @@
         <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 V</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 V</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3.3 V</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPointRun</name>
@@ -2108,18 +2120,6 @@
     <message>
         <source>Калибровка %1 сохранена, действительна до %2.</source>
         <translation>Calibration %1 kept, due %2.</translation>
-    </message>
-    <message>
-        <source>+5 В</source>
-        <translation>+5 V</translation>
-    </message>
-    <message>
-        <source>+12 В</source>
-        <translation>+12 V</translation>
-    </message>
-    <message>
-        <source>+3,3 В</source>
-        <translation>+3.3 V</translation>
     </message>
 </context>
 <context>

@@ -402,6 +402,7 @@ TEST_F(StationRunTest, aCalibrationRefusalEndsTheStartBeforeTheGoldenCheck) {
 // reading is asked again, and the fit kept in the store corrects +12 V; the station then shows
 // the new due date. The station closed mid-point, a second calibration keeps nothing.
 TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
+    velmor::useProgramTexts(*qApp, velmor::Language::Russian, true);
     const auto store = std::get<results::StoreAddress>(
         results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
     ASSERT_FALSE(unit.start(linkPath()));
