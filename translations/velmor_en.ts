@@ -2126,15 +2126,15 @@
     <name>velmor::FormGraf</name>
     <message>
         <source>Ручной режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual mode</translation>
     </message>
     <message>
         <source>Введите имя файла (без расширения)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the file name (without extension)</translation>
     </message>
     <message>
         <source>Ввод</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
 </context>
 <context>
@@ -2871,7 +2871,7 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
     </message>
     <message>
         <source>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</source>
-        <translation type="unfinished"></translation>
+        <translation>The serial number is empty, longer than %1 characters or holds characters it may not</translation>
     </message>
     <message>
         <source>%1
