@@ -63,6 +63,18 @@ QString inputName(Input input) {
     return QStringLiteral("+3.3 V");
 }
 
+QString shownInputName(Input input) {
+    switch (input) {
+    case Input::Volts5:
+        return Text::tr("+5 V");
+    case Input::Volts12:
+        return Text::tr("+12 V");
+    case Input::Volts33:
+        break;
+    }
+    return Text::tr("+3.3 V");
+}
+
 std::optional<Input> parseInput(QStringView name) {
     for (const Input input : allInputs)
         if (name == inputName(input))
@@ -156,7 +168,7 @@ std::variant<InputFit, FitRefused> fitInput(Input input,
 }
 
 QString refusalText(const FitRefused& refused) {
-    const QString input = inputName(refused.input);
+    const QString input = shownInputName(refused.input);
     switch (refused.why) {
     case FitRefusal::TooFewPoints:
         return Text::tr("%1: %2 points, at least %3 are needed")

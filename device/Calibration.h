@@ -23,8 +23,10 @@ constexpr std::size_t indexOf(Input input) {
 }
 const UnitOutput& unitOutputOf(Input input);
 Input inputOf(const UnitOutput& output);
-// "+5 V", "+12 V", "+3.3 V": the names records keep and people read.
+// "+5 V", "+12 V", "+3.3 V": the names records keep.
 QString inputName(Input input);
+// The name as people read it in the run's language: "+12 В", "+3,3 В" in Russian.
+QString shownInputName(Input input);
 std::optional<Input> parseInput(QStringView name);
 
 // An input's reading byte in a reply, and whether it lies at an end of the unit's range.

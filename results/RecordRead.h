@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RecordHeader.h"
 #include "StoredRows.h"
-#include "UnitIdentity.h"
 
 #include <QString>
 
@@ -21,10 +21,8 @@ inline std::optional<Failed> queryFailed(const QString& error) {
     return Failed{error, false};
 }
 
-// The unit under test, its model and the operator, which rows have from version 3 on; empty in
-// older ones.
-inline UnitIdentity unitOf(StoredRow& row) {
-    return {row.text("unit_serial"), row.text("unit_model"), row.text("operator")};
-}
+// The header's columns of a sweep's or a session's row (id, started_at, ended_at, end_state,
+// host, port and, from version 3 on, the unit's); a record that ended before it started is refused.
+void readRecordHeader(StoredRow& row, RecordHeader& header);
 
 } // namespace velmor::results

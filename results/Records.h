@@ -54,6 +54,7 @@ struct SessionBegan {
     UnitIdentity unit{};
 };
 
+// A tick of a manual session; a session read back from the store holds its ticks as this too.
 struct TickRead {
     QString sessionId;
     int seq = 0;

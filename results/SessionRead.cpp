@@ -33,8 +33,9 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
     const StoredColumns columns(answer);
     for (std::size_t i = 0; i < answer.rows.size(); ++i) {
         StoredRow row(columns, answer.rows[i]);
-        const int seq = row.number("seq", 0, std::numeric_limits<int>::max());
-        StoredTick t;
+        TickRead t;
+        t.sessionId = session.id;
+        t.seq = row.number("seq", 0, std::numeric_limits<int>::max());
         t.at = row.time("at");
         t.b1 = row.number("b1", 0, maxByte);
         t.b2 = row.number("b2", 0, maxByte);
@@ -45,9 +46,9 @@ std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {
         t.load33 = row.number("load33", 0, maxByte);
         t.power = row.real("power", 0, maxPowerWatts);
         t.overload = row.number("overload", 0, 1) != 0;
-        if (seq != static_cast<int>(i))
+        if (t.seq != static_cast<int>(i))
             row.refuse(Text::tr("its readings are numbered with a gap (%1 where %2 belongs)")
-                           .arg(seq)
+                           .arg(t.seq)
                            .arg(i));
         if (t.at < previous || !withinRecord(t.at, session.startedAt, session.endedAt))
             row.refuse(Text::tr("it was read at %1, out of order or outside the session's times")
@@ -104,18 +105,7 @@ std::variant<StoredSession, QString> loadSession(QSqlDatabase& db, int version, 
             db,
             QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(boundedColumns(db, columns)),
             id, Text::tr("session"), Text::tr("no session %1").arg(printable(id)),
-            [&](StoredRow& row) {
-                session.id = row.id("id");
-                session.startedAt = row.time("started_at");
-                session.endedAt = row.time("ended_at", true);
-                session.endState = row.state("end_state");
-                session.host = row.text("host");
-                session.port = row.text("port");
-                session.unit = unitOf(row);
-                if (!session.endedAt.isEmpty() && session.endedAt < session.startedAt)
-                    row.refuse(Text::tr("it ended (%1) before it started (%2)")
-                                   .arg(session.endedAt, session.startedAt));
-            }))
+            [&](StoredRow& row) { readRecordHeader(row, session); }))
         return *error;
     for (const auto read : {readTicks, readEvents})
         if (auto failed = read(db, session))

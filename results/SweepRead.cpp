@@ -28,12 +28,7 @@ constexpr double maxMapRatio = 4;
 constexpr int maxMapPixels = 2800;
 
 void readHeader(StoredRow& row, SweepHeader& h) {
-    h.id = row.id("id");
-    h.startedAt = row.time("started_at");
-    h.endedAt = row.time("ended_at", true);
-    h.endState = row.state("end_state");
-    h.host = row.text("host");
-    h.port = row.text("port");
+    readRecordHeader(row, h);
     h.limits.loadLimit1 = row.number("load_limit1", 0, maxByte);
     h.limits.loadLimit2 = row.number("load_limit2", 0, maxByte);
     h.limits.powerLimit = row.number("power_limit", 0, maxByte);
@@ -47,13 +42,10 @@ void readHeader(StoredRow& row, SweepHeader& h) {
     h.bmp = row.text("bmp_path");
     h.csv = row.text("csv_path");
     h.txt = row.text("txt_path");
-    h.unit = unitOf(row);
     if (row.has("calibration")) {
         h.calibration = row.text("calibration");
         h.calibrationWarning = row.text("calibration_warning");
     }
-    if (!h.endedAt.isEmpty() && h.endedAt < h.startedAt)
-        row.refuse(Text::tr("it ended (%1) before it started (%2)").arg(h.endedAt, h.startedAt));
     if (h.endedAt.isEmpty() != h.endState.isEmpty())
         row.refuse(Text::tr("it has an end time without an end state, or the other way round"));
 }

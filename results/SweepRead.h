@@ -2,8 +2,8 @@
 
 #include "Calibration.h"
 #include "MapRecord.h"
+#include "RecordHeader.h"
 #include "Sweep.h"
-#include "UnitIdentity.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -16,17 +16,12 @@ namespace velmor::results {
 // A sweep read back from a store, of any schema version it reads. Every value is checked against
 // what the bench can write; a sweep that breaks that is refused by name, never shown or drawn.
 
-struct SweepHeader {
-    QString id;
-    QString startedAt, endedAt;
-    QString endState; // empty while open
-    QString host, port;
+struct SweepHeader : RecordHeader {
     SweepLimits limits;
     int mapWidth = 0, mapHeight = 0;
     double mapRatio = 1;
     QString savedName;
     QString bmp, csv, txt; // the saved files
-    UnitIdentity unit{};
     QString calibration{}; // as a run's: an id or "uncalibrated"; empty before calibrations
     QString calibrationWarning{};
     bool completed() const { return endState == QLatin1String("completed"); }

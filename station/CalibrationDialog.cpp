@@ -35,19 +35,6 @@ QLineEdit* entry(const char* name, QWidget* parent) {
     return edit;
 }
 
-// An input as the station's window names it.
-QString inputLabel(Input input) {
-    switch (input) {
-    case Input::Volts5:
-        return CalibrationDialog::tr("+5 В");
-    case Input::Volts12:
-        return CalibrationDialog::tr("+12 В");
-    case Input::Volts33:
-        break;
-    }
-    return CalibrationDialog::tr("+3,3 В");
-}
-
 } // namespace
 
 CalibrationDialog::CalibrationDialog(const PortFactory& makePort, results::StoreAddress store,
@@ -200,7 +187,7 @@ void CalibrationDialog::showPoint() {
                       "затем нажмите «Измерить».")
                        .arg(next_ + 1)
                        .arg(points_.size())
-                       .arg(inputLabel(at.input))
+                       .arg(shownInputName(at.input))
                        .arg(at.sourceVolts, 0, 'f', 2));
     progress_->clear();
     reading_->clear();
@@ -276,7 +263,7 @@ void CalibrationDialog::fit() {
     for (const auto& [input, fit] : fitted.fits) {
         const double step = fit.correction.gain * stepVolts(input);
         lines << tr("%1: усиление %2, смещение %3 В, стандартная ошибка %4 В (%5 шага)")
-                     .arg(inputLabel(input))
+                     .arg(shownInputName(input))
                      .arg(fit.correction.gain, 0, 'f', 5)
                      .arg(fit.correction.offset, 0, 'f', 4)
                      .arg(fit.correction.standardError, 0, 'f', 4)

@@ -277,12 +277,16 @@ void StationWindow::start() {
         serial_->clear();
         return;
     }
-    for (const auto& refused : {calibration_->refusal(), golden_->refusal(serial)})
-        if (refused) {
-            showOutcome(tr("ОШИБКА"), *refused, outcomeColour(Outcome::Error));
-            serial_->selectAll();
-            return;
-        }
+    // The golden check only where the calibration allows the run: it reads the models file and
+    // may ask the store, for nothing while the calibration refuses.
+    auto refused = calibration_->refusal();
+    if (!refused)
+        refused = golden_->refusal(serial);
+    if (refused) {
+        showOutcome(tr("ОШИБКА"), *refused, outcomeColour(Outcome::Error));
+        serial_->selectAll();
+        return;
+    }
     auto plan = planForModel(serial);
     if (!plan) {
         serial_->selectAll();

@@ -110,6 +110,18 @@
         <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 V</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 V</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3.3 V</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPointRun</name>
@@ -2109,32 +2121,20 @@
         <source>Калибровка %1 сохранена, действительна до %2.</source>
         <translation>Calibration %1 kept, due %2.</translation>
     </message>
-    <message>
-        <source>+5 В</source>
-        <translation>+5 V</translation>
-    </message>
-    <message>
-        <source>+12 В</source>
-        <translation>+12 V</translation>
-    </message>
-    <message>
-        <source>+3,3 В</source>
-        <translation>+3.3 V</translation>
-    </message>
 </context>
 <context>
     <name>velmor::FormGraf</name>
     <message>
         <source>Ручной режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual mode</translation>
     </message>
     <message>
         <source>Введите имя файла (без расширения)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the file name (without extension)</translation>
     </message>
     <message>
         <source>Ввод</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
 </context>
 <context>
@@ -2871,7 +2871,7 @@ Check the measuring unit&apos;s cable, its power and its port, then test the uni
     </message>
     <message>
         <source>Серийный номер пуст, длиннее %1 знаков или содержит недопустимые знаки</source>
-        <translation type="unfinished"></translation>
+        <translation>The serial number is empty, longer than %1 characters or holds characters it may not</translation>
     </message>
     <message>
         <source>%1

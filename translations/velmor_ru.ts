@@ -110,6 +110,18 @@
         <source>%1: a point lies %2 reading steps off the fitted line, more than one; measure it again</source>
         <translation>%1: точка отстоит от прямой на %2 ед. показания, больше одной; измерьте её заново</translation>
     </message>
+    <message>
+        <source>+5 V</source>
+        <translation>+5 В</translation>
+    </message>
+    <message>
+        <source>+12 V</source>
+        <translation>+12 В</translation>
+    </message>
+    <message>
+        <source>+3.3 V</source>
+        <translation>+3,3 В</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationPointRun</name>
@@ -2119,18 +2131,6 @@
     <message>
         <source>Калибровка %1 сохранена, действительна до %2.</source>
         <translation>Калибровка %1 сохранена, действительна до %2.</translation>
-    </message>
-    <message>
-        <source>+5 В</source>
-        <translation>+5 В</translation>
-    </message>
-    <message>
-        <source>+12 В</source>
-        <translation>+12 В</translation>
-    </message>
-    <message>
-        <source>+3,3 В</source>
-        <translation>+3,3 В</translation>
     </message>
 </context>
 <context>

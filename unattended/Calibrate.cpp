@@ -133,7 +133,7 @@ std::optional<ReferenceFile> askHeading(const CalibrateRequest& request) {
 void showFit(Input input, const std::vector<CalibrationPoint>& points, const InputFit& fit) {
     const double step = fit.correction.gain * stepVolts(input);
     say(Text::tr("%1: gain %2, offset %3 V, standard error %4 V (%5 steps)")
-            .arg(inputName(input))
+            .arg(shownInputName(input))
             .arg(fit.correction.gain, 0, 'f', 5)
             .arg(fit.correction.offset, 0, 'f', 4)
             .arg(fit.correction.standardError, 0, 'f', 4)
@@ -218,7 +218,7 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
         say(Text::tr("Point %1 of %2: set the source on %3 to about %4 V.")
                 .arg(i + 1)
                 .arg(count)
-                .arg(inputName(at.input))
+                .arg(shownInputName(at.input))
                 .arg(at.sourceVolts, 0, 'f', 2));
         if (setSource)
             setSource(at.input, at.sourceVolts);

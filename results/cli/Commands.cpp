@@ -206,7 +206,7 @@ std::variant<QStringList, QString> reportSession(const StoredSession& s, const Q
 std::variant<QStringList, QString> exportSession(const StoredSession& s, const QString& folder) {
     QByteArray csv = "at,b1,b2,b3,b4,volts5_V,volts12_V,volts33_V,load5_setting,load12_setting,"
                      "load33_setting,power_W,overload\n";
-    for (const StoredTick& t : s.ticks) {
+    for (const TickRead& t : s.ticks) {
         const Reading r = tickReading(t);
         csv += QStringList{t.at,
                            QString::number(t.b1),

@@ -20,14 +20,14 @@ qint64 msBetween(const QString& from, const QString& to) {
 
 } // namespace
 
-Reading tickReading(const StoredTick& t) {
+Reading tickReading(const TickRead& t) {
     return manualReading(storedReply(t.b1, t.b2, t.b3, t.b4));
 }
 
 std::vector<SessionSample> samplesOf(const StoredSession& s) {
     std::vector<SessionSample> samples;
     samples.reserve(s.ticks.size());
-    for (const StoredTick& t : s.ticks) {
+    for (const TickRead& t : s.ticks) {
         const Reading r = tickReading(t);
         samples.push_back({msBetween(s.startedAt, t.at), r.volts5, r.volts12, r.volts33, t.load5,
                            t.load12, t.load33, t.power, t.overload});

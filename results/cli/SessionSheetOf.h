@@ -9,7 +9,7 @@
 namespace velmor::results {
 
 // A stored tick in the manual window's volts; the store checked its bytes are 0..255.
-Reading tickReading(const StoredTick& tick);
+Reading tickReading(const TickRead& tick);
 
 // The session's readings as its report and its statistics take them.
 std::vector<SessionSample> samplesOf(const StoredSession& session);

@@ -58,7 +58,7 @@ protected:
     int program(const QStringList& arguments, const QByteArray& typed = {}) {
         process.start(programPath(),
                       arguments + QStringList{"--results", "sqlite:" + store(), "--simulate",
-                                              "--trace", trace(), "--language", "en"});
+                                              "--trace", trace(), "--language", language});
         if (!typed.isEmpty()) {
             process.write(typed);
             process.closeWriteChannel();
@@ -114,6 +114,7 @@ protected:
 
     QTemporaryDir dir;
     QProcess process;
+    QString language = "en";
     QString output;
     QString errors;
 };
@@ -192,9 +193,12 @@ TEST_F(CalibrateProgramTest, theTypedProcedureAsksAgainForABadReadingAndKeepsThe
     EXPECT_TRUE(supplyStayedOff());
 }
 
+// In Russian, the refusal names the input as the fit's lines do.
 TEST_F(CalibrateProgramTest, aWildPointRefusesTheFitAndKeepsNothing) {
+    language = "ru";
     EXPECT_EQ(calibrate(0.1), 1);
-    EXPECT_TRUE(output.contains("Refused: +12 V")) << output.toStdString();
+    EXPECT_TRUE(output.contains("Отклонено: +12 В: точка отстоит")) << output.toStdString();
+    EXPECT_TRUE(output.contains("\n+5 В: коэффициент")) << output.toStdString();
     EXPECT_TRUE(kept().empty());
     EXPECT_TRUE(supplyStayedOff());
 }

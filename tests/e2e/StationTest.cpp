@@ -12,6 +12,7 @@
 #include "QtSerialPort.h"
 #include "Recorder.h"
 #include "Schema.h"
+#include "StationCalibration.h"
 #include "StationGolden.h"
 #include "StationWindow.h"
 #include "StoreAddress.h"
@@ -27,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -61,6 +61,27 @@ std::vector<ControlFrame> changes(const std::vector<ControlFrame>& frames) {
         if (changed.empty() || !(changed.back() == f))
             changed.push_back(f);
     return changed;
+}
+
+// station.conf in this process's config folder, beside the models file.
+QString stationConf() {
+    return QFileInfo(results::configFilePath()).path() + "/station.conf";
+}
+
+bool writeFile(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+}
+
+// A calibration of this bench kept in the store `monthsAgo` months ago, due a year after.
+bool keptCalibration(const results::StoreAddress& store, int monthsAgo) {
+    results::CalibrationRecord record;
+    record.madeAt = QDateTime::currentDateTimeUtc().addMonths(-monthsAgo);
+    record.calibration.date = record.madeAt.date();
+    record.calibration.due = record.calibration.date.addMonths(12);
+    record.port = "/dev/ttyUSB0";
+    return !results::keepCalibration(store, record);
 }
 
 using StationOnDisplayTest = OnDisplay;
@@ -135,7 +156,23 @@ TEST_F(StationOnDisplayTest, aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllO
     QSqlDatabase::removeDatabase("station-record");
 }
 
-using StationRunTest = Bench;
+// Each case reads and writes a config folder of its own (station.conf, the models file), so a
+// case leaves nothing behind for the next one in the same process.
+class StationRunTest : public Bench {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        sharedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    }
+    void TearDown() override {
+        Bench::TearDown();
+        qputenv("XDG_CONFIG_HOME", sharedConfig_);
+    }
+
+private:
+    QByteArray sharedConfig_;
+};
 
 TEST_F(StationRunTest, aStationRunSendsTheFramesOfAHeadlessPlanRun) {
     const QString file = writePlan(dir, "short", passing);
@@ -284,27 +321,8 @@ TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) 
 TEST_F(StationRunTest, anOverdueCalibrationWithRefuseBlocksTheStation) {
     const auto store = std::get<results::StoreAddress>(
         results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
-    {
-        results::CalibrationRecord overdue;
-        overdue.madeAt = QDateTime::currentDateTimeUtc().addMonths(-14);
-        overdue.calibration.date = overdue.madeAt.date();
-        overdue.calibration.due = overdue.calibration.date.addMonths(12);
-        overdue.host = QSysInfo::machineHostName();
-        overdue.port = "/dev/ttyUSB0";
-        auto opened = results::openStore(store, "station-calibration");
-        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase db = std::get<QSqlDatabase>(opened);
-        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
-        ASSERT_EQ(results::insertCalibration(db, overdue), std::nullopt);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("station-calibration");
-    {
-        QFile conf(QFileInfo(results::configFilePath()).path() + "/station.conf");
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(conf).path()));
-        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-        conf.write("calibration = \"refuse\"\n");
-    }
+    ASSERT_TRUE(keptCalibration(store, 14));
+    ASSERT_TRUE(writeFile(stationConf(), "calibration = \"refuse\"\n"));
     ASSERT_FALSE(unit.start(linkPath()));
     auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
@@ -330,11 +348,61 @@ TEST_F(StationRunTest, anOverdueCalibrationWithRefuseBlocksTheStation) {
     EXPECT_FALSE(station.running());
 }
 
+// Under calibration = "refuse" and golden = "shift", a unit refused for an overdue calibration
+// goes no further: the golden check asks the store nothing then, so a store it could not have read
+// at that moment is not reported once the bench is calibrated again.
+TEST_F(StationRunTest, aCalibrationRefusalEndsTheStartBeforeTheGoldenCheck) {
+    const QString file = writePlan(dir, "short", passing);
+    const QString path = dir.filePath("results.sqlite");
+    const auto store = std::get<results::StoreAddress>(results::parseResultsUrl("sqlite:" + path));
+    ASSERT_TRUE(keptCalibration(store, 14));
+    ASSERT_TRUE(writeFile(stationConf(), "calibration = \"refuse\"\ngolden = \"shift\"\n"
+                                         "shifts = [\"00:00\"]\n"));
+    StationWindow station([] { return std::unique_ptr<SerialPort>(); }, file, mapsFolder, nullptr,
+                          store);
+    station.show();
+    auto* serial = station.findChild<QLineEdit*>(QStringLiteral("serial"));
+    auto* note = station.findChild<QLabel*>(QStringLiteral("note"));
+    auto* label = station.findChild<QLabel*>(QStringLiteral("calibration"));
+    auto* calibration = station.findChild<StationCalibration*>();
+    ASSERT_TRUE(serial && note && label && calibration);
+    ASSERT_TRUE(eventually([&] { return label->text().contains("просрочена"); }, programPatienceMs))
+        << label->text().toStdString();
+    const auto enter = [&] {
+        serial->clear();
+        QTest::keyClicks(serial, QStringLiteral("PSU-1"));
+        QTest::keyClick(serial, Qt::Key_Return);
+    };
+    // The golden unit named only now, so that no look-up of the window's opening is still going;
+    // and the store, meanwhile, a symbolic link that no look-up follows.
+    ASSERT_TRUE(writeFile(results::modelsFilePath(), "[models.REF]\nplan = \"" + file.toUtf8() +
+                                                         "\"\ngolden = [\"GOLD-1\"]\n"));
+    ASSERT_TRUE(QFile::rename(path, path + ".moved"));
+    ASSERT_TRUE(QFile::link(path + ".moved", path));
+    enter();
+    EXPECT_TRUE(note->text().contains("--calibrate")) << note->text().toStdString();
+    run(1000);
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(path + ".moved", path));
+
+    ASSERT_TRUE(keptCalibration(store, 0));
+    calibration->refresh();
+    ASSERT_TRUE(
+        eventually([&] { return label->text().contains("действительна"); }, programPatienceMs))
+        << label->text().toStdString();
+    enter();
+    EXPECT_TRUE(note->text().contains("Сначала проверьте эталонный блок (GOLD-1)"))
+        << note->text().toStdString();
+    EXPECT_FALSE(note->text().contains("не прочитана")) << note->text().toStdString();
+    EXPECT_FALSE(station.running());
+}
+
 // The calibration from the station against a unit whose +12 V input reads 2 % high: the dialog
 // walks the points with the supply off (nothing but the all-off frame is sent), a mistyped meter
 // reading is asked again, and the fit kept in the store corrects +12 V; the station then shows
 // the new due date. The station closed mid-point, a second calibration keeps nothing.
 TEST_F(StationRunTest, theStationCalibratesTheUnitAndShowsTheNewDueDate) {
+    velmor::useProgramTexts(*qApp, velmor::Language::Russian, true);
     const auto store = std::get<results::StoreAddress>(
         results::parseResultsUrl("sqlite:" + dir.filePath("results.sqlite")));
     ASSERT_FALSE(unit.start(linkPath()));
@@ -486,19 +554,10 @@ TEST_F(StationRunTest, aGoldenRunPerShiftComesBeforeOtherUnits) {
         db.close();
     }
     QSqlDatabase::removeDatabase("station-golden");
-    const auto write = [](const QString& path, const QByteArray& text) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile out(path);
-        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
-    };
-    const QString conf = QFileInfo(results::configFilePath()).path() + "/station.conf";
-    const auto cleanUp = qScopeGuard([&] { // for the cases after this one in the process
-        QFile::remove(conf);
-        QFile::remove(results::modelsFilePath());
-    });
-    ASSERT_TRUE(write(conf, "golden = \"shift\"\nshifts = [\"06:00\", \"14:00\", \"22:00\"]\n"));
-    ASSERT_TRUE(write(results::modelsFilePath(),
-                      "[models.REF]\nplan = \"" + file.toUtf8() + "\"\ngolden = [\"GOLD-1\"]\n"));
+    ASSERT_TRUE(writeFile(stationConf(),
+                          "golden = \"shift\"\nshifts = [\"06:00\", \"14:00\", \"22:00\"]\n"));
+    ASSERT_TRUE(writeFile(results::modelsFilePath(), "[models.REF]\nplan = \"" + file.toUtf8() +
+                                                         "\"\ngolden = [\"GOLD-1\"]\n"));
     ASSERT_FALSE(unit.start(linkPath()));
     auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
