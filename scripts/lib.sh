@@ -14,7 +14,7 @@ VELMOR_RUN_PACKAGES=(
     help2man
 )
 # ./test builds the tests too and checks the format before the build...
-VELMOR_TEST_BUILD_PACKAGES=("${VELMOR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev clang-format)
+VELMOR_TEST_BUILD_PACKAGES=("${VELMOR_RUN_PACKAGES[@]}" libgtest-dev libgmock-dev clang-format lld)
 # ...and installs what only the tests run while the compiler is busy: a virtual display and
 # xdotool, pdftotext, a PostgreSQL server of each case's own, headless Chromium.
 VELMOR_TEST_RUN_PACKAGES=(xvfb xauth xdotool poppler-utils postgresql chromium)
@@ -63,13 +63,18 @@ build_tree() {
     cmake --build "$VELMOR_ROOT/$dir" --parallel "$(nproc)"
 }
 
+# The test trees link with lld: the 22 programs and suites of a tree link in a third of the time
+# of the default linker (gcc tree 26 -> 6 s of processor time, sanitizer tree 48 -> 15 s).
+VELMOR_TEST_LINKER=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
+
 # The ASan+UBSan tree: clang, unoptimised, with the reply fuzzer built beside the tests from the
-# same instrumented libraries (./test and tests/fuzz/run share it). It builds what its tests and
-# the fuzzer run, not the package's manual pages.
+# same libraries (./test and tests/fuzz/run share it; the libraries the fuzzer drives carry its
+# coverage, tests/fuzz/CMakeLists.txt). It builds what its tests and the fuzzer run, not the
+# package's manual pages.
 VELMOR_SANITIZER_TREE=(
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_CXX_COMPILER=clang++
-    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
     -DVELMOR_SANITIZE=ON -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF -DVELMOR_PACKAGE=OFF
+    "${VELMOR_TEST_LINKER[@]}"
 )
 
 # configure_sanitizer_tree DIR: a tree made by an earlier compiler is started afresh, since CMake
