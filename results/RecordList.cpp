@@ -90,8 +90,8 @@ std::optional<QString> listSweeps(QSqlDatabase& db, int version, const ListFilte
     // before rows kept them.
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM sweep_cells c WHERE c.sweep_id = sweeps.id)");
-    QString rows = QStringLiteral(" FROM sweeps WHERE started_at >= ?");
-    QVariantList values{filter.since};
+    QVariantList values;
+    QString rows = QStringLiteral(" FROM sweeps") + whereSince(filter, values);
     matchUnit(version, filter, rows, values);
     if (version >= 3 && !filter.verdict.isEmpty()) {
         rows += QStringLiteral(" AND (verdict = ? OR verdict IS NULL)");
@@ -147,8 +147,8 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
                                     Listing& listing) {
     const QString counted =
         QStringLiteral("(SELECT COUNT(*) FROM session_ticks t WHERE t.session_id = sessions.id)");
-    QString rows = QStringLiteral(" FROM sessions WHERE started_at >= ?");
-    QVariantList values{filter.since};
+    QVariantList values;
+    QString rows = QStringLiteral(" FROM sessions") + whereSince(filter, values);
     matchUnit(version, filter, rows, values);
     QString statement = listedColumns(db, version, u"id, started_at, end_state, host", "tick_count",
                                       counted, u"unit_serial") +
@@ -165,6 +165,13 @@ std::optional<QString> listSessions(QSqlDatabase& db, int version, const ListFil
 }
 
 } // namespace
+
+QString whereSince(const ListFilter& filter, QVariantList& values) {
+    if (filter.since.isEmpty())
+        return QStringLiteral(" WHERE 1 = 1");
+    values << filter.since;
+    return QStringLiteral(" WHERE started_at >= ?");
+}
 
 std::optional<QString> newestFirst(QSqlDatabase& db, const char* table, const ListFilter& filter,
                                    bool filteredAfter, const QString& rows, QString& statement,

@@ -43,6 +43,11 @@ struct ListFilter {
     bool countRest = false; // with first: count the records beyond it too (Listing::unread)
 };
 
+// The start of a list's conditions: " WHERE started_at >= ?" with the filter's time bound in
+// values, or a condition every row meets when the filter has no time, so that the server may
+// count a whole table from an index alone rather than test every row against an empty string.
+QString whereSince(const ListFilter& filter, QVariantList& values);
+
 struct Listing;
 
 // Ends a list's query of the table with " ORDER BY started_at DESC, id DESC LIMIT n" where the

@@ -14,8 +14,7 @@ namespace {
 
 // The conditions of a list's filters the store can apply: since, unit and model.
 void whereFiltered(const ListFilter& filter, QString& statement, QVariantList& values) {
-    statement += QStringLiteral(" WHERE started_at >= ?");
-    values << filter.since;
+    statement += whereSince(filter, values);
     for (const auto& [column, value] :
          {std::pair{"unit_serial", &filter.unit}, std::pair{"unit_model", &filter.model}})
         if (!value->isEmpty()) {
