@@ -6,6 +6,7 @@ velmor_add_test(graph_tests
     graph/IconsTest.cpp
     LIBS velmor_graph)
 
-# Not a test: makes the picture of a finished sweep in docs/ (see the file's first lines).
-add_executable(graph_window_shot graph/GraphWindowShot.cpp)
+# Not a test: makes the picture of a finished sweep in docs/ (see the file's first lines). Built
+# when asked for: `cmake --build build --target graph_window_shot`.
+add_executable(graph_window_shot EXCLUDE_FROM_ALL graph/GraphWindowShot.cpp)
 target_link_libraries(graph_window_shot PRIVATE velmor_app)

@@ -1,6 +1,7 @@
 // graph_window_shot DEVICE OUTPUT.png: runs the bench on a unit at DEVICE under a real display,
 // goes to the graph window, runs a sweep to its end and saves a picture of the window. Makes
-// docs/graph-window.png against velmor-unit-sim; not a test.
+// docs/graph-window.png against velmor-unit-sim; not a test, built only when asked for
+// (`cmake --build build --target graph_window_shot`).
 #include "CommandButton.h"
 #include "Operator.h"
 #include "Wiring.h"
