@@ -15,7 +15,7 @@ namespace velmor::results {
 
 namespace {
 
-struct Text {
+struct CalibrationsText {
     Q_DECLARE_TR_FUNCTIONS(Calibrations)
 };
 
@@ -52,7 +52,7 @@ calibrationsWhere(QSqlDatabase& db, const QString& where, const QVariantList& va
             c.inputs[static_cast<std::size_t>(i)] = {
                 row[11 + 3 * i].toDouble(), row[12 + 3 * i].toDouble(), row[13 + 3 * i].toDouble()};
         if (!r.madeAt.isValid() || !c.due.isValid())
-            return Text::tr("calibration %1: its dates cannot be read").arg(c.id);
+            return CalibrationsText::tr("calibration %1: its dates cannot be read").arg(c.id);
         records.push_back(std::move(r));
     }
     for (CalibrationRecord& r : records) {
@@ -66,7 +66,8 @@ calibrationsWhere(QSqlDatabase& db, const QString& where, const QVariantList& va
         for (const Row& row : std::get<Rows>(points).rows) {
             const auto input = parseInput(row[0].toString());
             if (!input)
-                return Text::tr("calibration %1: a point names no input").arg(r.calibration.id);
+                return CalibrationsText::tr("calibration %1: a point names no input")
+                    .arg(r.calibration.id);
             r.points.push_back({*input, row[1].toDouble(), row[2].toDouble(), row[3].toDouble()});
             r.residuals.push_back(row[4].toDouble());
         }
@@ -141,7 +142,8 @@ std::variant<std::optional<CalibrationRecord>, QString> findCalibration(QSqlData
         calibrationsWhere(db, QStringLiteral("WHERE id LIKE ? ESCAPE '!'"), {likePrefix(prefix)});
     if (const auto* records = std::get_if<std::vector<CalibrationRecord>>(&found))
         if (records->size() > 1)
-            return Text::tr("\"%1\" is ambiguous: %2 calibrations have ids starting with it")
+            return CalibrationsText::tr(
+                       "\"%1\" is ambiguous: %2 calibrations have ids starting with it")
                 .arg(prefix)
                 .arg(records->size());
     return firstOf(std::move(found));
@@ -160,14 +162,15 @@ std::variant<Calibration, QString> namedCalibration(QSqlDatabase& db, const QStr
         return *error;
     const auto& record = std::get<std::optional<CalibrationRecord>>(found);
     if (!record || record->calibration.id != name)
-        return Text::tr("it names calibration %1, which the store does not hold")
+        return CalibrationsText::tr("it names calibration %1, which the store does not hold")
             .arg(printable(name));
     return record->calibration;
 }
 
 std::optional<QString> keepCalibration(const StoreAddress& store, CalibrationRecord& record) {
     if (store.kind == StoreAddress::Kind::Off)
-        return Text::tr("the results store is off (--results off): a calibration must be kept");
+        return CalibrationsText::tr(
+            "the results store is off (--results off): a calibration must be kept");
     record.host = QSysInfo::machineHostName();
     return withStore(store, "calibration", [&record](QSqlDatabase& db) -> std::optional<QString> {
         if (auto error = prepareSchema(db))

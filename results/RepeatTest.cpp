@@ -19,7 +19,7 @@ namespace velmor::results {
 namespace {
 
 constexpr int lookUpMs = 2000;
-const char* const connectionName = "velmor-repeat-test";
+const char* const repeatConnection = "velmor-repeat-test";
 
 std::optional<QString>
 lookUpIn(const StoreAddress& store,
@@ -27,7 +27,7 @@ lookUpIn(const StoreAddress& store,
     // A store not made yet holds no record, and looking must not make it.
     if (store.kind == StoreAddress::Kind::SQLite && !QFile::exists(store.path))
         return std::nullopt;
-    auto opened = openStore(store, QLatin1String(connectionName));
+    auto opened = openStore(store, QLatin1String(repeatConnection));
     auto* db = std::get_if<QSqlDatabase>(&opened);
     if (!db)
         return std::nullopt;
@@ -45,7 +45,7 @@ QString whenPassed(const QString& endedAt) {
 RepeatTestCheck::RepeatTestCheck(const StoreAddress& store, LookUp lookUp)
     : thread_(QThread::create([this, store, lookUp = std::move(lookUp)] {
           found_ = lookUpIn(store, lookUp);
-          QSqlDatabase::removeDatabase(QLatin1String(connectionName));
+          QSqlDatabase::removeDatabase(QLatin1String(repeatConnection));
       })),
       deadline_(lookUpMs) {
     thread_->start();

@@ -13,7 +13,6 @@ namespace velmor::results {
 
 namespace {
 
-constexpr int maxByte = 255;
 constexpr int maxCount = std::numeric_limits<int>::max();
 
 // The lowest or the highest values of a slot as a reading.

@@ -18,7 +18,6 @@ namespace velmor::results {
 
 namespace {
 
-constexpr int maxByte = 255;
 constexpr int maxCount = std::numeric_limits<int>::max();
 
 const QStringList& settlingWords() {

@@ -16,7 +16,6 @@ namespace velmor::results {
 namespace {
 
 // What the bench can write: the unit's raw bytes and the loads are bytes.
-constexpr int maxByte = 255;
 constexpr double maxPowerWatts = 10000;
 
 std::optional<Failed> readTicks(QSqlDatabase& db, StoredSession& session) {

@@ -48,4 +48,9 @@ std::optional<qint64> storedTimeMs(QStringView at) {
            ms;
 }
 
+qint64 msBetween(QStringView from, QStringView to) {
+    const auto a = storedTimeMs(from), b = storedTimeMs(to);
+    return a && b ? *b - *a : 0;
+}
+
 } // namespace velmor::results

@@ -11,4 +11,7 @@ namespace velmor::results {
 // exist. A list reads one or two per record, so this is plain arithmetic, not QDateTime's parser.
 std::optional<qint64> storedTimeMs(QStringView at);
 
+// The milliseconds from one stored time to another; 0 when either is not one.
+qint64 msBetween(QStringView from, QStringView to);
+
 } // namespace velmor::results

@@ -9,6 +9,9 @@
 
 namespace velmor::results {
 
+// The largest reading byte or load setting a row may hold: the unit's bytes are 0..255.
+constexpr int maxByte = 255;
+
 // Reads the values of one stored row, each checked against what the bench can write; the first
 // value that breaks that is kept as the problem, naming the column and the value.
 class StoredValues {

@@ -20,7 +20,6 @@ namespace {
 // What the bench can write: the unit's raw bytes and the limits are bytes, the deviation classes
 // run from 0 to 20 (100 % off nominal), the sweep's steps from 0 to 127, and the map is at most
 // Picture1's 697 × 689 pixels at four device pixels to one.
-constexpr int maxByte = 255;
 constexpr int maxClass = 20;
 constexpr int maxStep = 127;
 constexpr int maxCells = (maxStep + 1) * (maxStep + 1);

@@ -9,7 +9,7 @@ namespace velmor::results {
 
 namespace {
 
-struct Text {
+struct CalibrationTexts {
     Q_DECLARE_TR_FUNCTIONS(CalibrationText)
 };
 
@@ -21,7 +21,7 @@ QString number(double value, int decimals) {
 
 QString calibrationsText(const std::vector<CalibrationRecord>& records) {
     if (records.empty())
-        return Text::tr("No calibrations.\n");
+        return CalibrationTexts::tr("No calibrations.\n");
     std::vector<QStringList> rows;
     for (const CalibrationRecord& r : records) {
         const Calibration& c = r.calibration;
@@ -29,23 +29,26 @@ QString calibrationsText(const std::vector<CalibrationRecord>& records) {
                         c.due.toString(Qt::ISODate), printable(r.host), printable(r.unit),
                         printable(r.operatorName), printable(c.meter.name)});
     }
-    return alignedTable({Text::tr("ID"), Text::tr("MADE"), Text::tr("DUE"), Text::tr("BENCH"),
-                         Text::tr("UNIT"), Text::tr("OPERATOR"), Text::tr("METER")},
+    return alignedTable({CalibrationTexts::tr("ID"), CalibrationTexts::tr("MADE"),
+                         CalibrationTexts::tr("DUE"), CalibrationTexts::tr("BENCH"),
+                         CalibrationTexts::tr("UNIT"), CalibrationTexts::tr("OPERATOR"),
+                         CalibrationTexts::tr("METER")},
                         rows);
 }
 
 QString calibrationText(const CalibrationRecord& record) {
     const Calibration& c = record.calibration;
     QString text;
-    text += Text::tr("Calibration %1\n").arg(c.id);
-    text += Text::tr("Made:        %1 on %2, port %3\n")
+    text += CalibrationTexts::tr("Calibration %1\n").arg(c.id);
+    text += CalibrationTexts::tr("Made:        %1 on %2, port %3\n")
                 .arg(shownTime(record.madeAt.toUTC().toString(Qt::ISODateWithMs)),
                      printable(record.host), printable(record.port));
-    text += Text::tr("Due:         %1\n").arg(c.due.toString(Qt::ISODate));
+    text += CalibrationTexts::tr("Due:         %1\n").arg(c.due.toString(Qt::ISODate));
     if (!record.unit.isEmpty())
-        text += Text::tr("Unit:        %1\n").arg(printable(record.unit));
-    text += Text::tr("Operator:    %1\n").arg(printable(record.operatorName));
-    text += Text::tr("Meter:       %1, certificate %2, accuracy ±(%3 % of reading + %4 V)\n")
+        text += CalibrationTexts::tr("Unit:        %1\n").arg(printable(record.unit));
+    text += CalibrationTexts::tr("Operator:    %1\n").arg(printable(record.operatorName));
+    text += CalibrationTexts::tr(
+                "Meter:       %1, certificate %2, accuracy ±(%3 % of reading + %4 V)\n")
                 .arg(printable(c.meter.name), printable(c.meter.certificate),
                      number(c.meter.accuracyPercent, 4), number(c.meter.accuracyVolts, 4));
     std::vector<QStringList> inputs;
@@ -57,11 +60,12 @@ QString calibrationText(const CalibrationRecord& record) {
                           number(k.standardError, 4), number(k.standardError / step, 2),
                           number(c.uncertainty(input, nominal), 4)});
     }
-    text +=
-        QLatin1Char('\n') + alignedTable({Text::tr("INPUT"), Text::tr("GAIN"), Text::tr("OFFSET V"),
-                                          Text::tr("STD ERROR V"), Text::tr("STEPS"),
-                                          Text::tr("UNCERTAINTY V (k=2, at nominal)")},
-                                         inputs);
+    text += QLatin1Char('\n') +
+            alignedTable({CalibrationTexts::tr("INPUT"), CalibrationTexts::tr("GAIN"),
+                          CalibrationTexts::tr("OFFSET V"), CalibrationTexts::tr("STD ERROR V"),
+                          CalibrationTexts::tr("STEPS"),
+                          CalibrationTexts::tr("UNCERTAINTY V (k=2, at nominal)")},
+                         inputs);
     std::vector<QStringList> points;
     for (std::size_t i = 0; i < record.points.size(); ++i) {
         const CalibrationPoint& p = record.points[i];
@@ -72,8 +76,9 @@ QString calibrationText(const CalibrationRecord& record) {
                           number(residual / step, 2)});
     }
     text += QLatin1Char('\n') +
-            alignedTable({Text::tr("INPUT"), Text::tr("RAW MEAN"), Text::tr("SPREAD"),
-                          Text::tr("METER V"), Text::tr("RESIDUAL V"), Text::tr("STEPS")},
+            alignedTable({CalibrationTexts::tr("INPUT"), CalibrationTexts::tr("RAW MEAN"),
+                          CalibrationTexts::tr("SPREAD"), CalibrationTexts::tr("METER V"),
+                          CalibrationTexts::tr("RESIDUAL V"), CalibrationTexts::tr("STEPS")},
                          points);
     return text;
 }

@@ -8,6 +8,7 @@
 #include "Printable.h"
 #include "RecordText.h"
 #include "ReportPage.h"
+#include "StoredTime.h"
 #include "Table.h"
 
 #include <QCoreApplication>
@@ -44,11 +45,6 @@ QJsonValue orNull(const std::optional<double>& value) {
 
 QJsonValue orNull(const QString& text) {
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
-}
-
-qint64 msBetween(const QString& from, const QString& to) {
-    return QDateTime::fromString(from, Qt::ISODateWithMs)
-        .msecsTo(QDateTime::fromString(to, Qt::ISODateWithMs));
 }
 
 QString seconds(const QString& from, const QString& to) {

@@ -9,21 +9,12 @@
 
 namespace velmor::results {
 
-namespace {
-
-// Times are read back only in the bench's own form (a record holding another is refused), which
-// storedTimeMs reads without QDateTime's parser: an eight-hour session has 144,000 of them.
-qint64 msBetween(const QString& from, const QString& to) {
-    const auto a = storedTimeMs(from), b = storedTimeMs(to);
-    return a && b ? *b - *a : 0;
-}
-
-} // namespace
-
 Reading tickReading(const TickRead& t) {
     return manualReading(storedReply(t.b1, t.b2, t.b3, t.b4));
 }
 
+// Times are read back only in the bench's own form (a record holding another is refused), which
+// msBetween reads without QDateTime's parser: an eight-hour session has 144,000 of them.
 std::vector<SessionSample> samplesOf(const StoredSession& s) {
     std::vector<SessionSample> samples;
     samples.reserve(s.ticks.size());
