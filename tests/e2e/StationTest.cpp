@@ -84,6 +84,20 @@ bool keptCalibration(const results::StoreAddress& store, int monthsAgo) {
     return !results::keepCalibration(store, record);
 }
 
+// The records kept in the store, its schema prepared first.
+void storeAll(const results::StoreAddress& store, const std::vector<results::Record>& records) {
+    const QString name = QStringLiteral("station-records");
+    {
+        auto opened = results::openStore(store, name);
+        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
+        QSqlDatabase db = std::get<QSqlDatabase>(opened);
+        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
+        ASSERT_FALSE(results::storeRecords(db, records));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
 using StationOnDisplayTest = OnDisplay;
 
 TEST_F(StationOnDisplayTest, aScannedSerialRunsThePlanToItsVerdictBetweenTwoAllOffFrames) {
@@ -264,14 +278,8 @@ TEST_F(StationRunTest, aUnitThatPassedThePlanIsWarnedAndRunsOnlyOnASecondEnter) 
                                    "/dev/ttyUSB0");
         recorder.runStarted(std::get<Plan>(read), {"PSU-X", {}, {}});
         recorder.runEnded(velmor::Outcome::Pass, RunEnd::Completed);
-        auto opened = results::openStore(store, "station-repeat");
-        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase db = std::get<QSqlDatabase>(opened);
-        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
-        ASSERT_FALSE(results::storeRecords(db, records));
-        db.close();
+        ASSERT_NO_FATAL_FAILURE(storeAll(store, records));
     }
-    QSqlDatabase::removeDatabase("station-repeat");
     ASSERT_FALSE(unit.start(linkPath()));
     auto wired = Program::wire({linkPath(), {}, QStringLiteral("off"), {}});
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Program>>(wired));
@@ -546,14 +554,8 @@ TEST_F(StationRunTest, aGoldenRunPerShiftComesBeforeOtherUnits) {
         };
         goldenPass(QDateTime::currentDateTimeUtc().addDays(-2), QSysInfo::machineHostName());
         goldenPass(QDateTime::currentDateTimeUtc(), "another-bench");
-        auto opened = results::openStore(store, "station-golden");
-        ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened));
-        QSqlDatabase db = std::get<QSqlDatabase>(opened);
-        ASSERT_EQ(results::prepareSchema(db), std::nullopt);
-        ASSERT_FALSE(results::storeRecords(db, records));
-        db.close();
+        ASSERT_NO_FATAL_FAILURE(storeAll(store, records));
     }
-    QSqlDatabase::removeDatabase("station-golden");
     ASSERT_TRUE(writeFile(stationConf(),
                           "golden = \"shift\"\nshifts = [\"06:00\", \"14:00\", \"22:00\"]\n"));
     ASSERT_TRUE(writeFile(results::modelsFilePath(), "[models.REF]\nplan = \"" + file.toUtf8() +
