@@ -24,3 +24,17 @@ if(TARGET velmor_sim)
     target_precompile_headers(velmor_sim REUSE_FROM velmor_device)
     target_precompile_headers(velmor-unit-sim REUSE_FROM velmor_device)
 endif()
+
+# Each class's moc output is included by its own source file (so a unit compiles it with the rest),
+# which leaves a target's mocs_compilation.cpp empty: it need not load a precompiled header, about
+# 0.6 s of a compiler's time each.
+foreach(target velmor_device velmor_run velmor_platform velmor_sweep velmor_plan velmor_report
+               velmor_results velmor_results_cli velmor-results velmor_runs velmor_unattended
+               velmor_web velmor_ui velmor_manual velmor_graph velmor_station velmor_app velmor-test
+               velmor_sim velmor-unit-sim)
+    if(TARGET ${target})
+        get_target_property(binary_dir ${target} BINARY_DIR)
+        set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+            TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    endif()
+endforeach()

@@ -169,3 +169,5 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
 }
 
 } // namespace velmor
+
+#include "moc_QtSerialPort.cpp"

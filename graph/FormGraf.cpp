@@ -230,3 +230,5 @@ void FormGraf::backToManual() {
 }
 
 } // namespace velmor
+
+#include "moc_FormGraf.cpp"

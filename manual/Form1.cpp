@@ -262,3 +262,5 @@ void Form1::timer2Tick() {
 }
 
 } // namespace velmor
+
+#include "moc_Form1.cpp"

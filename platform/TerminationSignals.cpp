@@ -103,3 +103,5 @@ void TerminationSignals::drain() {}
 #endif
 
 } // namespace velmor
+
+#include "moc_TerminationSignals.cpp"

@@ -623,3 +623,5 @@ void RecordWriter::reportTrouble(int source, const std::optional<QString>& reaso
 }
 
 } // namespace velmor::results
+
+#include "moc_RecordWriter.cpp"

@@ -63,3 +63,5 @@ AutomaticPlanRun::SavedReport AutomaticPlanRun::saveReport() {
 }
 
 } // namespace velmor
+
+#include "moc_AutomaticPlanRun.cpp"

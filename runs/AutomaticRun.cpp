@@ -50,3 +50,5 @@ void AutomaticRun::interrupt() {
 }
 
 } // namespace velmor
+
+#include "moc_AutomaticRun.cpp"

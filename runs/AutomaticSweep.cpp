@@ -80,3 +80,5 @@ std::optional<QString> AutomaticSweep::save() {
 }
 
 } // namespace velmor
+
+#include "moc_AutomaticSweep.cpp"

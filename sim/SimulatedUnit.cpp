@@ -302,3 +302,5 @@ void SimulatedUnit::queueNextByte() {
 }
 
 } // namespace velmor::sim
+
+#include "moc_SimulatedUnit.cpp"

@@ -337,3 +337,5 @@ void CalibrationDialog::endNow() {
 }
 
 } // namespace velmor
+
+#include "moc_CalibrationDialog.cpp"

@@ -69,3 +69,5 @@ void StationCalibration::applyTo(Plan& plan) const {
 }
 
 } // namespace velmor
+
+#include "moc_StationCalibration.cpp"

@@ -146,3 +146,5 @@ void StationGolden::passed(const QString& serial) {
 }
 
 } // namespace velmor
+
+#include "moc_StationGolden.cpp"

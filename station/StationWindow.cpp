@@ -527,3 +527,5 @@ void StationWindow::closeEvent(QCloseEvent* event) {
 }
 
 } // namespace velmor
+
+#include "moc_StationWindow.cpp"

@@ -148,3 +148,5 @@ void TestRun::end(RunEnd how) {
 }
 
 } // namespace velmor
+
+#include "moc_TestRun.cpp"

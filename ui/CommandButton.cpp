@@ -73,3 +73,5 @@ void CommandButton::paintEvent(QPaintEvent*) {
 }
 
 } // namespace ui
+
+#include "moc_CommandButton.cpp"

@@ -88,3 +88,5 @@ void Form::settle(QWidget* control, const QString& name, const velmor::TwipsRect
 }
 
 } // namespace ui
+
+#include "moc_Form.cpp"

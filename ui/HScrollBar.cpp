@@ -60,3 +60,5 @@ void HScrollBar::paintEvent(QPaintEvent* event) {
 }
 
 } // namespace ui
+
+#include "moc_HScrollBar.cpp"

@@ -64,3 +64,5 @@ void Label::applyColours() {
 }
 
 } // namespace ui
+
+#include "moc_Label.cpp"

@@ -34,3 +34,5 @@ void Line::paintEvent(QPaintEvent*) {
 }
 
 } // namespace ui
+
+#include "moc_Line.cpp"

@@ -99,3 +99,5 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 } // namespace ui
+
+#include "moc_PictureBox.cpp"

@@ -41,3 +41,5 @@ void Shape::paintEvent(QPaintEvent*) {
 }
 
 } // namespace ui
+
+#include "moc_Shape.cpp"

@@ -5,3 +5,5 @@ namespace ui {
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
 } // namespace ui
+
+#include "moc_TextBox.cpp"

@@ -22,3 +22,5 @@ void Timer::setEnabled(bool enabled) {
 }
 
 } // namespace ui
+
+#include "moc_Timer.cpp"

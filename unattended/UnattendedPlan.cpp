@@ -127,3 +127,5 @@ bool UnattendedPlan::writeReport() {
 }
 
 } // namespace velmor
+
+#include "moc_UnattendedPlan.cpp"

@@ -89,3 +89,5 @@ void UnattendedRun::flush() {
 }
 
 } // namespace velmor
+
+#include "moc_UnattendedRun.cpp"

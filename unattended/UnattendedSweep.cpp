@@ -81,3 +81,5 @@ int UnattendedSweep::save() {
 }
 
 } // namespace velmor
+
+#include "moc_UnattendedSweep.cpp"

@@ -84,3 +84,5 @@ bool HttpFront::read(QTcpSocket* socket, QByteArray& received) {
 }
 
 } // namespace velmor::web
+
+#include "moc_HttpFront.cpp"

@@ -71,3 +71,5 @@ void PageWorkers::submit(bool file, Work work, const HttpFront::Respond& respond
 }
 
 } // namespace velmor::web
+
+#include "moc_PageWorkers.cpp"

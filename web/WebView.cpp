@@ -116,3 +116,5 @@ Reply WebView::answer(QSqlDatabase& db, const QUrl& url) const {
 }
 
 } // namespace velmor::web
+
+#include "moc_WebView.cpp"
