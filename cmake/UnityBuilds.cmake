@@ -4,7 +4,7 @@
 set(velmor_unity_libraries
     velmor_platform velmor_device velmor_run velmor_sweep velmor_plan velmor_report
     velmor_results velmor_results_cli velmor_ui velmor_manual velmor_station
-    velmor_web velmor_app velmor_sim)
+    velmor_web velmor_app velmor_sim velmor_runs velmor_unattended)
 foreach(target ${velmor_unity_libraries})
     if(TARGET ${target})
         set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
@@ -17,8 +17,8 @@ endforeach()
 
 # A unit shares one anonymous namespace: files whose file-local names (a tr() context named Text,
 # a helper of the same name and signature) match another's in their library compile alone.
-# unattended/ is left out whole (most of its files declare such a Text), and graph/, whose icons
-# name a colour as core/ does.
+# A file's tr() struct is named after the file (CalibrateText), not Text. graph/ is left out
+# whole: its icons name a colour as core/ does.
 function(velmor_compile_alone folder)
     list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/${folder}/)
     set_source_files_properties(${ARGN} DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}

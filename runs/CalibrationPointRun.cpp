@@ -6,7 +6,7 @@ namespace velmor {
 
 namespace {
 
-struct Text {
+struct PointRunText {
     Q_DECLARE_TR_FUNCTIONS(CalibrationPointRun)
 };
 
@@ -22,9 +22,9 @@ CalibrationPointRun::CalibrationPointRun(Input input, const PortFactory& makePor
             point_ = step_.point();
         else
             failure_ = end == RunEnd::LinkLost
-                           ? Text::tr("calibration stopped: no reply from the unit (%1)")
+                           ? PointRunText::tr("calibration stopped: no reply from the unit (%1)")
                                  .arg(lost_.value_or(QString()))
-                           : Text::tr("calibration stopped");
+                           : PointRunText::tr("calibration stopped");
         emit finished();
     });
 }
@@ -34,3 +34,5 @@ std::optional<QString> CalibrationPointRun::start() {
 }
 
 } // namespace velmor
+
+#include "moc_CalibrationPointRun.cpp"

@@ -18,7 +18,7 @@ namespace velmor {
 
 namespace {
 
-struct Text {
+struct CalibrateText {
     Q_DECLARE_TR_FUNCTIONS(Calibrate)
 };
 
@@ -51,7 +51,7 @@ std::optional<double> askNumber(const QString& prompt, double low, double high,
             return fallback;
         if (const auto value = typedNumber(*line, low, high))
             return value;
-        say(Text::tr("A number from %1 to %2, please.").arg(low).arg(high));
+        say(CalibrateText::tr("A number from %1 to %2, please.").arg(low).arg(high));
     }
 }
 
@@ -67,15 +67,15 @@ std::optional<CalibrationPoint> average(Input input, const PortFactory& makePort
     // Shown at most ten times a second, and once more at the end.
     const auto show = [&run] {
         const auto& p = run.progress();
-        std::fputs(
-            qPrintable(QStringLiteral("\r  ") +
-                       Text::tr("%1 readings: mean %2, spread %3 steps%4")
-                           .arg(p.readings)
-                           .arg(p.mean, 0, 'f', 2)
-                           .arg(p.spread, 0, 'f', 2)
-                           .arg(p.atRangeEnd > 0 ? Text::tr(", at the range's end") : QString()) +
-                       QStringLiteral("   ")),
-            stdout);
+        std::fputs(qPrintable(QStringLiteral("\r  ") +
+                              CalibrateText::tr("%1 readings: mean %2, spread %3 steps%4")
+                                  .arg(p.readings)
+                                  .arg(p.mean, 0, 'f', 2)
+                                  .arg(p.spread, 0, 'f', 2)
+                                  .arg(p.atRangeEnd > 0 ? CalibrateText::tr(", at the range's end")
+                                                        : QString()) +
+                              QStringLiteral("   ")),
+                   stdout);
         std::fflush(stdout);
     };
     QElapsedTimer shown;
@@ -107,20 +107,23 @@ std::optional<ReferenceFile> askHeading(const CalibrateRequest& request) {
             return std::nullopt;
         return line->isEmpty() ? fallback : line->left(200);
     };
-    const auto who = text(Text::tr("Who calibrates"), request.operatorName);
-    const auto meter = who ? text(Text::tr("Reference meter"), QString()) : std::nullopt;
+    const auto who = text(CalibrateText::tr("Who calibrates"), request.operatorName);
+    const auto meter = who ? text(CalibrateText::tr("Reference meter"), QString()) : std::nullopt;
     const auto certificate =
-        meter ? text(Text::tr("Its calibration certificate"), QString()) : std::nullopt;
-    const auto percent = certificate
-                             ? askNumber(Text::tr("Its accuracy, % of reading [0]: "), 0, 10, 0.0)
-                             : std::nullopt;
+        meter ? text(CalibrateText::tr("Its calibration certificate"), QString()) : std::nullopt;
+    const auto percent =
+        certificate ? askNumber(CalibrateText::tr("Its accuracy, % of reading [0]: "), 0, 10, 0.0)
+                    : std::nullopt;
     const auto volts =
-        percent ? askNumber(Text::tr("Its accuracy, plus volts [0]: "), 0, 1, 0.0) : std::nullopt;
+        percent ? askNumber(CalibrateText::tr("Its accuracy, plus volts [0]: "), 0, 1, 0.0)
+                : std::nullopt;
     const auto unit =
-        volts ? text(Text::tr("The unit's identity (may stay empty)"), request.unit) : std::nullopt;
-    const auto months = unit ? askNumber(Text::tr("Due in months [%1]: ").arg(defaultDueMonths), 1,
-                                         maxDueMonths, defaultDueMonths)
-                             : std::nullopt;
+        volts ? text(CalibrateText::tr("The unit's identity (may stay empty)"), request.unit)
+              : std::nullopt;
+    const auto months =
+        unit ? askNumber(CalibrateText::tr("Due in months [%1]: ").arg(defaultDueMonths), 1,
+                         maxDueMonths, defaultDueMonths)
+             : std::nullopt;
     if (!months)
         return std::nullopt;
     typed.operatorName = *who;
@@ -132,7 +135,7 @@ std::optional<ReferenceFile> askHeading(const CalibrateRequest& request) {
 
 void showFit(Input input, const std::vector<CalibrationPoint>& points, const InputFit& fit) {
     const double step = fit.correction.gain * stepVolts(input);
-    say(Text::tr("%1: gain %2, offset %3 V, standard error %4 V (%5 steps)")
+    say(CalibrateText::tr("%1: gain %2, offset %3 V, standard error %4 V (%5 steps)")
             .arg(shownInputName(input))
             .arg(fit.correction.gain, 0, 'f', 5)
             .arg(fit.correction.offset, 0, 'f', 4)
@@ -143,7 +146,7 @@ void showFit(Input input, const std::vector<CalibrationPoint>& points, const Inp
         if (p.input != input)
             continue;
         const double residual = fit.residuals[i++];
-        say(Text::tr("  raw %1 ± %2, meter %3 V, residual %4 V (%5 steps)")
+        say(CalibrateText::tr("  raw %1 ± %2, meter %3 V, residual %4 V (%5 steps)")
                 .arg(p.rawMean, 6, 'f', 2)
                 .arg(p.rawSpread, 0, 'f', 2)
                 .arg(p.meterVolts, 0, 'f', 4)
@@ -164,23 +167,24 @@ Calibration currentCalibration(const std::optional<results::StoreAddress>& store
     if (const auto* error = std::get_if<QString>(&found))
         std::fprintf(stderr, "velmor-test: %s\n",
                      qPrintable(results::printable(
-                         Text::tr("the bench's calibration cannot be read (%1); judged "
-                                  "uncalibrated")
+                         CalibrateText::tr("the bench's calibration cannot be read (%1); judged "
+                                           "uncalibrated")
                              .arg(*error))));
     else
         calibration = std::get<Calibration>(found);
     const QDate today = QDate::currentDate();
     if (!calibration.isCalibrated()) {
         *warning = QStringLiteral("missing");
-        std::fprintf(stderr, "velmor-test: %s\n",
-                     qPrintable(Text::tr("warning: the bench is not calibrated (velmor-test "
+        std::fprintf(
+            stderr, "velmor-test: %s\n",
+            qPrintable(CalibrateText::tr("warning: the bench is not calibrated (velmor-test "
                                          "--calibrate); readings are judged by the design's "
                                          "formulas")));
     } else if (calibration.isOverdue(today)) {
         *warning = QStringLiteral("overdue");
         std::fprintf(stderr, "velmor-test: %s\n",
-                     qPrintable(Text::tr("warning: the bench's calibration %1 was due %2; "
-                                         "calibrate it again (velmor-test --calibrate)")
+                     qPrintable(CalibrateText::tr("warning: the bench's calibration %1 was due %2; "
+                                                  "calibrate it again (velmor-test --calibrate)")
                                     .arg(calibration.id, calibration.due.toString(Qt::ISODate))));
     }
     return calibration;
@@ -206,8 +210,9 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
     } else {
         return 1;
     }
-    say(Text::tr("Switch the supply off, take every load off, and connect the reference source "
-                 "and the meter to the unit's inputs. The supply stays off throughout."));
+    say(CalibrateText::tr(
+        "Switch the supply off, take every load off, and connect the reference source "
+        "and the meter to the unit's inputs. The supply stays off throughout."));
     results::CalibrationRecord record;
     record.port = port;
     record.operatorName = reference.operatorName;
@@ -215,14 +220,14 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
     const std::size_t count = reference.points.size();
     for (std::size_t i = 0; i < count; ++i) {
         const ReferencePoint& at = reference.points[i];
-        say(Text::tr("Point %1 of %2: set the source on %3 to about %4 V.")
+        say(CalibrateText::tr("Point %1 of %2: set the source on %3 to about %4 V.")
                 .arg(i + 1)
                 .arg(count)
                 .arg(shownInputName(at.input))
                 .arg(at.sourceVolts, 0, 'f', 2));
         if (setSource)
             setSource(at.input, at.sourceVolts);
-        if (!request.referenceFile && !ask(Text::tr("Press Enter when it is set. ")))
+        if (!request.referenceFile && !ask(CalibrateText::tr("Press Enter when it is set. ")))
             return 1;
         auto point = average(at.input, makePort);
         if (!point)
@@ -230,8 +235,8 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
         if (at.meterVolts) {
             point->meterVolts = *at.meterVolts;
         } else {
-            const auto typed =
-                askNumber(Text::tr("The meter shows, in volts: "), 0, meterCeiling(at.input));
+            const auto typed = askNumber(CalibrateText::tr("The meter shows, in volts: "), 0,
+                                         meterCeiling(at.input));
             if (!typed)
                 return 1;
             point->meterVolts = *typed;
@@ -242,9 +247,10 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
     for (const auto& [input, fitted] : fit.fits)
         showFit(input, record.points, fitted);
     for (const FitRefused& why : fit.refusals)
-        say(Text::tr("Refused: %1").arg(refusalText(why)));
+        say(CalibrateText::tr("Refused: %1").arg(refusalText(why)));
     if (!fit.accepted()) {
-        say(Text::tr("The calibration is refused and not kept; the bench keeps the one it had."));
+        say(CalibrateText::tr(
+            "The calibration is refused and not kept; the bench keeps the one it had."));
         return 1;
     }
     dateCalibration(record, reference.meter, reference.dueMonths);
@@ -254,7 +260,7 @@ int runCalibration(const CalibrateRequest& request, const QString& port,
             return 1;
         }
     }
-    say(Text::tr("Calibration %1 kept, due %2.")
+    say(CalibrateText::tr("Calibration %1 kept, due %2.")
             .arg(record.calibration.id, record.calibration.due.toString(Qt::ISODate)));
     return 0;
 }

@@ -10,7 +10,7 @@ namespace velmor {
 
 namespace {
 
-struct Text {
+struct ReferenceFileText {
     Q_DECLARE_TR_FUNCTIONS(ReferenceFile)
 };
 
@@ -29,11 +29,13 @@ std::variant<QString, PlanError> textOf(const toml::table& table, const char* ke
         return QString();
     const auto* value = node->as_string();
     if (!value)
-        return errorAt(file, *node, Text::tr("%1 must be text").arg(QLatin1String(key)));
+        return errorAt(file, *node,
+                       ReferenceFileText::tr("%1 must be text").arg(QLatin1String(key)));
     const QString text = QString::fromStdString(value->get());
     if (text.size() > 200)
-        return errorAt(file, *node,
-                       Text::tr("%1 is longer than 200 characters").arg(QLatin1String(key)));
+        return errorAt(
+            file, *node,
+            ReferenceFileText::tr("%1 is longer than 200 characters").arg(QLatin1String(key)));
     return text;
 }
 
@@ -45,10 +47,11 @@ numberOf(const toml::table& table, const char* key, double low, double high, con
         return std::optional<double>();
     const auto value = node->value<double>();
     if (!value || !std::isfinite(*value))
-        return errorAt(file, *node, Text::tr("%1 must be a number").arg(QLatin1String(key)));
+        return errorAt(file, *node,
+                       ReferenceFileText::tr("%1 must be a number").arg(QLatin1String(key)));
     if (*value < low || *value > high)
         return errorAt(file, *node,
-                       Text::tr("%1 = %2 lies outside %3..%4")
+                       ReferenceFileText::tr("%1 = %2 lies outside %3..%4")
                            .arg(QLatin1String(key))
                            .arg(*value)
                            .arg(low)
@@ -96,15 +99,16 @@ std::variant<ReferenceFile, PlanError> parseReferenceFile(const QByteArray& text
     const toml::node* points = document.get("point");
     const toml::array* array = points ? points->as_array() : nullptr;
     if (!failed && (!array || !array->is_array_of_tables()))
-        return PlanError{file, 0, 0, Text::tr("no points ([[point]] tables)")};
+        return PlanError{file, 0, 0, ReferenceFileText::tr("no points ([[point]] tables)")};
     for (std::size_t i = 0; array && !failed && i < array->size(); ++i) {
         const toml::table& table = *array->get(i)->as_table();
         QString name;
         take(textOf(table, "input", file), name);
         const auto input = parseInput(name);
         if (!failed && !input) {
-            failed = errorAt(file, table,
-                             Text::tr("a point needs input = \"+5 V\", \"+12 V\" or \"+3.3 V\""));
+            failed = errorAt(
+                file, table,
+                ReferenceFileText::tr("a point needs input = \"+5 V\", \"+12 V\" or \"+3.3 V\""));
             break;
         }
         std::optional<double> source;
@@ -113,7 +117,8 @@ std::variant<ReferenceFile, PlanError> parseReferenceFile(const QByteArray& text
         take(numberOf(table, "source", 0, top, file), source);
         take(numberOf(table, "meter", 0, top, file), meter);
         if (!failed && !meter && !source)
-            failed = errorAt(file, table, Text::tr("a point needs meter (the meter's volts)"));
+            failed = errorAt(file, table,
+                             ReferenceFileText::tr("a point needs meter (the meter's volts)"));
         if (!failed)
             reference.points.push_back({*input, source.value_or(meter.value_or(0)), meter});
     }
@@ -126,12 +131,12 @@ std::variant<ReferenceFile, PlanError> readReferenceFile(const QString& path) {
     const auto fail = [&path](const QString& what) { return PlanError{path, 0, 0, what}; };
     QFile file(path);
     if (!QFileInfo(path).isFile())
-        return fail(Text::tr("not a regular file"));
+        return fail(ReferenceFileText::tr("not a regular file"));
     if (!file.open(QIODevice::ReadOnly))
-        return fail(Text::tr("cannot be read: %1").arg(file.errorString()));
+        return fail(ReferenceFileText::tr("cannot be read: %1").arg(file.errorString()));
     const QByteArray text = file.read(maxReferenceBytes + 1);
     if (text.size() > maxReferenceBytes)
-        return fail(Text::tr("larger than %1 KiB").arg(maxReferenceBytes / 1024));
+        return fail(ReferenceFileText::tr("larger than %1 KiB").arg(maxReferenceBytes / 1024));
     return parseReferenceFile(text, path);
 }
 

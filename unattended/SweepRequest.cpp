@@ -10,7 +10,7 @@ namespace velmor {
 namespace {
 
 // This file's texts, looked up in the catalogue under "SweepRequest".
-struct Text {
+struct SweepRequestText {
     Q_DECLARE_TR_FUNCTIONS(SweepRequest)
 };
 
@@ -19,19 +19,19 @@ struct Text {
 std::variant<SweepLimits, QString> parseSweepLimits(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 3)
-        return Text::tr("--limits takes three numbers L1,L2,P, not \"%1\"").arg(text);
+        return SweepRequestText::tr("--limits takes three numbers L1,L2,P, not \"%1\"").arg(text);
     static const char* const names[] = {"LoadLimit1", "LoadLimit2", "PowerLimit"};
     int values[3] = {};
     for (int i = 0; i < 3; ++i) {
         bool ok = false;
         values[i] = parts[i].trimmed().toInt(&ok);
         if (!ok || values[i] < 0 || values[i] > 255)
-            return Text::tr("--limits: %1 \"%2\" is not a whole number from 0 to 255")
+            return SweepRequestText::tr("--limits: %1 \"%2\" is not a whole number from 0 to 255")
                 .arg(QLatin1String(names[i]), parts[i]);
     }
     const SweepLimits limits{values[0], values[1], values[2]};
     if (judgeableSweepCells(limits) == 0)
-        return Text::tr(
+        return SweepRequestText::tr(
                    "--limits %1: that sweep paints %2 cells and could judge none of them, even of "
                    "a perfect supply (the first answers the all-off frame, the next is read as the "
                    "supply comes up, the second of a row just after the load jump of its wrap)")
@@ -44,7 +44,8 @@ std::variant<int, QString> parseLinkTimeout(const QString& text) {
     bool ok = false;
     const int seconds = text.toInt(&ok);
     if (!ok || seconds < 1 || seconds > 24 * 3600)
-        return Text::tr("--link-timeout: \"%1\" is not a whole number of seconds from 1 to 86400")
+        return SweepRequestText::tr(
+                   "--link-timeout: \"%1\" is not a whole number of seconds from 1 to 86400")
             .arg(text);
     return seconds;
 }
