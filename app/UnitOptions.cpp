@@ -10,20 +10,20 @@ namespace velmor {
 
 namespace {
 
-struct Text {
+struct UnitOptionsText {
     Q_DECLARE_TR_FUNCTIONS(UnitOptions)
 };
 
 QString describe(IdentityField field) {
     switch (field) {
     case IdentityField::Serial:
-        return Text::tr("a serial number");
+        return UnitOptionsText::tr("a serial number");
     case IdentityField::Model:
-        return Text::tr("a model name");
+        return UnitOptionsText::tr("a model name");
     case IdentityField::Operator:
         break;
     }
-    return Text::tr("an operator's name");
+    return UnitOptionsText::tr("an operator's name");
 }
 
 constexpr std::array<std::pair<IdentityField, const char*>, 3> configKeys{
@@ -46,22 +46,26 @@ QString& fieldOf(UnitIdentity& unit, IdentityField field) {
 } // namespace
 
 std::optional<QString> identityRefused(IdentityField field, const QString& value) {
-    const QString rule =
-        Text::tr("%1 is 1 to %2 printable characters").arg(describe(field)).arg(maxIdentityLength);
+    const QString rule = UnitOptionsText::tr("%1 is 1 to %2 printable characters")
+                             .arg(describe(field))
+                             .arg(maxIdentityLength);
     const QList<uint> characters = value.toUcs4();
     for (qsizetype i = 0; i < characters.size(); ++i)
         if (!QChar::isPrint(characters[i]))
             // Named by its code, never printed: it could be a terminal's control sequence.
-            return Text::tr("%1; this one has the unprintable character U+%2 at character %3")
+            return UnitOptionsText::tr(
+                       "%1; this one has the unprintable character U+%2 at character %3")
                 .arg(rule)
                 .arg(QString::number(characters[i], 16)
                          .toUpper()
                          .rightJustified(4, QLatin1Char('0')))
                 .arg(i + 1);
     if (value.trimmed().isEmpty())
-        return Text::tr("%1; this one is empty").arg(rule);
+        return UnitOptionsText::tr("%1; this one is empty").arg(rule);
     if (characters.size() > maxIdentityLength)
-        return Text::tr("%1; this one has %2 characters").arg(rule).arg(characters.size());
+        return UnitOptionsText::tr("%1; this one has %2 characters")
+            .arg(rule)
+            .arg(characters.size());
     return std::nullopt;
 }
 
@@ -73,7 +77,7 @@ std::variant<UnitIdentity, QString> configuredUnit(const QString& configFile) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(file.readAll());
     if (utf8.hasError())
-        return Text::tr("%1: not UTF-8 text").arg(configFile);
+        return UnitOptionsText::tr("%1: not UTF-8 text").arg(configFile);
     bool inGeneral = true;
     int number = 0;
     for (const QString& raw : text.split(QLatin1Char('\n'))) {
@@ -95,7 +99,10 @@ std::variant<UnitIdentity, QString> configuredUnit(const QString& configFile) {
                 continue;
             const QString value = line.mid(equals + 1).trimmed();
             if (const auto why = identityRefused(field, value))
-                return Text::tr("%1, line %2 (%3=): %4").arg(configFile).arg(number).arg(key, *why);
+                return UnitOptionsText::tr("%1, line %2 (%3=): %4")
+                    .arg(configFile)
+                    .arg(number)
+                    .arg(key, *why);
             fieldOf(unit, field) = value;
         }
     }

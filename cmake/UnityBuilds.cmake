@@ -15,17 +15,7 @@ foreach(target ${velmor_unity_libraries})
     endif()
 endforeach()
 
-# A unit shares one anonymous namespace: files whose file-local names (a tr() context named Text,
-# a helper of the same name and signature) match another's in their library compile alone.
-# A file's tr() struct is named after the file (CalibrateText), not Text. graph/ is left out
-# whole: its icons name a colour as core/ does.
-function(velmor_compile_alone folder)
-    list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/${folder}/)
-    set_source_files_properties(${ARGN} DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}
-        PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
-endfunction()
-velmor_compile_alone(device SupplyGuardian.cpp)
-velmor_compile_alone(sweep MapFile.cpp)
-velmor_compile_alone(plan HoldStep.cpp SweepStep.cpp TripStep.cpp PlanTable.cpp)
-velmor_compile_alone(report SessionReport.cpp TripPage.cpp StepPage.cpp)
-velmor_compile_alone(app UnitOptions.cpp)
+# A unit shares one anonymous namespace, so a file's local names are its own: its tr() struct is
+# named after the file (CalibrateText), not Text, and so are helpers that another file of the
+# library could name alike. A clash shows as a redefinition error naming both files. graph/ is left
+# out whole: its icons name a colour as core/ does.

@@ -14,7 +14,7 @@ namespace velmor {
 namespace {
 
 // This file's texts, looked up in the catalogue under "HoldStep".
-struct Text {
+struct HoldStepText {
     Q_DECLARE_TR_FUNCTIONS(HoldStep)
 };
 
@@ -67,14 +67,15 @@ qint64 HoldSpec::estimatedMs(const PlanContext&) const {
 
 QString HoldSpec::describe() const {
     QString text = levels.size() == 1
-                       ? Text::tr("1 level for %1").arg(durationText(levels.front().ms))
-                       : Text::tr("%1 levels, %2 in all")
+                       ? HoldStepText::tr("1 level for %1").arg(durationText(levels.front().ms))
+                       : HoldStepText::tr("%1 levels, %2 in all")
                              .arg(levels.size())
                              .arg(durationText(heldMs(*this) / repeat));
     if (repeat > 1)
-        text += Text::tr(", %1 times").arg(repeat);
+        text += HoldStepText::tr(", %1 times").arg(repeat);
     if (powerCycle)
-        text += Text::tr(", the supply switched off %1 between levels").arg(durationText(offMs));
+        text += HoldStepText::tr(", the supply switched off %1 between levels")
+                    .arg(durationText(offMs));
     return text;
 }
 
@@ -227,7 +228,7 @@ std::shared_ptr<StepSpec> readHoldStep(PlanTable& table) {
     bool good = true;
     if (levels) {
         if (levels->empty()) {
-            table.fail("level", Text::tr("a hold needs at least one level"));
+            table.fail("level", HoldStepText::tr("a hold needs at least one level"));
             good = false;
         }
         for (PlanTable& level : *levels) {

@@ -16,14 +16,14 @@ namespace {
 
 // The three outputs as the step judges them. Measurement names and key figures are record data
 // and stay English, as the data files' summaries do.
-struct Output {
+struct PointsOutput {
     const UnitOutput* unit;
     Tolerance Profile::*tolerance;
     const char* name;
     double Reading::*volts;
     double LoadAmps::*amps;
 };
-constexpr std::array<Output, 3> outputs{{
+constexpr std::array<PointsOutput, 3> outputs{{
     {&output5, &Profile::out5, "+5 V", &Reading::volts5, &LoadAmps::amps5},
     {&output12, &Profile::out12, "+12 V", &Reading::volts12, &LoadAmps::amps12},
     {&output33, &Profile::out33, "+3.3 V", &Reading::volts33, &LoadAmps::amps33},
@@ -146,7 +146,7 @@ void PointsStep::endPoint() {
                 [&at] { return at; }, [&set] { return loadsText(set); });
         }
     }
-    for (const Output& out : outputs) {
+    for (const PointsOutput& out : outputs) {
         Measurement load =
             measured(QStringLiteral("%1 load at %2").arg(QLatin1String(out.name), at),
                      set.*out.amps, QStringLiteral("A"));

@@ -17,7 +17,7 @@ namespace velmor {
 
 namespace {
 
-struct Text {
+struct SweepStepText {
     Q_DECLARE_TR_FUNCTIONS(SweepStep)
 };
 
@@ -116,14 +116,14 @@ qint64 SweepStepSpec::estimatedMs(const PlanContext& context) const {
 QString SweepStepSpec::describe() const {
     const int cells = static_cast<int>(sweepPlaces(limits_).size());
     const QString map =
-        Text::tr("cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4")
+        SweepStepText::tr("cross-load map, LoadLimit1 %1, LoadLimit2 %2, PowerLimit %3, cells: %4")
             .arg(limits_.loadLimit1)
             .arg(limits_.loadLimit2)
             .arg(limits_.powerLimit)
             .arg(cells);
     if (!dwellMs_)
         return map;
-    return Text::tr("%1, %2 s each").arg(map, QString::number(*dwellMs_ / 1000.0, 'g', 6));
+    return SweepStepText::tr("%1, %2 s each").arg(map, QString::number(*dwellMs_ / 1000.0, 'g', 6));
 }
 
 std::unique_ptr<PlanStep> SweepStepSpec::make(const PlanContext& context) const {
@@ -254,12 +254,13 @@ std::shared_ptr<StepSpec> readSweepStep(PlanTable& table) {
         for (const MapCell& place : places)
             heaviest = std::max(heaviest, nominalWatts(loadAmps(loadSettings(cellFrame(place)))));
         if (places.empty())
-            table.fail(Text::tr("these limits give a map without cells"));
+            table.fail(SweepStepText::tr("these limits give a map without cells"));
         else if (heaviest > table.context().powerBoundWatts)
-            table.fail("power_limit",
-                       Text::tr("the map's heaviest cell draws %1 W, above the plan's power "
-                                "bound of %2 W")
-                           .arg(fixed(heaviest, 1), fixed(table.context().powerBoundWatts, 1)));
+            table.fail(
+                "power_limit",
+                SweepStepText::tr("the map's heaviest cell draws %1 W, above the plan's power "
+                                  "bound of %2 W")
+                    .arg(fixed(heaviest, 1), fixed(table.context().powerBoundWatts, 1)));
         if (table.finish())
             return std::make_shared<SweepStepSpec>(limits, dwell);
         return nullptr;

@@ -14,7 +14,7 @@ namespace velmor {
 
 namespace {
 
-struct Text {
+struct TripStepText {
     Q_DECLARE_TR_FUNCTIONS(TripStep)
 };
 
@@ -136,9 +136,9 @@ QString TripStepSpec::describe() const {
     const TripOutput o = ramp_.output;
     const QString unit = climbedUnit(o);
     const QString what = o == TripOutput::All
-                             ? Text::tr("over-power trip")
-                             : Text::tr("over-current trip on %1").arg(outputName(o));
-    return Text::tr("%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %")
+                             ? TripStepText::tr("over-power trip")
+                             : TripStepText::tr("over-current trip on %1").arg(outputName(o));
+    return TripStepText::tr("%1 from %2 %3 by %4 %3 every %5 s up to %6 %3, window %7..%8 %")
         .arg(what, fixed(climbed(o, ramp_.start), 1), unit, fixed(climbed(o, ramp_.step), 2),
              QString::number(ramp_.dwellMs / 1000.0, 'g', 6), fixed(climbed(o, ramp_.end), 1),
              QString::number(ramp_.windowLow, 'g', 6), QString::number(ramp_.windowHigh, 'g', 6));
@@ -297,7 +297,7 @@ std::shared_ptr<StepSpec> readTripStep(PlanTable& table) {
         else if (*output == QLatin1String("33"))
             ramp.output = TripOutput::Plus33;
         else
-            table.fail("output", Text::tr("output is \"all\", \"5\", \"12\" or \"33\""));
+            table.fail("output", TripStepText::tr("output is \"all\", \"5\", \"12\" or \"33\""));
     }
     const auto start = table.load("start");
     const auto step = table.load("step");
@@ -317,35 +317,39 @@ std::shared_ptr<StepSpec> readTripStep(PlanTable& table) {
     const QString unit = climbedUnit(ramp.output);
     const std::vector<LoadAmps> levels = rampLevels(ramp);
     if (climbed(ramp.output, ramp.step) <= 0) {
-        table.fail("step",
-                   ramp.output == TripOutput::All
-                       ? Text::tr("the step adds no power")
-                       : Text::tr("the step adds nothing to %1").arg(outputName(ramp.output)));
+        table.fail(
+            "step",
+            ramp.output == TripOutput::All
+                ? TripStepText::tr("the step adds no power")
+                : TripStepText::tr("the step adds nothing to %1").arg(outputName(ramp.output)));
     } else if (climbed(ramp.output, ramp.end) < climbed(ramp.output, ramp.start)) {
-        table.fail("end", Text::tr("the end (%1 %2) is below the start (%3 %2)")
+        table.fail("end", TripStepText::tr("the end (%1 %2) is below the start (%3 %2)")
                               .arg(fixed(climbed(ramp.output, ramp.end), 2), unit,
                                    fixed(climbed(ramp.output, ramp.start), 2)));
     } else if (levels.size() > static_cast<std::size_t>(maxTripLevels)) {
-        table.fail("step", Text::tr("the step is too small: more than %1 levels up to the end")
-                               .arg(maxTripLevels));
+        table.fail("step",
+                   TripStepText::tr("the step is too small: more than %1 levels up to the end")
+                       .arg(maxTripLevels));
     } else if (rating(ramp.output, table.context().label) <= 0) {
-        table.fail("window", Text::tr("the label rates nothing the window could be a share of"));
+        table.fail("window",
+                   TripStepText::tr("the label rates nothing the window could be a share of"));
     } else {
         const LoadAmps top = levels.back();
         for (const TripOutput o : {TripOutput::Plus5, TripOutput::Plus12, TripOutput::Plus33}) {
             const double fullScale =
                 climbed(o, loadAmps({maxLoadSetting, maxLoadSetting, maxLoadSetting}));
             if (climbed(o, top) > fullScale + 1e-9) {
-                table.fail("step", Text::tr("the ramp passes the %1 full scale (%2 A)")
+                table.fail("step", TripStepText::tr("the ramp passes the %1 full scale (%2 A)")
                                        .arg(outputName(o), fixed(fullScale, 2)));
                 break;
             }
         }
         if (nominalWatts(top) > table.context().powerBoundWatts + 1e-9)
-            table.fail("step", Text::tr("the ramp's last load draws %1 W, above the plan's power "
-                                        "bound of %2 W")
-                                   .arg(fixed(nominalWatts(top), 1),
-                                        fixed(table.context().powerBoundWatts, 1)));
+            table.fail(
+                "step",
+                TripStepText::tr("the ramp's last load draws %1 W, above the plan's power "
+                                 "bound of %2 W")
+                    .arg(fixed(nominalWatts(top), 1), fixed(table.context().powerBoundWatts, 1)));
     }
     if (!table.finish())
         return nullptr;

@@ -48,7 +48,7 @@ void drawSeries(TimeChart& chart, const std::vector<SessionSample>& samples,
         [&](std::size_t i) { return std::optional<double>(value(samples[i])); }, QPen(colour, 1.5));
 }
 
-struct Output {
+struct ChartedOutput {
     const char* name;
     double SessionSample::*volts;
     const UnitOutput* unit;
@@ -56,7 +56,7 @@ struct Output {
     QColor colour;
 };
 
-const std::array<Output, 3> outputs{
+const std::array<ChartedOutput, 3> outputs{
     {{QT_TRANSLATE_NOOP("SessionReport", "+5 V"), &SessionSample::volts5, &output5, 5,
       QColor(140, 0, 170)},
      {QT_TRANSLATE_NOOP("SessionReport", "+12 V"), &SessionSample::volts12, &output12, 12,
@@ -79,7 +79,7 @@ double SessionPage::drawCharts(QPainter& p, const SessionSheet& session, double 
     const qint64 span = session.samples.empty() ? 1 : session.samples.back().ms;
     constexpr double left = 110;
     constexpr double width = 1098 - left - 10;
-    for (const Output& o : outputs) {
+    for (const ChartedOutput& o : outputs) {
         double low = o.nominal * 0.92;
         double high = o.nominal * 1.08;
         for (const SessionSample& s : session.samples) {
@@ -147,7 +147,7 @@ void SessionPage::draw(QPainter& p, const SessionSheet& session) {
     for (int c = 0; c < heads.size(); ++c)
         p.drawText(QPointF(columns[c], top), heads[c]);
     p.setFont(reportFont(9));
-    for (const Output& o : outputs) {
+    for (const ChartedOutput& o : outputs) {
         top += 34;
         const OutputFigures f = outputFigures(session.samples, o.volts, *o.unit);
         const auto shown = [&o](double v, bool any) {

@@ -95,14 +95,14 @@ QString stepTitle(const RunReportStep& step, int index, int steps) {
         .arg(pageText(step.kind), pageText(step.name));
 }
 
-void text(QPainter& p, double x, double y, const QString& line, const QFont& font,
-          const QColor& colour = Qt::black) {
+void stepText(QPainter& p, double x, double y, const QString& line, const QFont& font,
+              const QColor& colour = Qt::black) {
     p.setFont(font);
     p.setPen(colour);
     p.drawText(QPointF(x, y), line);
 }
 
-void cell(QPainter& p, double x, double y, double width, const QString& line) {
+void stepCell(QPainter& p, double x, double y, double width, const QString& line) {
     drawLine(p, x, y, width - 12, line);
 }
 
@@ -118,26 +118,26 @@ int countOf(const RunReportStep& step, Settling settling) {
 void addStepHead(PageFlow& flow, const RunReportStep& step, int index, int steps) {
     const QString title = stepTitle(step, index, steps);
     flow.newPart(60, [title](QPainter& p, double top) {
-        text(p, 0, top + 30, RunText::tr("%1 (continued)").arg(title), reportFont(12, true));
+        stepText(p, 0, top + 30, RunText::tr("%1 (continued)").arg(title), reportFont(12, true));
     });
     flow.add(200, [&step, title](QPainter& p, double top) {
-        text(p, 0, top + 36, title, reportFont(16, true));
+        stepText(p, 0, top + 36, title, reportFont(16, true));
         const QString word = outcomeWord(step.outcome);
-        text(p, 0, top + 86, word, reportFont(20, true), outcomeColour(step.outcome));
+        stepText(p, 0, top + 86, word, reportFont(20, true), outcomeColour(step.outcome));
         const double after = p.fontMetrics().horizontalAdvance(word) + 30;
         p.setFont(reportFont(11));
         p.setPen(Qt::black);
         // What decided it first, the key figure after it.
         const QString decided = shownFinding(step.reason);
         const QString figure = shownRecordText(step.keyFigure);
-        cell(p, after, top + 84, reportPageWidth - after,
-             pageText(decided.isEmpty() || figure.isEmpty()
-                          ? decided + figure
-                          : RunText::tr("%1; %2").arg(decided, figure)));
-        text(p, 0, top + 124,
-             RunText::tr("Started %1, ended %2")
-                 .arg(timeText(step.startedAt), timeText(step.endedAt)),
-             reportFont(9));
+        stepCell(p, after, top + 84, reportPageWidth - after,
+                 pageText(decided.isEmpty() || figure.isEmpty()
+                              ? decided + figure
+                              : RunText::tr("%1; %2").arg(decided, figure)));
+        stepText(p, 0, top + 124,
+                 RunText::tr("Started %1, ended %2")
+                     .arg(timeText(step.startedAt), timeText(step.endedAt)),
+                 reportFont(9));
         p.setFont(reportFont(9));
         p.drawText(
             QRectF(0, top + 132, reportPageWidth, 60), Qt::TextWordWrap,
@@ -192,10 +192,10 @@ void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& m
                                 RunText::tr("± (k=2)"),     RunText::tr("Asked"),
                                 RunText::tr("Limits"),      RunText::tr("Outcome")};
         for (int c = 0; c < names.size(); ++c)
-            cell(p, columns[c], top + 20, columns[c + 1] - columns[c], names[c]);
+            stepCell(p, columns[c], top + 20, columns[c + 1] - columns[c], names[c]);
     };
     flow.add(80, [heads](QPainter& p, double top) {
-        text(p, 0, top + 40, RunText::tr("Measurements"), reportFont(11, true));
+        stepText(p, 0, top + 40, RunText::tr("Measurements"), reportFont(11, true));
         heads(p, top + 48);
     });
     for (const Measurement* m : measurements)
@@ -203,23 +203,23 @@ void addMeasurementList(PageFlow& flow, const std::vector<const Measurement*>& m
             p.setFont(reportFont(8));
             p.setPen(Qt::black);
             const double y = top + 20;
-            cell(p, columns[0], y, columns[1] - columns[0], pageText(shownRecordText(m->name)));
-            cell(p, columns[1], y, columns[2] - columns[1], measuredText(*m));
-            cell(p, columns[2], y, columns[3] - columns[2],
-                 m->uncertainty ? valueText(*m->uncertainty, m->unit, 4) : QStringLiteral("-"));
-            cell(p, columns[3], y, columns[4] - columns[3],
-                 m->asked ? valueText(*m->asked, m->unit) : QStringLiteral("-"));
-            cell(p, columns[4], y, columns[5] - columns[4], limitsText(m->limits, m->unit));
+            stepCell(p, columns[0], y, columns[1] - columns[0], pageText(shownRecordText(m->name)));
+            stepCell(p, columns[1], y, columns[2] - columns[1], measuredText(*m));
+            stepCell(p, columns[2], y, columns[3] - columns[2],
+                     m->uncertainty ? valueText(*m->uncertainty, m->unit, 4) : QStringLiteral("-"));
+            stepCell(p, columns[3], y, columns[4] - columns[3],
+                     m->asked ? valueText(*m->asked, m->unit) : QStringLiteral("-"));
+            stepCell(p, columns[4], y, columns[5] - columns[4], limitsText(m->limits, m->unit));
             // A value held to no limit (a load set, a regulation figure, a count) is recorded,
             // not passed.
             const bool judged = m->limits.low || m->limits.high;
             p.setPen(judged ? outcomeColour(m->outcome) : QColor(Qt::black));
-            cell(p, columns[5], y, columns[6] - columns[5],
-                 judged ? outcomeWord(m->outcome) : QStringLiteral("-"));
+            stepCell(p, columns[5], y, columns[6] - columns[5],
+                     judged ? outcomeWord(m->outcome) : QStringLiteral("-"));
             if (const auto rule = decidingRule(*m)) {
                 p.setFont(reportFont(7));
                 p.setPen(Qt::darkGray);
-                cell(p, columns[4], y + 15, columns[6] - columns[4], *rule);
+                stepCell(p, columns[4], y + 15, columns[6] - columns[4], *rule);
             }
         });
 }

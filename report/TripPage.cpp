@@ -24,7 +24,7 @@ struct Ramp {
     double high = 1;
 };
 
-const std::array<const UnitOutput*, 3> outputs{&output5, &output12, &output33};
+const std::array<const UnitOutput*, 3> rampedOutputs{&output5, &output12, &output33};
 const std::array<const char*, 3> outputNames{QT_TRANSLATE_NOOP("RunReport", "+5 V"),
                                              QT_TRANSLATE_NOOP("RunReport", "+12 V"),
                                              QT_TRANSLATE_NOOP("RunReport", "+3.3 V")};
@@ -36,7 +36,7 @@ std::array<int, 3> settings(const RunReportReading& r) {
 double loadOf(const Ramp& ramp, const RunReportReading& r) {
     const std::array<int, 3> s = settings(r);
     if (ramp.output >= 0)
-        return outputs[static_cast<std::size_t>(ramp.output)]->amps(
+        return rampedOutputs[static_cast<std::size_t>(ramp.output)]->amps(
             s[static_cast<std::size_t>(ramp.output)]);
     return nominalWatts(loadAmps({r.load5, r.load12, r.load33}));
 }
