@@ -27,8 +27,8 @@ if(TARGET velmor_sim)
              CalibrateProgramTest.aFitIsKeptThatCorrectsEveryPointOntoTheMeter 11
              CalibrateProgramTest.aWildPointRefusesTheFitAndKeepsNothing 10)
     target_include_directories(e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
-    # The largest suite, and the last one built before the long cases start: two units, one for
-    # each core, rather than one that keeps a core waiting.
+    # The largest suite, in two units: a change to one of its files rebuilds half of it, and the
+    # two share the cores.
     set_target_properties(e2e_tests PROPERTIES UNITY_BUILD_BATCH_SIZE 7)
     add_dependencies(e2e_tests velmor-test)
 endif()
