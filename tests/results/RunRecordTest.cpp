@@ -455,7 +455,8 @@ std::vector<StoredRunReading> envelopeOf(const StoreAddress& store) {
 TEST_F(RunRecordTest, aLongRunKeepsAnEnvelopeWithItsSingleDipAndSpike) {
     PgServer server;
     ASSERT_EQ(server.start(), std::nullopt);
-    constexpr int readings = 12000;
+    // Just over the 8,192 readings from which a run keeps an envelope: three readings a slot.
+    constexpr int readings = 8200;
     {
         RecordWriter sqlite(home.sqliteStore(), home.file("spool-a.sqlite"));
         RecordWriter pg(pgStore(server), home.file("spool-b.sqlite"));
@@ -471,12 +472,12 @@ TEST_F(RunRecordTest, aLongRunKeepsAnEnvelopeWithItsSingleDipAndSpike) {
         for (int i = 0; i < readings; ++i)
             r.readingTaken(0,
                            reading(true, 10,
-                                   ReplyFrame{65, static_cast<quint8>(i == 9001 ? 200 : 128),
+                                   ReplyFrame{65, static_cast<quint8>(i == 7001 ? 200 : 128),
                                               static_cast<quint8>(i == 5001 ? 0 : 128), 128}),
                            Settling::Judged);
         r.stepEnded(0, {Outcome::Pass, {}, "", readings, 0});
         r.runEnded(Outcome::Pass, RunEnd::Completed);
-        // 12,000 readings into each engine: unoptimised under the sanitizers, on a busy machine,
+        // 8,200 readings into each engine: unoptimised under the sanitizers, on a busy machine,
         // that takes longer than a few records.
         ASSERT_TRUE(sqlite.drain(4 * recordsPatienceMs));
         ASSERT_TRUE(pg.drain(4 * recordsPatienceMs));
