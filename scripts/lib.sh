@@ -8,7 +8,7 @@ VELMOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMOR_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n libgl-dev
-    qt6-l10n-tools qt6-tools-dev
+    qt6-l10n-tools
     libqt6sql6-sqlite libqt6sql6-psql libpq-dev libtomlplusplus-dev
     fonts-liberation fonts-dejavu-core
     help2man
