@@ -1,6 +1,7 @@
 #include "RunSelection.h"
 
 #include "RunRows.h"
+#include "Schema.h"
 #include "Sql.h"
 #include "StoredValues.h"
 

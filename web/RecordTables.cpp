@@ -8,6 +8,7 @@
 #include "Reading.h"
 #include "SessionSheet.h"
 #include "SessionSheetOf.h"
+#include "Table.h"
 #include "Unit.h"
 
 #include <map>

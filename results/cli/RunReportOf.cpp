@@ -1,5 +1,6 @@
 #include "RunReportOf.h"
 
+#include "Calibrations.h"
 #include "Commands.h"
 #include "Plan.h"
 #include "Printable.h"
