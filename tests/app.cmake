@@ -3,6 +3,7 @@ velmor_add_test(app_tests
     app/KeyboardTest.cpp
     app/OptionsTest.cpp
     app/StartupTest.cpp
+    ONE_PROCESS
     LIBS velmor_app velmor_platform)
 # The start-up test runs the program itself.
 add_dependencies(app_tests velmor-test)

@@ -8,4 +8,5 @@ velmor_add_test(device_tests
     device/SettlingTest.cpp
     device/UnitTest.cpp
     device/CalibrationTest.cpp
+    ONE_PROCESS
     LIBS velmor_device)

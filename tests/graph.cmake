@@ -4,6 +4,7 @@ velmor_add_test(graph_tests
     graph/CrossLoadDataTest.cpp
     graph/HighDpiTest.cpp
     graph/IconsTest.cpp
+    ONE_PROCESS
     LIBS velmor_graph)
 
 # Not a test: makes the picture of a finished sweep in docs/ (see the file's first lines). Built

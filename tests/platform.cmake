@@ -3,6 +3,7 @@ velmor_add_test(platform_tests
     platform/FilesTest.cpp
     platform/LanguageTest.cpp
     platform/SafeWriteTest.cpp
+    ONE_PROCESS
     LIBS velmor_platform)
 # The Russian catalogue is checked for texts left untranslated.
 target_compile_definitions(platform_tests PRIVATE

@@ -2,5 +2,6 @@
 if(TARGET velmor_sim)
     velmor_add_test(runs_tests
         runs/AutomaticRunTest.cpp
+        ONE_PROCESS
         LIBS velmor_runs velmor_sim)
 endif()

@@ -7,4 +7,5 @@ velmor_add_test(sweep_tests
     sweep/MapFileTest.cpp
     sweep/MapsFolderTest.cpp
     sweep/MapExportTest.cpp
+    ONE_PROCESS
     LIBS velmor_sweep velmor_ui)

@@ -3,4 +3,5 @@ velmor_add_test(ui_tests
     ui/ControlsTest.cpp
     ui/OperatorTest.cpp
     ui/PictureBoxTest.cpp
+    ONE_PROCESS
     LIBS velmor_ui velmor_platform)
