@@ -17,6 +17,7 @@ velmor_add_test(results_tests
     results/PgServer.h
     results/RecordsTest.h
     LIBS velmor_results_cli velmor_app velmor_sim
+    NEEDS postgres_template
     LONG ResultsEnginesTest.everyRecordCommandAnswersAlikeOverSqliteAndPostgresql 150
          ResultsEnginesTest.everyReportIsAlikeOverSqliteAndPostgresql 110
          ResultsEnginesTest.everyListAnswersAlikeOverSqliteAndPostgresql 100
@@ -35,4 +36,11 @@ velmor_add_test(results_tests
          ResultsCliTest.reportsAndMessagesComeInRussianWhenChosen 11
          RunRecordTest.velmorResultsShowsListsAndExportsARun 11)
 target_include_directories(results_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
+# The cases' PostgreSQL clusters are copies of one made once for the tree (results/PgServer.h).
+add_test(NAME postgres_template COMMAND ${CMAKE_COMMAND}
+    -DTEMPLATE=${CMAKE_CURRENT_BINARY_DIR}/postgres-template
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/results/postgres-template.cmake)
+set_tests_properties(postgres_template PROPERTIES FIXTURES_SETUP postgres_template)
+target_compile_definitions(results_tests PRIVATE
+    VELMOR_PG_TEMPLATE="${CMAKE_CURRENT_BINARY_DIR}/postgres-template")
 add_dependencies(results_tests velmor-results velmor-test)

@@ -9,6 +9,7 @@ velmor_add_test(web_tests
     web/WebServer.h
     web/HeadlessChromium.h
     LIBS velmor_results
+    NEEDS postgres_template
     LONG WebBrowserTest.ChromiumShowsSummaryHistoryAndARun 24
          WebBrowserTest.ChromiumShowsListAndRecord 23
          WebQualityTest.ParetoYieldsMeasurementsAndRepeatabilityOnSqliteAndPostgres 17
@@ -17,4 +18,6 @@ velmor_add_test(web_tests
          WebHttpTest.AnswersAsClientsExpectAndNoClientHoldsTheView 14)
 target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results
     ${CMAKE_CURRENT_SOURCE_DIR}/web)
+target_compile_definitions(web_tests PRIVATE
+    VELMOR_PG_TEMPLATE="${CMAKE_CURRENT_BINARY_DIR}/postgres-template")
 add_dependencies(web_tests velmor-results)

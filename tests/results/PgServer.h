@@ -16,7 +16,8 @@ namespace velmor::testing {
 // temporary folder, no TCP at all, run as the postgres user when the test runs as root (the
 // server refuses root). Stopped and removed with the object. A throw-away cluster is never
 // flushed to the disk: neither initdb nor the server waits for fsync, which is most of their time
-// on a busy machine.
+// on a busy machine. The cluster is a copy of the tree's template (results/postgres-template.cmake)
+// once ctest has made it, and made by initdb otherwise.
 class PgServer {
 public:
     static constexpr int port = 5433; // names the socket file in the private folder only
@@ -30,10 +31,14 @@ public:
     // Creates the cluster on the first call; the error when it cannot.
     std::optional<QString> start() {
         if (!QFile::exists(dataDir()))
-            if (auto error = pg(QStringLiteral("initdb"),
-                                {QStringLiteral("-D"), dataDir(), QStringLiteral("-A"),
-                                 QStringLiteral("trust"), QStringLiteral("-U"),
-                                 QStringLiteral("bench"), QStringLiteral("--no-sync")}))
+            if (auto error = QFile::exists(QStringLiteral(VELMOR_PG_TEMPLATE "/PG_VERSION"))
+                                 ? run(QStringLiteral("cp"), QStringLiteral("cp"),
+                                       {QStringLiteral("-a"), QStringLiteral(VELMOR_PG_TEMPLATE),
+                                        dataDir()}) // as root too, the copy keeps its owner
+                                 : pg(QStringLiteral("initdb"),
+                                      {QStringLiteral("-D"), dataDir(), QStringLiteral("-A"),
+                                       QStringLiteral("trust"), QStringLiteral("-U"),
+                                       QStringLiteral("bench"), QStringLiteral("--no-sync")}))
                 return error;
         return pg(QStringLiteral("pg_ctl"),
                   {QStringLiteral("-D"), dataDir(), QStringLiteral("-o"),
@@ -93,21 +98,27 @@ public:
 private:
     QString dataDir() const { return dir_.filePath(QStringLiteral("data")); }
 
+    // Runs one of the server's tools, as the postgres user when the test runs as root.
     std::optional<QString> pg(const QString& tool, const QStringList& arguments) {
         const QString program = QStringLiteral("/usr/lib/postgresql/15/bin/") + tool;
+        if (geteuid() == 0)
+            return run(tool, QStringLiteral("runuser"),
+                       QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
+                                   QStringLiteral("--"), program} +
+                           arguments);
+        return run(tool, program, arguments);
+    }
+
+    // Runs a program; the error, named after what it does, when it fails.
+    std::optional<QString> run(const QString& name, const QString& program,
+                               const QStringList& arguments) {
         QProcess process;
         process.setWorkingDirectory(dir_.path());
-        if (geteuid() == 0)
-            process.start(QStringLiteral("runuser"),
-                          QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
-                                      QStringLiteral("--"), program} +
-                              arguments);
-        else
-            process.start(program, arguments);
+        process.start(program, arguments);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
             process.exitCode() != 0)
             return QStringLiteral("%1 failed: %2%3")
-                .arg(tool, QString::fromLocal8Bit(process.readAllStandardError()),
+                .arg(name, QString::fromLocal8Bit(process.readAllStandardError()),
                      process.errorString());
         return std::nullopt;
     }
