@@ -6,27 +6,35 @@
 if(EXISTS "${TEMPLATE}/PG_VERSION")
     return()
 endif()
-set(bin /usr/lib/postgresql/15/bin)
-string(RANDOM LENGTH 8 suffix)
-set(making "${TEMPLATE}.${suffix}")
-file(MAKE_DIRECTORY "${making}")
-# The server refuses to run as root: as root, the cluster belongs to the postgres user (a copy made
-# as root keeps its owner).
+# initdb runs in the temporary folder, where the cases' servers run: as root it runs as the
+# postgres user, who may not reach the build tree (under /root, say). The copy made as root keeps
+# its owner.
+execute_process(COMMAND mktemp -d OUTPUT_VARIABLE scratch OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(as_postgres "")
 if(uid STREQUAL "0")
-    execute_process(COMMAND chown postgres "${making}" COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND chown postgres "${scratch}" COMMAND_ERROR_IS_FATAL ANY)
     set(as_postgres runuser -u postgres --)
 endif()
 execute_process(
-    COMMAND ${as_postgres} ${bin}/initdb -D "${making}/data" -A trust -U bench --no-sync
-    OUTPUT_QUIET RESULT_VARIABLE status ERROR_VARIABLE error)
-if(NOT status EQUAL 0)
-    file(REMOVE_RECURSE "${making}")
-    message(FATAL_ERROR "initdb failed (${status}): ${error}")
+    COMMAND ${as_postgres} /usr/lib/postgresql/15/bin/initdb -D "${scratch}/data" -A trust
+        -U bench --no-sync
+    WORKING_DIRECTORY "${scratch}" OUTPUT_QUIET RESULT_VARIABLE status ERROR_VARIABLE error)
+if(status EQUAL 0)
+    string(RANDOM LENGTH 8 suffix)
+    set(making "${TEMPLATE}.${suffix}")
+    execute_process(COMMAND cp -a "${scratch}/data" "${making}" RESULT_VARIABLE status
+        ERROR_VARIABLE error)
 endif()
-file(RENAME "${making}/data" "${TEMPLATE}" RESULT renamed)
-file(REMOVE_RECURSE "${making}")
-if(NOT renamed EQUAL 0 AND NOT EXISTS "${TEMPLATE}/PG_VERSION")
-    message(FATAL_ERROR "could not put the template in place: ${renamed}")
+file(REMOVE_RECURSE "${scratch}")
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "no template cluster (${status}): ${error}")
+endif()
+file(RENAME "${making}" "${TEMPLATE}" RESULT renamed)
+if(NOT renamed EQUAL 0)
+    file(REMOVE_RECURSE "${making}")
+    if(NOT EXISTS "${TEMPLATE}/PG_VERSION")
+        message(FATAL_ERROR "could not put the template cluster in place: ${renamed}")
+    endif()
 endif()
