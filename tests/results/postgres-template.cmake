@@ -3,7 +3,9 @@
 # its own then renamed into place, so that a second ctest at the same moment finds either no
 # template or a whole one; the cases only read it.
 #   cmake -DTEMPLATE=<folder> -P postgres-template.cmake
-if(EXISTS "${TEMPLATE}/PG_VERSION")
+set(initdb /usr/lib/postgresql/15/bin/initdb)
+# Without the server the cases that need it fail on their own, each saying so, and the others run.
+if(EXISTS "${TEMPLATE}/PG_VERSION" OR NOT EXISTS ${initdb})
     return()
 endif()
 # initdb runs in the temporary folder, where the cases' servers run: as root it runs as the
@@ -18,8 +20,7 @@ if(uid STREQUAL "0")
     set(as_postgres runuser -u postgres --)
 endif()
 execute_process(
-    COMMAND ${as_postgres} /usr/lib/postgresql/15/bin/initdb -D "${scratch}/data" -A trust
-        -U bench --no-sync
+    COMMAND ${as_postgres} ${initdb} -D "${scratch}/data" -A trust -U bench --no-sync
     WORKING_DIRECTORY "${scratch}" OUTPUT_QUIET RESULT_VARIABLE status ERROR_VARIABLE error)
 if(status EQUAL 0)
     string(RANDOM LENGTH 8 suffix)
