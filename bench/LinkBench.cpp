@@ -17,7 +17,9 @@
 //       A plan of one cross-load sweep with the preset limits on the test-run engine (PlanRun),
 //       against the unit in a process of its own: on ticks the cadence of its frames after the
 //       first period (which is longer by design and reported alone), paced by
-//       replies how long its 1,640 settled cells take.
+//       replies how long its 1,640 settled cells take with a 25 ms settle time, against a unit
+//       whose outputs settle in 5 ms (with the default settle time, a tick, the map takes as
+//       long as on ticks).
 //   timer-floor [--seconds S]
 //       An empty 10 ms timer on a shown window: what waking a hundred times a second costs.
 #include "Cadence.h"
@@ -283,7 +285,9 @@ int sweepMode(const QString& unitProgram, int frames, bool full) {
 // after them unless full); paced by replies the whole map's wall time from the start to its end.
 int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     UnitProcess unit;
-    if (const auto error = unit.start(unitProgram))
+    if (const auto error = unit.start(
+            unitProgram, paced ? QStringList{QStringLiteral("--settle-ms"), QStringLiteral("5")}
+                               : QStringList{}))
         fail(*error);
     // Wired as velmor-test --plan is, recording where --results asks.
     const UnitIdentity underTest{QStringLiteral("BENCH-1"), {}, {}};
@@ -299,6 +303,8 @@ int planMode(const QString& unitProgram, int frames, bool full, bool paced) {
     plan.context.profile = *namedProfile(u"atx");
     plan.context.powerBoundWatts = 1000;
     plan.context.paceByReplies = paced;
+    if (paced)
+        plan.context.settleMs = 25;
     plan.steps.push_back(
         std::make_shared<SweepStepSpec>(sweepLimitsOf(presetLimits), std::nullopt));
     PlanRun run(plan, underTest, program->recorder());

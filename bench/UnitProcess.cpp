@@ -37,10 +37,10 @@ void endWithParent(QProcess& process) {
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
-std::optional<QString> UnitProcess::start(const QString& program) {
+std::optional<QString> UnitProcess::start(const QString& program, const QStringList& options) {
     endWithParent(process_);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(program, {QStringLiteral("--log")});
+    process_.start(program, QStringList{QStringLiteral("--log")} + options);
     if (!process_.waitForStarted(5000))
         return QStringLiteral("cannot start %1: %2").arg(program, process_.errorString());
     while (!process_.canReadLine())

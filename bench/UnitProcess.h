@@ -29,8 +29,9 @@ class UnitProcess final : public QObject {
 public:
     ~UnitProcess() override;
 
-    // Starts the unit and waits for the device it offers; returns an error text or nothing.
-    std::optional<QString> start(const QString& program);
+    // Starts the unit, with the options given, and waits for the device it offers; returns an
+    // error text or nothing.
+    std::optional<QString> start(const QString& program, const QStringList& options = {});
     QString devicePath() const { return devicePath_; }
     const std::vector<LoggedFrame>& frames() const { return frames_; }
 
