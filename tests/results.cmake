@@ -36,11 +36,11 @@ velmor_add_test(results_tests
          ResultsCliTest.reportsAndMessagesComeInRussianWhenChosen 11
          RunRecordTest.velmorResultsShowsListsAndExportsARun 11)
 target_include_directories(results_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e)
-# The cases' PostgreSQL clusters are copies of one made once for the tree (results/PgServer.h).
-add_test(NAME postgres_template COMMAND ${CMAKE_COMMAND}
-    -DTEMPLATE=${CMAKE_CURRENT_BINARY_DIR}/postgres-template
+# The cases' PostgreSQL clusters are copies of one made once for the tree (results/PgServer.h);
+# the web suite's too.
+set(velmor_pg_template ${CMAKE_CURRENT_BINARY_DIR}/postgres-template)
+add_test(NAME postgres_template COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${velmor_pg_template}
     -P ${CMAKE_CURRENT_SOURCE_DIR}/results/postgres-template.cmake)
 set_tests_properties(postgres_template PROPERTIES FIXTURES_SETUP postgres_template)
-target_compile_definitions(results_tests PRIVATE
-    VELMOR_PG_TEMPLATE="${CMAKE_CURRENT_BINARY_DIR}/postgres-template")
+target_compile_definitions(results_tests PRIVATE VELMOR_PG_TEMPLATE="${velmor_pg_template}")
 add_dependencies(results_tests velmor-results velmor-test)

@@ -18,6 +18,5 @@ velmor_add_test(web_tests
          WebHttpTest.AnswersAsClientsExpectAndNoClientHoldsTheView 14)
 target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results
     ${CMAKE_CURRENT_SOURCE_DIR}/web)
-target_compile_definitions(web_tests PRIVATE
-    VELMOR_PG_TEMPLATE="${CMAKE_CURRENT_BINARY_DIR}/postgres-template")
+target_compile_definitions(web_tests PRIVATE VELMOR_PG_TEMPLATE="${velmor_pg_template}")
 add_dependencies(web_tests velmor-results)
