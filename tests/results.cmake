@@ -39,8 +39,11 @@ target_include_directories(results_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/e2e
 # The cases' PostgreSQL clusters are copies of one made once for the tree (results/PgServer.h);
 # the web suite's too.
 set(velmor_pg_template ${CMAKE_CURRENT_BINARY_DIR}/postgres-template)
+set(velmor_pg_template_script ${CMAKE_CURRENT_SOURCE_DIR}/results/postgres-template.cmake)
 add_test(NAME postgres_template COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${velmor_pg_template}
-    -P ${CMAKE_CURRENT_SOURCE_DIR}/results/postgres-template.cmake)
+    -P ${velmor_pg_template_script})
 set_tests_properties(postgres_template PROPERTIES FIXTURES_SETUP postgres_template)
-target_compile_definitions(results_tests PRIVATE VELMOR_PG_TEMPLATE="${velmor_pg_template}")
+set(velmor_pg_definitions VELMOR_PG_TEMPLATE="${velmor_pg_template}"
+    VELMOR_PG_TEMPLATE_SCRIPT="${velmor_pg_template_script}" VELMOR_CMAKE="${CMAKE_COMMAND}")
+target_compile_definitions(results_tests PRIVATE ${velmor_pg_definitions})
 add_dependencies(results_tests velmor-results velmor-test)

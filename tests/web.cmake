@@ -18,5 +18,5 @@ velmor_add_test(web_tests
          WebHttpTest.AnswersAsClientsExpectAndNoClientHoldsTheView 14)
 target_include_directories(web_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/results
     ${CMAKE_CURRENT_SOURCE_DIR}/web)
-target_compile_definitions(web_tests PRIVATE VELMOR_PG_TEMPLATE="${velmor_pg_template}")
+target_compile_definitions(web_tests PRIVATE ${velmor_pg_definitions})
 add_dependencies(web_tests velmor-results)

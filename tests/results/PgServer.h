@@ -16,8 +16,8 @@ namespace velmor::testing {
 // temporary folder, no TCP at all, run as the postgres user when the test runs as root (the
 // server refuses root). Stopped and removed with the object. A throw-away cluster is never
 // flushed to the disk: neither initdb nor the server waits for fsync, which is most of their time
-// on a busy machine. The cluster is a copy of the tree's template (results/postgres-template.cmake)
-// once ctest has made it, and made by initdb otherwise.
+// on a busy machine. The cluster is a copy of the tree's template, which ctest's fixture makes
+// before the cases (results/postgres-template.cmake), or the first case that finds none.
 class PgServer {
 public:
     static constexpr int port = 5433; // names the socket file in the private folder only
@@ -31,14 +31,7 @@ public:
     // Creates the cluster on the first call; the error when it cannot.
     std::optional<QString> start() {
         if (!QFile::exists(dataDir()))
-            if (auto error = QFile::exists(QStringLiteral(VELMOR_PG_TEMPLATE "/PG_VERSION"))
-                                 ? run(QStringLiteral("cp"), QStringLiteral("cp"),
-                                       {QStringLiteral("-a"), QStringLiteral(VELMOR_PG_TEMPLATE),
-                                        dataDir()}) // as root too, the copy keeps its owner
-                                 : pg(QStringLiteral("initdb"),
-                                      {QStringLiteral("-D"), dataDir(), QStringLiteral("-A"),
-                                       QStringLiteral("trust"), QStringLiteral("-U"),
-                                       QStringLiteral("bench"), QStringLiteral("--no-sync")}))
+            if (auto error = copyTemplate())
                 return error;
         return pg(QStringLiteral("pg_ctl"),
                   {QStringLiteral("-D"), dataDir(), QStringLiteral("-o"),
@@ -97,6 +90,21 @@ public:
 
 private:
     QString dataDir() const { return dir_.filePath(QStringLiteral("data")); }
+
+    std::optional<QString> copyTemplate() {
+        const QString cluster = QStringLiteral(VELMOR_PG_TEMPLATE);
+        if (!QFile::exists(cluster + QStringLiteral("/PG_VERSION")))
+            if (auto error =
+                    run(QStringLiteral("the template cluster"), QStringLiteral(VELMOR_CMAKE),
+                        {QStringLiteral("-DTEMPLATE=") + cluster, QStringLiteral("-P"),
+                         QStringLiteral(VELMOR_PG_TEMPLATE_SCRIPT)}))
+                return error;
+        if (!QFile::exists(cluster + QStringLiteral("/PG_VERSION")))
+            return QStringLiteral("no template cluster: PostgreSQL 15's initdb is not installed");
+        // As root too, the copy keeps its owner.
+        return run(QStringLiteral("cp"), QStringLiteral("cp"),
+                   {QStringLiteral("-a"), cluster, dataDir()});
+    }
 
     // Runs one of the server's tools, as the postgres user when the test runs as root.
     std::optional<QString> pg(const QString& tool, const QStringList& arguments) {

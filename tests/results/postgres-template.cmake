@@ -1,10 +1,12 @@
 # A PostgreSQL cluster freshly made by initdb, which the cases of this tree copy rather than each
-# making their own (a copy takes a tenth of initdb's processor time). Made once, in a folder of
-# its own then renamed into place, so that a second ctest at the same moment finds either no
-# template or a whole one; the cases only read it.
+# making their own (a copy takes a tenth of initdb's processor time). Made once, by ctest's
+# fixture or by the first case that finds none (tests/results/PgServer.h), in a folder of its own
+# then renamed into place, so that another at the same moment finds either no template or a whole
+# one; the cases only read it.
 #   cmake -DTEMPLATE=<folder> -P postgres-template.cmake
 set(initdb /usr/lib/postgresql/15/bin/initdb)
-# Without the server the cases that need it fail on their own, each saying so, and the others run.
+# Without the server the fixture passes: the cases that need it fail on their own, each saying
+# so, and the others run.
 if(EXISTS "${TEMPLATE}/PG_VERSION" OR NOT EXISTS ${initdb})
     return()
 endif()
