@@ -58,7 +58,7 @@ const Command commands[] = {
      "none (judged nothing), incomplete, or a run's marginal, error, aborted; --name matches "
      "names and plans"},
     {"history", "history SERIAL", 1,
-     "every record of one unit, oldest first, with outcome and figures"},
+     "a unit's newest 50 (--limit N, --all), oldest first, with figures"},
     {"show", "show ID", 1,
      "a record's bench, unit, times and verdict; a sweep's worst cells, a session's "
      "voltages, a run's steps, measurements; a calibration"},
@@ -340,8 +340,9 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(measurements) && exportFormat != QLatin1String("csv"))
         return fail(Text::tr("--measurements goes with export --format csv"));
-    if ((parser.isSet(limit) || parser.isSet(all)) && command != QLatin1String("list"))
-        return fail(Text::tr("--limit and --all go with list"));
+    if ((parser.isSet(limit) || parser.isSet(all)) && command != QLatin1String("list") &&
+        command != QLatin1String("history"))
+        return fail(Text::tr("--limit and --all go with list and history"));
     if (parser.isSet(limit) && parser.isSet(all))
         return fail(Text::tr("--limit and --all: give one of them"));
     constexpr int newestShown = 50;
@@ -390,7 +391,7 @@ int main(int argc, char** argv) {
     }
 
     if (command == QLatin1String("history")) {
-        const auto history = unitHistory(*db, version, args.at(1));
+        const auto history = unitHistory(*db, version, args.at(1), filter.first);
         const auto* text = valueOf(history, &exitCode);
         return text ? print(text->text) : exitCode;
     }

@@ -7,22 +7,31 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
 #include <variant>
 #include <vector>
 
 namespace velmor::results {
 
-// The ids of every sweep (true) and session (false) of the unit, oldest first; version is the
-// store's schema version.
-std::variant<std::vector<std::pair<QString, bool>>, QString>
-unitRecords(QSqlDatabase& db, int version, const QString& serial);
+// A sweep or session of a unit as its history first reads it: where it falls, and what to load.
+struct UnitRecord {
+    QString startedAt; // as stored
+    QString id;
+    bool sweep = true; // else a session
+};
 
-// Hands every run of the unit to each, in no particular order, with what a history's line shows
+// Every sweep and session of the unit, oldest first (a sweep before a session started at the same
+// time); version is the store's schema version.
+std::variant<std::vector<UnitRecord>, QString> unitRecords(QSqlDatabase& db, int version,
+                                                           const QString& serial);
+
+// Hands the runs of the unit to each, in no particular order, with what a history's line shows
 // of it (its id, times, end, bench, operator, plan's name, outcome and key figure; the rest
-// empty), without steps or readings; the first one refused ends it, and is the answer. each must
-// not use the connection.
-std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
+// empty), without steps or readings: every run, or with newest > 0 the newest that many (by start,
+// then id). The first one refused ends it, and is the answer. each must not use the connection.
+std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial, int newest,
                                    const std::function<void(const StoredRun&)>& each);
+
+// How many runs the unit has.
+std::variant<qint64, QString> unitRunCount(QSqlDatabase& db, int version, const QString& serial);
 
 } // namespace velmor::results

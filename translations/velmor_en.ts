@@ -1798,10 +1798,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--limit and --all go with list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--limit and --all: give one of them</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1953,6 +1949,15 @@
     </message>
     <message>
         <source>the envelope stands for %1 readings of the run&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit and --all go with list and history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the newest %1 records; %2 earlier: --all shows every one, --limit N the newest N)
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1807,10 +1807,6 @@
         <translation>База результатов %1 имеет версию схемы %2, которую не записывал ни один velmor-test; она оставлена как есть.</translation>
     </message>
     <message>
-        <source>--limit and --all go with list</source>
-        <translation>--limit и --all используются только с list</translation>
-    </message>
-    <message>
         <source>--limit and --all: give one of them</source>
         <translation>--limit и --all: задайте что-то одно</translation>
     </message>
@@ -1965,6 +1961,16 @@
     <message>
         <source>the envelope stands for %1 readings of the run&apos;s %2</source>
         <translation>огибающая представляет %1 отсчётов из %2 отсчётов проверки</translation>
+    </message>
+    <message>
+        <source>--limit and --all go with list and history</source>
+        <translation>--limit и --all используются только с list и history</translation>
+    </message>
+    <message>
+        <source>(the newest %1 records; %2 earlier: --all shows every one, --limit N the newest N)
+</source>
+        <translation>(новейших записей: %1; более ранних ещё %2: --all покажет все, --limit N — новейшие N)
+</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ Reply unitPage(QSqlDatabase& db, int version, const QUrlQuery& query) {
     const auto history = results::unitEntries(db, version, serial);
     if (const auto* error = std::get_if<QString>(&history))
         return failure(500, *error);
-    const auto& entries = std::get<std::vector<results::HistoryEntry>>(history);
+    const auto& entries = std::get<results::UnitEntries>(history).entries;
     std::vector<QStringList> rows;
     rows.reserve(entries.size());
     for (const results::HistoryEntry& e : entries) {

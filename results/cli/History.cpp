@@ -33,7 +33,8 @@ using Cells = HistoryCells;
 struct Dated {
     QString startedAt;
     bool run = false;
-    HistoryEntry entry;
+    HistoryEntry entry; // a sweep's or session's cells made once it is known to be shown
+    bool sweep = false; // not a run: a sweep, else a session
 };
 
 bool earlier(const Dated& a, const Dated& b) {
@@ -100,52 +101,65 @@ Cells runRow(const StoredRun& r, const QString& planFigure) {
 
 } // namespace
 
-std::variant<std::vector<HistoryEntry>, QString> unitEntries(QSqlDatabase& db, int version,
-                                                             const QString& serial) {
+std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, const QString& serial,
+                                               int newest) {
     const auto found = unitRecords(db, version, serial);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
+    const std::vector<UnitRecord>& records = std::get<std::vector<UnitRecord>>(found);
+    // A run's row keeps what its line shows: its steps and readings are not read. The runs beyond
+    // the newest few are older than every run read, so they are left out of the history too.
     std::vector<Dated> dated;
-    // One record in memory at a time: a burn-in session holds a reading per 200 ms.
-    for (const auto& [id, sweep] : std::get<0>(found)) {
-        if (sweep) {
-            const auto loaded = loadSweep(db, version, id);
-            if (const auto* error = std::get_if<QString>(&loaded))
-                return *error;
-            const StoredSweep& s = std::get<StoredSweep>(loaded);
-            dated.push_back({s.header.startedAt, false, {s.header.id, sweepRow(s)}});
-        } else {
-            const auto loaded = loadSession(db, version, id);
-            if (const auto* error = std::get_if<QString>(&loaded))
-                return *error;
-            const StoredSession& s = std::get<StoredSession>(loaded);
-            dated.push_back({s.startedAt, false, {s.id, sessionRow(s)}});
-        }
-    }
-    // A run's row keeps what its line shows: its steps and readings are not read.
-    // The server's sort of 10,000 runs would cost it a third of its answer's time; they are sorted
-    // here with the rest.
     const QString planFigure = Text::tr("plan %1: %2");
-    if (auto error = eachUnitRun(db, version, serial, [&](const StoredRun& run) {
+    if (auto error = eachUnitRun(db, version, serial, newest, [&](const StoredRun& run) {
             dated.push_back({run.startedAt, true, {run.id, runRow(run, planFigure)}});
         }))
         return *error;
+    qint64 unreadRuns = 0;
+    if (newest > 0 && dated.size() == static_cast<std::size_t>(newest)) {
+        const auto counted = unitRunCount(db, version, serial);
+        if (const auto* error = std::get_if<QString>(&counted))
+            return *error;
+        unreadRuns = std::max<qint64>(0, std::get<qint64>(counted) - newest);
+    }
+    // The sweeps and sessions placed by their starts alone, and loaded only where they are shown.
+    for (const UnitRecord& r : records)
+        dated.push_back({r.startedAt, false, {r.id, {}}, r.sweep});
     // Mostly in order already, as the records were written.
     if (!std::is_sorted(dated.begin(), dated.end(), earlier))
         std::stable_sort(dated.begin(), dated.end(), earlier);
-    std::vector<HistoryEntry> entries;
-    entries.reserve(dated.size());
-    for (Dated& d : dated)
-        entries.push_back(std::move(d.entry));
-    return entries;
+    UnitEntries shown;
+    shown.earlier = unreadRuns;
+    auto first = dated.begin();
+    if (newest > 0 && dated.size() > static_cast<std::size_t>(newest)) {
+        shown.earlier += static_cast<qint64>(dated.size()) - newest;
+        first = dated.end() - newest;
+    }
+    shown.entries.reserve(static_cast<std::size_t>(dated.end() - first));
+    // One record in memory at a time: a burn-in session holds a reading per 200 ms.
+    for (auto d = first; d != dated.end(); ++d) {
+        if (!d->run && d->sweep) {
+            const auto loaded = loadSweep(db, version, d->entry.id);
+            if (const auto* error = std::get_if<QString>(&loaded))
+                return *error;
+            d->entry.cells = sweepRow(std::get<StoredSweep>(loaded));
+        } else if (!d->run) {
+            const auto loaded = loadSession(db, version, d->entry.id);
+            if (const auto* error = std::get_if<QString>(&loaded))
+                return *error;
+            d->entry.cells = sessionRow(std::get<StoredSession>(loaded));
+        }
+        shown.entries.push_back(std::move(d->entry));
+    }
+    return shown;
 }
 
-std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
-                                               const QString& serial) {
-    const auto found = unitEntries(db, version, serial);
+std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version, const QString& serial,
+                                               int newest) {
+    const auto found = unitEntries(db, version, serial, newest);
     if (const auto* error = std::get_if<QString>(&found))
         return *error;
-    const auto& entries = std::get<std::vector<HistoryEntry>>(found);
+    const auto& [entries, earlierCount] = std::get<UnitEntries>(found);
     // The serial number is not echoed: typed by hand it may hold anything.
     if (entries.empty())
         return UnitHistory{Text::tr("no records of this unit\n")};
@@ -153,8 +167,14 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
     cells.reserve(entries.size() * std::tuple_size_v<Cells>);
     for (const HistoryEntry& e : entries)
         cells.insert(cells.end(), e.cells.begin(), e.cells.end());
-    const QString count = entries.size() == 1 ? Text::tr("(1 record)\n")
-                                              : Text::tr("(%1 records)\n").arg(entries.size());
+    const QString count =
+        earlierCount > 0
+            ? Text::tr("(the newest %1 records; %2 earlier: --all shows every one, --limit N the "
+                       "newest N)\n")
+                  .arg(entries.size())
+                  .arg(earlierCount)
+        : entries.size() == 1 ? Text::tr("(1 record)\n")
+                              : Text::tr("(%1 records)\n").arg(entries.size());
     return UnitHistory{
         alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                       QStringLiteral("bench"), QStringLiteral("operator"), QStringLiteral("end"),

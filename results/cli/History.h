@@ -19,15 +19,20 @@ struct HistoryEntry {
     HistoryCells cells;
 };
 
-// Every record of one unit, oldest first. `version` is the store's schema version.
-std::variant<std::vector<HistoryEntry>, QString> unitEntries(QSqlDatabase& db, int version,
-                                                             const QString& serial);
+// The records of one unit, oldest first: every one, or with newest > 0 the newest that many, and
+// how many earlier ones that leaves out. `version` is the store's schema version.
+struct UnitEntries {
+    std::vector<HistoryEntry> entries;
+    qint64 earlier = 0;
+};
+std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, const QString& serial,
+                                               int newest = 0);
 
 // The same, one aligned line each under a header, with the count beneath.
 struct UnitHistory {
     QString text;
 };
-std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version,
-                                               const QString& serial);
+std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version, const QString& serial,
+                                               int newest = 0);
 
 } // namespace velmor::results

@@ -258,8 +258,6 @@ TEST_F(ResultsCliTest, listsShowsAndTellsHistoryWithoutADisplayPlugin) {
     EXPECT_TRUE(results({"history", "PSU-0001"}).contains("(2 records)"));
 }
 
-// velmor-results answers list and history alone; the other commands need the whole program
-// beside it, and without it they say so.
 // One program answers every command: a copy of it alone in a folder lists, draws and refuses a
 // misused limit.
 TEST_F(ResultsCliTest, theProgramAloneAnswersEveryCommand) {
@@ -275,7 +273,7 @@ TEST_F(ResultsCliTest, theProgramAloneAnswersEveryCommand) {
                                    "--limit N the newest N)\n"))
         << twoNewest.toStdString();
     EXPECT_TRUE(results({"list", "--limit", "0"}, 1).contains("--limit takes a number"));
-    EXPECT_TRUE(results({"history", "PSU-0001", "--all"}, 1).contains("go with list"));
+    EXPECT_TRUE(results({"show", ids[0].left(8), "--all"}, 1).contains("go with list and history"));
 }
 
 TEST_F(ResultsCliTest, comparesTwoSweepsCellByCellAndExportsASessionsReadings) {

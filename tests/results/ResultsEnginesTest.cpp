@@ -42,10 +42,6 @@ UnitIdentity unitOf(int record) {
 class Records {
 public:
     Records() {
-        const QDateTime base = QDateTime::currentDateTimeUtc().addSecs(-3600);
-        const auto at = [&](int record, int ms) {
-            return base.addMSecs(record * 1000 + ms).toString(Qt::ISODateWithMs);
-        };
         const QStringList ends{"completed", "completed", "completed", "reset",
                                "abandoned", "link-lost", ""};
         for (int i = 0; i < 300; ++i) {
@@ -90,6 +86,12 @@ public:
                 list.push_back(RecordEnded{id, false, at(i, 900), "switched-off"});
         }
     }
+    // Record number `record`'s start, and `ms` after it.
+    QString at(int record, int ms) const {
+        return base.addMSecs(record * 1000 + ms).toString(Qt::ISODateWithMs);
+    }
+
+    QDateTime base = QDateTime::currentDateTimeUtc().addSecs(-3600);
     std::vector<Record> list;
     QStringList sweeps;
     QStringList sessions;
@@ -192,6 +194,42 @@ TEST_F(ResultsEnginesTest, everyListAnswersAlikeOverSqliteAndPostgresql) {
     EXPECT_EQ(rows(alike({"list", "--all", "--unit", "PSU-1"})), 18);
     EXPECT_EQ(rows(alike({"list", "--all", "--model", "ATX-500"})), 36);
     EXPECT_EQ(rows(alike({"history", "PSU-2"})), 18);
+
+    // A unit's plan runs among its sweeps and sessions (records 10, 30, 50, … 350), two at a time
+    // in the same millisecond, and at 10 and 190 in the same millisecond as its sweep: its
+    // history's newest so many are those of the whole history, however the kinds interleave.
+    std::vector<Record> runs;
+    for (int j = 0; j < 40; ++j) {
+        const QString id =
+            QStringLiteral("%1-0000-4000-8000-000000000001").arg(j, 8, 16, QChar('0'));
+        const int record = j / 2 * 18 + 10;
+        runs.push_back(RunBegan{id, records.at(record, 0), "b", "p", "quick", "q.toml", "", "atx",
+                                unitOf(10)});
+        runs.push_back(RunEnded{id, records.at(record, 400), "completed", "pass", {}, "-"});
+    }
+    for (const StoreAddress& store : {home.sqliteStore(), pgStore(server)})
+        withStore(store, [&](QSqlDatabase& db) { ASSERT_FALSE(storeRecords(db, runs)); });
+    const auto shownIds = [](const QString& history) {
+        QStringList shown;
+        for (const QString& line : history.split('\n').mid(1))
+            if (!line.isEmpty() && !line.startsWith('('))
+                shown << line.left(8);
+        return shown;
+    };
+    const QString all = alike({"history", "PSU-2", "--all"});
+    EXPECT_TRUE(all.endsWith("(58 records)\n")) << all.toStdString();
+    const QStringList every = shownIds(all);
+    for (const int n : {1, 3, 21, 57}) {
+        const QString newest = alike({"history", "PSU-2", "--limit", QString::number(n)});
+        EXPECT_EQ(shownIds(newest), every.mid(58 - n)) << n;
+        EXPECT_TRUE(
+            newest.endsWith(QStringLiteral("(the newest %1 records; %2 earlier: --all shows "
+                                           "every one, --limit N the newest N)\n")
+                                .arg(n)
+                                .arg(58 - n)))
+            << newest.toStdString();
+    }
+    EXPECT_EQ(rows(alike({"history", "PSU-2"})), 50);
 }
 
 TEST_F(ResultsEnginesTest, everyRecordCommandAnswersAlikeOverSqliteAndPostgresql) {
