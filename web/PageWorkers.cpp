@@ -4,13 +4,17 @@
 #include "ReadOnlyStore.h"
 
 #include <QThread>
+#include <QThreadStorage>
 #include <QTimer>
 
 namespace velmor::web {
 
 namespace {
 
-// A pool thread's own connection, closed as the thread ends.
+// A pool thread's own connection, closed as the thread ends. Kept in a QThreadStorage, whose data
+// goes before the pool's wait for its threads returns: a thread_local's destructor runs after
+// that, and at the program's exit it raced the end of Qt's list of connections (a crash in one
+// stop of about twenty).
 struct ThreadStore {
     QString name;
     ~ThreadStore() {
@@ -20,9 +24,16 @@ struct ThreadStore {
         QSqlDatabase::removeDatabase(name);
     }
 };
-thread_local ThreadStore threadStore;
+
+ThreadStore& threadStoreOfThisThread() {
+    static QThreadStorage<ThreadStore*> stores;
+    if (!stores.hasLocalData())
+        stores.setLocalData(new ThreadStore);
+    return *stores.localData();
+}
 
 std::variant<QSqlDatabase, QString> storeOfThisThread(const results::StoreAddress& store) {
+    ThreadStore& threadStore = threadStoreOfThisThread();
     if (!threadStore.name.isEmpty()) {
         if (QSqlDatabase db = QSqlDatabase::database(threadStore.name, false); db.isOpen())
             return db;

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -125,9 +127,17 @@ public:
         if (at >= 0)
             url_ = QString::fromUtf8(line.mid(at).trimmed());
     }
+    // Stopped as a service manager stops it: it ends by itself, with the signal's status, not by
+    // a crash on the way out (its page threads' connections once outlived Qt's list of them).
     ~WebServer() {
         process_.terminate();
         process_.waitForFinished(10000);
+        if (!url_.isEmpty()) {
+            EXPECT_TRUE(process_.exitStatus() == QProcess::NormalExit &&
+                        process_.exitCode() == 128 + SIGTERM)
+                << "velmor-results serve ended with " << process_.exitCode()
+                << (process_.exitStatus() == QProcess::CrashExit ? " (a crash)" : "");
+        }
     }
     // "http://127.0.0.1:PORT/", empty when it did not start.
     const QString& url() const { return url_; }
