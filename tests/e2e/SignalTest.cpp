@@ -3,8 +3,10 @@
 #include "Bench.h"
 #include "TerminationSignals.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -14,14 +16,19 @@
 namespace velmor::testing {
 namespace {
 
-// The serial lock files (LCK..<device>) that hold the process's number, wherever Qt put them.
+const QDateTime thisProcessStarted = QDateTime::currentDateTime();
+
+// The serial lock files (LCK..<device>) that hold the process's number, wherever Qt put them;
+// not those an earlier process of the same number left when it was killed (a test's kill -9),
+// which are older than this one.
 QStringList lockFilesOf(qint64 pid) {
     QStringList held;
     for (const char* folder : {"/var/lock", "/run/lock", "/tmp", "/var/tmp"}) {
         const QDir dir(QString::fromLatin1(folder));
         for (const QString& name : dir.entryList({"LCK..*"}, QDir::Files | QDir::System)) {
             QFile lock(dir.filePath(name));
-            if (lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed().toLongLong() == pid)
+            if (QFileInfo(lock).lastModified() >= thisProcessStarted &&
+                lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed().toLongLong() == pid)
                 held << dir.canonicalPath() + "/" + name;
         }
     }
