@@ -125,7 +125,8 @@ std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, co
     // The sweeps and sessions placed by their starts alone, and loaded only where they are shown.
     for (const UnitRecord& r : records)
         dated.push_back({r.startedAt, false, {r.id, {}}, r.sweep});
-    // Mostly in order already, as the records were written.
+    // Oldest first. Every run of a unit with nothing else mostly comes in order already, as the
+    // runs were written; the newest few come newest first.
     if (!std::is_sorted(dated.begin(), dated.end(), earlier))
         std::stable_sort(dated.begin(), dated.end(), earlier);
     UnitEntries shown;
