@@ -1,5 +1,6 @@
 #include "UnitHistory.h"
 
+#include "RecordList.h"
 #include "RunRows.h"
 #include "Sql.h"
 #include "StoredValues.h"
@@ -34,42 +35,32 @@ std::variant<std::vector<UnitRecord>, QString> unitRecords(QSqlDatabase& db, int
     return records;
 }
 
-std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial, int newest,
-                                   const std::function<void(const StoredRun&)>& each) {
+std::variant<qint64, QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
+                                          int newest,
+                                          const std::function<void(const StoredRun&)>& each) {
     if (version < 4)
-        return std::nullopt;
-    // The newest few straight from the index on (unit_serial, started_at, id), ordered by the
-    // table's columns: the bounded ones of the answer under the same names are expressions, which
-    // the engine would work out and sort for every run. Every run unsorted, as they are sorted
-    // with the unit's sweeps and sessions anyway.
-    const QString order =
-        newest > 0
-            ? QStringLiteral(" ORDER BY runs.started_at DESC, runs.id DESC LIMIT %1").arg(newest)
-            : QString();
+        return qint64{0};
+    // The newest few as the list finds them, through the index on (unit_serial, started_at, id),
+    // with the server's count of the rest; every run unsorted, as they are sorted with the unit's
+    // sweeps and sessions anyway.
+    ListFilter filter;
+    filter.first = newest;
+    filter.countRest = true;
+    const QString rows = QStringLiteral(" FROM runs WHERE unit_serial = ?");
+    QString statement =
+        QStringLiteral("SELECT ") + boundedColumns(db, withReason(historyColumns, version)) + rows;
+    Listing left;
+    if (auto error = newestFirst(db, "runs", filter, false, rows, statement, {serial}, left))
+        return *error;
     QStringList refused;
-    if (auto error =
-            eachRun(db,
-                    QStringLiteral("SELECT %1 FROM runs WHERE unit_serial = ?%2")
-                        .arg(boundedColumns(db, withReason(historyColumns, version)), order),
-                    {serial}, refused, [&](StoredRun run, StoredRow&) {
-                        if (refused.isEmpty())
-                            each(run);
-                    }))
+    if (auto error = eachRun(db, statement, {serial}, refused, [&](StoredRun run, StoredRow&) {
+            if (refused.isEmpty())
+                each(run);
+        }))
         return *error;
     if (!refused.isEmpty())
         return refused.first();
-    return std::nullopt;
-}
-
-std::variant<qint64, QString> unitRunCount(QSqlDatabase& db, int version, const QString& serial) {
-    if (version < 4)
-        return qint64{0};
-    auto rows =
-        selectRows(db, QStringLiteral("SELECT COUNT(*) FROM runs WHERE unit_serial = ?"), {serial});
-    if (const auto* error = std::get_if<QString>(&rows))
-        return *error;
-    const Rows& answer = std::get<Rows>(rows);
-    return answer.rows.empty() ? qint64{0} : answer.rows.front().value(0).toLongLong();
+    return left.unread;
 }
 
 } // namespace velmor::results

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 #include <variant>
 #include <vector>
 
@@ -27,11 +26,10 @@ std::variant<std::vector<UnitRecord>, QString> unitRecords(QSqlDatabase& db, int
 // Hands the runs of the unit to each, in no particular order, with what a history's line shows
 // of it (its id, times, end, bench, operator, plan's name, outcome and key figure; the rest
 // empty), without steps or readings: every run, or with newest > 0 the newest that many (by start,
-// then id). The first one refused ends it, and is the answer. each must not use the connection.
-std::optional<QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial, int newest,
-                                   const std::function<void(const StoredRun&)>& each);
-
-// How many runs the unit has.
-std::variant<qint64, QString> unitRunCount(QSqlDatabase& db, int version, const QString& serial);
+// then id). The answer is how many runs that leaves out, or the first one refused, which ends it.
+// each must not use the connection.
+std::variant<qint64, QString> eachUnitRun(QSqlDatabase& db, int version, const QString& serial,
+                                          int newest,
+                                          const std::function<void(const StoredRun&)>& each);
 
 } // namespace velmor::results

@@ -111,17 +111,11 @@ std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, co
     // the newest few are older than every run read, so they are left out of the history too.
     std::vector<Dated> dated;
     const QString planFigure = Text::tr("plan %1: %2");
-    if (auto error = eachUnitRun(db, version, serial, newest, [&](const StoredRun& run) {
-            dated.push_back({run.startedAt, true, {run.id, runRow(run, planFigure)}});
-        }))
+    const auto unreadRuns = eachUnitRun(db, version, serial, newest, [&](const StoredRun& run) {
+        dated.push_back({run.startedAt, true, {run.id, runRow(run, planFigure)}});
+    });
+    if (const auto* error = std::get_if<QString>(&unreadRuns))
         return *error;
-    qint64 unreadRuns = 0;
-    if (newest > 0 && dated.size() == static_cast<std::size_t>(newest)) {
-        const auto counted = unitRunCount(db, version, serial);
-        if (const auto* error = std::get_if<QString>(&counted))
-            return *error;
-        unreadRuns = std::max<qint64>(0, std::get<qint64>(counted) - newest);
-    }
     // The sweeps and sessions placed by their starts alone, and loaded only where they are shown.
     for (const UnitRecord& r : records)
         dated.push_back({r.startedAt, false, {r.id, {}}, r.sweep});
@@ -130,7 +124,7 @@ std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, co
     if (!std::is_sorted(dated.begin(), dated.end(), earlier))
         std::stable_sort(dated.begin(), dated.end(), earlier);
     UnitEntries shown;
-    shown.earlier = unreadRuns;
+    shown.earlier = std::get<qint64>(unreadRuns);
     auto first = dated.begin();
     if (newest > 0 && dated.size() > static_cast<std::size_t>(newest)) {
         shown.earlier += static_cast<qint64>(dated.size()) - newest;
