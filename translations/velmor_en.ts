@@ -1789,11 +1789,6 @@
 </translation>
     </message>
     <message>
-        <source>(the newest %1 records; %2 more: --all lists every one, --limit N the newest N)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The results database %1 has schema version %2, which no velmor-test ever wrote; it is left as it is.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1956,7 +1951,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(the newest %1 records; %2 earlier: --all shows every one, --limit N the newest N)
+        <source>%1 more: --all lists every one, --limit N the newest N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 earlier: --all shows every one, --limit N the newest N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the newest record; %1)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the newest %1 records; %2)
 </source>
         <translation type="unfinished"></translation>
     </message>

@@ -1797,12 +1797,6 @@
 </translation>
     </message>
     <message>
-        <source>(the newest %1 records; %2 more: --all lists every one, --limit N the newest N)
-</source>
-        <translation>(новейших записей: %1; ещё %2: --all покажет все, --limit N — новейшие N)
-</translation>
-    </message>
-    <message>
         <source>The results database %1 has schema version %2, which no velmor-test ever wrote; it is left as it is.</source>
         <translation>База результатов %1 имеет версию схемы %2, которую не записывал ни один velmor-test; она оставлена как есть.</translation>
     </message>
@@ -1967,9 +1961,23 @@
         <translation>--limit и --all используются только с list и history</translation>
     </message>
     <message>
-        <source>(the newest %1 records; %2 earlier: --all shows every one, --limit N the newest N)
+        <source>%1 more: --all lists every one, --limit N the newest N</source>
+        <translation>ещё %1: --all покажет все, --limit N — новейшие N</translation>
+    </message>
+    <message>
+        <source>%1 earlier: --all shows every one, --limit N the newest N</source>
+        <translation>более ранних ещё %1: --all покажет все, --limit N — новейшие N</translation>
+    </message>
+    <message>
+        <source>(the newest record; %1)
 </source>
-        <translation>(новейших записей: %1; более ранних ещё %2: --all покажет все, --limit N — новейшие N)
+        <translation>(новейшая запись; %1)
+</translation>
+    </message>
+    <message>
+        <source>(the newest %1 records; %2)
+</source>
+        <translation>(новейших записей: %1; %2)
 </translation>
     </message>
 </context>

@@ -163,13 +163,7 @@ std::variant<UnitHistory, QString> unitHistory(QSqlDatabase& db, int version, co
     for (const HistoryEntry& e : entries)
         cells.insert(cells.end(), e.cells.begin(), e.cells.end());
     const QString count =
-        earlierCount > 0
-            ? Text::tr("(the newest %1 records; %2 earlier: --all shows every one, --limit N the "
-                       "newest N)\n")
-                  .arg(entries.size())
-                  .arg(earlierCount)
-        : entries.size() == 1 ? Text::tr("(1 record)\n")
-                              : Text::tr("(%1 records)\n").arg(entries.size());
+        recordCount(static_cast<qsizetype>(entries.size()), earlierCount, LeftOut::Earlier);
     return UnitHistory{
         alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
                       QStringLiteral("bench"), QStringLiteral("operator"), QStringLiteral("end"),

@@ -1,5 +1,4 @@
 #include "ListText.h"
-#include "Text.h"
 
 #include "Finding.h"
 #include "Printable.h"
@@ -45,17 +44,11 @@ QString ListText::text(qint64 more) const {
     for (const Line* line : order)
         for (std::size_t i = 0; i < cellsPerLine; ++i)
             cells.push_back(cells_[line->firstCell + i]);
-    return alignedTable({QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
-                         QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
-                         QStringLiteral("name"), QStringLiteral("cells/ticks"),
-                         QStringLiteral("verdict")},
-                        cells,
-                        more > 0 ? Text::tr("(the newest %1 records; %2 more: --all lists every "
-                                            "one, --limit N the newest N)\n")
-                                       .arg(lines_.size())
-                                       .arg(more)
-                        : lines_.size() == 1 ? Text::tr("(1 record)\n")
-                                             : Text::tr("(%1 records)\n").arg(lines_.size()));
+    return alignedTable(
+        {QStringLiteral("id"), QStringLiteral("kind"), QStringLiteral("started"),
+         QStringLiteral("end"), QStringLiteral("bench"), QStringLiteral("unit"),
+         QStringLiteral("name"), QStringLiteral("cells/ticks"), QStringLiteral("verdict")},
+        cells, recordCount(static_cast<qsizetype>(lines_.size()), more, LeftOut::More));
 }
 
 } // namespace velmor::results

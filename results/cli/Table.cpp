@@ -1,4 +1,5 @@
 #include "Table.h"
+#include "Text.h"
 
 #include "LocalTime.h"
 #include "StoredTime.h"
@@ -47,6 +48,17 @@ QString alignedTable(const QStringList& header, const std::vector<QStringList>& 
     for (const QStringList& row : rows)
         cells.insert(cells.end(), row.begin(), row.end());
     return alignedTable(header, cells);
+}
+
+QString recordCount(qsizetype shown, qint64 leftOut, LeftOut which) {
+    if (leftOut <= 0)
+        return shown == 1 ? Text::tr("(1 record)\n") : Text::tr("(%1 records)\n").arg(shown);
+    const QString rest =
+        which == LeftOut::More
+            ? Text::tr("%1 more: --all lists every one, --limit N the newest N").arg(leftOut)
+            : Text::tr("%1 earlier: --all shows every one, --limit N the newest N").arg(leftOut);
+    return shown == 1 ? Text::tr("(the newest record; %1)\n").arg(rest)
+                      : Text::tr("(the newest %1 records; %2)\n").arg(shown).arg(rest);
 }
 
 QString shortId(const QString& id) {

@@ -16,6 +16,12 @@ QString alignedTable(const QStringList& header, const std::vector<QStringList>& 
 QString alignedTable(const QStringList& header, const std::vector<QStringView>& cells,
                      const QString& after = {});
 
+// The line under a list of records: how many it shows and, when a limit left some out, how many
+// and that --all or --limit shows them. A unit's history leaves out the earlier ones, the list
+// the older ones beyond its newest.
+enum class LeftOut { More, Earlier };
+QString recordCount(qsizetype shown, qint64 leftOut, LeftOut which);
+
 // The first 8 characters of an id, as the list shows it.
 QString shortId(const QString& id);
 

@@ -1,5 +1,6 @@
 // velmor-results over an SQLite file and a PostgreSQL server holding the same few hundred
 // records: every command answers alike, and only a completed sweep has a verdict.
+#include "ReadOnlyStore.h"
 #include "Recorder.h"
 #include "RecordsTest.h"
 #include "Schema.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlQuery>
 
 #include <map>
 
@@ -222,11 +224,12 @@ TEST_F(ResultsEnginesTest, everyListAnswersAlikeOverSqliteAndPostgresql) {
     for (const int n : {1, 3, 21, 57}) {
         const QString newest = alike({"history", "PSU-2", "--limit", QString::number(n)});
         EXPECT_EQ(shownIds(newest), every.mid(58 - n)) << n;
-        EXPECT_TRUE(
-            newest.endsWith(QStringLiteral("(the newest %1 records; %2 earlier: --all shows "
-                                           "every one, --limit N the newest N)\n")
-                                .arg(n)
-                                .arg(58 - n)))
+        const QString shownCount = n == 1 ? QStringLiteral("the newest record")
+                                          : QStringLiteral("the newest %1 records").arg(n);
+        EXPECT_TRUE(newest.endsWith(
+            QStringLiteral("(%1; %2 earlier: --all shows every one, --limit N the newest N)\n")
+                .arg(shownCount)
+                .arg(58 - n)))
             << newest.toStdString();
     }
     EXPECT_EQ(rows(alike({"history", "PSU-2"})), 50);
@@ -263,6 +266,25 @@ TEST_F(ResultsEnginesTest, aFailedQueryIsAnErrorNeverAShorterList) {
     EXPECT_EQ(answer.status, 1);
     EXPECT_EQ(answer.out, "");
     EXPECT_TRUE(answer.err.contains("sweep_cells")) << answer.err.toStdString();
+}
+
+// The reading session's settings hold over options the URL gives to the contrary.
+TEST_F(ResultsEnginesTest, aReadingSessionWritesNothingWhateverOptionsTheUrlGives) {
+    StoreAddress address = pgStore(server);
+    address.parameters.append(std::pair<QString, QString>(
+        "options", "-c default_transaction_read_only=off -c statement_timeout=0"));
+    auto opened = openReadOnly(address, "reading");
+    ASSERT_TRUE(std::holds_alternative<QSqlDatabase>(opened))
+        << std::get<QString>(opened).toStdString();
+    {
+        QSqlQuery query(std::get<QSqlDatabase>(opened));
+        ASSERT_TRUE(query.exec("SHOW statement_timeout") && query.next());
+        EXPECT_EQ(query.value(0).toString(), "30s");
+        EXPECT_FALSE(query.exec("DELETE FROM sweeps"));
+        ASSERT_TRUE(query.exec("SELECT COUNT(*) FROM sweeps") && query.next());
+        EXPECT_GT(query.value(0).toInt(), 0);
+    }
+    std::get<QSqlDatabase>(opened).close();
 }
 
 TEST_F(ResultsEnginesTest, anOpenRecordKeepsItsCountOfRowsEachStoredOnce) {
