@@ -15,6 +15,14 @@ foreach(target ${velmor_unity_libraries})
     endif()
 endforeach()
 
+# The files that reach the serial port or D-Bus stay objects of their own. A program that needs
+# only their neighbours (velmor-results needs the unit's output names) then links neither Qt
+# SerialPort nor Qt D-Bus: in a unit with them, one name it needs brought both in.
+set_source_files_properties(device/QtSerialPort.cpp device/PortList.cpp TARGET_DIRECTORY velmor_device
+    PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+set_source_files_properties(platform/SleepInhibitor.cpp TARGET_DIRECTORY velmor_platform
+    PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+
 # A unit shares one anonymous namespace, so a file's local names are its own: its tr() struct is
 # named after the file (CalibrateText), not Text, and so are helpers that another file of the
 # library could name alike. A clash shows as a redefinition error naming both files. graph/ is left
