@@ -2,32 +2,27 @@
 #include "Text.h"
 
 #include "OpenStore.h"
+#include "Sql.h"
 
 #include <QFileInfo>
 #include <QSqlError>
-
-#include <algorithm>
 
 namespace velmor::results {
 
 std::variant<QSqlDatabase, QString> openReadOnly(const StoreAddress& address,
                                                  const QString& connectionName) {
     if (address.kind == StoreAddress::Kind::Postgres) {
-        // Set as the session starts, after any options the URL gives so that these hold, rather
-        // than by a statement each: three round trips fewer for every command. JIT off: it
-        // compiled the list's query for longer than the query ran. No statement runs longer than a
-        // page may take.
-        const QString settings = QStringLiteral(
-            "-c default_transaction_read_only=on -c jit=off -c statement_timeout=30000");
-        StoreAddress readOnly = address;
-        auto given =
-            std::find_if(readOnly.parameters.begin(), readOnly.parameters.end(),
-                         [](const auto& p) { return p.first == QLatin1String("options"); });
-        if (given != readOnly.parameters.end())
-            given->second += QLatin1Char(' ') + settings;
-        else
-            readOnly.parameters.append({QStringLiteral("options"), settings});
-        return openStore(readOnly, connectionName);
+        auto opened = openStore(address, connectionName);
+        auto* db = std::get_if<QSqlDatabase>(&opened);
+        if (!db)
+            return opened;
+        // JIT off: it compiled the list's query for longer than the query ran. No statement runs
+        // longer than a page may take.
+        for (const char* statement : {"SET SESSION default_transaction_read_only = on",
+                                      "SET jit = off", "SET statement_timeout = 30000"})
+            if (auto error = run(*db, QString::fromLatin1(statement)))
+                return *error;
+        return opened;
     }
     const QFileInfo file(address.path);
     if (file.isSymLink())
