@@ -285,6 +285,8 @@ TEST_F(ResultsEnginesTest, aReadingSessionWritesNothingWhateverOptionsTheUrlGive
         EXPECT_GT(query.value(0).toInt(), 0);
     }
     std::get<QSqlDatabase>(opened).close();
+    opened = QString();
+    QSqlDatabase::removeDatabase("reading");
 }
 
 TEST_F(ResultsEnginesTest, anOpenRecordKeepsItsCountOfRowsEachStoredOnce) {
