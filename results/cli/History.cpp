@@ -31,17 +31,18 @@ QString orDash(const QString& text) {
 // sessions in the order they were read before the runs, the runs by their ids.
 using Cells = HistoryCells;
 struct Dated {
+    enum class Kind { Sweep, Session, Run };
     QString startedAt;
-    bool run = false;
+    Kind kind = Kind::Sweep;
     HistoryEntry entry; // a sweep's or session's cells made once it is known to be shown
-    bool sweep = false; // not a run: a sweep, else a session
 };
 
 bool earlier(const Dated& a, const Dated& b) {
     if (const int c = a.startedAt.compare(b.startedAt))
         return c < 0;
-    if (!a.run || !b.run)
-        return !a.run && b.run;
+    const bool aRun = a.kind == Dated::Kind::Run, bRun = b.kind == Dated::Kind::Run;
+    if (!aRun || !bRun)
+        return !aRun && bRun;
     return a.entry.id < b.entry.id;
 }
 
@@ -112,13 +113,14 @@ std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, co
     std::vector<Dated> dated;
     const QString planFigure = Text::tr("plan %1: %2");
     const auto unreadRuns = eachUnitRun(db, version, serial, newest, [&](const StoredRun& run) {
-        dated.push_back({run.startedAt, true, {run.id, runRow(run, planFigure)}});
+        dated.push_back({run.startedAt, Dated::Kind::Run, {run.id, runRow(run, planFigure)}});
     });
     if (const auto* error = std::get_if<QString>(&unreadRuns))
         return *error;
     // The sweeps and sessions placed by their starts alone, and loaded only where they are shown.
     for (const UnitRecord& r : records)
-        dated.push_back({r.startedAt, false, {r.id, {}}, r.sweep});
+        dated.push_back(
+            {r.startedAt, r.sweep ? Dated::Kind::Sweep : Dated::Kind::Session, {r.id, {}}});
     // Oldest first. Every run of a unit with nothing else mostly comes in order already, as the
     // runs were written; the newest few come newest first.
     if (!std::is_sorted(dated.begin(), dated.end(), earlier))
@@ -133,12 +135,12 @@ std::variant<UnitEntries, QString> unitEntries(QSqlDatabase& db, int version, co
     shown.entries.reserve(static_cast<std::size_t>(dated.end() - first));
     // One record in memory at a time: a burn-in session holds a reading per 200 ms.
     for (auto d = first; d != dated.end(); ++d) {
-        if (!d->run && d->sweep) {
+        if (d->kind == Dated::Kind::Sweep) {
             const auto loaded = loadSweep(db, version, d->entry.id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
             d->entry.cells = sweepRow(std::get<StoredSweep>(loaded));
-        } else if (!d->run) {
+        } else if (d->kind == Dated::Kind::Session) {
             const auto loaded = loadSession(db, version, d->entry.id);
             if (const auto* error = std::get_if<QString>(&loaded))
                 return *error;
